@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QStringList>
+#include <cstdio>
+
+// The headless commands: list, labels and cards. Rows and printed output go
+// to `out`, the reader's messages and errors to `err`, one per line.
+class CommandLine {
+public:
+    enum ExitCode { kOk = 0, kUnreadable = 1, kUsage = 2, kPrintFailed = 3 };
+
+    CommandLine(std::FILE* out, std::FILE* err) : out_(out), err_(err) {}
+
+    // True when the arguments ask for a command rather than the windows.
+    static bool isCommand(const QStringList& arguments);
+    // `arguments` without the program name.
+    int run(const QStringList& arguments);
+
+    static QString usage();
+
+private:
+    int list(const QStringList& arguments);
+    void writeLine(std::FILE* stream, const QByteArray& line);
+    int fail(int code, const QString& text);
+
+    std::FILE* out_;
+    std::FILE* err_;
+};

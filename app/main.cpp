@@ -1,0 +1,65 @@
+#include <QApplication>
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/command_line.h"
+#include "labels/settings_store.h"
+#include "platform/qt_dialogs.h"
+#include "startup/app_windows.h"
+#include "startup/main.h"
+
+namespace {
+
+QStringList argumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    return arguments;
+}
+
+bool hasDisplay() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+int runCommand(int argc, char** argv, const QStringList& arguments) {
+    // The commands show no window but need fonts and printers.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication application(argc, argv);
+    return CommandLine(stdout, stderr).run(arguments);
+}
+
+int runWindows(int argc, char** argv) {
+    if (!hasDisplay()) {
+        std::fputs(
+            "quenor-etiquettes: no display is set (DISPLAY is empty), so the windows cannot "
+            "open.\n"
+            "Run it on a desktop, or without one: xvfb-run -a quenor-etiquettes\n"
+            "or QT_QPA_PLATFORM=offscreen quenor-etiquettes (windows drawn off screen).\n",
+            stderr);
+        return 1;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quenor_Etiquettes"));
+    QtDialogs dialogs;
+    SettingsStore store;
+    AppWindows windows(dialogs, store);
+    Main& main = windows.showMain();
+    dialogs.setParentWindow(&main);
+    return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const QStringList arguments = argumentsOf(argc, argv);
+    if (CommandLine::isCommand(arguments)) {
+        return runCommand(argc, argv, arguments);
+    }
+    return runWindows(argc, argv);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class QPrinter;
+
+// What the windows ask of the desktop. The running program answers with the
+// real Qt dialogs; tests answer with a script.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    static QString title() { return QStringLiteral("Quenor_Etiquettes"); }
+
+    // A modal message with the text alone (shown as plain text) and OK.
+    virtual void message(const QString& text) = 0;
+    // The one question of the program, answered Yes (true) or No.
+    virtual bool askYesNo(const QString& text) = 0;
+    // A file name, or an empty text when the operator cancels.
+    // `filter` is in Qt's form, such as ".adi (*.adi)".
+    virtual QString openFileName(const QString& filter) = 0;
+    virtual QString saveFileName(const QString& filter) = 0;
+    // Lets the operator choose the printer; true when confirmed.
+    virtual bool choosePrinter(QPrinter& printer) = 0;
+
+    void setParentWindow(QWidget* parent) { parent_ = parent; }
+
+protected:
+    QWidget* parentWindow() const { return parent_; }
+
+private:
+    QPointer<QWidget> parent_;
+};

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that the build, the program and the tests need.
+# Only what is missing is installed; run as root on Debian 12.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libgtest-dev libbenchmark-dev
+  fonts-liberation fonts-dejavu-core
+  xvfb xauth
+  cups cups-bsd cups-client printer-driver-cups-pdf poppler-utils
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Missing packages: ${missing[*]}" >&2
+  echo "Run this script as root (or install them with sudo apt-get install)." >&2
+  exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,167 @@
+#include "selection/select_qso.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "printing/font_faces.h"
+#include "selection/row_list.h"
+#include "startup/app_windows.h"
+#include "startup/main.h"
+#include "startup/qso_row.h"
+#include "startup/window_placement.h"
+
+namespace {
+
+QPushButton* button(const QString& name, const QString& text) {
+    auto* b = new QPushButton(text);
+    b->setObjectName(name);
+    return b;
+}
+
+}  // namespace
+
+Select_QSO::Select_QSO(AppWindows& app, QWidget* parent)
+    : QWidget(parent),
+      app_(app),
+      listeQso_(new RowList(RowList::Order::Unsorted, this)),
+      listeImprime_(new RowList(RowList::Order::Sorted, this)),
+      listeQsoBis_(new RowList(RowList::Order::Sorted, this)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("Select_QSO"));
+    setWindowTitle(QStringLiteral("Sélection des QSO"));
+
+    auto* frame1 = new QGroupBox;
+    auto* titleLayout = new QVBoxLayout(frame1);
+    auto* label2 = new QLabel(QStringLiteral("Sélection des QSO"));
+    QFont titleFont = label2->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
+    label2->setFont(titleFont);
+    label2->setAlignment(Qt::AlignCenter);
+    titleLayout->addWidget(label2);
+
+    auto* frame2 = new QGroupBox;
+    auto* lists = new QVBoxLayout(frame2);
+    auto* command3 = button(QStringLiteral("Command3"), QStringLiteral("Tri par date"));
+    auto* command2 = button(QStringLiteral("Command2"), QStringLiteral("Tri par call"));
+    auto* sortButtons = new QHBoxLayout;
+    sortButtons->addWidget(new QLabel(QStringLiteral("Cliquez sur un QSO pour le sélectionner ")));
+    sortButtons->addStretch();
+    sortButtons->addWidget(command3);
+    sortButtons->addWidget(command2);
+    lists->addLayout(sortButtons);
+    label1_ = new QLabel;
+    lists->addWidget(label1_);
+    listeQsoView_ = makeRowView(*listeQso_);
+    listeQsoView_->setObjectName(QStringLiteral("Liste_QSO"));
+    listeQsoView_->setAccessibleName(QStringLiteral("Liste des QSO"));
+    lists->addWidget(listeQsoView_);
+    lists->addWidget(new QLabel(
+        QStringLiteral("QSO sélectionné(s) . Cliquez sur un QSO pour le désélctionner.")));
+    label5_ = new QLabel;
+    lists->addWidget(label5_);
+    listeImprimeView_ = makeRowView(*listeImprime_);
+    listeImprimeView_->setObjectName(QStringLiteral("Liste_Imprime"));
+    listeImprimeView_->setAccessibleName(QStringLiteral("QSO sélectionnés"));
+    lists->addWidget(listeImprimeView_);
+
+    auto* selectAll = button(QStringLiteral("Select_All"), QStringLiteral("Tout sélectionner"));
+    auto* impression = button(QStringLiteral("Impression"), QStringLiteral("Imprimer étiquettes"));
+    auto* quitter = button(QStringLiteral("Quitter"), QStringLiteral("Quitter"));
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(selectAll);
+    bottom->addWidget(impression);
+    bottom->addWidget(quitter);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame1);
+    layout->addWidget(frame2, 1);
+    layout->addLayout(bottom);
+
+    connect(listeQsoView_, &QListView::clicked, this,
+            [this](const QModelIndex& index) { Liste_QSO_Click(index.row()); });
+    connect(listeImprimeView_, &QListView::clicked, this,
+            [this](const QModelIndex& index) { Liste_Imprime_Click(index.row()); });
+    connect(command2, &QPushButton::clicked, this, &Select_QSO::Command2_Click);
+    connect(command3, &QPushButton::clicked, this, &Select_QSO::Command3_Click);
+    connect(selectAll, &QPushButton::clicked, this, &Select_QSO::Select_All_Click);
+    connect(impression, &QPushButton::clicked, this, &Select_QSO::Impression_Click);
+    connect(quitter, &QPushButton::clicked, this, &Select_QSO::Quitter_Click);
+
+    Form_Load();
+}
+
+Select_QSO::~Select_QSO() = default;
+
+QListView* Select_QSO::makeRowView(RowList& rows) {
+    auto* view = new QListView;
+    view->setModel(&rows);
+    view->setUniformItemSizes(true);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setFont(FontFaces::screenFont(QStringLiteral("Lucida Console"), 9));
+    view->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 192);"));
+    view->setMinimumSize(720, 180);
+    return view;
+}
+
+void Select_QSO::Form_Load() {
+    resize(800, 620);
+    centreOnScreen(*this);
+    label1_->setText(QsoRow::columnTitles());
+    label5_->setText(QsoRow::columnTitles());
+}
+
+void Select_QSO::Liste_QSO_Click(int index) {
+    if (index < 0 || index >= listeQso_->count()) {
+        return;
+    }
+    listeImprime_->add(listeQso_->rowBytes(index));
+    listeQso_->removeAt(index);
+}
+
+void Select_QSO::Liste_Imprime_Click(int index) {
+    if (index < 0 || index >= listeImprime_->count()) {
+        return;
+    }
+    listeQso_->add(listeImprime_->rowBytes(index));
+    listeImprime_->removeAt(index);
+}
+
+void Select_QSO::Command2_Click() {
+    listeQsoBis_->clear();
+    std::vector<QByteArray> rows;
+    rows.reserve(static_cast<size_t>(listeQso_->count()));
+    for (int i = 0; i < listeQso_->count(); ++i) {
+        rows.push_back(listeQso_->rowBytes(i));
+    }
+    listeQsoBis_->addAll(std::move(rows));
+    listeQso_->clear();
+    std::vector<QByteArray> sorted;
+    sorted.reserve(static_cast<size_t>(listeQsoBis_->count()));
+    for (int i = 0; i < listeQsoBis_->count(); ++i) {
+        sorted.push_back(listeQsoBis_->rowBytes(i));
+    }
+    listeQso_->addAll(std::move(sorted));
+}
+
+void Select_QSO::Command3_Click() {
+    if (Main* main = app_.main()) {
+        main->Aff_QSO();
+    }
+}
+
+void Select_QSO::Select_All_Click() {
+    listeImprime_->addAll(listeQso_->takeAll());
+}
+
+void Select_QSO::Impression_Click() {
+    // The label options window arrives with the label printing.
+}
+
+void Select_QSO::Quitter_Click() {
+    close();
+}

@@ -1,0 +1,39 @@
+#include "startup/app_windows.h"
+
+#include "selection/select_qso.h"
+#include "startup/main.h"
+
+AppWindows::AppWindows(Dialogs& dialogs, SettingsStore& store)
+    : dialogs_(dialogs), store_(store) {}
+
+AppWindows::~AppWindows() {
+    delete selectQso_.data();
+    delete main_.data();
+}
+
+Main& AppWindows::showMain() {
+    if (main_ == nullptr) {
+        main_ = new Main(*this);
+    }
+    main_->show();
+    return *main_;
+}
+
+Main* AppWindows::main() const {
+    return main_;
+}
+
+Select_QSO* AppWindows::existingSelectQso() const {
+    return selectQso_;
+}
+
+Select_QSO& AppWindows::selectQso() {
+    if (selectQso_ == nullptr) {
+        selectQso_ = new Select_QSO(*this);
+    }
+    return *selectQso_;
+}
+
+const RowList* AppWindows::printList() const {
+    return selectQso_ ? &selectQso_->Liste_Imprime() : nullptr;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+class Dialogs;
+class SettingsStore;
+class Main;
+class Select_QSO;
+class RowList;
+
+// Owns the windows of one running program and what they share: the station
+// callsign, the dialogs and the settings store. Windows reach each other
+// through it, so none of them keeps a copy of another's data.
+class AppWindows {
+public:
+    AppWindows(Dialogs& dialogs, SettingsStore& store);
+    ~AppWindows();
+    AppWindows(const AppWindows&) = delete;
+    AppWindows& operator=(const AppWindows&) = delete;
+
+    Dialogs& dialogs() { return dialogs_; }
+    SettingsStore& store() { return store_; }
+
+    const QString& indicatifStation() const { return indicatifStation_; }
+    void setIndicatifStation(const QString& callsign) { indicatifStation_ = callsign; }
+
+    // The start-up window, created and shown at program start.
+    Main& showMain();
+    Main* main() const;
+
+    // The selection window, created hidden when first needed.
+    Select_QSO& selectQso();
+    Select_QSO* existingSelectQso() const;
+
+    // The print list that the print runs read; null when the selection window is closed.
+    const RowList* printList() const;
+
+private:
+    Dialogs& dialogs_;
+    SettingsStore& store_;
+    QString indicatifStation_;
+    QPointer<Main> main_;
+    QPointer<Select_QSO> selectQso_;
+};

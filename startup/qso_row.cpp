@@ -1,0 +1,87 @@
+#include "startup/qso_row.h"
+
+namespace {
+
+bool isContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+void appendPadded(QByteArray& row, QByteArrayView value, int slotWidth) {
+    row.append(value);
+    const int blanks = slotWidth - utf8Length(value);
+    if (blanks > 0) {
+        row.append(blanks, ' ');
+    }
+}
+
+}  // namespace
+
+int utf8Length(QByteArrayView text) {
+    int length = 0;
+    for (const char c : text) {
+        if (!isContinuationByte(c)) {
+            ++length;
+        }
+    }
+    return length;
+}
+
+namespace {
+
+// Byte offset of a character index, or the size when the text is shorter.
+qsizetype utf8Offset(QByteArrayView text, int character) {
+    int seen = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!isContinuationByte(text[i])) {
+            if (seen == character) {
+                return i;
+            }
+            ++seen;
+        }
+    }
+    return text.size();
+}
+
+}  // namespace
+
+QByteArrayView utf8Mid(QByteArrayView text, int firstCharacter, int characters) {
+    const qsizetype begin = utf8Offset(text, firstCharacter);
+    const QByteArrayView rest = text.sliced(begin);
+    return rest.first(utf8Offset(rest, characters));
+}
+
+QByteArrayView utf8Left(QByteArrayView text, int characters) {
+    return utf8Mid(text, 0, characters);
+}
+
+QByteArrayView utf8Right(QByteArrayView text, int characters) {
+    const int length = utf8Length(text);
+    return length <= characters ? text : utf8Mid(text, length - characters, characters);
+}
+
+QByteArray QsoRow::compose(const QsoValues& values) {
+    QByteArray row;
+    row.reserve(80);
+    appendPadded(row, values.callsign, kCallsignWidth + 2);
+    appendPadded(row, values.date, kDateWidth + 2);
+    appendPadded(row, values.timeOn, kTimeWidth + 2);
+    appendPadded(row, values.band, kBandWidth + 2);
+    appendPadded(row, values.mode, kModeWidth + 2);
+    appendPadded(row, values.rstSent, kRstWidth + 2);
+    appendPadded(row, values.qslVia, kViaWidth);
+    return row;
+}
+
+QString QsoRow::field(const QString& row, int firstColumn, int width) {
+    return row.mid(firstColumn - 1, width);
+}
+
+QString QsoRow::trimmedField(const QString& row, int firstColumn, int width) {
+    return field(row, firstColumn, width).trimmed();
+}
+
+QString QsoRow::columnTitles() {
+    return QStringLiteral(
+        "     Indicatif                       Date          Debut        Bande          Mode      "
+        "     Rst E                QSL Via");
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// One QSO as the program holds it: a line of text in fixed columns
+// (callsign, date, time on, band text, mode, RST sent, QSL via).
+struct QsoValues {
+    QByteArrayView callsign;
+    QByteArrayView date;
+    QByteArrayView timeOn;
+    QByteArrayView band;
+    QByteArrayView mode;
+    QByteArrayView rstSent;
+    QByteArrayView qslVia;
+};
+
+class QsoRow {
+public:
+    // First column (1-based) and nominal width of each field.
+    static constexpr int kCallsignColumn = 1;
+    static constexpr int kDateColumn = 15;
+    static constexpr int kTimeColumn = 25;
+    static constexpr int kBandColumn = 32;
+    static constexpr int kModeColumn = 42;
+    static constexpr int kRstColumn = 51;
+    static constexpr int kViaColumn = 61;
+
+    static constexpr int kCallsignWidth = 12;
+    static constexpr int kDateWidth = 8;
+    static constexpr int kTimeWidth = 5;
+    static constexpr int kBandWidth = 8;
+    static constexpr int kModeWidth = 7;
+    static constexpr int kRstWidth = 8;
+    static constexpr int kViaWidth = 12;
+
+    // Values are UTF-8; widths count characters, not bytes.
+    static QByteArray compose(const QsoValues& values);
+
+    // The characters from a 1-based column for a width (fewer when the row is shorter).
+    static QString field(const QString& row, int firstColumn, int width);
+    static QString trimmedField(const QString& row, int firstColumn, int width);
+
+    static QString columnTitles();
+};
+
+// Character helpers for UTF-8 text.
+int utf8Length(QByteArrayView text);
+QByteArrayView utf8Mid(QByteArrayView text, int firstCharacter, int characters);
+QByteArrayView utf8Left(QByteArrayView text, int characters);
+QByteArrayView utf8Right(QByteArrayView text, int characters);

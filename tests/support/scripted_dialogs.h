@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+#include "platform/dialogs.h"
+
+// Dialogs answered by a script: file names and Yes/No answers are taken from
+// queues (an empty queue cancels / answers No); every text shown is recorded.
+class ScriptedDialogs : public Dialogs {
+public:
+    void message(const QString& text) override { messages.append(text); }
+    bool askYesNo(const QString& text) override {
+        questions.append(text);
+        if (answers.empty()) {
+            return false;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    QString openFileName(const QString& filter) override { return next(filter); }
+    QString saveFileName(const QString& filter) override { return next(filter); }
+    bool choosePrinter(QPrinter& printer) override {
+        ++printerDialogs;
+        return printerChoice ? printerChoice(printer) : false;
+    }
+
+    QStringList messages;
+    QStringList questions;
+    QStringList filters;
+    std::deque<QString> fileNames;
+    std::deque<bool> answers;
+    int printerDialogs = 0;
+    std::function<bool(QPrinter&)> printerChoice;
+
+private:
+    QString next(const QString& filter) {
+        filters.append(filter);
+        if (fileNames.empty()) {
+            return {};
+        }
+        QString name = fileNames.front();
+        fileNames.pop_front();
+        return name;
+    }
+};
