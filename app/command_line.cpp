@@ -6,7 +6,7 @@ namespace {
 
 // Writes rows and messages out as the reader finds them.
 class StreamSink : public AdifSink {
-public:
+  public:
     StreamSink(std::FILE* rows, std::FILE* messages) : rows_(rows), messages_(messages) {}
 
     void row(QByteArray text) override {
@@ -18,7 +18,7 @@ public:
         std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), messages_);
     }
 
-private:
+  private:
     std::FILE* rows_;
     std::FILE* messages_;
 };

@@ -6,7 +6,7 @@
 // The headless commands: list, labels and cards. Rows and printed output go
 // to `out`, the reader's messages and errors to `err`, one per line.
 class CommandLine {
-public:
+  public:
     enum ExitCode { kOk = 0, kUnreadable = 1, kUsage = 2, kPrintFailed = 3 };
 
     CommandLine(std::FILE* out, std::FILE* err) : out_(out), err_(err) {}
@@ -18,7 +18,7 @@ public:
 
     static QString usage();
 
-private:
+  private:
     int list(const QStringList& arguments);
     void writeLine(std::FILE* stream, const QByteArray& line);
     int fail(int code, const QString& text);

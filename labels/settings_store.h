@@ -8,7 +8,7 @@
 // kept in an INI file. Section and key names are stored encoded, so that any
 // text (a "/" in a portable callsign, a trailing blank) comes back exactly.
 class SettingsStore {
-public:
+  public:
     static constexpr const char* kApplication = "Etiquette";
     static constexpr const char* kOrganisation = "Quenor_Etiquettes";
     static QString globalSection() { return QStringLiteral("Setup "); }
@@ -28,7 +28,7 @@ public:
     static QString encodeName(const QString& name);
     static QString decodeName(const QString& encoded);
 
-private:
+  private:
     QString path(const QString& section, const QString& key) const;
 
     std::unique_ptr<QSettings> settings_;

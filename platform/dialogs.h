@@ -9,7 +9,7 @@ class QPrinter;
 // What the windows ask of the desktop. The running program answers with the
 // real Qt dialogs; tests answer with a script.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     static QString title() { return QStringLiteral("Quenor_Etiquettes"); }
@@ -27,9 +27,9 @@ public:
 
     void setParentWindow(QWidget* parent) { parent_ = parent; }
 
-protected:
+  protected:
     QWidget* parentWindow() const { return parent_; }
 
-private:
+  private:
     QPointer<QWidget> parent_;
 };

@@ -9,18 +9,18 @@
 class KeyPressLineEdit : public QLineEdit {
     Q_OBJECT
 
-public:
+  public:
     using KeyPressHandler = std::function<void(int& keyCode)>;
 
     explicit KeyPressLineEdit(QWidget* parent = nullptr);
     void setKeyPressHandler(KeyPressHandler handler) { handler_ = std::move(handler); }
     void setLostFocusHandler(std::function<void()> handler) { lostFocus_ = std::move(handler); }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-private:
+  private:
     KeyPressHandler handler_;
     std::function<void()> lostFocus_;
 };

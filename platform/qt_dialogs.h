@@ -4,7 +4,7 @@
 
 // The desktop's own dialogs.
 class QtDialogs : public Dialogs {
-public:
+  public:
     void message(const QString& text) override;
     bool askYesNo(const QString& text) override;
     QString openFileName(const QString& filter) override;

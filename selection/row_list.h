@@ -11,7 +11,7 @@
 class RowList : public QAbstractListModel {
     Q_OBJECT
 
-public:
+  public:
     enum class Order { Unsorted, Sorted };
 
     explicit RowList(Order order, QObject* parent = nullptr);
@@ -28,12 +28,13 @@ public:
     void clear();
     std::vector<QByteArray> takeAll();
 
+    static int compareIgnoringCase(const QByteArray& a, const QByteArray& b);
     static bool lessIgnoringCase(const QByteArray& a, const QByteArray& b);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-private:
+  private:
     Order order_;
     std::vector<QByteArray> rows_;
 };

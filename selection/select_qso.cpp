@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "printing/font_faces.h"
+#include "selection/qso_selection.h"
 #include "selection/row_list.h"
 #include "startup/app_windows.h"
 #include "startup/main.h"
@@ -25,11 +26,7 @@ QPushButton* button(const QString& name, const QString& text) {
 }  // namespace
 
 Select_QSO::Select_QSO(AppWindows& app, QWidget* parent)
-    : QWidget(parent),
-      app_(app),
-      listeQso_(new RowList(RowList::Order::Unsorted, this)),
-      listeImprime_(new RowList(RowList::Order::Sorted, this)),
-      listeQsoBis_(new RowList(RowList::Order::Sorted, this)) {
+    : QWidget(parent), app_(app), lists_(new QsoSelection(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Select_QSO"));
     setWindowTitle(QStringLiteral("Sélection des QSO"));
@@ -56,7 +53,7 @@ Select_QSO::Select_QSO(AppWindows& app, QWidget* parent)
     lists->addLayout(sortButtons);
     label1_ = new QLabel;
     lists->addWidget(label1_);
-    listeQsoView_ = makeRowView(*listeQso_);
+    listeQsoView_ = makeRowView(Liste_QSO());
     listeQsoView_->setObjectName(QStringLiteral("Liste_QSO"));
     listeQsoView_->setAccessibleName(QStringLiteral("Liste des QSO"));
     lists->addWidget(listeQsoView_);
@@ -64,7 +61,7 @@ Select_QSO::Select_QSO(AppWindows& app, QWidget* parent)
         QStringLiteral("QSO sélectionné(s) . Cliquez sur un QSO pour le désélctionner.")));
     label5_ = new QLabel;
     lists->addWidget(label5_);
-    listeImprimeView_ = makeRowView(*listeImprime_);
+    listeImprimeView_ = makeRowView(Liste_Imprime());
     listeImprimeView_->setObjectName(QStringLiteral("Liste_Imprime"));
     listeImprimeView_->setAccessibleName(QStringLiteral("QSO sélectionnés"));
     lists->addWidget(listeImprimeView_);
@@ -97,6 +94,18 @@ Select_QSO::Select_QSO(AppWindows& app, QWidget* parent)
 
 Select_QSO::~Select_QSO() = default;
 
+RowList& Select_QSO::Liste_QSO() {
+    return lists_->qsoList();
+}
+
+RowList& Select_QSO::Liste_Imprime() {
+    return lists_->printList();
+}
+
+RowList& Select_QSO::Liste_QSO_Bis() {
+    return lists_->sortList();
+}
+
 QListView* Select_QSO::makeRowView(RowList& rows) {
     auto* view = new QListView;
     view->setModel(&rows);
@@ -116,36 +125,15 @@ void Select_QSO::Form_Load() {
 }
 
 void Select_QSO::Liste_QSO_Click(int index) {
-    if (index < 0 || index >= listeQso_->count()) {
-        return;
-    }
-    listeImprime_->add(listeQso_->rowBytes(index));
-    listeQso_->removeAt(index);
+    lists_->pick(index);
 }
 
 void Select_QSO::Liste_Imprime_Click(int index) {
-    if (index < 0 || index >= listeImprime_->count()) {
-        return;
-    }
-    listeQso_->add(listeImprime_->rowBytes(index));
-    listeImprime_->removeAt(index);
+    lists_->unpick(index);
 }
 
 void Select_QSO::Command2_Click() {
-    listeQsoBis_->clear();
-    std::vector<QByteArray> rows;
-    rows.reserve(static_cast<size_t>(listeQso_->count()));
-    for (int i = 0; i < listeQso_->count(); ++i) {
-        rows.push_back(listeQso_->rowBytes(i));
-    }
-    listeQsoBis_->addAll(std::move(rows));
-    listeQso_->clear();
-    std::vector<QByteArray> sorted;
-    sorted.reserve(static_cast<size_t>(listeQsoBis_->count()));
-    for (int i = 0; i < listeQsoBis_->count(); ++i) {
-        sorted.push_back(listeQsoBis_->rowBytes(i));
-    }
-    listeQso_->addAll(std::move(sorted));
+    lists_->sortQsoListByCall();
 }
 
 void Select_QSO::Command3_Click() {
@@ -155,7 +143,7 @@ void Select_QSO::Command3_Click() {
 }
 
 void Select_QSO::Select_All_Click() {
-    listeImprime_->addAll(listeQso_->takeAll());
+    lists_->pickAll();
 }
 
 void Select_QSO::Impression_Click() {

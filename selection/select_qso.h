@@ -7,18 +7,19 @@ class QListView;
 class QPushButton;
 class QLabel;
 class RowList;
+class QsoSelection;
 
 // The selection window: the QSO list of the loaded log and the print list.
 class Select_QSO : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit Select_QSO(AppWindows& app, QWidget* parent = nullptr);
     ~Select_QSO() override;
 
-    RowList& Liste_QSO() { return *listeQso_; }
-    RowList& Liste_Imprime() { return *listeImprime_; }
-    RowList& Liste_QSO_Bis() { return *listeQsoBis_; }
+    RowList& Liste_QSO();
+    RowList& Liste_Imprime();
+    RowList& Liste_QSO_Bis();
 
     QListView* Liste_QSO_View() const { return listeQsoView_; }
     QListView* Liste_Imprime_View() const { return listeImprimeView_; }
@@ -31,14 +32,12 @@ public:
     void Impression_Click();
     void Quitter_Click();
 
-private:
+  private:
     void Form_Load();
     QListView* makeRowView(RowList& rows);
 
     AppWindows& app_;
-    RowList* listeQso_;
-    RowList* listeImprime_;
-    RowList* listeQsoBis_;
+    QsoSelection* lists_;
     QListView* listeQsoView_ = nullptr;
     QListView* listeImprimeView_ = nullptr;
     QLabel* label1_ = nullptr;

@@ -2,9 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <array>
 #include <cstring>
-#include <string>
+#include <vector>
 
 #include "startup/band_table.h"
 #include "startup/qso_row.h"
@@ -48,21 +49,50 @@ qsizetype recordsStart(QByteArrayView bytes) {
 
 enum Field { kCall, kQsoDate, kTimeOn, kBand, kFreq, kMode, kRstSent, kQslVia, kFieldCount };
 
-struct FieldName {
-    Field field;
-    QByteArrayView name;
-};
+// The field a tag name stands for, or kFieldCount for any other name.
+bool sameText(QByteArrayView text, const char* known, size_t length) {
+    if (static_cast<size_t>(text.size()) != length || text[0] != known[0]) {
+        return false;
+    }
+    for (size_t i = 1; i < length; ++i) {
+        if (text[static_cast<qsizetype>(i)] != known[i]) {
+            return false;
+        }
+    }
+    return true;
+}
 
-const std::array<FieldName, kFieldCount> kFieldNames{{
-    {kCall, "CALL"},
-    {kQsoDate, "QSO_DATE"},
-    {kTimeOn, "TIME_ON"},
-    {kBand, "BAND"},
-    {kFreq, "FREQ"},
-    {kMode, "MODE"},
-    {kRstSent, "RST_SENT"},
-    {kQslVia, "QSL_VIA"},
-}};
+// Position of the first `c` at or after `from`, or -1.
+qsizetype find(QByteArrayView text, char c, qsizetype from) {
+    if (from >= text.size()) {
+        return -1;
+    }
+    const void* found = std::memchr(text.data() + from, c, static_cast<size_t>(text.size() - from));
+    return found ? static_cast<const char*>(found) - text.data() : -1;
+}
+
+template <size_t N>
+bool sameText(QByteArrayView text, const char (&known)[N]) {
+    return sameText(text, known, N - 1);
+}
+
+Field fieldNamed(QByteArrayView name) {
+    const auto is = [&](const auto& known) { return sameText(name, known); };
+    switch (name.size()) {
+        case 4:
+            return is("CALL")   ? kCall
+                   : is("BAND") ? kBand
+                   : is("FREQ") ? kFreq
+                   : is("MODE") ? kMode
+                                : kFieldCount;
+        case 7:
+            return is("TIME_ON") ? kTimeOn : is("QSL_VIA") ? kQslVia : kFieldCount;
+        case 8:
+            return is("QSO_DATE") ? kQsoDate : is("RST_SENT") ? kRstSent : kFieldCount;
+        default:
+            return kFieldCount;
+    }
+}
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -120,8 +150,8 @@ bool isValidUtf8(QByteArrayView text) {
             }
             codePoint = (codePoint << 6) | (p[k] & 0x3F);
         }
-        const bool overlong = (continuation == 2 && codePoint < 0x800) ||
-                              (continuation == 3 && codePoint < 0x10000);
+        const bool overlong =
+            (continuation == 2 && codePoint < 0x800) || (continuation == 3 && codePoint < 0x10000);
         const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
         if (overlong || surrogate || codePoint > 0x10FFFF) {
             return false;
@@ -143,7 +173,7 @@ QByteArrayView asUtf8(QByteArrayView value, QByteArray& storage) {
 
 // The record text of one QSO: tag positions found in one pass.
 class Record {
-public:
+  public:
     explicit Record(QByteArrayView text) : text_(text) { findTags(); }
 
     bool holdsAnyField() const { return holdsAnyField_; }
@@ -156,52 +186,50 @@ public:
         if (tag < 0) {
             return {};
         }
-        const qsizetype close = text_.indexOf('>', tag);
+        const qsizetype close = find(text_, '>', tag);
         if (close < 0) {
             return {};
         }
-        qsizetype next = text_.indexOf('<', close + 1);
+        qsizetype next = find(text_, '<', close + 1);
         if (next < 0) {
             next = text_.size();
         }
         return trimBlanks(text_.sliced(close + 1, next - close - 1));
     }
 
-private:
+  private:
     void findTags() {
         tagAt_.fill(-1);
-        for (qsizetype at = text_.indexOf('<'); at >= 0; at = text_.indexOf('<', at + 1)) {
+        for (qsizetype at = find(text_, '<', 0); at >= 0; at = find(text_, '<', at + 1)) {
             noteTag(at);
         }
     }
 
     void noteTag(qsizetype at) {
         qsizetype end = at + 1;
-        while (end < text_.size() && text_[end] != ':' && text_[end] != '>' &&
-               text_[end] != '<') {
+        while (end < text_.size() && text_[end] != ':' && text_[end] != '>' && text_[end] != '<') {
             ++end;
         }
         if (end >= text_.size() || text_[end] == '<' || end == at + 1) {
             return;
         }
         const QByteArrayView name = text_.sliced(at + 1, end - at - 1);
-        if (name != QByteArrayView("EOR") && name != QByteArrayView("EOH")) {
+        if (!sameText(name, "EOR") && !sameText(name, "EOH")) {
             holdsAnyField_ = true;
         }
-        for (const FieldName& known : kFieldNames) {
-            if (tagAt_[known.field] < 0 && name == known.name) {
-                tagAt_[known.field] = at;
-            }
+        const Field field = fieldNamed(name);
+        if (field != kFieldCount && tagAt_[field] < 0) {
+            tagAt_[field] = at;
         }
     }
 
     QByteArrayView text_;
-    std::array<qsizetype, kFieldCount> tagAt_{};
+    std::array<qsizetype, kFieldCount + 1> tagAt_{};
     bool holdsAnyField_ = false;
 };
 
 class RecordConverter {
-public:
+  public:
     explicit RecordConverter(AdifSink& sink) : sink_(sink) {}
 
     void convert(QByteArrayView recordText) {
@@ -253,7 +281,7 @@ public:
         sink_.row(QsoRow::compose(values));
     }
 
-private:
+  private:
     static QByteArrayView utf8Value(const Record& record, Field field, QByteArray& storage) {
         return asUtf8(record.value(field), storage);
     }
@@ -322,39 +350,74 @@ namespace {
 
 // Splits the bytes after the header into record texts: line breaks dropped,
 // a-z upper-cased, each record ending with its <EOR>.
+// Position of the first "<EOR>" at or after `from` in upper-cased text, or -1.
+qsizetype findEor(QByteArrayView text, size_t from) {
+    for (qsizetype at = find(text, '<', static_cast<qsizetype>(from)); at >= 0;
+         at = find(text, '<', at + 1)) {
+        if (text.size() - at >= 5 && text[at + 1] == 'E' && text[at + 2] == 'O' &&
+            text[at + 3] == 'R' && text[at + 4] == '>') {
+            return at;
+        }
+    }
+    return -1;
+}
+
 class RecordFramer {
-public:
-    explicit RecordFramer(AdifSink& sink) : converter_(sink) { record_.reserve(4096); }
+  public:
+    explicit RecordFramer(AdifSink& sink) : converter_(sink) { record_.resize(4096); }
 
     void feed(QByteArrayView bytes) {
-        for (const char c : bytes) {
-            if (c == '\n' || c == '\r') {
-                continue;
-            }
-            record_.push_back(upper(c));
-            if (c == '>' && endsWithEor()) {
-                flush();
-            }
+        const char* data = bytes.data();
+        const char* const end = data + bytes.size();
+        while (data < end) {
+            const void* newline = std::memchr(data, '\n', static_cast<size_t>(end - data));
+            const char* lineEnd = newline ? static_cast<const char*>(newline) : end;
+            appendLine(data, lineEnd);
+            data = lineEnd + (newline ? 1 : 0);
         }
     }
 
-    void finish() { flush(); }
-
-private:
-    bool endsWithEor() const {
-        return record_.size() >= 5 &&
-               std::memcmp(record_.data() + record_.size() - 5, "<EOR>", 5) == 0;
+    void finish() {
+        if (length_ > 0) {
+            converter_.convert(QByteArrayView(record_.data(), static_cast<qsizetype>(length_)));
+            length_ = 0;
+        }
     }
 
-    void flush() {
-        if (!record_.empty()) {
-            converter_.convert(QByteArrayView(record_.data(), record_.size()));
-            record_.clear();
+  private:
+    // Appends a piece of a line, upper-cased and without carriage returns, and
+    // hands on every record that an <EOR> in it completes.
+    void appendLine(const char* begin, const char* end) {
+        const size_t size = static_cast<size_t>(end - begin);
+        if (record_.size() < length_ + size) {
+            record_.resize(std::max(record_.size() * 2, length_ + size));
+        }
+        char* out = record_.data() + length_;
+        std::transform(begin, end, out, upper);
+        size_t appended = size;
+        if (std::memchr(out, '\r', size) != nullptr) {
+            appended = static_cast<size_t>(std::remove(out, out + size, '\r') - out);
+        }
+        size_t searchFrom = length_ >= 4 ? length_ - 4 : 0;
+        length_ += appended;
+        while (true) {
+            const char* text = record_.data();
+            const qsizetype found =
+                findEor(QByteArrayView(text, static_cast<qsizetype>(length_)), searchFrom);
+            if (found < 0) {
+                return;
+            }
+            const size_t recordEnd = static_cast<size_t>(found) + 5;
+            converter_.convert(QByteArrayView(text, static_cast<qsizetype>(recordEnd)));
+            std::memmove(record_.data(), text + recordEnd, length_ - recordEnd);
+            length_ -= recordEnd;
+            searchFrom = 0;
         }
     }
 
     RecordConverter converter_;
-    std::string record_;
+    std::vector<char> record_;
+    size_t length_ = 0;
 };
 
 constexpr qint64 kChunkSize = 1 << 20;
@@ -406,12 +469,13 @@ bool AdifReader::readFile(const QString& path, AdifSink& sink, QString* error) {
         return fail();
     }
     RecordFramer framer(sink);
+    std::vector<char> chunk(static_cast<size_t>(kChunkSize));
     while (true) {
-        const QByteArray chunk = file.read(kChunkSize);
-        if (chunk.isEmpty()) {
+        const qint64 read = file.read(chunk.data(), kChunkSize);
+        if (read <= 0) {
             break;
         }
-        framer.feed(chunk);
+        framer.feed(QByteArrayView(chunk.data(), read));
     }
     framer.finish();
     return true;

@@ -10,7 +10,7 @@
 // Receives what the reader finds, in file order: one row per QSO record and
 // one message per missing value, each message before the row it belongs to.
 class AdifSink {
-public:
+  public:
     virtual ~AdifSink() = default;
     virtual void row(QByteArray row) = 0;
     virtual void message(const QString& text) = 0;
@@ -29,7 +29,7 @@ struct AdifContents : AdifSink {
 // breaks are dropped, letters a-z are upper-cased, and only the fields
 // CALL, QSO_DATE, TIME_ON, BAND, FREQ, MODE, RST_SENT and QSL_VIA are used.
 class AdifReader {
-public:
+  public:
     static QString missingCallsignMessage();
     static QString missingDateMessage();
     static QString missingTimeMessage();

@@ -3,8 +3,7 @@
 #include "selection/select_qso.h"
 #include "startup/main.h"
 
-AppWindows::AppWindows(Dialogs& dialogs, SettingsStore& store)
-    : dialogs_(dialogs), store_(store) {}
+AppWindows::AppWindows(Dialogs& dialogs, SettingsStore& store) : dialogs_(dialogs), store_(store) {}
 
 AppWindows::~AppWindows() {
     delete selectQso_.data();

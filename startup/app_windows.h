@@ -13,7 +13,7 @@ class RowList;
 // callsign, the dialogs and the settings store. Windows reach each other
 // through it, so none of them keeps a copy of another's data.
 class AppWindows {
-public:
+  public:
     AppWindows(Dialogs& dialogs, SettingsStore& store);
     ~AppWindows();
     AppWindows(const AppWindows&) = delete;
@@ -36,7 +36,7 @@ public:
     // The print list that the print runs read; null when the selection window is closed.
     const RowList* printList() const;
 
-private:
+  private:
     Dialogs& dialogs_;
     SettingsStore& store_;
     QString indicatifStation_;

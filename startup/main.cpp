@@ -31,14 +31,14 @@ QLabel* boldLabel(const QString& text, qreal pointSize = 0) {
 
 // Shows each message of the reader as it comes and keeps the rows.
 class WindowSink : public AdifSink {
-public:
+  public:
     explicit WindowSink(Dialogs& dialogs) : dialogs_(dialogs) {}
     void row(QByteArray text) override { rows.push_back(std::move(text)); }
     void message(const QString& text) override { dialogs_.message(text); }
 
     std::vector<QByteArray> rows;
 
-private:
+  private:
     Dialogs& dialogs_;
 };
 

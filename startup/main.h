@@ -11,7 +11,7 @@ class QPushButton;
 class Main : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     static QString revision() { return QStringLiteral(" 1.0.8"); }
 
     explicit Main(AppWindows& app, QWidget* parent = nullptr);
@@ -25,7 +25,7 @@ public:
     KeyPressLineEdit* Ind_A() const { return ind_A_; }
     QPushButton* Selection() const { return selection_; }
 
-private:
+  private:
     void Form_Load();
     void Ind_A_KeyPress(int& keyCode);
     void Selection_Click();

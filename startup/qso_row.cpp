@@ -1,17 +1,25 @@
 #include "startup/qso_row.h"
 
+#include <algorithm>
+
 namespace {
 
 bool isContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-void appendPadded(QByteArray& row, QByteArrayView value, int slotWidth) {
-    row.append(value);
+qsizetype paddedSize(QByteArrayView value, int slotWidth) {
+    return value.size() + std::max(0, slotWidth - utf8Length(value));
+}
+
+// Writes a value and the blanks that fill its slot; returns the end.
+char* writePadded(char* out, QByteArrayView value, int slotWidth) {
+    out = std::copy(value.begin(), value.end(), out);
     const int blanks = slotWidth - utf8Length(value);
     if (blanks > 0) {
-        row.append(blanks, ' ');
+        out = std::fill_n(out, blanks, ' ');
     }
+    return out;
 }
 
 }  // namespace
@@ -60,15 +68,20 @@ QByteArrayView utf8Right(QByteArrayView text, int characters) {
 }
 
 QByteArray QsoRow::compose(const QsoValues& values) {
-    QByteArray row;
-    row.reserve(80);
-    appendPadded(row, values.callsign, kCallsignWidth + 2);
-    appendPadded(row, values.date, kDateWidth + 2);
-    appendPadded(row, values.timeOn, kTimeWidth + 2);
-    appendPadded(row, values.band, kBandWidth + 2);
-    appendPadded(row, values.mode, kModeWidth + 2);
-    appendPadded(row, values.rstSent, kRstWidth + 2);
-    appendPadded(row, values.qslVia, kViaWidth);
+    const qsizetype size =
+        paddedSize(values.callsign, kCallsignWidth + 2) + paddedSize(values.date, kDateWidth + 2) +
+        paddedSize(values.timeOn, kTimeWidth + 2) + paddedSize(values.band, kBandWidth + 2) +
+        paddedSize(values.mode, kModeWidth + 2) + paddedSize(values.rstSent, kRstWidth + 2) +
+        paddedSize(values.qslVia, kViaWidth);
+    QByteArray row(size, Qt::Uninitialized);
+    char* out = row.data();
+    out = writePadded(out, values.callsign, kCallsignWidth + 2);
+    out = writePadded(out, values.date, kDateWidth + 2);
+    out = writePadded(out, values.timeOn, kTimeWidth + 2);
+    out = writePadded(out, values.band, kBandWidth + 2);
+    out = writePadded(out, values.mode, kModeWidth + 2);
+    out = writePadded(out, values.rstSent, kRstWidth + 2);
+    writePadded(out, values.qslVia, kViaWidth);
     return row;
 }
 

@@ -17,7 +17,7 @@ struct QsoValues {
 };
 
 class QsoRow {
-public:
+  public:
     // First column (1-based) and nominal width of each field.
     static constexpr int kCallsignColumn = 1;
     static constexpr int kDateColumn = 15;

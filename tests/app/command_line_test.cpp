@@ -35,16 +35,18 @@ Outcome run(const QStringList& arguments) {
 
 TEST(CommandLine, ListWritesRowsAndMessages) {
     QTemporaryDir dir;
-    const QString path = writeFile(dir, QStringLiteral("log.adi"),
-                                   "<EOH>\n<CALL:5>F9XQA<BAND:3>20M<EOR>\n" + QByteArray(
-                                   "<CALL:5>F9XQB<QSO_DATE:8>20090131<TIME_ON:4>0751<FREQ:5>7.050<EOR>\n"));
+    const QString path = writeFile(
+        dir, QStringLiteral("log.adi"),
+        "<EOH>\n<CALL:5>F9XQA<BAND:3>20M<EOR>\n" +
+            QByteArray("<CALL:5>F9XQB<QSO_DATE:8>20090131<TIME_ON:4>0751<FREQ:5>7.050<EOR>\n"));
     const Outcome result = run({QStringLiteral("list"), path});
     EXPECT_EQ(result.code, 0);
     EXPECT_EQ(result.out,
               "F9XQA         01/01/200000:00  14 Mhz    XXX      XX                    \n"
               "F9XQB         31/01/09  07:51  7.0 Mhz   XXX      XX                    \n");
     EXPECT_EQ(QString::fromUtf8(result.err),
-              QStringLiteral("Date absente, remplacée par 01/01/2000\nHeure absente, remplacée par 00:00\n"));
+              QStringLiteral(
+                  "Date absente, remplacée par 01/01/2000\nHeure absente, remplacée par 00:00\n"));
 }
 
 TEST(CommandLine, ReportsBadArgumentsAndUnreadableFiles) {

@@ -21,8 +21,8 @@ TEST(RowList, SortedListPlacesEachRowInTextOrderIgnoringCase) {
     list.add(row("F9XQC"));
     list.add(row("F9XQA"));
     list.add(row("f9xqb"));
-    EXPECT_EQ(callsigns(list),
-              QStringList({QStringLiteral("F9XQA"), QStringLiteral("f9xqb"), QStringLiteral("F9XQC")}));
+    EXPECT_EQ(callsigns(list), QStringList({QStringLiteral("F9XQA"), QStringLiteral("f9xqb"),
+                                            QStringLiteral("F9XQC")}));
 
     // Rows of one callsign follow their date text, day first.
     RowList dates(RowList::Order::Sorted);
@@ -40,9 +40,9 @@ TEST(RowList, BatchesMergeIntoTheSortedOrder) {
     list.add(row("F5AAA"));
     list.add(row("K1ZZZ"));
     list.addAll({row("G4BBB"), row("A1AAA"), row("F5AAA"), row("Z9ZZZ")});
-    EXPECT_EQ(callsigns(list),
-              QStringList({QStringLiteral("A1AAA"), QStringLiteral("F5AAA"), QStringLiteral("F5AAA"),
-                           QStringLiteral("G4BBB"), QStringLiteral("K1ZZZ"), QStringLiteral("Z9ZZZ")}));
+    EXPECT_EQ(callsigns(list), QStringList({QStringLiteral("A1AAA"), QStringLiteral("F5AAA"),
+                                            QStringLiteral("F5AAA"), QStringLiteral("G4BBB"),
+                                            QStringLiteral("K1ZZZ"), QStringLiteral("Z9ZZZ")}));
     list.addAll({});
     EXPECT_EQ(list.count(), 6);
 }
@@ -51,7 +51,8 @@ TEST(RowList, UnsortedListKeepsOrderAndRemovesByIndex) {
     RowList list(RowList::Order::Unsorted);
     list.addAll({row("C"), row("A")});
     list.add(row("B"));
-    EXPECT_EQ(callsigns(list), QStringList({QStringLiteral("C"), QStringLiteral("A"), QStringLiteral("B")}));
+    EXPECT_EQ(callsigns(list),
+              QStringList({QStringLiteral("C"), QStringLiteral("A"), QStringLiteral("B")}));
     list.removeAt(0);
     list.removeAt(7);  // no such row: nothing happens
     list.removeAt(-1);

@@ -12,7 +12,7 @@
 namespace {
 
 class SelectionWindow : public WindowFixture {
-protected:
+  protected:
     Select_QSO& load(const QByteArray& text) {
         Main& main = app->showMain();
         dialogs.fileNames.push_back(writeFile(dir, QStringLiteral("log.adi"), text));
@@ -28,7 +28,8 @@ protected:
     static QStringList callsigns(const RowList& list) {
         QStringList result;
         for (int i = 0; i < list.count(); ++i) {
-            result.append(list.row(i).left(14).trimmed() + QLatin1Char(' ') + list.row(i).mid(14, 8));
+            result.append(list.row(i).left(14).trimmed() + QLatin1Char(' ') +
+                          list.row(i).mid(14, 8));
         }
         return result;
     }

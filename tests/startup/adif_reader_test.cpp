@@ -31,8 +31,9 @@ TEST(AdifReader, ReadsACompleteRecordIntoTheRowLayout) {
     const AdifContents contents = parse(kHeader + kComplete + "\n");
     ASSERT_EQ(contents.rows.size(), 1u);
     EXPECT_TRUE(contents.messages.isEmpty());
-    EXPECT_EQ(rowOf(contents),
-              QStringLiteral("F9XQB         31/01/09  07:51  7.0 Mhz   SSB      59        F9XQC       "));
+    EXPECT_EQ(
+        rowOf(contents),
+        QStringLiteral("F9XQB         31/01/09  07:51  7.0 Mhz   SSB      59        F9XQC       "));
 }
 
 TEST(AdifReader, FramesRecordsWhereverTheyStand) {
@@ -65,8 +66,7 @@ TEST(AdifReader, LogWithoutHeaderStartsAtTheFirstLine) {
 }
 
 TEST(AdifReader, RecordsWithoutAnyFieldAreSkipped) {
-    const AdifContents contents =
-        parse(kHeader + kComplete + "\n<EOR>\n   stray text   \n  \n");
+    const AdifContents contents = parse(kHeader + kComplete + "\n<EOR>\n   stray text   \n  \n");
     EXPECT_EQ(contents.rows.size(), 1u);
     EXPECT_TRUE(contents.messages.isEmpty());
 }
@@ -79,26 +79,29 @@ TEST(AdifReader, MissingValuesGetDefaultsAfterMessagesInOrder) {
                            QStringLiteral("Heure absente, remplacée par 00:00"),
                            QStringLiteral("Indicatif absent, remplacé par FXXXX"),
                            QStringLiteral("Bande absente, remplacée par 1.8 Mhz")}));
-    EXPECT_EQ(rowOf(contents),
-              QStringLiteral("FXXXX         01/01/200000:00  1.8 Mhz   XXX      XX                    "));
+    EXPECT_EQ(
+        rowOf(contents),
+        QStringLiteral("FXXXX         01/01/200000:00  1.8 Mhz   XXX      XX                    "));
 }
 
 TEST(AdifReader, ReadsValuesByTheRules) {
     // The date is rewritten from its parts even when short; the time keeps HH:MM.
-    AdifContents contents = parse(kHeader +
-                                  "<CALL:5>F9XQA<QSO_DATE:4>2008<TIME_ON:6>235959<BAND:3>20M<EOR>");
+    AdifContents contents =
+        parse(kHeader + "<CALL:5>F9XQA<QSO_DATE:4>2008<TIME_ON:6>235959<BAND:3>20M<EOR>");
     EXPECT_EQ(field(rowOf(contents), QsoRow::kDateColumn, 8), QStringLiteral("08//08"));
     EXPECT_EQ(QsoRow::field(rowOf(contents), QsoRow::kTimeColumn, 5), QStringLiteral("23:59"));
 
     // Blanks and tabs around a value go; the length in the tag is ignored.
-    contents = parse(kHeader + "<CALL:2> \tF9XQA \t<QSO_DATE:8>20090131<TIME_ON:4>0751"
-                               "<BAND:3>20M<EOR>");
+    contents = parse(kHeader +
+                     "<CALL:2> \tF9XQA \t<QSO_DATE:8>20090131<TIME_ON:4>0751"
+                     "<BAND:3>20M<EOR>");
     EXPECT_EQ(field(rowOf(contents), 1, 12), QStringLiteral("F9XQA"));
 
     // Long values are cut so that every column keeps its place.
-    contents = parse(kHeader +
-                     "<CALL:14>ABCDEFGHIJKLMN<QSO_DATE:8>20090131<TIME_ON:4>0751<BAND:3>20M"
-                     "<MODE:12>MODEWITHLONG<RST_SENT:12>123456789012<QSL_VIA:14>VIAVIAVIAVIAVI<EOR>");
+    contents =
+        parse(kHeader +
+              "<CALL:14>ABCDEFGHIJKLMN<QSO_DATE:8>20090131<TIME_ON:4>0751<BAND:3>20M"
+              "<MODE:12>MODEWITHLONG<RST_SENT:12>123456789012<QSL_VIA:14>VIAVIAVIAVIAVI<EOR>");
     const QString row = rowOf(contents);
     EXPECT_EQ(QsoRow::field(row, 1, 14), QStringLiteral("ABCDEFGHIJKL  "));
     EXPECT_EQ(QsoRow::field(row, QsoRow::kModeColumn, 9), QStringLiteral("MODEWITHL"));
@@ -151,8 +154,12 @@ TEST(AdifReader, BandComesFromBandThenFrequency) {
 }
 
 TEST(AdifReader, AcceptsEveryLineEnding) {
-    const QByteArray lines[] = {"<EOH>", "<CALL:5>F9XQA", "<QSO_DATE:8>20090131",
-                                "<TIME_ON:4>0751", "<BAND:3>20M", "<EOR>",
+    const QByteArray lines[] = {"<EOH>",
+                                "<CALL:5>F9XQA",
+                                "<QSO_DATE:8>20090131",
+                                "<TIME_ON:4>0751",
+                                "<BAND:3>20M",
+                                "<EOR>",
                                 "<CALL:5>F9XQB<QSO_DATE:8>20090131<TIME_ON:4>0751<BAND:3>20M<EOR>"};
     for (const QByteArray& ending : {QByteArray("\n"), QByteArray("\r\n"), QByteArray("\r")}) {
         QByteArray log;
@@ -199,13 +206,14 @@ TEST(AdifReader, ReadsFilesAndNamesTheOnesItCannot) {
     ASSERT_TRUE(AdifReader::readFile(testDataPath(QStringLiteral("one_record_per_line.adi")),
                                      contents, &error));
     ASSERT_EQ(contents.rows.size(), 3u);
-    EXPECT_EQ(rowOf(contents, 0),
-              QStringLiteral("F9XQB         31/01/09  07:51  7.0 Mhz   SSB      59        F9XQC       "));
+    EXPECT_EQ(
+        rowOf(contents, 0),
+        QStringLiteral("F9XQB         31/01/09  07:51  7.0 Mhz   SSB      59        F9XQC       "));
     EXPECT_EQ(field(rowOf(contents, 2), QsoRow::kBandColumn, 8), QStringLiteral("144 Mhz"));
 
     AdifContents lines;
-    ASSERT_TRUE(AdifReader::readFile(testDataPath(QStringLiteral("one_field_per_line.adi")),
-                                     lines, &error));
+    ASSERT_TRUE(AdifReader::readFile(testDataPath(QStringLiteral("one_field_per_line.adi")), lines,
+                                     &error));
     ASSERT_EQ(lines.rows.size(), 2u);
     EXPECT_EQ(field(rowOf(lines, 1), QsoRow::kBandColumn, 8), QStringLiteral("21 Mhz"));
 

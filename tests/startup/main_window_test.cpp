@@ -1,6 +1,6 @@
 #include <QCoreApplication>
-#include <QPushButton>
 #include <QEvent>
+#include <QPushButton>
 
 #include "platform/key_press_line_edit.h"
 #include "selection/row_list.h"
@@ -44,8 +44,9 @@ TEST_F(MainWindow, EmptyCallsignIsRefusedBeforeAnyDialog) {
     main.Selection()->click();
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Entrez votre indicatif")});
     EXPECT_TRUE(dialogs.filters.isEmpty());
-    EXPECT_EQ(store->read(QStringLiteral("Setup "), QStringLiteral("Indicatif"), QStringLiteral("none")),
-              QStringLiteral("none"));
+    EXPECT_EQ(
+        store->read(QStringLiteral("Setup "), QStringLiteral("Indicatif"), QStringLiteral("none")),
+        QStringLiteral("none"));
 }
 
 TEST_F(MainWindow, LoadingALogSavesTheCallsignAndFillsTheSelectionWindow) {
@@ -82,8 +83,8 @@ TEST_F(MainWindow, CancelledOrUnreadableFileLeavesAnEmptyQsoList) {
 
 TEST_F(MainWindow, ReaderMessagesAreShownOneByOne) {
     Main& main = app->showMain();
-    const QString path = writeFile(dir, QStringLiteral("gaps.adi"),
-                                   "<EOH><CALL:5>F9XQA<BAND:3>20M<EOR>");
+    const QString path =
+        writeFile(dir, QStringLiteral("gaps.adi"), "<EOH><CALL:5>F9XQA<BAND:3>20M<EOR>");
     dialogs.fileNames.push_back(path);
     main.Selection()->click();
     EXPECT_EQ(dialogs.messages,

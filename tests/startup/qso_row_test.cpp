@@ -19,9 +19,9 @@ TEST(QsoRow, ComposesFixedColumns) {
     v.qslVia = "F9XQC";
     const QString row = QString::fromUtf8(QsoRow::compose(v));
     EXPECT_EQ(row, QStringLiteral("F9XQB") + blanks(9) + QStringLiteral("31/01/09") + blanks(2) +
-                       QStringLiteral("07:51") + blanks(2) + QStringLiteral("7.0 Mhz") +
-                       blanks(3) + QStringLiteral("SSB") + blanks(6) + QStringLiteral("59") +
-                       blanks(8) + QStringLiteral("F9XQC") + blanks(7));
+                       QStringLiteral("07:51") + blanks(2) + QStringLiteral("7.0 Mhz") + blanks(3) +
+                       QStringLiteral("SSB") + blanks(6) + QStringLiteral("59") + blanks(8) +
+                       QStringLiteral("F9XQC") + blanks(7));
     EXPECT_EQ(row.size(), 72);
 
     v.qslVia = "";

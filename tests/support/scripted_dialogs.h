@@ -9,7 +9,7 @@
 // Dialogs answered by a script: file names and Yes/No answers are taken from
 // queues (an empty queue cancels / answers No); every text shown is recorded.
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     void message(const QString& text) override { messages.append(text); }
     bool askYesNo(const QString& text) override {
         questions.append(text);
@@ -35,7 +35,7 @@ public:
     int printerDialogs = 0;
     std::function<bool(QPrinter&)> printerChoice;
 
-private:
+  private:
     QString next(const QString& filter) {
         filters.append(filter);
         if (fileNames.empty()) {

@@ -11,7 +11,7 @@
 
 // A running program with scripted dialogs and a settings file of its own.
 class WindowFixture : public ::testing::Test {
-protected:
+  protected:
     WindowFixture()
         : store(std::make_unique<SettingsStore>(dir.filePath(QStringLiteral("Etiquette.ini")))),
           app(std::make_unique<AppWindows>(dialogs, *store)) {}
