@@ -1,5 +1,17 @@
 #include "app/command_line.h"
 
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <map>
+
+#include "labels/label_options_store.h"
+#include "labels/label_print_run.h"
+#include "labels/settings_store.h"
+#include "printing/dump_surface.h"
+#include "printing/print_geometry.h"
+#include "printing/printer_surface.h"
+#include "selection/row_list.h"
 #include "startup/adif_reader.h"
 
 namespace {
@@ -25,6 +37,113 @@ class StreamSink : public AdifSink {
 
 const QString kVersion = QStringLiteral("1.0.8");
 
+// Keeps the rows for the print list and writes the messages out.
+class PrintListSink : public AdifSink {
+public:
+    explicit PrintListSink(std::FILE* messages) : messages_(messages) {}
+    void row(QByteArray text) override { rows.push_back(std::move(text)); }
+    void message(const QString& text) override {
+        const QByteArray line = text.toUtf8() + '\n';
+        std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), messages_);
+    }
+    std::vector<QByteArray> rows;
+
+private:
+    std::FILE* messages_;
+};
+
+// "--name value" pairs and lone flags after the positional arguments.
+struct ParsedOptions {
+    QStringList positional;
+    std::map<QString, QString> values;
+    QString problem;
+
+    bool has(const char* name) const { return values.count(QString::fromLatin1(name)) > 0; }
+    QString value(const char* name) const { return values.at(QString::fromLatin1(name)); }
+};
+
+ParsedOptions parseOptions(const QStringList& arguments, const QStringList& valueOptions) {
+    ParsedOptions parsed;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (!argument.startsWith(QStringLiteral("--"))) {
+            parsed.positional.append(argument);
+            continue;
+        }
+        const QString name = argument.mid(2);
+        if (!valueOptions.contains(name)) {
+            parsed.problem = QStringLiteral("Option inconnue : %1").arg(argument);
+            return parsed;
+        }
+        if (i + 1 >= arguments.size()) {
+            parsed.problem = QStringLiteral("Valeur manquante après %1").arg(argument);
+            return parsed;
+        }
+        parsed.values[name] = arguments[++i];
+    }
+    return parsed;
+}
+
+// Applies the label options given on the command line over the stored ones.
+QString applyLabelOptions(const ParsedOptions& parsed, LabelOptions& options) {
+    const auto text = [&](const char* name, QString& target) {
+        if (parsed.has(name)) {
+            target = parsed.value(name);
+        }
+    };
+    if (parsed.has("format")) {
+        const QString format = parsed.value("format");
+        if (!QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                          QStringLiteral("4"), QStringLiteral("6")})
+                 .contains(format)) {
+            return QStringLiteral("--format : 1, 2, 3, 4 ou 6 (le format 5 imprime sur les QSL : "
+                                  "commande cards)");
+        }
+        options.format = format.toInt();
+    }
+    if (parsed.has("type")) {
+        const QString type = parsed.value("type");
+        if (type != u"qso" && type != u"activation") {
+            return QStringLiteral("--type : qso ou activation");
+        }
+        options.type = type == u"qso" ? LabelOptions::kQsoLabel : LabelOptions::kActivationLabel;
+    }
+    if (parsed.has("lang")) {
+        const QString language = parsed.value("lang");
+        if (language != u"fr" && language != u"en") {
+            return QStringLiteral("--lang : fr ou en");
+        }
+        options.french = language == u"fr";
+    }
+    if (parsed.has("qsl")) {
+        const QString qsl = parsed.value("qsl");
+        if (qsl != u"1" && qsl != u"2" && qsl != u"3") {
+            return QStringLiteral("--qsl : 1, 2 ou 3");
+        }
+        options.qsl = qsl.toInt();
+    }
+    text("offset", options.offset);
+    text("comment", options.comment);
+    text("tx", options.transceiver);
+    text("antenna", options.antenna);
+    text("activation-number", options.activationNumber);
+    text("activation-name", options.activationName);
+    text("canton", options.canton);
+    text("postcode", options.postcode);
+    text("municipality", options.municipality);
+    return {};
+}
+
+const QStringList kLabelValueOptions{
+    QStringLiteral("station"),        QStringLiteral("format"),
+    QStringLiteral("type"),           QStringLiteral("lang"),
+    QStringLiteral("qsl"),            QStringLiteral("offset"),
+    QStringLiteral("comment"),        QStringLiteral("tx"),
+    QStringLiteral("antenna"),        QStringLiteral("activation-number"),
+    QStringLiteral("activation-name"), QStringLiteral("canton"),
+    QStringLiteral("postcode"),       QStringLiteral("municipality"),
+    QStringLiteral("pdf"),            QStringLiteral("printer")};
+
 }  // namespace
 
 bool CommandLine::isCommand(const QStringList& arguments) {
@@ -42,6 +161,15 @@ QString CommandLine::usage() {
         "Without a command the program opens its windows.\n"
         "\n"
         "  list LOG.adi         write every QSO list row of the log, one per line\n"
+        "  labels LOG.adi [OPTIONS] (--pdf OUT.pdf | --printer QUEUE | --dump)\n"
+        "                       print every QSO of the log on label sheets, in print-list\n"
+        "                       order; options not given take the station's stored value:\n"
+        "      --station CALL   --format 1|2|3|4|6   --type qso|activation   --lang fr|en\n"
+        "      --qsl 1|2|3      --offset TEXT (-1, -0,5, 0, +0,5, +1 or any text)\n"
+        "      --comment TEXT   --tx TEXT   --antenna TEXT   --activation-number TEXT\n"
+        "      --activation-name TEXT   --canton TEXT   --postcode TEXT   --municipality TEXT\n"
+        "      --dump writes one line per printed line: line SIZE BOLD |TEXT|, and end or\n"
+        "      discard for each ended or discarded sheet\n"
         "  --help               show this text\n"
         "  --version            show the version\n"
         "\n"
@@ -71,6 +199,9 @@ int CommandLine::run(const QStringList& arguments) {
     if (command == u"list") {
         return list(arguments.mid(1));
     }
+    if (command == u"labels") {
+        return labels(arguments.mid(1));
+    }
     return fail(kUsage, QStringLiteral("Commande inconnue : %1 (voir --help)").arg(command));
 }
 
@@ -85,4 +216,93 @@ int CommandLine::list(const QStringList& arguments) {
     }
     std::fflush(out_);
     return kOk;
+}
+
+bool CommandLine::readLog(const QString& path, RowList& printList, int* failure) {
+    PrintListSink sink(err_);
+    QString error;
+    if (!AdifReader::readFile(path, sink, &error)) {
+        *failure = fail(kUnreadable, error);
+        return false;
+    }
+    printList.addAll(std::move(sink.rows));
+    return true;
+}
+
+int CommandLine::labels(const QStringList& arguments) {
+    const QStringList flags{QStringLiteral("--dump")};
+    QStringList withoutFlags;
+    bool dump = false;
+    for (const QString& argument : arguments) {
+        if (argument == u"--dump") {
+            dump = true;
+        } else {
+            withoutFlags.append(argument);
+        }
+    }
+    const ParsedOptions parsed = parseOptions(withoutFlags, kLabelValueOptions);
+    if (!parsed.problem.isEmpty()) {
+        return fail(kUsage, parsed.problem);
+    }
+    const int outputs = (dump ? 1 : 0) + (parsed.has("pdf") ? 1 : 0) + (parsed.has("printer") ? 1 : 0);
+    if (parsed.positional.size() != 1 || outputs != 1) {
+        return fail(kUsage, QStringLiteral("Usage: quenor-etiquettes labels LOG.adi [options] "
+                                           "(--pdf OUT.pdf | --printer QUEUE | --dump)"));
+    }
+
+    SettingsStore store;
+    const QString station =
+        parsed.has("station")
+            ? parsed.value("station")
+            : store.read(SettingsStore::globalSection(), QStringLiteral("Indicatif"),
+                         QStringLiteral("Fxxxx"));
+    LabelOptions options = LabelOptionsStore(store).load(station);
+    if (options.format == LabelOptions::kCardFormat) {
+        options.format = 1;
+    }
+    const QString problem = applyLabelOptions(parsed, options);
+    if (!problem.isEmpty()) {
+        return fail(kUsage, problem);
+    }
+    const QString tooLong = options.lengthProblem();
+    if (!tooLong.isEmpty()) {
+        return fail(kUsage, tooLong);
+    }
+
+    RowList printList(RowList::Order::Sorted);
+    int failure = kOk;
+    if (!readLog(parsed.positional.first(), printList, &failure)) {
+        return failure;
+    }
+
+    if (dump) {
+        DumpSurface surface(out_);
+        LabelPrintRun run(options, surface, nullptr);
+        const bool done = run.run(printList) == LabelPrintRun::Outcome::Completed;
+        std::fflush(out_);
+        return done ? kOk : fail(kPrintFailed, run.error());
+    }
+
+    QPrinter printer(QPrinter::HighResolution);
+    QString asked;
+    if (parsed.has("pdf")) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(parsed.value("pdf"));
+    } else {
+        asked = parsed.value("printer");
+        printer.setPrinterName(asked);
+    }
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    const QString printerProblem = PrinterSurface::checkPrinter(printer, asked);
+    if (!printerProblem.isEmpty()) {
+        return fail(kPrintFailed, printerProblem);
+    }
+    const double origin = PrintGeometry::kPdfLabelOriginMillimetres;
+    PrinterSurface surface(printer, QPointF(origin, origin));
+    LabelPrintRun run(options, surface, nullptr);
+    const bool done = run.run(printList) == LabelPrintRun::Outcome::Completed;
+    if (!surface.finish() && done) {
+        return fail(kPrintFailed, QStringLiteral("L'impression n'a pas pu être terminée."));
+    }
+    return done ? kOk : fail(kPrintFailed, run.error());
 }

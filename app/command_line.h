@@ -20,6 +20,8 @@ class CommandLine {
 
   private:
     int list(const QStringList& arguments);
+    int labels(const QStringList& arguments);
+    bool readLog(const QString& path, class RowList& printList, int* failure);
     void writeLine(std::FILE* stream, const QByteArray& line);
     int fail(int code, const QString& text);
 

@@ -1,7 +1,10 @@
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 #include "app/command_line.h"
 #include "labels/settings_store.h"
@@ -23,6 +26,17 @@ bool hasDisplay() {
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+// Qt wants a private runtime folder; give it one when the session has none.
+void ensureRuntimeFolder() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        return;
+    }
+    const QString folder = QStringLiteral("%1/runtime-%2").arg(QDir::tempPath()).arg(getuid());
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
 }
 
 int runCommand(int argc, char** argv, const QStringList& arguments) {
@@ -57,6 +71,7 @@ int runWindows(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    ensureRuntimeFolder();
     const QStringList arguments = argumentsOf(argc, argv);
     if (CommandLine::isCommand(arguments)) {
         return runCommand(argc, argv, arguments);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+#include "labels/label_options.h"
+#include "labels/sheet_profile.h"
+
+// The QSO data of one label, cut out of a QSO list row.
+struct LabelFields {
+    QString callsign;
+    QString date;  // eight columns, untrimmed
+    QString time;  // five columns, untrimmed
+    QString band;
+    QString mode;
+    QString rst;
+    QString via;  // the first eight columns of the QSL manager
+
+    static LabelFields fromRow(const QString& row);
+    QString viaText() const;
+};
+
+// Builds the printed lines of a pair of labels: the left label's text,
+// padded to its fixed width, followed by the right label's text.
+class LabelComposer {
+public:
+    LabelComposer(const LabelOptions& options, int format);
+
+    // The printed line (left and right labels) for one line of a layout.
+    QString line(LabelLine kind, LineFamily family, const QString& leftRow,
+                 const QString& rightRow) const;
+
+    QString thanksPhrase() const;
+
+    // One label's part of a printed line.
+    enum class Side { Left, Right };
+    QString side(LabelLine kind, LineFamily family, const LabelFields& fields, Side which) const;
+
+    static QString blanks(int count);
+
+private:
+    QString qsoLine(LabelLine kind, LineFamily family, const LabelFields& fields, Side which) const;
+    QString activationLine(LabelLine kind, const LabelFields& fields, Side which) const;
+
+    const LabelOptions& options_;
+    int format_;
+};

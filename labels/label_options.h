@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What goes on the labels: the choices of the label options window, as one
+// value. Option groups keep the window's indexes (format 1-6, type 2 or 3,
+// QSL phrase 1-3).
+struct LabelOptions {
+    enum Type { kQsoLabel = 2, kActivationLabel = 3 };
+    static constexpr int kCardFormat = 5;
+
+    QString station;        // the station callsign
+    int format = 2;         // F_Etiquette index
+    int type = kQsoLabel;   // Type_Etiquette index
+    bool french = true;     // Langue(1)
+    int qsl = 1;            // QSL index
+    QString offset = QStringLiteral("0");  // the text of Ct_V
+    bool stopEachSheet = false;            // Arret_Imp
+
+    QString comment;           // Texte_QSL, as typed
+    QString transceiver;       // Rx_Tx, as typed
+    QString antenna;           // Antenne
+    QString activationNumber;  // Num_Activite
+    QString activationName;    // Nom_activite
+    QString canton;            // Num_Canton
+    QString postcode;          // Num_CP
+    QString municipality;      // Nom_Commune
+
+    // The vertical offsets offered by Ct_V, list positions 0 to 4.
+    static QStringList offsets() {
+        return {QStringLiteral("-1"), QStringLiteral("-0,5"), QStringLiteral("0"),
+                QStringLiteral("+0,5"), QStringLiteral("+1")};
+    }
+
+    // The French message that stops a print before anything is stored, or empty.
+    QString lengthProblem() const {
+        if (transceiver.size() > 15) {
+            return QStringLiteral("15 caracteres maxi pour le TX");
+        }
+        if (antenna.size() > 15) {
+            return QStringLiteral("15 caracteres maxi pour l'antenne");
+        }
+        return {};
+    }
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+// The printed lines of a label, as named in the composition.
+enum class LabelLine {
+    Blank,
+    Address,
+    Date,
+    Band,
+    Station,
+    Comment,
+    Thanks,
+    From,
+    Activation,
+    Place,
+    Canton,
+    DdcfPlace,
+    Contact,
+};
+
+enum class LineFamily { Qso42, Qso44, ActivationCanton, ActivationDdcf };
+
+struct ProfileLine {
+    LabelLine line;
+    float size;
+    bool bold;
+};
+
+// How one label type is laid out on one sheet.
+struct LabelLayout {
+    LineFamily family;
+    std::vector<ProfileLine> body;
+    float rowGap;
+    // Blank lines at the head of each sheet, by the offset shown in Ct_V.
+    std::vector<float> headLines(const QString& offset) const;
+
+    enum class HeadRule { None, ByOffset, Fixed };
+    HeadRule headRule;
+    std::vector<std::vector<float>> headsByOffset;  // one per offset, list order
+    std::vector<float> fixedHead;
+};
+
+// One label sheet: the rows of labels it holds and how each label type is laid out.
+struct SheetProfile {
+    int rowsPerSheet;
+    QString prompt;
+    LabelLayout qso;
+    LabelLayout activation;
+
+    const LabelLayout& layout(int labelType) const;
+
+    // The profile of a label sheet format (1, 2, 3, 4 or 6); null for any other.
+    static const SheetProfile* forFormat(int format);
+};

@@ -1,0 +1,162 @@
+#include "printing/printer_surface.h"
+
+#include <QFontMetricsF>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "printing/font_faces.h"
+#include "printing/print_geometry.h"
+
+namespace {
+
+QString printerLabel(const QPrinter& printer) {
+    return printer.printerName().isEmpty() ? QStringLiteral("(aucune)") : printer.printerName();
+}
+
+}  // namespace
+
+PrinterSurface::PrinterSurface(QPrinter& printer, QPointF pdfOrigin)
+    : printer_(printer), pdfOrigin_(pdfOrigin) {
+    printer_.setResolution(PrintGeometry::kResolutionDpi);
+    printer_.setFullPage(isPdf());
+}
+
+PrinterSurface::~PrinterSurface() {
+    if (painter_.isActive()) {
+        painter_.end();
+    }
+}
+
+QString PrinterSurface::checkPrinter(const QPrinter& printer, const QString& askedName) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        if (printer.outputFileName().isEmpty()) {
+            return askedName.isEmpty()
+                       ? QStringLiteral("Aucune imprimante n'est disponible.")
+                       : QStringLiteral("Imprimante introuvable : %1").arg(askedName);
+        }
+        return {};
+    }
+    const QString name = printer.printerName();
+    if (!askedName.isEmpty() && name != askedName) {
+        return QStringLiteral("Imprimante introuvable : %1").arg(askedName);
+    }
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull()) {
+        return QStringLiteral("Imprimante introuvable : %1").arg(printerLabel(printer));
+    }
+    if (info.state() == QPrinter::Error) {
+        return QStringLiteral("L'imprimante %1 est en erreur ou désactivée.").arg(name);
+    }
+    return {};
+}
+
+bool PrinterSurface::isPdf() const {
+    return printer_.outputFormat() == QPrinter::PdfFormat;
+}
+
+double PrinterSurface::pixelsPerPoint() const {
+    return printer_.resolution() / PrintGeometry::kPointsPerInch;
+}
+
+QFont PrinterSurface::currentFont() const {
+    QFont font = FontFaces::font(fontName(), fontSize(), bold());
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setKerning(false);
+    return font;
+}
+
+bool PrinterSurface::beginJob() {
+    if (jobOpen_ && !pageEnded_) {
+        return true;
+    }
+    if (jobOpen_ && pageEnded_) {
+        // One PDF file: the next job is the next page.
+        if (!printer_.newPage()) {
+            setError(QStringLiteral("Impossible de commencer une nouvelle page."));
+            return false;
+        }
+        pageEnded_ = false;
+    } else if (!painter_.begin(&printer_)) {
+        setError(isPdf() ? QStringLiteral("Impossible d'écrire le fichier %1.")
+                               .arg(printer_.outputFileName())
+                         : QStringLiteral("Impossible de commencer l'impression sur %1.")
+                               .arg(printerLabel(printer_)));
+        return false;
+    } else {
+        jobOpen_ = true;
+        pageEnded_ = false;
+    }
+    if (isPdf()) {
+        const double pixelsPerMillimetre =
+            printer_.resolution() / PrintGeometry::kMillimetresPerInch;
+        painter_.resetTransform();
+        painter_.translate(pdfOrigin_ * pixelsPerMillimetre);
+    }
+    y_ = 0;
+    return true;
+}
+
+bool PrinterSurface::printLine(const QString& text) {
+    if (!beginJob()) {
+        return false;
+    }
+    const double pixelsPerMillimetre = printer_.resolution() / PrintGeometry::kMillimetresPerInch;
+    double x = 0;
+    if (hasPosition()) {
+        x = positionX() * pixelsPerMillimetre;
+        y_ = positionY() * pixelsPerMillimetre;
+        clearPosition();
+    }
+    const QFont font = currentFont();
+    if (!text.isEmpty()) {
+        painter_.setFont(font);
+        const QFontMetricsF metrics(font, &printer_);
+        painter_.drawText(QPointF(x, y_ + metrics.ascent()), text);
+    }
+    y_ += fontSize() * PrintGeometry::kLineAdvanceFactor * pixelsPerPoint();
+    return true;
+}
+
+bool PrinterSurface::endJob() {
+    if (!jobOpen_ || pageEnded_) {
+        // Nothing drawn since the last job: an empty page still goes out.
+        if (!beginJob()) {
+            return false;
+        }
+    }
+    if (isPdf()) {
+        pageEnded_ = true;
+        ++jobsSent_;
+        return true;
+    }
+    jobOpen_ = false;
+    if (!painter_.end() || printer_.printerState() == QPrinter::Error) {
+        setError(QStringLiteral("La page n'a pas pu être envoyée à l'imprimante %1.")
+                     .arg(printerLabel(printer_)));
+        return false;
+    }
+    ++jobsSent_;
+    return true;
+}
+
+void PrinterSurface::discardJob() {
+    if (!jobOpen_ || (isPdf() && pageEnded_)) {
+        return;
+    }
+    if (isPdf()) {
+        // A PDF page cannot be taken back: leave it blank-ended.
+        pageEnded_ = true;
+        return;
+    }
+    jobOpen_ = false;
+    printer_.abort();
+    painter_.end();
+}
+
+bool PrinterSurface::finish() {
+    if (!painter_.isActive()) {
+        return true;
+    }
+    jobOpen_ = false;
+    return painter_.end();
+}

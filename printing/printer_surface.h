@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QPainter>
+#include <QPointF>
+
+#include "printing/print_surface.h"
+
+class QPrinter;
+
+// Prints through a QPrinter: a CUPS queue (each job its own print job) or a
+// PDF file (each job a page of one file). Drawing starts a job; on a printer
+// the painter is opened for each job and closed when it ends.
+class PrinterSurface : public PrintSurface {
+public:
+    // `pdfOrigin` is where the printable area starts on a PDF page, in
+    // millimetres from the paper's top-left corner (a PDF has no border).
+    PrinterSurface(QPrinter& printer, QPointF pdfOrigin);
+    ~PrinterSurface() override;
+
+    // Checks that the printer can be used: an existing queue, not in error,
+    // the very one asked for. Returns a French message, or an empty text.
+    static QString checkPrinter(const QPrinter& printer, const QString& askedName = QString());
+
+    bool printLine(const QString& text) override;
+    bool endJob() override;
+    void discardJob() override;
+    // Ends the PDF file (or the open job); true when all went out.
+    bool finish();
+
+    int jobsSent() const { return jobsSent_; }
+
+private:
+    bool isPdf() const;
+    bool beginJob();
+    double pixelsPerPoint() const;
+    QFont currentFont() const;
+
+    QPrinter& printer_;
+    QPointF pdfOrigin_;
+    QPainter painter_;
+    bool jobOpen_ = false;
+    bool pageEnded_ = false;
+    double y_ = 0;  // device pixels from the printable area's top
+    int jobsSent_ = 0;
+};

@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include "labels/label_print_run.h"
+#include "labels/sheet_profile.h"
+#include "printing/dump_surface.h"
+#include "selection/row_list.h"
+#include "startup/qso_row.h"
+#include "support/memory_stream.h"
+
+namespace {
+
+void fillPrintList(RowList& list, int count) {
+    for (int i = 0; i < count; ++i) {
+        const QByteArray call = "F" + QByteArray::number(10 + i) + "AB";
+        QsoValues v;
+        v.callsign = call;
+        v.date = "31/01/09";
+        v.timeOn = "07:51";
+        v.band = "14 Mhz";
+        v.mode = "SSB";
+        v.rstSent = "59";
+        list.add(QsoRow::compose(v));
+    }
+}
+
+struct Printed {
+    LabelPrintRun::Outcome outcome;
+    QStringList lines;
+    QStringList prompts;
+    QString fontName;
+    float fontSize;
+};
+
+Printed printLabels(const LabelOptions& options, int rows, std::vector<bool> answers = {}) {
+    MemoryStream stream;
+    DumpSurface surface(stream.file());
+    surface.setFontName(QStringLiteral("Arial"));
+    surface.setFontSize(12.5f);
+    Printed printed;
+    LabelPrintRun run(options, surface, [&](const QString& prompt) {
+        printed.prompts.append(prompt);
+        const bool answer = !answers.empty() && answers.front();
+        if (!answers.empty()) {
+            answers.erase(answers.begin());
+        }
+        return answer;
+    });
+    RowList list(RowList::Order::Sorted);
+    fillPrintList(list, rows);
+    printed.outcome = run.run(list);
+    printed.lines = stream.lines();
+    printed.fontName = surface.fontName();
+    printed.fontSize = surface.fontSize();
+    return printed;
+}
+
+int countOf(const QStringList& lines, const QString& line) {
+    return static_cast<int>(lines.count(line));
+}
+
+LabelOptions format(int index, int type = LabelOptions::kQsoLabel) {
+    LabelOptions options;
+    options.station = QStringLiteral("F9XQA");
+    options.format = index;
+    options.type = type;
+    return options;
+}
+
+TEST(SheetProfile, HeadLinesFollowTheOffsetText) {
+    const LabelLayout& qso12 = SheetProfile::forFormat(1)->qso;
+    EXPECT_EQ(qso12.headLines(QStringLiteral("0")), (std::vector<float>{10, 10, 8}));
+    EXPECT_EQ(qso12.headLines(QStringLiteral("-0,5")), (std::vector<float>{10, 5, 8}));
+    EXPECT_EQ(qso12.headLines(QStringLiteral("2")), std::vector<float>{});
+    EXPECT_EQ(SheetProfile::forFormat(2)->activation.headLines(QStringLiteral("+0,5")),
+              (std::vector<float>{10, 10, 10, 5}));
+    EXPECT_EQ(SheetProfile::forFormat(4)->qso.headLines(QStringLiteral("+1")),
+              (std::vector<float>{10, 10, 10, 8, 11}));
+    EXPECT_EQ(SheetProfile::forFormat(4)->activation.headLines(QStringLiteral("-1")),
+              (std::vector<float>{10, 10, 11}));
+    EXPECT_EQ(SheetProfile::forFormat(3)->qso.headLines(QStringLiteral("+1")), std::vector<float>{});
+    EXPECT_EQ(SheetProfile::forFormat(6)->qso.headLines(QStringLiteral("+1")),
+              (std::vector<float>{10, 10}));
+    EXPECT_EQ(SheetProfile::forFormat(6)->activation.headLines(QStringLiteral("0")),
+              std::vector<float>{});
+    EXPECT_EQ(SheetProfile::forFormat(4)->rowsPerSheet, 7);
+    EXPECT_EQ(SheetProfile::forFormat(3)->prompt, QString(15, QLatin1Char(' ')) + QStringLiteral("Page suivante ?"));
+    EXPECT_EQ(SheetProfile::forFormat(5), nullptr);
+    // The format 6 QSO label has no comment line.
+    for (const ProfileLine& entry : SheetProfile::forFormat(6)->qso.body) {
+        EXPECT_NE(entry.line, LabelLine::Comment);
+    }
+}
+
+TEST(LabelPrintRun, SixteenRowsFillOneSheetAndDiscardTheEmptyJob) {
+    const Printed printed = printLabels(format(1), 16);
+    EXPECT_EQ(printed.outcome, LabelPrintRun::Outcome::Completed);
+    EXPECT_EQ(countOf(printed.lines, QStringLiteral("end")), 1);
+    EXPECT_EQ(printed.lines.last(), QStringLiteral("discard"));
+    EXPECT_EQ(printed.lines.at(printed.lines.size() - 2), QStringLiteral("end"));
+    // Head lines 10, 10, 8 before the first row; one 10-point gap between rows;
+    // no gap after the eighth row.
+    EXPECT_EQ(printed.lines.mid(0, 4),
+              QStringList({QStringLiteral("line 10 0 ||"), QStringLiteral("line 10 0 ||"),
+                           QStringLiteral("line 8 0 ||"), printed.lines.at(3)}));
+    EXPECT_TRUE(printed.lines.at(3).startsWith(QStringLiteral("line 15 1 |")));
+    EXPECT_EQ(countOf(printed.lines, QStringLiteral("line 10 0 ||")), 2 + 7);
+    EXPECT_TRUE(printed.lines.at(printed.lines.size() - 3).startsWith(QStringLiteral("line 11 1 |")));
+    EXPECT_EQ(printed.fontName, QStringLiteral("Arial"));
+    EXPECT_FLOAT_EQ(printed.fontSize, 12.5f);
+}
+
+TEST(LabelPrintRun, SeventeenRowsEndThePartlyFilledSheet) {
+    const Printed printed = printLabels(format(1), 17);
+    EXPECT_EQ(countOf(printed.lines, QStringLiteral("end")), 2);
+    EXPECT_EQ(countOf(printed.lines, QStringLiteral("discard")), 0);
+    EXPECT_EQ(printed.lines.last(), QStringLiteral("end"));
+    // The second sheet starts with head lines; its right label comes from an empty row.
+    const qsizetype firstEnd = printed.lines.indexOf(QStringLiteral("end"));
+    EXPECT_EQ(printed.lines.at(firstEnd + 1), QStringLiteral("line 10 0 ||"));
+    const QString address = printed.lines.at(firstEnd + 4);
+    EXPECT_TRUE(address.contains(QStringLiteral("Pour F26AB")));
+    EXPECT_TRUE(address.endsWith(QStringLiteral("Pour  |")));
+    const QString date = printed.lines.at(firstEnd + 6);
+    EXPECT_TRUE(date.endsWith(QStringLiteral("Date    Time  UTC|")));
+}
+
+TEST(LabelPrintRun, FormatFourHoldsSevenRowsPerSheet) {
+    const Printed printed = printLabels(format(4), 15);
+    EXPECT_EQ(countOf(printed.lines, QStringLiteral("end")), 2);
+    const qsizetype firstEnd = printed.lines.indexOf(QStringLiteral("end"));
+    const QStringList sheet = printed.lines.mid(0, firstEnd);
+    EXPECT_EQ(sheet.filter(QStringLiteral("line 15 1 |")).size(), 7);
+    // Head lines 10, 10, 8, 11 again at the top of the second sheet.
+    EXPECT_EQ(printed.lines.mid(firstEnd + 1, 4),
+              QStringList({QStringLiteral("line 10 0 ||"), QStringLiteral("line 10 0 ||"),
+                           QStringLiteral("line 8 0 ||"), QStringLiteral("line 11 0 ||")}));
+    EXPECT_EQ(countOf(sheet, QStringLiteral("line 21 0 ||")), 6);
+}
+
+TEST(LabelPrintRun, StopsAtEachSheetWhenAsked) {
+    LabelOptions options = format(4);
+    options.stopEachSheet = true;
+    const Printed yes = printLabels(options, 30, {true, true});
+    EXPECT_EQ(yes.prompts, QStringList({QStringLiteral("Page suivante ?"), QStringLiteral("Page suivante ?")}));
+    EXPECT_EQ(yes.outcome, LabelPrintRun::Outcome::Completed);
+    EXPECT_EQ(countOf(yes.lines, QStringLiteral("end")), 3);
+    // After Yes the next sheet starts like the first: head lines, no row gap.
+    const qsizetype firstEnd = yes.lines.indexOf(QStringLiteral("end"));
+    EXPECT_EQ(yes.lines.at(firstEnd - 1).left(11), QStringLiteral("line 11 1 |"));
+    EXPECT_EQ(yes.lines.at(firstEnd + 1), QStringLiteral("line 10 0 ||"));
+
+    const Printed no = printLabels(options, 30, {false});
+    EXPECT_EQ(no.outcome, LabelPrintRun::Outcome::StoppedByOperator);
+    EXPECT_EQ(no.prompts.size(), 1);
+    EXPECT_EQ(countOf(no.lines, QStringLiteral("end")), 1);  // the sheet just printed comes out
+    EXPECT_EQ(no.lines.last(), QStringLiteral("end"));
+    EXPECT_EQ(no.lines.filter(QStringLiteral("line 15 1 |")).size(), 7);
+    EXPECT_EQ(no.fontName, QStringLiteral("Arial"));
+
+    options.format = 3;
+    const Printed indented = printLabels(options, 16, {true});
+    EXPECT_EQ(indented.prompts, QStringList{QString(15, QLatin1Char(' ')) + QStringLiteral("Page suivante ?")});
+}
+
+TEST(LabelPrintRun, PrintsActivationLabelsAndFormatSix) {
+    const Printed activation = printLabels(format(2, LabelOptions::kActivationLabel), 2);
+    EXPECT_EQ(activation.lines.mid(0, 3),
+              QStringList({QStringLiteral("line 10 0 ||"), QStringLiteral("line 10 0 ||"),
+                           QStringLiteral("line 10 0 ||")}));
+    EXPECT_TRUE(activation.lines.at(3).contains(QStringLiteral("De F9XQA pour F10AB")));
+    EXPECT_EQ(activation.lines.at(activation.lines.size() - 2), QStringLiteral("line 13 0 ||"));
+
+    const Printed six = printLabels(format(6), 2);
+    EXPECT_EQ(six.lines.mid(0, 2), QStringList({QStringLiteral("line 10 0 ||"), QStringLiteral("line 10 0 ||")}));
+    EXPECT_EQ(six.lines.filter(QStringLiteral("line 11 ")).size(), 4);  // date, band, station, thanks
+
+    const Printed none = printLabels(format(1), 0);
+    EXPECT_EQ(none.lines, QStringList{QStringLiteral("discard")});
+    EXPECT_EQ(none.outcome, LabelPrintRun::Outcome::Completed);
+
+    const Printed cards = printLabels(format(5), 2);
+    EXPECT_EQ(cards.outcome, LabelPrintRun::Outcome::Failed);
+    EXPECT_TRUE(cards.lines.isEmpty());
+}
+
+TEST(LabelOptions, TransceiverAndAntennaAreCheckedBeforePrinting) {
+    LabelOptions options;
+    options.transceiver = QString(15, QLatin1Char('T'));
+    options.antenna = QString(15, QLatin1Char('A'));
+    EXPECT_EQ(options.lengthProblem(), QString());
+    options.antenna += QLatin1Char('A');
+    EXPECT_EQ(options.lengthProblem(), QStringLiteral("15 caracteres maxi pour l'antenne"));
+    options.transceiver += QLatin1Char(' ');  // as typed: blanks count
+    EXPECT_EQ(options.lengthProblem(), QStringLiteral("15 caracteres maxi pour le TX"));
+}
+
+}  // namespace
