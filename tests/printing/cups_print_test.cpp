@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QThread>
+
+#include "labels/label_print_run.h"
+#include "printing/printer_surface.h"
+#include "selection/row_list.h"
+#include "startup/qso_row.h"
+
+// Printing through a real CUPS server with a cups-pdf queue named QSL-PDF
+// (scripts/test.sh starts one). cups-pdf writes each job to ~/PDF.
+namespace {
+
+const QString kQueue = QStringLiteral("QSL-PDF");
+
+QStringList pdfOutputs() {
+    return QDir(QDir::home().filePath(QStringLiteral("PDF")))
+        .entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+}
+
+// Waits, at most ten seconds, for cups-pdf to write `count` files more than `before`.
+QStringList waitForOutputs(const QStringList& before, int count) {
+    QElapsedTimer timer;
+    timer.start();
+    QStringList added;
+    while (timer.elapsed() < 10000) {
+        added.clear();
+        for (const QString& name : pdfOutputs()) {
+            if (!before.contains(name)) {
+                added.append(name);
+            }
+        }
+        if (added.size() >= count) {
+            break;
+        }
+        QThread::msleep(100);
+    }
+    return added;
+}
+
+int pagesOf(const QString& pdf) {
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    info.waitForFinished(10000);
+    for (const QString& line : QString::fromUtf8(info.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QStringLiteral("Pages:"))) {
+            return line.mid(6).trimmed().toInt();
+        }
+    }
+    return -1;
+}
+
+bool runTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(10000) && process.exitCode() == 0;
+}
+
+class CupsPrinting : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (QPrinterInfo::printerInfo(kQueue).isNull()) {
+            if (qEnvironmentVariableIsSet("QE_REQUIRE_CUPS")) {
+                FAIL() << "the CUPS queue " << kQueue.toStdString() << " is missing";
+            }
+            GTEST_SKIP() << "no CUPS queue " << kQueue.toStdString();
+        }
+    }
+};
+
+void fillQsos(RowList& list, int count) {
+    for (int i = 0; i < count; ++i) {
+        const QByteArray call = "F" + QByteArray::number(i) + "ABC";
+        QsoValues v;
+        v.callsign = call;
+        v.date = "31/01/09";
+        v.timeOn = "07:51";
+        v.band = "14 Mhz";
+        v.mode = "SSB";
+        v.rstSent = "59";
+        list.add(QsoRow::compose(v));
+    }
+}
+
+TEST_F(CupsPrinting, EachSheetIsAJobOfItsOwn) {
+    const QStringList before = pdfOutputs();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(kQueue);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    ASSERT_EQ(PrinterSurface::checkPrinter(printer, kQueue), QString());
+    PrinterSurface surface(printer, QPointF());
+    RowList list(RowList::Order::Sorted);
+    fillQsos(list, 17);
+    LabelOptions options;
+    options.format = 1;
+    LabelPrintRun run(options, surface, nullptr);
+    EXPECT_EQ(run.run(list), LabelPrintRun::Outcome::Completed) << run.error().toStdString();
+    EXPECT_TRUE(surface.finish());
+    EXPECT_EQ(surface.jobsSent(), 2);
+
+    const QStringList added = waitForOutputs(before, 2);
+    ASSERT_EQ(added.size(), 2);
+    for (const QString& name : added) {
+        EXPECT_EQ(pagesOf(QDir::home().filePath(QStringLiteral("PDF/") + name)), 1);
+    }
+}
+
+TEST_F(CupsPrinting, DisabledQueueIsReportedNotSilent) {
+    ASSERT_TRUE(runTool(QStringLiteral("cupsdisable"), {kQueue}));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(kQueue);
+    const QString problem = PrinterSurface::checkPrinter(printer, kQueue);
+    runTool(QStringLiteral("cupsenable"), {kQueue});
+    EXPECT_EQ(problem, QStringLiteral("L'imprimante QSL-PDF est en erreur ou désactivée."));
+
+    QPrinter unknown(QPrinter::HighResolution);
+    unknown.setPrinterName(QStringLiteral("NO-SUCH-QUEUE"));
+    EXPECT_EQ(PrinterSurface::checkPrinter(unknown, QStringLiteral("NO-SUCH-QUEUE")),
+              QStringLiteral("Imprimante introuvable : NO-SUCH-QUEUE"));
+}
+
+TEST_F(CupsPrinting, NoPrintingServiceIsReportedNotSilent) {
+    // A server that does not answer, as when cupsd is stopped.
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("127.0.0.1:1"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(QE_PROGRAM),
+                  {QStringLiteral("labels"), QStringLiteral(QE_TEST_DATA_DIR "/one_record_per_line.adi"),
+                   QStringLiteral("--printer"), kQueue});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitCode(), 3);
+    EXPECT_EQ(QString::fromUtf8(program.readAllStandardError()).trimmed(),
+              QStringLiteral("Imprimante introuvable : QSL-PDF"));
+}
+
+}  // namespace

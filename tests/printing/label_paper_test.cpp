@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <QPageSize>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "labels/label_print_run.h"
+#include "printing/print_geometry.h"
+#include "printing/printer_surface.h"
+#include "selection/row_list.h"
+#include "startup/qso_row.h"
+#include "support/pdf_text.h"
+
+namespace {
+
+// Published sheet geometry, millimetres from the paper edge.
+struct Sheet {
+    int format;
+    double left, top, width, height, across, down;
+    int rows;
+};
+
+const Sheet kSheets[] = {
+    {1, 4.67, 13.02, 99.06, 33.87, 101.6, 33.87, 8},
+    {2, 4.65, 12.5, 99.1, 34, 101.6, 34, 8},
+    {3, 0, 0.5, 105, 37, 105, 37, 8},
+    {4, 4.67, 15.15, 99.06, 38.1, 101.6, 38.1, 7},
+    {6, 0, 8.5, 105, 35, 105, 35, 8},
+};
+
+void fillOrdinaryQsos(RowList& list, int count) {
+    const char* const calls[] = {"F5ABC", "EA8XYZ", "DL1AA", "G4ABC", "JA1XYZ", "K1ZZ",
+                                 "ON4AB", "PA3XYZ", "VK2ABC", "F9XQB", "I2ABC", "OH2BH",
+                                 "SP5ABC", "HB9XYZ", "LA1AB", "W1AW"};
+    const char* const modes[] = {"SSB", "CW", "FT8", "RTTY"};
+    for (int i = 0; i < count; ++i) {
+        QsoValues v;
+        v.callsign = calls[i % 16];
+        v.date = "31/01/09";
+        v.timeOn = "07:51";
+        v.band = i % 2 ? "14 Mhz" : "144 Mhz";
+        v.mode = modes[i % 4];
+        v.rstSent = i % 2 ? "599" : "59";
+        v.qslVia = i % 3 == 0 ? "F9XQC" : "";
+        list.add(QsoRow::compose(v));
+    }
+}
+
+LabelOptions optionsFor(int format, int type) {
+    LabelOptions options;
+    options.station = QStringLiteral("F9XQA");
+    options.format = format;
+    options.type = type;
+    options.offset = QStringLiteral("0");
+    options.comment = QStringLiteral("Coupe du REF SSB");
+    options.transceiver = QStringLiteral("FT 847 100 W");
+    options.antenna = QStringLiteral("Dipole 2x10m");
+    options.activationNumber = QStringLiteral("DFCF 59101");
+    options.activationName = QStringLiteral("Chateau de Branleux");
+    options.canton = QStringLiteral("5945");
+    options.postcode = QStringLiteral("59680");
+    options.municipality = QStringLiteral("Colleret");
+    return options;
+}
+
+QString printToPdf(const QTemporaryDir& dir, const LabelOptions& options, int qsos) {
+    const QString pdf = dir.filePath(QStringLiteral("labels_%1_%2.pdf").arg(options.format).arg(options.type));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    const double origin = PrintGeometry::kPdfLabelOriginMillimetres;
+    PrinterSurface surface(printer, QPointF(origin, origin));
+    RowList list(RowList::Order::Sorted);
+    fillOrdinaryQsos(list, qsos);
+    LabelPrintRun run(options, surface, nullptr);
+    EXPECT_EQ(run.run(list), LabelPrintRun::Outcome::Completed) << run.error().toStdString();
+    EXPECT_TRUE(surface.finish());
+    return pdf;
+}
+
+// Every word of every label lies inside its label: vertically exactly,
+// horizontally within 1 mm (some right-label lines start in the gap).
+void expectInsideLabels(const Sheet& sheet, int type) {
+    QTemporaryDir dir;
+    int pages = 0;
+    const std::vector<PdfWord> words = pdfWords(printToPdf(dir, optionsFor(sheet.format, type), 16), &pages);
+    EXPECT_EQ(pages, (8 + sheet.rows - 1) / sheet.rows);
+    ASSERT_GT(words.size(), 100u);
+    constexpr double kExact = 0.01;
+    std::vector<int> wordsPerRow(static_cast<size_t>(sheet.rows), 0);
+    for (const PdfWord& word : words) {
+        const int row = static_cast<int>(std::floor((word.top - sheet.top) / sheet.down));
+        ASSERT_GE(row, 0) << word.text.toStdString() << " at " << word.top << " mm";
+        ASSERT_LT(row, sheet.rows) << word.text.toStdString() << " at " << word.top << " mm";
+        const double labelTop = sheet.top + row * sheet.down;
+        EXPECT_LE(word.bottom, labelTop + sheet.height + kExact)
+            << "format " << sheet.format << " row " << row << " '" << word.text.toStdString() << "'";
+        const double middle = (word.left + word.right) / 2;
+        const int column = middle < sheet.left + sheet.width + (sheet.across - sheet.width) / 2 ? 0 : 1;
+        const double labelLeft = sheet.left + column * sheet.across;
+        EXPECT_GE(word.left, labelLeft - 1.0) << word.text.toStdString();
+        EXPECT_LE(word.right, labelLeft + sheet.width + 1.0) << word.text.toStdString();
+        ++wordsPerRow[static_cast<size_t>(row)];
+    }
+    for (int count : wordsPerRow) {
+        EXPECT_GT(count, 10);
+    }
+}
+
+class LabelPaper : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!pdftotextAvailable()) {
+            GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+        }
+    }
+};
+
+TEST_F(LabelPaper, QsoLabelsLandOnEverySheet) {
+    for (const Sheet& sheet : kSheets) {
+        SCOPED_TRACE(sheet.format);
+        expectInsideLabels(sheet, LabelOptions::kQsoLabel);
+    }
+}
+
+TEST_F(LabelPaper, ActivationLabelsLandOnFormatsOneToFour) {
+    for (const Sheet& sheet : kSheets) {
+        if (sheet.format == 6) {
+            continue;  // 96 points of lines for a 35 mm pitch: cannot fit that sheet
+        }
+        SCOPED_TRACE(sheet.format);
+        expectInsideLabels(sheet, LabelOptions::kActivationLabel);
+    }
+}
+
+TEST_F(LabelPaper, SheetsArePagesOfOnePdf) {
+    QTemporaryDir dir;
+    int pages = 0;
+    const std::vector<PdfWord> words = pdfWords(printToPdf(dir, optionsFor(1, 2), 17), &pages);
+    EXPECT_EQ(pages, 2);
+    // The printed text is the composed text, blanks aside.
+    bool found = false;
+    for (const PdfWord& word : words) {
+        found = found || word.text == u"Branleux" || word.text == u"Dipole";
+    }
+    EXPECT_TRUE(found);
+}
+
+}  // namespace
