@@ -39,7 +39,7 @@ const QString kVersion = QStringLiteral("1.0.8");
 
 // Keeps the rows for the print list and writes the messages out.
 class PrintListSink : public AdifSink {
-public:
+  public:
     explicit PrintListSink(std::FILE* messages) : messages_(messages) {}
     void row(QByteArray text) override { rows.push_back(std::move(text)); }
     void message(const QString& text) override {
@@ -48,7 +48,7 @@ public:
     }
     std::vector<QByteArray> rows;
 
-private:
+  private:
     std::FILE* messages_;
 };
 
@@ -96,8 +96,9 @@ QString applyLabelOptions(const ParsedOptions& parsed, LabelOptions& options) {
         if (!QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                           QStringLiteral("4"), QStringLiteral("6")})
                  .contains(format)) {
-            return QStringLiteral("--format : 1, 2, 3, 4 ou 6 (le format 5 imprime sur les QSL : "
-                                  "commande cards)");
+            return QStringLiteral(
+                "--format : 1, 2, 3, 4 ou 6 (le format 5 imprime sur les QSL : "
+                "commande cards)");
         }
         options.format = format.toInt();
     }
@@ -134,15 +135,22 @@ QString applyLabelOptions(const ParsedOptions& parsed, LabelOptions& options) {
     return {};
 }
 
-const QStringList kLabelValueOptions{
-    QStringLiteral("station"),        QStringLiteral("format"),
-    QStringLiteral("type"),           QStringLiteral("lang"),
-    QStringLiteral("qsl"),            QStringLiteral("offset"),
-    QStringLiteral("comment"),        QStringLiteral("tx"),
-    QStringLiteral("antenna"),        QStringLiteral("activation-number"),
-    QStringLiteral("activation-name"), QStringLiteral("canton"),
-    QStringLiteral("postcode"),       QStringLiteral("municipality"),
-    QStringLiteral("pdf"),            QStringLiteral("printer")};
+const QStringList kLabelValueOptions{QStringLiteral("station"),
+                                     QStringLiteral("format"),
+                                     QStringLiteral("type"),
+                                     QStringLiteral("lang"),
+                                     QStringLiteral("qsl"),
+                                     QStringLiteral("offset"),
+                                     QStringLiteral("comment"),
+                                     QStringLiteral("tx"),
+                                     QStringLiteral("antenna"),
+                                     QStringLiteral("activation-number"),
+                                     QStringLiteral("activation-name"),
+                                     QStringLiteral("canton"),
+                                     QStringLiteral("postcode"),
+                                     QStringLiteral("municipality"),
+                                     QStringLiteral("pdf"),
+                                     QStringLiteral("printer")};
 
 }  // namespace
 
@@ -244,18 +252,18 @@ int CommandLine::labels(const QStringList& arguments) {
     if (!parsed.problem.isEmpty()) {
         return fail(kUsage, parsed.problem);
     }
-    const int outputs = (dump ? 1 : 0) + (parsed.has("pdf") ? 1 : 0) + (parsed.has("printer") ? 1 : 0);
+    const int outputs =
+        (dump ? 1 : 0) + (parsed.has("pdf") ? 1 : 0) + (parsed.has("printer") ? 1 : 0);
     if (parsed.positional.size() != 1 || outputs != 1) {
         return fail(kUsage, QStringLiteral("Usage: quenor-etiquettes labels LOG.adi [options] "
                                            "(--pdf OUT.pdf | --printer QUEUE | --dump)"));
     }
 
     SettingsStore store;
-    const QString station =
-        parsed.has("station")
-            ? parsed.value("station")
-            : store.read(SettingsStore::globalSection(), QStringLiteral("Indicatif"),
-                         QStringLiteral("Fxxxx"));
+    const QString station = parsed.has("station")
+                                ? parsed.value("station")
+                                : store.read(SettingsStore::globalSection(),
+                                             QStringLiteral("Indicatif"), QStringLiteral("Fxxxx"));
     LabelOptions options = LabelOptionsStore(store).load(station);
     if (options.format == LabelOptions::kCardFormat) {
         options.format = 1;

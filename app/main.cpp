@@ -1,10 +1,10 @@
+#include <unistd.h>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 #include "app/command_line.h"
 #include "labels/settings_store.h"

@@ -65,7 +65,8 @@ int main(int argc, char** argv) {
         DumpSurface dump(sink);
         LabelPrintRun(options, dump, nullptr).run(printList);
         std::fclose(sink);
-        std::printf("dump: %.3f s, peak RSS %.0f MB\n", timer.nsecsElapsed() / 1e9, peakMegabytes());
+        std::printf("dump: %.3f s, peak RSS %.0f MB\n", timer.nsecsElapsed() / 1e9,
+                    peakMegabytes());
     }
     {
         QElapsedTimer timer;

@@ -26,7 +26,7 @@ double peakMegabytes() {
 
 // Answers the file dialog with one log; shows nothing.
 class FixedDialogs : public Dialogs {
-public:
+  public:
     explicit FixedDialogs(QString log) : log_(std::move(log)) {}
     void message(const QString&) override { ++messages; }
     bool askYesNo(const QString&) override { return true; }
@@ -35,7 +35,7 @@ public:
     bool choosePrinter(QPrinter&) override { return false; }
     int messages = 0;
 
-private:
+  private:
     QString log_;
 };
 
@@ -73,9 +73,10 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     const double selectAllSeconds = timer.nsecsElapsed() / 1e9;
 
-    std::printf("%d QSOs shown: load %.3f s, Tri par call %.3f s, Tout sélectionner %.3f s, "
-                "%d rows in the print list, peak RSS %.0f MB\n",
-                qsos, loadSeconds, sortSeconds, selectAllSeconds,
-                selection.Liste_Imprime().count(), peakMegabytes());
+    std::printf(
+        "%d QSOs shown: load %.3f s, Tri par call %.3f s, Tout sélectionner %.3f s, "
+        "%d rows in the print list, peak RSS %.0f MB\n",
+        qsos, loadSeconds, sortSeconds, selectAllSeconds, selection.Liste_Imprime().count(),
+        peakMegabytes());
     return 0;
 }

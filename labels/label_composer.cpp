@@ -72,7 +72,8 @@ QString centredPhrase(int width, const QString& phrase, bool left) {
 }
 
 QString indented(int indent, const QString& content, bool left) {
-    return LabelComposer::blanks(indent) + content + (left ? LabelComposer::blanks(indent + 1) : QString());
+    return LabelComposer::blanks(indent) + content +
+           (left ? LabelComposer::blanks(indent + 1) : QString());
 }
 
 int lengthOf(const QString& text) {
@@ -142,8 +143,10 @@ QString LabelComposer::qsoLine(LabelLine kind, LineFamily family, const LabelFie
                                 fields.time + QStringLiteral(" UTC"),
                             left);
         case LabelLine::Band: {
-            const int variable = lengthOf(fields.band) + lengthOf(fields.mode) + lengthOf(fields.rst);
-            const QString word = options_.french ? QStringLiteral("Bande ") : QStringLiteral("Band ");
+            const int variable =
+                lengthOf(fields.band) + lengthOf(fields.mode) + lengthOf(fields.rst);
+            const QString word =
+                options_.french ? QStringLiteral("Bande ") : QStringLiteral("Band ");
             const int fixed = options_.french ? 16 : 15;
             const Ending ending = (wide && !options_.french) ? Ending::B : Ending::BPlusOne;
             return centred(width, fixed, variable,
@@ -187,22 +190,24 @@ QString LabelComposer::activationLine(LabelLine kind, const LabelFields& fields,
             return centred(46, 0, lengthOf(number) + lengthOf(name), number, name, left,
                            Ending::BPlusOne);
         case LabelLine::Place:
-            return centred(46, 8, lengthOf(postcode) + lengthOf(municipality), QString(),
-                           QStringLiteral("CP ") + postcode + QStringLiteral(" QTH ") + municipality,
-                           left, Ending::BPlusOne);
+            return centred(
+                46, 8, lengthOf(postcode) + lengthOf(municipality), QString(),
+                QStringLiteral("CP ") + postcode + QStringLiteral(" QTH ") + municipality, left,
+                Ending::BPlusOne);
         case LabelLine::Canton:
             return indented(16, QStringLiteral("Canton N° ") + canton, left);
         case LabelLine::DdcfPlace:
-            return centred(46, 14, lengthOf(canton) + lengthOf(postcode) + lengthOf(municipality),
-                           QStringLiteral("DDCF ") + canton,
-                           QStringLiteral("CP ") + postcode + QStringLiteral("  QTH ") + municipality,
-                           left, Ending::BPlusOne);
+            return centred(
+                46, 14, lengthOf(canton) + lengthOf(postcode) + lengthOf(municipality),
+                QStringLiteral("DDCF ") + canton,
+                QStringLiteral("CP ") + postcode + QStringLiteral("  QTH ") + municipality, left,
+                Ending::BPlusOne);
         case LabelLine::Contact:
-            return centred(46, 29, lengthOf(fields.band) + lengthOf(fields.mode) + lengthOf(fields.rst),
-                           fields.date + QLatin1Char(' ') + fields.time + QStringLiteral(" TU  QRG ") +
-                               fields.band,
-                           fields.mode + QStringLiteral("  RST ") + fields.rst, left,
-                           Ending::BPlusOne);
+            return centred(
+                46, 29, lengthOf(fields.band) + lengthOf(fields.mode) + lengthOf(fields.rst),
+                fields.date + QLatin1Char(' ') + fields.time + QStringLiteral(" TU  QRG ") +
+                    fields.band,
+                fields.mode + QStringLiteral("  RST ") + fields.rst, left, Ending::BPlusOne);
         case LabelLine::Station: {
             const QString transceiver = options_.transceiver.trimmed();
             const QString antenna = options_.antenna.trimmed();

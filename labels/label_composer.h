@@ -22,7 +22,7 @@ struct LabelFields {
 // Builds the printed lines of a pair of labels: the left label's text,
 // padded to its fixed width, followed by the right label's text.
 class LabelComposer {
-public:
+  public:
     LabelComposer(const LabelOptions& options, int format);
 
     // The printed line (left and right labels) for one line of a layout.
@@ -37,7 +37,7 @@ public:
 
     static QString blanks(int count);
 
-private:
+  private:
     QString qsoLine(LabelLine kind, LineFamily family, const LabelFields& fields, Side which) const;
     QString activationLine(LabelLine kind, const LabelFields& fields, Side which) const;
 

@@ -10,11 +10,11 @@ struct LabelOptions {
     enum Type { kQsoLabel = 2, kActivationLabel = 3 };
     static constexpr int kCardFormat = 5;
 
-    QString station;        // the station callsign
-    int format = 2;         // F_Etiquette index
-    int type = kQsoLabel;   // Type_Etiquette index
-    bool french = true;     // Langue(1)
-    int qsl = 1;            // QSL index
+    QString station;                       // the station callsign
+    int format = 2;                        // F_Etiquette index
+    int type = kQsoLabel;                  // Type_Etiquette index
+    bool french = true;                    // Langue(1)
+    int qsl = 1;                           // QSL index
     QString offset = QStringLiteral("0");  // the text of Ct_V
     bool stopEachSheet = false;            // Arret_Imp
 

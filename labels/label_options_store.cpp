@@ -78,10 +78,13 @@ LabelOptions LabelOptionsStore::load(const QString& station) const {
     const QString language = read("Language", QStringLiteral("True"));
     options.comment = read("Texte_QSL", QString());
     options.french = parseBoolean(language).value_or(true);
-    options.format = optionIndex(read("Format etiquette", QStringLiteral("2")), 1, 6, options.format);
-    options.type = optionIndex(read("Type etiquette", QStringLiteral("1")), 2, 3, LabelOptions::kQsoLabel);
+    options.format =
+        optionIndex(read("Format etiquette", QStringLiteral("2")), 1, 6, options.format);
+    options.type =
+        optionIndex(read("Type etiquette", QStringLiteral("1")), 2, 3, LabelOptions::kQsoLabel);
     options.qsl = optionIndex(read("Format QSL", QStringLiteral("1")), 1, 3, 1);
-    const int position = offsetPosition(read("Centrage V", QString::number(kDefaultOffsetPosition)));
+    const int position =
+        offsetPosition(read("Centrage V", QString::number(kDefaultOffsetPosition)));
     options.offset = position < 0 ? QString() : LabelOptions::offsets().at(position);
     return options;
 }

@@ -9,7 +9,7 @@ class SettingsStore;
 // The label options of each station, kept in the station's section of the
 // settings store ("F9XQASetup ").
 class LabelOptionsStore {
-public:
+  public:
     explicit LabelOptionsStore(SettingsStore& store) : store_(store) {}
 
     // The options as the label options window restores them for a station:
@@ -26,6 +26,6 @@ public:
     // The leading number of a text, as VB's Val reads it (0 when there is none).
     static double leadingNumber(const QString& text);
 
-private:
+  private:
     SettingsStore& store_;
 };

@@ -14,19 +14,20 @@ struct SheetProfile;
 // Prints a print list on label sheets: two labels side by side per pair of
 // rows, sheet after sheet, each full sheet ended as a job of its own.
 class LabelPrintRun {
-public:
+  public:
     enum class Outcome { Completed, StoppedByOperator, Failed };
 
     // Asked at each full sheet when the options say so; true goes on.
     using NextSheetQuestion = std::function<bool(const QString& prompt)>;
 
-    LabelPrintRun(const LabelOptions& options, PrintSurface& surface, NextSheetQuestion askNextSheet);
+    LabelPrintRun(const LabelOptions& options, PrintSurface& surface,
+                  NextSheetQuestion askNextSheet);
 
     Outcome run(const RowList& printList);
     // Why the run failed, in French.
     QString error() const { return error_; }
 
-private:
+  private:
     enum class Step { Continue, Stop, Fail };
     Step printPair(const SheetProfile& profile, const LabelLayout& layout,
                    const LabelComposer& composer, const QString& left, const QString& right);

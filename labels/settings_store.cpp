@@ -5,6 +5,8 @@ SettingsStore::SettingsStore()
                                             QString::fromLatin1(kOrganisation),
                                             QString::fromLatin1(kApplication))) {}
 
+SettingsStore::~SettingsStore() = default;
+
 SettingsStore::SettingsStore(const QString& iniPath)
     : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
 

@@ -20,7 +20,8 @@ class SettingsStore {
     explicit SettingsStore(const QString& iniPath);
 
     QString read(const QString& section, const QString& key, const QString& fallback) const;
-    void write(const QString& section, const QString& key, const QString& value);
+    virtual ~SettingsStore();
+    virtual void write(const QString& section, const QString& key, const QString& value);
     // True when the last writes reached the file.
     bool sync();
     QString fileName() const;

@@ -8,7 +8,7 @@ using L = LabelLine;
 using Head = LabelLayout::HeadRule;
 
 const std::vector<ProfileLine> kQsoBody42{
-    {L::Address, 15, true}, {L::Blank, 8, false},    {L::Date, 11, false},   {L::Band, 11, false},
+    {L::Address, 15, true},  {L::Blank, 8, false},    {L::Date, 11, false},  {L::Band, 11, false},
     {L::Station, 11, false}, {L::Comment, 11, false}, {L::Thanks, 11, true},
 };
 
@@ -18,20 +18,20 @@ const std::vector<ProfileLine> kQsoBodyNoGap{
 };
 
 const std::vector<ProfileLine> kQsoBody44{
-    {L::Address, 15, true}, {L::Blank, 9, false},    {L::Date, 11, false}, {L::Band, 11, false},
+    {L::Address, 15, true}, {L::Blank, 9, false},    {L::Date, 11, false},  {L::Band, 11, false},
     {L::Blank, 10, false},  {L::Station, 11, false}, {L::Thanks, 11, true},
 };
 
 const std::vector<ProfileLine> kActivationBodyCanton{
-    {L::From, 15, true},   {L::Activation, 10, true}, {L::Place, 10, false},
+    {L::From, 15, true},    {L::Activation, 10, true}, {L::Place, 10, false},
     {L::Canton, 10, false}, {L::Contact, 10, false},   {L::Station, 10, false},
     {L::Thanks, 10, false},
 };
 
 const std::vector<ProfileLine> kActivationBodyDdcf{
-    {L::From, 15, true},      {L::Activation, 10, true}, {L::DdcfPlace, 10, false},
-    {L::Blank, 2, false},     {L::Contact, 10, false},   {L::Blank, 2, false},
-    {L::Station, 10, false},  {L::Thanks, 10, false},
+    {L::From, 15, true},     {L::Activation, 10, true}, {L::DdcfPlace, 10, false},
+    {L::Blank, 2, false},    {L::Contact, 10, false},   {L::Blank, 2, false},
+    {L::Station, 10, false}, {L::Thanks, 10, false},
 };
 
 // Head lines by offset "-1", "-0,5", "0", "+0,5", "+1".
@@ -65,25 +65,20 @@ const QString kPlainPrompt = QStringLiteral("Page suivante ?");
 const QString kIndentedPrompt = QString(15, QLatin1Char(' ')) + kPlainPrompt;
 
 const SheetProfile kFormats12{
-    8, kPlainPrompt,
-    byOffset(LineFamily::Qso42, kQsoBody42, 10, kQsoHeads),
+    8, kPlainPrompt, byOffset(LineFamily::Qso42, kQsoBody42, 10, kQsoHeads),
     byOffset(LineFamily::ActivationCanton, kActivationBodyCanton, 13, kActivationHeads)};
 
-const SheetProfile kFormat3{
-    8, kIndentedPrompt,
-    noHead(LineFamily::Qso42, kQsoBodyNoGap, 26),
-    noHead(LineFamily::ActivationDdcf, kActivationBodyDdcf, 27)};
+const SheetProfile kFormat3{8, kIndentedPrompt, noHead(LineFamily::Qso42, kQsoBodyNoGap, 26),
+                            noHead(LineFamily::ActivationDdcf, kActivationBodyDdcf, 27)};
 
 const SheetProfile kFormat4{
-    7, kPlainPrompt,
-    byOffset(LineFamily::Qso42, kQsoBody42, 21, withLastLine(kQsoHeads, 11)),
+    7, kPlainPrompt, byOffset(LineFamily::Qso42, kQsoBody42, 21, withLastLine(kQsoHeads, 11)),
     byOffset(LineFamily::ActivationCanton, kActivationBodyCanton, 24,
              withLastLine(kActivationHeads, 11))};
 
-const SheetProfile kFormat6{
-    8, kIndentedPrompt,
-    fixedHead(LineFamily::Qso44, kQsoBody44, 13, {10, 10}),
-    noHead(LineFamily::ActivationDdcf, kActivationBodyDdcf, 27)};
+const SheetProfile kFormat6{8, kIndentedPrompt,
+                            fixedHead(LineFamily::Qso44, kQsoBody44, 13, {10, 10}),
+                            noHead(LineFamily::ActivationDdcf, kActivationBodyDdcf, 27)};
 
 }  // namespace
 
@@ -95,7 +90,8 @@ std::vector<float> LabelLayout::headLines(const QString& offset) const {
             return fixedHead;
         case HeadRule::ByOffset: {
             const qsizetype position = LabelOptions::offsets().indexOf(offset);
-            return position < 0 ? std::vector<float>{} : headsByOffset[static_cast<size_t>(position)];
+            return position < 0 ? std::vector<float>{}
+                                : headsByOffset[static_cast<size_t>(position)];
         }
     }
     return {};

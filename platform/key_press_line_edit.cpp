@@ -1,5 +1,6 @@
 #include "platform/key_press_line_edit.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 
 KeyPressLineEdit::KeyPressLineEdit(QWidget* parent) : QLineEdit(parent) {}
@@ -30,6 +31,10 @@ void KeyPressLineEdit::keyPressEvent(QKeyEvent* event) {
 
 void KeyPressLineEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+        return;
+    }
     if (lostFocus_) {
         lostFocus_();
     }

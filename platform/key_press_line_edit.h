@@ -14,6 +14,8 @@ class KeyPressLineEdit : public QLineEdit {
 
     explicit KeyPressLineEdit(QWidget* parent = nullptr);
     void setKeyPressHandler(KeyPressHandler handler) { handler_ = std::move(handler); }
+    // Runs when the focus moves to another control of the program; not when a
+    // message box or another window takes it.
     void setLostFocusHandler(std::function<void()> handler) { lostFocus_ = std::move(handler); }
 
   protected:

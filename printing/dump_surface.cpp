@@ -11,8 +11,8 @@ void DumpSurface::write(const QString& line) {
 
 bool DumpSurface::printLine(const QString& text) {
     const QString weight = bold() ? QStringLiteral("1") : QStringLiteral("0");
-    const QString body = QString::number(fontSize(), 'g', 7) + QLatin1Char(' ') + weight + QStringLiteral(" |") +
-                         text + QLatin1Char('|');
+    const QString body = QString::number(fontSize(), 'g', 7) + QLatin1Char(' ') + weight +
+                         QStringLiteral(" |") + text + QLatin1Char('|');
     if (hasPosition()) {
         write(QStringLiteral("text ") + number(positionX()) + QLatin1Char(' ') +
               number(positionY()) + QLatin1Char(' ') + body);

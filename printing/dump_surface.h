@@ -10,7 +10,7 @@
 //   text X Y SIZE BOLD |TEXT|      a text placed at X, Y millimetres
 //   end / discard                  an ended or a discarded job
 class DumpSurface : public PrintSurface {
-public:
+  public:
     explicit DumpSurface(std::FILE* out) : out_(out) {}
 
     bool printLine(const QString& text) override;
@@ -19,7 +19,7 @@ public:
 
     static QString number(double value);
 
-private:
+  private:
     void write(const QString& line);
 
     std::FILE* out_;

@@ -7,7 +7,7 @@
 // area. The label run only prints lines, one under the other; the card run
 // places each text at a position in millimetres.
 class PrintSurface {
-public:
+  public:
     virtual ~PrintSurface() = default;
 
     QString fontName() const { return fontName_; }
@@ -32,14 +32,14 @@ public:
     // What went wrong, in French, after a false result.
     QString error() const { return error_; }
 
-protected:
+  protected:
     bool hasPosition() const { return hasPosition_; }
     double positionX() const { return x_; }
     double positionY() const { return y_; }
     void clearPosition() { hasPosition_ = false; }
     void setError(const QString& text) { error_ = text; }
 
-private:
+  private:
     QString fontName_ = QStringLiteral("Arial");
     float fontSize_ = 10.0f;
     bool bold_ = false;

@@ -11,7 +11,7 @@ class QPrinter;
 // PDF file (each job a page of one file). Drawing starts a job; on a printer
 // the painter is opened for each job and closed when it ends.
 class PrinterSurface : public PrintSurface {
-public:
+  public:
     // `pdfOrigin` is where the printable area starts on a PDF page, in
     // millimetres from the paper's top-left corner (a PDF has no border).
     PrinterSurface(QPrinter& printer, QPointF pdfOrigin);
@@ -29,7 +29,7 @@ public:
 
     int jobsSent() const { return jobsSent_; }
 
-private:
+  private:
     bool isPdf() const;
     bool beginJob();
     double pixelsPerPoint() const;

@@ -147,7 +147,7 @@ void Select_QSO::Select_All_Click() {
 }
 
 void Select_QSO::Impression_Click() {
-    // The label options window arrives with the label printing.
+    app_.showEtiquettes();
 }
 
 void Select_QSO::Quitter_Click() {

@@ -1,11 +1,15 @@
 #include "startup/app_windows.h"
 
+#include <QPrinter>
+
+#include "labels/etiquettes.h"
 #include "selection/select_qso.h"
 #include "startup/main.h"
 
 AppWindows::AppWindows(Dialogs& dialogs, SettingsStore& store) : dialogs_(dialogs), store_(store) {}
 
 AppWindows::~AppWindows() {
+    delete etiquettes_.data();
     delete selectQso_.data();
     delete main_.data();
 }
@@ -35,4 +39,29 @@ Select_QSO& AppWindows::selectQso() {
 
 const RowList* AppWindows::printList() const {
     return selectQso_ ? &selectQso_->Liste_Imprime() : nullptr;
+}
+
+Etiquettes& AppWindows::showEtiquettes() {
+    if (etiquettes_ == nullptr) {
+        etiquettes_ = new Etiquettes(*this);
+    }
+    etiquettes_->show();
+    etiquettes_->raise();
+    etiquettes_->activateWindow();
+    return *etiquettes_;
+}
+
+Etiquettes* AppWindows::existingEtiquettes() const {
+    return etiquettes_;
+}
+
+void AppWindows::showCardPrinting() {
+    // The card print window arrives with the QSL card printing.
+}
+
+QPrinter& AppWindows::printer() {
+    if (printer_ == nullptr) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *printer_;
 }

@@ -2,12 +2,15 @@
 
 #include <QPointer>
 #include <QString>
+#include <memory>
 
 class Dialogs;
 class SettingsStore;
 class Main;
 class Select_QSO;
 class RowList;
+class Etiquettes;
+class QPrinter;
 
 // Owns the windows of one running program and what they share: the station
 // callsign, the dialogs and the settings store. Windows reach each other
@@ -36,10 +39,22 @@ class AppWindows {
     // The print list that the print runs read; null when the selection window is closed.
     const RowList* printList() const;
 
+    // The label options window, opened (or brought forward) from the selection window.
+    Etiquettes& showEtiquettes();
+    Etiquettes* existingEtiquettes() const;
+
+    // The card print window, opened for direct printing on QSL cards.
+    void showCardPrinting();
+
+    // The current printer: the one the operator last chose in a printer dialog.
+    QPrinter& printer();
+
   private:
     Dialogs& dialogs_;
     SettingsStore& store_;
     QString indicatifStation_;
     QPointer<Main> main_;
     QPointer<Select_QSO> selectQso_;
+    QPointer<Etiquettes> etiquettes_;
+    std::unique_ptr<QPrinter> printer_;
 };

@@ -68,16 +68,18 @@ TEST(CommandLine, LabelsDumpsWhatWouldBePrinted) {
     QTemporaryDir dir;
     qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
     const QString log = testDataPath(QStringLiteral("one_record_per_line.adi"));
-    const Outcome result = run({QStringLiteral("labels"), log, QStringLiteral("--dump"),
-                                QStringLiteral("--station"), QStringLiteral("F9XQA"),
-                                QStringLiteral("--lang"), QStringLiteral("en"),
-                                QStringLiteral("--tx"), QStringLiteral("IC-7300"),
-                                QStringLiteral("--offset"), QStringLiteral("+1")});
+    const Outcome result =
+        run({QStringLiteral("labels"), log, QStringLiteral("--dump"), QStringLiteral("--station"),
+             QStringLiteral("F9XQA"), QStringLiteral("--lang"), QStringLiteral("en"),
+             QStringLiteral("--tx"), QStringLiteral("IC-7300"), QStringLiteral("--offset"),
+             QStringLiteral("+1")});
     EXPECT_EQ(result.code, 0) << result.err.toStdString();
-    const QStringList lines = QString::fromUtf8(result.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList lines =
+        QString::fromUtf8(result.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     // Stored defaults: format 2, QSO labels; "+1" gives four head lines.
-    EXPECT_EQ(lines.mid(0, 4), QStringList({QStringLiteral("line 10 0 ||"), QStringLiteral("line 10 0 ||"),
-                                            QStringLiteral("line 10 0 ||"), QStringLiteral("line 8 0 ||")}));
+    EXPECT_EQ(lines.mid(0, 4),
+              QStringList({QStringLiteral("line 10 0 ||"), QStringLiteral("line 10 0 ||"),
+                           QStringLiteral("line 10 0 ||"), QStringLiteral("line 8 0 ||")}));
     // Print-list order: DL1AA and EA8ABC on the first row of labels.
     EXPECT_TRUE(lines.at(4).startsWith(QStringLiteral("line 15 1 |")));
     EXPECT_TRUE(lines.at(4).contains(QStringLiteral("To DL1AA")));
@@ -90,10 +92,12 @@ TEST(CommandLine, LabelsDumpsWhatWouldBePrinted) {
     const Outcome cards = run({QStringLiteral("labels"), log, QStringLiteral("--dump"),
                                QStringLiteral("--format"), QStringLiteral("5")});
     EXPECT_EQ(cards.code, CommandLine::kUsage);
-    const Outcome tooLong = run({QStringLiteral("labels"), log, QStringLiteral("--dump"),
-                                 QStringLiteral("--antenna"), QStringLiteral("Beam 5 elements 20m")});
+    const Outcome tooLong =
+        run({QStringLiteral("labels"), log, QStringLiteral("--dump"), QStringLiteral("--antenna"),
+             QStringLiteral("Beam 5 elements 20m")});
     EXPECT_EQ(tooLong.code, CommandLine::kUsage);
-    EXPECT_EQ(QString::fromUtf8(tooLong.err), QStringLiteral("15 caracteres maxi pour l'antenne\n"));
+    EXPECT_EQ(QString::fromUtf8(tooLong.err),
+              QStringLiteral("15 caracteres maxi pour l'antenne\n"));
     EXPECT_TRUE(tooLong.out.isEmpty());
     const Outcome unknown = run({QStringLiteral("labels"), log, QStringLiteral("--dump"),
                                  QStringLiteral("--colour"), QStringLiteral("red")});
@@ -105,7 +109,8 @@ TEST(CommandLine, LabelsTakeTheStationsStoredOptions) {
     qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
     {
         SettingsStore store;
-        store.write(QStringLiteral("Setup "), QStringLiteral("Indicatif"), QStringLiteral("F9XQC/P"));
+        store.write(QStringLiteral("Setup "), QStringLiteral("Indicatif"),
+                    QStringLiteral("F9XQC/P"));
         LabelOptions stored;
         stored.station = QStringLiteral("F9XQC/P");
         stored.format = 3;
@@ -113,9 +118,9 @@ TEST(CommandLine, LabelsTakeTheStationsStoredOptions) {
         stored.activationNumber = QStringLiteral("DFCF 59101");
         LabelOptionsStore(store).save(stored);
     }
-    const Outcome result = run({QStringLiteral("labels"),
-                                testDataPath(QStringLiteral("one_record_per_line.adi")),
-                                QStringLiteral("--dump")});
+    const Outcome result =
+        run({QStringLiteral("labels"), testDataPath(QStringLiteral("one_record_per_line.adi")),
+             QStringLiteral("--dump")});
     EXPECT_EQ(result.code, 0);
     const QString text = QString::fromUtf8(result.out);
     EXPECT_TRUE(text.startsWith(QStringLiteral("line 15 1 |")));  // format 3: no head lines
@@ -128,20 +133,22 @@ TEST(CommandLine, LabelsWriteOnePdfPagePerSheet) {
     QTemporaryDir dir;
     QByteArray log = "<EOH>\n";
     for (int i = 0; i < 17; ++i) {
-        log += "<CALL:5>F" + QByteArray::number(i % 10) + "ABC<QSO_DATE:8>20090131<TIME_ON:4>0751"
+        log += "<CALL:5>F" + QByteArray::number(i % 10) +
+               "ABC<QSO_DATE:8>20090131<TIME_ON:4>0751"
                "<BAND:3>40M<EOR>\n";
     }
     const QString pdf = dir.filePath(QStringLiteral("labels.pdf"));
-    const Outcome result = run({QStringLiteral("labels"), writeFile(dir, QStringLiteral("17.adi"), log),
-                                QStringLiteral("--format"), QStringLiteral("1"),
-                                QStringLiteral("--pdf"), pdf});
+    const Outcome result =
+        run({QStringLiteral("labels"), writeFile(dir, QStringLiteral("17.adi"), log),
+             QStringLiteral("--format"), QStringLiteral("1"), QStringLiteral("--pdf"), pdf});
     EXPECT_EQ(result.code, 0) << result.err.toStdString();
     const QByteArray bytes = readFile(pdf);
     EXPECT_TRUE(bytes.startsWith("%PDF"));
-    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 2) ;
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 2);
 
-    const Outcome unwritable = run({QStringLiteral("labels"), writeFile(dir, QStringLiteral("1.adi"), log),
-                                    QStringLiteral("--pdf"), QStringLiteral("/nonexistent/folder/x.pdf")});
+    const Outcome unwritable =
+        run({QStringLiteral("labels"), writeFile(dir, QStringLiteral("1.adi"), log),
+             QStringLiteral("--pdf"), QStringLiteral("/nonexistent/folder/x.pdf")});
     EXPECT_EQ(unwritable.code, CommandLine::kPrintFailed);
     EXPECT_TRUE(unwritable.err.contains("/nonexistent/folder/x.pdf"));
 }

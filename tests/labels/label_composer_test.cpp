@@ -71,20 +71,23 @@ TEST(LabelComposer, BuildsTheOtherQsoLines) {
     // An empty comment prints as blanks only.
     EXPECT_EQ(left(options, 1, LabelLine::Comment, LineFamily::Qso42, row("F9XQB")), blanks(43));
     // The default date prints as its first eight characters.
-    EXPECT_TRUE(left(options, 1, LabelLine::Date, LineFamily::Qso42, row("F9XQB", "", "14 Mhz", "SSB",
-                                                                        "59", "01/01/2000"))
+    EXPECT_TRUE(left(options, 1, LabelLine::Date, LineFamily::Qso42,
+                     row("F9XQB", "", "14 Mhz", "SSB", "59", "01/01/2000"))
                     .startsWith(blanks(6) + QStringLiteral("Date 01/01/20   Time 07:51 UTC")));
     options.qsl = 2;
-    EXPECT_EQ(LabelComposer(options, 1).thanksPhrase(), QStringLiteral("Tnx for the QSO and for your QSL"));
+    EXPECT_EQ(LabelComposer(options, 1).thanksPhrase(),
+              QStringLiteral("Tnx for the QSO and for your QSL"));
     options.french = true;
     options.qsl = 3;
-    EXPECT_EQ(LabelComposer(options, 1).thanksPhrase(), QStringLiteral("Merci pour le QSO pas de QSL"));
+    EXPECT_EQ(LabelComposer(options, 1).thanksPhrase(),
+              QStringLiteral("Merci pour le QSO pas de QSL"));
     options.qsl = 1;
     EXPECT_EQ(left(options, 1, LabelLine::Thanks, LineFamily::Qso42, row("F9XQB")),
               blanks(8) + QStringLiteral("Merci pour le QSO  Pse QSL") + blanks(9));
     // The right label has no trailing blanks.
-    EXPECT_EQ(LabelComposer(options, 1).side(LabelLine::Thanks, LineFamily::Qso42,
-                                             LabelFields::fromRow(row("F9XQB")), Side::Right),
+    EXPECT_EQ(LabelComposer(options, 1)
+                  .side(LabelLine::Thanks, LineFamily::Qso42, LabelFields::fromRow(row("F9XQB")),
+                        Side::Right),
               blanks(8) + QStringLiteral("Merci pour le QSO  Pse QSL"));
 }
 
@@ -92,8 +95,8 @@ TEST(LabelComposer, LeftTextsHaveFixedWidthsSoRightLabelsLineUp) {
     const LabelOptions french = fullOptions();
     LabelOptions english = fullOptions();
     english.french = false;
-    const QStringList rows{row("F9XQB", "F9XQC"), row("EA8/F9XQABCD", "F9XQCABCDEFG"),
-                           row("K1A"), row("FXXXX", "", "1.8 Mhz", "XXX", "XX", "01/01/2000")};
+    const QStringList rows{row("F9XQB", "F9XQC"), row("EA8/F9XQABCD", "F9XQCABCDEFG"), row("K1A"),
+                           row("FXXXX", "", "1.8 Mhz", "XXX", "XX", "01/01/2000")};
     struct Expected {
         const LabelOptions* options;
         int format;

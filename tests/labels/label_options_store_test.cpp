@@ -8,7 +8,7 @@
 namespace {
 
 class LabelOptionsStoreTest : public ::testing::Test {
-protected:
+  protected:
     void put(const QString& station, const char* key, const QString& value) {
         store.write(SettingsStore::stationSection(station), QString::fromUtf8(key), value);
     }

@@ -77,13 +77,15 @@ TEST(SheetProfile, HeadLinesFollowTheOffsetText) {
               (std::vector<float>{10, 10, 10, 8, 11}));
     EXPECT_EQ(SheetProfile::forFormat(4)->activation.headLines(QStringLiteral("-1")),
               (std::vector<float>{10, 10, 11}));
-    EXPECT_EQ(SheetProfile::forFormat(3)->qso.headLines(QStringLiteral("+1")), std::vector<float>{});
+    EXPECT_EQ(SheetProfile::forFormat(3)->qso.headLines(QStringLiteral("+1")),
+              std::vector<float>{});
     EXPECT_EQ(SheetProfile::forFormat(6)->qso.headLines(QStringLiteral("+1")),
               (std::vector<float>{10, 10}));
     EXPECT_EQ(SheetProfile::forFormat(6)->activation.headLines(QStringLiteral("0")),
               std::vector<float>{});
     EXPECT_EQ(SheetProfile::forFormat(4)->rowsPerSheet, 7);
-    EXPECT_EQ(SheetProfile::forFormat(3)->prompt, QString(15, QLatin1Char(' ')) + QStringLiteral("Page suivante ?"));
+    EXPECT_EQ(SheetProfile::forFormat(3)->prompt,
+              QString(15, QLatin1Char(' ')) + QStringLiteral("Page suivante ?"));
     EXPECT_EQ(SheetProfile::forFormat(5), nullptr);
     // The format 6 QSO label has no comment line.
     for (const ProfileLine& entry : SheetProfile::forFormat(6)->qso.body) {
@@ -104,7 +106,8 @@ TEST(LabelPrintRun, SixteenRowsFillOneSheetAndDiscardTheEmptyJob) {
                            QStringLiteral("line 8 0 ||"), printed.lines.at(3)}));
     EXPECT_TRUE(printed.lines.at(3).startsWith(QStringLiteral("line 15 1 |")));
     EXPECT_EQ(countOf(printed.lines, QStringLiteral("line 10 0 ||")), 2 + 7);
-    EXPECT_TRUE(printed.lines.at(printed.lines.size() - 3).startsWith(QStringLiteral("line 11 1 |")));
+    EXPECT_TRUE(
+        printed.lines.at(printed.lines.size() - 3).startsWith(QStringLiteral("line 11 1 |")));
     EXPECT_EQ(printed.fontName, QStringLiteral("Arial"));
     EXPECT_FLOAT_EQ(printed.fontSize, 12.5f);
 }
@@ -141,7 +144,8 @@ TEST(LabelPrintRun, StopsAtEachSheetWhenAsked) {
     LabelOptions options = format(4);
     options.stopEachSheet = true;
     const Printed yes = printLabels(options, 30, {true, true});
-    EXPECT_EQ(yes.prompts, QStringList({QStringLiteral("Page suivante ?"), QStringLiteral("Page suivante ?")}));
+    EXPECT_EQ(yes.prompts,
+              QStringList({QStringLiteral("Page suivante ?"), QStringLiteral("Page suivante ?")}));
     EXPECT_EQ(yes.outcome, LabelPrintRun::Outcome::Completed);
     EXPECT_EQ(countOf(yes.lines, QStringLiteral("end")), 3);
     // After Yes the next sheet starts like the first: head lines, no row gap.
@@ -159,7 +163,8 @@ TEST(LabelPrintRun, StopsAtEachSheetWhenAsked) {
 
     options.format = 3;
     const Printed indented = printLabels(options, 16, {true});
-    EXPECT_EQ(indented.prompts, QStringList{QString(15, QLatin1Char(' ')) + QStringLiteral("Page suivante ?")});
+    EXPECT_EQ(indented.prompts,
+              QStringList{QString(15, QLatin1Char(' ')) + QStringLiteral("Page suivante ?")});
 }
 
 TEST(LabelPrintRun, PrintsActivationLabelsAndFormatSix) {
@@ -171,8 +176,10 @@ TEST(LabelPrintRun, PrintsActivationLabelsAndFormatSix) {
     EXPECT_EQ(activation.lines.at(activation.lines.size() - 2), QStringLiteral("line 13 0 ||"));
 
     const Printed six = printLabels(format(6), 2);
-    EXPECT_EQ(six.lines.mid(0, 2), QStringList({QStringLiteral("line 10 0 ||"), QStringLiteral("line 10 0 ||")}));
-    EXPECT_EQ(six.lines.filter(QStringLiteral("line 11 ")).size(), 4);  // date, band, station, thanks
+    EXPECT_EQ(six.lines.mid(0, 2),
+              QStringList({QStringLiteral("line 10 0 ||"), QStringLiteral("line 10 0 ||")}));
+    EXPECT_EQ(six.lines.filter(QStringLiteral("line 11 ")).size(),
+              4);  // date, band, station, thanks
 
     const Printed none = printLabels(format(1), 0);
     EXPECT_EQ(none.lines, QStringList{QStringLiteral("discard")});

@@ -48,7 +48,8 @@ int pagesOf(const QString& pdf) {
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), {pdf});
     info.waitForFinished(10000);
-    for (const QString& line : QString::fromUtf8(info.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+    for (const QString& line :
+         QString::fromUtf8(info.readAllStandardOutput()).split(QLatin1Char('\n'))) {
         if (line.startsWith(QStringLiteral("Pages:"))) {
             return line.mid(6).trimmed().toInt();
         }
@@ -63,7 +64,7 @@ bool runTool(const QString& program, const QStringList& arguments) {
 }
 
 class CupsPrinting : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (QPrinterInfo::printerInfo(kQueue).isNull()) {
             if (qEnvironmentVariableIsSet("QE_REQUIRE_CUPS")) {
@@ -131,9 +132,10 @@ TEST_F(CupsPrinting, NoPrintingServiceIsReportedNotSilent) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("127.0.0.1:1"));
     program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(QE_PROGRAM),
-                  {QStringLiteral("labels"), QStringLiteral(QE_TEST_DATA_DIR "/one_record_per_line.adi"),
-                   QStringLiteral("--printer"), kQueue});
+    program.start(
+        QStringLiteral(QE_PROGRAM),
+        {QStringLiteral("labels"), QStringLiteral(QE_TEST_DATA_DIR "/one_record_per_line.adi"),
+         QStringLiteral("--printer"), kQueue});
     ASSERT_TRUE(program.waitForFinished(30000));
     EXPECT_EQ(program.exitCode(), 3);
     EXPECT_EQ(QString::fromUtf8(program.readAllStandardError()).trimmed(),

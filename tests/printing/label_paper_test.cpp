@@ -30,9 +30,9 @@ const Sheet kSheets[] = {
 };
 
 void fillOrdinaryQsos(RowList& list, int count) {
-    const char* const calls[] = {"F5ABC", "EA8XYZ", "DL1AA", "G4ABC", "JA1XYZ", "K1ZZ",
-                                 "ON4AB", "PA3XYZ", "VK2ABC", "F9XQB", "I2ABC", "OH2BH",
-                                 "SP5ABC", "HB9XYZ", "LA1AB", "W1AW"};
+    const char* const calls[] = {"F5ABC",  "EA8XYZ", "DL1AA",  "G4ABC", "JA1XYZ", "K1ZZ",
+                                 "ON4AB",  "PA3XYZ", "VK2ABC", "F9XQB", "I2ABC",  "OH2BH",
+                                 "SP5ABC", "HB9XYZ", "LA1AB",  "W1AW"};
     const char* const modes[] = {"SSB", "CW", "FT8", "RTTY"};
     for (int i = 0; i < count; ++i) {
         QsoValues v;
@@ -65,7 +65,8 @@ LabelOptions optionsFor(int format, int type) {
 }
 
 QString printToPdf(const QTemporaryDir& dir, const LabelOptions& options, int qsos) {
-    const QString pdf = dir.filePath(QStringLiteral("labels_%1_%2.pdf").arg(options.format).arg(options.type));
+    const QString pdf =
+        dir.filePath(QStringLiteral("labels_%1_%2.pdf").arg(options.format).arg(options.type));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
@@ -85,7 +86,8 @@ QString printToPdf(const QTemporaryDir& dir, const LabelOptions& options, int qs
 void expectInsideLabels(const Sheet& sheet, int type) {
     QTemporaryDir dir;
     int pages = 0;
-    const std::vector<PdfWord> words = pdfWords(printToPdf(dir, optionsFor(sheet.format, type), 16), &pages);
+    const std::vector<PdfWord> words =
+        pdfWords(printToPdf(dir, optionsFor(sheet.format, type), 16), &pages);
     EXPECT_EQ(pages, (8 + sheet.rows - 1) / sheet.rows);
     ASSERT_GT(words.size(), 100u);
     constexpr double kExact = 0.01;
@@ -96,9 +98,11 @@ void expectInsideLabels(const Sheet& sheet, int type) {
         ASSERT_LT(row, sheet.rows) << word.text.toStdString() << " at " << word.top << " mm";
         const double labelTop = sheet.top + row * sheet.down;
         EXPECT_LE(word.bottom, labelTop + sheet.height + kExact)
-            << "format " << sheet.format << " row " << row << " '" << word.text.toStdString() << "'";
+            << "format " << sheet.format << " row " << row << " '" << word.text.toStdString()
+            << "'";
         const double middle = (word.left + word.right) / 2;
-        const int column = middle < sheet.left + sheet.width + (sheet.across - sheet.width) / 2 ? 0 : 1;
+        const int column =
+            middle < sheet.left + sheet.width + (sheet.across - sheet.width) / 2 ? 0 : 1;
         const double labelLeft = sheet.left + column * sheet.across;
         EXPECT_GE(word.left, labelLeft - 1.0) << word.text.toStdString();
         EXPECT_LE(word.right, labelLeft + sheet.width + 1.0) << word.text.toStdString();
@@ -110,7 +114,7 @@ void expectInsideLabels(const Sheet& sheet, int type) {
 }
 
 class LabelPaper : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (!pdftotextAvailable()) {
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";

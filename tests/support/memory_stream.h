@@ -8,7 +8,7 @@
 
 // A FILE* whose output ends up in memory.
 class MemoryStream {
-public:
+  public:
     MemoryStream() : file_(open_memstream(&buffer_, &size_)) {}
     ~MemoryStream() {
         if (file_ != nullptr) {
@@ -32,7 +32,7 @@ public:
         return result;
     }
 
-private:
+  private:
     char* buffer_ = nullptr;
     size_t size_ = 0;
     std::FILE* file_;

@@ -25,8 +25,9 @@ inline std::vector<PdfWord> pdfWords(const QString& pdf, int* pages = nullptr) {
     process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     process.waitForFinished(60000);
     const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    static const QRegularExpression word(QStringLiteral(
-        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                       "yMax=\"([\\d.]+)\">([^<]*)</word>"));
     constexpr double kMillimetresPerPoint = 25.4 / 72.0;
     std::vector<PdfWord> words;
     int page = -1;

@@ -1,0 +1,66 @@
+// Opens each window with sample data and saves a picture of it, to look at
+// what the operator sees. Run it through scripts/screenshots.sh.
+//   screenshots OUTPUT_FOLDER
+#include <QApplication>
+#include <QDir>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "labels/etiquettes.h"
+#include "labels/settings_store.h"
+#include "platform/dialogs.h"
+#include "platform/key_press_line_edit.h"
+#include "selection/select_qso.h"
+#include "startup/app_windows.h"
+#include "startup/main.h"
+
+namespace {
+
+class SampleDialogs : public Dialogs {
+  public:
+    explicit SampleDialogs(QString log) : log_(std::move(log)) {}
+    void message(const QString&) override {}
+    bool askYesNo(const QString&) override { return false; }
+    QString openFileName(const QString&) override { return log_; }
+    QString saveFileName(const QString&) override { return {}; }
+    bool choosePrinter(QPrinter&) override { return false; }
+
+  private:
+    QString log_;
+};
+
+void save(QWidget& window, const QString& folder, const QString& name) {
+    window.show();
+    window.raise();
+    QApplication::processEvents();
+    window.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    const QString folder =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(folder);
+    QTemporaryDir work;
+    SettingsStore store(work.filePath(QStringLiteral("Etiquette.ini")));
+    SampleDialogs dialogs(QStringLiteral(QE_SAMPLE_LOG));
+    AppWindows windows(dialogs, store);
+
+    Main& main = windows.showMain();
+    main.Ind_A()->setText(QStringLiteral("F9XQA"));
+    save(main, folder, QStringLiteral("main"));
+
+    main.Aff_QSO();
+    Select_QSO& selection = windows.selectQso();
+    selection.Liste_QSO_Click(0);
+    save(selection, folder, QStringLiteral("select_qso"));
+
+    Etiquettes& labels = windows.showEtiquettes();
+    save(labels, folder, QStringLiteral("etiquettes_fr"));
+    labels.Langue(2)->setChecked(true);
+    save(labels, folder, QStringLiteral("etiquettes_en"));
+    return 0;
+}
