@@ -10,7 +10,7 @@
 #include "labels/settings_store.h"
 #include "printing/dump_surface.h"
 #include "printing/print_geometry.h"
-#include "printing/printer_surface.h"
+#include "printing/printer_job.h"
 #include "selection/row_list.h"
 #include "startup/adif_reader.h"
 
@@ -82,6 +82,19 @@ ParsedOptions parseOptions(const QStringList& arguments, const QStringList& valu
         parsed.values[name] = arguments[++i];
     }
     return parsed;
+}
+
+// Sends the output to a PDF file or to a CUPS queue; returns the queue's name.
+QString choosePrinter(const std::map<QString, QString>& values, QPrinter& printer) {
+    const auto pdf = values.find(QStringLiteral("pdf"));
+    if (pdf != values.end()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf->second);
+        return {};
+    }
+    const QString queue = values.at(QStringLiteral("printer"));
+    printer.setPrinterName(queue);
+    return queue;
 }
 
 // Applies the label options given on the command line over the stored ones.
@@ -292,25 +305,17 @@ int CommandLine::labels(const QStringList& arguments) {
     }
 
     QPrinter printer(QPrinter::HighResolution);
-    QString asked;
-    if (parsed.has("pdf")) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(parsed.value("pdf"));
-    } else {
-        asked = parsed.value("printer");
-        printer.setPrinterName(asked);
-    }
+    const QString asked = choosePrinter(parsed.values, printer);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    const QString printerProblem = PrinterSurface::checkPrinter(printer, asked);
-    if (!printerProblem.isEmpty()) {
-        return fail(kPrintFailed, printerProblem);
-    }
     const double origin = PrintGeometry::kPdfLabelOriginMillimetres;
-    PrinterSurface surface(printer, QPointF(origin, origin));
-    LabelPrintRun run(options, surface, nullptr);
-    const bool done = run.run(printList) == LabelPrintRun::Outcome::Completed;
-    if (!surface.finish() && done) {
-        return fail(kPrintFailed, QStringLiteral("L'impression n'a pas pu être terminée."));
-    }
-    return done ? kOk : fail(kPrintFailed, run.error());
+    QString error;
+    const PrinterJob::Result result = PrinterJob::print(
+        printer, QPointF(origin, origin), asked,
+        [&](PrintSurface& surface, QString* runError) {
+            LabelPrintRun run(options, surface, nullptr);
+            const LabelPrintRun::Outcome outcome = run.run(printList);
+            return LabelPrintRun::toJobResult(outcome, run.error(), runError);
+        },
+        &error);
+    return result == PrinterJob::Result::Done ? kOk : fail(kPrintFailed, error);
 }

@@ -20,7 +20,7 @@
 #include "platform/dialogs.h"
 #include "platform/key_press_line_edit.h"
 #include "printing/print_geometry.h"
-#include "printing/printer_surface.h"
+#include "printing/printer_job.h"
 #include "selection/row_list.h"
 #include "startup/app_windows.h"
 #include "startup/window_placement.h"
@@ -501,28 +501,23 @@ void Etiquettes::printLabels(const LabelOptions& options) {
     QPrinter& printer = app_.printer();
     printer.setPageSize(QPageSize(QPageSize::A4));
     app_.dialogs().choosePrinter(printer);  // cancelling still prints, on the current printer
-    const QString problem = PrinterSurface::checkPrinter(printer);
-    if (!problem.isEmpty()) {
-        app_.dialogs().message(problem);
-        return;
-    }
-    const double origin = PrintGeometry::kPdfLabelOriginMillimetres;
-    PrinterSurface surface(printer, QPointF(origin, origin));
-    LabelPrintRun run(options, surface,
-                      [this](const QString& prompt) { return app_.dialogs().askYesNo(prompt); });
     RowList empty(RowList::Order::Sorted);
     const RowList* printList = app_.printList();
-    const LabelPrintRun::Outcome outcome = run.run(printList ? *printList : empty);
-    const bool finished = surface.finish();
-    if (outcome == LabelPrintRun::Outcome::Failed) {
-        app_.dialogs().message(run.error());
-        return;
-    }
-    if (!finished) {
-        app_.dialogs().message(QStringLiteral("L'impression n'a pas pu être terminée."));
-        return;
-    }
-    if (outcome == LabelPrintRun::Outcome::Completed) {
+    const double origin = PrintGeometry::kPdfLabelOriginMillimetres;
+    QString error;
+    const PrinterJob::Result result = PrinterJob::print(
+        printer, QPointF(origin, origin), QString(),
+        [&](PrintSurface& surface, QString* runError) {
+            LabelPrintRun run(options, surface, [this](const QString& prompt) {
+                return app_.dialogs().askYesNo(prompt);
+            });
+            const LabelPrintRun::Outcome outcome = run.run(printList ? *printList : empty);
+            return LabelPrintRun::toJobResult(outcome, run.error(), runError);
+        },
+        &error);
+    if (result == PrinterJob::Result::Failed) {
+        app_.dialogs().message(error);
+    } else if (result == PrinterJob::Result::Done) {
         colour(box(QStringLiteral("Num_Activite")), nextColour());
         colour(box(QStringLiteral("Rx_Tx")), nextColour());
     }

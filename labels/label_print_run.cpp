@@ -105,3 +105,17 @@ LabelPrintRun::Outcome LabelPrintRun::finish(Outcome outcome) {
     surface_.setBold(false);
     return outcome;
 }
+
+PrinterJob::Result LabelPrintRun::toJobResult(Outcome outcome, const QString& error,
+                                              QString* message) {
+    switch (outcome) {
+        case Outcome::Completed:
+            return PrinterJob::Result::Done;
+        case Outcome::StoppedByOperator:
+            return PrinterJob::Result::Stopped;
+        case Outcome::Failed:
+            break;
+    }
+    *message = error;
+    return PrinterJob::Result::Failed;
+}

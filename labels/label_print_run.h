@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "labels/label_options.h"
+#include "printing/printer_job.h"
 
 class PrintSurface;
 class RowList;
@@ -26,6 +27,8 @@ class LabelPrintRun {
     Outcome run(const RowList& printList);
     // Why the run failed, in French.
     QString error() const { return error_; }
+
+    static PrinterJob::Result toJobResult(Outcome outcome, const QString& error, QString* message);
 
   private:
     enum class Step { Continue, Stop, Fail };

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QPointF>
+#include <QString>
+#include <functional>
+
+class PrintSurface;
+class QPrinter;
+
+// One print run on a QPrinter: checks the printer, draws through a
+// PrinterSurface and closes the output. `run` returns false with a French
+// message when the run itself failed.
+struct PrinterJob {
+    enum class Result { Done, Stopped, Failed };
+
+    // `pdfOrigin`: where the printable area starts on a PDF page (millimetres).
+    static Result print(QPrinter& printer, QPointF pdfOrigin, const QString& askedPrinter,
+                        const std::function<Result(PrintSurface&, QString*)>& run, QString* error);
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The Western European code page of the .qsl files: one byte per character.
+class Windows1252 {
+public:
+    static QString decode(const QByteArray& bytes);
+    // Characters the code page lacks become "?".
+    static QByteArray encode(const QString& text);
+};
