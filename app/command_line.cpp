@@ -11,6 +11,10 @@
 #include "printing/dump_surface.h"
 #include "printing/print_geometry.h"
 #include "printing/printer_job.h"
+#include "qslcard/card_layout.h"
+#include "qslcard/card_print_run.h"
+#include "qslcard/card_printing.h"
+#include "qslcard/modele_qsl.h"
 #include "selection/row_list.h"
 #include "startup/adif_reader.h"
 
@@ -82,6 +86,18 @@ ParsedOptions parseOptions(const QStringList& arguments, const QStringList& valu
         parsed.values[name] = arguments[++i];
     }
     return parsed;
+}
+
+QStringList withoutDump(const QStringList& arguments, bool* dump) {
+    QStringList rest;
+    for (const QString& argument : arguments) {
+        if (argument == u"--dump") {
+            *dump = true;
+        } else {
+            rest.append(argument);
+        }
+    }
+    return rest;
 }
 
 // Sends the output to a PDF file or to a CUPS queue; returns the queue's name.
@@ -191,6 +207,11 @@ QString CommandLine::usage() {
         "      --activation-name TEXT   --canton TEXT   --postcode TEXT   --municipality TEXT\n"
         "      --dump writes one line per printed line: line SIZE BOLD |TEXT|, and end or\n"
         "      discard for each ended or discarded sheet\n"
+        "  cards LOG.adi TEMPLATE.qsl (--pdf OUT.pdf | --printer QUEUE | --dump)\n"
+        "                       print one QSL card per QSO of the log, in print-list order;\n"
+        "                       --pdf writes one 140 x 90 mm page per card, --dump one line\n"
+        "                       per printed text: text X Y SIZE BOLD |TEXT| (X, Y in mm from\n"
+        "                       the printable area), and end after each card\n"
         "  --help               show this text\n"
         "  --version            show the version\n"
         "\n"
@@ -223,6 +244,9 @@ int CommandLine::run(const QStringList& arguments) {
     if (command == u"labels") {
         return labels(arguments.mid(1));
     }
+    if (command == u"cards") {
+        return cards(arguments.mid(1));
+    }
     return fail(kUsage, QStringLiteral("Commande inconnue : %1 (voir --help)").arg(command));
 }
 
@@ -251,17 +275,8 @@ bool CommandLine::readLog(const QString& path, RowList& printList, int* failure)
 }
 
 int CommandLine::labels(const QStringList& arguments) {
-    const QStringList flags{QStringLiteral("--dump")};
-    QStringList withoutFlags;
     bool dump = false;
-    for (const QString& argument : arguments) {
-        if (argument == u"--dump") {
-            dump = true;
-        } else {
-            withoutFlags.append(argument);
-        }
-    }
-    const ParsedOptions parsed = parseOptions(withoutFlags, kLabelValueOptions);
+    const ParsedOptions parsed = parseOptions(withoutDump(arguments, &dump), kLabelValueOptions);
     if (!parsed.problem.isEmpty()) {
         return fail(kUsage, parsed.problem);
     }
@@ -317,5 +332,49 @@ int CommandLine::labels(const QStringList& arguments) {
             return LabelPrintRun::toJobResult(outcome, run.error(), runError);
         },
         &error);
+    return result == PrinterJob::Result::Done ? kOk : fail(kPrintFailed, error);
+}
+
+int CommandLine::cards(const QStringList& arguments) {
+    bool dump = false;
+    const ParsedOptions parsed = parseOptions(withoutDump(arguments, &dump),
+                                              {QStringLiteral("pdf"), QStringLiteral("printer")});
+    if (!parsed.problem.isEmpty()) {
+        return fail(kUsage, parsed.problem);
+    }
+    const int outputs =
+        (dump ? 1 : 0) + (parsed.has("pdf") ? 1 : 0) + (parsed.has("printer") ? 1 : 0);
+    if (parsed.positional.size() != 2 || outputs != 1) {
+        return fail(kUsage, QStringLiteral("Usage: quenor-etiquettes cards LOG.adi TEMPLATE.qsl "
+                                           "(--pdf OUT.pdf | --printer QUEUE | --dump)"));
+    }
+    const QString templateName = parsed.positional.at(1);
+    if (!CardPrintRun::hasQslExtension(templateName)) {
+        return fail(kUsage, QStringLiteral("sélectionnez un fichier .qsl ou créez en un"));
+    }
+    Modele_QSL model;
+    const QString problem = CardPrinting::readTemplate(templateName, model);
+    if (!problem.isEmpty()) {
+        return fail(kUnreadable, problem);
+    }
+    RowList printList(RowList::Order::Sorted);
+    int failure = kOk;
+    if (!readLog(parsed.positional.first(), printList, &failure)) {
+        return failure;
+    }
+
+    if (dump) {
+        QString error;
+        const std::optional<CardLayout> layout = CardLayout::from(model, &error);
+        DumpSurface surface(out_);
+        CardPrintRun run(model, *layout, surface);
+        const bool done = run.run(printList);
+        std::fflush(out_);
+        return done ? kOk : fail(kPrintFailed, run.error());
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    const QString asked = choosePrinter(parsed.values, printer);
+    QString error;
+    const PrinterJob::Result result = CardPrinting::print(model, printList, printer, asked, &error);
     return result == PrinterJob::Result::Done ? kOk : fail(kPrintFailed, error);
 }

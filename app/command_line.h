@@ -21,6 +21,7 @@ class CommandLine {
   private:
     int list(const QStringList& arguments);
     int labels(const QStringList& arguments);
+    int cards(const QStringList& arguments);
     bool readLog(const QString& path, class RowList& printList, int* failure);
     void writeLine(std::FILE* stream, const QByteArray& line);
     int fail(int code, const QString& text);

@@ -18,8 +18,9 @@ std::optional<CardLayout> CardLayout::from(const Modele_QSL& model, QString* pro
         if (problem != nullptr) {
             *problem = value.isEmpty()
                            ? QStringLiteral("Modèle de QSL inutilisable : %1 est vide.").arg(field)
-                           : QStringLiteral("Modèle de QSL inutilisable : %1 (« %2 ») n'est pas "
-                                            "un nombre.")
+                           : QStringLiteral(
+                                 "Modèle de QSL inutilisable : %1 (« %2 ») n'est pas "
+                                 "un nombre.")
                                  .arg(field, value);
         }
         return std::nullopt;
@@ -51,8 +52,9 @@ std::optional<CardLayout> CardLayout::from(const Modele_QSL& model, QString* pro
         }
         if (*p <= 0) {
             if (problem != nullptr) {
-                *problem = QStringLiteral("Modèle de QSL inutilisable : la taille P%1 (« %2 ») doit "
-                                          "être plus grande que 0.")
+                *problem = QStringLiteral(
+                               "Modèle de QSL inutilisable : la taille P%1 (« %2 ») doit "
+                               "être plus grande que 0.")
                                .arg(line, model.P[i]);
             }
             return std::nullopt;

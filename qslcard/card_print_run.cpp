@@ -8,9 +8,9 @@ namespace {
 
 // The QSO values of lines 1 to 7 of a card, all trimmed.
 std::array<QString, 7> cardValues(const QString& row) {
-    return {QsoRow::trimmedField(row, 1, 12),  QsoRow::trimmedField(row, 61, 12),
-            QsoRow::trimmedField(row, 15, 8),  QsoRow::trimmedField(row, 25, 5),
-            QsoRow::trimmedField(row, 32, 8),  QsoRow::trimmedField(row, 42, 7),
+    return {QsoRow::trimmedField(row, 1, 12), QsoRow::trimmedField(row, 61, 12),
+            QsoRow::trimmedField(row, 15, 8), QsoRow::trimmedField(row, 25, 5),
+            QsoRow::trimmedField(row, 32, 8), QsoRow::trimmedField(row, 42, 7),
             QsoRow::trimmedField(row, 51, 8)};
 }
 

@@ -11,7 +11,7 @@ class RowList;
 // Prints one QSL card per row of a print list from a layout: each card is a
 // print job of its own.
 class CardPrintRun {
-public:
+  public:
     CardPrintRun(const Modele_QSL& model, const CardLayout& layout, PrintSurface& surface);
 
     // True when every card went out; otherwise error() tells why, in French.
@@ -19,9 +19,11 @@ public:
     QString error() const { return error_; }
 
     // The .qsl check of the card print window: the name must end in "qsl".
-    static bool hasQslExtension(const QString& fileName) { return fileName.endsWith(QStringLiteral("qsl")); }
+    static bool hasQslExtension(const QString& fileName) {
+        return fileName.endsWith(QStringLiteral("qsl"));
+    }
 
-private:
+  private:
     bool printCard(const QString& row);
     bool print(int line, const QString& text);
 

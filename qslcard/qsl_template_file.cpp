@@ -80,8 +80,9 @@ QStringList QslTemplateFile::lines(const Modele_QSL& model, QString* error) {
     for (const Checked& value : zoned) {
         if (value.value.size() >= kZoneWidth) {
             if (error != nullptr) {
-                *error = QStringLiteral("La valeur de %1 (« %2 ») est trop longue : 13 caractères "
-                                        "au plus. Le modèle n'est pas enregistré.")
+                *error = QStringLiteral(
+                             "La valeur de %1 (« %2 ») est trop longue : 13 caractères "
+                             "au plus. Le modèle n'est pas enregistré.")
                              .arg(value.name, value.value);
             }
             return {};

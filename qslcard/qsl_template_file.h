@@ -8,7 +8,7 @@
 // hold the margins and the positions and sizes of the ten lines in zones of
 // 14 columns, lines 12 to 21 the texts, lines 22 to 24 the join flags.
 class QslTemplateFile {
-public:
+  public:
     static constexpr int kLineCount = 24;
     static constexpr int kZoneWidth = 14;
 

@@ -5,7 +5,7 @@
 
 // The Western European code page of the .qsl files: one byte per character.
 class Windows1252 {
-public:
+  public:
     static QString decode(const QByteArray& bytes);
     // Characters the code page lacks become "?".
     static QByteArray encode(const QString& text);

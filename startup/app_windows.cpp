@@ -3,12 +3,14 @@
 #include <QPrinter>
 
 #include "labels/etiquettes.h"
+#include "qslcard/print_bas_qsl.h"
 #include "selection/select_qso.h"
 #include "startup/main.h"
 
 AppWindows::AppWindows(Dialogs& dialogs, SettingsStore& store) : dialogs_(dialogs), store_(store) {}
 
 AppWindows::~AppWindows() {
+    delete cardPrinting_.data();
     delete etiquettes_.data();
     delete selectQso_.data();
     delete main_.data();
@@ -55,8 +57,22 @@ Etiquettes* AppWindows::existingEtiquettes() const {
     return etiquettes_;
 }
 
-void AppWindows::showCardPrinting() {
-    // The card print window arrives with the QSL card printing.
+Print_Bas_QSL& AppWindows::showCardPrinting() {
+    if (cardPrinting_ == nullptr) {
+        cardPrinting_ = new Print_Bas_QSL(*this);
+    }
+    cardPrinting_->show();
+    cardPrinting_->raise();
+    cardPrinting_->activateWindow();
+    return *cardPrinting_;
+}
+
+Print_Bas_QSL* AppWindows::existingCardPrinting() const {
+    return cardPrinting_;
+}
+
+void AppWindows::showLayoutEditor() {
+    // The layout editor arrives with the QSL layout editing.
 }
 
 QPrinter& AppWindows::printer() {

@@ -10,6 +10,7 @@ class Main;
 class Select_QSO;
 class RowList;
 class Etiquettes;
+class Print_Bas_QSL;
 class QPrinter;
 
 // Owns the windows of one running program and what they share: the station
@@ -44,7 +45,11 @@ class AppWindows {
     Etiquettes* existingEtiquettes() const;
 
     // The card print window, opened for direct printing on QSL cards.
-    void showCardPrinting();
+    Print_Bas_QSL& showCardPrinting();
+    Print_Bas_QSL* existingCardPrinting() const;
+
+    // The layout editor of QSL cards.
+    void showLayoutEditor();
 
     // The current printer: the one the operator last chose in a printer dialog.
     QPrinter& printer();
@@ -56,5 +61,6 @@ class AppWindows {
     QPointer<Main> main_;
     QPointer<Select_QSO> selectQso_;
     QPointer<Etiquettes> etiquettes_;
+    QPointer<Print_Bas_QSL> cardPrinting_;
     std::unique_ptr<QPrinter> printer_;
 };

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
 
 #include "app/command_line.h"
 #include "labels/label_options_store.h"
 #include "labels/settings_store.h"
+#include "qslcard/qsl_template_file.h"
 #include "support/test_files.h"
 
 namespace {
@@ -151,6 +153,45 @@ TEST(CommandLine, LabelsWriteOnePdfPagePerSheet) {
              QStringLiteral("--pdf"), QStringLiteral("/nonexistent/folder/x.pdf")});
     EXPECT_EQ(unwritable.code, CommandLine::kPrintFailed);
     EXPECT_TRUE(unwritable.err.contains("/nonexistent/folder/x.pdf"));
+}
+
+TEST(CommandLine, CardsPrintOneCardPerQso) {
+    QTemporaryDir dir;
+    Modele_QSL model = Modele_QSL::editorDefaults();
+    model.MG = QStringLiteral("2");
+    model.G[0] = QStringLiteral("12,5");
+    model.H[0] = QStringLiteral("10");
+    model.T[0] = QStringLiteral("To");
+    model.Check1 = true;
+    const QString layout = dir.filePath(QStringLiteral("carte.qsl"));
+    ASSERT_EQ(QslTemplateFile::save(model, layout), QString());
+    const QString log = testDataPath(QStringLiteral("one_record_per_line.adi"));
+
+    const Outcome dump = run({QStringLiteral("cards"), log, layout, QStringLiteral("--dump")});
+    EXPECT_EQ(dump.code, 0) << dump.err.toStdString();
+    const QStringList lines =
+        QString::fromUtf8(dump.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.count(QStringLiteral("end")), 3);
+    EXPECT_EQ(lines.first(), QStringLiteral("text 10.5 10 10 1 |To DL1AA  |"));
+
+    const QString pdf = dir.filePath(QStringLiteral("cartes.pdf"));
+    const Outcome printed =
+        run({QStringLiteral("cards"), log, layout, QStringLiteral("--pdf"), pdf});
+    EXPECT_EQ(printed.code, 0) << printed.err.toStdString();
+    EXPECT_TRUE(readFile(pdf).startsWith("%PDF"));
+
+    const QString upper = dir.filePath(QStringLiteral("CARTE.QSL"));
+    QFile::copy(layout, upper);
+    const Outcome refused = run({QStringLiteral("cards"), log, upper, QStringLiteral("--dump")});
+    EXPECT_EQ(refused.code, CommandLine::kUsage);
+    EXPECT_EQ(QString::fromUtf8(refused.err).trimmed(),
+              QStringLiteral("sélectionnez un fichier .qsl ou créez en un"));
+
+    const Outcome unusable =
+        run({QStringLiteral("cards"), log, writeFile(dir, QStringLiteral("court.qsl"), "1 2\r\n"),
+             QStringLiteral("--dump")});
+    EXPECT_EQ(unusable.code, CommandLine::kUnreadable);
+    EXPECT_TRUE(unusable.out.isEmpty());
 }
 
 }  // namespace

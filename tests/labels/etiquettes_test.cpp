@@ -219,6 +219,7 @@ TEST_F(EtiquettesWindow, PrintStartStoresTheOptionsInOrder) {
     }
     EXPECT_EQ(recording->writes, expected);
     EXPECT_EQ(dialogs.printerDialogs, 0);  // cards: no label printing
+    EXPECT_NE(app->existingCardPrinting(), nullptr);
     EXPECT_EQ(store->read(QStringLiteral("F9XQASetup "), QStringLiteral("Centrage V"), QString()),
               QStringLiteral("-1"));
     EXPECT_EQ(

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -10,6 +12,8 @@
 
 #include "labels/label_print_run.h"
 #include "printing/printer_surface.h"
+#include "qslcard/card_printing.h"
+#include "qslcard/modele_qsl.h"
 #include "selection/row_list.h"
 #include "startup/qso_row.h"
 
@@ -19,24 +23,34 @@ namespace {
 
 const QString kQueue = QStringLiteral("QSL-PDF");
 
-QStringList pdfOutputs() {
-    return QDir(QDir::home().filePath(QStringLiteral("PDF")))
-        .entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+QDateTime now() {
+    return QDateTime::currentDateTime();
 }
 
-// Waits, at most ten seconds, for cups-pdf to write `count` files more than `before`.
-QStringList waitForOutputs(const QStringList& before, int count) {
+// Waits, at most ten seconds, for cups-pdf to write `count` files in ~/PDF
+// since `since`; job numbers may start again after a restart of the server,
+// so files are told apart by their times, not their names.
+QStringList waitForOutputs(const QDateTime& since, int count) {
+    const QDir folder(QDir::home().filePath(QStringLiteral("PDF")));
     QElapsedTimer timer;
     timer.start();
     QStringList added;
     while (timer.elapsed() < 10000) {
         added.clear();
-        for (const QString& name : pdfOutputs()) {
-            if (!before.contains(name)) {
-                added.append(name);
+        for (const QFileInfo& file : folder.entryInfoList({QStringLiteral("*.pdf")}, QDir::Files)) {
+            if (file.lastModified() >= since) {
+                added.append(file.absoluteFilePath());
             }
         }
         if (added.size() >= count) {
+            QThread::msleep(300);  // let a last, unexpected job show up too
+            added.clear();
+            for (const QFileInfo& file :
+                 folder.entryInfoList({QStringLiteral("*.pdf")}, QDir::Files)) {
+                if (file.lastModified() >= since) {
+                    added.append(file.absoluteFilePath());
+                }
+            }
             break;
         }
         QThread::msleep(100);
@@ -90,7 +104,7 @@ void fillQsos(RowList& list, int count) {
 }
 
 TEST_F(CupsPrinting, EachSheetIsAJobOfItsOwn) {
-    const QStringList before = pdfOutputs();
+    const QDateTime before = now();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(kQueue);
     printer.setPageSize(QPageSize(QPageSize::A4));
@@ -108,7 +122,25 @@ TEST_F(CupsPrinting, EachSheetIsAJobOfItsOwn) {
     const QStringList added = waitForOutputs(before, 2);
     ASSERT_EQ(added.size(), 2);
     for (const QString& name : added) {
-        EXPECT_EQ(pagesOf(QDir::home().filePath(QStringLiteral("PDF/") + name)), 1);
+        EXPECT_EQ(pagesOf(name), 1);
+    }
+}
+
+TEST_F(CupsPrinting, EachCardIsAJobOfItsOwn) {
+    const QDateTime before = now();
+    Modele_QSL model = Modele_QSL::editorDefaults();
+    model.G[0] = model.H[0] = QStringLiteral("20");
+    RowList list(RowList::Order::Sorted);
+    fillQsos(list, 3);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(kQueue);
+    QString error;
+    EXPECT_EQ(CardPrinting::print(model, list, printer, kQueue, &error), PrinterJob::Result::Done)
+        << error.toStdString();
+    const QStringList added = waitForOutputs(before, 3);
+    ASSERT_EQ(added.size(), 3);
+    for (const QString& name : added) {
+        EXPECT_EQ(pagesOf(name), 1);
     }
 }
 

@@ -1,0 +1,59 @@
+#include "qslcard/card_printing.h"
+
+#include <QPageSize>
+#include <QPrinter>
+
+#include "qslcard/card_layout.h"
+#include "qslcard/card_print_run.h"
+#include "qslcard/qsl_template_file.h"
+
+QString CardPrinting::readTemplate(const QString& fileName, Modele_QSL& model) {
+    model = Modele_QSL();
+    QString error;
+    int lines = 0;
+    if (!QslTemplateFile::load(fileName, model, &error, &lines)) {
+        return error;
+    }
+    if (lines < QslTemplateFile::kLineCount) {
+        return QStringLiteral(
+                   "Modèle de QSL inutilisable : le fichier %1 n'a que %2 lignes sur %3.")
+            .arg(fileName)
+            .arg(lines)
+            .arg(QslTemplateFile::kLineCount);
+    }
+    QString problem;
+    if (!CardLayout::from(model, &problem)) {
+        return problem;
+    }
+    return {};
+}
+
+void CardPrinting::prepareCardPaper(QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        printer.setPageSize(QPageSize(QSizeF(140, 90), QPageSize::Millimeter,
+                                      QStringLiteral("Carte QSL 140 x 90 mm"),
+                                      QPageSize::ExactMatch));
+        printer.setPageOrientation(QPageLayout::Portrait);
+    }
+}
+
+PrinterJob::Result CardPrinting::print(const Modele_QSL& model, const RowList& rows,
+                                       QPrinter& printer, const QString& askedPrinter,
+                                       QString* error) {
+    const std::optional<CardLayout> layout = CardLayout::from(model, error);
+    if (!layout) {
+        return PrinterJob::Result::Failed;
+    }
+    prepareCardPaper(printer);
+    return PrinterJob::print(
+        printer, QPointF(layout->leftMargin, layout->topMargin), askedPrinter,
+        [&](PrintSurface& surface, QString* runError) {
+            CardPrintRun run(model, *layout, surface);
+            if (run.run(rows)) {
+                return PrinterJob::Result::Done;
+            }
+            *runError = run.error();
+            return PrinterJob::Result::Failed;
+        },
+        error);
+}
