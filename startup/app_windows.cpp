@@ -3,6 +3,8 @@
 #include <QPrinter>
 
 #include "labels/etiquettes.h"
+#include "qslcard/apercu.h"
+#include "qslcard/parametres_qsl1.h"
 #include "qslcard/print_bas_qsl.h"
 #include "selection/select_qso.h"
 #include "startup/main.h"
@@ -10,6 +12,8 @@
 AppWindows::AppWindows(Dialogs& dialogs, SettingsStore& store) : dialogs_(dialogs), store_(store) {}
 
 AppWindows::~AppWindows() {
+    delete preview_.data();
+    delete layoutEditor_.data();
     delete cardPrinting_.data();
     delete etiquettes_.data();
     delete selectQso_.data();
@@ -71,8 +75,32 @@ Print_Bas_QSL* AppWindows::existingCardPrinting() const {
     return cardPrinting_;
 }
 
-void AppWindows::showLayoutEditor() {
-    // The layout editor arrives with the QSL layout editing.
+Parametres_QSL1& AppWindows::showLayoutEditor() {
+    if (layoutEditor_ == nullptr) {
+        layoutEditor_ = new Parametres_QSL1(*this);
+    }
+    layoutEditor_->show();
+    layoutEditor_->raise();
+    layoutEditor_->activateWindow();
+    return *layoutEditor_;
+}
+
+Parametres_QSL1* AppWindows::existingLayoutEditor() const {
+    return layoutEditor_;
+}
+
+Apercu& AppWindows::showPreview(const Parametres_QSL1& editor) {
+    if (preview_ == nullptr) {
+        preview_ = new Apercu(editor.model(), editor.samples(), dialogs_);
+    }
+    preview_->show();
+    preview_->raise();
+    preview_->activateWindow();
+    return *preview_;
+}
+
+Apercu* AppWindows::existingPreview() const {
+    return preview_;
 }
 
 QPrinter& AppWindows::printer() {

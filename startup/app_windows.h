@@ -11,6 +11,8 @@ class Select_QSO;
 class RowList;
 class Etiquettes;
 class Print_Bas_QSL;
+class Parametres_QSL1;
+class Apercu;
 class QPrinter;
 
 // Owns the windows of one running program and what they share: the station
@@ -48,8 +50,14 @@ class AppWindows {
     Print_Bas_QSL& showCardPrinting();
     Print_Bas_QSL* existingCardPrinting() const;
 
-    // The layout editor of QSL cards.
-    void showLayoutEditor();
+    // The layout editor of QSL cards: opened, or brought forward when open.
+    Parametres_QSL1& showLayoutEditor();
+    Parametres_QSL1* existingLayoutEditor() const;
+
+    // The preview of the editor's layout: built when it opens, only brought
+    // forward while it stays open.
+    Apercu& showPreview(const Parametres_QSL1& editor);
+    Apercu* existingPreview() const;
 
     // The current printer: the one the operator last chose in a printer dialog.
     QPrinter& printer();
@@ -62,5 +70,7 @@ class AppWindows {
     QPointer<Select_QSO> selectQso_;
     QPointer<Etiquettes> etiquettes_;
     QPointer<Print_Bas_QSL> cardPrinting_;
+    QPointer<Parametres_QSL1> layoutEditor_;
+    QPointer<Apercu> preview_;
     std::unique_ptr<QPrinter> printer_;
 };

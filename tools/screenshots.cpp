@@ -11,6 +11,9 @@
 #include "labels/settings_store.h"
 #include "platform/dialogs.h"
 #include "platform/key_press_line_edit.h"
+#include "qslcard/apercu.h"
+#include "qslcard/parametres_qsl1.h"
+#include "qslcard/print_bas_qsl.h"
 #include "selection/select_qso.h"
 #include "startup/app_windows.h"
 #include "startup/main.h"
@@ -62,5 +65,24 @@ int main(int argc, char** argv) {
     save(labels, folder, QStringLiteral("etiquettes_fr"));
     labels.Langue(2)->setChecked(true);
     save(labels, folder, QStringLiteral("etiquettes_en"));
+
+    save(windows.showCardPrinting(), folder, QStringLiteral("print_bas_qsl"));
+    Parametres_QSL1& editor = windows.showLayoutEditor();
+    Modele_QSL model = Modele_QSL::editorDefaults();
+    const char* const texts[] = {"To", "via", "Date", "UTC", "Band", "Mode", "RST"};
+    for (int i = 0; i < 7; ++i) {
+        model.G[static_cast<size_t>(i)] = QString::number(10 + 40 * (i % 2));
+        model.H[static_cast<size_t>(i)] = QString::number(15 + 12 * (i / 2));
+        model.P[static_cast<size_t>(i)] = i == 0 ? QStringLiteral("14") : QStringLiteral("10");
+        model.T[static_cast<size_t>(i)] = QString::fromLatin1(texts[i]);
+    }
+    model.G[7] = QStringLiteral("10");
+    model.H[7] = QStringLiteral("75");
+    model.T[7] = QStringLiteral("Tnx for the QSO, 73 de F9XQA");
+    model.MG = QStringLiteral("3");
+    model.MH = QStringLiteral("4");
+    editor.setModel(model);
+    save(editor, folder, QStringLiteral("parametres_qsl1"));
+    save(windows.showPreview(editor), folder, QStringLiteral("apercu"));
     return 0;
 }
