@@ -1,6 +1,7 @@
 #include "qslcard/qsl_template_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include "qslcard/windows1252.h"
@@ -132,16 +133,28 @@ QString QslTemplateFile::save(const Modele_QSL& model, const QString& path) {
 
 bool QslTemplateFile::load(const QString& path, Modele_QSL& model, QString* error, int* linesRead) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const auto fail = [&] {
         if (error != nullptr) {
             *error = QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path);
         }
         return false;
+    };
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        return fail();
     }
-    const QStringList lines = splitLines(Windows1252::decode(file.readAll()));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return fail();
+    }
+    const int lines = read(bytes, model);
     if (linesRead != nullptr) {
-        *linesRead = static_cast<int>(std::min<qsizetype>(lines.size(), kLineCount));
+        *linesRead = lines;
     }
+    return true;
+}
+
+int QslTemplateFile::read(const QByteArray& bytes, Modele_QSL& model) {
+    const QStringList lines = splitLines(Windows1252::decode(bytes));
     for (qsizetype index = 0; index < lines.size() && index < kLineCount; ++index) {
         const QString& line = lines[index];
         const int n = static_cast<int>(index) + 1;
@@ -162,5 +175,5 @@ bool QslTemplateFile::load(const QString& path, Modele_QSL& model, QString* erro
             }
         }
     }
-    return true;
+    return static_cast<int>(std::min<qsizetype>(lines.size(), kLineCount));
 }

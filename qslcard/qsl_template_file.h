@@ -23,6 +23,9 @@ class QslTemplateFile {
     static bool load(const QString& path, Modele_QSL& model, QString* error,
                      int* linesRead = nullptr);
 
+    // The same from the bytes of a file.
+    static int read(const QByteArray& bytes, Modele_QSL& model);
+
     // The 24 lines as save writes them, or an empty list with `error` set.
     static QStringList lines(const Modele_QSL& model, QString* error);
 };

@@ -1,0 +1,33 @@
+// The ADIF reader on arbitrary bytes: no crash, and every row keeps the
+// column layout (each field at its first column, at least 72 characters).
+#include <cstdint>
+#include <cstdlib>
+
+#include "startup/adif_reader.h"
+#include "startup/qso_row.h"
+
+namespace {
+
+class CheckingSink : public AdifSink {
+public:
+    void row(QByteArray text) override {
+        const QString row = QString::fromUtf8(text);
+        if (row.size() < 72 || row.at(13) != QLatin1Char(' ')) {
+            std::abort();
+        }
+    }
+    void message(const QString& text) override {
+        if (text.isEmpty()) {
+            std::abort();
+        }
+    }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    CheckingSink sink;
+    AdifReader::parse(QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)),
+                      sink);
+    return 0;
+}
