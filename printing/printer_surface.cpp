@@ -4,6 +4,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <cups/cups.h>
+
 #include "printing/font_faces.h"
 #include "printing/print_geometry.h"
 
@@ -50,6 +52,22 @@ QString PrinterSurface::checkPrinter(const QPrinter& printer, const QString& ask
     return {};
 }
 
+QString PrinterSurface::problemAfterJob() const {
+    // Qt sends the job with CUPS on this thread and reports nothing; CUPS
+    // keeps the outcome of its last request.
+    if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
+        return QStringLiteral("L'imprimante %1 a refusé la page : %2")
+            .arg(printerLabel(printer_), QString::fromUtf8(cupsLastErrorString()));
+    }
+    if (QPrinterInfo::printerInfo(printer_.printerName()).state() == QPrinter::Error) {
+        return QStringLiteral(
+                   "L'imprimante %1 a été arrêtée ou désactivée pendant l'impression ; "
+                   "la dernière page attend dans la file d'impression.")
+            .arg(printerLabel(printer_));
+    }
+    return {};
+}
+
 bool PrinterSurface::isPdf() const {
     return printer_.outputFormat() == QPrinter::PdfFormat;
 }
@@ -76,6 +94,9 @@ bool PrinterSurface::beginJob() {
             return false;
         }
         pageEnded_ = false;
+    } else if (!isPdf() && !checkPrinter(printer_).isEmpty()) {
+        setError(checkPrinter(printer_));
+        return false;
     } else if (!painter_.begin(&printer_)) {
         setError(isPdf() ? QStringLiteral("Impossible d'écrire le fichier %1.")
                                .arg(printer_.outputFileName())
@@ -133,6 +154,11 @@ bool PrinterSurface::endJob() {
     if (!painter_.end() || printer_.printerState() == QPrinter::Error) {
         setError(QStringLiteral("La page n'a pas pu être envoyée à l'imprimante %1.")
                      .arg(printerLabel(printer_)));
+        return false;
+    }
+    const QString problem = problemAfterJob();
+    if (!problem.isEmpty()) {
+        setError(problem);
         return false;
     }
     ++jobsSent_;

@@ -31,6 +31,7 @@ class PrinterSurface : public PrintSurface {
 
   private:
     bool isPdf() const;
+    QString problemAfterJob() const;
     bool beginJob();
     double pixelsPerPoint() const;
     QFont currentFont() const;

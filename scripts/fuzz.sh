@@ -16,6 +16,8 @@ cmake --build "$here/build-fuzz" -j"$(nproc)" $(printf -- '--target fuzz_%s ' "$
 
 export QT_QPA_PLATFORM=offscreen
 status=0
+passed=0
+failed=0
 for target in "${targets[@]}"; do
   corpus="$here/build-fuzz/corpus/$target"
   mkdir -p "$corpus"
@@ -30,6 +32,10 @@ for target in "${targets[@]}"; do
   if [ $code -ne 0 ]; then
     echo "fuzz_$target failed (exit $code); see $log"
     status=1
+    failed=$((failed + 1))
+  else
+    passed=$((passed + 1))
   fi
 done
+echo "fuzz: $passed passed, $failed failed"
 exit $status

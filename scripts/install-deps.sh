@@ -7,9 +7,10 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth
-  cups cups-bsd cups-client printer-driver-cups-pdf poppler-utils
+  libcups2-dev cups cups-bsd cups-client printer-driver-cups-pdf poppler-utils
 )
 
 missing=()

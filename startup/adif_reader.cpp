@@ -4,7 +4,10 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <vector>
 
 #include "startup/band_table.h"
@@ -364,7 +367,7 @@ qsizetype findEor(QByteArrayView text, size_t from) {
 
 class RecordFramer {
   public:
-    explicit RecordFramer(AdifSink& sink) : converter_(sink) { record_.resize(4096); }
+    explicit RecordFramer(AdifSink& sink) : converter_(sink) {}
 
     void feed(QByteArrayView bytes) {
         const char* data = bytes.data();
@@ -379,44 +382,64 @@ class RecordFramer {
 
     void finish() {
         if (length_ > 0) {
-            converter_.convert(QByteArrayView(record_.data(), static_cast<qsizetype>(length_)));
+            converter_.convert(QByteArrayView(record_.get(), static_cast<qsizetype>(length_)));
             length_ = 0;
         }
     }
 
   private:
+    struct Free {
+        void operator()(char* memory) const { std::free(memory); }
+    };
+
+    // Room for `needed` bytes. realloc moves large blocks by remapping pages,
+    // so a giant record (a file without <EOR>) does not need twice its size.
+    void reserve(size_t needed) {
+        if (needed <= capacity_) {
+            return;
+        }
+        const size_t capacity = std::max(needed, capacity_ + capacity_ / 2 + 4096);
+        char* grown = static_cast<char*>(std::realloc(record_.get(), capacity));
+        if (grown == nullptr) {
+            throw std::bad_alloc();
+        }
+        record_.release();
+        record_.reset(grown);
+        capacity_ = capacity;
+    }
+
     // Appends a piece of a line, upper-cased and without carriage returns, and
     // hands on every record that an <EOR> in it completes.
     void appendLine(const char* begin, const char* end) {
         const size_t size = static_cast<size_t>(end - begin);
-        if (record_.size() < length_ + size) {
-            record_.resize(std::max(record_.size() * 2, length_ + size));
-        }
-        char* out = record_.data() + length_;
+        reserve(length_ + size);
+        char* out = record_.get() + length_;
         std::transform(begin, end, out, upper);
         size_t appended = size;
         if (std::memchr(out, '\r', size) != nullptr) {
             appended = static_cast<size_t>(std::remove(out, out + size, '\r') - out);
         }
-        size_t searchFrom = length_ >= 4 ? length_ - 4 : 0;
+        const size_t searchFrom = length_ >= 4 ? length_ - 4 : 0;
         length_ += appended;
-        while (true) {
-            const char* text = record_.data();
-            const qsizetype found =
-                findEor(QByteArrayView(text, static_cast<qsizetype>(length_)), searchFrom);
-            if (found < 0) {
-                return;
-            }
+
+        const QByteArrayView text(record_.get(), static_cast<qsizetype>(length_));
+        size_t recordStart = 0;
+        for (qsizetype found = findEor(text, searchFrom); found >= 0;
+             found = findEor(text, recordStart)) {
             const size_t recordEnd = static_cast<size_t>(found) + 5;
-            converter_.convert(QByteArrayView(text, static_cast<qsizetype>(recordEnd)));
-            std::memmove(record_.data(), text + recordEnd, length_ - recordEnd);
-            length_ -= recordEnd;
-            searchFrom = 0;
+            converter_.convert(text.sliced(static_cast<qsizetype>(recordStart),
+                                           static_cast<qsizetype>(recordEnd - recordStart)));
+            recordStart = recordEnd;
+        }
+        if (recordStart > 0) {
+            std::memmove(record_.get(), record_.get() + recordStart, length_ - recordStart);
+            length_ -= recordStart;
         }
     }
 
     RecordConverter converter_;
-    std::vector<char> record_;
+    std::unique_ptr<char, Free> record_;
+    size_t capacity_ = 0;
     size_t length_ = 0;
 };
 

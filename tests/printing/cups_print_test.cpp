@@ -9,8 +9,10 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QThread>
+#include <functional>
 
 #include "labels/label_print_run.h"
+#include "printing/printer_job.h"
 #include "printing/printer_surface.h"
 #include "qslcard/card_printing.h"
 #include "qslcard/modele_qsl.h"
@@ -86,6 +88,8 @@ class CupsPrinting : public ::testing::Test {
             }
             GTEST_SKIP() << "no CUPS queue " << kQueue.toStdString();
         }
+        // Jobs held by an earlier stopped queue would come out in the middle of a test.
+        runTool(QStringLiteral("cancel"), {QStringLiteral("-a"), kQueue});
     }
 };
 
@@ -172,6 +176,77 @@ TEST_F(CupsPrinting, NoPrintingServiceIsReportedNotSilent) {
     EXPECT_EQ(program.exitCode(), 3);
     EXPECT_EQ(QString::fromUtf8(program.readAllStandardError()).trimmed(),
               QStringLiteral("Imprimante introuvable : QSL-PDF"));
+}
+
+// Prints 48 QSOs (three sheets) stopping at each sheet; at the first stop the
+// printing system fails in the way `fault` says, then the run goes on.
+void expectFaultStopsTheRun(const std::function<void()>& fault, const QString& expected) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(kQueue);
+    RowList list(RowList::Order::Sorted);
+    fillQsos(list, 48);
+    LabelOptions options;
+    options.format = 1;
+    options.stopEachSheet = true;
+    QString error;
+    QString fontAfter;
+    const PrinterJob::Result result = PrinterJob::print(
+        printer, QPointF(), kQueue,
+        [&](PrintSurface& surface, QString* runError) {
+            surface.setFontName(QStringLiteral("Arial"));
+            LabelPrintRun run(options, surface, [&](const QString&) {
+                fault();
+                return true;
+            });
+            const LabelPrintRun::Outcome outcome = run.run(list);
+            fontAfter = surface.fontName();
+            return LabelPrintRun::toJobResult(outcome, run.error(), runError);
+        },
+        &error);
+    EXPECT_EQ(result, PrinterJob::Result::Failed);
+    EXPECT_TRUE(error.startsWith(expected)) << error.toStdString();
+    EXPECT_EQ(fontAfter, QStringLiteral("Arial"));
+    EXPECT_EQ(list.count(), 48);
+}
+
+bool schedulerRunning() {
+    QProcess status;
+    status.start(QStringLiteral("lpstat"), {QStringLiteral("-r")});
+    status.waitForFinished(5000);
+    return status.readAllStandardOutput().contains("scheduler is running");
+}
+
+void waitForScheduler(bool running) {
+    QElapsedTimer timer;
+    timer.start();
+    while (schedulerRunning() != running && timer.elapsed() < 10000) {
+        QThread::msleep(100);
+    }
+}
+
+TEST_F(CupsPrinting, QueueDisabledDuringARunStopsItWithAMessage) {
+    expectFaultStopsTheRun([] { runTool(QStringLiteral("cupsdisable"), {kQueue}); },
+                           QStringLiteral("L'imprimante QSL-PDF a été arrêtée ou désactivée"));
+    runTool(QStringLiteral("cancel"), {QStringLiteral("-a"), kQueue});
+    runTool(QStringLiteral("cupsenable"), {kQueue});
+}
+
+TEST_F(CupsPrinting, PrinterRejectingJobsStopsTheRunWithAMessage) {
+    expectFaultStopsTheRun([] { runTool(QStringLiteral("cupsreject"), {kQueue}); },
+                           QStringLiteral("L'imprimante QSL-PDF a refusé la page"));
+    runTool(QStringLiteral("cupsaccept"), {kQueue});
+}
+
+TEST_F(CupsPrinting, PrintingServiceStoppedDuringARunStopsItWithAMessage) {
+    expectFaultStopsTheRun(
+        [] {
+            runTool(QStringLiteral("pkill"), {QStringLiteral("-x"), QStringLiteral("cupsd")});
+            waitForScheduler(false);
+        },
+        QStringLiteral("L'imprimante QSL-PDF a refusé la page"));
+    QProcess::execute(QStringLiteral("/usr/sbin/cupsd"), {});
+    waitForScheduler(true);
+    EXPECT_TRUE(schedulerRunning());
 }
 
 }  // namespace

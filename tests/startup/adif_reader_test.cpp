@@ -191,12 +191,14 @@ TEST(AdifReader, SurvivesBinaryJunk) {
     for (int i = 0; i < 5000; ++i) {
         junk.append(static_cast<char>((i * 7919) % 256));
     }
-    junk.insert(100, QByteArray("<EOR>\0<CALL:3>\0\0\0<EOR><", 25));
+    static const char kTags[] = "<EOR>\0<CALL:3>\0\0\0<EOR><";
+    junk.insert(100, QByteArray(kTags, sizeof(kTags) - 1));
     const AdifContents contents = parse(junk);
     for (const QByteArray& row : contents.rows) {
         EXPECT_GE(utf8Length(row), 72);
     }
-    const AdifContents nul = parse(QByteArray("<CALL:5>F9\0QA<BAND:3>20M<EOR>", 29));
+    static const char kNul[] = "<CALL:5>F9\0QA<BAND:3>20M<EOR>";
+    const AdifContents nul = parse(QByteArray(kNul, sizeof(kNul) - 1));
     ASSERT_EQ(nul.rows.size(), 1u);
 }
 
