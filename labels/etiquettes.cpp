@@ -490,6 +490,7 @@ void Etiquettes::Imprime_Click() {
         return;
     }
     LabelOptionsStore(app_.store()).save(chosen);
+    app_.reportStoreProblem();
     if (chosen.format == LabelOptions::kCardFormat) {
         app_.showCardPrinting();
         return;

@@ -3,12 +3,21 @@
 SettingsStore::SettingsStore()
     : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                             QString::fromLatin1(kOrganisation),
-                                            QString::fromLatin1(kApplication))) {}
+                                            QString::fromLatin1(kApplication))) {
+    checkReadable();
+}
 
 SettingsStore::~SettingsStore() = default;
 
 SettingsStore::SettingsStore(const QString& iniPath)
-    : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+    : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {
+    checkReadable();
+}
+
+void SettingsStore::checkReadable() {
+    settings_->contains(QStringLiteral("x"));  // loads the file
+    fileUnreadable_ = settings_->status() == QSettings::FormatError;
+}
 
 QString SettingsStore::encodeName(const QString& name) {
     QString encoded;
@@ -57,19 +66,44 @@ QString SettingsStore::path(const QString& section, const QString& key) const {
 
 QString SettingsStore::read(const QString& section, const QString& key,
                             const QString& fallback) const {
+    const auto unsaved = unsaved_.find(path(section, key));
+    if (unsaved != unsaved_.end()) {
+        return unsaved->second;
+    }
+    if (fileUnreadable_) {
+        return fallback;
+    }
     const QVariant value = settings_->value(path(section, key));
     return value.isValid() ? value.toString() : fallback;
 }
 
 void SettingsStore::write(const QString& section, const QString& key, const QString& value) {
+    if (fileUnreadable_) {
+        unsaved_[path(section, key)] = value;
+        return;
+    }
     settings_->setValue(path(section, key), value);
 }
 
 bool SettingsStore::sync() {
+    if (fileUnreadable_) {
+        return false;
+    }
     settings_->sync();
     return settings_->status() == QSettings::NoError;
 }
 
 QString SettingsStore::fileName() const {
     return settings_->fileName();
+}
+
+QString SettingsStore::problemToReport() {
+    if (problemReported_ || sync()) {
+        return {};
+    }
+    problemReported_ = true;
+    return QStringLiteral(
+               "Les options ne peuvent pas être enregistrées : le fichier %1 est illisible "
+               "ou protégé en écriture. Le programme continue avec les valeurs par défaut.")
+        .arg(fileName());
 }

@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <map>
 #include <memory>
 
 // The program's per-user options: string values addressed by section and key,
@@ -26,11 +27,23 @@ class SettingsStore {
     bool sync();
     QString fileName() const;
 
+    // Writes what is pending and, the first time the file cannot be read or
+    // written, returns a French message saying so; afterwards an empty text.
+    // The program goes on with the values it has in memory.
+    QString problemToReport();
+
     static QString encodeName(const QString& name);
     static QString decodeName(const QString& encoded);
 
   private:
     QString path(const QString& section, const QString& key) const;
 
+    void checkReadable();
+
     std::unique_ptr<QSettings> settings_;
+    // A file that cannot be read as settings is left as it is: what the
+    // program writes then lives here, for this run only.
+    bool fileUnreadable_ = false;
+    std::map<QString, QString> unsaved_;
+    bool problemReported_ = false;
 };

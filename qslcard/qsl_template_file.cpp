@@ -123,7 +123,9 @@ QString QslTemplateFile::save(const Modele_QSL& model, const QString& path) {
     if (!file.open(QIODevice::WriteOnly)) {
         return QStringLiteral("Impossible de créer le fichier %1").arg(path);
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    // commit() alone can miss a write that fails while its buffer is flushed
+    // (a full device) and replace the template with a cut file: flush first.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
         file.cancelWriting();
         return QStringLiteral("Impossible d'écrire le fichier %1 : le modèle n'est pas enregistré.")
             .arg(path);

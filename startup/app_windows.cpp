@@ -2,6 +2,9 @@
 
 #include <QPrinter>
 
+#include "labels/settings_store.h"
+#include "platform/dialogs.h"
+
 #include "labels/etiquettes.h"
 #include "qslcard/apercu.h"
 #include "qslcard/parametres_qsl1.h"
@@ -18,6 +21,13 @@ AppWindows::~AppWindows() {
     delete etiquettes_.data();
     delete selectQso_.data();
     delete main_.data();
+}
+
+void AppWindows::reportStoreProblem() {
+    const QString problem = store_.problemToReport();
+    if (!problem.isEmpty()) {
+        dialogs_.message(problem);
+    }
 }
 
 Main& AppWindows::showMain() {

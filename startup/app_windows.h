@@ -27,6 +27,8 @@ class AppWindows {
 
     Dialogs& dialogs() { return dialogs_; }
     SettingsStore& store() { return store_; }
+    // Tells the operator, once, when the options cannot be kept.
+    void reportStoreProblem();
 
     const QString& indicatifStation() const { return indicatifStation_; }
     void setIndicatifStation(const QString& callsign) { indicatifStation_ = callsign; }

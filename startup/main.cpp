@@ -88,6 +88,7 @@ void Main::Form_Load() {
     setWindowTitle(QStringLiteral("Quenor_Etiquettes Revision ") + revision());
     store.write(setup, QStringLiteral("Chemin Repertoire"), QCoreApplication::applicationDirPath());
     store.write(setup, QStringLiteral("Revision"), revision());
+    app_.reportStoreProblem();
 }
 
 void Main::Ind_A_KeyPress(int& keyCode) {
@@ -108,6 +109,7 @@ bool Main::rememberCallsign() {
     }
     app_.store().write(SettingsStore::globalSection(), QStringLiteral("Indicatif"), callsign);
     app_.setIndicatifStation(callsign);
+    app_.reportStoreProblem();
     return true;
 }
 

@@ -9,7 +9,7 @@
 namespace {
 
 class CheckingSink : public AdifSink {
-public:
+  public:
     void row(QByteArray text) override {
         const QString row = QString::fromUtf8(text);
         if (row.size() < 72 || row.at(13) != QLatin1Char(' ')) {
@@ -27,7 +27,7 @@ public:
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckingSink sink;
-    AdifReader::parse(QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)),
-                      sink);
+    AdifReader::parse(
+        QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), sink);
     return 0;
 }

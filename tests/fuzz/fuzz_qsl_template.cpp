@@ -10,8 +10,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Modele_QSL model = Modele_QSL::editorDefaults();
-    QslTemplateFile::read(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)),
-                          model);
+    QslTemplateFile::read(
+        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), model);
     QString problem;
     CardLayout::from(model, &problem);
 

@@ -7,7 +7,8 @@
 #include "labels/settings_store.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString name = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString name =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const QString encoded = SettingsStore::encodeName(name);
     if (encoded.contains(QLatin1Char('/')) || encoded.contains(QLatin1Char('\\'))) {
         std::abort();

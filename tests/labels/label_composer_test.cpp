@@ -157,6 +157,13 @@ TEST(LabelComposer, BuildsActivationLines) {
     // A two-character canton makes the left part two characters shorter.
     options.canton = QStringLiteral("59");
     EXPECT_EQ(left(options, 1, LabelLine::Canton, LineFamily::ActivationCanton, qso).size(), 45);
+    // Found by fuzzing: an 11-character station with a 12-character callsign fills
+    // the from line's 23 columns; its count of blanks goes below zero, so it
+    // prints no blanks there and comes out two columns wider.
+    options.station = QStringLiteral("EA8/F9XQA/P");
+    EXPECT_EQ(left(options, 1, LabelLine::From, LineFamily::ActivationCanton, row("EA8/F9XQABCD")),
+              QStringLiteral("De EA8/F9XQA/P  pour EA8/F9XQABCD"));
+
     // Values too long for their line print with no leading blanks instead of failing.
     options.municipality = QString(40, QLatin1Char('M'));
     const QString ddcf = left(options, 3, LabelLine::DdcfPlace, LineFamily::ActivationDdcf, qso);
