@@ -188,8 +188,8 @@ bool CommandLine::isCommand(const QStringList& arguments) {
         return false;
     }
     const QString& first = arguments.first();
-    return first == u"list" || first == u"labels" || first == u"cards" || first == u"--help" ||
-           first == u"-h" || first == u"--version";
+    return first == u"list" || first == u"labels" || first == u"cards" ||
+           first.startsWith(QLatin1Char('-'));
 }
 
 QString CommandLine::usage() {

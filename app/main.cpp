@@ -48,7 +48,7 @@ int runCommand(int argc, char** argv, const QStringList& arguments) {
     return CommandLine(stdout, stderr).run(arguments);
 }
 
-int runWindows(int argc, char** argv) {
+int runWindows(int argc, char** argv, const QStringList& arguments) {
     if (!hasDisplay()) {
         std::fputs(
             "quenor-etiquettes: no display is set (DISPLAY is empty), so the windows cannot "
@@ -65,6 +65,10 @@ int runWindows(int argc, char** argv) {
     AppWindows windows(dialogs, store);
     Main& main = windows.showMain();
     dialogs.setParentWindow(&main);
+    if (arguments.size() == 1) {
+        // A log opened from the desktop: read as "Selectionnez" would, without asking for it.
+        main.Aff_QSO(arguments.first());
+    }
     return QApplication::exec();
 }
 
@@ -76,5 +80,5 @@ int main(int argc, char** argv) {
     if (CommandLine::isCommand(arguments)) {
         return runCommand(argc, argv, arguments);
     }
-    return runWindows(argc, argv);
+    return runWindows(argc, argv, arguments);
 }

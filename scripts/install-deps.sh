@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth
+  dpkg-dev desktop-file-utils appstream
   libcups2-dev cups cups-bsd cups-client printer-driver-cups-pdf poppler-utils
 )
 
