@@ -17,6 +17,7 @@
 #include "labels/label_options_store.h"
 #include "labels/label_print_run.h"
 #include "labels/settings_store.h"
+#include "labels/sheet_geometry.h"
 #include "platform/dialogs.h"
 #include "platform/key_press_line_edit.h"
 #include "printing/print_geometry.h"
@@ -126,6 +127,10 @@ void Etiquettes::buildControls() {
 
     imprime_ = new QPushButton(QStringLiteral("Imprimer les étiquettes"));
     imprime_->setObjectName(QStringLiteral("Imprime"));
+    apercu_ = new QPushButton(QStringLiteral("Aperçu"));
+    apercu_->setObjectName(QStringLiteral("Apercu"));
+    apercu_->setAccessibleName(QStringLiteral("Aperçu des étiquettes"));
+    connect(apercu_, &QPushButton::clicked, this, &Etiquettes::Apercu_Click);
     selection_ = new QPushButton(QStringLiteral("Retour sélection QSO"));
     selection_->setObjectName(QStringLiteral("Selection"));
     connect(imprime_, &QPushButton::clicked, this, &Etiquettes::Imprime_Click);
@@ -144,6 +149,7 @@ void Etiquettes::buildControls() {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(imprime_);
+    buttons->addWidget(apercu_);
     buttons->addWidget(selection_);
 
     auto* layout = new QVBoxLayout(this);
@@ -498,28 +504,60 @@ void Etiquettes::Imprime_Click() {
     printLabels(chosen);
 }
 
+PrinterJob::Result Etiquettes::runLabels(const LabelOptions& options, QPrinter& printer,
+                                         bool preview, QString* error) {
+    RowList empty(RowList::Order::Sorted);
+    const RowList* printList = app_.printList();
+    const RowList& rows = printList ? *printList : empty;
+    const auto run = [&](PrintSurface& surface, QString* runError) {
+        LabelPrintRun labels(options, surface, [this, preview](const QString& prompt) {
+            return preview || app_.dialogs().askYesNo(prompt);
+        });
+        const LabelPrintRun::Outcome outcome = labels.run(rows);
+        return LabelPrintRun::toJobResult(outcome, labels.error(), runError);
+    };
+    const double origin = PrintGeometry::kPdfLabelOriginMillimetres;
+    if (!preview) {
+        return PrinterJob::print(printer, QPointF(origin, origin), QString(), run, error);
+    }
+    const SheetGeometry* sheet = SheetGeometry::forFormat(options.format);
+    return PrinterJob::preview(printer, QPointF(origin, origin),
+                               sheet ? sheet->labels() : std::vector<QRectF>(), run, error);
+}
+
 void Etiquettes::printLabels(const LabelOptions& options) {
     QPrinter& printer = app_.printer();
     printer.setPageSize(QPageSize(QPageSize::A4));
     app_.dialogs().choosePrinter(printer);  // cancelling still prints, on the current printer
-    RowList empty(RowList::Order::Sorted);
-    const RowList* printList = app_.printList();
-    const double origin = PrintGeometry::kPdfLabelOriginMillimetres;
     QString error;
-    const PrinterJob::Result result = PrinterJob::print(
-        printer, QPointF(origin, origin), QString(),
-        [&](PrintSurface& surface, QString* runError) {
-            LabelPrintRun run(options, surface, [this](const QString& prompt) {
-                return app_.dialogs().askYesNo(prompt);
-            });
-            const LabelPrintRun::Outcome outcome = run.run(printList ? *printList : empty);
-            return LabelPrintRun::toJobResult(outcome, run.error(), runError);
-        },
-        &error);
+    const PrinterJob::Result result = runLabels(options, printer, false, &error);
     if (result == PrinterJob::Result::Failed) {
         app_.dialogs().message(error);
     } else if (result == PrinterJob::Result::Done) {
         colour(box(QStringLiteral("Num_Activite")), nextColour());
         colour(box(QStringLiteral("Rx_Tx")), nextColour());
     }
+}
+
+void Etiquettes::Apercu_Click() {
+    const LabelOptions chosen = options();
+    const QString problem = chosen.lengthProblem();
+    if (!problem.isEmpty()) {
+        app_.dialogs().message(problem);
+        return;
+    }
+    if (chosen.format == LabelOptions::kCardFormat) {
+        app_.dialogs().message(
+            QStringLiteral("Pour l'impression directe sur QSL, l'aperçu se fait dans la fenêtre "
+                           "d'impression sur carte QSL."));
+        return;
+    }
+    QPrinter& printer = app_.printer();
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    app_.dialogs().showPrintPreview(printer, [this, chosen](QPrinter& target) {
+        QString error;
+        if (runLabels(chosen, target, true, &error) == PrinterJob::Result::Failed) {
+            app_.dialogs().message(error);
+        }
+    });
 }

@@ -4,12 +4,15 @@
 #include <QWidget>
 #include <map>
 
+#include "printing/printer_job.h"
+
 class AppWindows;
 class KeyPressLineEdit;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPrinter;
 class QPushButton;
 class QRadioButton;
 struct LabelOptions;
@@ -43,6 +46,9 @@ class Etiquettes : public QWidget {
     void Effacer_Click();
     void Selection_Click();
     void Imprime_Click();
+    // A preview of exactly what "Imprimer les étiquettes" would print; stores nothing.
+    void Apercu_Click();
+    QPushButton* Apercu() const { return apercu_; }
 
   private:
     struct Validation {
@@ -64,6 +70,8 @@ class Etiquettes : public QWidget {
     void keyPress(const QString& name, int& keyCode);
     void Texte_QSL_LostFocus();
     void printLabels(const LabelOptions& options);
+    PrinterJob::Result runLabels(const LabelOptions& options, QPrinter& printer, bool preview,
+                                 QString* error);
     static void colour(QWidget* widget, const QColor& colour);
 
     AppWindows& app_;
@@ -78,6 +86,7 @@ class Etiquettes : public QWidget {
     QCheckBox* arretImp_ = nullptr;
     class QLineEdit* indica_ = nullptr;
     QPushButton* imprime_ = nullptr;
+    QPushButton* apercu_ = nullptr;
     QPushButton* effacer_ = nullptr;
     QPushButton* selection_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 class QPrinter;
 
@@ -24,6 +25,10 @@ class Dialogs {
     virtual QString saveFileName(const QString& filter) = 0;
     // Lets the operator choose the printer; true when confirmed.
     virtual bool choosePrinter(QPrinter& printer) = 0;
+    // Shows the pages that `render` draws on the printer it is given, page by
+    // page, before anything is printed.
+    virtual void showPrintPreview(QPrinter& printer,
+                                  const std::function<void(QPrinter&)>& render) = 0;
 
     void setParentWindow(QWidget* parent) { parent_ = parent; }
 

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 void QtDialogs::message(const QString& text) {
@@ -29,4 +30,12 @@ QString QtDialogs::saveFileName(const QString& filter) {
 bool QtDialogs::choosePrinter(QPrinter& printer) {
     QPrintDialog dialog(&printer, parentWindow());
     return dialog.exec() == QDialog::Accepted;
+}
+
+void QtDialogs::showPrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& render) {
+    QPrintPreviewDialog dialog(&printer, parentWindow());
+    dialog.setWindowTitle(QStringLiteral("Aperçu avant impression"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&render](QPrinter* target) { render(*target); });
+    dialog.exec();
 }

@@ -10,4 +10,5 @@ class QtDialogs : public Dialogs {
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& filter) override;
     bool choosePrinter(QPrinter& printer) override;
+    void showPrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& render) override;
 };

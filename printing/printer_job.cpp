@@ -19,3 +19,14 @@ PrinterJob::Result PrinterJob::print(QPrinter& printer, QPointF pdfOrigin,
     }
     return result;
 }
+
+PrinterJob::Result PrinterJob::preview(QPrinter& printer, QPointF pdfOrigin,
+                                       std::vector<QRectF> outlines,
+                                       const std::function<Result(PrintSurface&, QString*)>& run,
+                                       QString* error) {
+    PrinterSurface surface(printer, pdfOrigin);
+    surface.drawAsPreview(std::move(outlines));
+    const Result result = run(surface, error);
+    surface.finish();
+    return result;
+}

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <functional>
+#include <vector>
 
 class PrintSurface;
 class QPrinter;
@@ -16,4 +18,10 @@ struct PrinterJob {
     // `pdfOrigin`: where the printable area starts on a PDF page (millimetres).
     static Result print(QPrinter& printer, QPointF pdfOrigin, const QString& askedPrinter,
                         const std::function<Result(PrintSurface&, QString*)>& run, QString* error);
+
+    // The same run drawn into a print preview, with `outlines` (millimetres
+    // from the paper's edge) drawn faintly on every page.
+    static Result preview(QPrinter& printer, QPointF pdfOrigin, std::vector<QRectF> outlines,
+                          const std::function<Result(PrintSurface&, QString*)>& run,
+                          QString* error);
 };

@@ -68,6 +68,33 @@ QString PrinterSurface::problemAfterJob() const {
     return {};
 }
 
+void PrinterSurface::drawAsPreview(std::vector<QRectF> outlines) {
+    preview_ = true;
+    outlines_ = std::move(outlines);
+}
+
+bool PrinterSurface::isOneDocument() const {
+    return isPdf() || preview_;
+}
+
+void PrinterSurface::drawOutlines() {
+    if (outlines_.empty()) {
+        return;
+    }
+    const double perMillimetre = printer_.resolution() / PrintGeometry::kMillimetresPerInch;
+    // Outlines are given from the paper's edge, wherever the printable area starts.
+    const QPointF paperOrigin =
+        isPdf() ? pdfOrigin_ : printer_.pageLayout().paintRect(QPageLayout::Millimeter).topLeft();
+    painter_.save();
+    painter_.setPen(QPen(QColor(160, 190, 220), 0, Qt::DashLine));
+    painter_.setBrush(Qt::NoBrush);
+    for (const QRectF& outline : outlines_) {
+        const QPointF corner = (outline.topLeft() - paperOrigin) * perMillimetre;
+        painter_.drawRect(QRectF(corner, outline.size() * perMillimetre));
+    }
+    painter_.restore();
+}
+
 bool PrinterSurface::isPdf() const {
     return printer_.outputFormat() == QPrinter::PdfFormat;
 }
@@ -88,13 +115,13 @@ bool PrinterSurface::beginJob() {
         return true;
     }
     if (jobOpen_ && pageEnded_) {
-        // One PDF file: the next job is the next page.
+        // One document (a PDF file or a preview): the next job is the next page.
         if (!printer_.newPage()) {
             setError(QStringLiteral("Impossible de commencer une nouvelle page."));
             return false;
         }
         pageEnded_ = false;
-    } else if (!isPdf() && !checkPrinter(printer_).isEmpty()) {
+    } else if (!isOneDocument() && !checkPrinter(printer_).isEmpty()) {
         setError(checkPrinter(printer_));
         return false;
     } else if (!painter_.begin(&printer_)) {
@@ -113,6 +140,7 @@ bool PrinterSurface::beginJob() {
         painter_.resetTransform();
         painter_.translate(pdfOrigin_ * pixelsPerMillimetre);
     }
+    drawOutlines();
     y_ = 0;
     return true;
 }
@@ -145,7 +173,7 @@ bool PrinterSurface::endJob() {
             return false;
         }
     }
-    if (isPdf()) {
+    if (isOneDocument()) {
         pageEnded_ = true;
         ++jobsSent_;
         return true;
@@ -166,10 +194,10 @@ bool PrinterSurface::endJob() {
 }
 
 void PrinterSurface::discardJob() {
-    if (!jobOpen_ || (isPdf() && pageEnded_)) {
+    if (!jobOpen_ || (isOneDocument() && pageEnded_)) {
         return;
     }
-    if (isPdf()) {
+    if (isOneDocument()) {
         // A PDF page cannot be taken back: leave it blank-ended.
         pageEnded_ = true;
         return;

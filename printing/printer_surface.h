@@ -2,6 +2,9 @@
 
 #include <QPainter>
 #include <QPointF>
+#include <QRectF>
+#include <functional>
+#include <vector>
 
 #include "printing/print_surface.h"
 
@@ -29,8 +32,15 @@ class PrinterSurface : public PrintSurface {
 
     int jobsSent() const { return jobsSent_; }
 
+    // Draws into a print preview: one document, a page per job, and `outlines`
+    // (millimetres from the paper's edge) drawn faintly on every page. The
+    // outlines are never printed.
+    void drawAsPreview(std::vector<QRectF> outlines);
+
   private:
     bool isPdf() const;
+    bool isOneDocument() const;
+    void drawOutlines();
     QString problemAfterJob() const;
     bool beginJob();
     double pixelsPerPoint() const;
@@ -43,4 +53,6 @@ class PrinterSurface : public PrintSurface {
     bool pageEnded_ = false;
     double y_ = 0;  // device pixels from the printable area's top
     int jobsSent_ = 0;
+    bool preview_ = false;
+    std::vector<QRectF> outlines_;
 };

@@ -37,6 +37,23 @@ void CardPrinting::prepareCardPaper(QPrinter& printer) {
     }
 }
 
+namespace {
+
+std::function<PrinterJob::Result(PrintSurface&, QString*)> cardRun(const Modele_QSL& model,
+                                                                   const CardLayout& layout,
+                                                                   const RowList& rows) {
+    return [&model, &layout, &rows](PrintSurface& surface, QString* runError) {
+        CardPrintRun run(model, layout, surface);
+        if (run.run(rows)) {
+            return PrinterJob::Result::Done;
+        }
+        *runError = run.error();
+        return PrinterJob::Result::Failed;
+    };
+}
+
+}  // namespace
+
 PrinterJob::Result CardPrinting::print(const Modele_QSL& model, const RowList& rows,
                                        QPrinter& printer, const QString& askedPrinter,
                                        QString* error) {
@@ -45,15 +62,19 @@ PrinterJob::Result CardPrinting::print(const Modele_QSL& model, const RowList& r
         return PrinterJob::Result::Failed;
     }
     prepareCardPaper(printer);
-    return PrinterJob::print(
-        printer, QPointF(layout->leftMargin, layout->topMargin), askedPrinter,
-        [&](PrintSurface& surface, QString* runError) {
-            CardPrintRun run(model, *layout, surface);
-            if (run.run(rows)) {
-                return PrinterJob::Result::Done;
-            }
-            *runError = run.error();
-            return PrinterJob::Result::Failed;
-        },
-        error);
+    return PrinterJob::print(printer, QPointF(layout->leftMargin, layout->topMargin), askedPrinter,
+                             cardRun(model, *layout, rows), error);
+}
+
+PrinterJob::Result CardPrinting::preview(const Modele_QSL& model, const RowList& rows,
+                                         QPrinter& printer, QString* error) {
+    const std::optional<CardLayout> layout = CardLayout::from(model, error);
+    if (!layout) {
+        return PrinterJob::Result::Failed;
+    }
+    prepareCardPaper(printer);
+    const QRectF card = printer.pageLayout().fullRect(QPageLayout::Millimeter);
+    return PrinterJob::preview(printer, QPointF(layout->leftMargin, layout->topMargin),
+                               {QRectF(QPointF(0, 0), card.size())}, cardRun(model, *layout, rows),
+                               error);
 }

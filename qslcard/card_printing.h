@@ -23,4 +23,7 @@ class CardPrinting {
     // for the printable area, so that texts land at G, H from the card's edges.
     static PrinterJob::Result print(const Modele_QSL& model, const RowList& rows, QPrinter& printer,
                                     const QString& askedPrinter, QString* error);
+    // The same cards drawn into a print preview, with the card's outline.
+    static PrinterJob::Result preview(const Modele_QSL& model, const RowList& rows,
+                                      QPrinter& printer, QString* error);
 };

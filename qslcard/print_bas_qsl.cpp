@@ -20,7 +20,8 @@ Print_Bas_QSL::Print_Bas_QSL(AppWindows& app, QWidget* parent)
       app_(app),
       impression_(new QPushButton(QStringLiteral("Impression de la QSL"))),
       parametres_(new QPushButton(QStringLiteral("Setup_QSL"))),
-      quitter_(new QPushButton(QStringLiteral("Retour sélection Etiquettes"))) {
+      quitter_(new QPushButton(QStringLiteral("Retour sélection Etiquettes"))),
+      apercu_(new QPushButton(QStringLiteral("Aperçu"))) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Print_Bas_QSL"));
     setWindowTitle(QStringLiteral("Impression sur carte QSL"));
@@ -38,8 +39,11 @@ Print_Bas_QSL::Print_Bas_QSL(AppWindows& app, QWidget* parent)
     impression_->setObjectName(QStringLiteral("Impression"));
     parametres_->setObjectName(QStringLiteral("Parametres"));
     quitter_->setObjectName(QStringLiteral("Quitter"));
+    apercu_->setObjectName(QStringLiteral("Apercu"));
+    apercu_->setAccessibleName(QStringLiteral("Aperçu des cartes"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(impression_);
+    buttons->addWidget(apercu_);
     buttons->addWidget(parametres_);
     buttons->addWidget(quitter_);
 
@@ -52,6 +56,7 @@ Print_Bas_QSL::Print_Bas_QSL(AppWindows& app, QWidget* parent)
     connect(impression_, &QPushButton::clicked, this, &Print_Bas_QSL::Impression_Click);
     connect(parametres_, &QPushButton::clicked, this, &Print_Bas_QSL::Parametres_Click);
     connect(quitter_, &QPushButton::clicked, this, &Print_Bas_QSL::Quitter_Click);
+    connect(apercu_, &QPushButton::clicked, this, &Print_Bas_QSL::Apercu_Click);
     Form_Load();
 }
 
@@ -60,21 +65,45 @@ void Print_Bas_QSL::Form_Load() {
     impression_->setFocus();
 }
 
-void Print_Bas_QSL::Impression_Click() {
+bool Print_Bas_QSL::chooseTemplate(Modele_QSL& model) {
     Dialogs& dialogs = app_.dialogs();
     const QString fileName = dialogs.openFileName(QStringLiteral(".qsl  (*.qsl)"));
     if (fileName.isEmpty()) {
         dialogs.message(QStringLiteral("selectionnez un fichier ou quitter"));
-        return;
+        return false;
     }
     if (!CardPrintRun::hasQslExtension(fileName)) {
         dialogs.message(QStringLiteral("sélectionnez un fichier .qsl ou créez en un"));
-        return;
+        return false;
     }
-    Modele_QSL model;
     const QString problem = CardPrinting::readTemplate(fileName, model);
     if (!problem.isEmpty()) {
         dialogs.message(problem);
+        return false;
+    }
+    return true;
+}
+
+void Print_Bas_QSL::Apercu_Click() {
+    Modele_QSL model;
+    if (!chooseTemplate(model)) {
+        return;
+    }
+    app_.dialogs().showPrintPreview(app_.printer(), [this, model](QPrinter& target) {
+        RowList empty(RowList::Order::Sorted);
+        const RowList* printList = app_.printList();
+        QString error;
+        if (CardPrinting::preview(model, printList ? *printList : empty, target, &error) ==
+            PrinterJob::Result::Failed) {
+            app_.dialogs().message(error);
+        }
+    });
+}
+
+void Print_Bas_QSL::Impression_Click() {
+    Dialogs& dialogs = app_.dialogs();
+    Modele_QSL model;
+    if (!chooseTemplate(model)) {
         return;
     }
     QPrinter& printer = app_.printer();

@@ -17,14 +17,20 @@ class Print_Bas_QSL : public QWidget {
     QPushButton* Quitter() const { return quitter_; }
 
     void Impression_Click();
+    // The cards that "Impression de la QSL" would print, in a preview.
+    void Apercu_Click();
+    QPushButton* Apercu() const { return apercu_; }
     void Parametres_Click();
     void Quitter_Click();
 
   private:
     void Form_Load();
+    // Asks for the .qsl file and reads it; false (after a message) when there is none to use.
+    bool chooseTemplate(struct Modele_QSL& model);
 
     AppWindows& app_;
     QPushButton* impression_;
     QPushButton* parametres_;
     QPushButton* quitter_;
+    QPushButton* apercu_;
 };

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian package into build/ and validates its desktop files.
+# Builds the Debian package into build-package/ and validates its desktop files.
 #   scripts/package.sh            build and validate
 #   scripts/package.sh --install  also install it with apt-get and check that it runs
 set -euo pipefail

@@ -3,6 +3,8 @@
 //   screenshots OUTPUT_FOLDER
 #include <QApplication>
 #include <QDir>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -28,6 +30,18 @@ class SampleDialogs : public Dialogs {
     QString openFileName(const QString&) override { return log_; }
     QString saveFileName(const QString&) override { return {}; }
     bool choosePrinter(QPrinter&) override { return false; }
+    // Saves a picture of the preview instead of waiting on it.
+    void showPrintPreview(QPrinter& printer,
+                          const std::function<void(QPrinter&)>& render) override {
+        QPrintPreviewDialog dialog(&printer);
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                         [&render](QPrinter* target) { render(*target); });
+        dialog.resize(900, 700);
+        dialog.show();
+        QApplication::processEvents();
+        dialog.grab().save(previewPicture);
+    }
+    QString previewPicture;
 
   private:
     QString log_;
@@ -65,6 +79,10 @@ int main(int argc, char** argv) {
     save(labels, folder, QStringLiteral("etiquettes_fr"));
     labels.Langue(2)->setChecked(true);
     save(labels, folder, QStringLiteral("etiquettes_en"));
+    selection.Select_All_Click();
+    labels.F_Etiquette(1)->setChecked(true);
+    dialogs.previewPicture = QDir(folder).filePath(QStringLiteral("etiquettes_apercu.png"));
+    labels.Apercu_Click();
 
     save(windows.showCardPrinting(), folder, QStringLiteral("print_bas_qsl"));
     Parametres_QSL1& editor = windows.showLayoutEditor();

@@ -1,7 +1,10 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLabel>
+#include <QPageSize>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -276,6 +279,63 @@ TEST_F(EtiquettesWindow, OpensFromTheSelectionWindowEvenWithAnEmptyPrintList) {
     ASSERT_NE(app->existingEtiquettes(), nullptr);
     EXPECT_TRUE(app->existingEtiquettes()->isVisible());
     EXPECT_TRUE(app->selectQso().isVisible());
+}
+
+TEST_F(EtiquettesWindow, PreviewShowsExactlyWhatWouldBePrinted) {
+    loadLog(17);
+    Etiquettes& window = open();
+    window.F_Etiquette(1)->setChecked(true);
+    window.Arret_Imp()->setChecked(true);  // the preview never stops to ask
+    recording->writes.clear();
+    window.Apercu()->click();
+    ASSERT_EQ(dialogs.previews, 1);
+    EXPECT_TRUE(recording->writes.isEmpty());
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+
+    QPrinter screen(QPrinter::HighResolution);
+    screen.setOutputFormat(QPrinter::PdfFormat);
+    screen.setPageSize(QPageSize(QPageSize::A4));
+    QPrintPreviewWidget preview(&screen);
+    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, &preview,
+                     [&](QPrinter* target) { dialogs.previewRender(*target); });
+    preview.updatePreview();
+    EXPECT_EQ(preview.pageCount(), 2);
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+
+    if (!pdftotextAvailable()) {
+        return;
+    }
+    const auto words = [](const QString& pdf, int* pages) {
+        QStringList text;
+        for (const PdfWord& word : pdfWords(pdf, pages)) {
+            text.append(word.text);
+        }
+        return text;
+    };
+    const QString previewPdf = dir.filePath(QStringLiteral("preview.pdf"));
+    QPrinter file(QPrinter::HighResolution);
+    file.setOutputFormat(QPrinter::PdfFormat);
+    file.setOutputFileName(previewPdf);
+    file.setPageSize(QPageSize(QPageSize::A4));
+    dialogs.previewRender(file);
+
+    const QString printedPdf = dir.filePath(QStringLiteral("printed.pdf"));
+    dialogs.printerChoice = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printedPdf);
+        return true;
+    };
+    window.Arret_Imp()->setChecked(false);
+    window.Imprime_Click();
+    int previewPages = 0;
+    int printedPages = 0;
+    const QStringList previewText = words(previewPdf, &previewPages);
+    EXPECT_EQ(previewText, words(printedPdf, &printedPages));
+    EXPECT_EQ(previewPages, printedPages);
+    EXPECT_EQ(previewPages, 2);
+    EXPECT_GT(previewText.size(), 100);
+    // The outlines of the labels are drawn in the preview only.
+    EXPECT_GT(QFileInfo(previewPdf).size(), QFileInfo(printedPdf).size());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -98,6 +99,22 @@ TEST_F(CardWindow, PrintsOneCardPerQsoIntoAPdf) {
     ASSERT_NE(callsign, words.end());
     EXPECT_NEAR(callsign->left, 20.0, 0.05);
     EXPECT_NEAR(callsign->top, 20.0, 0.05);
+}
+
+TEST_F(CardWindow, PreviewShowsOneCardPerQso) {
+    Print_Bas_QSL& window = openFromLabelOptions();
+    dialogs.fileNames.push_back(saveTemplate(QStringLiteral("carte.qsl")));
+    window.Apercu()->click();
+    ASSERT_EQ(dialogs.previews, 1);
+    EXPECT_EQ(dialogs.printerDialogs, 0);
+    QPrinter screen(QPrinter::HighResolution);
+    screen.setOutputFormat(QPrinter::PdfFormat);
+    QPrintPreviewWidget preview(&screen);
+    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, &preview,
+                     [&](QPrinter* target) { dialogs.previewRender(*target); });
+    preview.updatePreview();
+    EXPECT_EQ(preview.pageCount(), 3);
+    EXPECT_NEAR(screen.pageLayout().fullRect(QPageLayout::Millimeter).width(), 140, 0.5);
 }
 
 }  // namespace

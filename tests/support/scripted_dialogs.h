@@ -27,6 +27,11 @@ class ScriptedDialogs : public Dialogs {
         return printerChoice ? printerChoice(printer) : false;
     }
 
+    void showPrintPreview(QPrinter&, const std::function<void(QPrinter&)>& render) override {
+        ++previews;
+        previewRender = render;
+    }
+
     QStringList messages;
     QStringList questions;
     QStringList filters;
@@ -34,6 +39,8 @@ class ScriptedDialogs : public Dialogs {
     std::deque<bool> answers;
     int printerDialogs = 0;
     std::function<bool(QPrinter&)> printerChoice;
+    int previews = 0;
+    std::function<void(QPrinter&)> previewRender;
 
   private:
     QString next(const QString& filter) {
