@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth dbus-x11 at-spi2-core python3-pyatspi
   dpkg-dev desktop-file-utils appstream
   libcups2-dev cups cups-bsd cups-client printer-driver-cups-pdf poppler-utils
 )
