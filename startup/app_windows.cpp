@@ -12,6 +12,22 @@
 #include "selection/select_qso.h"
 #include "startup/main.h"
 
+namespace {
+
+// Shows a window, created by `create` when it is not open, and brings it forward.
+template <typename Window, typename Create>
+Window& bringForward(QPointer<Window>& window, Create create) {
+    if (window == nullptr) {
+        window = create();
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return *window;
+}
+
+}  // namespace
+
 AppWindows::AppWindows(Dialogs& dialogs, SettingsStore& store) : dialogs_(dialogs), store_(store) {}
 
 AppWindows::~AppWindows() {
@@ -58,13 +74,7 @@ const RowList* AppWindows::printList() const {
 }
 
 Etiquettes& AppWindows::showEtiquettes() {
-    if (etiquettes_ == nullptr) {
-        etiquettes_ = new Etiquettes(*this);
-    }
-    etiquettes_->show();
-    etiquettes_->raise();
-    etiquettes_->activateWindow();
-    return *etiquettes_;
+    return bringForward(etiquettes_, [this] { return new Etiquettes(*this); });
 }
 
 Etiquettes* AppWindows::existingEtiquettes() const {
@@ -72,13 +82,7 @@ Etiquettes* AppWindows::existingEtiquettes() const {
 }
 
 Print_Bas_QSL& AppWindows::showCardPrinting() {
-    if (cardPrinting_ == nullptr) {
-        cardPrinting_ = new Print_Bas_QSL(*this);
-    }
-    cardPrinting_->show();
-    cardPrinting_->raise();
-    cardPrinting_->activateWindow();
-    return *cardPrinting_;
+    return bringForward(cardPrinting_, [this] { return new Print_Bas_QSL(*this); });
 }
 
 Print_Bas_QSL* AppWindows::existingCardPrinting() const {
@@ -86,13 +90,7 @@ Print_Bas_QSL* AppWindows::existingCardPrinting() const {
 }
 
 Parametres_QSL1& AppWindows::showLayoutEditor() {
-    if (layoutEditor_ == nullptr) {
-        layoutEditor_ = new Parametres_QSL1(*this);
-    }
-    layoutEditor_->show();
-    layoutEditor_->raise();
-    layoutEditor_->activateWindow();
-    return *layoutEditor_;
+    return bringForward(layoutEditor_, [this] { return new Parametres_QSL1(*this); });
 }
 
 Parametres_QSL1* AppWindows::existingLayoutEditor() const {
@@ -100,13 +98,8 @@ Parametres_QSL1* AppWindows::existingLayoutEditor() const {
 }
 
 Apercu& AppWindows::showPreview(const Parametres_QSL1& editor) {
-    if (preview_ == nullptr) {
-        preview_ = new Apercu(editor.model(), editor.samples(), dialogs_);
-    }
-    preview_->show();
-    preview_->raise();
-    preview_->activateWindow();
-    return *preview_;
+    return bringForward(preview_,
+                        [&] { return new Apercu(editor.model(), editor.samples(), dialogs_); });
 }
 
 Apercu* AppWindows::existingPreview() const {

@@ -1,21 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "labels/label_composer.h"
-#include "startup/qso_row.h"
+#include "support/qso_rows.h"
 
 namespace {
 
 QString row(const char* callsign, const char* via = "", const char* band = "14 Mhz",
             const char* mode = "SSB", const char* rst = "59", const char* date = "31/01/09") {
-    QsoValues v;
-    v.callsign = callsign;
-    v.date = date;
-    v.timeOn = "07:51";
-    v.band = band;
-    v.mode = mode;
-    v.rstSent = rst;
-    v.qslVia = via;
-    return QString::fromUtf8(QsoRow::compose(v));
+    return QString::fromUtf8(qsoRow(callsign, via, band, mode, rst, date));
 }
 
 QString blanks(int n) {

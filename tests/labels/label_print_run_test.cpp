@@ -6,22 +6,9 @@
 #include "selection/row_list.h"
 #include "startup/qso_row.h"
 #include "support/memory_stream.h"
+#include "support/qso_rows.h"
 
 namespace {
-
-void fillPrintList(RowList& list, int count) {
-    for (int i = 0; i < count; ++i) {
-        const QByteArray call = "F" + QByteArray::number(10 + i) + "AB";
-        QsoValues v;
-        v.callsign = call;
-        v.date = "31/01/09";
-        v.timeOn = "07:51";
-        v.band = "14 Mhz";
-        v.mode = "SSB";
-        v.rstSent = "59";
-        list.add(QsoRow::compose(v));
-    }
-}
 
 struct Printed {
     LabelPrintRun::Outcome outcome;
@@ -46,7 +33,7 @@ Printed printLabels(const LabelOptions& options, int rows, std::vector<bool> ans
         return answer;
     });
     RowList list(RowList::Order::Sorted);
-    fillPrintList(list, rows);
+    fillPrintList(list, rows, 10);
     printed.outcome = run.run(list);
     printed.lines = stream.lines();
     printed.fontName = surface.fontName();
@@ -121,7 +108,7 @@ TEST(LabelPrintRun, SeventeenRowsEndThePartlyFilledSheet) {
     const qsizetype firstEnd = printed.lines.indexOf(QStringLiteral("end"));
     EXPECT_EQ(printed.lines.at(firstEnd + 1), QStringLiteral("line 10 0 ||"));
     const QString address = printed.lines.at(firstEnd + 4);
-    EXPECT_TRUE(address.contains(QStringLiteral("Pour F26AB")));
+    EXPECT_TRUE(address.contains(QStringLiteral("Pour F26ABC")));
     EXPECT_TRUE(address.endsWith(QStringLiteral("Pour  |")));
     const QString date = printed.lines.at(firstEnd + 6);
     EXPECT_TRUE(date.endsWith(QStringLiteral("Date    Time  UTC|")));
@@ -172,7 +159,7 @@ TEST(LabelPrintRun, PrintsActivationLabelsAndFormatSix) {
     EXPECT_EQ(activation.lines.mid(0, 3),
               QStringList({QStringLiteral("line 10 0 ||"), QStringLiteral("line 10 0 ||"),
                            QStringLiteral("line 10 0 ||")}));
-    EXPECT_TRUE(activation.lines.at(3).contains(QStringLiteral("De F9XQA pour F10AB")));
+    EXPECT_TRUE(activation.lines.at(3).contains(QStringLiteral("De F9XQA  pour F10ABC")));
     EXPECT_EQ(activation.lines.at(activation.lines.size() - 2), QStringLiteral("line 13 0 ||"));
 
     const Printed six = printLabels(format(6), 2);

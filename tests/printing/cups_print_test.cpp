@@ -17,7 +17,7 @@
 #include "qslcard/card_printing.h"
 #include "qslcard/modele_qsl.h"
 #include "selection/row_list.h"
-#include "startup/qso_row.h"
+#include "support/qso_rows.h"
 
 // Printing through a real CUPS server with a cups-pdf queue named QSL-PDF
 // (scripts/test.sh starts one). cups-pdf writes each job to ~/PDF.
@@ -93,20 +93,6 @@ class CupsPrinting : public ::testing::Test {
     }
 };
 
-void fillQsos(RowList& list, int count) {
-    for (int i = 0; i < count; ++i) {
-        const QByteArray call = "F" + QByteArray::number(i) + "ABC";
-        QsoValues v;
-        v.callsign = call;
-        v.date = "31/01/09";
-        v.timeOn = "07:51";
-        v.band = "14 Mhz";
-        v.mode = "SSB";
-        v.rstSent = "59";
-        list.add(QsoRow::compose(v));
-    }
-}
-
 TEST_F(CupsPrinting, EachSheetIsAJobOfItsOwn) {
     const QDateTime before = now();
     QPrinter printer(QPrinter::HighResolution);
@@ -115,7 +101,7 @@ TEST_F(CupsPrinting, EachSheetIsAJobOfItsOwn) {
     ASSERT_EQ(PrinterSurface::checkPrinter(printer, kQueue), QString());
     PrinterSurface surface(printer, QPointF());
     RowList list(RowList::Order::Sorted);
-    fillQsos(list, 17);
+    fillPrintList(list, 17);
     LabelOptions options;
     options.format = 1;
     LabelPrintRun run(options, surface, nullptr);
@@ -135,7 +121,7 @@ TEST_F(CupsPrinting, EachCardIsAJobOfItsOwn) {
     Modele_QSL model = Modele_QSL::editorDefaults();
     model.G[0] = model.H[0] = QStringLiteral("20");
     RowList list(RowList::Order::Sorted);
-    fillQsos(list, 3);
+    fillPrintList(list, 3);
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(kQueue);
     QString error;
@@ -184,7 +170,7 @@ void expectFaultStopsTheRun(const std::function<void()>& fault, const QString& e
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(kQueue);
     RowList list(RowList::Order::Sorted);
-    fillQsos(list, 48);
+    fillPrintList(list, 48);
     LabelOptions options;
     options.format = 1;
     options.stopEachSheet = true;

@@ -6,19 +6,12 @@
 #include "selection/row_list.h"
 #include "startup/qso_row.h"
 #include "support/memory_stream.h"
+#include "support/qso_rows.h"
 
 namespace {
 
 void addQso(RowList& list, const char* callsign, const char* via) {
-    QsoValues v;
-    v.callsign = callsign;
-    v.date = "31/01/09";
-    v.timeOn = "07:51";
-    v.band = "7.0 Mhz";
-    v.mode = "SSB";
-    v.rstSent = "59";
-    v.qslVia = via;
-    list.add(QsoRow::compose(v));
+    list.add(qsoRow(callsign, via, "7.0 Mhz"));
 }
 
 Modele_QSL cardTemplate() {
