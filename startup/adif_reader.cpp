@@ -412,6 +412,9 @@ class RecordFramer {
     // hands on every record that an <EOR> in it completes.
     void appendLine(const char* begin, const char* end) {
         const size_t size = static_cast<size_t>(end - begin);
+        if (size == 0) {
+            return;
+        }
         reserve(length_ + size);
         char* out = record_.get() + length_;
         std::transform(begin, end, out, upper);
