@@ -24,11 +24,21 @@ char* writePadded(char* out, QByteArrayView value, int slotWidth) {
 
 }  // namespace
 
+// Lengths count what QString counts: a character outside the Basic
+// Multilingual Plane (a four-byte sequence) takes two places.
+namespace {
+
+int characterWidth(char leadByte) {
+    return static_cast<unsigned char>(leadByte) >= 0xF0 ? 2 : 1;
+}
+
+}  // namespace
+
 int utf8Length(QByteArrayView text) {
     int length = 0;
     for (const char c : text) {
         if (!isContinuationByte(c)) {
-            ++length;
+            length += characterWidth(c);
         }
     }
     return length;
@@ -36,15 +46,17 @@ int utf8Length(QByteArrayView text) {
 
 namespace {
 
-// Byte offset of a character index, or the size when the text is shorter.
-qsizetype utf8Offset(QByteArrayView text, int character) {
+// Byte offset after the whole characters that fit in `places`, or the size
+// when the text is shorter.
+qsizetype utf8Offset(QByteArrayView text, int places) {
     int seen = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (!isContinuationByte(text[i])) {
-            if (seen == character) {
+            const int width = characterWidth(text[i]);
+            if (seen + width > places) {
                 return i;
             }
-            ++seen;
+            seen += width;
         }
     }
     return text.size();

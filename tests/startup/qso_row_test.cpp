@@ -62,6 +62,14 @@ TEST(QsoRow, CountsCharactersNotBytes) {
     EXPECT_EQ(utf8Left("ÉÉÉ", 2), QByteArrayView("ÉÉ"));
     EXPECT_EQ(utf8Right("aÉb", 2), QByteArrayView("Éb"));
     EXPECT_EQ(utf8Mid("2008", 4, 2), QByteArrayView(""));
+
+    // Found by fuzzing: a character outside the Basic Multilingual Plane takes
+    // two places in a QString, so it takes two columns of the row too.
+    v.callsign = "F9\xF0\x9F\x93\xBBXQ";  // F9, a radio emoji, XQ
+    const QString wide = QString::fromUtf8(QsoRow::compose(v));
+    EXPECT_EQ(wide.size(), 72);
+    EXPECT_EQ(QsoRow::field(wide, QsoRow::kDateColumn, 8), QStringLiteral("31/01/09"));
+    EXPECT_EQ(utf8Left("AB\xF0\x9F\x93\xBB", 3), QByteArrayView("AB"));  // never half of it
 }
 
 TEST(QsoRow, FieldsOfShortRowsAreShortOrEmpty) {
