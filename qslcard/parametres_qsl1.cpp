@@ -66,11 +66,11 @@ Parametres_QSL1::Parametres_QSL1(AppWindows& app, QWidget* parent) : QWidget(par
         {"Enregistrer", "Enregistrer", 2760, &Parametres_QSL1::Enregistrer_Click},
         {"Apercu_E", "Aperçu", 5160, &Parametres_QSL1::Apercu_E_Click},
     };
-    for (const auto& spec : buttons) {
-        auto* button = new QPushButton(QString::fromUtf8(spec.caption), this);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setGeometry(twips(spec.left), twips(7500), twips(1800), twips(420));
-        connect(button, &QPushButton::clicked, this, spec.handler);
+    for (const auto& entry : buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(entry.caption), this);
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setGeometry(twips(entry.left), twips(7500), twips(1800), twips(420));
+        connect(button, &QPushButton::clicked, this, entry.handler);
     }
     Form_Load();
 }
