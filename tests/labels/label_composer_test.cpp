@@ -2,6 +2,7 @@
 
 #include "labels/label_composer.h"
 #include "support/qso_rows.h"
+#include "support/sample_options.h"
 
 namespace {
 
@@ -23,16 +24,8 @@ QString left(const LabelOptions& options, int format, LabelLine line, LineFamily
 }
 
 LabelOptions fullOptions() {
-    LabelOptions options;
+    LabelOptions options = sampleLabelOptions();
     options.station = QStringLiteral("F9XQC/P");
-    options.transceiver = QStringLiteral("FT 847 100 W");
-    options.antenna = QStringLiteral("Dipole 2x10m");
-    options.comment = QStringLiteral("Coupe du REF SSB");
-    options.activationNumber = QStringLiteral("DFCF 59101");
-    options.activationName = QStringLiteral("Chateau de Branleux");
-    options.canton = QStringLiteral("5945");
-    options.postcode = QStringLiteral("59680");
-    options.municipality = QStringLiteral("Colleret");
     return options;
 }
 

@@ -11,6 +11,7 @@
 #include "selection/row_list.h"
 #include "startup/qso_row.h"
 #include "support/pdf_text.h"
+#include "support/sample_options.h"
 
 namespace {
 
@@ -48,19 +49,11 @@ void fillOrdinaryQsos(RowList& list, int count) {
 }
 
 LabelOptions optionsFor(int format, int type) {
-    LabelOptions options;
+    LabelOptions options = sampleLabelOptions();
     options.station = QStringLiteral("F9XQA");
     options.format = format;
     options.type = type;
     options.offset = QStringLiteral("0");
-    options.comment = QStringLiteral("Coupe du REF SSB");
-    options.transceiver = QStringLiteral("FT 847 100 W");
-    options.antenna = QStringLiteral("Dipole 2x10m");
-    options.activationNumber = QStringLiteral("DFCF 59101");
-    options.activationName = QStringLiteral("Chateau de Branleux");
-    options.canton = QStringLiteral("5945");
-    options.postcode = QStringLiteral("59680");
-    options.municipality = QStringLiteral("Colleret");
     return options;
 }
 
