@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Runs the command-line outputs over every log under tests/data and compares them
+# with the outputs recorded in tests/golden/recorded. A changed byte fails.
+#   outputs.sh PROGRAM            compare
+#   outputs.sh PROGRAM --record   record anew (say why in the commit message)
+set -uo pipefail
+program=$1
+mode=${2:-compare}
+here=$(cd "$(dirname "$0")" && pwd)
+data=$(cd "$here/../data" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# A fixed hash seed keeps the order of objects in a PDF the same from run to run.
+export XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 QT_HASH_SEED=0
+out="$work/out"
+mkdir -p "$out"
+
+run() {  # run NAME ARGS... : stdout, stderr and exit code of one command
+    local name=$1
+    shift
+    (cd "$work" && "$program" "$@" >"$out/$name.out" 2>"$out/$name.err"; echo $? >"$out/$name.code")
+}
+
+# A PDF holds the time it was made; nothing else may differ.
+pdf() {  # pdf NAME ARGS...
+    local name=$1
+    shift
+    run "$name" "$@" --pdf "$work/$name.pdf"
+    LC_ALL=C perl -pe 's#/CreationDate \(D:[^)]*\)#/CreationDate ()#' "$work/$name.pdf" >"$out/$name.pdf" 2>/dev/null || true
+}
+
+logs=("$data"/*.adi "$here/varied.adi")
+for log in "${logs[@]}"; do
+    base=$(basename "$log" .adi)
+    cp "$log" "$work/$base.adi"
+    run "$base-list" list "$base.adi"
+    run "$base-labels-default" labels "$base.adi" --dump
+    run "$base-labels-f1" labels "$base.adi" --station F9XQA --format 1 --dump
+    run "$base-labels-f2-en" labels "$base.adi" --station F9XQA --format 2 --lang en --qsl 3 \
+        --offset +1 --comment "Merci pour le QSO" --tx "IC-7300" --antenna "Dipole" --dump
+    run "$base-labels-f3-act" labels "$base.adi" --station TM5ABC --format 3 --type activation \
+        --activation-number 59101-ABCD --activation-name "Chateau de Branleux" --canton 59-01 \
+        --postcode 59000 --municipality Lille --dump
+    run "$base-labels-f4-act-en" labels "$base.adi" --station TM5ABC --format 4 --type activation \
+        --lang en --activation-number DDCF-001 --activation-name "Fort" --dump
+    run "$base-labels-f6" labels "$base.adi" --station F9XQA --format 6 --qsl 2 --offset -0,5 --dump
+    run "$base-labels-f6-act" labels "$base.adi" --station F9XQA --format 6 --type activation --dump
+    run "$base-cards" cards "$base.adi" "$here/sample.qsl" --dump
+done
+pdf varied-labels-f1 labels varied.adi --station F9XQA --format 1
+pdf varied-labels-f6-act labels varied.adi --station F9XQA --format 6 --type activation --lang en
+pdf varied-cards cards varied.adi "$here/sample.qsl"
+
+recorded="$here/recorded"
+if [ "$mode" = --record ]; then
+    rm -rf "$recorded"
+    cp -r "$out" "$recorded"
+    echo "recorded $(ls "$recorded" | wc -l) outputs"
+    exit 0
+fi
+if diff -r "$recorded" "$out" >"$work/diff"; then
+    echo "1 passed, 0 failed: $(ls "$out" | wc -l) outputs identical"
+    exit 0
+fi
+head -c 4000 "$work/diff"
+echo "0 passed, 1 failed: outputs differ from tests/golden/recorded"
+exit 1
