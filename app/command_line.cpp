@@ -5,18 +5,18 @@
 #include <QPrinter>
 #include <map>
 
+#include "cards/card_layout.h"
+#include "cards/card_print_run.h"
+#include "cards/card_printing.h"
+#include "cards/qsl_template.h"
 #include "labels/label_options_store.h"
 #include "labels/label_print_run.h"
-#include "labels/settings_store.h"
+#include "log/adif_reader.h"
 #include "printing/dump_surface.h"
 #include "printing/print_geometry.h"
 #include "printing/printer_job.h"
-#include "qslcard/card_layout.h"
-#include "qslcard/card_print_run.h"
-#include "qslcard/card_printing.h"
-#include "qslcard/modele_qsl.h"
 #include "selection/row_list.h"
-#include "startup/adif_reader.h"
+#include "settings/settings_store.h"
 
 namespace {
 
@@ -352,7 +352,7 @@ int CommandLine::cards(const QStringList& arguments) {
     if (!CardPrintRun::hasQslExtension(templateName)) {
         return fail(kUsage, QStringLiteral("sélectionnez un fichier .qsl ou créez en un"));
     }
-    Modele_QSL model;
+    QslTemplate model;
     const QString problem = CardPrinting::readTemplate(templateName, model);
     if (!problem.isEmpty()) {
         return fail(kUnreadable, problem);

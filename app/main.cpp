@@ -7,10 +7,10 @@
 #include <cstdlib>
 
 #include "app/command_line.h"
-#include "labels/settings_store.h"
 #include "platform/qt_dialogs.h"
-#include "startup/app_windows.h"
-#include "startup/main.h"
+#include "settings/settings_store.h"
+#include "windows/application.h"
+#include "windows/start_window.h"
 
 namespace {
 
@@ -62,12 +62,12 @@ int runWindows(int argc, char** argv, const QStringList& arguments) {
     QApplication::setApplicationName(QStringLiteral("Quenor_Etiquettes"));
     QtDialogs dialogs;
     SettingsStore store;
-    AppWindows windows(dialogs, store);
-    Main& main = windows.showMain();
+    Application windows(dialogs, store);
+    StartWindow& main = windows.showStartWindow();
     dialogs.setParentWindow(&main);
     if (arguments.size() == 1) {
         // A log opened from the desktop: read as "Selectionnez" would, without asking for it.
-        main.Aff_QSO(arguments.first());
+        main.loadLog(arguments.first());
     }
     return QApplication::exec();
 }

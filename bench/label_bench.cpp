@@ -12,11 +12,11 @@
 
 #include "bench/log_generator.h"
 #include "labels/label_print_run.h"
+#include "log/adif_reader.h"
 #include "printing/dump_surface.h"
 #include "printing/print_geometry.h"
 #include "printing/printer_surface.h"
 #include "selection/row_list.h"
-#include "startup/adif_reader.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <cstdio>
 
 #include "bench/log_generator.h"
+#include "log/adif_reader.h"
 #include "selection/qso_selection.h"
-#include "startup/adif_reader.h"
 
 namespace {
 

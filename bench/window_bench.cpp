@@ -9,12 +9,12 @@
 #include <cstdio>
 
 #include "bench/log_generator.h"
-#include "labels/settings_store.h"
 #include "platform/dialogs.h"
 #include "selection/row_list.h"
-#include "selection/select_qso.h"
-#include "startup/app_windows.h"
-#include "startup/main.h"
+#include "settings/settings_store.h"
+#include "windows/application.h"
+#include "windows/selection_window.h"
+#include "windows/start_window.h"
 
 namespace {
 
@@ -54,30 +54,30 @@ int main(int argc, char** argv) {
 
     FixedDialogs dialogs(log);
     SettingsStore store(folder.filePath(QStringLiteral("Etiquette.ini")));
-    AppWindows windows(dialogs, store);
-    Main& main = windows.showMain();
+    Application windows(dialogs, store);
+    StartWindow& main = windows.showStartWindow();
 
     QElapsedTimer timer;
     timer.start();
-    main.Aff_QSO();
+    main.loadLog();
     QApplication::processEvents();
     const double loadSeconds = timer.nsecsElapsed() / 1e9;
-    Select_QSO& selection = windows.selectQso();
+    SelectionWindow& selection = windows.selectionWindow();
 
     timer.restart();
-    selection.Command2_Click();
+    selection.sortByCall();
     QApplication::processEvents();
     const double sortSeconds = timer.nsecsElapsed() / 1e9;
 
     timer.restart();
-    selection.Select_All_Click();
+    selection.selectAll();
     QApplication::processEvents();
     const double selectAllSeconds = timer.nsecsElapsed() / 1e9;
 
     std::printf(
         "%d QSOs shown: load %.3f s, Tri par call %.3f s, Tout sélectionner %.3f s, "
         "%d rows in the print list, peak RSS %.0f MB\n",
-        qsos, loadSeconds, sortSeconds, selectAllSeconds, selection.Liste_Imprime().count(),
+        qsos, loadSeconds, sortSeconds, selectAllSeconds, selection.printList().count(),
         peakMegabytes());
     return 0;
 }

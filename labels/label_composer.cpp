@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "startup/qso_row.h"
+#include "log/qso_row.h"
 
 namespace {
 

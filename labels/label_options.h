@@ -11,12 +11,12 @@ struct LabelOptions {
     static constexpr int kCardFormat = 5;
 
     QString station;                       // the station callsign
-    int format = 2;                        // F_Etiquette index
-    int type = kQsoLabel;                  // Type_Etiquette index
-    bool french = true;                    // Langue(1)
+    int format = 2;                        // sheetButton index
+    int type = kQsoLabel;                  // labelTypeButton index
+    bool french = true;                    // languageButton(1)
     int qsl = 1;                           // QSL index
-    QString offset = QStringLiteral("0");  // the text of Ct_V
-    bool stopEachSheet = false;            // Arret_Imp
+    QString offset = QStringLiteral("0");  // the text of verticalOffsetBox
+    bool stopEachSheet = false;            // stopBox
 
     QString comment;           // Texte_QSL, as typed
     QString transceiver;       // Rx_Tx, as typed
@@ -27,7 +27,7 @@ struct LabelOptions {
     QString postcode;          // Num_CP
     QString municipality;      // Nom_Commune
 
-    // The vertical offsets offered by Ct_V, list positions 0 to 4.
+    // The vertical offsets offered by verticalOffsetBox, list positions 0 to 4.
     static QStringList offsets() {
         return {QStringLiteral("-1"), QStringLiteral("-0,5"), QStringLiteral("0"),
                 QStringLiteral("+0,5"), QStringLiteral("+1")};

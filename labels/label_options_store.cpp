@@ -3,7 +3,7 @@
 #include <QRegularExpression>
 #include <cmath>
 
-#include "labels/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace {
 

@@ -18,7 +18,7 @@ class LabelOptionsStore {
     // Writes the thirteen keys in the order the program has always written them.
     void save(const LabelOptions& options) const;
 
-    // The stored list position of Ct_V: -1 (nothing selected) to 4.
+    // The stored list position of verticalOffsetBox: -1 (nothing selected) to 4.
     static int offsetPosition(const QString& storedText);
     static int positionOfOffset(const QString& offsetText);
     // "True"/"False" and numbers; nothing for any other text.

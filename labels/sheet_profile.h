@@ -33,7 +33,7 @@ struct LabelLayout {
     LineFamily family;
     std::vector<ProfileLine> body;
     float rowGap;
-    // Blank lines at the head of each sheet, by the offset shown in Ct_V.
+    // Blank lines at the head of each sheet, by the offset shown in verticalOffsetBox.
     std::vector<float> headLines(const QString& offset) const;
 
     enum class HeadRule { None, ByOffset, Fixed };

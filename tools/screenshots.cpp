@@ -9,16 +9,16 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "labels/etiquettes.h"
-#include "labels/settings_store.h"
 #include "platform/dialogs.h"
 #include "platform/key_press_line_edit.h"
-#include "qslcard/apercu.h"
-#include "qslcard/parametres_qsl1.h"
-#include "qslcard/print_bas_qsl.h"
-#include "selection/select_qso.h"
-#include "startup/app_windows.h"
-#include "startup/main.h"
+#include "settings/settings_store.h"
+#include "windows/application.h"
+#include "windows/card_print_window.h"
+#include "windows/label_options_window.h"
+#include "windows/layout_editor.h"
+#include "windows/layout_preview.h"
+#include "windows/selection_window.h"
+#include "windows/start_window.h"
 
 namespace {
 
@@ -64,41 +64,41 @@ int main(int argc, char** argv) {
     QTemporaryDir work;
     SettingsStore store(work.filePath(QStringLiteral("Etiquette.ini")));
     SampleDialogs dialogs(QStringLiteral(QE_SAMPLE_LOG));
-    AppWindows windows(dialogs, store);
+    Application windows(dialogs, store);
 
-    Main& main = windows.showMain();
-    main.Ind_A()->setText(QStringLiteral("F9XQA"));
+    StartWindow& main = windows.showStartWindow();
+    main.callsignBox()->setText(QStringLiteral("F9XQA"));
     save(main, folder, QStringLiteral("main"));
 
-    main.Aff_QSO();
-    Select_QSO& selection = windows.selectQso();
-    selection.Liste_QSO_Click(0);
+    main.loadLog();
+    SelectionWindow& selection = windows.selectionWindow();
+    selection.pickQso(0);
     save(selection, folder, QStringLiteral("select_qso"));
 
-    Etiquettes& labels = windows.showEtiquettes();
+    LabelOptionsWindow& labels = windows.showLabelOptions();
     save(labels, folder, QStringLiteral("etiquettes_fr"));
-    labels.Langue(2)->setChecked(true);
+    labels.languageButton(2)->setChecked(true);
     save(labels, folder, QStringLiteral("etiquettes_en"));
-    selection.Select_All_Click();
-    labels.F_Etiquette(1)->setChecked(true);
+    selection.selectAll();
+    labels.sheetButton(1)->setChecked(true);
     dialogs.previewPicture = QDir(folder).filePath(QStringLiteral("etiquettes_apercu.png"));
-    labels.Apercu_Click();
+    labels.showPrintPreview();
 
     save(windows.showCardPrinting(), folder, QStringLiteral("print_bas_qsl"));
-    Parametres_QSL1& editor = windows.showLayoutEditor();
-    Modele_QSL model = Modele_QSL::editorDefaults();
+    LayoutEditor& editor = windows.showLayoutEditor();
+    QslTemplate model = QslTemplate::editorDefaults();
     const char* const texts[] = {"To", "via", "Date", "UTC", "Band", "Mode", "RST"};
     for (int i = 0; i < 7; ++i) {
-        model.G[static_cast<size_t>(i)] = QString::number(10 + 40 * (i % 2));
-        model.H[static_cast<size_t>(i)] = QString::number(15 + 12 * (i / 2));
-        model.P[static_cast<size_t>(i)] = i == 0 ? QStringLiteral("14") : QStringLiteral("10");
-        model.T[static_cast<size_t>(i)] = QString::fromLatin1(texts[i]);
+        model.left[static_cast<size_t>(i)] = QString::number(10 + 40 * (i % 2));
+        model.top[static_cast<size_t>(i)] = QString::number(15 + 12 * (i / 2));
+        model.size[static_cast<size_t>(i)] = i == 0 ? QStringLiteral("14") : QStringLiteral("10");
+        model.text[static_cast<size_t>(i)] = QString::fromLatin1(texts[i]);
     }
-    model.G[7] = QStringLiteral("10");
-    model.H[7] = QStringLiteral("75");
-    model.T[7] = QStringLiteral("Tnx for the QSO, 73 de F9XQA");
-    model.MG = QStringLiteral("3");
-    model.MH = QStringLiteral("4");
+    model.left[7] = QStringLiteral("10");
+    model.top[7] = QStringLiteral("75");
+    model.text[7] = QStringLiteral("Tnx for the QSO, 73 de F9XQA");
+    model.marginLeft = QStringLiteral("3");
+    model.marginTop = QStringLiteral("4");
     editor.setModel(model);
     save(editor, folder, QStringLiteral("parametres_qsl1"));
     save(windows.showPreview(editor), folder, QStringLiteral("apercu"));

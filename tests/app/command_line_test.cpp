@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "app/command_line.h"
+#include "cards/qsl_template_file.h"
 #include "labels/label_options_store.h"
-#include "labels/settings_store.h"
-#include "qslcard/qsl_template_file.h"
+#include "settings/settings_store.h"
 #include "support/test_files.h"
 
 namespace {
@@ -157,12 +157,12 @@ TEST(CommandLine, LabelsWriteOnePdfPagePerSheet) {
 
 TEST(CommandLine, CardsPrintOneCardPerQso) {
     QTemporaryDir dir;
-    Modele_QSL model = Modele_QSL::editorDefaults();
-    model.MG = QStringLiteral("2");
-    model.G[0] = QStringLiteral("12,5");
-    model.H[0] = QStringLiteral("10");
-    model.T[0] = QStringLiteral("To");
-    model.Check1 = true;
+    QslTemplate model = QslTemplate::editorDefaults();
+    model.marginLeft = QStringLiteral("2");
+    model.left[0] = QStringLiteral("12,5");
+    model.top[0] = QStringLiteral("10");
+    model.text[0] = QStringLiteral("To");
+    model.joinLine2 = true;
     const QString layout = dir.filePath(QStringLiteral("carte.qsl"));
     ASSERT_EQ(QslTemplateFile::save(model, layout), QString());
     const QString log = testDataPath(QStringLiteral("one_record_per_line.adi"));

@@ -10,19 +10,19 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
-#include "labels/etiquettes.h"
-#include "labels/settings_store.h"
+#include "cards/qsl_template_file.h"
+#include "log/adif_reader.h"
 #include "platform/key_press_line_edit.h"
-#include "qslcard/qsl_template_file.h"
 #include "selection/row_list.h"
-#include "selection/select_qso.h"
-#include "startup/adif_reader.h"
-#include "startup/app_windows.h"
-#include "startup/main.h"
+#include "settings/settings_store.h"
 #include "support/child_process.h"
 #include "support/pdf_text.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_files.h"
+#include "windows/application.h"
+#include "windows/label_options_window.h"
+#include "windows/selection_window.h"
+#include "windows/start_window.h"
 
 namespace {
 
@@ -38,24 +38,24 @@ const QString kStoreProblem = QStringLiteral("Les options ne peuvent pas être e
 void expectProgramCarriesOnWithout(const QString& iniPath, const QTemporaryDir& dir) {
     ScriptedDialogs dialogs;
     SettingsStore store(iniPath);
-    AppWindows app(dialogs, store);
-    Main& main = app.showMain();
+    Application app(dialogs, store);
+    StartWindow& main = app.showStartWindow();
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages.first().startsWith(kStoreProblem));
-    EXPECT_EQ(main.Ind_A()->text(), QStringLiteral("Fxxxx"));
+    EXPECT_EQ(main.callsignBox()->text(), QStringLiteral("Fxxxx"));
 
     dialogs.fileNames.push_back(testDataPath(QStringLiteral("one_record_per_line.adi")));
-    main.Aff_QSO();
-    app.selectQso().Select_All_Click();
-    Etiquettes& labels = app.showEtiquettes();
-    EXPECT_TRUE(labels.F_Etiquette(2)->isChecked());
+    main.loadLog();
+    app.selectionWindow().selectAll();
+    LabelOptionsWindow& labels = app.showLabelOptions();
+    EXPECT_TRUE(labels.sheetButton(2)->isChecked());
     const QString pdf = dir.filePath(QStringLiteral("labels.pdf"));
     dialogs.printerChoice = [&](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return true;
     };
-    labels.Imprime_Click();
+    labels.startPrint();
     EXPECT_EQ(dialogs.messages.size(), 1);  // reported once only
     EXPECT_TRUE(readFile(pdf).startsWith("%PDF"));
     // The options typed are still there for this run, in memory.
@@ -108,9 +108,9 @@ class TinyFileSystem {
     bool mounted_ = false;
 };
 
-Modele_QSL sampleTemplate(const QString& text) {
-    Modele_QSL model = Modele_QSL::editorDefaults();
-    for (QString& line : model.T) {
+QslTemplate sampleTemplate(const QString& text) {
+    QslTemplate model = QslTemplate::editorDefaults();
+    for (QString& line : model.text) {
         line = text;
     }
     return model;
@@ -161,21 +161,21 @@ TEST(LogFaults, VanishedDirectoryAndTruncatedLogs) {
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     SettingsStore store(dir.filePath(QStringLiteral("Etiquette.ini")));
-    AppWindows app(dialogs, store);
-    Main& main = app.showMain();
+    Application app(dialogs, store);
+    StartWindow& main = app.showStartWindow();
 
     // Chosen in the dialog, gone before it is read.
     const QString gone = writeFile(dir, QStringLiteral("gone.adi"), "<CALL:5>F9XQA<EOR>");
     QFile::remove(gone);
     dialogs.fileNames.push_back(gone);
-    main.Aff_QSO();
+    main.loadLog();
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages.last().contains(gone));
 
     dialogs.fileNames.push_back(dir.path());
-    main.Aff_QSO();
+    main.loadLog();
     EXPECT_TRUE(dialogs.messages.last().contains(dir.path()));
-    EXPECT_EQ(app.selectQso().Liste_QSO().count(), 0);
+    EXPECT_EQ(app.selectionWindow().qsoList().count(), 0);
 
     // Cut in the middle of its second record: the first is whole, the rest read as it stands.
     const QString cut =
@@ -184,8 +184,8 @@ TEST(LogFaults, VanishedDirectoryAndTruncatedLogs) {
                   "<CALL:5>F9XQB<QSO_DA");
     dialogs.messages.clear();
     dialogs.fileNames.push_back(cut);
-    main.Aff_QSO();
-    EXPECT_EQ(app.selectQso().Liste_QSO().count(), 2);
+    main.loadLog();
+    EXPECT_EQ(app.selectionWindow().qsoList().count(), 2);
     EXPECT_EQ(dialogs.messages.size(), 3);  // date, time and band of the cut record
 }
 
@@ -249,8 +249,8 @@ TEST(LongRuns, HundredThousandQsosPrintWithFlatMemory) {
     const int scale = kSanitized ? 10 : 1;
     const QString small = writeLog(QStringLiteral("small.adi"), 10000 / scale);
     const QString large = writeLog(QStringLiteral("large.adi"), 100000 / scale);
-    Modele_QSL model = Modele_QSL::editorDefaults();
-    model.G[0] = model.H[0] = QStringLiteral("20");
+    QslTemplate model = QslTemplate::editorDefaults();
+    model.left[0] = model.top[0] = QStringLiteral("20");
     const QString layout = dir.filePath(QStringLiteral("carte.qsl"));
     ASSERT_EQ(QslTemplateFile::save(model, layout), QString());
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "startup/adif_reader.h"
-#include "startup/qso_row.h"
+#include "log/adif_reader.h"
+#include "log/qso_row.h"
 
 namespace {
 

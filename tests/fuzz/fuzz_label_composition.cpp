@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "labels/label_composer.h"
-#include "startup/qso_row.h"
+#include "log/qso_row.h"
 
 namespace {
 

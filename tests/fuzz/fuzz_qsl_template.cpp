@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "qslcard/card_layout.h"
-#include "qslcard/qsl_template_file.h"
+#include "cards/card_layout.h"
+#include "cards/qsl_template_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    Modele_QSL model = Modele_QSL::editorDefaults();
+    QslTemplate model = QslTemplate::editorDefaults();
     QslTemplateFile::read(
         QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), model);
     QString problem;
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const QString& line : lines) {
         saved += line.toLatin1() + "\r\n";
     }
-    Modele_QSL again = Modele_QSL::editorDefaults();
+    QslTemplate again = QslTemplate::editorDefaults();
     if (QslTemplateFile::read(saved, again) != QslTemplateFile::kLineCount) {
         std::abort();
     }

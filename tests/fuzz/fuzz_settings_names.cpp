@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "labels/settings_store.h"
+#include "settings/settings_store.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString name =

@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 
 #include "labels/label_options_store.h"
-#include "labels/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace {
 

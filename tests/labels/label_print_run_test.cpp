@@ -2,9 +2,9 @@
 
 #include "labels/label_print_run.h"
 #include "labels/sheet_profile.h"
+#include "log/qso_row.h"
 #include "printing/dump_surface.h"
 #include "selection/row_list.h"
-#include "startup/qso_row.h"
 #include "support/memory_stream.h"
 #include "support/qso_rows.h"
 

@@ -11,11 +11,11 @@
 #include <QThread>
 #include <functional>
 
+#include "cards/card_printing.h"
+#include "cards/qsl_template.h"
 #include "labels/label_print_run.h"
 #include "printing/printer_job.h"
 #include "printing/printer_surface.h"
-#include "qslcard/card_printing.h"
-#include "qslcard/modele_qsl.h"
 #include "selection/row_list.h"
 #include "support/qso_rows.h"
 
@@ -118,8 +118,8 @@ TEST_F(CupsPrinting, EachSheetIsAJobOfItsOwn) {
 
 TEST_F(CupsPrinting, EachCardIsAJobOfItsOwn) {
     const QDateTime before = now();
-    Modele_QSL model = Modele_QSL::editorDefaults();
-    model.G[0] = model.H[0] = QStringLiteral("20");
+    QslTemplate model = QslTemplate::editorDefaults();
+    model.left[0] = model.top[0] = QStringLiteral("20");
     RowList list(RowList::Order::Sorted);
     fillPrintList(list, 3);
     QPrinter printer(QPrinter::HighResolution);

@@ -6,10 +6,10 @@
 #include <cmath>
 
 #include "labels/label_print_run.h"
+#include "log/qso_row.h"
 #include "printing/print_geometry.h"
 #include "printing/printer_surface.h"
 #include "selection/row_list.h"
-#include "startup/qso_row.h"
 #include "support/pdf_text.h"
 #include "support/sample_options.h"
 

@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "log/qso_row.h"
 #include "selection/row_list.h"
-#include "startup/qso_row.h"
 
 // QSO list rows for tests, as the reader writes them.
 inline QByteArray qsoRow(const char* callsign, const char* via = "", const char* band = "14 Mhz",

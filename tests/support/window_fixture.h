@@ -5,19 +5,19 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "labels/settings_store.h"
-#include "startup/app_windows.h"
+#include "settings/settings_store.h"
 #include "support/scripted_dialogs.h"
+#include "windows/application.h"
 
 // A running program with scripted dialogs and a settings file of its own.
 class WindowFixture : public ::testing::Test {
   protected:
     WindowFixture()
         : store(std::make_unique<SettingsStore>(dir.filePath(QStringLiteral("Etiquette.ini")))),
-          app(std::make_unique<AppWindows>(dialogs, *store)) {}
+          app(std::make_unique<Application>(dialogs, *store)) {}
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     std::unique_ptr<SettingsStore> store;
-    std::unique_ptr<AppWindows> app;
+    std::unique_ptr<Application> app;
 };

@@ -1,0 +1,80 @@
+#include "cards/card_printing.h"
+
+#include <QPageSize>
+#include <QPrinter>
+
+#include "cards/card_layout.h"
+#include "cards/card_print_run.h"
+#include "cards/qsl_template_file.h"
+
+QString CardPrinting::readTemplate(const QString& fileName, QslTemplate& model) {
+    model = QslTemplate();
+    QString error;
+    int lines = 0;
+    if (!QslTemplateFile::load(fileName, model, &error, &lines)) {
+        return error;
+    }
+    if (lines < QslTemplateFile::kLineCount) {
+        return QStringLiteral(
+                   "Modèle de QSL inutilisable : le fichier %1 n'a que %2 lignes sur %3.")
+            .arg(fileName)
+            .arg(lines)
+            .arg(QslTemplateFile::kLineCount);
+    }
+    QString problem;
+    if (!CardLayout::from(model, &problem)) {
+        return problem;
+    }
+    return {};
+}
+
+void CardPrinting::prepareCardPaper(QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        printer.setPageSize(QPageSize(QSizeF(140, 90), QPageSize::Millimeter,
+                                      QStringLiteral("Carte QSL 140 x 90 mm"),
+                                      QPageSize::ExactMatch));
+        printer.setPageOrientation(QPageLayout::Portrait);
+    }
+}
+
+namespace {
+
+std::function<PrinterJob::Result(PrintSurface&, QString*)> cardRun(const QslTemplate& model,
+                                                                   const CardLayout& layout,
+                                                                   const RowList& rows) {
+    return [&model, &layout, &rows](PrintSurface& surface, QString* runError) {
+        CardPrintRun run(model, layout, surface);
+        if (run.run(rows)) {
+            return PrinterJob::Result::Done;
+        }
+        *runError = run.error();
+        return PrinterJob::Result::Failed;
+    };
+}
+
+}  // namespace
+
+PrinterJob::Result CardPrinting::print(const QslTemplate& model, const RowList& rows,
+                                       QPrinter& printer, const QString& askedPrinter,
+                                       QString* error) {
+    const std::optional<CardLayout> layout = CardLayout::from(model, error);
+    if (!layout) {
+        return PrinterJob::Result::Failed;
+    }
+    prepareCardPaper(printer);
+    return PrinterJob::print(printer, QPointF(layout->leftMargin, layout->topMargin), askedPrinter,
+                             cardRun(model, *layout, rows), error);
+}
+
+PrinterJob::Result CardPrinting::preview(const QslTemplate& model, const RowList& rows,
+                                         QPrinter& printer, QString* error) {
+    const std::optional<CardLayout> layout = CardLayout::from(model, error);
+    if (!layout) {
+        return PrinterJob::Result::Failed;
+    }
+    prepareCardPaper(printer);
+    const QRectF card = printer.pageLayout().fullRect(QPageLayout::Millimeter);
+    return PrinterJob::preview(printer, QPointF(layout->leftMargin, layout->topMargin),
+                               {QRectF(QPointF(0, 0), card.size())}, cardRun(model, *layout, rows),
+                               error);
+}

@@ -1,0 +1,183 @@
+#include "cards/qsl_template_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "cards/windows1252.h"
+
+namespace {
+
+const QString kZero = QStringLiteral(" 0 ");
+const QString kOne = QStringLiteral(" 1 ");
+const QString kTen = QStringLiteral(" 10 ");
+
+QString fieldName(const char* letter, int line) {
+    return QString::fromLatin1(letter) + QString::number(line);
+}
+
+// Values in zones of 14 columns; the last one ends the line.
+QString zones(const QStringList& values) {
+    QString line;
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        line += i + 1 < values.size() ? values[i].leftJustified(QslTemplateFile::kZoneWidth)
+                                      : values[i];
+    }
+    return line;
+}
+
+QString trimSpaces(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == QLatin1Char(' ')) {
+        ++begin;
+    }
+    while (end > begin && text[end - 1] == QLatin1Char(' ')) {
+        --end;
+    }
+    return text.mid(begin, end - begin);
+}
+
+// The value of zone 1, 2 or 3 of a line; the last zone runs to the end of the line.
+QString zone(const QString& line, int index, bool last) {
+    const qsizetype start = (index - 1) * QslTemplateFile::kZoneWidth;
+    return trimSpaces(last ? line.mid(start) : line.mid(start, QslTemplateFile::kZoneWidth));
+}
+
+QString withoutLineBreaks(QString text) {
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+QStringList splitLines(const QString& text) {
+    QString normalised = text;
+    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = normalised.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty()) {
+        lines.removeLast();
+    }
+    return lines;
+}
+
+}  // namespace
+
+QStringList QslTemplateFile::lines(const QslTemplate& model, QString* error) {
+    struct Checked {
+        QString name;
+        QString value;
+    };
+    std::vector<Checked> zoned{{QStringLiteral("MG"), model.marginLeft},
+                               {QStringLiteral("MH"), model.marginTop}};
+    for (int i = 0; i < QslTemplate::kLines; ++i) {
+        const bool freeLineUnused = i >= 7 && model.text[static_cast<size_t>(i)].isEmpty();
+        if (freeLineUnused) {
+            continue;
+        }
+        zoned.push_back({fieldName("G", i + 1), model.left[static_cast<size_t>(i)]});
+        zoned.push_back({fieldName("H", i + 1), model.top[static_cast<size_t>(i)]});
+        zoned.push_back({fieldName("P", i + 1), model.size[static_cast<size_t>(i)]});
+    }
+    for (const Checked& value : zoned) {
+        if (value.value.size() >= kZoneWidth) {
+            if (error != nullptr) {
+                *error = QStringLiteral(
+                             "La valeur de %1 (« %2 ») est trop longue : 13 caractères "
+                             "au plus. Le modèle n'est pas enregistré.")
+                             .arg(value.name, value.value);
+            }
+            return {};
+        }
+    }
+
+    QStringList lines;
+    lines.append(zones({model.marginLeft, model.marginTop}));
+    for (int i = 0; i < QslTemplate::kLines; ++i) {
+        const auto at = static_cast<size_t>(i);
+        if (i >= 7 && model.text[at].isEmpty()) {
+            lines.append(zones({kZero, kZero, kTen}));
+        } else {
+            lines.append(zones({model.left[at], model.top[at], model.size[at]}));
+        }
+    }
+    for (const QString& text : model.text) {
+        lines.append(withoutLineBreaks(text));
+    }
+    for (const bool flag : {model.joinLine2, model.joinLine4, model.joinLines6And7}) {
+        lines.append(flag ? kOne : kZero);
+    }
+    return lines;
+}
+
+QString QslTemplateFile::save(const QslTemplate& model, const QString& path) {
+    QString error;
+    const QStringList content = lines(model, &error);
+    if (content.isEmpty()) {
+        return error;
+    }
+    QByteArray bytes;
+    for (const QString& line : content) {
+        bytes += Windows1252::encode(line) + "\r\n";
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return QStringLiteral("Impossible de créer le fichier %1").arg(path);
+    }
+    // commit() alone can miss a write that fails while its buffer is flushed
+    // (a full device) and replace the template with a cut file: flush first.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
+        file.cancelWriting();
+        return QStringLiteral("Impossible d'écrire le fichier %1 : le modèle n'est pas enregistré.")
+            .arg(path);
+    }
+    return {};
+}
+
+bool QslTemplateFile::load(const QString& path, QslTemplate& model, QString* error,
+                           int* linesRead) {
+    QFile file(path);
+    const auto fail = [&] {
+        if (error != nullptr) {
+            *error = QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path);
+        }
+        return false;
+    };
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        return fail();
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return fail();
+    }
+    const int lines = read(bytes, model);
+    if (linesRead != nullptr) {
+        *linesRead = lines;
+    }
+    return true;
+}
+
+int QslTemplateFile::read(const QByteArray& bytes, QslTemplate& model) {
+    const QStringList lines = splitLines(Windows1252::decode(bytes));
+    for (qsizetype index = 0; index < lines.size() && index < kLineCount; ++index) {
+        const QString& line = lines[index];
+        const int n = static_cast<int>(index) + 1;
+        if (n == 1) {
+            model.marginLeft = zone(line, 1, false);
+            model.marginTop = zone(line, 2, true);
+        } else if (n <= 11) {
+            const auto at = static_cast<size_t>(n - 2);
+            model.left[at] = zone(line, 1, false);
+            model.top[at] = zone(line, 2, false);
+            model.size[at] = zone(line, 3, true);
+        } else if (n <= 21) {
+            model.text[static_cast<size_t>(n - 12)] = trimSpaces(line);
+        } else {
+            const QString flag = trimSpaces(line);
+            if (flag == u"0" || flag == u"1") {
+                model.setJoin(n - 21, flag == u"1");
+            }
+        }
+    }
+    return static_cast<int>(std::min<qsizetype>(lines.size(), kLineCount));
+}

@@ -1,0 +1,112 @@
+#include "log/qso_row.h"
+
+#include <algorithm>
+
+namespace {
+
+bool isContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+qsizetype paddedSize(QByteArrayView value, int slotWidth) {
+    return value.size() + std::max(0, slotWidth - utf8Length(value));
+}
+
+// Writes a value and the blanks that fill its slot; returns the end.
+char* writePadded(char* out, QByteArrayView value, int slotWidth) {
+    out = std::copy(value.begin(), value.end(), out);
+    const int blanks = slotWidth - utf8Length(value);
+    if (blanks > 0) {
+        out = std::fill_n(out, blanks, ' ');
+    }
+    return out;
+}
+
+}  // namespace
+
+// Lengths count what QString counts: a character outside the Basic
+// Multilingual Plane (a four-byte sequence) takes two places.
+namespace {
+
+int characterWidth(char leadByte) {
+    return static_cast<unsigned char>(leadByte) >= 0xF0 ? 2 : 1;
+}
+
+}  // namespace
+
+int utf8Length(QByteArrayView text) {
+    int length = 0;
+    for (const char c : text) {
+        if (!isContinuationByte(c)) {
+            length += characterWidth(c);
+        }
+    }
+    return length;
+}
+
+namespace {
+
+// Byte offset after the whole characters that fit in `places`, or the size
+// when the text is shorter.
+qsizetype utf8Offset(QByteArrayView text, int places) {
+    int seen = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!isContinuationByte(text[i])) {
+            const int width = characterWidth(text[i]);
+            if (seen + width > places) {
+                return i;
+            }
+            seen += width;
+        }
+    }
+    return text.size();
+}
+
+}  // namespace
+
+QByteArrayView utf8Mid(QByteArrayView text, int firstCharacter, int characters) {
+    const qsizetype begin = utf8Offset(text, firstCharacter);
+    const QByteArrayView rest = text.sliced(begin);
+    return rest.first(utf8Offset(rest, characters));
+}
+
+QByteArrayView utf8Left(QByteArrayView text, int characters) {
+    return utf8Mid(text, 0, characters);
+}
+
+QByteArrayView utf8Right(QByteArrayView text, int characters) {
+    const int length = utf8Length(text);
+    return length <= characters ? text : utf8Mid(text, length - characters, characters);
+}
+
+QByteArray QsoRow::compose(const QsoValues& values) {
+    const qsizetype size =
+        paddedSize(values.callsign, kCallsignWidth + 2) + paddedSize(values.date, kDateWidth + 2) +
+        paddedSize(values.timeOn, kTimeWidth + 2) + paddedSize(values.band, kBandWidth + 2) +
+        paddedSize(values.mode, kModeWidth + 2) + paddedSize(values.rstSent, kRstWidth + 2) +
+        paddedSize(values.qslVia, kViaWidth);
+    QByteArray row(size, Qt::Uninitialized);
+    char* out = row.data();
+    out = writePadded(out, values.callsign, kCallsignWidth + 2);
+    out = writePadded(out, values.date, kDateWidth + 2);
+    out = writePadded(out, values.timeOn, kTimeWidth + 2);
+    out = writePadded(out, values.band, kBandWidth + 2);
+    out = writePadded(out, values.mode, kModeWidth + 2);
+    out = writePadded(out, values.rstSent, kRstWidth + 2);
+    writePadded(out, values.qslVia, kViaWidth);
+    return row;
+}
+
+QString QsoRow::field(const QString& row, int firstColumn, int width) {
+    return row.mid(firstColumn - 1, width);
+}
+
+QString QsoRow::trimmedField(const QString& row, int firstColumn, int width) {
+    return field(row, firstColumn, width).trimmed();
+}
+
+QString QsoRow::columnTitles() {
+    return QStringLiteral(
+        "     Indicatif                       Date          Debut        Bande          Mode      "
+        "     Rst E                QSL Via");
+}

@@ -1,0 +1,109 @@
+#include "settings/settings_store.h"
+
+SettingsStore::SettingsStore()
+    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                            QString::fromLatin1(kOrganisation),
+                                            QString::fromLatin1(kApplication))) {
+    checkReadable();
+}
+
+SettingsStore::~SettingsStore() = default;
+
+SettingsStore::SettingsStore(const QString& iniPath)
+    : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {
+    checkReadable();
+}
+
+void SettingsStore::checkReadable() {
+    settings_->contains(QStringLiteral("x"));  // loads the file
+    fileUnreadable_ = settings_->status() == QSettings::FormatError;
+}
+
+QString SettingsStore::encodeName(const QString& name) {
+    QString encoded;
+    encoded.reserve(name.size());
+    for (const QChar c : name) {
+        switch (c.unicode()) {
+            case '%':
+                encoded += QStringLiteral("%25");
+                break;
+            case '/':
+                encoded += QStringLiteral("%2F");
+                break;
+            case '\\':
+                encoded += QStringLiteral("%5C");
+                break;
+            default:
+                encoded += c;
+        }
+    }
+    return encoded;
+}
+
+QString SettingsStore::decodeName(const QString& encoded) {
+    QString name;
+    name.reserve(encoded.size());
+    for (qsizetype i = 0; i < encoded.size(); ++i) {
+        const QStringView escape = QStringView(encoded).mid(i, 3);
+        if (escape == u"%25") {
+            name += QLatin1Char('%');
+        } else if (escape == u"%2F") {
+            name += QLatin1Char('/');
+        } else if (escape == u"%5C") {
+            name += QLatin1Char('\\');
+        } else {
+            name += encoded[i];
+            continue;
+        }
+        i += 2;
+    }
+    return name;
+}
+
+QString SettingsStore::path(const QString& section, const QString& key) const {
+    return encodeName(section) + QLatin1Char('/') + encodeName(key);
+}
+
+QString SettingsStore::read(const QString& section, const QString& key,
+                            const QString& fallback) const {
+    const auto unsaved = unsaved_.find(path(section, key));
+    if (unsaved != unsaved_.end()) {
+        return unsaved->second;
+    }
+    if (fileUnreadable_) {
+        return fallback;
+    }
+    const QVariant value = settings_->value(path(section, key));
+    return value.isValid() ? value.toString() : fallback;
+}
+
+void SettingsStore::write(const QString& section, const QString& key, const QString& value) {
+    if (fileUnreadable_) {
+        unsaved_[path(section, key)] = value;
+        return;
+    }
+    settings_->setValue(path(section, key), value);
+}
+
+bool SettingsStore::sync() {
+    if (fileUnreadable_) {
+        return false;
+    }
+    settings_->sync();
+    return settings_->status() == QSettings::NoError;
+}
+
+QString SettingsStore::fileName() const {
+    return settings_->fileName();
+}
+
+QString SettingsStore::problemToReport() {
+    if (problemReported_ || sync()) {
+        return {};
+    }
+    problemReported_ = true;
+    return QStringLiteral(
+               "Les options ne peuvent pas être enregistrées : le fichier %1 est illisible "
+               "ou protégé en écriture. Le programme continue avec les valeurs par défaut.")
+        .arg(fileName());
+}

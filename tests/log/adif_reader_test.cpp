@@ -1,0 +1,250 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "log/adif_reader.h"
+#include "log/qso_row.h"
+#include "support/test_files.h"
+
+namespace {
+
+AdifContents parse(const QByteArray& bytes) {
+    AdifContents contents;
+    AdifReader::parse(bytes, contents);
+    return contents;
+}
+
+QString rowOf(const AdifContents& contents, size_t index = 0) {
+    return QString::fromUtf8(contents.rows.at(index));
+}
+
+QString field(const QString& row, int column, int width) {
+    return QsoRow::trimmedField(row, column, width);
+}
+
+const QByteArray kHeader = "Log\n<EOH>\n";
+const QByteArray kComplete =
+    "<CALL:5>F9XQB<QSO_DATE:8>20090131<TIME_ON:4>0751<BAND:3>40M<MODE:3>SSB"
+    "<RST_SENT:2>59<QSL_VIA:5>F9XQC<EOR>";
+
+TEST(AdifReader, ReadsACompleteRecordIntoTheRowLayout) {
+    const AdifContents contents = parse(kHeader + kComplete + "\n");
+    ASSERT_EQ(contents.rows.size(), 1u);
+    EXPECT_TRUE(contents.messages.isEmpty());
+    EXPECT_EQ(
+        rowOf(contents),
+        QStringLiteral("F9XQB         31/01/09  07:51  7.0 Mhz   SSB      59        F9XQC       "));
+}
+
+TEST(AdifReader, FramesRecordsWhereverTheyStand) {
+    // Lower-case tags and values, fields spread over lines, two records on one
+    // line, a record on the <EOH> line, and blank lines after the last record.
+    const QByteArray log =
+        "header text\n<adif_ver:5>3.1.0<eoh><call:4>f1aa<qso_date:8>20090101"
+        "<time_on:4>1000<band:3>20m<mode:2>cw<rst_sent:3>599<eor>\n"
+        "<CALL:4>F2BB\n<QSO_DATE:8>20090102\n<TIME_ON:4>1100\n<BAND:3>15M\n<EOR>\n"
+        "<CALL:4>F3CC<QSO_DATE:8>20090103<TIME_ON:4>1200<BAND:3>10M<EOR>"
+        "<CALL:4>F4DD<QSO_DATE:8>20090104<TIME_ON:4>1300<BAND:2>6M<EOR>\n"
+        "\n   \n\t\n";
+    const AdifContents contents = parse(log);
+    ASSERT_EQ(contents.rows.size(), 4u);
+    EXPECT_TRUE(contents.messages.isEmpty()) << contents.messages.join(u'|').toStdString();
+    EXPECT_EQ(field(rowOf(contents, 0), 1, 12), QStringLiteral("F1AA"));
+    EXPECT_EQ(field(rowOf(contents, 0), QsoRow::kModeColumn, 9), QStringLiteral("CW"));
+    EXPECT_EQ(field(rowOf(contents, 0), QsoRow::kBandColumn, 8), QStringLiteral("14 Mhz"));
+    EXPECT_EQ(field(rowOf(contents, 1), 1, 12), QStringLiteral("F2BB"));
+    EXPECT_EQ(field(rowOf(contents, 1), QsoRow::kBandColumn, 8), QStringLiteral("21 Mhz"));
+    EXPECT_EQ(field(rowOf(contents, 2), 1, 12), QStringLiteral("F3CC"));
+    EXPECT_EQ(field(rowOf(contents, 3), 1, 12), QStringLiteral("F4DD"));
+    EXPECT_EQ(field(rowOf(contents, 3), QsoRow::kDateColumn, 8), QStringLiteral("04/01/09"));
+}
+
+TEST(AdifReader, LogWithoutHeaderStartsAtTheFirstLine) {
+    const AdifContents contents = parse(kComplete + kComplete);
+    EXPECT_EQ(contents.rows.size(), 2u);
+    EXPECT_TRUE(contents.messages.isEmpty());
+}
+
+TEST(AdifReader, RecordsWithoutAnyFieldAreSkipped) {
+    const AdifContents contents = parse(kHeader + kComplete + "\n<EOR>\n   stray text   \n  \n");
+    EXPECT_EQ(contents.rows.size(), 1u);
+    EXPECT_TRUE(contents.messages.isEmpty());
+}
+
+TEST(AdifReader, MissingValuesGetDefaultsAfterMessagesInOrder) {
+    const AdifContents contents = parse(kHeader + "<APP_X:1>Y<MODE:0><EOR>\n");
+    ASSERT_EQ(contents.rows.size(), 1u);
+    EXPECT_EQ(contents.messages,
+              QStringList({QStringLiteral("Date absente, remplacée par 01/01/2000"),
+                           QStringLiteral("Heure absente, remplacée par 00:00"),
+                           QStringLiteral("Indicatif absent, remplacé par FXXXX"),
+                           QStringLiteral("Bande absente, remplacée par 1.8 Mhz")}));
+    EXPECT_EQ(
+        rowOf(contents),
+        QStringLiteral("FXXXX         01/01/200000:00  1.8 Mhz   XXX      XX                    "));
+}
+
+TEST(AdifReader, ReadsValuesByTheRules) {
+    // The date is rewritten from its parts even when short; the time keeps HH:MM.
+    AdifContents contents =
+        parse(kHeader + "<CALL:5>F9XQA<QSO_DATE:4>2008<TIME_ON:6>235959<BAND:3>20M<EOR>");
+    EXPECT_EQ(field(rowOf(contents), QsoRow::kDateColumn, 8), QStringLiteral("08//08"));
+    EXPECT_EQ(QsoRow::field(rowOf(contents), QsoRow::kTimeColumn, 5), QStringLiteral("23:59"));
+
+    // Blanks and tabs around a value go; the length in the tag is ignored.
+    contents = parse(kHeader +
+                     "<CALL:2> \tF9XQA \t<QSO_DATE:8>20090131<TIME_ON:4>0751"
+                     "<BAND:3>20M<EOR>");
+    EXPECT_EQ(field(rowOf(contents), 1, 12), QStringLiteral("F9XQA"));
+
+    // Long values are cut so that every column keeps its place.
+    contents =
+        parse(kHeader +
+              "<CALL:14>ABCDEFGHIJKLMN<QSO_DATE:8>20090131<TIME_ON:4>0751<BAND:3>20M"
+              "<MODE:12>MODEWITHLONG<RST_SENT:12>123456789012<QSL_VIA:14>VIAVIAVIAVIAVI<EOR>");
+    const QString row = rowOf(contents);
+    EXPECT_EQ(QsoRow::field(row, 1, 14), QStringLiteral("ABCDEFGHIJKL  "));
+    EXPECT_EQ(QsoRow::field(row, QsoRow::kModeColumn, 9), QStringLiteral("MODEWITHL"));
+    EXPECT_EQ(QsoRow::field(row, QsoRow::kRstColumn, 10), QStringLiteral("1234567890"));
+    EXPECT_EQ(QsoRow::field(row, QsoRow::kViaColumn, 12), QStringLiteral("VIAVIAVIAVIA"));
+    EXPECT_EQ(row.size(), 72);
+
+    // A value with no "<" after it runs to the end of its record text.
+    contents = parse(kHeader + "<QSO_DATE:8>20090131<TIME_ON:4>0751<BAND:3>20M<CALL:5>F9XQA");
+    EXPECT_EQ(field(rowOf(contents), 1, 12), QStringLiteral("F9XQA"));
+
+    // A tag never closed by ">" counts as missing.
+    contents = parse(kHeader + "<QSO_DATE:8>20090131<TIME_ON:4>0751<BAND:3>20M<CALL:5");
+    EXPECT_EQ(field(rowOf(contents), 1, 12), QStringLiteral("FXXXX"));
+}
+
+TEST(AdifReader, FieldNamesMatchWhole) {
+    const AdifContents contents = parse(
+        kHeader +
+        "<CALL_X:3>BAD<QSO_DATE_OFF:8>20090201<TIME_OFF:4>0900<BAND_RX:4>70CM<FREQ_RX:7>432.100"
+        "<CALL:5>F9XQA<QSO_DATE:8>20090131<TIME_ON:4>0751<BAND:2>2M<EOR>");
+    const QString row = rowOf(contents);
+    EXPECT_TRUE(contents.messages.isEmpty());
+    EXPECT_EQ(field(row, 1, 12), QStringLiteral("F9XQA"));
+    EXPECT_EQ(QsoRow::field(row, QsoRow::kDateColumn, 8), QStringLiteral("31/01/09"));
+    EXPECT_EQ(field(row, QsoRow::kBandColumn, 8), QStringLiteral("144 Mhz"));
+}
+
+TEST(AdifReader, BandComesFromBandThenFrequency) {
+    const QByteArray base = kHeader + "<CALL:5>F9XQA<QSO_DATE:8>20090131<TIME_ON:4>0751";
+    const auto band = [&](const QByteArray& fields) {
+        const AdifContents contents = parse(base + fields + "<EOR>");
+        return std::make_pair(field(rowOf(contents), QsoRow::kBandColumn, 8),
+                              static_cast<int>(contents.messages.size()));
+    };
+    EXPECT_EQ(band("<BAND:3>20M<FREQ:6>21.050"), std::make_pair(QStringLiteral("14 Mhz"), 0));
+    EXPECT_EQ(band("<FREQ:6>14.195"), std::make_pair(QStringLiteral("14 Mhz"), 0));
+    EXPECT_EQ(band("<FREQ:3>144<MODE:2>FM"), std::make_pair(QStringLiteral("144 Mhz"), 0));
+    EXPECT_EQ(band("<FREQ:7>144.300"), std::make_pair(QStringLiteral("144 Mhz"), 0));
+    EXPECT_EQ(band("<FREQ:5>1.830"), std::make_pair(QStringLiteral("1.8 Mhz"), 0));
+    EXPECT_EQ(band("<FREQ:7>10368.1"), std::make_pair(QStringLiteral("10 Ghz"), 0));
+    EXPECT_EQ(band("<freq:5>7,050"), std::make_pair(QStringLiteral("7.0 Mhz"), 0));
+    EXPECT_EQ(band("<BAND:2>9M"), std::make_pair(QStringLiteral("1.8 Mhz"), 1));
+    EXPECT_EQ(band("<BAND:4>10.1"), std::make_pair(QStringLiteral("1.8 Mhz"), 1));
+    // An empty BAND is still the source: FREQ is not consulted.
+    EXPECT_EQ(band("<BAND:0><FREQ:6>14.195"), std::make_pair(QStringLiteral("1.8 Mhz"), 1));
+    EXPECT_EQ(band("<FREQ:4>13.0"), std::make_pair(QStringLiteral("1.8 Mhz"), 1));
+    EXPECT_EQ(band("<FREQ:3>abc"), std::make_pair(QStringLiteral("1.8 Mhz"), 1));
+    EXPECT_EQ(band("<BAND:4>2190m"), std::make_pair(QStringLiteral("137 Khz"), 0));
+}
+
+TEST(AdifReader, AcceptsEveryLineEnding) {
+    const QByteArray lines[] = {"<EOH>",
+                                "<CALL:5>F9XQA",
+                                "<QSO_DATE:8>20090131",
+                                "<TIME_ON:4>0751",
+                                "<BAND:3>20M",
+                                "<EOR>",
+                                "<CALL:5>F9XQB<QSO_DATE:8>20090131<TIME_ON:4>0751<BAND:3>20M<EOR>"};
+    for (const QByteArray& ending : {QByteArray("\n"), QByteArray("\r\n"), QByteArray("\r")}) {
+        QByteArray log;
+        for (const QByteArray& line : lines) {
+            log += line + ending;
+        }
+        const AdifContents contents = parse(log);
+        ASSERT_EQ(contents.rows.size(), 2u) << ending.toHex().toStdString();
+        EXPECT_TRUE(contents.messages.isEmpty());
+        EXPECT_EQ(field(rowOf(contents, 1), 1, 12), QStringLiteral("F9XQB"));
+    }
+}
+
+TEST(AdifReader, ForeignBytesPassThroughWithoutHarm) {
+    // Latin-1 and UTF-8 in fields the reader does not use; UTF-8 and Latin-1 in the callsign.
+    const QByteArray log = kHeader +
+                           "<NAME:5>Andr\xe9<COMMENT:6>Jos\xc3\xa9<CALL:6>F9XQ\xc3\xa9"
+                           "<QSO_DATE:8>20090131<TIME_ON:4>0751<BAND:3>20M<EOR>"
+                           "<CALL:5>F9XQ\xe9<QSO_DATE:8>20090131<TIME_ON:4>0751<BAND:3>20M<EOR>";
+    const AdifContents contents = parse(log);
+    ASSERT_EQ(contents.rows.size(), 2u);
+    EXPECT_EQ(field(rowOf(contents, 0), 1, 12), QStringLiteral("F9XQé"));
+    EXPECT_EQ(field(rowOf(contents, 1), 1, 12), QStringLiteral("F9XQé"));
+    EXPECT_EQ(rowOf(contents, 0).size(), 72);
+}
+
+TEST(AdifReader, SurvivesBinaryJunk) {
+    QByteArray junk;
+    for (int i = 0; i < 5000; ++i) {
+        junk.append(static_cast<char>((i * 7919) % 256));
+    }
+    static const char kTags[] = "<EOR>\0<CALL:3>\0\0\0<EOR><";
+    junk.insert(100, QByteArray(kTags, sizeof(kTags) - 1));
+    const AdifContents contents = parse(junk);
+    for (const QByteArray& row : contents.rows) {
+        EXPECT_GE(utf8Length(row), 72);
+    }
+    static const char kNul[] = "<CALL:5>F9\0QA<BAND:3>20M<EOR>";
+    const AdifContents nul = parse(QByteArray(kNul, sizeof(kNul) - 1));
+    ASSERT_EQ(nul.rows.size(), 1u);
+}
+
+TEST(AdifReader, ReadsFilesAndNamesTheOnesItCannot) {
+    AdifContents contents;
+    QString error;
+    ASSERT_TRUE(AdifReader::readFile(testDataPath(QStringLiteral("one_record_per_line.adi")),
+                                     contents, &error));
+    ASSERT_EQ(contents.rows.size(), 3u);
+    EXPECT_EQ(
+        rowOf(contents, 0),
+        QStringLiteral("F9XQB         31/01/09  07:51  7.0 Mhz   SSB      59        F9XQC       "));
+    EXPECT_EQ(field(rowOf(contents, 2), QsoRow::kBandColumn, 8), QStringLiteral("144 Mhz"));
+
+    AdifContents lines;
+    ASSERT_TRUE(AdifReader::readFile(testDataPath(QStringLiteral("one_field_per_line.adi")), lines,
+                                     &error));
+    ASSERT_EQ(lines.rows.size(), 2u);
+    EXPECT_EQ(field(rowOf(lines, 1), QsoRow::kBandColumn, 8), QStringLiteral("21 Mhz"));
+
+    AdifContents headerless;
+    ASSERT_TRUE(AdifReader::readFile(testDataPath(QStringLiteral("headerless_one_line.adi")),
+                                     headerless, &error));
+    EXPECT_EQ(headerless.rows.size(), 2u);
+
+    QTemporaryDir dir;
+    AdifContents none;
+    const QString missing = dir.filePath(QStringLiteral("gone.adi"));
+    EXPECT_FALSE(AdifReader::readFile(missing, none, &error));
+    EXPECT_TRUE(error.contains(missing));
+    EXPECT_FALSE(AdifReader::readFile(dir.path(), none, &error));
+    EXPECT_TRUE(error.contains(dir.path()));
+    EXPECT_TRUE(none.rows.empty());
+}
+
+TEST(AdifReader, FindsTheHeaderEndAcrossReadChunks) {
+    // A long header places <EOH> across the reader's 1 MiB chunk boundary.
+    QTemporaryDir dir;
+    QByteArray log(1024 * 1024 - 2, 'x');
+    log += "<EOH>" + kComplete;
+    const QString path = writeFile(dir, QStringLiteral("long_header.adi"), log);
+    AdifContents contents;
+    QString error;
+    ASSERT_TRUE(AdifReader::readFile(path, contents, &error));
+    ASSERT_EQ(contents.rows.size(), 1u);
+    EXPECT_EQ(field(rowOf(contents), 1, 12), QStringLiteral("F9XQB"));
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include "log/qso_row.h"
+
+namespace {
+
+QString blanks(int n) {
+    return QString(n, QLatin1Char(' '));
+}
+
+TEST(QsoRow, ComposesFixedColumns) {
+    QsoValues v;
+    v.callsign = "F9XQB";
+    v.date = "31/01/09";
+    v.timeOn = "07:51";
+    v.band = "7.0 Mhz";
+    v.mode = "SSB";
+    v.rstSent = "59";
+    v.qslVia = "F9XQC";
+    const QString row = QString::fromUtf8(QsoRow::compose(v));
+    EXPECT_EQ(row, QStringLiteral("F9XQB") + blanks(9) + QStringLiteral("31/01/09") + blanks(2) +
+                       QStringLiteral("07:51") + blanks(2) + QStringLiteral("7.0 Mhz") + blanks(3) +
+                       QStringLiteral("SSB") + blanks(6) + QStringLiteral("59") + blanks(8) +
+                       QStringLiteral("F9XQC") + blanks(7));
+    EXPECT_EQ(row.size(), 72);
+
+    v.qslVia = "";
+    const QString withoutVia = QString::fromUtf8(QsoRow::compose(v));
+    EXPECT_EQ(withoutVia.size(), 72);
+    EXPECT_TRUE(withoutVia.endsWith(blanks(12)));
+}
+
+TEST(QsoRow, LongValuesKeepLaterColumnsInPlace) {
+    QsoValues v;
+    v.callsign = "F9XQB";
+    v.date = "01/01/2000";
+    v.timeOn = "00:00";
+    v.band = "1.8 Mhz";
+    v.mode = "OLIVIA8-5";
+    v.rstSent = "1234567890";
+    v.qslVia = "";
+    const QString row = QString::fromUtf8(QsoRow::compose(v));
+    EXPECT_EQ(QsoRow::field(row, QsoRow::kDateColumn, 10), QStringLiteral("01/01/2000"));
+    EXPECT_EQ(QsoRow::field(row, QsoRow::kDateColumn, 8), QStringLiteral("01/01/20"));
+    EXPECT_EQ(QsoRow::field(row, QsoRow::kTimeColumn, 5), QStringLiteral("00:00"));
+    EXPECT_EQ(QsoRow::field(row, QsoRow::kModeColumn, 9), QStringLiteral("OLIVIA8-5"));
+    EXPECT_EQ(QsoRow::field(row, QsoRow::kRstColumn, 10), QStringLiteral("1234567890"));
+    EXPECT_EQ(row.size(), 72);
+}
+
+TEST(QsoRow, CountsCharactersNotBytes) {
+    QsoValues v;
+    v.callsign = "F9XQÉ";  // five characters, six bytes
+    v.date = "31/01/09";
+    v.timeOn = "07:51";
+    v.band = "14 Mhz";
+    v.mode = "SSB";
+    v.rstSent = "59";
+    const QString row = QString::fromUtf8(QsoRow::compose(v));
+    EXPECT_EQ(row.size(), 72);
+    EXPECT_EQ(QsoRow::field(row, QsoRow::kDateColumn, 8), QStringLiteral("31/01/09"));
+    EXPECT_EQ(utf8Left("ÉÉÉ", 2), QByteArrayView("ÉÉ"));
+    EXPECT_EQ(utf8Right("aÉb", 2), QByteArrayView("Éb"));
+    EXPECT_EQ(utf8Mid("2008", 4, 2), QByteArrayView(""));
+
+    // Found by fuzzing: a character outside the Basic Multilingual Plane takes
+    // two places in a QString, so it takes two columns of the row too.
+    v.callsign = "F9\xF0\x9F\x93\xBBXQ";  // F9, a radio emoji, XQ
+    const QString wide = QString::fromUtf8(QsoRow::compose(v));
+    EXPECT_EQ(wide.size(), 72);
+    EXPECT_EQ(QsoRow::field(wide, QsoRow::kDateColumn, 8), QStringLiteral("31/01/09"));
+    EXPECT_EQ(utf8Left("AB\xF0\x9F\x93\xBB", 3), QByteArrayView("AB"));  // never half of it
+}
+
+TEST(QsoRow, FieldsOfShortRowsAreShortOrEmpty) {
+    EXPECT_EQ(QsoRow::field(QStringLiteral("F9XQA"), QsoRow::kDateColumn, 8), QString());
+    EXPECT_EQ(QsoRow::trimmedField(QStringLiteral("F9XQA   "), 1, 12), QStringLiteral("F9XQA"));
+    EXPECT_EQ(QsoRow::columnTitles(),
+              QStringLiteral("     Indicatif                       Date          Debut        "
+                             "Bande          Mode           Rst E                QSL Via"));
+}
+
+}  // namespace

@@ -1,0 +1,120 @@
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "cards/qsl_template_file.h"
+#include "selection/row_list.h"
+#include "support/pdf_text.h"
+#include "support/test_files.h"
+#include "support/window_fixture.h"
+#include "windows/card_print_window.h"
+#include "windows/label_options_window.h"
+#include "windows/selection_window.h"
+#include "windows/start_window.h"
+
+namespace {
+
+class CardWindow : public WindowFixture {
+  protected:
+    CardPrintWindow& openFromLabelOptions() {
+        StartWindow& main = app->showStartWindow();
+        dialogs.fileNames.push_back(testDataPath(QStringLiteral("one_record_per_line.adi")));
+        main.loadLog();
+        app->selectionWindow().selectAll();
+        LabelOptionsWindow& labels = app->showLabelOptions();
+        labels.sheetButton(5)->setChecked(true);
+        labels.startPrint();
+        EXPECT_NE(app->existingCardPrinting(), nullptr);
+        return *app->existingCardPrinting();
+    }
+
+    QString saveTemplate(const QString& name) {
+        QslTemplate model = QslTemplate::editorDefaults();
+        model.marginLeft = QStringLiteral("3");
+        model.marginTop = QStringLiteral("5");
+        model.left[0] = QStringLiteral("20");
+        model.top[0] = QStringLiteral("20");
+        model.size[0] = QStringLiteral("14");
+        model.left[2] = QStringLiteral("20");
+        model.top[2] = QStringLiteral("40");
+        model.text[0] = QStringLiteral("Indicatif");
+        const QString path = dir.filePath(name);
+        EXPECT_EQ(QslTemplateFile::save(model, path), QString());
+        return path;
+    }
+};
+
+TEST_F(CardWindow, OpensForDirectPrintingAndGoesBack) {
+    CardPrintWindow& window = openFromLabelOptions();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Impression sur carte QSL"));
+    EXPECT_EQ(window.focusWidget(), window.printButton());
+    EXPECT_EQ(window.printButton()->nextInFocusChain(), window.closeButton());
+    EXPECT_EQ(dialogs.printerDialogs, 0);
+    window.closeButton()->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(app->existingCardPrinting(), nullptr);
+    EXPECT_TRUE(app->existingLabelOptions()->isVisible());
+}
+
+TEST_F(CardWindow, RefusesWhatIsNoUsableTemplate) {
+    CardPrintWindow& window = openFromLabelOptions();
+    window.Impression_Click();  // cancelled dialog
+    EXPECT_EQ(dialogs.messages.last(), QStringLiteral("selectionnez un fichier ou quitter"));
+    dialogs.fileNames.push_back(saveTemplate(QStringLiteral("CARTE.QSL")));
+    window.Impression_Click();
+    EXPECT_EQ(dialogs.messages.last(),
+              QStringLiteral("sélectionnez un fichier .qsl ou créez en un"));
+    dialogs.fileNames.push_back(writeFile(dir, QStringLiteral("court.qsl"), "3             5\r\n"));
+    window.Impression_Click();
+    EXPECT_TRUE(dialogs.messages.last().contains(QStringLiteral("inutilisable")));
+    EXPECT_EQ(dialogs.printerDialogs, 0);
+}
+
+TEST_F(CardWindow, PrintsOneCardPerQsoIntoAPdf) {
+    CardPrintWindow& window = openFromLabelOptions();
+    const QString pdf = dir.filePath(QStringLiteral("cartes.pdf"));
+    dialogs.printerChoice = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    };
+    dialogs.fileNames.push_back(saveTemplate(QStringLiteral("carte.qsl")));
+    window.Impression_Click();
+    EXPECT_EQ(dialogs.printerDialogs, 1);
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'|').toStdString();
+    if (!pdftotextAvailable()) {
+        return;
+    }
+    int pages = 0;
+    const std::vector<PdfWord> words = pdfWords(pdf, &pages);
+    EXPECT_EQ(pages, 3);
+    ASSERT_FALSE(words.empty());
+    // The margins stand for the printable area: texts land at G, H from the card's edges.
+    const auto callsign = std::find_if(
+        words.begin(), words.end(), [](const PdfWord& word) { return word.text == u"Indicatif"; });
+    ASSERT_NE(callsign, words.end());
+    EXPECT_NEAR(callsign->left, 20.0, 0.05);
+    EXPECT_NEAR(callsign->top, 20.0, 0.05);
+}
+
+TEST_F(CardWindow, PreviewShowsOneCardPerQso) {
+    CardPrintWindow& window = openFromLabelOptions();
+    dialogs.fileNames.push_back(saveTemplate(QStringLiteral("carte.qsl")));
+    window.previewButton()->click();
+    ASSERT_EQ(dialogs.previews, 1);
+    EXPECT_EQ(dialogs.printerDialogs, 0);
+    QPrinter screen(QPrinter::HighResolution);
+    screen.setOutputFormat(QPrinter::PdfFormat);
+    QPrintPreviewWidget preview(&screen);
+    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, &preview,
+                     [&](QPrinter* target) { dialogs.previewRender(*target); });
+    preview.updatePreview();
+    EXPECT_EQ(preview.pageCount(), 3);
+    EXPECT_NEAR(screen.pageLayout().fullRect(QPageLayout::Millimeter).width(), 140, 0.5);
+}
+
+}  // namespace

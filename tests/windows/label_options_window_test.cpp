@@ -1,0 +1,343 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QPageSize>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "labels/label_options_store.h"
+#include "platform/key_press_line_edit.h"
+#include "selection/row_list.h"
+#include "support/pdf_text.h"
+#include "support/test_files.h"
+#include "support/typing.h"
+#include "support/window_fixture.h"
+#include "windows/label_options_window.h"
+#include "windows/selection_window.h"
+#include "windows/start_window.h"
+
+namespace {
+
+// Remembers the keys written, in order.
+class RecordingStore : public SettingsStore {
+  public:
+    using SettingsStore::SettingsStore;
+    void write(const QString& section, const QString& key, const QString& value) override {
+        writes.append(section + QLatin1Char('|') + key);
+        SettingsStore::write(section, key, value);
+    }
+    QStringList writes;
+};
+
+class EtiquettesWindow : public WindowFixture {
+  protected:
+    EtiquettesWindow() {
+        recording = new RecordingStore(dir.filePath(QStringLiteral("Etiquette.ini")));
+        store.reset(recording);
+        app = std::make_unique<Application>(dialogs, *store);
+    }
+
+    LabelOptionsWindow& open(const QString& station = QStringLiteral("F9XQA")) {
+        app->setStationCallsign(station);
+        return app->showLabelOptions();
+    }
+
+    void reopen() {
+        app->existingLabelOptions()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    static QColor background(QWidget* widget) { return widget->palette().color(QPalette::Base); }
+
+    void loadLog(int qsos) {
+        QByteArray log = "<EOH>\n";
+        for (int i = 0; i < qsos; ++i) {
+            log += "<CALL:5>F" + QByteArray::number(i % 10) +
+                   "ABC<QSO_DATE:8>20090131"
+                   "<TIME_ON:4>0751<BAND:3>40M<MODE:3>SSB<RST_SENT:2>59<EOR>\n";
+        }
+        StartWindow& main = app->showStartWindow();
+        main.callsignBox()->setText(QStringLiteral("F9XQA"));
+        dialogs.fileNames.push_back(writeFile(dir, QStringLiteral("log.adi"), log));
+        main.loadLog();
+        app->selectionWindow().selectAll();
+    }
+
+    RecordingStore* recording = nullptr;
+};
+
+TEST_F(EtiquettesWindow, FirstRunOpensWithTheDefaults) {
+    LabelOptionsWindow& window = open();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Impression étiquettes"));
+    EXPECT_TRUE(window.languageButton(1)->isChecked());
+    EXPECT_TRUE(window.sheetButton(2)->isChecked());
+    EXPECT_TRUE(window.labelTypeButton(2)->isChecked());
+    EXPECT_EQ(window.labelTypeButton(1), nullptr);
+    EXPECT_TRUE(window.qslButton(1)->isChecked());
+    EXPECT_EQ(window.verticalOffsetBox()->currentText(), QStringLiteral("0"));
+    EXPECT_EQ(window.verticalOffsetBox()->count(), 5);
+    EXPECT_FALSE(window.stopBox()->isChecked());
+    EXPECT_EQ(window.focusWidget(), window.printButton());
+    EXPECT_EQ(window.sheetButton(6)->text(),
+              QStringLiteral("DECADRY DLW 1799       105 x 35      16Etiquettes"));
+    EXPECT_EQ(window.sample(QStringLiteral("Label14"))->text(),
+              QStringLiteral(" Merci  pour le QSO Pse QSL"));
+    EXPECT_EQ(background(window.box(QStringLiteral("Num_Activite"))),
+              LabelOptionsWindow::nextColour());
+    EXPECT_EQ(background(window.box(QStringLiteral("Rx_Tx"))), LabelOptionsWindow::nextColour());
+    EXPECT_EQ(background(window.box(QStringLiteral("Nom_activite"))),
+              LabelOptionsWindow::restColour());
+    EXPECT_TRUE(recording->writes.isEmpty());
+}
+
+TEST_F(EtiquettesWindow, RestoresEachStationsOptions) {
+    LabelOptions portable;
+    portable.station = QStringLiteral("F9XQC/P");
+    portable.french = false;
+    portable.format = 4;
+    portable.type = LabelOptions::kActivationLabel;
+    portable.qsl = 2;
+    portable.offset = QStringLiteral("+1");
+    portable.activationNumber = QStringLiteral("DFCF 59101");
+    LabelOptionsStore(*store).save(portable);
+    store->write(QStringLiteral("Setup "), QStringLiteral("Indicatif"), QStringLiteral("F9XQC/P"));
+
+    LabelOptionsWindow& window = open(QStringLiteral("F9XQC/P"));
+    EXPECT_TRUE(window.languageButton(2)->isChecked());
+    EXPECT_EQ(window.sample(QStringLiteral("Label10"))->text(),
+              QStringLiteral("To F9XQA  Via F9XQB"));
+    EXPECT_TRUE(window.sheetButton(4)->isChecked());
+    EXPECT_TRUE(window.labelTypeButton(3)->isChecked());
+    EXPECT_TRUE(window.qslButton(2)->isChecked());
+    EXPECT_EQ(window.verticalOffsetBox()->currentText(), QStringLiteral("+1"));
+    EXPECT_EQ(window.box(QStringLiteral("Num_Activite"))->text(), QStringLiteral("DFCF 59101"));
+    EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("Indica"))->text(),
+              QStringLiteral("F9XQC/P"));
+    window.languageButton(1)->click();
+    EXPECT_EQ(window.sample(QStringLiteral("Label14"))->text(),
+              QStringLiteral("Merci pour le QSO   Pse QSL"));
+
+    reopen();
+    LabelOptionsWindow& other = open(QStringLiteral("F9XQA"));
+    EXPECT_TRUE(other.languageButton(1)->isChecked());
+    EXPECT_TRUE(other.box(QStringLiteral("Num_Activite"))->text().isEmpty());
+}
+
+TEST_F(EtiquettesWindow, ValidatorsGuideFromBoxToBox) {
+    LabelOptionsWindow& window = open();
+    KeyPressLineEdit* number = window.box(QStringLiteral("Num_Activite"));
+    KeyPressLineEdit* name = window.box(QStringLiteral("Nom_activite"));
+
+    EXPECT_TRUE(pressEnter(number));  // empty: message, Enter not consumed
+    EXPECT_EQ(dialogs.messages.last(), QStringLiteral("Numero de l'activité obligatoire"));
+    typeText(number, QStringLiteral(" dfcf59101abc "));
+    EXPECT_EQ(number->text(), QStringLiteral(" DFCF59101ABC "));
+    EXPECT_FALSE(pressEnter(number));  // twelve characters inside blanks pass
+    EXPECT_EQ(window.focusWidget(), name);
+    EXPECT_EQ(background(number), LabelOptionsWindow::restColour());
+    EXPECT_EQ(background(name), LabelOptionsWindow::nextColour());
+
+    typeText(number, QStringLiteral("D"));
+    const int messages = static_cast<int>(dialogs.messages.size());
+    EXPECT_TRUE(pressEnter(number));
+    EXPECT_EQ(dialogs.messages.last(), QStringLiteral("12 caracteres maxi"));
+    EXPECT_EQ(dialogs.messages.size(), messages + 1);
+
+    typeText(name, QStringLiteral("   "));  // blanks are not a missing value
+    EXPECT_FALSE(pressEnter(name));
+    EXPECT_EQ(window.focusWidget(), window.box(QStringLiteral("Num_Canton")));
+
+    KeyPressLineEdit* postcode = window.box(QStringLiteral("Num_CP"));
+    typeText(postcode, QStringLiteral("ab12é"));
+    EXPECT_EQ(postcode->text(), QStringLiteral("AB12é"));
+    KeyPressLineEdit* municipality = window.box(QStringLiteral("Nom_Commune"));
+    typeText(municipality, QStringLiteral("ab12"));
+    EXPECT_EQ(municipality->text(), QStringLiteral("ab12"));
+    EXPECT_FALSE(pressEnter(municipality));  // to the print button, colours kept
+    EXPECT_EQ(window.focusWidget(), window.printButton());
+    EXPECT_EQ(background(municipality), LabelOptionsWindow::restColour());
+
+    KeyPressLineEdit* transceiver = window.box(QStringLiteral("Rx_Tx"));
+    const int before = static_cast<int>(dialogs.messages.size());
+    EXPECT_FALSE(pressEnter(transceiver));  // not required
+    EXPECT_EQ(dialogs.messages.size(), before);
+    EXPECT_EQ(window.focusWidget(), window.box(QStringLiteral("Antenne")));
+}
+
+TEST_F(EtiquettesWindow, CommentIsCheckedOnEnterAndOnLeaving) {
+    LabelOptionsWindow& window = open();
+    KeyPressLineEdit* comment = window.box(QStringLiteral("Texte_QSL"));
+    comment->setText(QString(35, QLatin1Char('x')));
+    EXPECT_TRUE(pressEnter(comment));
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("32 caracteres maxi")});
+
+    window.printButton()->setFocus();
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(comment, &leave);
+    EXPECT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(window.focusWidget(), comment);
+
+    comment->setText(QStringLiteral("Coupe du REF"));
+    EXPECT_TRUE(pressEnter(comment));  // Enter is never consumed here
+    EXPECT_EQ(dialogs.messages.size(), 2);
+}
+
+TEST_F(EtiquettesWindow, EffacerClearsOnlyTheActivationBoxes) {
+    LabelOptions stored;
+    stored.station = QStringLiteral("F9XQA");
+    stored.activationNumber = QStringLiteral("DFCF 59101");
+    stored.municipality = QStringLiteral("Colleret");
+    stored.transceiver = QStringLiteral("FT 847");
+    LabelOptionsStore(*store).save(stored);
+    LabelOptionsWindow& window = open();
+    window.clearButton()->click();
+    EXPECT_TRUE(window.box(QStringLiteral("Num_Activite"))->text().isEmpty());
+    EXPECT_TRUE(window.box(QStringLiteral("Nom_Commune"))->text().isEmpty());
+    EXPECT_EQ(window.box(QStringLiteral("Rx_Tx"))->text(), QStringLiteral("FT 847"));
+    reopen();
+    EXPECT_EQ(open().box(QStringLiteral("Num_Activite"))->text(), QStringLiteral("DFCF 59101"));
+}
+
+TEST_F(EtiquettesWindow, PrintStartStoresTheOptionsInOrder) {
+    LabelOptionsWindow& window = open();
+    window.box(QStringLiteral("Antenne"))->setText(QString(16, QLatin1Char('A')));
+    recording->writes.clear();
+    window.startPrint();
+    EXPECT_EQ(dialogs.messages.last(), QStringLiteral("15 caracteres maxi pour l'antenne"));
+    EXPECT_TRUE(recording->writes.isEmpty());
+    EXPECT_EQ(dialogs.printerDialogs, 0);
+
+    window.box(QStringLiteral("Antenne"))->setText(QStringLiteral("Dipole"));
+    window.sheetButton(5)->setChecked(true);
+    window.verticalOffsetBox()->setEditText(QStringLiteral("2"));
+    window.startPrint();
+    const QString section = QStringLiteral("F9XQASetup |");
+    QStringList expected;
+    for (const char* key : {"Transceiver", "Antenne", "N° Activite", "Nom Activite", "N° Canton",
+                            "N° CP", "Commune", "Texte_QSL", "Language", "Type etiquette",
+                            "Format etiquette", "Format QSL", "Centrage V"}) {
+        expected.append(section + QString::fromUtf8(key));
+    }
+    EXPECT_EQ(recording->writes, expected);
+    EXPECT_EQ(dialogs.printerDialogs, 0);  // cards: no label printing
+    EXPECT_NE(app->existingCardPrinting(), nullptr);
+    EXPECT_EQ(store->read(QStringLiteral("F9XQASetup "), QStringLiteral("Centrage V"), QString()),
+              QStringLiteral("-1"));
+    EXPECT_EQ(
+        store->read(QStringLiteral("F9XQASetup "), QStringLiteral("Format etiquette"), QString()),
+        QStringLiteral("5"));
+    EXPECT_EQ(store->read(QStringLiteral("F9XQASetup "), QStringLiteral("Language"), QString()),
+              QStringLiteral("True"));
+}
+
+TEST_F(EtiquettesWindow, PrintsThePrintListIntoAPdf) {
+    loadLog(17);
+    LabelOptionsWindow& window = open();
+    window.sheetButton(1)->setChecked(true);
+    window.stopBox()->setChecked(true);
+    const QString pdf = dir.filePath(QStringLiteral("labels.pdf"));
+    dialogs.printerChoice = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    };
+    dialogs.answers = {true};
+    window.startPrint();
+    EXPECT_EQ(dialogs.questions, QStringList{QStringLiteral("Page suivante ?")});
+    EXPECT_EQ(dialogs.printerDialogs, 1);
+    if (pdftotextAvailable()) {
+        int pages = 0;
+        const std::vector<PdfWord> words = pdfWords(pdf, &pages);
+        EXPECT_EQ(pages, 2);
+        EXPECT_FALSE(words.empty());
+    }
+    EXPECT_EQ(background(window.box(QStringLiteral("Rx_Tx"))), LabelOptionsWindow::nextColour());
+
+    // Answered No: the sheet just printed comes out, the boxes keep their colours.
+    window.box(QStringLiteral("Rx_Tx"))->setText(QStringLiteral("FT 847"));
+    pressEnter(window.box(QStringLiteral("Rx_Tx")));
+    EXPECT_EQ(background(window.box(QStringLiteral("Rx_Tx"))), LabelOptionsWindow::restColour());
+    dialogs.answers = {false};
+    window.startPrint();
+    EXPECT_EQ(dialogs.questions.size(), 2);
+    EXPECT_EQ(background(window.box(QStringLiteral("Rx_Tx"))), LabelOptionsWindow::restColour());
+    if (pdftotextAvailable()) {
+        int pages = 0;
+        pdfWords(pdf, &pages);
+        EXPECT_EQ(pages, 1);
+    }
+    EXPECT_EQ(app->printList()->count(), 17);  // the print list is unchanged
+}
+
+TEST_F(EtiquettesWindow, OpensFromTheSelectionWindowEvenWithAnEmptyPrintList) {
+    StartWindow& main = app->showStartWindow();
+    dialogs.fileNames.push_back(testDataPath(QStringLiteral("one_record_per_line.adi")));
+    main.loadLog();
+    app->selectionWindow().findChild<QPushButton*>(QStringLiteral("Impression"))->click();
+    ASSERT_NE(app->existingLabelOptions(), nullptr);
+    EXPECT_TRUE(app->existingLabelOptions()->isVisible());
+    EXPECT_TRUE(app->selectionWindow().isVisible());
+}
+
+TEST_F(EtiquettesWindow, PreviewShowsExactlyWhatWouldBePrinted) {
+    loadLog(17);
+    LabelOptionsWindow& window = open();
+    window.sheetButton(1)->setChecked(true);
+    window.stopBox()->setChecked(true);  // the preview never stops to ask
+    recording->writes.clear();
+    window.previewButton()->click();
+    ASSERT_EQ(dialogs.previews, 1);
+    EXPECT_TRUE(recording->writes.isEmpty());
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+
+    QPrinter screen(QPrinter::HighResolution);
+    screen.setOutputFormat(QPrinter::PdfFormat);
+    screen.setPageSize(QPageSize(QPageSize::A4));
+    QPrintPreviewWidget preview(&screen);
+    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, &preview,
+                     [&](QPrinter* target) { dialogs.previewRender(*target); });
+    preview.updatePreview();
+    EXPECT_EQ(preview.pageCount(), 2);
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+
+    if (!pdftotextAvailable()) {
+        return;
+    }
+    const auto words = [](const QString& pdf, int* pages) {
+        QStringList text;
+        for (const PdfWord& word : pdfWords(pdf, pages)) {
+            text.append(word.text);
+        }
+        return text;
+    };
+    const QString previewPdf = dir.filePath(QStringLiteral("preview.pdf"));
+    QPrinter file(QPrinter::HighResolution);
+    file.setOutputFormat(QPrinter::PdfFormat);
+    file.setOutputFileName(previewPdf);
+    file.setPageSize(QPageSize(QPageSize::A4));
+    dialogs.previewRender(file);
+
+    const QString printedPdf = dir.filePath(QStringLiteral("printed.pdf"));
+    dialogs.printerChoice = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printedPdf);
+        return true;
+    };
+    window.stopBox()->setChecked(false);
+    window.startPrint();
+    int previewPages = 0;
+    int printedPages = 0;
+    const QStringList previewText = words(previewPdf, &previewPages);
+    EXPECT_EQ(previewText, words(printedPdf, &printedPages));
+    EXPECT_EQ(previewPages, printedPages);
+    EXPECT_EQ(previewPages, 2);
+    EXPECT_GT(previewText.size(), 100);
+    // The outlines of the labels are drawn in the preview only.
+    EXPECT_GT(QFileInfo(previewPdf).size(), QFileInfo(printedPdf).size());
+}
+
+}  // namespace

@@ -1,0 +1,151 @@
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "cards/qsl_template_file.h"
+#include "selection/row_list.h"
+#include "support/test_files.h"
+#include "support/window_fixture.h"
+#include "windows/card_print_window.h"
+#include "windows/layout_editor.h"
+#include "windows/layout_preview.h"
+#include "windows/selection_window.h"
+#include "windows/start_window.h"
+#include "windows/window_placement.h"
+
+namespace {
+
+class LayoutEditorTest : public WindowFixture {
+  protected:
+    LayoutEditor& openWithPrintList() {
+        StartWindow& main = app->showStartWindow();
+        dialogs.fileNames.push_back(testDataPath(QStringLiteral("one_record_per_line.adi")));
+        main.loadLog();
+        app->selectionWindow().pickQso(2);  // DL1AA 02/01/09 12:00 144 Mhz FM 59
+        return app->showCardPrinting(), openEditor();
+    }
+
+    LayoutEditor& openEditor() {
+        app->existingCardPrinting() ? app->existingCardPrinting()->openLayoutEditor()
+                                    : (void)app->showLayoutEditor();
+        return *app->existingLayoutEditor();
+    }
+
+    void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+};
+
+TEST_F(LayoutEditorTest, OpensWithDefaultsAndTheFirstSelectedQso) {
+    LayoutEditor& editor = openWithPrintList();
+    EXPECT_EQ(editor.windowTitle(), QStringLiteral("Parametres de la QSL"));
+    EXPECT_EQ(editor.size(), QSize(488, 537));
+    EXPECT_EQ(editor.leftBox(7)->text(), QStringLiteral("0"));
+    EXPECT_EQ(editor.sizeBox(10)->text(), QStringLiteral("10"));
+    EXPECT_EQ(editor.marginTopBox()->text(), QStringLiteral("0"));
+    EXPECT_TRUE(editor.textBox(1)->text().isEmpty());
+    EXPECT_EQ(editor.sample(1)->text(), QStringLiteral("DL1AA"));
+    EXPECT_EQ(editor.sample(3)->text(), QStringLiteral("02/01/09"));
+    EXPECT_EQ(editor.sample(5)->text(), QStringLiteral("144 Mhz"));
+    EXPECT_EQ(editor.sample(2)->text(), QString());
+    EXPECT_EQ(editor.leftBox(1)->geometry(), QRect(twips(480), twips(600), twips(495), twips(285)));
+    EXPECT_EQ(editor.textBox(9)->width(), twips(4335));
+    EXPECT_EQ(&openEditor(), &editor);  // "Setup_QSL" again only brings it forward
+}
+
+TEST_F(LayoutEditorTest, JoinBoxesZeroTheAbsorbedPositions) {
+    LayoutEditor& editor = openEditor();
+    EXPECT_EQ(editor.sample(1)->text(), QString());  // no selection window: empty samples
+    for (int line = 1; line <= 10; ++line) {
+        editor.leftBox(line)->setText(QStringLiteral("5"));
+        editor.topBox(line)->setText(QStringLiteral("6"));
+    }
+    editor.joinBox(3)->click();
+    for (const int line : {6, 7}) {
+        EXPECT_EQ(editor.leftBox(line)->text(), QStringLiteral("0"));
+        EXPECT_EQ(editor.topBox(line)->text(), QStringLiteral("0"));
+    }
+    EXPECT_EQ(editor.leftBox(5)->text(), QStringLiteral("5"));
+    editor.joinBox(3)->click();  // unticking restores nothing
+    EXPECT_EQ(editor.leftBox(6)->text(), QStringLiteral("0"));
+    editor.joinBox(1)->click();
+    EXPECT_EQ(editor.topBox(2)->text(), QStringLiteral("0"));
+    EXPECT_EQ(editor.leftBox(4)->text(), QStringLiteral("5"));
+}
+
+TEST_F(LayoutEditorTest, SavesThenHandsOverToTheCardWindow) {
+    LayoutEditor& editor = openWithPrintList();
+    editor.textBox(1)->setText(QStringLiteral("Indicatif"));
+    editor.leftBox(1)->setText(QStringLiteral("12.5"));
+    editor.saveTemplate();  // cancelled
+    EXPECT_EQ(dialogs.messages.last(), QStringLiteral("selectionnez un fichier ou quitter"));
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_EQ(editor.textBox(1)->text(), QStringLiteral("Indicatif"));
+
+    const QString path = dir.filePath(QStringLiteral("carte"));  // no extension added
+    dialogs.fileNames.push_back(path);
+    editor.saveTemplate();
+    flushDeletes();
+    EXPECT_EQ(app->existingLayoutEditor(), nullptr);
+    ASSERT_NE(app->existingCardPrinting(), nullptr);
+    EXPECT_TRUE(app->existingCardPrinting()->isVisible());
+    QslTemplate saved;
+    QString error;
+    ASSERT_TRUE(QslTemplateFile::load(path, saved, &error));
+    EXPECT_EQ(saved.left[0], QStringLiteral("12.5"));
+
+    LayoutEditor& again = openEditor();  // a fresh editor starts from the defaults
+    EXPECT_EQ(again.textBox(1)->text(), QString());
+    again.textBox(4)->setText(QStringLiteral("changed"));
+    again.loadTemplate();  // cancelled: nothing changes
+    EXPECT_EQ(again.textBox(4)->text(), QStringLiteral("changed"));
+    dialogs.fileNames.push_back(path);
+    again.loadTemplate();
+    EXPECT_EQ(again.textBox(1)->text(), QStringLiteral("Indicatif"));
+    EXPECT_EQ(again.leftBox(1)->text(), QStringLiteral("12.5"));
+    EXPECT_EQ(again.textBox(4)->text(), QString());
+    EXPECT_EQ(again.sample(1)->text(), QStringLiteral("DL1AA"));
+
+    const QString tooLong = dir.filePath(QStringLiteral("long.qsl"));
+    again.marginLeftBox()->setText(QStringLiteral("12345678901234"));
+    dialogs.fileNames.push_back(tooLong);
+    again.saveTemplate();
+    EXPECT_TRUE(dialogs.messages.last().contains(QStringLiteral("MG")));
+    EXPECT_TRUE(again.isVisible());
+    EXPECT_FALSE(QFile::exists(tooLong));
+}
+
+TEST_F(LayoutEditorTest, PreviewPlacesTheLinesOnTheCard) {
+    LayoutEditor& editor = openWithPrintList();
+    editor.leftBox(1)->setText(QStringLiteral("10"));
+    editor.topBox(1)->setText(QStringLiteral("20"));
+    editor.textBox(1)->setText(QStringLiteral("To"));
+    editor.leftBox(8)->setText(QStringLiteral("150"));
+    editor.topBox(8)->setText(QStringLiteral("30"));
+    editor.textBox(8)->setText(QStringLiteral("Tnx QSO 73"));
+    editor.leftBox(2)->setText(QStringLiteral("x"));
+    editor.openPreview();
+    LayoutPreview* preview = app->existingPreview();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->windowTitle(), QStringLiteral("Aperçu avant impression"));
+    EXPECT_EQ(preview->size(), QSize(twips(8040), twips(5040)));
+    EXPECT_EQ(preview->cardFrame()->geometry(), QRect(twips(120), 0, twips(7815), twips(4935)));
+    EXPECT_EQ(preview->lineLabel(1)->text(), QStringLiteral("To DL1AA"));
+    EXPECT_EQ(preview->lineLabel(1)->pos(), QPoint(twips(520), twips(1040)));
+    EXPECT_TRUE(preview->lineLabel(1)->font().bold());
+    EXPECT_EQ(preview->lineLabel(8)->pos(), QPoint(twips(7800), twips(1560)));
+    EXPECT_EQ(preview->lineLabel(4)->pos(), QPoint(twips(120), twips(5520)));  // at rest
+    EXPECT_EQ(dialogs.messages.last(),
+              QStringLiteral("Aperçu : ces valeurs ne sont pas des nombres, leurs lignes ne sont "
+                             "pas affichées : G2"));
+
+    // A second "Aperçu" only brings the open preview forward.
+    editor.leftBox(1)->setText(QStringLiteral("40"));
+    editor.openPreview();
+    EXPECT_EQ(app->existingPreview(), preview);
+    EXPECT_EQ(preview->lineLabel(1)->pos(), QPoint(twips(520), twips(1040)));
+}
+
+}  // namespace

@@ -1,0 +1,114 @@
+#include <QCoreApplication>
+#include <QEvent>
+#include <QListView>
+#include <QPushButton>
+
+#include "selection/row_list.h"
+#include "support/test_files.h"
+#include "support/window_fixture.h"
+#include "windows/selection_window.h"
+#include "windows/start_window.h"
+
+namespace {
+
+class SelectionWindowTest : public WindowFixture {
+  protected:
+    SelectionWindow& load(const QByteArray& text) {
+        StartWindow& main = app->showStartWindow();
+        dialogs.fileNames.push_back(writeFile(dir, QStringLiteral("log.adi"), text));
+        main.selectionButton()->click();
+        return app->selectionWindow();
+    }
+
+    static QByteArray record(const char* callsign, const char* date) {
+        return QByteArray("<CALL:5>") + callsign + "<QSO_DATE:8>" + date +
+               "<TIME_ON:4>0751<BAND:3>40M<EOR>\n";
+    }
+
+    static QStringList callsigns(const RowList& list) {
+        QStringList result;
+        for (int i = 0; i < list.count(); ++i) {
+            result.append(list.row(i).left(14).trimmed() + QLatin1Char(' ') +
+                          list.row(i).mid(14, 8));
+        }
+        return result;
+    }
+
+    const QByteArray log = "<EOH>\n" + record("F9XQC", "20090101") + record("F9XQA", "20081231") +
+                           record("F9XQB", "20090101") + record("F9XQA", "20090102");
+};
+
+TEST_F(SelectionWindowTest, ClicksMoveRowsBetweenTheLists) {
+    SelectionWindow& window = load(log);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Sélection des QSO"));
+    window.pickQso(0);  // F9XQC
+    window.pickQso(0);  // F9XQA 31/12/08
+    window.pickQso(0);  // F9XQB
+    EXPECT_EQ(callsigns(window.printList()),
+              QStringList({QStringLiteral("F9XQA 31/12/08"), QStringLiteral("F9XQB 01/01/09"),
+                           QStringLiteral("F9XQC 01/01/09")}));
+    EXPECT_EQ(callsigns(window.qsoList()), QStringList{QStringLiteral("F9XQA 02/01/09")});
+
+    // Back from the print list: to the end of the QSO list.
+    window.unpickQso(2);
+    EXPECT_EQ(callsigns(window.qsoList()),
+              QStringList({QStringLiteral("F9XQA 02/01/09"), QStringLiteral("F9XQC 01/01/09")}));
+    window.pickQso(-1);  // a pick on no row moves nothing
+    window.pickQso(5);
+    EXPECT_EQ(window.qsoList().count(), 2);
+
+    // A click in the view does the same as the handler.
+    QListView* view = window.qsoListView();
+    emit view->clicked(view->model()->index(0, 0));
+    EXPECT_EQ(window.printList().count(), 3);
+    EXPECT_EQ(callsigns(window.printList()).first(), QStringLiteral("F9XQA 02/01/09"));
+}
+
+TEST_F(SelectionWindowTest, SortsByCallAndSelectsAll) {
+    SelectionWindow& window = load(log);
+    window.sortByCall();
+    EXPECT_EQ(callsigns(window.qsoList()),
+              QStringList({QStringLiteral("F9XQA 02/01/09"), QStringLiteral("F9XQA 31/12/08"),
+                           QStringLiteral("F9XQB 01/01/09"), QStringLiteral("F9XQC 01/01/09")}));
+    EXPECT_EQ(window.sortList().count(), 4);
+    EXPECT_EQ(window.printList().count(), 0);
+
+    window.pickQso(3);
+    window.selectAll();
+    EXPECT_EQ(window.qsoList().count(), 0);
+    EXPECT_EQ(callsigns(window.printList()),
+              QStringList({QStringLiteral("F9XQA 02/01/09"), QStringLiteral("F9XQA 31/12/08"),
+                           QStringLiteral("F9XQB 01/01/09"), QStringLiteral("F9XQC 01/01/09")}));
+    window.selectAll();  // an empty QSO list changes nothing
+    EXPECT_EQ(window.printList().count(), 4);
+}
+
+TEST_F(SelectionWindowTest, ReReadingKeepsThePrintList) {
+    SelectionWindow& window = load(log);
+    window.pickQso(0);
+    dialogs.fileNames.push_back(dir.filePath(QStringLiteral("log.adi")));
+    window.reloadLog();
+    EXPECT_EQ(window.qsoList().count(), 4);  // file order again, the picked row included
+    EXPECT_EQ(callsigns(window.qsoList()).first(), QStringLiteral("F9XQC 01/01/09"));
+    window.pickQso(0);
+    EXPECT_EQ(window.printList().count(), 2);  // a second identical row
+
+    window.reloadLog();  // cancelled dialog
+    EXPECT_EQ(dialogs.messages.last(), QStringLiteral("selectionnez un fichier ou quitter"));
+    EXPECT_EQ(window.qsoList().count(), 0);
+    EXPECT_EQ(window.printList().count(), 2);
+}
+
+TEST_F(SelectionWindowTest, QuitterDiscardsTheListsForTheNextLoad) {
+    SelectionWindow& window = load(log);
+    window.selectAll();
+    window.findChild<QPushButton*>(QStringLiteral("Quitter"))->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(app->existingSelectionWindow(), nullptr);
+    EXPECT_EQ(app->printList(), nullptr);
+    SelectionWindow& again = load(log);
+    EXPECT_EQ(again.printList().count(), 0);
+    EXPECT_EQ(again.qsoList().count(), 4);
+}
+
+}  // namespace

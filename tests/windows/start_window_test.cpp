@@ -1,0 +1,96 @@
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPushButton>
+
+#include "platform/key_press_line_edit.h"
+#include "selection/row_list.h"
+#include "support/test_files.h"
+#include "support/typing.h"
+#include "support/window_fixture.h"
+#include "windows/selection_window.h"
+#include "windows/start_window.h"
+
+namespace {
+
+using MainWindow = WindowFixture;
+
+TEST_F(MainWindow, LoadShowsStoredCallsignAndRecordsFolderAndRevision) {
+    StartWindow& main = app->showStartWindow();
+    EXPECT_EQ(main.callsignBox()->text(), QStringLiteral("Fxxxx"));
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Quenor_Etiquettes Revision  1.0.8"));
+    EXPECT_EQ(store->read(QStringLiteral("Setup "), QStringLiteral("Revision"), QString()),
+              QStringLiteral(" 1.0.8"));
+    EXPECT_EQ(store->read(QStringLiteral("Setup "), QStringLiteral("Chemin Repertoire"), QString()),
+              QCoreApplication::applicationDirPath());
+
+    store->write(QStringLiteral("Setup "), QStringLiteral("Indicatif"), QStringLiteral("F9XQC/P"));
+    main.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(app->showStartWindow().callsignBox()->text(), QStringLiteral("F9XQC/P"));
+}
+
+TEST_F(MainWindow, TypedLowerCaseLettersBecomeCapitals) {
+    StartWindow& main = app->showStartWindow();
+    main.callsignBox()->clear();
+    typeText(main.callsignBox(), QStringLiteral("f9xqa/pé"));
+    EXPECT_EQ(main.callsignBox()->text(), QStringLiteral("F9XQA/Pé"));
+    main.callsignBox()->insert(QStringLiteral("ab"));  // pasted text is left alone
+    EXPECT_EQ(main.callsignBox()->text(), QStringLiteral("F9XQA/Péab"));
+}
+
+TEST_F(MainWindow, EmptyCallsignIsRefusedBeforeAnyDialog) {
+    StartWindow& main = app->showStartWindow();
+    main.callsignBox()->clear();
+    main.selectionButton()->click();
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Entrez votre indicatif")});
+    EXPECT_TRUE(dialogs.filters.isEmpty());
+    EXPECT_EQ(
+        store->read(QStringLiteral("Setup "), QStringLiteral("Indicatif"), QStringLiteral("none")),
+        QStringLiteral("none"));
+}
+
+TEST_F(MainWindow, LoadingALogSavesTheCallsignAndFillsTheSelectionWindow) {
+    StartWindow& main = app->showStartWindow();  // the default "Fxxxx" is accepted as it is
+    dialogs.fileNames.push_back(testDataPath(QStringLiteral("one_record_per_line.adi")));
+    main.selectionButton()->click();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(dialogs.filters, QStringList{QStringLiteral(".adi  (*.adi)")});
+    EXPECT_EQ(app->stationCallsign(), QStringLiteral("Fxxxx"));
+    EXPECT_EQ(store->read(QStringLiteral("Setup "), QStringLiteral("Indicatif"), QString()),
+              QStringLiteral("Fxxxx"));
+    ASSERT_NE(app->existingSelectionWindow(), nullptr);
+    EXPECT_TRUE(app->existingSelectionWindow()->isVisible());
+    EXPECT_EQ(app->existingSelectionWindow()->qsoList().count(), 3);
+}
+
+TEST_F(MainWindow, CancelledOrUnreadableFileLeavesAnEmptyQsoList) {
+    StartWindow& main = app->showStartWindow();
+    main.callsignBox()->setText(QStringLiteral("F9XQA"));
+    main.selectionButton()->click();  // no file name scripted: the dialog is cancelled
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("selectionnez un fichier ou quitter")});
+    ASSERT_NE(app->existingSelectionWindow(), nullptr);
+    EXPECT_FALSE(app->existingSelectionWindow()->isVisible());
+    EXPECT_EQ(app->stationCallsign(), QStringLiteral("F9XQA"));
+
+    dialogs.messages.clear();
+    const QString missing = dir.filePath(QStringLiteral("missing.adi"));
+    dialogs.fileNames.push_back(missing);
+    main.selectionButton()->click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.first().contains(missing));
+    EXPECT_EQ(app->existingSelectionWindow()->qsoList().count(), 0);
+}
+
+TEST_F(MainWindow, ReaderMessagesAreShownOneByOne) {
+    StartWindow& main = app->showStartWindow();
+    const QString path =
+        writeFile(dir, QStringLiteral("gaps.adi"), "<EOH><CALL:5>F9XQA<BAND:3>20M<EOR>");
+    dialogs.fileNames.push_back(path);
+    main.selectionButton()->click();
+    EXPECT_EQ(dialogs.messages,
+              QStringList({QStringLiteral("Date absente, remplacée par 01/01/2000"),
+                           QStringLiteral("Heure absente, remplacée par 00:00")}));
+    EXPECT_EQ(app->existingSelectionWindow()->qsoList().count(), 1);
+}
+
+}  // namespace

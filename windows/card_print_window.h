@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+class Application;
+class QPushButton;
+
+// The card print window: prints one QSL card per QSO of the print list.
+class CardPrintWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit CardPrintWindow(Application& app, QWidget* parent = nullptr);
+
+    QPushButton* printButton() const { return impression_; }
+    QPushButton* layoutButton() const { return parametres_; }
+    QPushButton* closeButton() const { return quitter_; }
+
+    void Impression_Click();
+    // The cards that "Impression de la QSL" would print, in a preview.
+    void showPrintPreview();
+    QPushButton* previewButton() const { return apercu_; }
+    void openLayoutEditor();
+    void closeWindow();
+
+  private:
+    void prepare();
+    // Asks for the .qsl file and reads it; false (after a message) when there is none to use.
+    bool chooseTemplate(struct QslTemplate& model);
+
+    Application& app_;
+    QPushButton* impression_;
+    QPushButton* parametres_;
+    QPushButton* quitter_;
+    QPushButton* apercu_;
+};

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+#include <map>
+
+#include "printing/printer_job.h"
+
+class Application;
+class KeyPressLineEdit;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPrinter;
+class QPushButton;
+class QRadioButton;
+struct LabelOptions;
+
+// The label options window: what goes on the labels, and the print button.
+class LabelOptionsWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    static QColor restColour() { return {255, 255, 192}; }
+    static QColor nextColour() { return {192, 255, 192}; }
+
+    explicit LabelOptionsWindow(Application& app, QWidget* parent = nullptr);
+
+    QRadioButton* languageButton(int index) const;
+    QRadioButton* sheetButton(int index) const;
+    QRadioButton* labelTypeButton(int index) const;
+    QRadioButton* qslButton(int index) const;
+    QComboBox* verticalOffsetBox() const { return ctV_; }
+    QCheckBox* stopBox() const { return arretImp_; }
+    KeyPressLineEdit* box(const QString& name) const;
+    QLabel* sample(const QString& name) const;
+    QPushButton* printButton() const { return imprime_; }
+    QPushButton* clearButton() const { return effacer_; }
+    QPushButton* selectionButton() const { return selection_; }
+
+    // The options as the controls show them.
+    LabelOptions options() const;
+
+    void showLanguageSamples(int index);
+    void clearBoxes();
+    void openSelection();
+    void startPrint();
+    // A preview of exactly what "Imprimer les étiquettes" would print; stores nothing.
+    void showPrintPreview();
+    QPushButton* previewButton() const { return apercu_; }
+
+  private:
+    struct Validation {
+        bool upperCase;
+        int maximum;
+        QString tooLong;
+        QString missing;  // empty: the box may stay empty
+        QString next;     // the next box; "Imprime" for the print button; empty for none
+    };
+
+    void prepare();
+    void buildControls();
+    QWidget* buildSamples();
+    QWidget* buildOptionGroups();
+    QWidget* buildActivation();
+    QWidget* buildStation();
+    KeyPressLineEdit* addBox(const QString& name, const Validation& rule);
+    void restore(const LabelOptions& options);
+    void keyPress(const QString& name, int& keyCode);
+    void commentLostFocus();
+    void printLabels(const LabelOptions& options);
+    PrinterJob::Result runLabels(const LabelOptions& options, QPrinter& printer, bool preview,
+                                 QString* error);
+    static void colour(QWidget* widget, const QColor& colour);
+
+    Application& app_;
+    std::map<QString, KeyPressLineEdit*> boxes_;
+    std::map<QString, Validation> rules_;
+    std::map<QString, QLabel*> samples_;
+    QButtonGroup* langue_ = nullptr;
+    QButtonGroup* format_ = nullptr;
+    QButtonGroup* type_ = nullptr;
+    QButtonGroup* qsl_ = nullptr;
+    QComboBox* ctV_ = nullptr;
+    QCheckBox* arretImp_ = nullptr;
+    class QLineEdit* indica_ = nullptr;
+    QPushButton* imprime_ = nullptr;
+    QPushButton* apercu_ = nullptr;
+    QPushButton* effacer_ = nullptr;
+    QPushButton* selection_ = nullptr;
+};

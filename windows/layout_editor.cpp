@@ -1,0 +1,267 @@
+#include "windows/layout_editor.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "cards/qsl_template_file.h"
+#include "log/qso_row.h"
+#include "platform/dialogs.h"
+#include "selection/row_list.h"
+#include "windows/application.h"
+#include "windows/window_placement.h"
+
+namespace {
+
+constexpr int kRowHeight = 285;
+const int kRowTops[QslTemplate::kLines] = {600,  960,  1320, 1680, 2040,
+                                           2400, 2760, 3600, 3960, 4320};
+const char* const kSampleNames[7] = {"C_Ind", "C_Via",  "C_Date", "C_QTR",
+                                     "C_QRG", "C_Mode", "C_RST"};
+
+QLabel* label(QWidget* parent, const QString& text, int left, int top, int width = 0) {
+    auto* item = new QLabel(text, parent);
+    item->adjustSize();
+    item->move(twips(left), twips(top));
+    if (width > 0) {
+        item->resize(twips(width), item->height());
+    }
+    return item;
+}
+
+const QString kFilter = QStringLiteral(".qsl  (*.qsl)");
+
+}  // namespace
+
+LayoutEditor::LayoutEditor(Application& app, QWidget* parent) : QWidget(parent), app_(app) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("Parametres_QSL1"));
+    setWindowTitle(QStringLiteral("Parametres de la QSL"));
+    setFixedSize(twips(7320), twips(8055));
+    // The grid was laid out for an 8-point window font; larger ones run over it.
+    QFont windowFont = font();
+    windowFont.setPointSizeF(8);
+    setFont(windowFont);
+
+    auto* title = new QLabel(QStringLiteral("Position des champs à imprimer"), this);
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(13.5);
+    title->setFont(titleFont);
+    title->setAlignment(Qt::AlignCenter);
+    title->setGeometry(twips(120), twips(60), twips(7080), twips(420));
+
+    auto* group = new QGroupBox(this);
+    group->setGeometry(twips(120), twips(540), twips(7080), twips(6840));
+    buildGrid(group);
+
+    const struct {
+        const char* name;
+        const char* caption;
+        int left;
+        void (LayoutEditor::*handler)();
+    } buttons[] = {
+        {"Existante", "Modeles de QSL", 360, &LayoutEditor::loadTemplate},
+        {"Enregistrer", "Enregistrer", 2760, &LayoutEditor::saveTemplate},
+        {"Apercu_E", "Aperçu", 5160, &LayoutEditor::openPreview},
+    };
+    for (const auto& entry : buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(entry.caption), this);
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setGeometry(twips(entry.left), twips(7500), twips(1800), twips(420));
+        connect(button, &QPushButton::clicked, this, entry.handler);
+    }
+    prepare();
+}
+
+QLineEdit* LayoutEditor::box(QWidget* parent, const QString& name, int left, int top, int width) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setAccessibleName(name);
+    edit->setGeometry(twips(left), twips(top), twips(width), twips(kRowHeight));
+    return edit;
+}
+
+void LayoutEditor::buildGrid(QWidget* group) {
+    label(group, QStringLiteral("Marges"), 600, 120);
+    label(group, QStringLiteral("Gauche  Haute   Police    Textes avant le champs QSO"), 480, 360);
+    label(group, QStringLiteral("Champs QSO"), 5040, 360);
+    label(group, QStringLiteral("Marges"), 600, 3120);
+    label(group,
+          QStringLiteral(
+              "Gauche  Haute   Police                                  Champs personalisables"),
+          480, 3360);
+
+    for (int i = 0; i < QslTemplate::kLines; ++i) {
+        const QString line = QString::number(i + 1);
+        const int top = kRowTops[i];
+        const auto at = static_cast<size_t>(i);
+        g_[at] = box(group, QStringLiteral("G") + line, 480, top, 495);
+        h_[at] = box(group, QStringLiteral("H") + line, 1080, top, 495);
+        p_[at] = box(group, QStringLiteral("P") + line, 1680, top, 495);
+        t_[at] = box(group, QStringLiteral("T") + line, 2280, top, i < 7 ? 2175 : 4335);
+        if (i < 7) {
+            samples_[at] = box(group, QString::fromLatin1(kSampleNames[i]), 4440, top, 2175);
+        }
+    }
+
+    // Join boxes at the left edge, with brackets over the rows they join.
+    const struct {
+        int top;
+        const char* bracket;
+        int bracketTop;
+    } joins[] = {{780, "/", 690}, {1500, "\\", 1410}, {2400, "--", 2400}};
+    for (int flag = 0; flag < 3; ++flag) {
+        auto* check = new QCheckBox(group);
+        check->setObjectName(QStringLiteral("Check%1").arg(flag + 1));
+        check->setAccessibleName(QStringLiteral("Ck %1").arg(flag + 1));
+        check->adjustSize();
+        check->move(twips(30), twips(joins[flag].top));
+        checks_[static_cast<size_t>(flag)] = check;
+        label(group, QStringLiteral("Ck"), 30, joins[flag].top - 210);
+        label(group, QString::fromLatin1(joins[flag].bracket), 330, joins[flag].bracketTop);
+    }
+    label(group, QStringLiteral("--"), 330, 2040);
+    label(group, QStringLiteral("--"), 330, 2760);
+    connect(checks_[0], &QCheckBox::toggled, this, &LayoutEditor::joinLine2Clicked);
+    connect(checks_[1], &QCheckBox::toggled, this, &LayoutEditor::joinLine4Clicked);
+    connect(checks_[2], &QCheckBox::toggled, this, &LayoutEditor::joinLines6And7Clicked);
+
+    const char* const instructions[] = {
+        "Marges  : Toutes les valeurs en millimètres  valeur 0 et 0 pour une ligne non utilisée",
+        "Taille de la Police de caracteres  :  de 5 à 15",
+        "Les 3 case à cocher Ck permettent d'associer les champs sur une seule ligne",
+        "ATTENTION tenir compte des Marges Gauches et Hautes de l'imprimante",
+    };
+    int top = 4800;
+    for (const char* line : instructions) {
+        QLabel* instruction = label(group, QString::fromUtf8(line), 60, top, 6960);
+        QFont small = instruction->font();
+        small.setPointSizeF(7.5);
+        instruction->setFont(small);
+        top += 300;
+    }
+    label(group, QStringLiteral("Valeurs "), 120, 6120);
+    mg_ = box(group, QStringLiteral("MG"), 1080, 6120, 495);
+    mh_ = box(group, QStringLiteral("MH"), 1680, 6120, 495);
+    label(group, QStringLiteral("selon imprimante ( 2 à 5 mmm )"), 2280, 6120);
+}
+
+void LayoutEditor::prepare() {
+    centreOnScreen(*this);
+    setModel(QslTemplate::editorDefaults());
+    fillSamples();
+}
+
+void LayoutEditor::fillSamples() {
+    const RowList* printList = app_.printList();
+    const QString row =
+        printList != nullptr && printList->count() > 0 ? printList->row(0) : QString();
+    const std::array<QString, 7> values = {
+        QsoRow::trimmedField(row, 1, 12), QsoRow::trimmedField(row, 61, 12),
+        QsoRow::field(row, 15, 8),        QsoRow::field(row, 25, 5),
+        QsoRow::trimmedField(row, 32, 8), QsoRow::trimmedField(row, 42, 7),
+        QsoRow::trimmedField(row, 51, 8)};
+    for (size_t i = 0; i < values.size(); ++i) {
+        samples_[i]->setText(values[i]);
+    }
+}
+
+std::array<QString, 7> LayoutEditor::samples() const {
+    std::array<QString, 7> values;
+    for (size_t i = 0; i < values.size(); ++i) {
+        values[i] = samples_[i]->text();
+    }
+    return values;
+}
+
+QslTemplate LayoutEditor::model() const {
+    QslTemplate model;
+    model.marginLeft = mg_->text();
+    model.marginTop = mh_->text();
+    for (size_t i = 0; i < static_cast<size_t>(QslTemplate::kLines); ++i) {
+        model.left[i] = g_[i]->text();
+        model.top[i] = h_[i]->text();
+        model.size[i] = p_[i]->text();
+        model.text[i] = t_[i]->text();
+    }
+    model.joinLine2 = checks_[0]->isChecked();
+    model.joinLine4 = checks_[1]->isChecked();
+    model.joinLines6And7 = checks_[2]->isChecked();
+    return model;
+}
+
+void LayoutEditor::setModel(const QslTemplate& model) {
+    mg_->setText(model.marginLeft);
+    mh_->setText(model.marginTop);
+    for (size_t i = 0; i < static_cast<size_t>(QslTemplate::kLines); ++i) {
+        g_[i]->setText(model.left[i]);
+        h_[i]->setText(model.top[i]);
+        p_[i]->setText(model.size[i]);
+        t_[i]->setText(model.text[i]);
+    }
+    checks_[0]->setChecked(model.joinLine2);
+    checks_[1]->setChecked(model.joinLine4);
+    checks_[2]->setChecked(model.joinLines6And7);
+}
+
+void LayoutEditor::zero(int line) {
+    leftBox(line)->setText(QStringLiteral("0"));
+    topBox(line)->setText(QStringLiteral("0"));
+}
+
+void LayoutEditor::joinLine2Clicked() {
+    if (checks_[0]->isChecked()) {
+        zero(2);
+    }
+}
+
+void LayoutEditor::joinLine4Clicked() {
+    if (checks_[1]->isChecked()) {
+        zero(4);
+    }
+}
+
+void LayoutEditor::joinLines6And7Clicked() {
+    if (checks_[2]->isChecked()) {
+        zero(6);
+        zero(7);
+    }
+}
+
+void LayoutEditor::loadTemplate() {
+    const QString fileName = app_.dialogs().openFileName(kFilter);
+    if (fileName.isEmpty()) {
+        app_.dialogs().message(QStringLiteral("selectionnez un fichier ou quitter"));
+        return;
+    }
+    QslTemplate loaded = model();
+    QString error;
+    if (!QslTemplateFile::load(fileName, loaded, &error)) {
+        app_.dialogs().message(error);
+        return;
+    }
+    fillSamples();
+    setModel(loaded);
+}
+
+void LayoutEditor::saveTemplate() {
+    const QString fileName = app_.dialogs().saveFileName(kFilter);
+    if (fileName.isEmpty()) {
+        app_.dialogs().message(QStringLiteral("selectionnez un fichier ou quitter"));
+        return;
+    }
+    const QString error = QslTemplateFile::save(model(), fileName);
+    if (!error.isEmpty()) {
+        app_.dialogs().message(error);
+        return;
+    }
+    close();
+    app_.showCardPrinting();
+}
+
+void LayoutEditor::openPreview() {
+    app_.showPreview(*this);
+}

@@ -1,0 +1,155 @@
+#include "windows/selection_window.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "log/qso_row.h"
+#include "printing/font_faces.h"
+#include "selection/qso_selection.h"
+#include "selection/row_list.h"
+#include "windows/application.h"
+#include "windows/start_window.h"
+#include "windows/window_placement.h"
+
+namespace {
+
+QPushButton* button(const QString& name, const QString& text) {
+    auto* b = new QPushButton(text);
+    b->setObjectName(name);
+    return b;
+}
+
+}  // namespace
+
+SelectionWindow::SelectionWindow(Application& app, QWidget* parent)
+    : QWidget(parent), app_(app), lists_(new QsoSelection(this)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("Select_QSO"));
+    setWindowTitle(QStringLiteral("Sélection des QSO"));
+
+    auto* frame1 = new QGroupBox;
+    auto* titleLayout = new QVBoxLayout(frame1);
+    auto* label2 = new QLabel(QStringLiteral("Sélection des QSO"));
+    QFont titleFont = label2->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
+    label2->setFont(titleFont);
+    label2->setAlignment(Qt::AlignCenter);
+    titleLayout->addWidget(label2);
+
+    auto* frame2 = new QGroupBox;
+    auto* lists = new QVBoxLayout(frame2);
+    auto* command3 = button(QStringLiteral("Command3"), QStringLiteral("Tri par date"));
+    auto* command2 = button(QStringLiteral("Command2"), QStringLiteral("Tri par call"));
+    auto* sortButtons = new QHBoxLayout;
+    sortButtons->addWidget(new QLabel(QStringLiteral("Cliquez sur un QSO pour le sélectionner ")));
+    sortButtons->addStretch();
+    sortButtons->addWidget(command3);
+    sortButtons->addWidget(command2);
+    lists->addLayout(sortButtons);
+    label1_ = new QLabel;
+    lists->addWidget(label1_);
+    listeQsoView_ = makeRowView(qsoList());
+    listeQsoView_->setObjectName(QStringLiteral("Liste_QSO"));
+    listeQsoView_->setAccessibleName(QStringLiteral("Liste des QSO"));
+    lists->addWidget(listeQsoView_);
+    lists->addWidget(new QLabel(
+        QStringLiteral("QSO sélectionné(s) . Cliquez sur un QSO pour le désélctionner.")));
+    label5_ = new QLabel;
+    lists->addWidget(label5_);
+    listeImprimeView_ = makeRowView(printList());
+    listeImprimeView_->setObjectName(QStringLiteral("Liste_Imprime"));
+    listeImprimeView_->setAccessibleName(QStringLiteral("QSO sélectionnés"));
+    lists->addWidget(listeImprimeView_);
+
+    auto* selectAll = button(QStringLiteral("Select_All"), QStringLiteral("Tout sélectionner"));
+    auto* impression = button(QStringLiteral("Impression"), QStringLiteral("Imprimer étiquettes"));
+    auto* quitter = button(QStringLiteral("Quitter"), QStringLiteral("Quitter"));
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(selectAll);
+    bottom->addWidget(impression);
+    bottom->addWidget(quitter);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame1);
+    layout->addWidget(frame2, 1);
+    layout->addLayout(bottom);
+
+    connect(listeQsoView_, &QListView::clicked, this,
+            [this](const QModelIndex& index) { pickQso(index.row()); });
+    connect(listeImprimeView_, &QListView::clicked, this,
+            [this](const QModelIndex& index) { unpickQso(index.row()); });
+    connect(command2, &QPushButton::clicked, this, &SelectionWindow::sortByCall);
+    connect(command3, &QPushButton::clicked, this, &SelectionWindow::reloadLog);
+    connect(selectAll, &QPushButton::clicked, this, &SelectionWindow::selectAll);
+    connect(impression, &QPushButton::clicked, this, &SelectionWindow::Impression_Click);
+    connect(quitter, &QPushButton::clicked, this, &SelectionWindow::closeWindow);
+
+    prepare();
+}
+
+SelectionWindow::~SelectionWindow() = default;
+
+RowList& SelectionWindow::qsoList() {
+    return lists_->qsoList();
+}
+
+RowList& SelectionWindow::printList() {
+    return lists_->printList();
+}
+
+RowList& SelectionWindow::sortList() {
+    return lists_->sortList();
+}
+
+QListView* SelectionWindow::makeRowView(RowList& rows) {
+    auto* view = new QListView;
+    view->setModel(&rows);
+    view->setUniformItemSizes(true);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setFont(FontFaces::screenFont(QStringLiteral("Lucida Console"), 9));
+    view->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 192);"));
+    view->setMinimumSize(720, 180);
+    return view;
+}
+
+void SelectionWindow::prepare() {
+    resize(800, 620);
+    centreOnScreen(*this);
+    label1_->setText(QsoRow::columnTitles());
+    label5_->setText(QsoRow::columnTitles());
+}
+
+void SelectionWindow::pickQso(int index) {
+    lists_->pick(index);
+}
+
+void SelectionWindow::unpickQso(int index) {
+    lists_->unpick(index);
+}
+
+void SelectionWindow::sortByCall() {
+    lists_->sortQsoListByCall();
+}
+
+void SelectionWindow::reloadLog() {
+    if (StartWindow* main = app_.main()) {
+        main->loadLog();
+    }
+}
+
+void SelectionWindow::selectAll() {
+    lists_->pickAll();
+}
+
+void SelectionWindow::Impression_Click() {
+    app_.showLabelOptions();
+}
+
+void SelectionWindow::closeWindow() {
+    close();
+}

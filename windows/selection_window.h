@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+
+class Application;
+class QListView;
+class QPushButton;
+class QLabel;
+class RowList;
+class QsoSelection;
+
+// The selection window: the QSO list of the loaded log and the print list.
+class SelectionWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit SelectionWindow(Application& app, QWidget* parent = nullptr);
+    ~SelectionWindow() override;
+
+    RowList& qsoList();
+    RowList& printList();
+    RowList& sortList();
+
+    QListView* qsoListView() const { return listeQsoView_; }
+    QListView* printListView() const { return listeImprimeView_; }
+
+    void pickQso(int index);
+    void unpickQso(int index);
+    void sortByCall();
+    void reloadLog();
+    void selectAll();
+    void Impression_Click();
+    void closeWindow();
+
+  private:
+    void prepare();
+    QListView* makeRowView(RowList& rows);
+
+    Application& app_;
+    QsoSelection* lists_;
+    QListView* listeQsoView_ = nullptr;
+    QListView* listeImprimeView_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLabel* label5_ = nullptr;
+};

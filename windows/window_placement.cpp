@@ -1,0 +1,23 @@
+#include "windows/window_placement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <cmath>
+
+QPoint centredPosition(QSizeF screen, QSizeF window) {
+    const auto half = [](double difference) {
+        return static_cast<int>(std::lround(difference)) / 2;
+    };
+    return {half(screen.width() - window.width()), half(screen.height() - window.height())};
+}
+
+void centreOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    window.adjustSize();
+    const QRect available = screen->geometry();
+    window.move(available.topLeft() + centredPosition(available.size(), window.size()));
+}
