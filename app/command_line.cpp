@@ -12,6 +12,8 @@
 #include "labels/label_options_store.h"
 #include "labels/label_print_run.h"
 #include "log/adif_reader.h"
+#include "log/qso_log.h"
+#include "log/qso_row.h"
 #include "printing/dump_surface.h"
 #include "printing/print_geometry.h"
 #include "printing/printer_job.h"
@@ -25,7 +27,8 @@ class StreamSink : public AdifSink {
   public:
     StreamSink(std::FILE* rows, std::FILE* messages) : rows_(rows), messages_(messages) {}
 
-    void row(QByteArray text) override {
+    void record(const QsoValues& values) override {
+        QByteArray text = QsoRow::compose(values);
         text.append('\n');
         std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), rows_);
     }
@@ -41,18 +44,18 @@ class StreamSink : public AdifSink {
 
 const QString kVersion = QStringLiteral("1.0.8");
 
-// Keeps the rows for the print list and writes the messages out.
+// Keeps the QSOs for the print list and writes the messages out.
 class PrintListSink : public AdifSink {
   public:
-    explicit PrintListSink(std::FILE* messages) : messages_(messages) {}
-    void row(QByteArray text) override { rows.push_back(std::move(text)); }
+    PrintListSink(QsoLog& log, std::FILE* messages) : log_(log), messages_(messages) {}
+    void record(const QsoValues& values) override { log_.add(values); }
     void message(const QString& text) override {
         const QByteArray line = text.toUtf8() + '\n';
         std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), messages_);
     }
-    std::vector<QByteArray> rows;
 
   private:
+    QsoLog& log_;
     std::FILE* messages_;
 };
 
@@ -263,14 +266,19 @@ int CommandLine::list(const QStringList& arguments) {
     return kOk;
 }
 
-bool CommandLine::readLog(const QString& path, RowList& printList, int* failure) {
-    PrintListSink sink(err_);
+bool CommandLine::readLog(const QString& path, QsoLog& log, RowList& printList, int* failure) {
+    PrintListSink sink(log, err_);
     QString error;
     if (!AdifReader::readFile(path, sink, &error)) {
         *failure = fail(kUnreadable, error);
         return false;
     }
-    printList.addAll(std::move(sink.rows));
+    QsoRecords records;
+    records.reserve(static_cast<size_t>(log.count()));
+    for (int i = 0; i < log.count(); ++i) {
+        records.push_back(&log.at(i));
+    }
+    printList.addAll(records);
     return true;
 }
 
@@ -305,16 +313,17 @@ int CommandLine::labels(const QStringList& arguments) {
         return fail(kUsage, tooLong);
     }
 
+    QsoLog log;
     RowList printList(RowList::Order::Sorted);
     int failure = kOk;
-    if (!readLog(parsed.positional.first(), printList, &failure)) {
+    if (!readLog(parsed.positional.first(), log, printList, &failure)) {
         return failure;
     }
 
     if (dump) {
         DumpSurface surface(out_);
         LabelPrintRun run(options, surface, nullptr);
-        const bool done = run.run(printList) == LabelPrintRun::Outcome::Completed;
+        const bool done = run.run(printList.records()) == LabelPrintRun::Outcome::Completed;
         std::fflush(out_);
         return done ? kOk : fail(kPrintFailed, run.error());
     }
@@ -328,7 +337,7 @@ int CommandLine::labels(const QStringList& arguments) {
         printer, QPointF(origin, origin), asked,
         [&](PrintSurface& surface, QString* runError) {
             LabelPrintRun run(options, surface, nullptr);
-            const LabelPrintRun::Outcome outcome = run.run(printList);
+            const LabelPrintRun::Outcome outcome = run.run(printList.records());
             return LabelPrintRun::toJobResult(outcome, run.error(), runError);
         },
         &error);
@@ -357,9 +366,10 @@ int CommandLine::cards(const QStringList& arguments) {
     if (!problem.isEmpty()) {
         return fail(kUnreadable, problem);
     }
+    QsoLog log;
     RowList printList(RowList::Order::Sorted);
     int failure = kOk;
-    if (!readLog(parsed.positional.first(), printList, &failure)) {
+    if (!readLog(parsed.positional.first(), log, printList, &failure)) {
         return failure;
     }
 
@@ -368,13 +378,14 @@ int CommandLine::cards(const QStringList& arguments) {
         const std::optional<CardLayout> layout = CardLayout::from(model, &error);
         DumpSurface surface(out_);
         CardPrintRun run(model, *layout, surface);
-        const bool done = run.run(printList);
+        const bool done = run.run(printList.records());
         std::fflush(out_);
         return done ? kOk : fail(kPrintFailed, run.error());
     }
     QPrinter printer(QPrinter::HighResolution);
     const QString asked = choosePrinter(parsed.values, printer);
     QString error;
-    const PrinterJob::Result result = CardPrinting::print(model, printList, printer, asked, &error);
+    const PrinterJob::Result result =
+        CardPrinting::print(model, printList.records(), printer, asked, &error);
     return result == PrinterJob::Result::Done ? kOk : fail(kPrintFailed, error);
 }

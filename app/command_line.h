@@ -22,7 +22,7 @@ class CommandLine {
     int list(const QStringList& arguments);
     int labels(const QStringList& arguments);
     int cards(const QStringList& arguments);
-    bool readLog(const QString& path, class RowList& printList, int* failure);
+    bool readLog(const QString& path, class QsoLog& log, class RowList& printList, int* failure);
     void writeLine(std::FILE* stream, const QByteArray& line);
     int fail(int code, const QString& text);
 

@@ -51,8 +51,13 @@ int main(int argc, char** argv) {
     }
     AdifContents contents;
     AdifReader::parse(log, contents);
-    RowList printList(RowList::Order::Sorted);
-    printList.addAll(std::move(contents.rows));
+    RowList sorted(RowList::Order::Sorted);
+    QsoRecords records;
+    for (int i = 0; i < contents.log.count(); ++i) {
+        records.push_back(&contents.log.at(i));
+    }
+    sorted.addAll(records);
+    const QsoRecords printList = sorted.records();
     const LabelOptions options = benchOptions();
     std::printf("%d QSOs, %d label rows, format 1; peak RSS before printing %.0f MB\n", qsos,
                 (qsos + 1) / 2, peakMegabytes());

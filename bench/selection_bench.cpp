@@ -12,6 +12,7 @@
 
 #include "bench/log_generator.h"
 #include "log/adif_reader.h"
+#include "log/qso_log.h"
 #include "selection/qso_selection.h"
 
 namespace {
@@ -22,11 +23,11 @@ double peakMegabytes() {
     return usage.ru_maxrss / 1024.0;
 }
 
-// Collects rows straight into a list, as the window does.
-struct RowsOnly : AdifSink {
-    std::vector<QByteArray> rows;
+// Keeps the QSOs of the log, as the window does.
+struct LogOnly : AdifSink {
+    std::shared_ptr<QsoLog> log = std::make_shared<QsoLog>();
     long messages = 0;
-    void row(QByteArray text) override { rows.push_back(std::move(text)); }
+    void record(const QsoValues& values) override { log->add(values); }
     void message(const QString&) override { ++messages; }
 };
 
@@ -41,12 +42,12 @@ void measure(const QString& folder, int qsoCount) {
     QsoSelection selection;
     QElapsedTimer timer;
     timer.start();
-    RowsOnly sink;
+    LogOnly sink;
     QString error;
     AdifReader::readFile(path, sink, &error);
     const double readSeconds = timer.nsecsElapsed() / 1e9;
-    const size_t rows = sink.rows.size();
-    selection.qsoList().addAll(std::move(sink.rows));
+    const int rows = sink.log->count();
+    selection.showLog(sink.log);
 
     timer.restart();
     selection.sortQsoListByCall();
@@ -56,10 +57,9 @@ void measure(const QString& folder, int qsoCount) {
     selection.pickAll();
     const double selectAllSeconds = timer.nsecsElapsed() / 1e9;
 
-    std::printf(
-        "%9d QSOs  %7.1f MB  read %.3f s (%.0f MB/s, %.0f QSOs/s, %zu rows, %ld messages)\n",
-        qsoCount, megabytes, readSeconds, megabytes / readSeconds, rows / readSeconds, rows,
-        sink.messages);
+    std::printf("%9d QSOs  %7.1f MB  read %.3f s (%.0f MB/s, %.0f QSOs/s, %d QSOs, %ld messages)\n",
+                qsoCount, megabytes, readSeconds, megabytes / readSeconds, rows / readSeconds, rows,
+                sink.messages);
     std::printf(
         "                          Tri par call %.3f s   Tout sélectionner %.3f s   "
         "peak RSS %.0f MB\n",

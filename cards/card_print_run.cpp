@@ -2,16 +2,18 @@
 
 #include "log/qso_row.h"
 #include "printing/print_surface.h"
-#include "selection/row_list.h"
 
 namespace {
 
 // The QSO values of lines 1 to 7 of a card, all trimmed.
-std::array<QString, 7> cardValues(const QString& row) {
-    return {QsoRow::trimmedField(row, 1, 12), QsoRow::trimmedField(row, 61, 12),
-            QsoRow::trimmedField(row, 15, 8), QsoRow::trimmedField(row, 25, 5),
-            QsoRow::trimmedField(row, 32, 8), QsoRow::trimmedField(row, 42, 7),
-            QsoRow::trimmedField(row, 51, 8)};
+std::array<QString, 7> cardValues(const QsoRecord& record) {
+    return {QsoRow::trimmedCell(record, QsoField::Callsign, 12),
+            QsoRow::trimmedCell(record, QsoField::QslVia, 12),
+            QsoRow::trimmedCell(record, QsoField::Date, 8),
+            QsoRow::trimmedCell(record, QsoField::Time, 5),
+            QsoRow::trimmedCell(record, QsoField::Band, 8),
+            QsoRow::trimmedCell(record, QsoField::Mode, 7),
+            QsoRow::trimmedCell(record, QsoField::RstSent, 8)};
 }
 
 }  // namespace
@@ -20,13 +22,13 @@ CardPrintRun::CardPrintRun(const QslTemplate& model, const CardLayout& layout,
                            PrintSurface& surface)
     : model_(model), layout_(layout), surface_(surface) {}
 
-bool CardPrintRun::run(const RowList& printList) {
+bool CardPrintRun::run(const QsoRecords& printList) {
     const QString savedName = surface_.fontName();
     const float savedSize = surface_.fontSize();
     surface_.setFontName(QStringLiteral("Lucida Console"));
     bool done = true;
-    for (int index = 0; index < printList.count() && done; ++index) {
-        done = printCard(printList.row(index));
+    for (size_t index = 0; index < printList.size() && done; ++index) {
+        done = printCard(*printList[index]);
     }
     if (!done) {
         surface_.discardJob();
@@ -48,8 +50,8 @@ bool CardPrintRun::print(int line, const QString& text) {
     return true;
 }
 
-bool CardPrintRun::printCard(const QString& row) {
-    const std::array<QString, 7> values = cardValues(row);
+bool CardPrintRun::printCard(const QsoRecord& record) {
+    const std::array<QString, 7> values = cardValues(record);
     std::array<QString, 7> text;
     for (size_t i = 0; i < values.size(); ++i) {
         text[i] = model_.text[i] + QLatin1Char(' ') + values[i];

@@ -4,9 +4,9 @@
 
 #include "cards/card_layout.h"
 #include "cards/qsl_template.h"
+#include "log/qso_record.h"
 
 class PrintSurface;
-class RowList;
 
 // Prints one QSL card per row of a print list from a layout: each card is a
 // print job of its own.
@@ -15,7 +15,7 @@ class CardPrintRun {
     CardPrintRun(const QslTemplate& model, const CardLayout& layout, PrintSurface& surface);
 
     // True when every card went out; otherwise error() tells why, in French.
-    bool run(const RowList& printList);
+    bool run(const QsoRecords& printList);
     QString error() const { return error_; }
 
     // The .qsl check of the card print window: the name must end in "qsl".
@@ -24,7 +24,7 @@ class CardPrintRun {
     }
 
   private:
-    bool printCard(const QString& row);
+    bool printCard(const QsoRecord& record);
     bool print(int line, const QString& text);
 
     const QslTemplate& model_;

@@ -41,7 +41,7 @@ namespace {
 
 std::function<PrinterJob::Result(PrintSurface&, QString*)> cardRun(const QslTemplate& model,
                                                                    const CardLayout& layout,
-                                                                   const RowList& rows) {
+                                                                   const QsoRecords& rows) {
     return [&model, &layout, &rows](PrintSurface& surface, QString* runError) {
         CardPrintRun run(model, layout, surface);
         if (run.run(rows)) {
@@ -54,7 +54,7 @@ std::function<PrinterJob::Result(PrintSurface&, QString*)> cardRun(const QslTemp
 
 }  // namespace
 
-PrinterJob::Result CardPrinting::print(const QslTemplate& model, const RowList& rows,
+PrinterJob::Result CardPrinting::print(const QslTemplate& model, const QsoRecords& rows,
                                        QPrinter& printer, const QString& askedPrinter,
                                        QString* error) {
     const std::optional<CardLayout> layout = CardLayout::from(model, error);
@@ -66,7 +66,7 @@ PrinterJob::Result CardPrinting::print(const QslTemplate& model, const RowList& 
                              cardRun(model, *layout, rows), error);
 }
 
-PrinterJob::Result CardPrinting::preview(const QslTemplate& model, const RowList& rows,
+PrinterJob::Result CardPrinting::preview(const QslTemplate& model, const QsoRecords& rows,
                                          QPrinter& printer, QString* error) {
     const std::optional<CardLayout> layout = CardLayout::from(model, error);
     if (!layout) {

@@ -2,10 +2,11 @@
 
 #include <QString>
 
+#include "log/qso_record.h"
 #include "printing/printer_job.h"
 
 class QPrinter;
-class RowList;
+
 struct QslTemplate;
 
 // Printing cards from a .qsl file, as the card print window and the cards
@@ -21,9 +22,9 @@ class CardPrinting {
 
     // One card per row on the printer; for a PDF, the template's margins stand
     // for the printable area, so that texts land at G, H from the card's edges.
-    static PrinterJob::Result print(const QslTemplate& model, const RowList& rows,
+    static PrinterJob::Result print(const QslTemplate& model, const QsoRecords& rows,
                                     QPrinter& printer, const QString& askedPrinter, QString* error);
     // The same cards drawn into a print preview, with the card's outline.
-    static PrinterJob::Result preview(const QslTemplate& model, const RowList& rows,
+    static PrinterJob::Result preview(const QslTemplate& model, const QsoRecords& rows,
                                       QPrinter& printer, QString* error);
 };

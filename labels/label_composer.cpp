@@ -15,15 +15,18 @@ int floorHalf(int value) {
 
 }  // namespace
 
-LabelFields LabelFields::fromRow(const QString& row) {
+LabelFields LabelFields::fromRecord(const QsoRecord* record) {
     LabelFields fields;
-    fields.callsign = QsoRow::trimmedField(row, 1, 12);
-    fields.date = QsoRow::field(row, 15, 8);
-    fields.time = QsoRow::field(row, 25, 5);
-    fields.band = QsoRow::trimmedField(row, 32, 8);
-    fields.mode = QsoRow::trimmedField(row, 42, 7);
-    fields.rst = QsoRow::trimmedField(row, 51, 8);
-    fields.via = QsoRow::trimmedField(row, 61, 8);
+    if (record == nullptr) {
+        return fields;
+    }
+    fields.callsign = QsoRow::trimmedCell(*record, QsoField::Callsign, 12);
+    fields.date = QsoRow::cell(*record, QsoField::Date, 8);
+    fields.time = QsoRow::cell(*record, QsoField::Time, 5);
+    fields.band = QsoRow::trimmedCell(*record, QsoField::Band, 8);
+    fields.mode = QsoRow::trimmedCell(*record, QsoField::Mode, 7);
+    fields.rst = QsoRow::trimmedCell(*record, QsoField::RstSent, 8);
+    fields.via = QsoRow::trimmedCell(*record, QsoField::QslVia, 8);
     return fields;
 }
 
@@ -99,13 +102,13 @@ QString LabelComposer::thanksPhrase() const {
     return options_.french ? french[index] : english[index];
 }
 
-QString LabelComposer::line(LabelLine kind, LineFamily family, const QString& leftRow,
-                            const QString& rightRow) const {
+QString LabelComposer::line(LabelLine kind, LineFamily family, const QsoRecord* left,
+                            const QsoRecord* right) const {
     if (kind == LabelLine::Blank) {
         return {};
     }
-    return side(kind, family, LabelFields::fromRow(leftRow), Side::Left) +
-           side(kind, family, LabelFields::fromRow(rightRow), Side::Right);
+    return side(kind, family, LabelFields::fromRecord(left), Side::Left) +
+           side(kind, family, LabelFields::fromRecord(right), Side::Right);
 }
 
 QString LabelComposer::side(LabelLine kind, LineFamily family, const LabelFields& fields,

@@ -5,7 +5,9 @@
 #include "labels/label_options.h"
 #include "labels/sheet_profile.h"
 
-// The QSO data of one label, cut out of a QSO list row.
+class QsoRecord;
+
+// The QSO data of one label, as the QSO list's columns hold it.
 struct LabelFields {
     QString callsign;
     QString date;  // eight columns, untrimmed
@@ -15,7 +17,8 @@ struct LabelFields {
     QString rst;
     QString via;  // the first eight columns of the QSL manager
 
-    static LabelFields fromRow(const QString& row);
+    // The fields of a QSO; all empty for no QSO (the right label of a last odd QSO).
+    static LabelFields fromRecord(const QsoRecord* record);
     QString viaText() const;
 };
 
@@ -26,8 +29,8 @@ class LabelComposer {
     LabelComposer(const LabelOptions& options, int format);
 
     // The printed line (left and right labels) for one line of a layout.
-    QString line(LabelLine kind, LineFamily family, const QString& leftRow,
-                 const QString& rightRow) const;
+    QString line(LabelLine kind, LineFamily family, const QsoRecord* left,
+                 const QsoRecord* right) const;
 
     QString thanksPhrase() const;
 

@@ -19,7 +19,7 @@ bool LabelPrintRun::print(const QString& text, float size, bool bold) {
     return true;
 }
 
-LabelPrintRun::Outcome LabelPrintRun::run(const RowList& printList) {
+LabelPrintRun::Outcome LabelPrintRun::run(const QsoRecords& printList) {
     const SheetProfile* profile = SheetProfile::forFormat(options_.format);
     if (profile == nullptr) {
         error_ = QStringLiteral("Format d'étiquettes inconnu : %1").arg(options_.format);
@@ -32,10 +32,10 @@ LabelPrintRun::Outcome LabelPrintRun::run(const RowList& printList) {
 
     const LabelComposer composer(options_, options_.format);
     const LabelLayout& layout = profile->layout(options_.type);
-    const int rows = printList.count();
-    for (int pair = 0; pair < rows; pair += 2) {
-        const QString left = printList.row(pair);
-        const QString right = pair + 1 < rows ? printList.row(pair + 1) : QString();
+    const size_t count = printList.size();
+    for (size_t pair = 0; pair < count; pair += 2) {
+        const QsoRecord* left = printList[pair];
+        const QsoRecord* right = pair + 1 < count ? printList[pair + 1] : nullptr;
         const Step step = printPair(*profile, layout, composer, left, right);
         if (step == Step::Fail) {
             return finish(Outcome::Failed);
@@ -48,8 +48,8 @@ LabelPrintRun::Outcome LabelPrintRun::run(const RowList& printList) {
 }
 
 LabelPrintRun::Step LabelPrintRun::printPair(const SheetProfile& profile, const LabelLayout& layout,
-                                             const LabelComposer& composer, const QString& left,
-                                             const QString& right) {
+                                             const LabelComposer& composer, const QsoRecord* left,
+                                             const QsoRecord* right) {
     if (rowCounter_ == 0) {
         for (const float size : layout.headLines(options_.offset)) {
             if (!print(QString(), size, false)) {

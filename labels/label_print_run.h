@@ -4,10 +4,10 @@
 #include <functional>
 
 #include "labels/label_options.h"
+#include "log/qso_record.h"
 #include "printing/printer_job.h"
 
 class PrintSurface;
-class RowList;
 class LabelComposer;
 struct LabelLayout;
 struct SheetProfile;
@@ -24,7 +24,7 @@ class LabelPrintRun {
     LabelPrintRun(const LabelOptions& options, PrintSurface& surface,
                   NextSheetQuestion askNextSheet);
 
-    Outcome run(const RowList& printList);
+    Outcome run(const QsoRecords& printList);
     // Why the run failed, in French.
     QString error() const { return error_; }
 
@@ -33,7 +33,7 @@ class LabelPrintRun {
   private:
     enum class Step { Continue, Stop, Fail };
     Step printPair(const SheetProfile& profile, const LabelLayout& layout,
-                   const LabelComposer& composer, const QString& left, const QString& right);
+                   const LabelComposer& composer, const QsoRecord* left, const QsoRecord* right);
     bool print(const QString& text, float size, bool bold);
     Outcome finish(Outcome outcome);
 

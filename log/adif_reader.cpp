@@ -50,7 +50,24 @@ qsizetype recordsStart(QByteArrayView bytes) {
     return 0;
 }
 
-enum Field { kCall, kQsoDate, kTimeOn, kBand, kFreq, kMode, kRstSent, kQslVia, kFieldCount };
+enum Field {
+    kCall,
+    kQsoDate,
+    kTimeOn,
+    kBand,
+    kFreq,
+    kMode,
+    kRstSent,
+    kQslVia,
+    kQslSent,
+    kQslSentVia,
+    kQslRcvd,
+    kDxcc,
+    kCountry,
+    kPropMode,
+    kSatName,
+    kFieldCount
+};
 
 // The field a tag name stands for, or kFieldCount for any other name.
 bool sameText(QByteArrayView text, const char* known, size_t length) {
@@ -87,11 +104,24 @@ Field fieldNamed(QByteArrayView name) {
                    : is("BAND") ? kBand
                    : is("FREQ") ? kFreq
                    : is("MODE") ? kMode
+                   : is("DXCC") ? kDxcc
                                 : kFieldCount;
         case 7:
-            return is("TIME_ON") ? kTimeOn : is("QSL_VIA") ? kQslVia : kFieldCount;
+            return is("TIME_ON")   ? kTimeOn
+                   : is("QSL_VIA") ? kQslVia
+                   : is("COUNTRY") ? kCountry
+                                   : kFieldCount;
         case 8:
-            return is("QSO_DATE") ? kQsoDate : is("RST_SENT") ? kRstSent : kFieldCount;
+            return is("QSO_DATE")   ? kQsoDate
+                   : is("RST_SENT") ? kRstSent
+                   : is("QSL_SENT") ? kQslSent
+                   : is("QSL_RCVD") ? kQslRcvd
+                   : is("SAT_NAME") ? kSatName
+                                    : kFieldCount;
+        case 9:
+            return is("PROP_MODE") ? kPropMode : kFieldCount;
+        case 12:
+            return is("QSL_SENT_VIA") ? kQslSentVia : kFieldCount;
         default:
             return kFieldCount;
     }
@@ -245,46 +275,75 @@ class RecordConverter {
         const QByteArrayView rawDate = utf8Value(record, kQsoDate, dateStorage_);
         if (rawDate.isEmpty()) {
             sink_.message(AdifReader::missingDateMessage());
-            values.date = "01/01/2000";
+            values[QsoField::Date] = "01/01/2000";
         } else {
-            values.date = rewriteDate(rawDate);
+            values[QsoField::Date] = rewriteDate(rawDate);
         }
 
         const QByteArrayView rawTime = utf8Value(record, kTimeOn, timeStorage_);
         if (rawTime.isEmpty()) {
             sink_.message(AdifReader::missingTimeMessage());
-            values.timeOn = "00:00";
+            values[QsoField::Time] = "00:00";
         } else {
-            values.timeOn = rewriteTime(rawTime);
+            values[QsoField::Time] = rewriteTime(rawTime);
         }
 
         const QByteArrayView call = utf8Value(record, kCall, callStorage_);
         if (call.isEmpty()) {
             sink_.message(AdifReader::missingCallsignMessage());
-            values.callsign = "FXXXX";
+            values[QsoField::Callsign] = "FXXXX";
         } else {
-            values.callsign = utf8Left(call, kMaxCallsign);
+            values[QsoField::Callsign] = utf8Left(call, kMaxCallsign);
         }
 
-        values.qslVia = utf8Left(utf8Value(record, kQslVia, viaStorage_), kMaxVia);
+        values[QsoField::QslVia] = utf8Left(utf8Value(record, kQslVia, viaStorage_), kMaxVia);
 
         const QByteArrayView mode = utf8Value(record, kMode, modeStorage_);
-        values.mode = mode.isEmpty() ? QByteArrayView("XXX") : utf8Left(mode, kMaxMode);
+        values[QsoField::Mode] = mode.isEmpty() ? QByteArrayView("XXX") : utf8Left(mode, kMaxMode);
 
         const QByteArrayView rst = utf8Value(record, kRstSent, rstStorage_);
-        values.rstSent = rst.isEmpty() ? QByteArrayView("XX") : utf8Left(rst, kMaxRst);
+        values[QsoField::RstSent] = rst.isEmpty() ? QByteArrayView("XX") : utf8Left(rst, kMaxRst);
 
         std::optional<QByteArray> band = bandText(record);
         if (!band) {
             sink_.message(AdifReader::missingBandMessage());
             band = QByteArray("1.8 Mhz");
         }
-        values.band = *band;
+        values[QsoField::Band] = *band;
 
-        sink_.row(QsoRow::compose(values));
+        keepExtraValues(record, values);
+        values.frequencyMhz = frequencyMhz(record);
+
+        sink_.record(values);
     }
 
   private:
+    void keepExtraValues(const Record& record, QsoValues& values) {
+        static constexpr std::array<std::pair<Field, QsoField>, 7> extras = {{
+            {kQslSent, QsoField::QslSent},
+            {kQslSentVia, QsoField::QslSentVia},
+            {kQslRcvd, QsoField::QslRcvd},
+            {kDxcc, QsoField::Dxcc},
+            {kCountry, QsoField::Country},
+            {kPropMode, QsoField::PropMode},
+            {kSatName, QsoField::SatName},
+        }};
+        for (size_t i = 0; i < extras.size(); ++i) {
+            values[extras[i].second] = utf8Value(record, extras[i].first, extraStorage_[i]);
+        }
+    }
+
+    static double frequencyMhz(const Record& record) {
+        if (!record.has(kFreq)) {
+            return 0;
+        }
+        QByteArray text = record.value(kFreq).toByteArray();
+        text.replace(',', '.');
+        bool ok = false;
+        const double mhz = text.toDouble(&ok);
+        return ok && mhz > 0 ? mhz : 0;
+    }
+
     static QByteArrayView utf8Value(const Record& record, Field field, QByteArray& storage) {
         return asUtf8(record.value(field), storage);
     }
@@ -326,6 +385,7 @@ class RecordConverter {
 
     AdifSink& sink_;
     QByteArray dateStorage_, timeStorage_, callStorage_, viaStorage_, modeStorage_, rstStorage_;
+    std::array<QByteArray, 7> extraStorage_;
     // Two characters of at most four UTF-8 bytes per part.
     char dateText_[32];
     char timeText_[32];

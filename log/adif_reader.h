@@ -7,25 +7,33 @@
 #include <functional>
 #include <vector>
 
-// Receives what the reader finds, in file order: one row per QSO record and
-// one message per missing value, each message before the row it belongs to.
+#include "log/qso_log.h"
+#include "log/qso_row.h"
+
+// Receives what the reader finds, in file order: the values of each QSO and
+// one message per missing value, each message before the QSO it belongs to.
 class AdifSink {
   public:
     virtual ~AdifSink() = default;
-    virtual void row(QByteArray row) = 0;
+    virtual void record(const QsoValues& values) = 0;
     virtual void message(const QString& text) = 0;
 };
 
-// Everything read from one log, for callers that want it all at once.
+// Everything read from one log, for callers that want it all at once: the
+// records, the QSO list rows and the messages.
 struct AdifContents : AdifSink {
+    QsoLog log;
     std::vector<QByteArray> rows;
     QStringList messages;
 
-    void row(QByteArray text) override { rows.push_back(std::move(text)); }
+    void record(const QsoValues& values) override {
+        log.add(values);
+        rows.push_back(QsoRow::compose(values));
+    }
     void message(const QString& text) override { messages.append(text); }
 };
 
-// Reads an ADIF log into QSO list rows. Records are framed by <EOR>, line
+// Reads an ADIF log into QSO records. Records are framed by <EOR>, line
 // breaks are dropped, letters a-z are upper-cased, and only the fields
 // CALL, QSO_DATE, TIME_ON, BAND, FREQ, MODE, RST_SENT and QSL_VIA are used.
 class AdifReader {

@@ -1,6 +1,7 @@
 #include "log/qso_row.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -79,22 +80,54 @@ QByteArrayView utf8Right(QByteArrayView text, int characters) {
     return length <= characters ? text : utf8Mid(text, length - characters, characters);
 }
 
-QByteArray QsoRow::compose(const QsoValues& values) {
-    const qsizetype size =
-        paddedSize(values.callsign, kCallsignWidth + 2) + paddedSize(values.date, kDateWidth + 2) +
-        paddedSize(values.timeOn, kTimeWidth + 2) + paddedSize(values.band, kBandWidth + 2) +
-        paddedSize(values.mode, kModeWidth + 2) + paddedSize(values.rstSent, kRstWidth + 2) +
-        paddedSize(values.qslVia, kViaWidth);
+namespace {
+
+using Listed = std::array<QByteArrayView, kListedFieldCount>;
+
+constexpr std::array<int, kListedFieldCount> slotWidths = {
+    QsoRow::kCallsignWidth + 2, QsoRow::kDateWidth + 2, QsoRow::kTimeWidth + 2,
+    QsoRow::kBandWidth + 2,     QsoRow::kModeWidth + 2, QsoRow::kRstWidth + 2,
+    QsoRow::kViaWidth};
+
+QByteArray composeListed(const Listed& values) {
+    qsizetype size = 0;
+    for (size_t i = 0; i < values.size(); ++i) {
+        size += paddedSize(values[i], slotWidths[i]);
+    }
     QByteArray row(size, Qt::Uninitialized);
     char* out = row.data();
-    out = writePadded(out, values.callsign, kCallsignWidth + 2);
-    out = writePadded(out, values.date, kDateWidth + 2);
-    out = writePadded(out, values.timeOn, kTimeWidth + 2);
-    out = writePadded(out, values.band, kBandWidth + 2);
-    out = writePadded(out, values.mode, kModeWidth + 2);
-    out = writePadded(out, values.rstSent, kRstWidth + 2);
-    writePadded(out, values.qslVia, kViaWidth);
+    for (size_t i = 0; i < values.size(); ++i) {
+        out = writePadded(out, values[i], slotWidths[i]);
+    }
     return row;
+}
+
+}  // namespace
+
+int QsoRow::slotWidth(QsoField field) {
+    return slotWidths[static_cast<size_t>(field)];
+}
+
+QByteArray QsoRow::compose(const QsoValues& values) {
+    Listed listed;
+    std::copy_n(values.values.begin(), kListedFieldCount, listed.begin());
+    return composeListed(listed);
+}
+
+QByteArray QsoRow::compose(const QsoRecord& record) {
+    Listed listed;
+    for (int i = 0; i < kListedFieldCount; ++i) {
+        listed[static_cast<size_t>(i)] = record.value(static_cast<QsoField>(i));
+    }
+    return composeListed(listed);
+}
+
+QString QsoRow::cell(const QsoRecord& record, QsoField field, int width) {
+    return record.text(field).left(width).leftJustified(width);
+}
+
+QString QsoRow::trimmedCell(const QsoRecord& record, QsoField field, int width) {
+    return record.text(field).left(width).trimmed();
 }
 
 QString QsoRow::field(const QString& row, int firstColumn, int width) {

@@ -4,17 +4,7 @@
 #include <QByteArrayView>
 #include <QString>
 
-// One QSO as the program holds it: a line of text in fixed columns
-// (callsign, date, time on, band text, mode, RST sent, QSL via).
-struct QsoValues {
-    QByteArrayView callsign;
-    QByteArrayView date;
-    QByteArrayView timeOn;
-    QByteArrayView band;
-    QByteArrayView mode;
-    QByteArrayView rstSent;
-    QByteArrayView qslVia;
-};
+#include "log/qso_record.h"
 
 class QsoRow {
   public:
@@ -35,8 +25,17 @@ class QsoRow {
     static constexpr int kRstWidth = 8;
     static constexpr int kViaWidth = 12;
 
-    // Values are UTF-8; widths count characters, not bytes.
+    // The columns a listed value fills with the blanks after it (the last has none).
+    static int slotWidth(QsoField field);
+
+    // The QSO list row of a QSO (UTF-8); widths count characters, not bytes.
     static QByteArray compose(const QsoValues& values);
+    static QByteArray compose(const QsoRecord& record);
+
+    // A listed value as the row's columns hold it: its first `width` characters,
+    // padded with blanks to `width`; `trimmedCell` without the blanks around it.
+    static QString cell(const QsoRecord& record, QsoField field, int width);
+    static QString trimmedCell(const QsoRecord& record, QsoField field, int width);
 
     // The characters from a 1-based column for a width (fewer when the row is shorter).
     static QString field(const QString& row, int firstColumn, int width);

@@ -1,17 +1,9 @@
 #include "selection/qso_selection.h"
 
-namespace {
+#include <algorithm>
+#include <set>
 
-std::vector<QByteArray> copyOf(const RowList& list) {
-    std::vector<QByteArray> rows;
-    rows.reserve(static_cast<size_t>(list.count()));
-    for (int i = 0; i < list.count(); ++i) {
-        rows.push_back(list.rowBytes(i));
-    }
-    return rows;
-}
-
-}  // namespace
+#include "log/qso_log.h"
 
 QsoSelection::QsoSelection(QObject* parent)
     : QObject(parent),
@@ -19,11 +11,36 @@ QsoSelection::QsoSelection(QObject* parent)
       printList_(RowList::Order::Sorted),
       sortList_(RowList::Order::Sorted) {}
 
+QsoSelection::~QsoSelection() = default;
+
+void QsoSelection::showLog(std::shared_ptr<const QsoLog> log) {
+    qsoList_.clear();
+    QsoRecords records;
+    records.reserve(static_cast<size_t>(log->count()));
+    for (int i = 0; i < log->count(); ++i) {
+        records.push_back(&log->at(i));
+    }
+    logs_.push_back(std::move(log));
+    forgetUnusedLogs();
+    qsoList_.addAll(records);
+}
+
+void QsoSelection::clearQsoList() {
+    qsoList_.clear();
+}
+
+void QsoSelection::discardAll() {
+    qsoList_.clear();
+    printList_.clear();
+    sortList_.clear();
+    logs_.clear();
+}
+
 void QsoSelection::pick(int qsoIndex) {
     if (qsoIndex < 0 || qsoIndex >= qsoList_.count()) {
         return;
     }
-    printList_.add(qsoList_.rowBytes(qsoIndex));
+    printList_.add(qsoList_.record(qsoIndex));
     qsoList_.removeAt(qsoIndex);
 }
 
@@ -31,17 +48,34 @@ void QsoSelection::unpick(int printIndex) {
     if (printIndex < 0 || printIndex >= printList_.count()) {
         return;
     }
-    qsoList_.add(printList_.rowBytes(printIndex));
+    qsoList_.add(printList_.record(printIndex));
     printList_.removeAt(printIndex);
 }
 
 void QsoSelection::pickAll() {
-    printList_.addAll(qsoList_.takeAll());
+    printList_.addAll(qsoList_);
+    qsoList_.clear();
 }
 
 void QsoSelection::sortQsoListByCall() {
     sortList_.clear();
-    sortList_.addAll(copyOf(qsoList_));
+    sortList_.addAll(qsoList_);
     qsoList_.clear();
-    qsoList_.addAll(copyOf(sortList_));
+    qsoList_.addAll(sortList_);
+}
+
+// A log read again replaces the one before it; the print list may still hold
+// QSOs of older logs, which stay until they leave it.
+void QsoSelection::forgetUnusedLogs() {
+    std::set<quint32> used{logs_.back()->serial()};
+    for (const RowList* list : {&qsoList_, &printList_, &sortList_}) {
+        for (int i = 0; i < list->count(); ++i) {
+            used.insert(list->record(i).logSerial());
+        }
+    }
+    logs_.erase(std::remove_if(logs_.begin(), logs_.end(),
+                               [&used](const std::shared_ptr<const QsoLog>& log) {
+                                   return used.count(log->serial()) == 0;
+                               }),
+                logs_.end());
 }

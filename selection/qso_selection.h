@@ -1,32 +1,49 @@
 #pragma once
 
 #include <QObject>
+#include <memory>
+#include <vector>
 
 #include "selection/row_list.h"
 
-// The lists of the selection window and how rows move between them:
-// the QSO list in file order, the sorted print list, and the hidden
-// sorted work list of the sort by callsign.
+class QsoLog;
+
+// The QSO lists of a running program and how QSOs move between them: the QSO
+// list of the loaded log in file order, the sorted print list, and the hidden
+// sorted work list of the sort by callsign. The logs whose QSOs the lists show
+// are kept here for as long as any list shows one of them.
 class QsoSelection : public QObject {
     Q_OBJECT
 
   public:
     explicit QsoSelection(QObject* parent = nullptr);
+    ~QsoSelection() override;
 
     RowList& qsoList() { return qsoList_; }
     RowList& printList() { return printList_; }
     RowList& sortList() { return sortList_; }
+    const RowList& qsoList() const { return qsoList_; }
     const RowList& printList() const { return printList_; }
 
-    // A row of the QSO list goes to its sorted place in the print list.
+    // Fills the QSO list with the QSOs of a newly read log, in file order;
+    // the print list keeps what was picked before.
+    void showLog(std::shared_ptr<const QsoLog> log);
+    void clearQsoList();
+    // Every list emptied and every log let go (the selection window was closed).
+    void discardAll();
+
+    // A QSO of the QSO list goes to its sorted place in the print list.
     void pick(int qsoIndex);
-    // A row of the print list goes back to the end of the QSO list.
+    // A QSO of the print list goes back to the end of the QSO list.
     void unpick(int printIndex);
     void pickAll();
     void sortQsoListByCall();
 
   private:
+    void forgetUnusedLogs();
+
     RowList qsoList_;
     RowList printList_;
     RowList sortList_;
+    std::vector<std::shared_ptr<const QsoLog>> logs_;
 };

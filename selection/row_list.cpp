@@ -1,8 +1,11 @@
 #include "selection/row_list.h"
 
 #include <algorithm>
-#include <array>
 #include <iterator>
+
+#include "log/qso_record.h"
+#include "log/qso_row.h"
+#include "selection/row_bytes.h"
 
 namespace {
 
@@ -11,50 +14,41 @@ unsigned char upper(char c) {
     return (byte >= 'a' && byte <= 'z') ? static_cast<unsigned char>(byte - 32) : byte;
 }
 
-// The first 24 bytes of a row (callsign and date columns), upper-cased, as
-// numbers that order like them.
-struct SortKey {
-    std::array<quint64, 3> words;
-    quint32 index;
-};
-
-SortKey sortKey(const QByteArray& row, quint32 index) {
-    SortKey key{{0, 0, 0}, index};
-    const qsizetype n = std::min<qsizetype>(24, row.size());
-    for (qsizetype i = 0; i < 24; ++i) {
-        quint64& word = key.words[static_cast<size_t>(i / 8)];
-        word = (word << 8) | (i < n ? upper(row[i]) : 0u);
-    }
-    return key;
-}
-
-// Sorts by keys first, so that most comparisons touch no row text.
-void sortRows(std::vector<QByteArray>& rows) {
-    std::vector<SortKey> keys(rows.size());
-    for (size_t i = 0; i < rows.size(); ++i) {
-        keys[i] = sortKey(rows[i], static_cast<quint32>(i));
-    }
-    std::sort(keys.begin(), keys.end(), [&rows](const SortKey& a, const SortKey& b) {
-        if (a.words != b.words) {
-            return a.words < b.words;
-        }
-        const int order = RowList::compareIgnoringCase(rows[a.index], rows[b.index]);
-        return order != 0 ? order < 0 : a.index < b.index;
-    });
-    std::vector<QByteArray> sorted;
-    sorted.reserve(rows.size());
-    for (const SortKey& key : keys) {
-        sorted.push_back(std::move(rows[key.index]));
-    }
-    rows = std::move(sorted);
-}
-
 }  // namespace
 
 RowList::RowList(Order order, QObject* parent) : QAbstractListModel(parent), order_(order) {}
 
+RowList::Entry RowList::entryOf(const QsoRecord& record) {
+    RowBytes bytes(record);
+    Entry entry{{0, 0, 0}, &record};
+    bool ended = false;
+    for (size_t i = 0; i < 24; ++i) {
+        const int byte = ended ? -1 : bytes.next();
+        ended = byte < 0;
+        quint64& word = entry.key[i / 8];
+        word = (word << 8) | (ended ? 0u : upper(static_cast<char>(byte)));
+    }
+    return entry;
+}
+
+bool RowList::less(const Entry& a, const Entry& b) {
+    if (a.key != b.key) {
+        return a.key < b.key;
+    }
+    return compareRowsIgnoringCase(*a.record, *b.record) < 0;
+}
+
 QString RowList::row(int index) const {
-    return QString::fromUtf8(rows_[static_cast<size_t>(index)]);
+    return QString::fromUtf8(QsoRow::compose(record(index)));
+}
+
+QsoRecords RowList::records() const {
+    QsoRecords records;
+    records.reserve(entries_.size());
+    for (const Entry& entry : entries_) {
+        records.push_back(entry.record);
+    }
+    return records;
 }
 
 int RowList::compareIgnoringCase(const QByteArray& a, const QByteArray& b) {
@@ -73,48 +67,64 @@ int RowList::compareIgnoringCase(const QByteArray& a, const QByteArray& b) {
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
-bool RowList::lessIgnoringCase(const QByteArray& a, const QByteArray& b) {
-    return compareIgnoringCase(a, b) < 0;
-}
-
-void RowList::add(QByteArray row) {
-    auto place = rows_.end();
+void RowList::add(const QsoRecord& record) {
+    const Entry entry = entryOf(record);
+    auto place = entries_.end();
     if (order_ == Order::Sorted) {
-        place = std::upper_bound(rows_.begin(), rows_.end(), row, lessIgnoringCase);
+        place = std::upper_bound(entries_.begin(), entries_.end(), entry, less);
     }
-    const int at = static_cast<int>(place - rows_.begin());
+    const int at = static_cast<int>(place - entries_.begin());
     beginInsertRows(QModelIndex(), at, at);
-    rows_.insert(place, std::move(row));
+    entries_.insert(place, entry);
     endInsertRows();
 }
 
-void RowList::addAll(std::vector<QByteArray> rows) {
-    if (rows.empty()) {
+// Many rows change at once: one reset tells the views (and screen readers)
+// once, instead of once per row.
+void RowList::replaceAll(std::vector<Entry> entries) {
+    beginResetModel();
+    entries_ = std::move(entries);
+    endResetModel();
+}
+
+void RowList::addAll(const QsoRecords& records) {
+    std::vector<Entry> added;
+    added.reserve(records.size());
+    for (const QsoRecord* record : records) {
+        added.push_back(entryOf(*record));
+    }
+    addEntries(std::move(added));
+}
+
+void RowList::addAll(const RowList& other) {
+    addEntries(other.entries_);
+}
+
+void RowList::addEntries(std::vector<Entry> added) {
+    if (added.empty()) {
         return;
     }
     if (order_ == Order::Unsorted) {
+        if (entries_.empty()) {
+            replaceAll(std::move(added));
+            return;
+        }
         const int first = count();
-        beginInsertRows(QModelIndex(), first, first + static_cast<int>(rows.size()) - 1);
-        rows_.insert(rows_.end(), std::make_move_iterator(rows.begin()),
-                     std::make_move_iterator(rows.end()));
+        beginInsertRows(QModelIndex(), first, first + static_cast<int>(added.size()) - 1);
+        entries_.insert(entries_.end(), added.begin(), added.end());
         endInsertRows();
         return;
     }
-    sortRows(rows);
-    if (rows_.empty()) {
-        beginResetModel();
-        rows_ = std::move(rows);
-        endResetModel();
+    std::stable_sort(added.begin(), added.end(), less);
+    if (entries_.empty()) {
+        replaceAll(std::move(added));
         return;
     }
-    std::vector<QByteArray> merged;
-    merged.reserve(rows_.size() + rows.size());
-    std::merge(std::make_move_iterator(rows_.begin()), std::make_move_iterator(rows_.end()),
-               std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()),
-               std::back_inserter(merged), lessIgnoringCase);
-    beginResetModel();
-    rows_ = std::move(merged);
-    endResetModel();
+    std::vector<Entry> merged;
+    merged.reserve(entries_.size() + added.size());
+    std::merge(entries_.begin(), entries_.end(), added.begin(), added.end(),
+               std::back_inserter(merged), less);
+    replaceAll(std::move(merged));
 }
 
 void RowList::removeAt(int index) {
@@ -122,25 +132,21 @@ void RowList::removeAt(int index) {
         return;
     }
     beginRemoveRows(QModelIndex(), index, index);
-    rows_.erase(rows_.begin() + index);
+    entries_.erase(entries_.begin() + index);
     endRemoveRows();
 }
 
 void RowList::clear() {
-    if (rows_.empty()) {
+    if (entries_.empty()) {
         return;
     }
-    beginResetModel();
-    rows_.clear();
-    rows_.shrink_to_fit();
-    endResetModel();
+    std::vector<Entry> none;
+    replaceAll(std::move(none));
 }
 
-std::vector<QByteArray> RowList::takeAll() {
-    beginResetModel();
-    std::vector<QByteArray> taken = std::move(rows_);
-    rows_.clear();
-    endResetModel();
+QsoRecords RowList::takeAll() {
+    QsoRecords taken = records();
+    clear();
     return taken;
 }
 

@@ -3,11 +3,15 @@
 #include <QAbstractListModel>
 #include <QByteArray>
 #include <QString>
+#include <array>
 #include <vector>
 
-// A list of QSO list rows, kept compact (one UTF-8 byte array per row) and
-// shown through Qt's model/view. A sorted list keeps its rows in ascending
-// order of the whole row text, letter case ignored.
+#include "log/qso_record.h"
+
+// A list of QSOs shown through Qt's model/view as QSO list rows, composed
+// when shown. A sorted list keeps its QSOs in ascending order of their whole
+// row text, letter case ignored; each entry carries the start of its row so
+// that most comparisons touch no record.
 class RowList : public QAbstractListModel {
     Q_OBJECT
 
@@ -16,25 +20,56 @@ class RowList : public QAbstractListModel {
 
     explicit RowList(Order order, QObject* parent = nullptr);
 
-    int count() const { return static_cast<int>(rows_.size()); }
+    int count() const { return static_cast<int>(entries_.size()); }
+    const QsoRecord& record(int index) const {
+        return *entries_[static_cast<size_t>(index)].record;
+    }
     QString row(int index) const;
-    const QByteArray& rowBytes(int index) const { return rows_[static_cast<size_t>(index)]; }
+    QsoRecords records() const;
 
     // At the end of an unsorted list; at its sorted place in a sorted one.
-    void add(QByteArray row);
-    // Many rows at once: appended in order, or sorted and merged.
-    void addAll(std::vector<QByteArray> rows);
+    void add(const QsoRecord& record);
+    // Many at once: appended in order, or sorted and merged.
+    void addAll(const QsoRecords& records);
+    // Every QSO of another list, in that list's order (then sorted and merged here).
+    void addAll(const RowList& other);
     void removeAt(int index);
     void clear();
-    std::vector<QByteArray> takeAll();
+    QsoRecords takeAll();
+    // Keeps only the QSOs for which `keep` is true, in their order.
+    template <typename Keep>
+    void keepOnly(Keep keep);
 
     static int compareIgnoringCase(const QByteArray& a, const QByteArray& b);
-    static bool lessIgnoringCase(const QByteArray& a, const QByteArray& b);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
   private:
+    struct Entry {
+        std::array<quint64, 3> key;  // the row's first 24 bytes, upper-cased
+        const QsoRecord* record;
+    };
+
+    static Entry entryOf(const QsoRecord& record);
+    static bool less(const Entry& a, const Entry& b);
+    void replaceAll(std::vector<Entry> entries);
+    void addEntries(std::vector<Entry> added);
+
     Order order_;
-    std::vector<QByteArray> rows_;
+    std::vector<Entry> entries_;
 };
+
+template <typename Keep>
+void RowList::keepOnly(Keep keep) {
+    std::vector<Entry> kept;
+    kept.reserve(entries_.size());
+    for (const Entry& entry : entries_) {
+        if (keep(*entry.record)) {
+            kept.push_back(entry);
+        }
+    }
+    if (kept.size() != entries_.size()) {
+        replaceAll(std::move(kept));
+    }
+}

@@ -1,10 +1,10 @@
 #include "windows/application.h"
 
-#include <QPrinter>
+#include <memory>
 
+#include "log/adif_reader.h"
+#include "log/qso_log.h"
 #include "platform/dialogs.h"
-#include "settings/settings_store.h"
-
 #include "windows/card_print_window.h"
 #include "windows/label_options_window.h"
 #include "windows/layout_editor.h"
@@ -26,10 +26,21 @@ Window& bringForward(QPointer<Window>& window, Create create) {
     return *window;
 }
 
+// Keeps the QSOs of a log and shows each message of the reader as it comes.
+class WindowSink : public AdifSink {
+  public:
+    WindowSink(QsoLog& log, Dialogs& dialogs) : log_(log), dialogs_(dialogs) {}
+    void record(const QsoValues& values) override { log_.add(values); }
+    void message(const QString& text) override { dialogs_.message(text); }
+
+  private:
+    QsoLog& log_;
+    Dialogs& dialogs_;
+};
+
 }  // namespace
 
-Application::Application(Dialogs& dialogs, SettingsStore& store)
-    : dialogs_(dialogs), store_(store) {}
+Application::Application(Dialogs& dialogs, SettingsStore& store) : workspace_(dialogs, store) {}
 
 Application::~Application() {
     delete preview_.data();
@@ -37,26 +48,20 @@ Application::~Application() {
     delete cardPrinting_.data();
     delete labelOptions_.data();
     delete selectionWindow_.data();
-    delete main_.data();
-}
-
-void Application::reportStoreProblem() {
-    const QString problem = store_.problemToReport();
-    if (!problem.isEmpty()) {
-        dialogs_.message(problem);
-    }
+    delete startWindow_.data();
 }
 
 StartWindow& Application::showStartWindow() {
-    if (main_ == nullptr) {
-        main_ = new StartWindow(*this);
+    if (startWindow_ == nullptr) {
+        startWindow_ = new StartWindow(workspace_);
+        connect(startWindow_, &StartWindow::logChosen, this, &Application::readLog);
     }
-    main_->show();
-    return *main_;
+    startWindow_->show();
+    return *startWindow_;
 }
 
-StartWindow* Application::main() const {
-    return main_;
+StartWindow* Application::startWindow() const {
+    return startWindow_;
 }
 
 SelectionWindow* Application::existingSelectionWindow() const {
@@ -65,17 +70,23 @@ SelectionWindow* Application::existingSelectionWindow() const {
 
 SelectionWindow& Application::selectionWindow() {
     if (selectionWindow_ == nullptr) {
-        selectionWindow_ = new SelectionWindow(*this);
+        selectionWindow_ = new SelectionWindow(workspace_);
+        connect(selectionWindow_, &SelectionWindow::reloadRequested, this, &Application::reloadLog);
+        connect(selectionWindow_, &QObject::destroyed, this,
+                [this] { workspace_.selection().discardAll(); });
+        connect(selectionWindow_, &SelectionWindow::labelOptionsRequested, this,
+                [this] { showLabelOptions(); });
     }
     return *selectionWindow_;
 }
 
-const RowList* Application::printList() const {
-    return selectionWindow_ ? &selectionWindow_->printList() : nullptr;
-}
-
 LabelOptionsWindow& Application::showLabelOptions() {
-    return bringForward(labelOptions_, [this] { return new LabelOptionsWindow(*this); });
+    return bringForward(labelOptions_, [this] {
+        auto* window = new LabelOptionsWindow(workspace_);
+        connect(window, &LabelOptionsWindow::cardPrintingRequested, this,
+                [this] { showCardPrinting(); });
+        return window;
+    });
 }
 
 LabelOptionsWindow* Application::existingLabelOptions() const {
@@ -83,7 +94,14 @@ LabelOptionsWindow* Application::existingLabelOptions() const {
 }
 
 CardPrintWindow& Application::showCardPrinting() {
-    return bringForward(cardPrinting_, [this] { return new CardPrintWindow(*this); });
+    return bringForward(cardPrinting_, [this] {
+        auto* window = new CardPrintWindow(workspace_);
+        connect(window, &CardPrintWindow::layoutEditorRequested, this,
+                [this] { showLayoutEditor(); });
+        connect(window, &CardPrintWindow::labelOptionsRequested, this,
+                [this] { showLabelOptions(); });
+        return window;
+    });
 }
 
 CardPrintWindow* Application::existingCardPrinting() const {
@@ -91,7 +109,13 @@ CardPrintWindow* Application::existingCardPrinting() const {
 }
 
 LayoutEditor& Application::showLayoutEditor() {
-    return bringForward(layoutEditor_, [this] { return new LayoutEditor(*this); });
+    return bringForward(layoutEditor_, [this] {
+        auto* window = new LayoutEditor(workspace_);
+        connect(window, &LayoutEditor::cardPrintingRequested, this, [this] { showCardPrinting(); });
+        connect(window, &LayoutEditor::previewRequested, this,
+                [this, window] { showPreview(*window); });
+        return window;
+    });
 }
 
 LayoutEditor* Application::existingLayoutEditor() const {
@@ -99,17 +123,40 @@ LayoutEditor* Application::existingLayoutEditor() const {
 }
 
 LayoutPreview& Application::showPreview(const LayoutEditor& editor) {
-    return bringForward(
-        preview_, [&] { return new LayoutPreview(editor.model(), editor.samples(), dialogs_); });
+    return bringForward(preview_, [&] {
+        return new LayoutPreview(editor.model(), editor.samples(), workspace_.dialogs());
+    });
 }
 
 LayoutPreview* Application::existingPreview() const {
     return preview_;
 }
 
-QPrinter& Application::printer() {
-    if (printer_ == nullptr) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+void Application::readLog(const QString& fileName) {
+    auto log = std::make_shared<QsoLog>();
+    WindowSink sink(*log, workspace_.dialogs());
+    QString error;
+    if (!AdifReader::readFile(fileName, sink, &error)) {
+        workspace_.dialogs().message(error);
+        return;
     }
-    return *printer_;
+    workspace_.selection().showLog(std::move(log));
+    SelectionWindow& window = selectionWindow();
+    window.show();
+    window.raise();
+}
+
+void Application::reloadLog() {
+    if (startWindow_ != nullptr) {
+        startWindow_->loadLog();
+        return;
+    }
+    Dialogs& dialogs = workspace_.dialogs();
+    workspace_.selection().clearQsoList();
+    const QString fileName = dialogs.openFileName(QStringLiteral(".adi  (*.adi)"));
+    if (fileName.isEmpty()) {
+        dialogs.message(QStringLiteral("selectionnez un fichier ou quitter"));
+        return;
+    }
+    readLog(fileName);
 }

@@ -1,48 +1,46 @@
 #pragma once
 
+#include <QObject>
 #include <QPointer>
 #include <QString>
-#include <memory>
+
+#include "windows/workspace.h"
 
 class Dialogs;
 class SettingsStore;
 class StartWindow;
 class SelectionWindow;
-class RowList;
 class LabelOptionsWindow;
 class CardPrintWindow;
 class LayoutEditor;
 class LayoutPreview;
 class QPrinter;
 
-// Owns the windows of one running program and what they share: the station
-// callsign, the dialogs and the settings store. Windows reach each other
-// through it, so none of them keeps a copy of another's data.
-class Application {
+// The running program: owns what the windows share (the workspace, with the
+// QSO lists) and the windows themselves, and shows a window when another asks
+// for it. Windows never include each other's headers nor this one.
+class Application : public QObject {
+    Q_OBJECT
+
   public:
     Application(Dialogs& dialogs, SettingsStore& store);
-    ~Application();
-    Application(const Application&) = delete;
-    Application& operator=(const Application&) = delete;
+    ~Application() override;
 
-    Dialogs& dialogs() { return dialogs_; }
-    SettingsStore& store() { return store_; }
-    // Tells the operator, once, when the options cannot be kept.
-    void reportStoreProblem();
-
-    const QString& stationCallsign() const { return stationCallsign_; }
-    void setStationCallsign(const QString& callsign) { stationCallsign_ = callsign; }
+    Workspace& workspace() { return workspace_; }
+    Dialogs& dialogs() { return workspace_.dialogs(); }
+    SettingsStore& store() { return workspace_.store(); }
+    const QString& stationCallsign() const { return workspace_.stationCallsign(); }
+    void setStationCallsign(const QString& callsign) { workspace_.setStationCallsign(callsign); }
+    const RowList& printList() const { return workspace_.printList(); }
+    QPrinter& printer() { return workspace_.printer(); }
 
     // The start-up window, created and shown at program start.
     StartWindow& showStartWindow();
-    StartWindow* main() const;
+    StartWindow* startWindow() const;
 
     // The selection window, created hidden when first needed.
     SelectionWindow& selectionWindow();
     SelectionWindow* existingSelectionWindow() const;
-
-    // The print list that the print runs read; null when the selection window is closed.
-    const RowList* printList() const;
 
     // The label options window, opened (or brought forward) from the selection window.
     LabelOptionsWindow& showLabelOptions();
@@ -61,18 +59,19 @@ class Application {
     LayoutPreview& showPreview(const LayoutEditor& editor);
     LayoutPreview* existingPreview() const;
 
-    // The current printer: the one the operator last chose in a printer dialog.
-    QPrinter& printer();
+    // Reads a log into the QSO list and shows the selection window; a log that
+    // cannot be read is reported and leaves the lists as they are.
+    void readLog(const QString& fileName);
+    // "Tri par date": the log asked for again, from the start-up window when it
+    // is open, else straight away with the station callsign already known.
+    void reloadLog();
 
   private:
-    Dialogs& dialogs_;
-    SettingsStore& store_;
-    QString stationCallsign_;
-    QPointer<StartWindow> main_;
+    Workspace workspace_;
+    QPointer<StartWindow> startWindow_;
     QPointer<SelectionWindow> selectionWindow_;
     QPointer<LabelOptionsWindow> labelOptions_;
     QPointer<CardPrintWindow> cardPrinting_;
     QPointer<LayoutEditor> layoutEditor_;
     QPointer<LayoutPreview> preview_;
-    std::unique_ptr<QPrinter> printer_;
 };

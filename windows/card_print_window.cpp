@@ -12,12 +12,12 @@
 #include "cards/qsl_template.h"
 #include "platform/dialogs.h"
 #include "selection/row_list.h"
-#include "windows/application.h"
 #include "windows/window_placement.h"
+#include "windows/workspace.h"
 
-CardPrintWindow::CardPrintWindow(Application& app, QWidget* parent)
+CardPrintWindow::CardPrintWindow(Workspace& workspace, QWidget* parent)
     : QWidget(parent),
-      app_(app),
+      workspace_(workspace),
       impression_(new QPushButton(QStringLiteral("Impression de la QSL"))),
       parametres_(new QPushButton(QStringLiteral("Setup_QSL"))),
       quitter_(new QPushButton(QStringLiteral("Retour sélection Etiquettes"))),
@@ -53,7 +53,7 @@ CardPrintWindow::CardPrintWindow(Application& app, QWidget* parent)
 
     setTabOrder(impression_, quitter_);
     setTabOrder(quitter_, parametres_);
-    connect(impression_, &QPushButton::clicked, this, &CardPrintWindow::Impression_Click);
+    connect(impression_, &QPushButton::clicked, this, &CardPrintWindow::printCards);
     connect(parametres_, &QPushButton::clicked, this, &CardPrintWindow::openLayoutEditor);
     connect(quitter_, &QPushButton::clicked, this, &CardPrintWindow::closeWindow);
     connect(apercu_, &QPushButton::clicked, this, &CardPrintWindow::showPrintPreview);
@@ -66,7 +66,7 @@ void CardPrintWindow::prepare() {
 }
 
 bool CardPrintWindow::chooseTemplate(QslTemplate& model) {
-    Dialogs& dialogs = app_.dialogs();
+    Dialogs& dialogs = workspace_.dialogs();
     const QString fileName = dialogs.openFileName(QStringLiteral(".qsl  (*.qsl)"));
     if (fileName.isEmpty()) {
         dialogs.message(QStringLiteral("selectionnez un fichier ou quitter"));
@@ -89,40 +89,36 @@ void CardPrintWindow::showPrintPreview() {
     if (!chooseTemplate(model)) {
         return;
     }
-    app_.dialogs().showPrintPreview(app_.printer(), [this, model](QPrinter& target) {
-        RowList empty(RowList::Order::Sorted);
-        const RowList* printList = app_.printList();
+    workspace_.dialogs().showPrintPreview(workspace_.printer(), [this, model](QPrinter& target) {
         QString error;
-        if (CardPrinting::preview(model, printList ? *printList : empty, target, &error) ==
+        if (CardPrinting::preview(model, workspace_.printList().records(), target, &error) ==
             PrinterJob::Result::Failed) {
-            app_.dialogs().message(error);
+            workspace_.dialogs().message(error);
         }
     });
 }
 
-void CardPrintWindow::Impression_Click() {
-    Dialogs& dialogs = app_.dialogs();
+void CardPrintWindow::printCards() {
+    Dialogs& dialogs = workspace_.dialogs();
     QslTemplate model;
     if (!chooseTemplate(model)) {
         return;
     }
-    QPrinter& printer = app_.printer();
+    QPrinter& printer = workspace_.printer();
     CardPrinting::prepareCardPaper(printer);
     dialogs.choosePrinter(printer);  // cancelling still prints, on the current printer
-    RowList empty(RowList::Order::Sorted);
-    const RowList* printList = app_.printList();
     QString error;
-    if (CardPrinting::print(model, printList ? *printList : empty, printer, QString(), &error) ==
+    if (CardPrinting::print(model, workspace_.printList().records(), printer, QString(), &error) ==
         PrinterJob::Result::Failed) {
         dialogs.message(error);
     }
 }
 
 void CardPrintWindow::openLayoutEditor() {
-    app_.showLayoutEditor();
+    emit layoutEditorRequested();
 }
 
 void CardPrintWindow::closeWindow() {
     close();
-    app_.showLabelOptions();
+    emit labelOptionsRequested();
 }

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class Application;
+class Workspace;
 class QPushButton;
 
 // The card print window: prints one QSL card per QSO of the print list.
@@ -10,25 +10,29 @@ class CardPrintWindow : public QWidget {
     Q_OBJECT
 
   public:
-    explicit CardPrintWindow(Application& app, QWidget* parent = nullptr);
+    explicit CardPrintWindow(Workspace& workspace, QWidget* parent = nullptr);
 
     QPushButton* printButton() const { return impression_; }
     QPushButton* layoutButton() const { return parametres_; }
     QPushButton* closeButton() const { return quitter_; }
 
-    void Impression_Click();
+    void printCards();
     // The cards that "Impression de la QSL" would print, in a preview.
     void showPrintPreview();
     QPushButton* previewButton() const { return apercu_; }
     void openLayoutEditor();
     void closeWindow();
 
+  signals:
+    void layoutEditorRequested();
+    void labelOptionsRequested();
+
   private:
     void prepare();
     // Asks for the .qsl file and reads it; false (after a message) when there is none to use.
     bool chooseTemplate(struct QslTemplate& model);
 
-    Application& app_;
+    Workspace& workspace_;
     QPushButton* impression_;
     QPushButton* parametres_;
     QPushButton* quitter_;

@@ -23,8 +23,8 @@
 #include "printing/printer_job.h"
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
-#include "windows/application.h"
 #include "windows/window_placement.h"
+#include "windows/workspace.h"
 
 namespace {
 
@@ -93,8 +93,8 @@ QRadioButton* addOption(QButtonGroup* group, int index, const QString& caption, 
 
 }  // namespace
 
-LabelOptionsWindow::LabelOptionsWindow(Application& app, QWidget* parent)
-    : QWidget(parent), app_(app) {
+LabelOptionsWindow::LabelOptionsWindow(Workspace& workspace, QWidget* parent)
+    : QWidget(parent), workspace_(workspace) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Etiquettes"));
     setWindowTitle(QStringLiteral("Impression étiquettes"));
@@ -380,10 +380,10 @@ QLabel* LabelOptionsWindow::sample(const QString& name) const {
 void LabelOptionsWindow::prepare() {
     centreOnScreen(*this);
     ctV_->addItems(LabelOptions::offsets());
-    SettingsStore& store = app_.store();
+    SettingsStore& store = workspace_.store();
     indica_->setText(store.read(SettingsStore::globalSection(), QStringLiteral("Indicatif"),
                                 QStringLiteral("Fxxxx")));
-    restore(LabelOptionsStore(store).load(app_.stationCallsign()));
+    restore(LabelOptionsStore(store).load(workspace_.stationCallsign()));
     imprime_->setFocus();
 }
 
@@ -408,7 +408,7 @@ void LabelOptionsWindow::restore(const LabelOptions& options) {
 
 LabelOptions LabelOptionsWindow::options() const {
     LabelOptions options;
-    options.station = app_.stationCallsign();
+    options.station = workspace_.stationCallsign();
     options.format = format_->checkedId();
     options.type = type_->checkedId();
     options.french = langue_->checkedId() == 1;
@@ -449,11 +449,11 @@ void LabelOptionsWindow::keyPress(const QString& name, int& keyCode) {
     }
     KeyPressLineEdit* current = boxes_.at(name);
     if (current->text().trimmed().size() > rule.maximum) {
-        app_.dialogs().message(rule.tooLong);
+        workspace_.dialogs().message(rule.tooLong);
         return;
     }
     if (!rule.missing.isEmpty() && current->text().isEmpty()) {
-        app_.dialogs().message(rule.missing);
+        workspace_.dialogs().message(rule.missing);
         return;
     }
     if (rule.next.isEmpty()) {
@@ -473,7 +473,7 @@ void LabelOptionsWindow::keyPress(const QString& name, int& keyCode) {
 void LabelOptionsWindow::commentLostFocus() {
     KeyPressLineEdit* comment = box(QStringLiteral("Texte_QSL"));
     if (comment->text().trimmed().size() > rules_.at(QStringLiteral("Texte_QSL")).maximum) {
-        app_.dialogs().message(QStringLiteral("32 caracteres maxi"));
+        workspace_.dialogs().message(QStringLiteral("32 caracteres maxi"));
         comment->setFocus();
     }
 }
@@ -493,13 +493,13 @@ void LabelOptionsWindow::startPrint() {
     const LabelOptions chosen = options();
     const QString problem = chosen.lengthProblem();
     if (!problem.isEmpty()) {
-        app_.dialogs().message(problem);
+        workspace_.dialogs().message(problem);
         return;
     }
-    LabelOptionsStore(app_.store()).save(chosen);
-    app_.reportStoreProblem();
+    LabelOptionsStore(workspace_.store()).save(chosen);
+    workspace_.reportStoreProblem();
     if (chosen.format == LabelOptions::kCardFormat) {
-        app_.showCardPrinting();
+        emit cardPrintingRequested();
         return;
     }
     printLabels(chosen);
@@ -507,12 +507,10 @@ void LabelOptionsWindow::startPrint() {
 
 PrinterJob::Result LabelOptionsWindow::runLabels(const LabelOptions& options, QPrinter& printer,
                                                  bool preview, QString* error) {
-    RowList empty(RowList::Order::Sorted);
-    const RowList* printList = app_.printList();
-    const RowList& rows = printList ? *printList : empty;
+    const QsoRecords rows = workspace_.printList().records();
     const auto run = [&](PrintSurface& surface, QString* runError) {
         LabelPrintRun labels(options, surface, [this, preview](const QString& prompt) {
-            return preview || app_.dialogs().askYesNo(prompt);
+            return preview || workspace_.dialogs().askYesNo(prompt);
         });
         const LabelPrintRun::Outcome outcome = labels.run(rows);
         return LabelPrintRun::toJobResult(outcome, labels.error(), runError);
@@ -527,13 +525,13 @@ PrinterJob::Result LabelOptionsWindow::runLabels(const LabelOptions& options, QP
 }
 
 void LabelOptionsWindow::printLabels(const LabelOptions& options) {
-    QPrinter& printer = app_.printer();
+    QPrinter& printer = workspace_.printer();
     printer.setPageSize(QPageSize(QPageSize::A4));
-    app_.dialogs().choosePrinter(printer);  // cancelling still prints, on the current printer
+    workspace_.dialogs().choosePrinter(printer);  // cancelling still prints, on the current printer
     QString error;
     const PrinterJob::Result result = runLabels(options, printer, false, &error);
     if (result == PrinterJob::Result::Failed) {
-        app_.dialogs().message(error);
+        workspace_.dialogs().message(error);
     } else if (result == PrinterJob::Result::Done) {
         colour(box(QStringLiteral("Num_Activite")), nextColour());
         colour(box(QStringLiteral("Rx_Tx")), nextColour());
@@ -544,21 +542,21 @@ void LabelOptionsWindow::showPrintPreview() {
     const LabelOptions chosen = options();
     const QString problem = chosen.lengthProblem();
     if (!problem.isEmpty()) {
-        app_.dialogs().message(problem);
+        workspace_.dialogs().message(problem);
         return;
     }
     if (chosen.format == LabelOptions::kCardFormat) {
-        app_.dialogs().message(
+        workspace_.dialogs().message(
             QStringLiteral("Pour l'impression directe sur QSL, l'aperçu se fait dans la fenêtre "
                            "d'impression sur carte QSL."));
         return;
     }
-    QPrinter& printer = app_.printer();
+    QPrinter& printer = workspace_.printer();
     printer.setPageSize(QPageSize(QPageSize::A4));
-    app_.dialogs().showPrintPreview(printer, [this, chosen](QPrinter& target) {
+    workspace_.dialogs().showPrintPreview(printer, [this, chosen](QPrinter& target) {
         QString error;
         if (runLabels(chosen, target, true, &error) == PrinterJob::Result::Failed) {
-            app_.dialogs().message(error);
+            workspace_.dialogs().message(error);
         }
     });
 }

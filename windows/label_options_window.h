@@ -6,7 +6,7 @@
 
 #include "printing/printer_job.h"
 
-class Application;
+class Workspace;
 class KeyPressLineEdit;
 class QButtonGroup;
 class QCheckBox;
@@ -25,7 +25,7 @@ class LabelOptionsWindow : public QWidget {
     static QColor restColour() { return {255, 255, 192}; }
     static QColor nextColour() { return {192, 255, 192}; }
 
-    explicit LabelOptionsWindow(Application& app, QWidget* parent = nullptr);
+    explicit LabelOptionsWindow(Workspace& workspace, QWidget* parent = nullptr);
 
     QRadioButton* languageButton(int index) const;
     QRadioButton* sheetButton(int index) const;
@@ -49,6 +49,10 @@ class LabelOptionsWindow : public QWidget {
     // A preview of exactly what "Imprimer les étiquettes" would print; stores nothing.
     void showPrintPreview();
     QPushButton* previewButton() const { return apercu_; }
+
+  signals:
+    // "Format 5": the QSOs go straight onto QSL cards.
+    void cardPrintingRequested();
 
   private:
     struct Validation {
@@ -74,7 +78,7 @@ class LabelOptionsWindow : public QWidget {
                                  QString* error);
     static void colour(QWidget* widget, const QColor& colour);
 
-    Application& app_;
+    Workspace& workspace_;
     std::map<QString, KeyPressLineEdit*> boxes_;
     std::map<QString, Validation> rules_;
     std::map<QString, QLabel*> samples_;

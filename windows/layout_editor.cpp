@@ -10,8 +10,8 @@
 #include "log/qso_row.h"
 #include "platform/dialogs.h"
 #include "selection/row_list.h"
-#include "windows/application.h"
 #include "windows/window_placement.h"
+#include "windows/workspace.h"
 
 namespace {
 
@@ -35,7 +35,8 @@ const QString kFilter = QStringLiteral(".qsl  (*.qsl)");
 
 }  // namespace
 
-LayoutEditor::LayoutEditor(Application& app, QWidget* parent) : QWidget(parent), app_(app) {
+LayoutEditor::LayoutEditor(Workspace& workspace, QWidget* parent)
+    : QWidget(parent), workspace_(workspace) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Parametres_QSL1"));
     setWindowTitle(QStringLiteral("Parametres de la QSL"));
@@ -156,14 +157,21 @@ void LayoutEditor::prepare() {
 }
 
 void LayoutEditor::fillSamples() {
-    const RowList* printList = app_.printList();
-    const QString row =
-        printList != nullptr && printList->count() > 0 ? printList->row(0) : QString();
-    const std::array<QString, 7> values = {
-        QsoRow::trimmedField(row, 1, 12), QsoRow::trimmedField(row, 61, 12),
-        QsoRow::field(row, 15, 8),        QsoRow::field(row, 25, 5),
-        QsoRow::trimmedField(row, 32, 8), QsoRow::trimmedField(row, 42, 7),
-        QsoRow::trimmedField(row, 51, 8)};
+    const RowList& printList = workspace_.printList();
+    if (printList.count() == 0) {
+        for (QLineEdit* sample : samples_) {
+            sample->clear();
+        }
+        return;
+    }
+    const QsoRecord& first = printList.record(0);
+    const std::array<QString, 7> values = {QsoRow::trimmedCell(first, QsoField::Callsign, 12),
+                                           QsoRow::trimmedCell(first, QsoField::QslVia, 12),
+                                           QsoRow::cell(first, QsoField::Date, 8),
+                                           QsoRow::cell(first, QsoField::Time, 5),
+                                           QsoRow::trimmedCell(first, QsoField::Band, 8),
+                                           QsoRow::trimmedCell(first, QsoField::Mode, 7),
+                                           QsoRow::trimmedCell(first, QsoField::RstSent, 8)};
     for (size_t i = 0; i < values.size(); ++i) {
         samples_[i]->setText(values[i]);
     }
@@ -232,15 +240,15 @@ void LayoutEditor::joinLines6And7Clicked() {
 }
 
 void LayoutEditor::loadTemplate() {
-    const QString fileName = app_.dialogs().openFileName(kFilter);
+    const QString fileName = workspace_.dialogs().openFileName(kFilter);
     if (fileName.isEmpty()) {
-        app_.dialogs().message(QStringLiteral("selectionnez un fichier ou quitter"));
+        workspace_.dialogs().message(QStringLiteral("selectionnez un fichier ou quitter"));
         return;
     }
     QslTemplate loaded = model();
     QString error;
     if (!QslTemplateFile::load(fileName, loaded, &error)) {
-        app_.dialogs().message(error);
+        workspace_.dialogs().message(error);
         return;
     }
     fillSamples();
@@ -248,20 +256,20 @@ void LayoutEditor::loadTemplate() {
 }
 
 void LayoutEditor::saveTemplate() {
-    const QString fileName = app_.dialogs().saveFileName(kFilter);
+    const QString fileName = workspace_.dialogs().saveFileName(kFilter);
     if (fileName.isEmpty()) {
-        app_.dialogs().message(QStringLiteral("selectionnez un fichier ou quitter"));
+        workspace_.dialogs().message(QStringLiteral("selectionnez un fichier ou quitter"));
         return;
     }
     const QString error = QslTemplateFile::save(model(), fileName);
     if (!error.isEmpty()) {
-        app_.dialogs().message(error);
+        workspace_.dialogs().message(error);
         return;
     }
     close();
-    app_.showCardPrinting();
+    emit cardPrintingRequested();
 }
 
 void LayoutEditor::openPreview() {
-    app_.showPreview(*this);
+    emit previewRequested();
 }

@@ -5,7 +5,7 @@
 
 #include "cards/qsl_template.h"
 
-class Application;
+class Workspace;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -16,7 +16,7 @@ class LayoutEditor : public QWidget {
     Q_OBJECT
 
   public:
-    explicit LayoutEditor(Application& app, QWidget* parent = nullptr);
+    explicit LayoutEditor(Workspace& workspace, QWidget* parent = nullptr);
 
     // The template as the controls show it, and the reverse.
     QslTemplate model() const;
@@ -40,6 +40,10 @@ class LayoutEditor : public QWidget {
     void saveTemplate();
     void openPreview();
 
+  signals:
+    void cardPrintingRequested();
+    void previewRequested();
+
   private:
     void prepare();
     void fillSamples();
@@ -47,7 +51,7 @@ class LayoutEditor : public QWidget {
     QLineEdit* box(QWidget* parent, const QString& name, int left, int top, int width);
     void zero(int line);
 
-    Application& app_;
+    Workspace& workspace_;
     std::array<QLineEdit*, QslTemplate::kLines> g_{};
     std::array<QLineEdit*, QslTemplate::kLines> h_{};
     std::array<QLineEdit*, QslTemplate::kLines> p_{};

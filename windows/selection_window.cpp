@@ -11,9 +11,8 @@
 #include "printing/font_faces.h"
 #include "selection/qso_selection.h"
 #include "selection/row_list.h"
-#include "windows/application.h"
-#include "windows/start_window.h"
 #include "windows/window_placement.h"
+#include "windows/workspace.h"
 
 namespace {
 
@@ -25,8 +24,8 @@ QPushButton* button(const QString& name, const QString& text) {
 
 }  // namespace
 
-SelectionWindow::SelectionWindow(Application& app, QWidget* parent)
-    : QWidget(parent), app_(app), lists_(new QsoSelection(this)) {
+SelectionWindow::SelectionWindow(Workspace& workspace, QWidget* parent)
+    : QWidget(parent), lists_(workspace.selection()) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Select_QSO"));
     setWindowTitle(QStringLiteral("Sélection des QSO"));
@@ -86,7 +85,7 @@ SelectionWindow::SelectionWindow(Application& app, QWidget* parent)
     connect(command2, &QPushButton::clicked, this, &SelectionWindow::sortByCall);
     connect(command3, &QPushButton::clicked, this, &SelectionWindow::reloadLog);
     connect(selectAll, &QPushButton::clicked, this, &SelectionWindow::selectAll);
-    connect(impression, &QPushButton::clicked, this, &SelectionWindow::Impression_Click);
+    connect(impression, &QPushButton::clicked, this, &SelectionWindow::openLabelOptions);
     connect(quitter, &QPushButton::clicked, this, &SelectionWindow::closeWindow);
 
     prepare();
@@ -95,15 +94,15 @@ SelectionWindow::SelectionWindow(Application& app, QWidget* parent)
 SelectionWindow::~SelectionWindow() = default;
 
 RowList& SelectionWindow::qsoList() {
-    return lists_->qsoList();
+    return lists_.qsoList();
 }
 
 RowList& SelectionWindow::printList() {
-    return lists_->printList();
+    return lists_.printList();
 }
 
 RowList& SelectionWindow::sortList() {
-    return lists_->sortList();
+    return lists_.sortList();
 }
 
 QListView* SelectionWindow::makeRowView(RowList& rows) {
@@ -125,29 +124,27 @@ void SelectionWindow::prepare() {
 }
 
 void SelectionWindow::pickQso(int index) {
-    lists_->pick(index);
+    lists_.pick(index);
 }
 
 void SelectionWindow::unpickQso(int index) {
-    lists_->unpick(index);
+    lists_.unpick(index);
 }
 
 void SelectionWindow::sortByCall() {
-    lists_->sortQsoListByCall();
+    lists_.sortQsoListByCall();
 }
 
 void SelectionWindow::reloadLog() {
-    if (StartWindow* main = app_.main()) {
-        main->loadLog();
-    }
+    emit reloadRequested();
 }
 
 void SelectionWindow::selectAll() {
-    lists_->pickAll();
+    lists_.pickAll();
 }
 
-void SelectionWindow::Impression_Click() {
-    app_.showLabelOptions();
+void SelectionWindow::openLabelOptions() {
+    emit labelOptionsRequested();
 }
 
 void SelectionWindow::closeWindow() {

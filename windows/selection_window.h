@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class Application;
+class Workspace;
 class QListView;
 class QPushButton;
 class QLabel;
@@ -14,7 +14,7 @@ class SelectionWindow : public QWidget {
     Q_OBJECT
 
   public:
-    explicit SelectionWindow(Application& app, QWidget* parent = nullptr);
+    explicit SelectionWindow(Workspace& workspace, QWidget* parent = nullptr);
     ~SelectionWindow() override;
 
     RowList& qsoList();
@@ -29,15 +29,19 @@ class SelectionWindow : public QWidget {
     void sortByCall();
     void reloadLog();
     void selectAll();
-    void Impression_Click();
+    void openLabelOptions();
     void closeWindow();
+
+  signals:
+    // "Tri par date": the log read again, in file order.
+    void reloadRequested();
+    void labelOptionsRequested();
 
   private:
     void prepare();
     QListView* makeRowView(RowList& rows);
 
-    Application& app_;
-    QsoSelection* lists_;
+    QsoSelection& lists_;
     QListView* listeQsoView_ = nullptr;
     QListView* listeImprimeView_ = nullptr;
     QLabel* label1_ = nullptr;

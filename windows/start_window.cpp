@@ -6,14 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "log/adif_reader.h"
 #include "platform/dialogs.h"
 #include "platform/key_press_line_edit.h"
-#include "selection/row_list.h"
 #include "settings/settings_store.h"
-#include "windows/application.h"
-#include "windows/selection_window.h"
 #include "windows/window_placement.h"
+#include "windows/workspace.h"
 
 namespace {
 
@@ -29,22 +26,10 @@ QLabel* boldLabel(const QString& text, qreal pointSize = 0) {
     return label;
 }
 
-// Shows each message of the reader as it comes and keeps the rows.
-class WindowSink : public AdifSink {
-  public:
-    explicit WindowSink(Dialogs& dialogs) : dialogs_(dialogs) {}
-    void row(QByteArray text) override { rows.push_back(std::move(text)); }
-    void message(const QString& text) override { dialogs_.message(text); }
-
-    std::vector<QByteArray> rows;
-
-  private:
-    Dialogs& dialogs_;
-};
-
 }  // namespace
 
-StartWindow::StartWindow(Application& app, QWidget* parent) : QWidget(parent), app_(app) {
+StartWindow::StartWindow(Workspace& workspace, QWidget* parent)
+    : QWidget(parent), workspace_(workspace) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Main"));
 
@@ -82,13 +67,13 @@ StartWindow::StartWindow(Application& app, QWidget* parent) : QWidget(parent), a
 
 void StartWindow::prepare() {
     centreOnScreen(*this);
-    SettingsStore& store = app_.store();
+    SettingsStore& store = workspace_.store();
     const QString setup = SettingsStore::globalSection();
     ind_A_->setText(store.read(setup, QStringLiteral("Indicatif"), QStringLiteral("Fxxxx")));
     setWindowTitle(QStringLiteral("Quenor_Etiquettes Revision ") + revision());
     store.write(setup, QStringLiteral("Chemin Repertoire"), QCoreApplication::applicationDirPath());
     store.write(setup, QStringLiteral("Revision"), revision());
-    app_.reportStoreProblem();
+    workspace_.reportStoreProblem();
 }
 
 void StartWindow::callsignKeyPress(int& keyCode) {
@@ -104,12 +89,12 @@ void StartWindow::openSelection() {
 bool StartWindow::rememberCallsign() {
     const QString callsign = ind_A_->text();
     if (callsign.isEmpty()) {
-        app_.dialogs().message(QStringLiteral("Entrez votre indicatif"));
+        workspace_.dialogs().message(QStringLiteral("Entrez votre indicatif"));
         return false;
     }
-    app_.store().write(SettingsStore::globalSection(), QStringLiteral("Indicatif"), callsign);
-    app_.setStationCallsign(callsign);
-    app_.reportStoreProblem();
+    workspace_.store().write(SettingsStore::globalSection(), QStringLiteral("Indicatif"), callsign);
+    workspace_.setStationCallsign(callsign);
+    workspace_.reportStoreProblem();
     return true;
 }
 
@@ -117,32 +102,19 @@ void StartWindow::loadLog() {
     if (!rememberCallsign()) {
         return;
     }
-    app_.selectionWindow().qsoList().clear();
-    const QString fileName = app_.dialogs().openFileName(QStringLiteral(".adi  (*.adi)"));
+    workspace_.selection().clearQsoList();
+    const QString fileName = workspace_.dialogs().openFileName(QStringLiteral(".adi  (*.adi)"));
     if (fileName.isEmpty()) {
-        app_.dialogs().message(QStringLiteral("selectionnez un fichier ou quitter"));
+        workspace_.dialogs().message(QStringLiteral("selectionnez un fichier ou quitter"));
         return;
     }
-    readLog(fileName);
+    emit logChosen(fileName);
 }
 
 void StartWindow::loadLog(const QString& fileName) {
     if (!rememberCallsign()) {
         return;
     }
-    app_.selectionWindow().qsoList().clear();
-    readLog(fileName);
-}
-
-void StartWindow::readLog(const QString& fileName) {
-    WindowSink sink(app_.dialogs());
-    QString error;
-    if (!AdifReader::readFile(fileName, sink, &error)) {
-        app_.dialogs().message(error);
-        return;
-    }
-    SelectionWindow& selectionWindow = app_.selectionWindow();
-    selectionWindow.qsoList().addAll(std::move(sink.rows));
-    selectionWindow.show();
-    selectionWindow.raise();
+    workspace_.selection().clearQsoList();
+    emit logChosen(fileName);
 }

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class Application;
+class Workspace;
 class KeyPressLineEdit;
 class QLabel;
 class QPushButton;
@@ -14,10 +14,10 @@ class StartWindow : public QWidget {
   public:
     static QString revision() { return QStringLiteral(" 1.0.8"); }
 
-    explicit StartWindow(Application& app, QWidget* parent = nullptr);
+    explicit StartWindow(Workspace& workspace, QWidget* parent = nullptr);
 
-    // Loads a log: checks and saves the callsign, asks for the file, reads it
-    // into the selection window's QSO list and shows that window.
+    // Loads a log: checks and saves the callsign, empties the QSO list, asks
+    // for the file and hands it on to be read.
     void loadLog();
     // The same with a file already chosen (a log opened from the desktop).
     void loadLog(const QString& fileName);
@@ -25,14 +25,16 @@ class StartWindow : public QWidget {
     KeyPressLineEdit* callsignBox() const { return ind_A_; }
     QPushButton* selectionButton() const { return selection_; }
 
+  signals:
+    void logChosen(const QString& fileName);
+
   private:
     void prepare();
     void callsignKeyPress(int& keyCode);
     void openSelection();
     bool rememberCallsign();
-    void readLog(const QString& fileName);
 
-    Application& app_;
+    Workspace& workspace_;
     KeyPressLineEdit* ind_A_ = nullptr;
     QPushButton* selection_ = nullptr;
 };

@@ -10,8 +10,8 @@
 
 namespace {
 
-void addQso(RowList& list, const char* callsign, const char* via) {
-    list.add(qsoRow(callsign, via, "7.0 Mhz"));
+void addQso(TestPrintList& list, const char* callsign, const char* via) {
+    list.add(callsign, via, "7.0 Mhz");
 }
 
 QslTemplate cardTemplate() {
@@ -34,7 +34,7 @@ QslTemplate cardTemplate() {
     return model;
 }
 
-QStringList printCards(const QslTemplate& model, const RowList& rows, bool* done = nullptr) {
+QStringList printCards(const QslTemplate& model, const TestPrintList& rows, bool* done = nullptr) {
     QString problem;
     const std::optional<CardLayout> layout = CardLayout::from(model, &problem);
     EXPECT_TRUE(layout.has_value()) << problem.toStdString();
@@ -53,7 +53,7 @@ QStringList printCards(const QslTemplate& model, const RowList& rows, bool* done
 }
 
 TEST(CardPrintRun, PrintsOneCardPerRowAtTheTemplatePositions) {
-    RowList rows(RowList::Order::Sorted);
+    TestPrintList rows;
     addQso(rows, "F9XQB", "F9XQC");
     addQso(rows, "DL1AA", "");
     addQso(rows, "EA8ABC", "");
@@ -75,7 +75,7 @@ TEST(CardPrintRun, JoinsLinesWhenTheFlagsAreSet) {
     QslTemplate model = cardTemplate();
     model.joinLine2 = model.joinLine4 = model.joinLines6And7 = true;
     model.text[0].clear();
-    RowList rows(RowList::Order::Sorted);
+    TestPrintList rows;
     addQso(rows, "F9XQB", "F9XQC");
     const QStringList lines = printCards(model, rows);
     EXPECT_EQ(lines, QStringList({QStringLiteral("text 17 15 14 1 | F9XQB via F9XQC|"),
@@ -89,13 +89,13 @@ TEST(CardPrintRun, LineTwoNeedsBothCoordinatesOtherLinesPrintAnywhere) {
     QslTemplate model = cardTemplate();
     model.left[1] = model.marginLeft;  // x2 = 0
     model.left[3] = model.top[3] = QStringLiteral("0");
-    RowList rows(RowList::Order::Sorted);
+    TestPrintList rows;
     addQso(rows, "F9XQB", "F9XQC");
     const QStringList lines = printCards(model, rows);
     EXPECT_TRUE(lines.filter(QStringLiteral("via")).isEmpty());
     EXPECT_TRUE(lines.contains(QStringLiteral("text -3 -5 10 0 |Heure 07:51|")));
 
-    RowList none(RowList::Order::Sorted);
+    TestPrintList none;
     EXPECT_TRUE(printCards(model, none).isEmpty());
 }
 

@@ -6,9 +6,10 @@
 
 namespace {
 
-QString row(const char* callsign, const char* via = "", const char* band = "14 Mhz",
-            const char* mode = "SSB", const char* rst = "59", const char* date = "31/01/09") {
-    return QString::fromUtf8(qsoRow(callsign, via, band, mode, rst, date));
+const QsoRecord* row(const char* callsign, const char* via = "", const char* band = "14 Mhz",
+                     const char* mode = "SSB", const char* rst = "59",
+                     const char* date = "31/01/09") {
+    return testQso(callsign, via, band, mode, rst, date);
 }
 
 QString blanks(int n) {
@@ -18,9 +19,9 @@ QString blanks(int n) {
 using Side = LabelComposer::Side;
 
 QString left(const LabelOptions& options, int format, LabelLine line, LineFamily family,
-             const QString& qsoRow) {
+             const QsoRecord* qso) {
     return LabelComposer(options, format)
-        .side(line, family, LabelFields::fromRow(qsoRow), Side::Left);
+        .side(line, family, LabelFields::fromRecord(qso), Side::Left);
 }
 
 LabelOptions fullOptions() {
@@ -31,7 +32,7 @@ LabelOptions fullOptions() {
 
 TEST(LabelComposer, CentresAddressLinesAsTheExamplesShow) {
     LabelOptions options;
-    const QString withVia = row("F9XQB", "F9XQC");
+    const QsoRecord* withVia = row("F9XQB", "F9XQC");
     EXPECT_EQ(left(options, 1, LabelLine::Address, LineFamily::Qso42, withVia),
               blanks(5) + QStringLiteral("Pour F9XQB  Via F9XQC") + blanks(5));
     EXPECT_EQ(left(options, 1, LabelLine::Address, LineFamily::Qso42, row("F9XQB")),
@@ -44,7 +45,7 @@ TEST(LabelComposer, CentresAddressLinesAsTheExamplesShow) {
     EXPECT_EQ(composer.line(LabelLine::Address, LineFamily::Qso42, withVia, row("F9XQA")),
               left(options, 1, LabelLine::Address, LineFamily::Qso42, withVia) +
                   composer.side(LabelLine::Address, LineFamily::Qso42,
-                                LabelFields::fromRow(row("F9XQA")), Side::Right));
+                                LabelFields::fromRecord(row("F9XQA")), Side::Right));
     EXPECT_EQ(composer.line(LabelLine::Blank, LineFamily::Qso42, withVia, withVia), QString());
 }
 
@@ -71,7 +72,7 @@ TEST(LabelComposer, BuildsTheOtherQsoLines) {
               blanks(8) + QStringLiteral("Merci pour le QSO  Pse QSL") + blanks(9));
     // The right label has no trailing blanks.
     EXPECT_EQ(LabelComposer(options, 1)
-                  .side(LabelLine::Thanks, LineFamily::Qso42, LabelFields::fromRow(row("F9XQB")),
+                  .side(LabelLine::Thanks, LineFamily::Qso42, LabelFields::fromRecord(row("F9XQB")),
                         Side::Right),
               blanks(8) + QStringLiteral("Merci pour le QSO  Pse QSL"));
 }
@@ -80,8 +81,9 @@ TEST(LabelComposer, LeftTextsHaveFixedWidthsSoRightLabelsLineUp) {
     const LabelOptions french = fullOptions();
     LabelOptions english = fullOptions();
     english.french = false;
-    const QStringList rows{row("F9XQB", "F9XQC"), row("EA8/F9XQABCD", "F9XQCABCDEFG"), row("K1A"),
-                           row("FXXXX", "", "1.8 Mhz", "XXX", "XX", "01/01/2000")};
+    const std::vector<const QsoRecord*> rows{
+        row("F9XQB", "F9XQC"), row("EA8/F9XQABCD", "F9XQCABCDEFG"), row("K1A"),
+        row("FXXXX", "", "1.8 Mhz", "XXX", "XX", "01/01/2000")};
     struct Expected {
         const LabelOptions* options;
         int format;
@@ -118,17 +120,17 @@ TEST(LabelComposer, LeftTextsHaveFixedWidthsSoRightLabelsLineUp) {
         {&french, 3, LineFamily::ActivationDdcf, LabelLine::DdcfPlace, 47},
     };
     for (const Expected& c : cases) {
-        for (const QString& qsoRow : rows) {
-            EXPECT_EQ(left(*c.options, c.format, c.line, c.family, qsoRow).size(), c.width)
+        for (const QsoRecord* qso : rows) {
+            EXPECT_EQ(left(*c.options, c.format, c.line, c.family, qso).size(), c.width)
                 << "format " << c.format << " line " << static_cast<int>(c.line) << " row '"
-                << qsoRow.toStdString() << "'";
+                << QsoRow::compose(*qso).toStdString() << "'";
         }
     }
 }
 
 TEST(LabelComposer, BuildsActivationLines) {
     LabelOptions options = fullOptions();
-    const QString qso = row("F9XQA", "", "7.0 Mhz");
+    const QsoRecord* qso = row("F9XQA", "", "7.0 Mhz");
     EXPECT_EQ(left(options, 1, LabelLine::From, LineFamily::ActivationCanton, qso),
               blanks(5) + QStringLiteral("De F9XQC/P pour F9XQA") + blanks(5));
     EXPECT_EQ(left(options, 1, LabelLine::Canton, LineFamily::ActivationCanton, qso),

@@ -32,7 +32,7 @@ Printed printLabels(const LabelOptions& options, int rows, std::vector<bool> ans
         }
         return answer;
     });
-    RowList list(RowList::Order::Sorted);
+    TestPrintList list;
     fillPrintList(list, rows, 10);
     printed.outcome = run.run(list);
     printed.lines = stream.lines();

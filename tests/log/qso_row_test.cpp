@@ -10,13 +10,13 @@ QString blanks(int n) {
 
 TEST(QsoRow, ComposesFixedColumns) {
     QsoValues v;
-    v.callsign = "F9XQB";
-    v.date = "31/01/09";
-    v.timeOn = "07:51";
-    v.band = "7.0 Mhz";
-    v.mode = "SSB";
-    v.rstSent = "59";
-    v.qslVia = "F9XQC";
+    v[QsoField::Callsign] = "F9XQB";
+    v[QsoField::Date] = "31/01/09";
+    v[QsoField::Time] = "07:51";
+    v[QsoField::Band] = "7.0 Mhz";
+    v[QsoField::Mode] = "SSB";
+    v[QsoField::RstSent] = "59";
+    v[QsoField::QslVia] = "F9XQC";
     const QString row = QString::fromUtf8(QsoRow::compose(v));
     EXPECT_EQ(row, QStringLiteral("F9XQB") + blanks(9) + QStringLiteral("31/01/09") + blanks(2) +
                        QStringLiteral("07:51") + blanks(2) + QStringLiteral("7.0 Mhz") + blanks(3) +
@@ -24,7 +24,7 @@ TEST(QsoRow, ComposesFixedColumns) {
                        QStringLiteral("F9XQC") + blanks(7));
     EXPECT_EQ(row.size(), 72);
 
-    v.qslVia = "";
+    v[QsoField::QslVia] = "";
     const QString withoutVia = QString::fromUtf8(QsoRow::compose(v));
     EXPECT_EQ(withoutVia.size(), 72);
     EXPECT_TRUE(withoutVia.endsWith(blanks(12)));
@@ -32,13 +32,13 @@ TEST(QsoRow, ComposesFixedColumns) {
 
 TEST(QsoRow, LongValuesKeepLaterColumnsInPlace) {
     QsoValues v;
-    v.callsign = "F9XQB";
-    v.date = "01/01/2000";
-    v.timeOn = "00:00";
-    v.band = "1.8 Mhz";
-    v.mode = "OLIVIA8-5";
-    v.rstSent = "1234567890";
-    v.qslVia = "";
+    v[QsoField::Callsign] = "F9XQB";
+    v[QsoField::Date] = "01/01/2000";
+    v[QsoField::Time] = "00:00";
+    v[QsoField::Band] = "1.8 Mhz";
+    v[QsoField::Mode] = "OLIVIA8-5";
+    v[QsoField::RstSent] = "1234567890";
+    v[QsoField::QslVia] = "";
     const QString row = QString::fromUtf8(QsoRow::compose(v));
     EXPECT_EQ(QsoRow::field(row, QsoRow::kDateColumn, 10), QStringLiteral("01/01/2000"));
     EXPECT_EQ(QsoRow::field(row, QsoRow::kDateColumn, 8), QStringLiteral("01/01/20"));
@@ -50,12 +50,12 @@ TEST(QsoRow, LongValuesKeepLaterColumnsInPlace) {
 
 TEST(QsoRow, CountsCharactersNotBytes) {
     QsoValues v;
-    v.callsign = "F9XQÉ";  // five characters, six bytes
-    v.date = "31/01/09";
-    v.timeOn = "07:51";
-    v.band = "14 Mhz";
-    v.mode = "SSB";
-    v.rstSent = "59";
+    v[QsoField::Callsign] = "F9XQÉ";  // five characters, six bytes
+    v[QsoField::Date] = "31/01/09";
+    v[QsoField::Time] = "07:51";
+    v[QsoField::Band] = "14 Mhz";
+    v[QsoField::Mode] = "SSB";
+    v[QsoField::RstSent] = "59";
     const QString row = QString::fromUtf8(QsoRow::compose(v));
     EXPECT_EQ(row.size(), 72);
     EXPECT_EQ(QsoRow::field(row, QsoRow::kDateColumn, 8), QStringLiteral("31/01/09"));
@@ -65,7 +65,7 @@ TEST(QsoRow, CountsCharactersNotBytes) {
 
     // Found by fuzzing: a character outside the Basic Multilingual Plane takes
     // two places in a QString, so it takes two columns of the row too.
-    v.callsign = "F9\xF0\x9F\x93\xBBXQ";  // F9, a radio emoji, XQ
+    v[QsoField::Callsign] = "F9\xF0\x9F\x93\xBBXQ";  // F9, a radio emoji, XQ
     const QString wide = QString::fromUtf8(QsoRow::compose(v));
     EXPECT_EQ(wide.size(), 72);
     EXPECT_EQ(QsoRow::field(wide, QsoRow::kDateColumn, 8), QStringLiteral("31/01/09"));

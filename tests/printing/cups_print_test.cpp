@@ -100,7 +100,7 @@ TEST_F(CupsPrinting, EachSheetIsAJobOfItsOwn) {
     printer.setPageSize(QPageSize(QPageSize::A4));
     ASSERT_EQ(PrinterSurface::checkPrinter(printer, kQueue), QString());
     PrinterSurface surface(printer, QPointF());
-    RowList list(RowList::Order::Sorted);
+    TestPrintList list;
     fillPrintList(list, 17);
     LabelOptions options;
     options.format = 1;
@@ -120,7 +120,7 @@ TEST_F(CupsPrinting, EachCardIsAJobOfItsOwn) {
     const QDateTime before = now();
     QslTemplate model = QslTemplate::editorDefaults();
     model.left[0] = model.top[0] = QStringLiteral("20");
-    RowList list(RowList::Order::Sorted);
+    TestPrintList list;
     fillPrintList(list, 3);
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(kQueue);
@@ -169,7 +169,7 @@ TEST_F(CupsPrinting, NoPrintingServiceIsReportedNotSilent) {
 void expectFaultStopsTheRun(const std::function<void()>& fault, const QString& expected) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(kQueue);
-    RowList list(RowList::Order::Sorted);
+    TestPrintList list;
     fillPrintList(list, 48);
     LabelOptions options;
     options.format = 1;

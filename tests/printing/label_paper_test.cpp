@@ -9,8 +9,8 @@
 #include "log/qso_row.h"
 #include "printing/print_geometry.h"
 #include "printing/printer_surface.h"
-#include "selection/row_list.h"
 #include "support/pdf_text.h"
+#include "support/qso_rows.h"
 #include "support/sample_options.h"
 
 namespace {
@@ -30,21 +30,14 @@ const Sheet kSheets[] = {
     {6, 0, 8.5, 105, 35, 105, 35, 8},
 };
 
-void fillOrdinaryQsos(RowList& list, int count) {
+void fillOrdinaryQsos(TestPrintList& list, int count) {
     const char* const calls[] = {"F5ABC",  "EA8XYZ", "DL1AA",  "G4ABC", "JA1XYZ", "K1ZZ",
                                  "ON4AB",  "PA3XYZ", "VK2ABC", "F9XQB", "I2ABC",  "OH2BH",
                                  "SP5ABC", "HB9XYZ", "LA1AB",  "W1AW"};
     const char* const modes[] = {"SSB", "CW", "FT8", "RTTY"};
     for (int i = 0; i < count; ++i) {
-        QsoValues v;
-        v.callsign = calls[i % 16];
-        v.date = "31/01/09";
-        v.timeOn = "07:51";
-        v.band = i % 2 ? "14 Mhz" : "144 Mhz";
-        v.mode = modes[i % 4];
-        v.rstSent = i % 2 ? "599" : "59";
-        v.qslVia = i % 3 == 0 ? "F9XQC" : "";
-        list.add(QsoRow::compose(v));
+        list.add(qsoValues(calls[i % 16], i % 3 == 0 ? "F9XQC" : "", i % 2 ? "14 Mhz" : "144 Mhz",
+                           modes[i % 4], i % 2 ? "599" : "59"));
     }
 }
 
@@ -66,7 +59,7 @@ QString printToPdf(const QTemporaryDir& dir, const LabelOptions& options, int qs
     printer.setPageSize(QPageSize(QPageSize::A4));
     const double origin = PrintGeometry::kPdfLabelOriginMillimetres;
     PrinterSurface surface(printer, QPointF(origin, origin));
-    RowList list(RowList::Order::Sorted);
+    TestPrintList list;
     fillOrdinaryQsos(list, qsos);
     LabelPrintRun run(options, surface, nullptr);
     EXPECT_EQ(run.run(list), LabelPrintRun::Outcome::Completed) << run.error().toStdString();

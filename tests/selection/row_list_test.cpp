@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "selection/row_list.h"
+#include "support/qso_rows.h"
 
 namespace {
 
-QByteArray row(const char* callsign, const char* date = "01/01/09") {
-    return QByteArray(callsign).leftJustified(14, ' ') + QByteArray(date).leftJustified(10, ' ');
+const QsoRecord* row(const char* callsign, const char* date = "01/01/09") {
+    return testQso(callsign, "", "14 Mhz", "SSB", "59", date);
 }
 
 QStringList callsigns(const RowList& list) {
@@ -18,27 +19,26 @@ QStringList callsigns(const RowList& list) {
 
 TEST(RowList, SortedListPlacesEachRowInTextOrderIgnoringCase) {
     RowList list(RowList::Order::Sorted);
-    list.add(row("F9XQC"));
-    list.add(row("F9XQA"));
-    list.add(row("f9xqb"));
+    list.add(*row("F9XQC"));
+    list.add(*row("F9XQA"));
+    list.add(*row("f9xqb"));
     EXPECT_EQ(callsigns(list), QStringList({QStringLiteral("F9XQA"), QStringLiteral("f9xqb"),
                                             QStringLiteral("F9XQC")}));
 
     // Rows of one callsign follow their date text, day first.
     RowList dates(RowList::Order::Sorted);
-    dates.add(row("F9XQA", "31/12/08"));
-    dates.add(row("F9XQA", "02/01/09"));
+    dates.add(*row("F9XQA", "31/12/08"));
+    dates.add(*row("F9XQA", "02/01/09"));
     EXPECT_TRUE(dates.row(0).contains(QStringLiteral("02/01/09")));
     // "1.8 Mhz" and "1.8 MHZ" compare equal; ordering by case never splits them.
-    EXPECT_FALSE(RowList::lessIgnoringCase("A Mhz", "A MHZ"));
-    EXPECT_FALSE(RowList::lessIgnoringCase("A MHZ", "A Mhz"));
-    EXPECT_TRUE(RowList::lessIgnoringCase("AB", "ABC"));
+    EXPECT_EQ(RowList::compareIgnoringCase("A Mhz", "A MHZ"), 0);
+    EXPECT_LT(RowList::compareIgnoringCase("AB", "ABC"), 0);
 }
 
 TEST(RowList, BatchesMergeIntoTheSortedOrder) {
     RowList list(RowList::Order::Sorted);
-    list.add(row("F5AAA"));
-    list.add(row("K1ZZZ"));
+    list.add(*row("F5AAA"));
+    list.add(*row("K1ZZZ"));
     list.addAll({row("G4BBB"), row("A1AAA"), row("F5AAA"), row("Z9ZZZ")});
     EXPECT_EQ(callsigns(list), QStringList({QStringLiteral("A1AAA"), QStringLiteral("F5AAA"),
                                             QStringLiteral("F5AAA"), QStringLiteral("G4BBB"),
@@ -50,7 +50,7 @@ TEST(RowList, BatchesMergeIntoTheSortedOrder) {
 TEST(RowList, UnsortedListKeepsOrderAndRemovesByIndex) {
     RowList list(RowList::Order::Unsorted);
     list.addAll({row("C"), row("A")});
-    list.add(row("B"));
+    list.add(*row("B"));
     EXPECT_EQ(callsigns(list),
               QStringList({QStringLiteral("C"), QStringLiteral("A"), QStringLiteral("B")}));
     list.removeAt(0);
@@ -59,7 +59,7 @@ TEST(RowList, UnsortedListKeepsOrderAndRemovesByIndex) {
     EXPECT_EQ(callsigns(list), QStringList({QStringLiteral("A"), QStringLiteral("B")}));
     EXPECT_EQ(list.rowCount(), 2);
     EXPECT_EQ(list.data(list.index(1)).toString(), list.row(1));
-    const std::vector<QByteArray> taken = list.takeAll();
+    const QsoRecords taken = list.takeAll();
     EXPECT_EQ(taken.size(), 2u);
     EXPECT_EQ(list.count(), 0);
 }

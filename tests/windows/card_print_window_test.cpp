@@ -62,14 +62,14 @@ TEST_F(CardWindow, OpensForDirectPrintingAndGoesBack) {
 
 TEST_F(CardWindow, RefusesWhatIsNoUsableTemplate) {
     CardPrintWindow& window = openFromLabelOptions();
-    window.Impression_Click();  // cancelled dialog
+    window.printCards();  // cancelled dialog
     EXPECT_EQ(dialogs.messages.last(), QStringLiteral("selectionnez un fichier ou quitter"));
     dialogs.fileNames.push_back(saveTemplate(QStringLiteral("CARTE.QSL")));
-    window.Impression_Click();
+    window.printCards();
     EXPECT_EQ(dialogs.messages.last(),
               QStringLiteral("sélectionnez un fichier .qsl ou créez en un"));
     dialogs.fileNames.push_back(writeFile(dir, QStringLiteral("court.qsl"), "3             5\r\n"));
-    window.Impression_Click();
+    window.printCards();
     EXPECT_TRUE(dialogs.messages.last().contains(QStringLiteral("inutilisable")));
     EXPECT_EQ(dialogs.printerDialogs, 0);
 }
@@ -83,7 +83,7 @@ TEST_F(CardWindow, PrintsOneCardPerQsoIntoAPdf) {
         return true;
     };
     dialogs.fileNames.push_back(saveTemplate(QStringLiteral("carte.qsl")));
-    window.Impression_Click();
+    window.printCards();
     EXPECT_EQ(dialogs.printerDialogs, 1);
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'|').toStdString();
     if (!pdftotextAvailable()) {

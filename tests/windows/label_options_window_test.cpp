@@ -270,7 +270,7 @@ TEST_F(EtiquettesWindow, PrintsThePrintListIntoAPdf) {
         pdfWords(pdf, &pages);
         EXPECT_EQ(pages, 1);
     }
-    EXPECT_EQ(app->printList()->count(), 17);  // the print list is unchanged
+    EXPECT_EQ(app->printList().count(), 17);  // the print list is unchanged
 }
 
 TEST_F(EtiquettesWindow, OpensFromTheSelectionWindowEvenWithAnEmptyPrintList) {

@@ -97,6 +97,15 @@ TEST_F(SelectionWindowTest, ReReadingKeepsThePrintList) {
     EXPECT_EQ(dialogs.messages.last(), QStringLiteral("selectionnez un fichier ou quitter"));
     EXPECT_EQ(window.qsoList().count(), 0);
     EXPECT_EQ(window.printList().count(), 2);
+
+    // With the start-up window closed, the log is asked for again all the same.
+    app->startWindow()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(app->startWindow(), nullptr);
+    dialogs.fileNames.push_back(dir.filePath(QStringLiteral("log.adi")));
+    window.reloadLog();
+    EXPECT_EQ(window.qsoList().count(), 4);
+    EXPECT_EQ(window.printList().count(), 2);
 }
 
 TEST_F(SelectionWindowTest, QuitterDiscardsTheListsForTheNextLoad) {
@@ -105,7 +114,7 @@ TEST_F(SelectionWindowTest, QuitterDiscardsTheListsForTheNextLoad) {
     window.findChild<QPushButton*>(QStringLiteral("Quitter"))->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(app->existingSelectionWindow(), nullptr);
-    EXPECT_EQ(app->printList(), nullptr);
+    EXPECT_EQ(app->printList().count(), 0);
     SelectionWindow& again = load(log);
     EXPECT_EQ(again.printList().count(), 0);
     EXPECT_EQ(again.qsoList().count(), 4);

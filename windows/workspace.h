@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "selection/qso_selection.h"
+
+class Dialogs;
+class QPrinter;
+class SettingsStore;
+
+// What the windows of one running program share: the desktop's dialogs, the
+// settings store, the QSO lists, the station callsign and the current printer.
+// The application owns it; windows are handed it and never reach each other.
+class Workspace {
+  public:
+    Workspace(Dialogs& dialogs, SettingsStore& store);
+    ~Workspace();
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
+    Dialogs& dialogs() { return dialogs_; }
+    SettingsStore& store() { return store_; }
+    // Tells the operator, once, when the options cannot be kept.
+    void reportStoreProblem();
+
+    QsoSelection& selection() { return selection_; }
+    const RowList& printList() const { return selection_.printList(); }
+
+    const QString& stationCallsign() const { return stationCallsign_; }
+    void setStationCallsign(const QString& callsign) { stationCallsign_ = callsign; }
+
+    // The printer the operator last chose in a printer dialog.
+    QPrinter& printer();
+
+  private:
+    Dialogs& dialogs_;
+    SettingsStore& store_;
+    QsoSelection selection_;
+    QString stationCallsign_;
+    std::unique_ptr<QPrinter> printer_;
+};
