@@ -9,6 +9,7 @@
 #include "cards/card_print_run.h"
 #include "cards/card_printing.h"
 #include "cards/qsl_template.h"
+#include "labels/label_option_table.h"
 #include "labels/label_options_store.h"
 #include "labels/label_print_run.h"
 #include "log/adif_reader.h"
@@ -118,71 +119,23 @@ QString choosePrinter(const std::map<QString, QString>& values, QPrinter& printe
 
 // Applies the label options given on the command line over the stored ones.
 QString applyLabelOptions(const ParsedOptions& parsed, LabelOptions& options) {
-    const auto text = [&](const char* name, QString& target) {
-        if (parsed.has(name)) {
-            target = parsed.value(name);
+    for (const LabelOptionField& field : labelOptionTable()) {
+        if (parsed.has(field.commandLine) &&
+            !field.applyCommandLine(options, parsed.value(field.commandLine))) {
+            return QString::fromUtf8(field.wrongWord);
         }
-    };
-    if (parsed.has("format")) {
-        const QString format = parsed.value("format");
-        if (!QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                          QStringLiteral("4"), QStringLiteral("6")})
-                 .contains(format)) {
-            return QStringLiteral(
-                "--format : 1, 2, 3, 4 ou 6 (le format 5 imprime sur les QSL : "
-                "commande cards)");
-        }
-        options.format = format.toInt();
     }
-    if (parsed.has("type")) {
-        const QString type = parsed.value("type");
-        if (type != u"qso" && type != u"activation") {
-            return QStringLiteral("--type : qso ou activation");
-        }
-        options.type = type == u"qso" ? LabelOptions::kQsoLabel : LabelOptions::kActivationLabel;
-    }
-    if (parsed.has("lang")) {
-        const QString language = parsed.value("lang");
-        if (language != u"fr" && language != u"en") {
-            return QStringLiteral("--lang : fr ou en");
-        }
-        options.french = language == u"fr";
-    }
-    if (parsed.has("qsl")) {
-        const QString qsl = parsed.value("qsl");
-        if (qsl != u"1" && qsl != u"2" && qsl != u"3") {
-            return QStringLiteral("--qsl : 1, 2 ou 3");
-        }
-        options.qsl = qsl.toInt();
-    }
-    text("offset", options.offset);
-    text("comment", options.comment);
-    text("tx", options.transceiver);
-    text("antenna", options.antenna);
-    text("activation-number", options.activationNumber);
-    text("activation-name", options.activationName);
-    text("canton", options.canton);
-    text("postcode", options.postcode);
-    text("municipality", options.municipality);
     return {};
 }
 
-const QStringList kLabelValueOptions{QStringLiteral("station"),
-                                     QStringLiteral("format"),
-                                     QStringLiteral("type"),
-                                     QStringLiteral("lang"),
-                                     QStringLiteral("qsl"),
-                                     QStringLiteral("offset"),
-                                     QStringLiteral("comment"),
-                                     QStringLiteral("tx"),
-                                     QStringLiteral("antenna"),
-                                     QStringLiteral("activation-number"),
-                                     QStringLiteral("activation-name"),
-                                     QStringLiteral("canton"),
-                                     QStringLiteral("postcode"),
-                                     QStringLiteral("municipality"),
-                                     QStringLiteral("pdf"),
-                                     QStringLiteral("printer")};
+QStringList labelValueOptions() {
+    QStringList names{QStringLiteral("station")};
+    for (const LabelOptionField& field : labelOptionTable()) {
+        names.append(QString::fromLatin1(field.commandLine));
+    }
+    names << QStringLiteral("pdf") << QStringLiteral("printer");
+    return names;
+}
 
 }  // namespace
 
@@ -284,7 +237,7 @@ bool CommandLine::readLog(const QString& path, QsoLog& log, RowList& printList, 
 
 int CommandLine::labels(const QStringList& arguments) {
     bool dump = false;
-    const ParsedOptions parsed = parseOptions(withoutDump(arguments, &dump), kLabelValueOptions);
+    const ParsedOptions parsed = parseOptions(withoutDump(arguments, &dump), labelValueOptions());
     if (!parsed.problem.isEmpty()) {
         return fail(kUsage, parsed.problem);
     }

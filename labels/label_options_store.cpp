@@ -3,25 +3,12 @@
 #include <QRegularExpression>
 #include <cmath>
 
+#include "labels/label_option_table.h"
 #include "settings/settings_store.h"
 
 namespace {
 
 constexpr int kDefaultOffsetPosition = 2;
-
-QString key(const char* name) {
-    return QString::fromUtf8(name);
-}
-
-// "1".."last" selects that index; any other text keeps `initial`.
-int optionIndex(const QString& stored, int first, int last, int initial) {
-    for (int index = first; index <= last; ++index) {
-        if (stored == QString::number(index)) {
-            return index;
-        }
-    }
-    return initial;
-}
 
 }  // namespace
 
@@ -62,49 +49,18 @@ int LabelOptionsStore::positionOfOffset(const QString& offsetText) {
 
 LabelOptions LabelOptionsStore::load(const QString& station) const {
     const QString section = SettingsStore::stationSection(station);
-    const auto read = [&](const char* name, const QString& fallback) {
-        return store_.read(section, key(name), fallback);
-    };
     LabelOptions options;
     options.station = station;
-    options.format = 1;  // the window's first choice when the stored text names no format
-    options.activationNumber = read("N° Activite", QString());
-    options.activationName = read("Nom Activite", QString());
-    options.canton = read("N° Canton", QString());
-    options.postcode = read("N° CP", QString());
-    options.municipality = read("Commune", QString());
-    options.transceiver = read("Transceiver", QString());
-    options.antenna = read("Antenne", QString());
-    const QString language = read("Language", QStringLiteral("True"));
-    options.comment = read("Texte_QSL", QString());
-    options.french = parseBoolean(language).value_or(true);
-    options.format =
-        optionIndex(read("Format etiquette", QStringLiteral("2")), 1, 6, options.format);
-    options.type =
-        optionIndex(read("Type etiquette", QStringLiteral("1")), 2, 3, LabelOptions::kQsoLabel);
-    options.qsl = optionIndex(read("Format QSL", QStringLiteral("1")), 1, 3, 1);
-    const int position =
-        offsetPosition(read("Centrage V", QString::number(kDefaultOffsetPosition)));
-    options.offset = position < 0 ? QString() : LabelOptions::offsets().at(position);
+    for (const LabelOptionField& field : labelOptionTable()) {
+        field.restore(options, store_.read(section, QString::fromUtf8(field.key),
+                                           QString::fromUtf8(field.absent)));
+    }
     return options;
 }
 
 void LabelOptionsStore::save(const LabelOptions& options) const {
     const QString section = SettingsStore::stationSection(options.station);
-    const auto write = [&](const char* name, const QString& value) {
-        store_.write(section, key(name), value);
-    };
-    write("Transceiver", options.transceiver);
-    write("Antenne", options.antenna);
-    write("N° Activite", options.activationNumber);
-    write("Nom Activite", options.activationName);
-    write("N° Canton", options.canton);
-    write("N° CP", options.postcode);
-    write("Commune", options.municipality);
-    write("Texte_QSL", options.comment);
-    write("Language", options.french ? QStringLiteral("True") : QStringLiteral("False"));
-    write("Type etiquette", QString::number(options.type));
-    write("Format etiquette", QString::number(options.format));
-    write("Format QSL", QString::number(options.qsl));
-    write("Centrage V", QString::number(positionOfOffset(options.offset)));
+    for (const LabelOptionField& field : labelOptionTable()) {
+        store_.write(section, QString::fromUtf8(field.key), field.stored(options));
+    }
 }

@@ -8,7 +8,10 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 
+#include "app/command_line.h"
+#include "labels/label_option_table.h"
 #include "labels/label_options_store.h"
 #include "platform/key_press_line_edit.h"
 #include "selection/row_list.h"
@@ -69,6 +72,41 @@ class EtiquettesWindow : public WindowFixture {
 
     RecordingStore* recording = nullptr;
 };
+
+// Each option of the table has its control in the window, its option on the
+// command line, and a stored text that the store reads back as the same option.
+TEST_F(EtiquettesWindow, OptionTableAgreesWithWindowCommandLineAndStore) {
+    LabelOptionsWindow& window = open();
+    const QString usage = CommandLine::usage();
+    for (const LabelOptionField& field : labelOptionTable()) {
+        const QRegularExpression control(
+            QStringLiteral("^%1(\\(\\d\\))?$").arg(QLatin1String(field.control)));
+        EXPECT_FALSE(window.findChildren<QWidget*>(control).isEmpty()) << field.control;
+        EXPECT_TRUE(usage.contains(QStringLiteral("--") + QLatin1String(field.commandLine)))
+            << field.commandLine;
+        for (const auto& [word, storedText] : field.words) {
+            LabelOptions options;
+            ASSERT_TRUE(field.applyCommandLine(options, QString::fromLatin1(word)));
+            EXPECT_EQ(field.stored(options), QString::fromUtf8(storedText)) << word;
+        }
+        LabelOptions options;
+        EXPECT_FALSE(!field.words.empty() && field.applyCommandLine(options, QStringLiteral("x")));
+    }
+    LabelOptions options;
+    options.station = QStringLiteral("F9XQA");
+    options.format = 6;
+    options.type = LabelOptions::kActivationLabel;
+    options.french = false;
+    options.qsl = 3;
+    options.offset = QStringLiteral("+1");
+    options.comment = QStringLiteral("73");
+    LabelOptionsStore(*store).save(options);
+    const LabelOptions loaded = LabelOptionsStore(*store).load(QStringLiteral("F9XQA"));
+    for (const LabelOptionField& field : labelOptionTable()) {
+        EXPECT_EQ(field.stored(loaded), field.stored(options)) << field.key;
+    }
+    EXPECT_EQ(recording->writes.size(), 13);
+}
 
 TEST_F(EtiquettesWindow, FirstRunOpensWithTheDefaults) {
     LabelOptionsWindow& window = open();

@@ -1,0 +1,131 @@
+#include "labels/label_option_table.h"
+
+#include "labels/label_options_store.h"
+
+namespace {
+
+// "first".."last" selects that index; any other text selects the window's initial choice.
+void restoreIndex(int& option, const QString& stored, int first, int last, int initial) {
+    option = initial;
+    for (int index = first; index <= last; ++index) {
+        if (stored == QString::number(index)) {
+            option = index;
+        }
+    }
+}
+
+template <QString LabelOptions::*member>
+LabelOptionField textOption(const char* key, const char* commandLine, const char* control) {
+    return {key,
+            "",
+            commandLine,
+            control,
+            [](const LabelOptions& options) { return options.*member; },
+            [](LabelOptions& options, const QString& stored) { options.*member = stored; },
+            [](LabelOptions& options, const QString& typed) { options.*member = typed; },
+            {},
+            nullptr};
+}
+
+QString storedOffset(const LabelOptions& options) {
+    return QString::number(LabelOptionsStore::positionOfOffset(options.offset));
+}
+
+void restoreOffset(LabelOptions& options, const QString& stored) {
+    const int position = LabelOptionsStore::offsetPosition(stored);
+    options.offset = position < 0 ? QString() : LabelOptions::offsets().at(position);
+}
+
+std::vector<LabelOptionField> buildTable() {
+    std::vector<LabelOptionField> table = {
+        textOption<&LabelOptions::transceiver>("Transceiver", "tx", "Rx_Tx"),
+        textOption<&LabelOptions::antenna>("Antenne", "antenna", "Antenne"),
+        textOption<&LabelOptions::activationNumber>("N° Activite", "activation-number",
+                                                    "Num_Activite"),
+        textOption<&LabelOptions::activationName>("Nom Activite", "activation-name",
+                                                  "Nom_activite"),
+        textOption<&LabelOptions::canton>("N° Canton", "canton", "Num_Canton"),
+        textOption<&LabelOptions::postcode>("N° CP", "postcode", "Num_CP"),
+        textOption<&LabelOptions::municipality>("Commune", "municipality", "Nom_Commune"),
+        textOption<&LabelOptions::comment>("Texte_QSL", "comment", "Texte_QSL"),
+        {"Language",
+         "True",
+         "lang",
+         "Langue",
+         [](const LabelOptions& options) {
+             return options.french ? QStringLiteral("True") : QStringLiteral("False");
+         },
+         [](LabelOptions& options, const QString& stored) {
+             // A text that is not a boolean keeps Francais.
+             options.french = LabelOptionsStore::parseBoolean(stored).value_or(true);
+         },
+         nullptr,
+         {{"fr", "True"}, {"en", "False"}},
+         "--lang : fr ou en"},
+        {"Type etiquette",
+         "1",
+         "type",
+         "Type_Etiquette",
+         [](const LabelOptions& options) { return QString::number(options.type); },
+         [](LabelOptions& options, const QString& stored) {
+             restoreIndex(options.type, stored, LabelOptions::kQsoLabel,
+                          LabelOptions::kActivationLabel, LabelOptions::kQsoLabel);
+         },
+         nullptr,
+         {{"qso", "2"}, {"activation", "3"}},
+         "--type : qso ou activation"},
+        {"Format etiquette",
+         "2",
+         "format",
+         "F_Etiquette",
+         [](const LabelOptions& options) { return QString::number(options.format); },
+         [](LabelOptions& options, const QString& stored) {
+             restoreIndex(options.format, stored, 1, 6, 1);
+         },
+         nullptr,
+         {{"1", "1"}, {"2", "2"}, {"3", "3"}, {"4", "4"}, {"6", "6"}},
+         "--format : 1, 2, 3, 4 ou 6 (le format 5 imprime sur les QSL : commande cards)"},
+        {"Format QSL",
+         "1",
+         "qsl",
+         "QSL",
+         [](const LabelOptions& options) { return QString::number(options.qsl); },
+         [](LabelOptions& options, const QString& stored) {
+             restoreIndex(options.qsl, stored, 1, 3, 1);
+         },
+         nullptr,
+         {{"1", "1"}, {"2", "2"}, {"3", "3"}},
+         "--qsl : 1, 2 ou 3"},
+        {"Centrage V",
+         "2",
+         "offset",
+         "Ct_V",
+         storedOffset,
+         restoreOffset,
+         [](LabelOptions& options, const QString& typed) { options.offset = typed; },
+         {},
+         nullptr},
+    };
+    return table;
+}
+
+}  // namespace
+
+bool LabelOptionField::applyCommandLine(LabelOptions& options, const QString& value) const {
+    if (setText != nullptr) {
+        setText(options, value);
+        return true;
+    }
+    for (const auto& [word, storedText] : words) {
+        if (value == QLatin1String(word)) {
+            restore(options, QString::fromUtf8(storedText));
+            return true;
+        }
+    }
+    return false;
+}
+
+const std::vector<LabelOptionField>& labelOptionTable() {
+    static const std::vector<LabelOptionField> table = buildTable();
+    return table;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "labels/label_options.h"
+
+// One per-station label option, described once for the settings store, the
+// command line and the label options window.
+struct LabelOptionField {
+    const char* key;          // the stored key, in the station's section
+    const char* absent;       // the stored text read when the key is absent
+    const char* commandLine;  // the command line's option, without "--"
+    const char* control;      // the objectName of the window's control (or group)
+    // The option's stored text.
+    QString (*stored)(const LabelOptions& options);
+    // Sets the option from a stored text; a text that names no choice gives
+    // the window's initial choice.
+    void (*restore)(LabelOptions& options, const QString& stored);
+    // Sets the option from a text typed in the window's box or given on the
+    // command line; null for an option chosen among words.
+    void (*setText)(LabelOptions& options, const QString& typed);
+    // The command line's words and the stored texts they stand for.
+    std::vector<std::pair<const char*, const char*>> words;
+    const char* wrongWord;  // the message for a word that is not one of them
+
+    // Sets the option from a command-line value; false (options unchanged) for a wrong word.
+    bool applyCommandLine(LabelOptions& options, const QString& value) const;
+};
+
+// The thirteen options in the order the print start writes them.
+const std::vector<LabelOptionField>& labelOptionTable();
