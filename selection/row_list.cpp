@@ -5,6 +5,7 @@
 
 #include "log/qso_record.h"
 #include "log/qso_row.h"
+#include "selection/bureau_order.h"
 #include "selection/row_bytes.h"
 
 namespace {
@@ -18,9 +19,30 @@ unsigned char upper(char c) {
 
 RowList::RowList(Order order, QObject* parent) : QAbstractListModel(parent), order_(order) {}
 
-RowList::Entry RowList::entryOf(const QsoRecord& record) {
-    RowBytes bytes(record);
+namespace {
+
+quint64 packed(const QByteArray& text, qsizetype from, char filler) {
+    quint64 word = 0;
+    for (qsizetype i = from; i < from + 8; ++i) {
+        const char c = i < text.size() ? text[i] : filler;
+        word = (word << 8) | static_cast<unsigned char>(c);
+    }
+    return word;
+}
+
+}  // namespace
+
+RowList::Entry RowList::entryOf(const QsoRecord& record) const {
     Entry entry{{0, 0, 0}, &record};
+    if (bureau_ != nullptr) {
+        const BureauOrder::Key key = bureau_->keyOf(record);
+        // QSOs without an entity go last.
+        entry.key[0] = key.prefix.isEmpty() ? ~quint64(0) : packed(key.prefix, 0, '\0');
+        entry.key[1] = packed(key.route, 0, '\0');
+        entry.key[2] = packed(key.route, 8, '\0');
+        return entry;
+    }
+    RowBytes bytes(record);
     bool ended = false;
     for (size_t i = 0; i < 24; ++i) {
         const int byte = ended ? -1 : bytes.next();
@@ -31,11 +53,37 @@ RowList::Entry RowList::entryOf(const QsoRecord& record) {
     return entry;
 }
 
-bool RowList::less(const Entry& a, const Entry& b) {
+bool RowList::less(const Entry& a, const Entry& b) const {
     if (a.key != b.key) {
         return a.key < b.key;
     }
+    if (bureau_ != nullptr) {
+        const int order =
+            BureauOrder::compare(bureau_->keyOf(*a.record), bureau_->keyOf(*b.record));
+        if (order != 0) {
+            return order < 0;
+        }
+    }
     return compareRowsIgnoringCase(*a.record, *b.record) < 0;
+}
+
+void RowList::sortEntries(std::vector<Entry>& entries) const {
+    std::stable_sort(entries.begin(), entries.end(),
+                     [this](const Entry& a, const Entry& b) { return less(a, b); });
+}
+
+void RowList::orderForBureau(std::shared_ptr<const BureauOrder> order) {
+    bureau_ = std::move(order);
+    if (order_ != Order::Sorted) {
+        return;
+    }
+    std::vector<Entry> entries;
+    entries.reserve(entries_.size());
+    for (const Entry& entry : entries_) {
+        entries.push_back(entryOf(*entry.record));
+    }
+    sortEntries(entries);
+    replaceAll(std::move(entries));
 }
 
 QString RowList::row(int index) const {
@@ -71,7 +119,8 @@ void RowList::add(const QsoRecord& record) {
     const Entry entry = entryOf(record);
     auto place = entries_.end();
     if (order_ == Order::Sorted) {
-        place = std::upper_bound(entries_.begin(), entries_.end(), entry, less);
+        place = std::upper_bound(entries_.begin(), entries_.end(), entry,
+                                 [this](const Entry& a, const Entry& b) { return less(a, b); });
     }
     const int at = static_cast<int>(place - entries_.begin());
     beginInsertRows(QModelIndex(), at, at);
@@ -97,7 +146,11 @@ void RowList::addAll(const QsoRecords& records) {
 }
 
 void RowList::addAll(const RowList& other) {
-    addEntries(other.entries_);
+    if (bureau_ == other.bureau_) {
+        addEntries(other.entries_);
+        return;
+    }
+    addAll(other.records());
 }
 
 void RowList::addEntries(std::vector<Entry> added) {
@@ -115,7 +168,7 @@ void RowList::addEntries(std::vector<Entry> added) {
         endInsertRows();
         return;
     }
-    std::stable_sort(added.begin(), added.end(), less);
+    sortEntries(added);
     if (entries_.empty()) {
         replaceAll(std::move(added));
         return;
@@ -123,7 +176,8 @@ void RowList::addEntries(std::vector<Entry> added) {
     std::vector<Entry> merged;
     merged.reserve(entries_.size() + added.size());
     std::merge(entries_.begin(), entries_.end(), added.begin(), added.end(),
-               std::back_inserter(merged), less);
+               std::back_inserter(merged),
+               [this](const Entry& a, const Entry& b) { return less(a, b); });
     replaceAll(std::move(merged));
 }
 

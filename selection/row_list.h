@@ -4,9 +4,12 @@
 #include <QByteArray>
 #include <QString>
 #include <array>
+#include <memory>
 #include <vector>
 
 #include "log/qso_record.h"
+
+class BureauOrder;
 
 // A list of QSOs shown through Qt's model/view as QSO list rows, composed
 // when shown. A sorted list keeps its QSOs in ascending order of their whole
@@ -36,6 +39,10 @@ class RowList : public QAbstractListModel {
     void removeAt(int index);
     void clear();
     QsoRecords takeAll();
+    // A sorted list in bureau order from now on (null: back to row text order).
+    void orderForBureau(std::shared_ptr<const BureauOrder> order);
+    bool inBureauOrder() const { return bureau_ != nullptr; }
+
     // Keeps only the QSOs for which `keep` is true, in their order.
     template <typename Keep>
     void keepOnly(Keep keep);
@@ -51,12 +58,14 @@ class RowList : public QAbstractListModel {
         const QsoRecord* record;
     };
 
-    static Entry entryOf(const QsoRecord& record);
-    static bool less(const Entry& a, const Entry& b);
+    Entry entryOf(const QsoRecord& record) const;
+    bool less(const Entry& a, const Entry& b) const;
+    void sortEntries(std::vector<Entry>& entries) const;
     void replaceAll(std::vector<Entry> entries);
     void addEntries(std::vector<Entry> added);
 
     Order order_;
+    std::shared_ptr<const BureauOrder> bureau_;
     std::vector<Entry> entries_;
 };
 
