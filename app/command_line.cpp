@@ -11,6 +11,7 @@
 #include "cards/qsl_template.h"
 #include "labels/label_options_store.h"
 #include "labels/label_print_run.h"
+#include "labels/sheet_table.h"
 #include "log/adif_reader.h"
 #include "printing/dump_surface.h"
 #include "printing/print_geometry.h"
@@ -113,6 +114,17 @@ QString choosePrinter(const std::map<QString, QString>& values, QPrinter& printe
     return queue;
 }
 
+// The numbers of the tuned sheets, as --format takes them.
+QStringList tunedNumbers() {
+    QStringList numbers;
+    for (const LabelSheet& sheet : SheetTable::builtIn()) {
+        if (sheet.isTuned()) {
+            numbers.append(QString::number(sheet.number));
+        }
+    }
+    return numbers;
+}
+
 // Applies the label options given on the command line over the stored ones.
 QString applyLabelOptions(const ParsedOptions& parsed, LabelOptions& options) {
     const auto text = [&](const char* name, QString& target) {
@@ -122,12 +134,12 @@ QString applyLabelOptions(const ParsedOptions& parsed, LabelOptions& options) {
     };
     if (parsed.has("format")) {
         const QString format = parsed.value("format");
-        if (!QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                          QStringLiteral("4"), QStringLiteral("6")})
-                 .contains(format)) {
+        const QStringList numbers = tunedNumbers();
+        if (!numbers.contains(format)) {
             return QStringLiteral(
-                "--format : 1, 2, 3, 4 ou 6 (le format 5 imprime sur les QSL : "
-                "commande cards)");
+                       "--format : %1 ou %2 (le format 5 imprime sur les QSL : "
+                       "commande cards)")
+                .arg(numbers.mid(0, numbers.size() - 1).join(QStringLiteral(", ")), numbers.last());
         }
         options.format = format.toInt();
     }
@@ -193,7 +205,7 @@ bool CommandLine::isCommand(const QStringList& arguments) {
 }
 
 QString CommandLine::usage() {
-    return QStringLiteral(
+    QString text = QStringLiteral(
         "Usage: quenor-etiquettes [COMMAND ...]\n"
         "Without a command the program opens its windows.\n"
         "\n"
@@ -201,7 +213,7 @@ QString CommandLine::usage() {
         "  labels LOG.adi [OPTIONS] (--pdf OUT.pdf | --printer QUEUE | --dump)\n"
         "                       print every QSO of the log on label sheets, in print-list\n"
         "                       order; options not given take the station's stored value:\n"
-        "      --station CALL   --format 1|2|3|4|6   --type qso|activation   --lang fr|en\n"
+        "      --station CALL   --format FORMATS   --type qso|activation   --lang fr|en\n"
         "      --qsl 1|2|3      --offset TEXT (-1, -0,5, 0, +0,5, +1 or any text)\n"
         "      --comment TEXT   --tx TEXT   --antenna TEXT   --activation-number TEXT\n"
         "      --activation-name TEXT   --canton TEXT   --postcode TEXT   --municipality TEXT\n"
@@ -216,6 +228,7 @@ QString CommandLine::usage() {
         "  --version            show the version\n"
         "\n"
         "Exit codes: 0 done, 1 file unreadable, 2 wrong arguments, 3 printing failed.\n");
+    return text.replace(QStringLiteral("FORMATS"), tunedNumbers().join(QLatin1Char('|')));
 }
 
 void CommandLine::writeLine(std::FILE* stream, const QByteArray& line) {
@@ -293,9 +306,7 @@ int CommandLine::labels(const QStringList& arguments) {
                                 : store.read(SettingsStore::globalSection(),
                                              QStringLiteral("Indicatif"), QStringLiteral("Fxxxx"));
     LabelOptions options = LabelOptionsStore(store).load(station);
-    if (options.format == LabelOptions::kCardFormat) {
-        options.format = 1;
-    }
+    options.onCards = false;
     const QString problem = applyLabelOptions(parsed, options);
     if (!problem.isEmpty()) {
         return fail(kUsage, problem);

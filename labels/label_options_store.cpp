@@ -3,11 +3,14 @@
 #include <QRegularExpression>
 #include <cmath>
 
+#include "labels/sheet_table.h"
 #include "settings/settings_store.h"
 
 namespace {
 
 constexpr int kDefaultOffsetPosition = 2;
+// The sheet chosen by name when it is none of the tuned ones.
+constexpr const char* kSheetKey = "Planche etiquette";
 
 QString key(const char* name) {
     return QString::fromUtf8(name);
@@ -78,8 +81,13 @@ LabelOptions LabelOptionsStore::load(const QString& station) const {
     const QString language = read("Language", QStringLiteral("True"));
     options.comment = read("Texte_QSL", QString());
     options.french = parseBoolean(language).value_or(true);
-    options.format =
-        optionIndex(read("Format etiquette", QStringLiteral("2")), 1, 6, options.format);
+    const QString storedFormat = read("Format etiquette", QStringLiteral("2"));
+    options.onCards = storedFormat == QString::number(LabelOptions::kCardFormat);
+    const int number = storedFormat.toInt();
+    if (QString::number(number) == storedFormat && SheetTable::tuned(number) != nullptr) {
+        options.format = number;
+    }
+    options.sheet = read(kSheetKey, QString());
     options.type =
         optionIndex(read("Type etiquette", QStringLiteral("1")), 2, 3, LabelOptions::kQsoLabel);
     options.qsl = optionIndex(read("Format QSL", QStringLiteral("1")), 1, 3, 1);
@@ -104,7 +112,12 @@ void LabelOptionsStore::save(const LabelOptions& options) const {
     write("Texte_QSL", options.comment);
     write("Language", options.french ? QStringLiteral("True") : QStringLiteral("False"));
     write("Type etiquette", QString::number(options.type));
-    write("Format etiquette", QString::number(options.format));
+    write("Format etiquette",
+          QString::number(options.onCards ? LabelOptions::kCardFormat : options.format));
     write("Format QSL", QString::number(options.qsl));
     write("Centrage V", QString::number(positionOfOffset(options.offset)));
+    // Settings files that never named another sheet are left as they were.
+    if (!options.sheet.isEmpty() || !store_.read(section, key(kSheetKey), QString()).isEmpty()) {
+        write(kSheetKey, options.sheet);
+    }
 }

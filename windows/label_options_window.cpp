@@ -16,7 +16,7 @@
 #include "labels/label_options.h"
 #include "labels/label_options_store.h"
 #include "labels/label_print_run.h"
-#include "labels/sheet_geometry.h"
+#include "labels/sheet_table.h"
 #include "platform/dialogs.h"
 #include "platform/key_press_line_edit.h"
 #include "printing/print_geometry.h"
@@ -59,14 +59,7 @@ const SampleText kActivationSample[] = {
      "Tnx for the QSO no QSL "},
 };
 
-const char* const kFormatCaptions[] = {
-    "AVERY L7162                 99.1 x 33.9     16 Etiquettes",
-    "DECADRY OLW 4732       99.1 x 34     16 Etiquettes",
-    "AVERY DP 167                  105 x 37      16 Etiquettes",
-    "AVERY L7163                 99.1 x 38.1     14 Etiquettes",
-    "Impression directe sur QSL ",
-    "DECADRY DLW 1799       105 x 35      16Etiquettes",
-};
+const char* const kCardsCaption = "Impression directe sur QSL ";
 
 QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -229,8 +222,9 @@ QWidget* LabelOptionsWindow::buildOptionGroups() {
     auto* formatLayout = new QVBoxLayout(formatFrame);
     format_ = new QButtonGroup(this);
     for (const int index : {1, 2, 3, 6, 4, 5}) {
-        addOption(format_, index, text(kFormatCaptions[index - 1]), QStringLiteral("F_Etiquette"),
-                  formatLayout);
+        const LabelSheet* sheet = SheetTable::tuned(index);
+        addOption(format_, index, sheet ? sheet->caption : text(kCardsCaption),
+                  QStringLiteral("F_Etiquette"), formatLayout);
     }
     sheetButton(1)->setChecked(true);
     layout->addWidget(formatFrame);
@@ -397,7 +391,7 @@ void LabelOptionsWindow::restore(const LabelOptions& options) {
     box(QStringLiteral("Antenne"))->setText(options.antenna);
     box(QStringLiteral("Texte_QSL"))->setText(options.comment);
     languageButton(options.french ? 1 : 2)->setChecked(true);
-    sheetButton(options.format)->setChecked(true);
+    sheetButton(options.onCards ? LabelOptions::kCardFormat : options.format)->setChecked(true);
     labelTypeButton(options.type)->setChecked(true);
     qslButton(options.qsl)->setChecked(true);
     ctV_->setCurrentIndex(LabelOptionsStore::positionOfOffset(options.offset));
@@ -409,7 +403,10 @@ void LabelOptionsWindow::restore(const LabelOptions& options) {
 LabelOptions LabelOptionsWindow::options() const {
     LabelOptions options;
     options.station = app_.stationCallsign();
-    options.format = format_->checkedId();
+    options.onCards = format_->checkedId() == LabelOptions::kCardFormat;
+    if (!options.onCards) {
+        options.format = format_->checkedId();
+    }
     options.type = type_->checkedId();
     options.french = langue_->checkedId() == 1;
     options.qsl = qsl_->checkedId();
@@ -498,7 +495,7 @@ void LabelOptionsWindow::startPrint() {
     }
     LabelOptionsStore(app_.store()).save(chosen);
     app_.reportStoreProblem();
-    if (chosen.format == LabelOptions::kCardFormat) {
+    if (chosen.onCards) {
         app_.showCardPrinting();
         return;
     }
@@ -521,7 +518,7 @@ PrinterJob::Result LabelOptionsWindow::runLabels(const LabelOptions& options, QP
     if (!preview) {
         return PrinterJob::print(printer, QPointF(origin, origin), QString(), run, error);
     }
-    const SheetGeometry* sheet = SheetGeometry::forFormat(options.format);
+    const LabelSheet* sheet = SheetTable::tuned(options.format);
     return PrinterJob::preview(printer, QPointF(origin, origin),
                                sheet ? sheet->labels() : std::vector<QRectF>(), run, error);
 }
@@ -547,7 +544,7 @@ void LabelOptionsWindow::showPrintPreview() {
         app_.dialogs().message(problem);
         return;
     }
-    if (chosen.format == LabelOptions::kCardFormat) {
+    if (chosen.onCards) {
         app_.dialogs().message(
             QStringLiteral("Pour l'impression directe sur QSL, l'aperçu se fait dans la fenêtre "
                            "d'impression sur carte QSL."));

@@ -2,6 +2,7 @@
 
 #include "labels/label_print_run.h"
 #include "labels/sheet_profile.h"
+#include "labels/sheet_table.h"
 #include "log/qso_row.h"
 #include "printing/dump_surface.h"
 #include "selection/row_list.h"
@@ -54,28 +55,27 @@ LabelOptions format(int index, int type = LabelOptions::kQsoLabel) {
 }
 
 TEST(SheetProfile, HeadLinesFollowTheOffsetText) {
-    const LabelLayout& qso12 = SheetProfile::forFormat(1)->qso;
+    const LabelLayout& qso12 = SheetProfile::tuned(1)->qso;
     EXPECT_EQ(qso12.headLines(QStringLiteral("0")), (std::vector<float>{10, 10, 8}));
     EXPECT_EQ(qso12.headLines(QStringLiteral("-0,5")), (std::vector<float>{10, 5, 8}));
     EXPECT_EQ(qso12.headLines(QStringLiteral("2")), std::vector<float>{});
-    EXPECT_EQ(SheetProfile::forFormat(2)->activation.headLines(QStringLiteral("+0,5")),
+    EXPECT_EQ(SheetProfile::tuned(2)->activation.headLines(QStringLiteral("+0,5")),
               (std::vector<float>{10, 10, 10, 5}));
-    EXPECT_EQ(SheetProfile::forFormat(4)->qso.headLines(QStringLiteral("+1")),
+    EXPECT_EQ(SheetProfile::tuned(4)->qso.headLines(QStringLiteral("+1")),
               (std::vector<float>{10, 10, 10, 8, 11}));
-    EXPECT_EQ(SheetProfile::forFormat(4)->activation.headLines(QStringLiteral("-1")),
+    EXPECT_EQ(SheetProfile::tuned(4)->activation.headLines(QStringLiteral("-1")),
               (std::vector<float>{10, 10, 11}));
-    EXPECT_EQ(SheetProfile::forFormat(3)->qso.headLines(QStringLiteral("+1")),
-              std::vector<float>{});
-    EXPECT_EQ(SheetProfile::forFormat(6)->qso.headLines(QStringLiteral("+1")),
+    EXPECT_EQ(SheetProfile::tuned(3)->qso.headLines(QStringLiteral("+1")), std::vector<float>{});
+    EXPECT_EQ(SheetProfile::tuned(6)->qso.headLines(QStringLiteral("+1")),
               (std::vector<float>{10, 10}));
-    EXPECT_EQ(SheetProfile::forFormat(6)->activation.headLines(QStringLiteral("0")),
+    EXPECT_EQ(SheetProfile::tuned(6)->activation.headLines(QStringLiteral("0")),
               std::vector<float>{});
-    EXPECT_EQ(SheetProfile::forFormat(4)->rowsPerSheet, 7);
-    EXPECT_EQ(SheetProfile::forFormat(3)->prompt,
+    EXPECT_EQ(SheetTable::tuned(4)->rows, 7);
+    EXPECT_EQ(SheetProfile::tuned(3)->prompt,
               QString(15, QLatin1Char(' ')) + QStringLiteral("Page suivante ?"));
-    EXPECT_EQ(SheetProfile::forFormat(5), nullptr);
+    EXPECT_EQ(SheetTable::tuned(5), nullptr);
     // The format 6 QSO label has no comment line.
-    for (const ProfileLine& entry : SheetProfile::forFormat(6)->qso.body) {
+    for (const ProfileLine& entry : SheetProfile::tuned(6)->qso.body) {
         EXPECT_NE(entry.line, LabelLine::Comment);
     }
 }
