@@ -10,6 +10,7 @@
 #include "windows/layout_editor.h"
 #include "windows/layout_preview.h"
 #include "windows/selection_window.h"
+#include "windows/sheets_window.h"
 #include "windows/start_window.h"
 
 namespace {
@@ -88,6 +89,18 @@ CardPrintWindow& Application::showCardPrinting() {
 
 CardPrintWindow* Application::existingCardPrinting() const {
     return cardPrinting_;
+}
+
+SheetsWindow& Application::showSheets() {
+    return bringForward(sheets_, [this] {
+        auto* window = new SheetsWindow(*this);
+        QObject::connect(window, &SheetsWindow::sheetsChanged, window, [this] {
+            if (labelOptions_) {
+                labelOptions_->reloadSheets();
+            }
+        });
+        return window;
+    });
 }
 
 LayoutEditor& Application::showLayoutEditor() {

@@ -13,6 +13,7 @@ class LabelOptionsWindow;
 class CardPrintWindow;
 class LayoutEditor;
 class LayoutPreview;
+class SheetsWindow;
 class QPrinter;
 
 // Owns the windows of one running program and what they share: the station
@@ -52,6 +53,9 @@ class Application {
     CardPrintWindow& showCardPrinting();
     CardPrintWindow* existingCardPrinting() const;
 
+    // The label sheets window ("Planches…"), opened from the label options window.
+    SheetsWindow& showSheets();
+
     // The layout editor of QSL cards: opened, or brought forward when open.
     LayoutEditor& showLayoutEditor();
     LayoutEditor* existingLayoutEditor() const;
@@ -74,5 +78,6 @@ class Application {
     QPointer<CardPrintWindow> cardPrinting_;
     QPointer<LayoutEditor> layoutEditor_;
     QPointer<LayoutPreview> preview_;
+    QPointer<SheetsWindow> sheets_;
     std::unique_ptr<QPrinter> printer_;
 };
