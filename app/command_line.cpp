@@ -505,7 +505,11 @@ int CommandLine::cards(const QStringList& arguments) {
     }
     QPrinter printer(QPrinter::HighResolution);
     const QString asked = choosePrinter(parsed.values, printer);
+    SettingsStore store;
+    const QPointF offset =
+        PrinterCalibration(store).offset(PrinterCalibration::printerKey(printer));
     QString error;
-    const PrinterJob::Result result = CardPrinting::print(model, printList, printer, asked, &error);
+    const PrinterJob::Result result =
+        CardPrinting::print(model, printList, printer, asked, &error, offset);
     return result == PrinterJob::Result::Done ? kOk : fail(kPrintFailed, error);
 }

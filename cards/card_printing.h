@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointF>
+
 #include <QString>
 
 #include "printing/printer_job.h"
@@ -21,8 +23,10 @@ class CardPrinting {
 
     // One card per row on the printer; for a PDF, the template's margins stand
     // for the printable area, so that texts land at G, H from the card's edges.
+    // `offset`: the printer's calibration, in millimetres.
     static PrinterJob::Result print(const QslTemplate& model, const RowList& rows,
-                                    QPrinter& printer, const QString& askedPrinter, QString* error);
+                                    QPrinter& printer, const QString& askedPrinter, QString* error,
+                                    QPointF offset = QPointF());
     // The same cards drawn into a print preview, with the card's outline.
     static PrinterJob::Result preview(const QslTemplate& model, const RowList& rows,
                                       QPrinter& printer, QString* error);

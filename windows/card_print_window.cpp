@@ -11,6 +11,7 @@
 #include "cards/card_printing.h"
 #include "cards/qsl_template.h"
 #include "platform/dialogs.h"
+#include "printing/printer_calibration.h"
 #include "selection/row_list.h"
 #include "windows/application.h"
 #include "windows/window_placement.h"
@@ -112,8 +113,10 @@ void CardPrintWindow::Impression_Click() {
     RowList empty(RowList::Order::Sorted);
     const RowList* printList = app_.printList();
     QString error;
-    if (CardPrinting::print(model, printList ? *printList : empty, printer, QString(), &error) ==
-        PrinterJob::Result::Failed) {
+    const QPointF offset =
+        PrinterCalibration(app_.store()).offset(PrinterCalibration::printerKey(printer));
+    if (CardPrinting::print(model, printList ? *printList : empty, printer, QString(), &error,
+                            offset) == PrinterJob::Result::Failed) {
         dialogs.message(error);
     }
 }
