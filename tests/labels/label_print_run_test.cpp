@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "labels/label_composer.h"
+#include "labels/label_fitting.h"
 #include "labels/label_print_run.h"
 #include "labels/sheet_profile.h"
 #include "labels/sheet_table.h"
@@ -8,6 +10,7 @@
 #include "selection/row_list.h"
 #include "support/memory_stream.h"
 #include "support/qso_rows.h"
+#include "support/sample_options.h"
 
 namespace {
 
@@ -186,6 +189,57 @@ TEST(LabelOptions, TransceiverAndAntennaAreCheckedBeforePrinting) {
     EXPECT_EQ(options.lengthProblem(), QStringLiteral("15 caracteres maxi pour l'antenne"));
     options.transceiver += QLatin1Char(' ');  // as typed: blanks count
     EXPECT_EQ(options.lengthProblem(), QStringLiteral("15 caracteres maxi pour le TX"));
+}
+
+}  // namespace
+
+namespace {
+
+QStringList textsOf(const LabelFitting::Fitted& fitted) {
+    QStringList texts;
+    for (const LabelFitting::Line& line : fitted.lines) {
+        texts.append(line.text);
+    }
+    return texts;
+}
+
+// Labels too small for their lines at 7 points: lines too wide are broken
+// between values, then the comment and the TX/antenna line are left out.
+TEST(LabelFitting, SmallLabelsBreakLinesThenLeaveOutCommentAndStation) {
+    LabelOptions options = sampleLabelOptions();
+    options.station = QStringLiteral("F9XQC/P");
+    LabelFields fields;
+    fields.callsign = QStringLiteral("F5ABC");
+    fields.date = QStringLiteral("31/01/09");
+    fields.time = QStringLiteral("07:51");
+    fields.band = QStringLiteral("144 Mhz");
+    fields.mode = QStringLiteral("SSB");
+    fields.rst = QStringLiteral("59");
+    fields.via = QStringLiteral("F9XQC");
+
+    const LabelFitting::Fitted roomy = LabelFitting(options, QSizeF(99, 38)).fit(fields);
+    EXPECT_EQ(roomy.lines.size(), 6u);
+    EXPECT_FALSE(roomy.shortened);
+    EXPECT_GT(roomy.size, 7.0f);
+
+    const LabelFitting::Fitted small = LabelFitting(options, QSizeF(50, 18)).fit(fields);
+    EXPECT_EQ(textsOf(small), (QStringList{QStringLiteral("Pour F5ABC  Via F9XQC"),
+                                           QStringLiteral("Date 31/01/09  Time 07:51 UTC"),
+                                           QStringLiteral("Bande 144 Mhz  Mode SSB  RST 59"),
+                                           QStringLiteral("Merci pour le QSO Pse QSL")}));
+    EXPECT_TRUE(small.shortened);
+    EXPECT_EQ(small.size, 7.0f);
+
+    options.type = LabelOptions::kActivationLabel;
+    const LabelFitting::Fitted activation = LabelFitting(options, QSizeF(60, 30)).fit(fields);
+    const QStringList texts = textsOf(activation);
+    EXPECT_TRUE(texts.contains(QStringLiteral("31/01/09 07:51 TU  QRG 144 Mhz  SSB")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("RST 59")));
+    EXPECT_FALSE(activation.shortened);
+    for (const QString& text : texts) {
+        EXPECT_LE(LabelFitting::widthMillimetres(text, activation.size), 57.0)
+            << text.toStdString();
+    }
 }
 
 }  // namespace
