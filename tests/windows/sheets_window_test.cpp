@@ -60,10 +60,17 @@ TEST_F(SheetsWindowTest, OwnSheetsAreCheckedKeptAndOffered) {
     labels.sheetButton(LabelOptionsWindow::kOtherSheet)->setChecked(true);
     EXPECT_EQ(labels.options().sheet, QStringLiteral("Maison"));
 
+    // The options window comes back on the sheet stored by name.
+    labels.startPrint();
+    labels.close();
+    LabelOptionsWindow& again = app->showLabelOptions();
+    EXPECT_TRUE(again.sheetButton(LabelOptionsWindow::kOtherSheet)->isChecked());
+    EXPECT_EQ(again.otherSheetBox()->currentText(), QStringLiteral("Maison"));
+
     dialogs.answers.push_back(true);
     window.deleteSheet();
     EXPECT_EQ(window.sheetList()->count(), 11);
-    EXPECT_EQ(labels.otherSheetBox()->findText(QStringLiteral("Maison")), -1);
+    EXPECT_EQ(again.otherSheetBox()->findText(QStringLiteral("Maison")), -1);
 }
 
 }  // namespace
