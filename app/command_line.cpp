@@ -9,15 +9,19 @@
 #include "cards/card_print_run.h"
 #include "cards/card_printing.h"
 #include "cards/qsl_template.h"
+#include "labels/calibration_page.h"
 #include "labels/label_option_table.h"
 #include "labels/label_options_store.h"
 #include "labels/label_print_run.h"
+#include "labels/sheet_table.h"
 #include "log/adif_reader.h"
 #include "log/qso_log.h"
 #include "log/qso_row.h"
 #include "printing/dump_surface.h"
 #include "printing/print_geometry.h"
+#include "printing/printer_calibration.h"
 #include "printing/printer_job.h"
+#include "printing/printer_surface.h"
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
 
@@ -104,6 +108,18 @@ QStringList withoutDump(const QStringList& arguments, bool* dump) {
     return rest;
 }
 
+QStringList withoutFlag(const QStringList& arguments, const QString& flag, bool* given) {
+    QStringList rest;
+    for (const QString& argument : arguments) {
+        if (argument == flag) {
+            *given = true;
+        } else {
+            rest.append(argument);
+        }
+    }
+    return rest;
+}
+
 // Sends the output to a PDF file or to a CUPS queue; returns the queue's name.
 QString choosePrinter(const std::map<QString, QString>& values, QPrinter& printer) {
     const auto pdf = values.find(QStringLiteral("pdf"));
@@ -117,6 +133,17 @@ QString choosePrinter(const std::map<QString, QString>& values, QPrinter& printe
     return queue;
 }
 
+// The numbers of the tuned sheets, as --format takes them.
+QStringList tunedNumbers() {
+    QStringList numbers;
+    for (const LabelSheet& sheet : SheetTable::builtIn()) {
+        if (sheet.isTuned()) {
+            numbers.append(QString::number(sheet.number));
+        }
+    }
+    return numbers;
+}
+
 // Applies the label options given on the command line over the stored ones.
 QString applyLabelOptions(const ParsedOptions& parsed, LabelOptions& options) {
     for (const LabelOptionField& field : labelOptionTable()) {
@@ -128,8 +155,44 @@ QString applyLabelOptions(const ParsedOptions& parsed, LabelOptions& options) {
     return {};
 }
 
+// --sheet NAME: a tuned sheet is chosen by its number, any other by its name.
+QString applySheet(const ParsedOptions& parsed, const SheetTable& table, LabelOptions& options) {
+    if (!parsed.has("sheet")) {
+        return {};
+    }
+    const LabelSheet* sheet = table.find(parsed.value("sheet"));
+    if (sheet == nullptr) {
+        return QStringLiteral("--sheet : planche inconnue %1 (voir labels --list-sheets)")
+            .arg(parsed.value("sheet"));
+    }
+    if (sheet->isTuned()) {
+        options.format = sheet->number;
+        options.sheet.clear();
+    } else {
+        options.sheet = sheet->name;
+    }
+    return {};
+}
+
+// --offset-x MM and --offset-y MM replace the printer's stored calibration.
+QString applyOffsets(const ParsedOptions& parsed, QPointF& offset) {
+    double value = 0;
+    for (const char* name : {"offset-x", "offset-y"}) {
+        if (!parsed.has(name)) {
+            continue;
+        }
+        const QString problem = PrinterCalibration::checkOffset(parsed.value(name), &value);
+        if (!problem.isEmpty()) {
+            return QStringLiteral("--%1 : %2").arg(QString::fromLatin1(name), problem);
+        }
+        (name[7] == 'x' ? offset.rx() : offset.ry()) = value;
+    }
+    return {};
+}
+
 QStringList labelValueOptions() {
-    QStringList names{QStringLiteral("station")};
+    QStringList names{QStringLiteral("station"), QStringLiteral("sheet"),
+                      QStringLiteral("offset-x"), QStringLiteral("offset-y")};
     for (const LabelOptionField& field : labelOptionTable()) {
         names.append(QString::fromLatin1(field.commandLine));
     }
@@ -149,7 +212,7 @@ bool CommandLine::isCommand(const QStringList& arguments) {
 }
 
 QString CommandLine::usage() {
-    return QStringLiteral(
+    QString text = QStringLiteral(
         "Usage: quenor-etiquettes [COMMAND ...]\n"
         "Without a command the program opens its windows.\n"
         "\n"
@@ -157,12 +220,20 @@ QString CommandLine::usage() {
         "  labels LOG.adi [OPTIONS] (--pdf OUT.pdf | --printer QUEUE | --dump)\n"
         "                       print every QSO of the log on label sheets, in print-list\n"
         "                       order; options not given take the station's stored value:\n"
-        "      --station CALL   --format 1|2|3|4|6   --type qso|activation   --lang fr|en\n"
+        "      --station CALL   --format FORMATS   --type qso|activation   --lang fr|en\n"
         "      --qsl 1|2|3      --offset TEXT (-1, -0,5, 0, +0,5, +1 or any text)\n"
         "      --comment TEXT   --tx TEXT   --antenna TEXT   --activation-number TEXT\n"
         "      --activation-name TEXT   --canton TEXT   --postcode TEXT   --municipality TEXT\n"
+        "      --sheet NAME     any sheet of --list-sheets (labels fitted one by one on\n"
+        "                       sheets other than the tuned ones, placed from the paper edge)\n"
+        "      --offset-x MM --offset-y MM   the printer's shift for this run (-10 to +10)\n"
         "      --dump writes one line per printed line: line SIZE BOLD |TEXT|, and end or\n"
-        "      discard for each ended or discarded sheet\n"
+        "      discard for each ended or discarded sheet (text X Y SIZE BOLD |TEXT| for\n"
+        "      fitted labels, X, Y in mm from the paper edge)\n"
+        "  labels --list-sheets  one line per sheet: NAME, tab, PAPER, tab, COLUMNSxROWS, tab,\n"
+        "                       left top width height across down (mm)\n"
+        "  labels --calibration [--sheet NAME] (--pdf OUT.pdf | --printer QUEUE)\n"
+        "                       print the sheet's calibration page\n"
         "  cards LOG.adi TEMPLATE.qsl (--pdf OUT.pdf | --printer QUEUE | --dump)\n"
         "                       print one QSL card per QSO of the log, in print-list order;\n"
         "                       --pdf writes one 140 x 90 mm page per card, --dump one line\n"
@@ -172,6 +243,7 @@ QString CommandLine::usage() {
         "  --version            show the version\n"
         "\n"
         "Exit codes: 0 done, 1 file unreadable, 2 wrong arguments, 3 printing failed.\n");
+    return text.replace(QStringLiteral("FORMATS"), tunedNumbers().join(QLatin1Char('|')));
 }
 
 void CommandLine::writeLine(std::FILE* stream, const QByteArray& line) {
@@ -237,63 +309,120 @@ bool CommandLine::readLog(const QString& path, QsoLog& log, RowList& printList, 
 
 int CommandLine::labels(const QStringList& arguments) {
     bool dump = false;
-    const ParsedOptions parsed = parseOptions(withoutDump(arguments, &dump), labelValueOptions());
+    bool listSheets = false;
+    bool calibration = false;
+    const QStringList rest = withoutFlag(
+        withoutFlag(withoutDump(arguments, &dump), QStringLiteral("--list-sheets"), &listSheets),
+        QStringLiteral("--calibration"), &calibration);
+    const ParsedOptions parsed = parseOptions(rest, labelValueOptions());
     if (!parsed.problem.isEmpty()) {
         return fail(kUsage, parsed.problem);
     }
+    SettingsStore store;
+    QString tableProblem;
+    const SheetTable table =
+        SheetTable::load(SheetTable::ownSheetsPath(store.fileName()), &tableProblem);
+    if (!tableProblem.isEmpty()) {
+        writeLine(err_, tableProblem.toUtf8());
+    }
+    if (listSheets) {
+        if (!parsed.positional.isEmpty() || !parsed.values.empty() || dump || calibration) {
+            return fail(kUsage, QStringLiteral("Usage: quenor-etiquettes labels --list-sheets"));
+        }
+        for (const LabelSheet& sheet : table.all()) {
+            writeLine(out_, sheet.listLine().toUtf8());
+        }
+        std::fflush(out_);
+        return kOk;
+    }
     const int outputs =
         (dump ? 1 : 0) + (parsed.has("pdf") ? 1 : 0) + (parsed.has("printer") ? 1 : 0);
-    if (parsed.positional.size() != 1 || outputs != 1) {
+    if (calibration && (!parsed.positional.isEmpty() || outputs != 1 || dump)) {
+        return fail(kUsage, QStringLiteral("Usage: quenor-etiquettes labels --calibration "
+                                           "[--sheet NAME] (--pdf OUT.pdf | --printer QUEUE)"));
+    }
+    if (!calibration && (parsed.positional.size() != 1 || outputs != 1)) {
         return fail(kUsage, QStringLiteral("Usage: quenor-etiquettes labels LOG.adi [options] "
                                            "(--pdf OUT.pdf | --printer QUEUE | --dump)"));
     }
 
-    SettingsStore store;
     const QString station = parsed.has("station")
                                 ? parsed.value("station")
                                 : store.read(SettingsStore::globalSection(),
                                              QStringLiteral("Indicatif"), QStringLiteral("Fxxxx"));
     LabelOptions options = LabelOptionsStore(store).load(station);
-    if (options.format == LabelOptions::kCardFormat) {
-        options.format = 1;
+    options.onCards = false;
+    QString problem = applyLabelOptions(parsed, options);
+    if (problem.isEmpty()) {
+        problem = applySheet(parsed, table, options);
     }
-    const QString problem = applyLabelOptions(parsed, options);
+    if (problem.isEmpty()) {
+        problem = options.lengthProblem();
+    }
+    QPointF checkedOffset;
+    if (problem.isEmpty()) {
+        problem = applyOffsets(parsed, checkedOffset);
+    }
     if (!problem.isEmpty()) {
         return fail(kUsage, problem);
     }
-    const QString tooLong = options.lengthProblem();
-    if (!tooLong.isEmpty()) {
-        return fail(kUsage, tooLong);
+    const LabelSheet* sheet = table.sheetFor(options);
+    if (sheet == nullptr) {
+        return fail(kUsage, QStringLiteral("Planche inconnue : %1 (voir --list-sheets)")
+                                .arg(options.sheet.isEmpty() ? QString::number(options.format)
+                                                             : options.sheet));
     }
 
     QsoLog log;
     RowList printList(RowList::Order::Sorted);
     int failure = kOk;
-    if (!readLog(parsed.positional.first(), log, printList, &failure)) {
+    if (!calibration && !readLog(parsed.positional.first(), log, printList, &failure)) {
         return failure;
     }
 
     if (dump) {
         DumpSurface surface(out_);
         LabelPrintRun run(options, surface, nullptr);
+        run.useSheet(*sheet);
         const bool done = run.run(printList.records()) == LabelPrintRun::Outcome::Completed;
         std::fflush(out_);
+        if (!run.notice().isEmpty()) {
+            writeLine(err_, run.notice().toUtf8());
+        }
         return done ? kOk : fail(kPrintFailed, run.error());
     }
 
     QPrinter printer(QPrinter::HighResolution);
     const QString asked = choosePrinter(parsed.values, printer);
-    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageSize(sheet->pageSize());
+    QPointF offset = PrinterCalibration(store).offset(PrinterCalibration::printerKey(printer));
+    applyOffsets(parsed, offset);
     const double origin = PrintGeometry::kPdfLabelOriginMillimetres;
+    const bool fromPaperEdge = calibration || !sheet->isTuned();
+    const PrintPlacement placement(fromPaperEdge ? QPointF() : QPointF(origin, origin),
+                                   fromPaperEdge, offset);
     QString error;
+    QString notice;
     const PrinterJob::Result result = PrinterJob::print(
-        printer, QPointF(origin, origin), asked,
+        printer, placement, asked,
         [&](PrintSurface& surface, QString* runError) {
+            if (calibration) {
+                if (CalibrationPage::print(*sheet, static_cast<PrinterSurface&>(surface))) {
+                    return PrinterJob::Result::Done;
+                }
+                *runError = surface.error();
+                return PrinterJob::Result::Failed;
+            }
             LabelPrintRun run(options, surface, nullptr);
+            run.useSheet(*sheet);
             const LabelPrintRun::Outcome outcome = run.run(printList.records());
+            notice = run.notice();
             return LabelPrintRun::toJobResult(outcome, run.error(), runError);
         },
         &error);
+    if (!notice.isEmpty()) {
+        writeLine(err_, notice.toUtf8());
+    }
     return result == PrinterJob::Result::Done ? kOk : fail(kPrintFailed, error);
 }
 
@@ -337,8 +466,11 @@ int CommandLine::cards(const QStringList& arguments) {
     }
     QPrinter printer(QPrinter::HighResolution);
     const QString asked = choosePrinter(parsed.values, printer);
+    SettingsStore store;
+    const QPointF offset =
+        PrinterCalibration(store).offset(PrinterCalibration::printerKey(printer));
     QString error;
     const PrinterJob::Result result =
-        CardPrinting::print(model, printList.records(), printer, asked, &error);
+        CardPrinting::print(model, printList.records(), printer, asked, &error, offset);
     return result == PrinterJob::Result::Done ? kOk : fail(kPrintFailed, error);
 }

@@ -1,5 +1,6 @@
-// Labels for many QSOs: time and peak memory of a label run to PDF and to the dump.
-//   label_bench [QSO_COUNT]      default 10000 (5000 label rows, 625 sheets of format 1)
+// Labels for many QSOs: time and peak memory of a label run to PDF and to the
+// dump, on tuned sheet 1 and on the three-across L7160 (labels fitted one by one).
+//   label_bench [QSO_COUNT]      default 10000 (625 sheets of format 1, 477 of L7160)
 #include <sys/resource.h>
 
 #include <QElapsedTimer>
@@ -12,6 +13,7 @@
 
 #include "bench/log_generator.h"
 #include "labels/label_print_run.h"
+#include "labels/sheet_table.h"
 #include "log/adif_reader.h"
 #include "printing/dump_surface.h"
 #include "printing/print_geometry.h"
@@ -63,31 +65,44 @@ int main(int argc, char** argv) {
                 (qsos + 1) / 2, peakMegabytes());
 
     QTemporaryDir folder;
-    {
-        std::FILE* sink = std::fopen("/dev/null", "w");
-        QElapsedTimer timer;
-        timer.start();
-        DumpSurface dump(sink);
-        LabelPrintRun(options, dump, nullptr).run(printList);
-        std::fclose(sink);
-        std::printf("dump: %.3f s, peak RSS %.0f MB\n", timer.nsecsElapsed() / 1e9,
-                    peakMegabytes());
-    }
-    {
+    double pdfSeconds[2] = {0, 0};
+    int run = 0;
+    for (const LabelSheet* sheet :
+         {SheetTable::tuned(1), SheetTable().find(QStringLiteral("L7160"))}) {
+        const bool tuned = sheet->isTuned();
+        {
+            std::FILE* sink = std::fopen("/dev/null", "w");
+            QElapsedTimer timer;
+            timer.start();
+            DumpSurface dump(sink);
+            LabelPrintRun labels(options, dump, nullptr);
+            labels.useSheet(*sheet);
+            labels.run(printList);
+            std::fclose(sink);
+            std::printf("sheet %s dump: %.3f s, peak RSS %.0f MB\n", qPrintable(sheet->name),
+                        timer.nsecsElapsed() / 1e9, peakMegabytes());
+        }
         QElapsedTimer timer;
         timer.start();
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(folder.filePath(QStringLiteral("labels.pdf")));
-        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageSize(sheet->pageSize());
         const double origin = PrintGeometry::kPdfLabelOriginMillimetres;
-        PrinterSurface surface(printer, QPointF(origin, origin));
-        LabelPrintRun(options, surface, nullptr).run(printList);
+        PrinterSurface surface(printer, tuned ? QPointF(origin, origin) : QPointF());
+        if (!tuned) {
+            surface.measureFromPaperEdge();
+        }
+        LabelPrintRun labels(options, surface, nullptr);
+        labels.useSheet(*sheet);
+        labels.run(printList);
         surface.finish();
-        std::printf("PDF:  %.3f s, %d sheets, %.1f MB file, peak RSS %.0f MB\n",
-                    timer.nsecsElapsed() / 1e9, surface.jobsSent(),
+        pdfSeconds[run++] = timer.nsecsElapsed() / 1e9;
+        std::printf("sheet %s PDF:  %.3f s, %d sheets, %.1f MB file, peak RSS %.0f MB\n",
+                    qPrintable(sheet->name), pdfSeconds[run - 1], surface.jobsSent(),
                     QFileInfo(folder.filePath(QStringLiteral("labels.pdf"))).size() / 1e6,
                     peakMegabytes());
     }
+    std::printf("L7160 / sheet 1 PDF time: %.2f\n", pdfSeconds[1] / pdfSeconds[0]);
     return 0;
 }

@@ -56,14 +56,15 @@ std::function<PrinterJob::Result(PrintSurface&, QString*)> cardRun(const QslTemp
 
 PrinterJob::Result CardPrinting::print(const QslTemplate& model, const QsoRecords& rows,
                                        QPrinter& printer, const QString& askedPrinter,
-                                       QString* error) {
+                                       QString* error, QPointF offset) {
     const std::optional<CardLayout> layout = CardLayout::from(model, error);
     if (!layout) {
         return PrinterJob::Result::Failed;
     }
     prepareCardPaper(printer);
-    return PrinterJob::print(printer, QPointF(layout->leftMargin, layout->topMargin), askedPrinter,
-                             cardRun(model, *layout, rows), error);
+    return PrinterJob::print(
+        printer, PrintPlacement(QPointF(layout->leftMargin, layout->topMargin), false, offset),
+        askedPrinter, cardRun(model, *layout, rows), error);
 }
 
 PrinterJob::Result CardPrinting::preview(const QslTemplate& model, const QsoRecords& rows,

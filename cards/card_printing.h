@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointF>
+
 #include <QString>
 
 #include "log/qso_record.h"
@@ -22,8 +24,10 @@ class CardPrinting {
 
     // One card per row on the printer; for a PDF, the template's margins stand
     // for the printable area, so that texts land at G, H from the card's edges.
+    // `offset`: the printer's calibration, in millimetres.
     static PrinterJob::Result print(const QslTemplate& model, const QsoRecords& rows,
-                                    QPrinter& printer, const QString& askedPrinter, QString* error);
+                                    QPrinter& printer, const QString& askedPrinter, QString* error,
+                                    QPointF offset = QPointF());
     // The same cards drawn into a print preview, with the card's outline.
     static PrinterJob::Result preview(const QslTemplate& model, const QsoRecords& rows,
                                       QPrinter& printer, QString* error);

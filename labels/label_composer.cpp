@@ -85,8 +85,8 @@ int lengthOf(const QString& text) {
 
 }  // namespace
 
-LabelComposer::LabelComposer(const LabelOptions& options, int format)
-    : options_(options), format_(format) {}
+LabelComposer::LabelComposer(const LabelOptions& options, SheetProfile::AddressSpacing spacing)
+    : options_(options), spacing_(spacing) {}
 
 QString LabelComposer::thanksPhrase() const {
     static const QString french[] = {QStringLiteral("Merci pour le QSO  Pse QSL"),
@@ -133,7 +133,8 @@ QString LabelComposer::qsoLine(LabelLine kind, LineFamily family, const LabelFie
                 if (wide) {
                     return centred(32, left ? 4 : 6, variable, before, via, left, Ending::BPlusOne);
                 }
-                const int fixed = (format_ == 3 || format_ == 4) ? (left ? 4 : 6) : 5;
+                const int fixed =
+                    spacing_ == SheetProfile::AddressSpacing::BySide ? (left ? 4 : 6) : 5;
                 return centred(left ? 31 : 32, fixed, variable, before, via, left, Ending::B);
             }
             const QString before = QStringLiteral("To ") + fields.callsign;

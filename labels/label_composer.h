@@ -26,7 +26,7 @@ struct LabelFields {
 // padded to its fixed width, followed by the right label's text.
 class LabelComposer {
   public:
-    LabelComposer(const LabelOptions& options, int format);
+    LabelComposer(const LabelOptions& options, SheetProfile::AddressSpacing spacing);
 
     // The printed line (left and right labels) for one line of a layout.
     QString line(LabelLine kind, LineFamily family, const QsoRecord* left,
@@ -45,5 +45,5 @@ class LabelComposer {
     QString activationLine(LabelLine kind, const LabelFields& fields, Side which) const;
 
     const LabelOptions& options_;
-    int format_;
+    SheetProfile::AddressSpacing spacing_;
 };

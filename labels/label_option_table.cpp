@@ -1,6 +1,7 @@
 #include "labels/label_option_table.h"
 
 #include "labels/label_options_store.h"
+#include "labels/sheet_table.h"
 
 namespace {
 
@@ -78,9 +79,16 @@ std::vector<LabelOptionField> buildTable() {
          "2",
          "format",
          "F_Etiquette",
-         [](const LabelOptions& options) { return QString::number(options.format); },
+         [](const LabelOptions& options) {
+             return QString::number(options.onCards ? LabelOptions::kCardFormat : options.format);
+         },
          [](LabelOptions& options, const QString& stored) {
-             restoreIndex(options.format, stored, 1, 6, 1);
+             // "5" prints on cards; the sheet stays the window's first choice.
+             options.onCards = stored == QString::number(LabelOptions::kCardFormat);
+             const int number = stored.toInt();
+             const bool tuned =
+                 QString::number(number) == stored && SheetTable::tuned(number) != nullptr;
+             options.format = tuned ? number : 1;
          },
          nullptr,
          {{"1", "1"}, {"2", "2"}, {"3", "3"}, {"4", "4"}, {"6", "6"}},

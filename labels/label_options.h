@@ -4,14 +4,16 @@
 #include <QStringList>
 
 // What goes on the labels: the choices of the label options window, as one
-// value. Option groups keep the window's indexes (format 1-6, type 2 or 3,
-// QSL phrase 1-3).
+// value. Option groups keep the window's indexes (type 2 or 3, QSL phrase 1-3).
 struct LabelOptions {
     enum Type { kQsoLabel = 2, kActivationLabel = 3 };
+    // The stored "Format etiquette" of printing straight onto QSL cards.
     static constexpr int kCardFormat = 5;
 
     QString station;                       // the station callsign
-    int format = 2;                        // sheetButton index
+    int format = 2;                        // the tuned sheet's number (1, 2, 3, 4 or 6)
+    QString sheet;                         // another sheet, by name; empty for the tuned one
+    bool onCards = false;                  // "Impression directe sur QSL" instead of labels
     int type = kQsoLabel;                  // labelTypeButton index
     bool french = true;                    // languageButton(1)
     int qsl = 1;                           // QSL index

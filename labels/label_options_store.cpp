@@ -9,6 +9,8 @@
 namespace {
 
 constexpr int kDefaultOffsetPosition = 2;
+// The sheet chosen by name when it is none of the tuned ones.
+constexpr const char* kSheetKey = "Planche etiquette";
 
 }  // namespace
 
@@ -55,6 +57,9 @@ LabelOptions LabelOptionsStore::load(const QString& station) const {
         field.restore(options, store_.read(section, QString::fromUtf8(field.key),
                                            QString::fromUtf8(field.absent)));
     }
+    // The sheet name is none of the thirteen keys: it is written only once a station
+    // has printed on a sheet other than the five tuned ones.
+    options.sheet = store_.read(section, QString::fromUtf8(kSheetKey), QString());
     return options;
 }
 
@@ -62,5 +67,10 @@ void LabelOptionsStore::save(const LabelOptions& options) const {
     const QString section = SettingsStore::stationSection(options.station);
     for (const LabelOptionField& field : labelOptionTable()) {
         store_.write(section, QString::fromUtf8(field.key), field.stored(options));
+    }
+    // Settings files that never named another sheet are left as they were.
+    const QString sheetKey = QString::fromUtf8(kSheetKey);
+    if (!options.sheet.isEmpty() || !store_.read(section, sheetKey, QString()).isEmpty()) {
+        store_.write(section, sheetKey, options.sheet);
     }
 }

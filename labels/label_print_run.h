@@ -10,10 +10,12 @@
 class PrintSurface;
 class LabelComposer;
 struct LabelLayout;
-struct SheetProfile;
+struct LabelSheet;
 
-// Prints a print list on label sheets: two labels side by side per pair of
-// rows, sheet after sheet, each full sheet ended as a job of its own.
+// Prints a print list on label sheets, sheet after sheet, each full sheet
+// ended as a job of its own. On a tuned sheet two labels side by side are
+// printed line by line; on any other sheet each label is fitted and placed
+// on its own, from the paper's edge.
 class LabelPrintRun {
   public:
     enum class Outcome { Completed, StoppedByOperator, Failed };
@@ -24,24 +26,34 @@ class LabelPrintRun {
     LabelPrintRun(const LabelOptions& options, PrintSurface& surface,
                   NextSheetQuestion askNextSheet);
 
+    // Prints on `sheet` instead of the tuned sheet of the options' format.
+    void useSheet(const LabelSheet& sheet) { sheet_ = &sheet; }
+
     Outcome run(const QsoRecords& printList);
     // Why the run failed, in French.
     QString error() const { return error_; }
+    // What the operator should know about a completed run (lines left out), in French.
+    QString notice() const { return notice_; }
 
     static PrinterJob::Result toJobResult(Outcome outcome, const QString& error, QString* message);
 
   private:
     enum class Step { Continue, Stop, Fail };
-    Step printPair(const SheetProfile& profile, const LabelLayout& layout,
+    Outcome runTuned(const LabelSheet& sheet, const QsoRecords& printList);
+    Outcome runFitted(const LabelSheet& sheet, const QsoRecords& printList);
+    Step printPair(const LabelSheet& sheet, const LabelLayout& layout,
                    const LabelComposer& composer, const QsoRecord* left, const QsoRecord* right);
+    Step endSheetIfFull(int printedOnSheet, int perSheet, const QString& prompt);
     bool print(const QString& text, float size, bool bold);
     Outcome finish(Outcome outcome);
 
     const LabelOptions& options_;
     PrintSurface& surface_;
     NextSheetQuestion askNextSheet_;
+    const LabelSheet* sheet_ = nullptr;
     int rowCounter_ = 0;
     QString savedFontName_;
     float savedFontSize_ = 0;
     QString error_;
+    QString notice_;
 };

@@ -64,19 +64,23 @@ LabelLayout fixedHead(LineFamily family, std::vector<ProfileLine> body, float ga
 const QString kPlainPrompt = QStringLiteral("Page suivante ?");
 const QString kIndentedPrompt = QString(15, QLatin1Char(' ')) + kPlainPrompt;
 
+using Spacing = SheetProfile::AddressSpacing;
+
 const SheetProfile kFormats12{
-    8, kPlainPrompt, byOffset(LineFamily::Qso42, kQsoBody42, 10, kQsoHeads),
+    kPlainPrompt, Spacing::Even, byOffset(LineFamily::Qso42, kQsoBody42, 10, kQsoHeads),
     byOffset(LineFamily::ActivationCanton, kActivationBodyCanton, 13, kActivationHeads)};
 
-const SheetProfile kFormat3{8, kIndentedPrompt, noHead(LineFamily::Qso42, kQsoBodyNoGap, 26),
+const SheetProfile kFormat3{kIndentedPrompt, Spacing::BySide,
+                            noHead(LineFamily::Qso42, kQsoBodyNoGap, 26),
                             noHead(LineFamily::ActivationDdcf, kActivationBodyDdcf, 27)};
 
 const SheetProfile kFormat4{
-    7, kPlainPrompt, byOffset(LineFamily::Qso42, kQsoBody42, 21, withLastLine(kQsoHeads, 11)),
+    kPlainPrompt, Spacing::BySide,
+    byOffset(LineFamily::Qso42, kQsoBody42, 21, withLastLine(kQsoHeads, 11)),
     byOffset(LineFamily::ActivationCanton, kActivationBodyCanton, 24,
              withLastLine(kActivationHeads, 11))};
 
-const SheetProfile kFormat6{8, kIndentedPrompt,
+const SheetProfile kFormat6{kIndentedPrompt, Spacing::Even,
                             fixedHead(LineFamily::Qso44, kQsoBody44, 13, {10, 10}),
                             noHead(LineFamily::ActivationDdcf, kActivationBodyDdcf, 27)};
 
@@ -101,8 +105,8 @@ const LabelLayout& SheetProfile::layout(int labelType) const {
     return labelType == LabelOptions::kActivationLabel ? activation : qso;
 }
 
-const SheetProfile* SheetProfile::forFormat(int format) {
-    switch (format) {
+const SheetProfile* SheetProfile::tuned(int number) {
+    switch (number) {
         case 1:
         case 2:
             return &kFormats12;

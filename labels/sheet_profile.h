@@ -42,15 +42,20 @@ struct LabelLayout {
     std::vector<float> fixedHead;
 };
 
-// One label sheet: the rows of labels it holds and how each label type is laid out.
+// How the labels of a tuned sheet are printed: line after line down the
+// sheet, both labels of a row in one printed line, each label type laid out.
 struct SheetProfile {
-    int rowsPerSheet;
+    // The fixed characters counted on a French QSO address line: five on
+    // both labels, or four on the left label and six on the right.
+    enum class AddressSpacing { Even, BySide };
+
     QString prompt;
+    AddressSpacing addressSpacing;
     LabelLayout qso;
     LabelLayout activation;
 
     const LabelLayout& layout(int labelType) const;
 
-    // The profile of a label sheet format (1, 2, 3, 4 or 6); null for any other.
-    static const SheetProfile* forFormat(int format);
+    // The profile of a tuned sheet (1, 2, 3, 4 or 6); null for any other.
+    static const SheetProfile* tuned(int number);
 };

@@ -2,7 +2,18 @@
 
 #include "printing/printer_surface.h"
 
-PrinterJob::Result PrinterJob::print(QPrinter& printer, QPointF pdfOrigin,
+namespace {
+
+void place(PrinterSurface& surface, const PrintPlacement& placement) {
+    if (placement.fromPaperEdge) {
+        surface.measureFromPaperEdge();
+    }
+    surface.setOffset(placement.offset);
+}
+
+}  // namespace
+
+PrinterJob::Result PrinterJob::print(QPrinter& printer, const PrintPlacement& placement,
                                      const QString& askedPrinter,
                                      const std::function<Result(PrintSurface&, QString*)>& run,
                                      QString* error) {
@@ -11,7 +22,8 @@ PrinterJob::Result PrinterJob::print(QPrinter& printer, QPointF pdfOrigin,
         *error = problem;
         return Result::Failed;
     }
-    PrinterSurface surface(printer, pdfOrigin);
+    PrinterSurface surface(printer, placement.pdfOrigin);
+    place(surface, placement);
     const Result result = run(surface, error);
     if (!surface.finish() && result != Result::Failed) {
         *error = QStringLiteral("L'impression n'a pas pu être terminée.");
@@ -20,11 +32,12 @@ PrinterJob::Result PrinterJob::print(QPrinter& printer, QPointF pdfOrigin,
     return result;
 }
 
-PrinterJob::Result PrinterJob::preview(QPrinter& printer, QPointF pdfOrigin,
+PrinterJob::Result PrinterJob::preview(QPrinter& printer, const PrintPlacement& placement,
                                        std::vector<QRectF> outlines,
                                        const std::function<Result(PrintSurface&, QString*)>& run,
                                        QString* error) {
-    PrinterSurface surface(printer, pdfOrigin);
+    PrinterSurface surface(printer, placement.pdfOrigin);
+    place(surface, placement);
     surface.drawAsPreview(std::move(outlines));
     const Result result = run(surface, error);
     surface.finish();

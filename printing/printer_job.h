@@ -9,6 +9,17 @@
 class PrintSurface;
 class QPrinter;
 
+// Where a run's drawing lands: the printable area's place on a PDF page, or
+// the paper's edge on both; and a printer calibration's shift (millimetres).
+struct PrintPlacement {
+    PrintPlacement(QPointF origin) : pdfOrigin(origin) {}  // NOLINT: a plain origin is common
+    PrintPlacement(QPointF origin, bool paperEdge, QPointF shift)
+        : pdfOrigin(origin), fromPaperEdge(paperEdge), offset(shift) {}
+    QPointF pdfOrigin;
+    bool fromPaperEdge = false;
+    QPointF offset;
+};
+
 // One print run on a QPrinter: checks the printer, draws through a
 // PrinterSurface and closes the output. `run` returns false with a French
 // message when the run itself failed.
@@ -16,12 +27,14 @@ struct PrinterJob {
     enum class Result { Done, Stopped, Failed };
 
     // `pdfOrigin`: where the printable area starts on a PDF page (millimetres).
-    static Result print(QPrinter& printer, QPointF pdfOrigin, const QString& askedPrinter,
+    static Result print(QPrinter& printer, const PrintPlacement& placement,
+                        const QString& askedPrinter,
                         const std::function<Result(PrintSurface&, QString*)>& run, QString* error);
 
     // The same run drawn into a print preview, with `outlines` (millimetres
     // from the paper's edge) drawn faintly on every page.
-    static Result preview(QPrinter& printer, QPointF pdfOrigin, std::vector<QRectF> outlines,
+    static Result preview(QPrinter& printer, const PrintPlacement& placement,
+                          std::vector<QRectF> outlines,
                           const std::function<Result(PrintSurface&, QString*)>& run,
                           QString* error);
 };

@@ -134,14 +134,34 @@ bool PrinterSurface::beginJob() {
         jobOpen_ = true;
         pageEnded_ = false;
     }
-    if (isPdf()) {
-        const double pixelsPerMillimetre =
-            printer_.resolution() / PrintGeometry::kMillimetresPerInch;
-        painter_.resetTransform();
-        painter_.translate(pdfOrigin_ * pixelsPerMillimetre);
-    }
+    placeOrigin();
     drawOutlines();
     y_ = 0;
+    return true;
+}
+
+void PrinterSurface::measureFromPaperEdge() {
+    pdfOrigin_ = QPointF(0, 0);
+    printer_.setFullPage(true);
+}
+
+void PrinterSurface::placeOrigin() {
+    const QPointF origin = (isPdf() ? pdfOrigin_ : QPointF()) + (preview_ ? QPointF() : offset_);
+    painter_.resetTransform();
+    if (!origin.isNull()) {
+        painter_.translate(origin * (printer_.resolution() / PrintGeometry::kMillimetresPerInch));
+    }
+}
+
+bool PrinterSurface::drawLine(QPointF from, QPointF to) {
+    if (!beginJob()) {
+        return false;
+    }
+    const double perMillimetre = printer_.resolution() / PrintGeometry::kMillimetresPerInch;
+    painter_.save();
+    painter_.setPen(QPen(Qt::black, perMillimetre * 0.15));
+    painter_.drawLine(from * perMillimetre, to * perMillimetre);
+    painter_.restore();
     return true;
 }
 

@@ -24,7 +24,15 @@ class PrinterSurface : public PrintSurface {
     // the very one asked for. Returns a French message, or an empty text.
     static QString checkPrinter(const QPrinter& printer, const QString& askedName = QString());
 
+    // Positions are measured from the paper's edge, on a PDF as on a printer.
+    void measureFromPaperEdge();
+    // Shifts everything printed by a printer calibration, in millimetres
+    // (never in a preview, which shows the sheet as it should come out).
+    void setOffset(QPointF millimetres) { offset_ = millimetres; }
+
     bool printLine(const QString& text) override;
+    // Draws a thin line between two points, in millimetres like positions.
+    bool drawLine(QPointF from, QPointF to);
     bool endJob() override;
     void discardJob() override;
     // Ends the PDF file (or the open job); true when all went out.
@@ -43,11 +51,13 @@ class PrinterSurface : public PrintSurface {
     void drawOutlines();
     QString problemAfterJob() const;
     bool beginJob();
+    void placeOrigin();
     double pixelsPerPoint() const;
     QFont currentFont() const;
 
     QPrinter& printer_;
     QPointF pdfOrigin_;
+    QPointF offset_;
     QPainter painter_;
     bool jobOpen_ = false;
     bool pageEnded_ = false;

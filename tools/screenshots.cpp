@@ -3,6 +3,7 @@
 //   screenshots OUTPUT_FOLDER
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRadioButton>
@@ -18,6 +19,7 @@
 #include "windows/layout_editor.h"
 #include "windows/layout_preview.h"
 #include "windows/selection_window.h"
+#include "windows/sheets_window.h"
 #include "windows/start_window.h"
 
 namespace {
@@ -83,6 +85,16 @@ int main(int argc, char** argv) {
     labels.sheetButton(1)->setChecked(true);
     dialogs.previewPicture = QDir(folder).filePath(QStringLiteral("etiquettes_apercu.png"));
     labels.showPrintPreview();
+
+    SheetsWindow& sheets = windows.showSheets();
+    sheets.showSheet(QStringLiteral("L7160"));
+    save(sheets, folder, QStringLiteral("planches"));
+    sheets.copySheet();
+    sheets.field(QStringLiteral("acrossBox"))->setText(QStringLiteral("60"));
+    sheets.field(QStringLiteral("acrossBox"))->textEdited(QStringLiteral("60"));
+    save(sheets, folder, QStringLiteral("planches_chevauchement"));
+    sheets.close();
+    save(labels, folder, QStringLiteral("etiquettes_planches"));
 
     save(windows.showCardPrinting(), folder, QStringLiteral("print_bas_qsl"));
     LayoutEditor& editor = windows.showLayoutEditor();

@@ -10,6 +10,7 @@
 #include "windows/layout_editor.h"
 #include "windows/layout_preview.h"
 #include "windows/selection_window.h"
+#include "windows/sheets_window.h"
 #include "windows/start_window.h"
 
 namespace {
@@ -43,6 +44,7 @@ class WindowSink : public AdifSink {
 Application::Application(Dialogs& dialogs, SettingsStore& store) : workspace_(dialogs, store) {}
 
 Application::~Application() {
+    delete sheets_.data();
     delete preview_.data();
     delete layoutEditor_.data();
     delete cardPrinting_.data();
@@ -85,6 +87,7 @@ LabelOptionsWindow& Application::showLabelOptions() {
         auto* window = new LabelOptionsWindow(workspace_);
         connect(window, &LabelOptionsWindow::cardPrintingRequested, this,
                 [this] { showCardPrinting(); });
+        connect(window, &LabelOptionsWindow::sheetsRequested, this, [this] { showSheets(); });
         return window;
     });
 }
@@ -106,6 +109,18 @@ CardPrintWindow& Application::showCardPrinting() {
 
 CardPrintWindow* Application::existingCardPrinting() const {
     return cardPrinting_;
+}
+
+SheetsWindow& Application::showSheets() {
+    return bringForward(sheets_, [this] {
+        auto* window = new SheetsWindow(workspace_);
+        connect(window, &SheetsWindow::sheetsChanged, this, [this] {
+            if (labelOptions_) {
+                labelOptions_->reloadSheets();
+            }
+        });
+        return window;
+    });
 }
 
 LayoutEditor& Application::showLayoutEditor() {

@@ -14,6 +14,7 @@ class LabelOptionsWindow;
 class CardPrintWindow;
 class LayoutEditor;
 class LayoutPreview;
+class SheetsWindow;
 class QPrinter;
 
 // The running program: owns what the windows share (the workspace, with the
@@ -50,6 +51,9 @@ class Application : public QObject {
     CardPrintWindow& showCardPrinting();
     CardPrintWindow* existingCardPrinting() const;
 
+    // The label sheets window ("Planches…"), opened from the label options window.
+    SheetsWindow& showSheets();
+
     // The layout editor of QSL cards: opened, or brought forward when open.
     LayoutEditor& showLayoutEditor();
     LayoutEditor* existingLayoutEditor() const;
@@ -74,4 +78,5 @@ class Application : public QObject {
     QPointer<CardPrintWindow> cardPrinting_;
     QPointer<LayoutEditor> layoutEditor_;
     QPointer<LayoutPreview> preview_;
+    QPointer<SheetsWindow> sheets_;
 };

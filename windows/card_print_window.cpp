@@ -11,6 +11,7 @@
 #include "cards/card_printing.h"
 #include "cards/qsl_template.h"
 #include "platform/dialogs.h"
+#include "printing/printer_calibration.h"
 #include "selection/row_list.h"
 #include "windows/window_placement.h"
 #include "windows/workspace.h"
@@ -108,8 +109,10 @@ void CardPrintWindow::printCards() {
     CardPrinting::prepareCardPaper(printer);
     dialogs.choosePrinter(printer);  // cancelling still prints, on the current printer
     QString error;
-    if (CardPrinting::print(model, workspace_.printList().records(), printer, QString(), &error) ==
-        PrinterJob::Result::Failed) {
+    const QPointF offset =
+        PrinterCalibration(workspace_.store()).offset(PrinterCalibration::printerKey(printer));
+    if (CardPrinting::print(model, workspace_.printList().records(), printer, QString(), &error,
+                            offset) == PrinterJob::Result::Failed) {
         dialogs.message(error);
     }
 }

@@ -16,10 +16,11 @@
 #include "labels/label_options.h"
 #include "labels/label_options_store.h"
 #include "labels/label_print_run.h"
-#include "labels/sheet_geometry.h"
+#include "labels/sheet_table.h"
 #include "platform/dialogs.h"
 #include "platform/key_press_line_edit.h"
 #include "printing/print_geometry.h"
+#include "printing/printer_calibration.h"
 #include "printing/printer_job.h"
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
@@ -59,14 +60,7 @@ const SampleText kActivationSample[] = {
      "Tnx for the QSO no QSL "},
 };
 
-const char* const kFormatCaptions[] = {
-    "AVERY L7162                 99.1 x 33.9     16 Etiquettes",
-    "DECADRY OLW 4732       99.1 x 34     16 Etiquettes",
-    "AVERY DP 167                  105 x 37      16 Etiquettes",
-    "AVERY L7163                 99.1 x 38.1     14 Etiquettes",
-    "Impression directe sur QSL ",
-    "DECADRY DLW 1799       105 x 35      16Etiquettes",
-};
+const char* const kCardsCaption = "Impression directe sur QSL ";
 
 QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -229,10 +223,25 @@ QWidget* LabelOptionsWindow::buildOptionGroups() {
     auto* formatLayout = new QVBoxLayout(formatFrame);
     format_ = new QButtonGroup(this);
     for (const int index : {1, 2, 3, 6, 4, 5}) {
-        addOption(format_, index, text(kFormatCaptions[index - 1]), QStringLiteral("F_Etiquette"),
-                  formatLayout);
+        const LabelSheet* sheet = SheetTable::tuned(index);
+        addOption(format_, index, sheet ? sheet->caption : text(kCardsCaption),
+                  QStringLiteral("F_Etiquette"), formatLayout);
     }
     sheetButton(1)->setChecked(true);
+    auto* otherLine = new QHBoxLayout;
+    addOption(format_, kOtherSheet, QStringLiteral("Autre planche :"),
+              QStringLiteral("F_Etiquette"), otherLine);
+    otherSheet_ = new QComboBox;
+    otherSheet_->setObjectName(QStringLiteral("otherSheetBox"));
+    otherSheet_->setAccessibleName(QStringLiteral("Autre planche"));
+    connect(otherSheet_, &QComboBox::activated, this,
+            [this] { sheetButton(kOtherSheet)->setChecked(true); });
+    otherLine->addWidget(otherSheet_, 1);
+    sheets_ = new QPushButton(QStringLiteral("Planches…"));
+    sheets_->setObjectName(QStringLiteral("Planches_Button"));
+    connect(sheets_, &QPushButton::clicked, this, [this] { emit sheetsRequested(); });
+    otherLine->addWidget(sheets_);
+    formatLayout->addLayout(otherLine);
     layout->addWidget(formatFrame);
 
     auto* printFrame = new QGroupBox(QStringLiteral("Options d'impression"));
@@ -351,6 +360,28 @@ QWidget* LabelOptionsWindow::buildStation() {
     return frame;
 }
 
+void LabelOptionsWindow::reloadSheets() {
+    const QString current = otherSheets_.value(otherSheet_->currentIndex());
+    otherSheets_.clear();
+    for (const LabelSheet& sheet : sheetTable().all()) {
+        if (!sheet.isTuned()) {
+            otherSheets_.append(sheet.name);
+        }
+    }
+    otherSheet_->clear();
+    for (const LabelSheet& sheet : sheetTable().all()) {
+        if (!sheet.isTuned()) {
+            otherSheet_->addItem(sheet.caption);
+        }
+    }
+    const qsizetype kept = otherSheets_.indexOf(current);
+    otherSheet_->setCurrentIndex(kept < 0 ? 0 : static_cast<int>(kept));
+}
+
+SheetTable LabelOptionsWindow::sheetTable() const {
+    return SheetTable::load(SheetTable::ownSheetsPath(workspace_.store().fileName()));
+}
+
 QRadioButton* LabelOptionsWindow::languageButton(int index) const {
     return qobject_cast<QRadioButton*>(langue_->button(index));
 }
@@ -397,7 +428,16 @@ void LabelOptionsWindow::restore(const LabelOptions& options) {
     box(QStringLiteral("Antenne"))->setText(options.antenna);
     box(QStringLiteral("Texte_QSL"))->setText(options.comment);
     languageButton(options.french ? 1 : 2)->setChecked(true);
-    sheetButton(options.format)->setChecked(true);
+    tunedFormat_ = options.format;
+    reloadSheets();
+    const qsizetype named = otherSheets_.indexOf(options.sheet);
+    if (!options.sheet.isEmpty() && named >= 0) {
+        otherSheet_->setCurrentIndex(static_cast<int>(named));
+    }
+    sheetButton(options.onCards                            ? LabelOptions::kCardFormat
+                : (!options.sheet.isEmpty() && named >= 0) ? kOtherSheet
+                                                           : options.format)
+        ->setChecked(true);
     labelTypeButton(options.type)->setChecked(true);
     qslButton(options.qsl)->setChecked(true);
     ctV_->setCurrentIndex(LabelOptionsStore::positionOfOffset(options.offset));
@@ -409,7 +449,12 @@ void LabelOptionsWindow::restore(const LabelOptions& options) {
 LabelOptions LabelOptionsWindow::options() const {
     LabelOptions options;
     options.station = workspace_.stationCallsign();
-    options.format = format_->checkedId();
+    const int chosen = format_->checkedId();
+    options.onCards = chosen == LabelOptions::kCardFormat;
+    options.format = SheetTable::tuned(chosen) != nullptr ? chosen : tunedFormat_;
+    if (chosen == kOtherSheet) {
+        options.sheet = otherSheets_.value(otherSheet_->currentIndex());
+    }
     options.type = type_->checkedId();
     options.french = langue_->checkedId() == 1;
     options.qsl = qsl_->checkedId();
@@ -498,7 +543,7 @@ void LabelOptionsWindow::startPrint() {
     }
     LabelOptionsStore(workspace_.store()).save(chosen);
     workspace_.reportStoreProblem();
-    if (chosen.format == LabelOptions::kCardFormat) {
+    if (chosen.onCards) {
         emit cardPrintingRequested();
         return;
     }
@@ -507,26 +552,43 @@ void LabelOptionsWindow::startPrint() {
 
 PrinterJob::Result LabelOptionsWindow::runLabels(const LabelOptions& options, QPrinter& printer,
                                                  bool preview, QString* error) {
+    const SheetTable table = sheetTable();
+    const LabelSheet* sheet = table.sheetFor(options);
+    if (sheet == nullptr) {
+        *error = QStringLiteral("Planche inconnue : %1").arg(options.sheet);
+        return PrinterJob::Result::Failed;
+    }
     const QsoRecords rows = workspace_.printList().records();
+    QString notice;
     const auto run = [&](PrintSurface& surface, QString* runError) {
         LabelPrintRun labels(options, surface, [this, preview](const QString& prompt) {
             return preview || workspace_.dialogs().askYesNo(prompt);
         });
+        labels.useSheet(*sheet);
         const LabelPrintRun::Outcome outcome = labels.run(rows);
+        notice = labels.notice();
         return LabelPrintRun::toJobResult(outcome, labels.error(), runError);
     };
     const double origin = PrintGeometry::kPdfLabelOriginMillimetres;
-    if (!preview) {
-        return PrinterJob::print(printer, QPointF(origin, origin), QString(), run, error);
+    const bool fromPaperEdge = !sheet->isTuned();
+    const QPointF offset =
+        PrinterCalibration(workspace_.store()).offset(PrinterCalibration::printerKey(printer));
+    const PrintPlacement placement(fromPaperEdge ? QPointF() : QPointF(origin, origin),
+                                   fromPaperEdge, offset);
+    printer.setPageSize(sheet->pageSize());
+    const PrinterJob::Result result =
+        preview ? PrinterJob::preview(printer, placement, sheet->labels(), run, error)
+                : PrinterJob::print(printer, placement, QString(), run, error);
+    if (!notice.isEmpty() && !preview) {
+        workspace_.dialogs().message(notice);
     }
-    const SheetGeometry* sheet = SheetGeometry::forFormat(options.format);
-    return PrinterJob::preview(printer, QPointF(origin, origin),
-                               sheet ? sheet->labels() : std::vector<QRectF>(), run, error);
+    return result;
 }
 
 void LabelOptionsWindow::printLabels(const LabelOptions& options) {
     QPrinter& printer = workspace_.printer();
-    printer.setPageSize(QPageSize(QPageSize::A4));
+    const LabelSheet* sheet = sheetTable().sheetFor(options);
+    printer.setPageSize(sheet ? sheet->pageSize() : QPageSize(QPageSize::A4));
     workspace_.dialogs().choosePrinter(printer);  // cancelling still prints, on the current printer
     QString error;
     const PrinterJob::Result result = runLabels(options, printer, false, &error);
@@ -545,14 +607,15 @@ void LabelOptionsWindow::showPrintPreview() {
         workspace_.dialogs().message(problem);
         return;
     }
-    if (chosen.format == LabelOptions::kCardFormat) {
+    if (chosen.onCards) {
         workspace_.dialogs().message(
             QStringLiteral("Pour l'impression directe sur QSL, l'aperçu se fait dans la fenêtre "
                            "d'impression sur carte QSL."));
         return;
     }
     QPrinter& printer = workspace_.printer();
-    printer.setPageSize(QPageSize(QPageSize::A4));
+    const LabelSheet* sheet = sheetTable().sheetFor(chosen);
+    printer.setPageSize(sheet ? sheet->pageSize() : QPageSize(QPageSize::A4));
     workspace_.dialogs().showPrintPreview(printer, [this, chosen](QPrinter& target) {
         QString error;
         if (runLabels(chosen, target, true, &error) == PrinterJob::Result::Failed) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QStringList>
 #include <QWidget>
 #include <map>
 
@@ -16,6 +17,7 @@ class QPrinter;
 class QPushButton;
 class QRadioButton;
 struct LabelOptions;
+class SheetTable;
 
 // The label options window: what goes on the labels, and the print button.
 class LabelOptionsWindow : public QWidget {
@@ -42,6 +44,13 @@ class LabelOptionsWindow : public QWidget {
     // The options as the controls show them.
     LabelOptions options() const;
 
+    // The sheet choice for any sheet other than the tuned ones.
+    static constexpr int kOtherSheet = 7;
+    QComboBox* otherSheetBox() const { return otherSheet_; }
+    QPushButton* sheetsButton() const { return sheets_; }
+    // Lists the sheets again, after the operator changed their own.
+    void reloadSheets();
+
     void showLanguageSamples(int index);
     void clearBoxes();
     void openSelection();
@@ -53,6 +62,8 @@ class LabelOptionsWindow : public QWidget {
   signals:
     // "Format 5": the QSOs go straight onto QSL cards.
     void cardPrintingRequested();
+    // "Planches…": the window of the label sheets.
+    void sheetsRequested();
 
   private:
     struct Validation {
@@ -77,6 +88,7 @@ class LabelOptionsWindow : public QWidget {
     PrinterJob::Result runLabels(const LabelOptions& options, QPrinter& printer, bool preview,
                                  QString* error);
     static void colour(QWidget* widget, const QColor& colour);
+    SheetTable sheetTable() const;
 
     Workspace& workspace_;
     std::map<QString, KeyPressLineEdit*> boxes_;
@@ -93,4 +105,8 @@ class LabelOptionsWindow : public QWidget {
     QPushButton* apercu_ = nullptr;
     QPushButton* effacer_ = nullptr;
     QPushButton* selection_ = nullptr;
+    QComboBox* otherSheet_ = nullptr;
+    QStringList otherSheets_;  // the names of otherSheet_'s lines
+    QPushButton* sheets_ = nullptr;
+    int tunedFormat_ = 1;  // kept while another sheet is chosen
 };

@@ -7,7 +7,10 @@
 #include "app/command_line.h"
 #include "cards/qsl_template_file.h"
 #include "labels/label_options_store.h"
+#include "labels/sheet_table.h"
+#include "printing/printer_calibration.h"
 #include "settings/settings_store.h"
+#include "support/pdf_text.h"
 #include "support/test_files.h"
 
 namespace {
@@ -195,3 +198,63 @@ TEST(CommandLine, CardsPrintOneCardPerQso) {
 }
 
 }  // namespace
+
+TEST(CommandLine, LabelsOnAnySheetByNameWithThePrintersOffset) {
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+    {
+        SettingsStore store;
+        store.write(QStringLiteral("Setup "), QStringLiteral("Indicatif"), QStringLiteral("F9XQA"));
+        store.sync();
+        SheetTable table;
+        LabelSheet own = SheetTable::builtIn().back();
+        own.name = QStringLiteral("Maison");
+        own.rows = 2;
+        ASSERT_EQ(table.put(own), QString());
+        ASSERT_EQ(table.save(SheetTable::ownSheetsPath(store.fileName())), QString());
+        PrinterCalibration(store).setOffset(QStringLiteral("PDF"), QPointF(0, 1.5));
+    }
+    const Outcome list = run({QStringLiteral("labels"), QStringLiteral("--list-sheets")});
+    EXPECT_EQ(list.code, 0);
+    EXPECT_EQ(list.out.count('\n'), static_cast<qsizetype>(SheetTable::builtIn().size() + 1));
+    EXPECT_TRUE(list.out.contains("L7160\tA4\t3x7\t7.2 15.15 63.5 38.1 66.04 38.1\n"));
+    EXPECT_TRUE(list.out.endsWith("Maison\tLetter\t2x2\t3.96 12.7 101.6 50.8 106.36 50.8\n"));
+
+    const QString log = testDataPath(QStringLiteral("one_record_per_line.adi"));
+    const Outcome own = run({QStringLiteral("labels"), log, QStringLiteral("--sheet"),
+                             QStringLiteral("Maison"), QStringLiteral("--dump")});
+    EXPECT_EQ(own.code, 0) << own.err.toStdString();
+    EXPECT_TRUE(own.out.startsWith("text "));
+    EXPECT_TRUE(own.out.contains("|Pour DL1AA|"));
+    for (const char* bad : {"--sheet", "--offset-x", "--offset-y"}) {
+        EXPECT_EQ(run({QStringLiteral("labels"), log, QString::fromLatin1(bad),
+                       QStringLiteral("12"), QStringLiteral("--dump")})
+                      .code,
+                  CommandLine::kUsage)
+            << bad;
+    }
+
+    // The stored offset of "PDF" moves every word down; --offset-y replaces it.
+    const auto firstWordTop = [&](const QStringList& extra) {
+        const QString pdf = dir.filePath(QStringLiteral("labels.pdf"));
+        const Outcome printed =
+            run(QStringList{QStringLiteral("labels"), log, QStringLiteral("--sheet"),
+                            QStringLiteral("L7160"), QStringLiteral("--pdf"), pdf} +
+                extra);
+        EXPECT_EQ(printed.code, 0) << printed.err.toStdString();
+        const std::vector<PdfWord> words = pdfWords(pdf);
+        return words.empty() ? 0.0 : words.front().top;
+    };
+    if (pdftotextAvailable()) {
+        EXPECT_NEAR(
+            firstWordTop({}) - firstWordTop({QStringLiteral("--offset-y"), QStringLiteral("0")}),
+            1.5, 0.05);
+    }
+    const QString calibration = dir.filePath(QStringLiteral("calibration.pdf"));
+    EXPECT_EQ(
+        run({QStringLiteral("labels"), QStringLiteral("--calibration"), QStringLiteral("--sheet"),
+             QStringLiteral("5160"), QStringLiteral("--pdf"), calibration})
+            .code,
+        0);
+    EXPECT_TRUE(readFile(calibration).startsWith("%PDF"));
+}

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "labels/label_composer.h"
+#include "labels/sheet_table.h"
 #include "log/qso_row.h"
 
 namespace {
@@ -76,7 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString qso = input.ConsumeBool() ? row(input) : text(input, 100);
     const bool rowInLayout = qso.size() >= 72;
     const LabelFields fields = LabelFields::fromRow(qso);
-    const LabelComposer composer(options, options.format);
+    const LabelComposer composer(options,
+                                 SheetTable::tuned(options.format)->profile->addressSpacing);
 
     const bool qsoInRange = rowInLayout && fits(options.comment, 32) &&
                             options.transceiver.size() <= 15 && fits(options.antenna, 15);

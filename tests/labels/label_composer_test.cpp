@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "labels/label_composer.h"
+#include "labels/sheet_table.h"
 #include "support/qso_rows.h"
 #include "support/sample_options.h"
 
@@ -18,9 +19,14 @@ QString blanks(int n) {
 
 using Side = LabelComposer::Side;
 
+// The composer of a tuned sheet, by its number.
+LabelComposer composerFor(const LabelOptions& options, int format) {
+    return LabelComposer(options, SheetTable::tuned(format)->profile->addressSpacing);
+}
+
 QString left(const LabelOptions& options, int format, LabelLine line, LineFamily family,
              const QsoRecord* qso) {
-    return LabelComposer(options, format)
+    return composerFor(options, format)
         .side(line, family, LabelFields::fromRecord(qso), Side::Left);
 }
 
@@ -41,7 +47,7 @@ TEST(LabelComposer, CentresAddressLinesAsTheExamplesShow) {
     EXPECT_TRUE(left(options, 1, LabelLine::Address, LineFamily::Qso42, row("F9XQB", "EA8/F9XQAB"))
                     .contains(QStringLiteral("Via EA8/F9XQ ")));
     // The whole printed line is the left text followed by the right text.
-    const LabelComposer composer(options, 1);
+    const LabelComposer composer = composerFor(options, 1);
     EXPECT_EQ(composer.line(LabelLine::Address, LineFamily::Qso42, withVia, row("F9XQA")),
               left(options, 1, LabelLine::Address, LineFamily::Qso42, withVia) +
                   composer.side(LabelLine::Address, LineFamily::Qso42,
@@ -61,17 +67,17 @@ TEST(LabelComposer, BuildsTheOtherQsoLines) {
                      row("F9XQB", "", "14 Mhz", "SSB", "59", "01/01/2000"))
                     .startsWith(blanks(6) + QStringLiteral("Date 01/01/20   Time 07:51 UTC")));
     options.qsl = 2;
-    EXPECT_EQ(LabelComposer(options, 1).thanksPhrase(),
+    EXPECT_EQ(composerFor(options, 1).thanksPhrase(),
               QStringLiteral("Tnx for the QSO and for your QSL"));
     options.french = true;
     options.qsl = 3;
-    EXPECT_EQ(LabelComposer(options, 1).thanksPhrase(),
+    EXPECT_EQ(composerFor(options, 1).thanksPhrase(),
               QStringLiteral("Merci pour le QSO pas de QSL"));
     options.qsl = 1;
     EXPECT_EQ(left(options, 1, LabelLine::Thanks, LineFamily::Qso42, row("F9XQB")),
               blanks(8) + QStringLiteral("Merci pour le QSO  Pse QSL") + blanks(9));
     // The right label has no trailing blanks.
-    EXPECT_EQ(LabelComposer(options, 1)
+    EXPECT_EQ(composerFor(options, 1)
                   .side(LabelLine::Thanks, LineFamily::Qso42, LabelFields::fromRecord(row("F9XQB")),
                         Side::Right),
               blanks(8) + QStringLiteral("Merci pour le QSO  Pse QSL"));

@@ -97,3 +97,29 @@ TEST_F(LabelOptionsStoreTest, UnknownStoredTextsKeepTheWindowsFirstChoices) {
 }
 
 }  // namespace
+
+TEST_F(LabelOptionsStoreTest, CardsKeepFormatFiveAndOtherSheetsTheirName) {
+    const QString station = QStringLiteral("F9XQA");
+    const auto stored = [&](const char* key) {
+        return store.read(SettingsStore::stationSection(station), QString::fromUtf8(key),
+                          QStringLiteral("(none)"));
+    };
+    put(station, "Format etiquette", QStringLiteral("5"));
+    LabelOptions loaded = options.load(station);
+    EXPECT_TRUE(loaded.onCards);
+    options.save(loaded);
+    EXPECT_EQ(stored("Format etiquette"), QStringLiteral("5"));
+    EXPECT_EQ(stored("Planche etiquette"), QStringLiteral("(none)"));  // files stay as they were
+
+    loaded.onCards = false;
+    loaded.format = 3;
+    loaded.sheet = QStringLiteral("L7160");
+    options.save(loaded);
+    loaded = options.load(station);
+    EXPECT_FALSE(loaded.onCards);
+    EXPECT_EQ(loaded.format, 3);
+    EXPECT_EQ(loaded.sheet, QStringLiteral("L7160"));
+    loaded.sheet.clear();
+    options.save(loaded);
+    EXPECT_EQ(options.load(station).sheet, QString());
+}

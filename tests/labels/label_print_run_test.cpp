@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include "labels/label_composer.h"
+#include "labels/label_fitting.h"
 #include "labels/label_print_run.h"
 #include "labels/sheet_profile.h"
+#include "labels/sheet_table.h"
 #include "log/qso_row.h"
 #include "printing/dump_surface.h"
 #include "selection/row_list.h"
 #include "support/memory_stream.h"
 #include "support/qso_rows.h"
+#include "support/sample_options.h"
 
 namespace {
 
@@ -54,28 +58,27 @@ LabelOptions format(int index, int type = LabelOptions::kQsoLabel) {
 }
 
 TEST(SheetProfile, HeadLinesFollowTheOffsetText) {
-    const LabelLayout& qso12 = SheetProfile::forFormat(1)->qso;
+    const LabelLayout& qso12 = SheetProfile::tuned(1)->qso;
     EXPECT_EQ(qso12.headLines(QStringLiteral("0")), (std::vector<float>{10, 10, 8}));
     EXPECT_EQ(qso12.headLines(QStringLiteral("-0,5")), (std::vector<float>{10, 5, 8}));
     EXPECT_EQ(qso12.headLines(QStringLiteral("2")), std::vector<float>{});
-    EXPECT_EQ(SheetProfile::forFormat(2)->activation.headLines(QStringLiteral("+0,5")),
+    EXPECT_EQ(SheetProfile::tuned(2)->activation.headLines(QStringLiteral("+0,5")),
               (std::vector<float>{10, 10, 10, 5}));
-    EXPECT_EQ(SheetProfile::forFormat(4)->qso.headLines(QStringLiteral("+1")),
+    EXPECT_EQ(SheetProfile::tuned(4)->qso.headLines(QStringLiteral("+1")),
               (std::vector<float>{10, 10, 10, 8, 11}));
-    EXPECT_EQ(SheetProfile::forFormat(4)->activation.headLines(QStringLiteral("-1")),
+    EXPECT_EQ(SheetProfile::tuned(4)->activation.headLines(QStringLiteral("-1")),
               (std::vector<float>{10, 10, 11}));
-    EXPECT_EQ(SheetProfile::forFormat(3)->qso.headLines(QStringLiteral("+1")),
-              std::vector<float>{});
-    EXPECT_EQ(SheetProfile::forFormat(6)->qso.headLines(QStringLiteral("+1")),
+    EXPECT_EQ(SheetProfile::tuned(3)->qso.headLines(QStringLiteral("+1")), std::vector<float>{});
+    EXPECT_EQ(SheetProfile::tuned(6)->qso.headLines(QStringLiteral("+1")),
               (std::vector<float>{10, 10}));
-    EXPECT_EQ(SheetProfile::forFormat(6)->activation.headLines(QStringLiteral("0")),
+    EXPECT_EQ(SheetProfile::tuned(6)->activation.headLines(QStringLiteral("0")),
               std::vector<float>{});
-    EXPECT_EQ(SheetProfile::forFormat(4)->rowsPerSheet, 7);
-    EXPECT_EQ(SheetProfile::forFormat(3)->prompt,
+    EXPECT_EQ(SheetTable::tuned(4)->rows, 7);
+    EXPECT_EQ(SheetProfile::tuned(3)->prompt,
               QString(15, QLatin1Char(' ')) + QStringLiteral("Page suivante ?"));
-    EXPECT_EQ(SheetProfile::forFormat(5), nullptr);
+    EXPECT_EQ(SheetTable::tuned(5), nullptr);
     // The format 6 QSO label has no comment line.
-    for (const ProfileLine& entry : SheetProfile::forFormat(6)->qso.body) {
+    for (const ProfileLine& entry : SheetProfile::tuned(6)->qso.body) {
         EXPECT_NE(entry.line, LabelLine::Comment);
     }
 }
@@ -186,6 +189,57 @@ TEST(LabelOptions, TransceiverAndAntennaAreCheckedBeforePrinting) {
     EXPECT_EQ(options.lengthProblem(), QStringLiteral("15 caracteres maxi pour l'antenne"));
     options.transceiver += QLatin1Char(' ');  // as typed: blanks count
     EXPECT_EQ(options.lengthProblem(), QStringLiteral("15 caracteres maxi pour le TX"));
+}
+
+}  // namespace
+
+namespace {
+
+QStringList textsOf(const LabelFitting::Fitted& fitted) {
+    QStringList texts;
+    for (const LabelFitting::Line& line : fitted.lines) {
+        texts.append(line.text);
+    }
+    return texts;
+}
+
+// Labels too small for their lines at 7 points: lines too wide are broken
+// between values, then the comment and the TX/antenna line are left out.
+TEST(LabelFitting, SmallLabelsBreakLinesThenLeaveOutCommentAndStation) {
+    LabelOptions options = sampleLabelOptions();
+    options.station = QStringLiteral("F9XQC/P");
+    LabelFields fields;
+    fields.callsign = QStringLiteral("F5ABC");
+    fields.date = QStringLiteral("31/01/09");
+    fields.time = QStringLiteral("07:51");
+    fields.band = QStringLiteral("144 Mhz");
+    fields.mode = QStringLiteral("SSB");
+    fields.rst = QStringLiteral("59");
+    fields.via = QStringLiteral("F9XQC");
+
+    const LabelFitting::Fitted roomy = LabelFitting(options, QSizeF(99, 38)).fit(fields);
+    EXPECT_EQ(roomy.lines.size(), 6u);
+    EXPECT_FALSE(roomy.shortened);
+    EXPECT_GT(roomy.size, 7.0f);
+
+    const LabelFitting::Fitted small = LabelFitting(options, QSizeF(50, 18)).fit(fields);
+    EXPECT_EQ(textsOf(small), (QStringList{QStringLiteral("Pour F5ABC  Via F9XQC"),
+                                           QStringLiteral("Date 31/01/09  Time 07:51 UTC"),
+                                           QStringLiteral("Bande 144 Mhz  Mode SSB  RST 59"),
+                                           QStringLiteral("Merci pour le QSO Pse QSL")}));
+    EXPECT_TRUE(small.shortened);
+    EXPECT_EQ(small.size, 7.0f);
+
+    options.type = LabelOptions::kActivationLabel;
+    const LabelFitting::Fitted activation = LabelFitting(options, QSizeF(60, 30)).fit(fields);
+    const QStringList texts = textsOf(activation);
+    EXPECT_TRUE(texts.contains(QStringLiteral("31/01/09 07:51 TU  QRG 144 Mhz  SSB")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("RST 59")));
+    EXPECT_FALSE(activation.shortened);
+    for (const QString& text : texts) {
+        EXPECT_LE(LabelFitting::widthMillimetres(text, activation.size), 57.0)
+            << text.toStdString();
+    }
 }
 
 }  // namespace

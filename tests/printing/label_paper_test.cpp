@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "labels/label_print_run.h"
+#include "labels/sheet_table.h"
 #include "log/qso_row.h"
 #include "printing/print_geometry.h"
 #include "printing/printer_surface.h"
@@ -136,6 +137,59 @@ TEST_F(LabelPaper, SheetsArePagesOfOnePdf) {
         found = found || word.text == u"Branleux" || word.text == u"Dipole";
     }
     EXPECT_TRUE(found);
+}
+
+// Every sheet without a tuned profile: each label holds its words, each word
+// lies inside its label on the published geometry (pdftotext's boxes take
+// the face's whole height, so the 1.5 mm clear border is not checked).
+TEST_F(LabelPaper, FittedLabelsStayInsideTheirLabelsOnEveryPreset) {
+    for (const LabelSheet& sheet : SheetTable::builtIn()) {
+        if (sheet.isTuned()) {
+            continue;
+        }
+        for (const int type : {LabelOptions::kQsoLabel, LabelOptions::kActivationLabel}) {
+            for (const bool french : {true, false}) {
+                SCOPED_TRACE(sheet.name.toStdString() + (french ? " fr " : " en ") +
+                             std::to_string(type));
+                LabelOptions options = optionsFor(1, type);
+                options.french = french;
+                QTemporaryDir dir;
+                const QString pdf = dir.filePath(QStringLiteral("fitted.pdf"));
+                QPrinter printer(QPrinter::HighResolution);
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(pdf);
+                printer.setPageSize(sheet.pageSize());
+                PrinterSurface surface(printer, QPointF());
+                surface.measureFromPaperEdge();
+                TestPrintList list;
+                fillOrdinaryQsos(list, sheet.labelsPerSheet());
+                LabelPrintRun run(options, surface, nullptr);
+                run.useSheet(sheet);
+                ASSERT_EQ(run.run(list), LabelPrintRun::Outcome::Completed);
+                ASSERT_TRUE(surface.finish());
+                int pages = 0;
+                const std::vector<PdfWord> words = pdfWords(pdf, &pages);
+                EXPECT_EQ(pages, 1);
+                std::vector<int> perLabel(static_cast<size_t>(sheet.labelsPerSheet()), 0);
+                for (const PdfWord& word : words) {
+                    const QRectF box(QPointF(word.left, word.top),
+                                     QPointF(word.right, word.bottom));
+                    int inside = -1;
+                    for (int index = 0; index < sheet.labelsPerSheet(); ++index) {
+                        if (sheet.label(index).adjusted(-0.01, -0.01, 0.01, 0.01).contains(box)) {
+                            inside = index;
+                        }
+                    }
+                    ASSERT_GE(inside, 0) << word.text.toStdString() << " at " << word.left << ", "
+                                         << word.top << " mm";
+                    ++perLabel[static_cast<size_t>(inside)];
+                }
+                for (const int count : perLabel) {
+                    EXPECT_GE(count, 12);
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

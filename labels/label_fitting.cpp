@@ -1,0 +1,190 @@
+#include "labels/label_fitting.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "labels/label_composer.h"
+#include "printing/print_geometry.h"
+
+namespace {
+
+constexpr double kMillimetresPerPoint =
+    PrintGeometry::kMillimetresPerInch / PrintGeometry::kPointsPerInch;
+constexpr double kCharacterWidthEm = 0.6;
+
+float downToHalfPoint(double size) {
+    return static_cast<float>(std::floor(size * 2.0) / 2.0);
+}
+
+QStringList words(const QString& text) {
+    return text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+QString labelled(const QString& word, const QString& value) {
+    return value.isEmpty() ? word : word + QLatin1Char(' ') + value;
+}
+
+}  // namespace
+
+LabelFitting::LabelFitting(const LabelOptions& options, QSizeF label)
+    : options_(options),
+      inside_(label.width() - 2 * kClearMillimetres, label.height() - 2 * kClearMillimetres) {}
+
+double LabelFitting::lineAdvanceMillimetres(float size) {
+    return size * PrintGeometry::kLineAdvanceFactor * kMillimetresPerPoint;
+}
+
+double LabelFitting::widthMillimetres(const QString& text, float size) {
+    return static_cast<double>(text.size()) * kCharacterWidthEm * size * kMillimetresPerPoint;
+}
+
+QString LabelFitting::thanksPhrase() const {
+    return LabelComposer(options_, SheetProfile::AddressSpacing::Even).thanksPhrase();
+}
+
+std::vector<LabelFitting::Pieces> LabelFitting::qsoLines(const LabelFields& fields) const {
+    const QString two = QStringLiteral("  ");
+    const bool french = options_.french;
+    std::vector<Pieces> lines;
+    QStringList address{(french ? QStringLiteral("Pour ") : QStringLiteral("To ")) +
+                        fields.callsign};
+    if (!fields.via.isEmpty()) {
+        address.append(fields.viaText());
+    }
+    lines.push_back({address, two, true, 0});
+    lines.push_back({{QStringLiteral("Date ") + fields.date.trimmed(),
+                      QStringLiteral("Time ") + fields.time.trimmed() + QStringLiteral(" UTC")},
+                     two,
+                     false,
+                     0});
+    lines.push_back({{(french ? QStringLiteral("Bande ") : QStringLiteral("Band ")) + fields.band,
+                      QStringLiteral("Mode ") + fields.mode, QStringLiteral("RST ") + fields.rst},
+                     two,
+                     false,
+                     0});
+    const QString transceiver = options_.transceiver.trimmed();
+    const QString antenna = options_.antenna.trimmed();
+    if (!transceiver.isEmpty() || !antenna.isEmpty()) {
+        lines.push_back({{labelled(QStringLiteral("TX"), transceiver),
+                          labelled(QStringLiteral("Ant"), antenna)},
+                         two,
+                         false,
+                         2});
+    }
+    if (!options_.comment.trimmed().isEmpty()) {
+        lines.push_back({words(options_.comment), QStringLiteral(" "), false, 1});
+    }
+    lines.push_back({words(thanksPhrase()), QStringLiteral(" "), true, 0});
+    return lines;
+}
+
+std::vector<LabelFitting::Pieces> LabelFitting::activationLines(const LabelFields& fields) const {
+    const QString two = QStringLiteral("  ");
+    const bool french = options_.french;
+    std::vector<Pieces> lines;
+    lines.push_back({{(french ? QStringLiteral("De ") : QStringLiteral("From ")) + options_.station,
+                      (french ? QStringLiteral("pour ") : QStringLiteral("to ")) + fields.callsign},
+                     two,
+                     true,
+                     0});
+    QStringList activation;
+    for (const QString& part :
+         {options_.activationNumber.trimmed(), options_.activationName.trimmed()}) {
+        if (!part.isEmpty()) {
+            activation.append(part);
+        }
+    }
+    if (!activation.isEmpty()) {
+        lines.push_back({activation, two, true, 0});
+    }
+    lines.push_back({{labelled(QStringLiteral("CP"), options_.postcode.trimmed()),
+                      labelled(QStringLiteral("QTH"), options_.municipality.trimmed())},
+                     two,
+                     false,
+                     0});
+    if (!options_.canton.trimmed().isEmpty()) {
+        lines.push_back(
+            {{QStringLiteral("Canton N° ") + options_.canton.trimmed()}, two, false, 0});
+    }
+    lines.push_back(
+        {{fields.date.trimmed() + QLatin1Char(' ') + fields.time.trimmed() +
+              (french ? QStringLiteral(" TU") : QStringLiteral(" UTC")),
+          QStringLiteral("QRG ") + fields.band, fields.mode, QStringLiteral("RST ") + fields.rst},
+         two,
+         false,
+         0});
+    const QString transceiver = options_.transceiver.trimmed();
+    const QString antenna = options_.antenna.trimmed();
+    if (!transceiver.isEmpty() || !antenna.isEmpty()) {
+        lines.push_back({{labelled(QStringLiteral("TX :"), transceiver),
+                          labelled(QStringLiteral("Ant :"), antenna)},
+                         two,
+                         false,
+                         2});
+    }
+    lines.push_back({words(thanksPhrase()), QStringLiteral(" "), false, 0});
+    return lines;
+}
+
+float LabelFitting::largestFittingSize(const std::vector<Line>& lines) const {
+    double longest = 0;
+    for (const Line& line : lines) {
+        longest = std::max(longest, widthMillimetres(line.text, 1.0f));
+    }
+    const double byHeight =
+        inside_.height() / (static_cast<double>(lines.size()) * lineAdvanceMillimetres(1.0f));
+    const double byWidth = longest > 0 ? inside_.width() / longest : kLargestSize;
+    return std::min(kLargestSize, downToHalfPoint(std::min(byHeight, byWidth)));
+}
+
+std::vector<LabelFitting::Line> LabelFitting::brokenToWidth(const std::vector<Pieces>& lines,
+                                                            float size) const {
+    std::vector<Line> result;
+    for (const Pieces& line : lines) {
+        if (widthMillimetres(line.text(), size) <= inside_.width() || line.pieces.size() < 2) {
+            result.push_back({line.text(), line.bold});
+            continue;
+        }
+        // As many pieces as fit on the first line (at least one), the rest on the second.
+        qsizetype first = 1;
+        while (first + 1 < line.pieces.size() &&
+               widthMillimetres(line.pieces.mid(0, first + 1).join(line.joiner), size) <=
+                   inside_.width()) {
+            ++first;
+        }
+        result.push_back({line.pieces.mid(0, first).join(line.joiner), line.bold});
+        result.push_back({line.pieces.mid(first).join(line.joiner), line.bold});
+    }
+    return result;
+}
+
+LabelFitting::Fitted LabelFitting::fit(const LabelFields& fields) const {
+    std::vector<Pieces> pieces = options_.type == LabelOptions::kActivationLabel
+                                     ? activationLines(fields)
+                                     : qsoLines(fields);
+    std::vector<Line> whole;
+    for (const Pieces& line : pieces) {
+        whole.push_back({line.text(), line.bold});
+    }
+    const float size = largestFittingSize(whole);
+    if (size >= kSmallestSize) {
+        return {whole, size, false};
+    }
+    // At the smallest size: lines too wide are broken in two, and lines that
+    // the height cannot hold are left out, comment first.
+    bool shortened = false;
+    std::vector<Line> lines = brokenToWidth(pieces, kSmallestSize);
+    for (int order = 1; order <= 2; ++order) {
+        if (static_cast<double>(lines.size()) * lineAdvanceMillimetres(kSmallestSize) <=
+            inside_.height()) {
+            break;
+        }
+        const auto dropped = std::remove_if(pieces.begin(), pieces.end(), [order](const Pieces& p) {
+            return p.dropOrder == order;
+        });
+        shortened = shortened || dropped != pieces.end();
+        pieces.erase(dropped, pieces.end());
+        lines = brokenToWidth(pieces, kSmallestSize);
+    }
+    return {lines, std::max(kSmallestSize, largestFittingSize(lines)), shortened};
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "labels/label_options.h"
+
+struct LabelFields;
+
+// One label of a sheet without a tuned profile: its lines, centred, and the
+// point size at which they fit the label with a clear border all round.
+class LabelFitting {
+  public:
+    static constexpr double kClearMillimetres = 1.5;
+    static constexpr float kSmallestSize = 7.0f;
+    static constexpr float kLargestSize = 12.0f;
+
+    struct Line {
+        QString text;
+        bool bold;
+    };
+    struct Fitted {
+        std::vector<Line> lines;
+        float size;
+        bool shortened;  // a line was left out to fit the height
+    };
+
+    // `label` is the label's size in millimetres.
+    LabelFitting(const LabelOptions& options, QSizeF label);
+
+    Fitted fit(const LabelFields& fields) const;
+
+    // The face's advance and width: a fixed-pitch face, 0.6 em per character.
+    static double lineAdvanceMillimetres(float size);
+    static double widthMillimetres(const QString& text, float size);
+
+  private:
+    // Pieces that are never cut, joined by `joiner`.
+    struct Pieces {
+        QStringList pieces;
+        QString joiner;
+        bool bold;
+        int dropOrder;  // 0 stays; 1 leaves first, then 2
+        QString text() const { return pieces.join(joiner); }
+    };
+
+    std::vector<Pieces> qsoLines(const LabelFields& fields) const;
+    std::vector<Pieces> activationLines(const LabelFields& fields) const;
+    QString thanksPhrase() const;
+    float largestFittingSize(const std::vector<Line>& lines) const;
+    std::vector<Line> brokenToWidth(const std::vector<Pieces>& lines, float size) const;
+
+    const LabelOptions& options_;
+    QSizeF inside_;  // the label less its clear border
+};

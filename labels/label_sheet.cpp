@@ -1,0 +1,153 @@
+#include "labels/label_sheet.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace {
+
+constexpr double kTolerance = 0.005;  // millimetres: published values have two decimals
+
+QSizeF customPaper(const QString& paper) {
+    static const QRegularExpression size(QStringLiteral("^(\\d+(?:\\.\\d+)?)x(\\d+(?:\\.\\d+)?)$"));
+    const QRegularExpressionMatch match = size.match(paper);
+    if (!match.hasMatch()) {
+        return {};
+    }
+    return {match.captured(1).toDouble(), match.captured(2).toDouble()};
+}
+
+}  // namespace
+
+QSizeF LabelSheet::paperSize() const {
+    if (paper == u"A4") {
+        return {210, 297};
+    }
+    if (paper == u"Letter") {
+        return {215.9, 279.4};
+    }
+    return customPaper(paper);
+}
+
+QPageSize LabelSheet::pageSize() const {
+    if (paper == u"A4") {
+        return QPageSize(QPageSize::A4);
+    }
+    if (paper == u"Letter") {
+        return QPageSize(QPageSize::Letter);
+    }
+    return QPageSize(paperSize(), QPageSize::Millimeter, name, QPageSize::ExactMatch);
+}
+
+QRectF LabelSheet::label(int index) const {
+    const int row = index / columns;
+    const int column = index % columns;
+    return {left + column * across, top + row * down, width, height};
+}
+
+std::vector<QRectF> LabelSheet::labels() const {
+    std::vector<QRectF> result;
+    for (int index = 0; index < labelsPerSheet(); ++index) {
+        result.push_back(label(index));
+    }
+    return result;
+}
+
+QString LabelSheet::problem() const {
+    const QSizeF size = paperSize();
+    if (size.width() <= 0 || size.height() <= 0) {
+        return QStringLiteral("Papier : A4, Letter ou une largeur x hauteur en mm positives.");
+    }
+    const struct {
+        const char* field;
+        double value;
+        bool zeroAllowed;
+    } values[] = {
+        {"Colonnes", static_cast<double>(columns), false},
+        {"Rangées", static_cast<double>(rows), false},
+        {"Marge gauche", left, true},
+        {"Marge haute", top, true},
+        {"Largeur d'étiquette", width, false},
+        {"Hauteur d'étiquette", height, false},
+        {"Pas horizontal", across, false},
+        {"Pas vertical", down, false},
+    };
+    for (const auto& entry : values) {
+        if (!(entry.value > 0 || (entry.zeroAllowed && entry.value == 0))) {
+            return QStringLiteral("%1 : un nombre positif est attendu.")
+                .arg(QString::fromUtf8(entry.field));
+        }
+    }
+    if (columns > 1 && across + kTolerance < width) {
+        return QStringLiteral(
+            "Pas horizontal : les étiquettes se chevauchent (pas plus petit "
+            "que la largeur).");
+    }
+    if (rows > 1 && down + kTolerance < height) {
+        return QStringLiteral(
+            "Pas vertical : les étiquettes se chevauchent (pas plus petit que "
+            "la hauteur).");
+    }
+    if (left + (columns - 1) * across + width > size.width() + kTolerance) {
+        return QStringLiteral("Pas horizontal : les étiquettes sortent du papier à droite.");
+    }
+    if (top + (rows - 1) * down + height > size.height() + kTolerance) {
+        return QStringLiteral("Pas vertical : les étiquettes sortent du papier en bas.");
+    }
+    return {};
+}
+
+QString LabelSheet::millimetres(double value) {
+    return QString::number(value, 'g', 10);
+}
+
+QString LabelSheet::listLine() const {
+    QStringList numbers;
+    for (const double value : {left, top, width, height, across, down}) {
+        numbers.append(millimetres(value));
+    }
+    return name + QLatin1Char('\t') + paper + QLatin1Char('\t') + QString::number(columns) +
+           QLatin1Char('x') + QString::number(rows) + QLatin1Char('\t') +
+           numbers.join(QLatin1Char(' '));
+}
+
+std::optional<LabelSheet> LabelSheet::fromListLine(const QString& line) {
+    const QStringList parts = line.split(QLatin1Char('\t'));
+    if (parts.size() != 4 || parts[0].trimmed().isEmpty()) {
+        return std::nullopt;
+    }
+    const QStringList grid = parts[2].split(QLatin1Char('x'));
+    const QStringList numbers = parts[3].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (grid.size() != 2 || numbers.size() != 6) {
+        return std::nullopt;
+    }
+    LabelSheet sheet;
+    sheet.name = parts[0];
+    sheet.caption = parts[0];
+    sheet.paper = parts[1];
+    bool ok = true;
+    const auto whole = [&ok](const QString& text) {
+        bool good = false;
+        const int value = text.toInt(&good);
+        ok = ok && good;
+        return value;
+    };
+    const auto decimal = [&ok](const QString& text) {
+        bool good = false;
+        const double value = text.toDouble(&good);
+        ok = ok && good;
+        return value;
+    };
+    sheet.columns = whole(grid[0]);
+    sheet.rows = whole(grid[1]);
+    sheet.left = decimal(numbers[0]);
+    sheet.top = decimal(numbers[1]);
+    sheet.width = decimal(numbers[2]);
+    sheet.height = decimal(numbers[3]);
+    sheet.across = decimal(numbers[4]);
+    sheet.down = decimal(numbers[5]);
+    sheet.builtIn = false;
+    if (!ok) {
+        return std::nullopt;
+    }
+    return sheet;
+}

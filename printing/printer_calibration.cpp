@@ -1,0 +1,52 @@
+#include "printing/printer_calibration.h"
+
+#include <QPrinter>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+#include "settings/settings_store.h"
+
+namespace {
+
+const QString kSection = QStringLiteral("Calibration ");
+
+double bounded(double value) {
+    return std::isfinite(value)
+               ? std::clamp(value, -PrinterCalibration::kLargest, PrinterCalibration::kLargest)
+               : 0.0;
+}
+
+}  // namespace
+
+QString PrinterCalibration::printerKey(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat ? QStringLiteral("PDF")
+                                                         : printer.printerName();
+}
+
+QPointF PrinterCalibration::offset(const QString& printer) const {
+    const QStringList values =
+        store_.read(kSection, printer, QString()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (values.size() != 2) {
+        return {};
+    }
+    return {bounded(values[0].toDouble()), bounded(values[1].toDouble())};
+}
+
+void PrinterCalibration::setOffset(const QString& printer, QPointF millimetres) {
+    store_.write(kSection, printer,
+                 QString::number(bounded(millimetres.x()), 'g', 6) + QLatin1Char(' ') +
+                     QString::number(bounded(millimetres.y()), 'g', 6));
+}
+
+QString PrinterCalibration::checkOffset(const QString& text, double* millimetres) {
+    bool number = false;
+    const double value =
+        QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&number);
+    if (!number || !std::isfinite(value) || std::fabs(value) > kLargest) {
+        return QStringLiteral("Décalage : un nombre de millimètres de -10 à +10 est attendu (%1).")
+            .arg(text);
+    }
+    *millimetres = value;
+    return {};
+}

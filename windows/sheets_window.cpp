@@ -1,0 +1,416 @@
+#include "windows/sheets_window.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "labels/calibration_page.h"
+#include "platform/dialogs.h"
+#include "printing/printer_calibration.h"
+#include "printing/printer_job.h"
+#include "printing/printer_surface.h"
+#include "settings/settings_store.h"
+#include "windows/sheet_drawing.h"
+#include "windows/window_placement.h"
+#include "windows/workspace.h"
+
+namespace {
+
+struct FieldText {
+    const char* name;
+    const char* caption;
+};
+
+// The sheet's fields, in form order; captions name them in messages.
+const FieldText kSheetFields[] = {
+    {"nameBox", "Nom"},
+    {"paperWidthBox", "Largeur du papier"},
+    {"paperHeightBox", "Hauteur du papier"},
+    {"columnsBox", "Colonnes"},
+    {"rowsBox", "Rangées"},
+    {"leftBox", "Marge gauche"},
+    {"topBox", "Marge haute"},
+    {"labelWidthBox", "Largeur d'étiquette"},
+    {"labelHeightBox", "Hauteur d'étiquette"},
+    {"acrossBox", "Pas horizontal"},
+    {"downBox", "Pas vertical"},
+};
+
+const QStringList kPapers{QStringLiteral("A4"), QStringLiteral("Letter"),
+                          QStringLiteral("Personnalisé")};
+
+QString text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QString captionOf(const QString& name) {
+    for (const FieldText& field : kSheetFields) {
+        if (name == text(field.name)) {
+            return text(field.caption);
+        }
+    }
+    return name;
+}
+
+double decimal(const QString& typed, bool* ok) {
+    return QString(typed.trimmed()).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(ok);
+}
+
+}  // namespace
+
+SheetsWindow::SheetsWindow(Workspace& workspace, QWidget* parent)
+    : QWidget(parent),
+      workspace_(workspace),
+      path_(SheetTable::ownSheetsPath(workspace.store().fileName())) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("Planches"));
+    setWindowTitle(QStringLiteral("Planches d'étiquettes"));
+    QString problem;
+    table_ = SheetTable::load(path_, &problem);
+    buildControls();
+    centreOnScreen(*this);
+    fillList(SheetTable::builtIn().front().name);
+    if (!problem.isEmpty()) {
+        workspace_.dialogs().message(problem);
+    }
+}
+
+QLineEdit* SheetsWindow::field(const QString& name) const {
+    const auto found = fields_.find(name);
+    return found == fields_.end() ? nullptr : found->second;
+}
+
+QPushButton* SheetsWindow::button(const QString& name) const {
+    const auto found = buttons_.find(name);
+    return found == buttons_.end() ? nullptr : found->second;
+}
+
+void SheetsWindow::buildControls() {
+    list_ = new QListWidget;
+    list_->setObjectName(QStringLiteral("sheetList"));
+    list_->setAccessibleName(QStringLiteral("Planches"));
+    list_->setMinimumWidth(170);
+    connect(list_, &QListWidget::currentTextChanged, this, [this](const QString& current) {
+        if (!current.isEmpty()) {
+            showSheet(current);
+        }
+    });
+    drawing_ = new SheetDrawing;
+
+    auto* buttons = new QHBoxLayout;
+    const auto addButton = [&](const char* name, const char* caption,
+                               void (SheetsWindow::*slot)()) {
+        auto* pushButton = new QPushButton(text(caption));
+        pushButton->setObjectName(text(name));
+        connect(pushButton, &QPushButton::clicked, this, slot);
+        buttons_[text(name)] = pushButton;
+        buttons->addWidget(pushButton);
+    };
+    addButton("addButton", "Nouvelle", &SheetsWindow::addSheet);
+    addButton("copyButton", "Copier", &SheetsWindow::copySheet);
+    addButton("saveButton", "Enregistrer", &SheetsWindow::saveSheet);
+    addButton("deleteButton", "Supprimer", &SheetsWindow::deleteSheet);
+    buttons->addStretch();
+    auto* close = new QPushButton(QStringLiteral("Fermer"));
+    close->setObjectName(QStringLiteral("closeButton"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    buttons->addWidget(close);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(list_);
+    top->addWidget(buildForm());
+    top->addWidget(drawing_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addWidget(buildCalibration());
+    layout->addLayout(buttons);
+}
+
+QWidget* SheetsWindow::buildForm() {
+    auto* frame = new QGroupBox(QStringLiteral("Planche"));
+    auto* form = new QFormLayout(frame);
+    paper_ = new QComboBox;
+    paper_->setObjectName(QStringLiteral("paperBox"));
+    paper_->addItems(kPapers);
+    paper_->setAccessibleName(QStringLiteral("Papier"));
+    connect(paper_, &QComboBox::currentIndexChanged, this, [this] { redraw(); });
+    for (const FieldText& entry : kSheetFields) {
+        auto* box = new QLineEdit;
+        box->setObjectName(text(entry.name));
+        box->setAccessibleName(text(entry.caption));
+        fields_[text(entry.name)] = box;
+        connect(box, &QLineEdit::textEdited, this, [this] { redraw(); });
+        form->addRow(text(entry.caption) + QLatin1Char(' ') +
+                         (text(entry.name) == u"nameBox" || text(entry.name).contains(u"olumns") ||
+                                  text(entry.name).contains(u"rows")
+                              ? QString()
+                              : QStringLiteral("(mm)")),
+                     box);
+        if (text(entry.name) == u"nameBox") {
+            form->addRow(QStringLiteral("Papier"), paper_);
+        }
+    }
+    return frame;
+}
+
+QWidget* SheetsWindow::buildCalibration() {
+    const QString printer = PrinterCalibration::printerKey(workspace_.printer());
+    auto* frame = new QGroupBox(QStringLiteral("Calibration de l'imprimante %1").arg(printer));
+    auto* line = new QHBoxLayout(frame);
+    const QPointF offset = PrinterCalibration(workspace_.store()).offset(printer);
+    const auto addOffset = [&](const char* name, const char* caption, double value) {
+        line->addWidget(new QLabel(text(caption)));
+        auto* box = new QLineEdit(QString::number(value));
+        box->setObjectName(text(name));
+        box->setAccessibleName(text(caption));
+        box->setMaximumWidth(70);
+        fields_[text(name)] = box;
+        line->addWidget(box);
+    };
+    addOffset("offsetXBox", "Décalage horizontal (mm)", offset.x());
+    addOffset("offsetYBox", "Décalage vertical (mm)", offset.y());
+    for (const auto& [name, caption, slot] :
+         {std::tuple{"offsetButton", "Enregistrer le décalage", &SheetsWindow::saveOffset},
+          std::tuple{"calibrationButton", "Page de calibration",
+                     &SheetsWindow::printCalibration}}) {
+        auto* pushButton = new QPushButton(text(caption));
+        pushButton->setObjectName(text(name));
+        connect(pushButton, &QPushButton::clicked, this, slot);
+        buttons_[text(name)] = pushButton;
+        line->addWidget(pushButton);
+    }
+    line->addStretch();
+    return frame;
+}
+
+void SheetsWindow::fillList(const QString& current) {
+    const QSignalBlocker blocker(list_);
+    list_->clear();
+    for (const LabelSheet& sheet : table_.all()) {
+        list_->addItem(sheet.name);
+    }
+    const QList<QListWidgetItem*> found = list_->findItems(current, Qt::MatchExactly);
+    if (!found.isEmpty()) {
+        list_->setCurrentItem(found.front());
+        showSheet(current);
+    }
+}
+
+void SheetsWindow::showSheet(const QString& name) {
+    const LabelSheet* sheet = table_.find(name);
+    if (sheet == nullptr) {
+        return;
+    }
+    const QList<QListWidgetItem*> items = list_->findItems(name, Qt::MatchExactly);
+    if (!items.isEmpty() && list_->currentItem() != items.front()) {
+        const QSignalBlocker blocker(list_);
+        list_->setCurrentItem(items.front());
+    }
+    const auto put = [this](const char* box, double value) {
+        field(text(box))->setText(LabelSheet::millimetres(value));
+    };
+    field(QStringLiteral("nameBox"))->setText(sheet->name);
+    const QSizeF paper = sheet->paperSize();
+    const qsizetype paperIndex = kPapers.indexOf(sheet->paper);
+    paper_->setCurrentIndex(paperIndex < 0 || paperIndex > 1 ? 2 : static_cast<int>(paperIndex));
+    put("paperWidthBox", paper.width());
+    put("paperHeightBox", paper.height());
+    put("columnsBox", sheet->columns);
+    put("rowsBox", sheet->rows);
+    put("leftBox", sheet->left);
+    put("topBox", sheet->top);
+    put("labelWidthBox", sheet->width);
+    put("labelHeightBox", sheet->height);
+    put("acrossBox", sheet->across);
+    put("downBox", sheet->down);
+    shownName_ = sheet->builtIn ? QString() : sheet->name;
+    setEditable(!sheet->builtIn);
+    redraw();
+}
+
+void SheetsWindow::setEditable(bool editable) {
+    for (const FieldText& entry : kSheetFields) {
+        field(text(entry.name))->setReadOnly(!editable);
+    }
+    paper_->setEnabled(editable);
+    button(QStringLiteral("saveButton"))->setEnabled(editable);
+    button(QStringLiteral("deleteButton"))->setEnabled(editable && !shownName_.isEmpty());
+}
+
+LabelSheet SheetsWindow::edited(QString* problem) const {
+    LabelSheet sheet;
+    sheet.builtIn = false;
+    sheet.name = field(QStringLiteral("nameBox"))->text().trimmed();
+    const auto number = [&](const char* box) {
+        bool ok = false;
+        const double value = decimal(field(text(box))->text(), &ok);
+        if ((!ok || !(value >= 0)) && problem->isEmpty()) {
+            *problem =
+                QStringLiteral("%1 : un nombre positif est attendu.").arg(captionOf(text(box)));
+        }
+        return value;
+    };
+    const auto whole = [&](const char* box) {
+        bool ok = false;
+        const int value = field(text(box))->text().trimmed().toInt(&ok);
+        if ((!ok || value <= 0) && problem->isEmpty()) {
+            *problem = QStringLiteral("%1 : un nombre entier positif est attendu.")
+                           .arg(captionOf(text(box)));
+        }
+        return value;
+    };
+    if (paper_->currentIndex() < 2) {
+        sheet.paper = paper_->currentText();
+    } else {
+        const double paperWidth = number("paperWidthBox");
+        const double paperHeight = number("paperHeightBox");
+        if (problem->isEmpty() && (paperWidth <= 0 || paperHeight <= 0)) {
+            *problem = QStringLiteral(
+                "Largeur et hauteur du papier : des nombres positifs sont "
+                "attendus.");
+        }
+        sheet.paper = LabelSheet::millimetres(paperWidth) + QLatin1Char('x') +
+                      LabelSheet::millimetres(paperHeight);
+    }
+    sheet.columns = whole("columnsBox");
+    sheet.rows = whole("rowsBox");
+    sheet.left = number("leftBox");
+    sheet.top = number("topBox");
+    sheet.width = number("labelWidthBox");
+    sheet.height = number("labelHeightBox");
+    sheet.across = number("acrossBox");
+    sheet.down = number("downBox");
+    if (problem->isEmpty()) {
+        *problem = sheet.problem();
+    }
+    return sheet;
+}
+
+void SheetsWindow::redraw() {
+    const bool custom = paper_->currentIndex() == 2;
+    field(QStringLiteral("paperWidthBox"))->setEnabled(custom);
+    field(QStringLiteral("paperHeightBox"))->setEnabled(custom);
+    QString ignored;
+    drawing_->setSheet(edited(&ignored));
+}
+
+QString SheetsWindow::currentName() const {
+    return list_->currentItem() ? list_->currentItem()->text() : QString();
+}
+
+void SheetsWindow::addSheet() {
+    list_->clearSelection();
+    shownName_.clear();
+    for (const FieldText& entry : kSheetFields) {
+        field(text(entry.name))->clear();
+    }
+    paper_->setCurrentIndex(0);
+    setEditable(true);
+    field(QStringLiteral("nameBox"))->setFocus();
+    redraw();
+}
+
+void SheetsWindow::copySheet() {
+    const QString source = field(QStringLiteral("nameBox"))->text().trimmed();
+    QString name = QStringLiteral("Copie de %1").arg(source);
+    for (int n = 2; table_.find(name) != nullptr; ++n) {
+        name = QStringLiteral("Copie %1 de %2").arg(n).arg(source);
+    }
+    shownName_.clear();
+    setEditable(true);
+    field(QStringLiteral("nameBox"))->setText(name);
+    field(QStringLiteral("nameBox"))->setFocus();
+    redraw();
+}
+
+bool SheetsWindow::store() {
+    const QString problem = table_.save(path_);
+    if (!problem.isEmpty()) {
+        workspace_.dialogs().message(problem);
+        return false;
+    }
+    emit sheetsChanged();
+    return true;
+}
+
+void SheetsWindow::saveSheet() {
+    QString problem;
+    const LabelSheet sheet = edited(&problem);
+    if (problem.isEmpty()) {
+        problem = table_.put(sheet, shownName_);
+    }
+    if (!problem.isEmpty()) {
+        workspace_.dialogs().message(problem);
+        return;
+    }
+    if (store()) {
+        fillList(sheet.name);
+    }
+}
+
+void SheetsWindow::deleteSheet() {
+    if (shownName_.isEmpty()) {
+        return;
+    }
+    if (!workspace_.dialogs().askYesNo(
+            QStringLiteral("Supprimer la planche %1 ?").arg(shownName_))) {
+        return;
+    }
+    table_.remove(shownName_);
+    shownName_.clear();
+    if (store()) {
+        fillList(SheetTable::builtIn().front().name);
+    }
+}
+
+void SheetsWindow::saveOffset() {
+    double x = 0;
+    double y = 0;
+    QString problem =
+        PrinterCalibration::checkOffset(field(QStringLiteral("offsetXBox"))->text(), &x);
+    if (problem.isEmpty()) {
+        problem = PrinterCalibration::checkOffset(field(QStringLiteral("offsetYBox"))->text(), &y);
+    }
+    if (!problem.isEmpty()) {
+        workspace_.dialogs().message(problem);
+        return;
+    }
+    PrinterCalibration(workspace_.store())
+        .setOffset(PrinterCalibration::printerKey(workspace_.printer()), QPointF(x, y));
+    workspace_.reportStoreProblem();
+}
+
+void SheetsWindow::printCalibration() {
+    QString problem;
+    const LabelSheet sheet = edited(&problem);
+    if (!problem.isEmpty()) {
+        workspace_.dialogs().message(problem);
+        return;
+    }
+    QPrinter& printer = workspace_.printer();
+    printer.setPageSize(sheet.pageSize());
+    workspace_.dialogs().choosePrinter(printer);  // cancelling still prints, on the current printer
+    const QPointF offset =
+        PrinterCalibration(workspace_.store()).offset(PrinterCalibration::printerKey(printer));
+    QString error;
+    const PrinterJob::Result result = PrinterJob::print(
+        printer, PrintPlacement(QPointF(), true, offset), QString(),
+        [&sheet](PrintSurface& surface, QString* runError) {
+            if (CalibrationPage::print(sheet, static_cast<PrinterSurface&>(surface))) {
+                return PrinterJob::Result::Done;
+            }
+            *runError = surface.error();
+            return PrinterJob::Result::Failed;
+        },
+        &error);
+    if (result == PrinterJob::Result::Failed) {
+        workspace_.dialogs().message(error);
+    }
+}
