@@ -25,8 +25,10 @@ bool CardPrintRun::run(const RowList& printList) {
     const float savedSize = surface_.fontSize();
     surface_.setFontName(QStringLiteral("Lucida Console"));
     bool done = true;
-    for (int index = 0; index < printList.count() && done; ++index) {
+    stopped_ = false;
+    for (int index = 0; index < printList.count() && done && !stopped_; ++index) {
         done = printCard(printList.row(index));
+        stopped_ = done && cardDone_ && !cardDone_(index + 1);
     }
     if (!done) {
         surface_.discardJob();

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "cards/card_print_run.h"
 #include "printing/printer_job.h"
 
 class QPrinter;
@@ -21,8 +22,10 @@ class CardPrinting {
 
     // One card per row on the printer; for a PDF, the template's margins stand
     // for the printable area, so that texts land at G, H from the card's edges.
+    // `cardDone`, when given, follows the run and may stop it after any card.
     static PrinterJob::Result print(const QslTemplate& model, const RowList& rows,
-                                    QPrinter& printer, const QString& askedPrinter, QString* error);
+                                    QPrinter& printer, const QString& askedPrinter, QString* error,
+                                    const CardPrintRun::CardDone& cardDone = {});
     // The same cards drawn into a print preview, with the card's outline.
     static PrinterJob::Result preview(const QslTemplate& model, const RowList& rows,
                                       QPrinter& printer, QString* error);

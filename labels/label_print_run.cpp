@@ -29,6 +29,7 @@ LabelPrintRun::Outcome LabelPrintRun::run(const RowList& printList) {
     savedFontSize_ = surface_.fontSize();
     surface_.setFontName(QStringLiteral("Courier New"));
     rowCounter_ = 0;
+    sheetsDone_ = 0;
 
     const LabelComposer composer(options_, options_.format);
     const LabelLayout& layout = profile->layout(options_.type);
@@ -70,18 +71,16 @@ LabelPrintRun::Step LabelPrintRun::printPair(const SheetProfile& profile, const 
         if (!askNextSheet_ || !askNextSheet_(profile.prompt)) {
             return Step::Stop;
         }
-        if (!surface_.endJob()) {
-            error_ = surface_.error();
-            return Step::Fail;
-        }
         rowCounter_ = 0;
         sheetJustEnded = true;
+        if (const Step step = endSheet(); step != Step::Continue) {
+            return step;
+        }
     }
     if (rowCounter_ == profile.rowsPerSheet) {
         rowCounter_ = 0;
-        if (!surface_.endJob()) {
-            error_ = surface_.error();
-            return Step::Fail;
+        if (const Step step = endSheet(); step != Step::Continue) {
+            return step;
         }
     } else if (!sheetJustEnded) {
         if (!print(QString(), layout.rowGap, false)) {
@@ -89,6 +88,24 @@ LabelPrintRun::Step LabelPrintRun::printPair(const SheetProfile& profile, const 
         }
     }
     return Step::Continue;
+}
+
+LabelPrintRun::Step LabelPrintRun::endSheet() {
+    if (!surface_.endJob()) {
+        error_ = surface_.error();
+        return Step::Fail;
+    }
+    ++sheetsDone_;
+    return !sheetDone_ || sheetDone_(sheetsDone_) ? Step::Continue : Step::Stop;
+}
+
+int LabelPrintRun::sheetCount(int format, int rows) {
+    const SheetProfile* profile = SheetProfile::forFormat(format);
+    if (profile == nullptr || profile->rowsPerSheet <= 0) {
+        return 0;
+    }
+    const int printedRows = (rows + 1) / 2;
+    return (printedRows + profile->rowsPerSheet - 1) / profile->rowsPerSheet;
 }
 
 LabelPrintRun::Outcome LabelPrintRun::finish(Outcome outcome) {

@@ -24,6 +24,12 @@ class LabelPrintRun {
     LabelPrintRun(const LabelOptions& options, PrintSurface& surface,
                   NextSheetQuestion askNextSheet);
 
+    // Told the number of sheets ended after each one; false stops the run there.
+    using SheetDone = std::function<bool(int sheetsDone)>;
+    void setSheetDone(SheetDone sheetDone) { sheetDone_ = std::move(sheetDone); }
+    // The sheets that `rows` print list rows fill in the options' format.
+    static int sheetCount(int format, int rows);
+
     Outcome run(const RowList& printList);
     // Why the run failed, in French.
     QString error() const { return error_; }
@@ -36,10 +42,13 @@ class LabelPrintRun {
                    const LabelComposer& composer, const QString& left, const QString& right);
     bool print(const QString& text, float size, bool bold);
     Outcome finish(Outcome outcome);
+    Step endSheet();
 
     const LabelOptions& options_;
     PrintSurface& surface_;
     NextSheetQuestion askNextSheet_;
+    SheetDone sheetDone_;
+    int sheetsDone_ = 0;
     int rowCounter_ = 0;
     QString savedFontName_;
     float savedFontSize_ = 0;
