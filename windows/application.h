@@ -33,6 +33,10 @@ class Application {
     const QString& stationCallsign() const { return stationCallsign_; }
     void setStationCallsign(const QString& callsign) { stationCallsign_ = callsign; }
 
+    // The log last read, next to which printed PDF files are proposed.
+    const QString& logFileName() const { return logFileName_; }
+    void setLogFileName(const QString& fileName) { logFileName_ = fileName; }
+
     // The start-up window, created and shown at program start.
     StartWindow& showStartWindow();
     StartWindow* main() const;
@@ -68,6 +72,7 @@ class Application {
     Dialogs& dialogs_;
     SettingsStore& store_;
     QString stationCallsign_;
+    QString logFileName_;
     QPointer<StartWindow> main_;
     QPointer<SelectionWindow> selectionWindow_;
     QPointer<LabelOptionsWindow> labelOptions_;

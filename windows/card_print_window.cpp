@@ -13,6 +13,7 @@
 #include "platform/dialogs.h"
 #include "selection/row_list.h"
 #include "windows/application.h"
+#include "windows/print_target.h"
 #include "windows/window_placement.h"
 
 CardPrintWindow::CardPrintWindow(Application& app, QWidget* parent)
@@ -89,15 +90,16 @@ void CardPrintWindow::showPrintPreview() {
     if (!chooseTemplate(model)) {
         return;
     }
-    app_.dialogs().showPrintPreview(app_.printer(), [this, model](QPrinter& target) {
-        RowList empty(RowList::Order::Sorted);
-        const RowList* printList = app_.printList();
-        QString error;
-        if (CardPrinting::preview(model, printList ? *printList : empty, target, &error) ==
-            PrinterJob::Result::Failed) {
-            app_.dialogs().message(error);
-        }
-    });
+    app_.dialogs().showPrintPreview(
+        app_.printer(), QStringLiteral("Aperçu des cartes"), [this, model](QPrinter& target) {
+            RowList empty(RowList::Order::Sorted);
+            const RowList* printList = app_.printList();
+            QString error;
+            if (CardPrinting::preview(model, printList ? *printList : empty, target, &error) ==
+                PrinterJob::Result::Failed) {
+                app_.dialogs().message(error);
+            }
+        });
 }
 
 void CardPrintWindow::Impression_Click() {
@@ -108,12 +110,19 @@ void CardPrintWindow::Impression_Click() {
     }
     QPrinter& printer = app_.printer();
     CardPrinting::prepareCardPaper(printer);
-    dialogs.choosePrinter(printer);  // cancelling still prints, on the current printer
+    // Cancelling the printer dialog still prints, on the current printer.
+    if (!PrintTarget::choose(dialogs, printer, app_.logFileName(), QStringLiteral("cartes"))) {
+        return;
+    }
     RowList empty(RowList::Order::Sorted);
     const RowList* printList = app_.printList();
+    const RowList& rows = printList ? *printList : empty;
+    const std::unique_ptr<Progress> progress = dialogs.showProgress(
+        QStringLiteral("Impression des cartes : cartes imprimées"), rows.count());
     QString error;
-    if (CardPrinting::print(model, printList ? *printList : empty, printer, QString(), &error) ==
-        PrinterJob::Result::Failed) {
+    if (CardPrinting::print(model, rows, printer, QString(), &error, [&progress](int cards) {
+            return progress->advance(cards);
+        }) == PrinterJob::Result::Failed) {
         dialogs.message(error);
     }
 }
