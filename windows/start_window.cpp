@@ -1,6 +1,7 @@
 #include "windows/start_window.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -98,7 +99,22 @@ void StartWindow::callsignKeyPress(int& keyCode) {
 }
 
 void StartWindow::openSelection() {
-    loadLog();
+    if (pendingLog_.isEmpty()) {
+        loadLog();
+        return;
+    }
+    const QString fileName = pendingLog_;
+    if (rememberCallsign()) {
+        pendingLog_.clear();
+        app_.selectionWindow().qsoList().clear();
+        readLog(fileName);
+    }
+}
+
+bool StartWindow::hasStoredCallsign() const {
+    return !app_.store()
+                .read(SettingsStore::globalSection(), QStringLiteral("Indicatif"), QString())
+                .isEmpty();
 }
 
 bool StartWindow::rememberCallsign() {
@@ -127,6 +143,16 @@ void StartWindow::loadLog() {
 }
 
 void StartWindow::loadLog(const QString& fileName) {
+    if (!hasStoredCallsign()) {
+        // A first run: the log waits until the operator has given the callsign.
+        pendingLog_ = fileName;
+        app_.dialogs().message(
+            QStringLiteral("Entrez votre indicatif, puis cliquez sur Selectionnez pour lire %1")
+                .arg(QFileInfo(fileName).fileName()));
+        ind_A_->clear();
+        ind_A_->setFocus();
+        return;
+    }
     if (!rememberCallsign()) {
         return;
     }
@@ -141,6 +167,7 @@ void StartWindow::readLog(const QString& fileName) {
         app_.dialogs().message(error);
         return;
     }
+    app_.setLogFileName(fileName);
     SelectionWindow& selectionWindow = app_.selectionWindow();
     selectionWindow.qsoList().addAll(std::move(sink.rows));
     selectionWindow.show();
