@@ -35,6 +35,7 @@ class SelectionWindow : public QWidget {
   private:
     void prepare();
     QListView* makeRowView(RowList& rows);
+    static void alignTitles(QLabel* titles, const QListView* rows);
 
     Application& app_;
     QsoSelection* lists_;
