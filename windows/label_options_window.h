@@ -51,6 +51,9 @@ class LabelOptionsWindow : public QWidget {
     QPushButton* previewButton() const { return apercu_; }
 
   private:
+    // The blank QLineEdit keeps on each side of its text, and the cursor.
+    static constexpr int kBoxTextMargins = 6;
+
     struct Validation {
         bool upperCase;
         int maximum;
@@ -61,6 +64,9 @@ class LabelOptionsWindow : public QWidget {
 
     void prepare();
     void buildControls();
+    void setReadingTabOrder();
+    void tabOnCheckedOption(QButtonGroup* group);
+    void fitBoxesToLongestTexts();
     QWidget* buildSamples();
     QWidget* buildOptionGroups();
     QWidget* buildActivation();
