@@ -11,6 +11,7 @@
 #include "platform/dialogs.h"
 #include "selection/row_list.h"
 #include "windows/application.h"
+#include "windows/layout_preview.h"
 #include "windows/window_placement.h"
 
 namespace {
@@ -263,5 +264,14 @@ void LayoutEditor::saveTemplate() {
 }
 
 void LayoutEditor::openPreview() {
-    app_.showPreview(*this);
+    connect(&app_.showPreview(*this), &QObject::destroyed, this, &LayoutEditor::takeKeyboardBack,
+            Qt::UniqueConnection);
+}
+
+void LayoutEditor::takeKeyboardBack() {
+    // When the preview closes, the keyboard comes back here, not to another window.
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
 }

@@ -41,6 +41,7 @@ class LayoutEditor : public QWidget {
     void openPreview();
 
   private:
+    void takeKeyboardBack();
     void prepare();
     void fillSamples();
     void buildGrid(QWidget* group);
