@@ -14,11 +14,15 @@ namespace {
 
 // Gives the keyboard back to the control that had it once a dialog closes,
 // whichever window the desktop would bring forward instead.
+// `returnedTo` keeps the window given back, which the desktop may not have
+// made active yet when the next dialog opens.
 class FocusReturn {
   public:
-    FocusReturn() : control_(QApplication::focusWidget()) {}
+    explicit FocusReturn(QPointer<QWidget>& returnedTo)
+        : control_(QApplication::focusWidget()), returnedTo_(returnedTo) {}
     ~FocusReturn() {
         if (control_ != nullptr && control_->isVisible()) {
+            returnedTo_ = control_->window();
             control_->window()->activateWindow();
             control_->setFocus(Qt::OtherFocusReason);
         }
@@ -28,14 +32,15 @@ class FocusReturn {
 
   private:
     QPointer<QWidget> control_;
+    QPointer<QWidget>& returnedTo_;
 };
 
 // The progress of a run in a window of its own, shown once the run has
 // lasted a second.
 class ProgressDialog : public Progress {
   public:
-    ProgressDialog(const QString& label, int total, QWidget* parent)
-        : dialog_(label, QStringLiteral("Arrêter"), 0, total, parent) {
+    ProgressDialog(const QString& label, int total, QWidget* parent, QPointer<QWidget>& returnedTo)
+        : focus_(returnedTo), dialog_(label, QStringLiteral("Arrêter"), 0, total, parent) {
         auto* bar = new QProgressBar;
         bar->setFormat(QStringLiteral("%v sur %m"));
         dialog_.setBar(bar);
@@ -68,18 +73,21 @@ QWidget* QtDialogs::askingWindow() const {
     if (QWidget* active = QApplication::activeWindow()) {
         return active;
     }
+    if (returnedTo_ != nullptr && returnedTo_->isVisible()) {
+        return returnedTo_;
+    }
     return parentWindow();
 }
 
 void QtDialogs::message(const QString& text) {
-    FocusReturn focus;
+    FocusReturn focus(returnedTo_);
     QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, askingWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 bool QtDialogs::askYesNo(const QString& text) {
-    FocusReturn focus;
+    FocusReturn focus(returnedTo_);
     QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::Yes | QMessageBox::No,
                     askingWindow());
     box.setTextFormat(Qt::PlainText);
@@ -87,24 +95,24 @@ bool QtDialogs::askYesNo(const QString& text) {
 }
 
 QString QtDialogs::openFileName(const QString& filter) {
-    FocusReturn focus;
+    FocusReturn focus(returnedTo_);
     return QFileDialog::getOpenFileName(askingWindow(), QString(), QString(), filter);
 }
 
 QString QtDialogs::saveFileName(const QString& filter) {
-    FocusReturn focus;
+    FocusReturn focus(returnedTo_);
     return QFileDialog::getSaveFileName(askingWindow(), QString(), QString(), filter);
 }
 
 bool QtDialogs::choosePrinter(QPrinter& printer) {
-    FocusReturn focus;
+    FocusReturn focus(returnedTo_);
     QPrintDialog dialog(&printer, askingWindow());
     return dialog.exec() == QDialog::Accepted;
 }
 
 void QtDialogs::showPrintPreview(QPrinter& printer, const QString& caption,
                                  const std::function<void(QPrinter&)>& render) {
-    FocusReturn focus;
+    FocusReturn focus(returnedTo_);
     QPrintPreviewDialog dialog(&printer, askingWindow());
     dialog.setWindowTitle(caption);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
@@ -113,5 +121,5 @@ void QtDialogs::showPrintPreview(QPrinter& printer, const QString& caption,
 }
 
 std::unique_ptr<Progress> QtDialogs::showProgress(const QString& label, int total) {
-    return std::make_unique<ProgressDialog>(label, total, askingWindow());
+    return std::make_unique<ProgressDialog>(label, total, askingWindow(), returnedTo_);
 }

@@ -17,4 +17,7 @@ class QtDialogs : public Dialogs {
 
   private:
     QWidget* askingWindow() const;
+
+    // The window that last had the keyboard back from a dialog.
+    QPointer<QWidget> returnedTo_;
 };
