@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "app/command_line.h"
+#include "platform/french_qt_texts.h"
 #include "platform/qt_dialogs.h"
 #include "settings/settings_store.h"
 #include "windows/application.h"
@@ -60,6 +61,12 @@ int runWindows(int argc, char** argv, const QStringList& arguments) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quenor_Etiquettes"));
+    if (installFrenchQtTexts(application) == nullptr) {
+        std::fputs(
+            "quenor-etiquettes: Qt's French texts (package qt6-translations-l10n) are "
+            "not installed; the standard dialogs speak English.\n",
+            stderr);
+    }
     QtDialogs dialogs;
     SettingsStore store;
     Application windows(dialogs, store);

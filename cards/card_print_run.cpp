@@ -27,8 +27,10 @@ bool CardPrintRun::run(const QsoRecords& printList) {
     const float savedSize = surface_.fontSize();
     surface_.setFontName(QStringLiteral("Lucida Console"));
     bool done = true;
-    for (size_t index = 0; index < printList.size() && done; ++index) {
+    stopped_ = false;
+    for (size_t index = 0; index < printList.size() && done && !stopped_; ++index) {
         done = printCard(*printList[index]);
+        stopped_ = done && cardDone_ && !cardDone_(static_cast<int>(index) + 1);
     }
     if (!done) {
         surface_.discardJob();

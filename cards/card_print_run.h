@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "cards/card_layout.h"
 #include "cards/qsl_template.h"
@@ -14,8 +15,14 @@ class CardPrintRun {
   public:
     CardPrintRun(const QslTemplate& model, const CardLayout& layout, PrintSurface& surface);
 
-    // True when every card went out; otherwise error() tells why, in French.
+    // Told the number of cards printed after each one; false stops the run there.
+    using CardDone = std::function<bool(int cardsDone)>;
+    void setCardDone(CardDone cardDone) { cardDone_ = std::move(cardDone); }
+
+    // True when every card went out or the operator stopped the run (stopped()
+    // tells which); otherwise error() tells why, in French.
     bool run(const QsoRecords& printList);
+    bool stopped() const { return stopped_; }
     QString error() const { return error_; }
 
     // The .qsl check of the card print window: the name must end in "qsl".
@@ -30,5 +37,7 @@ class CardPrintRun {
     const QslTemplate& model_;
     const CardLayout& layout_;
     PrintSurface& surface_;
+    CardDone cardDone_;
+    bool stopped_ = false;
     QString error_;
 };

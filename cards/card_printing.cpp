@@ -39,13 +39,14 @@ void CardPrinting::prepareCardPaper(QPrinter& printer) {
 
 namespace {
 
-std::function<PrinterJob::Result(PrintSurface&, QString*)> cardRun(const QslTemplate& model,
-                                                                   const CardLayout& layout,
-                                                                   const QsoRecords& rows) {
-    return [&model, &layout, &rows](PrintSurface& surface, QString* runError) {
+std::function<PrinterJob::Result(PrintSurface&, QString*)> cardRun(
+    const QslTemplate& model, const CardLayout& layout, const QsoRecords& rows,
+    CardPrintRun::CardDone cardDone) {
+    return [&model, &layout, &rows, cardDone](PrintSurface& surface, QString* runError) {
         CardPrintRun run(model, layout, surface);
+        run.setCardDone(cardDone);
         if (run.run(rows)) {
-            return PrinterJob::Result::Done;
+            return run.stopped() ? PrinterJob::Result::Stopped : PrinterJob::Result::Done;
         }
         *runError = run.error();
         return PrinterJob::Result::Failed;
@@ -56,7 +57,8 @@ std::function<PrinterJob::Result(PrintSurface&, QString*)> cardRun(const QslTemp
 
 PrinterJob::Result CardPrinting::print(const QslTemplate& model, const QsoRecords& rows,
                                        QPrinter& printer, const QString& askedPrinter,
-                                       QString* error, QPointF offset) {
+                                       QString* error, QPointF offset,
+                                       const CardPrintRun::CardDone& cardDone) {
     const std::optional<CardLayout> layout = CardLayout::from(model, error);
     if (!layout) {
         return PrinterJob::Result::Failed;
@@ -64,7 +66,7 @@ PrinterJob::Result CardPrinting::print(const QslTemplate& model, const QsoRecord
     prepareCardPaper(printer);
     return PrinterJob::print(
         printer, PrintPlacement(QPointF(layout->leftMargin, layout->topMargin), false, offset),
-        askedPrinter, cardRun(model, *layout, rows), error);
+        askedPrinter, cardRun(model, *layout, rows, cardDone), error);
 }
 
 PrinterJob::Result CardPrinting::preview(const QslTemplate& model, const QsoRecords& rows,
@@ -76,6 +78,6 @@ PrinterJob::Result CardPrinting::preview(const QslTemplate& model, const QsoReco
     prepareCardPaper(printer);
     const QRectF card = printer.pageLayout().fullRect(QPageLayout::Millimeter);
     return PrinterJob::preview(printer, QPointF(layout->leftMargin, layout->topMargin),
-                               {QRectF(QPointF(0, 0), card.size())}, cardRun(model, *layout, rows),
-                               error);
+                               {QRectF(QPointF(0, 0), card.size())},
+                               cardRun(model, *layout, rows, {}), error);
 }

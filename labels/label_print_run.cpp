@@ -36,6 +36,7 @@ LabelPrintRun::Outcome LabelPrintRun::run(const QsoRecords& printList) {
     savedFontSize_ = surface_.fontSize();
     surface_.setFontName(QStringLiteral("Courier New"));
     rowCounter_ = 0;
+    sheetsDone_ = 0;
     notice_.clear();
     return sheet->isTuned() ? runTuned(*sheet, printList) : runFitted(*sheet, printList);
 }
@@ -107,12 +108,8 @@ LabelPrintRun::Step LabelPrintRun::endSheetIfFull(int printedOnSheet, int perShe
     if (options_.stopEachSheet && (!askNextSheet_ || !askNextSheet_(prompt))) {
         return Step::Stop;
     }
-    if (!surface_.endJob()) {
-        error_ = surface_.error();
-        return Step::Fail;
-    }
     rowCounter_ = 0;
-    return Step::Continue;
+    return endSheet();
 }
 
 LabelPrintRun::Step LabelPrintRun::printPair(const LabelSheet& sheet, const LabelLayout& layout,
@@ -138,18 +135,16 @@ LabelPrintRun::Step LabelPrintRun::printPair(const LabelSheet& sheet, const Labe
         if (!askNextSheet_ || !askNextSheet_(sheet.profile->prompt)) {
             return Step::Stop;
         }
-        if (!surface_.endJob()) {
-            error_ = surface_.error();
-            return Step::Fail;
-        }
         rowCounter_ = 0;
         sheetJustEnded = true;
+        if (const Step step = endSheet(); step != Step::Continue) {
+            return step;
+        }
     }
     if (rowCounter_ == sheet.rows) {
         rowCounter_ = 0;
-        if (!surface_.endJob()) {
-            error_ = surface_.error();
-            return Step::Fail;
+        if (const Step step = endSheet(); step != Step::Continue) {
+            return step;
         }
     } else if (!sheetJustEnded) {
         if (!print(QString(), layout.rowGap, false)) {
@@ -157,6 +152,20 @@ LabelPrintRun::Step LabelPrintRun::printPair(const LabelSheet& sheet, const Labe
         }
     }
     return Step::Continue;
+}
+
+LabelPrintRun::Step LabelPrintRun::endSheet() {
+    if (!surface_.endJob()) {
+        error_ = surface_.error();
+        return Step::Fail;
+    }
+    ++sheetsDone_;
+    return !sheetDone_ || sheetDone_(sheetsDone_) ? Step::Continue : Step::Stop;
+}
+
+int LabelPrintRun::sheetCount(const LabelSheet& sheet, int qsos) {
+    const int perSheet = sheet.labelsPerSheet();
+    return perSheet > 0 ? (qsos + perSheet - 1) / perSheet : 0;
 }
 
 LabelPrintRun::Outcome LabelPrintRun::finish(Outcome outcome) {

@@ -30,6 +30,12 @@ class LabelPrintRun {
     void useSheet(const LabelSheet& sheet) { sheet_ = &sheet; }
 
     Outcome run(const QsoRecords& printList);
+    // Told the number of sheets ended after each one; false stops the run there.
+    using SheetDone = std::function<bool(int sheetsDone)>;
+    void setSheetDone(SheetDone sheetDone) { sheetDone_ = std::move(sheetDone); }
+    // The sheets that `rows` print list rows fill in the options' format.
+    static int sheetCount(const LabelSheet& sheet, int qsos);
+
     // Why the run failed, in French.
     QString error() const { return error_; }
     // What the operator should know about a completed run (lines left out), in French.
@@ -46,11 +52,14 @@ class LabelPrintRun {
     Step endSheetIfFull(int printedOnSheet, int perSheet, const QString& prompt);
     bool print(const QString& text, float size, bool bold);
     Outcome finish(Outcome outcome);
+    Step endSheet();
 
     const LabelOptions& options_;
     PrintSurface& surface_;
     NextSheetQuestion askNextSheet_;
     const LabelSheet* sheet_ = nullptr;
+    SheetDone sheetDone_;
+    int sheetsDone_ = 0;
     int rowCounter_ = 0;
     QString savedFontName_;
     float savedFontSize_ = 0;

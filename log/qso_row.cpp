@@ -143,3 +143,16 @@ QString QsoRow::columnTitles() {
         "     Indicatif                       Date          Debut        Bande          Mode      "
         "     Rst E                QSL Via");
 }
+
+QString QsoRow::alignedColumnTitles() {
+    const std::pair<int, const char*> titles[] = {
+        {kCallsignColumn, "Indicatif"}, {kDateColumn, "Date"}, {kTimeColumn, "Debut"},
+        {kBandColumn, "Bande"},         {kModeColumn, "Mode"}, {kRstColumn, "Rst E"},
+        {kViaColumn, "QSL Via"},
+    };
+    QString line;
+    for (const auto& [column, title] : titles) {
+        line = line.leftJustified(column - 1, QLatin1Char(' ')) + QLatin1String(title);
+    }
+    return line;
+}

@@ -42,6 +42,8 @@ class QsoRow {
     static QString trimmedField(const QString& row, int firstColumn, int width);
 
     static QString columnTitles();
+    // The same titles, each at the first column of its field, for a fixed-pitch face.
+    static QString alignedColumnTitles();
 };
 
 // Character helpers for UTF-8 text.

@@ -4,8 +4,17 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 class QPrinter;
+
+// How far a long run has gone; `advance` answers false once the operator
+// has asked to stop.
+class Progress {
+  public:
+    virtual ~Progress() = default;
+    virtual bool advance(int done) = 0;
+};
 
 // What the windows ask of the desktop. The running program answers with the
 // real Qt dialogs; tests answer with a script.
@@ -26,9 +35,16 @@ class Dialogs {
     // Lets the operator choose the printer; true when confirmed.
     virtual bool choosePrinter(QPrinter& printer) = 0;
     // Shows the pages that `render` draws on the printer it is given, page by
-    // page, before anything is printed.
-    virtual void showPrintPreview(QPrinter& printer,
+    // page, before anything is printed, in a window titled `caption`.
+    virtual void showPrintPreview(QPrinter& printer, const QString& caption,
                                   const std::function<void(QPrinter&)>& render) = 0;
+    // Shows how far a run of `total` steps has gone, with a button to stop it,
+    // for as long as the answer lives. Runs that never stop by default.
+    virtual std::unique_ptr<Progress> showProgress(const QString& label, int total) {
+        (void)label;
+        (void)total;
+        return std::make_unique<Unstopped>();
+    }
 
     void setParentWindow(QWidget* parent) { parent_ = parent; }
 
@@ -36,5 +52,10 @@ class Dialogs {
     QWidget* parentWindow() const { return parent_; }
 
   private:
+    class Unstopped : public Progress {
+      public:
+        bool advance(int) override { return true; }
+    };
+
     QPointer<QWidget> parent_;
 };

@@ -1,41 +1,125 @@
 #include "platform/qt_dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressBar>
+#include <QProgressDialog>
+
+namespace {
+
+// Gives the keyboard back to the control that had it once a dialog closes,
+// whichever window the desktop would bring forward instead.
+// `returnedTo` keeps the window given back, which the desktop may not have
+// made active yet when the next dialog opens.
+class FocusReturn {
+  public:
+    explicit FocusReturn(QPointer<QWidget>& returnedTo)
+        : control_(QApplication::focusWidget()), returnedTo_(returnedTo) {}
+    ~FocusReturn() {
+        if (control_ != nullptr && control_->isVisible()) {
+            returnedTo_ = control_->window();
+            control_->window()->activateWindow();
+            control_->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    FocusReturn(const FocusReturn&) = delete;
+    FocusReturn& operator=(const FocusReturn&) = delete;
+
+  private:
+    QPointer<QWidget> control_;
+    QPointer<QWidget>& returnedTo_;
+};
+
+// The progress of a run in a window of its own, shown once the run has
+// lasted a second.
+class ProgressDialog : public Progress {
+  public:
+    ProgressDialog(const QString& label, int total, QWidget* parent, QPointer<QWidget>& returnedTo)
+        : focus_(returnedTo), dialog_(label, QStringLiteral("Arrêter"), 0, total, parent) {
+        auto* bar = new QProgressBar;
+        bar->setFormat(QStringLiteral("%v sur %m"));
+        dialog_.setBar(bar);
+        dialog_.setRange(0, total);
+        dialog_.setWindowTitle(Dialogs::title());
+        // Nothing else may change the print list while it prints.
+        dialog_.setWindowModality(Qt::ApplicationModal);
+        dialog_.setMinimumDuration(1000);
+        dialog_.setAutoClose(false);
+        dialog_.setAutoReset(false);
+        dialog_.setValue(0);
+    }
+
+    bool advance(int done) override {
+        dialog_.setValue(done);
+        return !dialog_.wasCanceled();
+    }
+
+  private:
+    FocusReturn focus_;
+    QProgressDialog dialog_;
+};
+
+}  // namespace
+
+QWidget* QtDialogs::askingWindow() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        return modal;
+    }
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
+    if (returnedTo_ != nullptr && returnedTo_->isVisible()) {
+        return returnedTo_;
+    }
+    return parentWindow();
+}
 
 void QtDialogs::message(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, parentWindow());
+    FocusReturn focus(returnedTo_);
+    QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, askingWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 bool QtDialogs::askYesNo(const QString& text) {
+    FocusReturn focus(returnedTo_);
     QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::Yes | QMessageBox::No,
-                    parentWindow());
+                    askingWindow());
     box.setTextFormat(Qt::PlainText);
     return box.exec() == QMessageBox::Yes;
 }
 
 QString QtDialogs::openFileName(const QString& filter) {
-    return QFileDialog::getOpenFileName(parentWindow(), QString(), QString(), filter);
+    FocusReturn focus(returnedTo_);
+    return QFileDialog::getOpenFileName(askingWindow(), QString(), QString(), filter);
 }
 
 QString QtDialogs::saveFileName(const QString& filter) {
-    return QFileDialog::getSaveFileName(parentWindow(), QString(), QString(), filter);
+    FocusReturn focus(returnedTo_);
+    return QFileDialog::getSaveFileName(askingWindow(), QString(), QString(), filter);
 }
 
 bool QtDialogs::choosePrinter(QPrinter& printer) {
-    QPrintDialog dialog(&printer, parentWindow());
+    FocusReturn focus(returnedTo_);
+    QPrintDialog dialog(&printer, askingWindow());
     return dialog.exec() == QDialog::Accepted;
 }
 
-void QtDialogs::showPrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& render) {
-    QPrintPreviewDialog dialog(&printer, parentWindow());
-    dialog.setWindowTitle(QStringLiteral("Aperçu avant impression"));
+void QtDialogs::showPrintPreview(QPrinter& printer, const QString& caption,
+                                 const std::function<void(QPrinter&)>& render) {
+    FocusReturn focus(returnedTo_);
+    QPrintPreviewDialog dialog(&printer, askingWindow());
+    dialog.setWindowTitle(caption);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&render](QPrinter* target) { render(*target); });
     dialog.exec();
+}
+
+std::unique_ptr<Progress> QtDialogs::showProgress(const QString& label, int total) {
+    return std::make_unique<ProgressDialog>(label, total, askingWindow(), returnedTo_);
 }

@@ -2,7 +2,8 @@
 
 #include "platform/dialogs.h"
 
-// The desktop's own dialogs.
+// The desktop's own dialogs, each in front of the window that asks for it;
+// the keyboard goes back to where it was when the dialog closes.
 class QtDialogs : public Dialogs {
   public:
     void message(const QString& text) override;
@@ -10,5 +11,13 @@ class QtDialogs : public Dialogs {
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& filter) override;
     bool choosePrinter(QPrinter& printer) override;
-    void showPrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& render) override;
+    void showPrintPreview(QPrinter& printer, const QString& caption,
+                          const std::function<void(QPrinter&)>& render) override;
+    std::unique_ptr<Progress> showProgress(const QString& label, int total) override;
+
+  private:
+    QWidget* askingWindow() const;
+
+    // The window that last had the keyboard back from a dialog.
+    QPointer<QWidget> returnedTo_;
 };

@@ -7,8 +7,11 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
+#include <cstdio>
 
 #include "platform/dialogs.h"
 #include "platform/key_press_line_edit.h"
@@ -33,9 +36,10 @@ class SampleDialogs : public Dialogs {
     QString saveFileName(const QString&) override { return {}; }
     bool choosePrinter(QPrinter&) override { return false; }
     // Saves a picture of the preview instead of waiting on it.
-    void showPrintPreview(QPrinter& printer,
+    void showPrintPreview(QPrinter& printer, const QString& caption,
                           const std::function<void(QPrinter&)>& render) override {
         QPrintPreviewDialog dialog(&printer);
+        dialog.setWindowTitle(caption);
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                          [&render](QPrinter* target) { render(*target); });
         dialog.resize(900, 700);
@@ -54,6 +58,14 @@ void save(QWidget& window, const QString& folder, const QString& name) {
     window.raise();
     QApplication::processEvents();
     window.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+    // The whole screen too, to see the window as the desktop places and frames it.
+    QThread::msleep(300);
+    QApplication::processEvents();
+    QGuiApplication::primaryScreen()->grabWindow(0).save(
+        QDir(folder).filePath(name + QStringLiteral("_screen.png")));
+    const QRect frame = window.frameGeometry();
+    std::printf("%s: frame %d,%d %dx%d\n", qPrintable(name), frame.x(), frame.y(), frame.width(),
+                frame.height());
 }
 
 }  // namespace

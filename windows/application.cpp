@@ -127,8 +127,10 @@ LayoutEditor& Application::showLayoutEditor() {
     return bringForward(layoutEditor_, [this] {
         auto* window = new LayoutEditor(workspace_);
         connect(window, &LayoutEditor::cardPrintingRequested, this, [this] { showCardPrinting(); });
-        connect(window, &LayoutEditor::previewRequested, this,
-                [this, window] { showPreview(*window); });
+        connect(window, &LayoutEditor::previewRequested, this, [this, window] {
+            connect(&showPreview(*window), &QObject::destroyed, window,
+                    &LayoutEditor::takeKeyboardBack, Qt::UniqueConnection);
+        });
         return window;
     });
 }
@@ -155,6 +157,7 @@ void Application::readLog(const QString& fileName) {
         workspace_.dialogs().message(error);
         return;
     }
+    workspace_.setLogFileName(fileName);
     workspace_.selection().showLog(std::move(log));
     SelectionWindow& window = selectionWindow();
     window.show();

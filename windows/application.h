@@ -35,6 +35,8 @@ class Application : public QObject {
     const RowList& printList() const { return workspace_.printList(); }
     QPrinter& printer() { return workspace_.printer(); }
 
+    const QString& logFileName() const { return workspace_.logFileName(); }
+
     // The start-up window, created and shown at program start.
     StartWindow& showStartWindow();
     StartWindow* startWindow() const;

@@ -13,6 +13,7 @@
 #include "platform/dialogs.h"
 #include "printing/printer_calibration.h"
 #include "selection/row_list.h"
+#include "windows/print_target.h"
 #include "windows/window_placement.h"
 #include "windows/workspace.h"
 
@@ -90,13 +91,14 @@ void CardPrintWindow::showPrintPreview() {
     if (!chooseTemplate(model)) {
         return;
     }
-    workspace_.dialogs().showPrintPreview(workspace_.printer(), [this, model](QPrinter& target) {
-        QString error;
-        if (CardPrinting::preview(model, workspace_.printList().records(), target, &error) ==
-            PrinterJob::Result::Failed) {
-            workspace_.dialogs().message(error);
-        }
-    });
+    workspace_.dialogs().showPrintPreview(
+        workspace_.printer(), QStringLiteral("Aperçu des cartes"), [this, model](QPrinter& target) {
+            QString error;
+            if (CardPrinting::preview(model, workspace_.printList().records(), target, &error) ==
+                PrinterJob::Result::Failed) {
+                workspace_.dialogs().message(error);
+            }
+        });
 }
 
 void CardPrintWindow::printCards() {
@@ -107,12 +109,20 @@ void CardPrintWindow::printCards() {
     }
     QPrinter& printer = workspace_.printer();
     CardPrinting::prepareCardPaper(printer);
-    dialogs.choosePrinter(printer);  // cancelling still prints, on the current printer
-    QString error;
+    // Cancelling the printer dialog still prints, on the current printer.
+    if (!PrintTarget::choose(dialogs, printer, workspace_.logFileName(),
+                             QStringLiteral("cartes"))) {
+        return;
+    }
+    const QsoRecords rows = workspace_.printList().records();
+    const std::unique_ptr<Progress> progress = dialogs.showProgress(
+        QStringLiteral("Impression des cartes : cartes imprimées"), static_cast<int>(rows.size()));
     const QPointF offset =
         PrinterCalibration(workspace_.store()).offset(PrinterCalibration::printerKey(printer));
-    if (CardPrinting::print(model, workspace_.printList().records(), printer, QString(), &error,
-                            offset) == PrinterJob::Result::Failed) {
+    QString error;
+    if (CardPrinting::print(model, rows, printer, QString(), &error, offset,
+                            [&progress](int cards) { return progress->advance(cards); }) ==
+        PrinterJob::Result::Failed) {
         dialogs.message(error);
     }
 }

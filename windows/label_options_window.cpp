@@ -11,6 +11,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 #include "labels/label_options.h"
@@ -24,10 +26,16 @@
 #include "printing/printer_job.h"
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
+#include "windows/print_target.h"
 #include "windows/window_placement.h"
 #include "windows/workspace.h"
 
 namespace {
+
+// Closer lines than the style's default, so that the window fits a
+// 1024 x 768 screen under a desktop panel.
+const QMargins kTightMargins(6, 2, 6, 2);
+constexpr int kTightSpacing = 2;
 
 struct SampleText {
     const char* label;
@@ -118,7 +126,9 @@ void LabelOptionsWindow::buildControls() {
     title->setFont(sampleFont(font(), 13.5, true));
     title->setAlignment(Qt::AlignCenter);
     auto* titleFrame = new QGroupBox;
-    (new QVBoxLayout(titleFrame))->addWidget(title);
+    auto* titleLayout = new QVBoxLayout(titleFrame);
+    titleLayout->setContentsMargins(kTightMargins);
+    titleLayout->addWidget(title);
 
     imprime_ = new QPushButton(QStringLiteral("Imprimer les étiquettes"));
     imprime_->setObjectName(QStringLiteral("Imprime"));
@@ -152,13 +162,79 @@ void LabelOptionsWindow::buildControls() {
     layout->addLayout(columns);
     layout->addLayout(buttons);
 
-    // The print button comes first in the tab order and has the focus at opening.
-    setTabOrder(imprime_, boxes_.at(QStringLiteral("Num_Activite")));
+    setReadingTabOrder();
+    for (QButtonGroup* group : {type_, langue_, format_, qsl_}) {
+        tabOnCheckedOption(group);
+    }
+    fitBoxesToLongestTexts();
+}
+
+void LabelOptionsWindow::setReadingTabOrder() {
+    // The print button comes first and has the focus at opening; then the
+    // window is read group by group, left column then right, down to the
+    // other buttons.
+    const auto option = [](QButtonGroup* group) { return group->buttons(); };
+    QList<QWidget*> order{imprime_};
+    for (QAbstractButton* button : option(type_)) {
+        order.append(button);
+    }
+    for (const char* name :
+         {"Num_Activite", "Nom_activite", "Num_Canton", "Num_CP", "Nom_Commune"}) {
+        order.append(boxes_.at(text(name)));
+    }
+    order.append(effacer_);
+    order.append(boxes_.at(QStringLiteral("Rx_Tx")));
+    order.append(boxes_.at(QStringLiteral("Antenne")));
+    for (QButtonGroup* group : {langue_, format_}) {
+        for (QAbstractButton* button : option(group)) {
+            order.append(button);
+        }
+    }
+    order.append(otherSheet_);
+    order.append(sheets_);
+    order.append(ctV_);
+    order.append(arretImp_);
+    for (QAbstractButton* button : option(qsl_)) {
+        order.append(button);
+    }
+    order.append(boxes_.at(QStringLiteral("Texte_QSL")));
+    order.append(apercu_);
+    order.append(selection_);
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+void LabelOptionsWindow::tabOnCheckedOption(QButtonGroup* group) {
+    // Tab enters a group of options on the selected one; the arrows move within it.
+    const auto follow = [group] {
+        for (QAbstractButton* button : group->buttons()) {
+            button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    };
+    follow();
+    connect(group, &QButtonGroup::idToggled, this, follow);
+}
+
+void LabelOptionsWindow::fitBoxesToLongestTexts() {
+    // Wide enough for the longest text each box accepts: capitals for the
+    // boxes that turn letters into capitals, small letters for the others.
+    for (const auto& [name, box] : boxes_) {
+        const Validation& rule = rules_.at(name);
+        const QString longest(rule.maximum, QLatin1Char(rule.upperCase ? 'M' : 'n'));
+        QStyleOptionFrame frame;
+        frame.initFrom(box);
+        const QSize text(box->fontMetrics().horizontalAdvance(longest) + kBoxTextMargins,
+                         box->sizeHint().height());
+        box->setMinimumWidth(
+            box->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, text, box).width());
+    }
 }
 
 QWidget* LabelOptionsWindow::buildSamples() {
     auto* frame = new QGroupBox;
     auto* layout = new QVBoxLayout(frame);
+    layout->setSpacing(kTightSpacing);
     auto* indicatif = new QHBoxLayout;
     indicatif->addWidget(new QLabel(QStringLiteral("Indicatif")));
     indica_ = new QLineEdit;
@@ -221,6 +297,7 @@ QWidget* LabelOptionsWindow::buildOptionGroups() {
 
     auto* formatFrame = new QGroupBox(QStringLiteral("Format des étiquettes"));
     auto* formatLayout = new QVBoxLayout(formatFrame);
+    formatLayout->setSpacing(0);  // seven lines: the window must fit a 768-pixel screen
     format_ = new QButtonGroup(this);
     for (const int index : {1, 2, 3, 6, 4, 5}) {
         const LabelSheet* sheet = SheetTable::tuned(index);
@@ -246,12 +323,15 @@ QWidget* LabelOptionsWindow::buildOptionGroups() {
 
     auto* printFrame = new QGroupBox(QStringLiteral("Options d'impression"));
     auto* printLayout = new QVBoxLayout(printFrame);
+    auto* advice = new QVBoxLayout;
+    advice->setSpacing(0);
     for (const char* line :
          {"Avant impression des étiquettes", "effectuez une impression sur une feuille",
           "Corrigez  éventuellement avec la fonction",
           "\"Décalage vertical feuille\" ci dessous"}) {
-        printLayout->addWidget(new QLabel(text(line)));
+        advice->addWidget(new QLabel(text(line)));
     }
+    printLayout->addLayout(advice);
     auto* offsetLine = new QHBoxLayout;
     auto* label18 = new QLabel(QStringLiteral("Décalage vertical feuille"));
     label18->setObjectName(QStringLiteral("Label18"));
@@ -298,6 +378,7 @@ QWidget* LabelOptionsWindow::buildOptionGroups() {
 QWidget* LabelOptionsWindow::buildActivation() {
     auto* frame = new QGroupBox(QStringLiteral("Options de l'activation"));
     auto* grid = new QGridLayout(frame);
+    grid->setVerticalSpacing(kTightSpacing);
     struct Row {
         const char* name;
         const char* caption;
@@ -344,6 +425,7 @@ QWidget* LabelOptionsWindow::buildActivation() {
 QWidget* LabelOptionsWindow::buildStation() {
     auto* frame = new QGroupBox(QStringLiteral("Options station"));
     auto* grid = new QGridLayout(frame);
+    grid->setVerticalSpacing(kTightSpacing);
     grid->addWidget(new QLabel(QStringLiteral("Transceiver ")), 0, 0);
     KeyPressLineEdit* transceiver =
         addBox(QStringLiteral("Rx_Tx"),
@@ -565,6 +647,13 @@ PrinterJob::Result LabelOptionsWindow::runLabels(const LabelOptions& options, QP
             return preview || workspace_.dialogs().askYesNo(prompt);
         });
         labels.useSheet(*sheet);
+        std::unique_ptr<Progress> progress;
+        if (!preview) {
+            progress = workspace_.dialogs().showProgress(
+                QStringLiteral("Impression des étiquettes : feuilles imprimées"),
+                LabelPrintRun::sheetCount(*sheet, static_cast<int>(rows.size())));
+            labels.setSheetDone([&progress](int sheets) { return progress->advance(sheets); });
+        }
         const LabelPrintRun::Outcome outcome = labels.run(rows);
         notice = labels.notice();
         return LabelPrintRun::toJobResult(outcome, labels.error(), runError);
@@ -589,7 +678,11 @@ void LabelOptionsWindow::printLabels(const LabelOptions& options) {
     QPrinter& printer = workspace_.printer();
     const LabelSheet* sheet = sheetTable().sheetFor(options);
     printer.setPageSize(sheet ? sheet->pageSize() : QPageSize(QPageSize::A4));
-    workspace_.dialogs().choosePrinter(printer);  // cancelling still prints, on the current printer
+    // Cancelling the printer dialog still prints, on the current printer.
+    if (!PrintTarget::choose(workspace_.dialogs(), printer, workspace_.logFileName(),
+                             QStringLiteral("etiquettes"))) {
+        return;
+    }
     QString error;
     const PrinterJob::Result result = runLabels(options, printer, false, &error);
     if (result == PrinterJob::Result::Failed) {
@@ -616,10 +709,11 @@ void LabelOptionsWindow::showPrintPreview() {
     QPrinter& printer = workspace_.printer();
     const LabelSheet* sheet = sheetTable().sheetFor(chosen);
     printer.setPageSize(sheet ? sheet->pageSize() : QPageSize(QPageSize::A4));
-    workspace_.dialogs().showPrintPreview(printer, [this, chosen](QPrinter& target) {
-        QString error;
-        if (runLabels(chosen, target, true, &error) == PrinterJob::Result::Failed) {
-            workspace_.dialogs().message(error);
-        }
-    });
+    workspace_.dialogs().showPrintPreview(
+        printer, QStringLiteral("Aperçu des étiquettes"), [this, chosen](QPrinter& target) {
+            QString error;
+            if (runLabels(chosen, target, true, &error) == PrinterJob::Result::Failed) {
+                workspace_.dialogs().message(error);
+            }
+        });
 }

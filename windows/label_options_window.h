@@ -66,6 +66,9 @@ class LabelOptionsWindow : public QWidget {
     void sheetsRequested();
 
   private:
+    // The blank QLineEdit keeps on each side of its text, and the cursor.
+    static constexpr int kBoxTextMargins = 6;
+
     struct Validation {
         bool upperCase;
         int maximum;
@@ -76,6 +79,9 @@ class LabelOptionsWindow : public QWidget {
 
     void prepare();
     void buildControls();
+    void setReadingTabOrder();
+    void tabOnCheckedOption(QButtonGroup* group);
+    void fitBoxesToLongestTexts();
     QWidget* buildSamples();
     QWidget* buildOptionGroups();
     QWidget* buildActivation();

@@ -273,3 +273,10 @@ void LayoutEditor::saveTemplate() {
 void LayoutEditor::openPreview() {
     emit previewRequested();
 }
+
+void LayoutEditor::takeKeyboardBack() {
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
+}

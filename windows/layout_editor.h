@@ -40,6 +40,9 @@ class LayoutEditor : public QWidget {
     void saveTemplate();
     void openPreview();
 
+    // When the preview closes, the keyboard comes back here, not to another window.
+    void takeKeyboardBack();
+
   signals:
     void cardPrintingRequested();
     void previewRequested();

@@ -5,12 +5,14 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "log/qso_row.h"
 #include "printing/font_faces.h"
 #include "selection/qso_selection.h"
 #include "selection/row_list.h"
+#include "windows/row_list_view.h"
 #include "windows/window_placement.h"
 #include "windows/workspace.h"
 
@@ -78,10 +80,10 @@ SelectionWindow::SelectionWindow(Workspace& workspace, QWidget* parent)
     layout->addWidget(frame2, 1);
     layout->addLayout(bottom);
 
-    connect(listeQsoView_, &QListView::clicked, this,
-            [this](const QModelIndex& index) { pickQso(index.row()); });
-    connect(listeImprimeView_, &QListView::clicked, this,
-            [this](const QModelIndex& index) { unpickQso(index.row()); });
+    connect(static_cast<RowListView*>(listeQsoView_), &RowListView::rowChosen, this,
+            &SelectionWindow::pickQso);
+    connect(static_cast<RowListView*>(listeImprimeView_), &RowListView::rowChosen, this,
+            &SelectionWindow::unpickQso);
     connect(command2, &QPushButton::clicked, this, &SelectionWindow::sortByCall);
     connect(command3, &QPushButton::clicked, this, &SelectionWindow::reloadLog);
     connect(selectAll, &QPushButton::clicked, this, &SelectionWindow::selectAll);
@@ -106,7 +108,7 @@ RowList& SelectionWindow::sortList() {
 }
 
 QListView* SelectionWindow::makeRowView(RowList& rows) {
-    auto* view = new QListView;
+    auto* view = new RowListView;
     view->setModel(&rows);
     view->setUniformItemSizes(true);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -119,8 +121,18 @@ QListView* SelectionWindow::makeRowView(RowList& rows) {
 void SelectionWindow::prepare() {
     resize(800, 620);
     centreOnScreen(*this);
-    label1_->setText(QsoRow::columnTitles());
-    label5_->setText(QsoRow::columnTitles());
+    alignTitles(label1_, listeQsoView_);
+    alignTitles(label5_, listeImprimeView_);
+}
+
+void SelectionWindow::alignTitles(QLabel* titles, const QListView* rows) {
+    // Over the rows' own columns: the same face, starting where the row texts start.
+    titles->setFont(rows->font());
+    titles->setText(QsoRow::alignedColumnTitles());
+    const int textStart = rows->frameWidth() +
+                          rows->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, rows) +
+                          1;
+    titles->setContentsMargins(textStart, 0, 0, 0);
 }
 
 void SelectionWindow::pickQso(int index) {

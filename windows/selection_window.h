@@ -40,6 +40,7 @@ class SelectionWindow : public QWidget {
   private:
     void prepare();
     QListView* makeRowView(RowList& rows);
+    static void alignTitles(QLabel* titles, const QListView* rows);
 
     QsoSelection& lists_;
     QListView* listeQsoView_ = nullptr;

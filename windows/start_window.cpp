@@ -1,6 +1,7 @@
 #include "windows/start_window.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -83,7 +84,22 @@ void StartWindow::callsignKeyPress(int& keyCode) {
 }
 
 void StartWindow::openSelection() {
-    loadLog();
+    if (pendingLog_.isEmpty()) {
+        loadLog();
+        return;
+    }
+    const QString fileName = pendingLog_;
+    if (rememberCallsign()) {
+        pendingLog_.clear();
+        workspace_.selection().clearQsoList();
+        emit logChosen(fileName);
+    }
+}
+
+bool StartWindow::hasStoredCallsign() const {
+    return !workspace_.store()
+                .read(SettingsStore::globalSection(), QStringLiteral("Indicatif"), QString())
+                .isEmpty();
 }
 
 bool StartWindow::rememberCallsign() {
@@ -112,6 +128,16 @@ void StartWindow::loadLog() {
 }
 
 void StartWindow::loadLog(const QString& fileName) {
+    if (!hasStoredCallsign()) {
+        // A first run: the log waits until the operator has given the callsign.
+        pendingLog_ = fileName;
+        workspace_.dialogs().message(
+            QStringLiteral("Entrez votre indicatif, puis cliquez sur Selectionnez pour lire %1")
+                .arg(QFileInfo(fileName).fileName()));
+        ind_A_->clear();
+        ind_A_->setFocus();
+        return;
+    }
     if (!rememberCallsign()) {
         return;
     }

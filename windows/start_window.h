@@ -19,7 +19,9 @@ class StartWindow : public QWidget {
     // Loads a log: checks and saves the callsign, empties the QSO list, asks
     // for the file and hands it on to be read.
     void loadLog();
-    // The same with a file already chosen (a log opened from the desktop).
+    // The same with a file already chosen (a log opened from the desktop). On
+    // a first run the log is read only once the operator has given a callsign
+    // and pressed "Selectionnez".
     void loadLog(const QString& fileName);
 
     KeyPressLineEdit* callsignBox() const { return ind_A_; }
@@ -33,8 +35,10 @@ class StartWindow : public QWidget {
     void callsignKeyPress(int& keyCode);
     void openSelection();
     bool rememberCallsign();
+    bool hasStoredCallsign() const;
 
     Workspace& workspace_;
     KeyPressLineEdit* ind_A_ = nullptr;
     QPushButton* selection_ = nullptr;
+    QString pendingLog_;
 };

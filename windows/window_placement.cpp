@@ -18,6 +18,7 @@ void centreOnScreen(QWidget& window) {
         return;
     }
     window.adjustSize();
-    const QRect available = screen->geometry();
+    // The part of the screen left free by the desktop's panels.
+    const QRect available = screen->availableGeometry();
     window.move(available.topLeft() + centredPosition(available.size(), window.size()));
 }

@@ -30,6 +30,10 @@ class Workspace {
     const QString& stationCallsign() const { return stationCallsign_; }
     void setStationCallsign(const QString& callsign) { stationCallsign_ = callsign; }
 
+    // The log last read, next to which printed PDF files are proposed.
+    const QString& logFileName() const { return logFileName_; }
+    void setLogFileName(const QString& fileName) { logFileName_ = fileName; }
+
     // The printer the operator last chose in a printer dialog.
     QPrinter& printer();
 
@@ -38,5 +42,6 @@ class Workspace {
     SettingsStore& store_;
     QsoSelection selection_;
     QString stationCallsign_;
+    QString logFileName_;
     std::unique_ptr<QPrinter> printer_;
 };

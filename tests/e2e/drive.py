@@ -3,6 +3,7 @@
 loads a log, picks QSOs, prints labels and cards to PDF files through the print dialog.
 Run by run_e2e.sh under xvfb-run; arguments: LOG TEMPLATE OUTPUT_FOLDER."""
 import os
+import subprocess
 import sys
 import time
 
@@ -83,9 +84,46 @@ def window(role, name):
 
 
 def answer_file_dialog(path, button):
-    dialog = window('dialog', None if button == 'Open' else None)
-    type_into(find('text', 'File name:', dialog), path)
+    dialog = window('dialog', None)
+    # Qt's own texts are in French too.
+    find('push button', 'Annuler', dialog)
+    shot('file_dialog')
+    type_into(find('text', 'Nom de fichier :', dialog), path)
     press(button, dialog)
+
+
+def shot(name):
+    """A picture of the whole screen into $E2E_SCREENSHOTS, when set (needs scrot)."""
+    folder = os.environ.get('E2E_SCREENSHOTS')
+    if folder:
+        time.sleep(0.7)
+        subprocess.run(['scrot', '-o', os.path.join(folder, name + '.png')], check=False)
+
+
+def text_of(node):
+    return node.queryText().getText(0, -1)
+
+
+def key(name):
+    """Presses and releases one key, as on the keyboard, in whatever has the focus."""
+    code = {'Return': 0xff0d}[name]
+    pyatspi.Registry.generateKeyboardEvent(code, None, pyatspi.KEY_SYM)
+    time.sleep(0.5)
+
+
+def type_keys(text):
+    pyatspi.Registry.generateKeyboardEvent(0, text, pyatspi.KEY_STRING)
+    time.sleep(0.5)
+
+
+def wait_until(condition, what, timeout=10):
+    end = time.time() + timeout
+    while time.time() < end:
+        if condition():
+            return
+        time.sleep(0.2)
+    dump(application())
+    raise SystemExit(what)
 
 
 def rows_of(list_name):
@@ -94,25 +132,26 @@ def rows_of(list_name):
 
 
 def print_to_pdf(pdf):
-    dialog = find('dialog', 'Print')
-    # Choose "Print to File (PDF)" in the printer list, with the mouse.
-    printers = find('combo box', None, find('panel', 'Printer', dialog))
-    if 'Print to File' not in printers.name:
+    dialog = find('dialog', 'Imprimer')
+    # Choose "Imprimer dans un fichier (PDF)" in the printer list, with the mouse.
+    to_file = 'Imprimer dans un fichier (PDF)'
+    printers = find('combo box', None, find('panel', 'Imprimante', dialog))
+    if to_file not in printers.name:
         click(printers)
         entry = None
         for node in walk(printers):
             try:
-                if node.getRoleName() == 'list item' and 'Print to File' in node.name:
+                if node.getRoleName() == 'list item' and to_file in node.name:
                     entry = node
             except Exception:
                 continue
         if entry is None:
             dump(dialog)
-            raise SystemExit('no "Print to File (PDF)" in the print dialog')
+            raise SystemExit(f'no "{to_file}" in the print dialog')
         click(entry)
-    if 'Print to File' not in printers.name:
+    if to_file not in printers.name:
         dump(dialog)
-        raise SystemExit('the print dialog did not switch to "Print to File (PDF)"')
+        raise SystemExit(f'the print dialog did not switch to "{to_file}"')
     output = None
     for node in walk(dialog):
         try:
@@ -126,7 +165,8 @@ def print_to_pdf(pdf):
         dump(dialog)
         raise SystemExit('no output file box in the print dialog')
     type_into(output, pdf)
-    press('Print', dialog)
+    shot('print_dialog_' + os.path.basename(pdf)[:-4])
+    press('Imprimer', dialog)
 
 
 def wait_for_file(path, timeout=20):
@@ -142,20 +182,38 @@ def wait_for_file(path, timeout=20):
 
 
 # Start-up window: the callsign, then "Selectionnez" and the log in the file dialog.
-type_into(find('text', 'Indicatif de la station'), 'F9XQA')
+callsign = find('text', 'Indicatif de la station')
+type_into(callsign, 'F9XQA')
 press('Selectionnez')
-answer_file_dialog(LOG, 'Open')
+answer_file_dialog(LOG, 'Ouvrir')
 
-# Selection window: pick two rows, then all the others.
+# Selection window: pick a row with the mouse, one with the keyboard, then all the others.
 view, rows = rows_of('Liste des QSO')
 assert len(rows) == 3, f'{len(rows)} rows in the QSO list'
 click(rows[0])
 view, rows = rows_of('Liste des QSO')
-click(rows[0])
-view, rows = rows_of('Liste des QSO')
-assert len(rows) == 1, f'{len(rows)} rows left after two picks'
+assert len(rows) == 2, f'{len(rows)} rows left after a click'
+view.queryComponent().grabFocus()
+time.sleep(0.5)
+key('Return')
+wait_until(lambda: len(rows_of('Liste des QSO')[1]) == 1, 'Enter on a row did not move it')
+shot('selection')
 press('Tout sélectionner')
 press('Imprimer étiquettes')
+
+# Enter in an empty "N°de l'activité": its message, then the keyboard is back in that box.
+number = find('text', "N°de l'activité")
+click(number)
+key('Return')
+find('label', "Numero de l'activité obligatoire")
+shot('message')
+key('Return')  # the message's OK button
+type_keys('dfcf')
+wait_until(lambda: text_of(number) == 'DFCF',
+           f'typing after the message went elsewhere: box "{text_of(number)}", '
+           f'callsign "{text_of(callsign)}"')
+assert text_of(callsign) == 'F9XQA', f'the callsign box changed to "{text_of(callsign)}"'
+shot('label_options')
 
 # Label options: format AVERY L7162, print to a PDF file through the print dialog.
 formats = find('radio button', 'AVERY L7162                 99.1 x 33.9     16 Etiquettes')
@@ -168,12 +226,14 @@ wait_for_file(labels_pdf)
 # Cards: "Impression directe sur QSL", the card window, a template loaded in the editor.
 find('radio button', 'Impression directe sur QSL ').queryAction().doAction(0)
 press('Imprimer les étiquettes')
+shot('card_print')
 press('Setup_QSL')
 press('Modeles de QSL')
-answer_file_dialog(TEMPLATE, 'Open')
+answer_file_dialog(TEMPLATE, 'Ouvrir')
 find('text', 'T1')
+shot('layout_editor')
 press('Impression de la QSL')
-answer_file_dialog(TEMPLATE, 'Open')
+answer_file_dialog(TEMPLATE, 'Ouvrir')
 cards_pdf = os.path.join(OUT, 'cards.pdf')
 print_to_pdf(cards_pdf)
 wait_for_file(cards_pdf)

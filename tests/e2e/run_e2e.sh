@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The whole path driven as a person would, on a real X server through AT-SPI:
 #   xvfb-run -a bash tests/e2e/run_e2e.sh BUILD_DIR
+# E2E_WINDOW_MANAGER=openbox runs it under that window manager.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$here/build}
 work=$(mktemp -d)
-trap 'kill ${program:-} ${launcher:-} ${DBUS_SESSION_BUS_PID:-} 2>/dev/null || true; cat "$work/program.log" >&2 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill ${program:-} ${launcher:-} ${manager:-} ${DBUS_SESSION_BUS_PID:-} 2>/dev/null || true; cat "$work/program.log" >&2 2>/dev/null; rm -rf "$work"' EXIT
 
 eval "$(dbus-launch --sh-syntax)" >/dev/null
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
@@ -14,6 +15,14 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export XDG_CONFIG_HOME="$work/config"
 export XDG_RUNTIME_DIR="$work/runtime" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
+
+# Optionally under a window manager (E2E_WINDOW_MANAGER=openbox), where closing
+# a dialog hands the keyboard to whichever window the manager picks.
+if [ -n "${E2E_WINDOW_MANAGER:-}" ]; then
+  "$E2E_WINDOW_MANAGER" >/dev/null 2>&1 &
+  manager=$!
+  sleep 1
+fi
 
 # A template for the cards, in the .qsl form the layout editor saves.
 template="$work/carte.qsl"

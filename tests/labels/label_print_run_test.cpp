@@ -22,7 +22,8 @@ struct Printed {
     float fontSize;
 };
 
-Printed printLabels(const LabelOptions& options, int rows, std::vector<bool> answers = {}) {
+Printed printLabels(const LabelOptions& options, int rows, std::vector<bool> answers = {},
+                    const LabelPrintRun::SheetDone& sheetDone = {}) {
     MemoryStream stream;
     DumpSurface surface(stream.file());
     surface.setFontName(QStringLiteral("Arial"));
@@ -36,6 +37,7 @@ Printed printLabels(const LabelOptions& options, int rows, std::vector<bool> ans
         }
         return answer;
     });
+    run.setSheetDone(sheetDone);
     TestPrintList list;
     fillPrintList(list, rows, 10);
     printed.outcome = run.run(list);
@@ -155,6 +157,21 @@ TEST(LabelPrintRun, StopsAtEachSheetWhenAsked) {
     const Printed indented = printLabels(options, 16, {true});
     EXPECT_EQ(indented.prompts,
               QStringList{QString(15, QLatin1Char(' ')) + QStringLiteral("Page suivante ?")});
+}
+
+TEST(LabelPrintRun, ReportsEachSheetAndStopsAfterTheCurrentOne) {
+    EXPECT_EQ(LabelPrintRun::sheetCount(*SheetTable::tuned(1), 40), 3);
+    EXPECT_EQ(LabelPrintRun::sheetCount(*SheetTable::tuned(4), 15), 2);
+    EXPECT_EQ(LabelPrintRun::sheetCount(*SheetTable::tuned(1), 0), 0);
+    std::vector<int> reported;
+    const Printed stopped = printLabels(format(1), 40, {}, [&](int sheets) {
+        reported.push_back(sheets);
+        return sheets < 1;
+    });
+    EXPECT_EQ(stopped.outcome, LabelPrintRun::Outcome::StoppedByOperator);
+    EXPECT_EQ(reported, std::vector<int>{1});
+    EXPECT_EQ(countOf(stopped.lines, QStringLiteral("end")), 1);
+    EXPECT_EQ(stopped.lines.filter(QStringLiteral("Pour F")).size(), 8);
 }
 
 TEST(LabelPrintRun, PrintsActivationLabelsAndFormatSix) {

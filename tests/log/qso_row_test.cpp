@@ -78,6 +78,11 @@ TEST(QsoRow, FieldsOfShortRowsAreShortOrEmpty) {
     EXPECT_EQ(QsoRow::columnTitles(),
               QStringLiteral("     Indicatif                       Date          Debut        "
                              "Bande          Mode           Rst E                QSL Via"));
+    const QString aligned = QsoRow::alignedColumnTitles();
+    EXPECT_EQ(aligned.indexOf(QStringLiteral("Debut")), QsoRow::kTimeColumn - 1);
+    EXPECT_EQ(aligned.indexOf(QStringLiteral("Mode")), QsoRow::kModeColumn - 1);
+    EXPECT_EQ(aligned.indexOf(QStringLiteral("Rst E")), QsoRow::kRstColumn - 1);
+    EXPECT_EQ(aligned.indexOf(QStringLiteral("QSL Via")), QsoRow::kViaColumn - 1);
 }
 
 }  // namespace

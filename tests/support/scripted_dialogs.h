@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "platform/dialogs.h"
 
@@ -27,9 +29,19 @@ class ScriptedDialogs : public Dialogs {
         return printerChoice ? printerChoice(printer) : false;
     }
 
-    void showPrintPreview(QPrinter&, const std::function<void(QPrinter&)>& render) override {
+    void showPrintPreview(QPrinter&, const QString& caption,
+                          const std::function<void(QPrinter&)>& render) override {
         ++previews;
+        previewCaptions.append(caption);
         previewRender = render;
+    }
+
+    // Records every step reported; asks to stop once `stopAfter` steps are done.
+    std::unique_ptr<Progress> showProgress(const QString& label, int total) override {
+        progressLabels.append(label);
+        progressTotals.push_back(total);
+        progressSteps.clear();
+        return std::make_unique<ScriptedProgress>(*this);
     }
 
     QStringList messages;
@@ -40,9 +52,26 @@ class ScriptedDialogs : public Dialogs {
     int printerDialogs = 0;
     std::function<bool(QPrinter&)> printerChoice;
     int previews = 0;
+    QStringList previewCaptions;
     std::function<void(QPrinter&)> previewRender;
+    QStringList progressLabels;
+    std::vector<int> progressTotals;
+    std::vector<int> progressSteps;
+    int stopAfter = -1;
 
   private:
+    class ScriptedProgress : public Progress {
+      public:
+        explicit ScriptedProgress(ScriptedDialogs& owner) : owner_(owner) {}
+        bool advance(int done) override {
+            owner_.progressSteps.push_back(done);
+            return owner_.stopAfter < 0 || done < owner_.stopAfter;
+        }
+
+      private:
+        ScriptedDialogs& owner_;
+    };
+
     QString next(const QString& filter) {
         filters.append(filter);
         if (fileNames.empty()) {

@@ -101,11 +101,43 @@ TEST_F(CardWindow, PrintsOneCardPerQsoIntoAPdf) {
     EXPECT_NEAR(callsign->top, 20.0, 0.05);
 }
 
+TEST_F(CardWindow, ProposesAFileNextToTheLogAndStopsWhenAsked) {
+    CardPrintWindow& window = openFromLabelOptions();
+    const QString pdf = dir.filePath(QStringLiteral("cartes.pdf"));
+    QStringList proposed;
+    dialogs.printerChoice = [&](QPrinter& printer) {
+        proposed.append(printer.outputFileName());
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    };
+    dialogs.stopAfter = 1;
+    dialogs.fileNames.push_back(saveTemplate(QStringLiteral("carte.qsl")));
+    window.printCards();
+    EXPECT_EQ(dialogs.progressTotals, std::vector<int>{3});
+    EXPECT_EQ(dialogs.progressSteps, std::vector<int>{1});
+    if (pdftotextAvailable()) {
+        int pages = 0;
+        pdfWords(pdf, &pages);
+        EXPECT_EQ(pages, 1);
+    }
+
+    // The next run proposes a name of its own, and keeps the existing file unless told.
+    dialogs.fileNames.push_back(dir.filePath(QStringLiteral("carte.qsl")));
+    window.printCards();
+    ASSERT_EQ(proposed.size(), 2);
+    EXPECT_EQ(proposed[1], testDataPath(QStringLiteral("one_record_per_line-cartes.pdf")));
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("cartes.pdf")));
+    EXPECT_EQ(dialogs.progressTotals.size(), 1U);  // nothing printed
+}
+
 TEST_F(CardWindow, PreviewShowsOneCardPerQso) {
     CardPrintWindow& window = openFromLabelOptions();
     dialogs.fileNames.push_back(saveTemplate(QStringLiteral("carte.qsl")));
     window.previewButton()->click();
     ASSERT_EQ(dialogs.previews, 1);
+    EXPECT_EQ(dialogs.previewCaptions, QStringList{QStringLiteral("Aperçu des cartes")});
     EXPECT_EQ(dialogs.printerDialogs, 0);
     QPrinter screen(QPrinter::HighResolution);
     screen.setOutputFormat(QPrinter::PdfFormat);

@@ -3,23 +3,29 @@
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPageSize>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTest>
+#include <QTranslator>
 
 #include "app/command_line.h"
 #include "labels/label_option_table.h"
 #include "labels/label_options_store.h"
+#include "platform/french_qt_texts.h"
 #include "platform/key_press_line_edit.h"
 #include "selection/row_list.h"
 #include "support/pdf_text.h"
 #include "support/test_files.h"
 #include "support/typing.h"
 #include "support/window_fixture.h"
+#include "windows/card_print_window.h"
 #include "windows/label_options_window.h"
+#include "windows/layout_editor.h"
 #include "windows/selection_window.h"
 #include "windows/start_window.h"
 
@@ -299,9 +305,11 @@ TEST_F(EtiquettesWindow, PrintsThePrintListIntoAPdf) {
     window.box(QStringLiteral("Rx_Tx"))->setText(QStringLiteral("FT 847"));
     pressEnter(window.box(QStringLiteral("Rx_Tx")));
     EXPECT_EQ(background(window.box(QStringLiteral("Rx_Tx"))), LabelOptionsWindow::restColour());
-    dialogs.answers = {false};
+    dialogs.answers = {true, false};  // the file is replaced; no next sheet
     window.startPrint();
-    EXPECT_EQ(dialogs.questions.size(), 2);
+    ASSERT_EQ(dialogs.questions.size(), 3);
+    EXPECT_TRUE(dialogs.questions[1].startsWith(QStringLiteral("Le fichier ")));
+    EXPECT_TRUE(dialogs.questions[1].endsWith(QStringLiteral("Voulez-vous le remplacer ?")));
     EXPECT_EQ(background(window.box(QStringLiteral("Rx_Tx"))), LabelOptionsWindow::restColour());
     if (pdftotextAvailable()) {
         int pages = 0;
@@ -329,6 +337,7 @@ TEST_F(EtiquettesWindow, PreviewShowsExactlyWhatWouldBePrinted) {
     recording->writes.clear();
     window.previewButton()->click();
     ASSERT_EQ(dialogs.previews, 1);
+    EXPECT_EQ(dialogs.previewCaptions, QStringList{QStringLiteral("Aperçu des étiquettes")});
     EXPECT_TRUE(recording->writes.isEmpty());
     EXPECT_TRUE(dialogs.questions.isEmpty());
 
@@ -376,6 +385,75 @@ TEST_F(EtiquettesWindow, PreviewShowsExactlyWhatWouldBePrinted) {
     EXPECT_GT(previewText.size(), 100);
     // The outlines of the labels are drawn in the preview only.
     EXPECT_GT(QFileInfo(previewPdf).size(), QFileInfo(printedPdf).size());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EtiquettesWindow, TabFollowsTheReadingOrderAndEntersGroupsOnTheSelectedOption) {
+    LabelOptionsWindow& window = open();
+    window.sheetButton(2)->setChecked(true);
+    window.qslButton(3)->setChecked(true);
+    QApplication::setActiveWindow(&window);
+    window.printButton()->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 21; ++i) {
+        visited.append(QApplication::focusWidget()->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited.join(u' '),
+              QStringLiteral("Imprime Type_Etiquette(2) Num_Activite Nom_activite Num_Canton "
+                             "Num_CP Nom_Commune Effacer Rx_Tx Antenne Langue(1) F_Etiquette(2) "
+                             "otherSheetBox Planches_Button Ct_V Arret_Imp QSL(3) Texte_QSL Apercu "
+                             "Selection Imprime"));
+}
+
+TEST_F(EtiquettesWindow, BoxesShowTheirLongestTexts) {
+    LabelOptionsWindow& window = open();
+    window.show();
+    const std::pair<const char*, const char*> longest[] = {
+        {"Num_Activite", "DFCF-59101AB"},
+        {"Nom_activite", "Chateau de Branleux-sur-Sambre"},
+        {"Num_Canton", "5945"},
+        {"Num_CP", "59680"},
+        {"Nom_Commune", "Saint-Remy-Chaussee-du-Nor"},
+        {"Antenne", "Dipole 2x10m W3"},
+        {"Texte_QSL", "Merci pour ce bon contact en CW!"},
+    };
+    for (const auto& [name, text] : longest) {
+        KeyPressLineEdit* box = window.box(QString::fromLatin1(name));
+        box->setText(QString::fromLatin1(text));
+        box->setCursorPosition(box->text().size());
+        // Not scrolled: the first character is still at the left edge.
+        EXPECT_EQ(box->cursorPositionAt(QPoint(6, box->height() / 2)), 0) << name;
+    }
+}
+
+TEST_F(EtiquettesWindow, EveryWindowFitsASmallScreenUnderAPanel) {
+    // 1024 x 768 less a 40-pixel panel and a title bar.
+    const QSize room(1024, 768 - 40 - 30);
+    loadLog(3);
+    StartWindow& main = app->showStartWindow();
+    LabelOptionsWindow& labels = open();
+    std::vector<QWidget*> windows{&main, &app->selectionWindow(), &labels, &app->showCardPrinting(),
+                                  &app->showLayoutEditor()};
+    for (QWidget* window : windows) {
+        const QSize size = window->size().expandedTo(window->minimumSizeHint());
+        EXPECT_LE(size.width(), room.width()) << window->objectName().toStdString();
+        EXPECT_LE(size.height(), room.height()) << window->objectName().toStdString();
+    }
+}
+
+TEST(FrenchQtTexts, StandardButtonsAndDialogsSpeakFrench) {
+    QTranslator* french = installFrenchQtTexts(*QCoreApplication::instance());
+    ASSERT_NE(french, nullptr) << "qtbase_fr.qm (package qt6-translations-l10n) is missing";
+    QMessageBox box(QMessageBox::Question, QString(), QString(),
+                    QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Oui"));
+    EXPECT_EQ(box.button(QMessageBox::No)->text().remove(u'&'), QStringLiteral("Non"));
+    QCoreApplication::removeTranslator(french);
+    delete french;
 }
 
 }  // namespace

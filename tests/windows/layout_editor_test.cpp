@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QEvent>
@@ -146,6 +147,15 @@ TEST_F(LayoutEditorTest, PreviewPlacesTheLinesOnTheCard) {
     editor.openPreview();
     EXPECT_EQ(app->existingPreview(), preview);
     EXPECT_EQ(preview->lineLabel(1)->pos(), QPoint(twips(520), twips(1040)));
+
+    // Closed, it hands the keyboard back to the editor.
+    app->showStartWindow().activateWindow();
+    preview->activateWindow();
+    QApplication::processEvents();
+    preview->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &editor);
 }
 
 }  // namespace

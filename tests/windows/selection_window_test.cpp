@@ -2,6 +2,7 @@
 #include <QEvent>
 #include <QListView>
 #include <QPushButton>
+#include <QTest>
 
 #include "selection/row_list.h"
 #include "support/test_files.h"
@@ -62,6 +63,29 @@ TEST_F(SelectionWindowTest, ClicksMoveRowsBetweenTheLists) {
     emit view->clicked(view->model()->index(0, 0));
     EXPECT_EQ(window.printList().count(), 3);
     EXPECT_EQ(callsigns(window.printList()).first(), QStringLiteral("F9XQA 02/01/09"));
+}
+
+TEST_F(SelectionWindowTest, EnterAndSpaceMoveTheCurrentRowAndClicksLeaveNoHighlight) {
+    SelectionWindow& window = load(log);
+    window.show();
+    QListView* view = window.qsoListView();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(view->model()->index(1, 0)).center());
+    EXPECT_EQ(callsigns(window.printList()), QStringList{QStringLiteral("F9XQA 31/12/08")});
+    EXPECT_FALSE(view->selectionModel()->hasSelection());
+
+    view->setCurrentIndex(view->model()->index(0, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_EQ(window.printList().count(), 3);
+    EXPECT_EQ(callsigns(window.qsoList()), QStringList{QStringLiteral("F9XQA 02/01/09")});
+    EXPECT_EQ(view->currentIndex().row(), 0);  // the keyboard stays on the list
+
+    QListView* printed = window.printListView();
+    printed->setCurrentIndex(printed->model()->index(2, 0));
+    QTest::keyClick(printed, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(window.qsoList().count(), 2);
+    EXPECT_EQ(printed->currentIndex().row(), 1);
 }
 
 TEST_F(SelectionWindowTest, SortsByCallAndSelectsAll) {

@@ -63,6 +63,32 @@ TEST_F(MainWindow, LoadingALogSavesTheCallsignAndFillsTheSelectionWindow) {
     EXPECT_EQ(app->existingSelectionWindow()->qsoList().count(), 3);
 }
 
+TEST_F(MainWindow, ALogGivenOnAFirstRunWaitsForTheCallsign) {
+    const QString log = testDataPath(QStringLiteral("one_record_per_line.adi"));
+    StartWindow& main = app->showStartWindow();
+    main.loadLog(log);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith(QStringLiteral("Entrez votre indicatif")));
+    EXPECT_EQ(main.callsignBox()->text(), QString());
+    EXPECT_EQ(app->existingSelectionWindow(), nullptr);
+    EXPECT_EQ(store->read(QStringLiteral("Setup "), QStringLiteral("Indicatif"), QString()),
+              QString());
+
+    typeText(main.callsignBox(), QStringLiteral("f9xqa"));
+    main.selectionButton()->click();  // reads the waiting log; no file dialog
+    EXPECT_TRUE(dialogs.filters.isEmpty());
+    EXPECT_EQ(app->stationCallsign(), QStringLiteral("F9XQA"));
+    ASSERT_NE(app->existingSelectionWindow(), nullptr);
+    EXPECT_EQ(app->existingSelectionWindow()->qsoList().count(), 3);
+
+    // Once a callsign is stored, a log given at start is read at once.
+    main.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    app->showStartWindow().loadLog(log);
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(app->selectionWindow().qsoList().count(), 3);
+}
+
 TEST_F(MainWindow, CancelledOrUnreadableFileLeavesAnEmptyQsoList) {
     StartWindow& main = app->showStartWindow();
     main.callsignBox()->setText(QStringLiteral("F9XQA"));

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class Dialogs;
+class QPrinter;
+
+// The printer dialog of a print run on a log. A PDF output is proposed next
+// to the log, named after it (`LOG-etiquettes.pdf`), never the file of the
+// previous run; an existing file is replaced only when the operator agrees.
+class PrintTarget {
+  public:
+    // The PDF proposed for a run on `logFile`; `kind` is "etiquettes" or "cartes".
+    static QString proposedFile(const QString& logFile, const QString& kind);
+
+    // Shows the printer dialog (cancelling keeps the current printer). False
+    // when the operator would not replace the chosen file: nothing is to print.
+    static bool choose(Dialogs& dialogs, QPrinter& printer, const QString& logFile,
+                       const QString& kind);
+};
