@@ -1,21 +1,50 @@
 #include "printing/printer_job.h"
 
+#include <QPrinter>
+#include <memory>
+
+#include "printing/pdf_output.h"
 #include "printing/printer_surface.h"
 
 PrinterJob::Result PrinterJob::print(QPrinter& printer, QPointF pdfOrigin,
                                      const QString& askedPrinter,
                                      const std::function<Result(PrintSurface&, QString*)>& run,
-                                     QString* error) {
-    const QString problem = PrinterSurface::checkPrinter(printer, askedPrinter);
+                                     QString* error, const QStringList& inputs) {
+    QString problem = PrinterSurface::checkPrinter(printer, askedPrinter);
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    const QString target = printer.outputFileName();
+    if (problem.isEmpty() && toFile) {
+        problem = PdfOutput::targetProblem(target, inputs);
+    }
     if (!problem.isEmpty()) {
         *error = problem;
         return Result::Failed;
     }
-    PrinterSurface surface(printer, pdfOrigin);
-    const Result result = run(surface, error);
-    if (!surface.finish() && result != Result::Failed) {
-        *error = QStringLiteral("L'impression n'a pas pu être terminée.");
-        return Result::Failed;
+    std::unique_ptr<PdfOutput> output;
+    if (toFile) {
+        output = std::make_unique<PdfOutput>(target);
+        if (output->temporaryPath().isEmpty()) {
+            *error = output->error();
+            return Result::Failed;
+        }
+        printer.setOutputFileName(output->temporaryPath());
+    }
+    Result result = Result::Failed;
+    {
+        PrinterSurface surface(printer, pdfOrigin);
+        result = run(surface, error);
+        if (!surface.finish() && result != Result::Failed) {
+            *error = QStringLiteral("L'impression n'a pas pu être terminée.");
+            result = Result::Failed;
+        }
+    }
+    if (toFile) {
+        printer.setOutputFileName(target);
+        // Sheets printed before the operator said to stop are what was asked for.
+        if (result != Result::Failed && !output->commit()) {
+            *error = output->error();
+            result = Result::Failed;
+        }
     }
     return result;
 }
