@@ -143,10 +143,11 @@ bool QslTemplateFile::load(const QString& path, QslTemplate& model, QString* err
         }
         return false;
     };
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+    // Only a regular file: a FIFO would be waited on, a device read forever.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         return fail();
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = readLines(file);
     if (file.error() != QFileDevice::NoError) {
         return fail();
     }
@@ -155,6 +156,20 @@ bool QslTemplateFile::load(const QString& path, QslTemplate& model, QString* err
         *linesRead = lines;
     }
     return true;
+}
+
+QByteArray QslTemplateFile::readLines(QIODevice& device) {
+    QByteArray bytes;
+    for (int line = 0; line < kLineCount; ++line) {
+        const QByteArray text = device.readLine(kLargestLine + 1);
+        bytes += text;
+        // The end of the file, or a line too long for any template: what
+        // follows is not read.
+        if (!text.endsWith('\n')) {
+            break;
+        }
+    }
+    return bytes;
 }
 
 int QslTemplateFile::read(const QByteArray& bytes, QslTemplate& model) {
