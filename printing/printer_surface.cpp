@@ -158,9 +158,11 @@ bool PrinterSurface::printLine(const QString& text) {
     }
     const QFont font = currentFont();
     if (!text.isEmpty()) {
+        QString printable = text;
+        blankControls(printable);
         painter_.setFont(font);
         const QFontMetricsF metrics(font, &printer_);
-        painter_.drawText(QPointF(x, y_ + metrics.ascent()), text);
+        painter_.drawText(QPointF(x, y_ + metrics.ascent()), printable);
     }
     y_ += fontSize() * PrintGeometry::kLineAdvanceFactor * pixelsPerPoint();
     return true;
