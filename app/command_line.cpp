@@ -1,8 +1,11 @@
 #include "app/command_line.h"
 
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
+#include <cerrno>
+#include <cstring>
 #include <map>
 
 #include "cards/card_layout.h"
@@ -13,6 +16,7 @@
 #include "labels/label_print_run.h"
 #include "log/adif_reader.h"
 #include "printing/dump_surface.h"
+#include "printing/pdf_output.h"
 #include "printing/print_geometry.h"
 #include "printing/printer_job.h"
 #include "selection/row_list.h"
@@ -26,6 +30,7 @@ class StreamSink : public AdifSink {
     StreamSink(std::FILE* rows, std::FILE* messages) : rows_(rows), messages_(messages) {}
 
     void row(QByteArray text) override {
+        PrintSurface::blankControls(text);
         text.append('\n');
         std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), rows_);
     }
@@ -83,9 +88,19 @@ ParsedOptions parseOptions(const QStringList& arguments, const QStringList& valu
             parsed.problem = QStringLiteral("Valeur manquante après %1").arg(argument);
             return parsed;
         }
-        parsed.values[name] = arguments[++i];
+        const QString& value = arguments[++i];
+        if (value.isEmpty() && (name == u"pdf" || name == u"printer")) {
+            parsed.problem = QStringLiteral("Valeur vide après %1").arg(argument);
+            return parsed;
+        }
+        parsed.values[name] = value;
     }
     return parsed;
+}
+
+// Why the --pdf target must not be written, or an empty text.
+QString outputProblem(const ParsedOptions& parsed, const QStringList& inputs) {
+    return parsed.has("pdf") ? PdfOutput::targetProblem(parsed.value("pdf"), inputs) : QString();
 }
 
 QStringList withoutDump(const QStringList& arguments, bool* dump) {
@@ -188,8 +203,13 @@ bool CommandLine::isCommand(const QStringList& arguments) {
         return false;
     }
     const QString& first = arguments.first();
-    return first == u"list" || first == u"labels" || first == u"cards" ||
-           first.startsWith(QLatin1Char('-'));
+    if (first == u"list" || first == u"labels" || first == u"cards" ||
+        first.startsWith(QLatin1Char('-'))) {
+        return true;
+    }
+    // A log given alone (as a desktop launcher does) opens the windows; anything
+    // else is a mistyped command.
+    return arguments.size() != 1 || !QFileInfo(first).isFile();
 }
 
 QString CommandLine::usage() {
@@ -247,7 +267,9 @@ int CommandLine::run(const QStringList& arguments) {
     if (command == u"cards") {
         return cards(arguments.mid(1));
     }
-    return fail(kUsage, QStringLiteral("Commande inconnue : %1 (voir --help)").arg(command));
+    fail(kUsage, QStringLiteral("Commande inconnue : %1").arg(command));
+    std::fputs(usage().toUtf8().constData(), err_);
+    return kUsage;
 }
 
 int CommandLine::list(const QStringList& arguments) {
@@ -257,10 +279,20 @@ int CommandLine::list(const QStringList& arguments) {
     StreamSink sink(out_, err_);
     QString error;
     if (!AdifReader::readFile(arguments.first(), sink, &error)) {
+        std::fflush(out_);
         return fail(kUnreadable, error);
     }
-    std::fflush(out_);
-    return kOk;
+    return outputWritten() ? kOk : kPrintFailed;
+}
+
+bool CommandLine::outputWritten() {
+    if (std::fflush(out_) == 0 && std::ferror(out_) == 0) {
+        return true;
+    }
+    const int reason = errno;
+    fail(kPrintFailed, QStringLiteral("Impossible d'écrire sur la sortie standard : %1")
+                           .arg(QString::fromLocal8Bit(std::strerror(reason))));
+    return false;
 }
 
 bool CommandLine::readLog(const QString& path, RowList& printList, int* failure) {
@@ -268,6 +300,10 @@ bool CommandLine::readLog(const QString& path, RowList& printList, int* failure)
     QString error;
     if (!AdifReader::readFile(path, sink, &error)) {
         *failure = fail(kUnreadable, error);
+        return false;
+    }
+    if (sink.rows.empty()) {
+        *failure = fail(kUnreadable, QStringLiteral("Aucun QSO dans le fichier %1").arg(path));
         return false;
     }
     printList.addAll(std::move(sink.rows));
@@ -305,6 +341,10 @@ int CommandLine::labels(const QStringList& arguments) {
         return fail(kUsage, tooLong);
     }
 
+    const QString refused = outputProblem(parsed, {parsed.positional.first()});
+    if (!refused.isEmpty()) {
+        return fail(kUsage, refused);
+    }
     RowList printList(RowList::Order::Sorted);
     int failure = kOk;
     if (!readLog(parsed.positional.first(), printList, &failure)) {
@@ -315,7 +355,9 @@ int CommandLine::labels(const QStringList& arguments) {
         DumpSurface surface(out_);
         LabelPrintRun run(options, surface, nullptr);
         const bool done = run.run(printList) == LabelPrintRun::Outcome::Completed;
-        std::fflush(out_);
+        if (!outputWritten()) {
+            return kPrintFailed;
+        }
         return done ? kOk : fail(kPrintFailed, run.error());
     }
 
@@ -324,14 +366,14 @@ int CommandLine::labels(const QStringList& arguments) {
     printer.setPageSize(QPageSize(QPageSize::A4));
     const double origin = PrintGeometry::kPdfLabelOriginMillimetres;
     QString error;
-    const PrinterJob::Result result = PrinterJob::print(
-        printer, QPointF(origin, origin), asked,
-        [&](PrintSurface& surface, QString* runError) {
-            LabelPrintRun run(options, surface, nullptr);
-            const LabelPrintRun::Outcome outcome = run.run(printList);
-            return LabelPrintRun::toJobResult(outcome, run.error(), runError);
-        },
-        &error);
+    const PrinterJob::Result result =
+        PrinterJob::print(printer, QPointF(origin, origin), asked,
+                          [&](PrintSurface& surface, QString* runError) {
+                              LabelPrintRun run(options, surface, nullptr);
+                              const LabelPrintRun::Outcome outcome = run.run(printList);
+                              return LabelPrintRun::toJobResult(outcome, run.error(), runError);
+                          },
+                          &error, {parsed.positional.first()});
     return result == PrinterJob::Result::Done ? kOk : fail(kPrintFailed, error);
 }
 
@@ -352,6 +394,11 @@ int CommandLine::cards(const QStringList& arguments) {
     if (!CardPrintRun::hasQslExtension(templateName)) {
         return fail(kUsage, QStringLiteral("sélectionnez un fichier .qsl ou créez en un"));
     }
+    const QString logName = parsed.positional.first();
+    const QString refused = outputProblem(parsed, {logName, templateName});
+    if (!refused.isEmpty()) {
+        return fail(kUsage, refused);
+    }
     QslTemplate model;
     const QString problem = CardPrinting::readTemplate(templateName, model);
     if (!problem.isEmpty()) {
@@ -359,22 +406,28 @@ int CommandLine::cards(const QStringList& arguments) {
     }
     RowList printList(RowList::Order::Sorted);
     int failure = kOk;
-    if (!readLog(parsed.positional.first(), printList, &failure)) {
+    if (!readLog(logName, printList, &failure)) {
         return failure;
+    }
+    QString error;
+    const std::optional<CardLayout> layout = CardLayout::from(model, &error);
+    for (const int line : CardPrintRun::linesPastEdge(model, *layout, printList)) {
+        writeLine(err_,
+                  QStringLiteral("La ligne %1 dépasse le bord de la carte").arg(line).toUtf8());
     }
 
     if (dump) {
-        QString error;
-        const std::optional<CardLayout> layout = CardLayout::from(model, &error);
         DumpSurface surface(out_);
         CardPrintRun run(model, *layout, surface);
         const bool done = run.run(printList);
-        std::fflush(out_);
+        if (!outputWritten()) {
+            return kPrintFailed;
+        }
         return done ? kOk : fail(kPrintFailed, run.error());
     }
     QPrinter printer(QPrinter::HighResolution);
     const QString asked = choosePrinter(parsed.values, printer);
-    QString error;
-    const PrinterJob::Result result = CardPrinting::print(model, printList, printer, asked, &error);
+    const PrinterJob::Result result =
+        CardPrinting::print(model, printList, printer, asked, &error, {logName, templateName});
     return result == PrinterJob::Result::Done ? kOk : fail(kPrintFailed, error);
 }

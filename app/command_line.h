@@ -24,6 +24,8 @@ class CommandLine {
     int cards(const QStringList& arguments);
     bool readLog(const QString& path, class RowList& printList, int* failure);
     void writeLine(std::FILE* stream, const QByteArray& line);
+    // Flushes standard output; false, with a message, when it could not be written.
+    bool outputWritten();
     int fail(int code, const QString& text);
 
     std::FILE* out_;

@@ -8,6 +8,7 @@
 
 #include "app/command_line.h"
 #include "platform/qt_dialogs.h"
+#include "printing/pdf_output.h"
 #include "settings/settings_store.h"
 #include "windows/application.h"
 #include "windows/start_window.h"
@@ -17,7 +18,8 @@ namespace {
 QStringList argumentsOf(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        // As file names: bytes that are not UTF-8 come back whole from encodeName.
+        arguments.append(QFile::decodeName(argv[i]));
     }
     return arguments;
 }
@@ -45,6 +47,7 @@ int runCommand(int argc, char** argv, const QStringList& arguments) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication application(argc, argv);
+    PdfOutput::removeOnSignals();
     return CommandLine(stdout, stderr).run(arguments);
 }
 

@@ -17,9 +17,7 @@ QString CardPrinting::readTemplate(const QString& fileName, QslTemplate& model) 
     if (lines < QslTemplateFile::kLineCount) {
         return QStringLiteral(
                    "Modèle de QSL inutilisable : le fichier %1 n'a que %2 lignes sur %3.")
-            .arg(fileName)
-            .arg(lines)
-            .arg(QslTemplateFile::kLineCount);
+            .arg(fileName, QString::number(lines), QString::number(QslTemplateFile::kLineCount));
     }
     QString problem;
     if (!CardLayout::from(model, &problem)) {
@@ -30,9 +28,9 @@ QString CardPrinting::readTemplate(const QString& fileName, QslTemplate& model) 
 
 void CardPrinting::prepareCardPaper(QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        printer.setPageSize(QPageSize(QSizeF(140, 90), QPageSize::Millimeter,
-                                      QStringLiteral("Carte QSL 140 x 90 mm"),
-                                      QPageSize::ExactMatch));
+        printer.setPageSize(QPageSize(
+            QSizeF(CardLayout::kCardWidthMillimetres, CardLayout::kCardHeightMillimetres),
+            QPageSize::Millimeter, QStringLiteral("Carte QSL 140 x 90 mm"), QPageSize::ExactMatch));
         printer.setPageOrientation(QPageLayout::Portrait);
     }
 }
@@ -56,14 +54,14 @@ std::function<PrinterJob::Result(PrintSurface&, QString*)> cardRun(const QslTemp
 
 PrinterJob::Result CardPrinting::print(const QslTemplate& model, const RowList& rows,
                                        QPrinter& printer, const QString& askedPrinter,
-                                       QString* error) {
+                                       QString* error, const QStringList& inputs) {
     const std::optional<CardLayout> layout = CardLayout::from(model, error);
     if (!layout) {
         return PrinterJob::Result::Failed;
     }
     prepareCardPaper(printer);
     return PrinterJob::print(printer, QPointF(layout->leftMargin, layout->topMargin), askedPrinter,
-                             cardRun(model, *layout, rows), error);
+                             cardRun(model, *layout, rows), error, inputs);
 }
 
 PrinterJob::Result CardPrinting::preview(const QslTemplate& model, const RowList& rows,

@@ -22,7 +22,8 @@ class CardPrinting {
     // One card per row on the printer; for a PDF, the template's margins stand
     // for the printable area, so that texts land at G, H from the card's edges.
     static PrinterJob::Result print(const QslTemplate& model, const RowList& rows,
-                                    QPrinter& printer, const QString& askedPrinter, QString* error);
+                                    QPrinter& printer, const QString& askedPrinter, QString* error,
+                                    const QStringList& inputs = {});
     // The same cards drawn into a print preview, with the card's outline.
     static PrinterJob::Result preview(const QslTemplate& model, const RowList& rows,
                                       QPrinter& printer, QString* error);
