@@ -31,6 +31,10 @@ class Application {
     void reportStoreProblem();
 
     const QString& stationCallsign() const { return stationCallsign_; }
+
+    // The log last read into the QSO list (empty when none): a PDF may not replace it.
+    const QString& logFileName() const { return logFileName_; }
+    void setLogFileName(const QString& fileName) { logFileName_ = fileName; }
     void setStationCallsign(const QString& callsign) { stationCallsign_ = callsign; }
 
     // The start-up window, created and shown at program start.
@@ -68,6 +72,7 @@ class Application {
     Dialogs& dialogs_;
     SettingsStore& store_;
     QString stationCallsign_;
+    QString logFileName_;
     QPointer<StartWindow> main_;
     QPointer<SelectionWindow> selectionWindow_;
     QPointer<LabelOptionsWindow> labelOptions_;

@@ -65,7 +65,7 @@ void CardPrintWindow::prepare() {
     impression_->setFocus();
 }
 
-bool CardPrintWindow::chooseTemplate(QslTemplate& model) {
+bool CardPrintWindow::chooseTemplate(QslTemplate& model, QString* chosen) {
     Dialogs& dialogs = app_.dialogs();
     const QString fileName = dialogs.openFileName(QStringLiteral(".qsl  (*.qsl)"));
     if (fileName.isEmpty()) {
@@ -81,7 +81,28 @@ bool CardPrintWindow::chooseTemplate(QslTemplate& model) {
         dialogs.message(problem);
         return false;
     }
+    if (chosen != nullptr) {
+        *chosen = fileName;
+    }
     return true;
+}
+
+void CardPrintWindow::warnOfLinesPastEdge(const QslTemplate& model, const RowList& printList) {
+    const std::optional<CardLayout> layout = CardLayout::from(model, nullptr);
+    if (!layout) {
+        return;
+    }
+    QStringList lines;
+    for (const int line : CardPrintRun::linesPastEdge(model, *layout, printList)) {
+        lines.append(QString::number(line));
+    }
+    if (lines.size() == 1) {
+        app_.dialogs().message(
+            QStringLiteral("La ligne %1 dépasse le bord de la carte").arg(lines.first()));
+    } else if (!lines.isEmpty()) {
+        app_.dialogs().message(QStringLiteral("Les lignes %1 dépassent le bord de la carte")
+                                   .arg(lines.join(QStringLiteral(", "))));
+    }
 }
 
 void CardPrintWindow::showPrintPreview() {
@@ -103,17 +124,20 @@ void CardPrintWindow::showPrintPreview() {
 void CardPrintWindow::Impression_Click() {
     Dialogs& dialogs = app_.dialogs();
     QslTemplate model;
-    if (!chooseTemplate(model)) {
+    QString templateName;
+    if (!chooseTemplate(model, &templateName)) {
         return;
     }
+    RowList empty(RowList::Order::Sorted);
+    const RowList* printList = app_.printList();
+    const RowList& rows = printList ? *printList : empty;
+    warnOfLinesPastEdge(model, rows);
     QPrinter& printer = app_.printer();
     CardPrinting::prepareCardPaper(printer);
     dialogs.choosePrinter(printer);  // cancelling still prints, on the current printer
-    RowList empty(RowList::Order::Sorted);
-    const RowList* printList = app_.printList();
     QString error;
-    if (CardPrinting::print(model, printList ? *printList : empty, printer, QString(), &error) ==
-        PrinterJob::Result::Failed) {
+    if (CardPrinting::print(model, rows, printer, QString(), &error,
+                            {app_.logFileName(), templateName}) == PrinterJob::Result::Failed) {
         dialogs.message(error);
     }
 }

@@ -26,7 +26,9 @@ class CardPrintWindow : public QWidget {
   private:
     void prepare();
     // Asks for the .qsl file and reads it; false (after a message) when there is none to use.
-    bool chooseTemplate(struct QslTemplate& model);
+    bool chooseTemplate(struct QslTemplate& model, QString* fileName = nullptr);
+    // Tells the operator, in one message, which lines run past the card's edge.
+    void warnOfLinesPastEdge(const struct QslTemplate& model, const class RowList& printList);
 
     Application& app_;
     QPushButton* impression_;

@@ -519,7 +519,8 @@ PrinterJob::Result LabelOptionsWindow::runLabels(const LabelOptions& options, QP
     };
     const double origin = PrintGeometry::kPdfLabelOriginMillimetres;
     if (!preview) {
-        return PrinterJob::print(printer, QPointF(origin, origin), QString(), run, error);
+        return PrinterJob::print(printer, QPointF(origin, origin), QString(), run, error,
+                                 {app_.logFileName()});
     }
     const SheetGeometry* sheet = SheetGeometry::forFormat(options.format);
     return PrinterJob::preview(printer, QPointF(origin, origin),

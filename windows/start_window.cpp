@@ -137,10 +137,12 @@ void StartWindow::loadLog(const QString& fileName) {
 void StartWindow::readLog(const QString& fileName) {
     WindowSink sink(app_.dialogs());
     QString error;
+    app_.setLogFileName(QString());
     if (!AdifReader::readFile(fileName, sink, &error)) {
         app_.dialogs().message(error);
         return;
     }
+    app_.setLogFileName(fileName);
     SelectionWindow& selectionWindow = app_.selectionWindow();
     selectionWindow.qsoList().addAll(std::move(sink.rows));
     selectionWindow.show();
