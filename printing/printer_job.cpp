@@ -40,6 +40,8 @@ PrinterJob::Result PrinterJob::print(QPrinter& printer, QPointF pdfOrigin,
     }
     if (toFile) {
         printer.setOutputFileName(target);
+        // The operator knows the file by its own name, not by the temporary one.
+        error->replace(output->temporaryPath(), target);
         // Sheets printed before the operator said to stop are what was asked for.
         if (result != Result::Failed && !output->commit()) {
             *error = output->error();

@@ -117,7 +117,10 @@ bool PrinterSurface::beginJob() {
     if (jobOpen_ && pageEnded_) {
         // One document (a PDF file or a preview): the next job is the next page.
         if (!printer_.newPage()) {
-            setError(QStringLiteral("Impossible de commencer une nouvelle page."));
+            setError(isPdf() ? QStringLiteral("Impossible d'écrire le fichier %1 : le support est "
+                                              "plein ou en erreur.")
+                                   .arg(printer_.outputFileName())
+                             : QStringLiteral("Impossible de commencer une nouvelle page."));
             return false;
         }
         pageEnded_ = false;
