@@ -51,6 +51,21 @@ bool flushedToDisk(const QString& path) {
     return done;
 }
 
+// A temporary file is private (0600): give the document the mode of the file it
+// replaces, or the one a new file gets.
+void keepModeOf(const QString& target, const QString& temporary) {
+    struct stat state {};
+    mode_t mode = 0;
+    if (::stat(QFile::encodeName(target).constData(), &state) == 0) {
+        mode = state.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    ::chmod(QFile::encodeName(temporary).constData(), mode);
+}
+
 }  // namespace
 
 PdfOutput::PdfOutput(const QString& target) : target_(target) {
@@ -113,6 +128,7 @@ bool PdfOutput::commit() {
                      .arg(target_);
         return false;
     }
+    keepModeOf(target_, temporaryPath_);
     forget();
     if (std::rename(QFile::encodeName(temporaryPath_).constData(),
                     QFile::encodeName(target_).constData()) != 0) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <array>
 #include <cstdio>
@@ -200,6 +201,9 @@ TEST(CommandLine, LabelsWriteOnePdfPagePerSheet) {
     const QByteArray bytes = readFile(pdf);
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 2);
+    // Written under a private temporary name, it still gets a new file's mode.
+    const QString plain = writeFile(dir, QStringLiteral("plain"), "x");
+    EXPECT_EQ(QFileInfo(pdf).permissions(), QFileInfo(plain).permissions());
 
     const Outcome unwritable =
         run({QStringLiteral("labels"), writeFile(dir, QStringLiteral("1.adi"), log),
