@@ -1,5 +1,9 @@
 #include "app/command_line.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
@@ -16,6 +20,7 @@
 #include "labels/label_print_run.h"
 #include "log/adif_reader.h"
 #include "printing/dump_surface.h"
+#include "printing/native_file_name.h"
 #include "printing/pdf_output.h"
 #include "printing/print_geometry.h"
 #include "printing/printer_job.h"
@@ -209,7 +214,10 @@ bool CommandLine::isCommand(const QStringList& arguments) {
     }
     // A log given alone (as a desktop launcher does) opens the windows; anything
     // else is a mistyped command.
-    return arguments.size() != 1 || !QFileInfo(first).isFile();
+    struct stat state {};
+    return arguments.size() != 1 ||
+           ::stat(NativeFileName::encode(first).constData(), &state) != 0 ||
+           !S_ISREG(state.st_mode);
 }
 
 QString CommandLine::usage() {
@@ -243,9 +251,35 @@ void CommandLine::writeLine(std::FILE* stream, const QByteArray& line) {
     std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stream);
 }
 
+CommandLine::~CommandLine() {
+    for (const int descriptor : opened_) {
+        ::close(descriptor);
+    }
+}
+
 int CommandLine::fail(int code, const QString& text) {
-    writeLine(err_, text.toUtf8());
+    QString shown = text;
+    for (auto name = shownAs_.rbegin(); name != shownAs_.rend(); ++name) {
+        shown.replace(name->first, name->second);
+    }
+    writeLine(err_, shown.toUtf8());
     return code;
+}
+
+QString CommandLine::reachable(const QString& path) {
+    if (!NativeFileName::hasCarriedBytes(path)) {
+        return path;
+    }
+    // Non-blocking: a FIFO must not hold the open; the reader refuses it.
+    const int descriptor =
+        ::open(NativeFileName::encode(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        return NativeFileName::display(path);
+    }
+    opened_.push_back(descriptor);
+    const QString name = QStringLiteral("/proc/self/fd/%1").arg(descriptor);
+    shownAs_.emplace_back(name, NativeFileName::display(path));
+    return name;
 }
 
 int CommandLine::run(const QStringList& arguments) {
@@ -278,7 +312,7 @@ int CommandLine::list(const QStringList& arguments) {
     }
     StreamSink sink(out_, err_);
     QString error;
-    if (!AdifReader::readFile(arguments.first(), sink, &error)) {
+    if (!AdifReader::readFile(reachable(arguments.first()), sink, &error)) {
         std::fflush(out_);
         return fail(kUnreadable, error);
     }
@@ -347,7 +381,7 @@ int CommandLine::labels(const QStringList& arguments) {
     }
     RowList printList(RowList::Order::Sorted);
     int failure = kOk;
-    if (!readLog(parsed.positional.first(), printList, &failure)) {
+    if (!readLog(reachable(parsed.positional.first()), printList, &failure)) {
         return failure;
     }
 
@@ -400,13 +434,13 @@ int CommandLine::cards(const QStringList& arguments) {
         return fail(kUsage, refused);
     }
     QslTemplate model;
-    const QString problem = CardPrinting::readTemplate(templateName, model);
+    const QString problem = CardPrinting::readTemplate(reachable(templateName), model);
     if (!problem.isEmpty()) {
         return fail(kUnreadable, problem);
     }
     RowList printList(RowList::Order::Sorted);
     int failure = kOk;
-    if (!readLog(logName, printList, &failure)) {
+    if (!readLog(reachable(logName), printList, &failure)) {
         return failure;
     }
     QString error;

@@ -8,6 +8,7 @@
 
 #include "app/command_line.h"
 #include "platform/qt_dialogs.h"
+#include "printing/native_file_name.h"
 #include "printing/pdf_output.h"
 #include "settings/settings_store.h"
 #include "windows/application.h"
@@ -18,8 +19,8 @@ namespace {
 QStringList argumentsOf(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
-        // As file names: bytes that are not UTF-8 come back whole from encodeName.
-        arguments.append(QFile::decodeName(argv[i]));
+        // As file names: bytes that are not UTF-8 are carried, not replaced.
+        arguments.append(NativeFileName::decode(QByteArray(argv[i])));
     }
     return arguments;
 }

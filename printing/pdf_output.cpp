@@ -1,12 +1,14 @@
 #include "printing/pdf_output.h"
 
+#include "printing/native_file_name.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -28,12 +30,17 @@ void removePendingAndExit(int signalNumber) {
     ::_exit(128 + signalNumber);
 }
 
-void setPending(const QString& path) {
+void setPending(const QByteArray& path) {
     hasPending = 0;
-    const QByteArray bytes = QFile::encodeName(path);
-    if (!path.isEmpty() && static_cast<size_t>(bytes.size()) < sizeof pendingPath) {
-        std::memcpy(pendingPath, bytes.constData(), static_cast<size_t>(bytes.size()) + 1);
+    if (static_cast<size_t>(path.size()) < sizeof pendingPath) {
+        std::memcpy(pendingPath, path.constData(), static_cast<size_t>(path.size()) + 1);
         hasPending = 1;
+    }
+}
+
+void forget(const QByteArray& path) {
+    if (hasPending != 0 && path == pendingPath) {
+        hasPending = 0;
     }
 }
 
@@ -41,57 +48,51 @@ bool sameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-bool flushedToDisk(const QString& path) {
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) {
-        return false;
-    }
-    const bool done = ::fsync(descriptor) == 0;
-    ::close(descriptor);
-    return done;
+QString systemReason() {
+    return QString::fromLocal8Bit(std::strerror(errno));
 }
 
 // A temporary file is private (0600): give the document the mode of the file it
 // replaces, or the one a new file gets.
-void keepModeOf(const QString& target, const QString& temporary) {
+mode_t modeFor(const QByteArray& target) {
     struct stat state {};
-    mode_t mode = 0;
-    if (::stat(QFile::encodeName(target).constData(), &state) == 0) {
-        mode = state.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
+    if (::stat(target.constData(), &state) == 0) {
+        return state.st_mode & 07777;
     }
-    ::chmod(QFile::encodeName(temporary).constData(), mode);
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
 }
 
 }  // namespace
 
-PdfOutput::PdfOutput(const QString& target) : target_(target) {
-    const QFileInfo info(target);
-    QTemporaryFile file(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
-                        QStringLiteral(".XXXXXX.part"));
-    file.setAutoRemove(false);
-    if (!file.open()) {
+PdfOutput::PdfOutput(const QString& target)
+    : target_(target), nativeTarget_(NativeFileName::encode(target)) {
+    const qsizetype slash = nativeTarget_.lastIndexOf('/');
+    const QByteArray folder =
+        slash < 0 ? QByteArray(".") : nativeTarget_.left(std::max<qsizetype>(slash, 1));
+    QByteArray name = folder + "/." + nativeTarget_.mid(slash + 1) + ".XXXXXX.part";
+    descriptor_ = ::mkostemps(name.data(), 5, O_CLOEXEC);
+    if (descriptor_ < 0) {
         error_ = QStringLiteral("Impossible d'écrire le fichier %1 : %2")
-                     .arg(target, file.errorString());
+                     .arg(NativeFileName::display(target), systemReason());
         return;
     }
-    temporaryPath_ = file.fileName();
-    setPending(temporaryPath_);
+    temporaryBytes_ = name;
+    setPending(temporaryBytes_);
+    // Qt opens files by a UTF-8 name: a name it cannot reach is given as the open file.
+    temporaryPath_ = NativeFileName::hasCarriedBytes(target)
+                         ? QStringLiteral("/proc/self/fd/%1").arg(descriptor_)
+                         : QString::fromUtf8(temporaryBytes_);
 }
 
 PdfOutput::~PdfOutput() {
-    if (!temporaryPath_.isEmpty()) {
-        forget();
-        QFile::remove(temporaryPath_);
+    if (descriptor_ >= 0) {
+        ::close(descriptor_);
     }
-}
-
-void PdfOutput::forget() {
-    if (hasPending != 0 && QFile::encodeName(temporaryPath_) == pendingPath) {
-        hasPending = 0;
+    if (!temporaryBytes_.isEmpty()) {
+        forget(temporaryBytes_);
+        ::unlink(temporaryBytes_.constData());
     }
 }
 
@@ -118,47 +119,46 @@ bool PdfOutput::endsAsPdf(const QString& path) {
 }
 
 bool PdfOutput::commit() {
-    if (temporaryPath_.isEmpty()) {
+    if (temporaryBytes_.isEmpty()) {
         return false;
     }
-    if (!endsAsPdf(temporaryPath_) || !flushedToDisk(temporaryPath_)) {
+    if (!endsAsPdf(temporaryPath_) || ::fsync(descriptor_) != 0) {
         error_ = QStringLiteral(
                      "Impossible d'écrire le fichier %1 (support plein ou erreur d'écriture) : "
                      "il n'est pas modifié.")
-                     .arg(target_);
+                     .arg(NativeFileName::display(target_));
         return false;
     }
-    keepModeOf(target_, temporaryPath_);
-    forget();
-    if (std::rename(QFile::encodeName(temporaryPath_).constData(),
-                    QFile::encodeName(target_).constData()) != 0) {
+    ::fchmod(descriptor_, modeFor(nativeTarget_));
+    forget(temporaryBytes_);
+    if (std::rename(temporaryBytes_.constData(), nativeTarget_.constData()) != 0) {
         error_ = QStringLiteral("Impossible d'écrire le fichier %1 : %2")
-                     .arg(target_, QString::fromLocal8Bit(std::strerror(errno)));
+                     .arg(NativeFileName::display(target_), systemReason());
         return false;
     }
-    temporaryPath_.clear();
+    temporaryBytes_.clear();
     return true;
 }
 
 QString PdfOutput::targetProblem(const QString& target, const QStringList& inputs) {
     struct stat targetState {};
-    if (::stat(QFile::encodeName(target).constData(), &targetState) != 0) {
+    if (::stat(NativeFileName::encode(target).constData(), &targetState) != 0) {
         return {};  // a new file: nothing read can be overwritten
     }
     for (const QString& input : inputs) {
         struct stat inputState {};
-        if (!input.isEmpty() && ::stat(QFile::encodeName(input).constData(), &inputState) == 0 &&
+        if (!input.isEmpty() &&
+            ::stat(NativeFileName::encode(input).constData(), &inputState) == 0 &&
             sameFile(targetState, inputState)) {
             return QStringLiteral(
                        "Le fichier de sortie %1 est le fichier lu %2 : rien n'est écrit.")
-                .arg(target, input);
+                .arg(NativeFileName::display(target), NativeFileName::display(input));
         }
     }
     if (!S_ISREG(targetState.st_mode)) {
         return QStringLiteral(
-                   "Le fichier de sortie %1 n'est pas un fichier ordinaire : rien "
-                   "n'est écrit.")
-            .arg(target);
+                   "Le fichier de sortie %1 n'est pas un fichier ordinaire : rien n'est écrit.")
+            .arg(NativeFileName::display(target));
     }
     return {};
 }

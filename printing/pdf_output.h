@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,7 @@ class PdfOutput {
     // Checks the written document and renames it over the target.
     bool commit();
 
+    // Names may carry bytes that are not UTF-8 (NativeFileName).
     // Why `target` must not be written: it is one of `inputs` (the same file,
     // links followed), or it exists and is not a regular file. Empty when it may.
     static QString targetProblem(const QString& target, const QStringList& inputs);
@@ -31,9 +33,11 @@ class PdfOutput {
 
   private:
     static bool endsAsPdf(const QString& path);
-    void forget();
 
     QString target_;
+    QByteArray nativeTarget_;
+    QByteArray temporaryBytes_;  // empty once renamed or when none was made
+    int descriptor_ = -1;
     QString temporaryPath_;
     QString error_;
 };

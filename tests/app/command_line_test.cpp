@@ -6,9 +6,12 @@
 #include <array>
 #include <cstdio>
 
+#include <sys/stat.h>
 #include "app/command_line.h"
+
 #include "cards/qsl_template_file.h"
 #include "labels/label_options_store.h"
+#include "printing/native_file_name.h"
 #include "settings/settings_store.h"
 #include "support/test_files.h"
 
@@ -81,6 +84,37 @@ TEST(CommandLine, ReportsBadArgumentsAndUnreadableFiles) {
         const Outcome empty = run({QStringLiteral("labels"), log, QString::fromLatin1(output), {}});
         EXPECT_EQ(empty.code, CommandLine::kUsage) << output;
     }
+}
+
+TEST(CommandLine, FileNamesKeepTheirBytes) {
+    for (const QByteArray& bytes :
+         {QByteArray("l\xe9g.adi"), QByteArray("d\xff/\xc3"), QByteArray("\xf0\x90\x82\x80\xe9"),
+          QByteArray("ok-\xef\xbf\xbd-\xed\xa0\x80"), QByteArray("plain/€")}) {
+        EXPECT_EQ(NativeFileName::encode(NativeFileName::decode(bytes)), bytes)
+            << bytes.toHex().constData();
+    }
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+    const QByteArray folder = QFile::encodeName(dir.path());
+    const QString log = NativeFileName::decode(folder + "/l\xe9g.adi");
+    QFile::copy(testDataPath(QStringLiteral("one_record_per_line.adi")),
+                dir.filePath(QStringLiteral("plain.adi")));
+    ASSERT_EQ(
+        std::rename((folder + "/plain.adi").constData(), NativeFileName::encode(log).constData()),
+        0);
+    EXPECT_FALSE(CommandLine::isCommand({log}));
+    const Outcome listed = run({QStringLiteral("list"), log});
+    EXPECT_EQ(listed.code, 0);
+    EXPECT_EQ(listed.out.count('\n'), 3);
+    const QString pdf = NativeFileName::decode(folder + "/out\xe9.pdf");
+    EXPECT_EQ(run({QStringLiteral("labels"), log, QStringLiteral("--pdf"), pdf}).code, 0);
+    struct stat state {};
+    EXPECT_EQ(stat(NativeFileName::encode(pdf).constData(), &state), 0);
+    EXPECT_GT(state.st_size, 1000);
+    const Outcome missing =
+        run({QStringLiteral("list"), NativeFileName::decode(folder + "/n\xe9.adi")});
+    EXPECT_EQ(missing.code, CommandLine::kUnreadable);
+    EXPECT_TRUE(QString::fromUtf8(missing.err).contains(QStringLiteral("/n\uFFFD.adi")));
 }
 
 TEST(CommandLine, ALogWithoutQsoPrintsNothing) {
