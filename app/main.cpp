@@ -36,7 +36,8 @@ void ensureRuntimeFolder() {
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         return;
     }
-    const QString folder = QStringLiteral("%1/runtime-%2").arg(QDir::tempPath()).arg(getuid());
+    const QString folder =
+        QStringLiteral("%1/runtime-%2").arg(QDir::tempPath(), QString::number(getuid()));
     QDir().mkpath(folder);
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));

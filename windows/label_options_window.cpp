@@ -85,7 +85,7 @@ QFont sampleFont(const QFont& base, qreal points, bool bold, const char* family 
 QRadioButton* addOption(QButtonGroup* group, int index, const QString& caption, const QString& name,
                         QLayout* layout) {
     auto* option = new QRadioButton(caption);
-    option->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(index));
+    option->setObjectName(QStringLiteral("%1(%2)").arg(name, QString::number(index)));
     group->addButton(option, index);
     layout->addWidget(option);
     return option;
