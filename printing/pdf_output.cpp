@@ -1,18 +1,18 @@
 #include "printing/pdf_output.h"
 
-#include "printing/native_file_name.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+
+#include "printing/native_file_name.h"
 
 namespace {
 
@@ -68,6 +68,11 @@ mode_t modeFor(const QByteArray& target) {
 
 PdfOutput::PdfOutput(const QString& target)
     : target_(target), nativeTarget_(NativeFileName::encode(target)) {
+    // A link to a document: the document is replaced, the link stays.
+    if (char* resolved = ::realpath(nativeTarget_.constData(), nullptr)) {
+        nativeTarget_ = resolved;
+        std::free(resolved);
+    }
     const qsizetype slash = nativeTarget_.lastIndexOf('/');
     const QByteArray folder =
         slash < 0 ? QByteArray(".") : nativeTarget_.left(std::max<qsizetype>(slash, 1));

@@ -238,6 +238,16 @@ TEST(CommandLine, LabelsWriteOnePdfPagePerSheet) {
     // Written under a private temporary name, it still gets a new file's mode.
     const QString plain = writeFile(dir, QStringLiteral("plain"), "x");
     EXPECT_EQ(QFileInfo(pdf).permissions(), QFileInfo(plain).permissions());
+    // Through a link, the document it points at is replaced and the link stays.
+    const QString real = writeFile(dir, QStringLiteral("real.pdf"), "older");
+    const QString link = dir.filePath(QStringLiteral("link.pdf"));
+    ASSERT_TRUE(QFile::link(real, link));
+    EXPECT_EQ(run({QStringLiteral("labels"), writeFile(dir, QStringLiteral("2.adi"), log),
+                   QStringLiteral("--pdf"), link})
+                  .code,
+              0);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(readFile(real).startsWith("%PDF"));
 
     const Outcome unwritable =
         run({QStringLiteral("labels"), writeFile(dir, QStringLiteral("1.adi"), log),
