@@ -1,8 +1,15 @@
 #include "app/command_line.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
+#include <cerrno>
+#include <cstring>
 #include <map>
 
 #include "cards/card_layout.h"
@@ -18,6 +25,8 @@
 #include "log/qso_log.h"
 #include "log/qso_row.h"
 #include "printing/dump_surface.h"
+#include "printing/native_file_name.h"
+#include "printing/pdf_output.h"
 #include "printing/print_geometry.h"
 #include "printing/printer_calibration.h"
 #include "printing/printer_job.h"
@@ -34,6 +43,7 @@ class StreamSink : public AdifSink {
 
     void record(const QsoValues& values) override {
         QByteArray text = QsoRow::compose(values);
+        PrintSurface::blankControls(text);
         text.append('\n');
         std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), rows_);
     }
@@ -91,9 +101,19 @@ ParsedOptions parseOptions(const QStringList& arguments, const QStringList& valu
             parsed.problem = QStringLiteral("Valeur manquante après %1").arg(argument);
             return parsed;
         }
-        parsed.values[name] = arguments[++i];
+        const QString& value = arguments[++i];
+        if (value.isEmpty() && (name == u"pdf" || name == u"printer")) {
+            parsed.problem = QStringLiteral("Valeur vide après %1").arg(argument);
+            return parsed;
+        }
+        parsed.values[name] = value;
     }
     return parsed;
+}
+
+// Why the --pdf target must not be written, or an empty text.
+QString outputProblem(const ParsedOptions& parsed, const QStringList& inputs) {
+    return parsed.has("pdf") ? PdfOutput::targetProblem(parsed.value("pdf"), inputs) : QString();
 }
 
 QStringList withoutDump(const QStringList& arguments, bool* dump) {
@@ -207,8 +227,16 @@ bool CommandLine::isCommand(const QStringList& arguments) {
         return false;
     }
     const QString& first = arguments.first();
-    return first == u"list" || first == u"labels" || first == u"cards" ||
-           first.startsWith(QLatin1Char('-'));
+    if (first == u"list" || first == u"labels" || first == u"cards" ||
+        first.startsWith(QLatin1Char('-'))) {
+        return true;
+    }
+    // A log given alone (as a desktop launcher does) opens the windows; anything
+    // else is a mistyped command.
+    struct stat state {};
+    return arguments.size() != 1 ||
+           ::stat(NativeFileName::encode(first).constData(), &state) != 0 ||
+           !S_ISREG(state.st_mode);
 }
 
 QString CommandLine::usage() {
@@ -251,9 +279,35 @@ void CommandLine::writeLine(std::FILE* stream, const QByteArray& line) {
     std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stream);
 }
 
+CommandLine::~CommandLine() {
+    for (const int descriptor : opened_) {
+        ::close(descriptor);
+    }
+}
+
 int CommandLine::fail(int code, const QString& text) {
-    writeLine(err_, text.toUtf8());
+    QString shown = text;
+    for (auto name = shownAs_.rbegin(); name != shownAs_.rend(); ++name) {
+        shown.replace(name->first, name->second);
+    }
+    writeLine(err_, shown.toUtf8());
     return code;
+}
+
+QString CommandLine::reachable(const QString& path) {
+    if (!NativeFileName::hasCarriedBytes(path)) {
+        return path;
+    }
+    // Non-blocking: a FIFO must not hold the open; the reader refuses it.
+    const int descriptor =
+        ::open(NativeFileName::encode(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        return NativeFileName::display(path);
+    }
+    opened_.push_back(descriptor);
+    const QString name = QStringLiteral("/proc/self/fd/%1").arg(descriptor);
+    shownAs_.emplace_back(name, NativeFileName::display(path));
+    return name;
 }
 
 int CommandLine::run(const QStringList& arguments) {
@@ -275,7 +329,9 @@ int CommandLine::run(const QStringList& arguments) {
     if (command == u"cards") {
         return cards(arguments.mid(1));
     }
-    return fail(kUsage, QStringLiteral("Commande inconnue : %1 (voir --help)").arg(command));
+    fail(kUsage, QStringLiteral("Commande inconnue : %1").arg(command));
+    std::fputs(usage().toUtf8().constData(), err_);
+    return kUsage;
 }
 
 int CommandLine::list(const QStringList& arguments) {
@@ -284,11 +340,21 @@ int CommandLine::list(const QStringList& arguments) {
     }
     StreamSink sink(out_, err_);
     QString error;
-    if (!AdifReader::readFile(arguments.first(), sink, &error)) {
+    if (!AdifReader::readFile(reachable(arguments.first()), sink, &error)) {
+        std::fflush(out_);
         return fail(kUnreadable, error);
     }
-    std::fflush(out_);
-    return kOk;
+    return outputWritten() ? kOk : kPrintFailed;
+}
+
+bool CommandLine::outputWritten() {
+    if (std::fflush(out_) == 0 && std::ferror(out_) == 0) {
+        return true;
+    }
+    const int reason = errno;
+    fail(kPrintFailed, QStringLiteral("Impossible d'écrire sur la sortie standard : %1")
+                           .arg(QString::fromLocal8Bit(std::strerror(reason))));
+    return false;
 }
 
 bool CommandLine::readLog(const QString& path, QsoLog& log, RowList& printList, int* failure) {
@@ -296,6 +362,10 @@ bool CommandLine::readLog(const QString& path, QsoLog& log, RowList& printList, 
     QString error;
     if (!AdifReader::readFile(path, sink, &error)) {
         *failure = fail(kUnreadable, error);
+        return false;
+    }
+    if (log.count() == 0) {
+        *failure = fail(kUnreadable, QStringLiteral("Aucun QSO dans le fichier %1").arg(path));
         return false;
     }
     QsoRecords records;
@@ -373,10 +443,15 @@ int CommandLine::labels(const QStringList& arguments) {
                                                              : options.sheet));
     }
 
+    const QString refused = calibration ? outputProblem(parsed, {})
+                                        : outputProblem(parsed, {parsed.positional.first()});
+    if (!refused.isEmpty()) {
+        return fail(kUsage, refused);
+    }
     QsoLog log;
     RowList printList(RowList::Order::Sorted);
     int failure = kOk;
-    if (!calibration && !readLog(parsed.positional.first(), log, printList, &failure)) {
+    if (!calibration && !readLog(reachable(parsed.positional.first()), log, printList, &failure)) {
         return failure;
     }
 
@@ -385,7 +460,9 @@ int CommandLine::labels(const QStringList& arguments) {
         LabelPrintRun run(options, surface, nullptr);
         run.useSheet(*sheet);
         const bool done = run.run(printList.records()) == LabelPrintRun::Outcome::Completed;
-        std::fflush(out_);
+        if (!outputWritten()) {
+            return kPrintFailed;
+        }
         if (!run.notice().isEmpty()) {
             writeLine(err_, run.notice().toUtf8());
         }
@@ -419,7 +496,7 @@ int CommandLine::labels(const QStringList& arguments) {
             notice = run.notice();
             return LabelPrintRun::toJobResult(outcome, run.error(), runError);
         },
-        &error);
+        &error, calibration ? QStringList() : QStringList{parsed.positional.first()});
     if (!notice.isEmpty()) {
         writeLine(err_, notice.toUtf8());
     }
@@ -443,25 +520,36 @@ int CommandLine::cards(const QStringList& arguments) {
     if (!CardPrintRun::hasQslExtension(templateName)) {
         return fail(kUsage, QStringLiteral("sélectionnez un fichier .qsl ou créez en un"));
     }
+    const QString logName = parsed.positional.first();
+    const QString refused = outputProblem(parsed, {logName, templateName});
+    if (!refused.isEmpty()) {
+        return fail(kUsage, refused);
+    }
     QslTemplate model;
-    const QString problem = CardPrinting::readTemplate(templateName, model);
+    const QString problem = CardPrinting::readTemplate(reachable(templateName), model);
     if (!problem.isEmpty()) {
         return fail(kUnreadable, problem);
     }
     QsoLog log;
     RowList printList(RowList::Order::Sorted);
     int failure = kOk;
-    if (!readLog(parsed.positional.first(), log, printList, &failure)) {
+    if (!readLog(reachable(logName), log, printList, &failure)) {
         return failure;
+    }
+    QString error;
+    const std::optional<CardLayout> layout = CardLayout::from(model, &error);
+    for (const int line : CardPrintRun::linesPastEdge(model, *layout, printList.records())) {
+        writeLine(err_,
+                  QStringLiteral("La ligne %1 dépasse le bord de la carte").arg(line).toUtf8());
     }
 
     if (dump) {
-        QString error;
-        const std::optional<CardLayout> layout = CardLayout::from(model, &error);
         DumpSurface surface(out_);
         CardPrintRun run(model, *layout, surface);
         const bool done = run.run(printList.records());
-        std::fflush(out_);
+        if (!outputWritten()) {
+            return kPrintFailed;
+        }
         return done ? kOk : fail(kPrintFailed, run.error());
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -469,8 +557,7 @@ int CommandLine::cards(const QStringList& arguments) {
     SettingsStore store;
     const QPointF offset =
         PrinterCalibration(store).offset(PrinterCalibration::printerKey(printer));
-    QString error;
-    const PrinterJob::Result result =
-        CardPrinting::print(model, printList.records(), printer, asked, &error, offset);
+    const PrinterJob::Result result = CardPrinting::print(
+        model, printList.records(), printer, asked, &error, offset, {logName, templateName});
     return result == PrinterJob::Result::Done ? kOk : fail(kPrintFailed, error);
 }

@@ -9,6 +9,8 @@
 #include "app/command_line.h"
 #include "platform/french_qt_texts.h"
 #include "platform/qt_dialogs.h"
+#include "printing/native_file_name.h"
+#include "printing/pdf_output.h"
 #include "settings/settings_store.h"
 #include "windows/application.h"
 #include "windows/start_window.h"
@@ -18,7 +20,8 @@ namespace {
 QStringList argumentsOf(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        // As file names: bytes that are not UTF-8 are carried, not replaced.
+        arguments.append(NativeFileName::decode(QByteArray(argv[i])));
     }
     return arguments;
 }
@@ -34,7 +37,8 @@ void ensureRuntimeFolder() {
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         return;
     }
-    const QString folder = QStringLiteral("%1/runtime-%2").arg(QDir::tempPath()).arg(getuid());
+    const QString folder =
+        QStringLiteral("%1/runtime-%2").arg(QDir::tempPath(), QString::number(getuid()));
     QDir().mkpath(folder);
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
@@ -46,6 +50,7 @@ int runCommand(int argc, char** argv, const QStringList& arguments) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication application(argc, argv);
+    PdfOutput::removeOnSignals();
     return CommandLine(stdout, stderr).run(arguments);
 }
 

@@ -13,6 +13,23 @@ std::optional<double> CardLayout::number(const QString& text) {
     return value;
 }
 
+namespace {
+
+std::optional<double> within(const QString& text, double lowest, double highest) {
+    const std::optional<double> value = CardLayout::number(text);
+    return value && *value >= lowest && *value <= highest ? value : std::nullopt;
+}
+
+}  // namespace
+
+std::optional<double> CardLayout::position(const QString& text) {
+    return within(text, 0, kLargestPosition);
+}
+
+std::optional<double> CardLayout::pointSize(const QString& text) {
+    return within(text, kSmallestSize, kLargestSize);
+}
+
 std::optional<CardLayout> CardLayout::from(const QslTemplate& model, QString* problem) {
     const auto fail = [&](const QString& field, const QString& value) {
         if (problem != nullptr) {
@@ -26,11 +43,11 @@ std::optional<CardLayout> CardLayout::from(const QslTemplate& model, QString* pr
         return std::nullopt;
     };
     CardLayout layout;
-    const std::optional<double> left = number(model.marginLeft);
+    const std::optional<double> left = position(model.marginLeft);
     if (!left) {
         return fail(QStringLiteral("MG"), model.marginLeft);
     }
-    const std::optional<double> top = number(model.marginTop);
+    const std::optional<double> top = position(model.marginTop);
     if (!top) {
         return fail(QStringLiteral("MH"), model.marginTop);
     }
@@ -38,11 +55,11 @@ std::optional<CardLayout> CardLayout::from(const QslTemplate& model, QString* pr
     layout.topMargin = *top;
     for (size_t i = 0; i < static_cast<size_t>(QslTemplate::kLines); ++i) {
         const QString line = QString::number(i + 1);
-        const std::optional<double> g = number(model.left[i]);
+        const std::optional<double> g = position(model.left[i]);
         if (!g) {
             return fail(QStringLiteral("G") + line, model.left[i]);
         }
-        const std::optional<double> h = number(model.top[i]);
+        const std::optional<double> h = position(model.top[i]);
         if (!h) {
             return fail(QStringLiteral("H") + line, model.top[i]);
         }
@@ -58,6 +75,9 @@ std::optional<CardLayout> CardLayout::from(const QslTemplate& model, QString* pr
                                .arg(line, model.size[i]);
             }
             return std::nullopt;
+        }
+        if (!pointSize(model.size[i])) {
+            return fail(QStringLiteral("P") + line, model.size[i]);
         }
         layout.x[i] = *g - *left;
         layout.y[i] = *h - *top;

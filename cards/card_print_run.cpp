@@ -1,6 +1,9 @@
 #include "cards/card_print_run.h"
 
+#include <QFontMetricsF>
+
 #include "log/qso_row.h"
+#include "printing/font_faces.h"
 #include "printing/print_surface.h"
 
 namespace {
@@ -52,55 +55,92 @@ bool CardPrintRun::print(int line, const QString& text) {
     return true;
 }
 
-bool CardPrintRun::printCard(const QsoRecord& record) {
+std::vector<CardPrintRun::CardText> CardPrintRun::cardTexts(const QslTemplate& model,
+                                                            const CardLayout& layout,
+                                                            const QsoRecord& record) {
     const std::array<QString, 7> values = cardValues(record);
     std::array<QString, 7> text;
     for (size_t i = 0; i < values.size(); ++i) {
-        text[i] = model_.text[i] + QLatin1Char(' ') + values[i];
+        text[i] = model.text[i] + QLatin1Char(' ') + values[i];
     }
     const QChar blank = QLatin1Char(' ');
-
-    surface_.setBold(true);
-    if (model_.joinLine2) {
-        if (!print(1, text[0] + blank + text[1])) {
-            return false;
-        }
-        surface_.setBold(false);
+    std::vector<CardText> texts;
+    if (model.joinLine2) {
+        texts.push_back({1, text[0] + blank + text[1]});
     } else {
-        if (!print(1, text[0])) {
-            return false;
-        }
-        surface_.setBold(false);
-        if (layout_.x[1] != 0 && layout_.y[1] != 0 && !print(2, text[1])) {
-            return false;
+        texts.push_back({1, text[0]});
+        if (layout.x[1] != 0 && layout.y[1] != 0) {
+            texts.push_back({2, text[1]});
         }
     }
-
-    if (model_.joinLine4) {
-        if (!print(3, text[2] + blank + text[3])) {
-            return false;
-        }
-    } else if (!print(3, text[2]) || !print(4, text[3])) {
-        return false;
+    if (model.joinLine4) {
+        texts.push_back({3, text[2] + blank + text[3]});
+    } else {
+        texts.push_back({3, text[2]});
+        texts.push_back({4, text[3]});
     }
-
-    if (model_.joinLines6And7) {
-        if (!print(5, text[4] + blank + text[5] + blank + text[6])) {
-            return false;
-        }
-    } else if (!print(5, text[4]) || !print(6, text[5]) || !print(7, text[6])) {
-        return false;
+    if (model.joinLines6And7) {
+        texts.push_back({5, text[4] + blank + text[5] + blank + text[6]});
+    } else {
+        texts.push_back({5, text[4]});
+        texts.push_back({6, text[5]});
+        texts.push_back({7, text[6]});
     }
-
     for (int line = 8; line <= 10; ++line) {
-        const QString& free = model_.text[static_cast<size_t>(line - 1)];
-        if (!free.isEmpty() && !print(line, free)) {
+        const QString& free = model.text[static_cast<size_t>(line - 1)];
+        if (!free.isEmpty()) {
+            texts.push_back({line, free});
+        }
+    }
+    return texts;
+}
+
+bool CardPrintRun::printCard(const QsoRecord& record) {
+    for (const CardText& piece : cardTexts(model_, layout_, record)) {
+        surface_.setBold(piece.line == 1);
+        if (!print(piece.line, piece.text)) {
             return false;
         }
     }
+    surface_.setBold(false);
     if (!surface_.endJob()) {
         error_ = surface_.error();
         return false;
     }
     return true;
+}
+
+std::vector<int> CardPrintRun::linesPastEdge(const QslTemplate& model, const CardLayout& layout,
+                                             const QsoRecords& printList) {
+    // The face is fixed-pitch: the longest text of a line is its widest.
+    std::array<QString, QslTemplate::kLines> longest;
+    for (const QsoRecord* record : printList) {
+        for (CardText& piece : cardTexts(model, layout, *record)) {
+            QString& kept = longest[static_cast<size_t>(piece.line - 1)];
+            if (piece.text.size() > kept.size()) {
+                kept = std::move(piece.text);
+            }
+        }
+    }
+    constexpr double kMeasuringPixels = 1000;  // a pixel size, whatever the screen
+    constexpr double kMillimetresPerPoint = 25.4 / 72.0;
+    std::vector<int> lines;
+    for (int line = 1; line <= QslTemplate::kLines; ++line) {
+        const auto at = static_cast<size_t>(line - 1);
+        if (longest[at].isEmpty()) {
+            continue;
+        }
+        QFont font = FontFaces::font(QStringLiteral("Lucida Console"), layout.size[at], line == 1);
+        font.setPixelSize(static_cast<int>(kMeasuringPixels));
+        const QFontMetricsF metrics(font);
+        const double perPixel = layout.size[at] * kMillimetresPerPoint / kMeasuringPixels;
+        const double right =
+            layout.leftMargin + layout.x[at] + metrics.horizontalAdvance(longest[at]) * perPixel;
+        const double bottom = layout.topMargin + layout.y[at] + metrics.height() * perPixel;
+        if (right > CardLayout::kCardWidthMillimetres ||
+            bottom > CardLayout::kCardHeightMillimetres) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
 }

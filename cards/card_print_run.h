@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "cards/card_layout.h"
 #include "cards/qsl_template.h"
@@ -25,12 +26,24 @@ class CardPrintRun {
     bool stopped() const { return stopped_; }
     QString error() const { return error_; }
 
+    // The lines (1 to 10) whose text runs past the card's edge for some row
+    // of the list, with the card's texts, sizes and positions.
+    static std::vector<int> linesPastEdge(const QslTemplate& model, const CardLayout& layout,
+                                          const QsoRecords& printList);
+
     // The .qsl check of the card print window: the name must end in "qsl".
     static bool hasQslExtension(const QString& fileName) {
         return fileName.endsWith(QStringLiteral("qsl"));
     }
 
   private:
+    struct CardText {
+        int line;
+        QString text;
+    };
+    // What one card prints, line by line; joined lines print on the first one.
+    static std::vector<CardText> cardTexts(const QslTemplate& model, const CardLayout& layout,
+                                           const QsoRecord& record);
     bool printCard(const QsoRecord& record);
     bool print(int line, const QString& text);
 

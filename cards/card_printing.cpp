@@ -17,9 +17,7 @@ QString CardPrinting::readTemplate(const QString& fileName, QslTemplate& model) 
     if (lines < QslTemplateFile::kLineCount) {
         return QStringLiteral(
                    "Modèle de QSL inutilisable : le fichier %1 n'a que %2 lignes sur %3.")
-            .arg(fileName)
-            .arg(lines)
-            .arg(QslTemplateFile::kLineCount);
+            .arg(fileName, QString::number(lines), QString::number(QslTemplateFile::kLineCount));
     }
     QString problem;
     if (!CardLayout::from(model, &problem)) {
@@ -30,9 +28,9 @@ QString CardPrinting::readTemplate(const QString& fileName, QslTemplate& model) 
 
 void CardPrinting::prepareCardPaper(QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        printer.setPageSize(QPageSize(QSizeF(140, 90), QPageSize::Millimeter,
-                                      QStringLiteral("Carte QSL 140 x 90 mm"),
-                                      QPageSize::ExactMatch));
+        printer.setPageSize(QPageSize(
+            QSizeF(CardLayout::kCardWidthMillimetres, CardLayout::kCardHeightMillimetres),
+            QPageSize::Millimeter, QStringLiteral("Carte QSL 140 x 90 mm"), QPageSize::ExactMatch));
         printer.setPageOrientation(QPageLayout::Portrait);
     }
 }
@@ -57,7 +55,7 @@ std::function<PrinterJob::Result(PrintSurface&, QString*)> cardRun(
 
 PrinterJob::Result CardPrinting::print(const QslTemplate& model, const QsoRecords& rows,
                                        QPrinter& printer, const QString& askedPrinter,
-                                       QString* error, QPointF offset,
+                                       QString* error, QPointF offset, const QStringList& inputs,
                                        const CardPrintRun::CardDone& cardDone) {
     const std::optional<CardLayout> layout = CardLayout::from(model, error);
     if (!layout) {
@@ -66,7 +64,7 @@ PrinterJob::Result CardPrinting::print(const QslTemplate& model, const QsoRecord
     prepareCardPaper(printer);
     return PrinterJob::print(
         printer, PrintPlacement(QPointF(layout->leftMargin, layout->topMargin), false, offset),
-        askedPrinter, cardRun(model, *layout, rows, cardDone), error);
+        askedPrinter, cardRun(model, *layout, rows, cardDone), error, inputs);
 }
 
 PrinterJob::Result CardPrinting::preview(const QslTemplate& model, const QsoRecords& rows,

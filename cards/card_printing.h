@@ -25,11 +25,11 @@ class CardPrinting {
 
     // One card per row on the printer; for a PDF, the template's margins stand
     // for the printable area, so that texts land at G, H from the card's edges.
-    // `offset`: the printer's calibration, in millimetres; `cardDone`, when given,
-    // follows the run and may stop it after any card.
+    // `offset`: the printer's calibration, in millimetres; a PDF may replace none of
+    // `inputs`; `cardDone`, when given, follows the run and may stop it after any card.
     static PrinterJob::Result print(const QslTemplate& model, const QsoRecords& rows,
                                     QPrinter& printer, const QString& askedPrinter, QString* error,
-                                    QPointF offset = QPointF(),
+                                    QPointF offset = QPointF(), const QStringList& inputs = {},
                                     const CardPrintRun::CardDone& cardDone = {});
     // The same cards drawn into a print preview, with the card's outline.
     static PrinterJob::Result preview(const QslTemplate& model, const QsoRecords& rows,

@@ -37,8 +37,8 @@ void PreviewLayout::place(int number, const QString& text, bool firstOfGroup) {
     Line& line = lines_[at];
     line.text = text;
     const QString index = QString::number(number);
-    const std::optional<double> g = CardLayout::number(model_.left[at]);
-    const std::optional<double> h = CardLayout::number(model_.top[at]);
+    const std::optional<double> g = CardLayout::position(model_.left[at]);
+    const std::optional<double> h = CardLayout::position(model_.top[at]);
     if (!g) {
         badFields_.append(QStringLiteral("G") + index);
     }
@@ -48,8 +48,8 @@ void PreviewLayout::place(int number, const QString& text, bool firstOfGroup) {
     if (!g || !h || (!firstOfGroup && (*g == 0 || *h == 0))) {
         return;
     }
-    const std::optional<double> size = CardLayout::number(model_.size[at]);
-    if (!size || *size <= 0) {
+    const std::optional<double> size = CardLayout::pointSize(model_.size[at]);
+    if (!size) {
         badFields_.append(QStringLiteral("P") + index);
         return;
     }

@@ -79,6 +79,22 @@ QStringList QslTemplateFile::lines(const QslTemplate& model, QString* error) {
         zoned.push_back({fieldName("H", i + 1), model.top[static_cast<size_t>(i)]});
         zoned.push_back({fieldName("P", i + 1), model.size[static_cast<size_t>(i)]});
     }
+    std::vector<Checked> all = zoned;
+    for (int i = 0; i < QslTemplate::kLines; ++i) {
+        all.push_back({fieldName("T", i + 1), model.text[static_cast<size_t>(i)]});
+    }
+    for (const Checked& value : all) {
+        const QString missing = Windows1252::missing(value.value);
+        if (!missing.isEmpty()) {
+            if (error != nullptr) {
+                *error = QStringLiteral(
+                             "%1 contient des caractères qu'un fichier .qsl ne peut pas garder : "
+                             "%2. Le modèle n'est pas enregistré.")
+                             .arg(value.name, missing);
+            }
+            return {};
+        }
+    }
     for (const Checked& value : zoned) {
         if (value.value.size() >= kZoneWidth) {
             if (error != nullptr) {
@@ -92,13 +108,14 @@ QStringList QslTemplateFile::lines(const QslTemplate& model, QString* error) {
     }
 
     QStringList lines;
-    lines.append(zones({model.marginLeft, model.marginTop}));
+    lines.append(zones({withoutLineBreaks(model.marginLeft), withoutLineBreaks(model.marginTop)}));
     for (int i = 0; i < QslTemplate::kLines; ++i) {
         const auto at = static_cast<size_t>(i);
         if (i >= 7 && model.text[at].isEmpty()) {
             lines.append(zones({kZero, kZero, kTen}));
         } else {
-            lines.append(zones({model.left[at], model.top[at], model.size[at]}));
+            lines.append(zones({withoutLineBreaks(model.left[at]), withoutLineBreaks(model.top[at]),
+                                withoutLineBreaks(model.size[at])}));
         }
     }
     for (const QString& text : model.text) {
@@ -143,10 +160,11 @@ bool QslTemplateFile::load(const QString& path, QslTemplate& model, QString* err
         }
         return false;
     };
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+    // Only a regular file: a FIFO would be waited on, a device read forever.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         return fail();
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = readLines(file);
     if (file.error() != QFileDevice::NoError) {
         return fail();
     }
@@ -155,6 +173,20 @@ bool QslTemplateFile::load(const QString& path, QslTemplate& model, QString* err
         *linesRead = lines;
     }
     return true;
+}
+
+QByteArray QslTemplateFile::readLines(QIODevice& device) {
+    QByteArray bytes;
+    for (int line = 0; line < kLineCount; ++line) {
+        const QByteArray text = device.readLine(kLargestLine + 1);
+        bytes += text;
+        // The end of the file, or a line too long for any template: what
+        // follows is not read.
+        if (!text.endsWith('\n')) {
+            break;
+        }
+    }
+    return bytes;
 }
 
 int QslTemplateFile::read(const QByteArray& bytes, QslTemplate& model) {

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QIODevice;
+
 #include "cards/qsl_template.h"
 
 // The .qsl file of a layout: 24 lines, CR LF, Windows-1252. Lines 1 to 11
@@ -11,6 +13,8 @@ class QslTemplateFile {
   public:
     static constexpr int kLineCount = 24;
     static constexpr int kZoneWidth = 14;
+    // No line of a template is longer; reading stops at a longer one.
+    static constexpr int kLargestLine = 4096;
 
     // Writes the layout; nothing is written (and an existing file is kept)
     // when a value does not fit its zone or the file cannot be written.
@@ -19,9 +23,13 @@ class QslTemplateFile {
 
     // Reads the file into `model`, field by field; the fields of missing lines
     // keep their values. A flag line other than 0 or 1 leaves its box as it is.
-    // Returns false with a French message when the file cannot be read.
+    // Returns false with a French message when the file cannot be read or is
+    // not a regular file.
     static bool load(const QString& path, QslTemplate& model, QString* error,
                      int* linesRead = nullptr);
+
+    // The first 24 lines of a file at most, each of kLargestLine bytes at most.
+    static QByteArray readLines(QIODevice& device);
 
     // The same from the bytes of a file.
     static int read(const QByteArray& bytes, QslTemplate& model);

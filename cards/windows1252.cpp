@@ -1,5 +1,7 @@
 #include "cards/windows1252.h"
 
+#include <QList>
+
 namespace {
 
 // Bytes 0x80 to 0x9F; the other bytes are the Latin-1 characters of the same code.
@@ -24,6 +26,34 @@ QString Windows1252::decode(const QByteArray& bytes) {
         }
     }
     return text;
+}
+
+namespace {
+
+bool canHold(char32_t code) {
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
+        return true;
+    }
+    for (const char16_t high : kHighControls) {
+        if (high != 0 && high == code) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+QString Windows1252::missing(const QString& text) {
+    QString found;
+    for (const uint value : text.toUcs4()) {
+        const auto code = static_cast<char32_t>(value);
+        const QString character = QString::fromUcs4(&code, 1);
+        if (!canHold(code) && !found.contains(character)) {
+            found += character;
+        }
+    }
+    return found;
 }
 
 QByteArray Windows1252::encode(const QString& text) {

@@ -9,4 +9,6 @@ class Windows1252 {
     static QString decode(const QByteArray& bytes);
     // Characters the code page lacks become "?".
     static QByteArray encode(const QString& text);
+    // The characters of `text` the code page lacks, each once, in order.
+    static QString missing(const QString& text);
 };

@@ -543,14 +543,25 @@ bool AdifReader::readFile(const QString& path, AdifSink& sink, QString* error) {
         }
         return false;
     };
-    if (QFileInfo(path).isDir()) {
+    // Only a regular file: a FIFO would be waited on, a device read forever.
+    if (!QFileInfo(path).isFile()) {
         return fail();
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return fail();
     }
+    const auto failedReading = [&] {
+        if (error != nullptr) {
+            *error = QStringLiteral("Impossible de lire le fichier %1 : %2")
+                         .arg(path, file.errorString());
+        }
+        return false;
+    };
     const qint64 start = recordsStart(file);
+    if (file.error() != QFileDevice::NoError) {
+        return failedReading();
+    }
     if (!file.seek(start)) {
         return fail();
     }
@@ -558,7 +569,11 @@ bool AdifReader::readFile(const QString& path, AdifSink& sink, QString* error) {
     std::vector<char> chunk(static_cast<size_t>(kChunkSize));
     while (true) {
         const qint64 read = file.read(chunk.data(), kChunkSize);
-        if (read <= 0) {
+        if (read < 0) {
+            // A read error is not the end of the file: what was read is not the log.
+            return failedReading();
+        }
+        if (read == 0) {
             break;
         }
         framer.feed(QByteArrayView(chunk.data(), read));

@@ -44,7 +44,8 @@ class AdifReader {
     static QString missingBandMessage();
 
     // Reads a whole file; returns false with a French message naming the file
-    // when it cannot be read (nothing is sent to the sink then).
+    // when it is not a regular file or cannot be opened (nothing is sent to the
+    // sink then), or when reading fails part-way (what was sent is not the log).
     static bool readFile(const QString& path, AdifSink& sink, QString* error);
 
     static void parse(QByteArrayView bytes, AdifSink& sink);

@@ -9,7 +9,9 @@ void DumpSurface::write(const QString& line) {
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), out_);
 }
 
-bool DumpSurface::printLine(const QString& text) {
+bool DumpSurface::printLine(const QString& value) {
+    QString text = value;
+    blankControls(text);
     const QString weight = bold() ? QStringLiteral("1") : QStringLiteral("0");
     const QString body = QString::number(fontSize(), 'g', 7) + QLatin1Char(' ') + weight +
                          QStringLiteral(" |") + text + QLatin1Char('|');

@@ -29,6 +29,12 @@ class PrintSurface {
     // Throws away what was drawn since the job began.
     virtual void discardJob() = 0;
 
+    // Control characters (C0 and DEL) turned into spaces, one for one, so that
+    // no value can break a line, forge a dump record or drive a terminal, and
+    // columns keep their widths. UTF-8 bytes are safe to change this way.
+    static void blankControls(QString& text);
+    static void blankControls(QByteArray& bytes);
+
     // What went wrong, in French, after a false result.
     QString error() const { return error_; }
 

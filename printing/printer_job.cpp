@@ -1,5 +1,9 @@
 #include "printing/printer_job.h"
 
+#include <QPrinter>
+#include <memory>
+
+#include "printing/pdf_output.h"
 #include "printing/printer_surface.h"
 
 namespace {
@@ -16,18 +20,45 @@ void place(PrinterSurface& surface, const PrintPlacement& placement) {
 PrinterJob::Result PrinterJob::print(QPrinter& printer, const PrintPlacement& placement,
                                      const QString& askedPrinter,
                                      const std::function<Result(PrintSurface&, QString*)>& run,
-                                     QString* error) {
-    const QString problem = PrinterSurface::checkPrinter(printer, askedPrinter);
+                                     QString* error, const QStringList& inputs) {
+    QString problem = PrinterSurface::checkPrinter(printer, askedPrinter);
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    const QString target = printer.outputFileName();
+    if (problem.isEmpty() && toFile) {
+        problem = PdfOutput::targetProblem(target, inputs);
+    }
     if (!problem.isEmpty()) {
         *error = problem;
         return Result::Failed;
     }
-    PrinterSurface surface(printer, placement.pdfOrigin);
-    place(surface, placement);
-    const Result result = run(surface, error);
-    if (!surface.finish() && result != Result::Failed) {
-        *error = QStringLiteral("L'impression n'a pas pu être terminée.");
-        return Result::Failed;
+    std::unique_ptr<PdfOutput> output;
+    if (toFile) {
+        output = std::make_unique<PdfOutput>(target);
+        if (output->temporaryPath().isEmpty()) {
+            *error = output->error();
+            return Result::Failed;
+        }
+        printer.setOutputFileName(output->temporaryPath());
+    }
+    Result result = Result::Failed;
+    {
+        PrinterSurface surface(printer, placement.pdfOrigin);
+        place(surface, placement);
+        result = run(surface, error);
+        if (!surface.finish() && result != Result::Failed) {
+            *error = QStringLiteral("L'impression n'a pas pu être terminée.");
+            result = Result::Failed;
+        }
+    }
+    if (toFile) {
+        printer.setOutputFileName(target);
+        // The operator knows the file by its own name, not by the temporary one.
+        error->replace(output->temporaryPath(), target);
+        // Sheets printed before the operator said to stop are what was asked for.
+        if (result != Result::Failed && !output->commit()) {
+            *error = output->error();
+            result = Result::Failed;
+        }
     }
     return result;
 }

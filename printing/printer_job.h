@@ -3,6 +3,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -27,9 +28,13 @@ struct PrinterJob {
     enum class Result { Done, Stopped, Failed };
 
     // `pdfOrigin`: where the printable area starts on a PDF page (millimetres).
+    // A PDF goes through a PdfOutput: the file at its path changes only when
+    // the run is done (or stopped by the operator after whole pages), never on failure. A PDF path
+    // that is one of `inputs`, or that is not a regular file, is refused before anything is drawn.
     static Result print(QPrinter& printer, const PrintPlacement& placement,
                         const QString& askedPrinter,
-                        const std::function<Result(PrintSurface&, QString*)>& run, QString* error);
+                        const std::function<Result(PrintSurface&, QString*)>& run, QString* error,
+                        const QStringList& inputs = {});
 
     // The same run drawn into a print preview, with `outlines` (millimetres
     // from the paper's edge) drawn faintly on every page.

@@ -117,7 +117,10 @@ bool PrinterSurface::beginJob() {
     if (jobOpen_ && pageEnded_) {
         // One document (a PDF file or a preview): the next job is the next page.
         if (!printer_.newPage()) {
-            setError(QStringLiteral("Impossible de commencer une nouvelle page."));
+            setError(isPdf() ? QStringLiteral("Impossible d'écrire le fichier %1 : le support est "
+                                              "plein ou en erreur.")
+                                   .arg(printer_.outputFileName())
+                             : QStringLiteral("Impossible de commencer une nouvelle page."));
             return false;
         }
         pageEnded_ = false;
@@ -178,9 +181,11 @@ bool PrinterSurface::printLine(const QString& text) {
     }
     const QFont font = currentFont();
     if (!text.isEmpty()) {
+        QString printable = text;
+        blankControls(printable);
         painter_.setFont(font);
         const QFontMetricsF metrics(font, &printer_);
-        painter_.drawText(QPointF(x, y_ + metrics.ascent()), text);
+        painter_.drawText(QPointF(x, y_ + metrics.ascent()), printable);
     }
     y_ += fontSize() * PrintGeometry::kLineAdvanceFactor * pixelsPerPoint();
     return true;

@@ -1,20 +1,53 @@
 #include "settings/settings_store.h"
 
-SettingsStore::SettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            QString::fromLatin1(kOrganisation),
-                                            QString::fromLatin1(kApplication))) {
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+// QSettings opens its file as soon as it is made: only a regular file may be
+// opened, since a FIFO would be waited on and a device read forever.
+bool isSpecialFile(const QString& path) {
+    const QFileInfo file(path);
+    return file.exists() && !file.isFile();
+}
+
+QString userIniPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/%1/%2.ini")
+               .arg(QString::fromLatin1(SettingsStore::kOrganisation),
+                    QString::fromLatin1(SettingsStore::kApplication));
+}
+
+const QString kNothing = QStringLiteral("/dev/null");
+
+}  // namespace
+
+SettingsStore::SettingsStore() : fileName_(userIniPath()) {
+    specialFile_ = isSpecialFile(fileName_);
+    settings_ = specialFile_
+                    ? std::make_unique<QSettings>(kNothing, QSettings::IniFormat)
+                    : std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                  QString::fromLatin1(kOrganisation),
+                                                  QString::fromLatin1(kApplication));
     checkReadable();
 }
 
 SettingsStore::~SettingsStore() = default;
 
 SettingsStore::SettingsStore(const QString& iniPath)
-    : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {
+    : fileName_(iniPath), specialFile_(isSpecialFile(iniPath)) {
+    settings_ =
+        std::make_unique<QSettings>(specialFile_ ? kNothing : iniPath, QSettings::IniFormat);
     checkReadable();
 }
 
 void SettingsStore::checkReadable() {
+    if (specialFile_) {
+        fileUnreadable_ = true;
+        return;
+    }
+    fileName_ = settings_->fileName();
     settings_->contains(QStringLiteral("x"));  // loads the file
     fileUnreadable_ = settings_->status() == QSettings::FormatError;
 }
@@ -94,7 +127,7 @@ bool SettingsStore::sync() {
 }
 
 QString SettingsStore::fileName() const {
-    return settings_->fileName();
+    return fileName_;
 }
 
 QString SettingsStore::problemToReport() {

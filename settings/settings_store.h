@@ -40,6 +40,8 @@ class SettingsStore {
 
     void checkReadable();
 
+    QString fileName_;
+    bool specialFile_ = false;  // not a regular file: never opened
     std::unique_ptr<QSettings> settings_;
     // A file that cannot be read as settings is left as it is: what the
     // program writes then lives here, for this run only.

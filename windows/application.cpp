@@ -150,6 +150,7 @@ LayoutPreview* Application::existingPreview() const {
 }
 
 void Application::readLog(const QString& fileName) {
+    workspace_.setLogFileName(QString());
     auto log = std::make_shared<QsoLog>();
     WindowSink sink(*log, workspace_.dialogs());
     QString error;

@@ -67,7 +67,7 @@ void CardPrintWindow::prepare() {
     impression_->setFocus();
 }
 
-bool CardPrintWindow::chooseTemplate(QslTemplate& model) {
+bool CardPrintWindow::chooseTemplate(QslTemplate& model, QString* chosen) {
     Dialogs& dialogs = workspace_.dialogs();
     const QString fileName = dialogs.openFileName(QStringLiteral(".qsl  (*.qsl)"));
     if (fileName.isEmpty()) {
@@ -83,7 +83,28 @@ bool CardPrintWindow::chooseTemplate(QslTemplate& model) {
         dialogs.message(problem);
         return false;
     }
+    if (chosen != nullptr) {
+        *chosen = fileName;
+    }
     return true;
+}
+
+void CardPrintWindow::warnOfLinesPastEdge(const QslTemplate& model, const QsoRecords& printList) {
+    const std::optional<CardLayout> layout = CardLayout::from(model, nullptr);
+    if (!layout) {
+        return;
+    }
+    QStringList lines;
+    for (const int line : CardPrintRun::linesPastEdge(model, *layout, printList)) {
+        lines.append(QString::number(line));
+    }
+    if (lines.size() == 1) {
+        workspace_.dialogs().message(
+            QStringLiteral("La ligne %1 dépasse le bord de la carte").arg(lines.first()));
+    } else if (!lines.isEmpty()) {
+        workspace_.dialogs().message(QStringLiteral("Les lignes %1 dépassent le bord de la carte")
+                                         .arg(lines.join(QStringLiteral(", "))));
+    }
 }
 
 void CardPrintWindow::showPrintPreview() {
@@ -104,9 +125,12 @@ void CardPrintWindow::showPrintPreview() {
 void CardPrintWindow::printCards() {
     Dialogs& dialogs = workspace_.dialogs();
     QslTemplate model;
-    if (!chooseTemplate(model)) {
+    QString templateName;
+    if (!chooseTemplate(model, &templateName)) {
         return;
     }
+    const QsoRecords rows = workspace_.printList().records();
+    warnOfLinesPastEdge(model, rows);
     QPrinter& printer = workspace_.printer();
     CardPrinting::prepareCardPaper(printer);
     // Cancelling the printer dialog still prints, on the current printer.
@@ -114,15 +138,15 @@ void CardPrintWindow::printCards() {
                              QStringLiteral("cartes"))) {
         return;
     }
-    const QsoRecords rows = workspace_.printList().records();
     const std::unique_ptr<Progress> progress = dialogs.showProgress(
         QStringLiteral("Impression des cartes : cartes imprimées"), static_cast<int>(rows.size()));
     const QPointF offset =
         PrinterCalibration(workspace_.store()).offset(PrinterCalibration::printerKey(printer));
     QString error;
     if (CardPrinting::print(model, rows, printer, QString(), &error, offset,
-                            [&progress](int cards) { return progress->advance(cards); }) ==
-        PrinterJob::Result::Failed) {
+                            {workspace_.logFileName(), templateName}, [&progress](int cards) {
+                                return progress->advance(cards);
+                            }) == PrinterJob::Result::Failed) {
         dialogs.message(error);
     }
 }

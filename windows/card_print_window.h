@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "log/qso_record.h"
+
 class Workspace;
 class QPushButton;
 
@@ -30,7 +32,9 @@ class CardPrintWindow : public QWidget {
   private:
     void prepare();
     // Asks for the .qsl file and reads it; false (after a message) when there is none to use.
-    bool chooseTemplate(struct QslTemplate& model);
+    bool chooseTemplate(struct QslTemplate& model, QString* fileName = nullptr);
+    // Tells the operator, in one message, which lines run past the card's edge.
+    void warnOfLinesPastEdge(const struct QslTemplate& model, const QsoRecords& printList);
 
     Workspace& workspace_;
     QPushButton* impression_;

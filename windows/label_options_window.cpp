@@ -87,7 +87,7 @@ QFont sampleFont(const QFont& base, qreal points, bool bold, const char* family 
 QRadioButton* addOption(QButtonGroup* group, int index, const QString& caption, const QString& name,
                         QLayout* layout) {
     auto* option = new QRadioButton(caption);
-    option->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(index));
+    option->setObjectName(QStringLiteral("%1(%2)").arg(name, QString::number(index)));
     group->addButton(option, index);
     layout->addWidget(option);
     return option;
@@ -667,7 +667,8 @@ PrinterJob::Result LabelOptionsWindow::runLabels(const LabelOptions& options, QP
     printer.setPageSize(sheet->pageSize());
     const PrinterJob::Result result =
         preview ? PrinterJob::preview(printer, placement, sheet->labels(), run, error)
-                : PrinterJob::print(printer, placement, QString(), run, error);
+                : PrinterJob::print(printer, placement, QString(), run, error,
+                                    {workspace_.logFileName()});
     if (!notice.isEmpty() && !preview) {
         workspace_.dialogs().message(notice);
     }

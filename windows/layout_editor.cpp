@@ -82,6 +82,15 @@ QLineEdit* LayoutEditor::box(QWidget* parent, const QString& name, int left, int
     edit->setObjectName(name);
     edit->setAccessibleName(name);
     edit->setGeometry(twips(left), twips(top), twips(width), twips(kRowHeight));
+    // A line break (pasted: a box cannot type one) would split a line of the file.
+    connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
+        if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
+            QString single = text;
+            single.replace(QLatin1Char('\r'), QLatin1Char(' '));
+            single.replace(QLatin1Char('\n'), QLatin1Char(' '));
+            edit->setText(single);
+        }
+    });
     return edit;
 }
 

@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <array>
 #include <cstdio>
 
+#include <sys/stat.h>
 #include "app/command_line.h"
+
 #include "cards/qsl_template_file.h"
 #include "labels/label_options_store.h"
 #include "labels/sheet_table.h"
+#include "printing/native_file_name.h"
 #include "printing/printer_calibration.h"
 #include "settings/settings_store.h"
 #include "support/pdf_text.h"
@@ -67,6 +72,89 @@ TEST(CommandLine, ReportsBadArgumentsAndUnreadableFiles) {
     EXPECT_EQ(missing.err.count('\n'), 1);
     EXPECT_TRUE(CommandLine::isCommand({QStringLiteral("list")}));
     EXPECT_FALSE(CommandLine::isCommand({}));
+
+    // A mistyped command is not a log to open in the windows.
+    const QString log = testDataPath(QStringLiteral("one_record_per_line.adi"));
+    EXPECT_FALSE(CommandLine::isCommand({log}));
+    const QStringList typo{QStringLiteral("lables"), log, QStringLiteral("--dump")};
+    EXPECT_TRUE(CommandLine::isCommand(typo));
+    EXPECT_TRUE(CommandLine::isCommand({QStringLiteral("/nonexistent/log.adi")}));
+    const Outcome unknown = run(typo);
+    EXPECT_EQ(unknown.code, CommandLine::kUsage);
+    EXPECT_TRUE(unknown.err.startsWith("Commande inconnue : lables\nUsage:"));
+    EXPECT_TRUE(unknown.out.isEmpty());
+    for (const char* output : {"--pdf", "--printer"}) {
+        const Outcome empty = run({QStringLiteral("labels"), log, QString::fromLatin1(output), {}});
+        EXPECT_EQ(empty.code, CommandLine::kUsage) << output;
+    }
+}
+
+TEST(CommandLine, FileNamesKeepTheirBytes) {
+    for (const QByteArray& bytes :
+         {QByteArray("l\xe9g.adi"), QByteArray("d\xff/\xc3"), QByteArray("\xf0\x90\x82\x80\xe9"),
+          QByteArray("ok-\xef\xbf\xbd-\xed\xa0\x80"), QByteArray("plain/€")}) {
+        EXPECT_EQ(NativeFileName::encode(NativeFileName::decode(bytes)), bytes)
+            << bytes.toHex().constData();
+    }
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+    const QByteArray folder = QFile::encodeName(dir.path());
+    const QString log = NativeFileName::decode(folder + "/l\xe9g.adi");
+    QFile::copy(testDataPath(QStringLiteral("one_record_per_line.adi")),
+                dir.filePath(QStringLiteral("plain.adi")));
+    ASSERT_EQ(
+        std::rename((folder + "/plain.adi").constData(), NativeFileName::encode(log).constData()),
+        0);
+    EXPECT_FALSE(CommandLine::isCommand({log}));
+    const Outcome listed = run({QStringLiteral("list"), log});
+    EXPECT_EQ(listed.code, 0);
+    EXPECT_EQ(listed.out.count('\n'), 3);
+    const QString pdf = NativeFileName::decode(folder + "/out\xe9.pdf");
+    EXPECT_EQ(run({QStringLiteral("labels"), log, QStringLiteral("--pdf"), pdf}).code, 0);
+    struct stat state {};
+    EXPECT_EQ(stat(NativeFileName::encode(pdf).constData(), &state), 0);
+    EXPECT_GT(state.st_size, 1000);
+    const Outcome missing =
+        run({QStringLiteral("list"), NativeFileName::decode(folder + "/n\xe9.adi")});
+    EXPECT_EQ(missing.code, CommandLine::kUnreadable);
+    EXPECT_TRUE(QString::fromUtf8(missing.err).contains(QStringLiteral("/n\uFFFD.adi")));
+}
+
+TEST(CommandLine, ALogWithoutQsoPrintsNothing) {
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+    const QString log = writeFile(dir, QStringLiteral("vide.adi"), "<ADIF_VER:5>3.1.0<EOH>\n");
+    const QString layout = dir.filePath(QStringLiteral("carte.qsl"));
+    ASSERT_EQ(QslTemplateFile::save(QslTemplate::editorDefaults(), layout), QString());
+    const QString pdf = writeFile(dir, QStringLiteral("out.pdf"), "older");
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("labels"), log, QStringLiteral("--pdf"), pdf},
+          QStringList{QStringLiteral("cards"), log, layout, QStringLiteral("--pdf"), pdf},
+          QStringList{QStringLiteral("labels"), log, QStringLiteral("--dump")}}) {
+        const Outcome result = run(arguments);
+        EXPECT_EQ(result.code, CommandLine::kUnreadable);
+        EXPECT_EQ(QString::fromUtf8(result.err),
+                  QStringLiteral("Aucun QSO dans le fichier %1\n").arg(log));
+        EXPECT_TRUE(result.out.isEmpty());
+    }
+    EXPECT_EQ(readFile(pdf), "older");
+}
+
+TEST(CommandLine, ControlCharactersCannotForgeDumpRecords) {
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+    const QString log = testDataPath(QStringLiteral("one_record_per_line.adi"));
+    const QStringList base{QStringLiteral("labels"), log, QStringLiteral("--dump"),
+                           QStringLiteral("--format"), QStringLiteral("1")};
+    const Outcome plain =
+        run(base + QStringList{QStringLiteral("--comment"), QStringLiteral("ab")});
+    const Outcome forged =
+        run(base + QStringList{QStringLiteral("--comment"), QStringLiteral("a\nend\x1b[2J")});
+    EXPECT_EQ(forged.code, 0);
+    EXPECT_EQ(forged.out.count('\n'), plain.out.count('\n'));
+    EXPECT_EQ(forged.out.count("\nend\n"), plain.out.count("\nend\n"));
+    EXPECT_FALSE(forged.out.contains('\x1b'));
+    EXPECT_TRUE(forged.out.contains("a end [2J"));
 }
 
 TEST(CommandLine, LabelsDumpsWhatWouldBePrinted) {
@@ -150,6 +238,19 @@ TEST(CommandLine, LabelsWriteOnePdfPagePerSheet) {
     const QByteArray bytes = readFile(pdf);
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 2);
+    // Written under a private temporary name, it still gets a new file's mode.
+    const QString plain = writeFile(dir, QStringLiteral("plain"), "x");
+    EXPECT_EQ(QFileInfo(pdf).permissions(), QFileInfo(plain).permissions());
+    // Through a link, the document it points at is replaced and the link stays.
+    const QString real = writeFile(dir, QStringLiteral("real.pdf"), "older");
+    const QString link = dir.filePath(QStringLiteral("link.pdf"));
+    ASSERT_TRUE(QFile::link(real, link));
+    EXPECT_EQ(run({QStringLiteral("labels"), writeFile(dir, QStringLiteral("2.adi"), log),
+                   QStringLiteral("--pdf"), link})
+                  .code,
+              0);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(readFile(real).startsWith("%PDF"));
 
     const Outcome unwritable =
         run({QStringLiteral("labels"), writeFile(dir, QStringLiteral("1.adi"), log),
@@ -191,10 +292,53 @@ TEST(CommandLine, CardsPrintOneCardPerQso) {
               QStringLiteral("sélectionnez un fichier .qsl ou créez en un"));
 
     const Outcome unusable =
-        run({QStringLiteral("cards"), log, writeFile(dir, QStringLiteral("court.qsl"), "1 2\r\n"),
+        run({QStringLiteral("cards"), log, writeFile(dir, QStringLiteral("x%1y.qsl"), "1 2\r\n"),
              QStringLiteral("--dump")});
     EXPECT_EQ(unusable.code, CommandLine::kUnreadable);
     EXPECT_TRUE(unusable.out.isEmpty());
+    EXPECT_TRUE(QString::fromUtf8(unusable.err)
+                    .endsWith(QStringLiteral("x%1y.qsl n'a que 1 lignes sur 24.\n")));
+}
+
+TEST(CommandLine, CardsCheckTheTemplatesNumbersAndTheCardsEdge) {
+    QTemporaryDir dir;
+    const QString log = testDataPath(QStringLiteral("one_record_per_line.adi"));
+    struct Case {
+        const char* field;
+        QString QslTemplate::*single;
+        std::array<QString, QslTemplate::kLines> QslTemplate::*line;
+        const char* value;
+        int code;
+    };
+    const Case cases[] = {
+        {"MG", &QslTemplate::marginLeft, nullptr, "1e20", CommandLine::kUnreadable},
+        {"MH", &QslTemplate::marginTop, nullptr, "-1", CommandLine::kUnreadable},
+        {"H1", nullptr, &QslTemplate::top, "1000,5", CommandLine::kUnreadable},
+        {"P1", nullptr, &QslTemplate::size, "1e39", CommandLine::kUnreadable},
+        {"P1", nullptr, &QslTemplate::size, "0,5", CommandLine::kUnreadable},
+        {"G1", nullptr, &QslTemplate::left, "1000", CommandLine::kOk},
+        {"P1", nullptr, &QslTemplate::size, "200", CommandLine::kOk},
+    };
+    for (const Case& c : cases) {
+        QslTemplate model = QslTemplate::editorDefaults();
+        (c.single ? model.*c.single : (model.*c.line)[0]) = QString::fromLatin1(c.value);
+        const QString layout = dir.filePath(QStringLiteral("carte.qsl"));
+        ASSERT_EQ(QslTemplateFile::save(model, layout), QString());
+        const Outcome result =
+            run({QStringLiteral("cards"), log, layout, QStringLiteral("--dump")});
+        EXPECT_EQ(result.code, c.code) << c.field << " " << c.value;
+        if (c.code != CommandLine::kOk) {
+            EXPECT_EQ(QString::fromUtf8(result.err),
+                      QStringLiteral("Modèle de QSL inutilisable : %1 (« %2 ») n'est pas un "
+                                     "nombre.\n")
+                          .arg(QString::fromLatin1(c.field), QString::fromLatin1(c.value)));
+        } else {
+            // Past the card, but printed: a warning first.
+            EXPECT_TRUE(result.err.startsWith("La ligne 1 dépasse le bord de la carte\n"))
+                << result.err.toStdString();
+            EXPECT_TRUE(result.out.endsWith("end\n"));
+        }
+    }
 }
 
 }  // namespace

@@ -2,9 +2,12 @@
 // French, keeps what it has, and goes on.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
@@ -84,12 +87,13 @@ TEST(SettingsFaults, CorruptFileIsReportedOnceAndKept) {
 // A small file system of our own, for saving onto a device that fails.
 class TinyFileSystem {
   public:
-    explicit TinyFileSystem(const QString& folder) : folder_(folder) {
+    explicit TinyFileSystem(const QString& folder, const QString& size = QStringLiteral("16k"))
+        : folder_(folder) {
         QDir().mkpath(folder);
-        mounted_ =
-            QProcess::execute(QStringLiteral("mount"),
-                              {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                               QStringLiteral("size=16k"), QStringLiteral("tmpfs"), folder}) == 0;
+        mounted_ = QProcess::execute(
+                       QStringLiteral("mount"),
+                       {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                        QStringLiteral("size=") + size, QStringLiteral("tmpfs"), folder}) == 0;
     }
     ~TinyFileSystem() {
         if (mounted_) {
@@ -231,6 +235,193 @@ TEST_F(BigLogFaults, OneLineOf200MegabytesReadsAsAnyLog) {
     EXPECT_EQ(run.exitCode, 0);
     if (!kSanitized) {
         EXPECT_LT(run.peakKilobytes, 100 * 1024);  // read in pieces, not held whole
+    }
+}
+
+// The program run as the operator runs it, against outputs and inputs that fail.
+class OutputFaults : public ::testing::Test {
+  protected:
+    static QByteArray log(int qsos) {
+        QByteArray text = "<EOH>\n";
+        for (int i = 0; i < qsos; ++i) {
+            text += "<CALL:6>F" + QByteArray::number(10000 + i % 90000).right(5) +
+                    "<QSO_DATE:8>20090131<TIME_ON:4>0751<BAND:3>40M<MODE:3>SSB<EOR>\n";
+        }
+        return text;
+    }
+    void SetUp() override {
+        smallLog = writeFile(dir, QStringLiteral("small.adi"), log(3));
+        QslTemplate model = QslTemplate::editorDefaults();
+        model.left[0] = model.top[0] = QStringLiteral("20");
+        layout = dir.filePath(QStringLiteral("carte.qsl"));
+        ASSERT_EQ(QslTemplateFile::save(model, layout), QString());
+    }
+    ChildRun program(const QStringList& arguments, ChildOptions options = {}) {
+        options.standardError = dir.filePath(QStringLiteral("stderr"));
+        options.environment.append(QStringLiteral("XDG_CONFIG_HOME=") +
+                                   dir.filePath(QStringLiteral("config")));
+        options.giveUpSeconds = 60;
+        return runChild(QStringLiteral(QE_PROGRAM), arguments, options);
+    }
+    QString errors() const {
+        return QString::fromUtf8(readFile(dir.filePath(QStringLiteral("stderr"))));
+    }
+    static QStringList leftovers(const QString& folder) {
+        return QDir(folder).entryList({QStringLiteral("*.part")}, QDir::Files | QDir::Hidden);
+    }
+
+    QTemporaryDir dir;
+    QString smallLog;
+    QString layout;
+};
+
+TEST_F(OutputFaults, AFullDeviceKeepsTheOlderPdf) {
+    TinyFileSystem device(dir.filePath(QStringLiteral("device")), QStringLiteral("64k"));
+    if (!device.mounted()) {
+        GTEST_SKIP() << "this machine does not let the test mount a tmpfs";
+    }
+    const QString bigLog = writeFile(dir, QStringLiteral("big.adi"), log(2000));
+    const QString pdf = writeFile(dir, QStringLiteral("device/out.pdf"), "older");
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("labels"), bigLog, QStringLiteral("--pdf"), pdf},
+          QStringList{QStringLiteral("cards"), bigLog, layout, QStringLiteral("--pdf"), pdf}}) {
+        const ChildRun run = program(arguments);
+        EXPECT_EQ(run.exitCode, 3) << arguments.first().toStdString();
+        EXPECT_TRUE(errors().contains(pdf)) << errors().toStdString();
+        EXPECT_EQ(readFile(pdf), "older");
+        EXPECT_EQ(leftovers(dir.filePath(QStringLiteral("device"))), QStringList());
+    }
+}
+
+TEST_F(OutputFaults, OutputsThatAreInputsOrNoRegularFilesAreRefused) {
+    const QByteArray logBytes = readFile(smallLog);
+    const QByteArray layoutBytes = readFile(layout);
+    const QString link = dir.filePath(QStringLiteral("link.pdf"));
+    QFile::link(smallLog, link);
+    const QString fifo = dir.filePath(QStringLiteral("fifo.pdf"));
+    mkfifo(fifo.toLocal8Bit().constData(), 0600);
+    for (const QStringList& arguments : {
+             QStringList{QStringLiteral("labels"), smallLog, QStringLiteral("--pdf"), smallLog},
+             QStringList{QStringLiteral("labels"), smallLog, QStringLiteral("--pdf"), link},
+             QStringList{QStringLiteral("cards"), smallLog, layout, QStringLiteral("--pdf"),
+                         layout},
+             QStringList{QStringLiteral("labels"), smallLog, QStringLiteral("--pdf"),
+                         QStringLiteral("/dev/full")},
+             QStringList{QStringLiteral("labels"), smallLog, QStringLiteral("--pdf"), dir.path()},
+             QStringList{QStringLiteral("labels"), smallLog, QStringLiteral("--pdf"), fifo},
+         }) {
+        const ChildRun run = program(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(errors().contains(arguments.last())) << errors().toStdString();
+    }
+    EXPECT_EQ(readFile(smallLog), logBytes);
+    EXPECT_EQ(readFile(layout), layoutBytes);
+}
+
+TEST_F(OutputFaults, AFullStandardOutputIsAFailure) {
+    ChildOptions full;
+    full.standardOutput = QStringLiteral("/dev/full");
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("list"), smallLog},
+          QStringList{QStringLiteral("labels"), smallLog, QStringLiteral("--dump")},
+          QStringList{QStringLiteral("cards"), smallLog, layout, QStringLiteral("--dump")}}) {
+        const ChildRun run = program(arguments, full);
+        EXPECT_EQ(run.exitCode, 3) << arguments.first().toStdString();
+        EXPECT_TRUE(errors().startsWith(QStringLiteral("Impossible d'écrire sur la sortie")))
+            << errors().toStdString();
+    }
+}
+
+TEST_F(OutputFaults, ASignalPartWayLeavesNoCutFileAndKeepsTheOlderOne) {
+    const QString bigLog =
+        writeFile(dir, QStringLiteral("big.adi"), log(kSanitized ? 4000 : 40000));
+    const QString folder = dir.filePath(QStringLiteral("out"));
+    QDir().mkpath(folder);
+    const QString pdf = writeFile(dir, QStringLiteral("out/out.pdf"), "older");
+    for (const int signal : {SIGINT, SIGTERM}) {
+        ChildOptions options;
+        options.signal = signal;
+        // Part-way: once the document has begun.
+        options.signalWhen = [&] {
+            const QStringList parts = leftovers(folder);
+            return !parts.isEmpty() && QFileInfo(folder + u'/' + parts.first()).size() > 0;
+        };
+        const ChildRun run =
+            program({QStringLiteral("labels"), bigLog, QStringLiteral("--pdf"), pdf}, options);
+        EXPECT_EQ(leftovers(folder), QStringList());
+        const QByteArray now = readFile(pdf);
+        if (run.signalSent == 0) {
+            EXPECT_EQ(run.exitCode, 0);  // done before the document was seen begun
+            continue;
+        }
+        EXPECT_EQ(run.exitCode, 128 + signal);
+        EXPECT_TRUE(now == "older" || now.trimmed().endsWith("%%EOF"));  // or renamed just then
+        writeFile(dir, QStringLiteral("out/out.pdf"), "older");
+    }
+}
+
+TEST_F(OutputFaults, AReadErrorInTheMiddleOfALogIsNoEndOfFile) {
+    const QString bigLog =
+        QFileInfo(writeFile(dir, QStringLiteral("big.adi"), log(30000))).canonicalFilePath();
+    ASSERT_GT(QFileInfo(bigLog).size(), 2000000);
+    ChildOptions failing;
+    failing.environment = {QStringLiteral("LD_PRELOAD=" QE_READ_ERROR_SHIM),
+                           QStringLiteral("QE_FAIL_READ_PATH=") + bigLog,
+                           QStringLiteral("QE_FAIL_READ_AFTER=1500000"),
+                           QStringLiteral("ASAN_OPTIONS=verify_asan_link_order=0")};
+    const ChildRun list = program({QStringLiteral("list"), bigLog}, failing);
+    EXPECT_EQ(list.exitCode, 1);
+    EXPECT_TRUE(errors().endsWith(QStringLiteral("Impossible de lire le fichier %1 : %2\n")
+                                      .arg(bigLog, QString::fromLocal8Bit(strerror(EIO)))))
+        << errors().right(200).toStdString();
+    const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+    const ChildRun labels =
+        program({QStringLiteral("labels"), bigLog, QStringLiteral("--pdf"), pdf}, failing);
+    EXPECT_EQ(labels.exitCode, 1);
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(program({QStringLiteral("list"), bigLog}).exitCode, 0);  // the shim alone fails it
+}
+
+TEST_F(OutputFaults, SpecialFilesAreUnreadableAtOnceAndLargeTemplatesReadInPart) {
+    const QString fifo = dir.filePath(QStringLiteral("fifo.adi"));
+    mkfifo(fifo.toLocal8Bit().constData(), 0600);
+    const QString fifoLayout = dir.filePath(QStringLiteral("fifo.qsl"));
+    mkfifo(fifoLayout.toLocal8Bit().constData(), 0600);
+    const QString zeroLayout = dir.filePath(QStringLiteral("zero.qsl"));
+    QFile::link(QStringLiteral("/dev/zero"), zeroLayout);
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("list"), fifo},
+          QStringList{QStringLiteral("cards"), smallLog, fifoLayout, QStringLiteral("--dump")},
+          QStringList{QStringLiteral("cards"), smallLog, zeroLayout, QStringLiteral("--dump")}}) {
+        const ChildRun run = program(arguments);
+        EXPECT_FALSE(run.hung) << arguments.join(u' ').toStdString();
+        EXPECT_EQ(run.exitCode, 1) << arguments.join(u' ').toStdString();
+    }
+    // A settings file that is a FIFO: reported, and the run goes on with defaults.
+    QDir().mkpath(dir.filePath(QStringLiteral("config/Quenor_Etiquettes")));
+    mkfifo(dir.filePath(QStringLiteral("config/Quenor_Etiquettes/Etiquette.ini"))
+               .toLocal8Bit()
+               .constData(),
+           0600);
+    const ChildRun settings =
+        program({QStringLiteral("labels"), smallLog, QStringLiteral("--dump")});
+    EXPECT_FALSE(settings.hung);
+    EXPECT_EQ(settings.exitCode, 0);
+
+    // 24 good lines, then 200 MB without a line break: only the lines are read.
+    QFile big(dir.filePath(QStringLiteral("big.qsl")));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write(readFile(layout));
+    const QByteArray junk(1 << 20, 'x');
+    for (int i = 0; i < 200; ++i) {
+        big.write(junk);
+    }
+    big.close();
+    const ChildRun run =
+        program({QStringLiteral("cards"), smallLog, big.fileName(), QStringLiteral("--dump")});
+    EXPECT_EQ(run.exitCode, 0) << errors().toStdString();
+    if (!kSanitized) {
+        EXPECT_LT(run.peakKilobytes, 100 * 1024);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -7,7 +8,10 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <cstdlib>
+#include <functional>
+#include <thread>
 
 // Runs the program in a child process of its own and reports its exit code
 // and peak memory, with its output thrown away.
@@ -15,9 +19,22 @@ struct ChildRun {
     int exitCode = -1;
     long peakKilobytes = 0;
     bool crashed = false;
+    int signalSent = 0;  // the signal sent by signalWhen, 0 when the run ended first
+    bool hung = false;   // killed after ChildOptions::giveUpSeconds
 };
 
-inline ChildRun runChild(const QString& program, const QStringList& arguments) {
+struct ChildOptions {
+    QString standardOutput = QStringLiteral("/dev/null");
+    QString standardError = QStringLiteral("/dev/null");
+    QStringList environment;  // NAME=VALUE added to the program's
+    // Sends `signal` once `signalWhen` holds while the program runs.
+    std::function<bool()> signalWhen;
+    int signal = 0;
+    int giveUpSeconds = 300;  // a program that hangs is killed, not waited on forever
+};
+
+inline ChildRun runChild(const QString& program, const QStringList& arguments,
+                         const ChildOptions& options = {}) {
     QList<QByteArray> storage;
     storage.append(program.toLocal8Bit());
     for (const QString& argument : arguments) {
@@ -28,19 +45,42 @@ inline ChildRun runChild(const QString& program, const QStringList& arguments) {
         argv.push_back(item.data());
     }
     argv.push_back(nullptr);
+    QList<QByteArray> variables;
+    for (const QString& variable : options.environment) {
+        variables.append(variable.toLocal8Bit());
+    }
+    const QByteArray out = options.standardOutput.toLocal8Bit();
+    const QByteArray err = options.standardError.toLocal8Bit();
     ChildRun run;
     const pid_t pid = fork();
     if (pid == 0) {
-        freopen("/dev/null", "w", stdout);
-        freopen("/dev/null", "w", stderr);
+        for (QByteArray& variable : variables) {
+            putenv(variable.data());
+        }
+        freopen(out.constData(), "w", stdout);
+        freopen(err.constData(), "w", stderr);
         execv(argv[0], argv.data());
         _exit(127);
     }
     int status = 0;
     rusage usage{};
-    wait4(pid, &status, 0, &usage);
+    const auto start = std::chrono::steady_clock::now();
+    while (wait4(pid, &status, WNOHANG, &usage) == 0) {
+        if (options.signalWhen && run.signalSent == 0 && options.signalWhen()) {
+            kill(pid, options.signal);
+            run.signalSent = options.signal;
+        }
+        if (std::chrono::steady_clock::now() - start >
+            std::chrono::seconds(options.giveUpSeconds)) {
+            kill(pid, SIGKILL);
+            run.hung = true;
+            wait4(pid, &status, 0, &usage);
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(options.signalWhen ? 1 : 10));
+    }
     run.peakKilobytes = usage.ru_maxrss;
-    run.crashed = WIFSIGNALED(status);
+    run.crashed = WIFSIGNALED(status) && !run.hung;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
 }

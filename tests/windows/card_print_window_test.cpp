@@ -132,6 +132,45 @@ TEST_F(CardWindow, ProposesAFileNextToTheLogAndStopsWhenAsked) {
     EXPECT_EQ(dialogs.progressTotals.size(), 1U);  // nothing printed
 }
 
+TEST_F(CardWindow, NamesTheLinesPastTheEdgeAndRefusesToReplaceItsInputs) {
+    CardPrintWindow& window = openFromLabelOptions();
+    QslTemplate model;
+    QString error;
+    const QString layout = saveTemplate(QStringLiteral("carte.qsl"));
+    ASSERT_TRUE(QslTemplateFile::load(layout, model, &error));
+    model.left[2] = QStringLiteral("100");  // line 3: "02/01/09", 9 points wide enough
+    model.size[2] = QStringLiteral("30");
+    model.top[9] = QStringLiteral("88");  // line 10, bottom of the card
+    model.text[9] = QStringLiteral("Tnx");
+    ASSERT_EQ(QslTemplateFile::save(model, layout), QString());
+    const QString pdf = dir.filePath(QStringLiteral("cartes.pdf"));
+    dialogs.printerChoice = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    };
+    dialogs.fileNames.push_back(layout);
+    window.printCards();
+    EXPECT_EQ(dialogs.messages,
+              QStringList{QStringLiteral("Les lignes 3, 10 dépassent le bord de la carte")});
+    EXPECT_TRUE(readFile(pdf).startsWith("%PDF"));  // printed all the same
+
+    // A PDF over the template it prints from: a message, and the template stays.
+    const QByteArray before = readFile(layout);
+    dialogs.messages.clear();
+    dialogs.printerChoice = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(layout);
+        return true;
+    };
+    dialogs.answers.push_back(true);  // "replace it?" yes: refused all the same
+    dialogs.fileNames.push_back(layout);
+    window.printCards();
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_TRUE(dialogs.messages.last().startsWith(QStringLiteral("Le fichier de sortie")));
+    EXPECT_EQ(readFile(layout), before);
+}
+
 TEST_F(CardWindow, PreviewShowsOneCardPerQso) {
     CardPrintWindow& window = openFromLabelOptions();
     dialogs.fileNames.push_back(saveTemplate(QStringLiteral("carte.qsl")));

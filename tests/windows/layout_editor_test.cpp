@@ -118,6 +118,31 @@ TEST_F(LayoutEditorTest, SavesThenHandsOverToTheCardWindow) {
     EXPECT_FALSE(QFile::exists(tooLong));
 }
 
+TEST_F(LayoutEditorTest, SavesNoLineBreakAndNoCharacterTheFileCannotHold) {
+    LayoutEditor& editor = openEditor();
+    editor.leftBox(1)->setText(QStringLiteral("3\n4"));  // as a paste gives it
+    editor.textBox(2)->setText(QStringLiteral("a\r\nb"));
+    EXPECT_EQ(editor.leftBox(1)->text(), QStringLiteral("3 4"));
+    EXPECT_EQ(editor.textBox(2)->text(), QStringLiteral("a  b"));
+    const QString path = dir.filePath(QStringLiteral("carte.qsl"));
+    dialogs.fileNames.push_back(path);
+    editor.saveTemplate();
+    flushDeletes();
+    EXPECT_EQ(readFile(path).count("\r\n"), QslTemplateFile::kLineCount);
+    EXPECT_EQ(readFile(path).count('\n'), QslTemplateFile::kLineCount);
+
+    LayoutEditor& again = openEditor();
+    const QByteArray before = readFile(path);
+    again.textBox(3)->setText(QStringLiteral("SP9ŁÓDŹ Ω 😀"));
+    dialogs.fileNames.push_back(path);
+    again.saveTemplate();
+    EXPECT_EQ(dialogs.messages.last(),
+              QStringLiteral("T3 contient des caractères qu'un fichier .qsl ne peut pas garder : "
+                             "ŁŹΩ😀. Le modèle n'est pas enregistré."));
+    EXPECT_TRUE(again.isVisible());
+    EXPECT_EQ(readFile(path), before);
+}
+
 TEST_F(LayoutEditorTest, PreviewPlacesTheLinesOnTheCard) {
     LayoutEditor& editor = openWithPrintList();
     editor.leftBox(1)->setText(QStringLiteral("10"));
