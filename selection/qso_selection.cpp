@@ -4,6 +4,7 @@
 #include <set>
 
 #include "log/qso_log.h"
+#include "selection/bureau_order.h"
 
 QsoSelection::QsoSelection(QObject* parent)
     : QObject(parent),
@@ -15,14 +16,54 @@ QsoSelection::~QsoSelection() = default;
 
 void QsoSelection::showLog(std::shared_ptr<const QsoLog> log) {
     qsoList_.clear();
-    QsoRecords records;
-    records.reserve(static_cast<size_t>(log->count()));
-    for (int i = 0; i < log->count(); ++i) {
-        records.push_back(&log->at(i));
-    }
+    shown_ = log;
     logs_.push_back(std::move(log));
     forgetUnusedLogs();
+    QsoRecords records;
+    records.reserve(static_cast<size_t>(shown_->count()));
+    for (int i = 0; i < shown_->count(); ++i) {
+        if (!owedOnly_ || isOwed(shown_->at(i))) {
+            records.push_back(&shown_->at(i));
+        }
+    }
     qsoList_.addAll(records);
+}
+
+bool QsoSelection::isOwed(const QsoRecord& record) {
+    const QByteArrayView sent = record.value(QsoField::QslSent);
+    return sent.isEmpty() || sent == "N" || sent == "R" || sent == "Q" || sent == "n" ||
+           sent == "r" || sent == "q";
+}
+
+void QsoSelection::setOwedOnly(bool owedOnly) {
+    if (owedOnly == owedOnly_) {
+        return;
+    }
+    owedOnly_ = owedOnly;
+    if (shown_ != nullptr) {
+        fillQsoList();
+    }
+}
+
+// The QSOs of the log shown that pass the filter and are not in the print list.
+void QsoSelection::fillQsoList() {
+    std::set<const QsoRecord*> printed;
+    for (int i = 0; i < printList_.count(); ++i) {
+        printed.insert(&printList_.record(i));
+    }
+    QsoRecords records;
+    for (int i = 0; i < shown_->count(); ++i) {
+        const QsoRecord* record = &shown_->at(i);
+        if ((!owedOnly_ || isOwed(*record)) && printed.count(record) == 0) {
+            records.push_back(record);
+        }
+    }
+    qsoList_.clear();
+    qsoList_.addAll(records);
+}
+
+void QsoSelection::sortPrintListForBureau(std::shared_ptr<const BureauOrder> order) {
+    printList_.orderForBureau(std::move(order));
 }
 
 void QsoSelection::clearQsoList() {
@@ -31,8 +72,10 @@ void QsoSelection::clearQsoList() {
 
 void QsoSelection::discardAll() {
     qsoList_.clear();
+    printList_.orderForBureau(nullptr);
     printList_.clear();
     sortList_.clear();
+    shown_.reset();
     logs_.clear();
 }
 

@@ -6,6 +6,7 @@
 
 #include "selection/row_list.h"
 
+class BureauOrder;
 class QsoLog;
 
 // The QSO lists of a running program and how QSOs move between them: the QSO
@@ -38,12 +39,23 @@ class QsoSelection : public QObject {
     void unpick(int printIndex);
     void pickAll();
     void sortQsoListByCall();
+    // The print list in bureau order from now on: new picks take their bureau place.
+    void sortPrintListForBureau(std::shared_ptr<const BureauOrder> order);
+
+    // Only QSOs whose QSL is still owed in the QSO list: QSL_SENT absent, empty,
+    // N, R or Q. Changing it fills the QSO list anew from the log shown.
+    void setOwedOnly(bool owedOnly);
+    bool owedOnly() const { return owedOnly_; }
+    static bool isOwed(const QsoRecord& record);
 
   private:
     void forgetUnusedLogs();
+    void fillQsoList();
 
     RowList qsoList_;
     RowList printList_;
     RowList sortList_;
     std::vector<std::shared_ptr<const QsoLog>> logs_;
+    std::shared_ptr<const QsoLog> shown_;
+    bool owedOnly_ = false;
 };

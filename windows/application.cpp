@@ -159,6 +159,7 @@ void Application::readLog(const QString& fileName) {
         return;
     }
     workspace_.setLogFileName(fileName);
+    workspace_.selection().setOwedOnly(workspace_.storedOwedOnly());
     workspace_.selection().showLog(std::move(log));
     SelectionWindow& window = selectionWindow();
     window.show();

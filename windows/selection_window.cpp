@@ -1,5 +1,6 @@
 #include "windows/selection_window.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,7 +28,7 @@ QPushButton* button(const QString& name, const QString& text) {
 }  // namespace
 
 SelectionWindow::SelectionWindow(Workspace& workspace, QWidget* parent)
-    : QWidget(parent), lists_(workspace.selection()) {
+    : QWidget(parent), workspace_(workspace), lists_(workspace.selection()) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Select_QSO"));
     setWindowTitle(QStringLiteral("Sélection des QSO"));
@@ -46,11 +47,17 @@ SelectionWindow::SelectionWindow(Workspace& workspace, QWidget* parent)
     auto* lists = new QVBoxLayout(frame2);
     auto* command3 = button(QStringLiteral("Command3"), QStringLiteral("Tri par date"));
     auto* command2 = button(QStringLiteral("Command2"), QStringLiteral("Tri par call"));
+    auto* bureau = button(QStringLiteral("Tri_Bureau"), QStringLiteral("Tri bureau"));
+    owedOnly_ = new QCheckBox(QStringLiteral("QSL non envoyées seulement"));
+    owedOnly_->setObjectName(QStringLiteral("Non_Envoyees"));
+    owedOnly_->setChecked(lists_.owedOnly());
     auto* sortButtons = new QHBoxLayout;
     sortButtons->addWidget(new QLabel(QStringLiteral("Cliquez sur un QSO pour le sélectionner ")));
     sortButtons->addStretch();
+    sortButtons->addWidget(owedOnly_);
     sortButtons->addWidget(command3);
     sortButtons->addWidget(command2);
+    sortButtons->addWidget(bureau);
     lists->addLayout(sortButtons);
     label1_ = new QLabel;
     lists->addWidget(label1_);
@@ -86,6 +93,8 @@ SelectionWindow::SelectionWindow(Workspace& workspace, QWidget* parent)
             &SelectionWindow::unpickQso);
     connect(command2, &QPushButton::clicked, this, &SelectionWindow::sortByCall);
     connect(command3, &QPushButton::clicked, this, &SelectionWindow::reloadLog);
+    connect(bureau, &QPushButton::clicked, this, &SelectionWindow::sortForBureau);
+    connect(owedOnly_, &QCheckBox::toggled, this, &SelectionWindow::showOwedOnly);
     connect(selectAll, &QPushButton::clicked, this, &SelectionWindow::selectAll);
     connect(impression, &QPushButton::clicked, this, &SelectionWindow::openLabelOptions);
     connect(quitter, &QPushButton::clicked, this, &SelectionWindow::closeWindow);
@@ -149,6 +158,15 @@ void SelectionWindow::sortByCall() {
 
 void SelectionWindow::reloadLog() {
     emit reloadRequested();
+}
+
+void SelectionWindow::sortForBureau() {
+    lists_.sortPrintListForBureau(workspace_.bureauOrder());
+}
+
+void SelectionWindow::showOwedOnly(bool owedOnly) {
+    workspace_.storeOwedOnly(owedOnly);
+    lists_.setOwedOnly(owedOnly);
 }
 
 void SelectionWindow::selectAll() {

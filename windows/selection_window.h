@@ -28,6 +28,13 @@ class SelectionWindow : public QWidget {
     void unpickQso(int index);
     void sortByCall();
     void reloadLog();
+    // "Tri bureau": the print list in the order QSL bureaus sort cards.
+    void sortForBureau();
+    // "QSL non envoyées seulement", kept for the station.
+    void showOwedOnly(bool owedOnly);
+    class QCheckBox* owedOnlyBox() const {
+        return owedOnly_;
+    }
     void selectAll();
     void openLabelOptions();
     void closeWindow();
@@ -42,7 +49,9 @@ class SelectionWindow : public QWidget {
     QListView* makeRowView(RowList& rows);
     static void alignTitles(QLabel* titles, const QListView* rows);
 
+    Workspace& workspace_;
     QsoSelection& lists_;
+    class QCheckBox* owedOnly_ = nullptr;
     QListView* listeQsoView_ = nullptr;
     QListView* listeImprimeView_ = nullptr;
     QLabel* label1_ = nullptr;

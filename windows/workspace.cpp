@@ -1,6 +1,9 @@
 #include "windows/workspace.h"
 
+#include <QFileInfo>
 #include <QPrinter>
+
+#include "selection/bureau_order.h"
 
 #include "platform/dialogs.h"
 #include "settings/settings_store.h"
@@ -14,6 +17,37 @@ void Workspace::reportStoreProblem() {
     if (!problem.isEmpty()) {
         dialogs_.message(problem);
     }
+}
+
+std::shared_ptr<const BureauOrder> Workspace::bureauOrder() {
+    if (bureauOrder_ == nullptr) {
+        auto countries = std::make_shared<CountryFile>();
+        QString problem;
+        const QString folder = QFileInfo(store_.fileName()).absolutePath();
+        if (!countries->loadFirst(CountryFile::searchPaths(folder), &problem)) {
+            dialogs_.message(problem);
+            countries.reset();
+        }
+        bureauOrder_ = std::make_shared<BureauOrder>(std::move(countries));
+    }
+    return bureauOrder_;
+}
+
+namespace {
+
+const QString kOwedOnlyKey = QStringLiteral("QSL non envoyees seulement");
+
+}  // namespace
+
+bool Workspace::storedOwedOnly() const {
+    const QString section = SettingsStore::stationSection(stationCallsign_);
+    return store_.read(section, kOwedOnlyKey, QStringLiteral("False")) == u"True";
+}
+
+void Workspace::storeOwedOnly(bool owedOnly) {
+    store_.write(SettingsStore::stationSection(stationCallsign_), kOwedOnlyKey,
+                 owedOnly ? QStringLiteral("True") : QStringLiteral("False"));
+    reportStoreProblem();
 }
 
 QPrinter& Workspace::printer() {

@@ -5,6 +5,7 @@
 
 #include "selection/qso_selection.h"
 
+class BureauOrder;
 class Dialogs;
 class QPrinter;
 class SettingsStore;
@@ -34,6 +35,14 @@ class Workspace {
     const QString& logFileName() const { return logFileName_; }
     void setLogFileName(const QString& fileName) { logFileName_ = fileName; }
 
+    // The bureau order, from the country file read when first asked for; a
+    // missing file is reported once and the order falls back to the callsigns.
+    std::shared_ptr<const BureauOrder> bureauOrder();
+
+    // "QSL non envoyées seulement", kept for each station.
+    bool storedOwedOnly() const;
+    void storeOwedOnly(bool owedOnly);
+
     // The printer the operator last chose in a printer dialog.
     QPrinter& printer();
 
@@ -44,4 +53,5 @@ class Workspace {
     QString stationCallsign_;
     QString logFileName_;
     std::unique_ptr<QPrinter> printer_;
+    std::shared_ptr<const BureauOrder> bureauOrder_;
 };
