@@ -31,7 +31,7 @@ class WindowSink : public AdifSink {
   public:
     WindowSink(QsoLog& log, Dialogs& dialogs) : log_(log), dialogs_(dialogs) {}
     void record(const QsoValues& values) override { log_.add(values); }
-    void message(const QString& text) override { dialogs_.message(text); }
+    void message(const AdifMessage& message) override { dialogs_.message(message.text); }
 
   private:
     QsoLog& log_;
