@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "platform/dialogs.h"
 
@@ -11,6 +13,9 @@
 class ScriptedDialogs : public Dialogs {
   public:
     void message(const QString& text) override { messages.append(text); }
+    void messageList(const QString& heading, const QStringList& items) override {
+        messageLists.push_back({heading, items});
+    }
     bool askYesNo(const QString& text) override {
         questions.append(text);
         if (answers.empty()) {
@@ -33,6 +38,8 @@ class ScriptedDialogs : public Dialogs {
     }
 
     QStringList messages;
+    // Heading and items of each message list shown.
+    std::vector<std::pair<QString, QStringList>> messageLists;
     QStringList questions;
     QStringList filters;
     std::deque<QString> fileNames;
