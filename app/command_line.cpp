@@ -28,9 +28,9 @@ class StreamSink : public AdifSink {
     StreamSink(std::FILE* rows, std::FILE* messages) : rows_(rows), messages_(messages) {}
 
     void record(const QsoValues& values) override {
-        QByteArray text = QsoRow::compose(values);
-        text.append('\n');
+        const QByteArray text = QsoRow::compose(values);
         std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), rows_);
+        std::fputc('\n', rows_);
     }
     void message(const AdifMessage& message) override {
         const QByteArray line = message.text.toUtf8() + '\n';

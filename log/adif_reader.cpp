@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstring>
 #include <deque>
 #include <functional>
@@ -367,8 +368,9 @@ class PieceParser {
     PieceParser(ParsedPiece& out, qint64 fileBase, std::function<void(ParsedPiece&)> flush)
         : out_(out), fileBase_(fileBase), flush_(std::move(flush)) {}
 
-    // Reads every record of `bytes`, joining the lines of each in place; the
-    // text after the last <EOR> counts only when `last` (the piece ends the log).
+    // Reads every record of `bytes`; the text after the last <EOR> counts only
+    // when `last` (the piece ends the log). A record's tags are read in one
+    // pass where it has no line break; one that has is first joined in place.
     void parse(char* data, qsizetype size, bool last) {
         const QByteArrayView bytes(data, size);
         data_ = data;
@@ -380,19 +382,25 @@ class PieceParser {
             if (position >= bytes.size()) {
                 return;
             }
-            const qsizetype end = findEorEnd(bytes, position);
+            removedAt_.clear();
+            qsizetype end = readRecord(bytes.sliced(position), position, false, last);
+            if (end == kLineBreaks) {
+                const qsizetype eorEnd = findEorEnd(bytes, position);
+                const qsizetype recordEnd = eorEnd < 0 ? bytes.size() : eorEnd;
+                const QByteArrayView joined = join(bytes.sliced(position, recordEnd - position));
+                readRecord(joined, position, true, last);
+                end = eorEnd < 0 ? -1 : eorEnd - position;
+            }
             if (end < 0) {
-                if (last) {
-                    readRecord(bytes.sliced(position), position, true);
-                }
                 return;
             }
-            readRecord(bytes.sliced(position, end - position), position, false);
-            position = end;
+            position += end;
         }
     }
 
   private:
+    static constexpr qsizetype kLineBreaks = -2;
+
     // A record's text as read: lines joined with nothing between them, in
     // the place of the raw text.
     QByteArrayView join(QByteArrayView raw) {
@@ -424,48 +432,109 @@ class PieceParser {
                (std::lower_bound(removedAt_.begin(), removedAt_.end(), at) - removedAt_.begin());
     }
 
-    void readRecord(QByteArrayView raw, qsizetype rawStart, bool unended) {
-        const QByteArrayView text = join(raw);
+    // Reads the record at the start of `text` up to its <EOR> (or, when
+    // `last`, up to the end of `text`), cutting it before each later CALL tag.
+    // Returns the offset just past its <EOR>, -1 when none ends it, or
+    // kLineBreaks, before anything is converted, when the record has a line
+    // break and `joined` (its lines joined already) is false.
+    qsizetype readRecord(QByteArrayView text, qsizetype rawStart, bool joined, bool last) {
         qsizetype pieceStart = 0;
         bool cut = false;
         bool anyTag = false;
         bool listedTag = false;
+        bool checked = joined;
         QsoText piece(text);
+        const auto hasLineBreak = [&](qsizetype end) {
+            const bool found = !checked && containsLineBreak(text.first(end));
+            checked = true;
+            return found;
+        };
+        const auto convertPiece = [&](qsizetype end) {
+            piece.endAt(end - pieceStart);
+            convert(piece, rawStart + rawIndex(pieceStart),
+                    rawStart + rawEnd(blanksBefore(text, end)), cut);
+        };
         for (qsizetype at = find(text, '<', 0); at >= 0; at = find(text, '<', at + 1)) {
-            const QByteArrayView name = tagName(text, at);
-            if (name.isEmpty()) {
+            const qsizetype nameEnd = tagNameEnd(text, at);
+            if (nameEnd < 0) {
                 continue;
+            }
+            const QByteArrayView name = text.sliced(at + 1, nameEnd - at - 1);
+            if (text[nameEnd] == '>' && isEorName(name)) {
+                const qsizetype end = nameEnd + 1;
+                if (hasLineBreak(end)) {
+                    return kLineBreaks;
+                }
+                if (cut || anyTag) {
+                    convertPiece(end);
+                }
+                return end;
             }
             const Field field = fieldNamed(name);
             if (field == kCall && piece.has(kCall)) {
-                piece.endAt(at - pieceStart);
-                convert(piece, rawStart + rawIndex(pieceStart),
-                        rawStart + rawEnd(blanksBefore(text, at)), cut);
+                if (!checked) {
+                    const qsizetype eorEnd = findEorEnd(text, at);
+                    if (hasLineBreak(eorEnd < 0 ? text.size() : eorEnd)) {
+                        return kLineBreaks;
+                    }
+                }
+                convertPiece(at);
                 pieceStart = at;
                 cut = true;
                 piece = QsoText(text.sliced(pieceStart));
             }
-            anyTag = anyTag || (!sameName(name, "EOR") && !sameName(name, "EOH"));
+            anyTag =
+                anyTag || (!name.isEmpty() && !sameName(name, "EOR") && !sameName(name, "EOH"));
             listedTag |= field != kFieldCount && isListedField(field);
             piece.note(field, at - pieceStart);
         }
-        const bool isQso = cut || (unended ? listedTag : anyTag);
-        if (isQso) {
-            convert(piece, rawStart + rawIndex(pieceStart),
-                    rawStart + rawEnd(blanksBefore(text, text.size())), cut);
+        if (!last) {
+            return -1;
         }
+        if (hasLineBreak(text.size())) {
+            return kLineBreaks;
+        }
+        if (cut || listedTag) {
+            convertPiece(text.size());
+        }
+        return -1;
     }
 
-    // The name of the tag at `at`, empty when it is no tag.
-    static QByteArrayView tagName(QByteArrayView text, qsizetype at) {
+    static bool containsLineBreak(QByteArrayView text) {
+        return std::memchr(text.data(), '\n', static_cast<size_t>(text.size())) != nullptr ||
+               std::memchr(text.data(), '\r', static_cast<size_t>(text.size())) != nullptr;
+    }
+
+    // True for the name EOR in any case, line breaks in it left out.
+    static bool isEorName(QByteArrayView name) {
+        static const char kEor[] = "EOR";
+        int matched = 0;
+        for (const char c : name) {
+            if (isLineBreak(c)) {
+                continue;
+            }
+            if (matched == 3 || upper(c) != kEor[matched]) {
+                return false;
+            }
+            ++matched;
+        }
+        return matched == 3;
+    }
+
+    // Where the name of the tag at `at` ends (its ":" or ">"), or -1 when
+    // another "<" or the end of the text comes first.
+    static qsizetype tagNameEnd(QByteArrayView text, qsizetype at) {
+        static const std::array<bool, 256> ends = [] {
+            std::array<bool, 256> table{};
+            table[':'] = table['>'] = table['<'] = true;
+            return table;
+        }();
+        const auto* const data = reinterpret_cast<const unsigned char*>(text.data());
         qsizetype end = at + 1;
-        while (end < text.size() && text[end] != ':' && text[end] != '>' && text[end] != '<') {
+        while (end < text.size() && !ends[data[end]]) {
             ++end;
         }
-        if (end >= text.size() || text[end] == '<') {
-            return {};
-        }
-        return text.sliced(at + 1, end - at - 1);
+        return end >= text.size() || text[end] == '<' ? -1 : end;
     }
 
     // Where the blanks just before `end` begin.
@@ -581,12 +650,18 @@ class PieceParser {
         return cleanValue(qso.value(field), storage_[field]);
     }
 
+    // A FREQ value in MHz, "," read as "."; 0 when it is no positive number.
     static double megahertz(QByteArrayView value) {
-        QByteArray text = value.toByteArray();
-        text.replace(',', '.');
-        bool ok = false;
-        const double mhz = text.toDouble(&ok);
-        return ok && mhz > 0 ? mhz : 0;
+        char text[64];
+        if (value.isEmpty() || value.size() >= qsizetype(sizeof text)) {
+            return 0;
+        }
+        std::replace_copy(value.begin(), value.end(), text, ',', '.');
+        const char* begin = text[0] == '+' ? text + 1 : text;
+        const char* const end = text + value.size();
+        double mhz = 0;
+        const auto [stop, problem] = std::from_chars(begin, end, mhz);
+        return problem == std::errc() && stop == end && mhz > 0 ? mhz : 0;
     }
 
     // YYYYMMDD becomes DD/MM/YY: day from the last two characters, month

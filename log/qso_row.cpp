@@ -38,9 +38,8 @@ int characterWidth(char leadByte) {
 int utf8Length(QByteArrayView text) {
     int length = 0;
     for (const char c : text) {
-        if (!isContinuationByte(c)) {
-            length += characterWidth(c);
-        }
+        const auto byte = static_cast<unsigned char>(c);
+        length += int((byte & 0xC0) != 0x80) + int(byte >= 0xF0);
     }
     return length;
 }
@@ -50,6 +49,9 @@ namespace {
 // Byte offset after the whole characters that fit in `places`, or the size
 // when the text is shorter.
 qsizetype utf8Offset(QByteArrayView text, int places) {
+    if (text.size() <= places) {
+        return text.size();  // no character takes fewer bytes than places
+    }
     int seen = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (!isContinuationByte(text[i])) {
