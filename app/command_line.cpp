@@ -44,11 +44,11 @@ class StreamSink : public AdifSink {
     void record(const QsoValues& values) override {
         QByteArray text = QsoRow::compose(values);
         PrintSurface::blankControls(text);
-        text.append('\n');
         std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), rows_);
+        std::fputc('\n', rows_);
     }
-    void message(const QString& text) override {
-        const QByteArray line = text.toUtf8() + '\n';
+    void message(const AdifMessage& message) override {
+        const QByteArray line = message.text.toUtf8() + '\n';
         std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), messages_);
     }
 
@@ -64,8 +64,8 @@ class PrintListSink : public AdifSink {
   public:
     PrintListSink(QsoLog& log, std::FILE* messages) : log_(log), messages_(messages) {}
     void record(const QsoValues& values) override { log_.add(values); }
-    void message(const QString& text) override {
-        const QByteArray line = text.toUtf8() + '\n';
+    void message(const AdifMessage& message) override {
+        const QByteArray line = message.text.toUtf8() + '\n';
         std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), messages_);
     }
 

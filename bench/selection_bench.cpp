@@ -28,7 +28,7 @@ struct LogOnly : AdifSink {
     std::shared_ptr<QsoLog> log = std::make_shared<QsoLog>();
     long messages = 0;
     void record(const QsoValues& values) override { log->add(values); }
-    void message(const QString&) override { ++messages; }
+    void message(const AdifMessage&) override { ++messages; }
 };
 
 void measure(const QString& folder, int qsoCount) {

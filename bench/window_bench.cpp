@@ -29,6 +29,9 @@ class FixedDialogs : public Dialogs {
   public:
     explicit FixedDialogs(QString log) : log_(std::move(log)) {}
     void message(const QString&) override { ++messages; }
+    void messageList(const QString&, const QStringList& items) override {
+        messages += static_cast<int>(items.size());
+    }
     bool askYesNo(const QString&) override { return true; }
     QString openFileName(const QString&) override { return log_; }
     QString saveFileName(const QString&) override { return {}; }

@@ -2,12 +2,15 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <algorithm>
 #include <array>
-#include <cstdlib>
+#include <charconv>
 #include <cstring>
-#include <memory>
-#include <new>
+#include <deque>
+#include <functional>
+#include <future>
+#include <string>
 #include <vector>
 
 #include "log/band_table.h"
@@ -33,21 +36,83 @@ bool matchesUpper(const char* text, const char* upperWord, size_t length) {
     return true;
 }
 
+bool isLineBreak(char c) {
+    return c == '\n' || c == '\r';
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool isSpacing(char c) {
+    return isBlank(c) || isLineBreak(c);
+}
+
+// Position of the first `c` at or after `from`, or -1.
+qsizetype find(QByteArrayView text, char c, qsizetype from) {
+    if (from >= text.size()) {
+        return -1;
+    }
+    const void* found = std::memchr(text.data() + from, c, static_cast<size_t>(text.size() - from));
+    return found ? static_cast<const char*>(found) - text.data() : -1;
+}
+
 // Offset just past the first <EOH> (any case), or 0 when the log has no header.
 qsizetype recordsStart(QByteArrayView bytes) {
-    const char* data = bytes.data();
-    const qsizetype size = bytes.size();
-    for (qsizetype i = 0; i + 5 <= size; ++i) {
-        const void* found = std::memchr(data + i, '<', static_cast<size_t>(size - i));
-        if (found == nullptr) {
-            break;
-        }
-        i = static_cast<const char*>(found) - data;
-        if (i + 5 <= size && matchesUpper(data + i, "<EOH>", 5)) {
-            return i + 5;
+    for (qsizetype at = find(bytes, '<', 0); at >= 0; at = find(bytes, '<', at + 1)) {
+        if (bytes.size() - at >= 5 && matchesUpper(bytes.data() + at, "<EOH>", 5)) {
+            return at + 5;
         }
     }
     return 0;
+}
+
+// True when "EOR>" (any case) follows the "<" at `at`, line breaks skipped.
+// Sets `end` just past the ">".
+bool isEorAt(QByteArrayView text, qsizetype at, qsizetype* end) {
+    static const char kRest[] = "EOR>";
+    qsizetype i = at + 1;
+    for (int matched = 0; matched < 4; ++i) {
+        if (i >= text.size()) {
+            return false;
+        }
+        if (isLineBreak(text[i])) {
+            continue;
+        }
+        if (upper(text[i]) != kRest[matched]) {
+            return false;
+        }
+        ++matched;
+    }
+    *end = i;
+    return true;
+}
+
+// Offset just past the first <EOR> at or after `from`, or -1.
+qsizetype findEorEnd(QByteArrayView text, qsizetype from) {
+    qsizetype end = -1;
+    for (qsizetype at = find(text, '<', from); at >= 0; at = find(text, '<', at + 1)) {
+        if (isEorAt(text, at, &end)) {
+            return end;
+        }
+    }
+    return -1;
+}
+
+// Offset just past the last plain five-byte <EOR> that starts at or after
+// `from`, or -1. Every such <EOR> ends a record, so a log may be cut there.
+qsizetype lastEorEnd(QByteArrayView text, qsizetype from) {
+    for (qsizetype at = text.size() - 5; at >= from; --at) {
+        const void* found = memrchr(text.data() + from, '<', static_cast<size_t>(at + 1 - from));
+        if (found == nullptr) {
+            return -1;
+        }
+        at = static_cast<const char*>(found) - text.data();
+        if (matchesUpper(text.data() + at, "<EOR>", 5)) {
+            return at + 5;
+        }
+    }
+    return -1;
 }
 
 enum Field {
@@ -69,35 +134,19 @@ enum Field {
     kFieldCount
 };
 
-// The field a tag name stands for, or kFieldCount for any other name.
-bool sameText(QByteArrayView text, const char* known, size_t length) {
-    if (static_cast<size_t>(text.size()) != length || text[0] != known[0]) {
-        return false;
-    }
-    for (size_t i = 1; i < length; ++i) {
-        if (text[static_cast<qsizetype>(i)] != known[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Position of the first `c` at or after `from`, or -1.
-qsizetype find(QByteArrayView text, char c, qsizetype from) {
-    if (from >= text.size()) {
-        return -1;
-    }
-    const void* found = std::memchr(text.data() + from, c, static_cast<size_t>(text.size() - from));
-    return found ? static_cast<const char*>(found) - text.data() : -1;
+// The fields whose tag alone makes the text after the last <EOR> a QSO.
+bool isListedField(Field field) {
+    return field <= kQslVia;
 }
 
 template <size_t N>
-bool sameText(QByteArrayView text, const char (&known)[N]) {
-    return sameText(text, known, N - 1);
+bool sameName(QByteArrayView name, const char (&known)[N]) {
+    return name.size() == static_cast<qsizetype>(N - 1) && matchesUpper(name.data(), known, N - 1);
 }
 
+// The field a tag name stands for (any case), or kFieldCount for any other name.
 Field fieldNamed(QByteArrayView name) {
-    const auto is = [&](const auto& known) { return sameText(name, known); };
+    const auto is = [&](const auto& known) { return sameName(name, known); };
     switch (name.size()) {
         case 4:
             return is("CALL")   ? kCall
@@ -127,10 +176,6 @@ Field fieldNamed(QByteArrayView name) {
     }
 }
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 QByteArrayView trimBlanks(QByteArrayView text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -141,15 +186,6 @@ QByteArrayView trimBlanks(QByteArrayView text) {
         --end;
     }
     return text.sliced(begin, end - begin);
-}
-
-bool isAscii(QByteArrayView text) {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            return false;
-        }
-    }
-    return true;
 }
 
 bool isValidUtf8(QByteArrayView text) {
@@ -194,26 +230,87 @@ bool isValidUtf8(QByteArrayView text) {
     return true;
 }
 
-// A value from the log as UTF-8: kept where it is UTF-8 already, read as
-// Latin-1 otherwise. `storage` keeps a converted copy alive.
-QByteArrayView asUtf8(QByteArrayView value, QByteArray& storage) {
-    if (isAscii(value) || isValidUtf8(value)) {
-        return value;
+// A value as the QSO list shows it: control characters as spaces, blanks
+// trimmed, byte order marks removed, decoded (UTF-8 where valid, else
+// Latin-1) and upper-cased, as UTF-8. `storage` keeps a changed copy alive.
+QByteArrayView cleanValue(QByteArrayView raw, QByteArray& storage) {
+    bool plain = true;
+    bool lowerCase = false;
+    for (const char c : raw) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte >= 0x7F) {
+            plain = false;
+            break;
+        }
+        lowerCase |= byte >= 'a' && byte <= 'z';
     }
-    storage = QString::fromLatin1(value).toUtf8();
+    if (plain) {
+        const QByteArrayView trimmed = trimBlanks(raw);
+        if (!lowerCase) {
+            return trimmed;
+        }
+        storage.resize(trimmed.size());
+        std::transform(trimmed.begin(), trimmed.end(), storage.begin(), upper);
+        return storage;
+    }
+    QByteArray bytes = raw.toByteArray();
+    for (char& c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            c = ' ';
+        }
+    }
+    QString text = isValidUtf8(bytes) ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+    text.remove(QChar(0xFEFF));
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == u' ') {
+        ++begin;
+    }
+    while (end > begin && text.at(end - 1) == u' ') {
+        --end;
+    }
+    storage = text.mid(begin, end - begin).toUpper().toUtf8();
     return storage;
 }
 
-// The record text of one QSO: tag positions found in one pass.
-class Record {
+// The QSOs of one piece of a log, ready to be handed on in file order.
+struct ParsedQso {
+    enum Message : quint8 {
+        kMissingEnd = 1,
+        kMissingDate = 2,
+        kMissingTime = 4,
+        kMissingCallsign = 8,
+        kMissingBand = 16
+    };
+    std::array<quint32, kQsoFieldCount + 1> bounds{};
+    double frequencyMhz = 0;
+    qint64 fileOffset = 0;
+    qint64 fileLength = 0;
+    quint8 messages = 0;
+};
+
+struct ParsedPiece {
+    std::string text;
+    std::vector<ParsedQso> qsos;
+};
+
+// One QSO's text: where each used field's tag starts.
+class QsoText {
   public:
-    explicit Record(QByteArrayView text) : text_(text) { findTags(); }
+    explicit QsoText(QByteArrayView text) : text_(text) { tagAt_.fill(-1); }
 
-    bool holdsAnyField() const { return holdsAnyField_; }
+    void note(Field field, qsizetype at) {
+        if (field != kFieldCount && tagAt_[field] < 0) {
+            tagAt_[field] = at;
+        }
+    }
     bool has(Field field) const { return tagAt_[field] >= 0; }
+    void endAt(qsizetype size) { text_ = text_.first(size); }
 
-    // The text between the tag's ">" and the next "<", blanks trimmed;
-    // empty when the tag is missing or never closed.
+    // The value of a field's tag, blanks trimmed; empty when it is missing.
+    // The length the tag announces is taken where it fits: that many bytes
+    // with no "<", followed by "<", a blank or the end of the text.
     QByteArrayView value(Field field) const {
         const qsizetype tag = tagAt_[field];
         if (tag < 0) {
@@ -223,102 +320,292 @@ class Record {
         if (close < 0) {
             return {};
         }
-        qsizetype next = find(text_, '<', close + 1);
+        const qsizetype begin = close + 1;
+        const qsizetype announced = announcedLength(text_.sliced(tag, close - tag));
+        if (announced > 0 && announced <= text_.size() - begin) {
+            const qsizetype after = begin + announced;
+            const bool fits =
+                std::memchr(text_.data() + begin, '<', static_cast<size_t>(announced)) == nullptr &&
+                (after == text_.size() || text_[after] == '<' || isBlank(text_[after]));
+            if (fits) {
+                return text_.sliced(begin, announced);
+            }
+        }
+        qsizetype next = find(text_, '<', begin);
         if (next < 0) {
             next = text_.size();
         }
-        return trimBlanks(text_.sliced(close + 1, next - close - 1));
+        return text_.sliced(begin, next - begin);
     }
 
   private:
-    void findTags() {
-        tagAt_.fill(-1);
-        for (qsizetype at = find(text_, '<', 0); at >= 0; at = find(text_, '<', at + 1)) {
-            noteTag(at);
+    // n of a tag "<NAME:n" or "<NAME:n:T" (n of 1 to 9 digits), else 0.
+    static qsizetype announcedLength(QByteArrayView tag) {
+        const qsizetype colon = find(tag, ':', 0);
+        if (colon < 0) {
+            return 0;
         }
-    }
-
-    void noteTag(qsizetype at) {
-        qsizetype end = at + 1;
-        while (end < text_.size() && text_[end] != ':' && text_[end] != '>' && text_[end] != '<') {
-            ++end;
+        qsizetype i = colon + 1;
+        qsizetype length = 0;
+        while (i < tag.size() && tag[i] >= '0' && tag[i] <= '9' && i - colon <= 9) {
+            length = length * 10 + (tag[i] - '0');
+            ++i;
         }
-        if (end >= text_.size() || text_[end] == '<' || end == at + 1) {
-            return;
-        }
-        const QByteArrayView name = text_.sliced(at + 1, end - at - 1);
-        if (!sameText(name, "EOR") && !sameText(name, "EOH")) {
-            holdsAnyField_ = true;
-        }
-        const Field field = fieldNamed(name);
-        if (field != kFieldCount && tagAt_[field] < 0) {
-            tagAt_[field] = at;
-        }
+        const qsizetype digits = i - colon - 1;
+        const bool typed = i + 2 == tag.size() && tag[i] == ':';
+        return digits >= 1 && digits <= 9 && (i == tag.size() || typed) ? length : 0;
     }
 
     QByteArrayView text_;
-    std::array<qsizetype, kFieldCount + 1> tagAt_{};
-    bool holdsAnyField_ = false;
+    std::array<qsizetype, kFieldCount> tagAt_{};
 };
 
-class RecordConverter {
+// Turns the record texts of one piece of a log into QSOs.
+class PieceParser {
   public:
-    explicit RecordConverter(AdifSink& sink) : sink_(sink) {}
+    // `flush`, when given, takes the QSOs found so far every few thousand
+    // QSOs, so that a giant record cut into many QSOs is not held whole.
+    PieceParser(ParsedPiece& out, qint64 fileBase, std::function<void(ParsedPiece&)> flush)
+        : out_(out), fileBase_(fileBase), flush_(std::move(flush)) {}
 
-    void convert(QByteArrayView recordText) {
-        const Record record(recordText);
-        if (!record.holdsAnyField()) {
-            return;
+    // Reads every record of `bytes`; the text after the last <EOR> counts only
+    // when `last` (the piece ends the log). A record's tags are read in one
+    // pass where it has no line break; one that has is first joined in place.
+    void parse(char* data, qsizetype size, bool last) {
+        const QByteArrayView bytes(data, size);
+        data_ = data;
+        qsizetype position = 0;
+        while (true) {
+            while (position < bytes.size() && isSpacing(bytes[position])) {
+                ++position;
+            }
+            if (position >= bytes.size()) {
+                return;
+            }
+            removedAt_.clear();
+            qsizetype end = readRecord(bytes.sliced(position), position, false, last);
+            if (end == kLineBreaks) {
+                const qsizetype eorEnd = findEorEnd(bytes, position);
+                const qsizetype recordEnd = eorEnd < 0 ? bytes.size() : eorEnd;
+                const QByteArrayView joined = join(bytes.sliced(position, recordEnd - position));
+                readRecord(joined, position, true, last);
+                end = eorEnd < 0 ? -1 : eorEnd - position;
+            }
+            if (end < 0) {
+                return;
+            }
+            position += end;
         }
-        QsoValues values;
-
-        const QByteArrayView rawDate = utf8Value(record, kQsoDate, dateStorage_);
-        if (rawDate.isEmpty()) {
-            sink_.message(AdifReader::missingDateMessage());
-            values[QsoField::Date] = "01/01/2000";
-        } else {
-            values[QsoField::Date] = rewriteDate(rawDate);
-        }
-
-        const QByteArrayView rawTime = utf8Value(record, kTimeOn, timeStorage_);
-        if (rawTime.isEmpty()) {
-            sink_.message(AdifReader::missingTimeMessage());
-            values[QsoField::Time] = "00:00";
-        } else {
-            values[QsoField::Time] = rewriteTime(rawTime);
-        }
-
-        const QByteArrayView call = utf8Value(record, kCall, callStorage_);
-        if (call.isEmpty()) {
-            sink_.message(AdifReader::missingCallsignMessage());
-            values[QsoField::Callsign] = "FXXXX";
-        } else {
-            values[QsoField::Callsign] = utf8Left(call, kMaxCallsign);
-        }
-
-        values[QsoField::QslVia] = utf8Left(utf8Value(record, kQslVia, viaStorage_), kMaxVia);
-
-        const QByteArrayView mode = utf8Value(record, kMode, modeStorage_);
-        values[QsoField::Mode] = mode.isEmpty() ? QByteArrayView("XXX") : utf8Left(mode, kMaxMode);
-
-        const QByteArrayView rst = utf8Value(record, kRstSent, rstStorage_);
-        values[QsoField::RstSent] = rst.isEmpty() ? QByteArrayView("XX") : utf8Left(rst, kMaxRst);
-
-        std::optional<QByteArray> band = bandText(record);
-        if (!band) {
-            sink_.message(AdifReader::missingBandMessage());
-            band = QByteArray("1.8 Mhz");
-        }
-        values[QsoField::Band] = *band;
-
-        keepExtraValues(record, values);
-        values.frequencyMhz = frequencyMhz(record);
-
-        sink_.record(values);
     }
 
   private:
-    void keepExtraValues(const Record& record, QsoValues& values) {
+    static constexpr qsizetype kLineBreaks = -2;
+
+    // A record's text as read: lines joined with nothing between them, in
+    // the place of the raw text.
+    QByteArrayView join(QByteArrayView raw) {
+        removedAt_.clear();
+        if (std::memchr(raw.data(), '\n', static_cast<size_t>(raw.size())) == nullptr &&
+            std::memchr(raw.data(), '\r', static_cast<size_t>(raw.size())) == nullptr) {
+            return raw;
+        }
+        char* const begin = data_ + (raw.data() - data_);
+        char* out = begin;
+        for (const char c : raw) {
+            if (isLineBreak(c)) {
+                removedAt_.push_back(out - begin);
+            } else {
+                *out++ = c;
+            }
+        }
+        return QByteArrayView(begin, out - begin);
+    }
+
+    // Offset in the raw record text of the joined text's byte `at`.
+    qsizetype rawIndex(qsizetype at) const {
+        return at +
+               (std::upper_bound(removedAt_.begin(), removedAt_.end(), at) - removedAt_.begin());
+    }
+    // Offset in the raw record text just past the joined text's first `at` bytes.
+    qsizetype rawEnd(qsizetype at) const {
+        return at +
+               (std::lower_bound(removedAt_.begin(), removedAt_.end(), at) - removedAt_.begin());
+    }
+
+    // Reads the record at the start of `text` up to its <EOR> (or, when
+    // `last`, up to the end of `text`), cutting it before each later CALL tag.
+    // Returns the offset just past its <EOR>, -1 when none ends it, or
+    // kLineBreaks, before anything is converted, when the record has a line
+    // break and `joined` (its lines joined already) is false.
+    qsizetype readRecord(QByteArrayView text, qsizetype rawStart, bool joined, bool last) {
+        qsizetype pieceStart = 0;
+        bool cut = false;
+        bool anyTag = false;
+        bool listedTag = false;
+        bool checked = joined;
+        QsoText piece(text);
+        const auto hasLineBreak = [&](qsizetype end) {
+            const bool found = !checked && containsLineBreak(text.first(end));
+            checked = true;
+            return found;
+        };
+        const auto convertPiece = [&](qsizetype end) {
+            piece.endAt(end - pieceStart);
+            convert(piece, rawStart + rawIndex(pieceStart),
+                    rawStart + rawEnd(blanksBefore(text, end)), cut);
+        };
+        for (qsizetype at = find(text, '<', 0); at >= 0; at = find(text, '<', at + 1)) {
+            const qsizetype nameEnd = tagNameEnd(text, at);
+            if (nameEnd < 0) {
+                continue;
+            }
+            const QByteArrayView name = text.sliced(at + 1, nameEnd - at - 1);
+            if (text[nameEnd] == '>' && isEorName(name)) {
+                const qsizetype end = nameEnd + 1;
+                if (hasLineBreak(end)) {
+                    return kLineBreaks;
+                }
+                if (cut || anyTag) {
+                    convertPiece(end);
+                }
+                return end;
+            }
+            const Field field = fieldNamed(name);
+            if (field == kCall && piece.has(kCall)) {
+                if (!checked) {
+                    const qsizetype eorEnd = findEorEnd(text, at);
+                    if (hasLineBreak(eorEnd < 0 ? text.size() : eorEnd)) {
+                        return kLineBreaks;
+                    }
+                }
+                convertPiece(at);
+                pieceStart = at;
+                cut = true;
+                piece = QsoText(text.sliced(pieceStart));
+            }
+            anyTag =
+                anyTag || (!name.isEmpty() && !sameName(name, "EOR") && !sameName(name, "EOH"));
+            listedTag |= field != kFieldCount && isListedField(field);
+            piece.note(field, at - pieceStart);
+        }
+        if (!last) {
+            return -1;
+        }
+        if (hasLineBreak(text.size())) {
+            return kLineBreaks;
+        }
+        if (cut || listedTag) {
+            convertPiece(text.size());
+        }
+        return -1;
+    }
+
+    static bool containsLineBreak(QByteArrayView text) {
+        return std::memchr(text.data(), '\n', static_cast<size_t>(text.size())) != nullptr ||
+               std::memchr(text.data(), '\r', static_cast<size_t>(text.size())) != nullptr;
+    }
+
+    // True for the name EOR in any case, line breaks in it left out.
+    static bool isEorName(QByteArrayView name) {
+        static const char kEor[] = "EOR";
+        int matched = 0;
+        for (const char c : name) {
+            if (isLineBreak(c)) {
+                continue;
+            }
+            if (matched == 3 || upper(c) != kEor[matched]) {
+                return false;
+            }
+            ++matched;
+        }
+        return matched == 3;
+    }
+
+    // Where the name of the tag at `at` ends (its ":" or ">"), or -1 when
+    // another "<" or the end of the text comes first.
+    static qsizetype tagNameEnd(QByteArrayView text, qsizetype at) {
+        static const std::array<bool, 256> ends = [] {
+            std::array<bool, 256> table{};
+            table[':'] = table['>'] = table['<'] = true;
+            return table;
+        }();
+        const auto* const data = reinterpret_cast<const unsigned char*>(text.data());
+        qsizetype end = at + 1;
+        while (end < text.size() && !ends[data[end]]) {
+            ++end;
+        }
+        return end >= text.size() || text[end] == '<' ? -1 : end;
+    }
+
+    // Where the blanks just before `end` begin.
+    static qsizetype blanksBefore(QByteArrayView text, qsizetype end) {
+        while (end > 0 && isBlank(text[end - 1])) {
+            --end;
+        }
+        return end;
+    }
+
+    // Converts one QSO, whose text spans the piece's bytes from `spanBegin` to `spanEnd`.
+    void convert(const QsoText& qso, qsizetype spanBegin, qsizetype spanEnd, bool cut) {
+        ParsedQso parsed;
+        parsed.fileOffset = fileBase_ + spanBegin;
+        parsed.fileLength = spanEnd - spanBegin;
+        if (cut) {
+            parsed.messages |= ParsedQso::kMissingEnd;
+        }
+        fillValues(qso, parsed);
+        out_.qsos.push_back(parsed);
+        if (flush_ && out_.qsos.size() >= kFlushCount) {
+            flush_(out_);
+            out_.qsos.clear();
+            out_.text.clear();
+        }
+    }
+
+    void fillValues(const QsoText& qso, ParsedQso& parsed) {
+        std::array<QByteArrayView, kQsoFieldCount> values;
+        const QByteArrayView date = clean(qso, kQsoDate);
+        if (date.isEmpty()) {
+            parsed.messages |= ParsedQso::kMissingDate;
+            values[int(QsoField::Date)] = "01/01/2000";
+        } else {
+            values[int(QsoField::Date)] = rewriteDate(date);
+        }
+        const QByteArrayView time = clean(qso, kTimeOn);
+        if (time.isEmpty()) {
+            parsed.messages |= ParsedQso::kMissingTime;
+            values[int(QsoField::Time)] = "00:00";
+        } else {
+            values[int(QsoField::Time)] = rewriteTime(time);
+        }
+        const QByteArrayView call = clean(qso, kCall);
+        if (call.isEmpty()) {
+            parsed.messages |= ParsedQso::kMissingCallsign;
+            values[int(QsoField::Callsign)] = "FXXXX";
+        } else {
+            values[int(QsoField::Callsign)] = utf8Left(call, kMaxCallsign);
+        }
+        values[int(QsoField::QslVia)] = utf8Left(clean(qso, kQslVia), kMaxVia);
+        const QByteArrayView mode = clean(qso, kMode);
+        values[int(QsoField::Mode)] =
+            mode.isEmpty() ? QByteArrayView("XXX") : utf8Left(mode, kMaxMode);
+        const QByteArrayView rst = clean(qso, kRstSent);
+        values[int(QsoField::RstSent)] =
+            rst.isEmpty() ? QByteArrayView("XX") : utf8Left(rst, kMaxRst);
+
+        const QByteArrayView frequency = qso.has(kFreq) ? clean(qso, kFreq) : QByteArrayView();
+        std::optional<QByteArray> band;
+        if (qso.has(kBand)) {
+            band = bandForKey(clean(qso, kBand));
+        } else if (qso.has(kFreq)) {
+            band = BandTable::textForFrequency(frequency.toByteArray());
+        }
+        if (!band) {
+            parsed.messages |= ParsedQso::kMissingBand;
+            band = QByteArray("1.8 Mhz");
+        }
+        values[int(QsoField::Band)] = *band;
+
         static constexpr std::array<std::pair<Field, QsoField>, 7> extras = {{
             {kQslSent, QsoField::QslSent},
             {kQslSentVia, QsoField::QslSentVia},
@@ -328,24 +615,53 @@ class RecordConverter {
             {kPropMode, QsoField::PropMode},
             {kSatName, QsoField::SatName},
         }};
-        for (size_t i = 0; i < extras.size(); ++i) {
-            values[extras[i].second] = utf8Value(record, extras[i].first, extraStorage_[i]);
+        for (const auto& [field, qsoField] : extras) {
+            values[static_cast<size_t>(qsoField)] = clean(qso, field);
+        }
+        parsed.frequencyMhz = qso.has(kFreq) ? megahertz(frequency) : 0;
+        store(values, parsed);
+    }
+
+    void store(const std::array<QByteArrayView, kQsoFieldCount>& values, ParsedQso& parsed) {
+        std::string& text = out_.text;
+        parsed.bounds[0] = static_cast<quint32>(text.size());
+        for (size_t i = 0; i < values.size(); ++i) {
+            text.append(values[i].data(), static_cast<size_t>(values[i].size()));
+            parsed.bounds[i + 1] = static_cast<quint32>(text.size());
         }
     }
 
-    static double frequencyMhz(const Record& record) {
-        if (!record.has(kFreq)) {
+    // The band table's text for a BAND value; the few keys of a log are kept.
+    const std::optional<QByteArray>& bandForKey(QByteArrayView key) {
+        for (const auto& [known, text] : bandKeys_) {
+            if (known == key) {
+                return text;
+            }
+        }
+        if (bandKeys_.size() >= kKeptBandKeys) {
+            bandKeys_.erase(bandKeys_.begin());
+        }
+        const QByteArray copy = key.toByteArray();
+        bandKeys_.emplace_back(copy, BandTable::textForKey(copy));
+        return bandKeys_.back().second;
+    }
+
+    QByteArrayView clean(const QsoText& qso, Field field) {
+        return cleanValue(qso.value(field), storage_[field]);
+    }
+
+    // A FREQ value in MHz, "," read as "."; 0 when it is no positive number.
+    static double megahertz(QByteArrayView value) {
+        char text[64];
+        if (value.isEmpty() || value.size() >= qsizetype(sizeof text)) {
             return 0;
         }
-        QByteArray text = record.value(kFreq).toByteArray();
-        text.replace(',', '.');
-        bool ok = false;
-        const double mhz = text.toDouble(&ok);
-        return ok && mhz > 0 ? mhz : 0;
-    }
-
-    static QByteArrayView utf8Value(const Record& record, Field field, QByteArray& storage) {
-        return asUtf8(record.value(field), storage);
+        std::replace_copy(value.begin(), value.end(), text, ',', '.');
+        const char* begin = text[0] == '+' ? text + 1 : text;
+        const char* const end = text + value.size();
+        double mhz = 0;
+        const auto [stop, problem] = std::from_chars(begin, end, mhz);
+        return problem == std::errc() && stop == end && mhz > 0 ? mhz : 0;
     }
 
     // YYYYMMDD becomes DD/MM/YY: day from the last two characters, month
@@ -373,23 +689,213 @@ class RecordConverter {
         return std::copy(part.begin(), part.end(), out);
     }
 
-    static std::optional<QByteArray> bandText(const Record& record) {
-        if (record.has(kBand)) {
-            return BandTable::textForKey(record.value(kBand).toByteArray());
-        }
-        if (record.has(kFreq)) {
-            return BandTable::textForFrequency(record.value(kFreq).toByteArray());
-        }
-        return std::nullopt;
-    }
+    ParsedPiece& out_;
+    qint64 fileBase_;
+    static constexpr size_t kFlushCount = 4096;
+    static constexpr size_t kKeptBandKeys = 64;
 
-    AdifSink& sink_;
-    QByteArray dateStorage_, timeStorage_, callStorage_, viaStorage_, modeStorage_, rstStorage_;
-    std::array<QByteArray, 7> extraStorage_;
+    std::vector<std::pair<QByteArray, std::optional<QByteArray>>> bandKeys_;
+
+    std::function<void(ParsedPiece&)> flush_;
+    char* data_ = nullptr;
+    std::vector<qsizetype> removedAt_;
+    std::array<QByteArray, kFieldCount> storage_;
     // Two characters of at most four UTF-8 bytes per part.
     char dateText_[32];
     char timeText_[32];
 };
+
+ParsedPiece parsePiece(QByteArray& bytes, qint64 fileBase, bool last) {
+    ParsedPiece piece;
+    PieceParser(piece, fileBase, nullptr).parse(bytes.data(), bytes.size(), last);
+    return piece;
+}
+
+// Hands the QSOs of parsed pieces to a sink in file order, numbering them.
+class Delivery {
+  public:
+    explicit Delivery(AdifSink& sink) : sink_(sink) {}
+
+    void deliver(const ParsedPiece& piece) {
+        for (const ParsedQso& parsed : piece.qsos) {
+            QsoValues values;
+            for (size_t i = 0; i < values.values.size(); ++i) {
+                values.values[i] = QByteArrayView(piece.text.data() + parsed.bounds[i],
+                                                  parsed.bounds[i + 1] - parsed.bounds[i]);
+            }
+            values.frequencyMhz = parsed.frequencyMhz;
+            values.fileOffset = parsed.fileOffset;
+            values.fileLength = parsed.fileLength;
+            ++count_;
+            if (parsed.messages != 0) {
+                sendMessages(parsed.messages, values[QsoField::Callsign]);
+            }
+            sink_.record(values);
+        }
+    }
+
+  private:
+    void sendMessages(quint8 messages, QByteArrayView callsign) {
+        const QString call = QString::fromUtf8(callsign);
+        const auto send = [&](quint8 flag, const QString& text) {
+            if ((messages & flag) != 0) {
+                sink_.message(AdifMessage{text, count_, call});
+            }
+        };
+        send(ParsedQso::kMissingEnd, AdifReader::missingEndMessage(call));
+        send(ParsedQso::kMissingDate, AdifReader::missingDateMessage());
+        send(ParsedQso::kMissingTime, AdifReader::missingTimeMessage());
+        send(ParsedQso::kMissingCallsign, AdifReader::missingCallsignMessage());
+        send(ParsedQso::kMissingBand, AdifReader::missingBandMessage());
+    }
+
+    AdifSink& sink_;
+    int count_ = 0;
+};
+
+bool startsWithUtf16Mark(QByteArrayView bytes) {
+    return bytes.size() >= 2 && ((bytes[0] == '\xFF' && bytes[1] == '\xFE') ||
+                                 (bytes[0] == '\xFE' && bytes[1] == '\xFF'));
+}
+
+bool startsWithUtf8Mark(QByteArrayView bytes) {
+    return bytes.size() >= 3 && bytes[0] == '\xEF' && bytes[1] == '\xBB' && bytes[2] == '\xBF';
+}
+
+// Passes QSOs on with their spans moved from the UTF-8 text made of a UTF-16
+// log back to the bytes of that log (two per UTF-16 code unit, after the mark).
+class Utf16Spans : public AdifSink {
+  public:
+    Utf16Spans(QByteArrayView utf8, AdifSink& sink) : utf8_(utf8), sink_(sink) {}
+
+    void record(const QsoValues& values) override {
+        QsoValues moved = values;
+        const qint64 begin = unitsUpTo(values.fileOffset);
+        const qint64 end = unitsUpTo(values.fileOffset + values.fileLength);
+        moved.fileOffset = 2 + 2 * begin;
+        moved.fileLength = 2 * (end - begin);
+        sink_.record(moved);
+    }
+    void message(const AdifMessage& message) override { sink_.message(message); }
+
+  private:
+    // UTF-16 code units of the first `offset` bytes; offsets come in order.
+    qint64 unitsUpTo(qint64 offset) {
+        for (; counted_ < offset; ++counted_) {
+            const auto byte = static_cast<unsigned char>(utf8_[counted_]);
+            units_ += (byte & 0xC0) != 0x80 ? 1 : 0;
+            units_ += byte >= 0xF0 ? 1 : 0;
+        }
+        return units_;
+    }
+
+    QByteArrayView utf8_;
+    AdifSink& sink_;
+    qint64 counted_ = 0;
+    qint64 units_ = 0;
+};
+
+// Reads `bytes` (changed on the way) in this thread, handing QSOs on as they come.
+void parseNow(QByteArray& bytes, qint64 fileBase, bool last, Delivery& delivery) {
+    ParsedPiece piece;
+    PieceParser(piece, fileBase, [&](ParsedPiece& part) {
+        delivery.deliver(part);
+    }).parse(bytes.data(), bytes.size(), last);
+    delivery.deliver(piece);
+}
+
+void parseUtf8(QByteArrayView bytes, AdifSink& sink) {
+    const qsizetype mark = startsWithUtf8Mark(bytes) ? 3 : 0;
+    const qsizetype start = std::max(mark, recordsStart(bytes));
+    QByteArray records = bytes.sliced(start).toByteArray();
+    Delivery delivery(sink);
+    parseNow(records, start, true, delivery);
+}
+
+constexpr qint64 kChunkSize = 1 << 20;
+constexpr qint64 kPieceSize = 2 << 20;
+constexpr size_t kPiecesInFlight = 3;
+
+// Offset just past the first <EOH> of a file, 0 when it has none; -1 on a read error.
+qint64 recordsStart(QIODevice& device) {
+    QByteArray window;
+    qint64 windowOffset = 0;
+    while (true) {
+        const QByteArray chunk = device.read(kChunkSize);
+        if (chunk.isEmpty()) {
+            return device.atEnd() ? 0 : -1;
+        }
+        window += chunk;
+        const qsizetype found = recordsStart(QByteArrayView(window));
+        if (found > 0) {
+            return windowOffset + found;
+        }
+        const qsizetype keep = std::min<qsizetype>(4, window.size());
+        windowOffset += window.size() - keep;
+        window = window.right(keep);
+    }
+}
+
+// Reads the records of a UTF-8 or Latin-1 file from `start` in pieces cut
+// after an <EOR>, parsed two at a time while the QSOs of earlier pieces are
+// handed on. False on a read error.
+bool readPieces(QFile& file, qint64 start, AdifSink& sink) {
+    Delivery delivery(sink);
+    std::deque<std::future<ParsedPiece>> inFlight;
+    const auto deliverOldest = [&] {
+        delivery.deliver(inFlight.front().get());
+        inFlight.pop_front();
+    };
+    QByteArray carry;
+    qint64 pieceOffset = start;
+    bool ok = true;
+    while (true) {
+        const qsizetype kept = carry.size();
+        QByteArray buffer = std::move(carry);
+        buffer.resize(kept + kPieceSize);
+        const qint64 read = file.read(buffer.data() + kept, kPieceSize);
+        if (read < 0) {
+            ok = false;
+            break;
+        }
+        buffer.resize(kept + read);
+        const bool last = read == 0 || file.atEnd();
+        qsizetype cut = buffer.size();
+        if (!last) {
+            cut = lastEorEnd(buffer, std::max<qsizetype>(0, kept - 4));
+            if (cut < 0) {
+                carry = std::move(buffer);
+                continue;
+            }
+            carry = buffer.sliced(cut);
+            buffer.truncate(cut);
+        }
+        const qint64 offset = pieceOffset;
+        pieceOffset += cut;
+        if (cut > 2 * kPieceSize) {
+            // A record longer than a piece: read here, its QSOs handed on as they come.
+            while (!inFlight.empty()) {
+                deliverOldest();
+            }
+            parseNow(buffer, offset, last, delivery);
+        } else {
+            inFlight.push_back(
+                std::async(std::launch::async, [piece = std::move(buffer), offset, last]() mutable {
+                    return parsePiece(piece, offset, last);
+                }));
+        }
+        if (inFlight.size() >= kPiecesInFlight) {
+            deliverOldest();
+        }
+        if (last) {
+            break;
+        }
+    }
+    while (!inFlight.empty()) {
+        deliverOldest();
+    }
+    return ok;
+}
 
 }  // namespace
 
@@ -409,175 +915,54 @@ QString AdifReader::missingBandMessage() {
     return QStringLiteral("Bande absente, remplacée par 1.8 Mhz");
 }
 
-namespace {
-
-// Splits the bytes after the header into record texts: line breaks dropped,
-// a-z upper-cased, each record ending with its <EOR>.
-// Position of the first "<EOR>" at or after `from` in upper-cased text, or -1.
-qsizetype findEor(QByteArrayView text, size_t from) {
-    for (qsizetype at = find(text, '<', static_cast<qsizetype>(from)); at >= 0;
-         at = find(text, '<', at + 1)) {
-        if (text.size() - at >= 5 && text[at + 1] == 'E' && text[at + 2] == 'O' &&
-            text[at + 3] == 'R' && text[at + 4] == '>') {
-            return at;
-        }
-    }
-    return -1;
+QString AdifReader::missingEndMessage(const QString& callsign) {
+    return QStringLiteral("Fin de QSO <EOR> absente avant l'indicatif %1").arg(callsign);
 }
-
-class RecordFramer {
-  public:
-    explicit RecordFramer(AdifSink& sink) : converter_(sink) {}
-
-    void feed(QByteArrayView bytes) {
-        const char* data = bytes.data();
-        const char* const end = data + bytes.size();
-        while (data < end) {
-            const void* newline = std::memchr(data, '\n', static_cast<size_t>(end - data));
-            const char* lineEnd = newline ? static_cast<const char*>(newline) : end;
-            appendLine(data, lineEnd);
-            data = lineEnd + (newline ? 1 : 0);
-        }
-    }
-
-    void finish() {
-        if (length_ > 0) {
-            converter_.convert(QByteArrayView(record_.get(), static_cast<qsizetype>(length_)));
-            length_ = 0;
-        }
-    }
-
-  private:
-    struct Free {
-        void operator()(char* memory) const { std::free(memory); }
-    };
-
-    // Room for `needed` bytes. realloc moves large blocks by remapping pages,
-    // so a giant record (a file without <EOR>) does not need twice its size.
-    void reserve(size_t needed) {
-        if (needed <= capacity_) {
-            return;
-        }
-        const size_t capacity = std::max(needed, capacity_ + capacity_ / 2 + 4096);
-        char* grown = static_cast<char*>(std::realloc(record_.get(), capacity));
-        if (grown == nullptr) {
-            throw std::bad_alloc();
-        }
-        record_.release();
-        record_.reset(grown);
-        capacity_ = capacity;
-    }
-
-    // Appends a piece of a line, upper-cased and without carriage returns, and
-    // hands on every record that an <EOR> in it completes.
-    void appendLine(const char* begin, const char* end) {
-        const size_t size = static_cast<size_t>(end - begin);
-        if (size == 0) {
-            return;
-        }
-        reserve(length_ + size);
-        char* out = record_.get() + length_;
-        std::transform(begin, end, out, upper);
-        size_t appended = size;
-        if (std::memchr(out, '\r', size) != nullptr) {
-            appended = static_cast<size_t>(std::remove(out, out + size, '\r') - out);
-        }
-        const size_t searchFrom = length_ >= 4 ? length_ - 4 : 0;
-        length_ += appended;
-
-        const QByteArrayView text(record_.get(), static_cast<qsizetype>(length_));
-        size_t recordStart = 0;
-        for (qsizetype found = findEor(text, searchFrom); found >= 0;
-             found = findEor(text, recordStart)) {
-            const size_t recordEnd = static_cast<size_t>(found) + 5;
-            converter_.convert(text.sliced(static_cast<qsizetype>(recordStart),
-                                           static_cast<qsizetype>(recordEnd - recordStart)));
-            recordStart = recordEnd;
-        }
-        if (recordStart > 0) {
-            std::memmove(record_.get(), record_.get() + recordStart, length_ - recordStart);
-            length_ -= recordStart;
-        }
-    }
-
-    RecordConverter converter_;
-    std::unique_ptr<char, Free> record_;
-    size_t capacity_ = 0;
-    size_t length_ = 0;
-};
-
-constexpr qint64 kChunkSize = 1 << 20;
-
-// Offset just past the first <EOH> of a file, 0 when it has none.
-qint64 recordsStart(QIODevice& device) {
-    QByteArray window;
-    qint64 windowOffset = 0;
-    while (true) {
-        const QByteArray chunk = device.read(kChunkSize);
-        if (chunk.isEmpty()) {
-            return 0;
-        }
-        window += chunk;
-        const qsizetype found = recordsStart(QByteArrayView(window));
-        if (found > 0) {
-            return windowOffset + found;
-        }
-        const qsizetype keep = std::min<qsizetype>(4, window.size());
-        windowOffset += window.size() - keep;
-        window = window.right(keep);
-    }
-}
-
-}  // namespace
 
 void AdifReader::parse(QByteArrayView bytes, AdifSink& sink) {
-    RecordFramer framer(sink);
-    framer.feed(bytes.sliced(recordsStart(bytes)));
-    framer.finish();
+    if (!startsWithUtf16Mark(bytes)) {
+        parseUtf8(bytes, sink);
+        return;
+    }
+    const auto encoding =
+        bytes[0] == '\xFF' ? QStringConverter::Utf16LE : QStringConverter::Utf16BE;
+    QStringDecoder decoder(encoding);
+    const QByteArray utf8 = QString(decoder.decode(bytes.sliced(2))).toUtf8();
+    Utf16Spans spans(utf8, sink);
+    parseUtf8(utf8, spans);
 }
 
 bool AdifReader::readFile(const QString& path, AdifSink& sink, QString* error) {
-    const auto fail = [&] {
+    QFile file(path);
+    const auto fail = [&](const QString& reason) {
         if (error != nullptr) {
-            *error = QStringLiteral("Impossible de lire le fichier %1").arg(path);
+            *error =
+                reason.isEmpty()
+                    ? QStringLiteral("Impossible de lire le fichier %1").arg(path)
+                    : QStringLiteral("Impossible de lire le fichier %1 : %2").arg(path, reason);
         }
         return false;
     };
     // Only a regular file: a FIFO would be waited on, a device read forever.
-    if (!QFileInfo(path).isFile()) {
-        return fail();
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        return fail(QString());
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return fail();
-    }
-    const auto failedReading = [&] {
-        if (error != nullptr) {
-            *error = QStringLiteral("Impossible de lire le fichier %1 : %2")
-                         .arg(path, file.errorString());
+    const QByteArray mark = file.peek(3);
+    if (startsWithUtf16Mark(mark)) {
+        const QByteArray bytes = file.readAll();
+        if (!file.atEnd()) {
+            return fail(file.errorString());
         }
-        return false;
-    };
+        parse(bytes, sink);
+        return true;
+    }
     const qint64 start = recordsStart(file);
-    if (file.error() != QFileDevice::NoError) {
-        return failedReading();
+    if (start < 0) {
+        return fail(file.errorString());
     }
-    if (!file.seek(start)) {
-        return fail();
+    const qint64 first = std::max<qint64>(start, startsWithUtf8Mark(mark) ? 3 : 0);
+    if (!file.seek(first) || !readPieces(file, first, sink)) {
+        return fail(file.errorString());
     }
-    RecordFramer framer(sink);
-    std::vector<char> chunk(static_cast<size_t>(kChunkSize));
-    while (true) {
-        const qint64 read = file.read(chunk.data(), kChunkSize);
-        if (read < 0) {
-            // A read error is not the end of the file: what was read is not the log.
-            return failedReading();
-        }
-        if (read == 0) {
-            break;
-        }
-        framer.feed(QByteArrayView(chunk.data(), read));
-    }
-    framer.finish();
     return true;
 }

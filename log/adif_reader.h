@@ -10,13 +10,21 @@
 #include "log/qso_log.h"
 #include "log/qso_row.h"
 
+// One message of the reader about one QSO: its number in the file (from 1, in
+// file order) and its callsign as the QSO list shows it.
+struct AdifMessage {
+    QString text;
+    int qsoNumber = 0;
+    QString callsign;
+};
+
 // Receives what the reader finds, in file order: the values of each QSO and
-// one message per missing value, each message before the QSO it belongs to.
+// its messages, each message before the QSO it belongs to.
 class AdifSink {
   public:
     virtual ~AdifSink() = default;
     virtual void record(const QsoValues& values) = 0;
-    virtual void message(const QString& text) = 0;
+    virtual void message(const AdifMessage& message) = 0;
 };
 
 // Everything read from one log, for callers that want it all at once: the
@@ -25,28 +33,37 @@ struct AdifContents : AdifSink {
     QsoLog log;
     std::vector<QByteArray> rows;
     QStringList messages;
+    std::vector<AdifMessage> messageDetails;
 
     void record(const QsoValues& values) override {
         log.add(values);
         rows.push_back(QsoRow::compose(values));
     }
-    void message(const QString& text) override { messages.append(text); }
+    void message(const AdifMessage& message) override {
+        messages.append(message.text);
+        messageDetails.push_back(message);
+    }
 };
 
-// Reads an ADIF log into QSO records. Records are framed by <EOR>, line
-// breaks are dropped, letters a-z are upper-cased, and only the fields
-// CALL, QSO_DATE, TIME_ON, BAND, FREQ, MODE, RST_SENT and QSL_VIA are used.
+// Reads an ADIF log into QSO records. Records are framed by <EOR> (line breaks
+// dropped); a value is the length its tag announces where that fits, else the
+// text up to the next tag; values are upper-cased. Only the fields CALL,
+// QSO_DATE, TIME_ON, BAND, FREQ, MODE, RST_SENT and QSL_VIA make the QSO list
+// row; a few more are kept with each record.
 class AdifReader {
   public:
     static QString missingCallsignMessage();
     static QString missingDateMessage();
     static QString missingTimeMessage();
     static QString missingBandMessage();
+    static QString missingEndMessage(const QString& callsign);
 
-    // Reads a whole file; returns false with a French message naming the file
-    // when it is not a regular file or cannot be opened (nothing is sent to the
-    // sink then), or when reading fails part-way (what was sent is not the log).
+    // Reads a whole file, both processor cores sharing the work; returns false
+    // with a French message naming the file when it is not a regular file or
+    // cannot be read. Nothing reaches the sink when the file cannot be opened; a
+    // read error part way stops the reading after the QSOs before it.
     static bool readFile(const QString& path, AdifSink& sink, QString* error);
 
+    // Reads a log held in memory; file offsets are counted from its first byte.
     static void parse(QByteArrayView bytes, AdifSink& sink);
 };

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -26,6 +27,9 @@ class Dialogs {
 
     // A modal message with the text alone (shown as plain text) and OK.
     virtual void message(const QString& text) = 0;
+    // Several messages in one modal window: a heading above the list of
+    // items (plain text, one per line) and OK.
+    virtual void messageList(const QString& heading, const QStringList& items) = 0;
     // The one question of the program, answered Yes (true) or No.
     virtual bool askYesNo(const QString& text) = 0;
     // A file name, or an empty text when the operator cancels.

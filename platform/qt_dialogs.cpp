@@ -1,14 +1,19 @@
 #include "platform/qt_dialogs.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QProgressDialog>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -84,6 +89,27 @@ void QtDialogs::message(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, askingWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+void QtDialogs::messageList(const QString& heading, const QStringList& items) {
+    QDialog dialog(parentWindow());
+    dialog.setObjectName(QStringLiteral("messageList"));
+    dialog.setWindowTitle(title());
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* label = new QLabel(heading, &dialog);
+    label->setTextFormat(Qt::PlainText);
+    layout->addWidget(label);
+    auto* list = new QPlainTextEdit(&dialog);
+    list->setObjectName(QStringLiteral("messageItems"));
+    list->setReadOnly(true);
+    list->setLineWrapMode(QPlainTextEdit::NoWrap);
+    list->setPlainText(items.join(u'\n'));
+    layout->addWidget(list);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    layout->addWidget(buttons);
+    dialog.resize(560, 360);
+    dialog.exec();
 }
 
 bool QtDialogs::askYesNo(const QString& text) {

@@ -7,6 +7,7 @@
 class QtDialogs : public Dialogs {
   public:
     void message(const QString& text) override;
+    void messageList(const QString& heading, const QStringList& items) override;
     bool askYesNo(const QString& text) override;
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& filter) override;

@@ -31,6 +31,7 @@ class SampleDialogs : public Dialogs {
   public:
     explicit SampleDialogs(QString log) : log_(std::move(log)) {}
     void message(const QString&) override {}
+    void messageList(const QString&, const QStringList&) override {}
     bool askYesNo(const QString&) override { return false; }
     QString openFileName(const QString&) override { return log_; }
     QString saveFileName(const QString&) override { return {}; }

@@ -1,6 +1,7 @@
 #include "windows/application.h"
 
 #include <memory>
+#include <vector>
 
 #include "log/adif_reader.h"
 #include "log/qso_log.h"
@@ -27,16 +28,38 @@ Window& bringForward(QPointer<Window>& window, Create create) {
     return *window;
 }
 
-// Keeps the QSOs of a log and shows each message of the reader as it comes.
+// Keeps the QSOs of a log and the reader's messages, to be shown together
+// once the reading is over.
 class WindowSink : public AdifSink {
   public:
-    WindowSink(QsoLog& log, Dialogs& dialogs) : log_(log), dialogs_(dialogs) {}
+    explicit WindowSink(QsoLog& log) : log_(log) {}
     void record(const QsoValues& values) override { log_.add(values); }
-    void message(const QString& text) override { dialogs_.message(text); }
+    void message(const AdifMessage& message) override { messages_.push_back(message); }
+
+    // One message alone in a plain box; more in one list with the number and
+    // callsign of the QSO each is about.
+    void showMessages(Dialogs& dialogs) const {
+        if (messages_.size() == 1) {
+            dialogs.message(messages_.front().text);
+            return;
+        }
+        if (messages_.empty()) {
+            return;
+        }
+        QStringList items;
+        items.reserve(static_cast<qsizetype>(messages_.size()));
+        for (const AdifMessage& message : messages_) {
+            items.append(
+                QStringLiteral("QSO %1 (%2) : %3")
+                    .arg(QString::number(message.qsoNumber), message.callsign, message.text));
+        }
+        dialogs.messageList(
+            QStringLiteral("%1 messages à la lecture du journal").arg(messages_.size()), items);
+    }
 
   private:
     QsoLog& log_;
-    Dialogs& dialogs_;
+    std::vector<AdifMessage> messages_;
 };
 
 }  // namespace
@@ -152,9 +175,11 @@ LayoutPreview* Application::existingPreview() const {
 void Application::readLog(const QString& fileName) {
     workspace_.setLogFileName(QString());
     auto log = std::make_shared<QsoLog>();
-    WindowSink sink(*log, workspace_.dialogs());
+    WindowSink sink(*log);
     QString error;
-    if (!AdifReader::readFile(fileName, sink, &error)) {
+    const bool read = AdifReader::readFile(fileName, sink, &error);
+    sink.showMessages(workspace_.dialogs());
+    if (!read) {
         workspace_.dialogs().message(error);
         return;
     }

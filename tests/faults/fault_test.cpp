@@ -190,7 +190,8 @@ TEST(LogFaults, VanishedDirectoryAndTruncatedLogs) {
     dialogs.fileNames.push_back(cut);
     main.loadLog();
     EXPECT_EQ(app.selectionWindow().qsoList().count(), 2);
-    EXPECT_EQ(dialogs.messages.size(), 3);  // date, time and band of the cut record
+    ASSERT_EQ(dialogs.messageLists.size(), 1u);  // date, time and band of the cut record
+    EXPECT_EQ(dialogs.messageLists[0].second.size(), 3);
 }
 
 class BigLogFaults : public ::testing::Test {

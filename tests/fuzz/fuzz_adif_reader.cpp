@@ -10,14 +10,14 @@ namespace {
 
 class CheckingSink : public AdifSink {
   public:
-    void row(QByteArray text) override {
-        const QString row = QString::fromUtf8(text);
+    void record(const QsoValues& values) override {
+        const QString row = QString::fromUtf8(QsoRow::compose(values));
         if (row.size() < 72 || row.at(13) != QLatin1Char(' ')) {
             std::abort();
         }
     }
-    void message(const QString& text) override {
-        if (text.isEmpty()) {
+    void message(const AdifMessage& message) override {
+        if (message.text.isEmpty() || message.qsoNumber < 1) {
             std::abort();
         }
     }

@@ -174,15 +174,16 @@ TEST(AdifReader, AcceptsEveryLineEnding) {
 }
 
 TEST(AdifReader, ForeignBytesPassThroughWithoutHarm) {
-    // Latin-1 and UTF-8 in fields the reader does not use; UTF-8 and Latin-1 in the callsign.
+    // Latin-1 and UTF-8 in fields the reader does not use; UTF-8 and Latin-1 in the callsign,
+    // upper-cased alike.
     const QByteArray log = kHeader +
                            "<NAME:5>Andr\xe9<COMMENT:6>Jos\xc3\xa9<CALL:6>F9XQ\xc3\xa9"
                            "<QSO_DATE:8>20090131<TIME_ON:4>0751<BAND:3>20M<EOR>"
                            "<CALL:5>F9XQ\xe9<QSO_DATE:8>20090131<TIME_ON:4>0751<BAND:3>20M<EOR>";
     const AdifContents contents = parse(log);
     ASSERT_EQ(contents.rows.size(), 2u);
-    EXPECT_EQ(field(rowOf(contents, 0), 1, 12), QStringLiteral("F9XQé"));
-    EXPECT_EQ(field(rowOf(contents, 1), 1, 12), QStringLiteral("F9XQé"));
+    EXPECT_EQ(field(rowOf(contents, 0), 1, 12), QStringLiteral("F9XQÉ"));
+    EXPECT_EQ(field(rowOf(contents, 1), 1, 12), QStringLiteral("F9XQÉ"));
     EXPECT_EQ(rowOf(contents, 0).size(), 72);
 }
 
@@ -245,6 +246,206 @@ TEST(AdifReader, FindsTheHeaderEndAcrossReadChunks) {
     ASSERT_TRUE(AdifReader::readFile(path, contents, &error));
     ASSERT_EQ(contents.rows.size(), 1u);
     EXPECT_EQ(field(rowOf(contents), 1, 12), QStringLiteral("F9XQB"));
+}
+
+using Texts = std::vector<QByteArray>;
+
+Texts callsigns(const AdifContents& contents) {
+    Texts calls;
+    for (int i = 0; i < contents.log.count(); ++i) {
+        calls.push_back(contents.log.at(i).value(QsoField::Callsign).toByteArray());
+    }
+    return calls;
+}
+
+TEST(AdifReader, ReadsLogsShapedLikeThoseOfOtherPrograms) {
+    struct Case {
+        const char* file;
+        Texts calls;
+        Texts vias;
+        QStringList messages;
+    };
+    const QString cut = QStringLiteral("Fin de QSO <EOR> absente avant l'indicatif TEST2");
+    const Case cases[] = {
+        {"lotw_report.adi", {"K1ABC", "JA1XYZ"}, {"", ""}, {}},
+        {"lotw_empty_report.adi", {}, {}, {}},
+        {"missing_eor.adi", {"TEST1", "TEST2", "TEST3"}, {"", "", ""}, {cut}},
+        {"values_with_text.adi", {"IZ0ABC", "F5ABC"}, {"", ""}, {}},
+        {"accents_utf8.adi", {"EA3AB", "EA3AC"}, {"BÜRO", "C/ MELIÓ 11"}, {}},
+        {"accents_latin1.adi", {"EA3AB", "EA3AC"}, {"BÜRO", "C/ MELIÓ 11"}, {}},
+        {"utf16_with_mark.adi", {"DL1AB", "OK1CD"}, {"BÜRO", ""}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        AdifContents contents;
+        QString error;
+        ASSERT_TRUE(AdifReader::readFile(
+            testDataPath(QStringLiteral("other_programs/") + QString::fromLatin1(c.file)), contents,
+            &error));
+        EXPECT_EQ(callsigns(contents), c.calls);
+        EXPECT_EQ(contents.messages, c.messages);
+        for (int i = 0; i < contents.log.count() && i < static_cast<int>(c.vias.size()); ++i) {
+            EXPECT_EQ(contents.log.at(i).value(QsoField::QslVia), c.vias[static_cast<size_t>(i)]);
+            EXPECT_EQ(utf8Length(contents.rows[static_cast<size_t>(i)]), 72);
+        }
+    }
+    AdifContents cutLog;
+    QString error;
+    ASSERT_TRUE(AdifReader::readFile(testDataPath(QStringLiteral("other_programs/missing_eor.adi")),
+                                     cutLog, &error));
+    ASSERT_EQ(cutLog.messageDetails.size(), 1u);
+    EXPECT_EQ(cutLog.messageDetails[0].qsoNumber, 2);
+    EXPECT_EQ(cutLog.messageDetails[0].callsign, QStringLiteral("TEST2"));
+
+    AdifContents texts;
+    ASSERT_TRUE(AdifReader::readFile(
+        testDataPath(QStringLiteral("other_programs/values_with_text.adi")), texts, &error));
+    EXPECT_EQ(texts.log.at(0).text(QsoField::RstSent), QStringLiteral("59"));
+    EXPECT_EQ(
+        rowOf(texts, 1),
+        QStringLiteral("F5ABC         06/01/24  09:00  7.0 Mhz   SSB      XX                    "));
+}
+
+TEST(AdifReader, RulesHoldAtTheirEdges) {
+    struct Case {
+        QByteArray log;
+        Texts calls;
+        int messages;
+    };
+    const QByteArray qso = "<QSO_DATE:8>20240101<TIME_ON:4>1200<BAND:3>20M";
+    const Case cases[] = {
+        // The text after the last <EOR> is a QSO only with a used field's tag.
+        {kComplete + "<EOF>", {"F9XQB"}, 0},
+        {kComplete + "\n<APP_LoTW_EOF>\n", {"F9XQB"}, 0},
+        {kComplete + "<CALLSIGN:4>F1AA<QSO_DATE_OFF:8>20240101", {"F9XQB"}, 0},
+        {kComplete + "<mode:2>cw", {"F9XQB", "FXXXX"}, 4},
+        {kComplete + "<call:4>f1aa" + qso, {"F9XQB", "F1AA"}, 0},
+        {"<PROGRAMID:4>LoTW\n<APP_LoTW_EOF>\n", {}, 0},
+        // A CALL tag met again starts the next QSO.
+        {"<CALL:4>F1AA" + qso + "<call:4>F2BB" + qso + "<CALL:0>" + qso + "<EOR>",
+         {"F1AA", "F2BB", "FXXXX"},
+         3},
+        {"<CALL:4>F1AA" + qso + "\n<CALL:4>F2BB" + qso, {"F1AA", "F2BB"}, 1},
+        // The announced length where it fits, else up to the next tag.
+        {"<CALL:6>IZ0ABC de F6XYZ" + qso + "<EOR>", {"IZ0ABC"}, 0},
+        {"<CALL:6>IZ0ABC\tde" + qso + "<EOR>", {"IZ0ABC"}, 0},
+        {"<CALL:6>IZ0ABCDE" + qso + "<EOR>", {"IZ0ABCDE"}, 0},
+        {"<CALL:6>F1AA" + qso + "<EOR>", {"F1AA"}, 0},
+        {"<CALL:4:S>F1AA X" + qso + "<EOR>", {"F1AA"}, 0},
+        {"<CALL:3:S>F1AA X" + qso + "<EOR>", {"F1AA X"}, 0},
+        {"<CALL:0004>F1AA X" + qso + "<EOR>", {"F1AA"}, 0},
+        {"<CALL:0000000004>F1AA X" + qso + "<EOR>", {"F1AA X"}, 0},
+        {qso + "<CALL:4>F1AA", {"F1AA"}, 0},
+        {qso + "<CALL:4>F1\nAA X<EOR>", {"F1AA"}, 0},
+        // Values upper-cased in full, controls as spaces, byte order marks dropped.
+        {"<CALL:6>f1\x01"
+         "a\x7f"
+         "b" +
+             qso + "<EOR>",
+         {"F1 A B"},
+         0},
+        {"<CALL:2>\x01\x02" + qso + "<EOR>", {"FXXXX"}, 1},
+        {"<CALL:7>\xEF\xBB\xBF"
+         "F1AA" +
+             qso + "<EOR>",
+         {"F1AA"},
+         0},
+        {"<CALL:5>\xEF\xBB\xBF"
+         "\x02 " +
+             qso + "<EOR>",
+         {"FXXXX"},
+         1},
+        {"<CALL:6>f1\xC3\xBC"
+         "b" +
+             qso + "<EOR>",
+         {"F1\xC3\x9C"
+          "B"},
+         0},
+        {"<CALL:4>f1\xFC"
+         "b" +
+             qso + "<EOR>",
+         {"F1\xC3\x9C"
+          "B"},
+         0},
+        {"\xEF\xBB\xBF<CALL:4>F1AA" + qso + "<EOR>", {"F1AA"}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.log.toStdString());
+        const AdifContents contents = parse(c.log);
+        EXPECT_EQ(callsigns(contents), c.calls);
+        EXPECT_EQ(contents.messages.size(), c.messages)
+            << contents.messages.join(u'|').toStdString();
+        for (const QByteArray& row : contents.rows) {
+            EXPECT_EQ(utf8Length(row), 72);
+        }
+    }
+}
+
+TEST(AdifReader, EachQsoKnowsItsBytesInTheFile) {
+    const QByteArray first =
+        "<CALL:4>F1AA <QSO_DATE:8>20240101\n<TIME_ON:4>1200 <BAND:3>20M\n<EOR>";
+    const QByteArray second = "<call:4>F2BB\r\n<QSO_DATE:8>20240102\r\n<TIME_ON:4>1300<eor>";
+    const QByteArray third = "<CALL:4>F3CC\r<QSO_DATE:8>20240103\r<BAND:3>40M\r<EO\rR>";
+    const QByteArray fourth = "<CALL:4>F4DD <BAND:3>20M";
+    const QByteArray fifth = "<CALL:4>F5EE<BAND:3>20M <EOR>";
+    const QByteArray log = "Log\r\n<ADIF_VER:5>3.1.4\n<EOH>\n\n" + first + "\r\n  " + second +
+                           "\n" + third + "\r\r" + fourth + " \n" + fifth + "\n<APP_LoTW_EOF>\n";
+    const QByteArray texts[] = {first, second, third, fourth, fifth};
+    QTemporaryDir dir;
+    AdifContents contents;
+    QString error;
+    ASSERT_TRUE(
+        AdifReader::readFile(writeFile(dir, QStringLiteral("spans.adi"), log), contents, &error));
+    ASSERT_EQ(contents.log.count(), 5);
+    for (int i = 0; i < 5; ++i) {
+        const QsoRecord& record = contents.log.at(i);
+        EXPECT_EQ(log.mid(record.fileOffset(), record.fileLength()), texts[i]) << i;
+    }
+
+    // A UTF-16 log: offsets and lengths in its own bytes, two per character.
+    const auto utf16 = [](const QString& text) {
+        return QByteArray(reinterpret_cast<const char*>(text.utf16()), 2 * text.size());
+    };
+    const QString record = QStringLiteral("<CALL:4>F\u00DC1A<EOR>");
+    const QByteArray wideLog =
+        QByteArray("\xFF\xFE", 2) +
+        utf16(QStringLiteral("<EOH>\r\n") + record + QStringLiteral("\r\n") + record);
+    AdifContents wide;
+    AdifReader::parse(wideLog, wide);
+    ASSERT_EQ(wide.log.count(), 2);
+    EXPECT_EQ(wide.log.at(0).text(QsoField::Callsign), QStringLiteral("F\u00DC1A"));
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(wideLog.mid(wide.log.at(i).fileOffset(), wide.log.at(i).fileLength()),
+                  utf16(record));
+    }
+}
+
+TEST(AdifReader, ReadsLargeLogsInPiecesInFileOrder) {
+    // More than one piece of the parallel reading, with a record that spans
+    // the cut and messages numbered across pieces.
+    QByteArray log = "<EOH>\n";
+    int count = 0;
+    while (log.size() < 5 * 1024 * 1024) {
+        const QByteArray call = "F" + QByteArray::number(count++);
+        log += "<CALL:" + QByteArray::number(call.size()) + ">" + call +
+               (count % 1000 == 0 ? QByteArray() : QByteArray("<QSO_DATE:8>20240101")) +
+               "<TIME_ON:4>1200<BAND:3>20M<COMMENT:40>" + QByteArray(40, 'x') + "<EOR>\n";
+    }
+    QTemporaryDir dir;
+    AdifContents contents;
+    QString error;
+    ASSERT_TRUE(
+        AdifReader::readFile(writeFile(dir, QStringLiteral("large.adi"), log), contents, &error));
+    ASSERT_EQ(contents.log.count(), count);
+    for (int i = 0; i < count; i += 997) {
+        EXPECT_EQ(contents.log.at(i).text(QsoField::Callsign), QStringLiteral("F%1").arg(i));
+        EXPECT_EQ(log.mid(contents.log.at(i).fileOffset(), contents.log.at(i).fileLength()).left(6),
+                  "<CALL:");
+    }
+    ASSERT_EQ(contents.messageDetails.size(), static_cast<size_t>(count / 1000));
+    EXPECT_EQ(contents.messageDetails.back().qsoNumber, count / 1000 * 1000);
+    EXPECT_EQ(contents.messageDetails.back().callsign,
+              QStringLiteral("F%1").arg(count / 1000 * 1000 - 1));
 }
 
 }  // namespace

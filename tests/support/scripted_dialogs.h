@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/dialogs.h"
@@ -13,6 +14,9 @@
 class ScriptedDialogs : public Dialogs {
   public:
     void message(const QString& text) override { messages.append(text); }
+    void messageList(const QString& heading, const QStringList& items) override {
+        messageLists.push_back({heading, items});
+    }
     bool askYesNo(const QString& text) override {
         questions.append(text);
         if (answers.empty()) {
@@ -45,6 +49,8 @@ class ScriptedDialogs : public Dialogs {
     }
 
     QStringList messages;
+    // Heading and items of each message list shown.
+    std::vector<std::pair<QString, QStringList>> messageLists;
     QStringList questions;
     QStringList filters;
     std::deque<QString> fileNames;

@@ -1,8 +1,16 @@
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "platform/key_press_line_edit.h"
+#include "platform/qt_dialogs.h"
 #include "selection/row_list.h"
 #include "support/test_files.h"
 #include "support/typing.h"
@@ -106,16 +114,51 @@ TEST_F(MainWindow, CancelledOrUnreadableFileLeavesAnEmptyQsoList) {
     EXPECT_EQ(app->workspace().selection().qsoList().count(), 0);
 }
 
-TEST_F(MainWindow, ReaderMessagesAreShownOneByOne) {
+TEST_F(MainWindow, ReaderMessagesAreShownTogetherAfterTheReading) {
     StartWindow& main = app->showStartWindow();
-    const QString path =
-        writeFile(dir, QStringLiteral("gaps.adi"), "<EOH><CALL:5>F9XQA<BAND:3>20M<EOR>");
-    dialogs.fileNames.push_back(path);
+    dialogs.fileNames.push_back(writeFile(dir, QStringLiteral("gaps.adi"),
+                                          "<EOH><CALL:5>F9XQA<BAND:3>20M<EOR>"
+                                          "<CALL:5>F9XQB<QSO_DATE:8>20240101<TIME_ON:4>1200<EOR>"));
     main.selectionButton()->click();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    ASSERT_EQ(dialogs.messageLists.size(), 1u);
+    EXPECT_EQ(dialogs.messageLists[0].first, QStringLiteral("3 messages à la lecture du journal"));
+    EXPECT_EQ(
+        dialogs.messageLists[0].second,
+        QStringList({QStringLiteral("QSO 1 (F9XQA) : Date absente, remplacée par 01/01/2000"),
+                     QStringLiteral("QSO 1 (F9XQA) : Heure absente, remplacée par 00:00"),
+                     QStringLiteral("QSO 2 (F9XQB) : Bande absente, remplacée par 1.8 Mhz")}));
+    EXPECT_EQ(app->existingSelectionWindow()->qsoList().count(), 2);
+
+    dialogs.messageLists.clear();
+    dialogs.fileNames.push_back(
+        writeFile(dir, QStringLiteral("one_gap.adi"),
+                  "<EOH><CALL:5>F9XQA<QSO_DATE:8>20240101<TIME_ON:4>1200<EOR>"));
+    main.selectionButton()->click();
+    EXPECT_TRUE(dialogs.messageLists.empty());
     EXPECT_EQ(dialogs.messages,
-              QStringList({QStringLiteral("Date absente, remplacée par 01/01/2000"),
-                           QStringLiteral("Heure absente, remplacée par 00:00")}));
-    EXPECT_EQ(app->existingSelectionWindow()->qsoList().count(), 1);
+              QStringList{QStringLiteral("Bande absente, remplacée par 1.8 Mhz")});
+}
+
+TEST_F(MainWindow, DesktopMessageListShowsEveryItemUnderItsCountWithOneButton) {
+    QtDialogs desktop;
+    QString title, heading, items;
+    int buttons = 0;
+    QTimer::singleShot(0, [&] {
+        auto* shown = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(shown, nullptr);
+        title = shown->windowTitle();
+        heading = shown->findChild<QLabel*>()->text();
+        items = shown->findChild<QPlainTextEdit*>(QStringLiteral("messageItems"))->toPlainText();
+        buttons = static_cast<int>(shown->findChildren<QAbstractButton*>().size());
+        shown->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    desktop.messageList(QStringLiteral("2 messages"),
+                        {QStringLiteral("a <b>"), QStringLiteral("c")});
+    EXPECT_EQ(title, Dialogs::title());
+    EXPECT_EQ(heading, QStringLiteral("2 messages"));
+    EXPECT_EQ(items, QStringLiteral("a <b>\nc"));
+    EXPECT_EQ(buttons, 1);
 }
 
 }  // namespace
