@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
@@ -22,8 +23,10 @@
 #include "labels/label_print_run.h"
 #include "labels/sheet_table.h"
 #include "log/adif_reader.h"
+#include "log/country_file.h"
 #include "log/qso_log.h"
 #include "log/qso_row.h"
+#include "log/sent_marker.h"
 #include "printing/dump_surface.h"
 #include "printing/native_file_name.h"
 #include "printing/pdf_output.h"
@@ -31,6 +34,8 @@
 #include "printing/printer_calibration.h"
 #include "printing/printer_job.h"
 #include "printing/printer_surface.h"
+#include "selection/bureau_order.h"
+#include "selection/qso_selection.h"
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
 
@@ -244,7 +249,9 @@ QString CommandLine::usage() {
         "Usage: quenor-etiquettes [COMMAND ...]\n"
         "Without a command the program opens its windows.\n"
         "\n"
-        "  list LOG.adi         write every QSO list row of the log, one per line\n"
+        "  list LOG.adi [--unsent] [--sort call|bureau]\n"
+        "                       write every QSO list row of the log, one per line (with\n"
+        "                       --sort bureau: the entity's prefix and a tab before each)\n"
         "  labels LOG.adi [OPTIONS] (--pdf OUT.pdf | --printer QUEUE | --dump)\n"
         "                       print every QSO of the log on label sheets, in print-list\n"
         "                       order; options not given take the station's stored value:\n"
@@ -255,6 +262,13 @@ QString CommandLine::usage() {
         "      --sheet NAME     any sheet of --list-sheets (labels fitted one by one on\n"
         "                       sheets other than the tuned ones, placed from the paper edge)\n"
         "      --offset-x MM --offset-y MM   the printer's shift for this run (-10 to +10)\n"
+        "  labels and cards also take:\n"
+        "      --unsent         only QSOs whose QSL is still owed (QSL_SENT absent, N, R, Q)\n"
+        "      --sort call|bureau   call: as \"Tri par call\"; bureau: by the DXCC entity of\n"
+        "                       the QSL via (else the callsign), then by that route\n"
+        "      --mark-sent OUT.adi  after a complete run, a copy of the log with the printed\n"
+        "                       QSOs marked QSL_SENT Y, QSL_SDATE today, QSL_SENT_VIA\n"
+        "      --sent-via B|D|E|M   the sending method marked (B for labels, D for cards)\n"
         "      --dump writes one line per printed line: line SIZE BOLD |TEXT|, and end or\n"
         "      discard for each ended or discarded sheet (text X Y SIZE BOLD |TEXT| for\n"
         "      fitted labels, X, Y in mm from the paper edge)\n"
@@ -334,9 +348,114 @@ int CommandLine::run(const QStringList& arguments) {
     return kUsage;
 }
 
-int CommandLine::list(const QStringList& arguments) {
-    if (arguments.size() != 1) {
-        return fail(kUsage, QStringLiteral("Usage: quenor-etiquettes list LOG.adi"));
+QString CommandLine::takeRoundOptions(QStringList& arguments, RoundOptions& round, bool printing) {
+    QStringList rest;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        const bool takesValue =
+            argument == u"--sort" ||
+            (printing && (argument == u"--mark-sent" || argument == u"--sent-via"));
+        if (argument == u"--unsent") {
+            round.unsent = true;
+        } else if (takesValue) {
+            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
+                return QStringLiteral("Valeur manquante après %1").arg(argument);
+            }
+            const QString value = arguments[++i];
+            if (argument == u"--sort") {
+                round.sort = value;
+            } else if (argument == u"--mark-sent") {
+                round.markSent = value;
+            } else {
+                round.sentVia = value;
+            }
+        } else {
+            rest.append(argument);
+        }
+    }
+    arguments = rest;
+    if (!round.sort.isEmpty() && round.sort != u"call" && round.sort != u"bureau") {
+        return QStringLiteral("--sort : call ou bureau");
+    }
+    if (!round.sentVia.isEmpty() && !SentMarker::isSendingMethod(round.sentVia)) {
+        return QStringLiteral("--sent-via : B, D, E ou M");
+    }
+    return {};
+}
+
+std::shared_ptr<const BureauOrder> CommandLine::bureauOrder() {
+    auto countries = std::make_shared<CountryFile>();
+    QString problem;
+    const QString folder = QFileInfo(SettingsStore().fileName()).absolutePath();
+    if (!countries->loadFirst(CountryFile::searchPaths(folder), &problem)) {
+        writeLine(err_, problem.toUtf8());
+        countries.reset();
+    }
+    return std::make_shared<BureauOrder>(std::move(countries));
+}
+
+// "list --sort": the QSOs in that order; in bureau order each row follows the
+// entity's primary prefix and a tab ("-" without entity).
+int CommandLine::listSorted(const QString& path, const RoundOptions& round) {
+    QsoLog log;
+    PrintListSink sink(log, err_);
+    QString error;
+    if (!AdifReader::readFile(reachable(path), sink, &error)) {
+        std::fflush(out_);
+        return fail(kUnreadable, error);
+    }
+    RowList rows(round.sort.isEmpty() ? RowList::Order::Unsorted : RowList::Order::Sorted);
+    std::shared_ptr<const BureauOrder> order;
+    if (round.sort == u"bureau") {
+        order = bureauOrder();
+        rows.orderForBureau(order);
+    }
+    QsoRecords records;
+    for (int i = 0; i < log.count(); ++i) {
+        if (!round.unsent || QsoSelection::isOwed(log.at(i))) {
+            records.push_back(&log.at(i));
+        }
+    }
+    rows.addAll(records);
+    for (int i = 0; i < rows.count(); ++i) {
+        QByteArray text = QsoRow::compose(rows.record(i));
+        PrintSurface::blankControls(text);
+        if (order != nullptr) {
+            const QByteArray prefix = order->keyOf(rows.record(i)).prefix;
+            text.prepend((prefix.isEmpty() ? QByteArray("-") : prefix) + '\t');
+        }
+        writeLine(out_, text);
+    }
+    return outputWritten() ? kOk : kPrintFailed;
+}
+
+int CommandLine::markSent(const RoundOptions& round, const QString& logName,
+                          const RowList& printed) {
+    if (round.markSent.isEmpty()) {
+        return kOk;
+    }
+    QString error;
+    if (!SentMarker::writeCopy(reachable(logName), round.markSent, printed.records(), round.sentVia,
+                               QDateTime::currentDateTimeUtc().date(), &error)) {
+        return fail(kPrintFailed, error);
+    }
+    return kOk;
+}
+
+int CommandLine::list(const QStringList& given) {
+    QStringList arguments = given;
+    RoundOptions round;
+    const QString problem = takeRoundOptions(arguments, round, false);
+    if (!problem.isEmpty()) {
+        return fail(kUsage, problem);
+    }
+    if (arguments.size() != 1 || arguments.first().startsWith(QStringLiteral("--"))) {
+        return fail(kUsage,
+                    QStringLiteral(
+                        "Usage: quenor-etiquettes list LOG.adi [--unsent] [--sort call|bureau]"));
+    }
+    if (round.unsent || !round.sort.isEmpty()) {
+        return listSorted(arguments.first(), round);
     }
     StreamSink sink(out_, err_);
     QString error;
@@ -357,7 +476,8 @@ bool CommandLine::outputWritten() {
     return false;
 }
 
-bool CommandLine::readLog(const QString& path, QsoLog& log, RowList& printList, int* failure) {
+bool CommandLine::readLog(const QString& path, QsoLog& log, RowList& printList, int* failure,
+                          const RoundOptions& round) {
     PrintListSink sink(log, err_);
     QString error;
     if (!AdifReader::readFile(path, sink, &error)) {
@@ -371,13 +491,47 @@ bool CommandLine::readLog(const QString& path, QsoLog& log, RowList& printList, 
     QsoRecords records;
     records.reserve(static_cast<size_t>(log.count()));
     for (int i = 0; i < log.count(); ++i) {
-        records.push_back(&log.at(i));
+        if (!round.unsent || QsoSelection::isOwed(log.at(i))) {
+            records.push_back(&log.at(i));
+        }
+    }
+    if (records.empty()) {
+        *failure =
+            fail(kUnreadable, QStringLiteral("Aucun QSO à imprimer dans le fichier %1").arg(path));
+        return false;
+    }
+    if (round.sort == u"bureau") {
+        printList.orderForBureau(bureauOrder());
     }
     printList.addAll(records);
     return true;
 }
 
-int CommandLine::labels(const QStringList& arguments) {
+// --mark-sent may not replace the log itself, nor anything that is not a file.
+QString markSentProblem(const RoundOptions& round, const QString& logName) {
+    if (round.markSent.isEmpty()) {
+        return {};
+    }
+    const QFileInfo target(round.markSent);
+    if (target.exists() && (!target.isFile() ||
+                            target.canonicalFilePath() == QFileInfo(logName).canonicalFilePath())) {
+        return QStringLiteral(
+                   "--mark-sent : %1 ne peut pas être remplacé (le journal lui-même "
+                   "ou un fichier spécial) ; donnez un autre nom.")
+            .arg(round.markSent);
+    }
+    return {};
+}
+
+int CommandLine::labels(const QStringList& given) {
+    QStringList arguments = given;
+    RoundOptions round;
+    if (const QString wrong = takeRoundOptions(arguments, round, true); !wrong.isEmpty()) {
+        return fail(kUsage, wrong);
+    }
+    if (round.sentVia.isEmpty()) {
+        round.sentVia = QStringLiteral("B");
+    }
     bool dump = false;
     bool listSheets = false;
     bool calibration = false;
@@ -448,10 +602,16 @@ int CommandLine::labels(const QStringList& arguments) {
     if (!refused.isEmpty()) {
         return fail(kUsage, refused);
     }
+    if (const QString refusedCopy =
+            calibration ? QString() : markSentProblem(round, parsed.positional.first());
+        !refusedCopy.isEmpty()) {
+        return fail(kUsage, refusedCopy);
+    }
     QsoLog log;
     RowList printList(RowList::Order::Sorted);
     int failure = kOk;
-    if (!calibration && !readLog(reachable(parsed.positional.first()), log, printList, &failure)) {
+    if (!calibration &&
+        !readLog(reachable(parsed.positional.first()), log, printList, &failure, round)) {
         return failure;
     }
 
@@ -466,7 +626,8 @@ int CommandLine::labels(const QStringList& arguments) {
         if (!run.notice().isEmpty()) {
             writeLine(err_, run.notice().toUtf8());
         }
-        return done ? kOk : fail(kPrintFailed, run.error());
+        return done ? markSent(round, parsed.positional.first(), printList)
+                    : fail(kPrintFailed, run.error());
     }
 
     QPrinter printer(QPrinter::HighResolution);
@@ -500,10 +661,21 @@ int CommandLine::labels(const QStringList& arguments) {
     if (!notice.isEmpty()) {
         writeLine(err_, notice.toUtf8());
     }
-    return result == PrinterJob::Result::Done ? kOk : fail(kPrintFailed, error);
+    if (result != PrinterJob::Result::Done) {
+        return fail(kPrintFailed, error);
+    }
+    return calibration ? kOk : markSent(round, parsed.positional.first(), printList);
 }
 
-int CommandLine::cards(const QStringList& arguments) {
+int CommandLine::cards(const QStringList& given) {
+    QStringList arguments = given;
+    RoundOptions round;
+    if (const QString wrong = takeRoundOptions(arguments, round, true); !wrong.isEmpty()) {
+        return fail(kUsage, wrong);
+    }
+    if (round.sentVia.isEmpty()) {
+        round.sentVia = QStringLiteral("D");
+    }
     bool dump = false;
     const ParsedOptions parsed = parseOptions(withoutDump(arguments, &dump),
                                               {QStringLiteral("pdf"), QStringLiteral("printer")});
@@ -530,10 +702,13 @@ int CommandLine::cards(const QStringList& arguments) {
     if (!problem.isEmpty()) {
         return fail(kUnreadable, problem);
     }
+    if (const QString refusedCopy = markSentProblem(round, logName); !refusedCopy.isEmpty()) {
+        return fail(kUsage, refusedCopy);
+    }
     QsoLog log;
     RowList printList(RowList::Order::Sorted);
     int failure = kOk;
-    if (!readLog(reachable(logName), log, printList, &failure)) {
+    if (!readLog(reachable(logName), log, printList, &failure, round)) {
         return failure;
     }
     QString error;
@@ -550,7 +725,7 @@ int CommandLine::cards(const QStringList& arguments) {
         if (!outputWritten()) {
             return kPrintFailed;
         }
-        return done ? kOk : fail(kPrintFailed, run.error());
+        return done ? markSent(round, logName, printList) : fail(kPrintFailed, run.error());
     }
     QPrinter printer(QPrinter::HighResolution);
     const QString asked = choosePrinter(parsed.values, printer);
@@ -559,5 +734,6 @@ int CommandLine::cards(const QStringList& arguments) {
         PrinterCalibration(store).offset(PrinterCalibration::printerKey(printer));
     const PrinterJob::Result result = CardPrinting::print(
         model, printList.records(), printer, asked, &error, offset, {logName, templateName});
-    return result == PrinterJob::Result::Done ? kOk : fail(kPrintFailed, error);
+    return result == PrinterJob::Result::Done ? markSent(round, logName, printList)
+                                              : fail(kPrintFailed, error);
 }

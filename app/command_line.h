@@ -2,11 +2,20 @@
 
 #include <QStringList>
 #include <cstdio>
+#include <memory>
 #include <utility>
 #include <vector>
 
 // The headless commands: list, labels and cards. Rows and printed output go
 // to `out`, the reader's messages and errors to `err`, one per line.
+// The QSL round's options of list, labels and cards.
+struct RoundOptions {
+    bool unsent = false;  // --unsent: only QSOs whose QSL is still owed
+    QString sort;         // --sort call|bureau; empty keeps today's order
+    QString markSent;     // --mark-sent OUT.adi
+    QString sentVia;      // --sent-via B|D|E|M
+};
+
 class CommandLine {
   public:
     enum ExitCode { kOk = 0, kUnreadable = 1, kUsage = 2, kPrintFailed = 3 };
@@ -27,7 +36,14 @@ class CommandLine {
     int list(const QStringList& arguments);
     int labels(const QStringList& arguments);
     int cards(const QStringList& arguments);
-    bool readLog(const QString& path, class QsoLog& log, class RowList& printList, int* failure);
+    bool readLog(const QString& path, class QsoLog& log, class RowList& printList, int* failure,
+                 const RoundOptions& round = {});
+    // Takes the round's options out of `arguments`; a French problem, or empty.
+    static QString takeRoundOptions(QStringList& arguments, RoundOptions& round, bool printing);
+    std::shared_ptr<const class BureauOrder> bureauOrder();
+    int listSorted(const QString& path, const RoundOptions& round);
+    // After a run that printed every QSO: the copy of the log marked as sent.
+    int markSent(const RoundOptions& round, const QString& logName, const class RowList& printed);
     void writeLine(std::FILE* stream, const QByteArray& line);
     // Flushes standard output; false, with a message, when it could not be written.
     bool outputWritten();

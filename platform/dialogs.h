@@ -36,6 +36,11 @@ class Dialogs {
     // `filter` is in Qt's form, such as ".adi (*.adi)".
     virtual QString openFileName(const QString& filter) = 0;
     virtual QString saveFileName(const QString& filter) = 0;
+    // The same, proposing `proposed` (a full path) as the answer.
+    virtual QString saveFileName(const QString& filter, const QString& proposed) {
+        (void)proposed;
+        return saveFileName(filter);
+    }
     // Lets the operator choose the printer; true when confirmed.
     virtual bool choosePrinter(QPrinter& printer) = 0;
     // Shows the pages that `render` draws on the printer it is given, page by

@@ -130,6 +130,11 @@ QString QtDialogs::saveFileName(const QString& filter) {
     return QFileDialog::getSaveFileName(askingWindow(), QString(), QString(), filter);
 }
 
+QString QtDialogs::saveFileName(const QString& filter, const QString& proposed) {
+    FocusReturn focus(returnedTo_);
+    return QFileDialog::getSaveFileName(askingWindow(), QString(), proposed, filter);
+}
+
 bool QtDialogs::choosePrinter(QPrinter& printer) {
     FocusReturn focus(returnedTo_);
     QPrintDialog dialog(&printer, askingWindow());

@@ -11,6 +11,7 @@ class QtDialogs : public Dialogs {
     bool askYesNo(const QString& text) override;
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& filter) override;
+    QString saveFileName(const QString& filter, const QString& proposed) override;
     bool choosePrinter(QPrinter& printer) override;
     void showPrintPreview(QPrinter& printer, const QString& caption,
                           const std::function<void(QPrinter&)>& render) override;

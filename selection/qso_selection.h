@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "log/qso_log.h"
 #include "selection/row_list.h"
 
 class BureauOrder;
@@ -47,6 +48,10 @@ class QsoSelection : public QObject {
     void setOwedOnly(bool owedOnly);
     bool owedOnly() const { return owedOnly_; }
     static bool isOwed(const QsoRecord& record);
+    // True for a QSO of the log the QSO list shows (read last).
+    bool isOfShownLog(const QsoRecord& record) const {
+        return shown_ != nullptr && record.logSerial() == shown_->serial();
+    }
 
   private:
     void forgetUnusedLogs();

@@ -14,6 +14,7 @@
 #include "printing/printer_calibration.h"
 #include "selection/row_list.h"
 #include "windows/print_target.h"
+#include "windows/sent_marking.h"
 #include "windows/window_placement.h"
 #include "windows/workspace.h"
 
@@ -143,11 +144,13 @@ void CardPrintWindow::printCards() {
     const QPointF offset =
         PrinterCalibration(workspace_.store()).offset(PrinterCalibration::printerKey(printer));
     QString error;
-    if (CardPrinting::print(model, rows, printer, QString(), &error, offset,
-                            {workspace_.logFileName(), templateName}, [&progress](int cards) {
-                                return progress->advance(cards);
-                            }) == PrinterJob::Result::Failed) {
+    const PrinterJob::Result result = CardPrinting::print(
+        model, rows, printer, QString(), &error, offset, {workspace_.logFileName(), templateName},
+        [&progress](int cards) { return progress->advance(cards); });
+    if (result == PrinterJob::Result::Failed) {
         dialogs.message(error);
+    } else if (result == PrinterJob::Result::Done) {
+        SentMarking::offer(workspace_, rows, QStringLiteral("D"));
     }
 }
 

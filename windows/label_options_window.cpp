@@ -27,6 +27,7 @@
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
 #include "windows/print_target.h"
+#include "windows/sent_marking.h"
 #include "windows/window_placement.h"
 #include "windows/workspace.h"
 
@@ -691,6 +692,7 @@ void LabelOptionsWindow::printLabels(const LabelOptions& options) {
     } else if (result == PrinterJob::Result::Done) {
         colour(box(QStringLiteral("Num_Activite")), nextColour());
         colour(box(QStringLiteral("Rx_Tx")), nextColour());
+        SentMarking::offer(workspace_, workspace_.printList().records(), QStringLiteral("B"));
     }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -402,3 +404,88 @@ TEST(CommandLine, LabelsOnAnySheetByNameWithThePrintersOffset) {
         0);
     EXPECT_TRUE(readFile(calibration).startsWith("%PDF"));
 }
+
+namespace {
+
+// The QSL round from a plain log: QSOs still owed, bureau order with a small
+// country file, and the copy of the log marked as sent.
+TEST(CommandLine, PicksSortsAndMarksTheQslRound) {
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+    const QString settingsFolder = QFileInfo(SettingsStore().fileName()).absolutePath();
+    ASSERT_TRUE(QDir().mkpath(settingsFolder));
+    ASSERT_TRUE(QFile::copy(testDataPath(QStringLiteral("round/cty.dat")),
+                            settingsFolder + QStringLiteral("/cty.dat")));
+    const QString log = testDataPath(QStringLiteral("round/round.adi"));
+
+    // Y and I are left out; absent, empty, N, R and Q stay.
+    EXPECT_EQ(run({QStringLiteral("list"), log}).out.count('\n'), 15);
+    EXPECT_EQ(run({QStringLiteral("list"), log, QStringLiteral("--unsent")}).out.count('\n'), 13);
+
+    const Outcome bureau =
+        run({QStringLiteral("list"), log, QStringLiteral("--sort"), QStringLiteral("bureau")});
+    EXPECT_EQ(bureau.code, 0);
+    QStringList order;
+    for (const QByteArray& line : bureau.out.split('\n')) {
+        if (!line.isEmpty()) {
+            order.append(QString::fromUtf8(line.left(line.indexOf(' '))).replace(u'\t', u' '));
+        }
+    }
+    // Entities by prefix, the route (QSL via, else the callsign) next; a maritime
+    // mobile and a callsign of no entity come last.
+    EXPECT_EQ(order.join(u','),
+              QStringLiteral("DL DL1ABC,DL DL1ABC,DL DL1ABC,DL DL1ABC,DL DL1ABC,DL DL1ABC,"
+                             "DL DL1ABC,DL F5AAA,EA8 EA8/ON4AAA,F F6XYZ,F W1AW,K K1JT/P,"
+                             "UA9 UA9ABC,- G3ZZZ/MM,- ZZ9ZZ"));
+
+    const QString marked = dir.filePath(QStringLiteral("marked.adi"));
+    const Outcome printed = run({QStringLiteral("labels"), log, QStringLiteral("--unsent"),
+                                 QStringLiteral("--dump"), QStringLiteral("--mark-sent"), marked,
+                                 QStringLiteral("--sent-via"), QStringLiteral("D")});
+    EXPECT_EQ(printed.code, 0) << printed.err.constData();
+    QFile original(log);
+    QFile copy(marked);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
+    const QList<QByteArray> before = original.readAll().split('\n');
+    const QList<QByteArray> after = copy.readAll().split('\n');
+    ASSERT_EQ(before.size(), after.size());
+    const QByteArray today =
+        QDateTime::currentDateTimeUtc().date().toString(u"yyyyMMdd").toLatin1();
+    int changed = 0;
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        if (before[i] == after[i]) {
+            continue;
+        }
+        ++changed;
+        EXPECT_TRUE(
+            after[i].contains("<QSL_SENT:1>Y <QSL_SDATE:8>" + today + " <QSL_SENT_VIA:1>D") ||
+            after[i].contains("<QSL_SENT:1>Y <QSL_SDATE:8>" + today))
+            << after[i].constData();
+        // Outside the three fields every byte is the log's own.
+        QByteArray rest = after[i];
+        for (const QByteArray& field : {QByteArray("<QSL_SENT:1>Y "), "<QSL_SDATE:8>" + today + ' ',
+                                        QByteArray("<QSL_SENT_VIA:1>D ")}) {
+            rest.replace(field, "");
+        }
+        QByteArray kept = before[i];
+        for (const QByteArray& field :
+             {QByteArray("<QSL_SENT:1>N "), QByteArray("<QSL_SENT:1>R "),
+              QByteArray("<QSL_SENT:1>Q "), QByteArray("<QSL_SENT:1>n "),
+              QByteArray("<QSL_SENT:0> "), QByteArray("<QSL_SDATE:8>20200101 "),
+              QByteArray("<QSL_SENT_VIA:1>D ")}) {
+            kept.replace(field, "");
+        }
+        EXPECT_EQ(rest, kept);
+    }
+    EXPECT_EQ(changed, 13);
+
+    // The log itself is never replaced.
+    const QByteArray logBytes = readFile(log);
+    EXPECT_EQ(run({QStringLiteral("labels"), log, QStringLiteral("--dump"),
+                   QStringLiteral("--mark-sent"), log})
+                  .code,
+              CommandLine::kUsage);
+    EXPECT_EQ(readFile(log), logBytes);
+}
+
+}  // namespace

@@ -217,7 +217,7 @@ TEST_F(BigLogFaults, GigabyteOfJunkWithoutEorStaysWithinTwiceItsSize) {
     QTemporaryDir dir;
     const qint64 size = qint64(1) << 30;
     const QString junk = writeRepeated(dir, QStringLiteral("junk.adi"),
-                                       "x<a:b>yz<CALL:3>ABC<eo r> \\t\\x01\\xff<<>>:", size);
+                                       "x<a:b>yz<MODE:3>ABC<eo r> \\t\\x01\\xff<<>>:", size);
     const ChildRun run = runChild(QStringLiteral(QE_PROGRAM), {QStringLiteral("list"), junk});
     EXPECT_FALSE(run.crashed);
     EXPECT_EQ(run.exitCode, 0);

@@ -28,6 +28,10 @@ class ScriptedDialogs : public Dialogs {
     }
     QString openFileName(const QString& filter) override { return next(filter); }
     QString saveFileName(const QString& filter) override { return next(filter); }
+    QString saveFileName(const QString& filter, const QString& proposed) override {
+        proposedNames.append(proposed);
+        return next(filter);
+    }
     bool choosePrinter(QPrinter& printer) override {
         ++printerDialogs;
         return printerChoice ? printerChoice(printer) : false;
@@ -55,6 +59,7 @@ class ScriptedDialogs : public Dialogs {
     QStringList filters;
     std::deque<QString> fileNames;
     std::deque<bool> answers;
+    QStringList proposedNames;
     int printerDialogs = 0;
     std::function<bool(QPrinter&)> printerChoice;
     int previews = 0;

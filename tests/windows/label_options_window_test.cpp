@@ -289,9 +289,16 @@ TEST_F(EtiquettesWindow, PrintsThePrintListIntoAPdf) {
         printer.setOutputFileName(pdf);
         return true;
     };
-    dialogs.answers = {true};
+    // A complete run offers a copy of the log with the 17 QSOs marked as sent.
+    const QString marked = dir.filePath(QStringLiteral("log-envoyees.adi"));
+    dialogs.answers = {true, true};
+    dialogs.fileNames.push_back(marked);
     window.startPrint();
-    EXPECT_EQ(dialogs.questions, QStringList{QStringLiteral("Page suivante ?")});
+    EXPECT_EQ(dialogs.questions,
+              QStringList({QStringLiteral("Page suivante ?"),
+                           QStringLiteral("Marquer les 17 QSO imprimés comme envoyés ?")}));
+    EXPECT_EQ(dialogs.proposedNames, QStringList{marked});
+    EXPECT_EQ(readFile(marked).count("<QSL_SENT:1>Y <QSL_SDATE:8>"), 17);
     EXPECT_EQ(dialogs.printerDialogs, 1);
     if (pdftotextAvailable()) {
         int pages = 0;
@@ -307,9 +314,9 @@ TEST_F(EtiquettesWindow, PrintsThePrintListIntoAPdf) {
     EXPECT_EQ(background(window.box(QStringLiteral("Rx_Tx"))), LabelOptionsWindow::restColour());
     dialogs.answers = {true, false};  // the file is replaced; no next sheet
     window.startPrint();
-    ASSERT_EQ(dialogs.questions.size(), 3);
-    EXPECT_TRUE(dialogs.questions[1].startsWith(QStringLiteral("Le fichier ")));
-    EXPECT_TRUE(dialogs.questions[1].endsWith(QStringLiteral("Voulez-vous le remplacer ?")));
+    ASSERT_EQ(dialogs.questions.size(), 4);  // a stopped run offers no marking
+    EXPECT_TRUE(dialogs.questions[2].startsWith(QStringLiteral("Le fichier ")));
+    EXPECT_TRUE(dialogs.questions[2].endsWith(QStringLiteral("Voulez-vous le remplacer ?")));
     EXPECT_EQ(background(window.box(QStringLiteral("Rx_Tx"))), LabelOptionsWindow::restColour());
     if (pdftotextAvailable()) {
         int pages = 0;

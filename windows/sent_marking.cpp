@@ -1,0 +1,48 @@
+#include "windows/sent_marking.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+#include "log/sent_marker.h"
+#include "platform/dialogs.h"
+#include "windows/workspace.h"
+
+QString SentMarking::proposedName(const QString& logFileName) {
+    const QFileInfo log(logFileName);
+    return log.dir().filePath(log.completeBaseName() + QStringLiteral("-envoyees.adi"));
+}
+
+void SentMarking::offer(Workspace& workspace, const QsoRecords& printed, const QString& via) {
+    const QString log = workspace.logFileName();
+    // Only QSOs of the log last read can be marked in its copy.
+    QsoRecords marked;
+    for (const QsoRecord* record : printed) {
+        if (workspace.selection().isOfShownLog(*record)) {
+            marked.push_back(record);
+        }
+    }
+    if (log.isEmpty() || marked.empty()) {
+        return;
+    }
+    Dialogs& dialogs = workspace.dialogs();
+    if (!dialogs.askYesNo(
+            QStringLiteral("Marquer les %1 QSO imprimés comme envoyés ?").arg(marked.size()))) {
+        return;
+    }
+    const QString copy = dialogs.saveFileName(QStringLiteral(".adi  (*.adi)"), proposedName(log));
+    if (copy.isEmpty()) {
+        return;
+    }
+    const bool ontoLog = QFileInfo(copy).canonicalFilePath() == QFileInfo(log).canonicalFilePath();
+    if (ontoLog && !dialogs.askYesNo(QStringLiteral("Le fichier %1 est le journal lui-même. "
+                                                    "Le remplacer par la copie marquée ?")
+                                         .arg(QFileInfo(copy).fileName()))) {
+        return;
+    }
+    QString error;
+    if (!SentMarker::writeCopy(log, copy, marked, via, QDateTime::currentDateTimeUtc().date(),
+                               &error)) {
+        dialogs.message(error);
+    }
+}
