@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <array>
 #include <cstdio>
@@ -195,6 +196,23 @@ TEST(CommandLine, LabelsDumpsWhatWouldBePrinted) {
     const Outcome unknown = run({QStringLiteral("labels"), log, QStringLiteral("--dump"),
                                  QStringLiteral("--colour"), QStringLiteral("red")});
     EXPECT_EQ(unknown.code, CommandLine::kUsage);
+
+    // --first-label 2: the first row's left label stays blank, DL1AA goes right.
+    const Outcome second = run({QStringLiteral("labels"), log, QStringLiteral("--dump"),
+                                QStringLiteral("--first-label"), QStringLiteral("2")});
+    EXPECT_EQ(second.code, 0) << second.err.toStdString();
+    EXPECT_TRUE(
+        QString::fromUtf8(second.out)
+            .contains(QRegularExpression(QStringLiteral("\\n[^\\n|]*\\| +Pour DL1AA[^\\n]*\\n"))));
+    for (const char* wrong : {"0", "17", "deux"}) {
+        const Outcome refused = run({QStringLiteral("labels"), log, QStringLiteral("--dump"),
+                                     QStringLiteral("--format"), QStringLiteral("1"),
+                                     QStringLiteral("--first-label"), QString::fromLatin1(wrong)});
+        EXPECT_EQ(refused.code, CommandLine::kUsage) << wrong;
+        EXPECT_EQ(QString::fromUtf8(refused.err),
+                  QStringLiteral("--first-label : Première étiquette : un nombre de 1 à 16 est "
+                                 "attendu.\n"));
+    }
 }
 
 TEST(CommandLine, LabelsTakeTheStationsStoredOptions) {

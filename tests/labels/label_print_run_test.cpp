@@ -197,6 +197,42 @@ TEST(LabelPrintRun, PrintsActivationLabelsAndFormatSix) {
     EXPECT_TRUE(cards.lines.isEmpty());
 }
 
+// Starting at label 6 of a two-across sheet: rows one and two and the left
+// label of row three stay blank, without their fixed words; the head lines
+// and the sheet's end do not move.
+TEST(LabelPrintRun, StartsFurtherDownAUsedSheet) {
+    LabelOptions options = format(1);
+    const Printed plain = printLabels(options, 16);
+    options.firstLabel = 6;
+    const Printed used = printLabels(options, 11);
+    ASSERT_EQ(used.outcome, LabelPrintRun::Outcome::Completed);
+    EXPECT_EQ(used.lines.mid(0, 3), plain.lines.mid(0, 3));
+    EXPECT_EQ(used.lines.size(), plain.lines.size());
+    const qsizetype row = 7 + 1;  // body lines and the row gap
+    for (qsizetype line = 3; line < 3 + 2 * row; ++line) {
+        EXPECT_TRUE(used.lines.at(line).endsWith(QStringLiteral(" ||"))) << line;
+    }
+    const QString address = used.lines.at(3 + 2 * row);
+    EXPECT_TRUE(address.contains(QStringLiteral("|     ")));
+    EXPECT_TRUE(address.contains(QStringLiteral("Pour F10ABC")));
+    EXPECT_FALSE(address.contains(QStringLiteral("Pour  ")));
+    // The right label keeps its place: the left label's width in blanks.
+    const qsizetype rightStart = address.indexOf(QStringLiteral("Pour"));
+    const qsizetype plainRight = plain.lines.at(3 + 2 * row).lastIndexOf(QStringLiteral("Pour"));
+    EXPECT_EQ(rightStart, plainRight);
+    EXPECT_EQ(countOf(used.lines, QStringLiteral("end")), 1);
+
+    options.format = 4;
+    options.firstLabel = 15;
+    const Printed beyond = printLabels(options, 3);
+    EXPECT_EQ(beyond.outcome, LabelPrintRun::Outcome::Failed);
+    EXPECT_TRUE(beyond.lines.isEmpty());
+    EXPECT_EQ(LabelPrintRun::firstLabelProblem(0, *SheetTable::tuned(4)),
+              QStringLiteral("Première étiquette : un nombre de 1 à 14 est attendu."));
+    EXPECT_EQ(LabelPrintRun::sheetCount(*SheetTable::tuned(4), 1, 14), 1);
+    EXPECT_EQ(LabelPrintRun::sheetCount(*SheetTable::tuned(4), 2, 14), 2);
+}
+
 TEST(LabelOptions, TransceiverAndAntennaAreCheckedBeforePrinting) {
     LabelOptions options;
     options.transceiver = QString(15, QLatin1Char('T'));

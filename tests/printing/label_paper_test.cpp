@@ -68,6 +68,25 @@ QString printToPdf(const QTemporaryDir& dir, const LabelOptions& options, int qs
     return pdf;
 }
 
+// Prints `qsos` QSOs on a sheet whose labels are fitted one by one.
+QString printFittedPdf(const QTemporaryDir& dir, const LabelSheet& sheet,
+                       const LabelOptions& options, int qsos) {
+    const QString pdf = dir.filePath(QStringLiteral("fitted.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageSize(sheet.pageSize());
+    PrinterSurface surface(printer, QPointF());
+    surface.measureFromPaperEdge();
+    TestPrintList list;
+    fillOrdinaryQsos(list, qsos);
+    LabelPrintRun run(options, surface, nullptr);
+    run.useSheet(sheet);
+    EXPECT_EQ(run.run(list), LabelPrintRun::Outcome::Completed) << run.error().toStdString();
+    EXPECT_TRUE(surface.finish());
+    return pdf;
+}
+
 // Every word of every label lies inside its label: vertically exactly,
 // horizontally within 1 mm (some right-label lines start in the gap).
 void expectInsideLabels(const Sheet& sheet, int type) {
@@ -139,6 +158,52 @@ TEST_F(LabelPaper, SheetsArePagesOfOnePdf) {
     EXPECT_TRUE(found);
 }
 
+// Label `index` of a sheet, counted across each row then down, as the
+// published geometry places it.
+int labelAt(const Sheet& sheet, const PdfWord& word) {
+    const int row = static_cast<int>(std::floor((word.top - sheet.top) / sheet.down));
+    const double middle = (word.left + word.right) / 2;
+    const int column = middle < sheet.left + sheet.width + (sheet.across - sheet.width) / 2 ? 0 : 1;
+    return row * 2 + column;
+}
+
+// A used first sheet: nothing at all is printed on the labels before the
+// first one asked for, on a tuned sheet and on a fitted one.
+TEST_F(LabelPaper, LabelsBeforeTheFirstOneStayBlank) {
+    QTemporaryDir dir;
+    LabelOptions options = optionsFor(1, LabelOptions::kQsoLabel);
+    options.firstLabel = 6;
+    int pages = 0;
+    std::vector<int> perLabel(16, 0);
+    for (const PdfWord& word : pdfWords(printToPdf(dir, options, 4), &pages)) {
+        ++perLabel[static_cast<size_t>(labelAt(kSheets[0], word))];
+    }
+    EXPECT_EQ(pages, 1);
+    // Label 9, right of the last QSO, has the fixed words of a label without QSO.
+    for (int index = 0; index < 16; ++index) {
+        EXPECT_EQ(perLabel[static_cast<size_t>(index)] > 0, index >= 5 && index < 10) << index;
+    }
+
+    for (const LabelSheet& sheet : SheetTable::builtIn()) {
+        if (sheet.isTuned()) {
+            continue;
+        }
+        SCOPED_TRACE(sheet.name.toStdString());
+        options.firstLabel = sheet.labelsPerSheet();
+        const std::vector<PdfWord> words = pdfWords(printFittedPdf(dir, sheet, options, 2), &pages);
+        EXPECT_EQ(pages, 2);
+        ASSERT_FALSE(words.empty());
+        for (const PdfWord& word : words) {
+            const QPointF centre((word.left + word.right) / 2, (word.top + word.bottom) / 2);
+            // Page one holds only its last label, page two its first.
+            EXPECT_TRUE(sheet.labels().back().contains(centre) ||
+                        sheet.labels().front().contains(centre))
+                << word.text.toStdString();
+        }
+        break;
+    }
+}
+
 // Every sheet without a tuned profile: each label holds its words, each word
 // lies inside its label on the published geometry (pdftotext's boxes take
 // the face's whole height, so the 1.5 mm clear border is not checked).
@@ -154,21 +219,9 @@ TEST_F(LabelPaper, FittedLabelsStayInsideTheirLabelsOnEveryPreset) {
                 LabelOptions options = optionsFor(1, type);
                 options.french = french;
                 QTemporaryDir dir;
-                const QString pdf = dir.filePath(QStringLiteral("fitted.pdf"));
-                QPrinter printer(QPrinter::HighResolution);
-                printer.setOutputFormat(QPrinter::PdfFormat);
-                printer.setOutputFileName(pdf);
-                printer.setPageSize(sheet.pageSize());
-                PrinterSurface surface(printer, QPointF());
-                surface.measureFromPaperEdge();
-                TestPrintList list;
-                fillOrdinaryQsos(list, sheet.labelsPerSheet());
-                LabelPrintRun run(options, surface, nullptr);
-                run.useSheet(sheet);
-                ASSERT_EQ(run.run(list), LabelPrintRun::Outcome::Completed);
-                ASSERT_TRUE(surface.finish());
                 int pages = 0;
-                const std::vector<PdfWord> words = pdfWords(pdf, &pages);
+                const std::vector<PdfWord> words =
+                    pdfWords(printFittedPdf(dir, sheet, options, sheet.labelsPerSheet()), &pages);
                 EXPECT_EQ(pages, 1);
                 std::vector<int> perLabel(static_cast<size_t>(sheet.labelsPerSheet()), 0);
                 for (const PdfWord& word : words) {
