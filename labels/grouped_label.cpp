@@ -32,8 +32,12 @@ GroupedLabel::GroupedLabel(const LabelComposer& composer, const LabelLayout& lay
             referenceSize_ = entry.size;
         }
     }
+    // A QSO's date and time fill their columns whatever their values.
+    LabelFields anyQso;
+    anyQso.date = QString(8, QLatin1Char(' '));
+    anyQso.time = QString(5, QLatin1Char(' '));
     referenceWidth_ = static_cast<int>(
-        composer.side(reference, layout.family, LabelFields(), LabelComposer::Side::Left).size());
+        composer.side(reference, layout.family, anyQso, LabelComposer::Side::Left).size());
     bool headingPlaced = false;
     for (const ProfileLine& entry : layout.body) {
         Role role = Role::Empty;
