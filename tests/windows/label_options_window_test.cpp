@@ -148,7 +148,10 @@ TEST_F(EtiquettesWindow, RestoresEachStationsOptions) {
     portable.qsl = 2;
     portable.offset = QStringLiteral("+1");
     portable.activationNumber = QStringLiteral("DFCF 59101");
+    portable.group = true;
+    recording->writes.clear();
     LabelOptionsStore(*store).save(portable);
+    EXPECT_EQ(recording->writes.last(), QStringLiteral("F9XQC/PSetup |Regrouper"));
     store->write(QStringLiteral("Setup "), QStringLiteral("Indicatif"), QStringLiteral("F9XQC/P"));
 
     LabelOptionsWindow& window = open(QStringLiteral("F9XQC/P"));
@@ -160,6 +163,7 @@ TEST_F(EtiquettesWindow, RestoresEachStationsOptions) {
     EXPECT_TRUE(window.qslButton(2)->isChecked());
     EXPECT_EQ(window.verticalOffsetBox()->currentText(), QStringLiteral("+1"));
     EXPECT_EQ(window.box(QStringLiteral("Num_Activite"))->text(), QStringLiteral("DFCF 59101"));
+    EXPECT_TRUE(window.groupBox()->isChecked());
     EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("Indica"))->text(),
               QStringLiteral("F9XQC/P"));
     window.languageButton(1)->click();
@@ -169,6 +173,7 @@ TEST_F(EtiquettesWindow, RestoresEachStationsOptions) {
     reopen();
     LabelOptionsWindow& other = open(QStringLiteral("F9XQA"));
     EXPECT_TRUE(other.languageButton(1)->isChecked());
+    EXPECT_FALSE(other.groupBox()->isChecked());
     EXPECT_TRUE(other.box(QStringLiteral("Num_Activite"))->text().isEmpty());
 }
 
