@@ -247,6 +247,21 @@ int LabelPrintRun::sheetCount(const LabelSheet& sheet, int qsos, int firstLabel)
     return (labels + perSheet - 1) / perSheet;
 }
 
+int LabelPrintRun::labelCount(const LabelOptions& options, const LabelSheet& sheet,
+                              const QsoRecords& printList) {
+    if (!options.group) {
+        return static_cast<int>(printList.size());
+    }
+    int perLabel = 1;
+    if (sheet.isTuned()) {
+        const LabelComposer composer(options, sheet.profile->addressSpacing);
+        perLabel = GroupedLabel(composer, sheet.profile->layout(options.type)).capacity();
+    } else {
+        perLabel = LabelFitting(options, QSizeF(sheet.width, sheet.height)).groupCapacity();
+    }
+    return static_cast<int>(LabelGroups::labels(printList, perLabel).size());
+}
+
 QString LabelPrintRun::firstLabelProblem(int firstLabel, const LabelSheet& sheet) {
     if (firstLabel >= 1 && firstLabel <= sheet.labelsPerSheet()) {
         return {};

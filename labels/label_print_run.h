@@ -38,6 +38,9 @@ class LabelPrintRun {
     void setSheetDone(SheetDone sheetDone) { sheetDone_ = std::move(sheetDone); }
     // The sheets that `qsos` print list rows fill, starting at label `firstLabel`.
     static int sheetCount(const LabelSheet& sheet, int qsos, int firstLabel = 1);
+    // The labels `printList` fills with `options` on `sheet` (fewer than QSOs when grouped).
+    static int labelCount(const LabelOptions& options, const LabelSheet& sheet,
+                          const QsoRecords& printList);
     // Why a run cannot start at label `firstLabel` of `sheet`, in French; empty when it can.
     static QString firstLabelProblem(int firstLabel, const LabelSheet& sheet);
 

@@ -698,7 +698,7 @@ PrinterJob::Result LabelOptionsWindow::runLabels(const LabelOptions& options, QP
         if (!preview) {
             progress = workspace_.dialogs().showProgress(
                 QStringLiteral("Impression des étiquettes : feuilles imprimées"),
-                LabelPrintRun::sheetCount(*sheet, static_cast<int>(rows.size()),
+                LabelPrintRun::sheetCount(*sheet, LabelPrintRun::labelCount(options, *sheet, rows),
                                           options.firstLabel));
             labels.setSheetDone([&progress](int sheets) { return progress->advance(sheets); });
         }

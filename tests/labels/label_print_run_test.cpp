@@ -266,6 +266,11 @@ TEST(LabelPrintRun, GroupsAStationsQsosOnSharedLabels) {
                                    QStringLiteral("F5ABC 4"), QStringLiteral("G4ABC 1"),
                                    QStringLiteral("dl1aa 1")}));
     EXPECT_EQ(LabelGroups::labels(list, 1).size(), 12u);
+    LabelOptions grouping = format(1);
+    grouping.group = true;
+    EXPECT_EQ(LabelPrintRun::labelCount(grouping, *SheetTable::tuned(1), list), 5);
+    grouping.group = false;
+    EXPECT_EQ(LabelPrintRun::labelCount(grouping, *SheetTable::tuned(1), list), 12);
 
     // On a format 1 label: the address, a heading, four QSO lines, the thanks.
     MemoryStream stream;
