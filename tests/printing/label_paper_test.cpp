@@ -276,10 +276,11 @@ TEST_F(LabelPaper, FittedLabelsStayInsideTheirLabelsOnEveryPreset) {
             continue;
         }
         for (const int type : {LabelOptions::kQsoLabel, LabelOptions::kActivationLabel}) {
-            for (const bool french : {true, false}) {
-                const bool group = !french;
-                SCOPED_TRACE(sheet.name.toStdString() + (french ? " fr " : " en grouped ") +
-                             std::to_string(type));
+            for (const int language : {0, 1, 2, 3}) {
+                const bool french = language % 2 == 0;
+                const bool group = language >= 2;
+                SCOPED_TRACE(sheet.name.toStdString() + (french ? " fr " : " en ") +
+                             (group ? "grouped " : "") + std::to_string(type));
                 LabelOptions options = optionsFor(1, type);
                 options.french = french;
                 options.group = group;
