@@ -170,8 +170,15 @@ QStringList tunedNumbers() {
 }
 
 // Applies the label options given on the command line over the stored ones.
-QString applyLabelOptions(const ParsedOptions& parsed, LabelOptions& options) {
+QString applyLabelOptions(const ParsedOptions& parsed, const QStringList& flags,
+                          LabelOptions& options) {
     for (const LabelOptionField& field : labelOptionTable()) {
+        if (field.flag) {
+            if (flags.contains(QString::fromLatin1(field.commandLine))) {
+                field.applyCommandLine(options, QString());
+            }
+            continue;
+        }
         if (parsed.has(field.commandLine) &&
             !field.applyCommandLine(options, parsed.value(field.commandLine))) {
             return QString::fromUtf8(field.wrongWord);
@@ -215,11 +222,30 @@ QString applyOffsets(const ParsedOptions& parsed, QPointF& offset) {
     return {};
 }
 
+// --first-label N: the run starts at label N of the first sheet.
+QString applyFirstLabel(const ParsedOptions& parsed, const LabelSheet& sheet,
+                        LabelOptions& options) {
+    if (!parsed.has("first-label")) {
+        return {};
+    }
+    bool number = false;
+    const int first = parsed.value("first-label").toInt(&number);
+    const QString problem = LabelPrintRun::firstLabelProblem(number ? first : 0, sheet);
+    if (!problem.isEmpty()) {
+        return QStringLiteral("--first-label : %1").arg(problem);
+    }
+    options.firstLabel = first;
+    return {};
+}
+
 QStringList labelValueOptions() {
     QStringList names{QStringLiteral("station"), QStringLiteral("sheet"),
-                      QStringLiteral("offset-x"), QStringLiteral("offset-y")};
+                      QStringLiteral("offset-x"), QStringLiteral("offset-y"),
+                      QStringLiteral("first-label")};
     for (const LabelOptionField& field : labelOptionTable()) {
-        names.append(QString::fromLatin1(field.commandLine));
+        if (!field.flag) {
+            names.append(QString::fromLatin1(field.commandLine));
+        }
     }
     names << QStringLiteral("pdf") << QStringLiteral("printer");
     return names;
@@ -262,6 +288,10 @@ QString CommandLine::usage() {
         "      --sheet NAME     any sheet of --list-sheets (labels fitted one by one on\n"
         "                       sheets other than the tuned ones, placed from the paper edge)\n"
         "      --offset-x MM --offset-y MM   the printer's shift for this run (-10 to +10)\n"
+        "      --first-label N  start at label N of a used first sheet (numbered across\n"
+        "                       each row, then down); the labels before it stay blank\n"
+        "      --group          the QSOs with one station (callsign and QSL via) share\n"
+        "                       labels, in print-list order, one line per QSO\n"
         "  labels and cards also take:\n"
         "      --unsent         only QSOs whose QSL is still owed (QSL_SENT absent, N, R, Q)\n"
         "      --sort call|bureau   call: as \"Tri par call\"; bureau: by the DXCC entity of\n"
@@ -535,9 +565,20 @@ int CommandLine::labels(const QStringList& given) {
     bool dump = false;
     bool listSheets = false;
     bool calibration = false;
-    const QStringList rest = withoutFlag(
+    QStringList rest = withoutFlag(
         withoutFlag(withoutDump(arguments, &dump), QStringLiteral("--list-sheets"), &listSheets),
         QStringLiteral("--calibration"), &calibration);
+    QStringList flags;
+    for (const LabelOptionField& field : labelOptionTable()) {
+        const QString name = QString::fromLatin1(field.commandLine);
+        bool present = false;
+        if (field.flag) {
+            rest = withoutFlag(rest, QStringLiteral("--") + name, &present);
+        }
+        if (present) {
+            flags.append(name);
+        }
+    }
     const ParsedOptions parsed = parseOptions(rest, labelValueOptions());
     if (!parsed.problem.isEmpty()) {
         return fail(kUsage, parsed.problem);
@@ -550,7 +591,8 @@ int CommandLine::labels(const QStringList& given) {
         writeLine(err_, tableProblem.toUtf8());
     }
     if (listSheets) {
-        if (!parsed.positional.isEmpty() || !parsed.values.empty() || dump || calibration) {
+        if (!parsed.positional.isEmpty() || !parsed.values.empty() || !flags.isEmpty() || dump ||
+            calibration) {
             return fail(kUsage, QStringLiteral("Usage: quenor-etiquettes labels --list-sheets"));
         }
         for (const LabelSheet& sheet : table.all()) {
@@ -576,7 +618,7 @@ int CommandLine::labels(const QStringList& given) {
                                              QStringLiteral("Indicatif"), QStringLiteral("Fxxxx"));
     LabelOptions options = LabelOptionsStore(store).load(station);
     options.onCards = false;
-    QString problem = applyLabelOptions(parsed, options);
+    QString problem = applyLabelOptions(parsed, flags, options);
     if (problem.isEmpty()) {
         problem = applySheet(parsed, table, options);
     }
@@ -595,6 +637,10 @@ int CommandLine::labels(const QStringList& given) {
         return fail(kUsage, QStringLiteral("Planche inconnue : %1 (voir --list-sheets)")
                                 .arg(options.sheet.isEmpty() ? QString::number(options.format)
                                                              : options.sheet));
+    }
+    if (const QString firstProblem = applyFirstLabel(parsed, *sheet, options);
+        !firstProblem.isEmpty()) {
+        return fail(kUsage, firstProblem);
     }
 
     const QString refused = calibration ? outputProblem(parsed, {})

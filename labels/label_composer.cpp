@@ -88,6 +88,33 @@ int lengthOf(const QString& text) {
 LabelComposer::LabelComposer(const LabelOptions& options, SheetProfile::AddressSpacing spacing)
     : options_(options), spacing_(spacing) {}
 
+namespace {
+
+// Where each value of a grouped QSO line starts.
+constexpr int kTimeColumn = 9;
+constexpr int kBandColumn = 16;
+constexpr int kModeColumn = 25;
+constexpr int kRstColumn = 33;
+
+}  // namespace
+
+QString LabelComposer::groupedQsoLine(const LabelFields& fields) {
+    // A value longer than its column pushes the next ones on, a blank apart.
+    return fields.date.leftJustified(kTimeColumn) +
+           fields.time.leftJustified(kBandColumn - kTimeColumn) +
+           fields.band.leftJustified(kModeColumn - kBandColumn) +
+           fields.mode.leftJustified(kRstColumn - kModeColumn) +
+           fields.rst.leftJustified(kGroupedLineLength - kRstColumn);
+}
+
+std::vector<std::pair<QString, int>> LabelComposer::groupHeading() const {
+    return {{QStringLiteral("Date"), 0},
+            {QStringLiteral("UTC"), kTimeColumn},
+            {options_.french ? QStringLiteral("Bande") : QStringLiteral("Band"), kBandColumn},
+            {QStringLiteral("Mode"), kModeColumn},
+            {QStringLiteral("RST"), kRstColumn}};
+}
+
 QString LabelComposer::thanksPhrase() const {
     static const QString french[] = {QStringLiteral("Merci pour le QSO  Pse QSL"),
                                      QStringLiteral("Merci pour le QSO et pour la QSL"),

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <utility>
+#include <vector>
 
 #include "labels/label_options.h"
 #include "labels/sheet_profile.h"
@@ -39,6 +41,14 @@ class LabelComposer {
     QString side(LabelLine kind, LineFamily family, const LabelFields& fields, Side which) const;
 
     static QString blanks(int count);
+
+    // A QSO's line on a grouped label: date, time, band, mode and RST in
+    // columns, at the character positions of groupColumns().
+    static QString groupedQsoLine(const LabelFields& fields);
+    // The words above those columns, each with its column.
+    std::vector<std::pair<QString, int>> groupHeading() const;
+    // The characters of a grouped QSO line with a three-character RST.
+    static constexpr int kGroupedLineLength = 36;
 
   private:
     QString qsoLine(LabelLine kind, LineFamily family, const LabelFields& fields, Side which) const;

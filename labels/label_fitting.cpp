@@ -158,10 +158,65 @@ std::vector<LabelFitting::Line> LabelFitting::brokenToWidth(const std::vector<Pi
     return result;
 }
 
+std::vector<LabelFitting::Pieces> LabelFitting::groupLines(
+    const std::vector<LabelFields>& qsos) const {
+    const bool activation = options_.type == LabelOptions::kActivationLabel;
+    const LabelFields& first = qsos.front();
+    std::vector<Pieces> label = activation ? activationLines(first) : qsoLines(first);
+    std::vector<Pieces> lines;
+    // The address, and the activation's line.
+    lines.push_back(label.front());
+    if (activation && label.size() > 1 && label[1].bold) {
+        lines.push_back(label[1]);
+    }
+    const LabelComposer composer(options_, SheetProfile::AddressSpacing::Even);
+    QString heading;
+    for (const auto& [word, column] : composer.groupHeading()) {
+        heading += QString(column - heading.size(), QLatin1Char(' ')) + word;
+    }
+    lines.push_back({{heading}, QString(), false, 3});
+    for (const LabelFields& qso : qsos) {
+        lines.push_back({{LabelComposer::groupedQsoLine(qso)}, QString(), false, 0});
+    }
+    // The label's own lines, but those of the first QSO's values.
+    const size_t firstOwn = activation ? lines.size() - qsos.size() - 1 : 3;
+    for (size_t index = firstOwn; index + 1 < label.size(); ++index) {
+        const bool contact = activation && label[index].pieces.size() > 1 &&
+                             label[index].pieces[1].startsWith(QStringLiteral("QRG "));
+        if (!contact) {
+            Pieces own = label[index];
+            own.dropOrder = std::max(own.dropOrder, 2);
+            lines.push_back(own);
+        }
+    }
+    lines.push_back(label.back());
+    return lines;
+}
+
+int LabelFitting::groupCapacity() const {
+    LabelFields widest;
+    widest.rst = QStringLiteral("599");
+    if (widthMillimetres(LabelComposer::groupedQsoLine(widest), kSmallestSize) > inside_.width()) {
+        return 0;
+    }
+    const bool activation = options_.type == LabelOptions::kActivationLabel;
+    const bool activationLine = activation && !(options_.activationNumber.trimmed().isEmpty() &&
+                                                options_.activationName.trimmed().isEmpty());
+    const int lines =
+        static_cast<int>(std::floor(inside_.height() / lineAdvanceMillimetres(kSmallestSize)));
+    return std::max(0, lines - 2 - (activationLine ? 1 : 0));
+}
+
+LabelFitting::Fitted LabelFitting::fitGroup(const std::vector<LabelFields>& qsos) const {
+    return fitted(groupLines(qsos));
+}
+
 LabelFitting::Fitted LabelFitting::fit(const LabelFields& fields) const {
-    std::vector<Pieces> pieces = options_.type == LabelOptions::kActivationLabel
-                                     ? activationLines(fields)
-                                     : qsoLines(fields);
+    return fitted(options_.type == LabelOptions::kActivationLabel ? activationLines(fields)
+                                                                  : qsoLines(fields));
+}
+
+LabelFitting::Fitted LabelFitting::fitted(std::vector<Pieces> pieces) const {
     std::vector<Line> whole;
     for (const Pieces& line : pieces) {
         whole.push_back({line.text(), line.bold});
@@ -174,7 +229,7 @@ LabelFitting::Fitted LabelFitting::fit(const LabelFields& fields) const {
     // the height cannot hold are left out, comment first.
     bool shortened = false;
     std::vector<Line> lines = brokenToWidth(pieces, kSmallestSize);
-    for (int order = 1; order <= 2; ++order) {
+    for (int order = 1; order <= 3; ++order) {
         if (static_cast<double>(lines.size()) * lineAdvanceMillimetres(kSmallestSize) <=
             inside_.height()) {
             break;

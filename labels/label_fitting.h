@@ -31,6 +31,13 @@ class LabelFitting {
     LabelFitting(const LabelOptions& options, QSizeF label);
 
     Fitted fit(const LabelFields& fields) const;
+    // A label holding several QSOs with one station: the address (and the
+    // activation), a heading, one line per QSO, the label's own lines that
+    // fit, and the thanks.
+    Fitted fitGroup(const std::vector<LabelFields>& qsos) const;
+    // The QSOs a grouped label holds at the smallest size; 0 when a QSO's
+    // line is wider than the label.
+    int groupCapacity() const;
 
     // The face's advance and width: a fixed-pitch face, 0.6 em per character.
     static double lineAdvanceMillimetres(float size);
@@ -42,12 +49,14 @@ class LabelFitting {
         QStringList pieces;
         QString joiner;
         bool bold;
-        int dropOrder;  // 0 stays; 1 leaves first, then 2
+        int dropOrder;  // 0 stays; 1 leaves first, then 2, then 3
         QString text() const { return pieces.join(joiner); }
     };
 
     std::vector<Pieces> qsoLines(const LabelFields& fields) const;
     std::vector<Pieces> activationLines(const LabelFields& fields) const;
+    std::vector<Pieces> groupLines(const std::vector<LabelFields>& qsos) const;
+    Fitted fitted(std::vector<Pieces> pieces) const;
     QString thanksPhrase() const;
     float largestFittingSize(const std::vector<Line>& lines) const;
     std::vector<Line> brokenToWidth(const std::vector<Pieces>& lines, float size) const;

@@ -113,6 +113,21 @@ std::vector<LabelOptionField> buildTable() {
          [](LabelOptions& options, const QString& typed) { options.offset = typed; },
          {},
          nullptr},
+        {"Regrouper",
+         "False",
+         "group",
+         "Regrouper",
+         [](const LabelOptions& options) {
+             return options.group ? QStringLiteral("True") : QStringLiteral("False");
+         },
+         [](LabelOptions& options, const QString& stored) {
+             options.group = LabelOptionsStore::parseBoolean(stored).value_or(false);
+         },
+         nullptr,
+         {},
+         nullptr,
+         true,
+         true},
     };
     return table;
 }
@@ -120,6 +135,10 @@ std::vector<LabelOptionField> buildTable() {
 }  // namespace
 
 bool LabelOptionField::applyCommandLine(LabelOptions& options, const QString& value) const {
+    if (flag) {
+        restore(options, QStringLiteral("True"));
+        return true;
+    }
     if (setText != nullptr) {
         setText(options, value);
         return true;

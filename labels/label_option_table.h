@@ -24,10 +24,16 @@ struct LabelOptionField {
     // The command line's words and the stored texts they stand for.
     std::vector<std::pair<const char*, const char*>> words;
     const char* wrongWord;  // the message for a word that is not one of them
+    // A command-line flag without a value, which sets the stored text "True".
+    bool flag = false;
+    // Written only once it is on or has been stored: the settings files of
+    // stations that never used it stay as they were.
+    bool writtenOnceUsed = false;
 
     // Sets the option from a command-line value; false (options unchanged) for a wrong word.
     bool applyCommandLine(LabelOptions& options, const QString& value) const;
 };
 
-// The thirteen options in the order the print start writes them.
+// The thirteen options in the order the print start writes them, then the
+// options written once used.
 const std::vector<LabelOptionField>& labelOptionTable();

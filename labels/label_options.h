@@ -19,6 +19,11 @@ struct LabelOptions {
     int qsl = 1;                           // QSL index
     QString offset = QStringLiteral("0");  // the text of verticalOffsetBox
     bool stopEachSheet = false;            // stopBox
+    // The label of the first sheet the run starts on, numbered across each
+    // row then down from 1; never stored, back to 1 after each run.
+    int firstLabel = 1;
+    // The QSOs with one station (callsign and QSL manager) share labels.
+    bool group = false;
 
     QString comment;           // Texte_QSL, as typed
     QString transceiver;       // Rx_Tx, as typed

@@ -66,7 +66,13 @@ LabelOptions LabelOptionsStore::load(const QString& station) const {
 void LabelOptionsStore::save(const LabelOptions& options) const {
     const QString section = SettingsStore::stationSection(options.station);
     for (const LabelOptionField& field : labelOptionTable()) {
-        store_.write(section, QString::fromUtf8(field.key), field.stored(options));
+        const QString key = QString::fromUtf8(field.key);
+        const QString stored = field.stored(options);
+        if (field.writtenOnceUsed && stored == QLatin1String(field.absent) &&
+            store_.read(section, key, QString()).isEmpty()) {
+            continue;
+        }
+        store_.write(section, key, stored);
     }
     // Settings files that never named another sheet are left as they were.
     const QString sheetKey = QString::fromUtf8(kSheetKey);

@@ -1,7 +1,9 @@
 #include "labels/label_print_run.h"
 
+#include "labels/grouped_label.h"
 #include "labels/label_composer.h"
 #include "labels/label_fitting.h"
+#include "labels/label_groups.h"
 #include "labels/sheet_profile.h"
 #include "labels/sheet_table.h"
 #include "printing/print_surface.h"
@@ -32,6 +34,11 @@ LabelPrintRun::Outcome LabelPrintRun::run(const QsoRecords& printList) {
         error_ = QStringLiteral("Planche %1 : %2").arg(sheet->name, unsound);
         return Outcome::Failed;
     }
+    const QString firstProblem = firstLabelProblem(options_.firstLabel, *sheet);
+    if (!firstProblem.isEmpty()) {
+        error_ = firstProblem;
+        return Outcome::Failed;
+    }
     savedFontName_ = surface_.fontName();
     savedFontSize_ = surface_.fontSize();
     surface_.setFontName(QStringLiteral("Courier New"));
@@ -45,11 +52,19 @@ LabelPrintRun::Outcome LabelPrintRun::runTuned(const LabelSheet& sheet,
                                                const QsoRecords& printList) {
     const LabelComposer composer(options_, sheet.profile->addressSpacing);
     const LabelLayout& layout = sheet.profile->layout(options_.type);
-    const size_t count = printList.size();
+    const GroupedLabel grouped(composer, layout);
+    // The labels already used on the first sheet come first, left blank.
+    const size_t skipped = printList.empty() ? 0 : static_cast<size_t>(options_.firstLabel - 1);
+    std::vector<Slot> labels(skipped, Slot{{}, true});
+    for (QsoRecords& qsos :
+         LabelGroups::labels(printList, options_.group ? grouped.capacity() : 1)) {
+        labels.push_back({std::move(qsos), false});
+    }
+    const Slot none{{}, false};
+    const size_t count = labels.size();
     for (size_t pair = 0; pair < count; pair += 2) {
-        const QsoRecord* left = printList[pair];
-        const QsoRecord* right = pair + 1 < count ? printList[pair + 1] : nullptr;
-        const Step step = printPair(sheet, layout, composer, left, right);
+        const Slot& right = pair + 1 < count ? labels[pair + 1] : none;
+        const Step step = printPair(sheet, layout, composer, grouped, labels[pair], right);
         if (step == Step::Fail) {
             return finish(Outcome::Failed);
         }
@@ -64,8 +79,11 @@ LabelPrintRun::Outcome LabelPrintRun::runFitted(const LabelSheet& sheet,
                                                 const QsoRecords& printList) {
     const LabelFitting fitting(options_, QSizeF(sheet.width, sheet.height));
     bool shortened = false;
-    for (const QsoRecord* record : printList) {
-        const LabelFitting::Fitted label = fitting.fit(LabelFields::fromRecord(record));
+    // The labels already used on the first sheet stay blank.
+    rowCounter_ = printList.empty() ? 0 : options_.firstLabel - 1;
+    for (const QsoRecords& qsos :
+         LabelGroups::labels(printList, options_.group ? fitting.groupCapacity() : 1)) {
+        const LabelFitting::Fitted label = fitted(fitting, qsos);
         shortened = shortened || label.shortened;
         const QRectF place = sheet.label(rowCounter_);
         const double advance = LabelFitting::lineAdvanceMillimetres(label.size);
@@ -100,6 +118,17 @@ LabelPrintRun::Outcome LabelPrintRun::runFitted(const LabelSheet& sheet,
     return finish(Outcome::Completed);
 }
 
+LabelFitting::Fitted LabelPrintRun::fitted(const LabelFitting& fitting, const QsoRecords& qsos) {
+    if (qsos.size() < 2) {
+        return fitting.fit(LabelFields::fromRecord(qsos.front()));
+    }
+    std::vector<LabelFields> fields;
+    for (const QsoRecord* record : qsos) {
+        fields.push_back(LabelFields::fromRecord(record));
+    }
+    return fitting.fitGroup(fields);
+}
+
 LabelPrintRun::Step LabelPrintRun::endSheetIfFull(int printedOnSheet, int perSheet,
                                                   const QString& prompt) {
     if (printedOnSheet < perSheet) {
@@ -112,9 +141,53 @@ LabelPrintRun::Step LabelPrintRun::endSheetIfFull(int printedOnSheet, int perShe
     return endSheet();
 }
 
+QString LabelPrintRun::sideText(const LabelComposer& composer, const GroupedLabel& grouped,
+                                const LabelLayout& layout, size_t line, const Slot& label,
+                                LabelComposer::Side which) {
+    if (label.qsos.size() > 1) {
+        return grouped.side(line, label.qsos, which);
+    }
+    const ProfileLine& entry = layout.body[line];
+    const QString text =
+        composer.side(entry.line, layout.family, LabelFields::fromRecord(label.record()), which);
+    if (!label.blank) {
+        return text;
+    }
+    // A used label: its width in blanks keeps the right label in its place.
+    return which == LabelComposer::Side::Left ? LabelComposer::blanks(static_cast<int>(text.size()))
+                                              : QString();
+}
+
+QString LabelPrintRun::pairLine(const LabelComposer& composer, const GroupedLabel& grouped,
+                                const LabelLayout& layout, size_t line, const Slot& left,
+                                const Slot& right) {
+    const ProfileLine& entry = layout.body[line];
+    if (!left.blank && !right.blank && left.qsos.size() < 2 && right.qsos.size() < 2) {
+        return composer.line(entry.line, layout.family, left.record(), right.record());
+    }
+    // A used label is as wide as a label of the right label's QSO would be.
+    const Slot leftLabel = left.blank ? Slot{{right.record()}, true} : left;
+    QString leftText =
+        entry.line == LabelLine::Blank && left.qsos.size() < 2
+            ? QString()
+            : sideText(composer, grouped, layout, line, leftLabel, LabelComposer::Side::Left);
+    const QString rightText =
+        entry.line == LabelLine::Blank && right.qsos.size() < 2
+            ? QString()
+            : sideText(composer, grouped, layout, line, right, LabelComposer::Side::Right);
+    if (rightText.trimmed().isEmpty()) {
+        return leftText.trimmed().isEmpty() ? QString() : leftText;
+    }
+    if (leftText.isEmpty()) {
+        leftText = LabelComposer::blanks(grouped.leftWidth(entry.size));
+    }
+    return leftText + rightText;
+}
+
 LabelPrintRun::Step LabelPrintRun::printPair(const LabelSheet& sheet, const LabelLayout& layout,
-                                             const LabelComposer& composer, const QsoRecord* left,
-                                             const QsoRecord* right) {
+                                             const LabelComposer& composer,
+                                             const GroupedLabel& grouped, const Slot& left,
+                                             const Slot& right) {
     if (rowCounter_ == 0) {
         for (const float size : layout.headLines(options_.offset)) {
             if (!print(QString(), size, false)) {
@@ -122,8 +195,10 @@ LabelPrintRun::Step LabelPrintRun::printPair(const LabelSheet& sheet, const Labe
             }
         }
     }
-    for (const ProfileLine& entry : layout.body) {
-        if (!print(composer.line(entry.line, layout.family, left, right), entry.size, entry.bold)) {
+    for (size_t line = 0; line < layout.body.size(); ++line) {
+        const ProfileLine& entry = layout.body[line];
+        if (!print(pairLine(composer, grouped, layout, line, left, right), entry.size,
+                   entry.bold)) {
             return Step::Fail;
         }
     }
@@ -163,9 +238,36 @@ LabelPrintRun::Step LabelPrintRun::endSheet() {
     return !sheetDone_ || sheetDone_(sheetsDone_) ? Step::Continue : Step::Stop;
 }
 
-int LabelPrintRun::sheetCount(const LabelSheet& sheet, int qsos) {
+int LabelPrintRun::sheetCount(const LabelSheet& sheet, int qsos, int firstLabel) {
     const int perSheet = sheet.labelsPerSheet();
-    return perSheet > 0 ? (qsos + perSheet - 1) / perSheet : 0;
+    if (perSheet <= 0 || qsos <= 0) {
+        return 0;
+    }
+    const int labels = qsos + firstLabel - 1;
+    return (labels + perSheet - 1) / perSheet;
+}
+
+int LabelPrintRun::labelCount(const LabelOptions& options, const LabelSheet& sheet,
+                              const QsoRecords& printList) {
+    if (!options.group) {
+        return static_cast<int>(printList.size());
+    }
+    int perLabel = 1;
+    if (sheet.isTuned()) {
+        const LabelComposer composer(options, sheet.profile->addressSpacing);
+        perLabel = GroupedLabel(composer, sheet.profile->layout(options.type)).capacity();
+    } else {
+        perLabel = LabelFitting(options, QSizeF(sheet.width, sheet.height)).groupCapacity();
+    }
+    return static_cast<int>(LabelGroups::labels(printList, perLabel).size());
+}
+
+QString LabelPrintRun::firstLabelProblem(int firstLabel, const LabelSheet& sheet) {
+    if (firstLabel >= 1 && firstLabel <= sheet.labelsPerSheet()) {
+        return {};
+    }
+    return QStringLiteral("Première étiquette : un nombre de 1 à %1 est attendu.")
+        .arg(sheet.labelsPerSheet());
 }
 
 LabelPrintRun::Outcome LabelPrintRun::finish(Outcome outcome) {

@@ -3,12 +3,15 @@
 #include <QString>
 #include <functional>
 
+#include "labels/label_composer.h"
+#include "labels/label_fitting.h"
 #include "labels/label_options.h"
+#include "labels/sheet_profile.h"
 #include "log/qso_record.h"
 #include "printing/printer_job.h"
 
 class PrintSurface;
-class LabelComposer;
+class GroupedLabel;
 struct LabelLayout;
 struct LabelSheet;
 
@@ -33,8 +36,13 @@ class LabelPrintRun {
     // Told the number of sheets ended after each one; false stops the run there.
     using SheetDone = std::function<bool(int sheetsDone)>;
     void setSheetDone(SheetDone sheetDone) { sheetDone_ = std::move(sheetDone); }
-    // The sheets that `rows` print list rows fill in the options' format.
-    static int sheetCount(const LabelSheet& sheet, int qsos);
+    // The sheets that `qsos` print list rows fill, starting at label `firstLabel`.
+    static int sheetCount(const LabelSheet& sheet, int qsos, int firstLabel = 1);
+    // The labels `printList` fills with `options` on `sheet` (fewer than QSOs when grouped).
+    static int labelCount(const LabelOptions& options, const LabelSheet& sheet,
+                          const QsoRecords& printList);
+    // Why a run cannot start at label `firstLabel` of `sheet`, in French; empty when it can.
+    static QString firstLabelProblem(int firstLabel, const LabelSheet& sheet);
 
     // Why the run failed, in French.
     QString error() const { return error_; }
@@ -45,10 +53,25 @@ class LabelPrintRun {
 
   private:
     enum class Step { Continue, Stop, Fail };
+    // One label of a printed row: its QSOs (none, one, or a station's
+    // grouped QSOs), or a used label left blank.
+    struct Slot {
+        QsoRecords qsos;
+        bool blank;
+        const QsoRecord* record() const { return qsos.empty() ? nullptr : qsos.front(); }
+    };
     Outcome runTuned(const LabelSheet& sheet, const QsoRecords& printList);
     Outcome runFitted(const LabelSheet& sheet, const QsoRecords& printList);
     Step printPair(const LabelSheet& sheet, const LabelLayout& layout,
-                   const LabelComposer& composer, const QsoRecord* left, const QsoRecord* right);
+                   const LabelComposer& composer, const GroupedLabel& grouped, const Slot& left,
+                   const Slot& right);
+    static QString pairLine(const LabelComposer& composer, const GroupedLabel& grouped,
+                            const LabelLayout& layout, size_t line, const Slot& left,
+                            const Slot& right);
+    static QString sideText(const LabelComposer& composer, const GroupedLabel& grouped,
+                            const LabelLayout& layout, size_t line, const Slot& label,
+                            LabelComposer::Side which);
+    static LabelFitting::Fitted fitted(const LabelFitting& fitting, const QsoRecords& qsos);
     Step endSheetIfFull(int printedOnSheet, int perSheet, const QString& prompt);
     bool print(const QString& text, float size, bool bold);
     Outcome finish(Outcome outcome);

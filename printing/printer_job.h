@@ -37,9 +37,10 @@ struct PrinterJob {
                         const QStringList& inputs = {});
 
     // The same run drawn into a print preview, with `outlines` (millimetres
-    // from the paper's edge) drawn faintly on every page.
+    // from the paper's edge) drawn faintly on every page and `used` (labels
+    // the run leaves blank) shaded on the first.
     static Result preview(QPrinter& printer, const PrintPlacement& placement,
                           std::vector<QRectF> outlines,
-                          const std::function<Result(PrintSurface&, QString*)>& run,
-                          QString* error);
+                          const std::function<Result(PrintSurface&, QString*)>& run, QString* error,
+                          std::vector<QRectF> used = {});
 };

@@ -68,9 +68,11 @@ QString PrinterSurface::problemAfterJob() const {
     return {};
 }
 
-void PrinterSurface::drawAsPreview(std::vector<QRectF> outlines) {
+void PrinterSurface::drawAsPreview(std::vector<QRectF> outlines,
+                                   std::vector<QRectF> usedOnFirstPage) {
     preview_ = true;
     outlines_ = std::move(outlines);
+    used_ = std::move(usedOnFirstPage);
 }
 
 bool PrinterSurface::isOneDocument() const {
@@ -78,7 +80,7 @@ bool PrinterSurface::isOneDocument() const {
 }
 
 void PrinterSurface::drawOutlines() {
-    if (outlines_.empty()) {
+    if (outlines_.empty() && used_.empty()) {
         return;
     }
     const double perMillimetre = printer_.resolution() / PrintGeometry::kMillimetresPerInch;
@@ -92,6 +94,13 @@ void PrinterSurface::drawOutlines() {
         const QPointF corner = (outline.topLeft() - paperOrigin) * perMillimetre;
         painter_.drawRect(QRectF(corner, outline.size() * perMillimetre));
     }
+    // The labels already used on the first sheet, which the run leaves blank.
+    painter_.setBrush(QBrush(QColor(200, 200, 200), Qt::BDiagPattern));
+    for (const QRectF& outline : used_) {
+        const QPointF corner = (outline.topLeft() - paperOrigin) * perMillimetre;
+        painter_.drawRect(QRectF(corner, outline.size() * perMillimetre));
+    }
+    used_.clear();
     painter_.restore();
 }
 

@@ -43,7 +43,7 @@ class PrinterSurface : public PrintSurface {
     // Draws into a print preview: one document, a page per job, and `outlines`
     // (millimetres from the paper's edge) drawn faintly on every page. The
     // outlines are never printed.
-    void drawAsPreview(std::vector<QRectF> outlines);
+    void drawAsPreview(std::vector<QRectF> outlines, std::vector<QRectF> usedOnFirstPage = {});
 
   private:
     bool isPdf() const;
@@ -65,4 +65,5 @@ class PrinterSurface : public PrintSurface {
     int jobsSent_ = 0;
     bool preview_ = false;
     std::vector<QRectF> outlines_;
+    std::vector<QRectF> used_;  // drawn shaded on the first page only
 };

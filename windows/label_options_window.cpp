@@ -1,5 +1,7 @@
 #include "windows/label_options_window.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +13,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QVBoxLayout>
@@ -195,6 +198,8 @@ void LabelOptionsWindow::setReadingTabOrder() {
     order.append(sheets_);
     order.append(ctV_);
     order.append(arretImp_);
+    order.append(firstLabel_);
+    order.append(regrouper_);
     for (QAbstractButton* button : option(qsl_)) {
         order.append(button);
     }
@@ -282,6 +287,7 @@ QWidget* LabelOptionsWindow::buildOptionGroups() {
     auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(kTightSpacing);
 
     auto* langueFrame = new QGroupBox(QStringLiteral("Langue"));
     auto* langueLayout = new QHBoxLayout(langueFrame);
@@ -324,6 +330,7 @@ QWidget* LabelOptionsWindow::buildOptionGroups() {
 
     auto* printFrame = new QGroupBox(QStringLiteral("Options d'impression"));
     auto* printLayout = new QVBoxLayout(printFrame);
+    printLayout->setSpacing(kTightSpacing);
     auto* advice = new QVBoxLayout;
     advice->setSpacing(0);
     for (const char* line :
@@ -346,9 +353,37 @@ QWidget* LabelOptionsWindow::buildOptionGroups() {
     offsetLine->addWidget(new QLabel(QStringLiteral("ligne")));
     offsetLine->addStretch();
     printLayout->addLayout(offsetLine);
+    // The stop box and the first label share a line, so that the window still
+    // fits a 768-pixel screen.
+    auto* sheetLine = new QHBoxLayout;
     arretImp_ = new QCheckBox(QStringLiteral("Arret impression a chaque feuille"));
     arretImp_->setObjectName(QStringLiteral("Arret_Imp"));
-    printLayout->addWidget(arretImp_);
+    sheetLine->addWidget(arretImp_);
+    sheetLine->addStretch();
+    auto* firstCaption = new QLabel(QStringLiteral("Première étiquette"));
+    sheetLine->addWidget(firstCaption);
+    firstLabel_ = new QSpinBox;
+    firstLabel_->setObjectName(QStringLiteral("Premiere_Etiquette"));
+    firstLabel_->setRange(1, 1);
+    firstLabel_->setAccessibleName(QStringLiteral("Première étiquette"));
+    firstLabel_->setToolTip(
+        QStringLiteral("Sur une planche entamée : les étiquettes sont comptées de gauche à "
+                       "droite puis de haut en bas ; celles d'avant restent vierges."));
+    firstCaption->setBuddy(firstLabel_);
+    sheetLine->addWidget(firstLabel_);
+    printLayout->addLayout(sheetLine);
+    regrouper_ = new QCheckBox(QStringLiteral("Regrouper les QSO d'une même station"));
+    regrouper_->setObjectName(QStringLiteral("Regrouper"));
+    regrouper_->setToolTip(
+        QStringLiteral("Les QSO d'un même indicatif et d'un même QSL via partagent une "
+                       "étiquette, une ligne par QSO."));
+    printLayout->addWidget(regrouper_);
+    connect(format_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked) {
+            limitFirstLabel();
+        }
+    });
+    connect(otherSheet_, &QComboBox::currentIndexChanged, this, [this] { limitFirstLabel(); });
     layout->addWidget(printFrame);
 
     auto* qslFrame = new QGroupBox(QStringLiteral("Libellé Texte QSL"));
@@ -461,6 +496,14 @@ void LabelOptionsWindow::reloadSheets() {
     otherSheet_->setCurrentIndex(kept < 0 ? 0 : static_cast<int>(kept));
 }
 
+void LabelOptionsWindow::limitFirstLabel() {
+    if (firstLabel_ == nullptr || format_->checkedId() == LabelOptions::kCardFormat) {
+        return;
+    }
+    const LabelSheet* sheet = sheetTable().sheetFor(options());
+    firstLabel_->setRange(1, sheet != nullptr ? sheet->labelsPerSheet() : 1);
+}
+
 SheetTable LabelOptionsWindow::sheetTable() const {
     return SheetTable::load(SheetTable::ownSheetsPath(workspace_.store().fileName()));
 }
@@ -524,9 +567,11 @@ void LabelOptionsWindow::restore(const LabelOptions& options) {
     labelTypeButton(options.type)->setChecked(true);
     qslButton(options.qsl)->setChecked(true);
     ctV_->setCurrentIndex(LabelOptionsStore::positionOfOffset(options.offset));
+    regrouper_->setChecked(options.group);
     if (ctV_->currentIndex() < 0) {
         ctV_->setEditText(QString());
     }
+    limitFirstLabel();
 }
 
 LabelOptions LabelOptionsWindow::options() const {
@@ -543,6 +588,8 @@ LabelOptions LabelOptionsWindow::options() const {
     options.qsl = qsl_->checkedId();
     options.offset = ctV_->currentText();
     options.stopEachSheet = arretImp_->isChecked();
+    options.firstLabel = firstLabel_->value();
+    options.group = regrouper_->isChecked();
     options.comment = box(QStringLiteral("Texte_QSL"))->text();
     options.transceiver = box(QStringLiteral("Rx_Tx"))->text();
     options.antenna = box(QStringLiteral("Antenne"))->text();
@@ -652,7 +699,8 @@ PrinterJob::Result LabelOptionsWindow::runLabels(const LabelOptions& options, QP
         if (!preview) {
             progress = workspace_.dialogs().showProgress(
                 QStringLiteral("Impression des étiquettes : feuilles imprimées"),
-                LabelPrintRun::sheetCount(*sheet, static_cast<int>(rows.size())));
+                LabelPrintRun::sheetCount(*sheet, LabelPrintRun::labelCount(options, *sheet, rows),
+                                          options.firstLabel));
             labels.setSheetDone([&progress](int sheets) { return progress->advance(sheets); });
         }
         const LabelPrintRun::Outcome outcome = labels.run(rows);
@@ -666,8 +714,11 @@ PrinterJob::Result LabelOptionsWindow::runLabels(const LabelOptions& options, QP
     const PrintPlacement placement(fromPaperEdge ? QPointF() : QPointF(origin, origin),
                                    fromPaperEdge, offset);
     printer.setPageSize(sheet->pageSize());
+    std::vector<QRectF> used = sheet->labels();
+    used.resize(
+        static_cast<size_t>(std::clamp(options.firstLabel - 1, 0, sheet->labelsPerSheet())));
     const PrinterJob::Result result =
-        preview ? PrinterJob::preview(printer, placement, sheet->labels(), run, error)
+        preview ? PrinterJob::preview(printer, placement, sheet->labels(), run, error, used)
                 : PrinterJob::print(printer, placement, QString(), run, error,
                                     {workspace_.logFileName()});
     if (!notice.isEmpty() && !preview) {
@@ -687,6 +738,8 @@ void LabelOptionsWindow::printLabels(const LabelOptions& options) {
     }
     QString error;
     const PrinterJob::Result result = runLabels(options, printer, false, &error);
+    // The sheet the run started on is used now: the next run starts a new one.
+    firstLabel_->setValue(1);
     if (result == PrinterJob::Result::Failed) {
         workspace_.dialogs().message(error);
     } else if (result == PrinterJob::Result::Done) {

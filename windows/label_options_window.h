@@ -16,6 +16,7 @@ class QLabel;
 class QPrinter;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 struct LabelOptions;
 class SheetTable;
 
@@ -35,6 +36,9 @@ class LabelOptionsWindow : public QWidget {
     QRadioButton* qslButton(int index) const;
     QComboBox* verticalOffsetBox() const { return ctV_; }
     QCheckBox* stopBox() const { return arretImp_; }
+    // "Première étiquette": where the run starts on a used first sheet.
+    QSpinBox* firstLabelBox() const { return firstLabel_; }
+    QCheckBox* groupBox() const { return regrouper_; }
     KeyPressLineEdit* box(const QString& name) const;
     QLabel* sample(const QString& name) const;
     QPushButton* printButton() const { return imprime_; }
@@ -95,6 +99,8 @@ class LabelOptionsWindow : public QWidget {
                                  QString* error);
     static void colour(QWidget* widget, const QColor& colour);
     SheetTable sheetTable() const;
+    // The first label can be any label of the chosen sheet.
+    void limitFirstLabel();
 
     Workspace& workspace_;
     std::map<QString, KeyPressLineEdit*> boxes_;
@@ -106,6 +112,8 @@ class LabelOptionsWindow : public QWidget {
     QButtonGroup* qsl_ = nullptr;
     QComboBox* ctV_ = nullptr;
     QCheckBox* arretImp_ = nullptr;
+    QSpinBox* firstLabel_ = nullptr;
+    QCheckBox* regrouper_ = nullptr;
     class QLineEdit* indica_ = nullptr;
     QPushButton* imprime_ = nullptr;
     QPushButton* apercu_ = nullptr;

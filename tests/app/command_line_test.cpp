@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <array>
 #include <cstdio>
@@ -197,6 +198,36 @@ TEST(CommandLine, LabelsDumpsWhatWouldBePrinted) {
     const Outcome unknown = run({QStringLiteral("labels"), log, QStringLiteral("--dump"),
                                  QStringLiteral("--colour"), QStringLiteral("red")});
     EXPECT_EQ(unknown.code, CommandLine::kUsage);
+
+    // --first-label 2: the first row's left label stays blank, DL1AA goes right.
+    const Outcome second = run({QStringLiteral("labels"), log, QStringLiteral("--dump"),
+                                QStringLiteral("--first-label"), QStringLiteral("2")});
+    EXPECT_EQ(second.code, 0) << second.err.toStdString();
+    EXPECT_TRUE(
+        QString::fromUtf8(second.out)
+            .contains(QRegularExpression(QStringLiteral("\\n[^\\n|]*\\| +Pour DL1AA[^\\n]*\\n"))));
+    // --group: one label for the three QSOs with F5ABC, a line each.
+    QByteArray three = "<EOH>\n";
+    for (const char* band : {"20M", "40M", "80M"}) {
+        three += QByteArray("<CALL:5>F5ABC<QSO_DATE:8>20090131<TIME_ON:4>0751<BAND:3>") + band +
+                 "<MODE:2>CW<EOR>\n";
+    }
+    const Outcome grouped =
+        run({QStringLiteral("labels"), writeFile(dir, QStringLiteral("three.adi"), three),
+             QStringLiteral("--dump"), QStringLiteral("--group")});
+    EXPECT_EQ(grouped.code, 0) << grouped.err.toStdString();
+    EXPECT_EQ(grouped.out.count("Pour F5ABC"), 1);
+    EXPECT_EQ(grouped.out.count("31/01/09 07:51"), 3);
+    EXPECT_TRUE(grouped.out.contains("Bande"));
+    for (const char* wrong : {"0", "17", "deux"}) {
+        const Outcome refused = run({QStringLiteral("labels"), log, QStringLiteral("--dump"),
+                                     QStringLiteral("--format"), QStringLiteral("1"),
+                                     QStringLiteral("--first-label"), QString::fromLatin1(wrong)});
+        EXPECT_EQ(refused.code, CommandLine::kUsage) << wrong;
+        EXPECT_EQ(QString::fromUtf8(refused.err),
+                  QStringLiteral("--first-label : Première étiquette : un nombre de 1 à 16 est "
+                                 "attendu.\n"));
+    }
 }
 
 TEST(CommandLine, LabelsTakeTheStationsStoredOptions) {

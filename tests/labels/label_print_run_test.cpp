@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+#include <algorithm>
+
 #include "labels/label_composer.h"
 #include "labels/label_fitting.h"
+#include "labels/label_groups.h"
 #include "labels/label_print_run.h"
 #include "labels/sheet_profile.h"
 #include "labels/sheet_table.h"
@@ -195,6 +199,103 @@ TEST(LabelPrintRun, PrintsActivationLabelsAndFormatSix) {
     const Printed cards = printLabels(format(5), 2);
     EXPECT_EQ(cards.outcome, LabelPrintRun::Outcome::Failed);
     EXPECT_TRUE(cards.lines.isEmpty());
+}
+
+// Starting at label 6 of a two-across sheet: rows one and two and the left
+// label of row three stay blank, without their fixed words; the head lines
+// and the sheet's end do not move.
+TEST(LabelPrintRun, StartsFurtherDownAUsedSheet) {
+    LabelOptions options = format(1);
+    const Printed plain = printLabels(options, 16);
+    options.firstLabel = 6;
+    const Printed used = printLabels(options, 11);
+    ASSERT_EQ(used.outcome, LabelPrintRun::Outcome::Completed);
+    EXPECT_EQ(used.lines.mid(0, 3), plain.lines.mid(0, 3));
+    EXPECT_EQ(used.lines.size(), plain.lines.size());
+    const qsizetype row = 7 + 1;  // body lines and the row gap
+    for (qsizetype line = 3; line < 3 + 2 * row; ++line) {
+        EXPECT_TRUE(used.lines.at(line).endsWith(QStringLiteral(" ||"))) << line;
+    }
+    const QString address = used.lines.at(3 + 2 * row);
+    EXPECT_TRUE(address.contains(QStringLiteral("|     ")));
+    EXPECT_TRUE(address.contains(QStringLiteral("Pour F10ABC")));
+    EXPECT_FALSE(address.contains(QStringLiteral("Pour  ")));
+    // The right label keeps its place: the left label's width in blanks.
+    const qsizetype rightStart = address.indexOf(QStringLiteral("Pour"));
+    const qsizetype plainRight = plain.lines.at(3 + 2 * row).lastIndexOf(QStringLiteral("Pour"));
+    EXPECT_EQ(rightStart, plainRight);
+    EXPECT_EQ(countOf(used.lines, QStringLiteral("end")), 1);
+
+    options.format = 4;
+    options.firstLabel = 15;
+    const Printed beyond = printLabels(options, 3);
+    EXPECT_EQ(beyond.outcome, LabelPrintRun::Outcome::Failed);
+    EXPECT_TRUE(beyond.lines.isEmpty());
+    EXPECT_EQ(LabelPrintRun::firstLabelProblem(0, *SheetTable::tuned(4)),
+              QStringLiteral("Première étiquette : un nombre de 1 à 14 est attendu."));
+    EXPECT_EQ(LabelPrintRun::sheetCount(*SheetTable::tuned(4), 1, 14), 1);
+    EXPECT_EQ(LabelPrintRun::sheetCount(*SheetTable::tuned(4), 2, 14), 2);
+}
+
+// A station is its callsign and its QSL manager: its QSOs share labels at the
+// place of its first QSO, as many as a label holds, the rest on the next one.
+TEST(LabelPrintRun, GroupsAStationsQsosOnSharedLabels) {
+    TestPrintList list;
+    for (int i = 0; i < 7; ++i) {
+        list.add(qsoValues("F5ABC", "", "14 Mhz", "CW", "599", i < 4 ? "01/01/25" : "02/01/25"));
+        if (i < 3) {
+            list.add("DL1AA", "F9XQC");
+        }
+        if (i == 1) {
+            list.add("dl1aa");
+            list.add("G4ABC");
+        }
+    }
+    QStringList labels;
+    for (const QsoRecords& qsos : LabelGroups::labels(list, 4)) {
+        labels.append(LabelFields::fromRecord(qsos.front()).callsign + QLatin1Char(' ') +
+                      QString::number(qsos.size()));
+    }
+    // Whatever the print-list order, each station's labels follow each other.
+    labels.removeDuplicates();
+    const qsizetype f5abc = labels.indexOf(QStringLiteral("F5ABC 4"));
+    ASSERT_GE(f5abc, 0);
+    EXPECT_EQ(labels.value(f5abc + 1), QStringLiteral("F5ABC 3"));
+    std::sort(labels.begin(), labels.end());
+    EXPECT_EQ(labels, QStringList({QStringLiteral("DL1AA 3"), QStringLiteral("F5ABC 3"),
+                                   QStringLiteral("F5ABC 4"), QStringLiteral("G4ABC 1"),
+                                   QStringLiteral("dl1aa 1")}));
+    EXPECT_EQ(LabelGroups::labels(list, 1).size(), 12u);
+    LabelOptions grouping = format(1);
+    grouping.group = true;
+    EXPECT_EQ(LabelPrintRun::labelCount(grouping, *SheetTable::tuned(1), list), 5);
+    grouping.group = false;
+    EXPECT_EQ(LabelPrintRun::labelCount(grouping, *SheetTable::tuned(1), list), 12);
+
+    // On a format 1 label: the address, a heading, four QSO lines, the thanks.
+    MemoryStream stream;
+    DumpSurface surface(stream.file());
+    LabelOptions options = format(1);
+    options.group = true;
+    options.french = false;
+    LabelPrintRun run(options, surface, nullptr);
+    TestPrintList station;
+    for (int i = 0; i < 5; ++i) {
+        station.add(qsoValues("F5ABC", "F9XQC", "14 Mhz", "CW", "599"));
+    }
+    ASSERT_EQ(run.run(station), LabelPrintRun::Outcome::Completed);
+    const QStringList lines = stream.lines();
+    EXPECT_TRUE(lines.at(3).contains(QStringLiteral("To F5ABC  Via F9XQC")));
+    EXPECT_EQ(lines.at(3).count(QStringLiteral("To F5ABC")), 2);  // the fifth QSO goes on
+    EXPECT_TRUE(lines.at(4).startsWith(QStringLiteral("line 8 0 |")));
+    EXPECT_TRUE(
+        lines.at(4).contains(QRegularExpression(QStringLiteral("Date +UTC +Band +Mode +RST"))));
+    for (int line = 5; line < 9; ++line) {
+        EXPECT_TRUE(lines.at(line).contains(QRegularExpression(
+            QStringLiteral("^line 11 0 \\| +31/01/09 07:51  14 Mhz   CW      599 "))))
+            << lines.at(line).toStdString();
+    }
+    EXPECT_TRUE(lines.at(9).contains(QStringLiteral("Tnx for the QSO  Pse QSL")));
 }
 
 TEST(LabelOptions, TransceiverAndAntennaAreCheckedBeforePrinting) {

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTest>
 #include <QTranslator>
 
@@ -147,7 +148,10 @@ TEST_F(EtiquettesWindow, RestoresEachStationsOptions) {
     portable.qsl = 2;
     portable.offset = QStringLiteral("+1");
     portable.activationNumber = QStringLiteral("DFCF 59101");
+    portable.group = true;
+    recording->writes.clear();
     LabelOptionsStore(*store).save(portable);
+    EXPECT_EQ(recording->writes.last(), QStringLiteral("F9XQC/PSetup |Regrouper"));
     store->write(QStringLiteral("Setup "), QStringLiteral("Indicatif"), QStringLiteral("F9XQC/P"));
 
     LabelOptionsWindow& window = open(QStringLiteral("F9XQC/P"));
@@ -159,6 +163,7 @@ TEST_F(EtiquettesWindow, RestoresEachStationsOptions) {
     EXPECT_TRUE(window.qslButton(2)->isChecked());
     EXPECT_EQ(window.verticalOffsetBox()->currentText(), QStringLiteral("+1"));
     EXPECT_EQ(window.box(QStringLiteral("Num_Activite"))->text(), QStringLiteral("DFCF 59101"));
+    EXPECT_TRUE(window.groupBox()->isChecked());
     EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("Indica"))->text(),
               QStringLiteral("F9XQC/P"));
     window.languageButton(1)->click();
@@ -168,6 +173,7 @@ TEST_F(EtiquettesWindow, RestoresEachStationsOptions) {
     reopen();
     LabelOptionsWindow& other = open(QStringLiteral("F9XQA"));
     EXPECT_TRUE(other.languageButton(1)->isChecked());
+    EXPECT_FALSE(other.groupBox()->isChecked());
     EXPECT_TRUE(other.box(QStringLiteral("Num_Activite"))->text().isEmpty());
 }
 
@@ -339,8 +345,12 @@ TEST_F(EtiquettesWindow, OpensFromTheSelectionWindowEvenWithAnEmptyPrintList) {
 TEST_F(EtiquettesWindow, PreviewShowsExactlyWhatWouldBePrinted) {
     loadLog(17);
     LabelOptionsWindow& window = open();
+    window.sheetButton(4)->setChecked(true);
+    EXPECT_EQ(window.firstLabelBox()->maximum(), 14);
     window.sheetButton(1)->setChecked(true);
-    window.stopBox()->setChecked(true);  // the preview never stops to ask
+    EXPECT_EQ(window.firstLabelBox()->maximum(), 16);
+    window.firstLabelBox()->setValue(3);  // the first row of a used sheet is gone
+    window.stopBox()->setChecked(true);   // the preview never stops to ask
     recording->writes.clear();
     window.previewButton()->click();
     ASSERT_EQ(dialogs.previews, 1);
@@ -383,6 +393,7 @@ TEST_F(EtiquettesWindow, PreviewShowsExactlyWhatWouldBePrinted) {
     };
     window.stopBox()->setChecked(false);
     window.startPrint();
+    EXPECT_EQ(window.firstLabelBox()->value(), 1);
     int previewPages = 0;
     int printedPages = 0;
     const QStringList previewText = words(previewPdf, &previewPages);
@@ -405,15 +416,17 @@ TEST_F(EtiquettesWindow, TabFollowsTheReadingOrderAndEntersGroupsOnTheSelectedOp
     QApplication::setActiveWindow(&window);
     window.printButton()->setFocus();
     QStringList visited;
-    for (int i = 0; i < 21; ++i) {
+    for (int i = 0; i < 23; ++i) {
         visited.append(QApplication::focusWidget()->objectName());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(visited.join(u' '),
-              QStringLiteral("Imprime Type_Etiquette(2) Num_Activite Nom_activite Num_Canton "
-                             "Num_CP Nom_Commune Effacer Rx_Tx Antenne Langue(1) F_Etiquette(2) "
-                             "otherSheetBox Planches_Button Ct_V Arret_Imp QSL(3) Texte_QSL Apercu "
-                             "Selection Imprime"));
+    EXPECT_EQ(
+        visited.join(u' '),
+        QStringLiteral("Imprime Type_Etiquette(2) Num_Activite Nom_activite Num_Canton "
+                       "Num_CP Nom_Commune Effacer Rx_Tx Antenne Langue(1) F_Etiquette(2) "
+                       "otherSheetBox Planches_Button Ct_V Arret_Imp Premiere_Etiquette Regrouper "
+                       "QSL(3) Texte_QSL Apercu "
+                       "Selection Imprime"));
 }
 
 TEST_F(EtiquettesWindow, BoxesShowTheirLongestTexts) {
