@@ -12,7 +12,10 @@
 
 #include "bench/log_generator.h"
 #include "log/adif_reader.h"
+#include "log/country_file.h"
 #include "log/qso_log.h"
+#include "log/sent_marker.h"
+#include "selection/bureau_order.h"
 #include "selection/qso_selection.h"
 
 namespace {
@@ -60,10 +63,31 @@ void measure(const QString& folder, int qsoCount) {
     std::printf("%9d QSOs  %7.1f MB  read %.3f s (%.0f MB/s, %.0f QSOs/s, %d QSOs, %ld messages)\n",
                 qsoCount, megabytes, readSeconds, megabytes / readSeconds, rows / readSeconds, rows,
                 sink.messages);
+    // The QSL round: bureau order of the whole print list (the country file
+    // Debian installs), then the marked copy of the log against a plain copy.
+    auto countries = std::make_shared<CountryFile>();
+    countries->loadFirst(CountryFile::searchPaths(folder), nullptr);
+    timer.restart();
+    selection.sortPrintListForBureau(std::make_shared<BureauOrder>(countries));
+    const double bureauSeconds = timer.nsecsElapsed() / 1e9;
+
+    const QString copy = path + QStringLiteral(".copy");
+    timer.restart();
+    QFile::copy(path, copy);
+    const double copySeconds = timer.nsecsElapsed() / 1e9;
+    QFile::remove(copy);
+    timer.restart();
+    SentMarker::writeCopy(path, copy, selection.printList().records(), QStringLiteral("B"),
+                          QDate(2026, 12, 7), nullptr);
+    const double markSeconds = timer.nsecsElapsed() / 1e9;
+    QFile::remove(copy);
+
     std::printf(
         "                          Tri par call %.3f s   Tout sélectionner %.3f s   "
-        "peak RSS %.0f MB\n",
-        sortSeconds, selectAllSeconds, peakMegabytes());
+        "Tri bureau %.3f s (%d entities)\n"
+        "                          marked copy %.3f s (plain copy %.3f s)   peak RSS %.0f MB\n",
+        sortSeconds, selectAllSeconds, bureauSeconds, countries->entityCount(), markSeconds,
+        copySeconds, peakMegabytes());
     QFile::remove(path);
 }
 

@@ -22,26 +22,35 @@ struct FieldSpan {
     qsizetype end = -1;
 };
 
-FieldSpan findField(const QByteArray& record, const QByteArray& name) {
-    for (qsizetype at = record.indexOf('<'); at >= 0; at = record.indexOf('<', at + 1)) {
-        const qsizetype close = record.indexOf('>', at);
+bool namesMatch(QByteArrayView tagName, QByteArrayView name) {
+    return tagName.size() == name.size() &&
+           std::equal(tagName.begin(), tagName.end(), name.begin(),
+                      [](char a, char b) { return upper(a) == b; });
+}
+
+FieldSpan findField(const QByteArray& record, QByteArrayView name) {
+    const QByteArrayView text(record);
+    for (qsizetype at = text.indexOf('<'); at >= 0; at = text.indexOf('<', at + 1)) {
+        const qsizetype close = text.indexOf('>', at);
         if (close < 0) {
             break;
         }
-        const QByteArray tag = record.mid(at + 1, close - at - 1);
+        const QByteArrayView tag = text.sliced(at + 1, close - at - 1);
         const qsizetype colon = tag.indexOf(':');
-        const QByteArray tagName = colon < 0 ? tag : tag.left(colon);
-        if (tagName.size() != name.size() ||
-            !std::equal(tagName.begin(), tagName.end(), name.begin(),
-                        [](char a, char b) { return upper(a) == b; })) {
+        if (!namesMatch(colon < 0 ? tag : tag.first(colon), name)) {
             continue;
         }
-        const qsizetype next = record.indexOf('<', close + 1);
-        const qsizetype valueEnd = next < 0 ? record.size() : next;
-        bool counted = false;
-        const qsizetype length =
-            colon < 0 ? -1 : tag.mid(colon + 1).split(':').first().toLongLong(&counted);
-        if (counted && length >= 0 && close + 1 + length <= valueEnd) {
+        const qsizetype next = text.indexOf('<', close + 1);
+        const qsizetype valueEnd = next < 0 ? text.size() : next;
+        qsizetype length = -1;
+        if (colon >= 0) {
+            const QByteArrayView digits = tag.sliced(colon + 1);
+            const qsizetype type = digits.indexOf(':');
+            bool counted = false;
+            const qsizetype given = (type < 0 ? digits : digits.first(type)).toLongLong(&counted);
+            length = counted ? given : -1;
+        }
+        if (length >= 0 && close + 1 + length <= valueEnd) {
             return {at, close + 1 + length};
         }
         return {at, valueEnd};
@@ -121,6 +130,16 @@ bool SentMarker::writeCopy(const QString& logPath, const QString& copyPath,
     const QByteArray dateBytes = date.toString(QStringLiteral("yyyyMMdd")).toLatin1();
     qint64 copied = 0;
     bool written = true;
+    // Many small records: written in large blocks.
+    QByteArray pending;
+    const auto put = [&](QByteArrayView bytes) {
+        pending.append(bytes);
+        if (pending.size() >= kCopyChunk) {
+            written = written && copy.write(pending) == pending.size();
+            pending.clear();
+        }
+        return written;
+    };
     const auto copyUpTo = [&](qint64 end) {
         while (written && copied < end) {
             const QByteArray chunk = log.read(std::min(kCopyChunk, end - copied));
@@ -128,7 +147,7 @@ bool SentMarker::writeCopy(const QString& logPath, const QString& copyPath,
                 written = false;
                 return false;
             }
-            written = copy.write(chunk) == chunk.size();
+            put(chunk);
             copied += chunk.size();
         }
         return written;
@@ -148,12 +167,12 @@ bool SentMarker::writeCopy(const QString& logPath, const QString& copyPath,
                                        "avant de marquer les QSO.")
                             .arg(logPath));
         }
-        const QByteArray marked = markedRecord(text, viaBytes, dateBytes);
-        written = copy.write(marked) == marked.size();
+        put(markedRecord(text, viaBytes, dateBytes));
         copied += text.size();
     }
     if (written) {
         copyUpTo(log.size());
+        written = written && copy.write(pending) == pending.size();
     }
     if (!written || copied != log.size() || log.error() != QFileDevice::NoError) {
         copy.cancelWriting();
