@@ -500,7 +500,8 @@ void LabelOptionsWindow::limitFirstLabel() {
     if (firstLabel_ == nullptr || format_->checkedId() == LabelOptions::kCardFormat) {
         return;
     }
-    const LabelSheet* sheet = sheetTable().sheetFor(options());
+    const SheetTable table = sheetTable();
+    const LabelSheet* sheet = table.sheetFor(options());
     firstLabel_->setRange(1, sheet != nullptr ? sheet->labelsPerSheet() : 1);
 }
 
@@ -729,7 +730,8 @@ PrinterJob::Result LabelOptionsWindow::runLabels(const LabelOptions& options, QP
 
 void LabelOptionsWindow::printLabels(const LabelOptions& options) {
     QPrinter& printer = workspace_.printer();
-    const LabelSheet* sheet = sheetTable().sheetFor(options);
+    const SheetTable table = sheetTable();
+    const LabelSheet* sheet = table.sheetFor(options);
     printer.setPageSize(sheet ? sheet->pageSize() : QPageSize(QPageSize::A4));
     // Cancelling the printer dialog still prints, on the current printer.
     if (!PrintTarget::choose(workspace_.dialogs(), printer, workspace_.logFileName(),
@@ -763,7 +765,8 @@ void LabelOptionsWindow::showPrintPreview() {
         return;
     }
     QPrinter& printer = workspace_.printer();
-    const LabelSheet* sheet = sheetTable().sheetFor(chosen);
+    const SheetTable table = sheetTable();
+    const LabelSheet* sheet = table.sheetFor(chosen);
     printer.setPageSize(sheet ? sheet->pageSize() : QPageSize(QPageSize::A4));
     workspace_.dialogs().showPrintPreview(
         printer, QStringLiteral("Aperçu des étiquettes"), [this, chosen](QPrinter& target) {
