@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  fonts-liberation fonts-dejavu-core qt6-translations-l10n
+  fonts-liberation fonts-dejavu-core qt6-translations-l10n hamradio-files
   xvfb xauth dbus-x11 at-spi2-core python3-pyatspi
   dpkg-dev desktop-file-utils appstream
   libcups2-dev cups cups-bsd cups-client printer-driver-cups-pdf poppler-utils
