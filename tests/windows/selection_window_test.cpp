@@ -1,5 +1,7 @@
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
 #include <QListView>
 #include <QPushButton>
 #include <QTest>
@@ -142,6 +144,30 @@ TEST_F(SelectionWindowTest, QuitterDiscardsTheListsForTheNextLoad) {
     SelectionWindow& again = load(log);
     EXPECT_EQ(again.printList().count(), 0);
     EXPECT_EQ(again.qsoList().count(), 4);
+}
+
+// The QSOs still owed, kept per station, and the print list in bureau order.
+TEST_F(SelectionWindowTest, ShowsOwedQsosAndSortsForTheBureau) {
+    ASSERT_TRUE(QFile::copy(testDataPath(QStringLiteral("round/cty.dat")),
+                            dir.filePath(QStringLiteral("cty.dat"))));
+    SelectionWindow& window = load(readFile(testDataPath(QStringLiteral("round/round.adi"))));
+    EXPECT_EQ(window.qsoList().count(), 15);
+    window.findChild<QCheckBox*>(QStringLiteral("Non_Envoyees"))->click();
+    EXPECT_EQ(window.qsoList().count(), 13);
+    EXPECT_EQ(store->read(QStringLiteral("FxxxxSetup "),
+                          QStringLiteral("QSL non envoyees seulement"), QString()),
+              QStringLiteral("True"));
+    window.selectAll();
+    window.findChild<QPushButton*>(QStringLiteral("Tri_Bureau"))->click();
+    EXPECT_TRUE(window.printList().row(0).startsWith(QStringLiteral("DL1ABC")));
+    EXPECT_TRUE(window.printList().row(7).startsWith(QStringLiteral("F5AAA")));   // via DL2BUR
+    EXPECT_TRUE(window.printList().row(12).startsWith(QStringLiteral("ZZ9ZZ")));  // no entity
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+
+    // Read again, the log shows its owed QSOs only: the station's choice stays.
+    dialogs.fileNames.push_back(testDataPath(QStringLiteral("round/round.adi")));
+    window.reloadLog();
+    EXPECT_EQ(window.qsoList().count(), 13);
 }
 
 }  // namespace
