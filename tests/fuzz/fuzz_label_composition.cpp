@@ -3,11 +3,13 @@
 // the right label in its column.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 
 #include "labels/label_composer.h"
 #include "labels/sheet_table.h"
+#include "log/qso_log.h"
 #include "log/qso_row.h"
 
 namespace {
@@ -16,26 +18,19 @@ QString text(FuzzedDataProvider& input, size_t longest) {
     return QString::fromUtf8(QByteArray::fromStdString(input.ConsumeRandomLengthString(longest)));
 }
 
-// A row as the reader writes it, from values cut to their columns.
-QString row(FuzzedDataProvider& input) {
-    const std::string values[7] = {
-        input.ConsumeRandomLengthString(12), input.ConsumeRandomLengthString(10),
-        input.ConsumeRandomLengthString(5),  input.ConsumeRandomLengthString(8),
-        input.ConsumeRandomLengthString(9),  input.ConsumeRandomLengthString(10),
-        input.ConsumeRandomLengthString(12)};
-    QByteArray bytes[7];
-    for (int i = 0; i < 7; ++i) {
-        bytes[i] = QString::fromUtf8(QByteArray::fromStdString(values[i])).toUtf8();
-    }
+// The listed values of a QSO, cut to their columns as the reader cuts them, or
+// left as long as they come.
+QsoValues qso(FuzzedDataProvider& input, std::array<QByteArray, 7>& bytes, bool cut) {
+    static constexpr int longest[7] = {12, 10, 5, 8, 9, 10, 12};
     QsoValues v;
-    v.callsign = utf8Left(bytes[0], 12);
-    v.date = utf8Left(bytes[1], 10);
-    v.timeOn = utf8Left(bytes[2], 5);
-    v.band = utf8Left(bytes[3], 8);
-    v.mode = utf8Left(bytes[4], 9);
-    v.rstSent = utf8Left(bytes[5], 10);
-    v.qslVia = utf8Left(bytes[6], 12);
-    return QString::fromUtf8(QsoRow::compose(v));
+    for (int i = 0; i < 7; ++i) {
+        const std::string value = input.ConsumeRandomLengthString(cut ? longest[i] : 40);
+        bytes[static_cast<size_t>(i)] =
+            QString::fromUtf8(QByteArray::fromStdString(value)).toUtf8();
+        const QByteArrayView whole = bytes[static_cast<size_t>(i)];
+        v.values[static_cast<size_t>(i)] = cut ? utf8Left(whole, longest[i]) : whole;
+    }
+    return v;
 }
 
 bool fits(const QString& value, int longest) {
@@ -74,9 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     options.canton = text(input, 6);
     options.postcode = text(input, 7);
     options.municipality = text(input, 30);
-    const QString qso = input.ConsumeBool() ? row(input) : text(input, 100);
-    const bool rowInLayout = qso.size() >= 72;
-    const LabelFields fields = LabelFields::fromRow(qso);
+    const bool rowInLayout = input.ConsumeBool();
+    std::array<QByteArray, 7> bytes;
+    QsoLog log;
+    const LabelFields fields = LabelFields::fromRecord(&log.add(qso(input, bytes, rowInLayout)));
     const LabelComposer composer(options,
                                  SheetTable::tuned(options.format)->profile->addressSpacing);
 
