@@ -62,20 +62,26 @@ std::vector<LabelFitting::Pieces> LabelFitting::qsoLines(const LabelFields& fiel
                      two,
                      false,
                      0});
-    const QString transceiver = options_.transceiver.trimmed();
-    const QString antenna = options_.antenna.trimmed();
-    if (!transceiver.isEmpty() || !antenna.isEmpty()) {
-        lines.push_back({{labelled(QStringLiteral("TX"), transceiver),
-                          labelled(QStringLiteral("Ant"), antenna)},
-                         two,
-                         false,
-                         2});
-    }
+    addEquipment(lines, QStringLiteral("TX"), QStringLiteral("Ant"));
     if (!options_.comment.trimmed().isEmpty()) {
         lines.push_back({words(options_.comment), QStringLiteral(" "), false, 1});
     }
     lines.push_back({words(thanksPhrase()), QStringLiteral(" "), true, 0});
     return lines;
+}
+
+// The transceiver and antenna line, when either is given; the second line to
+// leave out when the label is too small.
+void LabelFitting::addEquipment(std::vector<Pieces>& lines, const QString& transceiverLabel,
+                                const QString& antennaLabel) const {
+    const QString transceiver = options_.transceiver.trimmed();
+    const QString antenna = options_.antenna.trimmed();
+    if (!transceiver.isEmpty() || !antenna.isEmpty()) {
+        lines.push_back({{labelled(transceiverLabel, transceiver), labelled(antennaLabel, antenna)},
+                         QStringLiteral("  "),
+                         false,
+                         2});
+    }
 }
 
 std::vector<LabelFitting::Pieces> LabelFitting::activationLines(const LabelFields& fields) const {
@@ -113,15 +119,7 @@ std::vector<LabelFitting::Pieces> LabelFitting::activationLines(const LabelField
          two,
          false,
          0});
-    const QString transceiver = options_.transceiver.trimmed();
-    const QString antenna = options_.antenna.trimmed();
-    if (!transceiver.isEmpty() || !antenna.isEmpty()) {
-        lines.push_back({{labelled(QStringLiteral("TX :"), transceiver),
-                          labelled(QStringLiteral("Ant :"), antenna)},
-                         two,
-                         false,
-                         2});
-    }
+    addEquipment(lines, QStringLiteral("TX :"), QStringLiteral("Ant :"));
     lines.push_back({words(thanksPhrase()), QStringLiteral(" "), false, 0});
     return lines;
 }

@@ -55,6 +55,8 @@ class LabelFitting {
 
     std::vector<Pieces> qsoLines(const LabelFields& fields) const;
     std::vector<Pieces> activationLines(const LabelFields& fields) const;
+    void addEquipment(std::vector<Pieces>& lines, const QString& transceiverLabel,
+                      const QString& antennaLabel) const;
     std::vector<Pieces> groupLines(const std::vector<LabelFields>& qsos) const;
     Fitted fitted(std::vector<Pieces> pieces) const;
     QString thanksPhrase() const;

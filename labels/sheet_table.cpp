@@ -10,6 +10,17 @@
 
 namespace {
 
+// The published geometry of a sheet's labels, in millimetres.
+void placeLabels(LabelSheet& sheet, double left, double top, double width, double height,
+                 double across, double down) {
+    sheet.left = left;
+    sheet.top = top;
+    sheet.width = width;
+    sheet.height = height;
+    sheet.across = across;
+    sheet.down = down;
+}
+
 LabelSheet tunedSheet(int number, const char* caption, double left, double top, double width,
                       double height, double across, double down, int rows) {
     LabelSheet sheet;
@@ -18,12 +29,7 @@ LabelSheet tunedSheet(int number, const char* caption, double left, double top, 
     sheet.number = number;
     sheet.columns = 2;
     sheet.rows = rows;
-    sheet.left = left;
-    sheet.top = top;
-    sheet.width = width;
-    sheet.height = height;
-    sheet.across = across;
-    sheet.down = down;
+    placeLabels(sheet, left, top, width, height, across, down);
     sheet.profile = SheetProfile::tuned(number);
     return sheet;
 }
@@ -39,12 +45,7 @@ LabelSheet preset(const char* name, const char* paper, int columns, int rows, do
             .arg(columns * rows);
     sheet.columns = columns;
     sheet.rows = rows;
-    sheet.left = left;
-    sheet.top = top;
-    sheet.width = width;
-    sheet.height = height;
-    sheet.across = across;
-    sheet.down = down;
+    placeLabels(sheet, left, top, width, height, across, down);
     return sheet;
 }
 
