@@ -45,21 +45,33 @@ namespace {
 class StreamSink : public AdifSink {
   public:
     StreamSink(std::FILE* rows, std::FILE* messages) : rows_(rows), messages_(messages) {}
+    ~StreamSink() override { flush(); }
 
     void record(const QsoValues& values) override {
-        QByteArray text = QsoRow::compose(values);
-        PrintSurface::blankControls(text);
-        std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), rows_);
-        std::fputc('\n', rows_);
+        QByteArray row = QsoRow::compose(values);
+        PrintSurface::blankControls(row);
+        pending_ += row;
+        pending_ += '\n';
+        if (pending_.size() >= kBatchBytes) {
+            flush();
+        }
     }
     void message(const AdifMessage& message) override {
+        flush();
         const QByteArray line = message.text.toUtf8() + '\n';
         std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), messages_);
     }
+    void flush() {
+        std::fwrite(pending_.constData(), 1, static_cast<size_t>(pending_.size()), rows_);
+        pending_.clear();
+    }
 
   private:
+    static constexpr qsizetype kBatchBytes = 1 << 16;
+
     std::FILE* rows_;
     std::FILE* messages_;
+    QByteArray pending_;
 };
 
 const QString kVersion = QStringLiteral("1.0.8");
@@ -489,7 +501,9 @@ int CommandLine::list(const QStringList& given) {
     }
     StreamSink sink(out_, err_);
     QString error;
-    if (!AdifReader::readFile(reachable(arguments.first()), sink, &error)) {
+    const bool read = AdifReader::readFile(reachable(arguments.first()), sink, &error);
+    sink.flush();
+    if (!read) {
         std::fflush(out_);
         return fail(kUnreadable, error);
     }

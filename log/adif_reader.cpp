@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -10,6 +13,7 @@
 #include <deque>
 #include <functional>
 #include <future>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -144,33 +148,83 @@ bool sameName(QByteArrayView name, const char (&known)[N]) {
     return name.size() == static_cast<qsizetype>(N - 1) && matchesUpper(name.data(), known, N - 1);
 }
 
+// Up to 16 bytes of a name, little-endian, bytes past its end zero.
+struct PackedName {
+    quint64 low = 0;
+    quint64 high = 0;
+    bool operator==(const PackedName& other) const {
+        return low == other.low && high == other.high;
+    }
+};
+
+constexpr PackedName packName(const char* name, size_t size) {
+    PackedName packed;
+    for (size_t i = 0; i < size && i < 16; ++i) {
+        const auto byte = static_cast<quint64>(static_cast<unsigned char>(name[i]));
+        (i < 8 ? packed.low : packed.high) |= byte << (8 * (i % 8));
+    }
+    return packed;
+}
+
+// The eight bytes with a to z upper-cased, every other byte left as it is.
+constexpr quint64 upperAscii(quint64 bytes) {
+    constexpr quint64 kOnes = 0x0101010101010101ULL;
+    constexpr quint64 kHighBits = 0x8080808080808080ULL;
+    const quint64 low7 = bytes & ~kHighBits;
+    const quint64 pastZ = low7 + kOnes * (0x7F - 'z');
+    const quint64 fromA = low7 + kOnes * (0x80 - 'a');
+    const quint64 lower = fromA & ~pastZ & ~bytes & kHighBits;
+    return bytes - (lower >> 2);
+}
+
 // The field a tag name stands for (any case), or kFieldCount for any other name.
 Field fieldNamed(QByteArrayView name) {
-    const auto is = [&](const auto& known) { return sameName(name, known); };
+    struct Known {
+        PackedName name;
+        Field field;
+    };
+#define QE_KNOWN(text, field)                   \
+    Known {                                     \
+        packName(text, sizeof(text) - 1), field \
+    }
+    static constexpr Known kFour[] = {QE_KNOWN("CALL", kCall), QE_KNOWN("BAND", kBand),
+                                      QE_KNOWN("FREQ", kFreq), QE_KNOWN("MODE", kMode),
+                                      QE_KNOWN("DXCC", kDxcc)};
+    static constexpr Known kSeven[] = {QE_KNOWN("TIME_ON", kTimeOn), QE_KNOWN("QSL_VIA", kQslVia),
+                                       QE_KNOWN("COUNTRY", kCountry)};
+    static constexpr Known kEight[] = {
+        QE_KNOWN("QSO_DATE", kQsoDate), QE_KNOWN("RST_SENT", kRstSent),
+        QE_KNOWN("QSL_SENT", kQslSent), QE_KNOWN("QSL_RCVD", kQslRcvd),
+        QE_KNOWN("SAT_NAME", kSatName)};
+    static constexpr Known kNine[] = {QE_KNOWN("PROP_MODE", kPropMode)};
+    static constexpr Known kTwelve[] = {QE_KNOWN("QSL_SENT_VIA", kQslSentVia)};
+#undef QE_KNOWN
+    const auto lookUp = [&](const auto& known) {
+        char bytes[16] = {};
+        std::memcpy(bytes, name.data(), static_cast<size_t>(name.size()));
+        PackedName packed;
+        std::memcpy(&packed.low, bytes, 8);
+        std::memcpy(&packed.high, bytes + 8, 8);
+        packed.low = upperAscii(packed.low);
+        packed.high = upperAscii(packed.high);
+        for (const Known& entry : known) {
+            if (entry.name == packed) {
+                return entry.field;
+            }
+        }
+        return kFieldCount;
+    };
     switch (name.size()) {
         case 4:
-            return is("CALL")   ? kCall
-                   : is("BAND") ? kBand
-                   : is("FREQ") ? kFreq
-                   : is("MODE") ? kMode
-                   : is("DXCC") ? kDxcc
-                                : kFieldCount;
+            return lookUp(kFour);
         case 7:
-            return is("TIME_ON")   ? kTimeOn
-                   : is("QSL_VIA") ? kQslVia
-                   : is("COUNTRY") ? kCountry
-                                   : kFieldCount;
+            return lookUp(kSeven);
         case 8:
-            return is("QSO_DATE")   ? kQsoDate
-                   : is("RST_SENT") ? kRstSent
-                   : is("QSL_SENT") ? kQslSent
-                   : is("QSL_RCVD") ? kQslRcvd
-                   : is("SAT_NAME") ? kSatName
-                                    : kFieldCount;
+            return lookUp(kEight);
         case 9:
-            return is("PROP_MODE") ? kPropMode : kFieldCount;
+            return lookUp(kNine);
         case 12:
-            return is("QSL_SENT_VIA") ? kQslSentVia : kFieldCount;
+            return lookUp(kTwelve);
         default:
             return kFieldCount;
     }
@@ -234,16 +288,22 @@ bool isValidUtf8(QByteArrayView text) {
 // trimmed, byte order marks removed, decoded (UTF-8 where valid, else
 // Latin-1) and upper-cased, as UTF-8. `storage` keeps a changed copy alive.
 QByteArrayView cleanValue(QByteArrayView raw, QByteArray& storage) {
-    bool plain = true;
-    bool lowerCase = false;
-    for (const char c : raw) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte >= 0x7F) {
-            plain = false;
-            break;
+    enum : quint8 { kPlain = 0, kLower = 1, kOther = 2 };
+    static const std::array<quint8, 256> kinds = [] {
+        std::array<quint8, 256> table{};
+        for (int byte = 0; byte < 256; ++byte) {
+            table[byte] = byte < 0x20 || byte >= 0x7F  ? kOther
+                          : byte >= 'a' && byte <= 'z' ? kLower
+                                                       : kPlain;
         }
-        lowerCase |= byte >= 'a' && byte <= 'z';
+        return table;
+    }();
+    quint8 seen = kPlain;
+    for (const char c : raw) {
+        seen |= kinds[static_cast<unsigned char>(c)];
     }
+    const bool plain = (seen & kOther) == 0;
+    const bool lowerCase = (seen & kLower) != 0;
     if (plain) {
         const QByteArrayView trimmed = trimBlanks(raw);
         if (!lowerCase) {
@@ -283,7 +343,7 @@ struct ParsedQso {
         kMissingCallsign = 8,
         kMissingBand = 16
     };
-    std::array<quint32, kQsoFieldCount + 1> bounds{};
+    std::array<quint32, kQsoFieldCount + 1> bounds;  // set by the parser for every QSO
     double frequencyMhz = 0;
     qint64 fileOffset = 0;
     qint64 fileLength = 0;
@@ -293,6 +353,26 @@ struct ParsedQso {
 struct ParsedPiece {
     std::string text;
     std::vector<ParsedQso> qsos;
+};
+
+// The raw value of each used field of one QSO, before cleaning. Left
+// uninitialised where absent: it is made for every QSO of a log.
+class FieldSpans {
+  public:
+    bool has(Field field) const { return (present_ & (1U << field)) != 0; }
+    QByteArrayView value(Field field) const {
+        return has(field) ? QByteArrayView(begins_[field], sizes_[field]) : QByteArrayView();
+    }
+    void set(Field field, QByteArrayView value) {
+        present_ |= 1U << field;
+        begins_[field] = value.data();
+        sizes_[field] = value.size();
+    }
+
+  private:
+    quint32 present_ = 0;
+    const char* begins_[kFieldCount];
+    qsizetype sizes_[kFieldCount];
 };
 
 // One QSO's text: where each used field's tag starts.
@@ -307,6 +387,16 @@ class QsoText {
     }
     bool has(Field field) const { return tagAt_[field] >= 0; }
     void endAt(qsizetype size) { text_ = text_.first(size); }
+
+    FieldSpans spans() const {
+        FieldSpans spans;
+        for (int field = 0; field < kFieldCount; ++field) {
+            if (has(Field(field))) {
+                spans.set(Field(field), value(Field(field)));
+            }
+        }
+        return spans;
+    }
 
     // The value of a field's tag, blanks trimmed; empty when it is missing.
     // The length the tag announces is taken where it fits: that many bytes
@@ -382,6 +472,13 @@ class PieceParser {
             if (position >= bytes.size()) {
                 return;
             }
+            if (plainShortcut_) {
+                const qsizetype plainEnd = readPlainRecord(bytes, position);
+                if (plainEnd > 0) {
+                    position = plainEnd;
+                    continue;
+                }
+            }
             removedAt_.clear();
             qsizetype end = readRecord(bytes.sliced(position), position, false, last);
             if (end == kLineBreaks) {
@@ -398,8 +495,145 @@ class PieceParser {
         }
     }
 
+    // Off: every record is read by the general rules (to check the shortcut).
+    void setPlainShortcut(bool on) { plainShortcut_ = on; }
+
   private:
     static constexpr qsizetype kLineBreaks = -2;
+
+    // The first of `from` .. `limit` - 1 that is one of `Stops`, else
+    // `limit`. Bytes up to `readable` may be looked at, sixteen at a time.
+    template <char... Stops>
+    static qsizetype firstOf(const char* data, qsizetype from, qsizetype limit,
+                             qsizetype readable) {
+#ifdef __SSE2__
+        while (from < limit && from + 16 <= readable) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + from));
+            __m128i hits = _mm_setzero_si128();
+            ((hits = _mm_or_si128(hits, _mm_cmpeq_epi8(block, _mm_set1_epi8(Stops)))), ...);
+            unsigned int mask = static_cast<unsigned int>(_mm_movemask_epi8(hits));
+            if (limit - from < 16) {
+                mask &= (1U << (limit - from)) - 1;
+            }
+            if (mask != 0) {
+                return from + __builtin_ctz(mask);
+            }
+            from += 16;
+        }
+#endif
+        for (; from < limit; ++from) {
+            if (((data[from] == Stops) || ...)) {
+                return from;
+            }
+        }
+        return limit;
+    }
+
+    static qsizetype tagNameStop(const char* data, qsizetype from, qsizetype size) {
+        return firstOf<':', '>', '<', '\n', '\r'>(data, from, size, size);
+    }
+    static qsizetype valueStop(const char* data, qsizetype from, qsizetype limit, qsizetype size) {
+        return firstOf<'<', '\n', '\r'>(data, from, limit, size);
+    }
+
+    // Reads, in one pass, a record that the general rules would read the same
+    // way tag by tag: it starts with a tag, an <EOR> ends it, every "<" in it
+    // opens a tag "<NAME:n>" or "<NAME:n:T>" with no line break inside, it
+    // holds one CALL tag, and no line break falls inside a used field's value
+    // (line breaks between tags change nothing once lines are joined). Returns
+    // the offset just past its <EOR>, or -1, having read nothing, for any
+    // other record.
+    qsizetype readPlainRecord(QByteArrayView bytes, qsizetype position) {
+        const char* const data = bytes.data();
+        const qsizetype size = bytes.size();
+        FieldSpans spans;
+        bool anyTag = false;
+        qsizetype at = position;
+        if (data[at] != '<') {
+            return -1;
+        }
+        while (true) {
+            const qsizetype nameEnd = tagNameStop(data, at + 1, size);
+            if (nameEnd >= size || (data[nameEnd] != ':' && data[nameEnd] != '>')) {
+                return -1;
+            }
+            const QByteArrayView name(data + at + 1, nameEnd - at - 1);
+            const bool eorName = sameName(name, "EOR");
+            if (data[nameEnd] == '>') {
+                if (!eorName) {
+                    return -1;
+                }
+                const qsizetype end = nameEnd + 1;
+                if (anyTag) {
+                    convert(spans, position, end, false);
+                }
+                return end;
+            }
+            if (name.isEmpty() || eorName || sameName(name, "EOH")) {
+                return -1;
+            }
+            qsizetype digit = nameEnd + 1;
+            qsizetype length = 0;
+            while (digit < size && digit - nameEnd <= 9 && data[digit] >= '0' &&
+                   data[digit] <= '9') {
+                length = length * 10 + (data[digit] - '0');
+                ++digit;
+            }
+            if (digit == nameEnd + 1 || digit + 2 >= size) {
+                return -1;
+            }
+            if (data[digit] == ':' && tagNameStop(data, digit + 1, digit + 2) > digit + 1 &&
+                data[digit + 2] == '>') {
+                digit += 2;
+            } else if (data[digit] != '>') {
+                return -1;
+            }
+            const qsizetype begin = digit + 1;
+            anyTag = true;
+            const Field field = fieldNamed(name);
+            qsizetype next = -1;
+            if (field == kFieldCount || spans.has(field)) {
+                if (field == kCall) {
+                    return -1;
+                }
+                next = find(bytes, '<', begin);
+            } else {
+                const qsizetype valueEnd = plainValueEnd(data, begin, length, size);
+                if (valueEnd < 0) {
+                    return -1;
+                }
+                spans.set(field, QByteArrayView(data + begin, valueEnd - begin));
+                next = find(bytes, '<', valueEnd);
+            }
+            if (next < 0) {
+                return -1;
+            }
+            at = next;
+        }
+    }
+
+    // Where the value starting at `begin` ends: after the `length` bytes its
+    // tag announces where they hold no "<" and a "<" or a blank follows them
+    // (line breaks skipped), else at the next "<". -1 when a line break falls
+    // inside the value or no "<" follows it.
+    static qsizetype plainValueEnd(const char* data, qsizetype begin, qsizetype length,
+                                   qsizetype size) {
+        qsizetype stop = begin;
+        if (length > 0 && length <= size - begin) {
+            stop = valueStop(data, begin, begin + length, size);
+            if (stop == begin + length) {
+                qsizetype after = stop;
+                while (after < size && isLineBreak(data[after])) {
+                    ++after;
+                }
+                if (after < size && (data[after] == '<' || isBlank(data[after]))) {
+                    return stop;
+                }
+            }
+        }
+        stop = valueStop(data, stop, size, size);
+        return stop < size && data[stop] == '<' ? stop : -1;
+    }
 
     // A record's text as read: lines joined with nothing between them, in
     // the place of the raw text.
@@ -451,7 +685,7 @@ class PieceParser {
         };
         const auto convertPiece = [&](qsizetype end) {
             piece.endAt(end - pieceStart);
-            convert(piece, rawStart + rawIndex(pieceStart),
+            convert(piece.spans(), rawStart + rawIndex(pieceStart),
                     rawStart + rawEnd(blanksBefore(text, end)), cut);
         };
         for (qsizetype at = find(text, '<', 0); at >= 0; at = find(text, '<', at + 1)) {
@@ -546,7 +780,7 @@ class PieceParser {
     }
 
     // Converts one QSO, whose text spans the piece's bytes from `spanBegin` to `spanEnd`.
-    void convert(const QsoText& qso, qsizetype spanBegin, qsizetype spanEnd, bool cut) {
+    void convert(const FieldSpans& qso, qsizetype spanBegin, qsizetype spanEnd, bool cut) {
         ParsedQso parsed;
         parsed.fileOffset = fileBase_ + spanBegin;
         parsed.fileLength = spanEnd - spanBegin;
@@ -562,7 +796,7 @@ class PieceParser {
         }
     }
 
-    void fillValues(const QsoText& qso, ParsedQso& parsed) {
+    void fillValues(const FieldSpans& qso, ParsedQso& parsed) {
         std::array<QByteArrayView, kQsoFieldCount> values;
         const QByteArrayView date = clean(qso, kQsoDate);
         if (date.isEmpty()) {
@@ -624,10 +858,18 @@ class PieceParser {
 
     void store(const std::array<QByteArrayView, kQsoFieldCount>& values, ParsedQso& parsed) {
         std::string& text = out_.text;
-        parsed.bounds[0] = static_cast<quint32>(text.size());
+        size_t end = text.size();
+        size_t total = 0;
+        for (const QByteArrayView value : values) {
+            total += static_cast<size_t>(value.size());
+        }
+        text.resize(end + total);
+        parsed.bounds[0] = static_cast<quint32>(end);
         for (size_t i = 0; i < values.size(); ++i) {
-            text.append(values[i].data(), static_cast<size_t>(values[i].size()));
-            parsed.bounds[i + 1] = static_cast<quint32>(text.size());
+            std::copy(values[i].begin(), values[i].end(),
+                      text.begin() + static_cast<qsizetype>(end));
+            end += static_cast<size_t>(values[i].size());
+            parsed.bounds[i + 1] = static_cast<quint32>(end);
         }
     }
 
@@ -646,12 +888,16 @@ class PieceParser {
         return bandKeys_.back().second;
     }
 
-    QByteArrayView clean(const QsoText& qso, Field field) {
+    QByteArrayView clean(const FieldSpans& qso, Field field) {
         return cleanValue(qso.value(field), storage_[field]);
     }
 
     // A FREQ value in MHz, "," read as "."; 0 when it is no positive number.
     static double megahertz(QByteArrayView value) {
+        const std::optional<double> plain = plainDecimal(value);
+        if (plain) {
+            return *plain > 0 ? *plain : 0;
+        }
         char text[64];
         if (value.isEmpty() || value.size() >= qsizetype(sizeof text)) {
             return 0;
@@ -664,9 +910,45 @@ class PieceParser {
         return problem == std::errc() && stop == end && mhz > 0 ? mhz : 0;
     }
 
+    // The value of "[+]DIGITS[.DIGITS]" ("," for ".") of at most 15 digits,
+    // which one division rounds exactly as a full decimal conversion would.
+    static std::optional<double> plainDecimal(QByteArrayView value) {
+        const char* p = value.begin();
+        const char* const end = value.end();
+        if (p != end && *p == '+') {
+            ++p;
+        }
+        quint64 digits = 0;
+        int count = 0;
+        int decimals = -1;
+        for (; p != end; ++p) {
+            if (*p >= '0' && *p <= '9') {
+                digits = digits * 10 + static_cast<quint64>(*p - '0');
+                ++count;
+                decimals += decimals >= 0 ? 1 : 0;
+            } else if ((*p == '.' || *p == ',') && decimals < 0 && count > 0) {
+                decimals = 0;
+            } else {
+                return std::nullopt;
+            }
+        }
+        if (count == 0 || count > 15 || decimals == 0) {
+            return std::nullopt;
+        }
+        static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6, 1e7,
+                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14};
+        return static_cast<double>(digits) / kPowers[std::max(decimals, 0)];
+    }
+
     // YYYYMMDD becomes DD/MM/YY: day from the last two characters, month
     // from characters 5-6, year from characters 3-4.
     QByteArrayView rewriteDate(QByteArrayView raw) {
+        if (raw.size() == 8 && isAscii(raw)) {
+            const char* date = raw.data();
+            const char text[8] = {date[6], date[7], '/', date[4], date[5], '/', date[2], date[3]};
+            std::copy(text, text + 8, dateText_);
+            return QByteArrayView(dateText_, 8);
+        }
         char* out = dateText_;
         out = append(out, utf8Right(raw, 2));
         *out++ = '/';
@@ -678,11 +960,22 @@ class PieceParser {
 
     // HHMM or HHMMSS becomes HH:MM.
     QByteArrayView rewriteTime(QByteArrayView raw) {
+        if (raw.size() >= 4 && isAscii(raw.first(4))) {
+            const char* time = raw.data();
+            const char text[5] = {time[0], time[1], ':', time[2], time[3]};
+            std::copy(text, text + 5, timeText_);
+            return QByteArrayView(timeText_, 5);
+        }
         char* out = timeText_;
         out = append(out, utf8Left(raw, 2));
         *out++ = ':';
         out = append(out, utf8Mid(raw, 2, 2));
         return QByteArrayView(timeText_, out - timeText_);
+    }
+
+    static bool isAscii(QByteArrayView text) {
+        return std::all_of(text.begin(), text.end(),
+                           [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     }
 
     static char* append(char* out, QByteArrayView part) {
@@ -697,6 +990,7 @@ class PieceParser {
     std::vector<std::pair<QByteArray, std::optional<QByteArray>>> bandKeys_;
 
     std::function<void(ParsedPiece&)> flush_;
+    bool plainShortcut_ = true;
     char* data_ = nullptr;
     std::vector<qsizetype> removedAt_;
     std::array<QByteArray, kFieldCount> storage_;
@@ -707,6 +1001,9 @@ class PieceParser {
 
 ParsedPiece parsePiece(QByteArray& bytes, qint64 fileBase, bool last) {
     ParsedPiece piece;
+    // A QSO of a real log takes some 200 bytes of which some 50 are kept.
+    piece.qsos.reserve(static_cast<size_t>(bytes.size() / 128));
+    piece.text.reserve(static_cast<size_t>(bytes.size() / 3));
     PieceParser(piece, fileBase, nullptr).parse(bytes.data(), bytes.size(), last);
     return piece;
 }
@@ -796,20 +1093,21 @@ class Utf16Spans : public AdifSink {
 };
 
 // Reads `bytes` (changed on the way) in this thread, handing QSOs on as they come.
-void parseNow(QByteArray& bytes, qint64 fileBase, bool last, Delivery& delivery) {
+void parseNow(QByteArray& bytes, qint64 fileBase, bool last, Delivery& delivery,
+              bool plainShortcut = true) {
     ParsedPiece piece;
-    PieceParser(piece, fileBase, [&](ParsedPiece& part) {
-        delivery.deliver(part);
-    }).parse(bytes.data(), bytes.size(), last);
+    PieceParser parser(piece, fileBase, [&](ParsedPiece& part) { delivery.deliver(part); });
+    parser.setPlainShortcut(plainShortcut);
+    parser.parse(bytes.data(), bytes.size(), last);
     delivery.deliver(piece);
 }
 
-void parseUtf8(QByteArrayView bytes, AdifSink& sink) {
+void parseUtf8(QByteArrayView bytes, AdifSink& sink, bool plainShortcut) {
     const qsizetype mark = startsWithUtf8Mark(bytes) ? 3 : 0;
     const qsizetype start = std::max(mark, recordsStart(bytes));
     QByteArray records = bytes.sliced(start).toByteArray();
     Delivery delivery(sink);
-    parseNow(records, start, true, delivery);
+    parseNow(records, start, true, delivery, plainShortcut);
 }
 
 constexpr qint64 kChunkSize = 1 << 20;
@@ -920,8 +1218,16 @@ QString AdifReader::missingEndMessage(const QString& callsign) {
 }
 
 void AdifReader::parse(QByteArrayView bytes, AdifSink& sink) {
+    parse(bytes, sink, true);
+}
+
+void AdifReader::parseByGeneralRules(QByteArrayView bytes, AdifSink& sink) {
+    parse(bytes, sink, false);
+}
+
+void AdifReader::parse(QByteArrayView bytes, AdifSink& sink, bool plainShortcut) {
     if (!startsWithUtf16Mark(bytes)) {
-        parseUtf8(bytes, sink);
+        parseUtf8(bytes, sink, plainShortcut);
         return;
     }
     const auto encoding =
@@ -929,7 +1235,7 @@ void AdifReader::parse(QByteArrayView bytes, AdifSink& sink) {
     QStringDecoder decoder(encoding);
     const QByteArray utf8 = QString(decoder.decode(bytes.sliced(2))).toUtf8();
     Utf16Spans spans(utf8, sink);
-    parseUtf8(utf8, spans);
+    parseUtf8(utf8, spans, plainShortcut);
 }
 
 bool AdifReader::readFile(const QString& path, AdifSink& sink, QString* error) {

@@ -66,4 +66,10 @@ class AdifReader {
 
     // Reads a log held in memory; file offsets are counted from its first byte.
     static void parse(QByteArrayView bytes, AdifSink& sink);
+    // Reads as parse does, without the one-pass shortcut for plain records,
+    // so that the shortcut can be checked against the general rules.
+    static void parseByGeneralRules(QByteArrayView bytes, AdifSink& sink);
+
+  private:
+    static void parse(QByteArrayView bytes, AdifSink& sink, bool plainShortcut);
 };

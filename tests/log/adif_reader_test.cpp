@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDirIterator>
 #include <QTemporaryDir>
 
 #include "log/adif_reader.h"
@@ -446,6 +447,71 @@ TEST(AdifReader, ReadsLargeLogsInPiecesInFileOrder) {
     EXPECT_EQ(contents.messageDetails.back().qsoNumber, count / 1000 * 1000);
     EXPECT_EQ(contents.messageDetails.back().callsign,
               QStringLiteral("F%1").arg(count / 1000 * 1000 - 1));
+}
+
+// Everything a reading hands on, one line per QSO or message.
+QStringList everything(const AdifContents& contents) {
+    QStringList lines;
+    for (const AdifMessage& message : contents.messageDetails) {
+        lines << QStringLiteral("%1 %2 %3")
+                     .arg(message.qsoNumber)
+                     .arg(message.callsign, message.text);
+    }
+    for (int i = 0; i < contents.log.count(); ++i) {
+        const QsoRecord& record = contents.log.at(i);
+        QString line = QStringLiteral("%1+%2 %3 |")
+                           .arg(record.fileOffset())
+                           .arg(record.fileLength())
+                           .arg(record.frequencyMhz(), 0, 'g', 17);
+        for (int field = 0; field < kQsoFieldCount; ++field) {
+            line += record.text(static_cast<QsoField>(field)) + u'|';
+        }
+        lines << line;
+    }
+    return lines;
+}
+
+TEST(AdifReader, OnePassReadingOfPlainRecordsAgreesWithTheGeneralRules) {
+    std::vector<QByteArray> logs;
+    QDirIterator files(testDataPath(QString()), {QStringLiteral("*.adi")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        logs.push_back(readFile(files.next()));
+    }
+    const QByteArray plain =
+        "<CALL:4>F1AA <QSO_DATE:8>20240101 <TIME_ON:4>1200 <BAND:3>20M <EOR>\n";
+    // Records near the edge of the one-pass reading, each between plain ones.
+    const QByteArray edges[] = {
+        "<CALL:5>F2BB\r\n<FREQ:6>14.074\r\n<MODE:3>FT8\r\n<EOR>",
+        "<CALL:6>F2BB\r\n<RST_SENT:4>59\r\n<EOR>",
+        "<CALL:5>F2\nBB<MODE:2>CW<EOR>",
+        "<CALL:3>F2BB X<MODE:2>cw<EOR>",
+        "<CALL:3>F2BB\nX<MODE:2>cw<EOR>",
+        "<CALL:4:S>F2BB<MODE:2:>CW<RST_SENT:2::>59<EOR>",
+        "<CALL:4:>>F2B<MODE:0>CW<EOR>",
+        "<CALL:0000000004>F2BB<EOR>",
+        "<CALL:4>F2BB<:2>XX<EOR:1>x<EOH:1>y<MODE:2>CW<EOR>",
+        "junk <CALL:4>F2BB<EOR>",
+        "<CALL:4>F2BB<CALL:4>F3CC<EOR>",
+        "<CALL:4>F2BB<QSL_VIA:4>F1<X<COMMENT:3>a<b<EOR>",
+        "<CALL:4>F2BB<MODE:2>CW<MODE:3>SSB<C\nOMMENT:1>x<EO\nR>",
+        "<CALL:4>F2BB<FREQ:7>+14,074<BAND:2>2m<FREQ:4>1e10<EOR>",
+        "<CALL:4>F2BB<FREQ:18>14.074000000000001<EOR>",
+        "<CALL:4>F2BB<FREQ:2>5.<EOR><CALL:4>F3CC<FREQ:2>.5<EOR><CALL:4>F4DD<FREQ:1>.<EOR>",
+        "<CALL:4>F2BB<QSO_DATE:8>2024\xC3\xA9" "101<TIME_ON:3>12\xFC<EOR>",
+        "<CALL:4>F2BB<COMMENT:20>no tag ends this one",
+        "<call:4>f2bb<qso_date:8>20240101<time_on:6>120000<Rst_Sent:3>5nn<EOR>",
+    };
+    for (const QByteArray& edge : edges) {
+        logs.push_back("<EOH>" + plain + edge + "\n" + plain + plain);
+        logs.push_back(plain + edge);
+    }
+    for (const QByteArray& log : logs) {
+        SCOPED_TRACE(log.left(200).toStdString());
+        AdifContents general;
+        AdifReader::parseByGeneralRules(log, general);
+        EXPECT_EQ(everything(parse(log)), everything(general));
+    }
 }
 
 }  // namespace
