@@ -44,13 +44,15 @@ namespace {
 // Writes rows and messages out as the reader finds them.
 class StreamSink : public AdifSink {
   public:
-    StreamSink(std::FILE* rows, std::FILE* messages) : rows_(rows), messages_(messages) {}
+    StreamSink(std::FILE* rows, std::FILE* messages) : rows_(rows), messages_(messages) {
+        pending_.reserve(kBatchBytes + 4096);
+    }
     ~StreamSink() override { flush(); }
 
     void record(const QsoValues& values) override {
-        QByteArray row = QsoRow::compose(values);
-        PrintSurface::blankControls(row);
-        pending_ += row;
+        const qsizetype start = pending_.size();
+        QsoRow::appendTo(pending_, values);
+        PrintSurface::blankControls(pending_, start);
         pending_ += '\n';
         if (pending_.size() >= kBatchBytes) {
             flush();
@@ -63,7 +65,7 @@ class StreamSink : public AdifSink {
     }
     void flush() {
         std::fwrite(pending_.constData(), 1, static_cast<size_t>(pending_.size()), rows_);
-        pending_.clear();
+        pending_.truncate(0);
     }
 
   private:

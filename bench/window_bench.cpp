@@ -1,10 +1,11 @@
 // The selection window with a large log loaded and shown (off screen): time to
 // load, "Tout sélectionner", "Tri par call", and peak memory of the whole program.
-//   window_bench [QSO_COUNT]     default 1000000
+//   window_bench [QSO_COUNT [LOG.adi]]     default 1000000; an existing LOG.adi is read as it is
 #include <sys/resource.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -53,8 +54,11 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const int qsos = argc > 1 ? QByteArray(argv[1]).toInt() : 1000000;
     QTemporaryDir folder;
-    const QString log = folder.filePath(QStringLiteral("bench.adi"));
-    writeBenchmarkLog(log, qsos);
+    const QString log =
+        argc > 2 ? QString::fromLocal8Bit(argv[2]) : folder.filePath(QStringLiteral("bench.adi"));
+    if (!QFileInfo::exists(log)) {
+        writeBenchmarkLog(log, qsos);
+    }
 
     FixedDialogs dialogs(log);
     SettingsStore store(folder.filePath(QStringLiteral("Etiquette.ini")));

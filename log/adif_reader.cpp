@@ -529,6 +529,18 @@ class PieceParser {
         return limit;
     }
 
+    // The next "<" at or after `from`, or -1; most often one of the next two bytes.
+    static qsizetype nextTag(const char* data, qsizetype from, qsizetype size) {
+        if (from < size && data[from] == '<') {
+            return from;
+        }
+        if (from + 1 < size && data[from + 1] == '<') {
+            return from + 1;
+        }
+        const qsizetype found = firstOf<'<'>(data, from, size, size);
+        return found < size ? found : -1;
+    }
+
     static qsizetype tagNameStop(const char* data, qsizetype from, qsizetype size) {
         return firstOf<':', '>', '<', '\n', '\r'>(data, from, size, size);
     }
@@ -596,14 +608,14 @@ class PieceParser {
                 if (field == kCall) {
                     return -1;
                 }
-                next = find(bytes, '<', begin);
+                next = nextTag(data, begin, size);
             } else {
                 const qsizetype valueEnd = plainValueEnd(data, begin, length, size);
                 if (valueEnd < 0) {
                     return -1;
                 }
                 spans.set(field, QByteArrayView(data + begin, valueEnd - begin));
-                next = find(bytes, '<', valueEnd);
+                next = nextTag(data, valueEnd, size);
             }
             if (next < 0) {
                 return -1;
@@ -889,6 +901,9 @@ class PieceParser {
     }
 
     QByteArrayView clean(const FieldSpans& qso, Field field) {
+        if (!qso.has(field)) {
+            return {};
+        }
         return cleanValue(qso.value(field), storage_[field]);
     }
 

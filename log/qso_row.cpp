@@ -43,6 +43,13 @@ int utf8Length(QByteArrayView text) {
         }
     }
     int length = static_cast<int>(i);
+    bool ascii = true;
+    for (qsizetype k = i; k < size; ++k) {
+        ascii &= static_cast<unsigned char>(data[k]) < 0x80;
+    }
+    if (ascii) {
+        return static_cast<int>(size);
+    }
     for (; i < size; ++i) {
         const auto byte = static_cast<unsigned char>(data[i]);
         length += int((byte & 0xC0) != 0x80) + int(byte >= 0xF0);
@@ -97,18 +104,24 @@ constexpr std::array<int, kListedFieldCount> slotWidths = {
     QsoRow::kBandWidth + 2,     QsoRow::kModeWidth + 2, QsoRow::kRstWidth + 2,
     QsoRow::kViaWidth};
 
-QByteArray composeListed(const Listed& values) {
+void appendListed(QByteArray& row, const Listed& values) {
     std::array<int, kListedFieldCount> blanks{};
     qsizetype size = 0;
     for (size_t i = 0; i < values.size(); ++i) {
         blanks[i] = std::max(0, slotWidths[i] - utf8Length(values[i]));
         size += values[i].size() + blanks[i];
     }
-    QByteArray row(size, Qt::Uninitialized);
-    char* out = row.data();
+    const qsizetype start = row.size();
+    row.resize(start + size);
+    char* out = row.data() + start;
     for (size_t i = 0; i < values.size(); ++i) {
         out = writePadded(out, values[i], blanks[i]);
     }
+}
+
+QByteArray composeListed(const Listed& values) {
+    QByteArray row;
+    appendListed(row, values);
     return row;
 }
 
@@ -122,6 +135,12 @@ QByteArray QsoRow::compose(const QsoValues& values) {
     Listed listed;
     std::copy_n(values.values.begin(), kListedFieldCount, listed.begin());
     return composeListed(listed);
+}
+
+void QsoRow::appendTo(QByteArray& out, const QsoValues& values) {
+    Listed listed;
+    std::copy_n(values.values.begin(), kListedFieldCount, listed.begin());
+    appendListed(out, listed);
 }
 
 QByteArray QsoRow::compose(const QsoRecord& record) {

@@ -30,6 +30,8 @@ class QsoRow {
 
     // The QSO list row of a QSO (UTF-8); widths count characters, not bytes.
     static QByteArray compose(const QsoValues& values);
+    // Adds the row of `values` at the end of `out`.
+    static void appendTo(QByteArray& out, const QsoValues& values);
     static QByteArray compose(const QsoRecord& record);
 
     // A listed value as the row's columns hold it: its first `width` characters,

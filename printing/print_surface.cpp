@@ -30,9 +30,9 @@ bool holdsControl(quint64 bytes) {
 
 }  // namespace
 
-void PrintSurface::blankControls(QByteArray& bytes) {
+void PrintSurface::blankControls(QByteArray& bytes, qsizetype from) {
     const qsizetype size = bytes.size();
-    qsizetype i = 0;
+    qsizetype i = from;
     // Eight bytes at a time while they hold nothing to change.
     for (quint64 word = 0; i + 8 <= size; i += 8) {
         std::memcpy(&word, bytes.constData() + i, 8);

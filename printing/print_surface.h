@@ -33,7 +33,8 @@ class PrintSurface {
     // no value can break a line, forge a dump record or drive a terminal, and
     // columns keep their widths. UTF-8 bytes are safe to change this way.
     static void blankControls(QString& text);
-    static void blankControls(QByteArray& bytes);
+    // From byte `from` on.
+    static void blankControls(QByteArray& bytes, qsizetype from = 0);
 
     // What went wrong, in French, after a false result.
     QString error() const { return error_; }
