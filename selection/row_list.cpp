@@ -42,13 +42,21 @@ RowList::Entry RowList::entryOf(const QsoRecord& record) const {
         entry.key[2] = packed(key.route, 8, '\0');
         return entry;
     }
-    RowBytes bytes(record);
-    bool ended = false;
-    for (size_t i = 0; i < 24; ++i) {
-        const int byte = ended ? -1 : bytes.next();
-        ended = byte < 0;
+    unsigned char start[24] = {};
+    size_t filled = 0;
+    for (int field = 0; field < kListedFieldCount && filled < sizeof start; ++field) {
+        const QByteArrayView value = record.value(static_cast<QsoField>(field));
+        for (qsizetype i = 0; i < value.size() && filled < sizeof start; ++i) {
+            start[filled++] = upper(value[i]);
+        }
+        int blanks = QsoRow::slotWidth(static_cast<QsoField>(field)) - utf8Length(value);
+        for (; blanks > 0 && filled < sizeof start; --blanks) {
+            start[filled++] = ' ';
+        }
+    }
+    for (size_t i = 0; i < sizeof start; ++i) {
         quint64& word = entry.key[i / 8];
-        word = (word << 8) | (ended ? 0u : upper(static_cast<char>(byte)));
+        word = (word << 8) | start[i];
     }
     return entry;
 }

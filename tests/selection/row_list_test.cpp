@@ -30,6 +30,25 @@ TEST(RowList, SortedListPlacesEachRowInTextOrderIgnoringCase) {
     dates.add(*row("F9XQA", "31/12/08"));
     dates.add(*row("F9XQA", "02/01/09"));
     EXPECT_TRUE(dates.row(0).contains(QStringLiteral("02/01/09")));
+    // Wide characters, accents and full-width callsigns sort as their row texts do.
+    const char* const callsigns[] = {
+        "F1\xC3\x89",   "f1e",          "F1E", "f1\xC3\xA9", "F1\xF0\x9F\x98\x80",
+        "ABCDEFGHIJKL", "abcdefghijkl", "F1",  "F1 A",       "F1\xC3\xA9" "A"};
+    RowList mixed(RowList::Order::Sorted);
+    QList<QByteArray> texts;
+    for (const char* callsign : callsigns) {
+        for (const char* date : {"02/01/09", "01/02/09"}) {
+            mixed.add(*row(callsign, date));
+            texts.append(QsoRow::compose(*row(callsign, date)));
+        }
+    }
+    std::stable_sort(texts.begin(), texts.end(), [](const QByteArray& a, const QByteArray& b) {
+        return RowList::compareIgnoringCase(a, b) < 0;
+    });
+    for (int i = 0; i < mixed.count(); ++i) {
+        EXPECT_EQ(RowList::compareIgnoringCase(QsoRow::compose(mixed.record(i)), texts.at(i)), 0)
+            << i;
+    }
     // "1.8 Mhz" and "1.8 MHZ" compare equal; ordering by case never splits them.
     EXPECT_EQ(RowList::compareIgnoringCase("A Mhz", "A MHZ"), 0);
     EXPECT_LT(RowList::compareIgnoringCase("AB", "ABC"), 0);
