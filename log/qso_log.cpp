@@ -37,13 +37,30 @@ const QsoRecord& QsoLog::add(const QsoValues& values) {
     char* out = room(total);
     record.text_ = out;
     quint32 end = 0;
+    // The reader hands values that follow one another: one copy for all.
+    const char* first = nullptr;
+    bool contiguous = true;
     for (size_t i = 0; i < values.values.size(); ++i) {
         const QByteArrayView value = values.values[i];
         if (!value.isEmpty()) {
-            std::memcpy(out + end, value.data(), static_cast<size_t>(value.size()));
+            first = first != nullptr ? first : value.data();
+            contiguous &= value.data() == first + end;
         }
         end += static_cast<quint32>(value.size());
         record.ends_[i] = end;
+    }
+    if (contiguous) {
+        if (first != nullptr) {
+            std::memcpy(out, first, total);
+        }
+    } else {
+        for (size_t i = 0; i < values.values.size(); ++i) {
+            const QByteArrayView value = values.values[i];
+            if (!value.isEmpty()) {
+                std::memcpy(out + record.ends_[i] - value.size(), value.data(),
+                            static_cast<size_t>(value.size()));
+            }
+        }
     }
     record.frequencyMhz_ = values.frequencyMhz;
     record.fileOffset_ = values.fileOffset;
