@@ -1126,8 +1126,8 @@ void parseUtf8(QByteArrayView bytes, AdifSink& sink, bool plainShortcut) {
 }
 
 constexpr qint64 kChunkSize = 1 << 20;
-constexpr qint64 kPieceSize = 2 << 20;
-constexpr size_t kPiecesInFlight = 3;
+constexpr qint64 kPieceSize = 1 << 20;
+constexpr size_t kPiecesInFlight = 6;
 
 // Offset just past the first <EOH> of a file, 0 when it has none; -1 on a read error.
 qint64 recordsStart(QIODevice& device) {
@@ -1150,8 +1150,8 @@ qint64 recordsStart(QIODevice& device) {
 }
 
 // Reads the records of a UTF-8 or Latin-1 file from `start` in pieces cut
-// after an <EOR>, parsed two at a time while the QSOs of earlier pieces are
-// handed on. False on a read error.
+// after an <EOR>, parsed on worker threads, up to six at a time, while the QSOs of earlier pieces
+// are handed on. False on a read error.
 bool readPieces(QFile& file, qint64 start, AdifSink& sink) {
     Delivery delivery(sink);
     std::deque<std::future<ParsedPiece>> inFlight;
