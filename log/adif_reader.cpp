@@ -152,7 +152,7 @@ bool sameName(QByteArrayView name, const char (&known)[N]) {
 struct PackedName {
     quint64 low = 0;
     quint64 high = 0;
-    bool operator==(const PackedName& other) const {
+    constexpr bool operator==(const PackedName& other) const {
         return low == other.low && high == other.high;
     }
 };
@@ -177,57 +177,84 @@ constexpr quint64 upperAscii(quint64 bytes) {
     return bytes - (lower >> 2);
 }
 
-// The field a tag name stands for (any case), or kFieldCount for any other name.
-Field fieldNamed(QByteArrayView name) {
-    struct Known {
-        PackedName name;
-        Field field;
-    };
-#define QE_KNOWN(text, field)                   \
-    Known {                                     \
-        packName(text, sizeof(text) - 1), field \
+struct KnownName {
+    PackedName name;
+    qsizetype size;
+    Field field;
+};
+
+#define QE_KNOWN(text, field)                                     \
+    KnownName {                                                   \
+        packName(text, sizeof(text) - 1), sizeof(text) - 1, field \
     }
-    static constexpr Known kFour[] = {QE_KNOWN("CALL", kCall), QE_KNOWN("BAND", kBand),
-                                      QE_KNOWN("FREQ", kFreq), QE_KNOWN("MODE", kMode),
-                                      QE_KNOWN("DXCC", kDxcc)};
-    static constexpr Known kSeven[] = {QE_KNOWN("TIME_ON", kTimeOn), QE_KNOWN("QSL_VIA", kQslVia),
-                                       QE_KNOWN("COUNTRY", kCountry)};
-    static constexpr Known kEight[] = {
-        QE_KNOWN("QSO_DATE", kQsoDate), QE_KNOWN("RST_SENT", kRstSent),
-        QE_KNOWN("QSL_SENT", kQslSent), QE_KNOWN("QSL_RCVD", kQslRcvd),
-        QE_KNOWN("SAT_NAME", kSatName)};
-    static constexpr Known kNine[] = {QE_KNOWN("PROP_MODE", kPropMode)};
-    static constexpr Known kTwelve[] = {QE_KNOWN("QSL_SENT_VIA", kQslSentVia)};
+constexpr KnownName kKnownNames[] = {
+    QE_KNOWN("CALL", kCall),        QE_KNOWN("QSO_DATE", kQsoDate),
+    QE_KNOWN("TIME_ON", kTimeOn),   QE_KNOWN("BAND", kBand),
+    QE_KNOWN("FREQ", kFreq),        QE_KNOWN("MODE", kMode),
+    QE_KNOWN("RST_SENT", kRstSent), QE_KNOWN("QSL_VIA", kQslVia),
+    QE_KNOWN("QSL_SENT", kQslSent), QE_KNOWN("QSL_SENT_VIA", kQslSentVia),
+    QE_KNOWN("QSL_RCVD", kQslRcvd), QE_KNOWN("DXCC", kDxcc),
+    QE_KNOWN("COUNTRY", kCountry),  QE_KNOWN("PROP_MODE", kPropMode),
+    QE_KNOWN("SAT_NAME", kSatName),
+};
 #undef QE_KNOWN
-    const auto lookUp = [&](const auto& known) {
+
+// Where a packed, upper-cased name may stand in the table of known names.
+constexpr unsigned nameSlot(const PackedName& name) {
+    return static_cast<unsigned>(((name.low ^ (name.high * 31)) * 0xC4CEB9FE1A85EC53ULL) >> 58);
+}
+
+struct NameTable {
+    std::array<qint8, 64> known{};
+    bool distinct = true;
+};
+
+constexpr NameTable makeNameTable() {
+    NameTable table;
+    for (auto& entry : table.known) {
+        entry = -1;
+    }
+    for (size_t i = 0; i < std::size(kKnownNames); ++i) {
+        qint8& entry = table.known[nameSlot(kKnownNames[i].name)];
+        table.distinct = table.distinct && entry < 0;
+        entry = static_cast<qint8>(i);
+    }
+    return table;
+}
+
+constexpr NameTable kNameTable = makeNameTable();
+static_assert(kNameTable.distinct, "two known field names share a slot");
+
+// The field a tag name stands for (any case), or kFieldCount for any other
+// name. `readable`: how many bytes from the name's start may be looked at.
+Field fieldNamed(QByteArrayView name, qsizetype readable = 0) {
+    if (name.size() < 4 || name.size() > 12) {
+        return kFieldCount;
+    }
+    PackedName packed;
+    if (readable >= 16) {
+        // Read in place: words loaded from a fresh copy would wait for it.
+        std::memcpy(&packed.low, name.data(), 8);
+        std::memcpy(&packed.high, name.data() + 8, 8);
+        const auto kept = [](qsizetype bytes) {
+            return bytes >= 8 ? ~quint64(0) : (quint64(1) << (8 * bytes)) - 1;
+        };
+        packed.low &= kept(name.size());
+        packed.high &= name.size() > 8 ? kept(name.size() - 8) : 0;
+    } else {
         char bytes[16] = {};
         std::memcpy(bytes, name.data(), static_cast<size_t>(name.size()));
-        PackedName packed;
         std::memcpy(&packed.low, bytes, 8);
         std::memcpy(&packed.high, bytes + 8, 8);
-        packed.low = upperAscii(packed.low);
-        packed.high = upperAscii(packed.high);
-        for (const Known& entry : known) {
-            if (entry.name == packed) {
-                return entry.field;
-            }
-        }
-        return kFieldCount;
-    };
-    switch (name.size()) {
-        case 4:
-            return lookUp(kFour);
-        case 7:
-            return lookUp(kSeven);
-        case 8:
-            return lookUp(kEight);
-        case 9:
-            return lookUp(kNine);
-        case 12:
-            return lookUp(kTwelve);
-        default:
-            return kFieldCount;
     }
+    packed.low = upperAscii(packed.low);
+    packed.high = upperAscii(packed.high);
+    const int index = kNameTable.known[nameSlot(packed)];
+    if (index < 0) {
+        return kFieldCount;
+    }
+    const KnownName& known = kKnownNames[index];
+    return known.name == packed && known.size == name.size() ? known.field : kFieldCount;
 }
 
 QByteArrayView trimBlanks(QByteArrayView text) {
@@ -602,7 +629,7 @@ class PieceParser {
             }
             const qsizetype begin = digit + 1;
             anyTag = true;
-            const Field field = fieldNamed(name);
+            const Field field = fieldNamed(name, size - (at + 1));
             qsizetype next = -1;
             if (field == kFieldCount || spans.has(field)) {
                 if (field == kCall) {
