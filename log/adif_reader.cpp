@@ -13,6 +13,7 @@
 #include <deque>
 #include <functional>
 #include <future>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -377,8 +378,40 @@ struct ParsedQso {
     quint8 messages = 0;
 };
 
+// Bytes added at the end, left uninitialised until written.
+class ByteBuffer {
+  public:
+    const char* data() const { return bytes_.get(); }
+    size_t size() const { return size_; }
+    void clear() { size_ = 0; }
+    void reserve(size_t capacity) {
+        if (capacity > capacity_) {
+            std::unique_ptr<char[]> larger(new char[capacity]);
+            if (size_ > 0) {
+                std::memcpy(larger.get(), bytes_.get(), size_);
+            }
+            bytes_ = std::move(larger);
+            capacity_ = capacity;
+        }
+    }
+    // Room for `bytes` more at the end; the size grows by them.
+    char* extend(size_t bytes) {
+        if (size_ + bytes > capacity_) {
+            reserve(std::max(2 * capacity_, size_ + bytes));
+        }
+        char* at = bytes_.get() + size_;
+        size_ += bytes;
+        return at;
+    }
+
+  private:
+    std::unique_ptr<char[]> bytes_;
+    size_t size_ = 0;
+    size_t capacity_ = 0;
+};
+
 struct ParsedPiece {
-    std::string text;
+    ByteBuffer text;
     std::vector<ParsedQso> qsos;
 };
 
@@ -896,19 +929,17 @@ class PieceParser {
     }
 
     void store(const std::array<QByteArrayView, kQsoFieldCount>& values, ParsedQso& parsed) {
-        std::string& text = out_.text;
-        size_t end = text.size();
         size_t total = 0;
         for (const QByteArrayView value : values) {
             total += static_cast<size_t>(value.size());
         }
-        text.resize(end + total);
-        parsed.bounds[0] = static_cast<quint32>(end);
+        quint32 end = static_cast<quint32>(out_.text.size());
+        char* out = out_.text.extend(total);
+        parsed.bounds[0] = end;
         for (size_t i = 0; i < values.size(); ++i) {
-            std::copy(values[i].begin(), values[i].end(),
-                      text.begin() + static_cast<qsizetype>(end));
-            end += static_cast<size_t>(values[i].size());
-            parsed.bounds[i + 1] = static_cast<quint32>(end);
+            out = std::copy(values[i].begin(), values[i].end(), out);
+            end += static_cast<quint32>(values[i].size());
+            parsed.bounds[i + 1] = end;
         }
     }
 
