@@ -900,17 +900,19 @@ class PieceParser {
             rst.isEmpty() ? QByteArrayView("XX") : utf8Left(rst, kMaxRst);
 
         const QByteArrayView frequency = qso.has(kFreq) ? clean(qso, kFreq) : QByteArrayView();
-        std::optional<QByteArray> band;
+        const std::optional<QByteArray>* band = nullptr;
         if (qso.has(kBand)) {
-            band = bandForKey(clean(qso, kBand));
+            band = &bandForKey(clean(qso, kBand));
         } else if (qso.has(kFreq)) {
-            band = BandTable::textForFrequency(frequency.toByteArray());
+            frequencyBand_ = BandTable::textForFrequency(frequency.toByteArray());
+            band = &frequencyBand_;
         }
-        if (!band) {
+        if (band == nullptr || !*band) {
             parsed.messages |= ParsedQso::kMissingBand;
-            band = QByteArray("1.8 Mhz");
+            values[int(QsoField::Band)] = "1.8 Mhz";
+        } else {
+            values[int(QsoField::Band)] = **band;
         }
-        values[int(QsoField::Band)] = *band;
 
         static constexpr std::array<std::pair<Field, QsoField>, 7> extras = {{
             {kQslSent, QsoField::QslSent},
@@ -946,7 +948,8 @@ class PieceParser {
     // The band table's text for a BAND value; the few keys of a log are kept.
     const std::optional<QByteArray>& bandForKey(QByteArrayView key) {
         for (const auto& [known, text] : bandKeys_) {
-            if (known == key) {
+            if (known.size() == key.size() &&
+                std::memcmp(known.constData(), key.data(), static_cast<size_t>(key.size())) == 0) {
                 return text;
             }
         }
@@ -1061,6 +1064,7 @@ class PieceParser {
     static constexpr size_t kKeptBandKeys = 64;
 
     std::vector<std::pair<QByteArray, std::optional<QByteArray>>> bandKeys_;
+    std::optional<QByteArray> frequencyBand_;
 
     std::function<void(ParsedPiece&)> flush_;
     bool plainShortcut_ = true;

@@ -86,10 +86,6 @@ QByteArrayView utf8Mid(QByteArrayView text, int firstCharacter, int characters) 
     return rest.first(utf8Offset(rest, characters));
 }
 
-QByteArrayView utf8Left(QByteArrayView text, int characters) {
-    return utf8Mid(text, 0, characters);
-}
-
 QByteArrayView utf8Right(QByteArrayView text, int characters) {
     const int length = utf8Length(text);
     return length <= characters ? text : utf8Mid(text, length - characters, characters);

@@ -51,5 +51,8 @@ class QsoRow {
 // Character helpers for UTF-8 text.
 int utf8Length(QByteArrayView text);
 QByteArrayView utf8Mid(QByteArrayView text, int firstCharacter, int characters);
-QByteArrayView utf8Left(QByteArrayView text, int characters);
+inline QByteArrayView utf8Left(QByteArrayView text, int characters) {
+    // No character takes less than a byte: a short text is whole.
+    return text.size() <= characters ? text : utf8Mid(text, 0, characters);
+}
 QByteArrayView utf8Right(QByteArrayView text, int characters);
