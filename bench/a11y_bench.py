@@ -20,6 +20,9 @@ import time
 import pyatspi
 from gi.repository import GLib
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests', 'e2e'))
+from program_on_bus import application  # noqa: E402
+
 LOG, COUNT = sys.argv[1], int(sys.argv[2])
 READ_ALL = '--read-all' in sys.argv[3:]
 VERBOSE = bool(os.environ.get('A11Y_BENCH_VERBOSE'))  # each event to stderr
@@ -113,16 +116,6 @@ def walk(node):
     for child in node:
         if child is not None:
             yield from walk(child)
-
-
-def application(timeout=30):
-    end = time.time() + timeout
-    while time.time() < end:
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == 'Quenor_Etiquettes':
-                return app
-        time.sleep(0.3)
-    raise SystemExit('the program did not appear on the accessibility bus')
 
 
 def find(reader, role, names, within=None, timeout=30, required=True):

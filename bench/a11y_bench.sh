@@ -26,13 +26,7 @@ trap 'kill ${program_pid:-} ${manager:-} ${launcher:-} ${DBUS_SESSION_BUS_PID:-}
 mkdir "$work/log"
 "$build/bench/selection_bench" --generate "$count" "$work/log/bench.adi" >/dev/null
 
-eval "$(dbus-launch --sh-syntax)" >/dev/null
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-launcher=$!
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-export XDG_CONFIG_HOME="$work/config"
-export XDG_RUNTIME_DIR="$work/runtime" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
+source "$here/tests/e2e/accessibility_bus.sh" "$work"
 # A window manager, as on a desktop: it hands the keyboard to the new windows.
 if command -v openbox >/dev/null; then
   openbox >/dev/null 2>&1 &

@@ -9,17 +9,9 @@ import time
 
 import pyatspi
 
+from program_on_bus import application
+
 LOG, TEMPLATE, OUT = sys.argv[1], sys.argv[2], sys.argv[3]
-
-
-def application(timeout=20):
-    end = time.time() + timeout
-    while time.time() < end:
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == 'Quenor_Etiquettes':
-                return app
-        time.sleep(0.3)
-    raise SystemExit('the program did not appear on the accessibility bus')
 
 
 def walk(node):

@@ -8,13 +8,7 @@ build=${1:-$here/build}
 work=$(mktemp -d)
 trap 'kill ${program:-} ${launcher:-} ${manager:-} ${DBUS_SESSION_BUS_PID:-} 2>/dev/null || true; cat "$work/program.log" >&2 2>/dev/null; rm -rf "$work"' EXIT
 
-eval "$(dbus-launch --sh-syntax)" >/dev/null
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-launcher=$!
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-export XDG_CONFIG_HOME="$work/config"
-export XDG_RUNTIME_DIR="$work/runtime" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
+source "$here/tests/e2e/accessibility_bus.sh" "$work"
 
 # Optionally under a window manager (E2E_WINDOW_MANAGER=openbox), where closing
 # a dialog hands the keyboard to whichever window the manager picks.
