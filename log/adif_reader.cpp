@@ -949,7 +949,8 @@ class PieceParser {
     const std::optional<QByteArray>& bandForKey(QByteArrayView key) {
         for (const auto& [known, text] : bandKeys_) {
             if (known.size() == key.size() &&
-                std::memcmp(known.constData(), key.data(), static_cast<size_t>(key.size())) == 0) {
+                (key.isEmpty() || std::memcmp(known.constData(), key.data(),
+                                              static_cast<size_t>(key.size())) == 0)) {
                 return text;
             }
         }

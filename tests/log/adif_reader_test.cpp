@@ -497,8 +497,11 @@ TEST(AdifReader, OnePassReadingOfPlainRecordsAgreesWithTheGeneralRules) {
         "<CALL:4>F2BB<MODE:2>CW<MODE:3>SSB<C\nOMMENT:1>x<EO\nR>",
         "<CALL:4>F2BB<FREQ:7>+14,074<BAND:2>2m<FREQ:4>1e10<EOR>",
         "<CALL:4>F2BB<FREQ:18>14.074000000000001<EOR>",
+        "<CALL:4>F2BB<BAND:1> <EOR><CALL:4>F3CC<BAND:1> <EOR>",
+        "<CALL:4>F2BB<BAND:4<CALL:4>F3CC<BAND:4",
         "<CALL:4>F2BB<FREQ:2>5.<EOR><CALL:4>F3CC<FREQ:2>.5<EOR><CALL:4>F4DD<FREQ:1>.<EOR>",
-        "<CALL:4>F2BB<QSO_DATE:8>2024\xC3\xA9" "101<TIME_ON:3>12\xFC<EOR>",
+        "<CALL:4>F2BB<QSO_DATE:8>2024\xC3\xA9"
+        "101<TIME_ON:3>12\xFC<EOR>",
         "<CALL:4>F2BB<COMMENT:20>no tag ends this one",
         "<call:4>f2bb<qso_date:8>20240101<time_on:6>120000<Rst_Sent:3>5nn<EOR>",
     };
