@@ -900,19 +900,11 @@ class PieceParser {
             rst.isEmpty() ? QByteArrayView("XX") : utf8Left(rst, kMaxRst);
 
         const QByteArrayView frequency = qso.has(kFreq) ? clean(qso, kFreq) : QByteArrayView();
-        const std::optional<QByteArray>* band = nullptr;
-        if (qso.has(kBand)) {
-            band = &bandForKey(clean(qso, kBand));
-        } else if (qso.has(kFreq)) {
-            frequencyBand_ = BandTable::textForFrequency(frequency.toByteArray());
-            band = &frequencyBand_;
-        }
-        if (band == nullptr || !*band) {
+        const std::optional<QByteArrayView> band = bandText(qso, frequency);
+        if (!band) {
             parsed.messages |= ParsedQso::kMissingBand;
-            values[int(QsoField::Band)] = "1.8 Mhz";
-        } else {
-            values[int(QsoField::Band)] = **band;
         }
+        values[int(QsoField::Band)] = band ? *band : QByteArrayView("1.8 Mhz");
 
         static constexpr std::array<std::pair<Field, QsoField>, 7> extras = {{
             {kQslSent, QsoField::QslSent},
@@ -943,6 +935,25 @@ class PieceParser {
             end += static_cast<quint32>(values[i].size());
             parsed.bounds[i + 1] = end;
         }
+    }
+
+    // The band table's text from BAND, else from FREQ; none when neither gives one.
+    std::optional<QByteArrayView> bandText(const FieldSpans& qso, QByteArrayView frequency) {
+        if (qso.has(kBand)) {
+            const std::optional<QByteArray>& text = bandForKey(clean(qso, kBand));
+            return text ? std::optional<QByteArrayView>(*text) : std::nullopt;
+        }
+        if (!qso.has(kFreq)) {
+            return std::nullopt;
+        }
+        // Plain digits convert exactly as the full conversion would, without a copy.
+        const std::optional<double> plain =
+            frequency.startsWith('+') ? std::nullopt : plainDecimal(frequency);
+        if (plain) {
+            return BandTable::viewForFrequency(*plain);
+        }
+        frequencyBand_ = BandTable::textForFrequency(frequency.toByteArray());
+        return frequencyBand_ ? std::optional<QByteArrayView>(*frequencyBand_) : std::nullopt;
     }
 
     // The band table's text for a BAND value; the few keys of a log are kept.

@@ -106,13 +106,18 @@ std::optional<QByteArray> BandTable::textForKey(const QByteArray& key) {
     return std::nullopt;
 }
 
-std::optional<QByteArray> BandTable::textForFrequency(double megahertz) {
+std::optional<QByteArrayView> BandTable::viewForFrequency(double megahertz) {
     for (const BandLimits& band : kBandLimits) {
         if (megahertz >= band.lowest && megahertz <= band.highest) {
-            return QByteArray(band.text);
+            return QByteArrayView(band.text);
         }
     }
     return std::nullopt;
+}
+
+std::optional<QByteArray> BandTable::textForFrequency(double megahertz) {
+    const std::optional<QByteArrayView> text = viewForFrequency(megahertz);
+    return text ? std::optional<QByteArray>(text->toByteArray()) : std::nullopt;
 }
 
 std::optional<QByteArray> BandTable::textForFrequency(const QByteArray& megahertz) {

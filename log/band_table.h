@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <optional>
 
 // The band texts printed on labels, found from an ADIF BAND value (exact key)
@@ -10,4 +11,6 @@ class BandTable {
     static std::optional<QByteArray> textForKey(const QByteArray& key);
     static std::optional<QByteArray> textForFrequency(const QByteArray& megahertz);
     static std::optional<QByteArray> textForFrequency(double megahertz);
+    // The same text as a view of the table's own (static) text.
+    static std::optional<QByteArrayView> viewForFrequency(double megahertz);
 };

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "log/adif_reader.h"
+#include "log/band_table.h"
 #include "log/qso_row.h"
 #include "support/test_files.h"
 
@@ -152,6 +153,34 @@ TEST(AdifReader, BandComesFromBandThenFrequency) {
     EXPECT_EQ(band("<FREQ:4>13.0"), std::make_pair(QStringLiteral("1.8 Mhz"), 1));
     EXPECT_EQ(band("<FREQ:3>abc"), std::make_pair(QStringLiteral("1.8 Mhz"), 1));
     EXPECT_EQ(band("<BAND:4>2190m"), std::make_pair(QStringLiteral("137 Khz"), 0));
+    // FREQ in every form a log may hold gives the band the table gives it.
+    for (const char* frequency : {"14.074",
+                                  "014.07400",
+                                  "14,074",
+                                  "+14.074",
+                                  "14.",
+                                  ".5",
+                                  "1e1",
+                                  "7.3000000000000001",
+                                  "7.30000000000001",
+                                  "28",
+                                  "0.1357",
+                                  "0.1378",
+                                  "3.8",
+                                  "3.80000001",
+                                  "10368.1",
+                                  "-7.1",
+                                  "7.1 MHz",
+                                  "1296",
+                                  "144.0000000000000001",
+                                  "00000000000000050.1"}) {
+        SCOPED_TRACE(frequency);
+        const QByteArray value(frequency);
+        const QByteArray tag = "<FREQ:" + QByteArray::number(value.size()) + ">" + value;
+        const std::optional<QByteArray> expected = BandTable::textForFrequency(value);
+        EXPECT_EQ(band(tag), std::make_pair(QString::fromUtf8(expected.value_or("1.8 Mhz")),
+                                            expected ? 0 : 1));
+    }
 }
 
 TEST(AdifReader, AcceptsEveryLineEnding) {
