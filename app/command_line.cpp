@@ -572,11 +572,9 @@ QString markSentProblem(const RoundOptions& round, const QString& logName) {
 int CommandLine::labels(const QStringList& given) {
     QStringList arguments = given;
     RoundOptions round;
+    round.sentVia = QStringLiteral("B");  // unless --sent-via says otherwise
     if (const QString wrong = takeRoundOptions(arguments, round, true); !wrong.isEmpty()) {
         return fail(kUsage, wrong);
-    }
-    if (round.sentVia.isEmpty()) {
-        round.sentVia = QStringLiteral("B");
     }
     bool dump = false;
     bool listSheets = false;
@@ -732,11 +730,9 @@ int CommandLine::labels(const QStringList& given) {
 int CommandLine::cards(const QStringList& given) {
     QStringList arguments = given;
     RoundOptions round;
+    round.sentVia = QStringLiteral("D");  // unless --sent-via says otherwise
     if (const QString wrong = takeRoundOptions(arguments, round, true); !wrong.isEmpty()) {
         return fail(kUsage, wrong);
-    }
-    if (round.sentVia.isEmpty()) {
-        round.sentVia = QStringLiteral("D");
     }
     bool dump = false;
     const ParsedOptions parsed = parseOptions(withoutDump(arguments, &dump),
