@@ -654,8 +654,9 @@ class PieceParser {
             if (digit == nameEnd + 1 || digit + 2 >= size) {
                 return -1;
             }
-            if (data[digit] == ':' && tagNameStop(data, digit + 1, digit + 2) > digit + 1 &&
-                data[digit + 2] == '>') {
+            const bool typed = data[digit] == ':' && data[digit + 2] == '>' &&
+                               std::strchr(":<>\n\r", data[digit + 1]) == nullptr;
+            if (typed) {
                 digit += 2;
             } else if (data[digit] != '>') {
                 return -1;
