@@ -47,6 +47,28 @@ for log in "${logs[@]}"; do
     run "$base-labels-f6-act" labels "$base.adi" --station F9XQA --format 6 --type activation --dump
     run "$base-cards" cards "$base.adi" "$here/sample.qsl" --dump
 done
+# Fitted labels on a preset sheet through the QSL round: owed filter, bureau order (the test
+# country file), grouping, a used first sheet, and the marked copy.
+cp "$data/round/round.adi" "$work/round.adi"
+mkdir -p "$work/config/Quenor_Etiquettes"
+cp "$data/round/cty.dat" "$work/config/Quenor_Etiquettes/cty.dat"
+run round-list-bureau list round.adi --unsent --sort bureau
+run round-list-call list round.adi --sort call
+for sheet in L7160 3422; do
+    run "round-$sheet-group" labels round.adi --station F9XQA --sheet "$sheet" --group --dump
+    run "round-$sheet-first" labels round.adi --station F9XQA --sheet "$sheet" --first-label 5 \
+        --unsent --sort bureau --dump
+    run "round-$sheet-all" labels round.adi --station F9XQA --sheet "$sheet" --group \
+        --first-label 3 --unsent --sort bureau --lang en --comment "Tnx fer QSO" --dump
+done
+run round-f1-group labels round.adi --station F9XQA --format 1 --group --unsent --sort bureau --dump
+run round-cards-bureau cards round.adi "$here/sample.qsl" --unsent --sort bureau --dump
+run round-mark labels round.adi --station F9XQA --sheet L7160 --unsent --dump \
+    --mark-sent round-marked.adi --sent-via D
+LC_ALL=C sed 's/<QSL_SDATE:8>[0-9]\{8\}/<QSL_SDATE:8>DATE/g' "$work/round-marked.adi" \
+    >"$out/round-marked.adi" 2>/dev/null || true
+rm -rf "$work/config/Quenor_Etiquettes"
+
 pdf varied-labels-f1 labels varied.adi --station F9XQA --format 1
 pdf varied-labels-f6-act labels varied.adi --station F9XQA --format 6 --type activation --lang en
 pdf varied-cards cards varied.adi "$here/sample.qsl"
