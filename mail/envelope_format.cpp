@@ -1,11 +1,15 @@
 #include "mail/envelope_format.h"
 
 const std::vector<EnvelopeFormat>& EnvelopeFormat::all() {
+    // clang-format off
     static const std::vector<EnvelopeFormat> formats{
-        {"DL", "DL (220 × 110 mm)", 220, 110},       {"C6", "C6 (162 × 114 mm)", 162, 114},
-        {"C65", "C6/5 (229 × 114 mm)", 229, 114},    {"C5", "C5 (229 × 162 mm)", 229, 162},
-        {"US10", "US #10 (241 × 105 mm)", 241, 105},
+        {"DL", "DL (220 × 110 mm)", 220, 110, QPageSize::EnvelopeDL},
+        {"C6", "C6 (162 × 114 mm)", 162, 114, QPageSize::EnvelopeC6},
+        {"C65", "C6/5 (229 × 114 mm)", 229, 114, QPageSize::EnvelopeC65},
+        {"C5", "C5 (229 × 162 mm)", 229, 162, QPageSize::EnvelopeC5},
+        {"US10", "US #10 (241 × 105 mm)", 241.3, 104.8, QPageSize::Envelope10},
     };
+    // clang-format on
     return formats;
 }
 
@@ -17,12 +21,6 @@ const EnvelopeFormat* EnvelopeFormat::find(const QString& name) {
         }
     }
     return nullptr;
-}
-
-QPageSize EnvelopeFormat::pageSize() const {
-    // Portrait page of the envelope's size; the printer turns it to landscape.
-    return QPageSize(QSizeF(height, width), QPageSize::Millimeter, QString::fromUtf8(caption),
-                     QPageSize::ExactMatch);
 }
 
 QRectF EnvelopeFormat::recipientBlock(QPointF shift) const {

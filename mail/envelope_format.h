@@ -14,9 +14,11 @@ struct EnvelopeFormat {
     const char* caption;  // as the window shows it
     double width;
     double height;
+    QPageSize::PageSizeId pageSizeId;
 
     QSizeF size() const { return {width, height}; }
-    QPageSize pageSize() const;
+    // Qt's page size of the envelope (portrait); print it in landscape.
+    QPageSize pageSize() const { return QPageSize(pageSizeId); }
 
     // The recipient block: its left edge at 45 % of the width, its top at
     // 45 % of the height, 15 mm clear of the right and bottom edges.
