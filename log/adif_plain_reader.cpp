@@ -11,10 +11,13 @@ using namespace adif;
 
 namespace {
 
+// The helpers of the one-pass reading are inline: they run for every tag of a
+// log, and a call each would cost more than their work.
+
 // The first of `from` .. `limit` - 1 that is one of `Stops`, else
 // `limit`. Bytes up to `readable` may be looked at, sixteen at a time.
 template <char... Stops>
-qsizetype firstOf(const char* data, qsizetype from, qsizetype limit, qsizetype readable) {
+inline qsizetype firstOf(const char* data, qsizetype from, qsizetype limit, qsizetype readable) {
 #ifdef __SSE2__
     while (from < limit && from + 16 <= readable) {
         const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + from));
@@ -39,7 +42,7 @@ qsizetype firstOf(const char* data, qsizetype from, qsizetype limit, qsizetype r
 }
 
 // The next "<" at or after `from`, or -1; most often one of the next two bytes.
-qsizetype nextTag(const char* data, qsizetype from, qsizetype size) {
+inline qsizetype nextTag(const char* data, qsizetype from, qsizetype size) {
     if (from < size && data[from] == '<') {
         return from;
     }
@@ -50,11 +53,11 @@ qsizetype nextTag(const char* data, qsizetype from, qsizetype size) {
     return found < size ? found : -1;
 }
 
-qsizetype tagNameStop(const char* data, qsizetype from, qsizetype size) {
+inline qsizetype tagNameStop(const char* data, qsizetype from, qsizetype size) {
     return firstOf<':', '>', '<', '\n', '\r'>(data, from, size, size);
 }
 
-qsizetype valueStop(const char* data, qsizetype from, qsizetype limit, qsizetype size) {
+inline qsizetype valueStop(const char* data, qsizetype from, qsizetype limit, qsizetype size) {
     return firstOf<'<', '\n', '\r'>(data, from, limit, size);
 }
 
@@ -62,7 +65,8 @@ qsizetype valueStop(const char* data, qsizetype from, qsizetype limit, qsizetype
 // tag announces where they hold no "<" and a "<" or a blank follows them
 // (line breaks skipped), else at the next "<". -1 when a line break falls
 // inside the value or no "<" follows it.
-qsizetype plainValueEnd(const char* data, qsizetype begin, qsizetype length, qsizetype size) {
+inline qsizetype plainValueEnd(const char* data, qsizetype begin, qsizetype length,
+                               qsizetype size) {
     qsizetype stop = begin;
     if (length > 0 && length <= size - begin) {
         stop = valueStop(data, begin, begin + length, size);

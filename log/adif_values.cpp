@@ -124,7 +124,7 @@ QByteArrayView cleanValue(QByteArrayView raw, QByteArray& storage) {
 
 // The value of "[+]DIGITS[.DIGITS]" ("," for ".") of at most 15 digits,
 // which one division rounds exactly as a full decimal conversion would.
-std::optional<double> plainDecimal(QByteArrayView value) {
+inline std::optional<double> plainDecimal(QByteArrayView value) {
     const char* p = value.begin();
     const char* const end = value.end();
     if (p != end && *p == '+') {
@@ -153,7 +153,7 @@ std::optional<double> plainDecimal(QByteArrayView value) {
 }
 
 // A FREQ value in MHz, "," read as "."; 0 when it is no positive number.
-double megahertz(QByteArrayView value) {
+inline double megahertz(QByteArrayView value) {
     const std::optional<double> plain = plainDecimal(value);
     if (plain) {
         return *plain > 0 ? *plain : 0;
@@ -170,16 +170,19 @@ double megahertz(QByteArrayView value) {
     return problem == std::errc() && stop == end && mhz > 0 ? mhz : 0;
 }
 
-bool isAscii(QByteArrayView text) {
+inline bool isAscii(QByteArrayView text) {
     return std::all_of(text.begin(), text.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-char* append(char* out, QByteArrayView part) {
+inline char* append(char* out, QByteArrayView part) {
     return std::copy(part.begin(), part.end(), out);
 }
 
 }  // namespace
+
+// fill runs for every QSO of a log: the helpers below it are inline so that
+// it makes no call for each value.
 
 void AdifValues::fill(const FieldSpans& qso, ParsedQso& parsed, ByteBuffer& text) {
     Values values;
@@ -233,7 +236,7 @@ void AdifValues::fill(const FieldSpans& qso, ParsedQso& parsed, ByteBuffer& text
     store(values, parsed, text);
 }
 
-void AdifValues::store(const Values& values, ParsedQso& parsed, ByteBuffer& text) {
+inline void AdifValues::store(const Values& values, ParsedQso& parsed, ByteBuffer& text) {
     size_t total = 0;
     for (const QByteArrayView value : values) {
         total += static_cast<size_t>(value.size());
@@ -249,8 +252,8 @@ void AdifValues::store(const Values& values, ParsedQso& parsed, ByteBuffer& text
 }
 
 // The band table's text from BAND, else from FREQ; none when neither gives one.
-std::optional<QByteArrayView> AdifValues::bandText(const FieldSpans& qso,
-                                                   QByteArrayView frequency) {
+inline std::optional<QByteArrayView> AdifValues::bandText(const FieldSpans& qso,
+                                                          QByteArrayView frequency) {
     if (qso.has(kBand)) {
         const std::optional<QByteArray>& text = bandForKey(clean(qso, kBand));
         return text ? std::optional<QByteArrayView>(*text) : std::nullopt;
@@ -269,7 +272,7 @@ std::optional<QByteArrayView> AdifValues::bandText(const FieldSpans& qso,
 }
 
 // The band table's text for a BAND value; the few keys of a log are kept.
-const std::optional<QByteArray>& AdifValues::bandForKey(QByteArrayView key) {
+inline const std::optional<QByteArray>& AdifValues::bandForKey(QByteArrayView key) {
     for (const auto& [known, text] : bandKeys_) {
         if (known.size() == key.size() &&
             (key.isEmpty() ||
@@ -285,7 +288,7 @@ const std::optional<QByteArray>& AdifValues::bandForKey(QByteArrayView key) {
     return bandKeys_.back().second;
 }
 
-QByteArrayView AdifValues::clean(const FieldSpans& qso, Field field) {
+inline QByteArrayView AdifValues::clean(const FieldSpans& qso, Field field) {
     if (!qso.has(field)) {
         return {};
     }
@@ -294,7 +297,7 @@ QByteArrayView AdifValues::clean(const FieldSpans& qso, Field field) {
 
 // YYYYMMDD becomes DD/MM/YY: day from the last two characters, month
 // from characters 5-6, year from characters 3-4.
-QByteArrayView AdifValues::rewriteDate(QByteArrayView raw) {
+inline QByteArrayView AdifValues::rewriteDate(QByteArrayView raw) {
     if (raw.size() == 8 && isAscii(raw)) {
         const char* date = raw.data();
         const char text[8] = {date[6], date[7], '/', date[4], date[5], '/', date[2], date[3]};
@@ -311,7 +314,7 @@ QByteArrayView AdifValues::rewriteDate(QByteArrayView raw) {
 }
 
 // HHMM or HHMMSS becomes HH:MM.
-QByteArrayView AdifValues::rewriteTime(QByteArrayView raw) {
+inline QByteArrayView AdifValues::rewriteTime(QByteArrayView raw) {
     if (raw.size() >= 4 && isAscii(raw.first(4))) {
         const char* time = raw.data();
         const char text[5] = {time[0], time[1], ':', time[2], time[3]};
