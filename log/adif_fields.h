@@ -7,8 +7,6 @@
 #include <functional>
 #include <iterator>
 
-#include "log/adif_text.h"
-
 // The fields of a record the reader uses, found by name. Kept inline: the
 // one-pass reading looks up every tag name of a log.
 namespace adif {

@@ -1,3 +1,7 @@
+// The reader's framing and threads. A log is read in pieces cut after an
+// <EOR>; AdifPieceParser turns each piece's records into QSOs (AdifPlainReader
+// in one pass where it can, AdifGeneralReader by the general rules, AdifValues
+// for the values kept) and AdifDelivery hands them on in file order.
 #include "log/adif_reader.h"
 
 #include <QFile>
