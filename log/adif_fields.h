@@ -23,6 +23,7 @@ enum Field {
     kQslSent,
     kQslSentVia,
     kQslRcvd,
+    kQslRcvdVia,
     kDxcc,
     kCountry,
     kPropMode,
@@ -82,7 +83,7 @@ inline constexpr KnownName kKnownNames[] = {
     QE_KNOWN("QSL_SENT", kQslSent), QE_KNOWN("QSL_SENT_VIA", kQslSentVia),
     QE_KNOWN("QSL_RCVD", kQslRcvd), QE_KNOWN("DXCC", kDxcc),
     QE_KNOWN("COUNTRY", kCountry),  QE_KNOWN("PROP_MODE", kPropMode),
-    QE_KNOWN("SAT_NAME", kSatName),
+    QE_KNOWN("SAT_NAME", kSatName), QE_KNOWN("QSL_RCVD_VIA", kQslRcvdVia),
 };
 #undef QE_KNOWN
 

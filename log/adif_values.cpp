@@ -220,7 +220,7 @@ void AdifValues::fill(const FieldSpans& qso, ParsedQso& parsed, ByteBuffer& text
     }
     values[int(QsoField::Band)] = band ? *band : QByteArrayView("1.8 Mhz");
 
-    static constexpr std::array<std::pair<Field, QsoField>, 7> extras = {{
+    static constexpr std::array<std::pair<Field, QsoField>, 8> extras = {{
         {kQslSent, QsoField::QslSent},
         {kQslSentVia, QsoField::QslSentVia},
         {kQslRcvd, QsoField::QslRcvd},
@@ -228,6 +228,7 @@ void AdifValues::fill(const FieldSpans& qso, ParsedQso& parsed, ByteBuffer& text
         {kCountry, QsoField::Country},
         {kPropMode, QsoField::PropMode},
         {kSatName, QsoField::SatName},
+        {kQslRcvdVia, QsoField::QslRcvdVia},
     }};
     for (const auto& [field, qsoField] : extras) {
         values[static_cast<size_t>(qsoField)] = clean(qso, field);

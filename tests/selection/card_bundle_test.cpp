@@ -11,7 +11,7 @@ const char kBundleLog[] =
     "<CALL:6>DL1ABC<QSO_DATE:8>20240101<TIME_ON:4>1000<BAND:3>40M<MODE:2>CW<EOR>\n"
     "<CALL:6>DL1ABC<QSO_DATE:8>20240305<TIME_ON:4>1000<BAND:3>20M<MODE:2>CW<EOR>\n"
     "<CALL:6>ON4AAA<QSO_DATE:8>20240101<TIME_ON:4>0900<BAND:3>15M<MODE:3>SSB"
-    "<QSL_RCVD:1>Y<EOR>\n"
+    "<QSL_RCVD:1>Y<QSL_RCVD_VIA:1>b<EOR>\n"
     "<CALL:10>EA8/ON4AAA<QSO_DATE:8>20240202<TIME_ON:4>0900<FREQ:6>14.074<MODE:3>FT8<EOR>\n";
 
 class CardBundleTest : public ::testing::Test {
@@ -63,6 +63,8 @@ TEST_F(CardBundleTest, MatchesEachLineByCallDateAndBand) {
 }
 
 TEST_F(CardBundleTest, ABundleKeepsItsLineNumbersAndTakesEachFoundQsoOnce) {
+    EXPECT_EQ(qsos_[3]->value(QsoField::QslRcvdVia), "B");
+    EXPECT_EQ(qsos_[3]->value(QsoField::QslRcvd), "Y");
     const CardBundle bundle(qsos_);
     const std::vector<CardBundle::Line> lines =
         bundle.match(QStringLiteral("ON4AAA\r\n\r\n  DL1ABC 40M \nX1X\rON4AAA 15m\n"));
