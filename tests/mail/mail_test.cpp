@@ -6,10 +6,13 @@
 #include <QTemporaryDir>
 
 #include "labels/label_fitting.h"
+#include "log/adif_reader.h"
 #include "mail/address_block.h"
 #include "mail/address_book.h"
 #include "mail/address_source.h"
 #include "mail/envelope_format.h"
+#include "mail/log_addresses.h"
+#include "mail/mailing_list.h"
 
 namespace {
 
@@ -168,6 +171,69 @@ TEST(EnvelopeFormat, PlacesTheBlocksInsideEveryEnvelope) {
         EXPECT_NEAR(page.height(), size.height(), 0.5) << name;
     }
     EXPECT_EQ(EnvelopeFormat::find(QStringLiteral("C4")), nullptr);
+}
+
+// Addresses in CR LF, LF and Latin-1, ADDRESS_INTL in UTF-8, portable calls,
+// a manager with an entry in the book, a manager and a station without one.
+TEST(MailingList, FindsEachRecipientsAddressOnceInPrintListOrder) {
+    const QString log = QStringLiteral(QE_TEST_DATA_DIR "/mail/addresses.adi");
+    AdifContents contents;
+    QString error;
+    ASSERT_TRUE(AdifReader::readFile(log, contents, &error)) << error.toStdString();
+    QsoRecords qsos;
+    for (int i = contents.log.count() - 1; i >= 0; --i) {
+        qsos.push_back(&contents.log.at(i));
+    }
+    AddressBook book;
+    book.put({QStringLiteral("M0OXO"), {QStringLiteral("Charles"), QStringLiteral("UK")}});
+    AddressSource source(book);
+    ASSERT_TRUE(LogAddresses::offer(
+        log, qsos,
+        {QStringLiteral("ON4AAA"), QStringLiteral("DL1ABC"), QStringLiteral("JA1XYZ"),
+         QStringLiteral("VP8XYZ"), QStringLiteral("K1ZZ"), QStringLiteral("W1AW")},
+        source, &error))
+        << error.toStdString();
+    const MailingList list = MailingList::of(qsos, source);
+    EXPECT_EQ(list.missing, (QStringList{QStringLiteral("F6XYZ"), QStringLiteral("K1ZZ")}));
+    ASSERT_EQ(list.pieces.size(), 4u);
+    const std::vector<std::pair<QString, QStringList>> expected{
+        {QStringLiteral("M0OXO"),
+         {QStringLiteral("M0OXO"), QStringLiteral("Charles"), QStringLiteral("UK")}},
+        {QStringLiteral("JA1XYZ"),
+         {QStringLiteral("JA1XYZ"), QStringLiteral("山田 太郎"), QStringLiteral("東京都"),
+          QStringLiteral("Japan")}},
+        {QStringLiteral("DL1ABC"),
+         {QStringLiteral("DL1ABC"), QStringLiteral("Jürgen Müller"),
+          QStringLiteral("Hauptstraße 5"), QStringLiteral("10115 Berlin"),
+          QStringLiteral("Germany")}},
+        {QStringLiteral("ON4AAA"),
+         {QStringLiteral("ON4AAA"), QStringLiteral("Jean Dupont"), QStringLiteral("Rue Neuve 1"),
+          QStringLiteral("1000 Bruxelles"), QStringLiteral("Belgium")}},
+    };
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(list.pieces[i].call, expected[i].first);
+        EXPECT_EQ(list.pieces[i].lines, expected[i].second) << expected[i].first.toStdString();
+    }
+}
+
+TEST(MailingList, ALogChangedSinceItWasReadGivesNoWrongAddress) {
+    QTemporaryDir dir;
+    const QString log = dir.filePath(QStringLiteral("log.adi"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QE_TEST_DATA_DIR "/mail/addresses.adi"), log));
+    AdifContents contents;
+    QString error;
+    ASSERT_TRUE(AdifReader::readFile(log, contents, &error));
+    QFile file(log);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QByteArray bytes = file.readAll();
+    file.seek(0);
+    file.write(QByteArray(bytes).replace("CALL:6>ON4AAA", "CALL:6>ON4ZZZ"));
+    file.close();
+    AddressBook book;
+    AddressSource source(book);
+    EXPECT_FALSE(LogAddresses::offer(log, {&contents.log.at(0)}, {QStringLiteral("ON4AAA")}, source,
+                                     &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("a changé"))) << error.toStdString();
 }
 
 }  // namespace
