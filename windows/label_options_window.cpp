@@ -539,8 +539,7 @@ void LabelOptionsWindow::prepare() {
     centreOnScreen(*this);
     ctV_->addItems(LabelOptions::offsets());
     SettingsStore& store = workspace_.store();
-    indica_->setText(store.read(SettingsStore::globalSection(), QStringLiteral("Indicatif"),
-                                QStringLiteral("Fxxxx")));
+    indica_->setText(store.read(StoredSettings::kCallsign));
     restore(LabelOptionsStore(store).load(workspace_.stationCallsign()));
     imprime_->setFocus();
 }

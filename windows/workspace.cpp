@@ -33,20 +33,13 @@ std::shared_ptr<const BureauOrder> Workspace::bureauOrder() {
     return bureauOrder_;
 }
 
-namespace {
-
-const QString kOwedOnlyKey = QStringLiteral("QSL non envoyees seulement");
-
-}  // namespace
-
 bool Workspace::storedOwedOnly() const {
-    const QString section = SettingsStore::stationSection(stationCallsign_);
-    return store_.read(section, kOwedOnlyKey, QStringLiteral("False")) == u"True";
+    return store_.read(StoredSettings::kOwedOnly, stationCallsign_) == u"True";
 }
 
 void Workspace::storeOwedOnly(bool owedOnly) {
-    store_.write(SettingsStore::stationSection(stationCallsign_), kOwedOnlyKey,
-                 owedOnly ? QStringLiteral("True") : QStringLiteral("False"));
+    store_.write(StoredSettings::kOwedOnly,
+                 owedOnly ? QStringLiteral("True") : QStringLiteral("False"), stationCallsign_);
     reportStoreProblem();
 }
 
