@@ -24,8 +24,11 @@ std::shared_ptr<const BureauOrder> Workspace::bureauOrder() {
         auto countries = std::make_shared<CountryFile>();
         QString problem;
         const QString folder = QFileInfo(store_.fileName()).absolutePath();
-        if (!countries->loadFirst(CountryFile::searchPaths(folder), &problem)) {
+        const bool loaded = countries->loadFirst(CountryFile::searchPaths(folder), &problem);
+        if (!problem.isEmpty()) {
             dialogs_.message(problem);
+        }
+        if (!loaded) {
             countries.reset();
         }
         bureauOrder_ = std::make_shared<BureauOrder>(std::move(countries));
