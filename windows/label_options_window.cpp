@@ -481,14 +481,10 @@ QWidget* LabelOptionsWindow::buildStation() {
 void LabelOptionsWindow::reloadSheets() {
     const QString current = otherSheets_.value(otherSheet_->currentIndex());
     otherSheets_.clear();
-    for (const LabelSheet& sheet : sheetTable().all()) {
-        if (!sheet.isTuned()) {
-            otherSheets_.append(sheet.name);
-        }
-    }
     otherSheet_->clear();
     for (const LabelSheet& sheet : sheetTable().all()) {
         if (!sheet.isTuned()) {
+            otherSheets_.append(sheet.name);
             otherSheet_->addItem(sheet.caption);
         }
     }
