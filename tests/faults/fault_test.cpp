@@ -16,7 +16,9 @@
 #include "cards/qsl_template_file.h"
 #include "labels/sheet_table.h"
 #include "log/adif_reader.h"
+#include "log/country_file.h"
 #include "platform/key_press_line_edit.h"
+#include "selection/bureau_order.h"
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
 #include "support/child_process.h"
@@ -519,6 +521,29 @@ TEST_F(OutputFaults, TheSheetsFileAndTheCountryFileFailSafely) {
             EXPECT_EQ(listed, installedOrder);  // as if the file were missing
         }
         QFile::remove(*c.path);
+    }
+}
+
+// In the windows a settings-folder country file that cannot be read is said
+// once, and the next one gives the bureau order.
+TEST(CountryFileFaults, TheWindowsSayAnUnreadableCountryFileAndUseTheNext) {
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    SettingsStore store(dir.filePath(QStringLiteral("Etiquette.ini")));
+    QFile large(writeFile(dir, QStringLiteral("cty.dat"),
+                          readFile(testDataPath(QStringLiteral("round/cty.dat")))));
+    ASSERT_TRUE(large.resize(CountryFile::kLargestFile + 1));
+    Application app(dialogs, store);
+    const std::shared_ptr<const BureauOrder> order = app.workspace().bureauOrder();
+    app.workspace().bureauOrder();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.first().startsWith(
+        QStringLiteral("Impossible de lire le fichier des pays %1 (il dépasse 8192 Kio)")
+            .arg(large.fileName())))
+        << dialogs.messages.first().toStdString();
+    if (QFileInfo::exists(CountryFile::searchPaths(dir.path()).last())) {
+        EXPECT_TRUE(dialogs.messages.first().endsWith(QStringLiteral(" est utilisé.")));
+        EXPECT_EQ(order->prefixOf("ZZ9ZZ"), QByteArray("PY"));  // only the installed file knows
     }
 }
 
