@@ -10,6 +10,7 @@
 #include "labels/label_options.h"
 #include "support/window_fixture.h"
 #include "windows/label_options_window.h"
+#include "windows/sheet_drawing.h"
 #include "windows/sheets_window.h"
 
 namespace {
@@ -70,6 +71,13 @@ TEST_F(SheetsWindowTest, OwnSheetsAreCheckedKeptAndOffered) {
             << dialogs.messages[0].toStdString();
         type(window, entry.box, kept);
     }
+    // A grid far past the limits, as typed, is drawn without its labels.
+    type(window, "columnsBox", QStringLiteral("46341"));
+    type(window, "rowsBox", QStringLiteral("46341"));
+    emit window.field(QStringLiteral("rowsBox"))->textEdited(QStringLiteral("46341"));
+    EXPECT_FALSE(window.drawing()->grab().isNull());
+    type(window, "columnsBox", QStringLiteral("3"));
+    type(window, "rowsBox", QStringLiteral("7"));
     dialogs.messages.clear();
     type(window, "nameBox", QStringLiteral("Maison"));
     type(window, "acrossBox", QStringLiteral("66,5"));
