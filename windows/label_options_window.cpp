@@ -9,8 +9,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPageSize>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -20,17 +18,11 @@
 
 #include "labels/label_options.h"
 #include "labels/label_options_store.h"
-#include "labels/label_print_run.h"
 #include "labels/sheet_table.h"
 #include "platform/dialogs.h"
 #include "platform/key_press_line_edit.h"
-#include "printing/print_geometry.h"
-#include "printing/printer_calibration.h"
-#include "printing/printer_job.h"
-#include "selection/row_list.h"
 #include "settings/settings_store.h"
-#include "windows/print_target.h"
-#include "windows/sent_marking.h"
+#include "windows/label_printing.h"
 #include "windows/window_placement.h"
 #include "windows/workspace.h"
 
@@ -681,73 +673,16 @@ void LabelOptionsWindow::startPrint() {
     printLabels(chosen);
 }
 
-PrinterJob::Result LabelOptionsWindow::runLabels(const LabelOptions& options, QPrinter& printer,
-                                                 bool preview, QString* error) {
-    const SheetTable table = sheetTable();
-    const LabelSheet* sheet = table.sheetFor(options);
-    if (sheet == nullptr) {
-        *error = QStringLiteral("Planche inconnue : %1").arg(options.sheet);
-        return PrinterJob::Result::Failed;
-    }
-    const QsoRecords rows = workspace_.printList().records();
-    QString notice;
-    const auto run = [&](PrintSurface& surface, QString* runError) {
-        LabelPrintRun labels(options, surface, [this, preview](const QString& prompt) {
-            return preview || workspace_.dialogs().askYesNo(prompt);
-        });
-        labels.useSheet(*sheet);
-        std::unique_ptr<Progress> progress;
-        if (!preview) {
-            progress = workspace_.dialogs().showProgress(
-                QStringLiteral("Impression des étiquettes : feuilles imprimées"),
-                LabelPrintRun::sheetCount(*sheet, LabelPrintRun::labelCount(options, *sheet, rows),
-                                          options.firstLabel));
-            labels.setSheetDone([&progress](int sheets) { return progress->advance(sheets); });
-        }
-        const LabelPrintRun::Outcome outcome = labels.run(rows);
-        notice = labels.notice();
-        return LabelPrintRun::toJobResult(outcome, labels.error(), runError);
-    };
-    const double origin = PrintGeometry::kPdfLabelOriginMillimetres;
-    const bool fromPaperEdge = !sheet->isTuned();
-    const QPointF offset =
-        PrinterCalibration(workspace_.store()).offset(PrinterCalibration::printerKey(printer));
-    const PrintPlacement placement(fromPaperEdge ? QPointF() : QPointF(origin, origin),
-                                   fromPaperEdge, offset);
-    printer.setPageSize(sheet->pageSize());
-    std::vector<QRectF> used = sheet->labels();
-    used.resize(
-        static_cast<size_t>(std::clamp(options.firstLabel - 1, 0, sheet->labelsPerSheet())));
-    const PrinterJob::Result result =
-        preview ? PrinterJob::preview(printer, placement, sheet->labels(), run, error, used)
-                : PrinterJob::print(printer, placement, QString(), run, error,
-                                    {workspace_.logFileName()});
-    if (!notice.isEmpty() && !preview) {
-        workspace_.dialogs().message(notice);
-    }
-    return result;
-}
-
 void LabelOptionsWindow::printLabels(const LabelOptions& options) {
-    QPrinter& printer = workspace_.printer();
-    const SheetTable table = sheetTable();
-    const LabelSheet* sheet = table.sheetFor(options);
-    printer.setPageSize(sheet ? sheet->pageSize() : QPageSize(QPageSize::A4));
-    // Cancelling the printer dialog still prints, on the current printer.
-    if (!PrintTarget::choose(workspace_.dialogs(), printer, workspace_.logFileName(),
-                             QStringLiteral("etiquettes"))) {
+    const std::optional<PrinterJob::Result> result = LabelPrinting(workspace_).print(options);
+    if (!result) {
         return;
     }
-    QString error;
-    const PrinterJob::Result result = runLabels(options, printer, false, &error);
     // The sheet the run started on is used now: the next run starts a new one.
     firstLabel_->setValue(1);
-    if (result == PrinterJob::Result::Failed) {
-        workspace_.dialogs().message(error);
-    } else if (result == PrinterJob::Result::Done) {
+    if (*result == PrinterJob::Result::Done) {
         colour(box(QStringLiteral("Num_Activite")), nextColour());
         colour(box(QStringLiteral("Rx_Tx")), nextColour());
-        SentMarking::offer(workspace_, workspace_.printList().records(), QStringLiteral("B"));
     }
 }
 
@@ -764,15 +699,5 @@ void LabelOptionsWindow::showPrintPreview() {
                            "d'impression sur carte QSL."));
         return;
     }
-    QPrinter& printer = workspace_.printer();
-    const SheetTable table = sheetTable();
-    const LabelSheet* sheet = table.sheetFor(chosen);
-    printer.setPageSize(sheet ? sheet->pageSize() : QPageSize(QPageSize::A4));
-    workspace_.dialogs().showPrintPreview(
-        printer, QStringLiteral("Aperçu des étiquettes"), [this, chosen](QPrinter& target) {
-            QString error;
-            if (runLabels(chosen, target, true, &error) == PrinterJob::Result::Failed) {
-                workspace_.dialogs().message(error);
-            }
-        });
+    LabelPrinting(workspace_).preview(chosen);
 }

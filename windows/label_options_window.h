@@ -5,15 +5,12 @@
 #include <QWidget>
 #include <map>
 
-#include "printing/printer_job.h"
-
 class Workspace;
 class KeyPressLineEdit;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -95,8 +92,6 @@ class LabelOptionsWindow : public QWidget {
     void keyPress(const QString& name, int& keyCode);
     void commentLostFocus();
     void printLabels(const LabelOptions& options);
-    PrinterJob::Result runLabels(const LabelOptions& options, QPrinter& printer, bool preview,
-                                 QString* error);
     static void colour(QWidget* widget, const QColor& colour);
     SheetTable sheetTable() const;
     // The first label can be any label of the chosen sheet.
