@@ -83,7 +83,6 @@ class LabelOptionsWindow : public QWidget {
     void setReadingTabOrder();
     void tabOnCheckedOption(QButtonGroup* group);
     void fitBoxesToLongestTexts();
-    QWidget* buildSamples();
     QWidget* buildOptionGroups();
     QWidget* buildActivation();
     QWidget* buildStation();
@@ -100,7 +99,7 @@ class LabelOptionsWindow : public QWidget {
     Workspace& workspace_;
     std::map<QString, KeyPressLineEdit*> boxes_;
     std::map<QString, Validation> rules_;
-    std::map<QString, QLabel*> samples_;
+    class LabelSamples* samples_ = nullptr;
     QButtonGroup* langue_ = nullptr;
     QButtonGroup* format_ = nullptr;
     QButtonGroup* type_ = nullptr;
@@ -109,7 +108,6 @@ class LabelOptionsWindow : public QWidget {
     QCheckBox* arretImp_ = nullptr;
     QSpinBox* firstLabel_ = nullptr;
     QCheckBox* regrouper_ = nullptr;
-    class QLineEdit* indica_ = nullptr;
     QPushButton* imprime_ = nullptr;
     QPushButton* apercu_ = nullptr;
     QPushButton* effacer_ = nullptr;
