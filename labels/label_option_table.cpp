@@ -37,8 +37,9 @@ void restoreOffset(LabelOptions& options, const QString& stored) {
     options.offset = position < 0 ? QString() : LabelOptions::offsets().at(position);
 }
 
-std::vector<LabelOptionField> buildTable() {
-    std::vector<LabelOptionField> table = {
+// The options typed as text.
+std::vector<LabelOptionField> textOptions() {
+    return {
         textOption<&LabelOptions::transceiver>("Transceiver", "tx", "Rx_Tx"),
         textOption<&LabelOptions::antenna>("Antenne", "antenna", "Antenne"),
         textOption<&LabelOptions::activationNumber>("N° Activite", "activation-number",
@@ -49,6 +50,12 @@ std::vector<LabelOptionField> buildTable() {
         textOption<&LabelOptions::postcode>("N° CP", "postcode", "Num_CP"),
         textOption<&LabelOptions::municipality>("Commune", "municipality", "Nom_Commune"),
         textOption<&LabelOptions::comment>("Texte_QSL", "comment", "Texte_QSL"),
+    };
+}
+
+// The options chosen among words, then the options written once used.
+std::vector<LabelOptionField> choiceOptions() {
+    return {
         {"Language",
          "True",
          "lang",
@@ -129,6 +136,13 @@ std::vector<LabelOptionField> buildTable() {
          true,
          true},
     };
+}
+
+std::vector<LabelOptionField> buildTable() {
+    std::vector<LabelOptionField> table = textOptions();
+    for (LabelOptionField& field : choiceOptions()) {
+        table.push_back(std::move(field));
+    }
     return table;
 }
 

@@ -227,6 +227,13 @@ QWidget* LabelOptionsWindow::buildOptionGroups() {
     formatLayout->addLayout(otherLine);
     layout->addWidget(formatFrame);
 
+    layout->addWidget(buildPrintOptions());
+    layout->addWidget(buildTexts());
+    layout->addStretch();
+    return column;
+}
+
+QWidget* LabelOptionsWindow::buildPrintOptions() {
     auto* printFrame = new QGroupBox(QStringLiteral("Options d'impression"));
     auto* printLayout = new QVBoxLayout(printFrame);
     printLayout->setSpacing(kTightSpacing);
@@ -283,8 +290,14 @@ QWidget* LabelOptionsWindow::buildOptionGroups() {
         }
     });
     connect(otherSheet_, &QComboBox::currentIndexChanged, this, [this] { limitFirstLabel(); });
-    layout->addWidget(printFrame);
+    return printFrame;
+}
 
+QWidget* LabelOptionsWindow::buildTexts() {
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(kTightSpacing);
     auto* qslFrame = new QGroupBox(QStringLiteral("Libellé Texte QSL"));
     auto* qslLayout = new QVBoxLayout(qslFrame);
     qsl_ = new QButtonGroup(this);
@@ -306,7 +319,6 @@ QWidget* LabelOptionsWindow::buildOptionGroups() {
     comment->setAccessibleName(QStringLiteral("Commentaire"));
     commentLayout->addWidget(comment);
     layout->addWidget(commentFrame);
-    layout->addStretch();
     return column;
 }
 
@@ -408,20 +420,8 @@ SheetTable LabelOptionsWindow::sheetTable() const {
     return SheetTable::load(SheetTable::ownSheetsPath(workspace_.store().fileName()));
 }
 
-QRadioButton* LabelOptionsWindow::languageButton(int index) const {
-    return qobject_cast<QRadioButton*>(langue_->button(index));
-}
-
-QRadioButton* LabelOptionsWindow::sheetButton(int index) const {
-    return qobject_cast<QRadioButton*>(format_->button(index));
-}
-
-QRadioButton* LabelOptionsWindow::labelTypeButton(int index) const {
-    return qobject_cast<QRadioButton*>(type_->button(index));
-}
-
-QRadioButton* LabelOptionsWindow::qslButton(int index) const {
-    return qobject_cast<QRadioButton*>(qsl_->button(index));
+QRadioButton* LabelOptionsWindow::radio(const QButtonGroup* group, int index) {
+    return qobject_cast<QRadioButton*>(group->button(index));
 }
 
 KeyPressLineEdit* LabelOptionsWindow::box(const QString& name) const {

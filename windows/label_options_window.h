@@ -27,10 +27,10 @@ class LabelOptionsWindow : public QWidget {
 
     explicit LabelOptionsWindow(Workspace& workspace, QWidget* parent = nullptr);
 
-    QRadioButton* languageButton(int index) const;
-    QRadioButton* sheetButton(int index) const;
-    QRadioButton* labelTypeButton(int index) const;
-    QRadioButton* qslButton(int index) const;
+    QRadioButton* languageButton(int index) const { return radio(langue_, index); }
+    QRadioButton* sheetButton(int index) const { return radio(format_, index); }
+    QRadioButton* labelTypeButton(int index) const { return radio(type_, index); }
+    QRadioButton* qslButton(int index) const { return radio(qsl_, index); }
     QComboBox* verticalOffsetBox() const { return ctV_; }
     QCheckBox* stopBox() const { return arretImp_; }
     // "Première étiquette": where the run starts on a used first sheet.
@@ -78,6 +78,9 @@ class LabelOptionsWindow : public QWidget {
         QString next;     // the next box; "Imprime" for the print button; empty for none
     };
 
+    static QRadioButton* radio(const QButtonGroup* group, int index);
+    QWidget* buildPrintOptions();
+    QWidget* buildTexts();
     void prepare();
     void buildControls();
     void setReadingTabOrder();
