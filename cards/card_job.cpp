@@ -16,12 +16,21 @@ std::vector<int> CardJob::linesPastEdge() const {
 }
 
 PrintJob::Result CardJob::print(QPrinter& printer, const QString& askedQueue) {
+    notice_.clear();
     listener().started(QStringLiteral("Impression des cartes : cartes imprimées"),
                        static_cast<int>(records().size()));
+    int sent = 0;
     const Result result =
         CardPrinting::print(model_, records(), printer, askedQueue, &error_, offsetFor(printer),
-                            inputs(), [this](int cards) { return listener().advanced(cards); });
+                            inputs(), [this, &sent](int cards) {
+                                sent = cards;
+                                return listener().advanced(cards);
+                            });
     listener().finished();
+    if (result == Result::Stopped) {
+        tellStopped(printer, sent, QStringLiteral("carte envoyée"),
+                    QStringLiteral("cartes envoyées"));
+    }
     return result;
 }
 

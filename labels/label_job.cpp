@@ -35,6 +35,7 @@ PrintJob::Result LabelJob::run(PrintSurface& surface, bool attended, QString* er
         listener().finished();
     }
     notice_ = labels.notice();
+    sheetsSent_ = labels.sheetsSent();
     return LabelPrintRun::toJobResult(outcome, labels.error(), error);
 }
 
@@ -49,10 +50,15 @@ PrintPlacement LabelJob::placement(const QPrinter& printer, bool fromPaperEdge) 
 PrintJob::Result LabelJob::print(QPrinter& printer, const QString& askedQueue) {
     printer.setPageSize(sheet_.pageSize());
     notice_.clear();
-    return PrinterJob::print(
+    const Result result = PrinterJob::print(
         printer, placement(printer, !sheet_.isTuned()), askedQueue,
         [this](PrintSurface& surface, QString* error) { return run(surface, true, error); },
         &error_, inputs());
+    if (result == Result::Stopped) {
+        tellStopped(printer, sheetsSent_, QStringLiteral("feuille envoyée"),
+                    QStringLiteral("feuilles envoyées"));
+    }
+    return result;
 }
 
 PrintJob::Result LabelJob::dump(std::FILE* out) {

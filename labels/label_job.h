@@ -43,4 +43,5 @@ class LabelJob : public PrintJob {
 
     LabelOptions options_;
     LabelSheet sheet_;
+    int sheetsSent_ = 0;
 };

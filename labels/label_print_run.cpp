@@ -273,7 +273,9 @@ LabelPrintRun::Outcome LabelPrintRun::finish(Outcome outcome) {
     // A failed run, or a sheet with nothing printed on it yet, is not sent.
     if (outcome == Outcome::Failed || rowCounter_ == 0) {
         surface_.discardJob();
-    } else if (!surface_.endJob()) {
+    } else if (surface_.endJob()) {
+        ++sheetsDone_;
+    } else {
         error_ = surface_.error();
         outcome = Outcome::Failed;
     }

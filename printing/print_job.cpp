@@ -1,6 +1,7 @@
 #include "printing/print_job.h"
 
 #include <QDateTime>
+#include <QPrinter>
 
 #include "log/sent_marker.h"
 #include "printing/printer_calibration.h"
@@ -22,4 +23,14 @@ QPointF PrintJob::offsetFor(const QPrinter& printer) const {
         offset = PrinterCalibration(store_).offset(PrinterCalibration::printerKey(printer));
     }
     return {offsetX_.value_or(offset.x()), offsetY_.value_or(offset.y())};
+}
+
+void PrintJob::tellStopped(const QPrinter& printer, int sent, const QString& one,
+                           const QString& many) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        notice_ = QStringLiteral("Impression arrêtée : aucun fichier n'est écrit.");
+        return;
+    }
+    notice_ = QStringLiteral("Impression arrêtée : %1 %2 à l'imprimante.")
+                  .arg(QString::number(sent), sent > 1 ? many : one);
 }

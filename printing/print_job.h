@@ -53,6 +53,9 @@ class PrintJob {
     // The shift given for this run, else the one stored for `printer`, each way.
     QPointF offsetFor(const QPrinter& printer) const;
     JobListener& listener() const { return *listener_; }
+    // After a run the operator stopped: a PDF is not written; a printer has
+    // been sent `sent` of them (`one` and `many`: "feuille", "feuilles"...).
+    void tellStopped(const QPrinter& printer, int sent, const QString& one, const QString& many);
     const QStringList& inputs() const { return inputs_; }
 
     QString error_;

@@ -133,7 +133,6 @@ void CardPrintWindow::printCards() {
     warnOfLinesPastEdge(job);
     QPrinter& printer = workspace_.printer();
     CardPrinting::prepareCardPaper(printer);
-    // Cancelling the printer dialog still prints, on the current printer.
     if (!PrintTarget::choose(dialogs, printer, workspace_.logFileName(),
                              QStringLiteral("cartes"))) {
         return;
@@ -142,6 +141,9 @@ void CardPrintWindow::printCards() {
     job.setListener(listener);
     job.setInputs({workspace_.logFileName(), templateName});
     const PrinterJob::Result result = job.print(printer);
+    if (!job.notice().isEmpty()) {
+        dialogs.message(job.notice());
+    }
     if (result == PrinterJob::Result::Failed) {
         dialogs.message(job.error());
     } else if (result == PrinterJob::Result::Done) {

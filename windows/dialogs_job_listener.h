@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 
 #include "printing/job_listener.h"
@@ -8,7 +9,8 @@ class Dialogs;
 class Progress;
 
 // A print job's questions and progress, put to the operator through the
-// desktop's dialogs.
+// desktop's dialogs: a question never sits under the progress, and the
+// progress closes as soon as the run ends.
 class DialogsJobListener : public JobListener {
   public:
     explicit DialogsJobListener(Dialogs& dialogs);
@@ -22,4 +24,7 @@ class DialogsJobListener : public JobListener {
   private:
     Dialogs& dialogs_;
     std::unique_ptr<Progress> progress_;
+    QString label_;
+    int total_ = 0;
+    int done_ = 0;
 };

@@ -32,7 +32,6 @@ std::optional<PrinterJob::Result> LabelPrinting::print(const LabelOptions& optio
     QString problem;
     const std::unique_ptr<LabelJob> labels = job(options, &problem);
     printer.setPageSize(labels ? labels->sheet().pageSize() : QPageSize(QPageSize::A4));
-    // Cancelling the printer dialog still prints, on the current printer.
     if (!PrintTarget::choose(workspace_.dialogs(), printer, workspace_.logFileName(),
                              QStringLiteral("etiquettes"))) {
         return std::nullopt;

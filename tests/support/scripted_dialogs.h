@@ -19,6 +19,7 @@ class ScriptedDialogs : public Dialogs {
     }
     bool askYesNo(const QString& text) override {
         questions.append(text);
+        questionsUnderProgress += openProgress > 0 ? 1 : 0;
         if (answers.empty()) {
             return false;
         }
@@ -69,11 +70,17 @@ class ScriptedDialogs : public Dialogs {
     std::vector<int> progressTotals;
     std::vector<int> progressSteps;
     int stopAfter = -1;
+    // Progress windows open now, and questions asked while one was.
+    int openProgress = 0;
+    int questionsUnderProgress = 0;
 
   private:
     class ScriptedProgress : public Progress {
       public:
-        explicit ScriptedProgress(ScriptedDialogs& owner) : owner_(owner) {}
+        explicit ScriptedProgress(ScriptedDialogs& owner) : owner_(owner) { ++owner_.openProgress; }
+        ~ScriptedProgress() override { --owner_.openProgress; }
+        ScriptedProgress(const ScriptedProgress&) = delete;
+        ScriptedProgress& operator=(const ScriptedProgress&) = delete;
         bool advance(int done) override {
             owner_.progressSteps.push_back(done);
             return owner_.stopAfter < 0 || done < owner_.stopAfter;
