@@ -114,12 +114,14 @@ void CardPrintWindow::showPrintPreview() {
     const auto job =
         std::make_shared<CardJob>(workspace_.store(), model, workspace_.printList().records());
     Dialogs& dialogs = workspace_.dialogs();
-    dialogs.showPrintPreview(workspace_.printer(), QStringLiteral("Aperçu des cartes"),
-                             [job, &dialogs](QPrinter& target) {
-                                 if (job->preview(target) == PrinterJob::Result::Failed) {
-                                     dialogs.message(job->error());
-                                 }
-                             });
+    dialogs.showPrintPreview(
+        workspace_.printer(), QStringLiteral("Aperçu des cartes"),
+        [job, &dialogs](QPrinter& target) {
+            if (job->preview(target) == PrinterJob::Result::Failed) {
+                dialogs.message(job->error());
+            }
+        },
+        [this] { impression_->click(); });
 }
 
 void CardPrintWindow::printCards() {

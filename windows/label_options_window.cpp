@@ -596,5 +596,6 @@ void LabelOptionsWindow::showPrintPreview() {
                            "d'impression sur carte QSL."));
         return;
     }
-    LabelPrinting(workspace_).preview(chosen);
+    // The preview's print button prints as "Imprimer les étiquettes" does.
+    LabelPrinting(workspace_).preview(chosen, [this] { imprime_->click(); });
 }

@@ -54,7 +54,7 @@ std::optional<PrinterJob::Result> LabelPrinting::print(const LabelOptions& optio
     return result;
 }
 
-void LabelPrinting::preview(const LabelOptions& options) {
+void LabelPrinting::preview(const LabelOptions& options, const std::function<void()>& print) {
     QString problem;
     // The preview may draw again (a new page size, a zoom) for as long as it is shown.
     const std::shared_ptr<LabelJob> labels = job(options, &problem);
@@ -65,10 +65,12 @@ void LabelPrinting::preview(const LabelOptions& options) {
     }
     QPrinter& printer = workspace_.printer();
     printer.setPageSize(labels->sheet().pageSize());
-    dialogs.showPrintPreview(printer, QStringLiteral("Aperçu des étiquettes"),
-                             [labels, &dialogs](QPrinter& target) {
-                                 if (labels->preview(target) == PrinterJob::Result::Failed) {
-                                     dialogs.message(labels->error());
-                                 }
-                             });
+    dialogs.showPrintPreview(
+        printer, QStringLiteral("Aperçu des étiquettes"),
+        [labels, &dialogs](QPrinter& target) {
+            if (labels->preview(target) == PrinterJob::Result::Failed) {
+                dialogs.message(labels->error());
+            }
+        },
+        print);
 }

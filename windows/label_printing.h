@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -21,7 +22,8 @@ class LabelPrinting {
     // replace the chosen file and nothing ran.
     std::optional<PrinterJob::Result> print(const LabelOptions& options);
     // Shows exactly what print() would print, page by page; stores nothing.
-    void preview(const LabelOptions& options);
+    // The preview's print button calls `print`.
+    void preview(const LabelOptions& options, const std::function<void()>& print);
 
   private:
     // The job on the print list, or none (and why) when the sheet is unknown.

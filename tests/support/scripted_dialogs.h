@@ -39,10 +39,12 @@ class ScriptedDialogs : public Dialogs {
     }
 
     void showPrintPreview(QPrinter&, const QString& caption,
-                          const std::function<void(QPrinter&)>& render) override {
+                          const std::function<void(QPrinter&)>& render,
+                          const std::function<void()>& print) override {
         ++previews;
         previewCaptions.append(caption);
         previewRender = render;
+        previewPrint = print;
     }
 
     // Records every step reported; asks to stop once `stopAfter` steps are done.
@@ -66,6 +68,8 @@ class ScriptedDialogs : public Dialogs {
     int previews = 0;
     QStringList previewCaptions;
     std::function<void(QPrinter&)> previewRender;
+    // What the preview's own print button does.
+    std::function<void()> previewPrint;
     QStringList progressLabels;
     std::vector<int> progressTotals;
     std::vector<int> progressSteps;

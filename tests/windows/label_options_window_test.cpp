@@ -419,7 +419,12 @@ TEST_F(EtiquettesWindow, PreviewShowsExactlyWhatWouldBePrinted) {
         return true;
     };
     window.stopBox()->setChecked(false);
-    window.startPrint();
+    // The preview's own print button prints as "Imprimer les étiquettes" does,
+    // and the same question follows.
+    dialogs.previewPrint();
+    EXPECT_EQ(dialogs.printerDialogs, 1);
+    EXPECT_EQ(dialogs.questions,
+              QStringList{QStringLiteral("Marquer les 17 QSO imprimés comme envoyés ?")});
     EXPECT_EQ(window.firstLabelBox()->value(), 1);
     int previewPages = 0;
     int printedPages = 0;
