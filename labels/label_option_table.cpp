@@ -53,7 +53,7 @@ std::vector<LabelOptionField> textOptions() {
     };
 }
 
-// The options chosen among words, then the options written once used.
+// The options chosen among words.
 std::vector<LabelOptionField> choiceOptions() {
     return {
         {"Language",
@@ -111,6 +111,12 @@ std::vector<LabelOptionField> choiceOptions() {
          nullptr,
          {{"1", "1"}, {"2", "2"}, {"3", "3"}},
          "--qsl : 1, 2 ou 3"},
+    };
+}
+
+// The offset, typed or chosen, then the options written once used.
+std::vector<LabelOptionField> laterOptions() {
+    return {
         {"Centrage V",
          "2",
          "offset",
@@ -140,8 +146,10 @@ std::vector<LabelOptionField> choiceOptions() {
 
 std::vector<LabelOptionField> buildTable() {
     std::vector<LabelOptionField> table = textOptions();
-    for (LabelOptionField& field : choiceOptions()) {
-        table.push_back(std::move(field));
+    for (std::vector<LabelOptionField> part : {choiceOptions(), laterOptions()}) {
+        for (LabelOptionField& field : part) {
+            table.push_back(std::move(field));
+        }
     }
     return table;
 }

@@ -596,6 +596,5 @@ void LabelOptionsWindow::showPrintPreview() {
                            "d'impression sur carte QSL."));
         return;
     }
-    // The preview's print button prints as "Imprimer les étiquettes" does.
     LabelPrinting(workspace_).preview(chosen, [this] { imprime_->click(); });
 }
