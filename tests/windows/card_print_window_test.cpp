@@ -86,6 +86,9 @@ TEST_F(CardWindow, PrintsOneCardPerQsoIntoAPdf) {
     window.printCards();
     EXPECT_EQ(dialogs.printerDialogs, 1);
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'|').toStdString();
+    // The marking question comes once the progress has closed.
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_EQ(dialogs.questionsUnderProgress, 0);
     if (!pdftotextAvailable()) {
         return;
     }
