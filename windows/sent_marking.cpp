@@ -1,11 +1,10 @@
 #include "windows/sent_marking.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
-#include "log/sent_marker.h"
 #include "platform/dialogs.h"
+#include "printing/print_job.h"
 #include "windows/workspace.h"
 
 QString SentMarking::proposedName(const QString& logFileName) {
@@ -13,11 +12,11 @@ QString SentMarking::proposedName(const QString& logFileName) {
     return log.dir().filePath(log.completeBaseName() + QStringLiteral("-envoyees.adi"));
 }
 
-void SentMarking::offer(Workspace& workspace, const QsoRecords& printed, const QString& via) {
+void SentMarking::offer(Workspace& workspace, const PrintJob& job) {
     const QString log = workspace.logFileName();
     // Only QSOs of the log last read can be marked in its copy.
     QsoRecords marked;
-    for (const QsoRecord* record : printed) {
+    for (const QsoRecord* record : job.records()) {
         if (workspace.selection().isOfShownLog(*record)) {
             marked.push_back(record);
         }
@@ -41,8 +40,7 @@ void SentMarking::offer(Workspace& workspace, const QsoRecords& printed, const Q
         return;
     }
     QString error;
-    if (!SentMarker::writeCopy(log, copy, marked, via, QDateTime::currentDateTimeUtc().date(),
-                               &error)) {
+    if (!job.writeMarkedCopy(log, copy, marked, &error)) {
         dialogs.message(error);
     }
 }

@@ -2,16 +2,15 @@
 
 #include <QString>
 
-#include "log/qso_record.h"
-
+class PrintJob;
 class Workspace;
 
 // After a print run that ended normally, offers to write a copy of the log in
 // which the printed QSOs are marked as sent, for the logger to import.
 class SentMarking {
   public:
-    // `via`: the sending method marked, B (labels) or D (cards).
-    static void offer(Workspace& workspace, const QsoRecords& printed, const QString& via);
+    // The job's QSOs of the log last read are marked with its sending method.
+    static void offer(Workspace& workspace, const PrintJob& job);
 
     // The name proposed for the copy: LOG-envoyees.adi beside the log.
     static QString proposedName(const QString& logFileName);
