@@ -1,5 +1,6 @@
 #include "selection/qso_selection.h"
 
+#include <QHash>
 #include <algorithm>
 #include <set>
 
@@ -15,24 +16,15 @@ QsoSelection::QsoSelection(QObject* parent)
 QsoSelection::~QsoSelection() = default;
 
 void QsoSelection::showLog(std::shared_ptr<const QsoLog> log) {
-    qsoList_.clear();
     shown_ = log;
     logs_.push_back(std::move(log));
     forgetUnusedLogs();
-    QsoRecords records;
-    records.reserve(static_cast<size_t>(shown_->count()));
-    for (int i = 0; i < shown_->count(); ++i) {
-        if (!owedOnly_ || isOwed(shown_->at(i))) {
-            records.push_back(&shown_->at(i));
-        }
-    }
-    qsoList_.addAll(records);
+    fillQsoList();
 }
 
 bool QsoSelection::isOwed(const QsoRecord& record) {
     const QByteArrayView sent = record.value(QsoField::QslSent);
-    return sent.isEmpty() || sent == "N" || sent == "R" || sent == "Q" || sent == "n" ||
-           sent == "r" || sent == "q";
+    return sent.isEmpty() || sent == "N" || sent == "R" || sent == "Q";
 }
 
 void QsoSelection::setOwedOnly(bool owedOnly) {
@@ -45,18 +37,52 @@ void QsoSelection::setOwedOnly(bool owedOnly) {
     }
 }
 
-// The QSOs of the log shown that pass the filter and are not in the print list.
-void QsoSelection::fillQsoList() {
-    std::set<const QsoRecord*> printed;
-    for (int i = 0; i < printList_.count(); ++i) {
-        printed.insert(&printList_.record(i));
+namespace {
+
+// Every value of a QSO, each after its length: two records with the same key
+// are the same QSO, whichever reading of the log made them.
+QByteArray identity(const QsoRecord& record) {
+    QByteArray key;
+    for (int field = 0; field < kQsoFieldCount; ++field) {
+        const QByteArrayView value = record.value(static_cast<QsoField>(field));
+        key.append(QByteArray::number(value.size())).append(':').append(value);
     }
+    return key;
+}
+
+// The QSOs of a list counted by identity (a log may hold a QSO twice).
+QHash<QByteArray, int> countByIdentity(const RowList& list) {
+    QHash<QByteArray, int> counts;
+    counts.reserve(list.count());
+    for (int i = 0; i < list.count(); ++i) {
+        ++counts[identity(list.record(i))];
+    }
+    return counts;
+}
+
+}  // namespace
+
+// The QSOs of the log shown that pass the filter and are not in the print
+// list already, whether they came from this reading of the log or an earlier one.
+void QsoSelection::fillQsoList() {
+    QHash<QByteArray, int> printed = countByIdentity(printList_);
     QsoRecords records;
+    records.reserve(static_cast<size_t>(shown_->count()));
     for (int i = 0; i < shown_->count(); ++i) {
         const QsoRecord* record = &shown_->at(i);
-        if ((!owedOnly_ || isOwed(*record)) && printed.count(record) == 0) {
-            records.push_back(record);
+        if (owedOnly_ && !isOwed(*record)) {
+            continue;
         }
+        if (!printed.isEmpty()) {
+            const auto found = printed.find(identity(*record));
+            if (found != printed.end()) {
+                if (--found.value() == 0) {
+                    printed.erase(found);
+                }
+                continue;
+            }
+        }
+        records.push_back(record);
     }
     qsoList_.clear();
     qsoList_.addAll(records);
@@ -64,6 +90,10 @@ void QsoSelection::fillQsoList() {
 
 void QsoSelection::sortPrintListForBureau(std::shared_ptr<const BureauOrder> order) {
     printList_.orderForBureau(std::move(order));
+}
+
+void QsoSelection::sortPrintListByCall() {
+    printList_.orderForBureau(nullptr);
 }
 
 void QsoSelection::clearQsoList() {
