@@ -184,6 +184,7 @@ void Application::readLog(const QString& fileName) {
         return;
     }
     workspace_.setLogFileName(fileName);
+    workspace_.rememberLog(fileName);
     workspace_.selection().setOwedOnly(workspace_.storedOwedOnly());
     workspace_.selection().showLog(std::move(log));
     SelectionWindow& window = selectionWindow();
@@ -198,7 +199,7 @@ void Application::reloadLog() {
     }
     Dialogs& dialogs = workspace_.dialogs();
     workspace_.selection().clearQsoList();
-    const QString fileName = dialogs.openFileName(QStringLiteral(".adi  (*.adi)"));
+    const QString fileName = dialogs.openFileName(Workspace::logFilter(), workspace_.logFolder());
     if (fileName.isEmpty()) {
         dialogs.message(QStringLiteral("selectionnez un fichier ou quitter"));
         return;

@@ -134,13 +134,13 @@ void LabelOptionsWindow::buildControls() {
     titleLayout->setContentsMargins(kTightMargins);
     titleLayout->addWidget(title);
 
-    imprime_ = new QPushButton(QStringLiteral("Imprimer les étiquettes"));
+    imprime_ = new QPushButton(QStringLiteral("&Imprimer les étiquettes"));
     imprime_->setObjectName(QStringLiteral("Imprime"));
-    apercu_ = new QPushButton(QStringLiteral("Aperçu"));
+    apercu_ = new QPushButton(QStringLiteral("&Aperçu"));
     apercu_->setObjectName(QStringLiteral("Apercu"));
     apercu_->setAccessibleName(QStringLiteral("Aperçu des étiquettes"));
     connect(apercu_, &QPushButton::clicked, this, &LabelOptionsWindow::showPrintPreview);
-    selection_ = new QPushButton(QStringLiteral("Retour sélection QSO"));
+    selection_ = new QPushButton(QStringLiteral("&Retour sélection QSO"));
     selection_->setObjectName(QStringLiteral("Selection"));
     connect(imprime_, &QPushButton::clicked, this, &LabelOptionsWindow::startPrint);
     connect(selection_, &QPushButton::clicked, this, &LabelOptionsWindow::openSelection);
@@ -243,13 +243,13 @@ QWidget* LabelOptionsWindow::buildSamples() {
     layout->setSpacing(kTightSpacing);
     auto* indicatif = new QHBoxLayout;
     indicatif->addWidget(new QLabel(QStringLiteral("Indicatif")));
-    indica_ = new QLineEdit;
-    indica_->setObjectName(QStringLiteral("Indica"));
-    indica_->setReadOnly(true);
-    indica_->setFocusPolicy(Qt::NoFocus);
-    indica_->setAlignment(Qt::AlignCenter);
-    indica_->setFont(sampleFont(font(), 12, true));
-    indicatif->addWidget(indica_);
+    stationCallsign_ = new QLineEdit;
+    stationCallsign_->setObjectName(QStringLiteral("Indica"));
+    stationCallsign_->setReadOnly(true);
+    stationCallsign_->setFocusPolicy(Qt::NoFocus);
+    stationCallsign_->setAlignment(Qt::AlignCenter);
+    stationCallsign_->setFont(sampleFont(font(), 12, true));
+    indicatif->addWidget(stationCallsign_);
     layout->addLayout(indicatif);
 
     type_ = new QButtonGroup(this);
@@ -318,10 +318,12 @@ QWidget* LabelOptionsWindow::buildOptionGroups() {
     otherSheet_ = new QComboBox;
     otherSheet_->setObjectName(QStringLiteral("otherSheetBox"));
     otherSheet_->setAccessibleName(QStringLiteral("Autre planche"));
+    // Each sheet's whole caption, in the box and in its list.
+    otherSheet_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(otherSheet_, &QComboBox::activated, this,
             [this] { sheetButton(kOtherSheet)->setChecked(true); });
     otherLine->addWidget(otherSheet_, 1);
-    sheets_ = new QPushButton(QStringLiteral("Planches…"));
+    sheets_ = new QPushButton(QStringLiteral("&Planches…"));
     sheets_->setObjectName(QStringLiteral("Planches_Button"));
     connect(sheets_, &QPushButton::clicked, this, [this] { emit sheetsRequested(); });
     otherLine->addWidget(sheets_);
@@ -450,7 +452,7 @@ QWidget* LabelOptionsWindow::buildActivation() {
         grid->addWidget(box, line, 1);
         ++line;
     }
-    effacer_ = new QPushButton(QStringLiteral("Effacer"));
+    effacer_ = new QPushButton(QStringLiteral("&Effacer"));
     effacer_->setObjectName(QStringLiteral("Effacer"));
     connect(effacer_, &QPushButton::clicked, this, &LabelOptionsWindow::clearBoxes);
     grid->addWidget(effacer_, 0, 2);
@@ -539,9 +541,10 @@ void LabelOptionsWindow::prepare() {
     centreOnScreen(*this);
     ctV_->addItems(LabelOptions::offsets());
     SettingsStore& store = workspace_.store();
-    indica_->setText(store.read(SettingsStore::globalSection(), QStringLiteral("Indicatif"),
-                                QStringLiteral("Fxxxx")));
+    stationCallsign_->setText(store.read(SettingsStore::globalSection(),
+                                         QStringLiteral("Indicatif"), QStringLiteral("Fxxxx")));
     restore(LabelOptionsStore(store).load(workspace_.stationCallsign()));
+    connect(&workspace_, &Workspace::stationCallsignChanged, stationCallsign_, &QLineEdit::setText);
     imprime_->setFocus();
 }
 
@@ -666,6 +669,9 @@ void LabelOptionsWindow::openSelection() {
 }
 
 void LabelOptionsWindow::startPrint() {
+    if (format_->checkedId() != LabelOptions::kCardFormat && !workspace_.confirmStationCallsign()) {
+        return;
+    }
     const LabelOptions chosen = options();
     const QString problem = chosen.lengthProblem();
     if (!problem.isEmpty()) {

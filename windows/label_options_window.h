@@ -114,7 +114,8 @@ class LabelOptionsWindow : public QWidget {
     QCheckBox* arretImp_ = nullptr;
     QSpinBox* firstLabel_ = nullptr;
     QCheckBox* regrouper_ = nullptr;
-    class QLineEdit* indica_ = nullptr;
+    // The station's callsign, shown read-only.
+    class QLineEdit* stationCallsign_ = nullptr;
     QPushButton* imprime_ = nullptr;
     QPushButton* apercu_ = nullptr;
     QPushButton* effacer_ = nullptr;

@@ -35,9 +35,22 @@ std::shared_ptr<const BureauOrder> Workspace::bureauOrder() {
 
 namespace {
 
+// Stored keys: in the station's section, except the callsign (global).
 const QString kOwedOnlyKey = QStringLiteral("QSL non envoyees seulement");
+const QString kLogFolderKey = QStringLiteral("Dossier journal");
+const QString kLastTemplateKey = QStringLiteral("Modele QSL");
+const QString kCallsignKey = QStringLiteral("Indicatif");
 
 }  // namespace
+
+QString Workspace::stationValue(const QString& key) const {
+    return store_.read(SettingsStore::stationSection(stationCallsign_), key, QString());
+}
+
+void Workspace::storeStationValue(const QString& key, const QString& value) {
+    store_.write(SettingsStore::stationSection(stationCallsign_), key, value);
+    reportStoreProblem();
+}
 
 bool Workspace::storedOwedOnly() const {
     const QString section = SettingsStore::stationSection(stationCallsign_);
@@ -45,9 +58,58 @@ bool Workspace::storedOwedOnly() const {
 }
 
 void Workspace::storeOwedOnly(bool owedOnly) {
-    store_.write(SettingsStore::stationSection(stationCallsign_), kOwedOnlyKey,
-                 owedOnly ? QStringLiteral("True") : QStringLiteral("False"));
+    storeStationValue(kOwedOnlyKey, owedOnly ? QStringLiteral("True") : QStringLiteral("False"));
+}
+
+QString Workspace::logFilter() {
+    return QStringLiteral(".adi .adif  (*.adi *.ADI *.adif *.ADIF)");
+}
+
+QString Workspace::logFolder() const {
+    return stationValue(kLogFolderKey);
+}
+
+void Workspace::rememberLog(const QString& fileName) {
+    storeStationValue(kLogFolderKey, QFileInfo(fileName).absolutePath());
+}
+
+QString Workspace::templateFolder() const {
+    const QString last = lastTemplate();
+    return last.isEmpty() ? QString() : QFileInfo(last).absolutePath();
+}
+
+QString Workspace::lastTemplate() const {
+    return stationValue(kLastTemplateKey);
+}
+
+void Workspace::rememberTemplate(const QString& fileName) {
+    storeStationValue(kLastTemplateKey, QFileInfo(fileName).absoluteFilePath());
+}
+
+bool Workspace::confirmStationCallsign() {
+    const auto isPlaceholder = [](const QString& callsign) {
+        return callsign.trimmed().compare(placeholderCallsign(), Qt::CaseInsensitive) == 0;
+    };
+    if (!isPlaceholder(stationCallsign_)) {
+        return true;
+    }
+    QString answer;
+    if (!dialogs_.askText(QStringLiteral("L'indicatif de la station est encore « %1 ». "
+                                         "Entrez l'indicatif à imprimer :")
+                              .arg(stationCallsign_),
+                          answer)) {
+        return false;
+    }
+    answer = answer.trimmed().toUpper();
+    if (answer.isEmpty() || isPlaceholder(answer)) {
+        dialogs_.message(QStringLiteral("Entrez votre indicatif"));
+        return false;
+    }
+    store_.write(SettingsStore::globalSection(), kCallsignKey, answer);
+    stationCallsign_ = answer;
     reportStoreProblem();
+    emit stationCallsignChanged(answer);
+    return true;
 }
 
 QPrinter& Workspace::printer() {
