@@ -13,14 +13,16 @@
 #include "windows/selection_window.h"
 #include "windows/sheets_window.h"
 #include "windows/start_window.h"
+#include "windows/window_manners.h"
 
 namespace {
 
-// Shows a window, created by `create` when it is not open, and brings it forward.
+// Shows a dialog-like window, created by `create` when it is not open, and brings it forward.
 template <typename Window, typename Create>
-Window& bringForward(QPointer<Window>& window, Create create) {
+Window& bringForward(QPointer<Window>& window, SettingsStore& store, Create create) {
     if (window == nullptr) {
         window = create();
+        WindowManners::apply(*window, WindowManners::Kind::DialogLike, store);
     }
     window->show();
     window->raise();
@@ -79,6 +81,7 @@ Application::~Application() {
 StartWindow& Application::showStartWindow() {
     if (startWindow_ == nullptr) {
         startWindow_ = new StartWindow(workspace_);
+        WindowManners::apply(*startWindow_, WindowManners::Kind::Main, store());
         connect(startWindow_, &StartWindow::logChosen, this, &Application::readLog);
     }
     startWindow_->show();
@@ -96,6 +99,7 @@ SelectionWindow* Application::existingSelectionWindow() const {
 SelectionWindow& Application::selectionWindow() {
     if (selectionWindow_ == nullptr) {
         selectionWindow_ = new SelectionWindow(workspace_);
+        WindowManners::apply(*selectionWindow_, WindowManners::Kind::Main, store());
         connect(selectionWindow_, &SelectionWindow::reloadRequested, this, &Application::reloadLog);
         connect(selectionWindow_, &QObject::destroyed, this,
                 [this] { workspace_.selection().discardAll(); });
@@ -106,7 +110,7 @@ SelectionWindow& Application::selectionWindow() {
 }
 
 LabelOptionsWindow& Application::showLabelOptions() {
-    return bringForward(labelOptions_, [this] {
+    return bringForward(labelOptions_, store(), [this] {
         auto* window = new LabelOptionsWindow(workspace_);
         connect(window, &LabelOptionsWindow::cardPrintingRequested, this,
                 [this] { showCardPrinting(); });
@@ -120,7 +124,7 @@ LabelOptionsWindow* Application::existingLabelOptions() const {
 }
 
 CardPrintWindow& Application::showCardPrinting() {
-    return bringForward(cardPrinting_, [this] {
+    return bringForward(cardPrinting_, store(), [this] {
         auto* window = new CardPrintWindow(workspace_);
         connect(window, &CardPrintWindow::layoutEditorRequested, this,
                 [this] { showLayoutEditor(); });
@@ -135,7 +139,7 @@ CardPrintWindow* Application::existingCardPrinting() const {
 }
 
 SheetsWindow& Application::showSheets() {
-    return bringForward(sheets_, [this] {
+    return bringForward(sheets_, store(), [this] {
         auto* window = new SheetsWindow(workspace_);
         connect(window, &SheetsWindow::sheetsChanged, this, [this] {
             if (labelOptions_) {
@@ -147,7 +151,7 @@ SheetsWindow& Application::showSheets() {
 }
 
 LayoutEditor& Application::showLayoutEditor() {
-    return bringForward(layoutEditor_, [this] {
+    return bringForward(layoutEditor_, store(), [this] {
         auto* window = new LayoutEditor(workspace_);
         connect(window, &LayoutEditor::cardPrintingRequested, this, [this] { showCardPrinting(); });
         connect(window, &LayoutEditor::previewRequested, this, [this, window] {
@@ -163,7 +167,7 @@ LayoutEditor* Application::existingLayoutEditor() const {
 }
 
 LayoutPreview& Application::showPreview(const LayoutEditor& editor) {
-    return bringForward(preview_, [&] {
+    return bringForward(preview_, store(), [&] {
         return new LayoutPreview(editor.model(), editor.samples(), workspace_.dialogs());
     });
 }

@@ -113,12 +113,12 @@ void SheetsWindow::buildControls() {
         buttons_[text(name)] = pushButton;
         buttons->addWidget(pushButton);
     };
-    addButton("addButton", "Nouvelle", &SheetsWindow::addSheet);
-    addButton("copyButton", "Copier", &SheetsWindow::copySheet);
-    addButton("saveButton", "Enregistrer", &SheetsWindow::saveSheet);
-    addButton("deleteButton", "Supprimer", &SheetsWindow::deleteSheet);
+    addButton("addButton", "&Nouvelle", &SheetsWindow::addSheet);
+    addButton("copyButton", "&Copier", &SheetsWindow::copySheet);
+    addButton("saveButton", "&Enregistrer", &SheetsWindow::saveSheet);
+    addButton("deleteButton", "&Supprimer", &SheetsWindow::deleteSheet);
     buttons->addStretch();
-    auto* close = new QPushButton(QStringLiteral("Fermer"));
+    auto* close = new QPushButton(QStringLiteral("&Fermer"));
     close->setObjectName(QStringLiteral("closeButton"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(close);
@@ -177,8 +177,8 @@ QWidget* SheetsWindow::buildCalibration() {
     addOffset("offsetXBox", "Décalage horizontal (mm)", offset.x());
     addOffset("offsetYBox", "Décalage vertical (mm)", offset.y());
     for (const auto& [name, caption, slot] :
-         {std::tuple{"offsetButton", "Enregistrer le décalage", &SheetsWindow::saveOffset},
-          std::tuple{"calibrationButton", "Page de calibration",
+         {std::tuple{"offsetButton", "Enregistrer le &décalage", &SheetsWindow::saveOffset},
+          std::tuple{"calibrationButton", "&Page de calibration",
                      &SheetsWindow::printCalibration}}) {
         auto* pushButton = new QPushButton(text(caption));
         pushButton->setObjectName(text(name));
@@ -299,10 +299,6 @@ void SheetsWindow::redraw() {
     field(QStringLiteral("paperHeightBox"))->setEnabled(custom);
     QString ignored;
     drawing_->setSheet(edited(&ignored));
-}
-
-QString SheetsWindow::currentName() const {
-    return list_->currentItem() ? list_->currentItem()->text() : QString();
 }
 
 void SheetsWindow::addSheet() {

@@ -48,7 +48,6 @@ class SheetsWindow : public QWidget {
     void setEditable(bool editable);
     void redraw();
     bool store();
-    QString currentName() const;
 
     Workspace& workspace_;
     SheetTable table_;
