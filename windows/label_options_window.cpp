@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,6 +41,8 @@ namespace {
 // 1024 x 768 screen under a desktop panel.
 const QMargins kTightMargins(6, 2, 6, 2);
 constexpr int kTightSpacing = 2;
+// The characters of a sheet's caption the box shows at least.
+constexpr int kLongestSheetCaption = 40;
 
 struct SampleText {
     const char* label;
@@ -494,6 +497,13 @@ void LabelOptionsWindow::reloadSheets() {
             otherSheet_->addItem(sheet.caption);
         }
     }
+    // The box never narrower than its longest caption (the layout would cut it),
+    // up to a width that keeps the window on a 1024-pixel screen; its list
+    // always shows the whole captions.
+    const int whole = otherSheet_->sizeHint().width();
+    otherSheet_->setMinimumWidth(
+        std::min(whole, otherSheet_->fontMetrics().averageCharWidth() * kLongestSheetCaption));
+    otherSheet_->view()->setMinimumWidth(whole);
     const qsizetype kept = otherSheets_.indexOf(current);
     otherSheet_->setCurrentIndex(kept < 0 ? 0 : static_cast<int>(kept));
 }

@@ -145,21 +145,23 @@ TEST_F(WindowMannersTest, TheLayoutEditorsButtonsComeFirstInTheTabOrder) {
 
 // A window comes back where the operator left it, in this run and the next.
 TEST_F(WindowMannersTest, WindowsComeBackAtTheirLastSizeAndPlace) {
-    LabelOptionsWindow& first = app->showLabelOptions();
-    const QRect placed(first.geometry().topLeft() + QPoint(-23, 17), first.size() + QSize(31, 0));
+    CardPrintWindow& first = app->showCardPrinting();
+    const QRect placed(QPoint(40, 30), first.size() + QSize(31, 12));
     first.setGeometry(placed);
     first.close();
     flushDeletes();
-    EXPECT_FALSE(
-        store->read(SettingsStore::globalSection(), QStringLiteral("Fenetre Etiquettes"), QString())
-            .isEmpty());
-    EXPECT_EQ(app->showLabelOptions().geometry(), placed);
-    app->existingLabelOptions()->close();
+    EXPECT_FALSE(store
+                     ->read(SettingsStore::globalSection(), QStringLiteral("Fenetre Print_Bas_QSL"),
+                            QString())
+                     .isEmpty());
+    EXPECT_EQ(app->showCardPrinting().geometry(), placed);
+    app->existingCardPrinting()->close();
     flushDeletes();
 
     app = std::make_unique<Application>(dialogs, *store);  // the next run
-    app->setStationCallsign(QStringLiteral("F9XQA"));
-    EXPECT_EQ(app->showLabelOptions().geometry(), placed);
+    EXPECT_EQ(app->showCardPrinting().geometry(), placed);
+    // A window never moved opens where it always did.
+    EXPECT_EQ(app->showLayoutEditor().pos(), LayoutEditor(app->workspace()).pos());
 }
 
 }  // namespace
