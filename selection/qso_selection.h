@@ -60,6 +60,7 @@ class QsoSelection : public QObject {
   private:
     void forgetUnusedLogs();
     void fillQsoList();
+    std::vector<bool> inPrintList() const;
 
     RowList qsoList_;
     RowList printList_;
