@@ -45,22 +45,7 @@ SelectionWindow::SelectionWindow(Workspace& workspace, QWidget* parent)
 
     auto* frame2 = new QGroupBox;
     auto* lists = new QVBoxLayout(frame2);
-    auto* reloadButton = button(QStringLiteral("Command3"), QStringLiteral("Tri par &date"));
-    auto* sortByCallButton = button(QStringLiteral("Command2"), QStringLiteral("Tri par &call"));
-    bureauOrder_ = button(QStringLiteral("Tri_Bureau"), QStringLiteral("Tri &bureau"));
-    // Pressed down while the print list is in bureau order; released, back to call order.
-    bureauOrder_->setCheckable(true);
-    owedOnly_ = new QCheckBox(QStringLiteral("QSL &non envoyées seulement"));
-    owedOnly_->setObjectName(QStringLiteral("Non_Envoyees"));
-    owedOnly_->setChecked(lists_.owedOnly());
-    auto* sortButtons = new QHBoxLayout;
-    sortButtons->addWidget(new QLabel(QStringLiteral("Cliquez sur un QSO pour le sélectionner ")));
-    sortButtons->addStretch();
-    sortButtons->addWidget(owedOnly_);
-    sortButtons->addWidget(reloadButton);
-    sortButtons->addWidget(sortByCallButton);
-    sortButtons->addWidget(bureauOrder_);
-    lists->addLayout(sortButtons);
+    lists->addLayout(buildSortButtons());
     qsoListTitles_ = new QLabel;
     lists->addWidget(qsoListTitles_);
     listeQsoView_ = makeRowView(qsoList());
@@ -99,6 +84,32 @@ SelectionWindow::SelectionWindow(Workspace& workspace, QWidget* parent)
             &SelectionWindow::pickQso);
     connect(static_cast<RowListView*>(listeImprimeView_), &RowListView::rowChosen, this,
             &SelectionWindow::unpickQso);
+    connect(selectAll, &QPushButton::clicked, this, &SelectionWindow::selectAll);
+    connect(impression, &QPushButton::clicked, this, &SelectionWindow::openLabelOptions);
+    connect(quitter, &QPushButton::clicked, this, &SelectionWindow::closeWindow);
+
+    prepare();
+}
+
+SelectionWindow::~SelectionWindow() = default;
+
+QLayout* SelectionWindow::buildSortButtons() {
+    auto* reloadButton = button(QStringLiteral("Command3"), QStringLiteral("Tri par &date"));
+    auto* sortByCallButton = button(QStringLiteral("Command2"), QStringLiteral("Tri par &call"));
+    bureauOrder_ = button(QStringLiteral("Tri_Bureau"), QStringLiteral("Tri &bureau"));
+    // Pressed down while the print list is in bureau order; released, back to call order.
+    bureauOrder_->setCheckable(true);
+    owedOnly_ = new QCheckBox(QStringLiteral("QSL &non envoyées seulement"));
+    owedOnly_->setObjectName(QStringLiteral("Non_Envoyees"));
+    owedOnly_->setChecked(lists_.owedOnly());
+    auto* sortButtons = new QHBoxLayout;
+    sortButtons->addWidget(new QLabel(QStringLiteral("Cliquez sur un QSO pour le sélectionner ")));
+    sortButtons->addStretch();
+    sortButtons->addWidget(owedOnly_);
+    sortButtons->addWidget(reloadButton);
+    sortButtons->addWidget(sortByCallButton);
+    sortButtons->addWidget(bureauOrder_);
+
     connect(sortByCallButton, &QPushButton::clicked, this, &SelectionWindow::sortByCall);
     connect(reloadButton, &QPushButton::clicked, this, &SelectionWindow::reloadLog);
     connect(bureauOrder_, &QPushButton::clicked, this, [this](bool bureau) {
@@ -109,14 +120,8 @@ SelectionWindow::SelectionWindow(Workspace& workspace, QWidget* parent)
         }
     });
     connect(owedOnly_, &QCheckBox::toggled, this, &SelectionWindow::showOwedOnly);
-    connect(selectAll, &QPushButton::clicked, this, &SelectionWindow::selectAll);
-    connect(impression, &QPushButton::clicked, this, &SelectionWindow::openLabelOptions);
-    connect(quitter, &QPushButton::clicked, this, &SelectionWindow::closeWindow);
-
-    prepare();
+    return sortButtons;
 }
-
-SelectionWindow::~SelectionWindow() = default;
 
 RowList& SelectionWindow::qsoList() {
     return lists_.qsoList();

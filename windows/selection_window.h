@@ -48,6 +48,8 @@ class SelectionWindow : public QWidget {
 
   private:
     void prepare();
+    // "Tri par date", "Tri par call", "Tri bureau" and the owed-only box.
+    class QLayout* buildSortButtons();
     QListView* makeRowView(RowList& rows);
     static void alignTitles(QLabel* titles, const QListView* rows);
     // The "Tri bureau" button and the words over the print list say its order.
