@@ -129,6 +129,16 @@ TEST_F(LayoutEditorTest, SavesThenHandsOverToTheCardWindow) {
     EXPECT_TRUE(dialogs.messages.last().contains(QStringLiteral("MG")));
     EXPECT_TRUE(again.isVisible());
     EXPECT_FALSE(QFile::exists(tooLong));
+
+    // The name the extension makes is an existing template: asked once, No keeps it.
+    again.marginLeftBox()->setText(QStringLiteral("3"));
+    const QByteArray before = readFile(path);
+    dialogs.fileNames.push_back(dir.filePath(QStringLiteral("carte")));
+    click(again, "Enregistrer");
+    EXPECT_EQ(dialogs.questions,
+              QStringList{QStringLiteral("Le fichier carte.qsl existe déjà. Le remplacer ?")});
+    EXPECT_EQ(readFile(path), before);
+    EXPECT_TRUE(again.isVisible());
 }
 
 // The editor states sizes "de 5 à 15": it keeps to them, and its preview
