@@ -77,6 +77,10 @@ void StartWindow::prepare() {
     const QString setup = SettingsStore::globalSection();
     callsignBox_->setText(
         store.read(setup, QStringLiteral("Indicatif"), Workspace::placeholderCallsign()));
+    if (callsignBox_->text() == Workspace::placeholderCallsign()) {
+        // What the operator types replaces the placeholder.
+        callsignBox_->selectAll();
+    }
     // revision() starts with its own blank.
     setWindowTitle(QStringLiteral("Quenor_Etiquettes Revision") + revision());
     store.write(setup, QStringLiteral("Chemin Repertoire"), QCoreApplication::applicationDirPath());

@@ -35,6 +35,7 @@ TEST_F(MainWindow, LoadShowsStoredCallsignAndRecordsFolderAndRevision) {
     auto* big = main.findChild<QLabel*>(QStringLiteral("Indicatif_Station"));
     ASSERT_NE(big, nullptr);
     EXPECT_EQ(big->text(), QStringLiteral("Fxxxx"));
+    EXPECT_EQ(main.callsignBox()->selectedText(), QStringLiteral("Fxxxx"));  // typing replaces it
     EXPECT_EQ(store->read(QStringLiteral("Setup "), QStringLiteral("Revision"), QString()),
               QStringLiteral(" 1.0.8"));
     EXPECT_EQ(store->read(QStringLiteral("Setup "), QStringLiteral("Chemin Repertoire"), QString()),
