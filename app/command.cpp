@@ -49,6 +49,18 @@ CommandOptions Command::roundOptions(bool printing) {
          {},
          {QStringLiteral("only QSOs whose QSL is still owed (QSL_SENT absent, N, R, Q)")},
          Stage::Round},
+        {QStringLiteral("owed"),
+         QStringLiteral("QUEUE"),
+         {QStringLiteral("unsent (as --unsent), requested (QSL_SENT R, Q) or received"),
+          QStringLiteral("(a card came: QSL_RCVD Y, V not via E; none went back)")},
+         Stage::Round,
+         true},
+        {QStringLiteral("route"),
+         QStringLiteral("ROUTE"),
+         {QStringLiteral("all, bureau or direct: QSL_SENT_VIA, else QSL_RCVD_VIA, else"),
+          QStringLiteral("the bureau (M: bureau); marks B for bureau, D for direct")},
+         Stage::Round,
+         true},
         {QStringLiteral("sort"),
          QStringLiteral("call|bureau"),
          {QStringLiteral("call: as \"Tri par call\"; bureau: by the DXCC entity of"),
@@ -148,11 +160,33 @@ QString Command::roundProblem(const GivenOptions& round) {
     if (!sort.isEmpty() && sort != u"call" && sort != u"bureau") {
         return QStringLiteral("--sort : call ou bureau");
     }
+    const QString owed = round.value(QStringLiteral("owed"));
+    if (!owed.isEmpty() && !QslQueue::owedNamed(owed)) {
+        return QStringLiteral("--owed : unsent, requested ou received");
+    }
+    if (round.has(QStringLiteral("unsent")) && !owed.isEmpty() && owed != u"unsent") {
+        return QStringLiteral("--unsent et --owed %1 ne vont pas ensemble").arg(owed);
+    }
+    const QString route = round.value(QStringLiteral("route"));
+    if (!route.isEmpty() && !QslQueue::routeNamed(route)) {
+        return QStringLiteral("--route : all, bureau ou direct");
+    }
     const QString via = round.value(QStringLiteral("sent-via"));
     if (!via.isEmpty() && !SentMarker::isSendingMethod(via)) {
         return QStringLiteral("--sent-via : B, D, E ou M");
     }
     return {};
+}
+
+QslRound::Filter Command::roundFilter(const GivenOptions& round) {
+    QslRound::Filter filter;
+    if (round.has(QStringLiteral("unsent"))) {
+        filter.owed = QslQueue::Owed::Unsent;
+    }
+    filter.owed = QslQueue::owedNamed(round.value(QStringLiteral("owed"))).value_or(filter.owed);
+    filter.route =
+        QslQueue::routeNamed(round.value(QStringLiteral("route"))).value_or(QslQueue::Route::All);
+    return filter;
 }
 
 QslRound::Order Command::printOrder(const GivenOptions& round) {
@@ -191,7 +225,7 @@ bool Command::readPrintList(const QString& path, const GivenOptions& round, QsoL
         *failure = fail(kUnreadable, QStringLiteral("Aucun QSO dans le fichier %1").arg(path));
         return false;
     }
-    const QsoRecords records = QslRound::recordsOf(log, round.has(QStringLiteral("unsent")));
+    const QsoRecords records = QslRound::recordsOf(log, roundFilter(round));
     if (records.empty()) {
         *failure =
             fail(kUnreadable, QStringLiteral("Aucun QSO à imprimer dans le fichier %1").arg(path));
@@ -247,7 +281,9 @@ QString Command::markSentProblem(const GivenOptions& round, const QString& logNa
 void Command::applySendingMethod(const GivenOptions& round, PrintJob& job) {
     if (round.has(QStringLiteral("sent-via"))) {
         job.setSendingMethod(round.value(QStringLiteral("sent-via")));
+        return;
     }
+    job.setSendingMethod(QslQueue::sendingMethod(roundFilter(round).route, job.sendingMethod()));
 }
 
 int Command::markSent(const GivenOptions& round, const QString& logName, const PrintJob& job) {

@@ -32,7 +32,7 @@ class Command {
     // `arguments` without the program's and the command's names.
     virtual int run(const QStringList& arguments) = 0;
 
-    // The QSL round's options: --unsent and --sort; a printing command also
+    // The QSL round's options: --unsent, --owed, --route and --sort; a printing command also
     // takes --mark-sent and --sent-via.
     static CommandOptions roundOptions(bool printing);
     // --pdf, --printer and, with `dump`, --dump.
@@ -53,6 +53,8 @@ class Command {
 
     // Why the round's values cannot be used, in French; empty when they can.
     static QString roundProblem(const GivenOptions& round);
+    // The queue and route of --unsent, --owed and --route.
+    static QslRound::Filter roundFilter(const GivenOptions& round);
     // The order a print list takes: --sort bureau, else by call.
     static QslRound::Order printOrder(const GivenOptions& round);
     std::shared_ptr<const BureauOrder> bureauOrder();
@@ -71,7 +73,7 @@ class Command {
 
     // --mark-sent may not replace the log itself, nor anything that is not a file.
     static QString markSentProblem(const GivenOptions& round, const QString& logName);
-    // The job's sending method as --sent-via says, when it does.
+    // The job's sending method as --sent-via says, else as --route says, else its own.
     static void applySendingMethod(const GivenOptions& round, PrintJob& job);
     // After a run that printed every QSO: the copy of the log marked as sent.
     int markSent(const GivenOptions& round, const QString& logName, const PrintJob& job);

@@ -109,8 +109,7 @@ int ListCommand::listArranged(const QString& path, const GivenOptions& round) {
     RowList rows(QslRound::rowOrder(order));
     const std::shared_ptr<const BureauOrder> bureau =
         order == QslRound::Order::Bureau ? bureauOrder() : nullptr;
-    QslRound::arrange(rows, order, QslRound::recordsOf(log, round.has(QStringLiteral("unsent"))),
-                      bureau);
+    QslRound::arrange(rows, order, QslRound::recordsOf(log, roundFilter(round)), bureau);
     for (int i = 0; i < rows.count(); ++i) {
         QByteArray text = QsoRow::compose(rows.record(i));
         PrintSurface::blankControls(text);

@@ -104,4 +104,30 @@ std::optional<Route> routeNamed(const QString& name) {
     return std::nullopt;
 }
 
+QString owedName(Owed owed) {
+    switch (owed) {
+        case Owed::Unsent:
+            return QStringLiteral("unsent");
+        case Owed::Requested:
+            return QStringLiteral("requested");
+        case Owed::Received:
+            return QStringLiteral("received");
+        case Owed::All:
+            break;
+    }
+    return QStringLiteral("all");
+}
+
+QString routeName(Route route) {
+    switch (route) {
+        case Route::Bureau:
+            return QStringLiteral("bureau");
+        case Route::Direct:
+            return QStringLiteral("direct");
+        case Route::All:
+            break;
+    }
+    return QStringLiteral("all");
+}
+
 }  // namespace QslQueue

@@ -40,5 +40,8 @@ QString sendingMethod(Route route, const QString& otherwise);
 // The command line's words: unsent, requested, received; all, bureau, direct.
 std::optional<Owed> owedNamed(const QString& name);
 std::optional<Route> routeNamed(const QString& name);
+// The words back ("all" for Owed::All, as the stored choice keeps it).
+QString owedName(Owed owed);
+QString routeName(Route route);
 
 }  // namespace QslQueue

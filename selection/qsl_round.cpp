@@ -6,17 +6,28 @@
 #include "log/qso_log.h"
 #include "selection/bureau_order.h"
 
-bool QslRound::isOwed(const QsoRecord& record) {
-    const QByteArrayView sent = record.value(QsoField::QslSent);
-    return sent.isEmpty() || sent == "N" || sent == "R" || sent == "Q" || sent == "n" ||
-           sent == "r" || sent == "q";
+QslQueue::QslFields QslRound::qslFieldsOf(const QsoRecord& record) {
+    return {record.value(QsoField::QslSent), record.value(QsoField::QslSentVia),
+            record.value(QsoField::QslRcvd), record.value(QsoField::QslRcvdVia)};
 }
 
-QsoRecords QslRound::recordsOf(const QsoLog& log, bool owedOnly) {
+bool QslRound::passes(const Filter& filter, const QsoRecord& record) {
+    if (filter.letsAllThrough()) {
+        return true;
+    }
+    const QslQueue::QslFields fields = qslFieldsOf(record);
+    return QslQueue::isOwed(filter.owed, fields) && QslQueue::takesRoute(filter.route, fields);
+}
+
+bool QslRound::cardReceived(const QsoRecord& record) {
+    return QslQueue::cardReceived(qslFieldsOf(record));
+}
+
+QsoRecords QslRound::recordsOf(const QsoLog& log, const Filter& filter) {
     QsoRecords records;
     records.reserve(static_cast<size_t>(log.count()));
     for (int i = 0; i < log.count(); ++i) {
-        if (!owedOnly || isOwed(log.at(i))) {
+        if (passes(filter, log.at(i))) {
             records.push_back(&log.at(i));
         }
     }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "log/qso_record.h"
+#include "selection/qsl_queue.h"
 #include "selection/row_list.h"
 
 class BureauOrder;
@@ -17,10 +18,26 @@ class QslRound {
     // File: as the log lists them; Call: as "Tri par call"; Bureau: as "Tri bureau".
     enum class Order { File, Call, Bureau };
 
-    // QSL_SENT absent, empty, N, R or Q: the QSL is still owed.
-    static bool isOwed(const QsoRecord& record);
-    // The QSOs of `log` in file order; with `owedOnly`, only those still owed.
-    static QsoRecords recordsOf(const QsoLog& log, bool owedOnly);
+    // Which QSOs a round answers: a queue and a route (QslQueue); the default
+    // lets every QSO through.
+    struct Filter {
+        QslQueue::Owed owed = QslQueue::Owed::All;
+        QslQueue::Route route = QslQueue::Route::All;
+        bool letsAllThrough() const {
+            return owed == QslQueue::Owed::All && route == QslQueue::Route::All;
+        }
+        bool operator==(const Filter& other) const {
+            return owed == other.owed && route == other.route;
+        }
+    };
+
+    static QslQueue::QslFields qslFieldsOf(const QsoRecord& record);
+    // The QSO is in the filter's queue and takes its route.
+    static bool passes(const Filter& filter, const QsoRecord& record);
+    // QSL_RCVD Y or V: the QSO's card came.
+    static bool cardReceived(const QsoRecord& record);
+    // The QSOs of `log` in file order that pass `filter`.
+    static QsoRecords recordsOf(const QsoLog& log, const Filter& filter);
 
     // How a list in `order` keeps its rows.
     static RowList::Order rowOrder(Order order);

@@ -24,11 +24,11 @@ void QsoSelection::showLog(std::shared_ptr<const QsoLog> log) {
     fillQsoList();
 }
 
-void QsoSelection::setOwedOnly(bool owedOnly) {
-    if (owedOnly == owedOnly_) {
+void QsoSelection::setFilter(const QslRound::Filter& filter) {
+    if (filter == filter_) {
         return;
     }
-    owedOnly_ = owedOnly;
+    filter_ = filter;
     if (shown_ != nullptr) {
         fillQsoList();
     }
@@ -134,7 +134,7 @@ void QsoSelection::fillQsoList() {
     records.reserve(static_cast<size_t>(shown_->count()));
     for (int i = 0; i < shown_->count(); ++i) {
         const QsoRecord* record = &shown_->at(i);
-        if ((!owedOnly_ || QslRound::isOwed(*record)) && !printed[static_cast<size_t>(i)]) {
+        if (QslRound::passes(filter_, *record) && !printed[static_cast<size_t>(i)]) {
             records.push_back(record);
         }
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "log/qso_log.h"
+#include "selection/qsl_round.h"
 #include "selection/row_list.h"
 
 class BureauOrder;
@@ -47,10 +48,10 @@ class QsoSelection : public QObject {
     void sortPrintListByCall();
     bool printListInBureauOrder() const { return printList_.inBureauOrder(); }
 
-    // Only QSOs whose QSL is still owed in the QSO list: QSL_SENT absent, empty,
-    // N, R or Q (QslRound::isOwed). Changing it fills the QSO list anew from the log shown.
-    void setOwedOnly(bool owedOnly);
-    bool owedOnly() const { return owedOnly_; }
+    // Only the QSOs of a queue and a route in the QSO list (QslRound::passes).
+    // Changing it fills the QSO list anew from the log shown.
+    void setFilter(const QslRound::Filter& filter);
+    const QslRound::Filter& filter() const { return filter_; }
     // True for a QSO of the log the QSO list shows (read last).
     bool isOfShownLog(const QsoRecord& record) const {
         return shown_ != nullptr && record.logSerial() == shown_->serial();
@@ -66,5 +67,5 @@ class QsoSelection : public QObject {
     RowList sortList_;
     std::vector<std::shared_ptr<const QsoLog>> logs_;
     std::shared_ptr<const QsoLog> shown_;
-    bool owedOnly_ = false;
+    QslRound::Filter filter_;
 };

@@ -50,7 +50,12 @@ inline constexpr StoredSetting kVerticalOffset{Scope::Station, "Centrage V", "2"
 // Written only once a station has used them.
 inline constexpr StoredSetting kGroup{Scope::Station, "Regrouper", "False"};
 inline constexpr StoredSetting kSheetName{Scope::Station, "Planche etiquette", ""};
+// Read only when "QSL a envoyer" was never written: True stands for "Non envoyées".
 inline constexpr StoredSetting kOwedOnly{Scope::Station, "QSL non envoyees seulement", "False"};
+// "QSL à envoyer :" and "Voie :" of the selection window: all, unsent, requested,
+// received; all, bureau, direct.
+inline constexpr StoredSetting kOwedQueue{Scope::Station, "QSL a envoyer", ""};
+inline constexpr StoredSetting kRoute{Scope::Station, "Voie QSL", "all"};
 // The folder of the log read last, and the template loaded or saved last.
 inline constexpr StoredSetting kLogFolder{Scope::Station, "Dossier journal", ""};
 inline constexpr StoredSetting kLastTemplate{Scope::Station, "Modele QSL", ""};

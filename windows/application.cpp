@@ -200,7 +200,7 @@ void Application::readLog(const QString& fileName) {
     }
     workspace_.setLogFileName(fileName);
     workspace_.rememberLog(fileName);
-    workspace_.selection().setOwedOnly(workspace_.storedOwedOnly());
+    workspace_.selection().setFilter(workspace_.storedFilter());
     workspace_.selection().showLog(std::move(log));
     SelectionWindow& window = selectionWindow();
     window.show();

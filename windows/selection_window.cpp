@@ -1,6 +1,6 @@
 #include "windows/selection_window.h"
 
-#include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -45,6 +45,7 @@ SelectionWindow::SelectionWindow(Workspace& workspace, QWidget* parent)
 
     auto* frame2 = new QGroupBox;
     auto* lists = new QVBoxLayout(frame2);
+    lists->addLayout(buildQueueChoice());
     lists->addLayout(buildSortButtons());
     qsoListTitles_ = new QLabel;
     lists->addWidget(qsoListTitles_);
@@ -99,13 +100,9 @@ QLayout* SelectionWindow::buildSortButtons() {
     bureauOrder_ = button(QStringLiteral("Tri_Bureau"), QStringLiteral("Tri &bureau"));
     // Pressed down while the print list is in bureau order; released, back to call order.
     bureauOrder_->setCheckable(true);
-    owedOnly_ = new QCheckBox(QStringLiteral("QSL &non envoyées seulement"));
-    owedOnly_->setObjectName(QStringLiteral("Non_Envoyees"));
-    owedOnly_->setChecked(lists_.owedOnly());
     auto* sortButtons = new QHBoxLayout;
     sortButtons->addWidget(new QLabel(QStringLiteral("Cliquez sur un QSO pour le sélectionner ")));
     sortButtons->addStretch();
-    sortButtons->addWidget(owedOnly_);
     sortButtons->addWidget(reloadButton);
     sortButtons->addWidget(sortByCallButton);
     sortButtons->addWidget(bureauOrder_);
@@ -119,8 +116,45 @@ QLayout* SelectionWindow::buildSortButtons() {
             sortPrintListByCall();
         }
     });
-    connect(owedOnly_, &QCheckBox::toggled, this, &SelectionWindow::showOwedOnly);
     return sortButtons;
+}
+
+namespace {
+
+QComboBox* choiceBox(const QString& name, const QStringList& texts, int chosen) {
+    auto* box = new QComboBox;
+    box->setObjectName(name);
+    box->addItems(texts);
+    box->setCurrentIndex(chosen);
+    return box;
+}
+
+}  // namespace
+
+QLayout* SelectionWindow::buildQueueChoice() {
+    // The items follow the order of QslQueue::Owed and QslQueue::Route.
+    owed_ =
+        choiceBox(QStringLiteral("QSL_A_Envoyer"),
+                  {QStringLiteral("Toutes"), QStringLiteral("Non envoyées"),
+                   QStringLiteral("Demandées ou en file"), QStringLiteral("Reçues sans réponse")},
+                  static_cast<int>(lists_.filter().owed));
+    route_ =
+        choiceBox(QStringLiteral("Voie"),
+                  {QStringLiteral("Toutes"), QStringLiteral("Bureau"), QStringLiteral("Directe")},
+                  static_cast<int>(lists_.filter().route));
+    auto* owedLabel = new QLabel(QStringLiteral("QSL à &envoyer :"));
+    owedLabel->setBuddy(owed_);
+    auto* routeLabel = new QLabel(QStringLiteral("&Voie :"));
+    routeLabel->setBuddy(route_);
+    auto* line = new QHBoxLayout;
+    line->addWidget(owedLabel);
+    line->addWidget(owed_);
+    line->addWidget(routeLabel);
+    line->addWidget(route_);
+    line->addStretch();
+    connect(owed_, &QComboBox::currentIndexChanged, this, &SelectionWindow::showQueue);
+    connect(route_, &QComboBox::currentIndexChanged, this, &SelectionWindow::showQueue);
+    return line;
 }
 
 RowList& SelectionWindow::qsoList() {
@@ -197,9 +231,12 @@ void SelectionWindow::showPrintOrder() {
                                 : QStringLiteral("Ordre d'impression : par indicatif"));
 }
 
-void SelectionWindow::showOwedOnly(bool owedOnly) {
-    workspace_.storeOwedOnly(owedOnly);
-    lists_.setOwedOnly(owedOnly);
+void SelectionWindow::showQueue() {
+    QslRound::Filter filter;
+    filter.owed = static_cast<QslQueue::Owed>(owed_->currentIndex());
+    filter.route = static_cast<QslQueue::Route>(route_->currentIndex());
+    workspace_.storeFilter(filter);
+    lists_.setFilter(filter);
 }
 
 void SelectionWindow::selectAll() {

@@ -32,10 +32,14 @@ class SelectionWindow : public QWidget {
     // released: the print list back in call order.
     void sortForBureau();
     void sortPrintListByCall();
-    // "QSL non envoyées seulement", kept for the station.
-    void showOwedOnly(bool owedOnly);
-    class QCheckBox* owedOnlyBox() const {
-        return owedOnly_;
+    // "QSL à envoyer :" and "Voie :", kept for the station: the QSO list
+    // shows the QSOs of that queue going by that route.
+    void showQueue();
+    class QComboBox* owedBox() const {
+        return owed_;
+    }
+    class QComboBox* routeBox() const {
+        return route_;
     }
     void selectAll();
     void openLabelOptions();
@@ -48,8 +52,10 @@ class SelectionWindow : public QWidget {
 
   private:
     void prepare();
-    // "Tri par date", "Tri par call", "Tri bureau" and the owed-only box.
+    // "Tri par date", "Tri par call", "Tri bureau".
     class QLayout* buildSortButtons();
+    // "QSL à envoyer :" and "Voie :".
+    class QLayout* buildQueueChoice();
     QListView* makeRowView(RowList& rows);
     static void alignTitles(QLabel* titles, const QListView* rows);
     // The "Tri bureau" button and the words over the print list say its order.
@@ -57,7 +63,8 @@ class SelectionWindow : public QWidget {
 
     Workspace& workspace_;
     QsoSelection& lists_;
-    class QCheckBox* owedOnly_ = nullptr;
+    class QComboBox* owed_ = nullptr;
+    class QComboBox* route_ = nullptr;
     QListView* listeQsoView_ = nullptr;
     QListView* listeImprimeView_ = nullptr;
     // The column titles over each list.

@@ -12,7 +12,24 @@ QString SentMarking::proposedName(const QString& logFileName) {
     return log.dir().filePath(log.completeBaseName() + QStringLiteral("-envoyees.adi"));
 }
 
-void SentMarking::offer(Workspace& workspace, const PrintJob& job) {
+namespace {
+
+// The route chosen in the selection window, named in the question.
+QString sentBy(QslQueue::Route route) {
+    switch (route) {
+        case QslQueue::Route::Bureau:
+            return QStringLiteral(" par le bureau");
+        case QslQueue::Route::Direct:
+            return QStringLiteral(" en direct");
+        case QslQueue::Route::All:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
+void SentMarking::offer(Workspace& workspace, PrintJob& job) {
     const QString log = workspace.logFileName();
     // Only QSOs of the log last read can be marked in its copy.
     QsoRecords marked;
@@ -24,9 +41,12 @@ void SentMarking::offer(Workspace& workspace, const PrintJob& job) {
     if (log.isEmpty() || marked.empty()) {
         return;
     }
+    const QslQueue::Route route = workspace.selection().filter().route;
+    job.setSendingMethod(QslQueue::sendingMethod(route, job.sendingMethod()));
     Dialogs& dialogs = workspace.dialogs();
-    if (!dialogs.askYesNo(
-            QStringLiteral("Marquer les %1 QSO imprimés comme envoyés ?").arg(marked.size()))) {
+    if (!dialogs.askYesNo(QStringLiteral("Marquer les %1 QSO imprimés comme envoyés%2 ?")
+                              .arg(marked.size())
+                              .arg(sentBy(route)))) {
         return;
     }
     const QString copy = dialogs.saveFileName(QStringLiteral(".adi  (*.adi)"), proposedName(log));

@@ -9,8 +9,9 @@ class Workspace;
 // which the printed QSOs are marked as sent, for the logger to import.
 class SentMarking {
   public:
-    // The job's QSOs of the log last read are marked with its sending method.
-    static void offer(Workspace& workspace, const PrintJob& job);
+    // The job's QSOs of the log last read are marked with the sending method
+    // of the route the selection window shows, else the job's own.
+    static void offer(Workspace& workspace, PrintJob& job);
 
     // The name proposed for the copy: LOG-envoyees.adi beside the log.
     static QString proposedName(const QString& logFileName);

@@ -39,12 +39,25 @@ void Workspace::storeStationValue(const StoredSetting& setting, const QString& v
     reportStoreProblem();
 }
 
-bool Workspace::storedOwedOnly() const {
-    return store_.read(StoredSettings::kOwedOnly, stationCallsign_) == u"True";
+QslRound::Filter Workspace::storedFilter() const {
+    QslRound::Filter filter;
+    const QString owed = stationValue(StoredSettings::kOwedQueue);
+    if (owed.isEmpty()) {
+        // Stored before the queues existed: the box "QSL non envoyées seulement".
+        if (stationValue(StoredSettings::kOwedOnly) == u"True") {
+            filter.owed = QslQueue::Owed::Unsent;
+        }
+    } else {
+        filter.owed = QslQueue::owedNamed(owed).value_or(QslQueue::Owed::All);
+    }
+    filter.route =
+        QslQueue::routeNamed(stationValue(StoredSettings::kRoute)).value_or(QslQueue::Route::All);
+    return filter;
 }
 
-void Workspace::storeOwedOnly(bool owedOnly) {
-    storeStationValue(StoredSettings::kOwedOnly, owedOnly ? QStringLiteral("True") : QStringLiteral("False"));
+void Workspace::storeFilter(const QslRound::Filter& filter) {
+    storeStationValue(StoredSettings::kOwedQueue, QslQueue::owedName(filter.owed));
+    storeStationValue(StoredSettings::kRoute, QslQueue::routeName(filter.route));
 }
 
 QString Workspace::logFilter() {

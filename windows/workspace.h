@@ -57,9 +57,9 @@ class Workspace : public QObject {
     // missing file is reported once and the order falls back to the callsigns.
     std::shared_ptr<const BureauOrder> bureauOrder();
 
-    // "QSL non envoyées seulement", kept for each station.
-    bool storedOwedOnly() const;
-    void storeOwedOnly(bool owedOnly);
+    // "QSL à envoyer :" and "Voie :", kept for each station.
+    QslRound::Filter storedFilter() const;
+    void storeFilter(const QslRound::Filter& filter);
 
     // The printer the operator last chose in a printer dialog.
     QPrinter& printer();

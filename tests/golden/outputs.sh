@@ -69,6 +69,22 @@ run round-mark labels round.adi --station F9XQA --sheet L7160 --unsent --dump \
 LC_ALL=C sed 's/<QSL_SDATE:8>[0-9]\{8\}/<QSL_SDATE:8>DATE/g' "$work/round-marked.adi" \
     >"$out/round-marked.adi" 2>/dev/null || true
 rm -rf "$work/config/Quenor_Etiquettes"
+# The answering round: each queue and route of a log holding every QSL field combination, the
+# sending method that follows the route, and the thanks chosen by the card received.
+cp "$data/answer/answer.adi" "$work/answer.adi"
+for owed in unsent requested received; do
+    for route in all bureau direct; do
+        run "answer-list-$owed-$route" list answer.adi --owed "$owed" --route "$route"
+    done
+done
+run answer-list-direct list answer.adi --route direct --sort call
+run answer-mark-direct labels answer.adi --station F9XQA --sheet L7160 --owed received \
+    --route direct --dump --mark-sent answer-direct.adi
+LC_ALL=C sed 's/<QSL_SDATE:8>[0-9]\{8\}/<QSL_SDATE:8>DATE/g' "$work/answer-direct.adi" \
+    >"$out/answer-direct.adi" 2>/dev/null || true
+run answer-owed-unknown list answer.adi --owed later
+run answer-route-unknown list answer.adi --route air
+run answer-owed-twice list answer.adi --unsent --owed received
 # The usage and the answer to each kind of argument mistake, message and exit code.
 run usage-help --help
 run usage-version --version

@@ -1,4 +1,4 @@
-#include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -142,8 +142,8 @@ TEST_F(SelectionWindowTest, ReReadingKeepsThePrintListAndNeverOffersAPickedQsoAg
     click(window, "Command3");
     EXPECT_EQ(callsigns(window.qsoList()), QStringList{QStringLiteral("F9XQC 01/01/09")});
     // The owed filter fills the QSO list again by the same rule.
-    window.findChild<QCheckBox*>(QStringLiteral("Non_Envoyees"))->click();
-    window.findChild<QCheckBox*>(QStringLiteral("Non_Envoyees"))->click();
+    window.owedBox()->setCurrentIndex(1);
+    window.owedBox()->setCurrentIndex(0);
     EXPECT_EQ(window.qsoList().count(), 1);
 
     click(window, "Command3");  // cancelled dialog
@@ -179,11 +179,11 @@ TEST_F(SelectionWindowTest, ShowsOwedQsosAndSortsForTheBureau) {
                             dir.filePath(QStringLiteral("cty.dat"))));
     SelectionWindow& window = load(readFile(testDataPath(QStringLiteral("round/round.adi"))));
     EXPECT_EQ(window.qsoList().count(), 15);
-    window.findChild<QCheckBox*>(QStringLiteral("Non_Envoyees"))->click();
+    window.findChild<QComboBox*>(QStringLiteral("QSL_A_Envoyer"))->setCurrentIndex(1);
     EXPECT_EQ(window.qsoList().count(), 13);
-    EXPECT_EQ(store->read(QStringLiteral("FxxxxSetup "),
-                          QStringLiteral("QSL non envoyees seulement"), QString()),
-              QStringLiteral("True"));
+    EXPECT_EQ(
+        store->read(QStringLiteral("FxxxxSetup "), QStringLiteral("QSL a envoyer"), QString()),
+        QStringLiteral("unsent"));
     click(window, "Select_All");
     auto* order = window.findChild<QLabel*>(QStringLiteral("Ordre_Impression"));
     EXPECT_EQ(order->text(), QStringLiteral("Ordre d'impression : par indicatif"));
@@ -216,6 +216,44 @@ TEST_F(SelectionWindowTest, ShowsOwedQsosAndSortsForTheBureau) {
     click(window, "Command3");
     EXPECT_EQ(window.qsoList().count(), 1);
     EXPECT_EQ(window.printList().count(), 12);
+}
+
+// Each queue and route of "QSL à envoyer :" and "Voie :" fills the QSO list,
+// and the choice is kept for the station; the older owed-only box reads as
+// "Non envoyées".
+TEST_F(SelectionWindowTest, ShowsTheQueueAndRouteChosenAndKeepsThem) {
+    store->write(QStringLiteral("FxxxxSetup "), QStringLiteral("QSL non envoyees seulement"),
+                 QStringLiteral("True"));
+    SelectionWindow& window = load(readFile(testDataPath(QStringLiteral("answer/answer.adi"))));
+    EXPECT_EQ(window.owedBox()->currentText(), QStringLiteral("Non envoyées"));
+    EXPECT_EQ(window.routeBox()->currentText(), QStringLiteral("Toutes"));
+    const struct {
+        int owed;
+        int route;
+        const char* calls;
+    } cases[] = {
+        {3, 0, "F1AAH F1AAI F1AAK"},       {3, 2, "F1AAI"}, {2, 2, "F1AAD F1AAE"}, {2, 1, "F1AAN"},
+        {0, 2, "F1AAD F1AAE F1AAI F1AAM"},
+    };
+    for (const auto& c : cases) {
+        window.owedBox()->setCurrentIndex(c.owed);
+        window.routeBox()->setCurrentIndex(c.route);
+        QStringList calls;
+        for (int i = 0; i < window.qsoList().count(); ++i) {
+            calls.append(window.qsoList().row(i).left(5));
+        }
+        EXPECT_EQ(calls.join(QLatin1Char(' ')), QString::fromLatin1(c.calls))
+            << c.owed << " " << c.route;
+    }
+    EXPECT_EQ(
+        store->read(QStringLiteral("FxxxxSetup "), QStringLiteral("QSL a envoyer"), QString()),
+        QStringLiteral("all"));
+    EXPECT_EQ(store->read(QStringLiteral("FxxxxSetup "), QStringLiteral("Voie QSL"), QString()),
+              QStringLiteral("direct"));
+    window.close();
+    SelectionWindow& again = load(readFile(testDataPath(QStringLiteral("answer/answer.adi"))));
+    EXPECT_EQ(again.routeBox()->currentText(), QStringLiteral("Directe"));
+    EXPECT_EQ(again.qsoList().count(), 4);
 }
 
 }  // namespace
