@@ -1,6 +1,9 @@
 #include "labels/grouped_label.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "selection/qsl_round.h"
 
 namespace {
 
@@ -97,7 +100,11 @@ QString GroupedLabel::heading(float size, LabelComposer::Side which) const {
 
 QString GroupedLabel::side(size_t line, const QsoRecords& qsos, LabelComposer::Side which) const {
     const ProfileLine& entry = layout_.body[line];
-    const LabelFields first = LabelFields::fromRecord(qsos.empty() ? nullptr : qsos.front());
+    LabelFields first = LabelFields::fromRecord(qsos.empty() ? nullptr : qsos.front());
+    // The thanks for a card when any of the station's QSOs had one.
+    first.cardReceived = std::any_of(qsos.begin(), qsos.end(), [](const QsoRecord* record) {
+        return QslRound::cardReceived(*record);
+    });
     switch (roles_[line]) {
         case Role::Kept:
             return composer_.side(entry.line, layout_.family, first, which);

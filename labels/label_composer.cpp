@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "log/qso_row.h"
+#include "selection/qsl_round.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ LabelFields LabelFields::fromRecord(const QsoRecord* record) {
     fields.mode = QsoRow::trimmedCell(*record, QsoField::Mode, 7);
     fields.rst = QsoRow::trimmedCell(*record, QsoField::RstSent, 8);
     fields.via = QsoRow::trimmedCell(*record, QsoField::QslVia, 8);
+    fields.cardReceived = QslRound::cardReceived(*record);
     return fields;
 }
 
@@ -115,17 +117,18 @@ std::vector<std::pair<QString, int>> LabelComposer::groupHeading() const {
             {QStringLiteral("RST"), kRstColumn}};
 }
 
-QString LabelComposer::thanksPhrase() const {
+QString LabelComposer::thanksPhrase(bool cardReceived) const {
     static const QString french[] = {QStringLiteral("Merci pour le QSO  Pse QSL"),
                                      QStringLiteral("Merci pour le QSO et pour la QSL"),
                                      QStringLiteral("Merci pour le QSO pas de QSL")};
     static const QString english[] = {QStringLiteral("Tnx for the QSO  Pse QSL"),
                                       QStringLiteral("Tnx for the QSO and for your QSL"),
                                       QStringLiteral("Tnx for the QSO no QSL")};
-    if (options_.qsl < 1 || options_.qsl > 3) {
+    if (options_.qsl < 1 || options_.qsl > LabelOptions::kQslByCard) {
         return {};
     }
-    const int index = options_.qsl - 1;
+    const int index =
+        options_.qsl == LabelOptions::kQslByCard ? (cardReceived ? 1 : 0) : options_.qsl - 1;
     return options_.french ? french[index] : english[index];
 }
 
@@ -194,7 +197,7 @@ QString LabelComposer::qsoLine(LabelLine kind, LineFamily family, const LabelFie
         case LabelLine::Comment:
             return centredPhrase(width, options_.comment, left);
         case LabelLine::Thanks:
-            return centredPhrase(width, thanksPhrase(), left);
+            return centredPhrase(width, thanksPhrase(fields.cardReceived), left);
         default:
             return {};
     }
@@ -247,7 +250,7 @@ QString LabelComposer::activationLine(LabelLine kind, const LabelFields& fields,
                            QStringLiteral("Ant : ") + antenna, left, Ending::BPlusOne);
         }
         case LabelLine::Thanks:
-            return centredPhrase(46, thanksPhrase(), left);
+            return centredPhrase(46, thanksPhrase(fields.cardReceived), left);
         default:
             return {};
     }

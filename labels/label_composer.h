@@ -17,7 +17,8 @@ struct LabelFields {
     QString band;
     QString mode;
     QString rst;
-    QString via;  // the first eight columns of the QSL manager
+    QString via;                // the first eight columns of the QSL manager
+    bool cardReceived = false;  // its QSL came (QSL_RCVD Y or V)
 
     // The fields of a QSO; all empty for no QSO (the right label of a last odd QSO).
     static LabelFields fromRecord(const QsoRecord* record);
@@ -34,7 +35,9 @@ class LabelComposer {
     QString line(LabelLine kind, LineFamily family, const QsoRecord* left,
                  const QsoRecord* right) const;
 
-    QString thanksPhrase() const;
+    // The phrase of the QSL choice; with "Selon la QSL reçue", the thanks for
+    // a card when `cardReceived`, else the request for one.
+    QString thanksPhrase(bool cardReceived = false) const;
 
     // One label's part of a printed line.
     enum class Side { Left, Right };

@@ -38,8 +38,8 @@ double LabelFitting::widthMillimetres(const QString& text, float size) {
     return static_cast<double>(text.size()) * kCharacterWidthEm * size * kMillimetresPerPoint;
 }
 
-QString LabelFitting::thanksPhrase() const {
-    return LabelComposer(options_, SheetProfile::AddressSpacing::Even).thanksPhrase();
+QString LabelFitting::thanksPhrase(bool cardReceived) const {
+    return LabelComposer(options_, SheetProfile::AddressSpacing::Even).thanksPhrase(cardReceived);
 }
 
 std::vector<LabelFitting::Pieces> LabelFitting::qsoLines(const LabelFields& fields) const {
@@ -66,7 +66,7 @@ std::vector<LabelFitting::Pieces> LabelFitting::qsoLines(const LabelFields& fiel
     if (!options_.comment.trimmed().isEmpty()) {
         lines.push_back({words(options_.comment), QStringLiteral(" "), false, 1});
     }
-    lines.push_back({words(thanksPhrase()), QStringLiteral(" "), true, 0});
+    lines.push_back({words(thanksPhrase(fields.cardReceived)), QStringLiteral(" "), true, 0});
     return lines;
 }
 
@@ -120,7 +120,7 @@ std::vector<LabelFitting::Pieces> LabelFitting::activationLines(const LabelField
          false,
          0});
     addEquipment(lines, QStringLiteral("TX :"), QStringLiteral("Ant :"));
-    lines.push_back({words(thanksPhrase()), QStringLiteral(" "), false, 0});
+    lines.push_back({words(thanksPhrase(fields.cardReceived)), QStringLiteral(" "), false, 0});
     return lines;
 }
 
@@ -159,7 +159,10 @@ std::vector<LabelFitting::Line> LabelFitting::brokenToWidth(const std::vector<Pi
 std::vector<LabelFitting::Pieces> LabelFitting::groupLines(
     const std::vector<LabelFields>& qsos) const {
     const bool activation = options_.type == LabelOptions::kActivationLabel;
-    const LabelFields& first = qsos.front();
+    // The thanks for a card when any of the station's QSOs had one.
+    LabelFields first = qsos.front();
+    first.cardReceived = std::any_of(qsos.begin(), qsos.end(),
+                                     [](const LabelFields& qso) { return qso.cardReceived; });
     std::vector<Pieces> label = activation ? activationLines(first) : qsoLines(first);
     std::vector<Pieces> lines;
     // The address, and the activation's line.

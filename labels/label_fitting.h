@@ -59,7 +59,7 @@ class LabelFitting {
                       const QString& antennaLabel) const;
     std::vector<Pieces> groupLines(const std::vector<LabelFields>& qsos) const;
     Fitted fitted(std::vector<Pieces> pieces) const;
-    QString thanksPhrase() const;
+    QString thanksPhrase(bool cardReceived) const;
     float largestFittingSize(const std::vector<Line>& lines) const;
     std::vector<Line> brokenToWidth(const std::vector<Pieces>& lines, float size) const;
 

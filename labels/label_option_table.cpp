@@ -42,13 +42,14 @@ std::vector<LabelOptionField> textOptions() {
     return {
         textOption<&LabelOptions::transceiver>(StoredSettings::kTransceiver, "tx", "Rx_Tx"),
         textOption<&LabelOptions::antenna>(StoredSettings::kAntenna, "antenna", "Antenne"),
-        textOption<&LabelOptions::activationNumber>(StoredSettings::kActivationNumber, "activation-number",
-                                                    "Num_Activite"),
-        textOption<&LabelOptions::activationName>(StoredSettings::kActivationName, "activation-name",
-                                                  "Nom_activite"),
+        textOption<&LabelOptions::activationNumber>(StoredSettings::kActivationNumber,
+                                                    "activation-number", "Num_Activite"),
+        textOption<&LabelOptions::activationName>(StoredSettings::kActivationName,
+                                                  "activation-name", "Nom_activite"),
         textOption<&LabelOptions::canton>(StoredSettings::kCanton, "canton", "Num_Canton"),
         textOption<&LabelOptions::postcode>(StoredSettings::kPostcode, "postcode", "Num_CP"),
-        textOption<&LabelOptions::municipality>(StoredSettings::kMunicipality, "municipality", "Nom_Commune"),
+        textOption<&LabelOptions::municipality>(StoredSettings::kMunicipality, "municipality",
+                                                "Nom_Commune"),
         textOption<&LabelOptions::comment>(StoredSettings::kComment, "comment", "Texte_QSL"),
     };
 }
@@ -102,11 +103,11 @@ std::vector<LabelOptionField> choiceOptions() {
          "QSL",
          [](const LabelOptions& options) { return QString::number(options.qsl); },
          [](LabelOptions& options, const QString& stored) {
-             restoreIndex(options.qsl, stored, 1, 3, 1);
+             restoreIndex(options.qsl, stored, 1, LabelOptions::kQslByCard, 1);
          },
          nullptr,
-         {{"1", "1"}, {"2", "2"}, {"3", "3"}},
-         "--qsl : 1, 2 ou 3"},
+         {{"1", "1"}, {"2", "2"}, {"3", "3"}, {"auto", "4"}},
+         "--qsl : 1, 2, 3 ou auto"},
     };
 }
 

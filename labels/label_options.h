@@ -4,9 +4,12 @@
 #include <QStringList>
 
 // What goes on the labels: the choices of the label options window, as one
-// value. Option groups keep the window's indexes (type 2 or 3, QSL phrase 1-3).
+// value. Option groups keep the window's indexes (type 2 or 3, QSL phrase 1-4).
 struct LabelOptions {
     enum Type { kQsoLabel = 2, kActivationLabel = 3 };
+    // The QSL phrase "Selon la QSL reçue": the 2nd phrase for a QSO whose card
+    // came, the 1st for the others.
+    static constexpr int kQslByCard = 4;
     // The stored "Format etiquette" of printing straight onto QSL cards.
     static constexpr int kCardFormat = 5;
 

@@ -1,7 +1,6 @@
 #include "windows/label_options_window.h"
 
 #include <QAbstractItemView>
-#include <algorithm>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +14,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "labels/label_options.h"
 #include "labels/label_options_store.h"
@@ -313,6 +313,8 @@ QWidget* LabelOptionsWindow::buildTexts() {
     LabelSamples::addOption(qsl_, 2, QStringLiteral("Merci pour le QSO et pour  la QSL"),
                             QStringLiteral("QSL"), qslLayout);
     LabelSamples::addOption(qsl_, 3, QStringLiteral("Merci pour le QSO  pas de QSL"),
+                            QStringLiteral("QSL"), qslLayout);
+    LabelSamples::addOption(qsl_, LabelOptions::kQslByCard, QStringLiteral("Selon la QSL reçue"),
                             QStringLiteral("QSL"), qslLayout);
     layout->addWidget(qslFrame);
 

@@ -82,6 +82,12 @@ run answer-mark-direct labels answer.adi --station F9XQA --sheet L7160 --owed re
     --route direct --dump --mark-sent answer-direct.adi
 LC_ALL=C sed 's/<QSL_SDATE:8>[0-9]\{8\}/<QSL_SDATE:8>DATE/g' "$work/answer-direct.adi" \
     >"$out/answer-direct.adi" 2>/dev/null || true
+run answer-thanks-f1 labels answer.adi --station F9XQA --format 1 --qsl auto --dump
+run answer-thanks-f1-group labels answer.adi --station F9XQA --format 1 --qsl auto --group --dump
+run answer-thanks-L7160-group labels answer.adi --station F9XQA --sheet L7160 --qsl auto --group \
+    --lang en --dump
+run answer-thanks-act labels answer.adi --station TM5ABC --format 3 --type activation \
+    --qsl auto --owed received --dump
 run answer-owed-unknown list answer.adi --owed later
 run answer-route-unknown list answer.adi --route air
 run answer-owed-twice list answer.adi --unsent --owed received
