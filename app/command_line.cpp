@@ -30,6 +30,7 @@
 #include "printing/dump_surface.h"
 #include "printing/native_file_name.h"
 #include "printing/pdf_output.h"
+#include "printing/pending_files.h"
 #include "printing/print_geometry.h"
 #include "printing/printer_calibration.h"
 #include "printing/printer_job.h"
@@ -473,17 +474,25 @@ int CommandLine::listSorted(const QString& path, const RoundOptions& round) {
     return outputWritten() ? kOk : kPrintFailed;
 }
 
-int CommandLine::markSent(const RoundOptions& round, const QString& logName,
+int CommandLine::markSent(const RoundOptions& round, const QString& logName, const QsoLog& log,
                           const RowList& printed) {
     if (round.markSent.isEmpty()) {
         return kOk;
     }
+    // From here a signal no longer stops a run that wrote nothing.
+    PendingFiles::setInterruptedText(
+        QStringLiteral("Impression interrompue : l'impression est faite, la copie marquée %1 "
+                       "n'est pas écrite.")
+            .arg(NativeFileName::display(round.markSent))
+            .toUtf8());
     QString error;
-    if (!SentMarker::writeCopy(reachable(logName), round.markSent, printed.records(), round.sentVia,
-                               QDateTime::currentDateTimeUtc().date(), &error)) {
-        return fail(kPrintFailed, error);
+    const SentMarker::Result result = SentMarker::writeCopy(
+        reachable(logName), log.fingerprint(), round.markSent, printed.records(), round.sentVia,
+        QDateTime::currentDateTimeUtc().date(), &error);
+    if (result == SentMarker::Result::Written) {
+        return kOk;
     }
-    return kOk;
+    return fail(result == SentMarker::Result::LogUnreadable ? kUnreadable : kPrintFailed, error);
 }
 
 int CommandLine::list(const QStringList& given) {
@@ -526,10 +535,13 @@ bool CommandLine::readLog(const QString& path, QsoLog& log, RowList& printList, 
                           const RoundOptions& round) {
     PrintListSink sink(log, err_);
     QString error;
-    if (!AdifReader::readFile(path, sink, &error)) {
+    LogFingerprint fingerprint;
+    if (!AdifReader::readFile(path, sink, &error,
+                              round.markSent.isEmpty() ? nullptr : &fingerprint)) {
         *failure = fail(kUnreadable, error);
         return false;
     }
+    log.setFingerprint(fingerprint);
     if (log.count() == 0) {
         *failure = fail(kUnreadable, QStringLiteral("Aucun QSO dans le fichier %1").arg(path));
         return false;
@@ -553,20 +565,11 @@ bool CommandLine::readLog(const QString& path, QsoLog& log, RowList& printList, 
     return true;
 }
 
-// --mark-sent may not replace the log itself, nor anything that is not a file.
-QString markSentProblem(const RoundOptions& round, const QString& logName) {
-    if (round.markSent.isEmpty()) {
-        return {};
-    }
-    const QFileInfo target(round.markSent);
-    if (target.exists() && (!target.isFile() ||
-                            target.canonicalFilePath() == QFileInfo(logName).canonicalFilePath())) {
-        return QStringLiteral(
-                   "--mark-sent : %1 ne peut pas être remplacé (le journal lui-même "
-                   "ou un fichier spécial) ; donnez un autre nom.")
-            .arg(round.markSent);
-    }
-    return {};
+// --mark-sent may replace no file the run reads or writes, nor anything that is not a file.
+QString markSentProblem(const RoundOptions& round, const QStringList& runFiles) {
+    const QString problem =
+        round.markSent.isEmpty() ? QString() : SentMarker::targetProblem(round.markSent, runFiles);
+    return problem.isEmpty() ? problem : QStringLiteral("--mark-sent : ") + problem;
 }
 
 int CommandLine::labels(const QStringList& given) {
@@ -663,7 +666,12 @@ int CommandLine::labels(const QStringList& given) {
         return fail(kUsage, refused);
     }
     if (const QString refusedCopy =
-            calibration ? QString() : markSentProblem(round, parsed.positional.first());
+            calibration
+                ? QString()
+                : markSentProblem(round,
+                                  {parsed.positional.first(),
+                                   parsed.has("pdf") ? parsed.value("pdf") : QString(),
+                                   SheetTable::ownSheetsPath(store.fileName()), store.fileName()});
         !refusedCopy.isEmpty()) {
         return fail(kUsage, refusedCopy);
     }
@@ -686,7 +694,7 @@ int CommandLine::labels(const QStringList& given) {
         if (!run.notice().isEmpty()) {
             writeLine(err_, run.notice().toUtf8());
         }
-        return done ? markSent(round, parsed.positional.first(), printList)
+        return done ? markSent(round, parsed.positional.first(), log, printList)
                     : fail(kPrintFailed, run.error());
     }
 
@@ -724,7 +732,7 @@ int CommandLine::labels(const QStringList& given) {
     if (result != PrinterJob::Result::Done) {
         return fail(kPrintFailed, error);
     }
-    return calibration ? kOk : markSent(round, parsed.positional.first(), printList);
+    return calibration ? kOk : markSent(round, parsed.positional.first(), log, printList);
 }
 
 int CommandLine::cards(const QStringList& given) {
@@ -760,7 +768,10 @@ int CommandLine::cards(const QStringList& given) {
     if (!problem.isEmpty()) {
         return fail(kUnreadable, problem);
     }
-    if (const QString refusedCopy = markSentProblem(round, logName); !refusedCopy.isEmpty()) {
+    if (const QString refusedCopy = markSentProblem(
+            round, {logName, templateName, parsed.has("pdf") ? parsed.value("pdf") : QString(),
+                    SettingsStore().fileName()});
+        !refusedCopy.isEmpty()) {
         return fail(kUsage, refusedCopy);
     }
     QsoLog log;
@@ -783,7 +794,7 @@ int CommandLine::cards(const QStringList& given) {
         if (!outputWritten()) {
             return kPrintFailed;
         }
-        return done ? markSent(round, logName, printList) : fail(kPrintFailed, run.error());
+        return done ? markSent(round, logName, log, printList) : fail(kPrintFailed, run.error());
     }
     QPrinter printer(QPrinter::HighResolution);
     const QString asked = choosePrinter(parsed.values, printer);
@@ -792,6 +803,6 @@ int CommandLine::cards(const QStringList& given) {
         PrinterCalibration(store).offset(PrinterCalibration::printerKey(printer));
     const PrinterJob::Result result = CardPrinting::print(
         model, printList.records(), printer, asked, &error, offset, {logName, templateName});
-    return result == PrinterJob::Result::Done ? markSent(round, logName, printList)
+    return result == PrinterJob::Result::Done ? markSent(round, logName, log, printList)
                                               : fail(kPrintFailed, error);
 }

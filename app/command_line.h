@@ -43,7 +43,8 @@ class CommandLine {
     std::shared_ptr<const class BureauOrder> bureauOrder();
     int listSorted(const QString& path, const RoundOptions& round);
     // After a run that printed every QSO: the copy of the log marked as sent.
-    int markSent(const RoundOptions& round, const QString& logName, const class RowList& printed);
+    int markSent(const RoundOptions& round, const QString& logName, const class QsoLog& log,
+                 const class RowList& printed);
     void writeLine(std::FILE* stream, const QByteArray& line);
     // Flushes standard output; false, with a message, when it could not be written.
     bool outputWritten();

@@ -1,5 +1,7 @@
 #include "windows/card_print_window.h"
 
+#include "settings/settings_store.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -150,7 +152,8 @@ void CardPrintWindow::printCards() {
     if (result == PrinterJob::Result::Failed) {
         dialogs.message(error);
     } else if (result == PrinterJob::Result::Done) {
-        SentMarking::offer(workspace_, rows, QStringLiteral("D"));
+        SentMarking::offer(workspace_, rows, QStringLiteral("D"),
+                           {printer.outputFileName(), templateName, workspace_.store().fileName()});
     }
 }
 

@@ -747,7 +747,10 @@ void LabelOptionsWindow::printLabels(const LabelOptions& options) {
     } else if (result == PrinterJob::Result::Done) {
         colour(box(QStringLiteral("Num_Activite")), nextColour());
         colour(box(QStringLiteral("Rx_Tx")), nextColour());
-        SentMarking::offer(workspace_, workspace_.printList().records(), QStringLiteral("B"));
+        SentMarking::offer(
+            workspace_, workspace_.printList().records(), QStringLiteral("B"),
+            {printer.outputFileName(), SheetTable::ownSheetsPath(workspace_.store().fileName()),
+             workspace_.store().fileName()});
     }
 }
 

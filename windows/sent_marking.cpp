@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "log/qso_log.h"
 #include "log/sent_marker.h"
 #include "platform/dialogs.h"
 #include "windows/workspace.h"
@@ -13,8 +14,10 @@ QString SentMarking::proposedName(const QString& logFileName) {
     return log.dir().filePath(log.completeBaseName() + QStringLiteral("-envoyees.adi"));
 }
 
-void SentMarking::offer(Workspace& workspace, const QsoRecords& printed, const QString& via) {
+void SentMarking::offer(Workspace& workspace, const QsoRecords& printed, const QString& via,
+                        const QStringList& runFiles) {
     const QString log = workspace.logFileName();
+    const QsoLog* shown = workspace.selection().shownLog();
     // Only QSOs of the log last read can be marked in its copy.
     QsoRecords marked;
     for (const QsoRecord* record : printed) {
@@ -22,7 +25,7 @@ void SentMarking::offer(Workspace& workspace, const QsoRecords& printed, const Q
             marked.push_back(record);
         }
     }
-    if (log.isEmpty() || marked.empty()) {
+    if (log.isEmpty() || marked.empty() || shown == nullptr) {
         return;
     }
     Dialogs& dialogs = workspace.dialogs();
@@ -40,9 +43,14 @@ void SentMarking::offer(Workspace& workspace, const QsoRecords& printed, const Q
                                          .arg(QFileInfo(copy).fileName()))) {
         return;
     }
+    if (const QString problem = SentMarker::targetProblem(copy, runFiles); !problem.isEmpty()) {
+        dialogs.message(problem);
+        return;
+    }
     QString error;
-    if (!SentMarker::writeCopy(log, copy, marked, via, QDateTime::currentDateTimeUtc().date(),
-                               &error)) {
+    if (SentMarker::writeCopy(log, shown->fingerprint(), copy, marked, via,
+                              QDateTime::currentDateTimeUtc().date(),
+                              &error) != SentMarker::Result::Written) {
         dialogs.message(error);
     }
 }

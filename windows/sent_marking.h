@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "log/qso_record.h"
 
@@ -11,7 +12,10 @@ class Workspace;
 class SentMarking {
   public:
     // `via`: the sending method marked, B (labels) or D (cards).
-    static void offer(Workspace& workspace, const QsoRecords& printed, const QString& via);
+    // `runFiles`: the files the print run read or wrote besides the log, which
+    // the copy may not replace.
+    static void offer(Workspace& workspace, const QsoRecords& printed, const QString& via,
+                      const QStringList& runFiles);
 
     // The name proposed for the copy: LOG-envoyees.adi beside the log.
     static QString proposedName(const QString& logFileName);

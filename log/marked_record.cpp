@@ -1,0 +1,271 @@
+#include "log/marked_record.h"
+
+#include <QStringDecoder>
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace {
+
+constexpr std::array<QByteArrayView, 3> kMarkedNames{"QSL_SENT", "QSL_SDATE", "QSL_SENT_VIA"};
+
+char upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
+
+bool isLineBreak(char c) {
+    return c == '\n' || c == '\r';
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool sameName(QByteArrayView name, QByteArrayView known) {
+    return name.size() == known.size() && std::equal(name.begin(), name.end(), known.begin(),
+                                                     [](char a, char b) { return upper(a) == b; });
+}
+
+qsizetype find(QByteArrayView text, char c, qsizetype from) {
+    if (from >= text.size()) {
+        return -1;
+    }
+    const void* found = std::memchr(text.data() + from, c, static_cast<size_t>(text.size() - from));
+    return found ? static_cast<const char*>(found) - text.data() : -1;
+}
+
+// A record's text with its line breaks left out, as the reader reads it, and
+// the way back to the record's own bytes.
+class JoinedText {
+  public:
+    explicit JoinedText(QByteArrayView raw) : text_(raw) {
+        if (std::memchr(raw.data(), '\n', static_cast<size_t>(raw.size())) == nullptr &&
+            std::memchr(raw.data(), '\r', static_cast<size_t>(raw.size())) == nullptr) {
+            return;
+        }
+        joined_.reserve(raw.size());
+        for (const char c : raw) {
+            if (isLineBreak(c)) {
+                removedAt_.push_back(joined_.size());
+            } else {
+                joined_.append(c);
+            }
+        }
+        text_ = joined_;
+    }
+    QByteArrayView text() const { return text_; }
+    // The record's own offset of the joined text's byte `at`.
+    qsizetype rawIndex(qsizetype at) const {
+        return at +
+               (std::upper_bound(removedAt_.begin(), removedAt_.end(), at) - removedAt_.begin());
+    }
+    // The record's own offset just past the joined text's first `at` bytes.
+    qsizetype rawEnd(qsizetype at) const {
+        return at +
+               (std::lower_bound(removedAt_.begin(), removedAt_.end(), at) - removedAt_.begin());
+    }
+
+  private:
+    QByteArrayView text_;
+    QByteArray joined_;
+    std::vector<qsizetype> removedAt_;
+};
+
+// One tag of a record: "<NAME:..." or "<NAME>" with no "<" before its ":" or ">".
+struct Tag {
+    qsizetype at = 0;
+    qsizetype close = -1;  // its first ">", -1 when none
+    qsizetype next = 0;    // the next "<" after it, or the end of the text
+    int marked = -1;       // which of the three marked fields, or -1
+    bool call = false;
+    bool lacksEnd() const { return close < 0 || close > next; }
+};
+
+// n of a tag "<NAME:n" or "<NAME:n:T" (1 to 9 digits), else 0: the reader's rule.
+qsizetype announcedLength(QByteArrayView tag) {
+    const qsizetype colon = find(tag, ':', 0);
+    if (colon < 0) {
+        return 0;
+    }
+    qsizetype i = colon + 1;
+    qsizetype length = 0;
+    while (i < tag.size() && tag[i] >= '0' && tag[i] <= '9' && i - colon <= 9) {
+        length = length * 10 + (tag[i] - '0');
+        ++i;
+    }
+    const qsizetype digits = i - colon - 1;
+    const bool typed = i + 2 == tag.size() && tag[i] == ':';
+    return digits >= 1 && digits <= 9 && (i == tag.size() || typed) ? length : 0;
+}
+
+// Where the value of a tag that has its ">" ends, as the reader reads it.
+qsizetype valueEnd(QByteArrayView text, const Tag& tag) {
+    const qsizetype begin = tag.close + 1;
+    const qsizetype announced = announcedLength(text.sliced(tag.at, tag.close - tag.at));
+    if (announced > 0 && announced <= text.size() - begin) {
+        const qsizetype after = begin + announced;
+        const bool fits =
+            std::memchr(text.data() + begin, '<', static_cast<size_t>(announced)) == nullptr &&
+            (after == text.size() || text[after] == '<' || isBlank(text[after]));
+        if (fits) {
+            return after;
+        }
+    }
+    return tag.next;
+}
+
+// The record's tags up to its <EOR>; `eorAt` is where that starts (the end of
+// the text when it has none).
+std::vector<Tag> tagsOf(QByteArrayView text, qsizetype* eorAt) {
+    std::vector<Tag> tags;
+    *eorAt = text.size();
+    for (qsizetype at = find(text, '<', 0); at >= 0;) {
+        const qsizetype next = find(text, '<', at + 1);
+        qsizetype nameEnd = at + 1;
+        while (nameEnd < text.size() && text[nameEnd] != ':' && text[nameEnd] != '>' &&
+               text[nameEnd] != '<') {
+            ++nameEnd;
+        }
+        if (nameEnd < text.size() && text[nameEnd] != '<') {
+            const QByteArrayView name = text.sliced(at + 1, nameEnd - at - 1);
+            if (text[nameEnd] == '>' && sameName(name, "EOR")) {
+                *eorAt = at;
+                break;
+            }
+            Tag tag;
+            tag.at = at;
+            tag.close = text[nameEnd] == '>' ? nameEnd : find(text, '>', nameEnd);
+            tag.next = next < 0 ? text.size() : next;
+            tag.call = sameName(name, "CALL");
+            for (size_t i = 0; i < kMarkedNames.size(); ++i) {
+                if (sameName(name, kMarkedNames[i])) {
+                    tag.marked = static_cast<int>(i);
+                }
+            }
+            tags.push_back(tag);
+        }
+        at = next;
+    }
+    return tags;
+}
+
+QByteArray fieldText(size_t field, QByteArrayView via, QByteArrayView date) {
+    const QByteArrayView value = field == 0 ? QByteArrayView("Y") : field == 1 ? date : via;
+    return '<' + kMarkedNames[field].toByteArray() + ':' + QByteArray::number(value.size()) + '>' +
+           value.toByteArray();
+}
+
+// Only blanks between `from` and `to`.
+bool blankBetween(QByteArrayView text, qsizetype from, qsizetype to) {
+    return std::all_of(text.begin() + from, text.begin() + to, isBlank);
+}
+
+}  // namespace
+
+std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByteArrayView via,
+                                                    QByteArrayView date) {
+    const JoinedText joined(record);
+    const QByteArrayView text = joined.text();
+    qsizetype eorAt = 0;
+    const std::vector<Tag> tags = tagsOf(text, &eorAt);
+    std::vector<Edit> edits;
+    // A marked field that lacks its ">" is replaced whole all the same.
+    const bool wellFormed = std::none_of(
+        tags.begin(), tags.end(), [](const Tag& tag) { return tag.marked < 0 && tag.lacksEnd(); });
+    if (!wellFormed) {
+        // A value read from past its own tag: every byte stays where it is and
+        // the three fields go where no tag reads them, first of their names.
+        // A record cut before its repeated CALL starts with that CALL: after it.
+        qsizetype at = 0;
+        if (!tags.empty() && tags.front().at == 0 && tags.front().call &&
+            !tags.front().lacksEnd()) {
+            at = tags.front().next;
+        }
+        QByteArray inserted;
+        for (size_t field = 0; field < kMarkedNames.size(); ++field) {
+            inserted += fieldText(field, via, date) + ' ';
+        }
+        const qsizetype rawAt = at < text.size() ? joined.rawIndex(at) : joined.rawEnd(at);
+        edits.push_back({rawAt, rawAt, inserted});
+        return edits;
+    }
+    std::array<bool, kMarkedNames.size()> present{};
+    for (const Tag& tag : tags) {
+        if (tag.marked < 0) {
+            continue;
+        }
+        const auto field = static_cast<size_t>(tag.marked);
+        // Blanks after the value stay where they are.
+        qsizetype end = tag.lacksEnd() ? tag.next : valueEnd(text, tag);
+        const qsizetype valueBegin = tag.lacksEnd() ? tag.at + 1 : tag.close + 1;
+        while (end > valueBegin && isBlank(text[end - 1])) {
+            --end;
+        }
+        QByteArray replacement;
+        if (!present[field]) {
+            present[field] = true;
+            replacement = fieldText(field, via, date);
+        } else if (!blankBetween(text, end, tag.next)) {
+            // Text after a repeated field's value would join the value before it.
+            end = tag.next;
+        }
+        edits.push_back({joined.rawIndex(tag.at), joined.rawEnd(end), replacement});
+    }
+    QByteArray missing;
+    for (size_t field = 0; field < kMarkedNames.size(); ++field) {
+        if (!present[field]) {
+            missing += fieldText(field, via, date) + ' ';
+        }
+    }
+    if (!missing.isEmpty()) {
+        const qsizetype rawAt = eorAt < text.size() ? joined.rawIndex(eorAt) : record.size();
+        edits.push_back({rawAt, rawAt, missing});
+    }
+    return edits;
+}
+
+QByteArray MarkedRecord::marked(QByteArrayView record, QByteArrayView via, QByteArrayView date) {
+    QByteArray result;
+    result.reserve(record.size() + 64);
+    qsizetype copied = 0;
+    for (const Edit& edit : edits(record, via, date)) {
+        result.append(record.sliced(copied, edit.begin - copied));
+        result.append(edit.text);
+        copied = edit.end;
+    }
+    result.append(record.sliced(copied));
+    return result;
+}
+
+QByteArray MarkedRecord::markedUtf16(QByteArrayView record, bool littleEndian, QByteArrayView via,
+                                     QByteArrayView date) {
+    QStringDecoder decoder(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+    const QByteArray utf8 = QString(decoder.decode(record)).toUtf8();
+    // UTF-16 code units before a byte of the UTF-8 text, counted as the reader counts them.
+    qsizetype counted = 0;
+    qsizetype units = 0;
+    const auto unitsUpTo = [&](qsizetype offset) {
+        for (; counted < offset; ++counted) {
+            const auto byte = static_cast<unsigned char>(utf8[counted]);
+            units += (byte & 0xC0) != 0x80 ? 1 : 0;
+            units += byte >= 0xF0 ? 1 : 0;
+        }
+        return units;
+    };
+    const auto appendUtf16 = [&](QByteArray& out, const QByteArray& ascii) {
+        for (const char c : ascii) {
+            out.append(littleEndian ? c : '\0');
+            out.append(littleEndian ? '\0' : c);
+        }
+    };
+    QByteArray result;
+    qsizetype copiedUnits = 0;
+    for (const Edit& edit : edits(utf8, via, date)) {
+        const qsizetype begin = unitsUpTo(edit.begin);
+        result.append(record.sliced(2 * copiedUnits, 2 * (begin - copiedUnits)));
+        appendUtf16(result, edit.text);
+        copiedUnits = unitsUpTo(edit.end);
+    }
+    result.append(record.sliced(2 * copiedUnits));
+    return result;
+}
