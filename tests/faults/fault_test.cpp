@@ -384,6 +384,48 @@ TEST_F(OutputFaults, AReadErrorInTheMiddleOfALogIsNoEndOfFile) {
     EXPECT_EQ(program({QStringLiteral("list"), bigLog}).exitCode, 0);  // the shim alone fails it
 }
 
+// The marked copy re-reads the log after printing: a read error then is a read
+// error on the log, and a signal then says that the printing was done and the
+// copy was not written; neither leaves a copy or a temporary file.
+TEST_F(OutputFaults, TheMarkedCopySaysWhatWasWrittenAndWhatWasNot) {
+    const QString logPath = QFileInfo(smallLog).canonicalFilePath();
+    const QString copy = dir.filePath(QStringLiteral("marked.adi"));
+    const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+    // The reader's opening reads the log whole; the copy's fails at its first byte.
+    const QStringList failing = {QStringLiteral("LD_PRELOAD=" QE_READ_ERROR_SHIM),
+                                 QStringLiteral("QE_FAIL_READ_PATH=") + logPath,
+                                 QStringLiteral("QE_FAIL_READ_AFTER=0"),
+                                 QStringLiteral("QE_FAIL_READ_OPENING=2"),
+                                 QStringLiteral("ASAN_OPTIONS=verify_asan_link_order=0")};
+    ChildOptions readError;
+    readError.environment = failing;
+    const ChildRun failed = program({QStringLiteral("labels"), logPath, QStringLiteral("--dump"),
+                                     QStringLiteral("--mark-sent"), copy},
+                                    readError);
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_TRUE(errors().endsWith(QStringLiteral("Impossible de lire le fichier %1 : %2\n")
+                                      .arg(logPath, QString::fromLocal8Bit(strerror(EIO)))))
+        << errors().toStdString();
+
+    ChildOptions stopped;
+    stopped.environment = failing + QStringList{QStringLiteral("QE_FAIL_READ_HANG=1")};
+    stopped.signal = SIGTERM;
+    stopped.signalWhen = [&] { return QFile::exists(pdf) && !leftovers(dir.path()).isEmpty(); };
+    const ChildRun interrupted =
+        program({QStringLiteral("labels"), logPath, QStringLiteral("--pdf"), pdf,
+                 QStringLiteral("--mark-sent"), copy},
+                stopped);
+    EXPECT_EQ(interrupted.signalSent, SIGTERM);
+    EXPECT_EQ(interrupted.exitCode, 128 + SIGTERM);
+    EXPECT_TRUE(errors().endsWith(QStringLiteral("Impression interrompue : l'impression est faite, "
+                                                 "la copie marquée %1 n'est pas écrite.\n")
+                                      .arg(copy)))
+        << errors().toStdString();
+    EXPECT_TRUE(readFile(pdf).trimmed().endsWith("%%EOF"));
+    EXPECT_FALSE(QFile::exists(copy));
+    EXPECT_EQ(leftovers(dir.path()), QStringList());
+}
+
 TEST_F(OutputFaults, SpecialFilesAreUnreadableAtOnceAndLargeTemplatesReadInPart) {
     const QString fifo = dir.filePath(QStringLiteral("fifo.adi"));
     mkfifo(fifo.toLocal8Bit().constData(), 0600);
