@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
@@ -16,6 +18,7 @@
 #include "cards/qsl_template_file.h"
 #include "log/adif_reader.h"
 #include "platform/key_press_line_edit.h"
+#include "printing/pdf_output.h"
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
 #include "support/child_process.h"
@@ -424,6 +427,46 @@ TEST_F(OutputFaults, TheMarkedCopySaysWhatWasWrittenAndWhatWasNot) {
     EXPECT_TRUE(readFile(pdf).trimmed().endsWith("%%EOF"));
     EXPECT_FALSE(QFile::exists(copy));
     EXPECT_EQ(leftovers(dir.path()), QStringList());
+}
+
+// A PDF writer that reports success over a document whose end was lost (a
+// device that drops the last writes): the check before the rename refuses
+// every such cut, so the older file stays; the whole document goes through.
+TEST(PdfFaults, ADocumentWhoseEndIsCutIsNeverRenamedIntoPlace) {
+    QTemporaryDir dir;
+    const QString target = writeFile(dir, QStringLiteral("out.pdf"), "older");
+    const auto writeDocument = [](const QString& path) {
+        QPdfWriter writer(path);
+        QPainter painter(&writer);
+        for (int page = 0; page < 3; ++page) {
+            painter.drawText(100, 100, QStringLiteral("Page %1").arg(page + 1));
+            if (page < 2) {
+                writer.newPage();
+            }
+        }
+        return painter.end();
+    };
+    qint64 whole = 0;
+    {
+        PdfOutput probe(dir.filePath(QStringLiteral("probe.pdf")));
+        ASSERT_TRUE(writeDocument(probe.temporaryPath()));
+        whole = QFileInfo(probe.temporaryPath()).size();
+    }
+    ASSERT_GT(whole, 200);
+    for (const qint64 cut :
+         {qint64(2), qint64(6), qint64(7), qint64(12), qint64(30), whole / 2, whole - 40}) {
+        PdfOutput output(target);
+        ASSERT_TRUE(writeDocument(output.temporaryPath()));
+        ASSERT_EQ(QFileInfo(output.temporaryPath()).size(), whole);
+        ASSERT_TRUE(QFile::resize(output.temporaryPath(), whole - cut));
+        EXPECT_FALSE(output.commit()) << "cut of " << cut << " bytes";
+        EXPECT_TRUE(output.error().contains(target)) << output.error().toStdString();
+        EXPECT_EQ(readFile(target), "older") << "cut of " << cut << " bytes";
+    }
+    PdfOutput output(target);
+    ASSERT_TRUE(writeDocument(output.temporaryPath()));
+    EXPECT_TRUE(output.commit());
+    EXPECT_EQ(QFileInfo(target).size(), whole);
 }
 
 TEST_F(OutputFaults, SpecialFilesAreUnreadableAtOnceAndLargeTemplatesReadInPart) {
