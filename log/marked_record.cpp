@@ -211,14 +211,17 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
         }
         edits.push_back({joined.rawIndex(tag.at), joined.rawEnd(end), replacement});
     }
+    // Before the <EOR> each field is followed by a blank; a record without one
+    // ends with its last value, so that the blanks after it stay outside it.
+    const bool ended = eorAt < text.size();
     QByteArray missing;
     for (size_t field = 0; field < kMarkedNames.size(); ++field) {
         if (!present[field]) {
-            missing += fieldText(field, via, date) + ' ';
+            missing += ended ? fieldText(field, via, date) + ' ' : ' ' + fieldText(field, via, date);
         }
     }
     if (!missing.isEmpty()) {
-        const qsizetype rawAt = eorAt < text.size() ? joined.rawIndex(eorAt) : record.size();
+        const qsizetype rawAt = ended ? joined.rawIndex(eorAt) : record.size();
         edits.push_back({rawAt, rawAt, missing});
     }
     return edits;
