@@ -330,6 +330,16 @@ TEST_F(EtiquettesWindow, PrintsThePrintListIntoAPdf) {
         EXPECT_EQ(pages, 1);
     }
     EXPECT_EQ(app->printList().count(), 17);  // the print list is unchanged
+
+    // The copy is never written over the PDF just printed.
+    dialogs.messages.clear();
+    dialogs.answers = {true, true, true};  // replace the PDF, the next sheet, mark
+    dialogs.fileNames.push_back(pdf);
+    window.startPrint();
+    ASSERT_FALSE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(dialogs.messages.last().contains(QStringLiteral("de cette impression")))
+        << dialogs.messages.last().toStdString();
+    EXPECT_TRUE(readFile(pdf).startsWith("%PDF"));
 }
 
 TEST_F(EtiquettesWindow, OpensFromTheSelectionWindowEvenWithAnEmptyPrintList) {
