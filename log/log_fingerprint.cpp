@@ -37,6 +37,9 @@ void StreamHash::addStripe(const unsigned char* stripe) {
 }
 
 void StreamHash::add(QByteArrayView bytes) {
+    if (bytes.isEmpty()) {
+        return;  // and no null pointer handed to memcpy
+    }
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     qsizetype left = bytes.size();
     size_ += left;

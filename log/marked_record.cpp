@@ -160,6 +160,79 @@ bool blankBetween(QByteArrayView text, qsizetype from, qsizetype to) {
     return std::all_of(text.begin() + from, text.begin() + to, isBlank);
 }
 
+// Where the text a tag reads ends: its value's end, or for a tag without its
+// ">", the end of the value it reads after the first ">" that follows it.
+qsizetype reachOf(QByteArrayView text, const Tag& tag) {
+    if (!tag.lacksEnd()) {
+        return tag.next;
+    }
+    if (tag.close < 0) {
+        return text.size() + 1;  // the first ">" put after it, wherever that is
+    }
+    const qsizetype after = find(text, '<', tag.close + 1);
+    return after < 0 ? text.size() : after;
+}
+
+// How far a marked field reaches when it is taken out: its value, and text
+// after it that would otherwise join the value before it.
+qsizetype removedUpTo(QByteArrayView text, const Tag& tag) {
+    qsizetype end = tag.lacksEnd() ? tag.next : valueEnd(text, tag);
+    if (!blankBetween(text, end, tag.next)) {
+        end = tag.next;
+    }
+    return end;
+}
+
+// A record where a tag lacks its ">" (its value is read from further on):
+// nothing is moved. The three fields go first of their names at the first
+// place no tag reads past (never the very start of a record that starts with
+// its CALL: it may have been cut there, the text before being another QSO's);
+// marked fields before that place are taken out, or, where another tag reads
+// through them, renamed as this program's own old fields.
+std::vector<MarkedRecord::Edit> editsAroundOpenTags(const JoinedText& joined,
+                                                    const std::vector<Tag>& tags, qsizetype eorAt,
+                                                    QByteArrayView via, QByteArrayView date) {
+    const QByteArrayView text = joined.text();
+    const bool startsWithCall = !tags.empty() && tags.front().at == 0 && tags.front().call;
+    qsizetype at = eorAt;
+    // Else before the <EOR> or at the end, after a ">" that closes the open
+    // tags there: each reads an empty value, as it did.
+    bool closeFirst = true;
+    qsizetype reach = 0;
+    for (size_t i = 0; i <= tags.size(); ++i) {
+        const qsizetype candidate = i < tags.size() ? tags[i].at : eorAt;
+        if (reach <= candidate && (candidate > 0 || !startsWithCall)) {
+            at = candidate;
+            closeFirst = false;
+            break;
+        }
+        reach = i < tags.size() ? std::max(reach, reachOf(text, tags[i])) : reach;
+    }
+    std::vector<MarkedRecord::Edit> edits;
+    for (const Tag& tag : tags) {
+        if (tag.at >= at || tag.marked < 0) {
+            continue;
+        }
+        const bool readThrough = std::any_of(tags.begin(), tags.end(), [&](const Tag& other) {
+            return other.lacksEnd() && other.at < tag.at && tag.at < reachOf(text, other);
+        });
+        if (readThrough) {
+            const qsizetype name = joined.rawIndex(tag.at) + 1;
+            edits.push_back({name, name, "APP_QUENOR_OLD_"});
+        } else {
+            edits.push_back({joined.rawIndex(tag.at), joined.rawEnd(removedUpTo(text, tag)), {}});
+        }
+    }
+    QByteArray inserted = closeFirst ? ">" : "";
+    for (size_t field = 0; field < kMarkedNames.size(); ++field) {
+        inserted += at < text.size() ? fieldText(field, via, date) + ' '
+                                     : ' ' + fieldText(field, via, date);
+    }
+    const qsizetype rawAt = at < text.size() ? joined.rawIndex(at) : joined.rawEnd(at);
+    edits.push_back({rawAt, rawAt, inserted});
+    return edits;
+}
+
 }  // namespace
 
 std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByteArrayView via,
@@ -173,21 +246,7 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
     const bool wellFormed = std::none_of(
         tags.begin(), tags.end(), [](const Tag& tag) { return tag.marked < 0 && tag.lacksEnd(); });
     if (!wellFormed) {
-        // A value read from past its own tag: every byte stays where it is and
-        // the three fields go where no tag reads them, first of their names.
-        // A record cut before its repeated CALL starts with that CALL: after it.
-        qsizetype at = 0;
-        if (!tags.empty() && tags.front().at == 0 && tags.front().call &&
-            !tags.front().lacksEnd()) {
-            at = tags.front().next;
-        }
-        QByteArray inserted;
-        for (size_t field = 0; field < kMarkedNames.size(); ++field) {
-            inserted += fieldText(field, via, date) + ' ';
-        }
-        const qsizetype rawAt = at < text.size() ? joined.rawIndex(at) : joined.rawEnd(at);
-        edits.push_back({rawAt, rawAt, inserted});
-        return edits;
+        return editsAroundOpenTags(joined, tags, eorAt, via, date);
     }
     std::array<bool, kMarkedNames.size()> present{};
     for (const Tag& tag : tags) {
@@ -205,9 +264,8 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
         if (!present[field]) {
             present[field] = true;
             replacement = fieldText(field, via, date);
-        } else if (!blankBetween(text, end, tag.next)) {
-            // Text after a repeated field's value would join the value before it.
-            end = tag.next;
+        } else {
+            end = removedUpTo(text, tag);
         }
         edits.push_back({joined.rawIndex(tag.at), joined.rawEnd(end), replacement});
     }
@@ -217,7 +275,8 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
     QByteArray missing;
     for (size_t field = 0; field < kMarkedNames.size(); ++field) {
         if (!present[field]) {
-            missing += ended ? fieldText(field, via, date) + ' ' : ' ' + fieldText(field, via, date);
+            missing +=
+                ended ? fieldText(field, via, date) + ' ' : ' ' + fieldText(field, via, date);
         }
     }
     if (!missing.isEmpty()) {
