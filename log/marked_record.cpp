@@ -116,8 +116,10 @@ qsizetype valueEnd(QByteArrayView text, const Tag& tag) {
 
 // The record's tags up to its <EOR>; `eorAt` is where that starts (the end of
 // the text when it has none).
-std::vector<Tag> tagsOf(QByteArrayView text, qsizetype* eorAt) {
-    std::vector<Tag> tags;
+// (One list for each thread, reused from record to record.)
+const std::vector<Tag>& tagsOf(QByteArrayView text, qsizetype* eorAt) {
+    thread_local std::vector<Tag> tags;
+    tags.clear();
     *eorAt = text.size();
     for (qsizetype at = find(text, '<', 0); at >= 0;) {
         const qsizetype next = find(text, '<', at + 1);
@@ -149,10 +151,23 @@ std::vector<Tag> tagsOf(QByteArrayView text, qsizetype* eorAt) {
     return tags;
 }
 
-QByteArray fieldText(size_t field, QByteArrayView via, QByteArrayView date) {
-    const QByteArrayView value = field == 0 ? QByteArrayView("Y") : field == 1 ? date : via;
-    return '<' + kMarkedNames[field].toByteArray() + ':' + QByteArray::number(value.size()) + '>' +
-           value.toByteArray();
+// The text of a marked field, made once for a run's sending method and date.
+const QByteArray& fieldText(size_t field, QByteArrayView via, QByteArrayView date) {
+    thread_local std::array<QByteArray, kMarkedNames.size()> texts;
+    thread_local bool made = false;
+    thread_local QByteArray madeVia;
+    thread_local QByteArray madeDate;
+    if (!made || QByteArrayView(madeVia) != via || QByteArrayView(madeDate) != date) {
+        made = true;
+        madeVia = via.toByteArray();
+        madeDate = date.toByteArray();
+        for (size_t i = 0; i < texts.size(); ++i) {
+            const QByteArrayView value = i == 0 ? QByteArrayView("Y") : i == 1 ? date : via;
+            texts[i] = '<' + kMarkedNames[i].toByteArray() + ':' +
+                       QByteArray::number(value.size()) + '>' + value.toByteArray();
+        }
+    }
+    return texts[field];
 }
 
 // Only blanks between `from` and `to`.
@@ -240,7 +255,7 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
     const JoinedText joined(record);
     const QByteArrayView text = joined.text();
     qsizetype eorAt = 0;
-    const std::vector<Tag> tags = tagsOf(text, &eorAt);
+    const std::vector<Tag>& tags = tagsOf(text, &eorAt);
     std::vector<Edit> edits;
     // A marked field that lacks its ">" is replaced whole all the same.
     const bool wellFormed = std::none_of(
