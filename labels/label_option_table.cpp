@@ -16,9 +16,9 @@ void restoreIndex(int& option, const QString& stored, int first, int last, int i
 }
 
 template <QString LabelOptions::*member>
-LabelOptionField textOption(const char* key, const char* commandLine, const char* control) {
-    return {key,
-            "",
+LabelOptionField textOption(const StoredSetting& setting, const char* commandLine,
+                            const char* control) {
+    return {&setting,
             commandLine,
             control,
             [](const LabelOptions& options) { return options.*member; },
@@ -39,18 +39,18 @@ void restoreOffset(LabelOptions& options, const QString& stored) {
 
 std::vector<LabelOptionField> buildTable() {
     std::vector<LabelOptionField> table = {
-        textOption<&LabelOptions::transceiver>("Transceiver", "tx", "Rx_Tx"),
-        textOption<&LabelOptions::antenna>("Antenne", "antenna", "Antenne"),
-        textOption<&LabelOptions::activationNumber>("N° Activite", "activation-number",
-                                                    "Num_Activite"),
-        textOption<&LabelOptions::activationName>("Nom Activite", "activation-name",
-                                                  "Nom_activite"),
-        textOption<&LabelOptions::canton>("N° Canton", "canton", "Num_Canton"),
-        textOption<&LabelOptions::postcode>("N° CP", "postcode", "Num_CP"),
-        textOption<&LabelOptions::municipality>("Commune", "municipality", "Nom_Commune"),
-        textOption<&LabelOptions::comment>("Texte_QSL", "comment", "Texte_QSL"),
-        {"Language",
-         "True",
+        textOption<&LabelOptions::transceiver>(StoredSettings::kTransceiver, "tx", "Rx_Tx"),
+        textOption<&LabelOptions::antenna>(StoredSettings::kAntenna, "antenna", "Antenne"),
+        textOption<&LabelOptions::activationNumber>(StoredSettings::kActivationNumber,
+                                                    "activation-number", "Num_Activite"),
+        textOption<&LabelOptions::activationName>(StoredSettings::kActivationName,
+                                                  "activation-name", "Nom_activite"),
+        textOption<&LabelOptions::canton>(StoredSettings::kCanton, "canton", "Num_Canton"),
+        textOption<&LabelOptions::postcode>(StoredSettings::kPostcode, "postcode", "Num_CP"),
+        textOption<&LabelOptions::municipality>(StoredSettings::kMunicipality, "municipality",
+                                                "Nom_Commune"),
+        textOption<&LabelOptions::comment>(StoredSettings::kComment, "comment", "Texte_QSL"),
+        {&StoredSettings::kLanguage,
          "lang",
          "Langue",
          [](const LabelOptions& options) {
@@ -63,8 +63,7 @@ std::vector<LabelOptionField> buildTable() {
          nullptr,
          {{"fr", "True"}, {"en", "False"}},
          "--lang : fr ou en"},
-        {"Type etiquette",
-         "1",
+        {&StoredSettings::kLabelType,
          "type",
          "Type_Etiquette",
          [](const LabelOptions& options) { return QString::number(options.type); },
@@ -75,8 +74,7 @@ std::vector<LabelOptionField> buildTable() {
          nullptr,
          {{"qso", "2"}, {"activation", "3"}},
          "--type : qso ou activation"},
-        {"Format etiquette",
-         "2",
+        {&StoredSettings::kLabelFormat,
          "format",
          "F_Etiquette",
          [](const LabelOptions& options) {
@@ -93,8 +91,7 @@ std::vector<LabelOptionField> buildTable() {
          nullptr,
          {{"1", "1"}, {"2", "2"}, {"3", "3"}, {"4", "4"}, {"6", "6"}},
          "--format : 1, 2, 3, 4 ou 6 (le format 5 imprime sur les QSL : commande cards)"},
-        {"Format QSL",
-         "1",
+        {&StoredSettings::kQslFormat,
          "qsl",
          "QSL",
          [](const LabelOptions& options) { return QString::number(options.qsl); },
@@ -104,8 +101,7 @@ std::vector<LabelOptionField> buildTable() {
          nullptr,
          {{"1", "1"}, {"2", "2"}, {"3", "3"}},
          "--qsl : 1, 2 ou 3"},
-        {"Centrage V",
-         "2",
+        {&StoredSettings::kVerticalOffset,
          "offset",
          "Ct_V",
          storedOffset,
@@ -113,8 +109,7 @@ std::vector<LabelOptionField> buildTable() {
          [](LabelOptions& options, const QString& typed) { options.offset = typed; },
          {},
          nullptr},
-        {"Regrouper",
-         "False",
+        {&StoredSettings::kGroup,
          "group",
          "Regrouper",
          [](const LabelOptions& options) {

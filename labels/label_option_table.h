@@ -5,14 +5,14 @@
 #include <vector>
 
 #include "labels/label_options.h"
+#include "settings/stored_setting.h"
 
 // One per-station label option, described once for the settings store, the
 // command line and the label options window.
 struct LabelOptionField {
-    const char* key;          // the stored key, in the station's section
-    const char* absent;       // the stored text read when the key is absent
-    const char* commandLine;  // the command line's option, without "--"
-    const char* control;      // the objectName of the window's control (or group)
+    const StoredSetting* setting;  // its key in the station's section, and its absent text
+    const char* commandLine;       // the command line's option, without "--"
+    const char* control;           // the objectName of the window's control (or group)
     // The option's stored text.
     QString (*stored)(const LabelOptions& options);
     // Sets the option from a stored text; a text that names no choice gives

@@ -9,8 +9,6 @@
 namespace {
 
 constexpr int kDefaultOffsetPosition = 2;
-// The sheet chosen by name when it is none of the tuned ones.
-constexpr const char* kSheetKey = "Planche etiquette";
 
 }  // namespace
 
@@ -50,33 +48,30 @@ int LabelOptionsStore::positionOfOffset(const QString& offsetText) {
 }
 
 LabelOptions LabelOptionsStore::load(const QString& station) const {
-    const QString section = SettingsStore::stationSection(station);
     LabelOptions options;
     options.station = station;
     for (const LabelOptionField& field : labelOptionTable()) {
-        field.restore(options, store_.read(section, QString::fromUtf8(field.key),
-                                           QString::fromUtf8(field.absent)));
+        field.restore(options, store_.read(*field.setting, station));
     }
     // The sheet name is none of the thirteen keys: it is written only once a station
     // has printed on a sheet other than the five tuned ones.
-    options.sheet = store_.read(section, QString::fromUtf8(kSheetKey), QString());
+    options.sheet = store_.read(StoredSettings::kSheetName, station);
     return options;
 }
 
 void LabelOptionsStore::save(const LabelOptions& options) const {
-    const QString section = SettingsStore::stationSection(options.station);
+    const QString& station = options.station;
     for (const LabelOptionField& field : labelOptionTable()) {
-        const QString key = QString::fromUtf8(field.key);
         const QString stored = field.stored(options);
-        if (field.writtenOnceUsed && stored == QLatin1String(field.absent) &&
-            store_.read(section, key, QString()).isEmpty()) {
+        if (field.writtenOnceUsed && stored == field.setting->absentText() &&
+            store_.written(*field.setting, station).isEmpty()) {
             continue;
         }
-        store_.write(section, key, stored);
+        store_.write(*field.setting, stored, station);
     }
     // Settings files that never named another sheet are left as they were.
-    const QString sheetKey = QString::fromUtf8(kSheetKey);
-    if (!options.sheet.isEmpty() || !store_.read(section, sheetKey, QString()).isEmpty()) {
-        store_.write(section, sheetKey, options.sheet);
+    if (!options.sheet.isEmpty() ||
+        !store_.written(StoredSettings::kSheetName, station).isEmpty()) {
+        store_.write(StoredSettings::kSheetName, options.sheet, station);
     }
 }

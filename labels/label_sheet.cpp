@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <cmath>
 
 namespace {
 
@@ -52,31 +53,64 @@ std::vector<QRectF> LabelSheet::labels() const {
     return result;
 }
 
+namespace {
+
+struct Bounded {
+    const char* field;
+    double value;
+    double least;
+    bool leastAllowed;  // false: only numbers above `least`
+    double most;
+    const char* unit;
+};
+
+QString outOfBounds(const Bounded& bound) {
+    const QString least = bound.leastAllowed ? QStringLiteral("de %1").arg(bound.least)
+                                             : QStringLiteral("de plus de %1").arg(bound.least);
+    return QStringLiteral("%1 : un nombre %2 à %3%4 est attendu.")
+        .arg(QString::fromUtf8(bound.field), least, QString::number(bound.most),
+             QString::fromUtf8(bound.unit));
+}
+
+bool within(const Bounded& bound) {
+    return std::isfinite(bound.value) && bound.value <= bound.most &&
+           (bound.value > bound.least || (bound.leastAllowed && bound.value == bound.least));
+}
+
+}  // namespace
+
 QString LabelSheet::problem() const {
     const QSizeF size = paperSize();
-    if (size.width() <= 0 || size.height() <= 0) {
+    if (size.width() < 0 || size.height() < 0) {
         return QStringLiteral("Papier : A4, Letter ou une largeur x hauteur en mm positives.");
     }
-    const struct {
-        const char* field;
-        double value;
-        bool zeroAllowed;
-    } values[] = {
-        {"Colonnes", static_cast<double>(columns), false},
-        {"Rangées", static_cast<double>(rows), false},
-        {"Marge gauche", left, true},
-        {"Marge haute", top, true},
-        {"Largeur d'étiquette", width, false},
-        {"Hauteur d'étiquette", height, false},
-        {"Pas horizontal", across, false},
-        {"Pas vertical", down, false},
+    const double most = kLargestPaper;
+    const double mostLabels = kMostLabels;
+    const Bounded bounds[] = {
+        {"Largeur du papier", size.width(), kSmallestPaper, true, most, " mm"},
+        {"Hauteur du papier", size.height(), kSmallestPaper, true, most, " mm"},
+        {"Colonnes", static_cast<double>(columns), 1, true, mostLabels, ""},
+        {"Rangées", static_cast<double>(rows), 1, true, mostLabels, ""},
+        {"Marge gauche", left, 0, true, most, " mm"},
+        {"Marge haute", top, 0, true, most, " mm"},
+        {"Largeur d'étiquette", width, kSmallestLabel, true, most, " mm"},
+        {"Hauteur d'étiquette", height, kSmallestLabel, true, most, " mm"},
+        {"Pas horizontal", across, 0, false, most, " mm"},
+        {"Pas vertical", down, 0, false, most, " mm"},
     };
-    for (const auto& entry : values) {
-        if (!(entry.value > 0 || (entry.zeroAllowed && entry.value == 0))) {
-            return QStringLiteral("%1 : un nombre positif est attendu.")
-                .arg(QString::fromUtf8(entry.field));
+    for (const Bounded& bound : bounds) {
+        if (!within(bound)) {
+            return outOfBounds(bound);
         }
     }
+    if (columns * rows > kMostLabels) {
+        return QStringLiteral("Rangées : au plus %1 étiquettes par planche (colonnes x rangées).")
+            .arg(kMostLabels);
+    }
+    return placementProblem(size);
+}
+
+QString LabelSheet::placementProblem(QSizeF size) const {
     if (columns > 1 && across + kTolerance < width) {
         return QStringLiteral(
             "Pas horizontal : les étiquettes se chevauchent (pas plus petit "
@@ -94,6 +128,12 @@ QString LabelSheet::problem() const {
         return QStringLiteral("Pas vertical : les étiquettes sortent du papier en bas.");
     }
     return {};
+}
+
+QString LabelSheet::description() const {
+    return QStringLiteral("%1  %2 x %3  %4 étiquettes")
+        .arg(name, millimetres(width), millimetres(height))
+        .arg(labelsPerSheet());
 }
 
 QString LabelSheet::millimetres(double value) {

@@ -7,79 +7,84 @@
 
 #include "labels/label_options.h"
 #include "labels/sheet_profile.h"
+#include "printing/print_surface.h"
+#include "settings/bounded_file.h"
 
 namespace {
 
-// The published geometry of a sheet's labels, in millimetres.
-void placeLabels(LabelSheet& sheet, double left, double top, double width, double height,
-                 double across, double down) {
-    sheet.left = left;
-    sheet.top = top;
-    sheet.width = width;
-    sheet.height = height;
-    sheet.across = across;
-    sheet.down = down;
+// The texts of the tuned sheets' choices in the label options window.
+struct TunedCaption {
+    int number;
+    const char* caption;
+};
+
+const TunedCaption kTunedCaptions[] = {
+    {1, "AVERY L7162                 99.1 x 33.9     16 Etiquettes"},
+    {2, "DECADRY OLW 4732       99.1 x 34     16 Etiquettes"},
+    {3, "AVERY DP 167                  105 x 37      16 Etiquettes"},
+    {4, "AVERY L7163                 99.1 x 38.1     14 Etiquettes"},
+    {6, "DECADRY DLW 1799       105 x 35      16Etiquettes"},
+};
+
+const QString kBuiltInSheets = QStringLiteral(":/labels/built_in_sheets.txt");
+
+// Calls `take` with each line of a sheets file that is not blank, and its number.
+template <typename Take>
+void forEachLine(const QByteArray& text, Take take) {
+    int number = 0;
+    for (QByteArrayView rest(text); !rest.isEmpty();) {
+        const qsizetype end = rest.indexOf('\n');
+        QByteArrayView line = end < 0 ? rest : rest.first(end);
+        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
+        ++number;
+        if (line.endsWith('\r')) {
+            line.chop(1);
+        }
+        const QString decoded = QString::fromUtf8(line);
+        if (!decoded.trimmed().isEmpty()) {
+            take(decoded, number);
+        }
+    }
 }
 
-LabelSheet tunedSheet(int number, const char* caption, double left, double top, double width,
-                      double height, double across, double down, int rows) {
-    LabelSheet sheet;
-    sheet.name = QString::number(number);
-    sheet.caption = QString::fromUtf8(caption);
-    sheet.number = number;
-    sheet.columns = 2;
-    sheet.rows = rows;
-    placeLabels(sheet, left, top, width, height, across, down);
-    sheet.profile = SheetProfile::tuned(number);
+// A built-in sheet as the resource describes it, with its profile and caption when tuned.
+LabelSheet builtInSheet(LabelSheet sheet) {
+    sheet.builtIn = true;
+    sheet.caption = sheet.description();
+    for (const TunedCaption& tuned : kTunedCaptions) {
+        if (sheet.name == QString::number(tuned.number)) {
+            sheet.number = tuned.number;
+            sheet.caption = QString::fromUtf8(tuned.caption);
+            sheet.profile = SheetProfile::tuned(tuned.number);
+        }
+    }
     return sheet;
 }
 
-LabelSheet preset(const char* name, const char* paper, int columns, int rows, double left,
-                  double top, double width, double height, double across, double down) {
-    LabelSheet sheet;
-    sheet.name = QString::fromLatin1(name);
-    sheet.paper = QString::fromLatin1(paper);
-    sheet.caption =
-        QStringLiteral("%1  %2 x %3  %4 étiquettes")
-            .arg(sheet.name, LabelSheet::millimetres(width), LabelSheet::millimetres(height))
-            .arg(columns * rows);
-    sheet.columns = columns;
-    sheet.rows = rows;
-    placeLabels(sheet, left, top, width, height, across, down);
-    return sheet;
+std::vector<LabelSheet> readBuiltIn() {
+    QFile file(kBuiltInSheets);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qFatal("The built-in sheets are missing from the program's resources");
+    }
+    std::vector<LabelSheet> sheets;
+    forEachLine(file.readAll(), [&sheets](const QString& line, int) {
+        const std::optional<LabelSheet> sheet = LabelSheet::fromListLine(line);
+        if (!sheet || !sheet->problem().isEmpty()) {
+            qFatal("A built-in sheet is unsound: %s", qPrintable(line));
+        }
+        sheets.push_back(builtInSheet(*sheet));
+    });
+    return sheets;
 }
 
-std::vector<LabelSheet> makeBuiltIn() {
-    return {
-        tunedSheet(1, "AVERY L7162                 99.1 x 33.9     16 Etiquettes", 4.67, 13.02,
-                   99.06, 33.87, 101.6, 33.87, 8),
-        tunedSheet(2, "DECADRY OLW 4732       99.1 x 34     16 Etiquettes", 4.65, 12.5, 99.1, 34,
-                   101.6, 34, 8),
-        tunedSheet(3, "AVERY DP 167                  105 x 37      16 Etiquettes", 0, 0.5, 105, 37,
-                   105, 37, 8),
-        tunedSheet(4, "AVERY L7163                 99.1 x 38.1     14 Etiquettes", 4.67, 15.15,
-                   99.06, 38.1, 101.6, 38.1, 7),
-        tunedSheet(6, "DECADRY DLW 1799       105 x 35      16Etiquettes", 0, 8.5, 105, 35, 105, 35,
-                   8),
-        preset("L7160", "A4", 3, 7, 7.2, 15.15, 63.5, 38.1, 66.04, 38.1),
-        preset("L7159", "A4", 3, 8, 6.46, 13.06, 64.0, 33.86, 66.54, 33.86),
-        preset("3474", "A4", 3, 8, 0, 0, 70, 37, 70, 37),
-        preset("3422", "A4", 3, 8, 0, 8.5, 70, 35, 70, 35),
-        preset("5160", "Letter", 3, 10, 4.78, 12.7, 66.68, 25.4, 69.85, 25.4),
-        preset("5163", "Letter", 2, 5, 3.96, 12.7, 101.6, 50.8, 106.36, 50.8),
-    };
-}
-
-bool isNumber(const QString& name) {
-    bool number = false;
-    name.trimmed().toDouble(&number);
-    return number;
+QString folded(const QString& name) {
+    return name.toCaseFolded();
 }
 
 }  // namespace
 
 const std::vector<LabelSheet>& SheetTable::builtIn() {
-    static const std::vector<LabelSheet> sheets = makeBuiltIn();
+    static const std::vector<LabelSheet> sheets = readBuiltIn();
     return sheets;
 }
 
@@ -98,33 +103,45 @@ QString SheetTable::ownSheetsPath(const QString& settingsFile) {
 
 SheetTable SheetTable::load(const QString& path, QString* problem) {
     SheetTable table;
-    QFile file(path);
-    if (!file.exists()) {
+    QByteArray bytes;
+    QString reason;
+    const BoundedFile::Outcome outcome = BoundedFile::read(path, kLargestFile, &bytes, &reason);
+    if (outcome == BoundedFile::Outcome::Missing) {
         return table;
     }
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (outcome != BoundedFile::Outcome::Read) {
         if (problem != nullptr) {
-            *problem = QStringLiteral("Le fichier des planches %1 ne peut pas être lu.").arg(path);
+            *problem = QStringLiteral(
+                           "Le fichier des planches %1 ne peut pas être lu (%2) : seules les "
+                           "planches fournies sont proposées.")
+                           .arg(path, reason);
         }
         return table;
     }
-    QTextStream in(&file);
-    int skipped = 0;
-    while (!in.atEnd()) {
-        const QString line = in.readLine();
-        if (line.trimmed().isEmpty()) {
-            continue;
-        }
-        const std::optional<LabelSheet> sheet = LabelSheet::fromListLine(line);
-        if (!sheet || !table.put(*sheet).isEmpty()) {
-            ++skipped;
-        }
-    }
+    QString first;
+    const int skipped = table.putLines(bytes, &first);
     if (skipped > 0 && problem != nullptr) {
-        *problem =
-            QStringLiteral("%1 planche(s) illisible(s) ignorée(s) dans %2.").arg(skipped).arg(path);
+        *problem = QStringLiteral("%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3")
+                       .arg(skipped)
+                       .arg(path, first);
     }
     return table;
+}
+
+int SheetTable::putLines(const QByteArray& text, QString* firstProblem) {
+    int skipped = 0;
+    forEachLine(text, [&](const QString& line, int number) {
+        const std::optional<LabelSheet> sheet = LabelSheet::fromListLine(line);
+        const QString problem =
+            sheet ? put(*sheet)
+                  : QStringLiteral(
+                        "n'est pas de la forme NOM, tab, PAPIER, tab, COLONNESxRANGÉES, tab, "
+                        "six mesures en mm.");
+        if (!problem.isEmpty() && ++skipped == 1) {
+            *firstProblem = QStringLiteral("ligne %1, %2").arg(number).arg(problem);
+        }
+    });
+    return skipped;
 }
 
 std::vector<LabelSheet> SheetTable::all() const {
@@ -133,18 +150,26 @@ std::vector<LabelSheet> SheetTable::all() const {
     return sheets;
 }
 
-const LabelSheet* SheetTable::find(const QString& name) const {
+const LabelSheet* SheetTable::builtInIgnoringCase(const QString& name) {
     for (const LabelSheet& sheet : builtIn()) {
-        if (sheet.name == name) {
-            return &sheet;
-        }
-    }
-    for (const LabelSheet& sheet : own_) {
-        if (sheet.name == name) {
+        if (sheet.name.compare(name, Qt::CaseInsensitive) == 0) {
             return &sheet;
         }
     }
     return nullptr;
+}
+
+const LabelSheet* SheetTable::ownIgnoringCase(const QString& name) const {
+    const auto found = ownByFoldedName_.constFind(folded(name));
+    return found == ownByFoldedName_.constEnd() ? nullptr : &own_[*found];
+}
+
+const LabelSheet* SheetTable::find(const QString& name) const {
+    const LabelSheet* sheet = builtInIgnoringCase(name);
+    if (sheet == nullptr) {
+        sheet = ownIgnoringCase(name);
+    }
+    return sheet != nullptr && sheet->name == name ? sheet : nullptr;
 }
 
 const LabelSheet* SheetTable::sheetFor(const LabelOptions& options) const {
@@ -152,20 +177,19 @@ const LabelSheet* SheetTable::sheetFor(const LabelOptions& options) const {
 }
 
 QString SheetTable::put(const LabelSheet& sheet, const QString& previousName) {
-    const QString name = sheet.name.trimmed();
-    if (name.isEmpty() || name.contains(QLatin1Char('\t'))) {
+    QString name = sheet.name;
+    PrintSurface::blankControls(name);
+    name = name.trimmed();
+    if (name.isEmpty()) {
         return QStringLiteral("Nom : donnez un nom à la planche.");
     }
-    if (isNumber(name)) {
-        return QStringLiteral("Nom : un nom de planche n'est pas un nombre.");
-    }
-    const LabelSheet* existing = find(name);
-    if (existing != nullptr && existing->builtIn) {
+    if (const LabelSheet* given = builtInIgnoringCase(name)) {
         return QStringLiteral("Nom : %1 est une planche fournie ; copiez-la pour la modifier.")
-            .arg(name);
+            .arg(given->name);
     }
-    if (existing != nullptr && name != previousName) {
-        return QStringLiteral("Nom : une planche %1 existe déjà.").arg(name);
+    const LabelSheet* existing = ownIgnoringCase(name);
+    if (existing != nullptr && existing->name != previousName) {
+        return QStringLiteral("Nom : une planche %1 existe déjà.").arg(existing->name);
     }
     const QString unsound = sheet.problem();
     if (!unsound.isEmpty()) {
@@ -173,16 +197,19 @@ QString SheetTable::put(const LabelSheet& sheet, const QString& previousName) {
     }
     LabelSheet kept = sheet;
     kept.name = name;
-    kept.caption = name;
+    kept.caption = kept.description();
     kept.builtIn = false;
     kept.profile = nullptr;
     kept.number = 0;
-    for (LabelSheet& own : own_) {
-        if (own.name == previousName) {
-            own = kept;
-            return {};
-        }
+    const LabelSheet* previous = previousName.isEmpty() ? nullptr : ownIgnoringCase(previousName);
+    if (previous != nullptr && previous->name == previousName) {
+        const auto index = static_cast<size_t>(previous - own_.data());
+        ownByFoldedName_.remove(folded(previousName));
+        ownByFoldedName_.insert(folded(name), index);
+        own_[index] = kept;
+        return {};
     }
+    ownByFoldedName_.insert(folded(name), own_.size());
     own_.push_back(kept);
     return {};
 }
@@ -191,8 +218,16 @@ void SheetTable::remove(const QString& name) {
     for (auto it = own_.begin(); it != own_.end(); ++it) {
         if (it->name == name) {
             own_.erase(it);
+            reindex();
             return;
         }
+    }
+}
+
+void SheetTable::reindex() {
+    ownByFoldedName_.clear();
+    for (size_t index = 0; index < own_.size(); ++index) {
+        ownByFoldedName_.insert(folded(own_[index].name), index);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -9,17 +10,23 @@ struct LabelOptions;
 
 // Every label sheet the program prints on: the five tuned sheets, the common
 // sheets by their published names, and the operator's own sheets, kept in
-// one file of the settings folder.
+// one file of the settings folder. The built-in sheets' geometry ships in the
+// same text form as the operator's file (the resource built_in_sheets.txt).
 class SheetTable {
   public:
+    // The largest file of the operator's sheets read: about 15,000 sheets.
+    static constexpr qint64 kLargestFile = 1024 * 1024;
+
     // The tuned sheets (by number) then the presets.
     static const std::vector<LabelSheet>& builtIn();
     // The tuned sheet stored as `number` (1, 2, 3, 4 or 6); null for any other.
     static const LabelSheet* tuned(int number);
 
     SheetTable() = default;
-    // The built-in sheets and the operator's sheets of `path`; a file that
-    // cannot be read leaves only the built-in ones and a French `problem`.
+    // The built-in sheets and the operator's sheets of `path`. A file that
+    // cannot be read (not a regular file, over kLargestFile, a read error)
+    // leaves only the built-in ones; sheets of the file that break the rules
+    // are left out. Either gives one French `problem`.
     static SheetTable load(const QString& path, QString* problem = nullptr);
     // The file of the operator's sheets beside a settings file.
     static QString ownSheetsPath(const QString& settingsFile);
@@ -32,12 +39,21 @@ class SheetTable {
     const LabelSheet* sheetFor(const LabelOptions& options) const;
 
     // Adds or replaces (`previousName`) one of the operator's sheets; a French
-    // message naming the field when the sheet is refused.
+    // message naming the field when the sheet is refused. Names are unique
+    // whatever their case; control characters in a name become spaces.
     QString put(const LabelSheet& sheet, const QString& previousName = QString());
     void remove(const QString& name);
     // Writes the operator's sheets through a temporary file; a French message on failure.
     QString save(const QString& path) const;
 
   private:
+    // Adds the sheets of the file's lines; the number left out and the first reason.
+    int putLines(const QByteArray& text, QString* firstProblem);
+    // The operator's sheet of that name whatever its case; null for none.
+    const LabelSheet* ownIgnoringCase(const QString& name) const;
+    static const LabelSheet* builtInIgnoringCase(const QString& name);
+    void reindex();
+
     std::vector<LabelSheet> own_;
+    QHash<QString, size_t> ownByFoldedName_;
 };

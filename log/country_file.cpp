@@ -1,9 +1,10 @@
 #include "log/country_file.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QStringList>
+
+#include "printing/print_surface.h"
+#include "settings/bounded_file.h"
 
 namespace {
 
@@ -31,36 +32,54 @@ QStringList CountryFile::searchPaths(const QString& settingsFolder) {
 }
 
 bool CountryFile::loadFirst(const QStringList& paths, QString* error) {
+    QStringList problems;
     for (const QString& path : paths) {
-        if (QFileInfo(path).isFile()) {
-            return load(path, error);
+        QString problem;
+        if (load(path, &problem)) {
+            if (error != nullptr && !problems.isEmpty()) {
+                *error = QStringLiteral("%1 ; le fichier %2 est utilisé.")
+                             .arg(problems.join(QStringLiteral(" ; ")), path);
+            }
+            return true;
+        }
+        if (!problem.isEmpty()) {
+            problems.append(problem);
         }
     }
+    if (problems.isEmpty()) {
+        problems.append(QStringLiteral("Fichier des pays (cty.dat) introuvable : %1")
+                            .arg(paths.join(QStringLiteral(", "))));
+    }
     if (error != nullptr) {
-        *error = QStringLiteral(
-                     "Fichier des pays (cty.dat) introuvable : %1 ; le tri bureau suit "
-                     "le début des indicatifs.")
-                     .arg(paths.join(QStringLiteral(", ")));
+        *error = problems.join(QStringLiteral(" ; ")) +
+                 QStringLiteral(" ; le tri bureau suit le début des indicatifs.");
     }
     return false;
 }
 
 bool CountryFile::load(const QString& path, QString* error) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        if (error != nullptr) {
-            *error = QStringLiteral(
-                         "Impossible de lire le fichier des pays %1 ; le tri bureau suit "
-                         "le début des indicatifs.")
-                         .arg(path);
+    QByteArray bytes;
+    QString reason;
+    const BoundedFile::Outcome outcome = BoundedFile::read(path, kLargestFile, &bytes, &reason);
+    if (outcome != BoundedFile::Outcome::Read) {
+        if (outcome != BoundedFile::Outcome::Missing && error != nullptr) {
+            *error =
+                QStringLiteral("Impossible de lire le fichier des pays %1 (%2)").arg(path, reason);
         }
         return false;
     }
+    readEntities(QString::fromLatin1(bytes));
+    if (entityCount_ == 0 && error != nullptr) {
+        *error = QStringLiteral("Le fichier des pays %1 ne contient aucune entité").arg(path);
+    }
+    return entityCount_ > 0;
+}
+
+void CountryFile::readEntities(const QString& text) {
     exactCalls_.clear();
     prefixes_.clear();
     longestPrefix_ = 0;
     entityCount_ = 0;
-    const QString text = QString::fromLatin1(file.readAll());
     // Each entity: a header of eight fields ending in ":", then aliases up to ";".
     for (const QString& entity : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QStringList fields = entity.split(QLatin1Char(':'));
@@ -74,6 +93,8 @@ bool CountryFile::load(const QString& path, QString* error) {
         if (primary.isEmpty()) {
             continue;
         }
+        // The prefix is written out as any value is: no control character.
+        PrintSurface::blankControls(primary);
         ++entityCount_;
         for (const QString& raw : fields[8].split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             const QString alias = bareAlias(raw);
@@ -85,13 +106,6 @@ bool CountryFile::load(const QString& path, QString* error) {
             }
         }
     }
-    if (entityCount_ == 0 && error != nullptr) {
-        *error = QStringLiteral(
-                     "Le fichier des pays %1 ne contient aucune entité ; le tri bureau suit "
-                     "le début des indicatifs.")
-                     .arg(path);
-    }
-    return entityCount_ > 0;
 }
 
 QString CountryFile::lookUp(const QString& call) const {

@@ -12,10 +12,16 @@ class CountryFile {
     // operator's newer copy), then the one Debian installs.
     static QStringList searchPaths(const QString& settingsFolder);
 
+    // Larger than any country file: Debian's holds 346 entities in 330 KB.
+    static constexpr qint64 kLargestFile = 8 * 1024 * 1024;
+
     // Reads a country file; false with a French message when it cannot be read
-    // or holds no entity.
+    // (not a regular file, larger than kLargestFile, a read error) or holds no
+    // entity; false without message when it does not exist.
     bool load(const QString& path, QString* error);
-    // Reads the first of `paths` that exists; false with a message when none can be read.
+    // Reads the first of `paths` that can be read. A file that exists but cannot
+    // be read is passed over as a missing one is, and said in `error` even when a
+    // later file is read; false with a message when none can be read.
     bool loadFirst(const QStringList& paths, QString* error);
 
     // The primary prefix of a callsign's entity; empty when it has none
@@ -25,6 +31,7 @@ class CountryFile {
     int entityCount() const { return entityCount_; }
 
   private:
+    void readEntities(const QString& text);
     QString lookUp(const QString& call) const;
 
     QHash<QString, QString> exactCalls_;

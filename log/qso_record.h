@@ -23,8 +23,9 @@ enum class QsoField : int {
     Country,
     PropMode,
     SatName,
+    QslRcvdVia,
 };
-constexpr int kQsoFieldCount = 14;
+constexpr int kQsoFieldCount = 15;
 constexpr int kListedFieldCount = 7;
 
 // One QSO as the reader finds it: views into the reader's memory, valid while

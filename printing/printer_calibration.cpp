@@ -9,8 +9,6 @@
 
 namespace {
 
-const QString kSection = QStringLiteral("Calibration ");
-
 double bounded(double value) {
     return std::isfinite(value)
                ? std::clamp(value, -PrinterCalibration::kLargest, PrinterCalibration::kLargest)
@@ -25,8 +23,8 @@ QString PrinterCalibration::printerKey(const QPrinter& printer) {
 }
 
 QPointF PrinterCalibration::offset(const QString& printer) const {
-    const QStringList values =
-        store_.read(kSection, printer, QString()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QStringList values = store_.read(StoredSettings::kPrinterOffset, printer)
+                                   .split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (values.size() != 2) {
         return {};
     }
@@ -34,9 +32,10 @@ QPointF PrinterCalibration::offset(const QString& printer) const {
 }
 
 void PrinterCalibration::setOffset(const QString& printer, QPointF millimetres) {
-    store_.write(kSection, printer,
+    store_.write(StoredSettings::kPrinterOffset,
                  QString::number(bounded(millimetres.x()), 'g', 6) + QLatin1Char(' ') +
-                     QString::number(bounded(millimetres.y()), 'g', 6));
+                     QString::number(bounded(millimetres.y()), 'g', 6),
+                 printer);
 }
 
 QString PrinterCalibration::checkOffset(const QString& text, double* millimetres) {

@@ -110,6 +110,19 @@ QString SettingsStore::read(const QString& section, const QString& key,
     return value.isValid() ? value.toString() : fallback;
 }
 
+QString SettingsStore::read(const StoredSetting& setting, const QString& owner) const {
+    return read(setting.section(owner), setting.keyOf(owner), setting.absentText());
+}
+
+void SettingsStore::write(const StoredSetting& setting, const QString& value,
+                          const QString& owner) {
+    write(setting.section(owner), setting.keyOf(owner), value);
+}
+
+QString SettingsStore::written(const StoredSetting& setting, const QString& owner) const {
+    return read(setting.section(owner), setting.keyOf(owner), QString());
+}
+
 void SettingsStore::write(const QString& section, const QString& key, const QString& value) {
     if (fileUnreadable_) {
         unsaved_[path(section, key)] = value;

@@ -5,6 +5,8 @@
 #include <map>
 #include <memory>
 
+#include "settings/stored_setting.h"
+
 // The program's per-user options: string values addressed by section and key,
 // kept in an INI file. Section and key names are stored encoded, so that any
 // text (a "/" in a portable callsign, a trailing blank) comes back exactly.
@@ -19,6 +21,14 @@ class SettingsStore {
     SettingsStore();
     // A store in the given INI file (tests, other users).
     explicit SettingsStore(const QString& iniPath);
+
+    // One of the stored settings, for its owner (station callsign or printer);
+    // its absent text while it was never written.
+    QString read(const StoredSetting& setting, const QString& owner = QString()) const;
+    void write(const StoredSetting& setting, const QString& value,
+               const QString& owner = QString());
+    // The text written for it, empty when it was never written.
+    QString written(const StoredSetting& setting, const QString& owner = QString()) const;
 
     QString read(const QString& section, const QString& key, const QString& fallback) const;
     virtual ~SettingsStore();

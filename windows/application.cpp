@@ -6,6 +6,7 @@
 #include "log/adif_reader.h"
 #include "log/qso_log.h"
 #include "platform/dialogs.h"
+#include "windows/address_book_window.h"
 #include "windows/card_print_window.h"
 #include "windows/label_options_window.h"
 #include "windows/layout_editor.h"
@@ -67,6 +68,7 @@ class WindowSink : public AdifSink {
 Application::Application(Dialogs& dialogs, SettingsStore& store) : workspace_(dialogs, store) {}
 
 Application::~Application() {
+    delete addressBook_.data();
     delete sheets_.data();
     delete preview_.data();
     delete layoutEditor_.data();
@@ -144,6 +146,15 @@ SheetsWindow& Application::showSheets() {
         });
         return window;
     });
+}
+
+AddressBookWindow& Application::showAddressBook(const QStringList& toComplete) {
+    AddressBookWindow& window =
+        bringForward(addressBook_, [this] { return new AddressBookWindow(workspace_); });
+    if (!toComplete.isEmpty()) {
+        window.completeAddressesOf(toComplete);
+    }
+    return window;
 }
 
 LayoutEditor& Application::showLayoutEditor() {

@@ -15,6 +15,7 @@ class CardPrintWindow;
 class LayoutEditor;
 class LayoutPreview;
 class SheetsWindow;
+class AddressBookWindow;
 class QPrinter;
 
 // The running program: owns what the windows share (the workspace, with the
@@ -56,6 +57,9 @@ class Application : public QObject {
     // The label sheets window ("Planches…"), opened from the label options window.
     SheetsWindow& showSheets();
 
+    // The address book ("Adresses…"); with calls, those to complete first.
+    AddressBookWindow& showAddressBook(const QStringList& toComplete = {});
+
     // The layout editor of QSL cards: opened, or brought forward when open.
     LayoutEditor& showLayoutEditor();
     LayoutEditor* existingLayoutEditor() const;
@@ -81,4 +85,5 @@ class Application : public QObject {
     QPointer<LayoutEditor> layoutEditor_;
     QPointer<LayoutPreview> preview_;
     QPointer<SheetsWindow> sheets_;
+    QPointer<AddressBookWindow> addressBook_;
 };

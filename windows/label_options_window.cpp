@@ -481,14 +481,10 @@ QWidget* LabelOptionsWindow::buildStation() {
 void LabelOptionsWindow::reloadSheets() {
     const QString current = otherSheets_.value(otherSheet_->currentIndex());
     otherSheets_.clear();
-    for (const LabelSheet& sheet : sheetTable().all()) {
-        if (!sheet.isTuned()) {
-            otherSheets_.append(sheet.name);
-        }
-    }
     otherSheet_->clear();
     for (const LabelSheet& sheet : sheetTable().all()) {
         if (!sheet.isTuned()) {
+            otherSheets_.append(sheet.name);
             otherSheet_->addItem(sheet.caption);
         }
     }
@@ -539,8 +535,7 @@ void LabelOptionsWindow::prepare() {
     centreOnScreen(*this);
     ctV_->addItems(LabelOptions::offsets());
     SettingsStore& store = workspace_.store();
-    indica_->setText(store.read(SettingsStore::globalSection(), QStringLiteral("Indicatif"),
-                                QStringLiteral("Fxxxx")));
+    indica_->setText(store.read(StoredSettings::kCallsign));
     restore(LabelOptionsStore(store).load(workspace_.stationCallsign()));
     imprime_->setFocus();
 }

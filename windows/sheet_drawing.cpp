@@ -32,7 +32,11 @@ void SheetDrawing::paintEvent(QPaintEvent*) {
     const bool sound = sheet_.problem().isEmpty();
     painter.setBrush(sound ? QColor(200, 225, 250) : QColor(250, 200, 200));
     painter.setPen(QPen(sound ? QColor(60, 100, 160) : QColor(180, 40, 40), 0));
-    if (sheet_.columns > 0 && sheet_.rows > 0 && sheet_.labelsPerSheet() <= 1000) {
+    // A sheet being typed may hold any grid: its labels are drawn once it is a sensible one.
+    const bool drawable = sheet_.columns > 0 && sheet_.rows > 0 &&
+                          sheet_.columns <= LabelSheet::kMostLabels &&
+                          sheet_.rows <= LabelSheet::kMostLabels;
+    if (drawable && sheet_.labelsPerSheet() <= 1000) {
         for (const QRectF& label : sheet_.labels()) {
             painter.drawRoundedRect(label, 1.5, 1.5);
         }

@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "labels/calibration_page.h"
 #include "platform/dialogs.h"
@@ -97,9 +98,9 @@ void SheetsWindow::buildControls() {
     list_->setObjectName(QStringLiteral("sheetList"));
     list_->setAccessibleName(QStringLiteral("Planches"));
     list_->setMinimumWidth(170);
-    connect(list_, &QListWidget::currentTextChanged, this, [this](const QString& current) {
-        if (!current.isEmpty()) {
-            showSheet(current);
+    connect(list_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* current) {
+        if (current != nullptr) {
+            showSheet(current->data(Qt::UserRole).toString());
         }
     });
     drawing_ = new SheetDrawing;
@@ -136,6 +137,10 @@ void SheetsWindow::buildControls() {
 QWidget* SheetsWindow::buildForm() {
     auto* frame = new QGroupBox(QStringLiteral("Planche"));
     auto* form = new QFormLayout(frame);
+    readOnlyNote_ = new QLabel(QStringLiteral("Planche fournie : copiez-la pour la modifier."));
+    readOnlyNote_->setObjectName(QStringLiteral("readOnlyNote"));
+    readOnlyNote_->setWordWrap(true);
+    form->addRow(readOnlyNote_);
     paper_ = new QComboBox;
     paper_->setObjectName(QStringLiteral("paperBox"));
     paper_->addItems(kPapers);
@@ -194,13 +199,28 @@ void SheetsWindow::fillList(const QString& current) {
     const QSignalBlocker blocker(list_);
     list_->clear();
     for (const LabelSheet& sheet : table_.all()) {
-        list_->addItem(sheet.name);
+        auto* item = new QListWidgetItem(sheet.description(), list_);
+        item->setData(Qt::UserRole, sheet.name);
+        if (sheet.builtIn) {
+            QFont font = item->font();
+            font.setItalic(true);
+            item->setFont(font);
+            item->setToolTip(QStringLiteral("Planche fournie, non modifiable"));
+        }
     }
-    const QList<QListWidgetItem*> found = list_->findItems(current, Qt::MatchExactly);
-    if (!found.isEmpty()) {
-        list_->setCurrentItem(found.front());
+    if (QListWidgetItem* item = itemOf(current)) {
+        list_->setCurrentItem(item);
         showSheet(current);
     }
+}
+
+QListWidgetItem* SheetsWindow::itemOf(const QString& name) const {
+    for (int row = 0; row < list_->count(); ++row) {
+        if (list_->item(row)->data(Qt::UserRole).toString() == name) {
+            return list_->item(row);
+        }
+    }
+    return nullptr;
 }
 
 void SheetsWindow::showSheet(const QString& name) {
@@ -208,10 +228,10 @@ void SheetsWindow::showSheet(const QString& name) {
     if (sheet == nullptr) {
         return;
     }
-    const QList<QListWidgetItem*> items = list_->findItems(name, Qt::MatchExactly);
-    if (!items.isEmpty() && list_->currentItem() != items.front()) {
+    QListWidgetItem* item = itemOf(name);
+    if (item != nullptr && list_->currentItem() != item) {
         const QSignalBlocker blocker(list_);
-        list_->setCurrentItem(items.front());
+        list_->setCurrentItem(item);
     }
     const auto put = [this](const char* box, double value) {
         field(text(box))->setText(LabelSheet::millimetres(value));
@@ -237,8 +257,15 @@ void SheetsWindow::showSheet(const QString& name) {
 
 void SheetsWindow::setEditable(bool editable) {
     for (const FieldText& entry : kSheetFields) {
-        field(text(entry.name))->setReadOnly(!editable);
+        QLineEdit* box = field(text(entry.name));
+        box->setReadOnly(!editable);
+        // A read-only box takes the window's colour, as a label would.
+        QPalette colours = box->palette();
+        colours.setBrush(QPalette::Base,
+                         palette().brush(editable ? QPalette::Base : QPalette::Window));
+        box->setPalette(colours);
     }
+    readOnlyNote_->setVisible(!editable);
     paper_->setEnabled(editable);
     button(QStringLiteral("saveButton"))->setEnabled(editable);
     button(QStringLiteral("deleteButton"))->setEnabled(editable && !shownName_.isEmpty());
@@ -251,7 +278,7 @@ LabelSheet SheetsWindow::edited(QString* problem) const {
     const auto number = [&](const char* box) {
         bool ok = false;
         const double value = decimal(field(text(box))->text(), &ok);
-        if ((!ok || !(value >= 0)) && problem->isEmpty()) {
+        if ((!ok || !std::isfinite(value) || value < 0) && problem->isEmpty()) {
             *problem =
                 QStringLiteral("%1 : un nombre positif est attendu.").arg(captionOf(text(box)));
         }
@@ -299,10 +326,6 @@ void SheetsWindow::redraw() {
     field(QStringLiteral("paperHeightBox"))->setEnabled(custom);
     QString ignored;
     drawing_->setSheet(edited(&ignored));
-}
-
-QString SheetsWindow::currentName() const {
-    return list_->currentItem() ? list_->currentItem()->text() : QString();
 }
 
 void SheetsWindow::addSheet() {

@@ -8,7 +8,9 @@
 class Workspace;
 class QComboBox;
 class QLineEdit;
+class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class SheetDrawing;
 
@@ -48,7 +50,7 @@ class SheetsWindow : public QWidget {
     void setEditable(bool editable);
     void redraw();
     bool store();
-    QString currentName() const;
+    QListWidgetItem* itemOf(const QString& name) const;
 
     Workspace& workspace_;
     SheetTable table_;
@@ -56,6 +58,7 @@ class SheetsWindow : public QWidget {
     QString shownName_;  // the operator's sheet the fields show; empty for a new one or a built-in
     QListWidget* list_ = nullptr;
     QComboBox* paper_ = nullptr;
+    QLabel* readOnlyNote_ = nullptr;
     std::map<QString, QLineEdit*> fields_;
     std::map<QString, QPushButton*> buttons_;
     SheetDrawing* drawing_ = nullptr;

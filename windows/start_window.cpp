@@ -69,11 +69,10 @@ StartWindow::StartWindow(Workspace& workspace, QWidget* parent)
 void StartWindow::prepare() {
     centreOnScreen(*this);
     SettingsStore& store = workspace_.store();
-    const QString setup = SettingsStore::globalSection();
-    ind_A_->setText(store.read(setup, QStringLiteral("Indicatif"), QStringLiteral("Fxxxx")));
+    ind_A_->setText(store.read(StoredSettings::kCallsign));
     setWindowTitle(QStringLiteral("Quenor_Etiquettes Revision ") + revision());
-    store.write(setup, QStringLiteral("Chemin Repertoire"), QCoreApplication::applicationDirPath());
-    store.write(setup, QStringLiteral("Revision"), revision());
+    store.write(StoredSettings::kProgramFolder, QCoreApplication::applicationDirPath());
+    store.write(StoredSettings::kRevision, revision());
     workspace_.reportStoreProblem();
 }
 
@@ -97,9 +96,7 @@ void StartWindow::openSelection() {
 }
 
 bool StartWindow::hasStoredCallsign() const {
-    return !workspace_.store()
-                .read(SettingsStore::globalSection(), QStringLiteral("Indicatif"), QString())
-                .isEmpty();
+    return !workspace_.store().written(StoredSettings::kCallsign).isEmpty();
 }
 
 bool StartWindow::rememberCallsign() {
@@ -108,7 +105,7 @@ bool StartWindow::rememberCallsign() {
         workspace_.dialogs().message(QStringLiteral("Entrez votre indicatif"));
         return false;
     }
-    workspace_.store().write(SettingsStore::globalSection(), QStringLiteral("Indicatif"), callsign);
+    workspace_.store().write(StoredSettings::kCallsign, callsign);
     workspace_.setStationCallsign(callsign);
     workspace_.reportStoreProblem();
     return true;

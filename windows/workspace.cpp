@@ -24,8 +24,11 @@ std::shared_ptr<const BureauOrder> Workspace::bureauOrder() {
         auto countries = std::make_shared<CountryFile>();
         QString problem;
         const QString folder = QFileInfo(store_.fileName()).absolutePath();
-        if (!countries->loadFirst(CountryFile::searchPaths(folder), &problem)) {
+        const bool loaded = countries->loadFirst(CountryFile::searchPaths(folder), &problem);
+        if (!problem.isEmpty()) {
             dialogs_.message(problem);
+        }
+        if (!loaded) {
             countries.reset();
         }
         bureauOrder_ = std::make_shared<BureauOrder>(std::move(countries));
@@ -33,20 +36,13 @@ std::shared_ptr<const BureauOrder> Workspace::bureauOrder() {
     return bureauOrder_;
 }
 
-namespace {
-
-const QString kOwedOnlyKey = QStringLiteral("QSL non envoyees seulement");
-
-}  // namespace
-
 bool Workspace::storedOwedOnly() const {
-    const QString section = SettingsStore::stationSection(stationCallsign_);
-    return store_.read(section, kOwedOnlyKey, QStringLiteral("False")) == u"True";
+    return store_.read(StoredSettings::kOwedOnly, stationCallsign_) == u"True";
 }
 
 void Workspace::storeOwedOnly(bool owedOnly) {
-    store_.write(SettingsStore::stationSection(stationCallsign_), kOwedOnlyKey,
-                 owedOnly ? QStringLiteral("True") : QStringLiteral("False"));
+    store_.write(StoredSettings::kOwedOnly,
+                 owedOnly ? QStringLiteral("True") : QStringLiteral("False"), stationCallsign_);
     reportStoreProblem();
 }
 

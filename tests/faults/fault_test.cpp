@@ -16,9 +16,12 @@
 #include <QTemporaryDir>
 
 #include "cards/qsl_template_file.h"
+#include "labels/sheet_table.h"
 #include "log/adif_reader.h"
+#include "log/country_file.h"
 #include "platform/key_press_line_edit.h"
 #include "printing/pdf_output.h"
+#include "selection/bureau_order.h"
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
 #include "support/child_process.h"
@@ -509,6 +512,123 @@ TEST_F(OutputFaults, SpecialFilesAreUnreadableAtOnceAndLargeTemplatesReadInPart)
     EXPECT_EQ(run.exitCode, 0) << errors().toStdString();
     if (!kSanitized) {
         EXPECT_LT(run.peakKilobytes, 100 * 1024);
+    }
+}
+
+// The operator's sheets file and the country file of the settings folder:
+// a FIFO, a read error, a file too large or control characters never block,
+// spin, take the memory or reach the terminal; the built-in sheets and the
+// installed country file stand in, and a sheets problem is said once.
+TEST_F(OutputFaults, TheSheetsFileAndTheCountryFileFailSafely) {
+    const QString folder = dir.filePath(QStringLiteral("config/Quenor_Etiquettes"));
+    const QString sheets = folder + QStringLiteral("/planches.txt");
+    const QString countries = folder + QStringLiteral("/cty.dat");
+    const QString round = testDataPath(QStringLiteral("round/round.adi"));
+    QByteArray manySheets;
+    for (int i = 0; i < 50; ++i) {
+        manySheets +=
+            "Planche " + QByteArray::number(i) + "\tA4\t3x7\t7.2 15.15 63.5 38.1 66.04 38.1\n";
+    }
+    const QString brokenCountries =
+        QString::fromUtf8(readFile(testDataPath(QStringLiteral("round/cty.dat"))))
+            .replace(QStringLiteral(":  DL:"), QStringLiteral(":  D\x1b[2J\x07L:"));
+    enum class Make { Fifo, Text, Large };
+    const struct {
+        const char* what;
+        const QString* path;
+        Make make;
+        QByteArray text;
+        int failAfter;     // a read error after that many bytes; -1 for none
+        const char* said;  // on standard error, once; empty: nothing said
+        int ownSheets;     // listed after the built-in ones
+    } cases[] = {
+        {"sheets FIFO", &sheets, Make::Fifo, {}, -1, "n'est pas un fichier ordinaire", 0},
+        {"sheets read error", &sheets, Make::Text, manySheets, 100, "ne peut pas être lu", 0},
+        {"sheets too large", &sheets, Make::Large, manySheets, -1, "dépasse 1024 Kio", 0},
+        {"sheets with control characters", &sheets, Make::Text,
+         "Bip\x07\x1b[31m\tA4\t3x7\t7.2 15.15 63.5 38.1 66.04 38.1\n"
+         "Infinie\tA4\t1x1\t0 0 50 50 inf inf\n",
+         -1, "1 planche(s) illisible(s) ignorée(s)", 1},
+        {"country FIFO", &countries, Make::Fifo, {}, -1, "", 0},
+        {"country read error", &countries, Make::Text,
+         readFile(testDataPath(QStringLiteral("round/cty.dat"))), 100, "", 0},
+        {"country too large", &countries, Make::Large, "", -1, "", 0},
+        {"country with control characters", &countries, Make::Text, brokenCountries.toLatin1(), -1,
+         "", 0},
+    };
+    const QString out = dir.filePath(QStringLiteral("stdout"));
+    const auto run = [&](const QStringList& arguments, ChildOptions options) {
+        options.standardOutput = out;
+        const ChildRun child = program(arguments, options);
+        EXPECT_FALSE(child.hung) << arguments.join(u' ').toStdString();
+        EXPECT_EQ(child.exitCode, 0)
+            << arguments.join(u' ').toStdString() << errors().toStdString();
+        return readFile(out);
+    };
+    const QStringList listSheets{QStringLiteral("labels"), QStringLiteral("--list-sheets")};
+    const QStringList bureau{QStringLiteral("list"), round, QStringLiteral("--sort"),
+                             QStringLiteral("bureau")};
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QByteArray builtInSheets = run(listSheets, {});
+    const QByteArray installedOrder = run(bureau, {});  // the installed country file, if any
+    ASSERT_EQ(builtInSheets.count('\n'), static_cast<qsizetype>(SheetTable::builtIn().size()));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(*c.path);
+        ChildOptions options;
+        if (c.make == Make::Fifo) {
+            ASSERT_EQ(mkfifo(c.path->toLocal8Bit().constData(), 0600), 0);
+        } else {
+            writeFile(dir, QDir(dir.path()).relativeFilePath(*c.path), c.text);
+        }
+        if (c.make == Make::Large) {
+            QFile large(*c.path);
+            ASSERT_TRUE(large.resize(100 * 1024 * 1024));  // sparse
+        }
+        if (c.failAfter >= 0) {
+            options.environment = {
+                QStringLiteral("LD_PRELOAD=" QE_READ_ERROR_SHIM),
+                QStringLiteral("QE_FAIL_READ_PATH=") + QFileInfo(*c.path).canonicalFilePath(),
+                QStringLiteral("QE_FAIL_READ_AFTER=%1").arg(c.failAfter),
+                QStringLiteral("ASAN_OPTIONS=verify_asan_link_order=0")};
+        }
+        const QByteArray listed = run(c.path == &sheets ? listSheets : bureau, options);
+        EXPECT_FALSE(listed.contains('\x1b') || listed.contains('\x07'));
+        if (c.path == &sheets) {
+            EXPECT_TRUE(listed.startsWith(builtInSheets));
+            EXPECT_EQ(listed.count('\n') - builtInSheets.count('\n'), c.ownSheets);
+            EXPECT_EQ(errors().count(u'\n'), *c.said == '\0' ? 0 : 1) << errors().toStdString();
+            EXPECT_TRUE(errors().contains(QString::fromUtf8(c.said))) << errors().toStdString();
+        } else if (c.make == Make::Text && c.failAfter < 0) {
+            EXPECT_TRUE(listed.contains("D [2J L\t")) << listed.constData();
+            EXPECT_EQ(listed.count('\n'), installedOrder.count('\n'));
+        } else {
+            EXPECT_EQ(listed, installedOrder);  // as if the file were missing
+        }
+        QFile::remove(*c.path);
+    }
+}
+
+// In the windows a settings-folder country file that cannot be read is said
+// once, and the next one gives the bureau order.
+TEST(CountryFileFaults, TheWindowsSayAnUnreadableCountryFileAndUseTheNext) {
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    SettingsStore store(dir.filePath(QStringLiteral("Etiquette.ini")));
+    QFile large(writeFile(dir, QStringLiteral("cty.dat"),
+                          readFile(testDataPath(QStringLiteral("round/cty.dat")))));
+    ASSERT_TRUE(large.resize(CountryFile::kLargestFile + 1));
+    Application app(dialogs, store);
+    const std::shared_ptr<const BureauOrder> order = app.workspace().bureauOrder();
+    app.workspace().bureauOrder();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.first().startsWith(
+        QStringLiteral("Impossible de lire le fichier des pays %1 (il dépasse 8192 Kio)")
+            .arg(large.fileName())))
+        << dialogs.messages.first().toStdString();
+    if (QFileInfo::exists(CountryFile::searchPaths(dir.path()).last())) {
+        EXPECT_TRUE(dialogs.messages.first().endsWith(QStringLiteral(" est utilisé.")));
+        EXPECT_EQ(order->prefixOf("ZZ9ZZ"), QByteArray("PY"));  // only the installed file knows
     }
 }
 

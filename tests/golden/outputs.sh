@@ -52,6 +52,7 @@ done
 cp "$data/round/round.adi" "$work/round.adi"
 mkdir -p "$work/config/Quenor_Etiquettes"
 cp "$data/round/cty.dat" "$work/config/Quenor_Etiquettes/cty.dat"
+run list-sheets labels --list-sheets
 run round-list-bureau list round.adi --unsent --sort bureau
 run round-list-call list round.adi --sort call
 for sheet in L7160 3422; do

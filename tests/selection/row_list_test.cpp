@@ -31,9 +31,17 @@ TEST(RowList, SortedListPlacesEachRowInTextOrderIgnoringCase) {
     dates.add(*row("F9XQA", "02/01/09"));
     EXPECT_TRUE(dates.row(0).contains(QStringLiteral("02/01/09")));
     // Wide characters, accents and full-width callsigns sort as their row texts do.
-    const char* const callsigns[] = {
-        "F1\xC3\x89",   "f1e",          "F1E", "f1\xC3\xA9", "F1\xF0\x9F\x98\x80",
-        "ABCDEFGHIJKL", "abcdefghijkl", "F1",  "F1 A",       "F1\xC3\xA9" "A"};
+    const char* const callsigns[] = {"F1\xC3\x89",
+                                     "f1e",
+                                     "F1E",
+                                     "f1\xC3\xA9",
+                                     "F1\xF0\x9F\x98\x80",
+                                     "ABCDEFGHIJKL",
+                                     "abcdefghijkl",
+                                     "F1",
+                                     "F1 A",
+                                     "F1\xC3\xA9"
+                                     "A"};
     RowList mixed(RowList::Order::Sorted);
     QList<QByteArray> texts;
     for (const char* callsign : callsigns) {
@@ -81,6 +89,46 @@ TEST(RowList, UnsortedListKeepsOrderAndRemovesByIndex) {
     const QsoRecords taken = list.takeAll();
     EXPECT_EQ(taken.size(), 2u);
     EXPECT_EQ(list.count(), 0);
+}
+
+}  // namespace
+
+#include <QTemporaryDir>
+
+#include "selection/bureau_order.h"
+#include "support/test_files.h"
+
+namespace {
+
+// In bureau order the QSOs of one entity follow their route, every character
+// of it: routes that share their first 8 or 16 characters still come in order.
+TEST(RowList, BureauOrderTellsLongRoutesOfOneEntityApart) {
+    QTemporaryDir dir;
+    auto countries = std::make_shared<CountryFile>();
+    QString error;
+    ASSERT_TRUE(countries->load(testDataPath(QStringLiteral("round/cty.dat")), &error));
+    const struct {
+        const char* first;   // the route that comes first
+        const char* second;  // the route after it
+    } pairs[] = {
+        {"DL1ABCDE1", "DL1ABCDE2"},                  // 9 characters
+        {"DL1ABCDEFGHIJKLM1", "DL1ABCDEFGHIJKLM2"},  // 17 characters
+        {"DL1ABCDEFGHIJKLMNOPQRSTUVWXYZ1", "DL1ABCDEFGHIJKLMNOPQRSTUVWXYZ2"},
+        {"DL1ABCDE", "DL1ABCDE1"},  // a route before its own continuation
+    };
+    for (const auto& pair : pairs) {
+        RowList list(RowList::Order::Sorted);
+        list.orderForBureau(std::make_shared<BureauOrder>(countries));
+        // The callsigns sort the other way round, so that only the route orders them.
+        list.addAll(
+            {testQso("DL9ZZ", pair.first), testQso("DL1AA", pair.second), testQso("F5AAA", "")});
+        ASSERT_EQ(list.count(), 3);
+        EXPECT_EQ(BureauOrder::routeOf(list.record(0)), QByteArray(pair.first)) << pair.first;
+        EXPECT_EQ(BureauOrder::routeOf(list.record(1)), QByteArray(pair.second)) << pair.second;
+        EXPECT_EQ(BureauOrder::routeOf(list.record(2)), QByteArray("F5AAA"));
+        list.add(*testQso("DL5MM", pair.first));
+        EXPECT_EQ(BureauOrder::routeOf(list.record(2)), QByteArray(pair.second)) << pair.second;
+    }
 }
 
 }  // namespace

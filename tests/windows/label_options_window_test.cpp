@@ -110,7 +110,7 @@ TEST_F(EtiquettesWindow, OptionTableAgreesWithWindowCommandLineAndStore) {
     LabelOptionsStore(*store).save(options);
     const LabelOptions loaded = LabelOptionsStore(*store).load(QStringLiteral("F9XQA"));
     for (const LabelOptionField& field : labelOptionTable()) {
-        EXPECT_EQ(field.stored(loaded), field.stored(options)) << field.key;
+        EXPECT_EQ(field.stored(loaded), field.stored(options)) << field.setting->key;
     }
     EXPECT_EQ(recording->writes.size(), 13);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include "labels/label_options.h"
 #include "support/window_fixture.h"
 #include "windows/label_options_window.h"
+#include "windows/sheet_drawing.h"
 #include "windows/sheets_window.h"
 
 namespace {
@@ -17,6 +19,9 @@ class SheetsWindowTest : public WindowFixture {
   protected:
     void type(SheetsWindow& window, const char* box, const QString& value) {
         window.field(QString::fromLatin1(box))->setText(value);
+    }
+    void click(SheetsWindow& window, const char* name) {
+        window.button(QString::fromLatin1(name))->click();
     }
 };
 
@@ -31,30 +36,59 @@ TEST_F(SheetsWindowTest, OwnSheetsAreCheckedKeptAndOffered) {
     EXPECT_TRUE(window.field(QStringLiteral("leftBox"))->isReadOnly());
     EXPECT_FALSE(window.button(QStringLiteral("saveButton"))->isEnabled());
 
-    window.copySheet();
+    EXPECT_FALSE(window.findChild<QLabel*>(QStringLiteral("readOnlyNote"))->isHidden());
+    EXPECT_EQ(window.sheetList()->currentItem()->text(),
+              QStringLiteral("L7160  63.5 x 38.1  21 étiquettes"));
+    click(window, "saveButton");  // disabled: nothing happens
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+
+    click(window, "copyButton");
     EXPECT_EQ(window.field(QStringLiteral("nameBox"))->text(), QStringLiteral("Copie de L7160"));
-    type(window, "nameBox", QStringLiteral("12"));
-    window.saveSheet();
+    EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("readOnlyNote"))->isHidden());
+    // Each refusal names its field; numbers are finite and within the sheet limits.
+    const struct {
+        const char* box;
+        const char* typed;
+        const char* message;
+    } refused[] = {
+        {"nameBox", "l7160", "Nom : L7160 est une planche fournie"},  // whatever its case
+        {"acrossBox", "60", "Pas horizontal : les étiquettes se chevauchent"},
+        {"acrossBox", "abc", "Pas horizontal : un nombre positif est attendu."},
+        {"acrossBox", "inf", "Pas horizontal : un nombre positif est attendu."},
+        {"acrossBox", "70", "Pas horizontal : les étiquettes sortent du papier"},
+        {"labelWidthBox", "1e-300", "Largeur d'étiquette : un nombre de 5 à 1000 mm"},
+        {"columnsBox", "46341", "Colonnes : un nombre de 1 à 400 est attendu."},
+        {"rowsBox", "200", "Rangées : au plus 400 étiquettes par planche"},
+    };
     type(window, "nameBox", QStringLiteral("Maison"));
-    type(window, "acrossBox", QStringLiteral("60"));
-    window.saveSheet();
-    type(window, "acrossBox", QStringLiteral("abc"));
-    window.saveSheet();
-    type(window, "acrossBox", QStringLiteral("70"));
-    window.saveSheet();
-    ASSERT_EQ(dialogs.messages.size(), 4);
-    EXPECT_TRUE(dialogs.messages[0].startsWith(QStringLiteral("Nom :")));
-    EXPECT_TRUE(dialogs.messages[1].contains(QStringLiteral("chevauchent")));
-    EXPECT_TRUE(dialogs.messages[2].startsWith(QStringLiteral("Pas horizontal :")));
-    EXPECT_TRUE(dialogs.messages[3].contains(QStringLiteral("sortent du papier")));
+    for (const auto& entry : refused) {
+        const QString kept = window.field(QString::fromLatin1(entry.box))->text();
+        type(window, entry.box, QString::fromUtf8(entry.typed));
+        dialogs.messages.clear();
+        click(window, "saveButton");
+        ASSERT_EQ(dialogs.messages.size(), 1) << entry.typed;
+        EXPECT_TRUE(dialogs.messages[0].startsWith(QString::fromUtf8(entry.message)))
+            << dialogs.messages[0].toStdString();
+        type(window, entry.box, kept);
+    }
+    // A grid far past the limits, as typed, is drawn without its labels.
+    type(window, "columnsBox", QStringLiteral("46341"));
+    type(window, "rowsBox", QStringLiteral("46341"));
+    emit window.field(QStringLiteral("rowsBox"))->textEdited(QStringLiteral("46341"));
+    EXPECT_FALSE(window.drawing()->grab().isNull());
+    type(window, "columnsBox", QStringLiteral("3"));
+    type(window, "rowsBox", QStringLiteral("7"));
+    dialogs.messages.clear();
+    type(window, "nameBox", QStringLiteral("Maison"));
     type(window, "acrossBox", QStringLiteral("66,5"));
-    window.saveSheet();
-    EXPECT_EQ(dialogs.messages.size(), 4);
+    click(window, "saveButton");
+    EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_EQ(window.sheetList()->count(), 12);
     EXPECT_EQ(SheetTable::load(SheetTable::ownSheetsPath(store->fileName())).own().at(0).across,
               66.5);
 
-    const int line = labels.otherSheetBox()->findText(QStringLiteral("Maison"));
+    const int line =
+        labels.otherSheetBox()->findText(QStringLiteral("Maison  63.5 x 38.1  21 étiquettes"));
     ASSERT_GE(line, 0);
     labels.otherSheetBox()->setCurrentIndex(line);
     labels.sheetButton(LabelOptionsWindow::kOtherSheet)->setChecked(true);
@@ -65,12 +99,13 @@ TEST_F(SheetsWindowTest, OwnSheetsAreCheckedKeptAndOffered) {
     labels.close();
     LabelOptionsWindow& again = app->showLabelOptions();
     EXPECT_TRUE(again.sheetButton(LabelOptionsWindow::kOtherSheet)->isChecked());
-    EXPECT_EQ(again.otherSheetBox()->currentText(), QStringLiteral("Maison"));
+    EXPECT_EQ(again.otherSheetBox()->currentText(),
+              QStringLiteral("Maison  63.5 x 38.1  21 étiquettes"));
 
     dialogs.answers.push_back(true);
-    window.deleteSheet();
+    click(window, "deleteButton");
     EXPECT_EQ(window.sheetList()->count(), 11);
-    EXPECT_EQ(again.otherSheetBox()->findText(QStringLiteral("Maison")), -1);
+    EXPECT_EQ(again.otherSheetBox()->findText(QStringLiteral("Maison"), Qt::MatchStartsWith), -1);
 }
 
 }  // namespace

@@ -1,0 +1,38 @@
+#include "log/adif_delivery.h"
+
+#include <QString>
+
+using adif::ParsedPiece;
+using adif::ParsedQso;
+
+void AdifDelivery::deliver(const ParsedPiece& piece) {
+    for (const ParsedQso& parsed : piece.qsos) {
+        QsoValues values;
+        for (size_t i = 0; i < values.values.size(); ++i) {
+            values.values[i] = QByteArrayView(piece.text.data() + parsed.bounds[i],
+                                              parsed.bounds[i + 1] - parsed.bounds[i]);
+        }
+        values.frequencyMhz = parsed.frequencyMhz;
+        values.fileOffset = parsed.fileOffset;
+        values.fileLength = parsed.fileLength;
+        ++count_;
+        if (parsed.messages != 0) {
+            sendMessages(parsed.messages, values[QsoField::Callsign]);
+        }
+        sink_.record(values);
+    }
+}
+
+void AdifDelivery::sendMessages(quint8 messages, QByteArrayView callsign) {
+    const QString call = QString::fromUtf8(callsign);
+    const auto send = [&](quint8 flag, const QString& text) {
+        if ((messages & flag) != 0) {
+            sink_.message(AdifMessage{text, count_, call});
+        }
+    };
+    send(ParsedQso::kMissingEnd, AdifReader::missingEndMessage(call));
+    send(ParsedQso::kMissingDate, AdifReader::missingDateMessage());
+    send(ParsedQso::kMissingTime, AdifReader::missingTimeMessage());
+    send(ParsedQso::kMissingCallsign, AdifReader::missingCallsignMessage());
+    send(ParsedQso::kMissingBand, AdifReader::missingBandMessage());
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+#include <vector>
+
+#include "log/qso_record.h"
+#include "mail/mail_piece.h"
+
+class AddressSource;
+
+// The addresses of a print list: one piece per recipient (a station with
+// several QSOs, or several stations with one manager, get one), in the order
+// of their first QSO, and the recipients for whom no address was found.
+struct MailingList {
+    std::vector<MailPiece> pieces;
+    QStringList missing;
+
+    static MailingList of(const QsoRecords& printList, const AddressSource& source);
+};

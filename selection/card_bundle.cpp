@@ -1,0 +1,95 @@
+#include "selection/card_bundle.h"
+
+#include <QRegularExpression>
+#include <QSet>
+
+#include "log/band_table.h"
+#include "selection/qsl_queue.h"
+
+CardBundle::CardBundle(const QsoRecords& qsos) {
+    byCall_.reserve(static_cast<qsizetype>(qsos.size()));
+    for (const QsoRecord* qso : qsos) {
+        byCall_[qso->value(QsoField::Callsign).toByteArray()].push_back(qso);
+    }
+}
+
+QByteArray CardBundle::listDate(const QString& word) {
+    static const QRegularExpression adif(QStringLiteral("^\\d{2}(\\d{2})(\\d{2})(\\d{2})$"));
+    static const QRegularExpression typed(QStringLiteral("^(\\d{2})/(\\d{2})/(\\d{2})$"));
+    QRegularExpressionMatch found = adif.match(word);
+    if (found.hasMatch()) {
+        return (found.captured(3) + QLatin1Char('/') + found.captured(2) + QLatin1Char('/') +
+                found.captured(1))
+            .toLatin1();
+    }
+    found = typed.match(word);
+    return found.hasMatch() ? word.toLatin1() : QByteArray();
+}
+
+QByteArray CardBundle::listBand(const QString& word) {
+    if (!word.endsWith(QLatin1Char('m'), Qt::CaseInsensitive)) {
+        return {};
+    }
+    return BandTable::textForKey(word.toUpper().toLatin1()).value_or(QByteArray());
+}
+
+CardBundle::Line CardBundle::matchLine(const QString& text, int number) const {
+    Line line;
+    line.number = number;
+    line.text = text;
+    QStringList words =
+        text.split(QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts);
+    if (words.isEmpty()) {
+        return line;
+    }
+    const QByteArray call = words.takeFirst().toUpper().toUtf8();
+    QByteArray date;
+    QByteArray band;
+    for (const QString& word : words) {
+        const QByteArray asDate = listDate(word);
+        const QByteArray asBand = listBand(word);
+        if (!asDate.isEmpty() && date.isEmpty()) {
+            date = asDate;
+        } else if (!asBand.isEmpty() && band.isEmpty()) {
+            band = asBand;
+        } else {
+            line.outcome = Outcome::Unreadable;
+            return line;
+        }
+    }
+    for (const QsoRecord* qso : byCall_.value(call)) {
+        if ((date.isEmpty() || qso->value(QsoField::Date) == date) &&
+            (band.isEmpty() || qso->value(QsoField::Band) == band)) {
+            line.qsos.push_back(qso);
+            const QslQueue::QslFields fields{{}, {}, qso->value(QsoField::QslRcvd), {}};
+            line.alreadyReceived += QslQueue::cardReceived(fields) ? 1 : 0;
+        }
+    }
+    line.outcome = line.qsos.empty()       ? Outcome::NotFound
+                   : line.qsos.size() == 1 ? Outcome::Found
+                                           : Outcome::Several;
+    return line;
+}
+
+std::vector<CardBundle::Line> CardBundle::match(const QString& bundle) const {
+    std::vector<Line> lines;
+    const QStringList texts = bundle.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        if (!texts[i].trimmed().isEmpty()) {
+            lines.push_back(matchLine(texts[i].trimmed(), static_cast<int>(i) + 1));
+        }
+    }
+    return lines;
+}
+
+QsoRecords CardBundle::found(const std::vector<Line>& lines) {
+    QsoRecords qsos;
+    QSet<const QsoRecord*> taken;
+    for (const Line& line : lines) {
+        if (line.outcome == Outcome::Found && !taken.contains(line.qsos.front())) {
+            taken.insert(line.qsos.front());
+            qsos.push_back(line.qsos.front());
+        }
+    }
+    return qsos;
+}

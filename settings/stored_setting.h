@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+
+// One value the program keeps in the settings store: the section it lives in,
+// its key, and the text read while it was never written. Every key the
+// program reads or writes is one of the entries below.
+struct StoredSetting {
+    enum class Scope {
+        Program,  // the "Setup " section
+        Station,  // one section per station callsign: "F9XQASetup "
+        Printer,  // the "Calibration " section, keyed by the printer's name
+    };
+
+    Scope scope;
+    const char* key;     // for a printer's value: none, the printer names the key
+    const char* absent;  // the text read when the key was never written
+
+    // The section and key of the value that belongs to `owner` (a station
+    // callsign, a printer; nothing for a program value).
+    QString section(const QString& owner) const;
+    QString keyOf(const QString& owner) const;
+    QString absentText() const { return QString::fromUtf8(absent); }
+};
+
+namespace StoredSettings {
+
+using Scope = StoredSetting::Scope;
+
+// The program's own values.
+inline constexpr StoredSetting kCallsign{Scope::Program, "Indicatif", "Fxxxx"};
+inline constexpr StoredSetting kProgramFolder{Scope::Program, "Chemin Repertoire", ""};
+inline constexpr StoredSetting kRevision{Scope::Program, "Revision", ""};
+
+// Each station's: the label options, in the order the print start writes them.
+inline constexpr StoredSetting kTransceiver{Scope::Station, "Transceiver", ""};
+inline constexpr StoredSetting kAntenna{Scope::Station, "Antenne", ""};
+inline constexpr StoredSetting kActivationNumber{Scope::Station, "N° Activite", ""};
+inline constexpr StoredSetting kActivationName{Scope::Station, "Nom Activite", ""};
+inline constexpr StoredSetting kCanton{Scope::Station, "N° Canton", ""};
+inline constexpr StoredSetting kPostcode{Scope::Station, "N° CP", ""};
+inline constexpr StoredSetting kMunicipality{Scope::Station, "Commune", ""};
+inline constexpr StoredSetting kComment{Scope::Station, "Texte_QSL", ""};
+inline constexpr StoredSetting kLanguage{Scope::Station, "Language", "True"};
+inline constexpr StoredSetting kLabelType{Scope::Station, "Type etiquette", "1"};
+inline constexpr StoredSetting kLabelFormat{Scope::Station, "Format etiquette", "2"};
+inline constexpr StoredSetting kQslFormat{Scope::Station, "Format QSL", "1"};
+inline constexpr StoredSetting kVerticalOffset{Scope::Station, "Centrage V", "2"};
+// Written only once a station has used them.
+inline constexpr StoredSetting kGroup{Scope::Station, "Regrouper", "False"};
+inline constexpr StoredSetting kSheetName{Scope::Station, "Planche etiquette", ""};
+inline constexpr StoredSetting kOwedOnly{Scope::Station, "QSL non envoyees seulement", "False"};
+
+// Each printer's shift, "X Y" in millimetres.
+inline constexpr StoredSetting kPrinterOffset{Scope::Printer, nullptr, ""};
+
+}  // namespace StoredSettings

@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "labels/label_fitting.h"
+#include "log/adif_reader.h"
+#include "mail/address_block.h"
+#include "mail/address_book.h"
+#include "mail/address_source.h"
+#include "mail/envelope_format.h"
+#include "mail/log_addresses.h"
+#include "mail/mailing_list.h"
+
+namespace {
+
+TEST(AddressSource, FindsTheStationACardGoesTo) {
+    struct Case {
+        const char* callsign;
+        const char* via;
+        const char* station;
+        bool manager;
+    };
+    const Case cases[] = {
+        {"ON4AAA", "", "ON4AAA", false},      {"ea8/on4aaa", "", "ON4AAA", false},
+        {"ON4AAA/EA8", "", "ON4AAA", false},  {"F5ABC/P", "", "F5ABC", false},
+        {"F5ABC/QRP", "", "F5ABC", false},    {"K1ABC/4", "", "K1ABC", false},
+        {"TM5ABC/M", "", "TM5ABC", false},    {"3B8/DL1ABC/A", "", "DL1ABC", false},
+        {"VP8XYZ", " m0oxo ", "M0OXO", true}, {"EA8/ON4AAA/P", "EA5XX", "EA5XX", true},
+    };
+    for (const Case& c : cases) {
+        const AddressSource::Recipient recipient =
+            AddressSource::recipientOf(QString::fromLatin1(c.callsign), QString::fromLatin1(c.via));
+        EXPECT_EQ(recipient.call, QString::fromLatin1(c.station)) << c.callsign;
+        EXPECT_EQ(recipient.manager, c.manager) << c.callsign;
+    }
+}
+
+TEST(AddressSource, TakesTheBookFirstThenTheLatestLogAddressButNeverTheLogsForAManager) {
+    AddressBook book;
+    book.put({QStringLiteral("m0oxo"), {QStringLiteral("Charles Wilmott"), QStringLiteral("UK")}});
+    AddressSource source(book);
+    source.offerLogAddress(QStringLiteral("ON4AAA"), QStringLiteral("20240102 1200"),
+                           QStringLiteral("Old Name\r\nOld street\r\nBelgium"));
+    source.offerLogAddress(QStringLiteral("ON4AAA"), QStringLiteral("20250101 0900"),
+                           QStringLiteral("Jean Dupont\nRue Neuve 1\n\n 1000 Bruxelles \nBelgium"));
+    source.offerLogAddress(QStringLiteral("ON4AAA"), QStringLiteral("20230101 0900"),
+                           QStringLiteral("Older\nstill"));
+    source.offerLogAddress(QStringLiteral("M0OXO"), QStringLiteral("20250101 0900"),
+                           QStringLiteral("never used"));
+    source.offerLogAddress(QStringLiteral("VP8XYZ"), QStringLiteral("20250101 0900"),
+                           QStringLiteral("Station address"));
+
+    EXPECT_EQ(*source.addressOf({QStringLiteral("ON4AAA"), false}),
+              (QStringList{QStringLiteral("ON4AAA"), QStringLiteral("Jean Dupont"),
+                           QStringLiteral("Rue Neuve 1"), QStringLiteral("1000 Bruxelles"),
+                           QStringLiteral("Belgium")}));
+    EXPECT_EQ(*source.addressOf({QStringLiteral("M0OXO"), true}),
+              (QStringList{QStringLiteral("M0OXO"), QStringLiteral("Charles Wilmott"),
+                           QStringLiteral("UK")}));
+    // The log's address of VP8XYZ is its own, not its manager's.
+    book.remove(QStringLiteral("M0OXO"));
+    EXPECT_FALSE(source.addressOf({QStringLiteral("M0OXO"), true}).has_value());
+    EXPECT_FALSE(source.addressOf({QStringLiteral("DL1ABC"), false}).has_value());
+}
+
+TEST(AddressBook, KeepsEveryFieldThroughItsFileReadableByTheOperatorOnly) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("adresses.csv"));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("F1OLD;Old\n");
+    old.close();
+    ::chmod(QFile::encodeName(path).constData(), 0644);
+
+    AddressBook book;
+    const std::vector<AddressEntry> entries{
+        {QStringLiteral("ON4AAA"),
+         {QStringLiteral("Jean; \"Jeannot\" Dupont"), QStringLiteral("Rue\nNeuve"),
+          QStringLiteral("Bruxelles")}},
+        {QStringLiteral("JA1XYZ"), {QStringLiteral("山田 太郎"), QStringLiteral("Tōkyō")}},
+        {QStringLiteral("W1AW"), {}},
+    };
+    EXPECT_EQ(book.import(entries), 3);
+    QString error;
+    ASSERT_TRUE(book.save(path, &error)) << error.toStdString();
+    struct stat state {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &state), 0);
+    EXPECT_EQ(state.st_mode & 0777, 0600u);
+
+    AddressBook again;
+    ASSERT_TRUE(again.load(path, &error));
+    EXPECT_EQ(again.entries(), entries);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST(AddressBook, ReadsWhatASpreadsheetWritesAndKeepsTheLastOfACallGivenTwice) {
+    const QByteArray csv =
+        "\xEF\xBB\xBF"
+        "on4aaa;Jean Dupont;\"Rue \"\"A\"\"; 1\";Bruxelles\r\n"
+        "\r\n"
+        ";no call\r\n"
+        " ON4AAA ;Jean Dupont;Liège\r\n"
+        "DL1ABC;\"Line\r\nbreak\"";
+    const std::vector<AddressEntry> entries = AddressBook::parse(csv);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].call, QStringLiteral("ON4AAA"));
+    EXPECT_EQ(entries[0].lines,
+              (QStringList{QStringLiteral("Jean Dupont"), QStringLiteral("Liège")}));
+    EXPECT_EQ(entries[1].lines, QStringList{QStringLiteral("Line\r\nbreak")});
+    EXPECT_EQ(AddressBook::parse(AddressBook::format(entries)), entries);
+
+    QTemporaryDir folder;
+    AddressBook book;
+    QString error;
+    EXPECT_TRUE(book.load(folder.filePath(QStringLiteral("absent.csv")), &error));
+    EXPECT_TRUE(book.entries().empty());
+    EXPECT_FALSE(book.load(folder.path(), &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(AddressBlock, BreaksLongLinesAtSpacesShrinksAndReportsWhatCannotFit) {
+    const QStringList address{QStringLiteral("ON4AAA"),
+                              QStringLiteral("Jean-Baptiste Dupont de la Tour"),
+                              QStringLiteral("Rue Neuve 1"), QStringLiteral("1000 Bruxelles")};
+    const AddressBlock::Fitted roomy = AddressBlock::fit(address, QSizeF(90, 40), 12);
+    EXPECT_TRUE(roomy.fits);
+    EXPECT_EQ(roomy.size, 12.0f);
+    EXPECT_EQ(roomy.lines, address);
+
+    const QSizeF narrow(40, 30);
+    const AddressBlock::Fitted broken = AddressBlock::fit(address, narrow, 12);
+    ASSERT_TRUE(broken.fits);
+    EXPECT_GE(broken.size, AddressBlock::kSmallestSize);
+    EXPECT_GT(broken.lines.size(), address.size());
+    EXPECT_EQ(broken.lines.join(QLatin1Char(' ')), address.join(QLatin1Char(' ')));
+    for (const QString& line : broken.lines) {
+        EXPECT_LE(LabelFitting::widthMillimetres(line, broken.size), narrow.width())
+            << line.toStdString();
+    }
+
+    const AddressBlock::Fitted unbroken =
+        AddressBlock::fit(address, narrow, 12, AddressBlock::Breaking::Never);
+    EXPECT_FALSE(unbroken.fits);
+    EXPECT_FALSE(AddressBlock::fit(address, QSizeF(90, 8), 12).fits);
+}
+
+TEST(EnvelopeFormat, PlacesTheBlocksInsideEveryEnvelope) {
+    ASSERT_EQ(EnvelopeFormat::all().size(), 5u);
+    const std::pair<const char*, QSizeF> sizes[] = {{"DL", {220, 110}},
+                                                    {"c6", {162, 114}},
+                                                    {"C65", {229, 114}},
+                                                    {"C5", {229, 162}},
+                                                    {"US10", {241.3, 104.8}}};
+    for (const auto& [name, size] : sizes) {
+        const EnvelopeFormat* format = EnvelopeFormat::find(QString::fromLatin1(name));
+        ASSERT_NE(format, nullptr) << name;
+        EXPECT_EQ(format->size(), size) << name;
+        const QRectF recipient = format->recipientBlock();
+        EXPECT_NEAR(recipient.left(), size.width() * 0.45, 1e-9) << name;
+        EXPECT_NEAR(recipient.top(), size.height() * 0.45, 1e-9) << name;
+        EXPECT_LE(recipient.right(), size.width() - 15) << name;
+        EXPECT_LE(recipient.bottom(), size.height() - 15) << name;
+        const QRectF sender = format->senderBlock();
+        EXPECT_EQ(sender.topLeft(), QPointF(10, 10)) << name;
+        EXPECT_FALSE(sender.intersects(recipient)) << name;
+        const QSizeF page = format->pageSize().size(QPageSize::Millimeter).transposed();
+        EXPECT_NEAR(page.width(), size.width(), 0.5) << name;
+        EXPECT_NEAR(page.height(), size.height(), 0.5) << name;
+    }
+    EXPECT_EQ(EnvelopeFormat::find(QStringLiteral("C4")), nullptr);
+}
+
+// Addresses in CR LF, LF and Latin-1, ADDRESS_INTL in UTF-8, portable calls,
+// a manager with an entry in the book, a manager and a station without one.
+TEST(MailingList, FindsEachRecipientsAddressOnceInPrintListOrder) {
+    const QString log = QStringLiteral(QE_TEST_DATA_DIR "/mail/addresses.adi");
+    AdifContents contents;
+    QString error;
+    ASSERT_TRUE(AdifReader::readFile(log, contents, &error)) << error.toStdString();
+    QsoRecords qsos;
+    for (int i = contents.log.count() - 1; i >= 0; --i) {
+        qsos.push_back(&contents.log.at(i));
+    }
+    AddressBook book;
+    book.put({QStringLiteral("M0OXO"), {QStringLiteral("Charles"), QStringLiteral("UK")}});
+    AddressSource source(book);
+    ASSERT_TRUE(LogAddresses::offer(
+        log, qsos,
+        {QStringLiteral("ON4AAA"), QStringLiteral("DL1ABC"), QStringLiteral("JA1XYZ"),
+         QStringLiteral("VP8XYZ"), QStringLiteral("K1ZZ"), QStringLiteral("W1AW")},
+        source, &error))
+        << error.toStdString();
+    const MailingList list = MailingList::of(qsos, source);
+    EXPECT_EQ(list.missing, (QStringList{QStringLiteral("F6XYZ"), QStringLiteral("K1ZZ")}));
+    ASSERT_EQ(list.pieces.size(), 4u);
+    const std::vector<std::pair<QString, QStringList>> expected{
+        {QStringLiteral("M0OXO"),
+         {QStringLiteral("M0OXO"), QStringLiteral("Charles"), QStringLiteral("UK")}},
+        {QStringLiteral("JA1XYZ"),
+         {QStringLiteral("JA1XYZ"), QStringLiteral("山田 太郎"), QStringLiteral("東京都"),
+          QStringLiteral("Japan")}},
+        {QStringLiteral("DL1ABC"),
+         {QStringLiteral("DL1ABC"), QStringLiteral("Jürgen Müller"),
+          QStringLiteral("Hauptstraße 5"), QStringLiteral("10115 Berlin"),
+          QStringLiteral("Germany")}},
+        {QStringLiteral("ON4AAA"),
+         {QStringLiteral("ON4AAA"), QStringLiteral("Jean Dupont"), QStringLiteral("Rue Neuve 1"),
+          QStringLiteral("1000 Bruxelles"), QStringLiteral("Belgium")}},
+    };
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(list.pieces[i].call, expected[i].first);
+        EXPECT_EQ(list.pieces[i].lines, expected[i].second) << expected[i].first.toStdString();
+    }
+}
+
+TEST(MailingList, ALogChangedSinceItWasReadGivesNoWrongAddress) {
+    QTemporaryDir dir;
+    const QString log = dir.filePath(QStringLiteral("log.adi"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QE_TEST_DATA_DIR "/mail/addresses.adi"), log));
+    AdifContents contents;
+    QString error;
+    ASSERT_TRUE(AdifReader::readFile(log, contents, &error));
+    QFile file(log);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QByteArray bytes = file.readAll();
+    file.seek(0);
+    file.write(QByteArray(bytes).replace("CALL:6>ON4AAA", "CALL:6>ON4ZZZ"));
+    file.close();
+    AddressBook book;
+    AddressSource source(book);
+    EXPECT_FALSE(LogAddresses::offer(log, {&contents.log.at(0)}, {QStringLiteral("ON4AAA")}, source,
+                                     &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("a changé"))) << error.toStdString();
+}
+
+}  // namespace

@@ -1,0 +1,228 @@
+#include "windows/address_book_window.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "platform/dialogs.h"
+#include "settings/settings_store.h"
+#include "windows/workspace.h"
+
+namespace {
+
+constexpr int kCallRole = Qt::UserRole;
+
+bool matchesFilter(const AddressEntry& entry, const QString& filter) {
+    return filter.isEmpty() || entry.call.contains(filter, Qt::CaseInsensitive) ||
+           entry.lines.join(QLatin1Char(' ')).contains(filter, Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+AddressBookWindow::AddressBookWindow(Workspace& workspace, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      workspace_(workspace),
+      path_(AddressBook::pathBeside(workspace.store().fileName())) {
+    setObjectName(QStringLiteral("Adresses"));
+    setWindowTitle(QStringLiteral("Adresses"));
+    buildControls();
+    QString error;
+    if (!book_.load(path_, &error)) {
+        workspace_.dialogs().message(error);
+    }
+    fillList();
+}
+
+QPushButton* AddressBookWindow::addButton(const char* name, const QString& text) {
+    auto* button = new QPushButton(text);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+void AddressBookWindow::buildControls() {
+    filter_ = new QLineEdit;
+    filter_->setObjectName(QStringLiteral("filterBox"));
+    filter_->setPlaceholderText(QStringLiteral("Filtrer"));
+    filter_->setAccessibleName(QStringLiteral("Filtrer les stations"));
+    list_ = new QListWidget;
+    list_->setObjectName(QStringLiteral("stationList"));
+    list_->setAccessibleName(QStringLiteral("Stations du carnet"));
+    call_ = new QLineEdit;
+    call_->setObjectName(QStringLiteral("callBox"));
+    call_->setAccessibleName(QStringLiteral("Indicatif"));
+    address_ = new QPlainTextEdit;
+    address_->setObjectName(QStringLiteral("addressBox"));
+    address_->setAccessibleName(QStringLiteral("Adresse, une ligne par ligne de l'enveloppe"));
+    address_->setTabChangesFocus(true);
+
+    auto* newButton = addButton("newButton", QStringLiteral("&Nouvelle"));
+    auto* saveButton = addButton("saveButton", QStringLiteral("&Enregistrer"));
+    auto* deleteButton = addButton("deleteButton", QStringLiteral("&Supprimer"));
+    auto* importButton = addButton("importButton", QStringLiteral("&Importer…"));
+    auto* closeButton = addButton("closeButton", QStringLiteral("&Fermer"));
+
+    auto* form = new QVBoxLayout;
+    form->addWidget(new QLabel(QStringLiteral("Indicatif :")));
+    form->addWidget(call_);
+    form->addWidget(new QLabel(QStringLiteral("Adresse (nom, rue, ville, pays) :")));
+    form->addWidget(address_);
+    auto* formButtons = new QHBoxLayout;
+    for (QPushButton* button : {newButton, saveButton, deleteButton}) {
+        formButtons->addWidget(button);
+    }
+    form->addLayout(formButtons);
+    auto* left = new QVBoxLayout;
+    left->addWidget(filter_);
+    left->addWidget(list_);
+    left->addWidget(importButton);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(form, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(closeButton, 0, Qt::AlignRight);
+
+    connect(filter_, &QLineEdit::textChanged, this, &AddressBookWindow::fillList);
+    connect(list_, &QListWidget::currentRowChanged, this, &AddressBookWindow::showStation);
+    connect(newButton, &QPushButton::clicked, this, &AddressBookWindow::newStation);
+    connect(saveButton, &QPushButton::clicked, this, &AddressBookWindow::saveStation);
+    connect(deleteButton, &QPushButton::clicked, this, &AddressBookWindow::deleteStation);
+    connect(importButton, &QPushButton::clicked, this, &AddressBookWindow::importFile);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    resize(640, 420);
+}
+
+void AddressBookWindow::fillList() {
+    const QString current = call_->text();
+    const QSignalBlocker quiet(list_);
+    list_->clear();
+    for (const QString& call : toComplete_) {
+        auto* item = new QListWidgetItem(QStringLiteral("%1 — à compléter").arg(call), list_);
+        item->setData(kCallRole, call);
+    }
+    for (const AddressEntry& entry : book_.entries()) {
+        if (matchesFilter(entry, filter_->text())) {
+            const QString shown = entry.lines.isEmpty()
+                                      ? entry.call
+                                      : entry.call + QStringLiteral(" — ") + entry.lines.first();
+            auto* item = new QListWidgetItem(shown, list_);
+            item->setData(kCallRole, entry.call);
+        }
+    }
+    for (int row = 0; row < list_->count(); ++row) {
+        if (list_->item(row)->data(kCallRole).toString() == current) {
+            list_->setCurrentRow(row);
+        }
+    }
+}
+
+void AddressBookWindow::showStation() {
+    const QListWidgetItem* item = list_->currentItem();
+    if (item == nullptr) {
+        return;
+    }
+    const QString call = item->data(kCallRole).toString();
+    call_->setText(call);
+    const AddressEntry* entry = book_.find(call);
+    address_->setPlainText(entry == nullptr ? QString() : entry->lines.join(QLatin1Char('\n')));
+}
+
+void AddressBookWindow::newStation() {
+    list_->setCurrentRow(-1);
+    call_->clear();
+    address_->clear();
+    call_->setFocus();
+}
+
+void AddressBookWindow::saveStation() {
+    AddressEntry entry;
+    entry.call = AddressBook::normalCall(call_->text());
+    for (const QString& line : address_->toPlainText().split(QLatin1Char('\n'))) {
+        if (!line.trimmed().isEmpty()) {
+            entry.lines.append(line.trimmed());
+        }
+    }
+    if (entry.call.isEmpty() || entry.call.contains(QLatin1Char(' '))) {
+        workspace_.dialogs().message(
+            QStringLiteral("Indicatif : tapez l'indicatif de la station."));
+        return;
+    }
+    if (entry.lines.isEmpty()) {
+        workspace_.dialogs().message(QStringLiteral("Adresse : tapez au moins une ligne."));
+        return;
+    }
+    book_.put(entry);
+    toComplete_.removeAll(entry.call);
+    call_->setText(entry.call);
+    if (write()) {
+        fillList();
+    }
+}
+
+void AddressBookWindow::deleteStation() {
+    const QString call = AddressBook::normalCall(call_->text());
+    if (book_.find(call) == nullptr ||
+        !workspace_.dialogs().askYesNo(
+            QStringLiteral("Supprimer l'adresse de %1 du carnet ?").arg(call))) {
+        return;
+    }
+    book_.remove(call);
+    if (write()) {
+        newStation();
+        fillList();
+    }
+}
+
+void AddressBookWindow::importFile() {
+    const QString name = workspace_.dialogs().openFileName(
+        QStringLiteral("Carnet d'adresses (*.csv *.CSV);;Tous les fichiers (*)"));
+    if (name.isEmpty()) {
+        return;
+    }
+    AddressBook other;
+    QString error;
+    if (!other.load(name, &error)) {
+        workspace_.dialogs().message(error);
+        return;
+    }
+    const int count = book_.import(other.entries());
+    if (write()) {
+        fillList();
+        workspace_.dialogs().message(
+            QStringLiteral("%1 adresses importées de %2.").arg(count).arg(name));
+    }
+}
+
+bool AddressBookWindow::write() {
+    QString error;
+    if (book_.save(path_, &error)) {
+        return true;
+    }
+    workspace_.dialogs().message(error);
+    // What is on disk is what the book holds.
+    book_.load(path_, &error);
+    fillList();
+    return false;
+}
+
+void AddressBookWindow::completeAddressesOf(const QStringList& calls) {
+    for (const QString& call : calls) {
+        const QString normal = AddressBook::normalCall(call);
+        if (!toComplete_.contains(normal)) {
+            toComplete_.append(normal);
+        }
+    }
+    filter_->clear();
+    fillList();
+    list_->setCurrentRow(0);
+    address_->setFocus();
+}

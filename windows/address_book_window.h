@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+#include "mail/address_book.h"
+
+class Workspace;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+// "Adresses…": the operator's address book, the addresses direct cards and
+// envelopes go to. A list with a filter; the selected station's call and
+// address (one line per line of the envelope) to change, add or delete; an
+// import of another file of the same shape. Every change is written at once.
+class AddressBookWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit AddressBookWindow(Workspace& workspace, QWidget* parent = nullptr);
+
+    QListWidget* stationList() const { return list_; }
+    QLineEdit* filterBox() const { return filter_; }
+    QLineEdit* callBox() const { return call_; }
+    QPlainTextEdit* addressBox() const { return address_; }
+    const AddressBook& book() const { return book_; }
+
+    // The stations a run found no address for, listed first and selected in
+    // turn so that the operator can type their addresses.
+    void completeAddressesOf(const QStringList& calls);
+
+  private:
+    void buildControls();
+    QPushButton* addButton(const char* name, const QString& text);
+    void fillList();
+    void showStation();
+    void newStation();
+    void saveStation();
+    void deleteStation();
+    void importFile();
+    bool write();
+
+    Workspace& workspace_;
+    QString path_;
+    AddressBook book_;
+    QStringList toComplete_;
+    QListWidget* list_ = nullptr;
+    QLineEdit* filter_ = nullptr;
+    QLineEdit* call_ = nullptr;
+    QPlainTextEdit* address_ = nullptr;
+};
