@@ -37,8 +37,8 @@ class FixedDialogs : public Dialogs {
     QString openFileName(const QString&) override { return log_; }
     QString saveFileName(const QString&) override { return {}; }
     bool choosePrinter(QPrinter&) override { return false; }
-    void showPrintPreview(QPrinter&, const QString&,
-                          const std::function<void(QPrinter&)>&) override {}
+    void showPrintPreview(QPrinter&, const QString&, const std::function<void(QPrinter&)>&,
+                          const std::function<void()>&) override {}
     int messages = 0;
 
   private:

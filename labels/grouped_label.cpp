@@ -62,10 +62,15 @@ int GroupedLabel::leftWidth(float size) const {
     return static_cast<int>(std::lround(referenceWidth_ * referenceSize_ / size));
 }
 
+int GroupedLabel::blanksBefore(int width, int length) {
+    // A line of fixed-pitch text moves by whole characters: half a blank left over goes after it.
+    return std::max(0, (width - length) / 2);
+}
+
 QString GroupedLabel::centred(const QString& text, float size, LabelComposer::Side which) const {
     const int width = leftWidth(size);
     const int length = static_cast<int>(text.size());
-    const int before = std::max(0, (width - length) / 2);
+    const int before = blanksBefore(width, length);
     QString line = LabelComposer::blanks(before) + text;
     if (which == LabelComposer::Side::Left) {
         line += LabelComposer::blanks(width - before - length);
@@ -75,7 +80,9 @@ QString GroupedLabel::centred(const QString& text, float size, LabelComposer::Si
 
 QString GroupedLabel::heading(float size, LabelComposer::Side which) const {
     // Each word above its column of the QSO lines, at the QSO lines' size.
-    const double start = (referenceWidth_ - LabelComposer::kGroupedLineLength) / 2;
+    // Where the centred QSO lines start at the reference size: whole blanks, as
+    // centred() puts them, so that each word stands over its column.
+    const double start = blanksBefore(referenceWidth_, LabelComposer::kGroupedLineLength);
     const double scale = referenceSize_ / size;
     QString line;
     for (const auto& [word, column] : composer_.groupHeading()) {

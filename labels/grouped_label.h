@@ -30,6 +30,8 @@ class GroupedLabel {
     enum class Role { Kept, Heading, Qso, Empty };
 
     QString centred(const QString& text, float size, LabelComposer::Side which) const;
+    // The blanks before a text of `length` characters centred in `width`.
+    static int blanksBefore(int width, int length);
     QString heading(float size, LabelComposer::Side which) const;
 
     const LabelComposer& composer_;

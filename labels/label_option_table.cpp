@@ -37,19 +37,25 @@ void restoreOffset(LabelOptions& options, const QString& stored) {
     options.offset = position < 0 ? QString() : LabelOptions::offsets().at(position);
 }
 
-std::vector<LabelOptionField> buildTable() {
-    std::vector<LabelOptionField> table = {
+// The options typed as text.
+std::vector<LabelOptionField> textOptions() {
+    return {
         textOption<&LabelOptions::transceiver>(StoredSettings::kTransceiver, "tx", "Rx_Tx"),
         textOption<&LabelOptions::antenna>(StoredSettings::kAntenna, "antenna", "Antenne"),
-        textOption<&LabelOptions::activationNumber>(StoredSettings::kActivationNumber,
-                                                    "activation-number", "Num_Activite"),
-        textOption<&LabelOptions::activationName>(StoredSettings::kActivationName,
-                                                  "activation-name", "Nom_activite"),
+        textOption<&LabelOptions::activationNumber>(StoredSettings::kActivationNumber, "activation-number",
+                                                    "Num_Activite"),
+        textOption<&LabelOptions::activationName>(StoredSettings::kActivationName, "activation-name",
+                                                  "Nom_activite"),
         textOption<&LabelOptions::canton>(StoredSettings::kCanton, "canton", "Num_Canton"),
         textOption<&LabelOptions::postcode>(StoredSettings::kPostcode, "postcode", "Num_CP"),
-        textOption<&LabelOptions::municipality>(StoredSettings::kMunicipality, "municipality",
-                                                "Nom_Commune"),
+        textOption<&LabelOptions::municipality>(StoredSettings::kMunicipality, "municipality", "Nom_Commune"),
         textOption<&LabelOptions::comment>(StoredSettings::kComment, "comment", "Texte_QSL"),
+    };
+}
+
+// The options chosen among words.
+std::vector<LabelOptionField> choiceOptions() {
+    return {
         {&StoredSettings::kLanguage,
          "lang",
          "Langue",
@@ -101,6 +107,12 @@ std::vector<LabelOptionField> buildTable() {
          nullptr,
          {{"1", "1"}, {"2", "2"}, {"3", "3"}},
          "--qsl : 1, 2 ou 3"},
+    };
+}
+
+// The offset, typed or chosen, then the options written once used.
+std::vector<LabelOptionField> laterOptions() {
+    return {
         {&StoredSettings::kVerticalOffset,
          "offset",
          "Ct_V",
@@ -124,6 +136,15 @@ std::vector<LabelOptionField> buildTable() {
          true,
          true},
     };
+}
+
+std::vector<LabelOptionField> buildTable() {
+    std::vector<LabelOptionField> table = textOptions();
+    for (std::vector<LabelOptionField> part : {choiceOptions(), laterOptions()}) {
+        for (LabelOptionField& field : part) {
+            table.push_back(std::move(field));
+        }
+    }
     return table;
 }
 

@@ -7,7 +7,6 @@
 #include "labels/sheet_profile.h"
 #include "labels/sheet_table.h"
 #include "printing/print_surface.h"
-#include "selection/row_list.h"
 
 LabelPrintRun::LabelPrintRun(const LabelOptions& options, PrintSurface& surface,
                              NextSheetQuestion askNextSheet)
@@ -271,11 +270,12 @@ QString LabelPrintRun::firstLabelProblem(int firstLabel, const LabelSheet& sheet
 }
 
 LabelPrintRun::Outcome LabelPrintRun::finish(Outcome outcome) {
-    if (outcome == Outcome::Failed) {
+    // A failed run, or a sheet with nothing printed on it yet, is not sent.
+    if (outcome == Outcome::Failed || rowCounter_ == 0) {
         surface_.discardJob();
-    } else if (rowCounter_ == 0) {
-        surface_.discardJob();
-    } else if (!surface_.endJob()) {
+    } else if (surface_.endJob()) {
+        ++sheetsDone_;
+    } else {
         error_ = surface_.error();
         outcome = Outcome::Failed;
     }

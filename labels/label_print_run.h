@@ -44,6 +44,9 @@ class LabelPrintRun {
     // Why a run cannot start at label `firstLabel` of `sheet`, in French; empty when it can.
     static QString firstLabelProblem(int firstLabel, const LabelSheet& sheet);
 
+    // The sheets ended and sent so far, the last begun one included.
+    int sheetsSent() const { return sheetsDone_; }
+
     // Why the run failed, in French.
     QString error() const { return error_; }
     // What the operator should know about a completed run (lines left out), in French.

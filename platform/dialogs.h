@@ -44,9 +44,12 @@ class Dialogs {
     // Lets the operator choose the printer; true when confirmed.
     virtual bool choosePrinter(QPrinter& printer) = 0;
     // Shows the pages that `render` draws on the printer it is given, page by
-    // page, before anything is printed, in a window titled `caption`.
+    // page, before anything is printed, in a window titled `caption`. The
+    // preview's own print button closes it and calls `print`, so that a print
+    // from the preview is the program's print, not a copy of the preview.
     virtual void showPrintPreview(QPrinter& printer, const QString& caption,
-                                  const std::function<void(QPrinter&)>& render) = 0;
+                                  const std::function<void(QPrinter&)>& render,
+                                  const std::function<void()>& print) = 0;
     // Shows how far a run of `total` steps has gone, with a button to stop it,
     // for as long as the answer lives. Runs that never stop by default.
     virtual std::unique_ptr<Progress> showProgress(const QString& label, int total) {

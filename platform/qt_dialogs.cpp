@@ -1,5 +1,6 @@
 #include "platform/qt_dialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -142,13 +143,29 @@ bool QtDialogs::choosePrinter(QPrinter& printer) {
 }
 
 void QtDialogs::showPrintPreview(QPrinter& printer, const QString& caption,
-                                 const std::function<void(QPrinter&)>& render) {
+                                 const std::function<void(QPrinter&)>& render,
+                                 const std::function<void()>& print) {
     FocusReturn focus(returnedTo_);
     QPrintPreviewDialog dialog(&printer, askingWindow());
     dialog.setWindowTitle(caption);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&render](QPrinter* target) { render(*target); });
+    bool printAsked = false;
+    // Qt's own print button would print the preview's pages, outlines included.
+    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction* action : dialog.findChildren<QAction*>()) {
+        if (action->text() == printText) {
+            QObject::disconnect(action, &QAction::triggered, &dialog, nullptr);
+            QObject::connect(action, &QAction::triggered, &dialog, [&dialog, &printAsked] {
+                printAsked = true;
+                dialog.accept();
+            });
+        }
+    }
     dialog.exec();
+    if (printAsked && print) {
+        print();
+    }
 }
 
 std::unique_ptr<Progress> QtDialogs::showProgress(const QString& label, int total) {

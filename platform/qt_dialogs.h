@@ -14,7 +14,8 @@ class QtDialogs : public Dialogs {
     QString saveFileName(const QString& filter, const QString& proposed) override;
     bool choosePrinter(QPrinter& printer) override;
     void showPrintPreview(QPrinter& printer, const QString& caption,
-                          const std::function<void(QPrinter&)>& render) override;
+                          const std::function<void(QPrinter&)>& render,
+                          const std::function<void()>& print) override;
     std::unique_ptr<Progress> showProgress(const QString& label, int total) override;
 
   private:

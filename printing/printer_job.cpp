@@ -54,8 +54,8 @@ PrinterJob::Result PrinterJob::print(QPrinter& printer, const PrintPlacement& pl
         printer.setOutputFileName(target);
         // The operator knows the file by its own name, not by the temporary one.
         error->replace(output->temporaryPath(), target);
-        // Sheets printed before the operator said to stop are what was asked for.
-        if (result != Result::Failed && !output->commit()) {
+        // A stopped run leaves the older file as it was; its temporary file goes.
+        if (result == Result::Done && !output->commit()) {
             *error = output->error();
             result = Result::Failed;
         }

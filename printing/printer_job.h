@@ -29,7 +29,7 @@ struct PrinterJob {
 
     // `pdfOrigin`: where the printable area starts on a PDF page (millimetres).
     // A PDF goes through a PdfOutput: the file at its path changes only when
-    // the run is done (or stopped by the operator after whole pages), never on failure. A PDF path
+    // the run is done, never when it failed or the operator stopped it. A PDF path
     // that is one of `inputs`, or that is not a regular file, is refused before anything is drawn.
     static Result print(QPrinter& printer, const PrintPlacement& placement,
                         const QString& askedPrinter,

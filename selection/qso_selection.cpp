@@ -5,6 +5,7 @@
 
 #include "log/qso_log.h"
 #include "selection/bureau_order.h"
+#include "selection/qsl_round.h"
 
 QsoSelection::QsoSelection(QObject* parent)
     : QObject(parent),
@@ -19,20 +20,7 @@ void QsoSelection::showLog(std::shared_ptr<const QsoLog> log) {
     shown_ = log;
     logs_.push_back(std::move(log));
     forgetUnusedLogs();
-    QsoRecords records;
-    records.reserve(static_cast<size_t>(shown_->count()));
-    for (int i = 0; i < shown_->count(); ++i) {
-        if (!owedOnly_ || isOwed(shown_->at(i))) {
-            records.push_back(&shown_->at(i));
-        }
-    }
-    qsoList_.addAll(records);
-}
-
-bool QsoSelection::isOwed(const QsoRecord& record) {
-    const QByteArrayView sent = record.value(QsoField::QslSent);
-    return sent.isEmpty() || sent == "N" || sent == "R" || sent == "Q" || sent == "n" ||
-           sent == "r" || sent == "q";
+    qsoList_.addAll(QslRound::recordsOf(*shown_, owedOnly_));
 }
 
 void QsoSelection::setOwedOnly(bool owedOnly) {
@@ -52,9 +40,8 @@ void QsoSelection::fillQsoList() {
         printed.insert(&printList_.record(i));
     }
     QsoRecords records;
-    for (int i = 0; i < shown_->count(); ++i) {
-        const QsoRecord* record = &shown_->at(i);
-        if ((!owedOnly_ || isOwed(*record)) && printed.count(record) == 0) {
+    for (const QsoRecord* record : QslRound::recordsOf(*shown_, owedOnly_)) {
+        if (printed.count(record) == 0) {
             records.push_back(record);
         }
     }

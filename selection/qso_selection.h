@@ -44,10 +44,9 @@ class QsoSelection : public QObject {
     void sortPrintListForBureau(std::shared_ptr<const BureauOrder> order);
 
     // Only QSOs whose QSL is still owed in the QSO list: QSL_SENT absent, empty,
-    // N, R or Q. Changing it fills the QSO list anew from the log shown.
+    // N, R or Q (QslRound::isOwed). Changing it fills the QSO list anew from the log shown.
     void setOwedOnly(bool owedOnly);
     bool owedOnly() const { return owedOnly_; }
-    static bool isOwed(const QsoRecord& record);
     // True for a QSO of the log the QSO list shows (read last).
     bool isOfShownLog(const QsoRecord& record) const {
         return shown_ != nullptr && record.logSerial() == shown_->serial();

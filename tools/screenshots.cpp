@@ -38,7 +38,8 @@ class SampleDialogs : public Dialogs {
     bool choosePrinter(QPrinter&) override { return false; }
     // Saves a picture of the preview instead of waiting on it.
     void showPrintPreview(QPrinter& printer, const QString& caption,
-                          const std::function<void(QPrinter&)>& render) override {
+                          const std::function<void(QPrinter&)>& render,
+                          const std::function<void()>&) override {
         QPrintPreviewDialog dialog(&printer);
         dialog.setWindowTitle(caption);
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,

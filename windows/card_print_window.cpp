@@ -1,7 +1,5 @@
 #include "windows/card_print_window.h"
 
-#include "settings/settings_store.h"
-
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,12 +7,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "cards/card_job.h"
 #include "cards/card_print_run.h"
 #include "cards/card_printing.h"
 #include "cards/qsl_template.h"
 #include "platform/dialogs.h"
-#include "printing/printer_calibration.h"
 #include "selection/row_list.h"
+#include "windows/dialogs_job_listener.h"
 #include "windows/print_target.h"
 #include "windows/sent_marking.h"
 #include "windows/window_placement.h"
@@ -92,13 +91,9 @@ bool CardPrintWindow::chooseTemplate(QslTemplate& model, QString* chosen) {
     return true;
 }
 
-void CardPrintWindow::warnOfLinesPastEdge(const QslTemplate& model, const QsoRecords& printList) {
-    const std::optional<CardLayout> layout = CardLayout::from(model, nullptr);
-    if (!layout) {
-        return;
-    }
+void CardPrintWindow::warnOfLinesPastEdge(const CardJob& job) {
     QStringList lines;
-    for (const int line : CardPrintRun::linesPastEdge(model, *layout, printList)) {
+    for (const int line : job.linesPastEdge()) {
         lines.append(QString::number(line));
     }
     if (lines.size() == 1) {
@@ -115,14 +110,18 @@ void CardPrintWindow::showPrintPreview() {
     if (!chooseTemplate(model)) {
         return;
     }
-    workspace_.dialogs().showPrintPreview(
-        workspace_.printer(), QStringLiteral("Aperçu des cartes"), [this, model](QPrinter& target) {
-            QString error;
-            if (CardPrinting::preview(model, workspace_.printList().records(), target, &error) ==
-                PrinterJob::Result::Failed) {
-                workspace_.dialogs().message(error);
+    // The preview may draw again (a new page size, a zoom) for as long as it is shown.
+    const auto job =
+        std::make_shared<CardJob>(workspace_.store(), model, workspace_.printList().records());
+    Dialogs& dialogs = workspace_.dialogs();
+    dialogs.showPrintPreview(
+        workspace_.printer(), QStringLiteral("Aperçu des cartes"),
+        [job, &dialogs](QPrinter& target) {
+            if (job->preview(target) == PrinterJob::Result::Failed) {
+                dialogs.message(job->error());
             }
-        });
+        },
+        [this] { impression_->click(); });
 }
 
 void CardPrintWindow::printCards() {
@@ -132,28 +131,25 @@ void CardPrintWindow::printCards() {
     if (!chooseTemplate(model, &templateName)) {
         return;
     }
-    const QsoRecords rows = workspace_.printList().records();
-    warnOfLinesPastEdge(model, rows);
+    CardJob job(workspace_.store(), model, workspace_.printList().records());
+    warnOfLinesPastEdge(job);
     QPrinter& printer = workspace_.printer();
     CardPrinting::prepareCardPaper(printer);
-    // Cancelling the printer dialog still prints, on the current printer.
     if (!PrintTarget::choose(dialogs, printer, workspace_.logFileName(),
                              QStringLiteral("cartes"))) {
         return;
     }
-    const std::unique_ptr<Progress> progress = dialogs.showProgress(
-        QStringLiteral("Impression des cartes : cartes imprimées"), static_cast<int>(rows.size()));
-    const QPointF offset =
-        PrinterCalibration(workspace_.store()).offset(PrinterCalibration::printerKey(printer));
-    QString error;
-    const PrinterJob::Result result = CardPrinting::print(
-        model, rows, printer, QString(), &error, offset, {workspace_.logFileName(), templateName},
-        [&progress](int cards) { return progress->advance(cards); });
+    DialogsJobListener listener(dialogs);
+    job.setListener(listener);
+    job.setInputs({workspace_.logFileName(), templateName});
+    const PrinterJob::Result result = job.print(printer);
+    if (!job.notice().isEmpty()) {
+        dialogs.message(job.notice());
+    }
     if (result == PrinterJob::Result::Failed) {
-        dialogs.message(error);
+        dialogs.message(job.error());
     } else if (result == PrinterJob::Result::Done) {
-        SentMarking::offer(workspace_, rows, QStringLiteral("D"),
-                           {printer.outputFileName(), templateName, workspace_.store().fileName()});
+        SentMarking::offer(workspace_, job, printer.outputFileName());
     }
 }
 

@@ -34,7 +34,7 @@ class CardPrintWindow : public QWidget {
     // Asks for the .qsl file and reads it; false (after a message) when there is none to use.
     bool chooseTemplate(struct QslTemplate& model, QString* fileName = nullptr);
     // Tells the operator, in one message, which lines run past the card's edge.
-    void warnOfLinesPastEdge(const struct QslTemplate& model, const QsoRecords& printList);
+    void warnOfLinesPastEdge(const class CardJob& job);
 
     Workspace& workspace_;
     QPushButton* impression_;

@@ -1,7 +1,5 @@
 #include "windows/label_options_window.h"
 
-#include <algorithm>
-
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,8 +7,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPageSize>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -20,17 +16,12 @@
 
 #include "labels/label_options.h"
 #include "labels/label_options_store.h"
-#include "labels/label_print_run.h"
 #include "labels/sheet_table.h"
 #include "platform/dialogs.h"
 #include "platform/key_press_line_edit.h"
-#include "printing/print_geometry.h"
-#include "printing/printer_calibration.h"
-#include "printing/printer_job.h"
-#include "selection/row_list.h"
 #include "settings/settings_store.h"
-#include "windows/print_target.h"
-#include "windows/sent_marking.h"
+#include "windows/label_printing.h"
+#include "windows/label_samples.h"
 #include "windows/window_placement.h"
 #include "windows/workspace.h"
 
@@ -41,60 +32,10 @@ namespace {
 const QMargins kTightMargins(6, 2, 6, 2);
 constexpr int kTightSpacing = 2;
 
-struct SampleText {
-    const char* label;
-    const char* initial;
-    const char* french;
-    const char* english;
-};
-
-// The two sample labels, top to bottom; null texts never change.
-const SampleText kQsoSample[] = {
-    {"Label10", "Pour F9XQA  Via F9XQB", "Pour F9XQA  Via F9XQB", "To F9XQA  Via F9XQB"},
-    {"Label11", "Date  14/01/06   Time 08:35 UTC", nullptr, nullptr},
-    {"Label12", "Bande  7 Mhz   Mode SSB   RST 59", "Bande  7 Mhz   Mode SSB  RST 59",
-     "Bande  7 Mhz   Mode SSB  RST 59"},
-    {"Label13", "TX :  FT 847 100 W      Ant : Dipole 2x10m", nullptr, nullptr},
-    {"Label30", "Coupe du REF SSB", nullptr, nullptr},
-    {"Label14", " Merci  pour le QSO Pse QSL", "Merci pour le QSO   Pse QSL",
-     "Tnx for the QSO  Pse QSL"},
-};
-
-const SampleText kActivationSample[] = {
-    {"Label21", "De F9XQC/P  pour  F9XQA", "De F9XQC/P  pour F9XQA", "From F9XQC/P  To F9XQA"},
-    {"Label23", "DFCF 59101 Chateau de Branleux", nullptr, nullptr},
-    {"Label24", "CP 59680   QTH Colleret", "CP 59680  QTH Colleret", "CP 59680  QTH Colleret"},
-    {"Label9", "N° Canton  5945", "N° Canton 5945", "N° Canton 5945"},
-    {"Label20", "Le 05/08/07  07:51 UTC  7 Mhz   SSB  RST 59",
-     "Le 05/08/07  07:51 UTC  7 Mhz  SSB  RST 59", "Le 05/08/07  07:51 UTC  7 Mhz  SSB  RST 59"},
-    {"Label7", "TX :  FT 847 100 W    Ant : Dipole 2x10m ", nullptr, nullptr},
-    {"Label1", "Merci pour le QSO pas de QSL ", "Merci pour le QSO pas de QSL ",
-     "Tnx for the QSO no QSL "},
-};
-
 const char* const kCardsCaption = "Impression directe sur QSL ";
 
 QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
-}
-
-QFont sampleFont(const QFont& base, qreal points, bool bold, const char* family = nullptr) {
-    QFont font = base;
-    if (family != nullptr) {
-        font.setFamily(text(family));
-    }
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QRadioButton* addOption(QButtonGroup* group, int index, const QString& caption, const QString& name,
-                        QLayout* layout) {
-    auto* option = new QRadioButton(caption);
-    option->setObjectName(QStringLiteral("%1(%2)").arg(name, QString::number(index)));
-    group->addButton(option, index);
-    layout->addWidget(option);
-    return option;
 }
 
 }  // namespace
@@ -127,7 +68,7 @@ KeyPressLineEdit* LabelOptionsWindow::addBox(const QString& name, const Validati
 void LabelOptionsWindow::buildControls() {
     auto* title = new QLabel(QStringLiteral("Impression d'étiquettes pour QSL"));
     title->setObjectName(QStringLiteral("Label2"));
-    title->setFont(sampleFont(font(), 13.5, true));
+    title->setFont(LabelSamples::sampleFont(font(), 13.5, true));
     title->setAlignment(Qt::AlignCenter);
     auto* titleFrame = new QGroupBox;
     auto* titleLayout = new QVBoxLayout(titleFrame);
@@ -146,7 +87,9 @@ void LabelOptionsWindow::buildControls() {
     connect(selection_, &QPushButton::clicked, this, &LabelOptionsWindow::openSelection);
 
     auto* left = new QVBoxLayout;
-    left->addWidget(buildSamples());
+    samples_ = new LabelSamples(font());
+    type_ = samples_->typeGroup();
+    left->addWidget(samples_);
     left->addWidget(buildActivation());
     left->addWidget(buildStation());
     auto* right = new QVBoxLayout;
@@ -237,52 +180,6 @@ void LabelOptionsWindow::fitBoxesToLongestTexts() {
     }
 }
 
-QWidget* LabelOptionsWindow::buildSamples() {
-    auto* frame = new QGroupBox;
-    auto* layout = new QVBoxLayout(frame);
-    layout->setSpacing(kTightSpacing);
-    auto* indicatif = new QHBoxLayout;
-    indicatif->addWidget(new QLabel(QStringLiteral("Indicatif")));
-    indica_ = new QLineEdit;
-    indica_->setObjectName(QStringLiteral("Indica"));
-    indica_->setReadOnly(true);
-    indica_->setFocusPolicy(Qt::NoFocus);
-    indica_->setAlignment(Qt::AlignCenter);
-    indica_->setFont(sampleFont(font(), 12, true));
-    indicatif->addWidget(indica_);
-    layout->addLayout(indicatif);
-
-    type_ = new QButtonGroup(this);
-    const auto addSample = [&](int index, const QString& caption, const auto& lines) {
-        addOption(type_, index, caption, QStringLiteral("Type_Etiquette"), layout);
-        auto* sampleFrame = new QGroupBox;
-        auto* sampleLayout = new QVBoxLayout(sampleFrame);
-        sampleLayout->setSpacing(0);
-        for (const SampleText& line : lines) {
-            auto* label = new QLabel(text(line.initial));
-            label->setObjectName(text(line.label));
-            label->setAlignment(Qt::AlignCenter);
-            label->setTextFormat(Qt::PlainText);
-            samples_[label->objectName()] = label;
-            sampleLayout->addWidget(label);
-        }
-        layout->addWidget(sampleFrame);
-    };
-    addSample(LabelOptions::kQsoLabel, QStringLiteral("Exemple d'étiquette confirmant un QSO "),
-              kQsoSample);
-    addSample(LabelOptions::kActivationLabel,
-              QStringLiteral("Exemple d'étiquette confirmant une activation"), kActivationSample);
-    labelTypeButton(LabelOptions::kQsoLabel)->setChecked(true);
-
-    const QFont base = font();
-    samples_.at(QStringLiteral("Label10"))->setFont(sampleFont(base, 12, true));
-    samples_.at(QStringLiteral("Label21"))->setFont(sampleFont(base, 9.75, true));
-    samples_.at(QStringLiteral("Label14"))->setFont(sampleFont(base, 8.25, true));
-    samples_.at(QStringLiteral("Label23"))->setFont(sampleFont(base, 8.25, true));
-    samples_.at(QStringLiteral("Label7"))->setFont(sampleFont(base, 8.25, false, "Arial"));
-    return frame;
-}
-
 QWidget* LabelOptionsWindow::buildOptionGroups() {
     auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);
@@ -292,9 +189,11 @@ QWidget* LabelOptionsWindow::buildOptionGroups() {
     auto* langueFrame = new QGroupBox(QStringLiteral("Langue"));
     auto* langueLayout = new QHBoxLayout(langueFrame);
     langue_ = new QButtonGroup(this);
-    addOption(langue_, 1, QStringLiteral("Francais"), QStringLiteral("Langue"), langueLayout)
+    LabelSamples::addOption(langue_, 1, QStringLiteral("Francais"), QStringLiteral("Langue"),
+                            langueLayout)
         ->setChecked(true);
-    addOption(langue_, 2, QStringLiteral("Anglais"), QStringLiteral("Langue"), langueLayout);
+    LabelSamples::addOption(langue_, 2, QStringLiteral("Anglais"), QStringLiteral("Langue"),
+                            langueLayout);
     connect(langue_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
         if (checked) {
             showLanguageSamples(index);
@@ -308,13 +207,13 @@ QWidget* LabelOptionsWindow::buildOptionGroups() {
     format_ = new QButtonGroup(this);
     for (const int index : {1, 2, 3, 6, 4, 5}) {
         const LabelSheet* sheet = SheetTable::tuned(index);
-        addOption(format_, index, sheet ? sheet->caption : text(kCardsCaption),
-                  QStringLiteral("F_Etiquette"), formatLayout);
+        LabelSamples::addOption(format_, index, sheet ? sheet->caption : text(kCardsCaption),
+                                QStringLiteral("F_Etiquette"), formatLayout);
     }
     sheetButton(1)->setChecked(true);
     auto* otherLine = new QHBoxLayout;
-    addOption(format_, kOtherSheet, QStringLiteral("Autre planche :"),
-              QStringLiteral("F_Etiquette"), otherLine);
+    LabelSamples::addOption(format_, kOtherSheet, QStringLiteral("Autre planche :"),
+                            QStringLiteral("F_Etiquette"), otherLine);
     otherSheet_ = new QComboBox;
     otherSheet_->setObjectName(QStringLiteral("otherSheetBox"));
     otherSheet_->setAccessibleName(QStringLiteral("Autre planche"));
@@ -328,6 +227,13 @@ QWidget* LabelOptionsWindow::buildOptionGroups() {
     formatLayout->addLayout(otherLine);
     layout->addWidget(formatFrame);
 
+    layout->addWidget(buildPrintOptions());
+    layout->addWidget(buildTexts());
+    layout->addStretch();
+    return column;
+}
+
+QWidget* LabelOptionsWindow::buildPrintOptions() {
     auto* printFrame = new QGroupBox(QStringLiteral("Options d'impression"));
     auto* printLayout = new QVBoxLayout(printFrame);
     printLayout->setSpacing(kTightSpacing);
@@ -384,18 +290,24 @@ QWidget* LabelOptionsWindow::buildOptionGroups() {
         }
     });
     connect(otherSheet_, &QComboBox::currentIndexChanged, this, [this] { limitFirstLabel(); });
-    layout->addWidget(printFrame);
+    return printFrame;
+}
 
+QWidget* LabelOptionsWindow::buildTexts() {
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(kTightSpacing);
     auto* qslFrame = new QGroupBox(QStringLiteral("Libellé Texte QSL"));
     auto* qslLayout = new QVBoxLayout(qslFrame);
     qsl_ = new QButtonGroup(this);
-    addOption(qsl_, 1, QStringLiteral("Merci pour le QSO  Pse QSL"), QStringLiteral("QSL"),
-              qslLayout)
+    LabelSamples::addOption(qsl_, 1, QStringLiteral("Merci pour le QSO  Pse QSL"),
+                            QStringLiteral("QSL"), qslLayout)
         ->setChecked(true);
-    addOption(qsl_, 2, QStringLiteral("Merci pour le QSO et pour  la QSL"), QStringLiteral("QSL"),
-              qslLayout);
-    addOption(qsl_, 3, QStringLiteral("Merci pour le QSO  pas de QSL"), QStringLiteral("QSL"),
-              qslLayout);
+    LabelSamples::addOption(qsl_, 2, QStringLiteral("Merci pour le QSO et pour  la QSL"),
+                            QStringLiteral("QSL"), qslLayout);
+    LabelSamples::addOption(qsl_, 3, QStringLiteral("Merci pour le QSO  pas de QSL"),
+                            QStringLiteral("QSL"), qslLayout);
     layout->addWidget(qslFrame);
 
     auto* commentFrame = new QGroupBox(QStringLiteral("Libellé commentaire"));
@@ -407,7 +319,6 @@ QWidget* LabelOptionsWindow::buildOptionGroups() {
     comment->setAccessibleName(QStringLiteral("Commentaire"));
     commentLayout->addWidget(comment);
     layout->addWidget(commentFrame);
-    layout->addStretch();
     return column;
 }
 
@@ -505,20 +416,8 @@ SheetTable LabelOptionsWindow::sheetTable() const {
     return SheetTable::load(SheetTable::ownSheetsPath(workspace_.store().fileName()));
 }
 
-QRadioButton* LabelOptionsWindow::languageButton(int index) const {
-    return qobject_cast<QRadioButton*>(langue_->button(index));
-}
-
-QRadioButton* LabelOptionsWindow::sheetButton(int index) const {
-    return qobject_cast<QRadioButton*>(format_->button(index));
-}
-
-QRadioButton* LabelOptionsWindow::labelTypeButton(int index) const {
-    return qobject_cast<QRadioButton*>(type_->button(index));
-}
-
-QRadioButton* LabelOptionsWindow::qslButton(int index) const {
-    return qobject_cast<QRadioButton*>(qsl_->button(index));
+QRadioButton* LabelOptionsWindow::radio(const QButtonGroup* group, int index) {
+    return qobject_cast<QRadioButton*>(group->button(index));
 }
 
 KeyPressLineEdit* LabelOptionsWindow::box(const QString& name) const {
@@ -527,15 +426,14 @@ KeyPressLineEdit* LabelOptionsWindow::box(const QString& name) const {
 }
 
 QLabel* LabelOptionsWindow::sample(const QString& name) const {
-    const auto found = samples_.find(name);
-    return found == samples_.end() ? nullptr : found->second;
+    return samples_->sample(name);
 }
 
 void LabelOptionsWindow::prepare() {
     centreOnScreen(*this);
     ctV_->addItems(LabelOptions::offsets());
     SettingsStore& store = workspace_.store();
-    indica_->setText(store.read(StoredSettings::kCallsign));
+    samples_->setCallsign(store.read(StoredSettings::kCallsign));
     restore(LabelOptionsStore(store).load(workspace_.stationCallsign()));
     imprime_->setFocus();
 }
@@ -598,16 +496,7 @@ LabelOptions LabelOptionsWindow::options() const {
 }
 
 void LabelOptionsWindow::showLanguageSamples(int index) {
-    const bool french = index == 1;
-    const auto apply = [&](const auto& lines) {
-        for (const SampleText& line : lines) {
-            if (line.french != nullptr) {
-                samples_.at(text(line.label))->setText(text(french ? line.french : line.english));
-            }
-        }
-    };
-    apply(kQsoSample);
-    apply(kActivationSample);
+    samples_->showLanguage(index == 1);
 }
 
 void LabelOptionsWindow::keyPress(const QString& name, int& keyCode) {
@@ -676,76 +565,16 @@ void LabelOptionsWindow::startPrint() {
     printLabels(chosen);
 }
 
-PrinterJob::Result LabelOptionsWindow::runLabels(const LabelOptions& options, QPrinter& printer,
-                                                 bool preview, QString* error) {
-    const SheetTable table = sheetTable();
-    const LabelSheet* sheet = table.sheetFor(options);
-    if (sheet == nullptr) {
-        *error = QStringLiteral("Planche inconnue : %1").arg(options.sheet);
-        return PrinterJob::Result::Failed;
-    }
-    const QsoRecords rows = workspace_.printList().records();
-    QString notice;
-    const auto run = [&](PrintSurface& surface, QString* runError) {
-        LabelPrintRun labels(options, surface, [this, preview](const QString& prompt) {
-            return preview || workspace_.dialogs().askYesNo(prompt);
-        });
-        labels.useSheet(*sheet);
-        std::unique_ptr<Progress> progress;
-        if (!preview) {
-            progress = workspace_.dialogs().showProgress(
-                QStringLiteral("Impression des étiquettes : feuilles imprimées"),
-                LabelPrintRun::sheetCount(*sheet, LabelPrintRun::labelCount(options, *sheet, rows),
-                                          options.firstLabel));
-            labels.setSheetDone([&progress](int sheets) { return progress->advance(sheets); });
-        }
-        const LabelPrintRun::Outcome outcome = labels.run(rows);
-        notice = labels.notice();
-        return LabelPrintRun::toJobResult(outcome, labels.error(), runError);
-    };
-    const double origin = PrintGeometry::kPdfLabelOriginMillimetres;
-    const bool fromPaperEdge = !sheet->isTuned();
-    const QPointF offset =
-        PrinterCalibration(workspace_.store()).offset(PrinterCalibration::printerKey(printer));
-    const PrintPlacement placement(fromPaperEdge ? QPointF() : QPointF(origin, origin),
-                                   fromPaperEdge, offset);
-    printer.setPageSize(sheet->pageSize());
-    std::vector<QRectF> used = sheet->labels();
-    used.resize(
-        static_cast<size_t>(std::clamp(options.firstLabel - 1, 0, sheet->labelsPerSheet())));
-    const PrinterJob::Result result =
-        preview ? PrinterJob::preview(printer, placement, sheet->labels(), run, error, used)
-                : PrinterJob::print(printer, placement, QString(), run, error,
-                                    {workspace_.logFileName()});
-    if (!notice.isEmpty() && !preview) {
-        workspace_.dialogs().message(notice);
-    }
-    return result;
-}
-
 void LabelOptionsWindow::printLabels(const LabelOptions& options) {
-    QPrinter& printer = workspace_.printer();
-    const SheetTable table = sheetTable();
-    const LabelSheet* sheet = table.sheetFor(options);
-    printer.setPageSize(sheet ? sheet->pageSize() : QPageSize(QPageSize::A4));
-    // Cancelling the printer dialog still prints, on the current printer.
-    if (!PrintTarget::choose(workspace_.dialogs(), printer, workspace_.logFileName(),
-                             QStringLiteral("etiquettes"))) {
+    const std::optional<PrinterJob::Result> result = LabelPrinting(workspace_).print(options);
+    if (!result) {
         return;
     }
-    QString error;
-    const PrinterJob::Result result = runLabels(options, printer, false, &error);
     // The sheet the run started on is used now: the next run starts a new one.
     firstLabel_->setValue(1);
-    if (result == PrinterJob::Result::Failed) {
-        workspace_.dialogs().message(error);
-    } else if (result == PrinterJob::Result::Done) {
+    if (*result == PrinterJob::Result::Done) {
         colour(box(QStringLiteral("Num_Activite")), nextColour());
         colour(box(QStringLiteral("Rx_Tx")), nextColour());
-        SentMarking::offer(
-            workspace_, workspace_.printList().records(), QStringLiteral("B"),
-            {printer.outputFileName(), SheetTable::ownSheetsPath(workspace_.store().fileName()),
-             workspace_.store().fileName()});
     }
 }
 
@@ -762,15 +591,5 @@ void LabelOptionsWindow::showPrintPreview() {
                            "d'impression sur carte QSL."));
         return;
     }
-    QPrinter& printer = workspace_.printer();
-    const SheetTable table = sheetTable();
-    const LabelSheet* sheet = table.sheetFor(chosen);
-    printer.setPageSize(sheet ? sheet->pageSize() : QPageSize(QPageSize::A4));
-    workspace_.dialogs().showPrintPreview(
-        printer, QStringLiteral("Aperçu des étiquettes"), [this, chosen](QPrinter& target) {
-            QString error;
-            if (runLabels(chosen, target, true, &error) == PrinterJob::Result::Failed) {
-                workspace_.dialogs().message(error);
-            }
-        });
+    LabelPrinting(workspace_).preview(chosen, [this] { imprime_->click(); });
 }

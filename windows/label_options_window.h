@@ -5,15 +5,12 @@
 #include <QWidget>
 #include <map>
 
-#include "printing/printer_job.h"
-
 class Workspace;
 class KeyPressLineEdit;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -30,10 +27,10 @@ class LabelOptionsWindow : public QWidget {
 
     explicit LabelOptionsWindow(Workspace& workspace, QWidget* parent = nullptr);
 
-    QRadioButton* languageButton(int index) const;
-    QRadioButton* sheetButton(int index) const;
-    QRadioButton* labelTypeButton(int index) const;
-    QRadioButton* qslButton(int index) const;
+    QRadioButton* languageButton(int index) const { return radio(langue_, index); }
+    QRadioButton* sheetButton(int index) const { return radio(format_, index); }
+    QRadioButton* labelTypeButton(int index) const { return radio(type_, index); }
+    QRadioButton* qslButton(int index) const { return radio(qsl_, index); }
     QComboBox* verticalOffsetBox() const { return ctV_; }
     QCheckBox* stopBox() const { return arretImp_; }
     // "Première étiquette": where the run starts on a used first sheet.
@@ -81,12 +78,14 @@ class LabelOptionsWindow : public QWidget {
         QString next;     // the next box; "Imprime" for the print button; empty for none
     };
 
+    static QRadioButton* radio(const QButtonGroup* group, int index);
+    QWidget* buildPrintOptions();
+    QWidget* buildTexts();
     void prepare();
     void buildControls();
     void setReadingTabOrder();
     void tabOnCheckedOption(QButtonGroup* group);
     void fitBoxesToLongestTexts();
-    QWidget* buildSamples();
     QWidget* buildOptionGroups();
     QWidget* buildActivation();
     QWidget* buildStation();
@@ -95,8 +94,6 @@ class LabelOptionsWindow : public QWidget {
     void keyPress(const QString& name, int& keyCode);
     void commentLostFocus();
     void printLabels(const LabelOptions& options);
-    PrinterJob::Result runLabels(const LabelOptions& options, QPrinter& printer, bool preview,
-                                 QString* error);
     static void colour(QWidget* widget, const QColor& colour);
     SheetTable sheetTable() const;
     // The first label can be any label of the chosen sheet.
@@ -105,7 +102,7 @@ class LabelOptionsWindow : public QWidget {
     Workspace& workspace_;
     std::map<QString, KeyPressLineEdit*> boxes_;
     std::map<QString, Validation> rules_;
-    std::map<QString, QLabel*> samples_;
+    class LabelSamples* samples_ = nullptr;
     QButtonGroup* langue_ = nullptr;
     QButtonGroup* format_ = nullptr;
     QButtonGroup* type_ = nullptr;
@@ -114,7 +111,6 @@ class LabelOptionsWindow : public QWidget {
     QCheckBox* arretImp_ = nullptr;
     QSpinBox* firstLabel_ = nullptr;
     QCheckBox* regrouper_ = nullptr;
-    class QLineEdit* indica_ = nullptr;
     QPushButton* imprime_ = nullptr;
     QPushButton* apercu_ = nullptr;
     QPushButton* effacer_ = nullptr;

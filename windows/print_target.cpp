@@ -19,7 +19,9 @@ bool PrintTarget::choose(Dialogs& dialogs, QPrinter& printer, const QString& log
     if (!printer.outputFileName().isEmpty()) {
         printer.setOutputFileName(proposal);
     }
-    dialogs.choosePrinter(printer);
+    if (!dialogs.choosePrinter(printer)) {
+        return false;
+    }
     const QString target = printer.outputFileName();
     if (target.isEmpty() || !QFileInfo::exists(target)) {
         return true;

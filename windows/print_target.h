@@ -13,8 +13,8 @@ class PrintTarget {
     // The PDF proposed for a run on `logFile`; `kind` is "etiquettes" or "cartes".
     static QString proposedFile(const QString& logFile, const QString& kind);
 
-    // Shows the printer dialog (cancelling keeps the current printer). False
-    // when the operator would not replace the chosen file: nothing is to print.
+    // Shows the printer dialog. False when the operator cancels it or would not
+    // replace the chosen file: nothing is to print, nothing more is asked.
     static bool choose(Dialogs& dialogs, QPrinter& printer, const QString& logFile,
                        const QString& kind);
 };

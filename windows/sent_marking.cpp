@@ -1,12 +1,14 @@
 #include "windows/sent_marking.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QStringList>
 
+#include "labels/sheet_table.h"
 #include "log/qso_log.h"
-#include "log/sent_marker.h"
 #include "platform/dialogs.h"
+#include "settings/settings_store.h"
+#include "printing/print_job.h"
 #include "windows/workspace.h"
 
 QString SentMarking::proposedName(const QString& logFileName) {
@@ -14,13 +16,12 @@ QString SentMarking::proposedName(const QString& logFileName) {
     return log.dir().filePath(log.completeBaseName() + QStringLiteral("-envoyees.adi"));
 }
 
-void SentMarking::offer(Workspace& workspace, const QsoRecords& printed, const QString& via,
-                        const QStringList& runFiles) {
+void SentMarking::offer(Workspace& workspace, const PrintJob& job, const QString& output) {
     const QString log = workspace.logFileName();
     const QsoLog* shown = workspace.selection().shownLog();
     // Only QSOs of the log last read can be marked in its copy.
     QsoRecords marked;
-    for (const QsoRecord* record : printed) {
+    for (const QsoRecord* record : job.records()) {
         if (workspace.selection().isOfShownLog(*record)) {
             marked.push_back(record);
         }
@@ -43,14 +44,18 @@ void SentMarking::offer(Workspace& workspace, const QsoRecords& printed, const Q
                                          .arg(QFileInfo(copy).fileName()))) {
         return;
     }
+    // The log itself may be replaced once confirmed; no other file of the run.
+    QStringList runFiles = job.inputs();
+    runFiles.removeAll(log);
+    const QString settings = workspace.store().fileName();
+    runFiles << output << SheetTable::ownSheetsPath(settings) << settings;
     if (const QString problem = SentMarker::targetProblem(copy, runFiles); !problem.isEmpty()) {
         dialogs.message(problem);
         return;
     }
     QString error;
-    if (SentMarker::writeCopy(log, shown->fingerprint(), copy, marked, via,
-                              QDateTime::currentDateTimeUtc().date(),
-                              &error) != SentMarker::Result::Written) {
+    if (job.writeMarkedCopy(log, shown->fingerprint(), copy, marked, &error) !=
+        SentMarker::Result::Written) {
         dialogs.message(error);
     }
 }

@@ -1,9 +1,9 @@
 #include "windows/workspace.h"
 
-#include <QFileInfo>
 #include <QPrinter>
 
 #include "selection/bureau_order.h"
+#include "selection/qsl_round.h"
 
 #include "platform/dialogs.h"
 #include "settings/settings_store.h"
@@ -21,17 +21,11 @@ void Workspace::reportStoreProblem() {
 
 std::shared_ptr<const BureauOrder> Workspace::bureauOrder() {
     if (bureauOrder_ == nullptr) {
-        auto countries = std::make_shared<CountryFile>();
         QString problem;
-        const QString folder = QFileInfo(store_.fileName()).absolutePath();
-        const bool loaded = countries->loadFirst(CountryFile::searchPaths(folder), &problem);
+        bureauOrder_ = QslRound::bureauOrder(store_.fileName(), &problem);
         if (!problem.isEmpty()) {
             dialogs_.message(problem);
         }
-        if (!loaded) {
-            countries.reset();
-        }
-        bureauOrder_ = std::make_shared<BureauOrder>(std::move(countries));
     }
     return bureauOrder_;
 }

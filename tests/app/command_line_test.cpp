@@ -439,6 +439,10 @@ TEST(CommandLine, LabelsOnAnySheetByNameWithThePrintersOffset) {
         EXPECT_NEAR(
             firstWordTop({}) - firstWordTop({QStringLiteral("--offset-y"), QStringLiteral("0")}),
             1.5, 0.05);
+        // --offset-x alone keeps the stored vertical offset.
+        EXPECT_NEAR(
+            firstWordTop({}) - firstWordTop({QStringLiteral("--offset-x"), QStringLiteral("0")}), 0,
+            0.05);
     }
     const QString calibration = dir.filePath(QStringLiteral("calibration.pdf"));
     EXPECT_EQ(

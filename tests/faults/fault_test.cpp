@@ -332,7 +332,9 @@ TEST_F(OutputFaults, AFullStandardOutputIsAFailure) {
     for (const QStringList& arguments :
          {QStringList{QStringLiteral("list"), smallLog},
           QStringList{QStringLiteral("labels"), smallLog, QStringLiteral("--dump")},
-          QStringList{QStringLiteral("cards"), smallLog, layout, QStringLiteral("--dump")}}) {
+          QStringList{QStringLiteral("cards"), smallLog, layout, QStringLiteral("--dump")},
+          QStringList{QStringLiteral("labels"), QStringLiteral("--list-sheets")},
+          QStringList{QStringLiteral("--help")}, QStringList{QStringLiteral("--version")}}) {
         const ChildRun run = program(arguments, full);
         EXPECT_EQ(run.exitCode, 3) << arguments.first().toStdString();
         EXPECT_TRUE(errors().startsWith(QStringLiteral("Impossible d'écrire sur la sortie")))

@@ -69,6 +69,26 @@ run round-mark labels round.adi --station F9XQA --sheet L7160 --unsent --dump \
 LC_ALL=C sed 's/<QSL_SDATE:8>[0-9]\{8\}/<QSL_SDATE:8>DATE/g' "$work/round-marked.adi" \
     >"$out/round-marked.adi" 2>/dev/null || true
 rm -rf "$work/config/Quenor_Etiquettes"
+# The usage and the answer to each kind of argument mistake, message and exit code.
+run usage-help --help
+run usage-version --version
+run usage-sheets labels --list-sheets
+run usage-unknown lables round.adi --dump
+run usage-list list round.adi --mark-sent x.adi
+run usage-labels labels round.adi
+run usage-option labels round.adi --frob --dump
+run usage-round-first labels round.adi --frob --sort
+run usage-round-value labels round.adi --dump --sent-via X --frob
+run usage-value labels round.adi --dump --comment
+run usage-empty labels round.adi --pdf ""
+run usage-format labels round.adi --format 7 --dump
+run usage-offset labels round.adi --offset-y abc --dump
+run usage-first labels round.adi --sheet L7160 --first-label 99 --dump
+run usage-sheet labels round.adi --sheet NOPE --dump
+run usage-sheets-extra labels --list-sheets --group
+run usage-calibration labels --calibration --dump
+run usage-cards cards round.adi --dump
+run usage-cards-option cards round.adi "$here/sample.qsl" --dump --group
 
 pdf varied-labels-f1 labels varied.adi --station F9XQA --format 1
 pdf varied-labels-f6-act labels varied.adi --station F9XQA --format 6 --type activation --lang en

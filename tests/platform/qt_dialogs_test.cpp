@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -48,6 +50,44 @@ TEST(QtDialogs, AMessageGivesTheKeyboardBackToTheBoxThatHadIt) {
     settle();
     EXPECT_EQ(QApplication::activeWindow(), &options);
     EXPECT_EQ(QApplication::focusWidget(), number);
+}
+
+// The preview's print button closes the preview and hands over to the
+// program's own print; the preview's pages are not what gets printed.
+TEST(QtDialogs, ThePreviewsPrintButtonStartsTheProgramsPrint) {
+    QtDialogs dialogs;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    int prints = 0;
+    bool pressed = false;
+    QTimer::singleShot(0, [&pressed] {
+        QWidget* preview = QApplication::activeModalWidget();
+        if (preview == nullptr) {
+            return;
+        }
+        // Whatever Qt's own print would open (a file dialog) is closed again.
+        QTimer::singleShot(200, [] {
+            while (QWidget* open = QApplication::activeModalWidget()) {
+                open->close();
+            }
+        });
+        const QString text = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+        for (QAction* action : preview->findChildren<QAction*>()) {
+            if (action->text() == text) {
+                pressed = true;
+                action->trigger();
+            }
+        }
+        if (!pressed) {
+            preview->close();
+        }
+    });
+    dialogs.showPrintPreview(
+        printer, QStringLiteral("Aperçu des étiquettes"), [](QPrinter&) {},
+        [&prints] { ++prints; });
+    EXPECT_TRUE(pressed);
+    EXPECT_EQ(prints, 1);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace

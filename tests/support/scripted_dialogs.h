@@ -19,6 +19,7 @@ class ScriptedDialogs : public Dialogs {
     }
     bool askYesNo(const QString& text) override {
         questions.append(text);
+        questionsUnderProgress += openProgress > 0 ? 1 : 0;
         if (answers.empty()) {
             return false;
         }
@@ -38,10 +39,12 @@ class ScriptedDialogs : public Dialogs {
     }
 
     void showPrintPreview(QPrinter&, const QString& caption,
-                          const std::function<void(QPrinter&)>& render) override {
+                          const std::function<void(QPrinter&)>& render,
+                          const std::function<void()>& print) override {
         ++previews;
         previewCaptions.append(caption);
         previewRender = render;
+        previewPrint = print;
     }
 
     // Records every step reported; asks to stop once `stopAfter` steps are done.
@@ -65,15 +68,23 @@ class ScriptedDialogs : public Dialogs {
     int previews = 0;
     QStringList previewCaptions;
     std::function<void(QPrinter&)> previewRender;
+    // What the preview's own print button does.
+    std::function<void()> previewPrint;
     QStringList progressLabels;
     std::vector<int> progressTotals;
     std::vector<int> progressSteps;
     int stopAfter = -1;
+    // Progress windows open now, and questions asked while one was.
+    int openProgress = 0;
+    int questionsUnderProgress = 0;
 
   private:
     class ScriptedProgress : public Progress {
       public:
-        explicit ScriptedProgress(ScriptedDialogs& owner) : owner_(owner) {}
+        explicit ScriptedProgress(ScriptedDialogs& owner) : owner_(owner) { ++owner_.openProgress; }
+        ~ScriptedProgress() override { --owner_.openProgress; }
+        ScriptedProgress(const ScriptedProgress&) = delete;
+        ScriptedProgress& operator=(const ScriptedProgress&) = delete;
         bool advance(int done) override {
             owner_.progressSteps.push_back(done);
             return owner_.stopAfter < 0 || done < owner_.stopAfter;

@@ -86,6 +86,9 @@ TEST_F(CardWindow, PrintsOneCardPerQsoIntoAPdf) {
     window.printCards();
     EXPECT_EQ(dialogs.printerDialogs, 1);
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'|').toStdString();
+    // The marking question comes once the progress has closed.
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_EQ(dialogs.questionsUnderProgress, 0);
     if (!pdftotextAvailable()) {
         return;
     }
@@ -111,25 +114,47 @@ TEST_F(CardWindow, ProposesAFileNextToTheLogAndStopsWhenAsked) {
         printer.setOutputFileName(pdf);
         return true;
     };
+    writeFile(dir, QStringLiteral("cartes.pdf"), "older");
+    dialogs.answers = {true};  // replace it
     dialogs.stopAfter = 1;
     dialogs.fileNames.push_back(saveTemplate(QStringLiteral("carte.qsl")));
-    window.printCards();
+    window.findChild<QPushButton*>(QStringLiteral("Impression"))->click();
     EXPECT_EQ(dialogs.progressTotals, std::vector<int>{3});
     EXPECT_EQ(dialogs.progressSteps, std::vector<int>{1});
-    if (pdftotextAvailable()) {
-        int pages = 0;
-        pdfWords(pdf, &pages);
-        EXPECT_EQ(pages, 1);
-    }
+    // "Arrêter": the older file stays, the operator is told, nothing is marked.
+    EXPECT_EQ(readFile(pdf), "older");
+    EXPECT_EQ(dialogs.messages,
+              QStringList{QStringLiteral("Impression arrêtée : aucun fichier n'est écrit.")});
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_EQ(dialogs.openProgress, 0);
 
     // The next run proposes a name of its own, and keeps the existing file unless told.
     dialogs.fileNames.push_back(dir.filePath(QStringLiteral("carte.qsl")));
-    window.printCards();
+    window.findChild<QPushButton*>(QStringLiteral("Impression"))->click();
     ASSERT_EQ(proposed.size(), 2);
     EXPECT_EQ(proposed[1], testDataPath(QStringLiteral("one_record_per_line-cartes.pdf")));
-    ASSERT_EQ(dialogs.questions.size(), 1);
-    EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("cartes.pdf")));
+    ASSERT_EQ(dialogs.questions.size(), 2);
+    EXPECT_TRUE(dialogs.questions[1].contains(QStringLiteral("cartes.pdf")));
     EXPECT_EQ(dialogs.progressTotals.size(), 1U);  // nothing printed
+}
+
+// "Annuler" in the print dialog prints nothing, writes nothing and asks nothing.
+TEST_F(CardWindow, ACancelledPrintDialogPrintsAndAsksNothing) {
+    CardPrintWindow& window = openFromLabelOptions();
+    const QString pdf = writeFile(dir, QStringLiteral("cartes.pdf"), "older");
+    dialogs.printerChoice = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return false;
+    };
+    dialogs.answers = {true, true};
+    dialogs.fileNames.push_back(saveTemplate(QStringLiteral("carte.qsl")));
+    window.findChild<QPushButton*>(QStringLiteral("Impression"))->click();
+    EXPECT_EQ(dialogs.printerDialogs, 1);
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(dialogs.progressLabels.isEmpty());
+    EXPECT_EQ(readFile(pdf), "older");
 }
 
 TEST_F(CardWindow, NamesTheLinesPastTheEdgeAndRefusesToReplaceItsInputs) {

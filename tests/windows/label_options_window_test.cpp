@@ -299,7 +299,7 @@ TEST_F(EtiquettesWindow, PrintsThePrintListIntoAPdf) {
     const QString marked = dir.filePath(QStringLiteral("log-envoyees.adi"));
     dialogs.answers = {true, true};
     dialogs.fileNames.push_back(marked);
-    window.startPrint();
+    window.printButton()->click();
     EXPECT_EQ(dialogs.questions,
               QStringList({QStringLiteral("Page suivante ?"),
                            QStringLiteral("Marquer les 17 QSO imprimés comme envoyés ?")}));
@@ -314,21 +314,27 @@ TEST_F(EtiquettesWindow, PrintsThePrintListIntoAPdf) {
     }
     EXPECT_EQ(background(window.box(QStringLiteral("Rx_Tx"))), LabelOptionsWindow::nextColour());
 
-    // Answered No: the sheet just printed comes out, the boxes keep their colours.
+    // Answered No: the run stops there, the boxes keep their colours.
     window.box(QStringLiteral("Rx_Tx"))->setText(QStringLiteral("FT 847"));
     pressEnter(window.box(QStringLiteral("Rx_Tx")));
     EXPECT_EQ(background(window.box(QStringLiteral("Rx_Tx"))), LabelOptionsWindow::restColour());
     dialogs.answers = {true, false};  // the file is replaced; no next sheet
-    window.startPrint();
+    window.printButton()->click();
     ASSERT_EQ(dialogs.questions.size(), 4);  // a stopped run offers no marking
     EXPECT_TRUE(dialogs.questions[2].startsWith(QStringLiteral("Le fichier ")));
     EXPECT_TRUE(dialogs.questions[2].endsWith(QStringLiteral("Voulez-vous le remplacer ?")));
     EXPECT_EQ(background(window.box(QStringLiteral("Rx_Tx"))), LabelOptionsWindow::restColour());
+    // A stopped run writes nothing: the older PDF stays whole, and the operator is told.
+    EXPECT_EQ(dialogs.messages.last(),
+              QStringLiteral("Impression arrêtée : aucun fichier n'est écrit."));
     if (pdftotextAvailable()) {
         int pages = 0;
         pdfWords(pdf, &pages);
-        EXPECT_EQ(pages, 1);
+        EXPECT_EQ(pages, 2);
     }
+    // Every question came with no progress over it, and the progress is closed.
+    EXPECT_EQ(dialogs.questionsUnderProgress, 0);
+    EXPECT_EQ(dialogs.openProgress, 0);
     EXPECT_EQ(app->printList().count(), 17);  // the print list is unchanged
 
     // The copy is never written over the PDF just printed.
@@ -340,6 +346,27 @@ TEST_F(EtiquettesWindow, PrintsThePrintListIntoAPdf) {
     EXPECT_TRUE(dialogs.messages.last().contains(QStringLiteral("de cette impression")))
         << dialogs.messages.last().toStdString();
     EXPECT_TRUE(readFile(pdf).startsWith("%PDF"));
+}
+
+// "Annuler" in the print dialog prints nothing, writes nothing and asks nothing.
+TEST_F(EtiquettesWindow, ACancelledPrintDialogPrintsAndAsksNothing) {
+    loadLog(17);
+    LabelOptionsWindow& window = open();
+    window.firstLabelBox()->setValue(3);
+    const QString pdf = writeFile(dir, QStringLiteral("labels.pdf"), "older");
+    dialogs.printerChoice = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return false;
+    };
+    dialogs.answers = {true, true};
+    window.printButton()->click();
+    EXPECT_EQ(dialogs.printerDialogs, 1);
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(dialogs.progressLabels.isEmpty());
+    EXPECT_EQ(readFile(pdf), "older");
+    EXPECT_EQ(window.firstLabelBox()->value(), 3);  // the sheet is still as it was
 }
 
 TEST_F(EtiquettesWindow, OpensFromTheSelectionWindowEvenWithAnEmptyPrintList) {
@@ -402,7 +429,12 @@ TEST_F(EtiquettesWindow, PreviewShowsExactlyWhatWouldBePrinted) {
         return true;
     };
     window.stopBox()->setChecked(false);
-    window.startPrint();
+    // The preview's own print button prints as "Imprimer les étiquettes" does,
+    // and the same question follows.
+    dialogs.previewPrint();
+    EXPECT_EQ(dialogs.printerDialogs, 1);
+    EXPECT_EQ(dialogs.questions,
+              QStringList{QStringLiteral("Marquer les 17 QSO imprimés comme envoyés ?")});
     EXPECT_EQ(window.firstLabelBox()->value(), 1);
     int previewPages = 0;
     int printedPages = 0;

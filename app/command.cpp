@@ -1,0 +1,265 @@
+#include "app/command.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QFileInfo>
+#include <QPrinter>
+#include <cerrno>
+#include <cstring>
+
+#include "log/adif_reader.h"
+#include "log/qso_log.h"
+#include "log/sent_marker.h"
+#include "printing/native_file_name.h"
+#include "printing/pdf_output.h"
+#include "printing/pending_files.h"
+#include "printing/print_job.h"
+#include "selection/row_list.h"
+#include "settings/settings_store.h"
+
+namespace {
+
+// Keeps the QSOs for the print list and writes the messages out.
+class PrintListSink : public AdifSink {
+  public:
+    PrintListSink(QsoLog& log, std::FILE* messages) : log_(log), messages_(messages) {}
+    void record(const QsoValues& values) override { log_.add(values); }
+    void message(const AdifMessage& message) override {
+        const QByteArray line = message.text.toUtf8() + '\n';
+        std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), messages_);
+    }
+
+  private:
+    QsoLog& log_;
+    std::FILE* messages_;
+};
+
+}  // namespace
+
+Command::~Command() {
+    for (const int descriptor : opened_) {
+        ::close(descriptor);
+    }
+}
+
+CommandOptions Command::roundOptions(bool printing) {
+    using Stage = CommandOption::Stage;
+    CommandOptions options{
+        {QStringLiteral("unsent"),
+         {},
+         {QStringLiteral("only QSOs whose QSL is still owed (QSL_SENT absent, N, R, Q)")},
+         Stage::Round},
+        {QStringLiteral("sort"),
+         QStringLiteral("call|bureau"),
+         {QStringLiteral("call: as \"Tri par call\"; bureau: by the DXCC entity of"),
+          QStringLiteral("the QSL via (else the callsign), then by that route")},
+         Stage::Round,
+         true},
+    };
+    if (printing) {
+        options.push_back(
+            {QStringLiteral("mark-sent"),
+             QStringLiteral("OUT.adi"),
+             {QStringLiteral("after a complete run, a copy of the log with the printed"),
+              QStringLiteral("QSOs marked QSL_SENT Y, QSL_SDATE today, QSL_SENT_VIA")},
+             Stage::Round,
+             true,
+             2});
+        options.push_back(
+            {QStringLiteral("sent-via"),
+             QStringLiteral("B|D|E|M"),
+             {QStringLiteral("the sending method marked (B for labels, D for cards)")},
+             Stage::Round,
+             true});
+    }
+    return options;
+}
+
+CommandOptions Command::outputOptions(bool dump) {
+    using Stage = CommandOption::Stage;
+    CommandOptions options{
+        {QStringLiteral("pdf"), QStringLiteral("OUT.pdf"), {}, Stage::Value, true},
+        {QStringLiteral("printer"), QStringLiteral("QUEUE"), {}, Stage::Value, true},
+    };
+    if (dump) {
+        options.push_back({QStringLiteral("dump"), {}, {}, Stage::Flag});
+    }
+    return options;
+}
+
+QString Command::outputSynopsis(bool dump) {
+    QStringList heads;
+    for (const CommandOption& option : outputOptions(dump)) {
+        heads.append(option.head());
+    }
+    return QStringLiteral("(%1)").arg(heads.join(QStringLiteral(" | ")));
+}
+
+QStringList Command::dumpHelp() {
+    return {QStringLiteral("--dump writes one line per printed line: line SIZE BOLD |TEXT|, and "
+                           "end or"),
+            QStringLiteral("discard for each ended or discarded sheet (text X Y SIZE BOLD |TEXT| "
+                           "for"),
+            QStringLiteral("fitted labels, X, Y in mm from the paper edge)")};
+}
+
+void Command::writeLine(std::FILE* stream, const QByteArray& line) {
+    const QByteArray text = line + '\n';
+    std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stream);
+}
+
+bool Command::outputWritten() {
+    if (std::fflush(out_) == 0 && std::ferror(out_) == 0) {
+        return true;
+    }
+    const int reason = errno;
+    fail(kPrintFailed, QStringLiteral("Impossible d'écrire sur la sortie standard : %1")
+                           .arg(QString::fromLocal8Bit(std::strerror(reason))));
+    return false;
+}
+
+int Command::fail(int code, const QString& text) {
+    QString shown = text;
+    for (auto name = shownAs_.rbegin(); name != shownAs_.rend(); ++name) {
+        shown.replace(name->first, name->second);
+    }
+    writeLine(err_, shown.toUtf8());
+    return code;
+}
+
+QString Command::reachable(const QString& path) {
+    if (!NativeFileName::hasCarriedBytes(path)) {
+        return path;
+    }
+    // Non-blocking: a FIFO must not hold the open; the reader refuses it.
+    const int descriptor =
+        ::open(NativeFileName::encode(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        return NativeFileName::display(path);
+    }
+    opened_.push_back(descriptor);
+    const QString name = QStringLiteral("/proc/self/fd/%1").arg(descriptor);
+    shownAs_.emplace_back(name, NativeFileName::display(path));
+    return name;
+}
+
+QString Command::roundProblem(const GivenOptions& round) {
+    const QString sort = round.value(QStringLiteral("sort"));
+    if (!sort.isEmpty() && sort != u"call" && sort != u"bureau") {
+        return QStringLiteral("--sort : call ou bureau");
+    }
+    const QString via = round.value(QStringLiteral("sent-via"));
+    if (!via.isEmpty() && !SentMarker::isSendingMethod(via)) {
+        return QStringLiteral("--sent-via : B, D, E ou M");
+    }
+    return {};
+}
+
+QslRound::Order Command::printOrder(const GivenOptions& round) {
+    return round.value(QStringLiteral("sort")) == u"bureau" ? QslRound::Order::Bureau
+                                                            : QslRound::Order::Call;
+}
+
+std::shared_ptr<const BureauOrder> Command::bureauOrder() {
+    QString problem;
+    std::shared_ptr<const BureauOrder> order =
+        QslRound::bureauOrder(SettingsStore().fileName(), &problem);
+    if (!problem.isEmpty()) {
+        writeLine(err_, problem.toUtf8());
+    }
+    return order;
+}
+
+bool Command::readLog(const QString& path, QsoLog& log, bool fingerprinted) {
+    PrintListSink sink(log, err_);
+    QString error;
+    LogFingerprint fingerprint;
+    if (!AdifReader::readFile(path, sink, &error, fingerprinted ? &fingerprint : nullptr)) {
+        std::fflush(out_);
+        fail(kUnreadable, error);
+        return false;
+    }
+    log.setFingerprint(fingerprint);
+    return true;
+}
+
+bool Command::readPrintList(const QString& path, const GivenOptions& round, QsoLog& log,
+                            RowList& printList, int* failure) {
+    if (!readLog(path, log, round.has(QStringLiteral("mark-sent")))) {
+        *failure = kUnreadable;
+        return false;
+    }
+    if (log.count() == 0) {
+        *failure = fail(kUnreadable, QStringLiteral("Aucun QSO dans le fichier %1").arg(path));
+        return false;
+    }
+    const QsoRecords records = QslRound::recordsOf(log, round.has(QStringLiteral("unsent")));
+    if (records.empty()) {
+        *failure =
+            fail(kUnreadable, QStringLiteral("Aucun QSO à imprimer dans le fichier %1").arg(path));
+        return false;
+    }
+    const QslRound::Order order = printOrder(round);
+    QslRound::arrange(printList, order, records,
+                      order == QslRound::Order::Bureau ? bureauOrder() : nullptr);
+    return true;
+}
+
+QString Command::outputProblem(const GivenOptions& given, const QStringList& inputs) {
+    return given.has(QStringLiteral("pdf"))
+               ? PdfOutput::targetProblem(given.value(QStringLiteral("pdf")), inputs)
+               : QString();
+}
+
+int Command::outputCount(const GivenOptions& given) {
+    int count = 0;
+    for (const CommandOption& output : outputOptions(true)) {
+        count += given.has(output.name) ? 1 : 0;
+    }
+    return count;
+}
+
+QString Command::choosePrinter(const GivenOptions& given, QPrinter& printer) {
+    if (given.has(QStringLiteral("pdf"))) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(given.value(QStringLiteral("pdf")));
+        return {};
+    }
+    const QString queue = given.value(QStringLiteral("printer"));
+    printer.setPrinterName(queue);
+    return queue;
+}
+
+QString Command::markSentProblem(const GivenOptions& round, const QStringList& runFiles) {
+    const QString copy = round.value(QStringLiteral("mark-sent"));
+    const QString problem = copy.isEmpty() ? QString() : SentMarker::targetProblem(copy, runFiles);
+    return problem.isEmpty() ? problem : QStringLiteral("--mark-sent : ") + problem;
+}
+
+void Command::applySendingMethod(const GivenOptions& round, PrintJob& job) {
+    if (round.has(QStringLiteral("sent-via"))) {
+        job.setSendingMethod(round.value(QStringLiteral("sent-via")));
+    }
+}
+
+int Command::markSent(const GivenOptions& round, const QString& logName, const QsoLog& log,
+                      const PrintJob& job) {
+    const QString copy = round.value(QStringLiteral("mark-sent"));
+    if (copy.isEmpty()) {
+        return kOk;
+    }
+    // From here a signal no longer stops a run that wrote nothing.
+    PendingFiles::setInterruptedText(
+        QStringLiteral("Impression interrompue : l'impression est faite, la copie marquée %1 "
+                       "n'est pas écrite.")
+            .arg(NativeFileName::display(copy))
+            .toUtf8());
+    QString error;
+    const SentMarker::Result result =
+        job.writeMarkedCopy(reachable(logName), log.fingerprint(), copy, job.records(), &error);
+    if (result == SentMarker::Result::Written) {
+        return kOk;
+    }
+    return fail(result == SentMarker::Result::LogUnreadable ? kUnreadable : kPrintFailed, error);
+}

@@ -1,0 +1,95 @@
+#include "app/command_option.h"
+
+QString CommandOption::head() const {
+    return isFlag() ? QStringLiteral("--") + name : QStringLiteral("--%1 %2").arg(name, value);
+}
+
+const CommandOption* ArgumentParser::find(const QString& argument,
+                                          CommandOption::Stage stage) const {
+    if (!argument.startsWith(QStringLiteral("--"))) {
+        return nullptr;
+    }
+    for (const CommandOption& option : options_) {
+        if (option.stage == stage && argument.mid(2) == option.name) {
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
+QString ArgumentParser::take(CommandOption::Stage stage, QStringList& arguments,
+                             GivenOptions& given) const {
+    switch (stage) {
+        case CommandOption::Stage::Round:
+            return takeRound(arguments, given);
+        case CommandOption::Stage::Flag:
+            arguments.removeIf([&](const QString& argument) {
+                const CommandOption* flag = find(argument, stage);
+                if (flag != nullptr) {
+                    given.flags.insert(flag->name);
+                }
+                return flag != nullptr;
+            });
+            return {};
+        case CommandOption::Stage::Value:
+            break;
+    }
+    return takeValues(arguments, given);
+}
+
+QString ArgumentParser::takeAll(QStringList& arguments, GivenOptions& round,
+                                GivenOptions& given) const {
+    QString problem = take(CommandOption::Stage::Round, arguments, round);
+    if (problem.isEmpty()) {
+        problem = take(CommandOption::Stage::Flag, arguments, given);
+    }
+    if (problem.isEmpty()) {
+        problem = take(CommandOption::Stage::Value, arguments, given);
+    }
+    return problem;
+}
+
+// The round's options may stand anywhere; their values are never empty.
+QString ArgumentParser::takeRound(QStringList& arguments, GivenOptions& given) const {
+    QStringList rest;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const CommandOption* option = find(arguments[i], CommandOption::Stage::Round);
+        if (option == nullptr) {
+            rest.append(arguments[i]);
+        } else if (option->isFlag()) {
+            given.flags.insert(option->name);
+        } else if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
+            return QStringLiteral("Valeur manquante après %1").arg(arguments[i]);
+        } else {
+            given.values[option->name] = arguments[++i];
+        }
+    }
+    arguments = rest;
+    return {};
+}
+
+// Every other "--" argument must be a declared "--name value" pair.
+QString ArgumentParser::takeValues(QStringList& arguments, GivenOptions& given) const {
+    QStringList rest;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (!argument.startsWith(QStringLiteral("--"))) {
+            rest.append(argument);
+            continue;
+        }
+        const CommandOption* option = find(argument, CommandOption::Stage::Value);
+        if (option == nullptr) {
+            return QStringLiteral("Option inconnue : %1").arg(argument);
+        }
+        if (i + 1 >= arguments.size()) {
+            return QStringLiteral("Valeur manquante après %1").arg(argument);
+        }
+        const QString& value = arguments[++i];
+        if (value.isEmpty() && option->nonEmpty) {
+            return QStringLiteral("Valeur vide après %1").arg(argument);
+        }
+        given.values[option->name] = value;
+    }
+    arguments = rest;
+    return {};
+}

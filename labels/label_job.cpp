@@ -1,0 +1,92 @@
+#include "labels/label_job.h"
+
+#include <QPrinter>
+#include <algorithm>
+
+#include "labels/calibration_page.h"
+#include "labels/label_print_run.h"
+#include "printing/dump_surface.h"
+#include "printing/print_geometry.h"
+#include "printing/printer_surface.h"
+
+LabelJob::LabelJob(SettingsStore& store, const LabelOptions& options, const LabelSheet& sheet,
+                   QsoRecords records)
+    : PrintJob(store, std::move(records), defaultSendingMethod()),
+      options_(options),
+      sheet_(sheet) {}
+
+int LabelJob::sheetCount() const {
+    return LabelPrintRun::sheetCount(sheet_, LabelPrintRun::labelCount(options_, sheet_, records()),
+                                     options_.firstLabel);
+}
+
+PrintJob::Result LabelJob::run(PrintSurface& surface, bool attended, QString* error) {
+    LabelPrintRun labels(options_, surface, [this, attended](const QString& prompt) {
+        return !attended || listener().ask(prompt);
+    });
+    labels.useSheet(sheet_);
+    if (attended) {
+        listener().started(QStringLiteral("Impression des étiquettes : feuilles imprimées"),
+                           sheetCount());
+        labels.setSheetDone([this](int sheets) { return listener().advanced(sheets); });
+    }
+    const LabelPrintRun::Outcome outcome = labels.run(records());
+    if (attended) {
+        listener().finished();
+    }
+    notice_ = labels.notice();
+    sheetsSent_ = labels.sheetsSent();
+    return LabelPrintRun::toJobResult(outcome, labels.error(), error);
+}
+
+// A tuned sheet is placed from the printable area (on a PDF page, where a
+// common laser printer has it); every other sheet and the calibration page
+// from the paper's edge.
+PrintPlacement LabelJob::placement(const QPrinter& printer, bool fromPaperEdge) const {
+    const double origin = PrintGeometry::kPdfLabelOriginMillimetres;
+    return {fromPaperEdge ? QPointF() : QPointF(origin, origin), fromPaperEdge, offsetFor(printer)};
+}
+
+PrintJob::Result LabelJob::print(QPrinter& printer, const QString& askedQueue) {
+    printer.setPageSize(sheet_.pageSize());
+    notice_.clear();
+    const Result result = PrinterJob::print(
+        printer, placement(printer, !sheet_.isTuned()), askedQueue,
+        [this](PrintSurface& surface, QString* error) { return run(surface, true, error); },
+        &error_, inputs());
+    if (result == Result::Stopped) {
+        tellStopped(printer, sheetsSent_, QStringLiteral("feuille envoyée"),
+                    QStringLiteral("feuilles envoyées"));
+    }
+    return result;
+}
+
+PrintJob::Result LabelJob::dump(std::FILE* out) {
+    DumpSurface surface(out);
+    return run(surface, false, &error_);
+}
+
+PrintJob::Result LabelJob::preview(QPrinter& printer) {
+    printer.setPageSize(sheet_.pageSize());
+    std::vector<QRectF> used = sheet_.labels();
+    used.resize(
+        static_cast<size_t>(std::clamp(options_.firstLabel - 1, 0, sheet_.labelsPerSheet())));
+    return PrinterJob::preview(
+        printer, placement(printer, !sheet_.isTuned()), sheet_.labels(),
+        [this](PrintSurface& surface, QString* error) { return run(surface, false, error); },
+        &error_, used);
+}
+
+PrintJob::Result LabelJob::printCalibrationPage(QPrinter& printer, const QString& askedQueue) {
+    printer.setPageSize(sheet_.pageSize());
+    return PrinterJob::print(
+        printer, placement(printer, true), askedQueue,
+        [this](PrintSurface& surface, QString* error) {
+            if (CalibrationPage::print(sheet_, static_cast<PrinterSurface&>(surface))) {
+                return Result::Done;
+            }
+            *error = surface.error();
+            return Result::Failed;
+        },
+        &error_, inputs());
+}
