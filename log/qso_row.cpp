@@ -155,20 +155,6 @@ QString QsoRow::trimmedCell(const QsoRecord& record, QsoField field, int width) 
     return record.text(field).left(width).trimmed();
 }
 
-QString QsoRow::field(const QString& row, int firstColumn, int width) {
-    return row.mid(firstColumn - 1, width);
-}
-
-QString QsoRow::trimmedField(const QString& row, int firstColumn, int width) {
-    return field(row, firstColumn, width).trimmed();
-}
-
-QString QsoRow::columnTitles() {
-    return QStringLiteral(
-        "     Indicatif                       Date          Debut        Bande          Mode      "
-        "     Rst E                QSL Via");
-}
-
 QString QsoRow::alignedColumnTitles() {
     const std::pair<int, const char*> titles[] = {
         {kCallsignColumn, "Indicatif"}, {kDateColumn, "Date"}, {kTimeColumn, "Debut"},

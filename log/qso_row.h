@@ -39,12 +39,8 @@ class QsoRow {
     static QString cell(const QsoRecord& record, QsoField field, int width);
     static QString trimmedCell(const QsoRecord& record, QsoField field, int width);
 
-    // The characters from a 1-based column for a width (fewer when the row is shorter).
-    static QString field(const QString& row, int firstColumn, int width);
-    static QString trimmedField(const QString& row, int firstColumn, int width);
-
-    static QString columnTitles();
-    // The same titles, each at the first column of its field, for a fixed-pitch face.
+    // The column titles over the rows, each at the first column of its field,
+    // for a fixed-pitch face.
     static QString alignedColumnTitles();
 };
 

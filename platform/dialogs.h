@@ -35,11 +35,22 @@ class Dialogs {
     // A file name, or an empty text when the operator cancels.
     // `filter` is in Qt's form, such as ".adi (*.adi)".
     virtual QString openFileName(const QString& filter) = 0;
+    // The same, the dialog opening in `folder` (ignored when empty).
+    virtual QString openFileName(const QString& filter, const QString& folder) {
+        (void)folder;
+        return openFileName(filter);
+    }
     virtual QString saveFileName(const QString& filter) = 0;
     // The same, proposing `proposed` (a full path) as the answer.
     virtual QString saveFileName(const QString& filter, const QString& proposed) {
         (void)proposed;
         return saveFileName(filter);
+    }
+    // A line of text typed by the operator into `answer`; false when cancelled.
+    virtual bool askText(const QString& text, QString& answer) {
+        (void)text;
+        (void)answer;
+        return false;
     }
     // Lets the operator choose the printer; true when confirmed.
     virtual bool choosePrinter(QPrinter& printer) = 0;

@@ -5,7 +5,9 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -124,6 +126,22 @@ bool QtDialogs::askYesNo(const QString& text) {
 QString QtDialogs::openFileName(const QString& filter) {
     FocusReturn focus(returnedTo_);
     return QFileDialog::getOpenFileName(askingWindow(), QString(), QString(), filter);
+}
+
+QString QtDialogs::openFileName(const QString& filter, const QString& folder) {
+    FocusReturn focus(returnedTo_);
+    return QFileDialog::getOpenFileName(askingWindow(), QString(), folder, filter);
+}
+
+bool QtDialogs::askText(const QString& text, QString& answer) {
+    FocusReturn focus(returnedTo_);
+    bool ok = false;
+    const QString typed =
+        QInputDialog::getText(askingWindow(), title(), text, QLineEdit::Normal, answer, &ok);
+    if (ok) {
+        answer = typed;
+    }
+    return ok;
 }
 
 QString QtDialogs::saveFileName(const QString& filter) {

@@ -10,6 +10,8 @@ class QtDialogs : public Dialogs {
     void messageList(const QString& heading, const QStringList& items) override;
     bool askYesNo(const QString& text) override;
     QString openFileName(const QString& filter) override;
+    QString openFileName(const QString& filter, const QString& folder) override;
+    bool askText(const QString& text, QString& answer) override;
     QString saveFileName(const QString& filter) override;
     QString saveFileName(const QString& filter, const QString& proposed) override;
     bool choosePrinter(QPrinter& printer) override;

@@ -28,7 +28,8 @@ class QsoSelection : public QObject {
     const RowList& printList() const { return printList_; }
 
     // Fills the QSO list with the QSOs of a newly read log, in file order;
-    // the print list keeps what was picked before.
+    // the print list keeps what was picked before, and those QSOs stay out of
+    // the QSO list: a QSO is never twice in the print list.
     void showLog(std::shared_ptr<const QsoLog> log);
     void clearQsoList();
     // Every list emptied and every log let go (the selection window was closed).
@@ -42,6 +43,9 @@ class QsoSelection : public QObject {
     void sortQsoListByCall();
     // The print list in bureau order from now on: new picks take their bureau place.
     void sortPrintListForBureau(std::shared_ptr<const BureauOrder> order);
+    // The print list back in the order of its rows (by callsign).
+    void sortPrintListByCall();
+    bool printListInBureauOrder() const { return printList_.inBureauOrder(); }
 
     // Only QSOs whose QSL is still owed in the QSO list: QSL_SENT absent, empty,
     // N, R or Q (QslRound::isOwed). Changing it fills the QSO list anew from the log shown.
@@ -57,6 +61,7 @@ class QsoSelection : public QObject {
   private:
     void forgetUnusedLogs();
     void fillQsoList();
+    std::vector<bool> inPrintList() const;
 
     RowList qsoList_;
     RowList printList_;

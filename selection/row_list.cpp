@@ -206,12 +206,6 @@ void RowList::clear() {
     replaceAll(std::move(none));
 }
 
-QsoRecords RowList::takeAll() {
-    QsoRecords taken = records();
-    clear();
-    return taken;
-}
-
 int RowList::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : count();
 }

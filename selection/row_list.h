@@ -38,14 +38,9 @@ class RowList : public QAbstractListModel {
     void addAll(const RowList& other);
     void removeAt(int index);
     void clear();
-    QsoRecords takeAll();
     // A sorted list in bureau order from now on (null: back to row text order).
     void orderForBureau(std::shared_ptr<const BureauOrder> order);
     bool inBureauOrder() const { return bureau_ != nullptr; }
-
-    // Keeps only the QSOs for which `keep` is true, in their order.
-    template <typename Keep>
-    void keepOnly(Keep keep);
 
     static int compareIgnoringCase(const QByteArray& a, const QByteArray& b);
 
@@ -68,17 +63,3 @@ class RowList : public QAbstractListModel {
     std::shared_ptr<const BureauOrder> bureau_;
     std::vector<Entry> entries_;
 };
-
-template <typename Keep>
-void RowList::keepOnly(Keep keep) {
-    std::vector<Entry> kept;
-    kept.reserve(entries_.size());
-    for (const Entry& entry : entries_) {
-        if (keep(*entry.record)) {
-            kept.push_back(entry);
-        }
-    }
-    if (kept.size() != entries_.size()) {
-        replaceAll(std::move(kept));
-    }
-}

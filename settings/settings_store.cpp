@@ -73,26 +73,6 @@ QString SettingsStore::encodeName(const QString& name) {
     return encoded;
 }
 
-QString SettingsStore::decodeName(const QString& encoded) {
-    QString name;
-    name.reserve(encoded.size());
-    for (qsizetype i = 0; i < encoded.size(); ++i) {
-        const QStringView escape = QStringView(encoded).mid(i, 3);
-        if (escape == u"%25") {
-            name += QLatin1Char('%');
-        } else if (escape == u"%2F") {
-            name += QLatin1Char('/');
-        } else if (escape == u"%5C") {
-            name += QLatin1Char('\\');
-        } else {
-            name += encoded[i];
-            continue;
-        }
-        i += 2;
-    }
-    return name;
-}
-
 QString SettingsStore::path(const QString& section, const QString& key) const {
     return encodeName(section) + QLatin1Char('/') + encodeName(key);
 }

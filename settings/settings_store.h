@@ -43,7 +43,6 @@ class SettingsStore {
     QString problemToReport();
 
     static QString encodeName(const QString& name);
-    static QString decodeName(const QString& encoded);
 
   private:
     QString path(const QString& section, const QString& key) const;

@@ -5,6 +5,7 @@
 QString StoredSetting::section(const QString& owner) const {
     switch (scope) {
         case Scope::Program:
+        case Scope::Window:
             return SettingsStore::globalSection();
         case Scope::Station:
             return SettingsStore::stationSection(owner);
@@ -15,5 +16,14 @@ QString StoredSetting::section(const QString& owner) const {
 }
 
 QString StoredSetting::keyOf(const QString& owner) const {
-    return scope == Scope::Printer ? owner : QString::fromUtf8(key);
+    switch (scope) {
+        case Scope::Printer:
+            return owner;
+        case Scope::Window:
+            return QString::fromUtf8(key) + owner;
+        case Scope::Program:
+        case Scope::Station:
+            break;
+    }
+    return QString::fromUtf8(key);
 }

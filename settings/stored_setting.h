@@ -10,6 +10,7 @@ struct StoredSetting {
         Program,  // the "Setup " section
         Station,  // one section per station callsign: "F9XQASetup "
         Printer,  // the "Calibration " section, keyed by the printer's name
+        Window,   // the "Setup " section, the key followed by the window's objectName
     };
 
     Scope scope;
@@ -50,6 +51,12 @@ inline constexpr StoredSetting kVerticalOffset{Scope::Station, "Centrage V", "2"
 inline constexpr StoredSetting kGroup{Scope::Station, "Regrouper", "False"};
 inline constexpr StoredSetting kSheetName{Scope::Station, "Planche etiquette", ""};
 inline constexpr StoredSetting kOwedOnly{Scope::Station, "QSL non envoyees seulement", "False"};
+// The folder of the log read last, and the template loaded or saved last.
+inline constexpr StoredSetting kLogFolder{Scope::Station, "Dossier journal", ""};
+inline constexpr StoredSetting kLastTemplate{Scope::Station, "Modele QSL", ""};
+
+// Each window's size and place (QWidget::saveGeometry, in base64).
+inline constexpr StoredSetting kWindowPlacement{Scope::Window, "Fenetre ", ""};
 
 // Each printer's shift, "X Y" in millimetres.
 inline constexpr StoredSetting kPrinterOffset{Scope::Printer, nullptr, ""};

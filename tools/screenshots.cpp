@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -90,6 +91,12 @@ int main(int argc, char** argv) {
     SelectionWindow& selection = windows.selectionWindow();
     selection.pickQso(0);
     save(selection, folder, QStringLiteral("select_qso"));
+    selection.selectAll();
+    selection.findChild<QPushButton*>(QStringLiteral("Tri_Bureau"))->click();
+    save(selection, folder, QStringLiteral("select_qso_bureau"));
+    selection.findChild<QPushButton*>(QStringLiteral("Tri_Bureau"))->click();
+    selection.unpickQso(2);
+    selection.unpickQso(1);
 
     LabelOptionsWindow& labels = windows.showLabelOptions();
     save(labels, folder, QStringLiteral("etiquettes_fr"));

@@ -2,13 +2,11 @@
 
 #include <QFile>
 #include <QHBoxLayout>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "platform/dialogs.h"
@@ -96,8 +94,6 @@ void AddressBookWindow::buildControls() {
     connect(deleteButton, &QPushButton::clicked, this, &AddressBookWindow::deleteStation);
     connect(importButton, &QPushButton::clicked, this, &AddressBookWindow::importFile);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
     resize(640, 420);
 }
 

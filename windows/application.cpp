@@ -14,14 +14,16 @@
 #include "windows/selection_window.h"
 #include "windows/sheets_window.h"
 #include "windows/start_window.h"
+#include "windows/window_manners.h"
 
 namespace {
 
-// Shows a window, created by `create` when it is not open, and brings it forward.
+// Shows a dialog-like window, created by `create` when it is not open, and brings it forward.
 template <typename Window, typename Create>
-Window& bringForward(QPointer<Window>& window, Create create) {
+Window& bringForward(QPointer<Window>& window, SettingsStore& store, Create create) {
     if (window == nullptr) {
         window = create();
+        WindowManners::apply(*window, WindowManners::Kind::DialogLike, store);
     }
     window->show();
     window->raise();
@@ -81,6 +83,7 @@ Application::~Application() {
 StartWindow& Application::showStartWindow() {
     if (startWindow_ == nullptr) {
         startWindow_ = new StartWindow(workspace_);
+        WindowManners::apply(*startWindow_, WindowManners::Kind::Main, store());
         connect(startWindow_, &StartWindow::logChosen, this, &Application::readLog);
     }
     startWindow_->show();
@@ -98,6 +101,7 @@ SelectionWindow* Application::existingSelectionWindow() const {
 SelectionWindow& Application::selectionWindow() {
     if (selectionWindow_ == nullptr) {
         selectionWindow_ = new SelectionWindow(workspace_);
+        WindowManners::apply(*selectionWindow_, WindowManners::Kind::Main, store());
         connect(selectionWindow_, &SelectionWindow::reloadRequested, this, &Application::reloadLog);
         connect(selectionWindow_, &QObject::destroyed, this,
                 [this] { workspace_.selection().discardAll(); });
@@ -108,7 +112,7 @@ SelectionWindow& Application::selectionWindow() {
 }
 
 LabelOptionsWindow& Application::showLabelOptions() {
-    return bringForward(labelOptions_, [this] {
+    return bringForward(labelOptions_, store(), [this] {
         auto* window = new LabelOptionsWindow(workspace_);
         connect(window, &LabelOptionsWindow::cardPrintingRequested, this,
                 [this] { showCardPrinting(); });
@@ -122,7 +126,7 @@ LabelOptionsWindow* Application::existingLabelOptions() const {
 }
 
 CardPrintWindow& Application::showCardPrinting() {
-    return bringForward(cardPrinting_, [this] {
+    return bringForward(cardPrinting_, store(), [this] {
         auto* window = new CardPrintWindow(workspace_);
         connect(window, &CardPrintWindow::layoutEditorRequested, this,
                 [this] { showLayoutEditor(); });
@@ -137,7 +141,7 @@ CardPrintWindow* Application::existingCardPrinting() const {
 }
 
 SheetsWindow& Application::showSheets() {
-    return bringForward(sheets_, [this] {
+    return bringForward(sheets_, store(), [this] {
         auto* window = new SheetsWindow(workspace_);
         connect(window, &SheetsWindow::sheetsChanged, this, [this] {
             if (labelOptions_) {
@@ -150,7 +154,7 @@ SheetsWindow& Application::showSheets() {
 
 AddressBookWindow& Application::showAddressBook(const QStringList& toComplete) {
     AddressBookWindow& window =
-        bringForward(addressBook_, [this] { return new AddressBookWindow(workspace_); });
+        bringForward(addressBook_, store(), [this] { return new AddressBookWindow(workspace_); });
     if (!toComplete.isEmpty()) {
         window.completeAddressesOf(toComplete);
     }
@@ -158,7 +162,7 @@ AddressBookWindow& Application::showAddressBook(const QStringList& toComplete) {
 }
 
 LayoutEditor& Application::showLayoutEditor() {
-    return bringForward(layoutEditor_, [this] {
+    return bringForward(layoutEditor_, store(), [this] {
         auto* window = new LayoutEditor(workspace_);
         connect(window, &LayoutEditor::cardPrintingRequested, this, [this] { showCardPrinting(); });
         connect(window, &LayoutEditor::previewRequested, this, [this, window] {
@@ -174,7 +178,7 @@ LayoutEditor* Application::existingLayoutEditor() const {
 }
 
 LayoutPreview& Application::showPreview(const LayoutEditor& editor) {
-    return bringForward(preview_, [&] {
+    return bringForward(preview_, store(), [&] {
         return new LayoutPreview(editor.model(), editor.samples(), workspace_.dialogs());
     });
 }
@@ -197,6 +201,7 @@ void Application::readLog(const QString& fileName) {
         return;
     }
     workspace_.setLogFileName(fileName);
+    workspace_.rememberLog(fileName);
     workspace_.selection().setOwedOnly(workspace_.storedOwedOnly());
     workspace_.selection().showLog(std::move(log));
     SelectionWindow& window = selectionWindow();
@@ -211,7 +216,7 @@ void Application::reloadLog() {
     }
     Dialogs& dialogs = workspace_.dialogs();
     workspace_.selection().clearQsoList();
-    const QString fileName = dialogs.openFileName(QStringLiteral(".adi  (*.adi)"));
+    const QString fileName = dialogs.openFileName(Workspace::logFilter(), workspace_.logFolder());
     if (fileName.isEmpty()) {
         dialogs.message(QStringLiteral("selectionnez un fichier ou quitter"));
         return;

@@ -22,10 +22,10 @@
 CardPrintWindow::CardPrintWindow(Workspace& workspace, QWidget* parent)
     : QWidget(parent),
       workspace_(workspace),
-      impression_(new QPushButton(QStringLiteral("Impression de la QSL"))),
-      parametres_(new QPushButton(QStringLiteral("Setup_QSL"))),
-      quitter_(new QPushButton(QStringLiteral("Retour sélection Etiquettes"))),
-      apercu_(new QPushButton(QStringLiteral("Aperçu"))) {
+      impression_(new QPushButton(QStringLiteral("&Impression de la QSL"))),
+      parametres_(new QPushButton(QStringLiteral("&Setup_QSL"))),
+      quitter_(new QPushButton(QStringLiteral("&Retour sélection Etiquettes"))),
+      apercu_(new QPushButton(QStringLiteral("&Aperçu"))) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Print_Bas_QSL"));
     setWindowTitle(QStringLiteral("Impression sur carte QSL"));
@@ -71,7 +71,8 @@ void CardPrintWindow::prepare() {
 
 bool CardPrintWindow::chooseTemplate(QslTemplate& model, QString* chosen) {
     Dialogs& dialogs = workspace_.dialogs();
-    const QString fileName = dialogs.openFileName(QStringLiteral(".qsl  (*.qsl)"));
+    const QString fileName =
+        dialogs.openFileName(QStringLiteral(".qsl  (*.qsl)"), workspace_.templateFolder());
     if (fileName.isEmpty()) {
         dialogs.message(QStringLiteral("selectionnez un fichier ou quitter"));
         return false;

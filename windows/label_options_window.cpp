@@ -1,5 +1,7 @@
 #include "windows/label_options_window.h"
 
+#include <QAbstractItemView>
+#include <algorithm>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,6 +33,8 @@ namespace {
 // 1024 x 768 screen under a desktop panel.
 const QMargins kTightMargins(6, 2, 6, 2);
 constexpr int kTightSpacing = 2;
+// The characters of a sheet's caption the box shows at least.
+constexpr int kLongestSheetCaption = 40;
 
 const char* const kCardsCaption = "Impression directe sur QSL ";
 
@@ -75,13 +79,13 @@ void LabelOptionsWindow::buildControls() {
     titleLayout->setContentsMargins(kTightMargins);
     titleLayout->addWidget(title);
 
-    imprime_ = new QPushButton(QStringLiteral("Imprimer les étiquettes"));
+    imprime_ = new QPushButton(QStringLiteral("&Imprimer les étiquettes"));
     imprime_->setObjectName(QStringLiteral("Imprime"));
-    apercu_ = new QPushButton(QStringLiteral("Aperçu"));
+    apercu_ = new QPushButton(QStringLiteral("&Aperçu"));
     apercu_->setObjectName(QStringLiteral("Apercu"));
     apercu_->setAccessibleName(QStringLiteral("Aperçu des étiquettes"));
     connect(apercu_, &QPushButton::clicked, this, &LabelOptionsWindow::showPrintPreview);
-    selection_ = new QPushButton(QStringLiteral("Retour sélection QSO"));
+    selection_ = new QPushButton(QStringLiteral("&Retour sélection QSO"));
     selection_->setObjectName(QStringLiteral("Selection"));
     connect(imprime_, &QPushButton::clicked, this, &LabelOptionsWindow::startPrint);
     connect(selection_, &QPushButton::clicked, this, &LabelOptionsWindow::openSelection);
@@ -217,10 +221,12 @@ QWidget* LabelOptionsWindow::buildOptionGroups() {
     otherSheet_ = new QComboBox;
     otherSheet_->setObjectName(QStringLiteral("otherSheetBox"));
     otherSheet_->setAccessibleName(QStringLiteral("Autre planche"));
+    // Each sheet's whole caption, in the box and in its list.
+    otherSheet_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(otherSheet_, &QComboBox::activated, this,
             [this] { sheetButton(kOtherSheet)->setChecked(true); });
     otherLine->addWidget(otherSheet_, 1);
-    sheets_ = new QPushButton(QStringLiteral("Planches…"));
+    sheets_ = new QPushButton(QStringLiteral("&Planches…"));
     sheets_->setObjectName(QStringLiteral("Planches_Button"));
     connect(sheets_, &QPushButton::clicked, this, [this] { emit sheetsRequested(); });
     otherLine->addWidget(sheets_);
@@ -361,7 +367,7 @@ QWidget* LabelOptionsWindow::buildActivation() {
         grid->addWidget(box, line, 1);
         ++line;
     }
-    effacer_ = new QPushButton(QStringLiteral("Effacer"));
+    effacer_ = new QPushButton(QStringLiteral("&Effacer"));
     effacer_->setObjectName(QStringLiteral("Effacer"));
     connect(effacer_, &QPushButton::clicked, this, &LabelOptionsWindow::clearBoxes);
     grid->addWidget(effacer_, 0, 2);
@@ -399,6 +405,13 @@ void LabelOptionsWindow::reloadSheets() {
             otherSheet_->addItem(sheet.caption);
         }
     }
+    // The box never narrower than its longest caption (the layout would cut it),
+    // up to a width that keeps the window on a 1024-pixel screen; its list
+    // always shows the whole captions.
+    const int whole = otherSheet_->sizeHint().width();
+    otherSheet_->setMinimumWidth(
+        std::min(whole, otherSheet_->fontMetrics().averageCharWidth() * kLongestSheetCaption));
+    otherSheet_->view()->setMinimumWidth(whole);
     const qsizetype kept = otherSheets_.indexOf(current);
     otherSheet_->setCurrentIndex(kept < 0 ? 0 : static_cast<int>(kept));
 }
@@ -435,6 +448,8 @@ void LabelOptionsWindow::prepare() {
     SettingsStore& store = workspace_.store();
     samples_->setCallsign(store.read(StoredSettings::kCallsign));
     restore(LabelOptionsStore(store).load(workspace_.stationCallsign()));
+    connect(&workspace_, &Workspace::stationCallsignChanged, samples_,
+            [this](const QString& callsign) { samples_->setCallsign(callsign); });
     imprime_->setFocus();
 }
 
@@ -550,6 +565,9 @@ void LabelOptionsWindow::openSelection() {
 }
 
 void LabelOptionsWindow::startPrint() {
+    if (format_->checkedId() != LabelOptions::kCardFormat && !workspace_.confirmStationCallsign()) {
+        return;
+    }
     const LabelOptions chosen = options();
     const QString problem = chosen.lengthProblem();
     if (!problem.isEmpty()) {

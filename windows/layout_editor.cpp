@@ -1,11 +1,14 @@
 #include "windows/layout_editor.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "cards/card_layout.h"
+#include "cards/card_print_run.h"
 #include "cards/qsl_template_file.h"
 #include "log/qso_row.h"
 #include "platform/dialogs.h"
@@ -32,6 +35,21 @@ QLabel* label(QWidget* parent, const QString& text, int left, int top, int width
 }
 
 const QString kFilter = QStringLiteral(".qsl  (*.qsl)");
+
+// The sizes the editor states ("de 5 à 15") and keeps to.
+constexpr double kSmallestSize = 5;
+constexpr double kLargestSize = 15;
+
+// What the boxes of a line are, for the screen reader.
+QString lineBoxName(const char* what, int line) {
+    return QStringLiteral("Ligne %1 : %2").arg(QString::number(line), QString::fromUtf8(what));
+}
+
+const char* const kSampleCaptions[7] = {"indicatif", "QSL via", "date", "heure",
+                                        "bande",     "mode",    "RST"};
+const char* const kJoinCaptions[3] = {"Joindre la ligne 2 à la ligne 1",
+                                      "Joindre la ligne 4 à la ligne 3",
+                                      "Joindre les lignes 6 et 7 à la ligne 5"};
 
 }  // namespace
 
@@ -64,23 +82,26 @@ LayoutEditor::LayoutEditor(Workspace& workspace, QWidget* parent)
         int left;
         void (LayoutEditor::*handler)();
     } buttons[] = {
-        {"Existante", "Modeles de QSL", 360, &LayoutEditor::loadTemplate},
-        {"Enregistrer", "Enregistrer", 2760, &LayoutEditor::saveTemplate},
-        {"Apercu_E", "Aperçu", 5160, &LayoutEditor::openPreview},
+        {"Existante", "&Modeles de QSL", 360, &LayoutEditor::loadTemplate},
+        {"Enregistrer", "&Enregistrer", 2760, &LayoutEditor::saveTemplate},
+        {"Apercu_E", "&Aperçu", 5160, &LayoutEditor::openPreview},
     };
     for (const auto& entry : buttons) {
         auto* button = new QPushButton(QString::fromUtf8(entry.caption), this);
         button->setObjectName(QString::fromLatin1(entry.name));
         button->setGeometry(twips(entry.left), twips(7500), twips(1800), twips(420));
         connect(button, &QPushButton::clicked, this, entry.handler);
+        buttons_.push_back(button);
     }
+    setKeyboardOrder();
     prepare();
 }
 
-QLineEdit* LayoutEditor::box(QWidget* parent, const QString& name, int left, int top, int width) {
+QLineEdit* LayoutEditor::box(QWidget* parent, const QString& name, const QString& accessibleName,
+                             int left, int top, int width) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
-    edit->setAccessibleName(name);
+    edit->setAccessibleName(accessibleName);
     edit->setGeometry(twips(left), twips(top), twips(width), twips(kRowHeight));
     // A line break (pasted: a box cannot type one) would split a line of the file.
     connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
@@ -108,12 +129,17 @@ void LayoutEditor::buildGrid(QWidget* group) {
         const QString line = QString::number(i + 1);
         const int top = kRowTops[i];
         const auto at = static_cast<size_t>(i);
-        g_[at] = box(group, QStringLiteral("G") + line, 480, top, 495);
-        h_[at] = box(group, QStringLiteral("H") + line, 1080, top, 495);
-        p_[at] = box(group, QStringLiteral("P") + line, 1680, top, 495);
-        t_[at] = box(group, QStringLiteral("T") + line, 2280, top, i < 7 ? 2175 : 4335);
+        g_[at] = box(group, QStringLiteral("G") + line, lineBoxName("position gauche (mm)", i + 1),
+                     480, top, 495);
+        h_[at] = box(group, QStringLiteral("H") + line, lineBoxName("position haute (mm)", i + 1),
+                     1080, top, 495);
+        p_[at] = box(group, QStringLiteral("P") + line,
+                     lineBoxName("taille de police (5 à 15)", i + 1), 1680, top, 495);
+        t_[at] = box(group, QStringLiteral("T") + line, lineBoxName("texte", i + 1), 2280, top,
+                     i < 7 ? 2175 : 4335);
         if (i < 7) {
-            samples_[at] = box(group, QString::fromLatin1(kSampleNames[i]), 4440, top, 2175);
+            samples_[at] = box(group, QString::fromLatin1(kSampleNames[i]),
+                               lineBoxName(kSampleCaptions[i], i + 1), 4440, top, 2175);
         }
     }
 
@@ -126,7 +152,7 @@ void LayoutEditor::buildGrid(QWidget* group) {
     for (int flag = 0; flag < 3; ++flag) {
         auto* check = new QCheckBox(group);
         check->setObjectName(QStringLiteral("Check%1").arg(flag + 1));
-        check->setAccessibleName(QStringLiteral("Ck %1").arg(flag + 1));
+        check->setAccessibleName(QString::fromUtf8(kJoinCaptions[flag]));
         check->adjustSize();
         check->move(twips(30), twips(joins[flag].top));
         checks_[static_cast<size_t>(flag)] = check;
@@ -154,14 +180,41 @@ void LayoutEditor::buildGrid(QWidget* group) {
         top += 300;
     }
     label(group, QStringLiteral("Valeurs "), 120, 6120);
-    mg_ = box(group, QStringLiteral("MG"), 1080, 6120, 495);
-    mh_ = box(group, QStringLiteral("MH"), 1680, 6120, 495);
+    mg_ = box(group, QStringLiteral("MG"), QStringLiteral("Marge gauche de l'imprimante (mm)"),
+              1080, 6120, 495);
+    mh_ = box(group, QStringLiteral("MH"), QStringLiteral("Marge haute de l'imprimante (mm)"), 1680,
+              6120, 495);
     label(group, QStringLiteral("selon imprimante ( 2 à 5 mmm )"), 2280, 6120);
 }
 
+// The buttons come first, then the boxes line by line, each line left to
+// right: the three buttons are three Tabs away, not 55.
+void LayoutEditor::setKeyboardOrder() {
+    std::vector<QWidget*> order(buttons_.begin(), buttons_.end());
+    for (size_t i = 0; i < static_cast<size_t>(QslTemplate::kLines); ++i) {
+        order.insert(order.end(), {g_[i], h_[i], p_[i], t_[i]});
+        if (i < samples_.size()) {
+            order.push_back(samples_[i]);
+        }
+    }
+    order.insert(order.end(), {checks_[0], checks_[1], checks_[2], mg_, mh_});
+    for (size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+    buttons_.front()->setFocus();
+}
+
+// A new editor shows the template last loaded or saved for the station, else the defaults.
 void LayoutEditor::prepare() {
     centreOnScreen(*this);
-    setModel(QslTemplate::editorDefaults());
+    QslTemplate model = QslTemplate::editorDefaults();
+    const QString last = workspace_.lastTemplate();
+    QString error;
+    if (!last.isEmpty() && QFileInfo::exists(last) && QslTemplateFile::load(last, model, &error)) {
+        setModel(model);
+    } else {
+        setModel(QslTemplate::editorDefaults());
+    }
     fillSamples();
 }
 
@@ -249,7 +302,8 @@ void LayoutEditor::joinLines6And7Clicked() {
 }
 
 void LayoutEditor::loadTemplate() {
-    const QString fileName = workspace_.dialogs().openFileName(kFilter);
+    const QString fileName =
+        workspace_.dialogs().openFileName(kFilter, workspace_.templateFolder());
     if (fileName.isEmpty()) {
         workspace_.dialogs().message(QStringLiteral("selectionnez un fichier ou quitter"));
         return;
@@ -262,24 +316,62 @@ void LayoutEditor::loadTemplate() {
     }
     fillSamples();
     setModel(loaded);
+    workspace_.rememberTemplate(fileName);
+}
+
+QString LayoutEditor::sizeProblem() const {
+    const QslTemplate shown = model();
+    for (size_t i = 0; i < static_cast<size_t>(QslTemplate::kLines); ++i) {
+        const bool freeLineUnused = i >= 7 && shown.text[i].isEmpty();
+        const std::optional<double> size = CardLayout::number(shown.size[i]);
+        if (!freeLineUnused && (!size || *size < kSmallestSize || *size > kLargestSize)) {
+            return QStringLiteral("La taille de police P%1 (« %2 ») doit être un nombre de 5 à 15.")
+                .arg(QString::number(i + 1), shown.size[i]);
+        }
+    }
+    return {};
+}
+
+// A name typed without the extension gets it, as the desktop's file dialogs
+// do: the card print window only takes .qsl files.
+QString LayoutEditor::withQslExtension(const QString& fileName) {
+    return CardPrintRun::hasQslExtension(fileName) ? fileName : fileName + QStringLiteral(".qsl");
 }
 
 void LayoutEditor::saveTemplate() {
-    const QString fileName = workspace_.dialogs().saveFileName(kFilter);
-    if (fileName.isEmpty()) {
-        workspace_.dialogs().message(QStringLiteral("selectionnez un fichier ou quitter"));
+    Dialogs& dialogs = workspace_.dialogs();
+    const QString problem = sizeProblem();
+    if (!problem.isEmpty()) {
+        dialogs.message(problem + QStringLiteral(" Le modèle n'est pas enregistré."));
+        return;
+    }
+    const QString typed = dialogs.saveFileName(kFilter, workspace_.templateFolder());
+    if (typed.isEmpty()) {
+        dialogs.message(QStringLiteral("selectionnez un fichier ou quitter"));
+        return;
+    }
+    const QString fileName = withQslExtension(typed);
+    if (fileName != typed && QFileInfo::exists(fileName) &&
+        !dialogs.askYesNo(QStringLiteral("Le fichier %1 existe déjà. Le remplacer ?")
+                              .arg(QFileInfo(fileName).fileName()))) {
         return;
     }
     const QString error = QslTemplateFile::save(model(), fileName);
     if (!error.isEmpty()) {
-        workspace_.dialogs().message(error);
+        dialogs.message(error);
         return;
     }
+    workspace_.rememberTemplate(fileName);
     close();
     emit cardPrintingRequested();
 }
 
 void LayoutEditor::openPreview() {
+    const QString problem = sizeProblem();
+    if (!problem.isEmpty()) {
+        workspace_.dialogs().message(problem);
+        return;
+    }
     emit previewRequested();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "cards/qsl_template.h"
 
@@ -49,9 +50,14 @@ class LayoutEditor : public QWidget {
 
   private:
     void prepare();
+    void setKeyboardOrder();
     void fillSamples();
     void buildGrid(QWidget* group);
-    QLineEdit* box(QWidget* parent, const QString& name, int left, int top, int width);
+    QLineEdit* box(QWidget* parent, const QString& name, const QString& accessibleName, int left,
+                   int top, int width);
+    // The first size outside 5 to 15 points, as a French message; empty when none is.
+    QString sizeProblem() const;
+    static QString withQslExtension(const QString& fileName);
     void zero(int line);
 
     Workspace& workspace_;
@@ -63,4 +69,5 @@ class LayoutEditor : public QWidget {
     std::array<QCheckBox*, 3> checks_{};
     QLineEdit* mg_ = nullptr;
     QLineEdit* mh_ = nullptr;
+    std::vector<QPushButton*> buttons_;
 };

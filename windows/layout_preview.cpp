@@ -73,6 +73,8 @@ void LayoutPreview::placeLine(int line, const PreviewLayout& layout) {
     label->setFont(
         FontFaces::font(QStringLiteral("Lucida Console"), placement.size, placement.bold));
     if (placement.placed) {
+        // As large as its text at its size: only the card's edge cuts a line.
+        label->resize(label->sizeHint());
         label->move(twips(placement.left), twips(placement.top));
         label->raise();
     }

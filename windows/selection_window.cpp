@@ -45,38 +45,31 @@ SelectionWindow::SelectionWindow(Workspace& workspace, QWidget* parent)
 
     auto* frame2 = new QGroupBox;
     auto* lists = new QVBoxLayout(frame2);
-    auto* command3 = button(QStringLiteral("Command3"), QStringLiteral("Tri par date"));
-    auto* command2 = button(QStringLiteral("Command2"), QStringLiteral("Tri par call"));
-    auto* bureau = button(QStringLiteral("Tri_Bureau"), QStringLiteral("Tri bureau"));
-    owedOnly_ = new QCheckBox(QStringLiteral("QSL non envoyées seulement"));
-    owedOnly_->setObjectName(QStringLiteral("Non_Envoyees"));
-    owedOnly_->setChecked(lists_.owedOnly());
-    auto* sortButtons = new QHBoxLayout;
-    sortButtons->addWidget(new QLabel(QStringLiteral("Cliquez sur un QSO pour le sélectionner ")));
-    sortButtons->addStretch();
-    sortButtons->addWidget(owedOnly_);
-    sortButtons->addWidget(command3);
-    sortButtons->addWidget(command2);
-    sortButtons->addWidget(bureau);
-    lists->addLayout(sortButtons);
-    label1_ = new QLabel;
-    lists->addWidget(label1_);
+    lists->addLayout(buildSortButtons());
+    qsoListTitles_ = new QLabel;
+    lists->addWidget(qsoListTitles_);
     listeQsoView_ = makeRowView(qsoList());
     listeQsoView_->setObjectName(QStringLiteral("Liste_QSO"));
     listeQsoView_->setAccessibleName(QStringLiteral("Liste des QSO"));
     lists->addWidget(listeQsoView_);
-    lists->addWidget(new QLabel(
+    auto* printListLine = new QHBoxLayout;
+    printListLine->addWidget(new QLabel(
         QStringLiteral("QSO sélectionné(s) . Cliquez sur un QSO pour le désélctionner.")));
-    label5_ = new QLabel;
-    lists->addWidget(label5_);
+    printListLine->addStretch();
+    printOrder_ = new QLabel;
+    printOrder_->setObjectName(QStringLiteral("Ordre_Impression"));
+    printListLine->addWidget(printOrder_);
+    lists->addLayout(printListLine);
+    printListTitles_ = new QLabel;
+    lists->addWidget(printListTitles_);
     listeImprimeView_ = makeRowView(printList());
     listeImprimeView_->setObjectName(QStringLiteral("Liste_Imprime"));
     listeImprimeView_->setAccessibleName(QStringLiteral("QSO sélectionnés"));
     lists->addWidget(listeImprimeView_);
 
-    auto* selectAll = button(QStringLiteral("Select_All"), QStringLiteral("Tout sélectionner"));
-    auto* impression = button(QStringLiteral("Impression"), QStringLiteral("Imprimer étiquettes"));
-    auto* quitter = button(QStringLiteral("Quitter"), QStringLiteral("Quitter"));
+    auto* selectAll = button(QStringLiteral("Select_All"), QStringLiteral("&Tout sélectionner"));
+    auto* impression = button(QStringLiteral("Impression"), QStringLiteral("&Imprimer étiquettes"));
+    auto* quitter = button(QStringLiteral("Quitter"), QStringLiteral("&Quitter"));
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(selectAll);
     bottom->addWidget(impression);
@@ -91,10 +84,6 @@ SelectionWindow::SelectionWindow(Workspace& workspace, QWidget* parent)
             &SelectionWindow::pickQso);
     connect(static_cast<RowListView*>(listeImprimeView_), &RowListView::rowChosen, this,
             &SelectionWindow::unpickQso);
-    connect(command2, &QPushButton::clicked, this, &SelectionWindow::sortByCall);
-    connect(command3, &QPushButton::clicked, this, &SelectionWindow::reloadLog);
-    connect(bureau, &QPushButton::clicked, this, &SelectionWindow::sortForBureau);
-    connect(owedOnly_, &QCheckBox::toggled, this, &SelectionWindow::showOwedOnly);
     connect(selectAll, &QPushButton::clicked, this, &SelectionWindow::selectAll);
     connect(impression, &QPushButton::clicked, this, &SelectionWindow::openLabelOptions);
     connect(quitter, &QPushButton::clicked, this, &SelectionWindow::closeWindow);
@@ -103,6 +92,36 @@ SelectionWindow::SelectionWindow(Workspace& workspace, QWidget* parent)
 }
 
 SelectionWindow::~SelectionWindow() = default;
+
+QLayout* SelectionWindow::buildSortButtons() {
+    auto* reloadButton = button(QStringLiteral("Command3"), QStringLiteral("Tri par &date"));
+    auto* sortByCallButton = button(QStringLiteral("Command2"), QStringLiteral("Tri par &call"));
+    bureauOrder_ = button(QStringLiteral("Tri_Bureau"), QStringLiteral("Tri &bureau"));
+    // Pressed down while the print list is in bureau order; released, back to call order.
+    bureauOrder_->setCheckable(true);
+    owedOnly_ = new QCheckBox(QStringLiteral("QSL &non envoyées seulement"));
+    owedOnly_->setObjectName(QStringLiteral("Non_Envoyees"));
+    owedOnly_->setChecked(lists_.owedOnly());
+    auto* sortButtons = new QHBoxLayout;
+    sortButtons->addWidget(new QLabel(QStringLiteral("Cliquez sur un QSO pour le sélectionner ")));
+    sortButtons->addStretch();
+    sortButtons->addWidget(owedOnly_);
+    sortButtons->addWidget(reloadButton);
+    sortButtons->addWidget(sortByCallButton);
+    sortButtons->addWidget(bureauOrder_);
+
+    connect(sortByCallButton, &QPushButton::clicked, this, &SelectionWindow::sortByCall);
+    connect(reloadButton, &QPushButton::clicked, this, &SelectionWindow::reloadLog);
+    connect(bureauOrder_, &QPushButton::clicked, this, [this](bool bureau) {
+        if (bureau) {
+            sortForBureau();
+        } else {
+            sortPrintListByCall();
+        }
+    });
+    connect(owedOnly_, &QCheckBox::toggled, this, &SelectionWindow::showOwedOnly);
+    return sortButtons;
+}
 
 RowList& SelectionWindow::qsoList() {
     return lists_.qsoList();
@@ -130,8 +149,9 @@ QListView* SelectionWindow::makeRowView(RowList& rows) {
 void SelectionWindow::prepare() {
     resize(800, 620);
     centreOnScreen(*this);
-    alignTitles(label1_, listeQsoView_);
-    alignTitles(label5_, listeImprimeView_);
+    alignTitles(qsoListTitles_, listeQsoView_);
+    alignTitles(printListTitles_, listeImprimeView_);
+    showPrintOrder();
 }
 
 void SelectionWindow::alignTitles(QLabel* titles, const QListView* rows) {
@@ -162,6 +182,19 @@ void SelectionWindow::reloadLog() {
 
 void SelectionWindow::sortForBureau() {
     lists_.sortPrintListForBureau(workspace_.bureauOrder());
+    showPrintOrder();
+}
+
+void SelectionWindow::sortPrintListByCall() {
+    lists_.sortPrintListByCall();
+    showPrintOrder();
+}
+
+void SelectionWindow::showPrintOrder() {
+    const bool bureau = lists_.printListInBureauOrder();
+    bureauOrder_->setChecked(bureau);
+    printOrder_->setText(bureau ? QStringLiteral("Ordre d'impression : bureau")
+                                : QStringLiteral("Ordre d'impression : par indicatif"));
 }
 
 void SelectionWindow::showOwedOnly(bool owedOnly) {

@@ -28,8 +28,10 @@ class SelectionWindow : public QWidget {
     void unpickQso(int index);
     void sortByCall();
     void reloadLog();
-    // "Tri bureau": the print list in the order QSL bureaus sort cards.
+    // "Tri bureau" pressed: the print list in the order QSL bureaus sort cards;
+    // released: the print list back in call order.
     void sortForBureau();
+    void sortPrintListByCall();
     // "QSL non envoyées seulement", kept for the station.
     void showOwedOnly(bool owedOnly);
     class QCheckBox* owedOnlyBox() const {
@@ -46,14 +48,21 @@ class SelectionWindow : public QWidget {
 
   private:
     void prepare();
+    // "Tri par date", "Tri par call", "Tri bureau" and the owed-only box.
+    class QLayout* buildSortButtons();
     QListView* makeRowView(RowList& rows);
     static void alignTitles(QLabel* titles, const QListView* rows);
+    // The "Tri bureau" button and the words over the print list say its order.
+    void showPrintOrder();
 
     Workspace& workspace_;
     QsoSelection& lists_;
     class QCheckBox* owedOnly_ = nullptr;
     QListView* listeQsoView_ = nullptr;
     QListView* listeImprimeView_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QLabel* label5_ = nullptr;
+    // The column titles over each list.
+    QLabel* qsoListTitles_ = nullptr;
+    QLabel* printListTitles_ = nullptr;
+    QPushButton* bureauOrder_ = nullptr;
+    QLabel* printOrder_ = nullptr;
 };

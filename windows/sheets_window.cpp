@@ -114,12 +114,12 @@ void SheetsWindow::buildControls() {
         buttons_[text(name)] = pushButton;
         buttons->addWidget(pushButton);
     };
-    addButton("addButton", "Nouvelle", &SheetsWindow::addSheet);
-    addButton("copyButton", "Copier", &SheetsWindow::copySheet);
-    addButton("saveButton", "Enregistrer", &SheetsWindow::saveSheet);
-    addButton("deleteButton", "Supprimer", &SheetsWindow::deleteSheet);
+    addButton("addButton", "&Nouvelle", &SheetsWindow::addSheet);
+    addButton("copyButton", "&Copier", &SheetsWindow::copySheet);
+    addButton("saveButton", "&Enregistrer", &SheetsWindow::saveSheet);
+    addButton("deleteButton", "&Supprimer", &SheetsWindow::deleteSheet);
     buttons->addStretch();
-    auto* close = new QPushButton(QStringLiteral("Fermer"));
+    auto* close = new QPushButton(QStringLiteral("&Fermer"));
     close->setObjectName(QStringLiteral("closeButton"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(close);
@@ -182,8 +182,8 @@ QWidget* SheetsWindow::buildCalibration() {
     addOffset("offsetXBox", "Décalage horizontal (mm)", offset.x());
     addOffset("offsetYBox", "Décalage vertical (mm)", offset.y());
     for (const auto& [name, caption, slot] :
-         {std::tuple{"offsetButton", "Enregistrer le décalage", &SheetsWindow::saveOffset},
-          std::tuple{"calibrationButton", "Page de calibration",
+         {std::tuple{"offsetButton", "Enregistrer le &décalage", &SheetsWindow::saveOffset},
+          std::tuple{"calibrationButton", "&Page de calibration",
                      &SheetsWindow::printCalibration}}) {
         auto* pushButton = new QPushButton(text(caption));
         pushButton->setObjectName(text(name));

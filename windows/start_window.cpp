@@ -42,17 +42,17 @@ StartWindow::StartWindow(Workspace& workspace, QWidget* parent)
     auto* frame2 = new QGroupBox;
     auto* inputs = new QVBoxLayout(frame2);
     inputs->addWidget(new QLabel(QStringLiteral("Indicatif de la station")));
-    ind_A_ = new KeyPressLineEdit;
-    ind_A_->setObjectName(QStringLiteral("Ind_A"));
-    ind_A_->setAccessibleName(QStringLiteral("Indicatif de la station"));
-    QFont bold = ind_A_->font();
+    callsignBox_ = new KeyPressLineEdit;
+    callsignBox_->setObjectName(QStringLiteral("Ind_A"));
+    callsignBox_->setAccessibleName(QStringLiteral("Indicatif de la station"));
+    QFont bold = callsignBox_->font();
     bold.setBold(true);
-    ind_A_->setFont(bold);
-    ind_A_->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 192);"));
-    ind_A_->setKeyPressHandler([this](int& keyCode) { callsignKeyPress(keyCode); });
-    inputs->addWidget(ind_A_);
+    callsignBox_->setFont(bold);
+    callsignBox_->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 192);"));
+    callsignBox_->setKeyPressHandler([this](int& keyCode) { callsignKeyPress(keyCode); });
+    inputs->addWidget(callsignBox_);
     inputs->addWidget(new QLabel(QStringLiteral("Selection du fichier ADIF")));
-    selection_ = new QPushButton(QStringLiteral("Selectionnez"));
+    selection_ = new QPushButton(QStringLiteral("&Selectionnez"));
     selection_->setObjectName(QStringLiteral("Selection"));
     connect(selection_, &QPushButton::clicked, this, &StartWindow::openSelection);
     inputs->addWidget(selection_);
@@ -60,8 +60,13 @@ StartWindow::StartWindow(Workspace& workspace, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame1);
     layout->addWidget(frame2);
-    layout->addWidget(boldLabel(QStringLiteral("F9XQA"), 24));
+    stationCallsign_ = boldLabel(QString(), 24);
+    stationCallsign_->setObjectName(QStringLiteral("Indicatif_Station"));
+    layout->addWidget(stationCallsign_);
     setMinimumWidth(360);
+    // The big callsign is the station's, as the box gives it.
+    connect(callsignBox_, &QLineEdit::textChanged, stationCallsign_, &QLabel::setText);
+    connect(&workspace_, &Workspace::stationCallsignChanged, callsignBox_, &QLineEdit::setText);
 
     prepare();
 }
@@ -69,8 +74,13 @@ StartWindow::StartWindow(Workspace& workspace, QWidget* parent)
 void StartWindow::prepare() {
     centreOnScreen(*this);
     SettingsStore& store = workspace_.store();
-    ind_A_->setText(store.read(StoredSettings::kCallsign));
-    setWindowTitle(QStringLiteral("Quenor_Etiquettes Revision ") + revision());
+    callsignBox_->setText(store.read(StoredSettings::kCallsign));
+    if (callsignBox_->text() == Workspace::placeholderCallsign()) {
+        // What the operator types replaces the placeholder.
+        callsignBox_->selectAll();
+    }
+    // revision() starts with its own blank.
+    setWindowTitle(QStringLiteral("Quenor_Etiquettes Revision") + revision());
     store.write(StoredSettings::kProgramFolder, QCoreApplication::applicationDirPath());
     store.write(StoredSettings::kRevision, revision());
     workspace_.reportStoreProblem();
@@ -100,7 +110,7 @@ bool StartWindow::hasStoredCallsign() const {
 }
 
 bool StartWindow::rememberCallsign() {
-    const QString callsign = ind_A_->text();
+    const QString callsign = callsignBox_->text();
     if (callsign.isEmpty()) {
         workspace_.dialogs().message(QStringLiteral("Entrez votre indicatif"));
         return false;
@@ -116,7 +126,8 @@ void StartWindow::loadLog() {
         return;
     }
     workspace_.selection().clearQsoList();
-    const QString fileName = workspace_.dialogs().openFileName(QStringLiteral(".adi  (*.adi)"));
+    const QString fileName =
+        workspace_.dialogs().openFileName(Workspace::logFilter(), workspace_.logFolder());
     if (fileName.isEmpty()) {
         workspace_.dialogs().message(QStringLiteral("selectionnez un fichier ou quitter"));
         return;
@@ -131,8 +142,8 @@ void StartWindow::loadLog(const QString& fileName) {
         workspace_.dialogs().message(
             QStringLiteral("Entrez votre indicatif, puis cliquez sur Selectionnez pour lire %1")
                 .arg(QFileInfo(fileName).fileName()));
-        ind_A_->clear();
-        ind_A_->setFocus();
+        callsignBox_->clear();
+        callsignBox_->setFocus();
         return;
     }
     if (!rememberCallsign()) {

@@ -24,7 +24,7 @@ class StartWindow : public QWidget {
     // and pressed "Selectionnez".
     void loadLog(const QString& fileName);
 
-    KeyPressLineEdit* callsignBox() const { return ind_A_; }
+    KeyPressLineEdit* callsignBox() const { return callsignBox_; }
     QPushButton* selectionButton() const { return selection_; }
 
   signals:
@@ -38,7 +38,8 @@ class StartWindow : public QWidget {
     bool hasStoredCallsign() const;
 
     Workspace& workspace_;
-    KeyPressLineEdit* ind_A_ = nullptr;
+    KeyPressLineEdit* callsignBox_ = nullptr;
     QPushButton* selection_ = nullptr;
+    QLabel* stationCallsign_ = nullptr;
     QString pendingLog_;
 };

@@ -1,11 +1,11 @@
 #include "windows/workspace.h"
 
+#include <QFileInfo>
 #include <QPrinter>
 
+#include "platform/dialogs.h"
 #include "selection/bureau_order.h"
 #include "selection/qsl_round.h"
-
-#include "platform/dialogs.h"
 #include "settings/settings_store.h"
 
 Workspace::Workspace(Dialogs& dialogs, SettingsStore& store) : dialogs_(dialogs), store_(store) {}
@@ -30,14 +30,72 @@ std::shared_ptr<const BureauOrder> Workspace::bureauOrder() {
     return bureauOrder_;
 }
 
+QString Workspace::stationValue(const StoredSetting& setting) const {
+    return store_.read(setting, stationCallsign_);
+}
+
+void Workspace::storeStationValue(const StoredSetting& setting, const QString& value) {
+    store_.write(setting, value, stationCallsign_);
+    reportStoreProblem();
+}
+
 bool Workspace::storedOwedOnly() const {
     return store_.read(StoredSettings::kOwedOnly, stationCallsign_) == u"True";
 }
 
 void Workspace::storeOwedOnly(bool owedOnly) {
-    store_.write(StoredSettings::kOwedOnly,
-                 owedOnly ? QStringLiteral("True") : QStringLiteral("False"), stationCallsign_);
+    storeStationValue(StoredSettings::kOwedOnly, owedOnly ? QStringLiteral("True") : QStringLiteral("False"));
+}
+
+QString Workspace::logFilter() {
+    return QStringLiteral(".adi .adif  (*.adi *.ADI *.adif *.ADIF)");
+}
+
+QString Workspace::logFolder() const {
+    return stationValue(StoredSettings::kLogFolder);
+}
+
+void Workspace::rememberLog(const QString& fileName) {
+    storeStationValue(StoredSettings::kLogFolder, QFileInfo(fileName).absolutePath());
+}
+
+QString Workspace::templateFolder() const {
+    const QString last = lastTemplate();
+    return last.isEmpty() ? QString() : QFileInfo(last).absolutePath();
+}
+
+QString Workspace::lastTemplate() const {
+    return stationValue(StoredSettings::kLastTemplate);
+}
+
+void Workspace::rememberTemplate(const QString& fileName) {
+    storeStationValue(StoredSettings::kLastTemplate, QFileInfo(fileName).absoluteFilePath());
+}
+
+bool Workspace::confirmStationCallsign() {
+    const auto isPlaceholder = [](const QString& callsign) {
+        return callsign.trimmed().compare(placeholderCallsign(), Qt::CaseInsensitive) == 0;
+    };
+    if (!isPlaceholder(stationCallsign_)) {
+        return true;
+    }
+    QString answer;
+    if (!dialogs_.askText(QStringLiteral("L'indicatif de la station est encore « %1 ». "
+                                         "Entrez l'indicatif à imprimer :")
+                              .arg(stationCallsign_),
+                          answer)) {
+        return false;
+    }
+    answer = answer.trimmed().toUpper();
+    if (answer.isEmpty() || isPlaceholder(answer)) {
+        dialogs_.message(QStringLiteral("Entrez votre indicatif"));
+        return false;
+    }
+    store_.write(StoredSettings::kCallsign, answer);
+    stationCallsign_ = answer;
     reportStoreProblem();
+    emit stationCallsignChanged(answer);
+    return true;
 }
 
 QPrinter& Workspace::printer() {

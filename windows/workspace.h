@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <memory>
 
 #include "selection/qso_selection.h"
+#include "settings/stored_setting.h"
 
 class BureauOrder;
 class Dialogs;
@@ -13,10 +15,12 @@ class SettingsStore;
 // What the windows of one running program share: the desktop's dialogs, the
 // settings store, the QSO lists, the station callsign and the current printer.
 // The application owns it; windows are handed it and never reach each other.
-class Workspace {
+class Workspace : public QObject {
+    Q_OBJECT
+
   public:
     Workspace(Dialogs& dialogs, SettingsStore& store);
-    ~Workspace();
+    ~Workspace() override;
     Workspace(const Workspace&) = delete;
     Workspace& operator=(const Workspace&) = delete;
 
@@ -30,10 +34,24 @@ class Workspace {
 
     const QString& stationCallsign() const { return stationCallsign_; }
     void setStationCallsign(const QString& callsign) { stationCallsign_ = callsign; }
+    // The callsign a first start proposes, stored as it is until the operator changes it.
+    static QString placeholderCallsign() { return StoredSettings::kCallsign.absentText(); }
+    // Before printing: while the station callsign is still the placeholder, asks
+    // for the real one and keeps it. False when the operator gives none.
+    bool confirmStationCallsign();
 
     // The log last read, next to which printed PDF files are proposed.
     const QString& logFileName() const { return logFileName_; }
     void setLogFileName(const QString& fileName) { logFileName_ = fileName; }
+    // The file dialog's filter for logs, in either case.
+    static QString logFilter();
+    // The folders the station's log and QSL templates were last taken from,
+    // kept between runs (empty: never).
+    QString logFolder() const;
+    void rememberLog(const QString& fileName);
+    QString templateFolder() const;
+    QString lastTemplate() const;
+    void rememberTemplate(const QString& fileName);
 
     // The bureau order, from the country file read when first asked for; a
     // missing file is reported once and the order falls back to the callsigns.
@@ -46,7 +64,14 @@ class Workspace {
     // The printer the operator last chose in a printer dialog.
     QPrinter& printer();
 
+  signals:
+    // The operator gave the station's callsign when asked before printing.
+    void stationCallsignChanged(const QString& callsign);
+
   private:
+    QString stationValue(const StoredSetting& setting) const;
+    void storeStationValue(const StoredSetting& setting, const QString& value);
+
     Dialogs& dialogs_;
     SettingsStore& store_;
     QsoSelection selection_;

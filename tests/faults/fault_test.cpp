@@ -64,12 +64,13 @@ void expectProgramCarriesOnWithout(const QString& iniPath, const QTemporaryDir& 
         printer.setOutputFileName(pdf);
         return true;
     };
+    dialogs.texts = {QStringLiteral("F9XQA")};  // the real callsign, asked for before printing
     labels.startPrint();
     EXPECT_EQ(dialogs.messages.size(), 1);  // reported once only
     EXPECT_TRUE(readFile(pdf).startsWith("%PDF"));
     // The options typed are still there for this run, in memory.
     EXPECT_EQ(
-        store.read(QStringLiteral("FxxxxSetup "), QStringLiteral("Format etiquette"), QString()),
+        store.read(QStringLiteral("F9XQASetup "), QStringLiteral("Format etiquette"), QString()),
         QStringLiteral("2"));
 }
 

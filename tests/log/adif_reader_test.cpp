@@ -6,6 +6,7 @@
 #include "log/adif_reader.h"
 #include "log/band_table.h"
 #include "log/qso_row.h"
+#include "support/qso_rows.h"
 #include "support/test_files.h"
 
 namespace {
@@ -21,7 +22,7 @@ QString rowOf(const AdifContents& contents, size_t index = 0) {
 }
 
 QString field(const QString& row, int column, int width) {
-    return QsoRow::trimmedField(row, column, width);
+    return rowField(row, column, width).trimmed();
 }
 
 const QByteArray kHeader = "Log\n<EOH>\n";
@@ -91,7 +92,7 @@ TEST(AdifReader, ReadsValuesByTheRules) {
     AdifContents contents =
         parse(kHeader + "<CALL:5>F9XQA<QSO_DATE:4>2008<TIME_ON:6>235959<BAND:3>20M<EOR>");
     EXPECT_EQ(field(rowOf(contents), QsoRow::kDateColumn, 8), QStringLiteral("08//08"));
-    EXPECT_EQ(QsoRow::field(rowOf(contents), QsoRow::kTimeColumn, 5), QStringLiteral("23:59"));
+    EXPECT_EQ(rowField(rowOf(contents), QsoRow::kTimeColumn, 5), QStringLiteral("23:59"));
 
     // Blanks and tabs around a value go; the length in the tag is ignored.
     contents = parse(kHeader +
@@ -105,10 +106,10 @@ TEST(AdifReader, ReadsValuesByTheRules) {
               "<CALL:14>ABCDEFGHIJKLMN<QSO_DATE:8>20090131<TIME_ON:4>0751<BAND:3>20M"
               "<MODE:12>MODEWITHLONG<RST_SENT:12>123456789012<QSL_VIA:14>VIAVIAVIAVIAVI<EOR>");
     const QString row = rowOf(contents);
-    EXPECT_EQ(QsoRow::field(row, 1, 14), QStringLiteral("ABCDEFGHIJKL  "));
-    EXPECT_EQ(QsoRow::field(row, QsoRow::kModeColumn, 9), QStringLiteral("MODEWITHL"));
-    EXPECT_EQ(QsoRow::field(row, QsoRow::kRstColumn, 10), QStringLiteral("1234567890"));
-    EXPECT_EQ(QsoRow::field(row, QsoRow::kViaColumn, 12), QStringLiteral("VIAVIAVIAVIA"));
+    EXPECT_EQ(rowField(row, 1, 14), QStringLiteral("ABCDEFGHIJKL  "));
+    EXPECT_EQ(rowField(row, QsoRow::kModeColumn, 9), QStringLiteral("MODEWITHL"));
+    EXPECT_EQ(rowField(row, QsoRow::kRstColumn, 10), QStringLiteral("1234567890"));
+    EXPECT_EQ(rowField(row, QsoRow::kViaColumn, 12), QStringLiteral("VIAVIAVIAVIA"));
     EXPECT_EQ(row.size(), 72);
 
     // A value with no "<" after it runs to the end of its record text.
@@ -128,7 +129,7 @@ TEST(AdifReader, FieldNamesMatchWhole) {
     const QString row = rowOf(contents);
     EXPECT_TRUE(contents.messages.isEmpty());
     EXPECT_EQ(field(row, 1, 12), QStringLiteral("F9XQA"));
-    EXPECT_EQ(QsoRow::field(row, QsoRow::kDateColumn, 8), QStringLiteral("31/01/09"));
+    EXPECT_EQ(rowField(row, QsoRow::kDateColumn, 8), QStringLiteral("31/01/09"));
     EXPECT_EQ(field(row, QsoRow::kBandColumn, 8), QStringLiteral("144 Mhz"));
 }
 

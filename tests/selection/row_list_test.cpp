@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
+#include <memory>
+
+#include "selection/bureau_order.h"
 #include "selection/row_list.h"
 #include "support/qso_rows.h"
 
@@ -86,9 +90,45 @@ TEST(RowList, UnsortedListKeepsOrderAndRemovesByIndex) {
     EXPECT_EQ(callsigns(list), QStringList({QStringLiteral("A"), QStringLiteral("B")}));
     EXPECT_EQ(list.rowCount(), 2);
     EXPECT_EQ(list.data(list.index(1)).toString(), list.row(1));
-    const QsoRecords taken = list.takeAll();
-    EXPECT_EQ(taken.size(), 2u);
+    list.clear();
     EXPECT_EQ(list.count(), 0);
+}
+
+// The list announces its own inserts, removals and resets; Qt's model tester
+// checks each against what the list then holds, and reports through warnings.
+TEST(RowList, EveryChangeIsAnnouncedAsQtsModelTesterExpects) {
+    static int complaints = 0;
+    complaints = 0;
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type != QtDebugMsg) {
+                ++complaints;
+                ADD_FAILURE() << text.toStdString();
+            }
+        });
+    for (const RowList::Order order : {RowList::Order::Sorted, RowList::Order::Unsorted}) {
+        RowList list(order);
+        QAbstractItemModelTester tester(&list,
+                                        QAbstractItemModelTester::FailureReportingMode::Warning);
+        list.add(*row("F9XQC"));
+        list.addAll({row("G4BBB"), row("A1AAA")});  // merged into a list that has rows
+        list.add(*row("B2BBB"));
+        list.removeAt(1);
+        list.removeAt(9);
+        RowList other(RowList::Order::Unsorted);
+        other.addAll({row("Z9ZZZ"), row("K1KKK")});
+        list.addAll(other);
+        list.orderForBureau(std::make_shared<BureauOrder>());
+        list.add(*row("F5AAA"));
+        list.orderForBureau(nullptr);
+        EXPECT_EQ(list.rowCount(), 6);
+        list.clear();
+        list.clear();
+        list.addAll({row("C"), row("A")});  // into an empty list
+        EXPECT_EQ(list.rowCount(), 2);
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(complaints, 0);
 }
 
 }  // namespace

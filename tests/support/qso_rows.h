@@ -62,3 +62,8 @@ inline void fillPrintList(TestPrintList& list, int count, int first = 0) {
         list.add(QByteArray("F" + QByteArray::number(first + i) + "ABC").constData());
     }
 }
+
+// The characters of a row from a 1-based column for a width (fewer when the row is shorter).
+inline QString rowField(const QString& row, int firstColumn, int width) {
+    return row.mid(firstColumn - 1, width);
+}

@@ -28,6 +28,20 @@ class ScriptedDialogs : public Dialogs {
         return answer;
     }
     QString openFileName(const QString& filter) override { return next(filter); }
+    QString openFileName(const QString& filter, const QString& folder) override {
+        openFolders.append(folder);
+        return next(filter);
+    }
+    // Answers from `texts`; an empty queue cancels.
+    bool askText(const QString& text, QString& answer) override {
+        textQuestions.append(text);
+        if (texts.empty()) {
+            return false;
+        }
+        answer = texts.front();
+        texts.pop_front();
+        return true;
+    }
     QString saveFileName(const QString& filter) override { return next(filter); }
     QString saveFileName(const QString& filter, const QString& proposed) override {
         proposedNames.append(proposed);
@@ -63,6 +77,9 @@ class ScriptedDialogs : public Dialogs {
     std::deque<QString> fileNames;
     std::deque<bool> answers;
     QStringList proposedNames;
+    QStringList openFolders;
+    QStringList textQuestions;
+    std::deque<QString> texts;
     int printerDialogs = 0;
     std::function<bool(QPrinter&)> printerChoice;
     int previews = 0;

@@ -2,6 +2,8 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +36,12 @@ class LayoutEditorTest : public WindowFixture {
         app->existingCardPrinting() ? app->existingCardPrinting()->openLayoutEditor()
                                     : (void)app->showLayoutEditor();
         return *app->existingLayoutEditor();
+    }
+
+    static void click(QWidget& window, const char* objectName) {
+        auto* button = window.findChild<QPushButton*>(QString::fromLatin1(objectName));
+        ASSERT_NE(button, nullptr) << objectName;
+        button->click();
     }
 
     void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
@@ -85,10 +93,12 @@ TEST_F(LayoutEditorTest, SavesThenHandsOverToTheCardWindow) {
     EXPECT_TRUE(editor.isVisible());
     EXPECT_EQ(editor.textBox(1)->text(), QStringLiteral("Indicatif"));
 
-    const QString path = dir.filePath(QStringLiteral("carte"));  // no extension added
-    dialogs.fileNames.push_back(path);
-    editor.saveTemplate();
+    // Typed without the extension, the name gets it: the card window takes .qsl files only.
+    const QString path = dir.filePath(QStringLiteral("carte.qsl"));
+    dialogs.fileNames.push_back(dir.filePath(QStringLiteral("carte")));
+    click(editor, "Enregistrer");
     flushDeletes();
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("carte"))));
     EXPECT_EQ(app->existingLayoutEditor(), nullptr);
     ASSERT_NE(app->existingCardPrinting(), nullptr);
     EXPECT_TRUE(app->existingCardPrinting()->isVisible());
@@ -97,11 +107,14 @@ TEST_F(LayoutEditorTest, SavesThenHandsOverToTheCardWindow) {
     ASSERT_TRUE(QslTemplateFile::load(path, saved, &error));
     EXPECT_EQ(saved.left[0], QStringLiteral("12.5"));
 
-    LayoutEditor& again = openEditor();  // a fresh editor starts from the defaults
-    EXPECT_EQ(again.textBox(1)->text(), QString());
+    LayoutEditor& again = openEditor();  // a new editor reopens the template last saved
+    EXPECT_EQ(again.textBox(1)->text(), QStringLiteral("Indicatif"));
+    EXPECT_EQ(again.leftBox(1)->text(), QStringLiteral("12.5"));
+    again.textBox(1)->clear();
     again.textBox(4)->setText(QStringLiteral("changed"));
-    again.loadTemplate();  // cancelled: nothing changes
+    click(again, "Existante");  // cancelled: nothing changes
     EXPECT_EQ(again.textBox(4)->text(), QStringLiteral("changed"));
+    EXPECT_EQ(dialogs.openFolders.last(), QFileInfo(path).absolutePath());
     dialogs.fileNames.push_back(path);
     again.loadTemplate();
     EXPECT_EQ(again.textBox(1)->text(), QStringLiteral("Indicatif"));
@@ -116,6 +129,57 @@ TEST_F(LayoutEditorTest, SavesThenHandsOverToTheCardWindow) {
     EXPECT_TRUE(dialogs.messages.last().contains(QStringLiteral("MG")));
     EXPECT_TRUE(again.isVisible());
     EXPECT_FALSE(QFile::exists(tooLong));
+
+    // The name the extension makes is an existing template: asked once, No keeps it.
+    again.marginLeftBox()->setText(QStringLiteral("3"));
+    const QByteArray before = readFile(path);
+    dialogs.fileNames.push_back(dir.filePath(QStringLiteral("carte")));
+    click(again, "Enregistrer");
+    EXPECT_EQ(dialogs.questions,
+              QStringList{QStringLiteral("Le fichier carte.qsl existe déjà. Le remplacer ?")});
+    EXPECT_EQ(readFile(path), before);
+    EXPECT_TRUE(again.isVisible());
+}
+
+// The editor states sizes "de 5 à 15": it keeps to them, and its preview
+// shows every accepted line whole.
+TEST_F(LayoutEditorTest, RefusesSizesOutsideFiveToFifteenAndPreviewsLinesWhole) {
+    LayoutEditor& editor = openEditor();
+    const QString path = dir.filePath(QStringLiteral("carte.qsl"));
+    for (const char* size : {"4.5", "16", "1e1x", ""}) {
+        editor.sizeBox(3)->setText(QString::fromLatin1(size));
+        dialogs.fileNames = {path};
+        click(editor, "Enregistrer");
+        EXPECT_EQ(dialogs.messages.last(),
+                  QStringLiteral("La taille de police P3 (« %1 ») doit être un nombre de 5 à 15. "
+                                 "Le modèle n'est pas enregistré.")
+                      .arg(QString::fromLatin1(size)));
+        click(editor, "Apercu_E");
+        EXPECT_EQ(app->existingPreview(), nullptr);
+    }
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(dialogs.filters.isEmpty());  // refused before any file dialog
+
+    editor.sizeBox(3)->setText(QStringLiteral("5"));
+    editor.sizeBox(10)->setText(QStringLiteral("99"));  // an unused free line is not saved
+    const QString text = QStringLiteral("Merci pour le QSO et pour la QSL, 73 de F9XQA");
+    for (const int line : {1, 8}) {
+        editor.sizeBox(line)->setText(QStringLiteral("15"));
+        editor.leftBox(line)->setText(QStringLiteral("2"));
+        editor.topBox(line)->setText(QString::number(line * 5));
+        editor.textBox(line)->setText(text);
+    }
+    click(editor, "Apercu_E");
+    LayoutPreview* preview = app->existingPreview();
+    ASSERT_NE(preview, nullptr);
+    for (const int line : {1, 8}) {
+        const QLabel* label = preview->lineLabel(line);
+        const QFontMetrics metrics(label->font());
+        EXPECT_GE(label->width(), metrics.horizontalAdvance(label->text())) << line;
+        EXPECT_GE(label->height(), metrics.height()) << line;
+    }
+    click(editor, "Enregistrer");
+    EXPECT_TRUE(QFile::exists(path));
 }
 
 TEST_F(LayoutEditorTest, SavesNoLineBreakAndNoCharacterTheFileCannotHold) {

@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QLabel>
 #include <QListView>
 #include <QPushButton>
 #include <QTest>
@@ -16,6 +17,12 @@ namespace {
 
 class SelectionWindowTest : public WindowFixture {
   protected:
+    static void click(QWidget& window, const char* objectName) {
+        auto* button = window.findChild<QPushButton*>(QString::fromLatin1(objectName));
+        ASSERT_NE(button, nullptr) << objectName;
+        button->click();
+    }
+
     SelectionWindow& load(const QByteArray& text) {
         StartWindow& main = app->showStartWindow();
         dialogs.fileNames.push_back(writeFile(dir, QStringLiteral("log.adi"), text));
@@ -92,7 +99,7 @@ TEST_F(SelectionWindowTest, EnterAndSpaceMoveTheCurrentRowAndClicksLeaveNoHighli
 
 TEST_F(SelectionWindowTest, SortsByCallAndSelectsAll) {
     SelectionWindow& window = load(log);
-    window.sortByCall();
+    click(window, "Command2");  // "Tri par call"
     EXPECT_EQ(callsigns(window.qsoList()),
               QStringList({QStringLiteral("F9XQA 02/01/09"), QStringLiteral("F9XQA 31/12/08"),
                            QStringLiteral("F9XQB 01/01/09"), QStringLiteral("F9XQC 01/01/09")}));
@@ -100,38 +107,58 @@ TEST_F(SelectionWindowTest, SortsByCallAndSelectsAll) {
     EXPECT_EQ(window.printList().count(), 0);
 
     window.pickQso(3);
-    window.selectAll();
+    click(window, "Select_All");
     EXPECT_EQ(window.qsoList().count(), 0);
     EXPECT_EQ(callsigns(window.printList()),
               QStringList({QStringLiteral("F9XQA 02/01/09"), QStringLiteral("F9XQA 31/12/08"),
                            QStringLiteral("F9XQB 01/01/09"), QStringLiteral("F9XQC 01/01/09")}));
-    window.selectAll();  // an empty QSO list changes nothing
+    click(window, "Select_All");  // an empty QSO list changes nothing
     EXPECT_EQ(window.printList().count(), 4);
 }
 
-TEST_F(SelectionWindowTest, ReReadingKeepsThePrintList) {
-    SelectionWindow& window = load(log);
+// "Tri par date" reads the log again: the QSOs already picked stay out of the
+// QSO list, so that no QSO is ever twice in the print list.
+TEST_F(SelectionWindowTest, ReReadingKeepsThePrintListAndNeverOffersAPickedQsoAgain) {
+    // The log holds one QSO twice: both copies are the log's, both can be picked.
+    SelectionWindow& window = load(log + record("F9XQB", "20090101"));
     window.pickQso(0);
+    window.pickQso(1);  // one F9XQB of the two
     dialogs.fileNames.push_back(dir.filePath(QStringLiteral("log.adi")));
-    window.reloadLog();
-    EXPECT_EQ(window.qsoList().count(), 4);  // file order again, the picked row included
-    EXPECT_EQ(callsigns(window.qsoList()).first(), QStringLiteral("F9XQC 01/01/09"));
-    window.pickQso(0);
-    EXPECT_EQ(window.printList().count(), 2);  // a second identical row
+    click(window, "Command3");  // "Tri par date"
+    EXPECT_EQ(callsigns(window.qsoList()),
+              QStringList({QStringLiteral("F9XQA 31/12/08"), QStringLiteral("F9XQA 02/01/09"),
+                           QStringLiteral("F9XQB 01/01/09")}));
+    click(window, "Select_All");
+    EXPECT_EQ(callsigns(window.printList()),
+              QStringList({QStringLiteral("F9XQA 02/01/09"), QStringLiteral("F9XQA 31/12/08"),
+                           QStringLiteral("F9XQB 01/01/09"), QStringLiteral("F9XQB 01/01/09"),
+                           QStringLiteral("F9XQC 01/01/09")}));
+    dialogs.fileNames.push_back(dir.filePath(QStringLiteral("log.adi")));
+    click(window, "Command3");
+    EXPECT_EQ(window.qsoList().count(), 0);
+    // A QSO put back comes back into the QSO list, and only once.
+    window.unpickQso(4);
+    dialogs.fileNames.push_back(dir.filePath(QStringLiteral("log.adi")));
+    click(window, "Command3");
+    EXPECT_EQ(callsigns(window.qsoList()), QStringList{QStringLiteral("F9XQC 01/01/09")});
+    // The owed filter fills the QSO list again by the same rule.
+    window.findChild<QCheckBox*>(QStringLiteral("Non_Envoyees"))->click();
+    window.findChild<QCheckBox*>(QStringLiteral("Non_Envoyees"))->click();
+    EXPECT_EQ(window.qsoList().count(), 1);
 
-    window.reloadLog();  // cancelled dialog
+    click(window, "Command3");  // cancelled dialog
     EXPECT_EQ(dialogs.messages.last(), QStringLiteral("selectionnez un fichier ou quitter"));
     EXPECT_EQ(window.qsoList().count(), 0);
-    EXPECT_EQ(window.printList().count(), 2);
+    EXPECT_EQ(window.printList().count(), 4);
 
     // With the start-up window closed, the log is asked for again all the same.
     app->startWindow()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_EQ(app->startWindow(), nullptr);
     dialogs.fileNames.push_back(dir.filePath(QStringLiteral("log.adi")));
-    window.reloadLog();
-    EXPECT_EQ(window.qsoList().count(), 4);
-    EXPECT_EQ(window.printList().count(), 2);
+    click(window, "Command3");
+    EXPECT_EQ(window.qsoList().count(), 1);
+    EXPECT_EQ(window.printList().count(), 4);
 }
 
 TEST_F(SelectionWindowTest, QuitterDiscardsTheListsForTheNextLoad) {
@@ -157,17 +184,38 @@ TEST_F(SelectionWindowTest, ShowsOwedQsosAndSortsForTheBureau) {
     EXPECT_EQ(store->read(QStringLiteral("FxxxxSetup "),
                           QStringLiteral("QSL non envoyees seulement"), QString()),
               QStringLiteral("True"));
-    window.selectAll();
-    window.findChild<QPushButton*>(QStringLiteral("Tri_Bureau"))->click();
+    click(window, "Select_All");
+    auto* order = window.findChild<QLabel*>(QStringLiteral("Ordre_Impression"));
+    EXPECT_EQ(order->text(), QStringLiteral("Ordre d'impression : par indicatif"));
+    click(window, "Tri_Bureau");
     EXPECT_TRUE(window.printList().row(0).startsWith(QStringLiteral("DL1ABC")));
     EXPECT_TRUE(window.printList().row(7).startsWith(QStringLiteral("F5AAA")));   // via DL2BUR
     EXPECT_TRUE(window.printList().row(12).startsWith(QStringLiteral("ZZ9ZZ")));  // no entity
     EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(order->text(), QStringLiteral("Ordre d'impression : bureau"));
+    EXPECT_TRUE(window.findChild<QPushButton*>(QStringLiteral("Tri_Bureau"))->isChecked());
 
-    // Read again, the log shows its owed QSOs only: the station's choice stays.
+    // Pressed again: the print list goes back to call order; "Tri par call"
+    // sorts the QSO list and leaves the print list's order alone.
+    click(window, "Tri_Bureau");
+    EXPECT_EQ(order->text(), QStringLiteral("Ordre d'impression : par indicatif"));
+    EXPECT_FALSE(window.findChild<QPushButton*>(QStringLiteral("Tri_Bureau"))->isChecked());
+    for (int i = 1; i < window.printList().count(); ++i) {
+        EXPECT_LE(window.printList().row(i - 1).toUpper(), window.printList().row(i).toUpper());
+    }
+    click(window, "Tri_Bureau");
+    const QString second = window.printList().row(1);
+    window.unpickQso(0);
+    click(window, "Command2");
+    EXPECT_EQ(order->text(), QStringLiteral("Ordre d'impression : bureau"));
+    EXPECT_EQ(window.printList().row(0), second);
+
+    // Read again, the log shows its owed QSOs only (the station's choice stays),
+    // and of those only the one that is not in the print list.
     dialogs.fileNames.push_back(testDataPath(QStringLiteral("round/round.adi")));
-    window.reloadLog();
-    EXPECT_EQ(window.qsoList().count(), 13);
+    click(window, "Command3");
+    EXPECT_EQ(window.qsoList().count(), 1);
+    EXPECT_EQ(window.printList().count(), 12);
 }
 
 }  // namespace

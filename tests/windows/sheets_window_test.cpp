@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -106,6 +110,37 @@ TEST_F(SheetsWindowTest, OwnSheetsAreCheckedKeptAndOffered) {
     click(window, "deleteButton");
     EXPECT_EQ(window.sheetList()->count(), 11);
     EXPECT_EQ(again.otherSheetBox()->findText(QStringLiteral("Maison"), Qt::MatchStartsWith), -1);
+}
+
+// The options window's sheet box is as wide as its longest caption needs (a
+// layout would otherwise cut it), and so is its list, when a long-named sheet comes.
+TEST_F(SheetsWindowTest, TheOptionsWindowShowsEachSheetsWholeCaption) {
+    app->setStationCallsign(QStringLiteral("F9XQA"));
+    LabelOptionsWindow& labels = app->showLabelOptions();
+    QComboBox* box = labels.otherSheetBox();
+    EXPECT_GE(box->minimumWidth(), box->sizeHint().width());
+    const int before = box->sizeHint().width();
+
+    labels.findChild<QPushButton*>(QStringLiteral("Planches_Button"))->click();
+    SheetsWindow* window = nullptr;
+    for (QWidget* shown : QApplication::topLevelWidgets()) {
+        if (shown->objectName() == u"Planches" && shown->isVisible()) {
+            window = qobject_cast<SheetsWindow*>(shown);
+        }
+    }
+    ASSERT_NE(window, nullptr);  // "Planches…" opened the sheets window
+    window->showSheet(QStringLiteral("L7160"));
+    window->copySheet();
+    type(*window, "nameBox", QStringLiteral("Planche du radio-club F6KOP, 3 x 7"));
+    window->saveSheet();
+    ASSERT_GE(
+        box->findText(QStringLiteral("Planche du radio-club F6KOP, 3 x 7"), Qt::MatchStartsWith),
+        0);
+    EXPECT_GT(box->sizeHint().width(), before);
+    // Up to 40 characters in the box, so that the window stays on a 1024-pixel screen.
+    EXPECT_GE(box->minimumWidth(),
+              std::min(box->sizeHint().width(), box->fontMetrics().averageCharWidth() * 40));
+    EXPECT_GE(box->view()->minimumWidth(), box->sizeHint().width());
 }
 
 }  // namespace

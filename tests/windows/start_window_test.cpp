@@ -3,9 +3,13 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 
@@ -15,6 +19,7 @@
 #include "support/test_files.h"
 #include "support/typing.h"
 #include "support/window_fixture.h"
+#include "windows/label_options_window.h"
 #include "windows/selection_window.h"
 #include "windows/start_window.h"
 
@@ -25,7 +30,12 @@ using MainWindow = WindowFixture;
 TEST_F(MainWindow, LoadShowsStoredCallsignAndRecordsFolderAndRevision) {
     StartWindow& main = app->showStartWindow();
     EXPECT_EQ(main.callsignBox()->text(), QStringLiteral("Fxxxx"));
-    EXPECT_EQ(main.windowTitle(), QStringLiteral("Quenor_Etiquettes Revision  1.0.8"));
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Quenor_Etiquettes Revision 1.0.8"));
+    // The big callsign is the station's, as typed.
+    auto* big = main.findChild<QLabel*>(QStringLiteral("Indicatif_Station"));
+    ASSERT_NE(big, nullptr);
+    EXPECT_EQ(big->text(), QStringLiteral("Fxxxx"));
+    EXPECT_EQ(main.callsignBox()->selectedText(), QStringLiteral("Fxxxx"));  // typing replaces it
     EXPECT_EQ(store->read(QStringLiteral("Setup "), QStringLiteral("Revision"), QString()),
               QStringLiteral(" 1.0.8"));
     EXPECT_EQ(store->read(QStringLiteral("Setup "), QStringLiteral("Chemin Repertoire"), QString()),
@@ -35,6 +45,9 @@ TEST_F(MainWindow, LoadShowsStoredCallsignAndRecordsFolderAndRevision) {
     main.close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(app->showStartWindow().callsignBox()->text(), QStringLiteral("F9XQC/P"));
+    EXPECT_EQ(
+        app->showStartWindow().findChild<QLabel*>(QStringLiteral("Indicatif_Station"))->text(),
+        QStringLiteral("F9XQC/P"));
 }
 
 TEST_F(MainWindow, TypedLowerCaseLettersBecomeCapitals) {
@@ -62,13 +75,77 @@ TEST_F(MainWindow, LoadingALogSavesTheCallsignAndFillsTheSelectionWindow) {
     dialogs.fileNames.push_back(testDataPath(QStringLiteral("one_record_per_line.adi")));
     main.selectionButton()->click();
     EXPECT_TRUE(dialogs.messages.isEmpty());
-    EXPECT_EQ(dialogs.filters, QStringList{QStringLiteral(".adi  (*.adi)")});
+    EXPECT_EQ(dialogs.filters,
+              QStringList{QStringLiteral(".adi .adif  (*.adi *.ADI *.adif *.ADIF)")});
+    EXPECT_EQ(dialogs.openFolders, QStringList{QString()});  // nothing remembered yet
     EXPECT_EQ(app->stationCallsign(), QStringLiteral("Fxxxx"));
     EXPECT_EQ(store->read(QStringLiteral("Setup "), QStringLiteral("Indicatif"), QString()),
               QStringLiteral("Fxxxx"));
     ASSERT_NE(app->existingSelectionWindow(), nullptr);
     EXPECT_TRUE(app->existingSelectionWindow()->isVisible());
     EXPECT_EQ(app->existingSelectionWindow()->qsoList().count(), 3);
+}
+
+// The log's folder is kept for the station: the next run's file dialog opens there.
+TEST_F(MainWindow, TheLogsFolderIsRememberedForEachStation) {
+    QDir(dir.path()).mkdir(QStringLiteral("logs"));
+    const QString log = writeFile(dir, QStringLiteral("logs/log.ADIF"),
+                                  "<EOH>\n<CALL:5>F9XQC<QSO_DATE:8>20090101<EOR>\n");
+    app->showStartWindow().callsignBox()->setText(QStringLiteral("F9XQA"));
+    dialogs.fileNames.push_back(log);
+    app->startWindow()->selectionButton()->click();
+    ASSERT_EQ(app->selectionWindow().qsoList().count(), 1);
+
+    app = std::make_unique<Application>(dialogs, *store);  // the next run
+    app->showStartWindow().selectionButton()->click();     // cancelled
+    EXPECT_EQ(dialogs.openFolders.last(), QFileInfo(log).absolutePath());
+    app->startWindow()->callsignBox()->setText(QStringLiteral("F5ZZZ"));
+    app->startWindow()->selectionButton()->click();
+    EXPECT_EQ(dialogs.openFolders.last(), QString());  // another station, its own folder
+    EXPECT_EQ(
+        store->read(QStringLiteral("F9XQASetup "), QStringLiteral("Dossier journal"), QString()),
+        QFileInfo(log).absolutePath());
+}
+
+// "Fxxxx" is what a first start proposes: nothing is printed under it before
+// the operator has given the real callsign.
+TEST_F(MainWindow, PrintingUnderThePlaceholderAsksForTheRealCallsign) {
+    app->showStartWindow();  // "Fxxxx" accepted as it is
+    dialogs.fileNames.push_back(testDataPath(QStringLiteral("one_record_per_line.adi")));
+    app->startWindow()->selectionButton()->click();
+    app->selectionWindow().findChild<QPushButton*>(QStringLiteral("Select_All"))->click();
+    app->selectionWindow().findChild<QPushButton*>(QStringLiteral("Impression"))->click();
+    ASSERT_NE(app->existingLabelOptions(), nullptr);
+    auto* print = app->existingLabelOptions()->findChild<QPushButton*>(QStringLiteral("Imprime"));
+    print->click();  // the question cancelled: nothing else happens
+    ASSERT_EQ(dialogs.textQuestions.size(), 1);
+    EXPECT_EQ(dialogs.textQuestions[0],
+              QStringLiteral("L'indicatif de la station est encore « Fxxxx ». Entrez l'indicatif "
+                             "à imprimer :"));
+    EXPECT_EQ(dialogs.printerDialogs, 0);
+    dialogs.texts = {QStringLiteral("fxxxx")};  // the placeholder again is no answer
+    print->click();
+    EXPECT_EQ(dialogs.messages.last(), QStringLiteral("Entrez votre indicatif"));
+    EXPECT_EQ(dialogs.printerDialogs, 0);
+
+    const QString pdf = dir.filePath(QStringLiteral("labels.pdf"));
+    dialogs.printerChoice = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    };
+    dialogs.texts = {QStringLiteral(" f9xqa ")};
+    print->click();
+    EXPECT_EQ(dialogs.printerDialogs, 1);
+    EXPECT_EQ(app->stationCallsign(), QStringLiteral("F9XQA"));
+    EXPECT_EQ(store->read(QStringLiteral("Setup "), QStringLiteral("Indicatif"), QString()),
+              QStringLiteral("F9XQA"));
+    EXPECT_EQ(app->startWindow()->callsignBox()->text(), QStringLiteral("F9XQA"));
+    EXPECT_EQ(app->existingLabelOptions()->findChild<QLineEdit*>(QStringLiteral("Indica"))->text(),
+              QStringLiteral("F9XQA"));
+    print->click();  // asked once only
+    EXPECT_EQ(dialogs.textQuestions.size(), 3);
+    EXPECT_EQ(dialogs.printerDialogs, 2);
 }
 
 TEST_F(MainWindow, ALogGivenOnAFirstRunWaitsForTheCallsign) {
