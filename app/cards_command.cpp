@@ -64,7 +64,11 @@ int CardsCommand::run(const QStringList& arguments) {
         !unusable.isEmpty()) {
         return fail(kUnreadable, unusable);
     }
-    if (const QString refusedCopy = markSentProblem(round, logName); !refusedCopy.isEmpty()) {
+    const QStringList runFiles = {
+        logName, templateName,
+        given.has(QStringLiteral("pdf")) ? given.value(QStringLiteral("pdf")) : QString(),
+        SettingsStore().fileName()};
+    if (const QString refusedCopy = markSentProblem(round, runFiles); !refusedCopy.isEmpty()) {
         return fail(kUsage, refusedCopy);
     }
     QsoLog log;
@@ -77,11 +81,11 @@ int CardsCommand::run(const QStringList& arguments) {
     CardJob job(store, model, printList.records());
     job.setInputs({logName, templateName});
     applySendingMethod(round, job);
-    return runJob(round, given, logName, job);
+    return runJob(round, given, logName, log, job);
 }
 
 int CardsCommand::runJob(const GivenOptions& round, const GivenOptions& given,
-                         const QString& logName, CardJob& job) {
+                         const QString& logName, const QsoLog& log, CardJob& job) {
     for (const int line : job.linesPastEdge()) {
         writeLine(err_,
                   QStringLiteral("La ligne %1 dépasse le bord de la carte").arg(line).toUtf8());
@@ -91,11 +95,11 @@ int CardsCommand::runJob(const GivenOptions& round, const GivenOptions& given,
         if (!outputWritten()) {
             return kPrintFailed;
         }
-        return result != PrintJob::Result::Failed ? markSent(round, logName, job)
+        return result != PrintJob::Result::Failed ? markSent(round, logName, log, job)
                                                   : fail(kPrintFailed, job.error());
     }
     QPrinter printer(QPrinter::HighResolution);
     const QString asked = choosePrinter(given, printer);
-    return job.print(printer, asked) == PrintJob::Result::Done ? markSent(round, logName, job)
+    return job.print(printer, asked) == PrintJob::Result::Done ? markSent(round, logName, log, job)
                                                                : fail(kPrintFailed, job.error());
 }

@@ -19,5 +19,5 @@ class CardsCommand : public Command {
 
   private:
     int runJob(const GivenOptions& round, const GivenOptions& given, const QString& logName,
-               CardJob& job);
+               const QsoLog& log, CardJob& job);
 };

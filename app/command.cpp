@@ -13,6 +13,7 @@
 #include "log/sent_marker.h"
 #include "printing/native_file_name.h"
 #include "printing/pdf_output.h"
+#include "printing/pending_files.h"
 #include "printing/print_job.h"
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
@@ -204,20 +205,22 @@ std::shared_ptr<const BureauOrder> Command::bureauOrder() {
     return order;
 }
 
-bool Command::readLog(const QString& path, QsoLog& log) {
+bool Command::readLog(const QString& path, QsoLog& log, bool fingerprinted) {
     PrintListSink sink(log, err_);
     QString error;
-    if (!AdifReader::readFile(path, sink, &error)) {
+    LogFingerprint fingerprint;
+    if (!AdifReader::readFile(path, sink, &error, fingerprinted ? &fingerprint : nullptr)) {
         std::fflush(out_);
         fail(kUnreadable, error);
         return false;
     }
+    log.setFingerprint(fingerprint);
     return true;
 }
 
 bool Command::readPrintList(const QString& path, const GivenOptions& round, QsoLog& log,
                             RowList& printList, int* failure) {
-    if (!readLog(path, log)) {
+    if (!readLog(path, log, round.has(QStringLiteral("mark-sent")))) {
         *failure = kUnreadable;
         return false;
     }
@@ -262,20 +265,10 @@ QString Command::choosePrinter(const GivenOptions& given, QPrinter& printer) {
     return queue;
 }
 
-QString Command::markSentProblem(const GivenOptions& round, const QString& logName) {
+QString Command::markSentProblem(const GivenOptions& round, const QStringList& runFiles) {
     const QString copy = round.value(QStringLiteral("mark-sent"));
-    if (copy.isEmpty()) {
-        return {};
-    }
-    const QFileInfo target(copy);
-    if (target.exists() && (!target.isFile() ||
-                            target.canonicalFilePath() == QFileInfo(logName).canonicalFilePath())) {
-        return QStringLiteral(
-                   "--mark-sent : %1 ne peut pas être remplacé (le journal lui-même "
-                   "ou un fichier spécial) ; donnez un autre nom.")
-            .arg(copy);
-    }
-    return {};
+    const QString problem = copy.isEmpty() ? QString() : SentMarker::targetProblem(copy, runFiles);
+    return problem.isEmpty() ? problem : QStringLiteral("--mark-sent : ") + problem;
 }
 
 void Command::applySendingMethod(const GivenOptions& round, PrintJob& job) {
@@ -286,14 +279,23 @@ void Command::applySendingMethod(const GivenOptions& round, PrintJob& job) {
     job.setSendingMethod(QslQueue::sendingMethod(roundFilter(round).route, job.sendingMethod()));
 }
 
-int Command::markSent(const GivenOptions& round, const QString& logName, const PrintJob& job) {
+int Command::markSent(const GivenOptions& round, const QString& logName, const QsoLog& log,
+                      const PrintJob& job) {
     const QString copy = round.value(QStringLiteral("mark-sent"));
     if (copy.isEmpty()) {
         return kOk;
     }
+    // From here a signal no longer stops a run that wrote nothing.
+    PendingFiles::setInterruptedText(
+        QStringLiteral("Impression interrompue : l'impression est faite, la copie marquée %1 "
+                       "n'est pas écrite.")
+            .arg(NativeFileName::display(copy))
+            .toUtf8());
     QString error;
-    if (!job.writeMarkedCopy(reachable(logName), copy, job.records(), &error)) {
-        return fail(kPrintFailed, error);
+    const SentMarker::Result result =
+        job.writeMarkedCopy(reachable(logName), log.fingerprint(), copy, job.records(), &error);
+    if (result == SentMarker::Result::Written) {
+        return kOk;
     }
-    return kOk;
+    return fail(result == SentMarker::Result::LogUnreadable ? kUnreadable : kPrintFailed, error);
 }

@@ -59,7 +59,8 @@ class Command {
     static QslRound::Order printOrder(const GivenOptions& round);
     std::shared_ptr<const BureauOrder> bureauOrder();
     // Reads the log, its messages on `err`, and keeps its QSOs.
-    bool readLog(const QString& path, QsoLog& log);
+    // With `fingerprinted`, the log keeps the fingerprint of the bytes read.
+    bool readLog(const QString& path, QsoLog& log, bool fingerprinted = false);
     // Reads a log to print and puts the round's QSOs into `printList` in the
     // round's order; false, with the exit code in `failure`, when none.
     bool readPrintList(const QString& path, const GivenOptions& round, QsoLog& log,
@@ -71,12 +72,13 @@ class Command {
     // Sends the output to the PDF file or the CUPS queue given; returns the queue's name.
     static QString choosePrinter(const GivenOptions& given, QPrinter& printer);
 
-    // --mark-sent may not replace the log itself, nor anything that is not a file.
-    static QString markSentProblem(const GivenOptions& round, const QString& logName);
+    // --mark-sent may replace no file the run reads or writes, nor anything that is not a file.
+    static QString markSentProblem(const GivenOptions& round, const QStringList& runFiles);
     // The job's sending method as --sent-via says, else as --route says, else its own.
     static void applySendingMethod(const GivenOptions& round, PrintJob& job);
     // After a run that printed every QSO: the copy of the log marked as sent.
-    int markSent(const GivenOptions& round, const QString& logName, const PrintJob& job);
+    int markSent(const GivenOptions& round, const QString& logName, const QsoLog& log,
+                 const PrintJob& job);
 
     std::FILE* out_;
     std::FILE* err_;

@@ -204,9 +204,9 @@ int LabelsCommand::run(const QStringList& arguments) {
     if (const QString refused = outputProblem(request.given, inputs); !refused.isEmpty()) {
         return fail(kUsage, refused);
     }
-    if (const QString refusedCopy =
-            request.calibration ? QString()
-                                : markSentProblem(request.round, request.positional.first());
+    if (const QString refusedCopy = request.calibration
+                                        ? QString()
+                                        : markSentProblem(request.round, runFiles(request, store));
         !refusedCopy.isEmpty()) {
         return fail(kUsage, refusedCopy);
     }
@@ -221,7 +221,14 @@ int LabelsCommand::run(const QStringList& arguments) {
     job.setInputs(inputs);
     setOffsets(request.given, &job);
     applySendingMethod(request.round, job);
-    return runJob(request, job);
+    return runJob(request, log, job);
+}
+
+QStringList LabelsCommand::runFiles(const Request& request, const SettingsStore& store) {
+    return {request.positional.first(),
+            request.given.has(QStringLiteral("pdf")) ? request.given.value(QStringLiteral("pdf"))
+                                                     : QString(),
+            SheetTable::ownSheetsPath(store.fileName()), store.fileName()};
 }
 
 // The round's options first, wherever they stand, and their values checked;
@@ -316,7 +323,7 @@ QString LabelsCommand::setOffsets(const GivenOptions& given, LabelJob* job) {
     return {};
 }
 
-int LabelsCommand::runJob(const Request& request, LabelJob& job) {
+int LabelsCommand::runJob(const Request& request, const QsoLog& log, LabelJob& job) {
     if (request.given.has(QStringLiteral("dump"))) {
         const PrintJob::Result result = job.dump(out_);
         if (!outputWritten()) {
@@ -326,7 +333,7 @@ int LabelsCommand::runJob(const Request& request, LabelJob& job) {
             writeLine(err_, job.notice().toUtf8());
         }
         return result == PrintJob::Result::Done
-                   ? markSent(request.round, request.positional.first(), job)
+                   ? markSent(request.round, request.positional.first(), log, job)
                    : fail(kPrintFailed, job.error());
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -339,5 +346,6 @@ int LabelsCommand::runJob(const Request& request, LabelJob& job) {
     if (result != PrintJob::Result::Done) {
         return fail(kPrintFailed, job.error());
     }
-    return request.calibration ? kOk : markSent(request.round, request.positional.first(), job);
+    return request.calibration ? kOk
+                               : markSent(request.round, request.positional.first(), log, job);
 }

@@ -45,5 +45,7 @@ class LabelsCommand : public Command {
                                  const LabelSheet** sheet);
     // --offset-x and --offset-y, checked, for the job.
     static QString setOffsets(const GivenOptions& given, LabelJob* job);
-    int runJob(const Request& request, LabelJob& job);
+    // The files the marked copy may not replace: the log, the PDF, the sheets and the settings.
+    static QStringList runFiles(const Request& request, const SettingsStore& store);
+    int runJob(const Request& request, const QsoLog& log, LabelJob& job);
 };

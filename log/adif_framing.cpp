@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "log/adif_text.h"
+#include "log/log_fingerprint.h"
 
 namespace adif {
 
@@ -53,7 +54,7 @@ qsizetype recordsStart(QByteArrayView bytes) {
     return 0;
 }
 
-qint64 recordsStart(QIODevice& device) {
+qint64 recordsStart(QIODevice& device, StreamHash* hash) {
     QByteArray window;
     qint64 windowOffset = 0;
     while (true) {
@@ -63,6 +64,11 @@ qint64 recordsStart(QIODevice& device) {
         }
         window += chunk;
         const qsizetype found = recordsStart(QByteArrayView(window));
+        if (hash != nullptr) {
+            // A <EOH> found ends in this chunk: the chunks before are header.
+            const qsizetype chunkStart = window.size() - chunk.size();
+            hash->add(QByteArrayView(chunk).first(found > 0 ? found - chunkStart : chunk.size()));
+        }
         if (found > 0) {
             return windowOffset + found;
         }

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <deque>
 #include <future>
 
@@ -54,7 +56,7 @@ void parseUtf8(QByteArrayView bytes, AdifSink& sink, bool plainShortcut) {
 // Reads the records of a UTF-8 or Latin-1 file from `start` in pieces cut
 // after an <EOR>, parsed on worker threads, up to six at a time, while the QSOs of earlier pieces
 // are handed on. False on a read error.
-bool readPieces(QFile& file, qint64 start, AdifSink& sink) {
+bool readPieces(QFile& file, qint64 start, AdifSink& sink, StreamHash* hash) {
     AdifDelivery delivery(sink);
     std::deque<std::future<ParsedPiece>> inFlight;
     const auto deliverOldest = [&] {
@@ -72,6 +74,9 @@ bool readPieces(QFile& file, qint64 start, AdifSink& sink) {
         if (read < 0) {
             ok = false;
             break;
+        }
+        if (hash != nullptr) {
+            hash->add(QByteArrayView(buffer.data() + kept, read));
         }
         buffer.resize(kept + read);
         const bool last = read == 0 || file.atEnd();
@@ -155,7 +160,8 @@ void AdifReader::parse(QByteArrayView bytes, AdifSink& sink, bool plainShortcut)
     parseUtf8(utf8, spans, plainShortcut);
 }
 
-bool AdifReader::readFile(const QString& path, AdifSink& sink, QString* error) {
+bool AdifReader::readFile(const QString& path, AdifSink& sink, QString* error,
+                          LogFingerprint* fingerprint) {
     QFile file(path);
     const auto fail = [&](const QString& reason) {
         if (error != nullptr) {
@@ -170,22 +176,41 @@ bool AdifReader::readFile(const QString& path, AdifSink& sink, QString* error) {
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         return fail(QString());
     }
+    LogFingerprint taken;
+    if (fingerprint != nullptr &&
+        !LogFingerprint::describe(file.handle(), &taken.size, &taken.modifiedNs)) {
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    StreamHash hash;
+    StreamHash* const hashing = fingerprint != nullptr ? &hash : nullptr;
     const QByteArray mark = file.peek(3);
     if (startsWithUtf16Mark(mark)) {
         const QByteArray bytes = file.readAll();
         if (!file.atEnd()) {
             return fail(file.errorString());
         }
+        hash.add(bytes);
         parse(bytes, sink);
-        return true;
+    } else {
+        const qint64 start = recordsStart(file, hashing);
+        if (start < 0) {
+            return fail(file.errorString());
+        }
+        const qint64 first = std::max<qint64>(start, startsWithUtf8Mark(mark) ? 3 : 0);
+        if (start == 0) {
+            // No header: the records are read from the first byte (or after the mark).
+            hash = StreamHash();
+            hash.add(QByteArrayView(mark).first(first));
+        }
+        if (!file.seek(first) || !readPieces(file, first, sink, hashing)) {
+            return fail(file.errorString());
+        }
     }
-    const qint64 start = recordsStart(file);
-    if (start < 0) {
-        return fail(file.errorString());
-    }
-    const qint64 first = std::max<qint64>(start, startsWithUtf8Mark(mark) ? 3 : 0);
-    if (!file.seek(first) || !readPieces(file, first, sink)) {
-        return fail(file.errorString());
+    if (fingerprint != nullptr) {
+        taken.taken = true;
+        taken.size = hash.size();
+        taken.hash = hash.value();
+        *fingerprint = taken;
     }
     return true;
 }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "log/log_fingerprint.h"
 #include "log/qso_log.h"
 #include "log/qso_row.h"
 
@@ -62,7 +63,9 @@ class AdifReader {
     // with a French message naming the file when it is not a regular file or
     // cannot be read. Nothing reaches the sink when the file cannot be opened; a
     // read error part way stops the reading after the QSOs before it.
-    static bool readFile(const QString& path, AdifSink& sink, QString* error);
+    // With `fingerprint`, also takes the fingerprint of the bytes read.
+    static bool readFile(const QString& path, AdifSink& sink, QString* error,
+                         LogFingerprint* fingerprint = nullptr);
 
     // Reads a log held in memory; file offsets are counted from its first byte.
     static void parse(QByteArrayView bytes, AdifSink& sink);

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "log/log_fingerprint.h"
 #include "log/qso_record.h"
 
 // The QSOs of one log in file order. Records never move once added, so lists
@@ -24,11 +25,15 @@ class QsoLog {
     const QsoRecord& at(int index) const { return records_[static_cast<size_t>(index)]; }
     // Tells the records of this log from those of any other log of the run.
     quint32 serial() const { return serial_; }
+    // The log file as it was read, for a marked copy made from it later.
+    const LogFingerprint& fingerprint() const { return fingerprint_; }
+    void setFingerprint(const LogFingerprint& fingerprint) { fingerprint_ = fingerprint; }
 
   private:
     char* room(size_t bytes);
 
     quint32 serial_;
+    LogFingerprint fingerprint_;
     std::deque<QsoRecord> records_;
     std::vector<std::unique_ptr<char[]>> blocks_;
     size_t blockUsed_ = 0;

@@ -1,117 +1,71 @@
 #include "log/sent_marker.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <vector>
+
+#include "log/marked_record.h"
+#include "printing/native_file_name.h"
+#include "printing/pending_files.h"
 
 namespace {
 
 constexpr qint64 kCopyChunk = 1 << 20;
 
-char upper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+QString systemReason() {
+    return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-// Where a field's tag starts in a record and where its value ends; the value
-// is as long as the tag says when that fits before the next tag, else it runs
-// up to the next "<".
-struct FieldSpan {
-    qsizetype begin = -1;
-    qsizetype end = -1;
-};
-
-bool namesMatch(QByteArrayView tagName, QByteArrayView name) {
-    return tagName.size() == name.size() &&
-           std::equal(tagName.begin(), tagName.end(), name.begin(),
-                      [](char a, char b) { return upper(a) == b; });
-}
-
-FieldSpan findField(const QByteArray& record, QByteArrayView name) {
-    const QByteArrayView text(record);
-    for (qsizetype at = text.indexOf('<'); at >= 0; at = text.indexOf('<', at + 1)) {
-        const qsizetype close = text.indexOf('>', at);
-        if (close < 0) {
-            break;
-        }
-        const QByteArrayView tag = text.sliced(at + 1, close - at - 1);
-        const qsizetype colon = tag.indexOf(':');
-        if (!namesMatch(colon < 0 ? tag : tag.first(colon), name)) {
-            continue;
-        }
-        const qsizetype next = text.indexOf('<', close + 1);
-        const qsizetype valueEnd = next < 0 ? text.size() : next;
-        qsizetype length = -1;
-        if (colon >= 0) {
-            const QByteArrayView digits = tag.sliced(colon + 1);
-            const qsizetype type = digits.indexOf(':');
-            bool counted = false;
-            const qsizetype given = (type < 0 ? digits : digits.first(type)).toLongLong(&counted);
-            length = counted ? given : -1;
-        }
-        if (length >= 0 && close + 1 + length <= valueEnd) {
-            return {at, close + 1 + length};
-        }
-        return {at, valueEnd};
+// The path with every link resolved; for a file that does not exist yet, its
+// folder's resolved path and its name (a dangling link is followed once).
+QByteArray resolvedPath(const QByteArray& path) {
+    if (char* resolved = ::realpath(path.constData(), nullptr)) {
+        QByteArray result(resolved);
+        std::free(resolved);
+        return result;
     }
-    return {};
-}
-
-QByteArray field(const QByteArray& name, const QByteArray& value) {
-    return '<' + name + ':' + QByteArray::number(value.size()) + '>' + value;
-}
-
-// The start of the record's <EOR> (any case), or its end when it has none.
-qsizetype endOfRecordTag(const QByteArray& record) {
-    for (qsizetype at = record.lastIndexOf('<'); at >= 0;
-         at = at > 0 ? record.lastIndexOf('<', at - 1) : -1) {
-        if (record.size() - at >= 5 && upper(record[at + 1]) == 'E' &&
-            upper(record[at + 2]) == 'O' && upper(record[at + 3]) == 'R' && record[at + 4] == '>') {
-            return at;
+    QByteArray target = path;
+    char link[4096];
+    const ssize_t size = ::readlink(path.constData(), link, sizeof link - 1);
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray folder =
+        slash < 0 ? QByteArray(".") : path.left(std::max<qsizetype>(slash, 1));
+    if (size > 0) {
+        target = QByteArray(link, size);
+        if (!target.startsWith('/')) {
+            target = folder + '/' + target;
         }
     }
-    return record.size();
-}
-
-void setField(QByteArray& record, const QByteArray& name, const QByteArray& value) {
-    const FieldSpan span = findField(record, name);
-    const QByteArray text = field(name, value);
-    if (span.begin >= 0) {
-        record.replace(span.begin, span.end - span.begin, text);
-        return;
+    const qsizetype targetSlash = target.lastIndexOf('/');
+    const QByteArray targetFolder =
+        targetSlash < 0 ? QByteArray(".") : target.left(std::max<qsizetype>(targetSlash, 1));
+    const QByteArray name = target.mid(targetSlash + 1);
+    if (char* resolved = ::realpath(targetFolder.constData(), nullptr)) {
+        QByteArray result(resolved);
+        std::free(resolved);
+        return (result.endsWith('/') ? result : result + '/') + name;
     }
-    record.insert(endOfRecordTag(record), text + ' ');
+    return target;
 }
 
-}  // namespace
-
-bool SentMarker::isSendingMethod(const QString& via) {
-    return via == u"B" || via == u"D" || via == u"E" || via == u"M";
-}
-
-QByteArray SentMarker::markedRecord(const QByteArray& record, const QByteArray& via,
-                                    const QByteArray& date) {
-    QByteArray marked = record;
-    setField(marked, "QSL_SENT", "Y");
-    setField(marked, "QSL_SDATE", date);
-    setField(marked, "QSL_SENT_VIA", via);
-    return marked;
-}
-
-bool SentMarker::writeCopy(const QString& logPath, const QString& copyPath,
-                           const QsoRecords& printed, const QString& via, const QDate& date,
-                           QString* error) {
-    const auto fail = [&](const QString& text) {
-        if (error != nullptr) {
-            *error = text;
-        }
-        return false;
-    };
-    QFile log(logPath);
-    if (!QFileInfo(logPath).isFile() || !log.open(QIODevice::ReadOnly)) {
-        return fail(QStringLiteral("Impossible de lire le fichier %1").arg(logPath));
+bool sameFile(const QByteArray& a, const QByteArray& b) {
+    struct stat first {};
+    struct stat second {};
+    if (::stat(a.constData(), &first) == 0 && ::stat(b.constData(), &second) == 0 &&
+        first.st_dev == second.st_dev && first.st_ino == second.st_ino) {
+        return true;
     }
+    return resolvedPath(a) == resolvedPath(b);
+}
+
+// The printed records in file order, each once.
+std::vector<const QsoRecord*> inFileOrder(const QsoRecords& printed) {
     std::vector<const QsoRecord*> records(printed.begin(), printed.end());
     std::sort(records.begin(), records.end(), [](const QsoRecord* a, const QsoRecord* b) {
         return a->fileOffset() < b->fileOffset();
@@ -121,68 +75,282 @@ bool SentMarker::writeCopy(const QString& logPath, const QString& copyPath,
                                   return a->fileOffset() == b->fileOffset();
                               }),
                   records.end());
-    QSaveFile copy(copyPath);
-    if (!copy.open(QIODevice::WriteOnly)) {
-        return fail(QStringLiteral("Impossible de créer le fichier %1 : %2")
-                        .arg(copyPath, copy.errorString()));
-    }
-    const QByteArray viaBytes = via.toLatin1();
-    const QByteArray dateBytes = date.toString(QStringLiteral("yyyyMMdd")).toLatin1();
-    qint64 copied = 0;
-    bool written = true;
-    // Many small records: written in large blocks.
-    QByteArray pending;
-    const auto put = [&](QByteArrayView bytes) {
-        pending.append(bytes);
-        if (pending.size() >= kCopyChunk) {
-            written = written && copy.write(pending) == pending.size();
-            pending.clear();
+    return records;
+}
+
+// Copies a log into an open file, marking the records on the way and hashing
+// every byte read, as the reader did.
+class MarkedCopy {
+  public:
+    MarkedCopy(int log, int copy, const QByteArray& via, const QByteArray& date)
+        : log_(log), copy_(copy), via_(via), date_(date) {}
+
+    SentMarker::Result run(const std::vector<const QsoRecord*>& records) {
+        if (!readChunk() && !atEnd_) {
+            return failure_;
         }
+        const bool utf16 = window_.size() >= 2 && ((window_[0] == '\xFF' && window_[1] == '\xFE') ||
+                                                   (window_[0] == '\xFE' && window_[1] == '\xFF'));
+        const bool littleEndian = utf16 && window_[0] == '\xFF';
+        for (const QsoRecord* record : records) {
+            const qint64 end = record->fileOffset() + record->fileLength();
+            if (record->fileLength() <= 0 || record->fileOffset() < copied_) {
+                continue;
+            }
+            while (windowEnd() < end) {
+                if (!emitUpTo(record->fileOffset()) || !readChunk()) {
+                    return atEnd_ ? SentMarker::Result::LogChanged : failure_;
+                }
+            }
+            const QByteArrayView text = QByteArrayView(window_).sliced(
+                record->fileOffset() - windowStart_, record->fileLength());
+            if (!emitUpTo(record->fileOffset()) ||
+                !put(utf16 ? MarkedRecord::markedUtf16(text, littleEndian, via_, date_)
+                           : MarkedRecord::marked(text, via_, date_))) {
+                return failure_;
+            }
+            copied_ = end;
+        }
+        while (!atEnd_) {
+            if (!emitUpTo(windowEnd()) || (!readChunk() && !atEnd_)) {
+                return failure_;
+            }
+        }
+        if (!emitUpTo(windowEnd()) || !flush()) {
+            return failure_;
+        }
+        return SentMarker::Result::Written;
+    }
+
+    const StreamHash& hash() const { return hash_; }
+    QString reason() const { return reason_; }
+
+  private:
+    qint64 windowEnd() const { return windowStart_ + window_.size(); }
+
+    // Writes out the log's bytes from where the copy stands up to `until`.
+    bool emitUpTo(qint64 until) {
+        until = std::min(until, windowEnd());
+        if (until <= copied_) {
+            return true;
+        }
+        const bool written =
+            put(QByteArrayView(window_).sliced(copied_ - windowStart_, until - copied_));
+        copied_ = until;
         return written;
-    };
-    const auto copyUpTo = [&](qint64 end) {
-        while (written && copied < end) {
-            const QByteArray chunk = log.read(std::min(kCopyChunk, end - copied));
-            if (chunk.isEmpty()) {
-                written = false;
+    }
+
+    // Reads the next piece of the log into the window, dropping what was copied.
+    bool readChunk() {
+        window_.remove(0, copied_ - windowStart_);
+        windowStart_ = copied_;
+        const qsizetype kept = window_.size();
+        window_.resize(kept + kCopyChunk);
+        ssize_t read = 0;
+        do {
+            read = ::read(log_, window_.data() + kept, static_cast<size_t>(kCopyChunk));
+        } while (read < 0 && errno == EINTR);
+        if (read < 0) {
+            reason_ = systemReason();
+            failure_ = SentMarker::Result::LogUnreadable;
+            window_.resize(kept);
+            return false;
+        }
+        window_.resize(kept + read);
+        hash_.add(QByteArrayView(window_).sliced(kept));
+        atEnd_ = read == 0;
+        return read > 0;
+    }
+
+    bool put(QByteArrayView bytes) {
+        pending_.append(bytes);
+        return pending_.size() < kCopyChunk || flush();
+    }
+
+    bool flush() {
+        const char* data = pending_.constData();
+        qsizetype left = pending_.size();
+        while (left > 0) {
+            const ssize_t written = ::write(copy_, data, static_cast<size_t>(left));
+            if (written < 0 && errno == EINTR) {
+                continue;
+            }
+            if (written <= 0) {
+                reason_ = written < 0 ? systemReason() : QString();
+                failure_ = SentMarker::Result::NotWritten;
                 return false;
             }
-            put(chunk);
-            copied += chunk.size();
+            data += written;
+            left -= written;
         }
-        return written;
+        pending_.truncate(0);
+        return true;
+    }
+
+    int log_;
+    int copy_;
+    QByteArray via_;
+    QByteArray date_;
+    QByteArray window_;  // the log's bytes from windowStart_
+    qint64 windowStart_ = 0;
+    qint64 copied_ = 0;  // the log's bytes handled so far
+    bool atEnd_ = false;
+    QByteArray pending_;
+    StreamHash hash_;
+    SentMarker::Result failure_ = SentMarker::Result::NotWritten;
+    QString reason_;
+};
+
+// A file descriptor closed when it goes.
+struct OpenFile {
+    int descriptor = -1;
+    ~OpenFile() {
+        if (descriptor >= 0) {
+            ::close(descriptor);
+        }
+    }
+};
+
+// The temporary file beside the target, removed unless renamed into place.
+class TemporaryCopy {
+  public:
+    explicit TemporaryCopy(const QByteArray& target) : target_(resolvedPath(target)) {
+        const qsizetype slash = target_.lastIndexOf('/');
+        const QByteArray folder =
+            slash < 0 ? QByteArray(".") : target_.left(std::max<qsizetype>(slash, 1));
+        QByteArray name = folder + "/." + target_.mid(slash + 1) + ".XXXXXX.part";
+        file_.descriptor = ::mkostemps(name.data(), 5, O_CLOEXEC);
+        if (file_.descriptor >= 0) {
+            path_ = name;
+            PendingFiles::add(path_);
+        }
+    }
+    ~TemporaryCopy() {
+        if (!path_.isEmpty()) {
+            PendingFiles::forget(path_);
+            ::unlink(path_.constData());
+        }
+    }
+    TemporaryCopy(const TemporaryCopy&) = delete;
+    TemporaryCopy& operator=(const TemporaryCopy&) = delete;
+
+    int descriptor() const { return file_.descriptor; }
+
+    // A replaced file keeps its mode and owner; a new one takes the log's mode.
+    bool commit(const struct stat& log) {
+        struct stat existing {};
+        if (::stat(target_.constData(), &existing) == 0) {
+            ::fchmod(file_.descriptor, existing.st_mode & 07777);
+            if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) {
+                static_cast<void>(::fchown(file_.descriptor, existing.st_uid, existing.st_gid));
+            }
+        } else {
+            ::fchmod(file_.descriptor, log.st_mode & 07777);
+        }
+        if (::fsync(file_.descriptor) != 0 ||
+            ::rename(path_.constData(), target_.constData()) != 0) {
+            return false;
+        }
+        PendingFiles::forget(path_);
+        path_.clear();
+        return true;
+    }
+
+  private:
+    QByteArray target_;
+    QByteArray path_;
+    OpenFile file_;
+};
+
+}  // namespace
+
+bool SentMarker::isSendingMethod(const QString& via) {
+    return via == u"B" || via == u"D" || via == u"E" || via == u"M";
+}
+
+QString SentMarker::targetProblem(const QString& copyPath, const QStringList& runFiles) {
+    const QByteArray copy = NativeFileName::encode(copyPath);
+    for (const QString& file : runFiles) {
+        if (!file.isEmpty() && sameFile(copy, NativeFileName::encode(file))) {
+            return QStringLiteral(
+                       "%1 est le fichier %2 de cette impression : rien n'est écrit, "
+                       "donnez un autre nom à la copie marquée.")
+                .arg(NativeFileName::display(copyPath), NativeFileName::display(file));
+        }
+    }
+    struct stat state {};
+    if (::stat(copy.constData(), &state) == 0 && !S_ISREG(state.st_mode)) {
+        return QStringLiteral(
+                   "%1 ne peut pas être remplacé (le journal lui-même "
+                   "ou un fichier spécial) ; donnez un autre nom.")
+            .arg(NativeFileName::display(copyPath));
+    }
+    return {};
+}
+
+SentMarker::Result SentMarker::writeCopy(const QString& logPath, const LogFingerprint& fingerprint,
+                                         const QString& copyPath, const QsoRecords& printed,
+                                         const QString& via, const QDate& date, QString* error) {
+    const QString logName = NativeFileName::display(logPath);
+    const QString copyName = NativeFileName::display(copyPath);
+    const auto fail = [&](Result result, const QString& text) {
+        if (error != nullptr) {
+            *error = text;
+        }
+        return result;
     };
-    for (const QsoRecord* record : records) {
-        if (record->fileLength() <= 0 || record->fileOffset() < copied) {
-            continue;
-        }
-        if (!copyUpTo(record->fileOffset())) {
-            break;
-        }
-        const QByteArray text = log.read(record->fileLength());
-        if (text.size() != record->fileLength() || endOfRecordTag(text) != text.size() - 5) {
-            // The log changed since it was read: nothing is written.
-            copy.cancelWriting();
-            return fail(QStringLiteral("Le fichier %1 a changé depuis sa lecture : relisez-le "
-                                       "avant de marquer les QSO.")
-                            .arg(logPath));
-        }
-        put(markedRecord(text, viaBytes, dateBytes));
-        copied += text.size();
+    const auto unreadable = [&](const QString& reason) {
+        return fail(Result::LogUnreadable,
+                    QStringLiteral("Impossible de lire le fichier %1 : %2").arg(logName, reason));
+    };
+    const auto changed = [&] {
+        return fail(Result::LogChanged,
+                    QStringLiteral("Le fichier %1 a changé depuis sa lecture : la copie marquée "
+                                   "n'est pas écrite ; relisez-le avant de marquer les QSO.")
+                        .arg(logName));
+    };
+    const auto notWritten = [&](const QString& reason) {
+        return fail(Result::NotWritten,
+                    QStringLiteral("Impossible d'écrire le fichier %1 : %2 ; la copie marquée "
+                                   "n'est pas enregistrée.")
+                        .arg(copyName, reason));
+    };
+    OpenFile log;
+    log.descriptor =
+        ::open(NativeFileName::encode(logPath).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat logState {};
+    if (log.descriptor < 0 || ::fstat(log.descriptor, &logState) != 0) {
+        return unreadable(systemReason());
     }
-    if (written) {
-        copyUpTo(log.size());
-        written = written && copy.write(pending) == pending.size();
+    LogFingerprint now;
+    if (!S_ISREG(logState.st_mode) ||
+        !LogFingerprint::describe(log.descriptor, &now.size, &now.modifiedNs)) {
+        return changed();
     }
-    if (!written || copied != log.size() || log.error() != QFileDevice::NoError) {
-        copy.cancelWriting();
-        return fail(QStringLiteral("Impossible d'écrire le fichier %1 : la copie marquée n'est "
-                                   "pas enregistrée.")
-                        .arg(copyPath));
+    if (!fingerprint.taken || now.size != fingerprint.size ||
+        now.modifiedNs != fingerprint.modifiedNs) {
+        return changed();
     }
-    if (!copy.flush() || !copy.commit()) {
-        return fail(QStringLiteral("Impossible d'écrire le fichier %1 : %2")
-                        .arg(copyPath, copy.errorString()));
+    TemporaryCopy copy(NativeFileName::encode(copyPath));
+    if (copy.descriptor() < 0) {
+        return notWritten(systemReason());
     }
-    return true;
+    MarkedCopy marking(log.descriptor, copy.descriptor(), via.toLatin1(),
+                       date.toString(QStringLiteral("yyyyMMdd")).toLatin1());
+    const Result result = marking.run(inFileOrder(printed));
+    if (result == Result::LogUnreadable) {
+        return unreadable(marking.reason());
+    }
+    if (result == Result::LogChanged || marking.hash().size() != fingerprint.size ||
+        marking.hash().value() != fingerprint.hash) {
+        return changed();
+    }
+    if (result != Result::Written) {
+        return notWritten(marking.reason().isEmpty() ? QStringLiteral("support plein")
+                                                     : marking.reason());
+    }
+    if (!copy.commit(logState)) {
+        return notWritten(systemReason());
+    }
+    return Result::Written;
 }

@@ -7,42 +7,14 @@
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "printing/native_file_name.h"
+#include "printing/pending_files.h"
 
 namespace {
-
-// The temporary file a signal handler must remove; empty when none.
-char pendingPath[4096];
-volatile std::sig_atomic_t hasPending = 0;
-
-void removePendingAndExit(int signalNumber) {
-    if (hasPending != 0) {
-        ::unlink(pendingPath);
-    }
-    static const char kText[] = "Impression interrompue : aucun fichier n'est écrit.\n";
-    const ssize_t ignored = ::write(STDERR_FILENO, kText, sizeof kText - 1);
-    static_cast<void>(ignored);
-    ::_exit(128 + signalNumber);
-}
-
-void setPending(const QByteArray& path) {
-    hasPending = 0;
-    if (static_cast<size_t>(path.size()) < sizeof pendingPath) {
-        std::memcpy(pendingPath, path.constData(), static_cast<size_t>(path.size()) + 1);
-        hasPending = 1;
-    }
-}
-
-void forget(const QByteArray& path) {
-    if (hasPending != 0 && path == pendingPath) {
-        hasPending = 0;
-    }
-}
 
 bool sameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
@@ -84,7 +56,7 @@ PdfOutput::PdfOutput(const QString& target)
         return;
     }
     temporaryBytes_ = name;
-    setPending(temporaryBytes_);
+    PendingFiles::add(temporaryBytes_);
     // Qt opens files by a UTF-8 name: a name it cannot reach is given as the open file.
     temporaryPath_ = NativeFileName::hasCarriedBytes(target)
                          ? QStringLiteral("/proc/self/fd/%1").arg(descriptor_)
@@ -96,7 +68,7 @@ PdfOutput::~PdfOutput() {
         ::close(descriptor_);
     }
     if (!temporaryBytes_.isEmpty()) {
-        forget(temporaryBytes_);
+        PendingFiles::forget(temporaryBytes_);
         ::unlink(temporaryBytes_.constData());
     }
 }
@@ -135,7 +107,7 @@ bool PdfOutput::commit() {
         return false;
     }
     ::fchmod(descriptor_, modeFor(nativeTarget_));
-    forget(temporaryBytes_);
+    PendingFiles::forget(temporaryBytes_);
     if (std::rename(temporaryBytes_.constData(), nativeTarget_.constData()) != 0) {
         error_ = QStringLiteral("Impossible d'écrire le fichier %1 : %2")
                      .arg(NativeFileName::display(target_), systemReason());
@@ -169,9 +141,5 @@ QString PdfOutput::targetProblem(const QString& target, const QStringList& input
 }
 
 void PdfOutput::removeOnSignals() {
-    struct sigaction action {};
-    action.sa_handler = removePendingAndExit;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    PendingFiles::removeOnSignals();
 }

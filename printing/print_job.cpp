@@ -11,9 +11,10 @@ PrintJob::PrintJob(SettingsStore& store, QsoRecords records, QString sendingMeth
 
 PrintJob::~PrintJob() = default;
 
-bool PrintJob::writeMarkedCopy(const QString& log, const QString& copy, const QsoRecords& marked,
-                               QString* error) const {
-    return SentMarker::writeCopy(log, copy, marked, sendingMethod_,
+SentMarker::Result PrintJob::writeMarkedCopy(const QString& log, const LogFingerprint& fingerprint,
+                                             const QString& copy, const QsoRecords& marked,
+                                             QString* error) const {
+    return SentMarker::writeCopy(log, fingerprint, copy, marked, sendingMethod_,
                                  QDateTime::currentDateTimeUtc().date(), error);
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "log/qso_record.h"
+#include "log/sent_marker.h"
 #include "printing/job_listener.h"
 #include "printing/printer_job.h"
 
@@ -28,6 +29,7 @@ class PrintJob {
 
     // The files a PDF output may not replace (the log, the template).
     void setInputs(QStringList inputs) { inputs_ = std::move(inputs); }
+    const QStringList& inputs() const { return inputs_; }
     // The printer's shift for this run (millimetres, right and down) instead of
     // its stored calibration, each way on its own.
     void setHorizontalOffset(double millimetres) { offsetX_ = millimetres; }
@@ -38,11 +40,12 @@ class PrintJob {
     void setSendingMethod(const QString& via) { sendingMethod_ = via; }
     const QString& sendingMethod() const { return sendingMethod_; }
 
-    // The copy of the log `log` in which `marked` (printed QSOs of that log)
-    // carry the job's sending method and today's date; false with a French
-    // message when it cannot be written.
-    bool writeMarkedCopy(const QString& log, const QString& copy, const QsoRecords& marked,
-                         QString* error) const;
+    // The copy of the log `log` (as `fingerprint` says it was read) in which
+    // `marked` (printed QSOs of that log) carry the job's sending method and
+    // today's date; anything but Written comes with a French message.
+    SentMarker::Result writeMarkedCopy(const QString& log, const LogFingerprint& fingerprint,
+                                       const QString& copy, const QsoRecords& marked,
+                                       QString* error) const;
 
     // Why the run failed, in French.
     const QString& error() const { return error_; }
@@ -56,7 +59,6 @@ class PrintJob {
     // After a run the operator stopped: a PDF is not written; a printer has
     // been sent `sent` of them (`one` and `many`: "feuille", "feuilles"...).
     void tellStopped(const QPrinter& printer, int sent, const QString& one, const QString& many);
-    const QStringList& inputs() const { return inputs_; }
 
     QString error_;
     QString notice_;

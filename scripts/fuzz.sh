@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for a bounded time.
-#   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET ...]     default 60 s, all four targets
+#   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET ...]     default 60 s, all five targets
 # New inputs found go to build-fuzz/corpus/TARGET (the seeds in tests/fuzz/corpus stay as
 # they are); a crash leaves its input in build-fuzz/ and makes the script fail.
 set -euo pipefail
@@ -8,7 +8,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(adif_reader qsl_template settings_names label_composition)
+[ ${#targets[@]} -gt 0 ] || targets=(adif_reader qsl_template settings_names label_composition sent_marker)
 
 CC=clang CXX=clang++ cmake -S "$here" -B "$here/build-fuzz" -DQE_FUZZ=ON -DQE_BUILD_TESTS=OFF \
   -DQE_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

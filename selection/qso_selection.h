@@ -56,6 +56,8 @@ class QsoSelection : public QObject {
     bool isOfShownLog(const QsoRecord& record) const {
         return shown_ != nullptr && record.logSerial() == shown_->serial();
     }
+    // The log the QSO list shows, or null.
+    const QsoLog* shownLog() const { return shown_.get(); }
 
   private:
     void forgetUnusedLogs();

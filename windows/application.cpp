@@ -192,7 +192,9 @@ void Application::readLog(const QString& fileName) {
     auto log = std::make_shared<QsoLog>();
     WindowSink sink(*log);
     QString error;
-    const bool read = AdifReader::readFile(fileName, sink, &error);
+    LogFingerprint fingerprint;
+    const bool read = AdifReader::readFile(fileName, sink, &error, &fingerprint);
+    log->setFingerprint(fingerprint);
     sink.showMessages(workspace_.dialogs());
     if (!read) {
         workspace_.dialogs().message(error);

@@ -150,7 +150,7 @@ void CardPrintWindow::printCards() {
     if (result == PrinterJob::Result::Failed) {
         dialogs.message(job.error());
     } else if (result == PrinterJob::Result::Done) {
-        SentMarking::offer(workspace_, job);
+        SentMarking::offer(workspace_, job, printer.outputFileName());
     }
 }
 

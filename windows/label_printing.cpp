@@ -49,7 +49,7 @@ std::optional<PrinterJob::Result> LabelPrinting::print(const LabelOptions& optio
     if (result == PrinterJob::Result::Failed) {
         workspace_.dialogs().message(labels->error());
     } else if (result == PrinterJob::Result::Done) {
-        SentMarking::offer(workspace_, *labels);
+        SentMarking::offer(workspace_, *labels, printer.outputFileName());
     }
     return result;
 }

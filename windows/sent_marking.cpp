@@ -2,8 +2,12 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringList>
 
+#include "labels/sheet_table.h"
+#include "log/qso_log.h"
 #include "platform/dialogs.h"
+#include "settings/settings_store.h"
 #include "printing/print_job.h"
 #include "windows/workspace.h"
 
@@ -29,8 +33,9 @@ QString sentBy(QslQueue::Route route) {
 
 }  // namespace
 
-void SentMarking::offer(Workspace& workspace, PrintJob& job) {
+void SentMarking::offer(Workspace& workspace, PrintJob& job, const QString& output) {
     const QString log = workspace.logFileName();
+    const QsoLog* shown = workspace.selection().shownLog();
     // Only QSOs of the log last read can be marked in its copy.
     QsoRecords marked;
     for (const QsoRecord* record : job.records()) {
@@ -38,7 +43,7 @@ void SentMarking::offer(Workspace& workspace, PrintJob& job) {
             marked.push_back(record);
         }
     }
-    if (log.isEmpty() || marked.empty()) {
+    if (log.isEmpty() || marked.empty() || shown == nullptr) {
         return;
     }
     const QslQueue::Route route = workspace.selection().filter().route;
@@ -59,8 +64,18 @@ void SentMarking::offer(Workspace& workspace, PrintJob& job) {
                                          .arg(QFileInfo(copy).fileName()))) {
         return;
     }
+    // The log itself may be replaced once confirmed; no other file of the run.
+    QStringList runFiles = job.inputs();
+    runFiles.removeAll(log);
+    const QString settings = workspace.store().fileName();
+    runFiles << output << SheetTable::ownSheetsPath(settings) << settings;
+    if (const QString problem = SentMarker::targetProblem(copy, runFiles); !problem.isEmpty()) {
+        dialogs.message(problem);
+        return;
+    }
     QString error;
-    if (!job.writeMarkedCopy(log, copy, marked, &error)) {
+    if (job.writeMarkedCopy(log, shown->fingerprint(), copy, marked, &error) !=
+        SentMarker::Result::Written) {
         dialogs.message(error);
     }
 }

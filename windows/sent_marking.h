@@ -11,7 +11,9 @@ class SentMarking {
   public:
     // The job's QSOs of the log last read are marked with the sending method
     // of the route the selection window shows, else the job's own.
-    static void offer(Workspace& workspace, PrintJob& job);
+    // `output`: the file the run wrote (its PDF), or empty; the copy may
+    // replace neither it nor any other file the run read.
+    static void offer(Workspace& workspace, PrintJob& job, const QString& output);
 
     // The name proposed for the copy: LOG-envoyees.adi beside the log.
     static QString proposedName(const QString& logFileName);

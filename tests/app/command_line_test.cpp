@@ -8,8 +8,10 @@
 #include <QTemporaryDir>
 #include <array>
 #include <cstdio>
+#include <map>
 
 #include <sys/stat.h>
+#include <unistd.h>
 #include "app/command_line.h"
 
 #include "cards/qsl_template_file.h"
@@ -117,6 +119,17 @@ TEST(CommandLine, FileNamesKeepTheirBytes) {
     struct stat state {};
     EXPECT_EQ(stat(NativeFileName::encode(pdf).constData(), &state), 0);
     EXPECT_GT(state.st_size, 1000);
+    // The marked copy keeps its name's bytes too, and the log under its own bytes is refused.
+    const QString marked = NativeFileName::decode(folder + "/out\xe9.adi");
+    EXPECT_EQ(run({QStringLiteral("labels"), log, QStringLiteral("--dump"),
+                   QStringLiteral("--mark-sent"), marked})
+                  .code,
+              0);
+    EXPECT_EQ(stat((folder + "/out\xe9.adi").constData(), &state), 0);
+    EXPECT_EQ(run({QStringLiteral("labels"), log, QStringLiteral("--dump"),
+                   QStringLiteral("--mark-sent"), log})
+                  .code,
+              CommandLine::kUsage);
     const Outcome missing =
         run({QStringLiteral("list"), NativeFileName::decode(folder + "/n\xe9.adi")});
     EXPECT_EQ(missing.code, CommandLine::kUnreadable);
@@ -521,6 +534,81 @@ TEST(CommandLine, PicksSortsAndMarksTheQslRound) {
                   .code,
               CommandLine::kUsage);
     EXPECT_EQ(readFile(log), logBytes);
+}
+
+// The marked copy may replace no file of the run, however it is named: each
+// is refused before anything is printed, and every file stays as it was.
+TEST(CommandLine, TheMarkedCopyReplacesNoFileOfTheRun) {
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+    const QString settingsFolder = QFileInfo(SettingsStore().fileName()).absolutePath();
+    ASSERT_TRUE(QDir().mkpath(settingsFolder));
+    const QString sheets = SheetTable::ownSheetsPath(SettingsStore().fileName());
+    QFile sheetsFile(sheets);
+    ASSERT_TRUE(sheetsFile.open(QIODevice::WriteOnly));
+    sheetsFile.write("Mine\tA4\t2x2\t10 10 90 130 100 140\n");
+    sheetsFile.close();
+    const QString log = writeFile(dir, QStringLiteral("log.adi"), "<CALL:5>F1AAA<EOR>\n");
+    const QString layout = dir.filePath(QStringLiteral("card.qsl"));
+    ASSERT_EQ(QslTemplateFile::save(QslTemplate::editorDefaults(), layout), QString());
+    const QString pdf = writeFile(dir, QStringLiteral("out.pdf"), "older");
+    const QString newPdf = dir.filePath(QStringLiteral("new.pdf"));
+    const QString hardLink = dir.filePath(QStringLiteral("hard.adi"));
+    ASSERT_EQ(::link(log.toLocal8Bit().constData(), hardLink.toLocal8Bit().constData()), 0);
+    const QString softLink = dir.filePath(QStringLiteral("soft.adi"));
+    ASSERT_TRUE(QFile::link(log, softLink));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("sub"))));
+    const QString roundabout = dir.filePath(QStringLiteral("sub/../log.adi"));
+    const QString labels = QStringLiteral("labels");
+    const QString cards = QStringLiteral("cards");
+    const QString mark = QStringLiteral("--mark-sent");
+    const QString dump = QStringLiteral("--dump");
+    const QString toPdf = QStringLiteral("--pdf");
+    std::map<QString, QByteArray> before;
+    for (const QString& file : {log, layout, pdf, sheets}) {
+        before[file] = readFile(file);
+    }
+    for (const QStringList& arguments : {
+             QStringList{cards, log, layout, dump, mark, layout},
+             QStringList{labels, log, toPdf, pdf, mark, pdf},
+             QStringList{labels, log, toPdf, newPdf, mark, newPdf},
+             QStringList{labels, log, dump, mark, hardLink},
+             QStringList{labels, log, dump, mark, softLink},
+             QStringList{labels, log, dump, mark, roundabout},
+             QStringList{labels, log, dump, mark, sheets},
+             QStringList{labels, log, dump, mark, SettingsStore().fileName()},
+             QStringList{labels, log, dump, mark, dir.path()},
+         }) {
+        const Outcome result = run(arguments);
+        EXPECT_EQ(result.code, CommandLine::kUsage) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(result.out.isEmpty()) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(QString::fromUtf8(result.err).startsWith(QStringLiteral("--mark-sent : ")))
+            << result.err.constData();
+    }
+    for (const auto& [file, bytes] : before) {
+        EXPECT_EQ(readFile(file), bytes) << file.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(newPdf));
+}
+
+// A marked copy that cannot be written fails the command, after the printing.
+TEST(CommandLine, AMarkedCopyThatFailsIsNoSuccess) {
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+    const QString log = writeFile(dir, QStringLiteral("log.adi"), "<CALL:5>F1AAA<EOR>\n");
+    const QString layout = dir.filePath(QStringLiteral("card.qsl"));
+    ASSERT_EQ(QslTemplateFile::save(QslTemplate::editorDefaults(), layout), QString());
+    const QString nowhere = dir.filePath(QStringLiteral("missing/copy.adi"));
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("labels"), log, QStringLiteral("--dump")},
+          QStringList{QStringLiteral("cards"), log, layout, QStringLiteral("--dump")}}) {
+        const Outcome result = run(arguments + QStringList{QStringLiteral("--mark-sent"), nowhere});
+        EXPECT_EQ(result.code, CommandLine::kPrintFailed) << arguments.first().toStdString();
+        EXPECT_FALSE(result.out.isEmpty());  // printed
+        EXPECT_TRUE(QString::fromUtf8(result.err)
+                        .contains(QStringLiteral("Impossible d'écrire le fichier %1").arg(nowhere)))
+            << result.err.constData();
+    }
 }
 
 }  // namespace

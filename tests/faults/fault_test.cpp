@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
@@ -18,6 +20,7 @@
 #include "log/adif_reader.h"
 #include "log/country_file.h"
 #include "platform/key_press_line_edit.h"
+#include "printing/pdf_output.h"
 #include "selection/bureau_order.h"
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
@@ -388,6 +391,88 @@ TEST_F(OutputFaults, AReadErrorInTheMiddleOfALogIsNoEndOfFile) {
     EXPECT_EQ(labels.exitCode, 1);
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_EQ(program({QStringLiteral("list"), bigLog}).exitCode, 0);  // the shim alone fails it
+}
+
+// The marked copy re-reads the log after printing: a read error then is a read
+// error on the log, and a signal then says that the printing was done and the
+// copy was not written; neither leaves a copy or a temporary file.
+TEST_F(OutputFaults, TheMarkedCopySaysWhatWasWrittenAndWhatWasNot) {
+    const QString logPath = QFileInfo(smallLog).canonicalFilePath();
+    const QString copy = dir.filePath(QStringLiteral("marked.adi"));
+    const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+    // The reader's opening reads the log whole; the copy's fails at its first byte.
+    const QStringList failing = {QStringLiteral("LD_PRELOAD=" QE_READ_ERROR_SHIM),
+                                 QStringLiteral("QE_FAIL_READ_PATH=") + logPath,
+                                 QStringLiteral("QE_FAIL_READ_AFTER=0"),
+                                 QStringLiteral("QE_FAIL_READ_OPENING=2"),
+                                 QStringLiteral("ASAN_OPTIONS=verify_asan_link_order=0")};
+    ChildOptions readError;
+    readError.environment = failing;
+    const ChildRun failed = program({QStringLiteral("labels"), logPath, QStringLiteral("--dump"),
+                                     QStringLiteral("--mark-sent"), copy},
+                                    readError);
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_TRUE(errors().endsWith(QStringLiteral("Impossible de lire le fichier %1 : %2\n")
+                                      .arg(logPath, QString::fromLocal8Bit(strerror(EIO)))))
+        << errors().toStdString();
+
+    ChildOptions stopped;
+    stopped.environment = failing + QStringList{QStringLiteral("QE_FAIL_READ_HANG=1")};
+    stopped.signal = SIGTERM;
+    stopped.signalWhen = [&] { return QFile::exists(pdf) && !leftovers(dir.path()).isEmpty(); };
+    const ChildRun interrupted =
+        program({QStringLiteral("labels"), logPath, QStringLiteral("--pdf"), pdf,
+                 QStringLiteral("--mark-sent"), copy},
+                stopped);
+    EXPECT_EQ(interrupted.signalSent, SIGTERM);
+    EXPECT_EQ(interrupted.exitCode, 128 + SIGTERM);
+    EXPECT_TRUE(errors().endsWith(QStringLiteral("Impression interrompue : l'impression est faite, "
+                                                 "la copie marquée %1 n'est pas écrite.\n")
+                                      .arg(copy)))
+        << errors().toStdString();
+    EXPECT_TRUE(readFile(pdf).trimmed().endsWith("%%EOF"));
+    EXPECT_FALSE(QFile::exists(copy));
+    EXPECT_EQ(leftovers(dir.path()), QStringList());
+}
+
+// A PDF writer that reports success over a document whose end was lost (a
+// device that drops the last writes): the check before the rename refuses
+// every such cut, so the older file stays; the whole document goes through.
+TEST(PdfFaults, ADocumentWhoseEndIsCutIsNeverRenamedIntoPlace) {
+    QTemporaryDir dir;
+    const QString target = writeFile(dir, QStringLiteral("out.pdf"), "older");
+    const auto writeDocument = [](const QString& path) {
+        QPdfWriter writer(path);
+        QPainter painter(&writer);
+        for (int page = 0; page < 3; ++page) {
+            painter.drawText(100, 100, QStringLiteral("Page %1").arg(page + 1));
+            if (page < 2) {
+                writer.newPage();
+            }
+        }
+        return painter.end();
+    };
+    qint64 whole = 0;
+    {
+        PdfOutput probe(dir.filePath(QStringLiteral("probe.pdf")));
+        ASSERT_TRUE(writeDocument(probe.temporaryPath()));
+        whole = QFileInfo(probe.temporaryPath()).size();
+    }
+    ASSERT_GT(whole, 200);
+    for (const qint64 cut :
+         {qint64(2), qint64(6), qint64(7), qint64(12), qint64(30), whole / 2, whole - 40}) {
+        PdfOutput output(target);
+        ASSERT_TRUE(writeDocument(output.temporaryPath()));
+        ASSERT_EQ(QFileInfo(output.temporaryPath()).size(), whole);
+        ASSERT_TRUE(QFile::resize(output.temporaryPath(), whole - cut));
+        EXPECT_FALSE(output.commit()) << "cut of " << cut << " bytes";
+        EXPECT_TRUE(output.error().contains(target)) << output.error().toStdString();
+        EXPECT_EQ(readFile(target), "older") << "cut of " << cut << " bytes";
+    }
+    PdfOutput output(target);
+    ASSERT_TRUE(writeDocument(output.temporaryPath()));
+    EXPECT_TRUE(output.commit());
+    EXPECT_EQ(QFileInfo(target).size(), whole);
 }
 
 TEST_F(OutputFaults, SpecialFilesAreUnreadableAtOnceAndLargeTemplatesReadInPart) {

@@ -1,11 +1,16 @@
 // Preloaded into the program by the fault tests: read() fails with EIO once
 // the file named by QE_FAIL_READ_PATH is read past QE_FAIL_READ_AFTER bytes,
-// as a failing disk does part-way through a file.
+// as a failing disk does part-way through a file. With QE_FAIL_READ_OPENING=N
+// only the Nth opening of the file fails (the openings before it read the
+// whole file); with QE_FAIL_READ_HANG=1 the failing read waits for a signal
+// instead of failing.
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -28,15 +33,65 @@ bool readsFailingFile(int descriptor) {
     return std::strcmp(target, path) == 0;
 }
 
+constexpr int kDescriptors = 4096;
+// Descriptors of an opening before the failing one, which read the whole file.
+bool spared[kDescriptors];
+int openings = 0;
+
+int noteOpening(int descriptor) {
+    if (descriptor >= 0 && descriptor < kDescriptors) {
+        spared[descriptor] = false;
+        const char* failing = std::getenv("QE_FAIL_READ_OPENING");
+        if (failing != nullptr && readsFailingFile(descriptor)) {
+            spared[descriptor] = ++openings < std::atoi(failing);
+        }
+    }
+    return descriptor;
+}
+
+mode_t modeArgument(int flags, va_list arguments) {
+    return (flags & (O_CREAT | O_TMPFILE)) != 0 ? static_cast<mode_t>(va_arg(arguments, int)) : 0;
+}
+
 }  // namespace
+
+#define QE_WRAP_OPEN(name)                                                            \
+    extern "C" int name(const char* path, int flags, ...) {                           \
+        using Open = int (*)(const char*, int, ...);                                  \
+        static const auto realOpen = reinterpret_cast<Open>(dlsym(RTLD_NEXT, #name)); \
+        va_list arguments;                                                            \
+        va_start(arguments, flags);                                                   \
+        const mode_t mode = modeArgument(flags, arguments);                           \
+        va_end(arguments);                                                            \
+        return noteOpening(realOpen(path, flags, mode));                              \
+    }
+QE_WRAP_OPEN(open)
+QE_WRAP_OPEN(open64)
+
+#define QE_WRAP_OPENAT(name)                                                            \
+    extern "C" int name(int folder, const char* path, int flags, ...) {                 \
+        using OpenAt = int (*)(int, const char*, int, ...);                             \
+        static const auto realOpen = reinterpret_cast<OpenAt>(dlsym(RTLD_NEXT, #name)); \
+        va_list arguments;                                                              \
+        va_start(arguments, flags);                                                     \
+        const mode_t mode = modeArgument(flags, arguments);                             \
+        va_end(arguments);                                                              \
+        return noteOpening(realOpen(folder, path, flags, mode));                        \
+    }
+QE_WRAP_OPENAT(openat)
+QE_WRAP_OPENAT(openat64)
 
 extern "C" ssize_t read(int descriptor, void* buffer, size_t count) {
     using Read = ssize_t (*)(int, void*, size_t);
     static const auto realRead = reinterpret_cast<Read>(dlsym(RTLD_NEXT, "read"));
-    if (readsFailingFile(descriptor)) {
+    const bool isSpared = descriptor >= 0 && descriptor < kDescriptors && spared[descriptor];
+    if (!isSpared && readsFailingFile(descriptor)) {
         const off_t limit = std::atoll(std::getenv("QE_FAIL_READ_AFTER"));
         const off_t at = lseek(descriptor, 0, SEEK_CUR);
         if (at >= limit) {
+            while (std::getenv("QE_FAIL_READ_HANG") != nullptr) {
+                pause();
+            }
             errno = EIO;
             return -1;
         }

@@ -336,6 +336,16 @@ TEST_F(EtiquettesWindow, PrintsThePrintListIntoAPdf) {
     EXPECT_EQ(dialogs.questionsUnderProgress, 0);
     EXPECT_EQ(dialogs.openProgress, 0);
     EXPECT_EQ(app->printList().count(), 17);  // the print list is unchanged
+
+    // The copy is never written over the PDF just printed.
+    dialogs.messages.clear();
+    dialogs.answers = {true, true, true};  // replace the PDF, the next sheet, mark
+    dialogs.fileNames.push_back(pdf);
+    window.startPrint();
+    ASSERT_FALSE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(dialogs.messages.last().contains(QStringLiteral("de cette impression")))
+        << dialogs.messages.last().toStdString();
+    EXPECT_TRUE(readFile(pdf).startsWith("%PDF"));
 }
 
 // "Annuler" in the print dialog prints nothing, writes nothing and asks nothing.

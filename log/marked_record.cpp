@@ -1,0 +1,348 @@
+#include "log/marked_record.h"
+
+#include <QStringDecoder>
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace {
+
+constexpr std::array<QByteArrayView, 3> kMarkedNames{"QSL_SENT", "QSL_SDATE", "QSL_SENT_VIA"};
+
+char upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
+
+bool isLineBreak(char c) {
+    return c == '\n' || c == '\r';
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool sameName(QByteArrayView name, QByteArrayView known) {
+    return name.size() == known.size() && std::equal(name.begin(), name.end(), known.begin(),
+                                                     [](char a, char b) { return upper(a) == b; });
+}
+
+qsizetype find(QByteArrayView text, char c, qsizetype from) {
+    if (from >= text.size()) {
+        return -1;
+    }
+    const void* found = std::memchr(text.data() + from, c, static_cast<size_t>(text.size() - from));
+    return found ? static_cast<const char*>(found) - text.data() : -1;
+}
+
+// A record's text with its line breaks left out, as the reader reads it, and
+// the way back to the record's own bytes.
+class JoinedText {
+  public:
+    explicit JoinedText(QByteArrayView raw) : text_(raw) {
+        if (std::memchr(raw.data(), '\n', static_cast<size_t>(raw.size())) == nullptr &&
+            std::memchr(raw.data(), '\r', static_cast<size_t>(raw.size())) == nullptr) {
+            return;
+        }
+        joined_.reserve(raw.size());
+        for (const char c : raw) {
+            if (isLineBreak(c)) {
+                removedAt_.push_back(joined_.size());
+            } else {
+                joined_.append(c);
+            }
+        }
+        text_ = joined_;
+    }
+    QByteArrayView text() const { return text_; }
+    // The record's own offset of the joined text's byte `at`.
+    qsizetype rawIndex(qsizetype at) const {
+        return at +
+               (std::upper_bound(removedAt_.begin(), removedAt_.end(), at) - removedAt_.begin());
+    }
+    // The record's own offset just past the joined text's first `at` bytes.
+    qsizetype rawEnd(qsizetype at) const {
+        return at +
+               (std::lower_bound(removedAt_.begin(), removedAt_.end(), at) - removedAt_.begin());
+    }
+
+  private:
+    QByteArrayView text_;
+    QByteArray joined_;
+    std::vector<qsizetype> removedAt_;
+};
+
+// One tag of a record: "<NAME:..." or "<NAME>" with no "<" before its ":" or ">".
+struct Tag {
+    qsizetype at = 0;
+    qsizetype close = -1;  // its first ">", -1 when none
+    qsizetype next = 0;    // the next "<" after it, or the end of the text
+    int marked = -1;       // which of the three marked fields, or -1
+    bool call = false;
+    bool lacksEnd() const { return close < 0 || close > next; }
+};
+
+// n of a tag "<NAME:n" or "<NAME:n:T" (1 to 9 digits), else 0: the reader's rule.
+qsizetype announcedLength(QByteArrayView tag) {
+    const qsizetype colon = find(tag, ':', 0);
+    if (colon < 0) {
+        return 0;
+    }
+    qsizetype i = colon + 1;
+    qsizetype length = 0;
+    while (i < tag.size() && tag[i] >= '0' && tag[i] <= '9' && i - colon <= 9) {
+        length = length * 10 + (tag[i] - '0');
+        ++i;
+    }
+    const qsizetype digits = i - colon - 1;
+    const bool typed = i + 2 == tag.size() && tag[i] == ':';
+    return digits >= 1 && digits <= 9 && (i == tag.size() || typed) ? length : 0;
+}
+
+// Where the value of a tag that has its ">" ends, as the reader reads it.
+qsizetype valueEnd(QByteArrayView text, const Tag& tag) {
+    const qsizetype begin = tag.close + 1;
+    const qsizetype announced = announcedLength(text.sliced(tag.at, tag.close - tag.at));
+    if (announced > 0 && announced <= text.size() - begin) {
+        const qsizetype after = begin + announced;
+        const bool fits =
+            std::memchr(text.data() + begin, '<', static_cast<size_t>(announced)) == nullptr &&
+            (after == text.size() || text[after] == '<' || isBlank(text[after]));
+        if (fits) {
+            return after;
+        }
+    }
+    return tag.next;
+}
+
+// The record's tags up to its <EOR>; `eorAt` is where that starts (the end of
+// the text when it has none).
+// (One list for each thread, reused from record to record.)
+const std::vector<Tag>& tagsOf(QByteArrayView text, qsizetype* eorAt) {
+    thread_local std::vector<Tag> tags;
+    tags.clear();
+    *eorAt = text.size();
+    for (qsizetype at = find(text, '<', 0); at >= 0;) {
+        const qsizetype next = find(text, '<', at + 1);
+        qsizetype nameEnd = at + 1;
+        while (nameEnd < text.size() && text[nameEnd] != ':' && text[nameEnd] != '>' &&
+               text[nameEnd] != '<') {
+            ++nameEnd;
+        }
+        if (nameEnd < text.size() && text[nameEnd] != '<') {
+            const QByteArrayView name = text.sliced(at + 1, nameEnd - at - 1);
+            if (text[nameEnd] == '>' && sameName(name, "EOR")) {
+                *eorAt = at;
+                break;
+            }
+            Tag tag;
+            tag.at = at;
+            tag.close = text[nameEnd] == '>' ? nameEnd : find(text, '>', nameEnd);
+            tag.next = next < 0 ? text.size() : next;
+            tag.call = sameName(name, "CALL");
+            for (size_t i = 0; i < kMarkedNames.size(); ++i) {
+                if (sameName(name, kMarkedNames[i])) {
+                    tag.marked = static_cast<int>(i);
+                }
+            }
+            tags.push_back(tag);
+        }
+        at = next;
+    }
+    return tags;
+}
+
+// The text of a marked field, made once for a run's sending method and date.
+const QByteArray& fieldText(size_t field, QByteArrayView via, QByteArrayView date) {
+    thread_local std::array<QByteArray, kMarkedNames.size()> texts;
+    thread_local bool made = false;
+    thread_local QByteArray madeVia;
+    thread_local QByteArray madeDate;
+    if (!made || QByteArrayView(madeVia) != via || QByteArrayView(madeDate) != date) {
+        made = true;
+        madeVia = via.toByteArray();
+        madeDate = date.toByteArray();
+        for (size_t i = 0; i < texts.size(); ++i) {
+            const QByteArrayView value = i == 0 ? QByteArrayView("Y") : i == 1 ? date : via;
+            texts[i] = '<' + kMarkedNames[i].toByteArray() + ':' +
+                       QByteArray::number(value.size()) + '>' + value.toByteArray();
+        }
+    }
+    return texts[field];
+}
+
+// Only blanks between `from` and `to`.
+bool blankBetween(QByteArrayView text, qsizetype from, qsizetype to) {
+    return std::all_of(text.begin() + from, text.begin() + to, isBlank);
+}
+
+// Where the text a tag reads ends: its value's end, or for a tag without its
+// ">", the end of the value it reads after the first ">" that follows it.
+qsizetype reachOf(QByteArrayView text, const Tag& tag) {
+    if (!tag.lacksEnd()) {
+        return tag.next;
+    }
+    if (tag.close < 0) {
+        return text.size() + 1;  // the first ">" put after it, wherever that is
+    }
+    const qsizetype after = find(text, '<', tag.close + 1);
+    return after < 0 ? text.size() : after;
+}
+
+// How far a marked field reaches when it is taken out: its value, and text
+// after it that would otherwise join the value before it.
+qsizetype removedUpTo(QByteArrayView text, const Tag& tag) {
+    qsizetype end = tag.lacksEnd() ? tag.next : valueEnd(text, tag);
+    if (!blankBetween(text, end, tag.next)) {
+        end = tag.next;
+    }
+    return end;
+}
+
+// A record where a tag lacks its ">" (its value is read from further on):
+// nothing is moved. The three fields go first of their names at the first
+// place no tag reads past (never the very start of a record that starts with
+// its CALL: it may have been cut there, the text before being another QSO's);
+// marked fields before that place are taken out, or, where another tag reads
+// through them, renamed as this program's own old fields.
+std::vector<MarkedRecord::Edit> editsAroundOpenTags(const JoinedText& joined,
+                                                    const std::vector<Tag>& tags, qsizetype eorAt,
+                                                    QByteArrayView via, QByteArrayView date) {
+    const QByteArrayView text = joined.text();
+    const bool startsWithCall = !tags.empty() && tags.front().at == 0 && tags.front().call;
+    qsizetype at = eorAt;
+    // Else before the <EOR> or at the end, after a ">" that closes the open
+    // tags there: each reads an empty value, as it did.
+    bool closeFirst = true;
+    qsizetype reach = 0;
+    for (size_t i = 0; i <= tags.size(); ++i) {
+        const qsizetype candidate = i < tags.size() ? tags[i].at : eorAt;
+        if (reach <= candidate && (candidate > 0 || !startsWithCall)) {
+            at = candidate;
+            closeFirst = false;
+            break;
+        }
+        reach = i < tags.size() ? std::max(reach, reachOf(text, tags[i])) : reach;
+    }
+    std::vector<MarkedRecord::Edit> edits;
+    for (const Tag& tag : tags) {
+        if (tag.at >= at || tag.marked < 0) {
+            continue;
+        }
+        const bool readThrough = std::any_of(tags.begin(), tags.end(), [&](const Tag& other) {
+            return other.lacksEnd() && other.at < tag.at && tag.at < reachOf(text, other);
+        });
+        if (readThrough) {
+            const qsizetype name = joined.rawIndex(tag.at) + 1;
+            edits.push_back({name, name, "APP_QUENOR_OLD_"});
+        } else {
+            edits.push_back({joined.rawIndex(tag.at), joined.rawEnd(removedUpTo(text, tag)), {}});
+        }
+    }
+    QByteArray inserted = closeFirst ? ">" : "";
+    for (size_t field = 0; field < kMarkedNames.size(); ++field) {
+        inserted += at < text.size() ? fieldText(field, via, date) + ' '
+                                     : ' ' + fieldText(field, via, date);
+    }
+    const qsizetype rawAt = at < text.size() ? joined.rawIndex(at) : joined.rawEnd(at);
+    edits.push_back({rawAt, rawAt, inserted});
+    return edits;
+}
+
+}  // namespace
+
+std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByteArrayView via,
+                                                    QByteArrayView date) {
+    const JoinedText joined(record);
+    const QByteArrayView text = joined.text();
+    qsizetype eorAt = 0;
+    const std::vector<Tag>& tags = tagsOf(text, &eorAt);
+    std::vector<Edit> edits;
+    // A marked field that lacks its ">" is replaced whole all the same.
+    const bool wellFormed = std::none_of(
+        tags.begin(), tags.end(), [](const Tag& tag) { return tag.marked < 0 && tag.lacksEnd(); });
+    if (!wellFormed) {
+        return editsAroundOpenTags(joined, tags, eorAt, via, date);
+    }
+    std::array<bool, kMarkedNames.size()> present{};
+    for (const Tag& tag : tags) {
+        if (tag.marked < 0) {
+            continue;
+        }
+        const auto field = static_cast<size_t>(tag.marked);
+        // Blanks after the value stay where they are.
+        qsizetype end = tag.lacksEnd() ? tag.next : valueEnd(text, tag);
+        const qsizetype valueBegin = tag.lacksEnd() ? tag.at + 1 : tag.close + 1;
+        while (end > valueBegin && isBlank(text[end - 1])) {
+            --end;
+        }
+        QByteArray replacement;
+        if (!present[field]) {
+            present[field] = true;
+            replacement = fieldText(field, via, date);
+        } else {
+            end = removedUpTo(text, tag);
+        }
+        edits.push_back({joined.rawIndex(tag.at), joined.rawEnd(end), replacement});
+    }
+    // Before the <EOR> each field is followed by a blank; a record without one
+    // ends with its last value, so that the blanks after it stay outside it.
+    const bool ended = eorAt < text.size();
+    QByteArray missing;
+    for (size_t field = 0; field < kMarkedNames.size(); ++field) {
+        if (!present[field]) {
+            missing +=
+                ended ? fieldText(field, via, date) + ' ' : ' ' + fieldText(field, via, date);
+        }
+    }
+    if (!missing.isEmpty()) {
+        const qsizetype rawAt = ended ? joined.rawIndex(eorAt) : record.size();
+        edits.push_back({rawAt, rawAt, missing});
+    }
+    return edits;
+}
+
+QByteArray MarkedRecord::marked(QByteArrayView record, QByteArrayView via, QByteArrayView date) {
+    QByteArray result;
+    result.reserve(record.size() + 64);
+    qsizetype copied = 0;
+    for (const Edit& edit : edits(record, via, date)) {
+        result.append(record.sliced(copied, edit.begin - copied));
+        result.append(edit.text);
+        copied = edit.end;
+    }
+    result.append(record.sliced(copied));
+    return result;
+}
+
+QByteArray MarkedRecord::markedUtf16(QByteArrayView record, bool littleEndian, QByteArrayView via,
+                                     QByteArrayView date) {
+    QStringDecoder decoder(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+    const QByteArray utf8 = QString(decoder.decode(record)).toUtf8();
+    // UTF-16 code units before a byte of the UTF-8 text, counted as the reader counts them.
+    qsizetype counted = 0;
+    qsizetype units = 0;
+    const auto unitsUpTo = [&](qsizetype offset) {
+        for (; counted < offset; ++counted) {
+            const auto byte = static_cast<unsigned char>(utf8[counted]);
+            units += (byte & 0xC0) != 0x80 ? 1 : 0;
+            units += byte >= 0xF0 ? 1 : 0;
+        }
+        return units;
+    };
+    const auto appendUtf16 = [&](QByteArray& out, const QByteArray& ascii) {
+        for (const char c : ascii) {
+            out.append(littleEndian ? c : '\0');
+            out.append(littleEndian ? '\0' : c);
+        }
+    };
+    QByteArray result;
+    qsizetype copiedUnits = 0;
+    for (const Edit& edit : edits(utf8, via, date)) {
+        const qsizetype begin = unitsUpTo(edit.begin);
+        result.append(record.sliced(2 * copiedUnits, 2 * (begin - copiedUnits)));
+        appendUtf16(result, edit.text);
+        copiedUnits = unitsUpTo(edit.end);
+    }
+    result.append(record.sliced(2 * copiedUnits));
+    return result;
+}

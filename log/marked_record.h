@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <vector>
+
+// The change that marks one QSO as sent, made in its record's own bytes: the
+// record carries QSL_SENT Y, QSL_SDATE and QSL_SENT_VIA once each, and every
+// other field reads as before. Tags and values are found as the log reader
+// finds them: line breaks left out, a value as long as its tag says where that
+// fits, else up to the next tag, the first of two equal fields the one read.
+class MarkedRecord {
+  public:
+    // Bytes `begin` to `end` of the record replaced by `text`.
+    struct Edit {
+        qsizetype begin = 0;
+        qsizetype end = 0;
+        QByteArray text;
+    };
+
+    // The edits, in the record's order, for a record as the reader framed it
+    // (UTF-8 or Latin-1; it ends with its <EOR> or, without one, with its last
+    // value). Well-formed fields are replaced in place and repeated ones
+    // removed; the missing ones go before the <EOR>, or at the end of a record
+    // without one. In a record where a tag lacks its ">" (so that its value
+    // is read from further on) nothing is moved: the three fields go first.
+    static std::vector<Edit> edits(QByteArrayView record, QByteArrayView via, QByteArrayView date);
+
+    static QByteArray marked(QByteArrayView record, QByteArrayView via, QByteArrayView date);
+
+    // A record of a UTF-16 log (no byte order mark), marked in UTF-16.
+    static QByteArray markedUtf16(QByteArrayView record, bool littleEndian, QByteArrayView via,
+                                  QByteArrayView date);
+};

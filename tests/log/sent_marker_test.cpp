@@ -1,0 +1,295 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
+#include <memory>
+
+#include "log/adif_reader.h"
+#include "log/marked_record.h"
+#include "log/sent_marker.h"
+#include "support/marked_copy_check.h"
+#include "support/test_files.h"
+
+namespace {
+
+const QDate kDay(2026, 12, 7);
+const QByteArray kMarks = "<QSL_SENT:1>Y <QSL_SDATE:8>20261207 <QSL_SENT_VIA:1>B ";
+
+struct ReadLog {
+    AdifContents contents;
+    LogFingerprint fingerprint;
+    bool read = false;
+};
+
+std::unique_ptr<ReadLog> readLog(const QString& path) {
+    auto log = std::make_unique<ReadLog>();
+    QString error;
+    log->read = AdifReader::readFile(path, log->contents, &error, &log->fingerprint);
+    return log;
+}
+
+QsoRecords recordsOf(const ReadLog& log, const std::vector<int>& indexes) {
+    QsoRecords records;
+    for (const int index : indexes) {
+        records.push_back(&log.contents.log.at(index));
+    }
+    return records;
+}
+
+std::vector<int> everyQso(const ReadLog& log) {
+    std::vector<int> all;
+    for (int i = 0; i < log.contents.log.count(); ++i) {
+        all.push_back(i);
+    }
+    return all;
+}
+
+// The copy read back gives the log's rows and messages; the printed QSOs are
+// sent (Y, by B), every other value is the log's.
+void expectSameReading(const ReadLog& log, const ReadLog& copy, const std::vector<int>& printed,
+                       const std::string& shape) {
+    ASSERT_EQ(copy.contents.log.count(), log.contents.log.count()) << shape;
+    EXPECT_EQ(copy.contents.rows, log.contents.rows) << shape;
+    EXPECT_EQ(copy.contents.messages, log.contents.messages) << shape;
+    for (int i = 0; i < log.contents.log.count(); ++i) {
+        const QsoRecord& before = log.contents.log.at(i);
+        const QsoRecord& after = copy.contents.log.at(i);
+        const bool marked = std::find(printed.begin(), printed.end(), i) != printed.end();
+        for (int field = kListedFieldCount; field < kQsoFieldCount; ++field) {
+            const auto which = static_cast<QsoField>(field);
+            if (marked && which == QsoField::QslSent) {
+                EXPECT_EQ(after.value(which), "Y") << shape << " QSO " << i;
+            } else if (marked && which == QsoField::QslSentVia) {
+                EXPECT_EQ(after.value(which), "B") << shape << " QSO " << i;
+            } else {
+                EXPECT_EQ(after.value(which), before.value(which)) << shape << " QSO " << i;
+            }
+        }
+    }
+}
+
+QByteArray utf16(const QByteArray& utf8, QStringConverter::Encoding encoding) {
+    QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+    return encoder.encode(QString::fromUtf8(utf8));
+}
+
+struct Shape {
+    const char* name;
+    QByteArray log;
+    std::vector<int> printed;  // empty: every QSO
+    QByteArray copy;
+};
+
+// Each shape of record the reader accepts, marked in a copy: the bytes the
+// copy must hold, and the copy read back as the log was.
+TEST(SentMarker, MarksEveryRecordShapeTheReaderAccepts) {
+    const QByteArray call = "<CALL:5>F1AAA<BAND:3>20M";
+    const std::vector<Shape> shapes = {
+        {"a plain record", "<EOH>\n" + call + "<EOR>\n", {}, "<EOH>\n" + call + kMarks + "<EOR>\n"},
+        {"only the printed one",
+         call + "<EOR>\n<CALL:5>F2BBB<EOR>\n",
+         {1},
+         call + "<EOR>\n<CALL:5>F2BBB" + kMarks + "<EOR>\n"},
+        {"the last record without <EOR>",
+         "<EOH>" + call + "<EOR>" + call + "<MODE:2>CW\n",
+         {},
+         "<EOH>" + call + kMarks + "<EOR>" + call + "<MODE:2>CW " + kMarks.trimmed() + "\n"},
+        {"a record cut before a repeated CALL",
+         call + "<CALL:5>F2BBB<EOR>",
+         {},
+         call + ' ' + kMarks.trimmed() + "<CALL:5>F2BBB" + kMarks + "<EOR>"},
+        {"an <EOR> broken by a line", call + "<E\r\nOR>\r\n", {}, call + kMarks + "<E\r\nOR>\r\n"},
+        {"a blank inside < EOR> (no end for the reader)",
+         call + "< EOR> <MODE:2>CW<EOR>",
+         {},
+         call + "< EOR> <MODE:2>CW" + kMarks + "<EOR>"},
+        {"a tag without its >",
+         call + "<QSL_SENT:1 Y <EOR><CALL:5>F2BBB<EOR>",
+         {0},
+         call + "<QSL_SENT:1>Y " + kMarks.mid(14) + "<EOR><CALL:5>F2BBB<EOR>"},
+        {"repeated fields keep one, the new value",
+         call + "<QSL_SENT:1>N <qsl_sent:1>R <QSL_SDATE:8>20200101<QSL_SENT_VIA:1>D<EOR>",
+         {},
+         call + "<QSL_SENT:1>Y  <QSL_SDATE:8>20261207<QSL_SENT_VIA:1>B<EOR>"},
+        {"a length past any number",
+         call + "<QSL_SENT:9223372036854775807>N <EOR>",
+         {},
+         call + "<QSL_SENT:1>Y " + kMarks.mid(14) + "<EOR>"},
+        {"a value longer than its length",
+         call + "<QSL_SENT:1>NN<QSL_SDATE:8>\r\n20200101 <EOR>",
+         {},
+         call + "<QSL_SENT:1>Y<QSL_SDATE:8>20261207 <QSL_SENT_VIA:1>B <EOR>"},
+        {"a repeated field followed by text",
+         call + "<MODE:4>CW<QSL_SENT:1>N<QSL_SENT:1>R junk<EOR>",
+         {},
+         call + "<MODE:4>CW<QSL_SENT:1>Y" + kMarks.mid(14) + "<EOR>"},
+        {"a record cut before a CALL without its >",
+         call + "<CALL:4 F9ZZ<QSL_VIA:3>ABC<EOR>",
+         {},
+         call + ' ' + kMarks.trimmed() + "<CALL:4 F9ZZ<QSL_VIA:3>ABC" + kMarks + "<EOR>"},
+        {"a marked field read through by a CALL without its > (renamed, not moved)",
+         call + "<CALL:4 F9ZZ<QSL_SENT:1>N<EOR>",
+         {1},
+         call + "<CALL:4 F9ZZ<APP_QUENOR_OLD_QSL_SENT:1>N" + kMarks + "<EOR>"},
+        {"another tag without its > (nothing moved)",
+         call + "<MODE:2 CW<QSL_SENT:1>N<EOR>",
+         {},
+         "<CALL:5>F1AAA" + kMarks + "<BAND:3>20M<MODE:2 CW<QSL_SENT:1>N<EOR>"},
+    };
+    QTemporaryDir dir;
+    for (const Shape& shape : shapes) {
+        const QString path = writeFile(dir, QStringLiteral("log.adi"), shape.log);
+        const auto log = readLog(path);
+        ASSERT_TRUE(log->read) << shape.name;
+        const std::vector<int> printed = shape.printed.empty() ? everyQso(*log) : shape.printed;
+        const QString copyPath = dir.filePath(QStringLiteral("copy.adi"));
+        QString error;
+        ASSERT_EQ(SentMarker::writeCopy(path, log->fingerprint, copyPath, recordsOf(*log, printed),
+                                        QStringLiteral("B"), kDay, &error),
+                  SentMarker::Result::Written)
+            << shape.name << ": " << error.toStdString();
+        EXPECT_EQ(readFile(copyPath), shape.copy) << shape.name;
+        expectSameReading(*log, *readLog(copyPath), printed, shape.name);
+    }
+}
+
+// Logs written by other programs and the marked copy's fuzzing seeds, two
+// QSOs of three marked: each copy reads back as its log, outside the marks.
+TEST(SentMarker, LogsOfOtherProgramsReadBackAsTheyWere) {
+    QTemporaryDir dir;
+    QStringList logs;
+    for (const QString& folder :
+         {QStringLiteral("."), QStringLiteral("other_programs"), QStringLiteral("round"),
+          QStringLiteral("../fuzz/corpus/sent_marker")}) {
+        const QDir files(testDataPath(folder), QStringLiteral("*.adi"));
+        for (const QString& name : files.entryList(QDir::Files)) {
+            logs.append(files.filePath(name));
+        }
+    }
+    ASSERT_GE(logs.size(), 30);
+    for (const QString& log : logs) {
+        EXPECT_EQ(MarkedCopyCheck::problem(log, dir.filePath(QStringLiteral("copy.adi")),
+                                           [](int qso) { return qso % 3 != 2; }),
+                  std::string())
+            << log.toStdString();
+    }
+}
+
+// A UTF-16 log is marked in UTF-16, its byte order mark kept, its accents as they were.
+TEST(SentMarker, MarksAUtf16LogInUtf16) {
+    const QByteArray text =
+        "<EOH>\n<CALL:5>F1AAA<NAME:6>Jérôme<BAND:3>20M<EOR>\n<CALL:5>F2BBB"
+        "<QSL_SENT:1>N<EOR>\n";
+    const QByteArray marked = "<EOH>\n<CALL:5>F1AAA<NAME:6>Jérôme<BAND:3>20M" + kMarks +
+                              "<EOR>\n<CALL:5>F2BBB<QSL_SENT:1>Y" + kMarks.mid(14) + "<EOR>\n";
+    QTemporaryDir dir;
+    for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        const QString path = writeFile(dir, QStringLiteral("log.adi"), utf16(text, encoding));
+        const auto log = readLog(path);
+        ASSERT_TRUE(log->read);
+        const QString copyPath = dir.filePath(QStringLiteral("copy.adi"));
+        QString error;
+        ASSERT_EQ(
+            SentMarker::writeCopy(path, log->fingerprint, copyPath, recordsOf(*log, everyQso(*log)),
+                                  QStringLiteral("B"), kDay, &error),
+            SentMarker::Result::Written)
+            << error.toStdString();
+        EXPECT_EQ(readFile(copyPath), utf16(marked, encoding));
+        expectSameReading(*log, *readLog(copyPath), everyQso(*log), "UTF-16");
+    }
+}
+
+// A log that is no longer the one read gets no copy: not when a QSO was taken
+// out and the records moved up (the same size, the old time put back), nor
+// when it grew or was only touched; and a file that cannot be read is a read error.
+TEST(SentMarker, WritesNothingFromALogThatChangedSinceItWasRead) {
+    QByteArray original = "<EOH>\n";
+    for (int i = 0; i < 4; ++i) {
+        original += "<CALL:5>F1AA" + QByteArray::number(i) + "<BAND:3>20M<EOR>\n";
+    }
+    const auto firstTakenOut = [](QByteArray bytes) {
+        const qsizetype first = bytes.indexOf("<CALL");
+        const qsizetype second = bytes.indexOf("<CALL", first + 1);
+        bytes.remove(first, second - first);
+        return bytes + QByteArray(second - first, ' ');
+    };
+    struct Change {
+        const char* name;
+        QByteArray now;
+        bool keepTime;
+    };
+    const std::vector<Change> changes = {
+        {"the first QSO taken out", firstTakenOut(original), true},
+        {"a QSO added", original + "<CALL:5>F9ZZZ<EOR>\n", true},
+        {"the same bytes written again", original, false},
+    };
+    QTemporaryDir dir;
+    for (const Change& change : changes) {
+        const QString path = writeFile(dir, QStringLiteral("log.adi"), original);
+        const auto log = readLog(path);
+        struct stat before {};
+        ASSERT_EQ(::stat(path.toLocal8Bit().constData(), &before), 0);
+        QThread::msleep(change.keepTime ? 0 : 20);
+        writeFile(dir, QStringLiteral("log.adi"), change.now);
+        if (change.keepTime) {
+            const struct timespec times[2] = {before.st_atim, before.st_mtim};
+            ASSERT_EQ(::utimensat(AT_FDCWD, path.toLocal8Bit().constData(), times, 0), 0);
+        }
+        const QString copyPath = writeFile(dir, QStringLiteral("copy.adi"), "older");
+        QString error;
+        EXPECT_EQ(SentMarker::writeCopy(path, log->fingerprint, copyPath, recordsOf(*log, {1, 2}),
+                                        QStringLiteral("B"), kDay, &error),
+                  SentMarker::Result::LogChanged)
+            << change.name;
+        EXPECT_TRUE(
+            error.startsWith(QStringLiteral("Le fichier %1 a changé depuis sa lecture").arg(path)))
+            << error.toStdString();
+        EXPECT_EQ(readFile(copyPath), "older") << change.name;
+        EXPECT_EQ(
+            QDir(dir.path()).entryList({QStringLiteral("*.part")}, QDir::Hidden | QDir::Files),
+            QStringList());
+    }
+    const QString path = writeFile(dir, QStringLiteral("log.adi"), original);
+    const auto log = readLog(path);
+    QFile::remove(path);
+    QString error;
+    EXPECT_EQ(SentMarker::writeCopy(path, log->fingerprint, dir.filePath(QStringLiteral("c.adi")),
+                                    recordsOf(*log, {0}), QStringLiteral("B"), kDay, &error),
+              SentMarker::Result::LogUnreadable);
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Impossible de lire le fichier %1 : ").arg(path)))
+        << error.toStdString();
+}
+
+// A new copy is as private as the log; a replaced file keeps its own mode.
+TEST(SentMarker, CopiesTakeTheLogsModeAndReplacedFilesKeepTheirs) {
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("log.adi"), "<CALL:5>F1AAA<EOR>\n");
+    ::chmod(path.toLocal8Bit().constData(), 0600);
+    const auto log = readLog(path);
+    const auto modeOf = [](const QString& file) {
+        struct stat state {};
+        ::stat(file.toLocal8Bit().constData(), &state);
+        return state.st_mode & 07777;
+    };
+    const QString fresh = dir.filePath(QStringLiteral("new.adi"));
+    const QString existing = writeFile(dir, QStringLiteral("old.adi"), "older");
+    ::chmod(existing.toLocal8Bit().constData(), 0640);
+    for (const QString& copy : {fresh, existing}) {
+        ASSERT_EQ(SentMarker::writeCopy(path, log->fingerprint, copy, recordsOf(*log, {0}),
+                                        QStringLiteral("B"), kDay, nullptr),
+                  SentMarker::Result::Written);
+    }
+    EXPECT_EQ(modeOf(fresh), 0600U);
+    EXPECT_EQ(modeOf(existing), 0640U);
+    EXPECT_EQ(readFile(existing), "<CALL:5>F1AAA" + kMarks + "<EOR>\n");
+}
+
+}  // namespace
