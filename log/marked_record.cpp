@@ -7,7 +7,8 @@
 
 namespace {
 
-constexpr std::array<QByteArrayView, 3> kMarkedNames{"QSL_SENT", "QSL_SDATE", "QSL_SENT_VIA"};
+constexpr size_t kMarkedCount = 3;
+constexpr size_t kDateField = 1;
 
 char upper(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
@@ -117,7 +118,7 @@ qsizetype valueEnd(QByteArrayView text, const Tag& tag) {
 // The record's tags up to its <EOR>; `eorAt` is where that starts (the end of
 // the text when it has none).
 // (One list for each thread, reused from record to record.)
-const std::vector<Tag>& tagsOf(QByteArrayView text, qsizetype* eorAt) {
+const std::vector<Tag>& tagsOf(QByteArrayView text, qsizetype* eorAt, const MarkedFields& fields) {
     thread_local std::vector<Tag> tags;
     tags.clear();
     *eorAt = text.size();
@@ -139,8 +140,8 @@ const std::vector<Tag>& tagsOf(QByteArrayView text, qsizetype* eorAt) {
             tag.close = text[nameEnd] == '>' ? nameEnd : find(text, '>', nameEnd);
             tag.next = next < 0 ? text.size() : next;
             tag.call = sameName(name, "CALL");
-            for (size_t i = 0; i < kMarkedNames.size(); ++i) {
-                if (sameName(name, kMarkedNames[i])) {
+            for (size_t i = 0; i < kMarkedCount; ++i) {
+                if (sameName(name, fields.names[i])) {
                     tag.marked = static_cast<int>(i);
                 }
             }
@@ -152,18 +153,19 @@ const std::vector<Tag>& tagsOf(QByteArrayView text, qsizetype* eorAt) {
 }
 
 // The text of a marked field, made once for a run's sending method and date.
-const QByteArray& fieldText(size_t field, QByteArrayView via, QByteArrayView date) {
-    thread_local std::array<QByteArray, kMarkedNames.size()> texts;
-    thread_local bool made = false;
+const QByteArray& fieldText(size_t field, QByteArrayView via, QByteArrayView date,
+                            const MarkedFields& fields) {
+    thread_local std::array<QByteArray, kMarkedCount> texts;
+    thread_local const MarkedFields* madeFor = nullptr;
     thread_local QByteArray madeVia;
     thread_local QByteArray madeDate;
-    if (!made || QByteArrayView(madeVia) != via || QByteArrayView(madeDate) != date) {
-        made = true;
+    if (madeFor != &fields || QByteArrayView(madeVia) != via || QByteArrayView(madeDate) != date) {
+        madeFor = &fields;
         madeVia = via.toByteArray();
         madeDate = date.toByteArray();
         for (size_t i = 0; i < texts.size(); ++i) {
             const QByteArrayView value = i == 0 ? QByteArrayView("Y") : i == 1 ? date : via;
-            texts[i] = '<' + kMarkedNames[i].toByteArray() + ':' +
+            texts[i] = '<' + fields.names[i].toByteArray() + ':' +
                        QByteArray::number(value.size()) + '>' + value.toByteArray();
         }
     }
@@ -206,7 +208,8 @@ qsizetype removedUpTo(QByteArrayView text, const Tag& tag) {
 // through them, renamed as this program's own old fields.
 std::vector<MarkedRecord::Edit> editsAroundOpenTags(const JoinedText& joined,
                                                     const std::vector<Tag>& tags, qsizetype eorAt,
-                                                    QByteArrayView via, QByteArrayView date) {
+                                                    QByteArrayView via, QByteArrayView date,
+                                                    const MarkedFields& fields) {
     const QByteArrayView text = joined.text();
     const bool startsWithCall = !tags.empty() && tags.front().at == 0 && tags.front().call;
     qsizetype at = eorAt;
@@ -239,33 +242,63 @@ std::vector<MarkedRecord::Edit> editsAroundOpenTags(const JoinedText& joined,
         }
     }
     QByteArray inserted = closeFirst ? ">" : "";
-    for (size_t field = 0; field < kMarkedNames.size(); ++field) {
-        inserted += at < text.size() ? fieldText(field, via, date) + ' '
-                                     : ' ' + fieldText(field, via, date);
+    for (size_t field = 0; field < kMarkedCount; ++field) {
+        inserted += at < text.size() ? fieldText(field, via, date, fields) + ' '
+                                     : ' ' + fieldText(field, via, date, fields);
     }
     const qsizetype rawAt = at < text.size() ? joined.rawIndex(at) : joined.rawEnd(at);
     edits.push_back({rawAt, rawAt, inserted});
     return edits;
 }
 
+// The record's first status field reads Y or V (whatever its case).
+bool alreadyMarked(QByteArrayView text, const std::vector<Tag>& tags) {
+    for (const Tag& tag : tags) {
+        if (tag.marked == 0) {
+            const qsizetype end = tag.lacksEnd() ? tag.next : valueEnd(text, tag);
+            const qsizetype begin = tag.lacksEnd() ? end : tag.close + 1;
+            const QByteArrayView status = text.sliced(begin, end - begin).trimmed();
+            return status.size() == 1 && (upper(status[0]) == 'Y' || upper(status[0]) == 'V');
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
+const MarkedFields& MarkedFields::sent() {
+    static const MarkedFields fields{{"QSL_SENT", "QSL_SDATE", "QSL_SENT_VIA"}, false};
+    return fields;
+}
+
+const MarkedFields& MarkedFields::received() {
+    static const MarkedFields fields{{"QSL_RCVD", "QSL_RDATE", "QSL_RCVD_VIA"}, true};
+    return fields;
+}
+
 std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByteArrayView via,
-                                                    QByteArrayView date) {
+                                                    QByteArrayView date,
+                                                    const MarkedFields& fields) {
     const JoinedText joined(record);
     const QByteArrayView text = joined.text();
     qsizetype eorAt = 0;
-    const std::vector<Tag>& tags = tagsOf(text, &eorAt);
+    const std::vector<Tag>& tags = tagsOf(text, &eorAt, fields);
     std::vector<Edit> edits;
     // A marked field that lacks its ">" is replaced whole all the same.
     const bool wellFormed = std::none_of(
         tags.begin(), tags.end(), [](const Tag& tag) { return tag.marked < 0 && tag.lacksEnd(); });
     if (!wellFormed) {
-        return editsAroundOpenTags(joined, tags, eorAt, via, date);
+        return editsAroundOpenTags(joined, tags, eorAt, via, date, fields);
     }
-    std::array<bool, kMarkedNames.size()> present{};
+    std::array<bool, kMarkedCount> present{};
+    // A record marked already keeps the date it was marked on, as it stands.
+    const bool keepDate = fields.keepDateOfMarked && alreadyMarked(text, tags);
     for (const Tag& tag : tags) {
         if (tag.marked < 0) {
+            continue;
+        }
+        if (keepDate && static_cast<size_t>(tag.marked) == kDateField) {
+            present[kDateField] = true;
             continue;
         }
         const auto field = static_cast<size_t>(tag.marked);
@@ -278,7 +311,7 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
         QByteArray replacement;
         if (!present[field]) {
             present[field] = true;
-            replacement = fieldText(field, via, date);
+            replacement = fieldText(field, via, date, fields);
         } else {
             end = removedUpTo(text, tag);
         }
@@ -288,10 +321,10 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
     // ends with its last value, so that the blanks after it stay outside it.
     const bool ended = eorAt < text.size();
     QByteArray missing;
-    for (size_t field = 0; field < kMarkedNames.size(); ++field) {
+    for (size_t field = 0; field < kMarkedCount; ++field) {
         if (!present[field]) {
-            missing +=
-                ended ? fieldText(field, via, date) + ' ' : ' ' + fieldText(field, via, date);
+            missing += ended ? fieldText(field, via, date, fields) + ' '
+                             : ' ' + fieldText(field, via, date, fields);
         }
     }
     if (!missing.isEmpty()) {
@@ -301,11 +334,12 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
     return edits;
 }
 
-QByteArray MarkedRecord::marked(QByteArrayView record, QByteArrayView via, QByteArrayView date) {
+QByteArray MarkedRecord::marked(QByteArrayView record, QByteArrayView via, QByteArrayView date,
+                                const MarkedFields& fields) {
     QByteArray result;
     result.reserve(record.size() + 64);
     qsizetype copied = 0;
-    for (const Edit& edit : edits(record, via, date)) {
+    for (const Edit& edit : edits(record, via, date, fields)) {
         result.append(record.sliced(copied, edit.begin - copied));
         result.append(edit.text);
         copied = edit.end;
@@ -315,7 +349,7 @@ QByteArray MarkedRecord::marked(QByteArrayView record, QByteArrayView via, QByte
 }
 
 QByteArray MarkedRecord::markedUtf16(QByteArrayView record, bool littleEndian, QByteArrayView via,
-                                     QByteArrayView date) {
+                                     QByteArrayView date, const MarkedFields& fields) {
     QStringDecoder decoder(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
     const QByteArray utf8 = QString(decoder.decode(record)).toUtf8();
     // UTF-16 code units before a byte of the UTF-8 text, counted as the reader counts them.
@@ -337,7 +371,7 @@ QByteArray MarkedRecord::markedUtf16(QByteArrayView record, bool littleEndian, Q
     };
     QByteArray result;
     qsizetype copiedUnits = 0;
-    for (const Edit& edit : edits(utf8, via, date)) {
+    for (const Edit& edit : edits(utf8, via, date, fields)) {
         const qsizetype begin = unitsUpTo(edit.begin);
         result.append(record.sliced(2 * copiedUnits, 2 * (begin - copiedUnits)));
         appendUtf16(result, edit.text);

@@ -2,10 +2,22 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <array>
 #include <vector>
 
-// The change that marks one QSO as sent, made in its record's own bytes: the
-// record carries QSL_SENT Y, QSL_SDATE and QSL_SENT_VIA once each, and every
+// The three fields a marking writes, in this order: a status set to Y, a date
+// and a route. Sent: QSL_SENT, QSL_SDATE, QSL_SENT_VIA; received: QSL_RCVD,
+// QSL_RDATE, QSL_RCVD_VIA, where a record already received (Y or V) keeps its date.
+struct MarkedFields {
+    std::array<QByteArrayView, 3> names;
+    bool keepDateOfMarked = false;
+
+    static const MarkedFields& sent();
+    static const MarkedFields& received();
+};
+
+// The change that marks one QSO, made in its record's own bytes: the record
+// carries the three marked fields once each (as sent by default), and every
 // other field reads as before. Tags and values are found as the log reader
 // finds them: line breaks left out, a value as long as its tag says where that
 // fits, else up to the next tag, the first of two equal fields the one read.
@@ -24,11 +36,14 @@ class MarkedRecord {
     // removed; the missing ones go before the <EOR>, or at the end of a record
     // without one. In a record where a tag lacks its ">" (so that its value
     // is read from further on) nothing is moved: the three fields go first.
-    static std::vector<Edit> edits(QByteArrayView record, QByteArrayView via, QByteArrayView date);
+    static std::vector<Edit> edits(QByteArrayView record, QByteArrayView via, QByteArrayView date,
+                                   const MarkedFields& fields = MarkedFields::sent());
 
-    static QByteArray marked(QByteArrayView record, QByteArrayView via, QByteArrayView date);
+    static QByteArray marked(QByteArrayView record, QByteArrayView via, QByteArrayView date,
+                             const MarkedFields& fields = MarkedFields::sent());
 
     // A record of a UTF-16 log (no byte order mark), marked in UTF-16.
     static QByteArray markedUtf16(QByteArrayView record, bool littleEndian, QByteArrayView via,
-                                  QByteArrayView date);
+                                  QByteArrayView date,
+                                  const MarkedFields& fields = MarkedFields::sent());
 };

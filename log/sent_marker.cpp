@@ -82,8 +82,9 @@ std::vector<const QsoRecord*> inFileOrder(const QsoRecords& printed) {
 // every byte read, as the reader did.
 class MarkedCopy {
   public:
-    MarkedCopy(int log, int copy, const QByteArray& via, const QByteArray& date)
-        : log_(log), copy_(copy), via_(via), date_(date) {}
+    MarkedCopy(int log, int copy, const QByteArray& via, const QByteArray& date,
+               const MarkedFields& fields)
+        : log_(log), copy_(copy), via_(via), date_(date), fields_(fields) {}
 
     SentMarker::Result run(const std::vector<const QsoRecord*>& records) {
         if (!readChunk() && !atEnd_) {
@@ -105,8 +106,8 @@ class MarkedCopy {
             const QByteArrayView text = QByteArrayView(window_).sliced(
                 record->fileOffset() - windowStart_, record->fileLength());
             if (!emitUpTo(record->fileOffset()) ||
-                !put(utf16 ? MarkedRecord::markedUtf16(text, littleEndian, via_, date_)
-                           : MarkedRecord::marked(text, via_, date_))) {
+                !put(utf16 ? MarkedRecord::markedUtf16(text, littleEndian, via_, date_, fields_)
+                           : MarkedRecord::marked(text, via_, date_, fields_))) {
                 return failure_;
             }
             copied_ = end;
@@ -191,6 +192,7 @@ class MarkedCopy {
     int copy_;
     QByteArray via_;
     QByteArray date_;
+    const MarkedFields& fields_;
     QByteArray window_;  // the log's bytes from windowStart_
     qint64 windowStart_ = 0;
     qint64 copied_ = 0;  // the log's bytes handled so far
@@ -290,7 +292,8 @@ QString SentMarker::targetProblem(const QString& copyPath, const QStringList& ru
 
 SentMarker::Result SentMarker::writeCopy(const QString& logPath, const LogFingerprint& fingerprint,
                                          const QString& copyPath, const QsoRecords& printed,
-                                         const QString& via, const QDate& date, QString* error) {
+                                         const QString& via, const QDate& date, QString* error,
+                                         const MarkedFields& fields) {
     const QString logName = NativeFileName::display(logPath);
     const QString copyName = NativeFileName::display(copyPath);
     const auto fail = [&](Result result, const QString& text) {
@@ -336,7 +339,7 @@ SentMarker::Result SentMarker::writeCopy(const QString& logPath, const LogFinger
         return notWritten(systemReason());
     }
     MarkedCopy marking(log.descriptor, copy.descriptor(), via.toLatin1(),
-                       date.toString(QStringLiteral("yyyyMMdd")).toLatin1());
+                       date.toString(QStringLiteral("yyyyMMdd")).toLatin1(), fields);
     const Result result = marking.run(inFileOrder(printed));
     if (result == Result::LogUnreadable) {
         return unreadable(marking.reason());

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "log/log_fingerprint.h"
+#include "log/marked_record.h"
 #include "log/qso_record.h"
 
 // Writes a copy of a log in which the printed QSOs are marked as sent: each
@@ -29,7 +30,9 @@ class SentMarker {
     // Anything but Written comes with a French message; the target is then
     // left as it was. A new copy takes the log's permissions, a replaced file
     // keeps its own (and its owner where the program may set it).
+    // `fields`: the marking, as sent unless told (MarkedFields::received()).
     static Result writeCopy(const QString& logPath, const LogFingerprint& fingerprint,
                             const QString& copyPath, const QsoRecords& printed, const QString& via,
-                            const QDate& date, QString* error);
+                            const QDate& date, QString* error,
+                            const MarkedFields& fields = MarkedFields::sent());
 };

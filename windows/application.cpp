@@ -11,6 +11,7 @@
 #include "windows/label_options_window.h"
 #include "windows/layout_editor.h"
 #include "windows/layout_preview.h"
+#include "windows/received_cards_window.h"
 #include "windows/selection_window.h"
 #include "windows/sheets_window.h"
 #include "windows/start_window.h"
@@ -107,6 +108,8 @@ SelectionWindow& Application::selectionWindow() {
                 [this] { workspace_.selection().discardAll(); });
         connect(selectionWindow_, &SelectionWindow::labelOptionsRequested, this,
                 [this] { showLabelOptions(); });
+        connect(selectionWindow_, &SelectionWindow::receivedCardsRequested, this,
+                [this] { showReceivedCards(); });
     }
     return *selectionWindow_;
 }
@@ -148,6 +151,14 @@ SheetsWindow& Application::showSheets() {
                 labelOptions_->reloadSheets();
             }
         });
+        return window;
+    });
+}
+
+ReceivedCardsWindow& Application::showReceivedCards() {
+    return bringForward(receivedCards_, store(), [this] {
+        auto* window = new ReceivedCardsWindow(workspace_);
+        connect(window, &ReceivedCardsWindow::readRequested, this, &Application::readLog);
         return window;
     });
 }

@@ -16,6 +16,7 @@ class LayoutEditor;
 class LayoutPreview;
 class SheetsWindow;
 class AddressBookWindow;
+class ReceivedCardsWindow;
 class QPrinter;
 
 // The running program: owns what the windows share (the workspace, with the
@@ -57,6 +58,9 @@ class Application : public QObject {
     // The label sheets window ("Planches…"), opened from the label options window.
     SheetsWindow& showSheets();
 
+    // "Cartes reçues…": the bundle of cards received, marked in a copy of the log.
+    ReceivedCardsWindow& showReceivedCards();
+
     // The address book ("Adresses…"); with calls, those to complete first.
     AddressBookWindow& showAddressBook(const QStringList& toComplete = {});
 
@@ -86,4 +90,5 @@ class Application : public QObject {
     QPointer<LayoutPreview> preview_;
     QPointer<SheetsWindow> sheets_;
     QPointer<AddressBookWindow> addressBook_;
+    QPointer<ReceivedCardsWindow> receivedCards_;
 };

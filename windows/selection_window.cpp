@@ -71,8 +71,10 @@ SelectionWindow::SelectionWindow(Workspace& workspace, QWidget* parent)
     auto* selectAll = button(QStringLiteral("Select_All"), QStringLiteral("&Tout sélectionner"));
     auto* impression = button(QStringLiteral("Impression"), QStringLiteral("&Imprimer étiquettes"));
     auto* quitter = button(QStringLiteral("Quitter"), QStringLiteral("&Quitter"));
+    auto* received = button(QStringLiteral("Cartes_Recues"), QStringLiteral("Cartes &reçues…"));
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(selectAll);
+    bottom->addWidget(received);
     bottom->addWidget(impression);
     bottom->addWidget(quitter);
 
@@ -88,6 +90,7 @@ SelectionWindow::SelectionWindow(Workspace& workspace, QWidget* parent)
     connect(selectAll, &QPushButton::clicked, this, &SelectionWindow::selectAll);
     connect(impression, &QPushButton::clicked, this, &SelectionWindow::openLabelOptions);
     connect(quitter, &QPushButton::clicked, this, &SelectionWindow::closeWindow);
+    connect(received, &QPushButton::clicked, this, &SelectionWindow::receivedCardsRequested);
 
     prepare();
 }

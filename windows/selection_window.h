@@ -49,6 +49,8 @@ class SelectionWindow : public QWidget {
     // "Tri par date": the log read again, in file order.
     void reloadRequested();
     void labelOptionsRequested();
+    // "Cartes reçues…".
+    void receivedCardsRequested();
 
   private:
     void prepare();

@@ -611,4 +611,73 @@ TEST(CommandLine, AMarkedCopyThatFailsIsNoSuccess) {
     }
 }
 
+// A bundle of cards received: the lines that find one QSO mark it received in
+// the copy (a QSO received already keeps its date); the lines that find none
+// or several are listed and mark nothing; outside the three fields the copy is
+// the log byte for byte.
+TEST(CommandLine, ReceivedMarksTheCardsOfABundle) {
+    QTemporaryDir dir;
+    const QString log = testDataPath(QStringLiteral("answer/answer.adi"));
+    const QString copy = dir.filePath(QStringLiteral("recues.adi"));
+    const Outcome outcome =
+        run({QStringLiteral("received"), log, QStringLiteral("--calls"),
+             testDataPath(QStringLiteral("answer/bundle.txt")), QStringLiteral("--via"),
+             QStringLiteral("D"), QStringLiteral("--out"), copy});
+    EXPECT_EQ(outcome.code, 0) << outcome.err.constData();
+    EXPECT_EQ(QString::fromUtf8(outcome.err).split(u'\n', Qt::SkipEmptyParts),
+              QStringList(
+                  {QStringLiteral("Ligne 3 : 2 QSO correspondent, aucun n'est marqué : F1AAA"),
+                   QStringLiteral("Ligne 6 : 2 QSO correspondent, aucun n'est marqué : F1AAH 40M"),
+                   QStringLiteral("Ligne 9 : aucun QSO ne correspond : NOBODY"),
+                   QStringLiteral("Ligne 10 : aucun QSO ne correspond : F1AAK 20M extra"),
+                   QStringLiteral("Ligne 11 : aucun QSO ne correspond : F1AAM 15M"),
+                   QStringLiteral("5 ligne(s) trouvée(s), 3 sans QSO, 2 à plusieurs QSO")}));
+    const QByteArray today =
+        QDateTime::currentDateTimeUtc().date().toString(u"yyyyMMdd").toLatin1();
+    const QList<QByteArray> before = readFile(log).split('\n');
+    const QList<QByteArray> after = readFile(copy).split('\n');
+    ASSERT_EQ(before.size(), after.size());
+    QStringList marked;
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        if (before[i] == after[i]) {
+            continue;
+        }
+        marked.append(QString::fromLatin1(after[i].mid(8, 5)) + QLatin1Char(' ') +
+                      QString::fromLatin1(after[i].mid(25, 8)));
+        const bool keptDate = after[i].contains("<QSL_RDATE:8>20240320");
+        QByteArray rest = after[i];
+        for (const QByteArray& field : {QByteArray("<QSL_RCVD:1>Y "), "<QSL_RDATE:8>" + today + ' ',
+                                        QByteArray("<QSL_RCVD_VIA:1>D ")}) {
+            EXPECT_TRUE(rest.contains(field) || (keptDate && field.startsWith("<QSL_RDATE")))
+                << after[i].constData();
+            rest.replace(field, "");
+        }
+        QByteArray kept = before[i];
+        for (const QByteArray& field :
+             {QByteArray("<QSL_RCVD:1>Y "), QByteArray("<QSL_RCVD:1>v "),
+              QByteArray("<QSL_RCVD_VIA:1>B "), QByteArray("<QSL_RCVD_VIA:1>d ")}) {
+            kept.replace(field, "");
+        }
+        EXPECT_EQ(rest, kept);
+    }
+    EXPECT_EQ(marked,
+              QStringList({QStringLiteral("F1AAC 20240303"), QStringLiteral("F1AAG 20240307"),
+                           QStringLiteral("F1AAH 20240308"), QStringLiteral("F1AAI 20240309"),
+                           QStringLiteral("F1AAA 20240402")}));
+
+    // Wrong routes and missing options are refused, the log is never the copy.
+    for (const QStringList& wrong : {QStringList{QStringLiteral("--via"), QStringLiteral("E")},
+                                     QStringList{QStringLiteral("--out"), log}}) {
+        QStringList arguments{QStringLiteral("received"), log, QStringLiteral("--calls"),
+                              testDataPath(QStringLiteral("answer/bundle.txt"))};
+        arguments += wrong;
+        if (!wrong.contains(QStringLiteral("--out"))) {
+            arguments << QStringLiteral("--out") << copy;
+        }
+        EXPECT_EQ(run(arguments).code, CommandLine::kUsage) << wrong.join(u' ').toStdString();
+    }
+    EXPECT_EQ(run({QStringLiteral("received"), log, QStringLiteral("--out"), copy}).code,
+              CommandLine::kUsage);
+}
+
 }  // namespace

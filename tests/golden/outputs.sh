@@ -88,6 +88,11 @@ run answer-thanks-L7160-group labels answer.adi --station F9XQA --sheet L7160 --
     --lang en --dump
 run answer-thanks-act labels answer.adi --station TM5ABC --format 3 --type activation \
     --qsl auto --owed received --dump
+cp "$data/answer/bundle.txt" "$work/bundle.txt"
+run answer-received received answer.adi --calls bundle.txt --via D --out answer-recues.adi
+LC_ALL=C sed "s/<QSL_RDATE:8>$(date -u +%Y%m%d)/<QSL_RDATE:8>TODAY/g" "$work/answer-recues.adi" \
+    >"$out/answer-recues.adi" 2>/dev/null || true
+run answer-received-via received answer.adi --calls bundle.txt --via E --out answer-recues.adi
 run answer-owed-unknown list answer.adi --owed later
 run answer-route-unknown list answer.adi --route air
 run answer-owed-twice list answer.adi --unsent --owed received

@@ -1,0 +1,175 @@
+#include "app/received_command.h"
+
+#include <QDateTime>
+#include <QFile>
+
+#include "app/usage_text.h"
+#include "log/qso_log.h"
+#include "log/sent_marker.h"
+#include "printing/native_file_name.h"
+
+namespace {
+
+// A bundle file is a few thousand lines at most.
+constexpr qint64 kLargestBundle = 16 * 1024 * 1024;
+
+bool isReceivingRoute(const QString& via) {
+    return via == u"B" || via == u"D" || via == u"M";
+}
+
+}  // namespace
+
+CommandOptions ReceivedCommand::options() {
+    using Stage = CommandOption::Stage;
+    return {
+        {QStringLiteral("calls"),
+         QStringLiteral("FILE|-"),
+         {QStringLiteral("the bundle, one card a line: CALL [YYYYMMDD|DD/MM/YY] [BAND]")},
+         Stage::Value,
+         true},
+        {QStringLiteral("via"),
+         QStringLiteral("B|D|M"),
+         {QStringLiteral("the route the cards came by (B when not given)")},
+         Stage::Value,
+         true},
+        {QStringLiteral("out"),
+         QStringLiteral("COPY.adi"),
+         {QStringLiteral("the copy of the log with the QSOs found marked QSL_RCVD Y,"),
+          QStringLiteral("QSL_RDATE today (kept where it was received), QSL_RCVD_VIA")},
+         Stage::Value,
+         true},
+    };
+}
+
+QString ReceivedCommand::synopsis() {
+    return QStringLiteral("received LOG.adi --calls FILE|- [--via B|D|M] --out COPY.adi");
+}
+
+void ReceivedCommand::describe(UsageText& usage) {
+    usage.addCommand(synopsis(),
+                     {QStringLiteral("mark the cards of a bundle as received; the lines that"),
+                      QStringLiteral("match no QSO or several are listed and mark nothing")});
+    for (const CommandOption& option : options()) {
+        usage.addOption(option);
+    }
+}
+
+int ReceivedCommand::run(const QStringList& arguments) {
+    QStringList positional = arguments;
+    GivenOptions given;
+    const CommandOptions declared = options();
+    const QString problem =
+        ArgumentParser(declared).take(CommandOption::Stage::Value, positional, given);
+    if (!problem.isEmpty()) {
+        return fail(kUsage, problem);
+    }
+    if (positional.size() != 1 || positional.first().startsWith(QStringLiteral("--")) ||
+        !given.has(QStringLiteral("calls")) || !given.has(QStringLiteral("out"))) {
+        return fail(kUsage, QStringLiteral("Usage: quenor-etiquettes ") + synopsis());
+    }
+    const QString via =
+        given.has(QStringLiteral("via")) ? given.value(QStringLiteral("via")) : QStringLiteral("B");
+    if (!isReceivingRoute(via)) {
+        return fail(kUsage, QStringLiteral("--via : B, D ou M"));
+    }
+    const QString& logName = positional.first();
+    const QString copy = given.value(QStringLiteral("out"));
+    const QString calls = given.value(QStringLiteral("calls"));
+    QStringList runFiles{logName};
+    if (calls != u"-") {
+        runFiles.append(calls);
+    }
+    if (const QString refused = SentMarker::targetProblem(copy, runFiles); !refused.isEmpty()) {
+        return fail(kUsage, refused);
+    }
+    QString bundle;
+    if (!readBundle(calls, &bundle)) {
+        return kUnreadable;
+    }
+    QsoLog log;
+    if (!readLog(reachable(logName), log, true)) {
+        return kUnreadable;
+    }
+    if (log.count() == 0) {
+        return fail(kUnreadable, QStringLiteral("Aucun QSO dans le fichier %1").arg(logName));
+    }
+    const std::vector<CardBundle::Line> lines =
+        CardBundle(QslRound::recordsOf(log, {})).match(bundle);
+    tellLines(lines);
+    QString error;
+    const SentMarker::Result result = SentMarker::writeCopy(
+        reachable(logName), log.fingerprint(), copy, CardBundle::found(lines), via,
+        QDateTime::currentDateTimeUtc().date(), &error, MarkedFields::received());
+    if (result == SentMarker::Result::Written) {
+        return kOk;
+    }
+    return fail(result == SentMarker::Result::LogUnreadable ? kUnreadable : kPrintFailed, error);
+}
+
+bool ReceivedCommand::readBundle(const QString& name, QString* text) {
+    QFile file;
+    bool opened = false;
+    if (name == u"-") {
+        opened = file.open(stdin, QIODevice::ReadOnly);
+    } else {
+        file.setFileName(reachable(name));
+        opened = file.open(QIODevice::ReadOnly);
+    }
+    QByteArray bytes;
+    // Reads block until data comes (standard input is a pipe or a terminal); empty at the end.
+    while (opened && bytes.size() <= kLargestBundle) {
+        const QByteArray piece = file.read(1 << 16);
+        if (piece.isEmpty()) {
+            break;
+        }
+        bytes += piece;
+    }
+    if (!opened || file.error() != QFileDevice::NoError) {
+        fail(kUnreadable,
+             QStringLiteral("Impossible de lire le fichier %1 : %2").arg(name, file.errorString()));
+        return false;
+    }
+    if (bytes.size() > kLargestBundle) {
+        fail(kUnreadable, QStringLiteral("Le fichier %1 dépasse 16 Mio : ce n'est pas une liste "
+                                         "d'indicatifs.")
+                              .arg(name));
+        return false;
+    }
+    *text = QString::fromUtf8(bytes);
+    return true;
+}
+
+void ReceivedCommand::tellLines(const std::vector<CardBundle::Line>& lines) {
+    int found = 0;
+    int unmatched = 0;
+    int several = 0;
+    for (const CardBundle::Line& line : lines) {
+        switch (line.outcome) {
+            case CardBundle::Outcome::Found:
+                ++found;
+                break;
+            case CardBundle::Outcome::Several:
+                ++several;
+                writeLine(err_, QStringLiteral("Ligne %1 : %2 QSO correspondent, aucun n'est "
+                                               "marqué : %3")
+                                    .arg(line.number)
+                                    .arg(line.qsos.size())
+                                    .arg(line.text)
+                                    .toUtf8());
+                break;
+            case CardBundle::Outcome::NotFound:
+            case CardBundle::Outcome::Unreadable:
+                ++unmatched;
+                writeLine(err_, QStringLiteral("Ligne %1 : aucun QSO ne correspond : %2")
+                                    .arg(line.number)
+                                    .arg(line.text)
+                                    .toUtf8());
+                break;
+        }
+    }
+    writeLine(err_, QStringLiteral("%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO")
+                        .arg(found)
+                        .arg(unmatched)
+                        .arg(several)
+                        .toUtf8());
+}
