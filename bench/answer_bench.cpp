@@ -62,8 +62,13 @@ void matchBundle(const std::shared_ptr<QsoLog>& log, int lines) {
     const double indexing = seconds(timer);
     const std::vector<CardBundle::Line> matched = cards.match(bundle);
     const double matching = seconds(timer);
-    std::printf("bundle of %d lines: index %.3f s, match %.3f s, together %.3f s (%zu found)\n",
-                lines, indexing, matching, indexing + matching, CardBundle::found(matched).size());
+    int several = 0;
+    for (const CardBundle::Line& line : matched) {
+        several += line.outcome == CardBundle::Outcome::Several ? 1 : 0;
+    }
+    std::printf(
+        "bundle of %d lines: index %.3f s, match %.3f s, together %.3f s (%zu found, %d several)\n",
+        lines, indexing, matching, indexing + matching, CardBundle::found(matched).size(), several);
 }
 
 void copies(const QString& path, const std::shared_ptr<QsoLog>& log, const QString& folder) {

@@ -134,8 +134,13 @@ QsoRecords ReceivedCardsWindow::chosenQsos() const {
 }
 
 void ReceivedCardsWindow::markReceived() {
-    showMatches();
     Dialogs& dialogs = workspace_.dialogs();
+    // The QSOs matched must be those of the log read now (ticks would otherwise be lost).
+    if (workspace_.selection().shownLog() != indexed_) {
+        showMatches();
+        dialogs.message(QStringLiteral("Un autre journal a été lu : vérifiez les cartes."));
+        return;
+    }
     const QsoRecords qsos = chosenQsos();
     if (workspace_.logFileName().isEmpty() || indexed_ == nullptr || qsos.empty()) {
         dialogs.message(QStringLiteral("Aucun QSO du journal lu à marquer comme reçu."));

@@ -643,7 +643,7 @@ TEST(CommandLine, ReceivedMarksTheCardsOfABundle) {
             continue;
         }
         marked.append(QString::fromLatin1(after[i].mid(8, 5)) + QLatin1Char(' ') +
-                      QString::fromLatin1(after[i].mid(25, 8)));
+                      QString::fromLatin1(after[i].mid(26, 8)));
         const bool keptDate = after[i].contains("<QSL_RDATE:8>20240320");
         QByteArray rest = after[i];
         for (const QByteArray& field : {QByteArray("<QSL_RCVD:1>Y "), "<QSL_RDATE:8>" + today + ' ',

@@ -1,15 +1,19 @@
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
 #include <QListView>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include "selection/row_list.h"
 #include "support/test_files.h"
 #include "support/window_fixture.h"
+#include "windows/received_cards_window.h"
 #include "windows/selection_window.h"
 #include "windows/start_window.h"
 
@@ -254,6 +258,49 @@ TEST_F(SelectionWindowTest, ShowsTheQueueAndRouteChosenAndKeepsThem) {
     SelectionWindow& again = load(readFile(testDataPath(QStringLiteral("answer/answer.adi"))));
     EXPECT_EQ(again.routeBox()->currentText(), QStringLiteral("Directe"));
     EXPECT_EQ(again.qsoList().count(), 4);
+}
+
+// "Cartes reçues…": the bundle matched as it is typed; the QSOs found and the
+// one ticked among several are marked received in the copy, which is read so
+// that "Reçues sans réponse" lists the replies.
+TEST_F(SelectionWindowTest, MarksTheCardsOfABundleAndReadsTheCopy) {
+    SelectionWindow& window = load(readFile(testDataPath(QStringLiteral("answer/answer.adi"))));
+    click(window, "Cartes_Recues");
+    auto* cards = app->findChild<ReceivedCardsWindow*>();
+    if (cards == nullptr) {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            cards = cards != nullptr ? cards : qobject_cast<ReceivedCardsWindow*>(widget);
+        }
+    }
+    ASSERT_NE(cards, nullptr);
+    cards->bundleBox()->setPlainText(
+        QString::fromUtf8(readFile(testDataPath(QStringLiteral("answer/bundle.txt")))));
+    EXPECT_EQ(cards->foundList()->count(), 5);
+    EXPECT_EQ(cards->unmatchedList()->count(), 3);
+    ASSERT_EQ(cards->severalList()->count(), 4);  // F1AAA twice, F1AAH 40M twice
+    EXPECT_TRUE(cards->foundList()->item(3)->text().endsWith(QStringLiteral("(déjà reçue)")))
+        << cards->foundList()->item(3)->text().toStdString();
+    // The first F1AAA: its QSO of 01/03/24.
+    cards->severalList()->item(0)->setCheckState(Qt::Checked);
+    cards->routeBox()->setCurrentIndex(1);
+    const QString copy = dir.filePath(QStringLiteral("log-recues.adi"));
+    dialogs.answers = {true, true};
+    dialogs.fileNames.push_back(copy);
+    cards->findChild<QPushButton*>(QStringLiteral("Marquer_Recues"))->click();
+    EXPECT_EQ(dialogs.questions.first(), QStringLiteral("Marquer les 6 QSO comme reçus ?"));
+    const QByteArray marked = readFile(copy);
+    // Six routes written; the log had two of its own.
+    EXPECT_EQ(marked.count("<QSL_RCVD_VIA:1>D"), 6 + 2);
+    EXPECT_EQ(marked.count("<QSL_RDATE:8>20240320"), 1);
+    // The copy is read: the replies owed by the direct route.
+    window.owedBox()->setCurrentIndex(3);
+    window.routeBox()->setCurrentIndex(2);
+    QStringList calls;
+    for (int i = 0; i < window.qsoList().count(); ++i) {
+        calls.append(window.qsoList().row(i).left(5));
+    }
+    // F1AAI direct before; F1AAC, F1AAH, F1AAA now (F1AAG: QSL_SENT I, never owed).
+    EXPECT_EQ(calls.join(QLatin1Char(' ')), QStringLiteral("F1AAA F1AAC F1AAH F1AAI F1AAA"));
 }
 
 }  // namespace
