@@ -312,10 +312,12 @@ QWidget* LabelOptionsWindow::buildTexts() {
         ->setChecked(true);
     LabelSamples::addOption(qsl_, 2, QStringLiteral("Merci pour le QSO et pour  la QSL"),
                             QStringLiteral("QSL"), qslLayout);
+    auto* lastRow = new QHBoxLayout;  // the fourth choice beside the third: no taller window
+    qslLayout->addLayout(lastRow);
     LabelSamples::addOption(qsl_, 3, QStringLiteral("Merci pour le QSO  pas de QSL"),
-                            QStringLiteral("QSL"), qslLayout);
+                            QStringLiteral("QSL"), lastRow);
     LabelSamples::addOption(qsl_, LabelOptions::kQslByCard, QStringLiteral("Selon la QSL reçue"),
-                            QStringLiteral("QSL"), qslLayout);
+                            QStringLiteral("QSL"), lastRow);
     layout->addWidget(qslFrame);
 
     auto* commentFrame = new QGroupBox(QStringLiteral("Libellé commentaire"));

@@ -284,6 +284,40 @@ TEST_F(EtiquettesWindow, PrintStartStoresTheOptionsInOrder) {
               QStringLiteral("True"));
 }
 
+// The route chosen in the selection window names the marking question and
+// gives the copy its sending method (B for labels otherwise).
+TEST_F(EtiquettesWindow, TheMarkingFollowsTheRouteChosen) {
+    loadLog(3);
+    const struct {
+        int route;
+        const char* question;
+        const char* via;
+    } cases[] = {
+        {2, "Marquer les 3 QSO imprimés comme envoyés en direct ?", "<QSL_SENT_VIA:1>D"},
+        {1, "Marquer les 3 QSO imprimés comme envoyés par le bureau ?", "<QSL_SENT_VIA:1>B"},
+        {0, "Marquer les 3 QSO imprimés comme envoyés ?", "<QSL_SENT_VIA:1>B"},
+    };
+    LabelOptionsWindow& window = open();
+    window.sheetButton(1)->setChecked(true);
+    QString pdf;
+    dialogs.printerChoice = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    };
+    for (const auto& c : cases) {
+        pdf = dir.filePath(QStringLiteral("labels-%1.pdf").arg(c.route));
+        app->selectionWindow().routeBox()->setCurrentIndex(c.route);
+        const QString marked = dir.filePath(QStringLiteral("log-%1.adi").arg(c.route));
+        dialogs.questions.clear();
+        dialogs.answers = {true};
+        dialogs.fileNames.push_back(marked);
+        window.printButton()->click();
+        EXPECT_EQ(dialogs.questions, QStringList{QString::fromUtf8(c.question)});
+        EXPECT_EQ(readFile(marked).count(c.via), 3) << c.route;
+    }
+}
+
 TEST_F(EtiquettesWindow, PrintsThePrintListIntoAPdf) {
     loadLog(17);
     LabelOptionsWindow& window = open();
