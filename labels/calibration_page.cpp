@@ -1,6 +1,7 @@
 #include "labels/calibration_page.h"
 
 #include <QRectF>
+#include <algorithm>
 
 #include "labels/label_sheet.h"
 #include "printing/printer_surface.h"
@@ -8,6 +9,8 @@
 namespace {
 
 constexpr double kCrossArm = 3.0;
+// The scales' ticks and numbers take this much of the paper's top and left edges.
+constexpr double kScaleDepth = 13.0;
 
 // Tick length in millimetres: longer every 5 and every 10 mm.
 double tickLength(int millimetre) {
@@ -63,11 +66,15 @@ bool CalibrationPage::print(const LabelSheet& sheet, PrinterSurface& surface) {
             return false;
         }
     }
+    // The title in the first label, clear of the scales.
     const QRectF first = sheet.label(0);
     surface.setFontSize(8.0f);
-    surface.setPosition(first.left() + 5, first.top() + 5);
+    surface.setPosition(std::max(first.left() + 5, kScaleDepth + 2),
+                        std::max(first.top() + 5, kScaleDepth));
     surface.printLine(QStringLiteral("Planche %1").arg(sheet.name));
     surface.printLine(QStringLiteral("Page de calibration"));
+    surface.printLine(
+        QStringLiteral("Tracée sans décalage : la mesure est le décalage à enregistrer"));
     surface.printLine(QStringLiteral("Décalage (mm) = position prévue - position imprimée"));
     return surface.endJob();
 }
