@@ -22,6 +22,20 @@ struct FieldSpan {
     qsizetype end = -1;
 };
 
+// The printed records in the log's order, each once.
+std::vector<const QsoRecord*> inFileOrder(const QsoRecords& printed) {
+    std::vector<const QsoRecord*> records(printed.begin(), printed.end());
+    std::sort(records.begin(), records.end(), [](const QsoRecord* a, const QsoRecord* b) {
+        return a->fileOffset() < b->fileOffset();
+    });
+    records.erase(std::unique(records.begin(), records.end(),
+                              [](const QsoRecord* a, const QsoRecord* b) {
+                                  return a->fileOffset() == b->fileOffset();
+                              }),
+                  records.end());
+    return records;
+}
+
 bool namesMatch(QByteArrayView tagName, QByteArrayView name) {
     return tagName.size() == name.size() &&
            std::equal(tagName.begin(), tagName.end(), name.begin(),
@@ -112,15 +126,7 @@ bool SentMarker::writeCopy(const QString& logPath, const QString& copyPath,
     if (!QFileInfo(logPath).isFile() || !log.open(QIODevice::ReadOnly)) {
         return fail(QStringLiteral("Impossible de lire le fichier %1").arg(logPath));
     }
-    std::vector<const QsoRecord*> records(printed.begin(), printed.end());
-    std::sort(records.begin(), records.end(), [](const QsoRecord* a, const QsoRecord* b) {
-        return a->fileOffset() < b->fileOffset();
-    });
-    records.erase(std::unique(records.begin(), records.end(),
-                              [](const QsoRecord* a, const QsoRecord* b) {
-                                  return a->fileOffset() == b->fileOffset();
-                              }),
-                  records.end());
+    const std::vector<const QsoRecord*> records = inFileOrder(printed);
     QSaveFile copy(copyPath);
     if (!copy.open(QIODevice::WriteOnly)) {
         return fail(QStringLiteral("Impossible de créer le fichier %1 : %2")
