@@ -454,6 +454,14 @@ TEST(CommandLine, LabelsOnAnySheetByNameWithThePrintersOffset) {
         ASSERT_NE(title, words.end());
         EXPECT_NEAR(title->left, 15.0, 0.05);
         EXPECT_NEAR(title->top, 13.0, 0.3);
+        // Every line of the title starts there, none on the left scale.
+        for (const char* first : {"Page", "Tracée", "Décalage"}) {
+            const auto line = std::find_if(words.begin(), words.end(), [&](const PdfWord& word) {
+                return word.text == QString::fromUtf8(first);
+            });
+            ASSERT_NE(line, words.end()) << first;
+            EXPECT_NEAR(line->left, 15.0, 0.05) << first;
+        }
     }
 }
 
