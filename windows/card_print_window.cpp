@@ -25,7 +25,8 @@ CardPrintWindow::CardPrintWindow(Workspace& workspace, QWidget* parent)
       impression_(new QPushButton(QStringLiteral("&Impression de la QSL"))),
       parametres_(new QPushButton(QStringLiteral("&Setup_QSL"))),
       quitter_(new QPushButton(QStringLiteral("&Retour sélection Etiquettes"))),
-      apercu_(new QPushButton(QStringLiteral("&Aperçu"))) {
+      apercu_(new QPushButton(QStringLiteral("&Aperçu"))),
+      enveloppes_(new QPushButton(QStringLiteral("&Enveloppes…"))) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Print_Bas_QSL"));
     setWindowTitle(QStringLiteral("Impression sur carte QSL"));
@@ -49,7 +50,12 @@ CardPrintWindow::CardPrintWindow(Workspace& workspace, QWidget* parent)
     buttons->addWidget(impression_);
     buttons->addWidget(apercu_);
     buttons->addWidget(parametres_);
+    buttons->addWidget(enveloppes_);
     buttons->addWidget(quitter_);
+    enveloppes_->setObjectName(QStringLiteral("Enveloppes"));
+    enveloppes_->setAccessibleName(QStringLiteral("Enveloppes de ces cartes"));
+    enveloppes_->setEnabled(false);
+    connect(enveloppes_, &QPushButton::clicked, this, &CardPrintWindow::envelopesRequested);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
@@ -151,6 +157,7 @@ void CardPrintWindow::printCards() {
         dialogs.message(job.error());
     } else if (result == PrinterJob::Result::Done) {
         SentMarking::offer(workspace_, job);
+        enveloppes_->setEnabled(true);
     }
 }
 

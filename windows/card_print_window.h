@@ -22,12 +22,16 @@ class CardPrintWindow : public QWidget {
     // The cards that "Impression de la QSL" would print, in a preview.
     void showPrintPreview();
     QPushButton* previewButton() const { return apercu_; }
+    // "Enveloppes…": enabled after a card run, the envelopes of the same QSOs.
+    QPushButton* envelopesButton() const { return enveloppes_; }
     void openLayoutEditor();
     void closeWindow();
 
   signals:
     void layoutEditorRequested();
     void labelOptionsRequested();
+    // The envelopes of the QSOs the cards were printed for, in the same order.
+    void envelopesRequested();
 
   private:
     void prepare();
@@ -41,4 +45,5 @@ class CardPrintWindow : public QWidget {
     QPushButton* parametres_;
     QPushButton* quitter_;
     QPushButton* apercu_;
+    QPushButton* enveloppes_;
 };

@@ -1,7 +1,6 @@
 #include "windows/label_options_window.h"
 
 #include <QAbstractItemView>
-#include <algorithm>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,9 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "labels/label_options.h"
 #include "labels/label_options_store.h"
@@ -24,6 +22,8 @@
 #include "settings/settings_store.h"
 #include "windows/label_printing.h"
 #include "windows/label_samples.h"
+#include "windows/mail_options_widget.h"
+#include "windows/option_controls.h"
 #include "windows/window_placement.h"
 #include "windows/workspace.h"
 
@@ -103,6 +103,10 @@ void LabelOptionsWindow::buildControls() {
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
     auto* buttons = new QHBoxLayout;
+    mail_ = new MailOptionsWidget(workspace_);
+    connect(mail_, &MailOptionsWidget::addressBookRequested, this,
+            &LabelOptionsWindow::addressBookRequested);
+    buttons->addWidget(mail_);
     buttons->addStretch();
     buttons->addWidget(imprime_);
     buttons->addWidget(apercu_);
@@ -115,9 +119,11 @@ void LabelOptionsWindow::buildControls() {
 
     setReadingTabOrder();
     for (QButtonGroup* group : {type_, langue_, format_, qsl_}) {
-        tabOnCheckedOption(group);
+        OptionControls::tabOnCheckedOption(group);
     }
-    fitBoxesToLongestTexts();
+    for (const auto& [name, box] : boxes_) {
+        OptionControls::fitToLongestText(box, rules_.at(name).maximum, rules_.at(name).upperCase);
+    }
 }
 
 void LabelOptionsWindow::setReadingTabOrder() {
@@ -152,36 +158,8 @@ void LabelOptionsWindow::setReadingTabOrder() {
     }
     order.append(boxes_.at(QStringLiteral("Texte_QSL")));
     order.append(apercu_);
-    order.append(selection_);
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
-}
-
-void LabelOptionsWindow::tabOnCheckedOption(QButtonGroup* group) {
-    // Tab enters a group of options on the selected one; the arrows move within it.
-    const auto follow = [group] {
-        for (QAbstractButton* button : group->buttons()) {
-            button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
-        }
-    };
-    follow();
-    connect(group, &QButtonGroup::idToggled, this, follow);
-}
-
-void LabelOptionsWindow::fitBoxesToLongestTexts() {
-    // Wide enough for the longest text each box accepts: capitals for the
-    // boxes that turn letters into capitals, small letters for the others.
-    for (const auto& [name, box] : boxes_) {
-        const Validation& rule = rules_.at(name);
-        const QString longest(rule.maximum, QLatin1Char(rule.upperCase ? 'M' : 'n'));
-        QStyleOptionFrame frame;
-        frame.initFrom(box);
-        const QSize text(box->fontMetrics().horizontalAdvance(longest) + kBoxTextMargins,
-                         box->sizeHint().height());
-        box->setMinimumWidth(
-            box->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, text, box).width());
-    }
+    order << selection_ << mail_->tabOrder();
+    OptionControls::setTabOrder(order);
 }
 
 QWidget* LabelOptionsWindow::buildOptionGroups() {
@@ -576,6 +554,10 @@ void LabelOptionsWindow::startPrint() {
     }
     LabelOptionsStore(workspace_.store()).save(chosen);
     workspace_.reportStoreProblem();
+    if (mail_->takesRun()) {
+        mail_->print(chosen);
+        return;
+    }
     if (chosen.onCards) {
         emit cardPrintingRequested();
         return;
@@ -601,6 +583,10 @@ void LabelOptionsWindow::showPrintPreview() {
     const QString problem = chosen.lengthProblem();
     if (!problem.isEmpty()) {
         workspace_.dialogs().message(problem);
+        return;
+    }
+    if (mail_->takesRun()) {
+        mail_->preview(chosen, [this] { imprime_->click(); });
         return;
     }
     if (chosen.onCards) {

@@ -18,6 +18,8 @@ struct LabelOptions;
 class SheetTable;
 
 // The label options window: what goes on the labels, and the print button.
+class MailOptionsWidget;
+
 class LabelOptionsWindow : public QWidget {
     Q_OBJECT
 
@@ -59,17 +61,18 @@ class LabelOptionsWindow : public QWidget {
     // A preview of exactly what "Imprimer les étiquettes" would print; stores nothing.
     void showPrintPreview();
     QPushButton* previewButton() const { return apercu_; }
+    // What a run prints: QSO labels, address labels or envelopes.
+    MailOptionsWidget* mailOptions() const { return mail_; }
 
   signals:
     // "Format 5": the QSOs go straight onto QSL cards.
     void cardPrintingRequested();
     // "Planches…": the window of the label sheets.
     void sheetsRequested();
+    // "Adresses…", or the recipients a mail run found no address for.
+    void addressBookRequested(const QStringList& calls);
 
   private:
-    // The blank QLineEdit keeps on each side of its text, and the cursor.
-    static constexpr int kBoxTextMargins = 6;
-
     struct Validation {
         bool upperCase;
         int maximum;
@@ -84,8 +87,6 @@ class LabelOptionsWindow : public QWidget {
     void prepare();
     void buildControls();
     void setReadingTabOrder();
-    void tabOnCheckedOption(QButtonGroup* group);
-    void fitBoxesToLongestTexts();
     QWidget* buildOptionGroups();
     QWidget* buildActivation();
     QWidget* buildStation();
@@ -118,5 +119,6 @@ class LabelOptionsWindow : public QWidget {
     QComboBox* otherSheet_ = nullptr;
     QStringList otherSheets_;  // the names of otherSheet_'s lines
     QPushButton* sheets_ = nullptr;
+    MailOptionsWidget* mail_ = nullptr;
     int tunedFormat_ = 1;  // kept while another sheet is chosen
 };
