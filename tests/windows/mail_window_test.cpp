@@ -15,6 +15,7 @@
 #include "support/test_files.h"
 #include "support/window_fixture.h"
 #include "windows/address_book_window.h"
+#include "windows/card_print_window.h"
 #include "windows/label_options_window.h"
 #include "windows/mail_options_widget.h"
 #include "windows/selection_window.h"
@@ -95,6 +96,25 @@ TEST_F(MailWindows, PrintsEnvelopesAndAddressLabelsAndOffersTheBookForTheMissing
                   3);
     }
 
+    // The preview draws what the print wrote, envelope for envelope, and asks nothing.
+    control<QPushButton>(window, "Apercu")->click();
+    ASSERT_EQ(dialogs.previewCaptions, QStringList{QStringLiteral("Aperçu des enveloppes")});
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    const QString preview = dir.filePath(QStringLiteral("apercu.pdf"));
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(preview);
+        dialogs.previewRender(printer);
+    }
+    if (pdftotextAvailable()) {
+        int previewPages = 0;
+        int printedPages = 0;
+        pdfWords(preview, &previewPages);
+        pdfWords(envelopes, &printedPages);
+        EXPECT_EQ(previewPages, printedPages);
+    }
+
     // Address labels on the chosen sheet; Yes opens the book on the missing calls.
     control<QComboBox>(window, "Kind_Run")->setCurrentIndex(MailOptionsWidget::kAddressLabels);
     window.sheetButton(LabelOptionsWindow::kOtherSheet)->setChecked(true);
@@ -116,6 +136,13 @@ TEST_F(MailWindows, PrintsEnvelopesAndAddressLabelsAndOffersTheBookForTheMissing
                   2);
     }
     EXPECT_EQ(SenderSettings::load(*store, QStringLiteral("F9XQA")).returnLabels, 2);
+
+    // After a card run, the card window's "Enveloppes…" comes back here with envelopes chosen.
+    control<QComboBox>(window, "Kind_Run")->setCurrentIndex(MailOptionsWidget::kQsoLabels);
+    CardPrintWindow& cards = app->showCardPrinting();
+    EXPECT_FALSE(cards.envelopesButton()->isEnabled());
+    emit cards.envelopesRequested();
+    EXPECT_EQ(app->showLabelOptions().mailOptions()->kind(), MailOptionsWidget::kEnvelopes);
 }
 
 }  // namespace
