@@ -23,6 +23,7 @@
 #include "windows/label_options_window.h"
 #include "windows/layout_editor.h"
 #include "windows/layout_preview.h"
+#include "windows/mail_options_widget.h"
 #include "windows/selection_window.h"
 #include "windows/sheets_window.h"
 #include "windows/start_window.h"
@@ -101,6 +102,11 @@ int main(int argc, char** argv) {
 
     LabelOptionsWindow& labels = windows.showLabelOptions();
     save(labels, folder, QStringLiteral("etiquettes_fr"));
+    labels.mailOptions()->choose(MailOptionsWidget::kEnvelopes);
+    save(labels, folder, QStringLiteral("etiquettes_enveloppes"));
+    save(*labels.mailOptions()->senderWindow(), folder, QStringLiteral("expediteur"));
+    labels.mailOptions()->senderWindow()->hide();
+    labels.mailOptions()->choose(MailOptionsWidget::kQsoLabels);
     labels.languageButton(2)->setChecked(true);
     save(labels, folder, QStringLiteral("etiquettes_en"));
     selection.selectAll();

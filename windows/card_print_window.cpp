@@ -30,7 +30,8 @@ CardPrintWindow::CardPrintWindow(Workspace& workspace, QWidget* parent)
       quitter_(new QPushButton(QStringLiteral("&Retour sélection Etiquettes"))),
       apercu_(new QPushButton(QStringLiteral("&Aperçu"))),
       choisir_(new QPushButton(QStringLiteral("&Choisir le modèle…"))),
-      templateLabel_(new QLabel) {
+      templateLabel_(new QLabel),
+      enveloppes_(new QPushButton(QStringLiteral("&Enveloppes…"))) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Print_Bas_QSL"));
     setWindowTitle(QStringLiteral("Impression sur carte QSL"));
@@ -62,7 +63,12 @@ CardPrintWindow::CardPrintWindow(Workspace& workspace, QWidget* parent)
     buttons->addWidget(impression_);
     buttons->addWidget(apercu_);
     buttons->addWidget(parametres_);
+    buttons->addWidget(enveloppes_);
     buttons->addWidget(quitter_);
+    enveloppes_->setObjectName(QStringLiteral("Enveloppes"));
+    enveloppes_->setAccessibleName(QStringLiteral("Enveloppes de ces cartes"));
+    enveloppes_->setEnabled(false);
+    connect(enveloppes_, &QPushButton::clicked, this, &CardPrintWindow::envelopesRequested);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
@@ -207,6 +213,7 @@ void CardPrintWindow::printCards() {
         dialogs.message(job.error());
     } else if (result == PrinterJob::Result::Done) {
         SentMarking::offer(workspace_, job, printer.outputFileName());
+        enveloppes_->setEnabled(true);
     }
 }
 

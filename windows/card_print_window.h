@@ -29,12 +29,16 @@ class CardPrintWindow : public QWidget {
     QPushButton* templateButton() const { return choisir_; }
     // Asks for another .qsl file; the one kept when the operator cancels.
     void chooseTemplate();
+    // "Enveloppes…": enabled after a card run, the envelopes of the same QSOs.
+    QPushButton* envelopesButton() const { return enveloppes_; }
     void openLayoutEditor();
     void closeWindow();
 
   signals:
     void layoutEditorRequested();
     void labelOptionsRequested();
+    // The envelopes of the QSOs the cards were printed for, in the same order.
+    void envelopesRequested();
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -59,4 +63,5 @@ class CardPrintWindow : public QWidget {
     QLabel* templateLabel_;
     // The template last found unusable, asked for again rather than used.
     QString unusable_;
+    QPushButton* enveloppes_;
 };

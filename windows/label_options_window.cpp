@@ -23,6 +23,8 @@
 #include "windows/label_printing.h"
 #include "windows/label_samples.h"
 #include "windows/validated_boxes.h"
+#include "windows/mail_options_widget.h"
+#include "windows/option_controls.h"
 #include "windows/window_placement.h"
 #include "windows/workspace.h"
 
@@ -88,6 +90,10 @@ void LabelOptionsWindow::buildControls() {
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
     auto* buttons = new QHBoxLayout;
+    mail_ = new MailOptionsWidget(workspace_);
+    connect(mail_, &MailOptionsWidget::addressBookRequested, this,
+            &LabelOptionsWindow::addressBookRequested);
+    buttons->addWidget(mail_);
     buttons->addStretch();
     buttons->addWidget(imprime_);
     buttons->addWidget(apercu_);
@@ -100,7 +106,7 @@ void LabelOptionsWindow::buildControls() {
 
     setReadingTabOrder();
     for (QButtonGroup* group : {type_, langue_, format_, qsl_}) {
-        tabOnCheckedOption(group);
+        OptionControls::tabOnCheckedOption(group);
     }
     boxes_.fitToLongestTexts();
 }
@@ -137,21 +143,8 @@ void LabelOptionsWindow::setReadingTabOrder() {
     }
     order.append(boxes_.box(QStringLiteral("Texte_QSL")));
     order.append(apercu_);
-    order.append(selection_);
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
-}
-
-void LabelOptionsWindow::tabOnCheckedOption(QButtonGroup* group) {
-    // Tab enters a group of options on the selected one; the arrows move within it.
-    const auto follow = [group] {
-        for (QAbstractButton* button : group->buttons()) {
-            button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
-        }
-    };
-    follow();
-    connect(group, &QButtonGroup::idToggled, this, follow);
+    order << selection_ << mail_->tabOrder();
+    OptionControls::setTabOrder(order);
 }
 
 QWidget* LabelOptionsWindow::buildOptionGroups() {
@@ -514,6 +507,10 @@ void LabelOptionsWindow::startPrint() {
     }
     LabelOptionsStore(workspace_.store()).save(chosen);
     workspace_.reportStoreProblem();
+    if (mail_->takesRun()) {
+        mail_->print(chosen);
+        return;
+    }
     if (chosen.onCards) {
         emit cardPrintingRequested();
         return;
@@ -539,6 +536,10 @@ void LabelOptionsWindow::showPrintPreview() {
     const QString problem = chosen.lengthProblem();
     if (!problem.isEmpty()) {
         workspace_.dialogs().message(problem);
+        return;
+    }
+    if (mail_->takesRun()) {
+        mail_->preview(chosen, [this] { imprime_->click(); });
         return;
     }
     if (chosen.onCards) {

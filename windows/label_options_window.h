@@ -19,6 +19,8 @@ struct LabelOptions;
 class SheetTable;
 
 // The label options window: what goes on the labels, and the print button.
+class MailOptionsWidget;
+
 class LabelOptionsWindow : public QWidget {
     Q_OBJECT
 
@@ -60,12 +62,16 @@ class LabelOptionsWindow : public QWidget {
     // A preview of exactly what "Imprimer les étiquettes" would print; stores nothing.
     void showPrintPreview();
     QPushButton* previewButton() const { return apercu_; }
+    // What a run prints: QSO labels, address labels or envelopes.
+    MailOptionsWidget* mailOptions() const { return mail_; }
 
   signals:
     // "Format 5": the QSOs go straight onto QSL cards.
     void cardPrintingRequested();
     // "Planches…": the window of the label sheets.
     void sheetsRequested();
+    // "Adresses…", or the recipients a mail run found no address for.
+    void addressBookRequested(const QStringList& calls);
 
   private:
     static QRadioButton* radio(const QButtonGroup* group, int index);
@@ -74,7 +80,6 @@ class LabelOptionsWindow : public QWidget {
     void prepare();
     void buildControls();
     void setReadingTabOrder();
-    void tabOnCheckedOption(QButtonGroup* group);
     QWidget* buildOptionGroups();
     QWidget* buildActivation();
     QWidget* buildStation();
@@ -103,5 +108,6 @@ class LabelOptionsWindow : public QWidget {
     QComboBox* otherSheet_ = nullptr;
     QStringList otherSheets_;  // the names of otherSheet_'s lines
     QPushButton* sheets_ = nullptr;
+    MailOptionsWidget* mail_ = nullptr;
     int tunedFormat_ = 1;  // kept while another sheet is chosen
 };

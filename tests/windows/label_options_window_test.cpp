@@ -505,7 +505,7 @@ TEST_F(EtiquettesWindow, TabFollowsTheReadingOrderAndEntersGroupsOnTheSelectedOp
     QApplication::setActiveWindow(&window);
     window.printButton()->setFocus();
     QStringList visited;
-    for (int i = 0; i < 23; ++i) {
+    for (int i = 0; i < 26; ++i) {
         visited.append(QApplication::focusWidget()->objectName());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
@@ -515,7 +515,7 @@ TEST_F(EtiquettesWindow, TabFollowsTheReadingOrderAndEntersGroupsOnTheSelectedOp
                        "Num_CP Nom_Commune Effacer Rx_Tx Antenne Langue(1) F_Etiquette(2) "
                        "otherSheetBox Planches_Button Ct_V Arret_Imp Premiere_Etiquette Regrouper "
                        "QSL(3) Texte_QSL Apercu "
-                       "Selection Imprime"));
+                       "Selection Kind_Run Expediteur_Button Adresses_Button Imprime"));
 }
 
 TEST_F(EtiquettesWindow, BoxesShowTheirLongestTexts) {
