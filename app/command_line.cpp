@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "app/addresses_command.h"
 #include "app/cards_command.h"
 #include "app/labels_command.h"
 #include "app/list_command.h"
@@ -27,6 +28,9 @@ std::unique_ptr<Command> commandNamed(const QString& name, std::FILE* out, std::
     }
     if (name == u"received") {
         return std::make_unique<ReceivedCommand>(out, err);
+    }
+    if (name == u"addresses") {
+        return std::make_unique<AddressesCommand>(out, err);
     }
     return nullptr;
 }
@@ -66,6 +70,7 @@ QString CommandLine::usage() {
     LabelsCommand::describeOthers(usage);
     CardsCommand::describe(usage);
     ReceivedCommand::describe(usage);
+    AddressesCommand::describe(usage);
     usage.addCommand(QStringLiteral("--help"), {QStringLiteral("show this text")});
     usage.addCommand(QStringLiteral("--version"), {QStringLiteral("show the version")});
     usage.addLines(

@@ -1,6 +1,7 @@
 #include "labels/calibration_page.h"
 
 #include <QRectF>
+#include <algorithm>
 
 #include "labels/label_sheet.h"
 #include "printing/printer_surface.h"
@@ -8,6 +9,9 @@
 namespace {
 
 constexpr double kCrossArm = 3.0;
+// The scales' ticks and numbers take this much of the paper's top and left edges.
+constexpr double kScaleDepth = 13.0;
+constexpr double kTitleLinePitch = 3.5;
 
 // Tick length in millimetres: longer every 5 and every 10 mm.
 double tickLength(int millimetre) {
@@ -63,11 +67,18 @@ bool CalibrationPage::print(const LabelSheet& sheet, PrinterSurface& surface) {
             return false;
         }
     }
+    // The title in the first label, clear of the scales, each line placed.
     const QRectF first = sheet.label(0);
     surface.setFontSize(8.0f);
-    surface.setPosition(first.left() + 5, first.top() + 5);
-    surface.printLine(QStringLiteral("Planche %1").arg(sheet.name));
-    surface.printLine(QStringLiteral("Page de calibration"));
-    surface.printLine(QStringLiteral("Décalage (mm) = position prévue - position imprimée"));
+    const double left = std::max(first.left() + 5, kScaleDepth + 2);
+    double top = std::max(first.top() + 5, kScaleDepth);
+    for (const QString& line :
+         {QStringLiteral("Planche %1").arg(sheet.name), QStringLiteral("Page de calibration"),
+          QStringLiteral("Tracée sans décalage enregistré"),
+          QStringLiteral("Décalage (mm) = prévu - imprimé")}) {
+        surface.setPosition(left, top);
+        surface.printLine(line);
+        top += kTitleLinePitch;
+    }
     return surface.endJob();
 }

@@ -30,6 +30,10 @@ LabelFitting::LabelFitting(const LabelOptions& options, QSizeF label)
     : options_(options),
       inside_(label.width() - 2 * kClearMillimetres, label.height() - 2 * kClearMillimetres) {}
 
+LabelFitting LabelFitting::intoArea(const LabelOptions& options, QSizeF area) {
+    return LabelFitting(options, area + QSizeF(2 * kClearMillimetres, 2 * kClearMillimetres));
+}
+
 double LabelFitting::lineAdvanceMillimetres(float size) {
     return size * PrintGeometry::kLineAdvanceFactor * kMillimetresPerPoint;
 }

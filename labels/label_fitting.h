@@ -29,6 +29,8 @@ class LabelFitting {
 
     // `label` is the label's size in millimetres.
     LabelFitting(const LabelOptions& options, QSizeF label);
+    // Fitting into `area` (millimetres), the part of a label its text may take.
+    static LabelFitting intoArea(const LabelOptions& options, QSizeF area);
 
     Fitted fit(const LabelFields& fields) const;
     // A label holding several QSOs with one station: the address (and the

@@ -13,11 +13,13 @@ LabelJob::LabelJob(SettingsStore& store, const LabelOptions& options, const Labe
                    QsoRecords records)
     : PrintJob(store, std::move(records), defaultSendingMethod()),
       options_(options),
-      sheet_(sheet) {}
+      sheet_(sheet),
+      unprintable_(LabelPrintRun::unknownUnprintable()) {}
 
 int LabelJob::sheetCount() const {
-    return LabelPrintRun::sheetCount(sheet_, LabelPrintRun::labelCount(options_, sheet_, records()),
-                                     options_.firstLabel);
+    return LabelPrintRun::sheetCount(
+        sheet_, LabelPrintRun::labelCount(options_, sheet_, records(), unprintable_),
+        options_.firstLabel);
 }
 
 PrintJob::Result LabelJob::run(PrintSurface& surface, bool attended, QString* error) {
@@ -25,6 +27,7 @@ PrintJob::Result LabelJob::run(PrintSurface& surface, bool attended, QString* er
         return !attended || listener().ask(prompt);
     });
     labels.useSheet(sheet_);
+    labels.setUnprintable(unprintable_);
     if (attended) {
         listener().started(QStringLiteral("Impression des étiquettes : feuilles imprimées"),
                            sheetCount());
@@ -47,8 +50,17 @@ PrintPlacement LabelJob::placement(const QPrinter& printer, bool fromPaperEdge) 
     return {fromPaperEdge ? QPointF() : QPointF(origin, origin), fromPaperEdge, offsetFor(printer)};
 }
 
+QMarginsF LabelJob::unprintableOf(const QPrinter& printer) {
+    const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
+    if (printer.outputFormat() == QPrinter::PdfFormat || margins.isNull()) {
+        return LabelPrintRun::unknownUnprintable();
+    }
+    return margins;
+}
+
 PrintJob::Result LabelJob::print(QPrinter& printer, const QString& askedQueue) {
     printer.setPageSize(sheet_.pageSize());
+    unprintable_ = unprintableOf(printer);
     notice_.clear();
     const Result result = PrinterJob::print(
         printer, placement(printer, !sheet_.isTuned()), askedQueue,
@@ -68,19 +80,21 @@ PrintJob::Result LabelJob::dump(std::FILE* out) {
 
 PrintJob::Result LabelJob::preview(QPrinter& printer) {
     printer.setPageSize(sheet_.pageSize());
+    unprintable_ = unprintableOf(printer);
     std::vector<QRectF> used = sheet_.labels();
     used.resize(
         static_cast<size_t>(std::clamp(options_.firstLabel - 1, 0, sheet_.labelsPerSheet())));
     return PrinterJob::preview(
         printer, placement(printer, !sheet_.isTuned()), sheet_.labels(),
         [this](PrintSurface& surface, QString* error) { return run(surface, false, error); },
-        &error_, used);
+        &error_, used, QRectF(QPointF(), sheet_.paperSize()).marginsRemoved(unprintable_));
 }
 
 PrintJob::Result LabelJob::printCalibrationPage(QPrinter& printer, const QString& askedQueue) {
     printer.setPageSize(sheet_.pageSize());
+    // Without the stored offset, so that the shift measured is the one to store.
     return PrinterJob::print(
-        printer, placement(printer, true), askedQueue,
+        printer, PrintPlacement(QPointF(), true, QPointF()), askedQueue,
         [this](PrintSurface& surface, QString* error) {
             if (CalibrationPage::print(sheet_, static_cast<PrinterSurface&>(surface))) {
                 return Result::Done;

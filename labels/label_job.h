@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMarginsF>
 #include <QString>
 #include <cstdio>
 
@@ -40,8 +41,12 @@ class LabelJob : public PrintJob {
   private:
     Result run(PrintSurface& surface, bool attended, QString* error);
     PrintPlacement placement(const QPrinter& printer, bool fromPaperEdge) const;
+    // The paper's strips `printer` cannot reach, from its page layout's
+    // margins; 4 mm all round for a PDF or when it gives none.
+    static QMarginsF unprintableOf(const QPrinter& printer);
 
     LabelOptions options_;
     LabelSheet sheet_;
+    QMarginsF unprintable_;
     int sheetsSent_ = 0;
 };

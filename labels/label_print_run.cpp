@@ -6,6 +6,7 @@
 #include "labels/label_groups.h"
 #include "labels/sheet_profile.h"
 #include "labels/sheet_table.h"
+#include "printing/print_geometry.h"
 #include "printing/print_surface.h"
 
 LabelPrintRun::LabelPrintRun(const LabelOptions& options, PrintSurface& surface,
@@ -76,29 +77,18 @@ LabelPrintRun::Outcome LabelPrintRun::runTuned(const LabelSheet& sheet,
 
 LabelPrintRun::Outcome LabelPrintRun::runFitted(const LabelSheet& sheet,
                                                 const QsoRecords& printList) {
-    const LabelFitting fitting(options_, QSizeF(sheet.width, sheet.height));
     bool shortened = false;
     // The labels already used on the first sheet stay blank.
     rowCounter_ = printList.empty() ? 0 : options_.firstLabel - 1;
-    for (const QsoRecords& qsos :
-         LabelGroups::labels(printList, options_.group ? fitting.groupCapacity() : 1)) {
-        const LabelFitting::Fitted label = fitted(fitting, qsos);
+    const int perLabel = options_.group ? groupCapacity(options_, sheet, unprintable_) : 1;
+    for (const QsoRecords& qsos : LabelGroups::labels(printList, perLabel)) {
+        const QRectF area = textArea(sheet, rowCounter_, unprintable_);
+        const LabelFitting::Fitted label =
+            fitted(LabelFitting::intoArea(options_, area.size()), qsos);
         shortened = shortened || label.shortened;
-        const QRectF place = sheet.label(rowCounter_);
-        const double advance = LabelFitting::lineAdvanceMillimetres(label.size);
-        double y = place.top() + (place.height() - advance * label.lines.size()) / 2;
-        surface_.setFontSize(label.size);
-        for (const LabelFitting::Line& line : label.lines) {
-            const double width = LabelFitting::widthMillimetres(line.text, label.size);
-            surface_.setBold(line.bold);
-            surface_.setPosition(place.left() + (place.width() - width) / 2, y);
-            if (!surface_.printLine(line.text)) {
-                error_ = surface_.error();
-                return finish(Outcome::Failed);
-            }
-            y += advance;
+        if (!printFitted(area, label)) {
+            return finish(Outcome::Failed);
         }
-        surface_.setBold(false);
         ++rowCounter_;
         const Step step =
             endSheetIfFull(rowCounter_, sheet.labelsPerSheet(), QStringLiteral("Page suivante ?"));
@@ -115,6 +105,47 @@ LabelPrintRun::Outcome LabelPrintRun::runFitted(const LabelSheet& sheet,
             "antenne, y ont été omis.");
     }
     return finish(Outcome::Completed);
+}
+
+// The lines centred in `area`.
+bool LabelPrintRun::printFitted(const QRectF& area, const LabelFitting::Fitted& label) {
+    const double advance = LabelFitting::lineAdvanceMillimetres(label.size);
+    double y = area.top() + (area.height() - advance * static_cast<double>(label.lines.size())) / 2;
+    surface_.setFontSize(label.size);
+    for (const LabelFitting::Line& line : label.lines) {
+        const double width = LabelFitting::widthMillimetres(line.text, label.size);
+        surface_.setBold(line.bold);
+        surface_.setPosition(area.left() + (area.width() - width) / 2, y);
+        if (!surface_.printLine(line.text)) {
+            error_ = surface_.error();
+            return false;
+        }
+        y += advance;
+    }
+    surface_.setBold(false);
+    return true;
+}
+
+QMarginsF LabelPrintRun::unknownUnprintable() {
+    const double edge = PrintGeometry::kUnknownUnprintableMillimetres;
+    return {edge, edge, edge, edge};
+}
+
+QRectF LabelPrintRun::textArea(const LabelSheet& sheet, int index, QMarginsF unprintable) {
+    const double clear = LabelFitting::kClearMillimetres;
+    const QRectF inside = sheet.label(index).adjusted(clear, clear, -clear, -clear);
+    const QRectF reachable = QRectF(QPointF(), sheet.paperSize()).marginsRemoved(unprintable);
+    const QRectF area = inside.intersected(reachable);
+    return area.isEmpty() ? inside : area;
+}
+
+int LabelPrintRun::groupCapacity(const LabelOptions& options, const LabelSheet& sheet,
+                                 QMarginsF unprintable) {
+    QSizeF smallest = textArea(sheet, 0, unprintable).size();
+    for (int index = 1; index < sheet.labelsPerSheet(); ++index) {
+        smallest = smallest.boundedTo(textArea(sheet, index, unprintable).size());
+    }
+    return LabelFitting::intoArea(options, smallest).groupCapacity();
 }
 
 LabelFitting::Fitted LabelPrintRun::fitted(const LabelFitting& fitting, const QsoRecords& qsos) {
@@ -247,7 +278,7 @@ int LabelPrintRun::sheetCount(const LabelSheet& sheet, int qsos, int firstLabel)
 }
 
 int LabelPrintRun::labelCount(const LabelOptions& options, const LabelSheet& sheet,
-                              const QsoRecords& printList) {
+                              const QsoRecords& printList, QMarginsF unprintable) {
     if (!options.group) {
         return static_cast<int>(printList.size());
     }
@@ -256,7 +287,7 @@ int LabelPrintRun::labelCount(const LabelOptions& options, const LabelSheet& she
         const LabelComposer composer(options, sheet.profile->addressSpacing);
         perLabel = GroupedLabel(composer, sheet.profile->layout(options.type)).capacity();
     } else {
-        perLabel = LabelFitting(options, QSizeF(sheet.width, sheet.height)).groupCapacity();
+        perLabel = groupCapacity(options, sheet, unprintable);
     }
     return static_cast<int>(LabelGroups::labels(printList, perLabel).size());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMarginsF>
+#include <QRectF>
 #include <QString>
 #include <functional>
 
@@ -31,6 +33,13 @@ class LabelPrintRun {
 
     // Prints on `sheet` instead of the tuned sheet of the options' format.
     void useSheet(const LabelSheet& sheet) { sheet_ = &sheet; }
+    // The paper's strips the printer cannot reach (millimetres): fitted text
+    // keeps out of them. 4 mm all round unless told.
+    void setUnprintable(QMarginsF millimetres) { unprintable_ = millimetres; }
+    static QMarginsF unknownUnprintable();
+    // Where the text of label `index` may go: the label less its clear border,
+    // within the printer's reach (the label less its border when it is wholly out of reach).
+    static QRectF textArea(const LabelSheet& sheet, int index, QMarginsF unprintable);
 
     Outcome run(const QsoRecords& printList);
     // Told the number of sheets ended after each one; false stops the run there.
@@ -40,7 +49,8 @@ class LabelPrintRun {
     static int sheetCount(const LabelSheet& sheet, int qsos, int firstLabel = 1);
     // The labels `printList` fills with `options` on `sheet` (fewer than QSOs when grouped).
     static int labelCount(const LabelOptions& options, const LabelSheet& sheet,
-                          const QsoRecords& printList);
+                          const QsoRecords& printList,
+                          QMarginsF unprintable = unknownUnprintable());
     // Why a run cannot start at label `firstLabel` of `sheet`, in French; empty when it can.
     static QString firstLabelProblem(int firstLabel, const LabelSheet& sheet);
 
@@ -75,6 +85,10 @@ class LabelPrintRun {
                             const LabelLayout& layout, size_t line, const Slot& label,
                             LabelComposer::Side which);
     static LabelFitting::Fitted fitted(const LabelFitting& fitting, const QsoRecords& qsos);
+    // The QSOs a grouped label holds on every label of `sheet`.
+    static int groupCapacity(const LabelOptions& options, const LabelSheet& sheet,
+                             QMarginsF unprintable);
+    bool printFitted(const QRectF& area, const LabelFitting::Fitted& label);
     Step endSheetIfFull(int printedOnSheet, int perSheet, const QString& prompt);
     bool print(const QString& text, float size, bool bold);
     Outcome finish(Outcome outcome);
@@ -84,6 +98,7 @@ class LabelPrintRun {
     PrintSurface& surface_;
     NextSheetQuestion askNextSheet_;
     const LabelSheet* sheet_ = nullptr;
+    QMarginsF unprintable_ = unknownUnprintable();
     SheetDone sheetDone_;
     int sheetsDone_ = 0;
     int rowCounter_ = 0;

@@ -12,19 +12,12 @@ void EnvelopeRun::setShifts(QPointF recipient, QPointF sender) {
     senderShift_ = sender;
 }
 
-bool EnvelopeRun::printBlock(const QStringList& lines, const QRectF& block, float largest,
-                             bool* fits) {
-    const AddressBlock::Fitted fitted =
-        AddressBlock::fit(lines, block.size(), largest, AddressBlock::Breaking::Never);
-    *fits = fitted.fits;
-    if (!fitted.fits) {
-        return true;
-    }
-    double y = block.top();
+bool EnvelopeRun::printBlock(const AddressBlock::Fitted& fitted, QPointF topLeft) {
+    double y = topLeft.y();
     surface_.setFontSize(fitted.size);
     for (qsizetype i = 0; i < fitted.lines.size(); ++i) {
         surface_.setBold(i == 0);
-        surface_.setPosition(block.left(), y);
+        surface_.setPosition(topLeft.x(), y);
         if (!surface_.printLine(fitted.lines[i])) {
             error_ = surface_.error();
             return false;
@@ -35,30 +28,30 @@ bool EnvelopeRun::printBlock(const QStringList& lines, const QRectF& block, floa
     return true;
 }
 
+// Each block is fitted once: the sender's for the whole run, the recipient's
+// for its envelope.
 EnvelopeRun::Outcome EnvelopeRun::run(const std::vector<MailPiece>& pieces) {
-    if (!sender_.isEmpty() &&
-        !AddressBlock::fit(sender_, format_.senderBlock(senderShift_).size(),
-                           EnvelopeFormat::kSenderLargestSize, AddressBlock::Breaking::Never)
-             .fits) {
+    const QRectF senderBlock = format_.senderBlock(senderShift_);
+    const QRectF recipientBlock = format_.recipientBlock(recipientShift_);
+    const AddressBlock::Fitted sender =
+        AddressBlock::fit(sender_, senderBlock.size(), EnvelopeFormat::kSenderLargestSize,
+                          AddressBlock::Breaking::Never);
+    if (!sender_.isEmpty() && !sender.fits) {
         error_ = QStringLiteral(
             "L'adresse de l'expéditeur ne tient pas sur l'enveloppe : raccourcissez ses lignes.");
         return Outcome::Failed;
     }
     int done = 0;
     for (const MailPiece& piece : pieces) {
-        bool fits = true;
-        if (!AddressBlock::fit(piece.lines, format_.recipientBlock(recipientShift_).size(),
-                               EnvelopeFormat::kRecipientLargestSize, AddressBlock::Breaking::Never)
-                 .fits) {
+        const AddressBlock::Fitted recipient =
+            AddressBlock::fit(piece.lines, recipientBlock.size(),
+                              EnvelopeFormat::kRecipientLargestSize, AddressBlock::Breaking::Never);
+        if (!recipient.fits) {
             unfit_.append(piece.call);
             continue;
         }
-        if (!sender_.isEmpty() && !printBlock(sender_, format_.senderBlock(senderShift_),
-                                              EnvelopeFormat::kSenderLargestSize, &fits)) {
-            return Outcome::Failed;
-        }
-        if (!printBlock(piece.lines, format_.recipientBlock(recipientShift_),
-                        EnvelopeFormat::kRecipientLargestSize, &fits)) {
+        if ((!sender_.isEmpty() && !printBlock(sender, senderBlock.topLeft())) ||
+            !printBlock(recipient, recipientBlock.topLeft())) {
             return Outcome::Failed;
         }
         if (!surface_.endJob()) {

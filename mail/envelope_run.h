@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "mail/address_block.h"
 #include "mail/envelope_format.h"
 #include "mail/mail_piece.h"
 
@@ -31,7 +32,7 @@ class EnvelopeRun {
     QString error() const { return error_; }
 
   private:
-    bool printBlock(const QStringList& lines, const QRectF& block, float largest, bool* fits);
+    bool printBlock(const AddressBlock::Fitted& fitted, QPointF topLeft);
 
     const EnvelopeFormat& format_;
     PrintSurface& surface_;

@@ -32,6 +32,8 @@ class Dialogs {
     virtual void messageList(const QString& heading, const QStringList& items) = 0;
     // The one question of the program, answered Yes (true) or No.
     virtual bool askYesNo(const QString& text) = 0;
+    // A question whose Yes replaces a file: No is the answer Enter gives.
+    virtual bool askToReplace(const QString& text) { return askYesNo(text); }
     // A file name, or an empty text when the operator cancels.
     // `filter` is in Qt's form, such as ".adi (*.adi)".
     virtual QString openFileName(const QString& filter) = 0;
@@ -40,6 +42,8 @@ class Dialogs {
         (void)folder;
         return openFileName(filter);
     }
+    // A file name to write. The dialog does not ask about an existing file:
+    // the caller does, once, with askToReplace.
     virtual QString saveFileName(const QString& filter) = 0;
     // The same, proposing `proposed` (a full path) as the answer.
     virtual QString saveFileName(const QString& filter, const QString& proposed) {
@@ -52,7 +56,9 @@ class Dialogs {
         (void)answer;
         return false;
     }
-    // Lets the operator choose the printer; true when confirmed.
+    // Lets the operator choose the printer; true when confirmed. An existing
+    // output file chosen there has been agreed to be replaced (the desktop's
+    // printer dialog asks, No by default).
     virtual bool choosePrinter(QPrinter& printer) = 0;
     // Shows the pages that `render` draws on the printer it is given, page by
     // page, before anything is printed, in a window titled `caption`. The

@@ -116,10 +116,19 @@ void QtDialogs::messageList(const QString& heading, const QStringList& items) {
 }
 
 bool QtDialogs::askYesNo(const QString& text) {
+    return ask(text, QMessageBox::Yes);
+}
+
+bool QtDialogs::askToReplace(const QString& text) {
+    return ask(text, QMessageBox::No);
+}
+
+bool QtDialogs::ask(const QString& text, QMessageBox::StandardButton byDefault) {
     FocusReturn focus(returnedTo_);
     QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::Yes | QMessageBox::No,
                     askingWindow());
     box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(byDefault);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -146,12 +155,14 @@ bool QtDialogs::askText(const QString& text, QString& answer) {
 
 QString QtDialogs::saveFileName(const QString& filter) {
     FocusReturn focus(returnedTo_);
-    return QFileDialog::getSaveFileName(askingWindow(), QString(), QString(), filter);
+    return QFileDialog::getSaveFileName(askingWindow(), QString(), QString(), filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 QString QtDialogs::saveFileName(const QString& filter, const QString& proposed) {
     FocusReturn focus(returnedTo_);
-    return QFileDialog::getSaveFileName(askingWindow(), QString(), proposed, filter);
+    return QFileDialog::getSaveFileName(askingWindow(), QString(), proposed, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 bool QtDialogs::choosePrinter(QPrinter& printer) {

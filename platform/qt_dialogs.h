@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMessageBox>
+
 #include "platform/dialogs.h"
 
 // The desktop's own dialogs, each in front of the window that asks for it;
@@ -12,6 +14,7 @@ class QtDialogs : public Dialogs {
     QString openFileName(const QString& filter) override;
     QString openFileName(const QString& filter, const QString& folder) override;
     bool askText(const QString& text, QString& answer) override;
+    bool askToReplace(const QString& text) override;
     QString saveFileName(const QString& filter) override;
     QString saveFileName(const QString& filter, const QString& proposed) override;
     bool choosePrinter(QPrinter& printer) override;
@@ -22,6 +25,7 @@ class QtDialogs : public Dialogs {
 
   private:
     QWidget* askingWindow() const;
+    bool ask(const QString& text, QMessageBox::StandardButton byDefault);
 
     // The window that last had the keyboard back from a dialog.
     QPointer<QWidget> returnedTo_;

@@ -12,6 +12,10 @@ constexpr double kLineAdvanceFactor = 1.091;
 // a common laser printer has it, one sixth of an inch from the paper edges.
 constexpr double kPdfLabelOriginMillimetres = 25.4 / 6.0;
 
+// Most printers cannot print closer to the paper's edges than 3 to 5 mm;
+// when the printer does not say (a PDF, the dump), fitted text keeps this far.
+constexpr double kUnknownUnprintableMillimetres = 4.0;
+
 // Whole and half point sizes map to whole device pixels at this resolution.
 constexpr int kResolutionDpi = 720;
 

@@ -66,10 +66,10 @@ PrinterJob::Result PrinterJob::print(QPrinter& printer, const PrintPlacement& pl
 PrinterJob::Result PrinterJob::preview(QPrinter& printer, const PrintPlacement& placement,
                                        std::vector<QRectF> outlines,
                                        const std::function<Result(PrintSurface&, QString*)>& run,
-                                       QString* error, std::vector<QRectF> used) {
+                                       QString* error, std::vector<QRectF> used, QRectF reachable) {
     PrinterSurface surface(printer, placement.pdfOrigin);
     place(surface, placement);
-    surface.drawAsPreview(std::move(outlines), std::move(used));
+    surface.drawAsPreview(std::move(outlines), std::move(used), reachable);
     const Result result = run(surface, error);
     surface.finish();
     return result;

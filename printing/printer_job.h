@@ -37,10 +37,11 @@ struct PrinterJob {
                         const QStringList& inputs = {});
 
     // The same run drawn into a print preview, with `outlines` (millimetres
-    // from the paper's edge) drawn faintly on every page and `used` (labels
-    // the run leaves blank) shaded on the first.
+    // from the paper's edge) drawn faintly on every page, `used` (labels
+    // the run leaves blank) shaded on the first, and the area the printer
+    // reaches, `reachable`, framed when given.
     static Result preview(QPrinter& printer, const PrintPlacement& placement,
                           std::vector<QRectF> outlines,
                           const std::function<Result(PrintSurface&, QString*)>& run, QString* error,
-                          std::vector<QRectF> used = {});
+                          std::vector<QRectF> used = {}, QRectF reachable = QRectF());
 };

@@ -69,10 +69,11 @@ QString PrinterSurface::problemAfterJob() const {
 }
 
 void PrinterSurface::drawAsPreview(std::vector<QRectF> outlines,
-                                   std::vector<QRectF> usedOnFirstPage) {
+                                   std::vector<QRectF> usedOnFirstPage, QRectF reachable) {
     preview_ = true;
     outlines_ = std::move(outlines);
     used_ = std::move(usedOnFirstPage);
+    reachable_ = reachable;
 }
 
 bool PrinterSurface::isOneDocument() const {
@@ -80,7 +81,7 @@ bool PrinterSurface::isOneDocument() const {
 }
 
 void PrinterSurface::drawOutlines() {
-    if (outlines_.empty() && used_.empty()) {
+    if (outlines_.empty() && used_.empty() && reachable_.isEmpty()) {
         return;
     }
     const double perMillimetre = printer_.resolution() / PrintGeometry::kMillimetresPerInch;
@@ -93,6 +94,13 @@ void PrinterSurface::drawOutlines() {
     for (const QRectF& outline : outlines_) {
         const QPointF corner = (outline.topLeft() - paperOrigin) * perMillimetre;
         painter_.drawRect(QRectF(corner, outline.size() * perMillimetre));
+    }
+    // Where the printer can print: fitted text stays inside.
+    if (!reachable_.isEmpty()) {
+        painter_.setPen(QPen(QColor(230, 150, 150), 0, Qt::DotLine));
+        const QPointF corner = (reachable_.topLeft() - paperOrigin) * perMillimetre;
+        painter_.drawRect(QRectF(corner, reachable_.size() * perMillimetre));
+        painter_.setPen(QPen(QColor(160, 190, 220), 0, Qt::DashLine));
     }
     // The labels already used on the first sheet, which the run leaves blank.
     painter_.setBrush(QBrush(QColor(200, 200, 200), Qt::BDiagPattern));

@@ -41,9 +41,10 @@ class PrinterSurface : public PrintSurface {
     int jobsSent() const { return jobsSent_; }
 
     // Draws into a print preview: one document, a page per job, and `outlines`
-    // (millimetres from the paper's edge) drawn faintly on every page. The
-    // outlines are never printed.
-    void drawAsPreview(std::vector<QRectF> outlines, std::vector<QRectF> usedOnFirstPage = {});
+    // (millimetres from the paper's edge) drawn faintly on every page, with
+    // the printer's `reachable` area framed when given. None of them is ever printed.
+    void drawAsPreview(std::vector<QRectF> outlines, std::vector<QRectF> usedOnFirstPage = {},
+                       QRectF reachable = QRectF());
 
   private:
     bool isPdf() const;
@@ -66,4 +67,5 @@ class PrinterSurface : public PrintSurface {
     bool preview_ = false;
     std::vector<QRectF> outlines_;
     std::vector<QRectF> used_;  // drawn shaded on the first page only
+    QRectF reachable_;
 };

@@ -59,6 +59,13 @@ inline constexpr StoredSetting kRoute{Scope::Station, "Voie QSL", "all"};
 // The folder of the log read last, and the template loaded or saved last.
 inline constexpr StoredSetting kLogFolder{Scope::Station, "Dossier journal", ""};
 inline constexpr StoredSetting kLastTemplate{Scope::Station, "Modele QSL", ""};
+// Direct mail: the sender's address (its lines), the return-address labels
+// printed after the address labels, and the shift of each envelope block
+// ("X Y" in millimetres, right and down).
+inline constexpr StoredSetting kSenderAddress{Scope::Station, "Adresse expediteur", ""};
+inline constexpr StoredSetting kReturnLabels{Scope::Station, "Etiquettes expediteur", "0"};
+inline constexpr StoredSetting kRecipientShift{Scope::Station, "Decalage destinataire", "0 0"};
+inline constexpr StoredSetting kSenderShift{Scope::Station, "Decalage expediteur", "0 0"};
 
 // Each window's size and place (QWidget::saveGeometry, in base64).
 inline constexpr StoredSetting kWindowPlacement{Scope::Window, "Fenetre ", ""};

@@ -2,6 +2,7 @@
 // what the operator sees. Run it through scripts/screenshots.sh.
 //   screenshots OUTPUT_FOLDER
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
@@ -22,6 +23,7 @@
 #include "windows/label_options_window.h"
 #include "windows/layout_editor.h"
 #include "windows/layout_preview.h"
+#include "windows/mail_options_widget.h"
 #include "windows/selection_window.h"
 #include "windows/sheets_window.h"
 #include "windows/start_window.h"
@@ -100,15 +102,29 @@ int main(int argc, char** argv) {
 
     LabelOptionsWindow& labels = windows.showLabelOptions();
     save(labels, folder, QStringLiteral("etiquettes_fr"));
+    labels.mailOptions()->choose(MailOptionsWidget::kEnvelopes);
+    save(labels, folder, QStringLiteral("etiquettes_enveloppes"));
+    save(*labels.mailOptions()->senderWindow(), folder, QStringLiteral("expediteur"));
+    labels.mailOptions()->senderWindow()->hide();
+    labels.mailOptions()->choose(MailOptionsWidget::kQsoLabels);
     labels.languageButton(2)->setChecked(true);
     save(labels, folder, QStringLiteral("etiquettes_en"));
     selection.selectAll();
     labels.sheetButton(1)->setChecked(true);
     dialogs.previewPicture = QDir(folder).filePath(QStringLiteral("etiquettes_apercu.png"));
     labels.showPrintPreview();
+    // A sheet whose labels go to the paper's edge: the printer's reach framed.
+    labels.sheetButton(LabelOptionsWindow::kOtherSheet)->setChecked(true);
+    labels.otherSheetBox()->setCurrentIndex(
+        labels.otherSheetBox()->findText(QStringLiteral("3474"), Qt::MatchStartsWith));
+    dialogs.previewPicture = QDir(folder).filePath(QStringLiteral("etiquettes_apercu_3474.png"));
+    labels.showPrintPreview();
+    labels.sheetButton(1)->setChecked(true);
 
     SheetsWindow& sheets = windows.showSheets();
     sheets.showSheet(QStringLiteral("L7160"));
+    sheets.field(QStringLiteral("offsetXBox"))->setText(QStringLiteral("-1.25"));
+    sheets.field(QStringLiteral("offsetYBox"))->setText(QStringLiteral("10.75"));
     save(sheets, folder, QStringLiteral("planches"));
     sheets.copySheet();
     sheets.field(QStringLiteral("acrossBox"))->setText(QStringLiteral("60"));

@@ -11,6 +11,7 @@
 #include "windows/label_options_window.h"
 #include "windows/layout_editor.h"
 #include "windows/layout_preview.h"
+#include "windows/mail_options_widget.h"
 #include "windows/received_cards_window.h"
 #include "windows/selection_window.h"
 #include "windows/sheets_window.h"
@@ -120,6 +121,8 @@ LabelOptionsWindow& Application::showLabelOptions() {
         connect(window, &LabelOptionsWindow::cardPrintingRequested, this,
                 [this] { showCardPrinting(); });
         connect(window, &LabelOptionsWindow::sheetsRequested, this, [this] { showSheets(); });
+        connect(window, &LabelOptionsWindow::addressBookRequested, this,
+                [this](const QStringList& calls) { showAddressBook(calls); });
         return window;
     });
 }
@@ -135,6 +138,9 @@ CardPrintWindow& Application::showCardPrinting() {
                 [this] { showLayoutEditor(); });
         connect(window, &CardPrintWindow::labelOptionsRequested, this,
                 [this] { showLabelOptions(); });
+        connect(window, &CardPrintWindow::envelopesRequested, this, [this] {
+            showLabelOptions().mailOptions()->choose(MailOptionsWidget::kEnvelopes);
+        });
         return window;
     });
 }

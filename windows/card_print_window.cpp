@@ -1,5 +1,8 @@
 #include "windows/card_print_window.h"
 
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,7 +28,10 @@ CardPrintWindow::CardPrintWindow(Workspace& workspace, QWidget* parent)
       impression_(new QPushButton(QStringLiteral("&Impression de la QSL"))),
       parametres_(new QPushButton(QStringLiteral("&Setup_QSL"))),
       quitter_(new QPushButton(QStringLiteral("&Retour sélection Etiquettes"))),
-      apercu_(new QPushButton(QStringLiteral("&Aperçu"))) {
+      apercu_(new QPushButton(QStringLiteral("&Aperçu"))),
+      choisir_(new QPushButton(QStringLiteral("&Choisir le modèle…"))),
+      templateLabel_(new QLabel),
+      enveloppes_(new QPushButton(QStringLiteral("&Enveloppes…"))) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Print_Bas_QSL"));
     setWindowTitle(QStringLiteral("Impression sur carte QSL"));
@@ -38,7 +44,15 @@ CardPrintWindow::CardPrintWindow(Workspace& workspace, QWidget* parent)
     title->setFont(titleFont);
     title->setAlignment(Qt::AlignCenter);
     auto* frame = new QGroupBox;
-    (new QVBoxLayout(frame))->addWidget(title);
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->addWidget(title);
+    templateLabel_->setObjectName(QStringLiteral("templateLabel"));
+    templateLabel_->setTextFormat(Qt::PlainText);
+    auto* templateLine = new QHBoxLayout;
+    templateLine->addWidget(templateLabel_, 1);
+    choisir_->setObjectName(QStringLiteral("templateButton"));
+    templateLine->addWidget(choisir_);
+    frameLayout->addLayout(templateLine);
 
     impression_->setObjectName(QStringLiteral("Impression"));
     parametres_->setObjectName(QStringLiteral("Parametres"));
@@ -49,7 +63,12 @@ CardPrintWindow::CardPrintWindow(Workspace& workspace, QWidget* parent)
     buttons->addWidget(impression_);
     buttons->addWidget(apercu_);
     buttons->addWidget(parametres_);
+    buttons->addWidget(enveloppes_);
     buttons->addWidget(quitter_);
+    enveloppes_->setObjectName(QStringLiteral("Enveloppes"));
+    enveloppes_->setAccessibleName(QStringLiteral("Enveloppes de ces cartes"));
+    enveloppes_->setEnabled(false);
+    connect(enveloppes_, &QPushButton::clicked, this, &CardPrintWindow::envelopesRequested);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
@@ -61,6 +80,8 @@ CardPrintWindow::CardPrintWindow(Workspace& workspace, QWidget* parent)
     connect(parametres_, &QPushButton::clicked, this, &CardPrintWindow::openLayoutEditor);
     connect(quitter_, &QPushButton::clicked, this, &CardPrintWindow::closeWindow);
     connect(apercu_, &QPushButton::clicked, this, &CardPrintWindow::showPrintPreview);
+    connect(choisir_, &QPushButton::clicked, this, &CardPrintWindow::chooseTemplate);
+    showTemplate();
     prepare();
 }
 
@@ -69,26 +90,68 @@ void CardPrintWindow::prepare() {
     impression_->setFocus();
 }
 
-bool CardPrintWindow::chooseTemplate(QslTemplate& model, QString* chosen) {
+QString CardPrintWindow::templateFile() const {
+    const QString last = workspace_.lastTemplate();
+    return last == unusable_ ? QString() : last;
+}
+
+void CardPrintWindow::showTemplate() {
+    const QString file = templateFile();
+    templateLabel_->setText(
+        file.isEmpty() ? QStringLiteral("Modèle : aucun, il sera demandé")
+                       : QStringLiteral("Modèle : %1").arg(QDir::toNativeSeparators(file)));
+    templateLabel_->setAccessibleName(templateLabel_->text());
+}
+
+// The layout editor may have opened or saved another template meanwhile.
+void CardPrintWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        showTemplate();
+    }
+}
+
+QString CardPrintWindow::askTemplateFile() {
     Dialogs& dialogs = workspace_.dialogs();
     const QString fileName =
         dialogs.openFileName(QStringLiteral(".qsl  (*.qsl)"), workspace_.templateFolder());
     if (fileName.isEmpty()) {
         dialogs.message(QStringLiteral("selectionnez un fichier ou quitter"));
-        return false;
+        return {};
     }
     if (!CardPrintRun::hasQslExtension(fileName)) {
         dialogs.message(QStringLiteral("sélectionnez un fichier .qsl ou créez en un"));
+        return {};
+    }
+    return fileName;
+}
+
+void CardPrintWindow::chooseTemplate() {
+    const QString fileName = askTemplateFile();
+    if (!fileName.isEmpty()) {
+        workspace_.rememberTemplate(fileName);
+        unusable_.clear();
+        showTemplate();
+    }
+}
+
+bool CardPrintWindow::readTemplate(QslTemplate& model) {
+    if (templateFile().isEmpty() || !QFileInfo::exists(templateFile())) {
+        chooseTemplate();
+    }
+    const QString file = templateFile();
+    if (file.isEmpty() || !QFileInfo::exists(file)) {
         return false;
     }
-    const QString problem = CardPrinting::readTemplate(fileName, model);
+    const QString problem = CardPrinting::readTemplate(file, model);
     if (!problem.isEmpty()) {
-        dialogs.message(problem);
+        // An unusable template is asked for again next time.
+        workspace_.dialogs().message(problem);
+        unusable_ = file;
+        showTemplate();
         return false;
     }
-    if (chosen != nullptr) {
-        *chosen = fileName;
-    }
+    showTemplate();
     return true;
 }
 
@@ -108,7 +171,7 @@ void CardPrintWindow::warnOfLinesPastEdge(const CardJob& job) {
 
 void CardPrintWindow::showPrintPreview() {
     QslTemplate model;
-    if (!chooseTemplate(model)) {
+    if (!readTemplate(model)) {
         return;
     }
     // The preview may draw again (a new page size, a zoom) for as long as it is shown.
@@ -128,8 +191,7 @@ void CardPrintWindow::showPrintPreview() {
 void CardPrintWindow::printCards() {
     Dialogs& dialogs = workspace_.dialogs();
     QslTemplate model;
-    QString templateName;
-    if (!chooseTemplate(model, &templateName)) {
+    if (!readTemplate(model)) {
         return;
     }
     CardJob job(workspace_.store(), model, workspace_.printList().records());
@@ -142,7 +204,7 @@ void CardPrintWindow::printCards() {
     }
     DialogsJobListener listener(dialogs);
     job.setListener(listener);
-    job.setInputs({workspace_.logFileName(), templateName});
+    job.setInputs({workspace_.logFileName(), templateFile()});
     const PrinterJob::Result result = job.print(printer);
     if (!job.notice().isEmpty()) {
         dialogs.message(job.notice());
@@ -151,6 +213,7 @@ void CardPrintWindow::printCards() {
         dialogs.message(job.error());
     } else if (result == PrinterJob::Result::Done) {
         SentMarking::offer(workspace_, job, printer.outputFileName());
+        enveloppes_->setEnabled(true);
     }
 }
 

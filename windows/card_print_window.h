@@ -5,6 +5,7 @@
 #include "log/qso_record.h"
 
 class Workspace;
+class QLabel;
 class QPushButton;
 
 // The card print window: prints one QSL card per QSO of the print list.
@@ -22,17 +23,34 @@ class CardPrintWindow : public QWidget {
     // The cards that "Impression de la QSL" would print, in a preview.
     void showPrintPreview();
     QPushButton* previewButton() const { return apercu_; }
+    // The template the window prints with, shown above the buttons: the one
+    // last used for the station (here or in the layout editor).
+    QString templateFile() const;
+    QPushButton* templateButton() const { return choisir_; }
+    // Asks for another .qsl file; the one kept when the operator cancels.
+    void chooseTemplate();
+    // "Enveloppes…": enabled after a card run, the envelopes of the same QSOs.
+    QPushButton* envelopesButton() const { return enveloppes_; }
     void openLayoutEditor();
     void closeWindow();
 
   signals:
     void layoutEditorRequested();
     void labelOptionsRequested();
+    // The envelopes of the QSOs the cards were printed for, in the same order.
+    void envelopesRequested();
+
+  protected:
+    void changeEvent(QEvent* event) override;
 
   private:
     void prepare();
-    // Asks for the .qsl file and reads it; false (after a message) when there is none to use.
-    bool chooseTemplate(struct QslTemplate& model, QString* fileName = nullptr);
+    // Reads the window's template, asking for one when there is none; false
+    // (after a message) when there is none to use.
+    bool readTemplate(struct QslTemplate& model);
+    // Asks for a .qsl file; empty (after a message) when none was chosen.
+    QString askTemplateFile();
+    void showTemplate();
     // Tells the operator, in one message, which lines run past the card's edge.
     void warnOfLinesPastEdge(const class CardJob& job);
 
@@ -41,4 +59,9 @@ class CardPrintWindow : public QWidget {
     QPushButton* parametres_;
     QPushButton* quitter_;
     QPushButton* apercu_;
+    QPushButton* choisir_;
+    QLabel* templateLabel_;
+    // The template last found unusable, asked for again rather than used.
+    QString unusable_;
+    QPushButton* enveloppes_;
 };

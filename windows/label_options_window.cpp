@@ -11,8 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -24,6 +22,9 @@
 #include "settings/settings_store.h"
 #include "windows/label_printing.h"
 #include "windows/label_samples.h"
+#include "windows/validated_boxes.h"
+#include "windows/mail_options_widget.h"
+#include "windows/option_controls.h"
 #include "windows/window_placement.h"
 #include "windows/workspace.h"
 
@@ -45,28 +46,14 @@ QString text(const char* utf8) {
 }  // namespace
 
 LabelOptionsWindow::LabelOptionsWindow(Workspace& workspace, QWidget* parent)
-    : QWidget(parent), workspace_(workspace) {
+    : QWidget(parent),
+      workspace_(workspace),
+      boxes_(workspace.dialogs(), [this] { imprime_->setFocus(); }) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Etiquettes"));
     setWindowTitle(QStringLiteral("Impression étiquettes"));
     buildControls();
     prepare();
-}
-
-void LabelOptionsWindow::colour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, colour);
-    widget->setPalette(palette);
-}
-
-KeyPressLineEdit* LabelOptionsWindow::addBox(const QString& name, const Validation& rule) {
-    auto* box = new KeyPressLineEdit;
-    box->setObjectName(name);
-    colour(box, restColour());
-    box->setKeyPressHandler([this, name](int& keyCode) { keyPress(name, keyCode); });
-    boxes_[name] = box;
-    rules_[name] = rule;
-    return box;
 }
 
 void LabelOptionsWindow::buildControls() {
@@ -103,6 +90,10 @@ void LabelOptionsWindow::buildControls() {
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
     auto* buttons = new QHBoxLayout;
+    mail_ = new MailOptionsWidget(workspace_);
+    connect(mail_, &MailOptionsWidget::addressBookRequested, this,
+            &LabelOptionsWindow::addressBookRequested);
+    buttons->addWidget(mail_);
     buttons->addStretch();
     buttons->addWidget(imprime_);
     buttons->addWidget(apercu_);
@@ -115,9 +106,9 @@ void LabelOptionsWindow::buildControls() {
 
     setReadingTabOrder();
     for (QButtonGroup* group : {type_, langue_, format_, qsl_}) {
-        tabOnCheckedOption(group);
+        OptionControls::tabOnCheckedOption(group);
     }
-    fitBoxesToLongestTexts();
+    boxes_.fitToLongestTexts();
 }
 
 void LabelOptionsWindow::setReadingTabOrder() {
@@ -131,11 +122,11 @@ void LabelOptionsWindow::setReadingTabOrder() {
     }
     for (const char* name :
          {"Num_Activite", "Nom_activite", "Num_Canton", "Num_CP", "Nom_Commune"}) {
-        order.append(boxes_.at(text(name)));
+        order.append(boxes_.box(text(name)));
     }
     order.append(effacer_);
-    order.append(boxes_.at(QStringLiteral("Rx_Tx")));
-    order.append(boxes_.at(QStringLiteral("Antenne")));
+    order.append(boxes_.box(QStringLiteral("Rx_Tx")));
+    order.append(boxes_.box(QStringLiteral("Antenne")));
     for (QButtonGroup* group : {langue_, format_}) {
         for (QAbstractButton* button : option(group)) {
             order.append(button);
@@ -150,38 +141,10 @@ void LabelOptionsWindow::setReadingTabOrder() {
     for (QAbstractButton* button : option(qsl_)) {
         order.append(button);
     }
-    order.append(boxes_.at(QStringLiteral("Texte_QSL")));
+    order.append(boxes_.box(QStringLiteral("Texte_QSL")));
     order.append(apercu_);
-    order.append(selection_);
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
-}
-
-void LabelOptionsWindow::tabOnCheckedOption(QButtonGroup* group) {
-    // Tab enters a group of options on the selected one; the arrows move within it.
-    const auto follow = [group] {
-        for (QAbstractButton* button : group->buttons()) {
-            button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
-        }
-    };
-    follow();
-    connect(group, &QButtonGroup::idToggled, this, follow);
-}
-
-void LabelOptionsWindow::fitBoxesToLongestTexts() {
-    // Wide enough for the longest text each box accepts: capitals for the
-    // boxes that turn letters into capitals, small letters for the others.
-    for (const auto& [name, box] : boxes_) {
-        const Validation& rule = rules_.at(name);
-        const QString longest(rule.maximum, QLatin1Char(rule.upperCase ? 'M' : 'n'));
-        QStyleOptionFrame frame;
-        frame.initFrom(box);
-        const QSize text(box->fontMetrics().horizontalAdvance(longest) + kBoxTextMargins,
-                         box->sizeHint().height());
-        box->setMinimumWidth(
-            box->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, text, box).width());
-    }
+    order << selection_ << mail_->tabOrder();
+    OptionControls::setTabOrder(order);
 }
 
 QWidget* LabelOptionsWindow::buildOptionGroups() {
@@ -323,8 +286,8 @@ QWidget* LabelOptionsWindow::buildTexts() {
     auto* commentFrame = new QGroupBox(QStringLiteral("Libellé commentaire"));
     auto* commentLayout = new QHBoxLayout(commentFrame);
     commentLayout->addWidget(new QLabel(QStringLiteral("Commentaire")));
-    KeyPressLineEdit* comment = addBox(QStringLiteral("Texte_QSL"),
-                                       {false, 32, QStringLiteral("32 caracteres maxi"), {}, {}});
+    KeyPressLineEdit* comment = boxes_.add(
+        QStringLiteral("Texte_QSL"), {false, 32, QStringLiteral("32 caracteres maxi"), {}, {}});
     comment->setLostFocusHandler([this] { commentLostFocus(); });
     comment->setAccessibleName(QStringLiteral("Commentaire"));
     commentLayout->addWidget(comment);
@@ -339,7 +302,7 @@ QWidget* LabelOptionsWindow::buildActivation() {
     struct Row {
         const char* name;
         const char* caption;
-        Validation rule;
+        ValidatedBoxes::Rule rule;
     };
     const Row rows[] = {
         {"Num_Activite",
@@ -366,7 +329,7 @@ QWidget* LabelOptionsWindow::buildActivation() {
     int line = 0;
     for (const Row& row : rows) {
         grid->addWidget(new QLabel(text(row.caption)), line, 0);
-        KeyPressLineEdit* box = addBox(text(row.name), row.rule);
+        KeyPressLineEdit* box = boxes_.add(text(row.name), row.rule);
         box->setAccessibleName(text(row.caption));
         grid->addWidget(box, line, 1);
         ++line;
@@ -375,7 +338,7 @@ QWidget* LabelOptionsWindow::buildActivation() {
     effacer_->setObjectName(QStringLiteral("Effacer"));
     connect(effacer_, &QPushButton::clicked, this, &LabelOptionsWindow::clearBoxes);
     grid->addWidget(effacer_, 0, 2);
-    colour(boxes_.at(QStringLiteral("Num_Activite")), nextColour());
+    ValidatedBoxes::colour(boxes_.box(QStringLiteral("Num_Activite")), nextColour());
     return frame;
 }
 
@@ -384,18 +347,18 @@ QWidget* LabelOptionsWindow::buildStation() {
     auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(kTightSpacing);
     grid->addWidget(new QLabel(QStringLiteral("Transceiver ")), 0, 0);
-    KeyPressLineEdit* transceiver =
-        addBox(QStringLiteral("Rx_Tx"),
-               {false, 40, QStringLiteral("40 caracteres maxi"), {}, QStringLiteral("Antenne")});
+    KeyPressLineEdit* transceiver = boxes_.add(
+        QStringLiteral("Rx_Tx"),
+        {false, 40, QStringLiteral("40 caracteres maxi"), {}, QStringLiteral("Antenne")});
     transceiver->setAccessibleName(QStringLiteral("Transceiver"));
     grid->addWidget(transceiver, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Antenne")), 1, 0);
-    KeyPressLineEdit* antenna =
-        addBox(QStringLiteral("Antenne"),
-               {false, 15, QStringLiteral("15 caracteres maxi"), {}, QStringLiteral("Imprime")});
+    KeyPressLineEdit* antenna = boxes_.add(
+        QStringLiteral("Antenne"),
+        {false, 15, QStringLiteral("15 caracteres maxi"), {}, QStringLiteral("Imprime")});
     antenna->setAccessibleName(QStringLiteral("Antenne"));
     grid->addWidget(antenna, 1, 1);
-    colour(transceiver, nextColour());
+    ValidatedBoxes::colour(transceiver, nextColour());
     return frame;
 }
 
@@ -438,8 +401,7 @@ QRadioButton* LabelOptionsWindow::radio(const QButtonGroup* group, int index) {
 }
 
 KeyPressLineEdit* LabelOptionsWindow::box(const QString& name) const {
-    const auto found = boxes_.find(name);
-    return found == boxes_.end() ? nullptr : found->second;
+    return boxes_.box(name);
 }
 
 QLabel* LabelOptionsWindow::sample(const QString& name) const {
@@ -518,40 +480,9 @@ void LabelOptionsWindow::showLanguageSamples(int index) {
     samples_->showLanguage(index == 1);
 }
 
-void LabelOptionsWindow::keyPress(const QString& name, int& keyCode) {
-    const Validation& rule = rules_.at(name);
-    if (rule.upperCase && keyCode > 96 && keyCode < 123) {
-        keyCode -= 32;
-    }
-    if (keyCode != 13) {
-        return;
-    }
-    KeyPressLineEdit* current = boxes_.at(name);
-    if (current->text().trimmed().size() > rule.maximum) {
-        workspace_.dialogs().message(rule.tooLong);
-        return;
-    }
-    if (!rule.missing.isEmpty() && current->text().isEmpty()) {
-        workspace_.dialogs().message(rule.missing);
-        return;
-    }
-    if (rule.next.isEmpty()) {
-        return;
-    }
-    keyCode = 0;
-    if (rule.next == u"Imprime") {
-        imprime_->setFocus();
-        return;
-    }
-    colour(current, restColour());
-    KeyPressLineEdit* next = boxes_.at(rule.next);
-    colour(next, nextColour());
-    next->setFocus();
-}
-
 void LabelOptionsWindow::commentLostFocus() {
     KeyPressLineEdit* comment = box(QStringLiteral("Texte_QSL"));
-    if (comment->text().trimmed().size() > rules_.at(QStringLiteral("Texte_QSL")).maximum) {
+    if (comment->text().trimmed().size() > boxes_.rule(QStringLiteral("Texte_QSL")).maximum) {
         workspace_.dialogs().message(QStringLiteral("32 caracteres maxi"));
         comment->setFocus();
     }
@@ -580,6 +511,10 @@ void LabelOptionsWindow::startPrint() {
     }
     LabelOptionsStore(workspace_.store()).save(chosen);
     workspace_.reportStoreProblem();
+    if (mail_->takesRun()) {
+        mail_->print(chosen);
+        return;
+    }
     if (chosen.onCards) {
         emit cardPrintingRequested();
         return;
@@ -595,8 +530,8 @@ void LabelOptionsWindow::printLabels(const LabelOptions& options) {
     // The sheet the run started on is used now: the next run starts a new one.
     firstLabel_->setValue(1);
     if (*result == PrinterJob::Result::Done) {
-        colour(box(QStringLiteral("Num_Activite")), nextColour());
-        colour(box(QStringLiteral("Rx_Tx")), nextColour());
+        ValidatedBoxes::colour(box(QStringLiteral("Num_Activite")), nextColour());
+        ValidatedBoxes::colour(box(QStringLiteral("Rx_Tx")), nextColour());
     }
 }
 
@@ -605,6 +540,10 @@ void LabelOptionsWindow::showPrintPreview() {
     const QString problem = chosen.lengthProblem();
     if (!problem.isEmpty()) {
         workspace_.dialogs().message(problem);
+        return;
+    }
+    if (mail_->takesRun()) {
+        mail_->preview(chosen, [this] { imprime_->click(); });
         return;
     }
     if (chosen.onCards) {

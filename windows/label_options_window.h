@@ -3,7 +3,8 @@
 #include <QColor>
 #include <QStringList>
 #include <QWidget>
-#include <map>
+
+#include "windows/validated_boxes.h"
 
 class Workspace;
 class KeyPressLineEdit;
@@ -18,12 +19,14 @@ struct LabelOptions;
 class SheetTable;
 
 // The label options window: what goes on the labels, and the print button.
+class MailOptionsWidget;
+
 class LabelOptionsWindow : public QWidget {
     Q_OBJECT
 
   public:
-    static QColor restColour() { return {255, 255, 192}; }
-    static QColor nextColour() { return {192, 255, 192}; }
+    static QColor restColour() { return ValidatedBoxes::restColour(); }
+    static QColor nextColour() { return ValidatedBoxes::nextColour(); }
 
     explicit LabelOptionsWindow(Workspace& workspace, QWidget* parent = nullptr);
 
@@ -59,49 +62,36 @@ class LabelOptionsWindow : public QWidget {
     // A preview of exactly what "Imprimer les étiquettes" would print; stores nothing.
     void showPrintPreview();
     QPushButton* previewButton() const { return apercu_; }
+    // What a run prints: QSO labels, address labels or envelopes.
+    MailOptionsWidget* mailOptions() const { return mail_; }
 
   signals:
     // "Format 5": the QSOs go straight onto QSL cards.
     void cardPrintingRequested();
     // "Planches…": the window of the label sheets.
     void sheetsRequested();
+    // "Adresses…", or the recipients a mail run found no address for.
+    void addressBookRequested(const QStringList& calls);
 
   private:
-    // The blank QLineEdit keeps on each side of its text, and the cursor.
-    static constexpr int kBoxTextMargins = 6;
-
-    struct Validation {
-        bool upperCase;
-        int maximum;
-        QString tooLong;
-        QString missing;  // empty: the box may stay empty
-        QString next;     // the next box; "Imprime" for the print button; empty for none
-    };
-
     static QRadioButton* radio(const QButtonGroup* group, int index);
     QWidget* buildPrintOptions();
     QWidget* buildTexts();
     void prepare();
     void buildControls();
     void setReadingTabOrder();
-    void tabOnCheckedOption(QButtonGroup* group);
-    void fitBoxesToLongestTexts();
     QWidget* buildOptionGroups();
     QWidget* buildActivation();
     QWidget* buildStation();
-    KeyPressLineEdit* addBox(const QString& name, const Validation& rule);
     void restore(const LabelOptions& options);
-    void keyPress(const QString& name, int& keyCode);
     void commentLostFocus();
     void printLabels(const LabelOptions& options);
-    static void colour(QWidget* widget, const QColor& colour);
     SheetTable sheetTable() const;
     // The first label can be any label of the chosen sheet.
     void limitFirstLabel();
 
     Workspace& workspace_;
-    std::map<QString, KeyPressLineEdit*> boxes_;
-    std::map<QString, Validation> rules_;
+    ValidatedBoxes boxes_;
     class LabelSamples* samples_ = nullptr;
     QButtonGroup* langue_ = nullptr;
     QButtonGroup* format_ = nullptr;
@@ -118,5 +108,6 @@ class LabelOptionsWindow : public QWidget {
     QComboBox* otherSheet_ = nullptr;
     QStringList otherSheets_;  // the names of otherSheet_'s lines
     QPushButton* sheets_ = nullptr;
+    MailOptionsWidget* mail_ = nullptr;
     int tunedFormat_ = 1;  // kept while another sheet is chosen
 };

@@ -351,9 +351,9 @@ void LayoutEditor::saveTemplate() {
         return;
     }
     const QString fileName = withQslExtension(typed);
-    if (fileName != typed && QFileInfo::exists(fileName) &&
-        !dialogs.askYesNo(QStringLiteral("Le fichier %1 existe déjà. Le remplacer ?")
-                              .arg(QFileInfo(fileName).fileName()))) {
+    if (QFileInfo::exists(fileName) &&
+        !dialogs.askToReplace(QStringLiteral("Le fichier %1 existe déjà. Le remplacer ?")
+                                  .arg(QFileInfo(fileName).fileName()))) {
         return;
     }
     const QString error = QslTemplateFile::save(model(), fileName);

@@ -15,17 +15,13 @@ QString PrintTarget::proposedFile(const QString& logFile, const QString& kind) {
 bool PrintTarget::choose(Dialogs& dialogs, QPrinter& printer, const QString& logFile,
                          const QString& kind) {
     const QString proposal = proposedFile(logFile, kind);
+    // The first print of the session (no document named yet) and every print
+    // after a PDF propose the PDF beside the log.
+    const bool firstPrint = printer.docName().isEmpty();
     printer.setDocName(QFileInfo(proposal).completeBaseName());
-    if (!printer.outputFileName().isEmpty()) {
+    if (firstPrint || !printer.outputFileName().isEmpty()) {
         printer.setOutputFileName(proposal);
     }
-    if (!dialogs.choosePrinter(printer)) {
-        return false;
-    }
-    const QString target = printer.outputFileName();
-    if (target.isEmpty() || !QFileInfo::exists(target)) {
-        return true;
-    }
-    return dialogs.askYesNo(QStringLiteral("Le fichier %1 existe déjà.\nVoulez-vous le remplacer ?")
-                                .arg(QDir::toNativeSeparators(target)));
+    // The printer dialog itself asks before an existing file is replaced.
+    return dialogs.choosePrinter(printer);
 }

@@ -17,6 +17,7 @@
 #include "platform/dialogs.h"
 #include "selection/qsl_round.h"
 #include "settings/settings_store.h"
+#include "windows/sent_marking.h"
 #include "windows/workspace.h"
 
 namespace {
@@ -167,18 +168,20 @@ QString ReceivedCardsWindow::writeCopy(const QsoRecords& qsos) {
     if (copy.isEmpty()) {
         return {};
     }
-    const bool ontoLog = QFileInfo(copy).canonicalFilePath() == logInfo.canonicalFilePath();
-    if (ontoLog && !dialogs.askYesNo(QStringLiteral("Le fichier %1 est le journal lui-même. "
-                                                    "Le remplacer par la copie marquée ?")
-                                         .arg(QFileInfo(copy).fileName()))) {
-        return {};
-    }
     const QString problem = SentMarker::targetProblem(copy, {workspace_.store().fileName()});
     if (!problem.isEmpty()) {
         dialogs.message(problem);
         return {};
     }
+    // As the sent marking: a file replaced only when confirmed, the log kept beside it.
+    if (!SentMarking::mayWrite(dialogs, log, copy)) {
+        return {};
+    }
     QString error;
+    if (SentMarking::isTheLog(log, copy) && !SentMarking::keepBackup(log, &error)) {
+        dialogs.message(error);
+        return {};
+    }
     const QString via = route_->currentText().left(1);
     if (SentMarker::writeCopy(log, indexed_->fingerprint(), copy, qsos, via,
                               QDateTime::currentDateTimeUtc().date(), &error,

@@ -1,14 +1,15 @@
 #include "windows/sent_marking.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
 #include "labels/sheet_table.h"
 #include "log/qso_log.h"
 #include "platform/dialogs.h"
-#include "settings/settings_store.h"
 #include "printing/print_job.h"
+#include "settings/settings_store.h"
 #include "windows/workspace.h"
 
 QString SentMarking::proposedName(const QString& logFileName) {
@@ -58,12 +59,6 @@ void SentMarking::offer(Workspace& workspace, PrintJob& job, const QString& outp
     if (copy.isEmpty()) {
         return;
     }
-    const bool ontoLog = QFileInfo(copy).canonicalFilePath() == QFileInfo(log).canonicalFilePath();
-    if (ontoLog && !dialogs.askYesNo(QStringLiteral("Le fichier %1 est le journal lui-même. "
-                                                    "Le remplacer par la copie marquée ?")
-                                         .arg(QFileInfo(copy).fileName()))) {
-        return;
-    }
     // The log itself may be replaced once confirmed; no other file of the run.
     QStringList runFiles = job.inputs();
     runFiles.removeAll(log);
@@ -73,9 +68,62 @@ void SentMarking::offer(Workspace& workspace, PrintJob& job, const QString& outp
         dialogs.message(problem);
         return;
     }
+    if (!mayWrite(dialogs, log, copy)) {
+        return;
+    }
+    const bool ontoLog = isTheLog(log, copy);
     QString error;
+    if (ontoLog && !keepBackup(log, &error)) {
+        dialogs.message(error);
+        return;
+    }
     if (job.writeMarkedCopy(log, shown->fingerprint(), copy, marked, &error) !=
         SentMarker::Result::Written) {
         dialogs.message(error);
+        return;
     }
+    QString written =
+        QStringLiteral("La copie marquée est écrite dans %1.").arg(QDir::toNativeSeparators(copy));
+    if (ontoLog) {
+        written += QStringLiteral("\nLe journal d'avant est gardé dans %1.")
+                       .arg(QDir::toNativeSeparators(backupName(log)));
+    }
+    dialogs.message(written);
+}
+
+QString SentMarking::backupName(const QString& logFileName) {
+    return logFileName + QStringLiteral(".bak");
+}
+
+bool SentMarking::isTheLog(const QString& log, const QString& copy) {
+    return QFileInfo(copy).canonicalFilePath() == QFileInfo(log).canonicalFilePath();
+}
+
+// One question when the copy would replace a file, No by default.
+bool SentMarking::mayWrite(Dialogs& dialogs, const QString& log, const QString& copy) {
+    if (!QFileInfo::exists(copy)) {
+        return true;
+    }
+    const QString name = QFileInfo(copy).fileName();
+    if (isTheLog(log, copy)) {
+        return dialogs.askToReplace(
+            QStringLiteral("Le fichier %1 est le journal lui-même. Le remplacer par la copie "
+                           "marquée ?\nLe journal d'avant sera gardé dans %2.")
+                .arg(name, QFileInfo(backupName(log)).fileName()));
+    }
+    return dialogs.askToReplace(
+        QStringLiteral("Le fichier %1 existe déjà.\nVoulez-vous le remplacer ?").arg(name));
+}
+
+// The log as it was, beside it, before the marked copy takes its place.
+bool SentMarking::keepBackup(const QString& log, QString* error) {
+    const QString backup = backupName(log);
+    if ((QFileInfo::exists(backup) && !QFile::remove(backup)) || !QFile::copy(log, backup)) {
+        *error = QStringLiteral(
+                     "Impossible de garder le journal dans %1 : la copie marquée n'est pas "
+                     "écrite.")
+                     .arg(QDir::toNativeSeparators(backup));
+        return false;
+    }
+    return true;
 }

@@ -175,7 +175,10 @@ QWidget* SheetsWindow::buildCalibration() {
         auto* box = new QLineEdit(QString::number(value));
         box->setObjectName(text(name));
         box->setAccessibleName(text(caption));
-        box->setMaximumWidth(70);
+        // Wide enough for the widest value, "-10.00", shown from its start.
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("-10.00")) + 24);
+        box->setMaximumWidth(box->minimumWidth() + 20);
+        box->setCursorPosition(0);
         fields_[text(name)] = box;
         line->addWidget(box);
     };
@@ -419,12 +422,13 @@ void SheetsWindow::printCalibration() {
     }
     QPrinter& printer = workspace_.printer();
     printer.setPageSize(sheet.pageSize());
-    workspace_.dialogs().choosePrinter(printer);  // cancelling still prints, on the current printer
-    const QPointF offset =
-        PrinterCalibration(workspace_.store()).offset(PrinterCalibration::printerKey(printer));
+    if (!workspace_.dialogs().choosePrinter(printer)) {
+        return;
+    }
+    // Never shifted by the stored offset: what is measured is what is stored.
     QString error;
     const PrinterJob::Result result = PrinterJob::print(
-        printer, PrintPlacement(QPointF(), true, offset), QString(),
+        printer, PrintPlacement(QPointF(), true, QPointF()), QString(),
         [&sheet](PrintSurface& surface, QString* runError) {
             if (CalibrationPage::print(sheet, static_cast<PrinterSurface&>(surface))) {
                 return PrinterJob::Result::Done;

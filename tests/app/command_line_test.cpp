@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <map>
@@ -451,6 +452,30 @@ TEST(CommandLine, LabelsOnAnySheetByNameWithThePrintersOffset) {
             .code,
         0);
     EXPECT_TRUE(readFile(calibration).startsWith("%PDF"));
+    // On a sheet whose first label is at the paper's corner, the title keeps clear of
+    // the scales, and the stored offset (1.5 mm down) does not move the page.
+    ASSERT_EQ(
+        run({QStringLiteral("labels"), QStringLiteral("--calibration"), QStringLiteral("--sheet"),
+             QStringLiteral("3474"), QStringLiteral("--pdf"), calibration})
+            .code,
+        0);
+    if (pdftotextAvailable()) {
+        const std::vector<PdfWord> words = pdfWords(calibration);
+        const auto title = std::find_if(words.begin(), words.end(), [](const PdfWord& word) {
+            return word.text == u"Planche";
+        });
+        ASSERT_NE(title, words.end());
+        EXPECT_NEAR(title->left, 15.0, 0.05);
+        EXPECT_NEAR(title->top, 13.0, 0.3);
+        // Every line of the title starts there, none on the left scale.
+        for (const char* first : {"Page", "Tracée", "Décalage"}) {
+            const auto line = std::find_if(words.begin(), words.end(), [&](const PdfWord& word) {
+                return word.text == QString::fromUtf8(first);
+            });
+            ASSERT_NE(line, words.end()) << first;
+            EXPECT_NEAR(line->left, 15.0, 0.05) << first;
+        }
+    }
 }
 
 namespace {

@@ -173,6 +173,46 @@ def wait_for_file(path, timeout=20):
     raise SystemExit(f'{path} was not written')
 
 
+def file_state(path):
+    status = os.stat(path)
+    return status.st_size, status.st_mtime_ns
+
+
+def questions():
+    """The message boxes on screen, each with its text."""
+    found = []
+    for node in walk(application()):
+        try:
+            if node.getRoleName() in ('alert', 'dialog') and \
+                    node.getState().contains(pyatspi.STATE_SHOWING):
+                labels = [n.name for n in walk(node) if n.getRoleName() == 'label']
+                found.append((node, labels))
+        except Exception:
+            continue
+    return found
+
+
+def answer_question(text, button, containing=None, timeout=15):
+    """Presses `button` in the message box showing `text` (or a text holding `containing`)."""
+    end = time.time() + timeout
+    while time.time() < end:
+        for node, labels in questions():
+            if any(label == text or (containing and containing in label) for label in labels):
+                press(button, node)
+                time.sleep(0.5)
+                return
+        time.sleep(0.3)
+    dump(application())
+    raise SystemExit(f'no question "{text or containing}" on screen')
+
+
+def expect_no_question(seconds):
+    time.sleep(seconds)
+    shown = [labels for node, labels in questions() if labels]
+    if shown:
+        raise SystemExit(f'unexpected question: {shown}')
+
+
 # Start-up window: the callsign, then "Selectionnez" and the log in the file dialog.
 callsign = find('text', 'Indicatif de la station')
 type_into(callsign, 'F9XQA')
@@ -214,6 +254,29 @@ press('Imprimer les étiquettes')
 labels_pdf = os.path.join(OUT, 'labels.pdf')
 print_to_pdf(labels_pdf)
 wait_for_file(labels_pdf)
+answer_question('Marquer les 3 QSO imprimés comme envoyés ?', 'Non')
+written = file_state(labels_pdf)
+
+# "Annuler" in the print dialog: nothing printed, nothing written, nothing asked.
+press('Imprimer les étiquettes')
+press('Annuler', find('dialog', 'Imprimer'))
+expect_no_question(3)
+proposed = os.path.splitext(LOG)[0] + '-etiquettes.pdf'
+assert not os.path.exists(proposed), f'a cancelled print wrote {proposed}'
+assert file_state(labels_pdf) == written, 'a cancelled print changed labels.pdf'
+
+# Stopped at the end of the first of two sheets (the last label of a used sheet first):
+# the older PDF stays as it was and the operator is told nothing was written.
+find('check box', 'Arret impression a chaque feuille').queryAction().doAction(0)
+find('spin button', 'Première étiquette').queryValue().currentValue = 16
+press('Imprimer les étiquettes')
+print_to_pdf(labels_pdf)
+answer_question(None, 'Oui', 'existe')  # the print dialog's own question, asked once
+answer_question(None, 'Non', 'suivante')
+answer_question('Impression arrêtée : aucun fichier n\'est écrit.', 'OK')
+expect_no_question(2)
+assert file_state(labels_pdf) == written, 'a stopped print changed labels.pdf'
+find('check box', 'Arret impression a chaque feuille').queryAction().doAction(0)
 
 # Cards: "Impression directe sur QSL", the card window, a template loaded in the editor.
 find('radio button', 'Impression directe sur QSL ').queryAction().doAction(0)
@@ -224,9 +287,10 @@ press('Modeles de QSL')
 answer_file_dialog(TEMPLATE, 'Ouvrir')
 find('text', 'Ligne 1 : texte')
 shot('layout_editor')
+# The card window prints with the template the editor opened, without asking for it, and names it.
 press('Impression de la QSL')
-answer_file_dialog(TEMPLATE, 'Ouvrir')
 cards_pdf = os.path.join(OUT, 'cards.pdf')
 print_to_pdf(cards_pdf)
 wait_for_file(cards_pdf)
+find('label', 'Modèle : ' + TEMPLATE)
 print('driven to the end')

@@ -68,6 +68,18 @@ run round-mark labels round.adi --station F9XQA --sheet L7160 --unsent --dump \
     --mark-sent round-marked.adi --sent-via D
 LC_ALL=C sed 's/<QSL_SDATE:8>[0-9]\{8\}/<QSL_SDATE:8>DATE/g' "$work/round-marked.adi" \
     >"$out/round-marked.adi" 2>/dev/null || true
+# Direct mail: one address per recipient from the address book, else the log; the missing ones.
+cp "$data/mail/addresses.adi" "$work/addresses.adi"
+printf 'M0OXO;Charles;"1 Long Road; Flat 2";UK\n' >"$work/config/Quenor_Etiquettes/adresses.csv"
+run mail-labels addresses addresses.adi --sheet L7160 --dump
+run mail-labels-tuned addresses addresses.adi --sheet 6 --return-address 3 --dump
+run mail-envelopes addresses addresses.adi --envelope DL --sort bureau --dump
+run mail-envelopes-us10 addresses addresses.adi --envelope US10 --unsent --dump
+run mail-none addresses round.adi --envelope C6 --dump
+run usage-addresses addresses addresses.adi --dump
+run usage-addresses-both addresses addresses.adi --sheet L7160 --envelope DL --dump
+run usage-addresses-envelope addresses addresses.adi --envelope C4 --dump
+pdf mail-envelopes-c5 addresses addresses.adi --envelope C5
 rm -rf "$work/config/Quenor_Etiquettes"
 # The answering round: each queue and route of a log holding every QSL field combination, the
 # sending method that follows the route, and the thanks chosen by the card received.

@@ -361,3 +361,68 @@ TEST(LabelFitting, SmallLabelsBreakLinesThenLeaveOutCommentAndStation) {
 }
 
 }  // namespace
+
+namespace {
+
+// The text a fitted run places on `sheet`: each line's left, top, right and
+// bottom edges (millimetres from the paper's corner).
+std::vector<QRectF> fittedTextBoxes(const LabelSheet& sheet, const QMarginsF* unprintable) {
+    MemoryStream stream;
+    DumpSurface surface(stream.file());
+    LabelOptions options = format(1);
+    options.comment = QStringLiteral("Merci pour ce beau QSO");
+    LabelPrintRun run(options, surface, nullptr);
+    run.useSheet(sheet);
+    if (unprintable != nullptr) {
+        run.setUnprintable(*unprintable);
+    }
+    TestPrintList list;
+    fillPrintList(list, sheet.labelsPerSheet(), 10);
+    EXPECT_EQ(run.run(list), LabelPrintRun::Outcome::Completed);
+    const QRegularExpression line(QStringLiteral("^text (\\S+) (\\S+) (\\S+) \\d \\|(.*)\\|$"));
+    std::vector<QRectF> boxes;
+    for (const QString& text : stream.lines()) {
+        const QRegularExpressionMatch match = line.match(text);
+        if (match.hasMatch()) {
+            const float size = match.captured(3).toFloat();
+            boxes.emplace_back(match.captured(1).toDouble(), match.captured(2).toDouble(),
+                               LabelFitting::widthMillimetres(match.captured(4), size),
+                               LabelFitting::lineAdvanceMillimetres(size));
+        }
+    }
+    return boxes;
+}
+
+}  // namespace
+
+// Fitted text keeps inside what the printer reaches: 4 mm from every edge when
+// the printer does not say, its own margins when it does, on the sheets whose
+// labels go to the paper's edge.
+TEST(LabelPrintRun, FittedTextStaysWhereThePrinterReaches) {
+    const QMarginsF wide(6.5, 5, 7, 9);
+    struct Case {
+        const char* sheet;
+        const QMarginsF* given;
+        QMarginsF expected;
+    };
+    for (const Case& step :
+         {Case{"3474", nullptr, QMarginsF(4, 4, 4, 4)},
+          Case{"3422", nullptr, QMarginsF(4, 4, 4, 4)}, Case{"3474", &wide, wide}}) {
+        SCOPED_TRACE(step.sheet);
+        const auto& sheets = SheetTable::builtIn();
+        const auto sheet = std::find_if(sheets.begin(), sheets.end(), [&](const LabelSheet& s) {
+            return s.name == QLatin1String(step.sheet);
+        });
+        ASSERT_NE(sheet, sheets.end());
+        const QRectF reach = QRectF(QPointF(), sheet->paperSize()).marginsRemoved(step.expected);
+        const std::vector<QRectF> boxes = fittedTextBoxes(*sheet, step.given);
+        ASSERT_GT(boxes.size(), 100U);
+        double leftmost = sheet->paperSize().width();
+        for (const QRectF& box : boxes) {
+            EXPECT_TRUE(reach.adjusted(-0.001, -0.001, 0.001, 0.001).contains(box))
+                << box.left() << " " << box.top() << " " << box.right() << " " << box.bottom();
+            leftmost = std::min(leftmost, box.left());
+        }
+        EXPECT_LT(leftmost, step.expected.left() + 3);  // the edge labels are not left empty
+    }
+}

@@ -13,6 +13,8 @@
 #include "mail/envelope_format.h"
 #include "mail/log_addresses.h"
 #include "mail/mailing_list.h"
+#include "mail/sender_settings.h"
+#include "settings/settings_store.h"
 
 namespace {
 
@@ -234,6 +236,50 @@ TEST(MailingList, ALogChangedSinceItWasReadGivesNoWrongAddress) {
     EXPECT_FALSE(LogAddresses::offer(log, {&contents.log.at(0)}, {QStringLiteral("ON4AAA")}, source,
                                      &error));
     EXPECT_TRUE(error.contains(QStringLiteral("a changé"))) << error.toStdString();
+}
+
+// Each station keeps its own sender's address (its lines, blank ones dropped)
+// and shifts; a stored shift that is no number pair or would throw a block
+// off the envelope reads as none, a count out of range as 0 or the largest.
+TEST(SenderSettings, KeepsEachStationsValuesAndReadsWrongOnesAsNone) {
+    QTemporaryDir dir;
+    SettingsStore store(dir.filePath(QStringLiteral("Etiquette.ini")));
+    SenderSettings sent;
+    sent.address = {QStringLiteral("F9XQA"), QStringLiteral("Paul Martin"),
+                    QStringLiteral("75002 Paris")};
+    sent.returnLabels = 3;
+    sent.recipientShift = {-2.5, 4};
+    sent.senderShift = {1, 0.5};
+    sent.save(store, QStringLiteral("F9XQA/P"));
+    ASSERT_TRUE(store.sync());
+    const SenderSettings read = SenderSettings::load(
+        SettingsStore(dir.filePath(QStringLiteral("Etiquette.ini"))), QStringLiteral("F9XQA/P"));
+    EXPECT_EQ(read.address, sent.address);
+    EXPECT_EQ(read.returnLabels, 3);
+    EXPECT_EQ(read.recipientShift, sent.recipientShift);
+    EXPECT_EQ(read.senderShift, sent.senderShift);
+    EXPECT_TRUE(SenderSettings::load(store, QStringLiteral("F9XQB")).address.isEmpty());
+
+    const std::pair<const char*, QPointF> shifts[] = {
+        {"1.5 -2", {1.5, -2}},
+        {" 50  -50 ", {50, -50}},
+        {"1,5 2", {}},
+        {"51 0", {}},
+        {"nan 0", {}},
+        {"inf 1", {}},
+        {"1", {}},
+        {"1 2 3", {}},
+    };
+    for (const auto& [text, shift] : shifts) {
+        EXPECT_EQ(SenderSettings::shiftFrom(QString::fromLatin1(text)), shift) << text;
+    }
+    for (const auto& [text, copies] :
+         {std::pair<const char*, int>{"-4", 0}, {"5000", 1000}, {"x", 0}}) {
+        store.write(QStringLiteral("F9XQBSetup "), QStringLiteral("Etiquettes expediteur"),
+                    QString::fromLatin1(text));
+        EXPECT_EQ(SenderSettings::load(store, QStringLiteral("F9XQB")).returnLabels, copies)
+            << text;
+    }
 }
 
 }  // namespace

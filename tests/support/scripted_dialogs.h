@@ -27,6 +27,11 @@ class ScriptedDialogs : public Dialogs {
         answers.pop_front();
         return answer;
     }
+    // Recorded in `replaceQuestions` too, and answered from `answers`.
+    bool askToReplace(const QString& text) override {
+        replaceQuestions.append(text);
+        return askYesNo(text);
+    }
     QString openFileName(const QString& filter) override { return next(filter); }
     QString openFileName(const QString& filter, const QString& folder) override {
         openFolders.append(folder);
@@ -73,6 +78,7 @@ class ScriptedDialogs : public Dialogs {
     // Heading and items of each message list shown.
     std::vector<std::pair<QString, QStringList>> messageLists;
     QStringList questions;
+    QStringList replaceQuestions;
     QStringList filters;
     std::deque<QString> fileNames;
     std::deque<bool> answers;

@@ -1,5 +1,8 @@
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
@@ -108,34 +111,64 @@ TEST_F(CardWindow, ProposesAFileNextToTheLogAndStopsWhenAsked) {
     CardPrintWindow& window = openFromLabelOptions();
     const QString pdf = dir.filePath(QStringLiteral("cartes.pdf"));
     QStringList proposed;
+    // The printer dialog asks itself before it replaces a file: the second time it is told No.
     dialogs.printerChoice = [&](QPrinter& printer) {
         proposed.append(printer.outputFileName());
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
-        return true;
+        return proposed.size() == 1;
     };
     writeFile(dir, QStringLiteral("cartes.pdf"), "older");
-    dialogs.answers = {true};  // replace it
+    const qsizetype asked = dialogs.filters.size();  // the log's
     dialogs.stopAfter = 1;
     dialogs.fileNames.push_back(saveTemplate(QStringLiteral("carte.qsl")));
     window.findChild<QPushButton*>(QStringLiteral("Impression"))->click();
     EXPECT_EQ(dialogs.progressTotals, std::vector<int>{3});
     EXPECT_EQ(dialogs.progressSteps, std::vector<int>{1});
-    // "Arrêter": the older file stays, the operator is told, nothing is marked.
+    // "Arrêter": the older file stays, the operator is told, nothing is marked or asked.
     EXPECT_EQ(readFile(pdf), "older");
     EXPECT_EQ(dialogs.messages,
               QStringList{QStringLiteral("Impression arrêtée : aucun fichier n'est écrit.")});
-    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions.isEmpty());
     EXPECT_EQ(dialogs.openProgress, 0);
 
-    // The next run proposes a name of its own, and keeps the existing file unless told.
-    dialogs.fileNames.push_back(dir.filePath(QStringLiteral("carte.qsl")));
+    // Each run, the first one too, proposes the PDF beside the log; the template is not asked
+    // again.
     window.findChild<QPushButton*>(QStringLiteral("Impression"))->click();
-    ASSERT_EQ(proposed.size(), 2);
-    EXPECT_EQ(proposed[1], testDataPath(QStringLiteral("one_record_per_line-cartes.pdf")));
-    ASSERT_EQ(dialogs.questions.size(), 2);
-    EXPECT_TRUE(dialogs.questions[1].contains(QStringLiteral("cartes.pdf")));
+    const QString besideLog = testDataPath(QStringLiteral("one_record_per_line-cartes.pdf"));
+    EXPECT_EQ(proposed, QStringList({besideLog, besideLog}));
+    EXPECT_EQ(dialogs.filters.size(), asked + 1);
+    EXPECT_TRUE(dialogs.questions.isEmpty());
     EXPECT_EQ(dialogs.progressTotals.size(), 1U);  // nothing printed
+}
+
+// The window names the template it prints with; chosen once (for the preview
+// here) it is neither asked for again nor forgotten when the window opens again.
+TEST_F(CardWindow, ShowsItsTemplateAndAsksForItOnce) {
+    CardPrintWindow* window = &openFromLabelOptions();
+    auto* shown = window->findChild<QLabel*>(QStringLiteral("templateLabel"));
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->text(), QStringLiteral("Modèle : aucun, il sera demandé"));
+    const QString layout = saveTemplate(QStringLiteral("carte.qsl"));
+    dialogs.fileNames.push_back(layout);
+    const qsizetype asked = dialogs.filters.size();  // the log's
+    window->previewButton()->click();
+    EXPECT_EQ(dialogs.previews, 1);
+    EXPECT_EQ(shown->text(), QStringLiteral("Modèle : %1").arg(QDir::toNativeSeparators(layout)));
+    dialogs.previewPrint();  // the preview's own print button; the printer dialog is cancelled
+    EXPECT_EQ(dialogs.printerDialogs, 1);
+    EXPECT_EQ(dialogs.filters.size(), asked + 1);
+
+    // "Choisir le modèle…" cancelled keeps it.
+    window->findChild<QPushButton*>(QStringLiteral("templateButton"))->click();
+    EXPECT_EQ(dialogs.filters.size(), asked + 2);
+    EXPECT_TRUE(shown->text().endsWith(QStringLiteral("carte.qsl")));
+    window->closeButton()->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    app->existingLabelOptions()->startPrint();
+    window = app->existingCardPrinting();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->templateFile(), QFileInfo(layout).absoluteFilePath());
 }
 
 // "Annuler" in the print dialog prints nothing, writes nothing and asks nothing.
@@ -188,8 +221,6 @@ TEST_F(CardWindow, NamesTheLinesPastTheEdgeAndRefusesToReplaceItsInputs) {
         printer.setOutputFileName(layout);
         return true;
     };
-    dialogs.answers.push_back(true);  // "replace it?" yes: refused all the same
-    dialogs.fileNames.push_back(layout);
     window.printCards();
     ASSERT_EQ(dialogs.messages.size(), 2);
     EXPECT_TRUE(dialogs.messages.last().startsWith(QStringLiteral("Le fichier de sortie")));

@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QLabel>
@@ -339,6 +340,8 @@ TEST_F(EtiquettesWindow, PrintsThePrintListIntoAPdf) {
                            QStringLiteral("Marquer les 17 QSO imprimés comme envoyés ?")}));
     EXPECT_EQ(dialogs.proposedNames, QStringList{marked});
     EXPECT_EQ(readFile(marked).count("<QSL_SENT:1>Y <QSL_SDATE:8>"), 17);
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("La copie marquée est écrite dans %1.")
+                                                .arg(QDir::toNativeSeparators(marked))});
     EXPECT_EQ(dialogs.printerDialogs, 1);
     if (pdftotextAvailable()) {
         int pages = 0;
@@ -352,11 +355,10 @@ TEST_F(EtiquettesWindow, PrintsThePrintListIntoAPdf) {
     window.box(QStringLiteral("Rx_Tx"))->setText(QStringLiteral("FT 847"));
     pressEnter(window.box(QStringLiteral("Rx_Tx")));
     EXPECT_EQ(background(window.box(QStringLiteral("Rx_Tx"))), LabelOptionsWindow::restColour());
-    dialogs.answers = {true, false};  // the file is replaced; no next sheet
+    dialogs.answers = {false};  // no next sheet (the printer dialog asked about the file)
     window.printButton()->click();
-    ASSERT_EQ(dialogs.questions.size(), 4);  // a stopped run offers no marking
-    EXPECT_TRUE(dialogs.questions[2].startsWith(QStringLiteral("Le fichier ")));
-    EXPECT_TRUE(dialogs.questions[2].endsWith(QStringLiteral("Voulez-vous le remplacer ?")));
+    // A stopped run offers no marking, and the program asks nothing about the file.
+    ASSERT_EQ(dialogs.questions.size(), 3);
     EXPECT_EQ(background(window.box(QStringLiteral("Rx_Tx"))), LabelOptionsWindow::restColour());
     // A stopped run writes nothing: the older PDF stays whole, and the operator is told.
     EXPECT_EQ(dialogs.messages.last(),
@@ -380,6 +382,51 @@ TEST_F(EtiquettesWindow, PrintsThePrintListIntoAPdf) {
     EXPECT_TRUE(dialogs.messages.last().contains(QStringLiteral("de cette impression")))
         << dialogs.messages.last().toStdString();
     EXPECT_TRUE(readFile(pdf).startsWith("%PDF"));
+}
+
+// The marked copy over an existing file: one question, No by default; over the
+// log itself the log is kept beside it as LOG.adi.bak, and the operator is told.
+TEST_F(EtiquettesWindow, AMarkedCopyReplacesAFileOnlyWhenAskedAndKeepsTheLog) {
+    loadLog(3);
+    LabelOptionsWindow& window = open();
+    window.sheetButton(1)->setChecked(true);
+    dialogs.printerChoice = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("labels.pdf")));
+        return true;
+    };
+    const QString log = dir.filePath(QStringLiteral("log.adi"));
+    const QByteArray before = readFile(log);
+    const QString other = writeFile(dir, QStringLiteral("autre.adi"), "older");
+    struct Case {
+        QString copy;
+        bool replace;
+        QByteArray copyAfter;  // empty: the marked copy
+    };
+    for (const Case& step :
+         {Case{other, false, "older"}, Case{log, false, before}, Case{log, true, QByteArray()}}) {
+        SCOPED_TRACE(step.copy.toStdString() + (step.replace ? " replaced" : " kept"));
+        dialogs.questions.clear();
+        dialogs.replaceQuestions.clear();
+        dialogs.messages.clear();
+        dialogs.answers = {true, step.replace};
+        dialogs.fileNames.push_back(step.copy);
+        window.printButton()->click();
+        EXPECT_EQ(dialogs.questions.size(), 2);
+        ASSERT_EQ(dialogs.replaceQuestions.size(), 1);
+        EXPECT_TRUE(dialogs.replaceQuestions[0].contains(QFileInfo(step.copy).fileName()));
+        if (!step.copyAfter.isEmpty()) {
+            EXPECT_EQ(readFile(step.copy), step.copyAfter);
+            EXPECT_TRUE(dialogs.messages.isEmpty());
+            continue;
+        }
+        EXPECT_EQ(readFile(step.copy).count("<QSL_SENT:1>Y"), 3);
+        EXPECT_EQ(readFile(log + QStringLiteral(".bak")), before);
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_TRUE(
+            dialogs.messages[0].contains(QDir::toNativeSeparators(log) + QStringLiteral(".bak")));
+    }
+    EXPECT_FALSE(QFileInfo::exists(other + QStringLiteral(".bak")));
 }
 
 // "Annuler" in the print dialog prints nothing, writes nothing and asks nothing.
@@ -492,7 +539,7 @@ TEST_F(EtiquettesWindow, TabFollowsTheReadingOrderAndEntersGroupsOnTheSelectedOp
     QApplication::setActiveWindow(&window);
     window.printButton()->setFocus();
     QStringList visited;
-    for (int i = 0; i < 23; ++i) {
+    for (int i = 0; i < 26; ++i) {
         visited.append(QApplication::focusWidget()->objectName());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
@@ -502,7 +549,7 @@ TEST_F(EtiquettesWindow, TabFollowsTheReadingOrderAndEntersGroupsOnTheSelectedOp
                        "Num_CP Nom_Commune Effacer Rx_Tx Antenne Langue(1) F_Etiquette(2) "
                        "otherSheetBox Planches_Button Ct_V Arret_Imp Premiere_Etiquette Regrouper "
                        "QSL(3) Texte_QSL Apercu "
-                       "Selection Imprime"));
+                       "Selection Kind_Run Expediteur_Button Adresses_Button Imprime"));
 }
 
 TEST_F(EtiquettesWindow, BoxesShowTheirLongestTexts) {

@@ -199,7 +199,9 @@ TEST_F(LayoutEditorTest, SavesNoLineBreakAndNoCharacterTheFileCannotHold) {
     const QByteArray before = readFile(path);
     again.textBox(3)->setText(QStringLiteral("SP9ŁÓDŹ Ω 😀"));
     dialogs.fileNames.push_back(path);
+    dialogs.answers.push_back(true);  // replace carte.qsl
     again.saveTemplate();
+    EXPECT_EQ(dialogs.replaceQuestions.size(), 1);
     EXPECT_EQ(dialogs.messages.last(),
               QStringLiteral("T3 contient des caractères qu'un fichier .qsl ne peut pas garder : "
                              "ŁŹΩ😀. Le modèle n'est pas enregistré."));

@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "app/command_line.h"
+#include "mail/address_book.h"
+#include "mail/envelope_format.h"
+#include "settings/settings_store.h"
+#include "settings/stored_setting.h"
+#include "support/pdf_text.h"
+#include "support/test_files.h"
+
+namespace {
+
+struct Outcome {
+    int code = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Outcome run(const QStringList& arguments) {
+    char* outText = nullptr;
+    char* errText = nullptr;
+    size_t outSize = 0;
+    size_t errSize = 0;
+    std::FILE* out = open_memstream(&outText, &outSize);
+    std::FILE* err = open_memstream(&errText, &errSize);
+    Outcome result;
+    result.code = CommandLine(out, err).run(arguments);
+    std::fclose(out);
+    std::fclose(err);
+    result.out = QByteArray(outText, static_cast<qsizetype>(outSize));
+    result.err = QByteArray(errText, static_cast<qsizetype>(errSize));
+    std::free(outText);
+    std::free(errText);
+    return result;
+}
+
+// A dump cut into its pieces: the texts of each job, and the missing calls.
+struct Dumped {
+    std::vector<QStringList> jobs;
+    QStringList missing;
+};
+
+Dumped parse(const QByteArray& dump) {
+    Dumped dumped;
+    QStringList job;
+    for (const QByteArray& line : dump.split('\n')) {
+        if (line.startsWith("text ")) {
+            const qsizetype bar = line.indexOf('|');
+            job.append(QString::fromUtf8(line.mid(bar + 1, line.size() - bar - 2)));
+        } else if (line == "end") {
+            dumped.jobs.push_back(job);
+            job.clear();
+        } else if (line.startsWith("missing ")) {
+            dumped.missing.append(QString::fromUtf8(line.mid(8)));
+        }
+    }
+    return dumped;
+}
+
+class AddressesCommand : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        qputenv("XDG_CONFIG_HOME", dir_.filePath(QStringLiteral("config")).toUtf8());
+        SettingsStore store;
+        store.write(StoredSettings::kCallsign, QStringLiteral("F9XQA"));
+        store.write(StoredSettings::kSenderAddress,
+                    QStringLiteral("F9XQA\nPaul Martin\n75002 Paris"), QStringLiteral("F9XQA"));
+        store.sync();
+        AddressBook book;
+        book.put({QStringLiteral("M0OXO"), {QStringLiteral("Charles"), QStringLiteral("UK")}});
+        writeFile(dir_, QStringLiteral("config/Quenor_Etiquettes/planches.txt"),
+                  "Quatre\tA4\t2x2\t10 10 90 60 95 65\n");
+        QString error;
+        ASSERT_TRUE(book.save(AddressBook::pathBeside(store.fileName()), &error))
+            << error.toStdString();
+    }
+
+    Outcome addresses(const QStringList& options) const {
+        return run(QStringList{QStringLiteral("addresses"), log_} + options);
+    }
+
+    QTemporaryDir dir_;
+    const QString log_ = testDataPath(QStringLiteral("mail/addresses.adi"));
+};
+
+// Each recipient once, in print-list order (by call): the manager's address
+// from the book, the log's latest address of a station worked portable, the
+// UTF-8 ADDRESS_INTL before ADDRESS, Latin-1 decoded; the others missing.
+TEST_F(AddressesCommand, DumpsOneAddressPerRecipientAndTheMissingOnes) {
+    const QStringList dl1abc{QStringLiteral("DL1ABC"), QStringLiteral("Jürgen Müller"),
+                             QStringLiteral("Hauptstraße 5"), QStringLiteral("10115 Berlin"),
+                             QStringLiteral("Germany")};
+    const QStringList on4aaa{QStringLiteral("ON4AAA"), QStringLiteral("Jean Dupont"),
+                             QStringLiteral("Rue Neuve 1"), QStringLiteral("1000 Bruxelles"),
+                             QStringLiteral("Belgium")};
+    const QStringList ja1xyz{QStringLiteral("JA1XYZ"), QStringLiteral("山田 太郎"),
+                             QStringLiteral("東京都"), QStringLiteral("Japan")};
+    const QStringList m0oxo{QStringLiteral("M0OXO"), QStringLiteral("Charles"),
+                            QStringLiteral("UK")};
+    const QStringList sender{QStringLiteral("F9XQA"), QStringLiteral("Paul Martin"),
+                             QStringLiteral("75002 Paris")};
+    const QStringList missing{QStringLiteral("K1ZZ"), QStringLiteral("F6XYZ")};
+    struct Case {
+        QStringList options;
+        std::vector<QStringList> jobs;
+    };
+    const Case cases[] = {
+        {{QStringLiteral("--sheet"), QStringLiteral("L7160")}, {dl1abc + on4aaa + ja1xyz + m0oxo}},
+        {{QStringLiteral("--sheet"), QStringLiteral("L7160"), QStringLiteral("--return-address"),
+          QStringLiteral("2")},
+         {dl1abc + on4aaa + ja1xyz + m0oxo + sender + sender}},
+        // The operator's sheet of four labels: the return address starts a second sheet.
+        {{QStringLiteral("--sheet"), QStringLiteral("Quatre"), QStringLiteral("--return-address"),
+          QStringLiteral("1")},
+         {}},
+        {{QStringLiteral("--envelope"), QStringLiteral("DL")},
+         {sender + dl1abc, sender + on4aaa, sender + ja1xyz, sender + m0oxo}},
+        {{QStringLiteral("--envelope"), QStringLiteral("us10"), QStringLiteral("--sort"),
+          QStringLiteral("call")},
+         {sender + dl1abc, sender + on4aaa, sender + ja1xyz, sender + m0oxo}},
+    };
+    for (const Case& c : cases) {
+        const Outcome outcome = addresses(c.options + QStringList{QStringLiteral("--dump")});
+        const std::string name = c.options.join(QLatin1Char(' ')).toStdString();
+        ASSERT_EQ(outcome.code, 0) << name << ": " << outcome.err.toStdString();
+        const Dumped dumped = parse(outcome.out);
+        EXPECT_EQ(dumped.missing, missing) << name;
+        if (c.jobs.empty()) {
+            EXPECT_EQ(dumped.jobs.size(), 2u) << name;
+            continue;
+        }
+        ASSERT_EQ(dumped.jobs.size(), c.jobs.size()) << name;
+        for (size_t i = 0; i < c.jobs.size(); ++i) {
+            EXPECT_EQ(dumped.jobs[i], c.jobs[i]) << name << " job " << i;
+        }
+    }
+}
+
+TEST_F(AddressesCommand, RefusesWrongArgumentsAndSaysWhenNoQsoHasAnAddress) {
+    struct Case {
+        QStringList arguments;
+        int code;
+        const char* error;
+    };
+    const QString plain = testDataPath(QStringLiteral("one_record_per_line.adi"));
+    const Case cases[] = {
+        {{QStringLiteral("--dump")}, CommandLine::kUsage, "Usage: quenor-etiquettes addresses"},
+        {{QStringLiteral("--sheet"), QStringLiteral("L7160"), QStringLiteral("--envelope"),
+          QStringLiteral("DL"), QStringLiteral("--dump")},
+         CommandLine::kUsage,
+         "Usage:"},
+        {{QStringLiteral("--envelope"), QStringLiteral("C4"), QStringLiteral("--dump")},
+         CommandLine::kUsage,
+         "--envelope : DL, C6, C65, C5, US10"},
+        {{QStringLiteral("--sheet"), QStringLiteral("NOPE"), QStringLiteral("--dump")},
+         CommandLine::kUsage,
+         "--sheet : planche inconnue NOPE"},
+        {{QStringLiteral("--sheet"), QStringLiteral("L7160"), QStringLiteral("--return-address"),
+          QStringLiteral("-1"), QStringLiteral("--dump")},
+         CommandLine::kUsage,
+         "--return-address : un nombre de 0 à 1000 est attendu."},
+        {{QStringLiteral("--envelope"), QStringLiteral("C5"), QStringLiteral("--pdf"), log_},
+         CommandLine::kUsage,
+         "est le fichier lu"},
+    };
+    for (const Case& c : cases) {
+        const Outcome outcome = addresses(c.arguments);
+        EXPECT_EQ(outcome.code, c.code) << c.arguments.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(outcome.err.contains(c.error)) << outcome.err.toStdString();
+        EXPECT_TRUE(outcome.out.isEmpty());
+    }
+    const Outcome none = run({QStringLiteral("addresses"), plain, QStringLiteral("--envelope"),
+                              QStringLiteral("C6"), QStringLiteral("--dump")});
+    EXPECT_EQ(none.code, CommandLine::kUnreadable);
+    EXPECT_EQ(none.err, "Aucune adresse pour les QSO choisis\n");
+    EXPECT_TRUE(none.out.startsWith("missing ")) << none.out.toStdString();
+    EXPECT_FALSE(none.out.contains("end"));
+    const QString pdf = dir_.filePath(QStringLiteral("none.pdf"));
+    EXPECT_EQ(run({QStringLiteral("addresses"), plain, QStringLiteral("--sheet"),
+                   QStringLiteral("L7160"), QStringLiteral("--pdf"), pdf})
+                  .code,
+              CommandLine::kUnreadable);
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// Envelopes in landscape on their own page size, from the paper's edge, with
+// the printer's calibration; every word in its block.
+TEST_F(AddressesCommand, PrintsEnvelopesInLandscapeWithEveryWordInItsBlock) {
+    if (!pdftotextAvailable()) {
+        GTEST_SKIP() << "pdftotext missing";
+    }
+    const QString pdf = dir_.filePath(QStringLiteral("envelopes.pdf"));
+    const Outcome outcome = addresses(
+        {QStringLiteral("--envelope"), QStringLiteral("C5"), QStringLiteral("--pdf"), pdf});
+    ASSERT_EQ(outcome.code, 0) << outcome.err.toStdString();
+    EXPECT_EQ(outcome.err, "Pas d'adresse pour : K1ZZ, F6XYZ\n");
+    int pages = 0;
+    const std::vector<PdfWord> words = pdfWords(pdf, &pages);
+    EXPECT_EQ(pages, 4);
+    const EnvelopeFormat& c5 = *EnvelopeFormat::find(QStringLiteral("C5"));
+    for (const PdfWord& word : words) {
+        const QRectF block =
+            word.top < c5.height * 0.45 - 1 ? c5.senderBlock() : c5.recipientBlock();
+        EXPECT_GE(word.left, block.left() - 0.5) << word.text.toStdString();
+        EXPECT_LE(word.right, block.right() + 0.5) << word.text.toStdString();
+        EXPECT_LE(word.bottom, block.bottom() + 0.5) << word.text.toStdString();
+        EXPECT_LE(word.right, c5.width) << word.text.toStdString();
+    }
+}
+
+}  // namespace
