@@ -79,7 +79,9 @@ run mail-none addresses round.adi --envelope C6 --dump
 run usage-addresses addresses addresses.adi --dump
 run usage-addresses-both addresses addresses.adi --sheet L7160 --envelope DL --dump
 run usage-addresses-envelope addresses addresses.adi --envelope C4 --dump
-pdf mail-envelopes-c5 addresses addresses.adi --envelope C5
+# The PDF's fonts are the machine's: no CJK address, whose font fontconfig picks.
+LC_ALL=C grep -v JA1XYZ "$work/addresses.adi" >"$work/latin-addresses.adi"
+pdf mail-envelopes-c5 addresses latin-addresses.adi --envelope C5
 rm -rf "$work/config/Quenor_Etiquettes"
 # The answering round: each queue and route of a log holding every QSL field combination, the
 # sending method that follows the route, and the thanks chosen by the card received.
