@@ -80,7 +80,8 @@ run usage-addresses addresses addresses.adi --dump
 run usage-addresses-both addresses addresses.adi --sheet L7160 --envelope DL --dump
 run usage-addresses-envelope addresses addresses.adi --envelope C4 --dump
 # The PDF's fonts are the machine's: no CJK address, whose font fontconfig picks.
-LC_ALL=C grep -v JA1XYZ "$work/addresses.adi" >"$work/latin-addresses.adi"
+LC_ALL=C perl -0777 -pe 's/<CALL:6>JA1XYZ.*?<EOR>\r?\n//s' "$work/addresses.adi" \
+    >"$work/latin-addresses.adi"
 pdf mail-envelopes-c5 addresses latin-addresses.adi --envelope C5
 rm -rf "$work/config/Quenor_Etiquettes"
 # The answering round: each queue and route of a log holding every QSL field combination, the
