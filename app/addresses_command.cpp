@@ -120,16 +120,8 @@ int AddressesCommand::run(const QStringList& arguments) {
 }
 
 QString AddressesCommand::takeApart(Request& request) {
-    const CommandOptions declared = options();
-    const ArgumentParser parser(declared);
-    QString problem = parser.take(Stage::Round, request.positional, request.round);
-    if (problem.isEmpty()) {
-        problem = roundProblem(request.round);
-    }
-    if (problem.isEmpty()) {
-        parser.take(Stage::Flag, request.positional, request.given);
-        problem = parser.take(Stage::Value, request.positional, request.given);
-    }
+    const QString problem =
+        takeOptions(options(), request.positional, request.round, request.given);
     return problem;
 }
 

@@ -156,6 +156,20 @@ QString Command::reachable(const QString& path) {
     return name;
 }
 
+QString Command::takeOptions(const CommandOptions& declared, QStringList& arguments,
+                             GivenOptions& round, GivenOptions& given) {
+    const ArgumentParser parser(declared);
+    QString problem = parser.take(CommandOption::Stage::Round, arguments, round);
+    if (problem.isEmpty()) {
+        problem = roundProblem(round);
+    }
+    if (problem.isEmpty()) {
+        parser.take(CommandOption::Stage::Flag, arguments, given);
+        problem = parser.take(CommandOption::Stage::Value, arguments, given);
+    }
+    return problem;
+}
+
 QString Command::roundProblem(const GivenOptions& round) {
     const QString sort = round.value(QStringLiteral("sort"));
     if (!sort.isEmpty() && sort != u"call" && sort != u"bureau") {

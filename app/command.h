@@ -53,6 +53,10 @@ class Command {
 
     // Why the round's values cannot be used, in French; empty when they can.
     static QString roundProblem(const GivenOptions& round);
+    // Takes `declared` out of `arguments`: the round's options first, wherever
+    // they stand, and their values checked; then the flags, then the pairs.
+    static QString takeOptions(const CommandOptions& declared, QStringList& arguments,
+                               GivenOptions& round, GivenOptions& given);
     // The queue and route of --unsent, --owed and --route.
     static QslRound::Filter roundFilter(const GivenOptions& round);
     // The order a print list takes: --sort bureau, else by call.

@@ -231,19 +231,9 @@ QStringList LabelsCommand::runFiles(const Request& request, const SettingsStore&
             SheetTable::ownSheetsPath(store.fileName()), store.fileName()};
 }
 
-// The round's options first, wherever they stand, and their values checked;
-// then the flags, then the pairs.
 QString LabelsCommand::takeApart(Request& request) {
-    const CommandOptions declared = options();
-    const ArgumentParser parser(declared);
-    QString problem = parser.take(Stage::Round, request.positional, request.round);
-    if (problem.isEmpty()) {
-        problem = roundProblem(request.round);
-    }
-    if (problem.isEmpty()) {
-        parser.take(Stage::Flag, request.positional, request.given);
-        problem = parser.take(Stage::Value, request.positional, request.given);
-    }
+    const QString problem =
+        takeOptions(options(), request.positional, request.round, request.given);
     request.calibration = request.given.has(QStringLiteral("calibration"));
     return problem;
 }

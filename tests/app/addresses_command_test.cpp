@@ -8,34 +8,11 @@
 #include "mail/envelope_format.h"
 #include "settings/settings_store.h"
 #include "settings/stored_setting.h"
+#include "support/command_run.h"
 #include "support/pdf_text.h"
 #include "support/test_files.h"
 
 namespace {
-
-struct Outcome {
-    int code = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Outcome run(const QStringList& arguments) {
-    char* outText = nullptr;
-    char* errText = nullptr;
-    size_t outSize = 0;
-    size_t errSize = 0;
-    std::FILE* out = open_memstream(&outText, &outSize);
-    std::FILE* err = open_memstream(&errText, &errSize);
-    Outcome result;
-    result.code = CommandLine(out, err).run(arguments);
-    std::fclose(out);
-    std::fclose(err);
-    result.out = QByteArray(outText, static_cast<qsizetype>(outSize));
-    result.err = QByteArray(errText, static_cast<qsizetype>(errSize));
-    std::free(outText);
-    std::free(errText);
-    return result;
-}
 
 // A dump cut into its pieces: the texts of each job, and the missing calls.
 struct Dumped {

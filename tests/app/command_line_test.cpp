@@ -21,35 +21,11 @@
 #include "printing/native_file_name.h"
 #include "printing/printer_calibration.h"
 #include "settings/settings_store.h"
+#include "support/command_run.h"
 #include "support/pdf_text.h"
 #include "support/test_files.h"
 
 namespace {
-
-// Runs a command with its two streams captured in memory.
-struct Outcome {
-    int code = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Outcome run(const QStringList& arguments) {
-    char* outText = nullptr;
-    char* errText = nullptr;
-    size_t outSize = 0;
-    size_t errSize = 0;
-    std::FILE* out = open_memstream(&outText, &outSize);
-    std::FILE* err = open_memstream(&errText, &errSize);
-    Outcome result;
-    result.code = CommandLine(out, err).run(arguments);
-    std::fclose(out);
-    std::fclose(err);
-    result.out = QByteArray(outText, static_cast<qsizetype>(outSize));
-    result.err = QByteArray(errText, static_cast<qsizetype>(errSize));
-    std::free(outText);
-    std::free(errText);
-    return result;
-}
 
 TEST(CommandLine, ListWritesRowsAndMessages) {
     QTemporaryDir dir;
