@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
 
 #include "app/command_line.h"
+#include "labels/sheet_table.h"
 #include "mail/address_book.h"
 #include "mail/envelope_format.h"
 #include "settings/settings_store.h"
@@ -48,8 +50,12 @@ class AddressesCommand : public ::testing::Test {
         store.sync();
         AddressBook book;
         book.put({QStringLiteral("M0OXO"), {QStringLiteral("Charles"), QStringLiteral("UK")}});
-        writeFile(dir_, QStringLiteral("config/Quenor_Etiquettes/planches.txt"),
-                  "Quatre\tA4\t2x2\t10 10 90 60 95 65\n");
+        // Beside the settings file the store uses: Qt keeps the first folder a
+        // process gave its settings.
+        QFile sheets(SheetTable::ownSheetsPath(store.fileName()));
+        ASSERT_TRUE(sheets.open(QIODevice::WriteOnly));
+        sheets.write("Quatre\tA4\t2x2\t10 10 90 60 95 65\n");
+        sheets.close();
         QString error;
         ASSERT_TRUE(book.save(AddressBook::pathBeside(store.fileName()), &error))
             << error.toStdString();
