@@ -26,8 +26,7 @@ QStringList envelopeNames() {
 }  // namespace
 
 CommandOptions AddressesCommand::options() {
-    // The round's options: which QSOs and in what order. The answering round's
-    // --owed and --route join them where the other printing commands declare them.
+    // The round's options: which QSOs (--unsent, --owed, --route) and in what order.
     CommandOptions options = roundOptions(false);
     options.push_back({QStringLiteral("sheet"),
                        QStringLiteral("NAME"),
