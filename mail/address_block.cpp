@@ -4,9 +4,16 @@
 
 namespace {
 
+bool isWide(char32_t c) {
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
+           (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+           (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+           (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+}
+
 bool fitsWidth(const QStringList& lines, double width, float size) {
     for (const QString& line : lines) {
-        if (LabelFitting::widthMillimetres(line, size) > width) {
+        if (AddressBlock::widthMillimetres(line, size) > width) {
             return false;
         }
     }
@@ -19,17 +26,25 @@ bool fitsHeight(const QStringList& lines, double height, float size) {
 
 }  // namespace
 
+double AddressBlock::widthMillimetres(const QString& line, float size) {
+    qsizetype columns = 0;
+    for (const char32_t c : line.toUcs4()) {
+        columns += isWide(c) ? 2 : 1;
+    }
+    return static_cast<double>(columns) * LabelFitting::widthMillimetres(QStringLiteral("M"), size);
+}
+
 QStringList AddressBlock::brokenToWidth(const QStringList& address, double width, float size) {
     QStringList result;
     for (const QString& line : address) {
-        if (LabelFitting::widthMillimetres(line, size) <= width) {
+        if (AddressBlock::widthMillimetres(line, size) <= width) {
             result.append(line);
             continue;
         }
         QString current;
         for (const QString& word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             const QString longer = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
-            if (!current.isEmpty() && LabelFitting::widthMillimetres(longer, size) > width) {
+            if (!current.isEmpty() && AddressBlock::widthMillimetres(longer, size) > width) {
                 result.append(current);
                 current = word;
             } else {

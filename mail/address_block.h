@@ -12,6 +12,8 @@
 class AddressBlock {
   public:
     static constexpr float kSmallestSize = 8.0f;
+    // Addresses are printed in this face, whose advance the fitting counts on.
+    static QString faceName() { return QStringLiteral("Courier New"); }
 
     enum class Breaking { AtSpaces, Never };
 
@@ -23,6 +25,11 @@ class AddressBlock {
 
     static Fitted fit(const QStringList& address, QSizeF box, float largest,
                       Breaking breaking = Breaking::AtSpaces, float smallest = kSmallestSize);
+
+    // The width of a line in the fixed-pitch face addresses are printed in:
+    // 0.6 em a character, twice that for the wide characters of East Asian
+    // scripts, which the fallback fonts draw about 1 em wide.
+    static double widthMillimetres(const QString& line, float size);
 
     // The lines at `size`, each too-wide line broken at spaces into as few
     // lines as fit the width (a word wider than the width stays whole).

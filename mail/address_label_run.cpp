@@ -10,7 +10,7 @@ namespace {
 double blockWidth(const QStringList& lines, float size) {
     double widest = 0;
     for (const QString& line : lines) {
-        widest = std::max(widest, LabelFitting::widthMillimetres(line, size));
+        widest = std::max(widest, AddressBlock::widthMillimetres(line, size));
     }
     return widest;
 }
@@ -37,6 +37,7 @@ bool AddressLabelRun::printLabel(const QStringList& lines, int index, bool* fits
     const double advance = LabelFitting::lineAdvanceMillimetres(block.size);
     const double x = inside.left() + (inside.width() - blockWidth(block.lines, block.size)) / 2;
     double y = inside.top() + (inside.height() - advance * block.lines.size()) / 2;
+    surface_.setFontName(AddressBlock::faceName());
     surface_.setFontSize(block.size);
     for (qsizetype i = 0; i < block.lines.size(); ++i) {
         surface_.setBold(i == 0);

@@ -14,6 +14,7 @@ void EnvelopeRun::setShifts(QPointF recipient, QPointF sender) {
 
 bool EnvelopeRun::printBlock(const AddressBlock::Fitted& fitted, QPointF topLeft) {
     double y = topLeft.y();
+    surface_.setFontName(AddressBlock::faceName());
     surface_.setFontSize(fitted.size);
     for (qsizetype i = 0; i < fitted.lines.size(); ++i) {
         surface_.setBold(i == 0);

@@ -147,6 +147,13 @@ TEST(AddressBlock, BreaksLongLinesAtSpacesShrinksAndReportsWhatCannotFit) {
         AddressBlock::fit(address, narrow, 12, AddressBlock::Breaking::Never);
     EXPECT_FALSE(unbroken.fits);
     EXPECT_FALSE(AddressBlock::fit(address, QSizeF(90, 8), 12).fits);
+
+    // East Asian characters count twice the width of a Latin one, so that a
+    // line the fallback font draws wider is never taken to fit.
+    EXPECT_DOUBLE_EQ(AddressBlock::widthMillimetres(QStringLiteral("東京都 1"), 10),
+                     AddressBlock::widthMillimetres(QStringLiteral("ABCDEFGH"), 10));
+    EXPECT_DOUBLE_EQ(AddressBlock::widthMillimetres(QStringLiteral("서울 𠀋"), 10),
+                     AddressBlock::widthMillimetres(QStringLiteral("1234567"), 10));
 }
 
 TEST(EnvelopeFormat, PlacesTheBlocksInsideEveryEnvelope) {
