@@ -41,6 +41,23 @@ inline qsizetype find(QByteArrayView text, char c, qsizetype from) {
     return found ? static_cast<const char*>(found) - text.data() : -1;
 }
 
+// n of a tag "<NAME:n" or "<NAME:n:T" (n of 1 to 9 digits), else 0.
+inline qsizetype announcedLength(QByteArrayView tag) {
+    const qsizetype colon = find(tag, ':', 0);
+    if (colon < 0) {
+        return 0;
+    }
+    qsizetype i = colon + 1;
+    qsizetype length = 0;
+    while (i < tag.size() && tag[i] >= '0' && tag[i] <= '9' && i - colon <= 9) {
+        length = length * 10 + (tag[i] - '0');
+        ++i;
+    }
+    const qsizetype digits = i - colon - 1;
+    const bool typed = i + 2 == tag.size() && tag[i] == ':';
+    return digits >= 1 && digits <= 9 && (i == tag.size() || typed) ? length : 0;
+}
+
 template <size_t N>
 bool sameName(QByteArrayView name, const char (&known)[N]) {
     return name.size() == static_cast<qsizetype>(N - 1) && matchesUpper(name.data(), known, N - 1);

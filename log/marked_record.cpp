@@ -5,34 +5,23 @@
 #include <array>
 #include <cstring>
 
+#include "log/adif_text.h"
+
 namespace {
+
+// The reader's own byte rules, so that the copy reads a record as it does.
+using adif::announcedLength;
+using adif::find;
+using adif::isBlank;
+using adif::isLineBreak;
+using adif::upper;
 
 constexpr size_t kMarkedCount = 3;
 constexpr size_t kDateField = 1;
 
-char upper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-}
-
-bool isLineBreak(char c) {
-    return c == '\n' || c == '\r';
-}
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 bool sameName(QByteArrayView name, QByteArrayView known) {
     return name.size() == known.size() && std::equal(name.begin(), name.end(), known.begin(),
                                                      [](char a, char b) { return upper(a) == b; });
-}
-
-qsizetype find(QByteArrayView text, char c, qsizetype from) {
-    if (from >= text.size()) {
-        return -1;
-    }
-    const void* found = std::memchr(text.data() + from, c, static_cast<size_t>(text.size() - from));
-    return found ? static_cast<const char*>(found) - text.data() : -1;
 }
 
 // A record's text with its line breaks left out, as the reader reads it, and
@@ -81,23 +70,6 @@ struct Tag {
     bool call = false;
     bool lacksEnd() const { return close < 0 || close > next; }
 };
-
-// n of a tag "<NAME:n" or "<NAME:n:T" (1 to 9 digits), else 0: the reader's rule.
-qsizetype announcedLength(QByteArrayView tag) {
-    const qsizetype colon = find(tag, ':', 0);
-    if (colon < 0) {
-        return 0;
-    }
-    qsizetype i = colon + 1;
-    qsizetype length = 0;
-    while (i < tag.size() && tag[i] >= '0' && tag[i] <= '9' && i - colon <= 9) {
-        length = length * 10 + (tag[i] - '0');
-        ++i;
-    }
-    const qsizetype digits = i - colon - 1;
-    const bool typed = i + 2 == tag.size() && tag[i] == ':';
-    return digits >= 1 && digits <= 9 && (i == tag.size() || typed) ? length : 0;
-}
 
 // Where the value of a tag that has its ">" ends, as the reader reads it.
 qsizetype valueEnd(QByteArrayView text, const Tag& tag) {
