@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -17,6 +16,7 @@
 #include "log/adif_framing.h"
 #include "log/adif_parsed_piece.h"
 #include "log/adif_piece_parser.h"
+#include "log/adif_text.h"
 #include "log/adif_utf16_spans.h"
 
 using namespace adif;
@@ -152,10 +152,7 @@ void AdifReader::parse(QByteArrayView bytes, AdifSink& sink, bool plainShortcut)
         parseUtf8(bytes, sink, plainShortcut);
         return;
     }
-    const auto encoding =
-        bytes[0] == '\xFF' ? QStringConverter::Utf16LE : QStringConverter::Utf16BE;
-    QStringDecoder decoder(encoding);
-    const QByteArray utf8 = QString(decoder.decode(bytes.sliced(2))).toUtf8();
+    const QByteArray utf8 = adif::utf16AsUtf8(bytes.sliced(2), bytes[0] == '\xFF');
     AdifUtf16Spans spans(utf8, sink);
     parseUtf8(utf8, spans, plainShortcut);
 }

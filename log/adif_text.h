@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
+#include <QStringDecoder>
 #include <cstring>
 
 // Byte tests shared by the parts of the log reader, kept inline: the record
@@ -61,6 +64,15 @@ inline qsizetype announcedLength(QByteArrayView tag) {
 template <size_t N>
 bool sameName(QByteArrayView name, const char (&known)[N]) {
     return name.size() == static_cast<qsizetype>(N - 1) && matchesUpper(name.data(), known, N - 1);
+}
+
+// UTF-16 bytes after the byte order mark, as UTF-8 text of exactly one character per
+// code unit read: a U+FEFF there is text (Qt would take it for a second mark and drop
+// it), and an odd last byte is no character.
+inline QByteArray utf16AsUtf8(QByteArrayView bytes, bool littleEndian) {
+    QStringDecoder decoder(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                           QStringConverter::Flag::ConvertInitialBom);
+    return QString(decoder.decode(bytes)).toUtf8();
 }
 
 }  // namespace adif

@@ -1,6 +1,5 @@
 #include "log/marked_record.h"
 
-#include <QStringDecoder>
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -322,8 +321,7 @@ QByteArray MarkedRecord::marked(QByteArrayView record, QByteArrayView via, QByte
 
 QByteArray MarkedRecord::markedUtf16(QByteArrayView record, bool littleEndian, QByteArrayView via,
                                      QByteArrayView date, const MarkedFields& fields) {
-    QStringDecoder decoder(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
-    const QByteArray utf8 = QString(decoder.decode(record)).toUtf8();
+    const QByteArray utf8 = adif::utf16AsUtf8(record, littleEndian);
     // UTF-16 code units before a byte of the UTF-8 text, counted as the reader counts them.
     qsizetype counted = 0;
     qsizetype units = 0;

@@ -2,9 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 #include <algorithm>
 
+#include "log/adif_text.h"
 #include "mail/address_source.h"
 
 namespace LogAddresses {
@@ -63,8 +63,7 @@ QByteArray recordBytes(QFile& file, const QsoRecord& qso, bool utf16, bool bigEn
     if (!utf16) {
         return bytes;
     }
-    QStringDecoder decoder(bigEndian ? QStringConverter::Utf16BE : QStringConverter::Utf16LE);
-    return QString(decoder(bytes)).toUtf8();
+    return adif::utf16AsUtf8(bytes, !bigEndian);
 }
 
 }  // namespace

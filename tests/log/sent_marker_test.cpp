@@ -183,27 +183,38 @@ TEST(SentMarker, LogsOfOtherProgramsReadBackAsTheyWere) {
     }
 }
 
-// A UTF-16 log is marked in UTF-16, its byte order mark kept, its accents as they were.
+// A UTF-16 log is marked in UTF-16, its byte order mark kept, its accents as they
+// were; a U+FEFF right after the mark is text, not a second mark, and an odd last
+// byte stays after the records.
 TEST(SentMarker, MarksAUtf16LogInUtf16) {
     const QByteArray text =
         "<EOH>\n<CALL:5>F1AAA<NAME:6>Jérôme<BAND:3>20M<EOR>\n<CALL:5>F2BBB"
         "<QSL_SENT:1>N<EOR>\n";
     const QByteArray marked = "<EOH>\n<CALL:5>F1AAA<NAME:6>Jérôme<BAND:3>20M" + kMarks +
                               "<EOR>\n<CALL:5>F2BBB<QSL_SENT:1>Y" + kMarks.mid(14) + "<EOR>\n";
+    const QByteArray zeroWidth = "\xEF\xBB\xBF";
+    const struct {
+        QByteArray before;
+        QByteArray after;
+    } shapes[] = {{"", ""}, {zeroWidth, ""}, {zeroWidth + zeroWidth, "\x01"}};
     QTemporaryDir dir;
-    for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
-        const QString path = writeFile(dir, QStringLiteral("log.adi"), utf16(text, encoding));
-        const auto log = readLog(path);
-        ASSERT_TRUE(log->read);
-        const QString copyPath = dir.filePath(QStringLiteral("copy.adi"));
-        QString error;
-        ASSERT_EQ(
-            SentMarker::writeCopy(path, log->fingerprint, copyPath, recordsOf(*log, everyQso(*log)),
-                                  QStringLiteral("B"), kDay, &error),
-            SentMarker::Result::Written)
-            << error.toStdString();
-        EXPECT_EQ(readFile(copyPath), utf16(marked, encoding));
-        expectSameReading(*log, *readLog(copyPath), everyQso(*log), "UTF-16");
+    for (const auto& shape : shapes) {
+        for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+            const QString path = writeFile(dir, QStringLiteral("log.adi"),
+                                           utf16(shape.before + text, encoding) + shape.after);
+            const auto log = readLog(path);
+            ASSERT_TRUE(log->read);
+            const QString copyPath = dir.filePath(QStringLiteral("copy.adi"));
+            QString error;
+            ASSERT_EQ(SentMarker::writeCopy(path, log->fingerprint, copyPath,
+                                            recordsOf(*log, everyQso(*log)), QStringLiteral("B"),
+                                            kDay, &error),
+                      SentMarker::Result::Written)
+                << error.toStdString();
+            EXPECT_EQ(readFile(copyPath), utf16(shape.before + marked, encoding) + shape.after)
+                << shape.before.size() << shape.after.size();
+            expectSameReading(*log, *readLog(copyPath), everyQso(*log), "UTF-16");
+        }
     }
 }
 
