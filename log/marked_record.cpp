@@ -13,6 +13,7 @@ using adif::announcedLength;
 using adif::find;
 using adif::isBlank;
 using adif::isLineBreak;
+using adif::isSpacing;
 using adif::upper;
 
 constexpr size_t kMarkedCount = 3;
@@ -261,6 +262,7 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
     if (!wellFormed) {
         return editsAroundOpenTags(joined, tags, eorAt, via, date, fields);
     }
+    const bool ended = eorAt < text.size();
     std::array<bool, kMarkedCount> present{};
     // A record marked already keeps the date it was marked on, as it stands.
     const bool keepDate = fields.keepDateOfMarked && alreadyMarked(text, tags);
@@ -280,17 +282,23 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
             --end;
         }
         QByteArray replacement;
+        qsizetype begin = joined.rawIndex(tag.at);
         if (!present[field]) {
             present[field] = true;
             replacement = fieldText(field, via, date, fields);
         } else {
             end = removedUpTo(text, tag);
+            // A record without <EOR> still ends with a value, not with the
+            // spacing that stood before the field taken out.
+            const qsizetype kept = edits.empty() ? 0 : edits.back().end;
+            while (!ended && end == text.size() && begin > kept && isSpacing(record[begin - 1])) {
+                --begin;
+            }
         }
-        edits.push_back({joined.rawIndex(tag.at), joined.rawEnd(end), replacement});
+        edits.push_back({begin, joined.rawEnd(end), replacement});
     }
     // Before the <EOR> each field is followed by a blank; a record without one
     // ends with its last value, so that the blanks after it stay outside it.
-    const bool ended = eorAt < text.size();
     QByteArray missing;
     for (size_t field = 0; field < kMarkedCount; ++field) {
         if (!present[field]) {
