@@ -7,6 +7,7 @@
 #include <cups/cups.h>
 
 #include "printing/font_faces.h"
+#include "printing/pdf_page_memory.h"
 #include "printing/print_geometry.h"
 
 namespace {
@@ -21,6 +22,7 @@ PrinterSurface::PrinterSurface(QPrinter& printer, QPointF pdfOrigin)
     : printer_(printer), pdfOrigin_(pdfOrigin) {
     printer_.setResolution(PrintGeometry::kResolutionDpi);
     printer_.setFullPage(isPdf());
+    PdfPageMemory::keepBuffersInHeap();
 }
 
 PrinterSurface::~PrinterSurface() {
