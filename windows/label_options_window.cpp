@@ -22,9 +22,9 @@
 #include "settings/settings_store.h"
 #include "windows/label_printing.h"
 #include "windows/label_samples.h"
-#include "windows/validated_boxes.h"
 #include "windows/mail_options_widget.h"
 #include "windows/option_controls.h"
+#include "windows/validated_boxes.h"
 #include "windows/window_placement.h"
 #include "windows/workspace.h"
 
@@ -93,6 +93,8 @@ void LabelOptionsWindow::buildControls() {
     mail_ = new MailOptionsWidget(workspace_);
     connect(mail_, &MailOptionsWidget::addressBookRequested, this,
             &LabelOptionsWindow::addressBookRequested);
+    connect(mail_->kindBox(), &QComboBox::currentIndexChanged, this,
+            &LabelOptionsWindow::namePrintButton);
     buttons->addWidget(mail_);
     buttons->addStretch();
     buttons->addWidget(imprime_);
@@ -497,6 +499,12 @@ void LabelOptionsWindow::clearBoxes() {
 
 void LabelOptionsWindow::openSelection() {
     close();
+}
+
+void LabelOptionsWindow::namePrintButton() {
+    imprime_->setText(mail_->kind() == MailOptionsWidget::kEnvelopes
+                          ? QStringLiteral("&Imprimer les enveloppes")
+                          : QStringLiteral("&Imprimer les étiquettes"));
 }
 
 void LabelOptionsWindow::startPrint() {

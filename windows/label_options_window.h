@@ -75,6 +75,8 @@ class LabelOptionsWindow : public QWidget {
 
   private:
     static QRadioButton* radio(const QButtonGroup* group, int index);
+    // The print button says what the chosen kind of run puts on paper.
+    void namePrintButton();
     QWidget* buildPrintOptions();
     QWidget* buildTexts();
     void prepare();

@@ -68,6 +68,8 @@ class MailWindows : public WindowFixture {
 TEST_F(MailWindows, PrintsEnvelopesAndAddressLabelsAndOffersTheBookForTheMissing) {
     LabelOptionsWindow& window = openWithTheMailLog();
     control<QComboBox>(window, "Kind_Run")->setCurrentIndex(MailOptionsWidget::kEnvelopes);
+    EXPECT_EQ(control<QPushButton>(window, "Imprime")->text(),
+              QStringLiteral("&Imprimer les enveloppes"));
     control<QComboBox>(window, "Format_Enveloppe")->setCurrentIndex(3);  // C5
     control<QPushButton>(window, "Expediteur_Button")->click();
     control<QPlainTextEdit>(window, "Adresse_Expediteur")
@@ -117,6 +119,8 @@ TEST_F(MailWindows, PrintsEnvelopesAndAddressLabelsAndOffersTheBookForTheMissing
 
     // Address labels on the chosen sheet; Yes opens the book on the missing calls.
     control<QComboBox>(window, "Kind_Run")->setCurrentIndex(MailOptionsWidget::kAddressLabels);
+    EXPECT_EQ(control<QPushButton>(window, "Imprime")->text(),
+              QStringLiteral("&Imprimer les étiquettes"));
     window.sheetButton(LabelOptionsWindow::kOtherSheet)->setChecked(true);
     control<QSpinBox>(window, "Etiquettes_Expediteur")->setValue(2);
     const QString labels = dir.filePath(QStringLiteral("adresses.pdf"));
