@@ -236,6 +236,24 @@ bool alreadyMarked(QByteArrayView text, const std::vector<Tag>& tags) {
     return false;
 }
 
+// A record without <EOR> still ends with a value, not with the spacing that
+// stood before the fields taken out at its end: where the removal that reaches
+// the end starts, joined with the removals just before it.
+qsizetype endingRemoval(QByteArrayView record, qsizetype begin,
+                        std::vector<MarkedRecord::Edit>& edits) {
+    for (;;) {
+        while (!edits.empty() && edits.back().text.isEmpty() && edits.back().end == begin) {
+            begin = edits.back().begin;
+            edits.pop_back();
+        }
+        const qsizetype kept = edits.empty() ? 0 : edits.back().end;
+        if (begin <= kept || !isSpacing(record[begin - 1])) {
+            return begin;
+        }
+        --begin;
+    }
+}
+
 }  // namespace
 
 const MarkedFields& MarkedFields::sent() {
@@ -288,11 +306,8 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
             replacement = fieldText(field, via, date, fields);
         } else {
             end = removedUpTo(text, tag);
-            // A record without <EOR> still ends with a value, not with the
-            // spacing that stood before the field taken out.
-            const qsizetype kept = edits.empty() ? 0 : edits.back().end;
-            while (!ended && end == text.size() && begin > kept && isSpacing(record[begin - 1])) {
-                --begin;
+            if (!ended && end == text.size()) {
+                begin = endingRemoval(record, begin, edits);
             }
         }
         edits.push_back({begin, joined.rawEnd(end), replacement});
