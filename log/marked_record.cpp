@@ -213,6 +213,13 @@ std::vector<MarkedRecord::Edit> editsAroundOpenTags(const JoinedText& joined,
             edits.push_back({joined.rawIndex(tag.at), joined.rawEnd(removedUpTo(text, tag)), {}});
         }
     }
+    // The ">" that closes the open tags must not make a tag of a "<" left
+    // unfinished at the end of the record: the fields go before that "<".
+    const qsizetype unfinished = text.lastIndexOf('<');
+    if (closeFirst && at == text.size() && unfinished >= 0 &&
+        (tags.empty() || tags.back().at < unfinished)) {
+        at = unfinished;
+    }
     QByteArray inserted = closeFirst ? ">" : "";
     for (size_t field = 0; field < kMarkedCount; ++field) {
         inserted += at < text.size() ? fieldText(field, via, date, fields) + ' '
