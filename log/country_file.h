@@ -30,6 +30,10 @@ class CountryFile {
 
     int entityCount() const { return entityCount_; }
 
+    // True when `part` is one of the file's prefixes ("EA8", "VP2V", "KH6"),
+    // not counting its whole-call entries.
+    bool isPrefix(const QString& part) const { return prefixes_.contains(part.toUpper()); }
+
   private:
     void readEntities(const QString& text);
     QString lookUp(const QString& call) const;
