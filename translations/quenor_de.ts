@@ -1,0 +1,1243 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="fr_FR">
+<context>
+    <name>AddressBookWindow</name>
+    <message>
+        <source>Adresses</source>
+        <translation>Adressen</translation>
+    </message>
+    <message>
+        <source>Filtrer</source>
+        <translation>Filtern</translation>
+    </message>
+    <message>
+        <source>Filtrer les stations</source>
+        <translation>Stationen filtern</translation>
+    </message>
+    <message>
+        <source>Stations du carnet</source>
+        <translation>Stationen im Adressbuch</translation>
+    </message>
+    <message>
+        <source>Indicatif</source>
+        <translation>Rufzeichen</translation>
+    </message>
+    <message>
+        <source>Adresse, une ligne par ligne de l&apos;enveloppe</source>
+        <translation>Adresse, eine Zeile je Umschlagzeile</translation>
+    </message>
+    <message>
+        <source>&amp;Nouvelle</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Supprimer</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Importer…</source>
+        <translation>&amp;Importieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Indicatif :</source>
+        <translation>Rufzeichen:</translation>
+    </message>
+    <message>
+        <source>Adresse (nom, rue, ville, pays) :</source>
+        <translation>Adresse (Name, Straße, Ort, Land):</translation>
+    </message>
+    <message>
+        <source>%1 — à compléter</source>
+        <translation>%1 — zu ergänzen</translation>
+    </message>
+    <message>
+        <source>Indicatif : tapez l&apos;indicatif de la station.</source>
+        <translation>Rufzeichen: Geben Sie das Rufzeichen der Station ein.</translation>
+    </message>
+    <message>
+        <source>Adresse : tapez au moins une ligne.</source>
+        <translation>Adresse: Geben Sie mindestens eine Zeile ein.</translation>
+    </message>
+    <message>
+        <source>Supprimer l&apos;adresse de %1 du carnet ?</source>
+        <translation>Die Adresse von %1 aus dem Adressbuch löschen?</translation>
+    </message>
+    <message>
+        <source>Carnet d&apos;adresses (*.csv *.CSV);;Tous les fichiers (*)</source>
+        <translation>Adressbuch (*.csv *.CSV);;Alle Dateien (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n adresses importées de %1.</source>
+        <translation>
+            <numerusform>%n Adresse aus %1 importiert.</numerusform>
+            <numerusform>%n Adressen aus %1 importiert.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AddressesCommand</name>
+    <message>
+        <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
+        <translation>--sheet: unbekannter Bogen %1 (siehe labels --list-sheets)</translation>
+    </message>
+    <message>
+        <source>--return-address : un nombre de 0 à %1 est attendu.</source>
+        <translation>--return-address: Eine Zahl von 0 bis %1 wird erwartet.</translation>
+    </message>
+    <message>
+        <source>Pas d&apos;adresse pour : %1</source>
+        <translation>Keine Adresse für: %1</translation>
+    </message>
+    <message>
+        <source>Adresse trop longue, non imprimée : %1</source>
+        <translation>Adresse zu lang, nicht gedruckt: %1</translation>
+    </message>
+    <message>
+        <source>Aucune adresse pour les QSO choisis</source>
+        <translation>Keine Adresse für die gewählten QSOs</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>QSO %1 (%2) : %3</source>
+        <translation>QSO %1 (%2): %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n messages à la lecture du journal</source>
+        <translation>
+            <numerusform>%n Meldung beim Lesen des Logbuchs</numerusform>
+            <numerusform>%n Meldungen beim Lesen des Logbuchs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>selectionnez un fichier ou quitter</source>
+        <translation>Wählen Sie eine Datei oder beenden Sie</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrintWindow</name>
+    <message>
+        <source>&amp;Impression de la QSL</source>
+        <translation>QSL &amp;drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Setup_QSL</source>
+        <translation>&amp;Setup_QSL</translation>
+    </message>
+    <message>
+        <source>&amp;Retour sélection Etiquettes</source>
+        <translation>&amp;Zurück zur Etikettenauswahl</translation>
+    </message>
+    <message>
+        <source>&amp;Aperçu</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Choisir le modèle…</source>
+        <translation>&amp;Vorlage wählen…</translation>
+    </message>
+    <message>
+        <source>&amp;Enveloppes…</source>
+        <translation>&amp;Umschläge…</translation>
+    </message>
+    <message>
+        <source>Impression sur carte QSL</source>
+        <translation>Druck auf QSL-Karten</translation>
+    </message>
+    <message>
+        <source>Aperçu des cartes</source>
+        <translation>Kartenvorschau</translation>
+    </message>
+    <message>
+        <source>Enveloppes de ces cartes</source>
+        <translation>Umschläge für diese Karten</translation>
+    </message>
+    <message>
+        <source>Modèle : aucun, il sera demandé</source>
+        <translation>Vorlage: keine, sie wird erfragt</translation>
+    </message>
+    <message>
+        <source>selectionnez un fichier ou quitter</source>
+        <translation>Wählen Sie eine Datei oder beenden Sie</translation>
+    </message>
+    <message>
+        <source>sélectionnez un fichier .qsl ou créez en un</source>
+        <translation>Wählen Sie eine .qsl-Datei oder legen Sie eine an</translation>
+    </message>
+    <message>
+        <source>La ligne %1 dépasse le bord de la carte</source>
+        <translation>Zeile %1 ragt über den Kartenrand</translation>
+    </message>
+    <message>
+        <source>Les lignes %1 dépassent le bord de la carte</source>
+        <translation>Die Zeilen %1 ragen über den Kartenrand</translation>
+    </message>
+</context>
+<context>
+    <name>CardsCommand</name>
+    <message>
+        <source>sélectionnez un fichier .qsl ou créez en un</source>
+        <translation>Wählen Sie eine .qsl-Datei oder legen Sie eine an</translation>
+    </message>
+    <message>
+        <source>La ligne %1 dépasse le bord de la carte</source>
+        <translation>Zeile %1 ragt über den Kartenrand</translation>
+    </message>
+</context>
+<context>
+    <name>Command</name>
+    <message>
+        <source>Impossible d&apos;écrire sur la sortie standard : %1</source>
+        <translation>Kann nicht auf die Standardausgabe schreiben: %1</translation>
+    </message>
+    <message>
+        <source>--sort : call ou bureau</source>
+        <translation>--sort: call oder bureau</translation>
+    </message>
+    <message>
+        <source>--owed : unsent, requested ou received</source>
+        <translation>--owed: unsent, requested oder received</translation>
+    </message>
+    <message>
+        <source>--unsent et --owed %1 ne vont pas ensemble</source>
+        <translation>--unsent und --owed %1 passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>--route : all, bureau ou direct</source>
+        <translation>--route: all, bureau oder direct</translation>
+    </message>
+    <message>
+        <source>--sent-via : B, D, E ou M</source>
+        <translation>--sent-via: B, D, E oder M</translation>
+    </message>
+    <message>
+        <source>Aucun QSO dans le fichier %1</source>
+        <translation>Kein QSO in der Datei %1</translation>
+    </message>
+    <message>
+        <source>Aucun QSO à imprimer dans le fichier %1</source>
+        <translation>Kein zu druckendes QSO in der Datei %1</translation>
+    </message>
+    <message>
+        <source>Impression interrompue : l&apos;impression est faite, la copie marquée %1 n&apos;est pas écrite.</source>
+        <translation>Druck unterbrochen: Der Druck ist erledigt, die markierte Kopie %1 ist nicht geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Commande inconnue : %1</source>
+        <translation>Unbekannter Befehl: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandOption</name>
+    <message>
+        <source>Valeur manquante après %1</source>
+        <translation>Fehlender Wert nach %1</translation>
+    </message>
+    <message>
+        <source>Option inconnue : %1</source>
+        <translation>Unbekannte Option: %1</translation>
+    </message>
+    <message>
+        <source>Valeur vide après %1</source>
+        <translation>Leerer Wert nach %1</translation>
+    </message>
+</context>
+<context>
+    <name>LabelOptionsWindow</name>
+    <message>
+        <source>Impression directe sur QSL </source>
+        <translation>Direktdruck auf QSL-Karten </translation>
+    </message>
+    <message>
+        <source>Impression étiquettes</source>
+        <translation>Etikettendruck</translation>
+    </message>
+    <message>
+        <source>Impression d&apos;étiquettes pour QSL</source>
+        <translation>Etikettendruck für QSL</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer les étiquettes</source>
+        <translation>Etiketten &amp;drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Aperçu</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>Aperçu des étiquettes</source>
+        <translation>Etikettenvorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Retour sélection QSO</source>
+        <translation>&amp;Zurück zur QSO-Auswahl</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Francais</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Anglais</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>Format des étiquettes</source>
+        <translation>Etikettenformat</translation>
+    </message>
+    <message>
+        <source>Autre planche :</source>
+        <translation>Anderer Bogen:</translation>
+    </message>
+    <message>
+        <source>Autre planche</source>
+        <translation>Anderer Bogen</translation>
+    </message>
+    <message>
+        <source>&amp;Planches…</source>
+        <translation>&amp;Bögen…</translation>
+    </message>
+    <message>
+        <source>Options d&apos;impression</source>
+        <translation>Druckoptionen</translation>
+    </message>
+    <message>
+        <source>Avant impression des étiquettes</source>
+        <translation>Vor dem Etikettendruck</translation>
+    </message>
+    <message>
+        <source>effectuez une impression sur une feuille</source>
+        <translation>einmal auf ein leeres Blatt drucken</translation>
+    </message>
+    <message>
+        <source>Corrigez  éventuellement avec la fonction</source>
+        <translation>Bei Bedarf korrigieren mit</translation>
+    </message>
+    <message>
+        <source>&quot;Décalage vertical feuille&quot; ci dessous</source>
+        <translation>„Vertikaler Bogenversatz“ unten</translation>
+    </message>
+    <message>
+        <source>Décalage vertical feuille</source>
+        <translation>Vertikaler Bogenversatz</translation>
+    </message>
+    <message>
+        <source>ligne</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Arret impression a chaque feuille</source>
+        <translation>Nach jedem Bogen anhalten</translation>
+    </message>
+    <message>
+        <source>Première étiquette</source>
+        <translation>Erstes Etikett</translation>
+    </message>
+    <message>
+        <source>Sur une planche entamée : les étiquettes sont comptées de gauche à droite puis de haut en bas ; celles d&apos;avant restent vierges.</source>
+        <translation>Auf einem angebrochenen Bogen: Die Etiketten werden von links nach rechts, dann von oben nach unten gezählt; die davor bleiben leer.</translation>
+    </message>
+    <message>
+        <source>Regrouper les QSO d&apos;une même station</source>
+        <translation>QSOs einer Station zusammenfassen</translation>
+    </message>
+    <message>
+        <source>Les QSO d&apos;un même indicatif et d&apos;un même QSL via partagent une étiquette, une ligne par QSO.</source>
+        <translation>QSOs mit demselben Rufzeichen und demselben QSL via teilen sich ein Etikett, eine Zeile je QSO.</translation>
+    </message>
+    <message>
+        <source>Libellé Texte QSL</source>
+        <translation>QSL-Text</translation>
+    </message>
+    <message>
+        <source>Merci pour le QSO  Pse QSL</source>
+        <translation>Danke für das QSO  Pse QSL</translation>
+    </message>
+    <message>
+        <source>Merci pour le QSO et pour  la QSL</source>
+        <translation>Danke für das QSO und die QSL</translation>
+    </message>
+    <message>
+        <source>Merci pour le QSO  pas de QSL</source>
+        <translation>Danke für das QSO  keine QSL</translation>
+    </message>
+    <message>
+        <source>Selon la QSL reçue</source>
+        <translation>Je nach erhaltener QSL</translation>
+    </message>
+    <message>
+        <source>Libellé commentaire</source>
+        <translation>Kommentarzeile</translation>
+    </message>
+    <message>
+        <source>Commentaire</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>32 caracteres maxi</source>
+        <translation>höchstens 32 Zeichen</translation>
+    </message>
+    <message>
+        <source>Options de l&apos;activation</source>
+        <translation>Aktivierungsoptionen</translation>
+    </message>
+    <message>
+        <source>N°de l&apos;activité</source>
+        <translation>Aktivierungs-Nr.</translation>
+    </message>
+    <message>
+        <source>12 caracteres maxi</source>
+        <translation>höchstens 12 Zeichen</translation>
+    </message>
+    <message>
+        <source>Numero de l&apos;activité obligatoire</source>
+        <translation>Die Aktivierungsnummer ist erforderlich</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;activité</source>
+        <translation>Name der Aktivierung</translation>
+    </message>
+    <message>
+        <source>30 caracteres maxi</source>
+        <translation>höchstens 30 Zeichen</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;activité obligatoire</source>
+        <translation>Der Name der Aktivierung ist erforderlich</translation>
+    </message>
+    <message>
+        <source>N° du Canton</source>
+        <translation>Kanton-Nr.</translation>
+    </message>
+    <message>
+        <source>4 caracteres maxi</source>
+        <translation>höchstens 4 Zeichen</translation>
+    </message>
+    <message>
+        <source>Numero du Canton obligatoire</source>
+        <translation>Die Kantonsnummer ist erforderlich</translation>
+    </message>
+    <message>
+        <source>Code postal</source>
+        <translation>Postleitzahl</translation>
+    </message>
+    <message>
+        <source>5 caracteres maxi</source>
+        <translation>höchstens 5 Zeichen</translation>
+    </message>
+    <message>
+        <source>Numero du code postal obligatoire</source>
+        <translation>Die Postleitzahl ist erforderlich</translation>
+    </message>
+    <message>
+        <source>Commune</source>
+        <translation>Gemeinde</translation>
+    </message>
+    <message>
+        <source>26 caracteres maxi</source>
+        <translation>höchstens 26 Zeichen</translation>
+    </message>
+    <message>
+        <source>Nom de la commune obligatoire</source>
+        <translation>Die Gemeinde ist erforderlich</translation>
+    </message>
+    <message>
+        <source>&amp;Effacer</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>Options station</source>
+        <translation>Stationsoptionen</translation>
+    </message>
+    <message>
+        <source>Transceiver </source>
+        <translation>Transceiver </translation>
+    </message>
+    <message>
+        <source>40 caracteres maxi</source>
+        <translation>höchstens 40 Zeichen</translation>
+    </message>
+    <message>
+        <source>Transceiver</source>
+        <translation>Transceiver</translation>
+    </message>
+    <message>
+        <source>Antenne</source>
+        <translation>Antenne</translation>
+    </message>
+    <message>
+        <source>15 caracteres maxi</source>
+        <translation>höchstens 15 Zeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer les enveloppes</source>
+        <translation>Umschläge &amp;drucken</translation>
+    </message>
+    <message>
+        <source>Pour l&apos;impression directe sur QSL, l&apos;aperçu se fait dans la fenêtre d&apos;impression sur carte QSL.</source>
+        <translation>Beim Direktdruck auf QSL-Karten zeigt das Fenster für den Kartendruck die Vorschau.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPrinting</name>
+    <message>
+        <source>Planche inconnue : %1</source>
+        <translation>Unbekannter Bogen: %1</translation>
+    </message>
+    <message>
+        <source>Aperçu des étiquettes</source>
+        <translation>Etikettenvorschau</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSamples</name>
+    <message>
+        <source>Indicatif</source>
+        <translation>Rufzeichen</translation>
+    </message>
+    <message>
+        <source>Exemple d&apos;étiquette confirmant un QSO </source>
+        <translation>Beispieletikett für ein QSO </translation>
+    </message>
+    <message>
+        <source>Exemple d&apos;étiquette confirmant une activation</source>
+        <translation>Beispieletikett für eine Aktivierung</translation>
+    </message>
+</context>
+<context>
+    <name>LabelsCommand</name>
+    <message>
+        <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
+        <translation>--sheet: unbekannter Bogen %1 (siehe labels --list-sheets)</translation>
+    </message>
+    <message>
+        <source>Planche inconnue : %1 (voir --list-sheets)</source>
+        <translation>Unbekannter Bogen: %1 (siehe --list-sheets)</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutEditor</name>
+    <message>
+        <source>Ligne %1 : %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>indicatif</source>
+        <translation>Rufzeichen</translation>
+    </message>
+    <message>
+        <source>QSL via</source>
+        <translation>QSL via</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>heure</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>bande</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>Joindre la ligne 2 à la ligne 1</source>
+        <translation>Zeile 2 an Zeile 1 anfügen</translation>
+    </message>
+    <message>
+        <source>Joindre la ligne 4 à la ligne 3</source>
+        <translation>Zeile 4 an Zeile 3 anfügen</translation>
+    </message>
+    <message>
+        <source>Joindre les lignes 6 et 7 à la ligne 5</source>
+        <translation>Zeilen 6 und 7 an Zeile 5 anfügen</translation>
+    </message>
+    <message>
+        <source>Parametres de la QSL</source>
+        <translation>QSL-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Position des champs à imprimer</source>
+        <translation>Lage der zu druckenden Felder</translation>
+    </message>
+    <message>
+        <source>Marges</source>
+        <translation>Ränder</translation>
+    </message>
+    <message>
+        <source>Gauche  Haute   Police    Textes avant le champs QSO</source>
+        <translation>Links   Oben    Schrift   Texte vor dem QSO-Feld</translation>
+    </message>
+    <message>
+        <source>Champs QSO</source>
+        <translation>QSO-Felder</translation>
+    </message>
+    <message>
+        <source>Gauche  Haute   Police                                  Champs personalisables</source>
+        <translation>Links   Oben    Schrift                                 Eigene Felder</translation>
+    </message>
+    <message>
+        <source>position gauche (mm)</source>
+        <translation>linke Position (mm)</translation>
+    </message>
+    <message>
+        <source>position haute (mm)</source>
+        <translation>obere Position (mm)</translation>
+    </message>
+    <message>
+        <source>taille de police (5 à 15)</source>
+        <translation>Schriftgröße (5 bis 15)</translation>
+    </message>
+    <message>
+        <source>texte</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Marges  : Toutes les valeurs en millimètres  valeur 0 et 0 pour une ligne non utilisée</source>
+        <translation>Ränder: alle Werte in Millimetern; 0 und 0 für eine unbenutzte Zeile</translation>
+    </message>
+    <message>
+        <source>Taille de la Police de caracteres  :  de 5 à 15</source>
+        <translation>Schriftgröße: 5 bis 15</translation>
+    </message>
+    <message>
+        <source>Les 3 case à cocher Ck permettent d&apos;associer les champs sur une seule ligne</source>
+        <translation>Die 3 Ck-Kästchen fassen Felder in einer Zeile zusammen</translation>
+    </message>
+    <message>
+        <source>ATTENTION tenir compte des Marges Gauches et Hautes de l&apos;imprimante</source>
+        <translation>ACHTUNG: linken und oberen Rand des Druckers berücksichtigen</translation>
+    </message>
+    <message>
+        <source>Valeurs </source>
+        <translation>Werte </translation>
+    </message>
+    <message>
+        <source>Marge gauche de l&apos;imprimante (mm)</source>
+        <translation>Linker Druckerrand (mm)</translation>
+    </message>
+    <message>
+        <source>Marge haute de l&apos;imprimante (mm)</source>
+        <translation>Oberer Druckerrand (mm)</translation>
+    </message>
+    <message>
+        <source>selon imprimante ( 2 à 5 mmm )</source>
+        <translation>je nach Drucker (2 bis 5 mm)</translation>
+    </message>
+    <message>
+        <source>selectionnez un fichier ou quitter</source>
+        <translation>Wählen Sie eine Datei oder beenden Sie</translation>
+    </message>
+    <message>
+        <source>La taille de police P%1 (« %2 ») doit être un nombre de 5 à 15.</source>
+        <translation>Die Schriftgröße P%1 („%2“) muss eine Zahl von 5 bis 15 sein.</translation>
+    </message>
+    <message>
+        <source> Le modèle n&apos;est pas enregistré.</source>
+        <translation> Die Vorlage ist nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 existe déjà. Le remplacer ?</source>
+        <translation>Die Datei %1 gibt es schon. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>&amp;Modeles de QSL</source>
+        <translation>QSL-&amp;Vorlagen</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Aperçu</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutPreview</name>
+    <message>
+        <source>Aperçu avant impression</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Aperçu : ces valeurs ne sont pas des nombres, leurs lignes ne sont pas affichées : %1</source>
+        <translation>Vorschau: Diese Werte sind keine Zahlen, ihre Zeilen werden nicht gezeigt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MailOptionsWidget</name>
+    <message>
+        <source>Impression</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Étiquettes QSO</source>
+        <translation>QSO-Etiketten</translation>
+    </message>
+    <message>
+        <source>Adresses (étiquettes)</source>
+        <translation>Adressen (Etiketten)</translation>
+    </message>
+    <message>
+        <source>Enveloppes</source>
+        <translation>Umschläge</translation>
+    </message>
+    <message>
+        <source>Format des enveloppes</source>
+        <translation>Umschlagformat</translation>
+    </message>
+    <message>
+        <source>E&amp;xpéditeur…</source>
+        <translation>Ab&amp;sender…</translation>
+    </message>
+    <message>
+        <source>A&amp;dresses…</source>
+        <translation>A&amp;dressen…</translation>
+    </message>
+    <message>
+        <source>Adresse de l&apos;expéditeur</source>
+        <translation>Absenderadresse</translation>
+    </message>
+    <message>
+        <source>Étiquettes de l&apos;expéditeur</source>
+        <translation>Absenderetiketten</translation>
+    </message>
+    <message>
+        <source>Destinataire, droite</source>
+        <translation>Empfänger, rechts</translation>
+    </message>
+    <message>
+        <source>Destinataire, bas</source>
+        <translation>Empfänger, unten</translation>
+    </message>
+    <message>
+        <source>Expéditeur, droite</source>
+        <translation>Absender, rechts</translation>
+    </message>
+    <message>
+        <source>Expéditeur, bas</source>
+        <translation>Absender, unten</translation>
+    </message>
+    <message>
+        <source>Décalage destinataire (→, ↓)</source>
+        <translation>Versatz Empfänger (→, ↓)</translation>
+    </message>
+    <message>
+        <source>Décalage expéditeur (→, ↓)</source>
+        <translation>Versatz Absender (→, ↓)</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Choisissez la planche des étiquettes d&apos;adresses.</source>
+        <translation>Wählen Sie den Bogen der Adressetiketten.</translation>
+    </message>
+</context>
+<context>
+    <name>MailPrinting</name>
+    <message>
+        <source>Aucune adresse pour les QSO choisis</source>
+        <translation>Keine Adresse für die gewählten QSOs</translation>
+    </message>
+    <message>
+        <source>Pas d&apos;adresse pour : %1
+
+Les ajouter au carnet d&apos;adresses ?</source>
+        <translation>Keine Adresse für: %1
+
+Ins Adressbuch aufnehmen?</translation>
+    </message>
+    <message>
+        <source>Adresse trop longue, non imprimée : %1</source>
+        <translation>Adresse zu lang, nicht gedruckt: %1</translation>
+    </message>
+    <message>
+        <source>Aperçu des enveloppes</source>
+        <translation>Umschlagvorschau</translation>
+    </message>
+    <message>
+        <source>Aperçu des adresses</source>
+        <translation>Adressvorschau</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Arrêter</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>%v sur %m</source>
+        <translation>%v von %m</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedCardsWindow</name>
+    <message>
+        <source>Cartes reçues</source>
+        <translation>Erhaltene Karten</translation>
+    </message>
+    <message>
+        <source>Indicatifs des cartes reçues</source>
+        <translation>Rufzeichen der erhaltenen Karten</translation>
+    </message>
+    <message>
+        <source>QSO trouvés</source>
+        <translation>Gefundene QSOs</translation>
+    </message>
+    <message>
+        <source>Lignes sans QSO</source>
+        <translation>Zeilen ohne QSO</translation>
+    </message>
+    <message>
+        <source>Lignes à plusieurs QSO</source>
+        <translation>Zeilen mit mehreren QSOs</translation>
+    </message>
+    <message>
+        <source>B (bureau)</source>
+        <translation>B (Büro)</translation>
+    </message>
+    <message>
+        <source>D (directe)</source>
+        <translation>D (direkt)</translation>
+    </message>
+    <message>
+        <source>M (manager)</source>
+        <translation>M (Manager)</translation>
+    </message>
+    <message>
+        <source>&amp;Marquer comme reçues</source>
+        <translation>Als erhalten &amp;markieren</translation>
+    </message>
+    <message>
+        <source>Une carte par ligne : indicatif [date] [bande]</source>
+        <translation>Eine Karte je Zeile: Rufzeichen [Datum] [Band]</translation>
+    </message>
+    <message>
+        <source>Plusieurs QSO : cochez les bons</source>
+        <translation>Mehrere QSOs: die richtigen ankreuzen</translation>
+    </message>
+    <message>
+        <source>&amp;Voie de réception :</source>
+        <translation>&amp;Empfangen über:</translation>
+    </message>
+    <message>
+        <source>  (déjà reçue)</source>
+        <translation>  (schon erhalten)</translation>
+    </message>
+    <message>
+        <source>Un autre journal a été lu : vérifiez les cartes.</source>
+        <translation>Ein anderes Logbuch wurde gelesen: Prüfen Sie die Karten.</translation>
+    </message>
+    <message>
+        <source>Aucun QSO du journal lu à marquer comme reçu.</source>
+        <translation>Kein QSO des gelesenen Logbuchs als erhalten zu markieren.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Marquer les %n QSO comme reçus ?</source>
+        <translation>
+            <numerusform>Das %n QSO als erhalten markieren?</numerusform>
+            <numerusform>Die %n QSOs als erhalten markieren?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Lire la copie marquée %1, pour imprimer les réponses ?</source>
+        <translation>Die markierte Kopie %1 lesen, um die Antworten zu drucken?</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedCommand</name>
+    <message>
+        <source>--via : B, D ou M</source>
+        <translation>--via: B, D oder M</translation>
+    </message>
+    <message>
+        <source>Aucun QSO dans le fichier %1</source>
+        <translation>Kein QSO in der Datei %1</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 dépasse 16 Mio : ce n&apos;est pas une liste d&apos;indicatifs.</source>
+        <translation>Die Datei %1 ist größer als 16 MiB: Das ist keine Rufzeichenliste.</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : %2 QSO correspondent, aucun n&apos;est marqué : %3</source>
+        <translation>Zeile %1: %2 QSOs passen, keines wird markiert: %3</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : aucun QSO ne correspond : %2</source>
+        <translation>Zeile %1: Kein QSO passt: %2</translation>
+    </message>
+    <message>
+        <source>%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO</source>
+        <translation>Gefundene Zeilen: %1, ohne QSO: %2, mit mehreren QSOs: %3</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionWindow</name>
+    <message>
+        <source>Sélection des QSO</source>
+        <translation>QSO-Auswahl</translation>
+    </message>
+    <message>
+        <source>Liste des QSO</source>
+        <translation>QSO-Liste</translation>
+    </message>
+    <message>
+        <source>QSO sélectionné(s) . Cliquez sur un QSO pour le désélctionner.</source>
+        <translation>Ausgewählte QSOs. Klicken Sie auf ein QSO, um es abzuwählen.</translation>
+    </message>
+    <message>
+        <source>QSO sélectionnés</source>
+        <translation>Ausgewählte QSOs</translation>
+    </message>
+    <message>
+        <source>&amp;Tout sélectionner</source>
+        <translation>&amp;Alle auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer étiquettes</source>
+        <translation>Etiketten &amp;drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Cartes &amp;reçues…</source>
+        <translation>&amp;Erhaltene Karten…</translation>
+    </message>
+    <message>
+        <source>Tri par &amp;date</source>
+        <translation>Nach &amp;Datum</translation>
+    </message>
+    <message>
+        <source>Tri par &amp;call</source>
+        <translation>Nach &amp;Rufzeichen</translation>
+    </message>
+    <message>
+        <source>Tri &amp;bureau</source>
+        <translation>Für das &amp;Büro</translation>
+    </message>
+    <message>
+        <source>Cliquez sur un QSO pour le sélectionner </source>
+        <translation>Klicken Sie auf ein QSO, um es auszuwählen </translation>
+    </message>
+    <message>
+        <source>Toutes</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Non envoyées</source>
+        <translation>Nicht gesendet</translation>
+    </message>
+    <message>
+        <source>Demandées ou en file</source>
+        <translation>Angefordert oder vorgemerkt</translation>
+    </message>
+    <message>
+        <source>Reçues sans réponse</source>
+        <translation>Erhalten, unbeantwortet</translation>
+    </message>
+    <message>
+        <source>Bureau</source>
+        <translation>Büro</translation>
+    </message>
+    <message>
+        <source>Directe</source>
+        <translation>Direkt</translation>
+    </message>
+    <message>
+        <source>QSL à &amp;envoyer :</source>
+        <translation>Zu &amp;sendende QSLs:</translation>
+    </message>
+    <message>
+        <source>&amp;Voie :</source>
+        <translation>&amp;Weg:</translation>
+    </message>
+    <message>
+        <source>Ordre d&apos;impression : bureau</source>
+        <translation>Druckreihenfolge: Büro</translation>
+    </message>
+    <message>
+        <source>Ordre d&apos;impression : par indicatif</source>
+        <translation>Druckreihenfolge: nach Rufzeichen</translation>
+    </message>
+</context>
+<context>
+    <name>SentMarking</name>
+    <message numerus="yes">
+        <source>Marquer les %n QSO imprimés comme envoyés par le bureau ?</source>
+        <translation>
+            <numerusform>Das %n gedruckte QSO als über das Büro gesendet markieren?</numerusform>
+            <numerusform>Die %n gedruckten QSOs als über das Büro gesendet markieren?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Marquer les %n QSO imprimés comme envoyés en direct ?</source>
+        <translation>
+            <numerusform>Das %n gedruckte QSO als direkt gesendet markieren?</numerusform>
+            <numerusform>Die %n gedruckten QSOs als direkt gesendet markieren?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Marquer les %n QSO imprimés comme envoyés ?</source>
+        <translation>
+            <numerusform>Das %n gedruckte QSO als gesendet markieren?</numerusform>
+            <numerusform>Die %n gedruckten QSOs als gesendet markieren?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+Le journal d&apos;avant est gardé dans %1.</source>
+        <translation>
+Das vorige Logbuch bleibt in %1 erhalten.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est le journal lui-même. Le remplacer par la copie marquée ?
+Le journal d&apos;avant sera gardé dans %2.</source>
+        <translation>Die Datei %1 ist das Logbuch selbst. Durch die markierte Kopie ersetzen?
+Das vorige Logbuch bleibt in %2 erhalten.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 existe déjà.
+Voulez-vous le remplacer ?</source>
+        <translation>Die Datei %1 gibt es schon.
+Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Impossible de garder le journal dans %1 : la copie marquée n&apos;est pas écrite.</source>
+        <translation>Das Logbuch kann nicht in %1 gesichert werden: Die markierte Kopie wird nicht geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetDrawing</name>
+    <message>
+        <source>Dessin de la planche</source>
+        <translation>Zeichnung des Bogens</translation>
+    </message>
+</context>
+<context>
+    <name>SheetsWindow</name>
+    <message>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Largeur du papier</source>
+        <translation>Papierbreite</translation>
+    </message>
+    <message>
+        <source>Hauteur du papier</source>
+        <translation>Papierhöhe</translation>
+    </message>
+    <message>
+        <source>Colonnes</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>Rangées</source>
+        <translation>Reihen</translation>
+    </message>
+    <message>
+        <source>Marge gauche</source>
+        <translation>Linker Rand</translation>
+    </message>
+    <message>
+        <source>Marge haute</source>
+        <translation>Oberer Rand</translation>
+    </message>
+    <message>
+        <source>Largeur d&apos;étiquette</source>
+        <translation>Etikettenbreite</translation>
+    </message>
+    <message>
+        <source>Hauteur d&apos;étiquette</source>
+        <translation>Etikettenhöhe</translation>
+    </message>
+    <message>
+        <source>Pas horizontal</source>
+        <translation>Horizontaler Abstand</translation>
+    </message>
+    <message>
+        <source>Pas vertical</source>
+        <translation>Vertikaler Abstand</translation>
+    </message>
+    <message>
+        <source>Planches d&apos;étiquettes</source>
+        <translation>Etikettenbögen</translation>
+    </message>
+    <message>
+        <source>Planches</source>
+        <translation>Bögen</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Planche</source>
+        <translation>Bogen</translation>
+    </message>
+    <message>
+        <source>Planche fournie : copiez-la pour la modifier.</source>
+        <translation>Mitgelieferter Bogen: Kopieren Sie ihn, um ihn zu ändern.</translation>
+    </message>
+    <message>
+        <source>Personnalisé</source>
+        <translation>Eigenes</translation>
+    </message>
+    <message>
+        <source>Papier</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Calibration de l&apos;imprimante %1</source>
+        <translation>Kalibrierung des Druckers %1</translation>
+    </message>
+    <message>
+        <source>Planche fournie, non modifiable</source>
+        <translation>Mitgelieferter Bogen, nicht änderbar</translation>
+    </message>
+    <message>
+        <source>%1 : un nombre positif est attendu.</source>
+        <translation>%1: Eine positive Zahl wird erwartet.</translation>
+    </message>
+    <message>
+        <source>%1 : un nombre entier positif est attendu.</source>
+        <translation>%1: Eine positive ganze Zahl wird erwartet.</translation>
+    </message>
+    <message>
+        <source>Largeur et hauteur du papier : des nombres positifs sont attendus.</source>
+        <translation>Papierbreite und -höhe: Positive Zahlen werden erwartet.</translation>
+    </message>
+    <message>
+        <source>Copie de %1</source>
+        <translation>Kopie von %1</translation>
+    </message>
+    <message>
+        <source>Copie %1 de %2</source>
+        <translation>Kopie %1 von %2</translation>
+    </message>
+    <message>
+        <source>Supprimer la planche %1 ?</source>
+        <translation>Den Bogen %1 löschen?</translation>
+    </message>
+    <message>
+        <source>&amp;Nouvelle</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Copier</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Supprimer</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Décalage horizontal (mm)</source>
+        <translation>Horizontaler Versatz (mm)</translation>
+    </message>
+    <message>
+        <source>Décalage vertical (mm)</source>
+        <translation>Vertikaler Versatz (mm)</translation>
+    </message>
+    <message>
+        <source>Enregistrer le &amp;décalage</source>
+        <translation>&amp;Versatz speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Page de calibration</source>
+        <translation>Kalibrierse&amp;ite</translation>
+    </message>
+</context>
+<context>
+    <name>StartWindow</name>
+    <message>
+        <source>Impression d&apos;etiquettes pour QSL</source>
+        <translation>Etikettendruck für QSL</translation>
+    </message>
+    <message>
+        <source>a partir d&apos;un fichier ADIF</source>
+        <translation>aus einer ADIF-Datei</translation>
+    </message>
+    <message>
+        <source>Indicatif de la station</source>
+        <translation>Rufzeichen der Station</translation>
+    </message>
+    <message>
+        <source>Selection du fichier ADIF</source>
+        <translation>Auswahl der ADIF-Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Selectionnez</source>
+        <translation>&amp;Auswählen</translation>
+    </message>
+    <message>
+        <source>Entrez votre indicatif</source>
+        <translation>Geben Sie Ihr Rufzeichen ein</translation>
+    </message>
+    <message>
+        <source>selectionnez un fichier ou quitter</source>
+        <translation>Wählen Sie eine Datei oder beenden Sie</translation>
+    </message>
+    <message>
+        <source>Entrez votre indicatif, puis cliquez sur Selectionnez pour lire %1</source>
+        <translation>Geben Sie Ihr Rufzeichen ein und klicken Sie dann auf Auswählen, um %1 zu lesen</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Celle du système</source>
+        <translation>Die des Systems</translation>
+    </message>
+    <message>
+        <source>La langue choisie s&apos;applique au prochain démarrage.</source>
+        <translation>Die gewählte Sprache gilt ab dem nächsten Start.</translation>
+    </message>
+</context>
+<context>
+    <name>Workspace</name>
+    <message>
+        <source>L&apos;indicatif de la station est encore « %1 ». Entrez l&apos;indicatif à imprimer :</source>
+        <translation>Das Rufzeichen der Station ist noch „%1“. Geben Sie das zu druckende Rufzeichen ein:</translation>
+    </message>
+    <message>
+        <source>Entrez votre indicatif</source>
+        <translation>Geben Sie Ihr Rufzeichen ein</translation>
+    </message>
+</context>
+</TS>
