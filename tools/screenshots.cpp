@@ -71,11 +71,11 @@ void reportCutTexts(QWidget& window, const QString& name) {
                                 qobject_cast<QAbstractButton*>(widget) != nullptr ||
                                 qobject_cast<QComboBox*>(widget) != nullptr;
         if (textWidget && widget->isVisible() &&
-            widget->width() < widget->minimumSizeHint().width()) {
+            widget->width() < widget->sizeHint().width()) {
             std::printf("%s: cut %s (%d < %d)\n", qPrintable(name),
                         qPrintable(widget->objectName() + QLatin1Char(' ') +
                                    widget->accessibleName() + (label ? label->text() : QString())),
-                        widget->width(), widget->minimumSizeHint().width());
+                        widget->width(), widget->sizeHint().width());
         }
     }
 }
