@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="fr_FR">
 <context>
+    <name>AddressBook</name>
+    <message>
+        <source>Le carnet d&apos;adresses %1 n&apos;est pas un fichier d&apos;adresses lisible.</source>
+        <translation>Das Adressbuch %1 ist keine lesbare Adressdatei.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>AddressBookWindow</name>
     <message>
         <source>Adresses</source>
@@ -84,6 +99,33 @@
     </message>
 </context>
 <context>
+    <name>AddressJob</name>
+    <message>
+        <source>Impression des enveloppes : enveloppes imprimées</source>
+        <translation>Umschlagdruck: gedruckte Umschläge</translation>
+    </message>
+    <message>
+        <source>Impression des adresses : feuilles imprimées</source>
+        <translation>Adressdruck: gedruckte Bögen</translation>
+    </message>
+    <message>
+        <source>enveloppe envoyée</source>
+        <translation>Umschlag gesendet</translation>
+    </message>
+    <message>
+        <source>feuille envoyée</source>
+        <translation>Bogen gesendet</translation>
+    </message>
+    <message>
+        <source>enveloppes envoyées</source>
+        <translation>Umschläge gesendet</translation>
+    </message>
+    <message>
+        <source>feuilles envoyées</source>
+        <translation>Bögen gesendet</translation>
+    </message>
+</context>
+<context>
     <name>AddressesCommand</name>
     <message>
         <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
@@ -107,6 +149,37 @@
     </message>
 </context>
 <context>
+    <name>AdifReader</name>
+    <message>
+        <source>Indicatif absent, remplacé par FXXXX</source>
+        <translation>Rufzeichen fehlt, durch FXXXX ersetzt</translation>
+    </message>
+    <message>
+        <source>Date absente, remplacée par 01/01/2000</source>
+        <translation>Datum fehlt, durch 01/01/2000 ersetzt</translation>
+    </message>
+    <message>
+        <source>Heure absente, remplacée par 00:00</source>
+        <translation>Uhrzeit fehlt, durch 00:00 ersetzt</translation>
+    </message>
+    <message>
+        <source>Bande absente, remplacée par 1.8 Mhz</source>
+        <translation>Band fehlt, durch 1.8 Mhz ersetzt</translation>
+    </message>
+    <message>
+        <source>Fin de QSO &lt;EOR&gt; absente avant l&apos;indicatif %1</source>
+        <translation>QSO-Ende &lt;EOR&gt; fehlt vor dem Rufzeichen %1</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1</source>
+        <translation>Die Datei %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>QSO %1 (%2) : %3</source>
@@ -122,6 +195,47 @@
     <message>
         <source>selectionnez un fichier ou quitter</source>
         <translation>Wählen Sie eine Datei oder beenden Sie</translation>
+    </message>
+</context>
+<context>
+    <name>BoundedFile</name>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>il dépasse %1 Kio</source>
+        <translation>sie ist größer als %1 KiB</translation>
+    </message>
+</context>
+<context>
+    <name>CardJob</name>
+    <message>
+        <source>Impression des cartes : cartes imprimées</source>
+        <translation>Kartendruck: gedruckte Karten</translation>
+    </message>
+    <message>
+        <source>carte envoyée</source>
+        <translation>Karte gesendet</translation>
+    </message>
+    <message>
+        <source>cartes envoyées</source>
+        <translation>Karten gesendet</translation>
+    </message>
+</context>
+<context>
+    <name>CardLayout</name>
+    <message>
+        <source>Modèle de QSL inutilisable : %1 est vide.</source>
+        <translation>Unbrauchbare QSL-Vorlage: %1 ist leer.</translation>
+    </message>
+    <message>
+        <source>Modèle de QSL inutilisable : %1 (« %2 ») n&apos;est pas un nombre.</source>
+        <translation>Unbrauchbare QSL-Vorlage: %1 („%2“) ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Modèle de QSL inutilisable : la taille P%1 (« %2 ») doit être plus grande que 0.</source>
+        <translation>Unbrauchbare QSL-Vorlage: Die Größe P%1 („%2“) muss größer als 0 sein.</translation>
     </message>
 </context>
 <context>
@@ -181,6 +295,13 @@
     <message>
         <source>Les lignes %1 dépassent le bord de la carte</source>
         <translation>Die Zeilen %1 ragen über den Kartenrand</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrinting</name>
+    <message>
+        <source>Modèle de QSL inutilisable : le fichier %1 n&apos;a que %2 lignes sur %3.</source>
+        <translation>Unbrauchbare QSL-Vorlage: Die Datei %1 hat nur %2 von %3 Zeilen.</translation>
     </message>
 </context>
 <context>
@@ -253,6 +374,51 @@
     <message>
         <source>Valeur vide après %1</source>
         <translation>Leerer Wert nach %1</translation>
+    </message>
+</context>
+<context>
+    <name>CountryFile</name>
+    <message>
+        <source>%1 ; le fichier %2 est utilisé.</source>
+        <translation>%1; die Datei %2 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>Fichier des pays (cty.dat) introuvable : %1</source>
+        <translation>Länderdatei (cty.dat) nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source> ; le tri bureau suit le début des indicatifs.</source>
+        <translation>; die Büro-Sortierung folgt dem Anfang der Rufzeichen.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier des pays %1 (%2)</source>
+        <translation>Die Länderdatei %1 kann nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>Le fichier des pays %1 ne contient aucune entité</source>
+        <translation>Die Länderdatei %1 enthält kein Gebiet</translation>
+    </message>
+</context>
+<context>
+    <name>EnvelopeRun</name>
+    <message>
+        <source>L&apos;adresse de l&apos;expéditeur ne tient pas sur l&apos;enveloppe : raccourcissez ses lignes.</source>
+        <translation>Die Absenderadresse passt nicht auf den Umschlag: Kürzen Sie ihre Zeilen.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelJob</name>
+    <message>
+        <source>Impression des étiquettes : feuilles imprimées</source>
+        <translation>Etikettendruck: gedruckte Bögen</translation>
+    </message>
+    <message>
+        <source>feuille envoyée</source>
+        <translation>Bogen gesendet</translation>
+    </message>
+    <message>
+        <source>feuilles envoyées</source>
+        <translation>Bögen gesendet</translation>
     </message>
 </context>
 <context>
@@ -495,6 +661,29 @@
     </message>
 </context>
 <context>
+    <name>LabelPrintRun</name>
+    <message>
+        <source>Format d&apos;étiquettes inconnu : %1</source>
+        <translation>Unbekanntes Etikettenformat: %1</translation>
+    </message>
+    <message>
+        <source>Planche %1 : %2</source>
+        <translation>Bogen %1: %2</translation>
+    </message>
+    <message>
+        <source>Page suivante ?</source>
+        <translation>Nächste Seite?</translation>
+    </message>
+    <message>
+        <source>Certaines étiquettes sont trop petites : le commentaire, puis la ligne TX et antenne, y ont été omis.</source>
+        <translation>Einige Etiketten sind zu klein: Der Kommentar, dann die TX- und Antennenzeile wurden weggelassen.</translation>
+    </message>
+    <message>
+        <source>Première étiquette : un nombre de 1 à %1 est attendu.</source>
+        <translation>Erstes Etikett: Eine Zahl von 1 bis %1 wird erwartet.</translation>
+    </message>
+</context>
+<context>
     <name>LabelPrinting</name>
     <message>
         <source>Planche inconnue : %1</source>
@@ -518,6 +707,33 @@
     <message>
         <source>Exemple d&apos;étiquette confirmant une activation</source>
         <translation>Beispieletikett für eine Aktivierung</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheet</name>
+    <message>
+        <source>Papier : A4, Letter ou une largeur x hauteur en mm positives.</source>
+        <translation>Papier: A4, Letter oder positive Breite x Höhe in mm.</translation>
+    </message>
+    <message>
+        <source>Rangées : au plus %1 étiquettes par planche (colonnes x rangées).</source>
+        <translation>Reihen: höchstens %1 Etiketten je Bogen (Spalten x Reihen).</translation>
+    </message>
+    <message>
+        <source>Pas horizontal : les étiquettes se chevauchent (pas plus petit que la largeur).</source>
+        <translation>Horizontaler Abstand: Die Etiketten überlappen (Abstand kleiner als die Breite).</translation>
+    </message>
+    <message>
+        <source>Pas vertical : les étiquettes se chevauchent (pas plus petit que la hauteur).</source>
+        <translation>Vertikaler Abstand: Die Etiketten überlappen (Abstand kleiner als die Höhe).</translation>
+    </message>
+    <message>
+        <source>Pas horizontal : les étiquettes sortent du papier à droite.</source>
+        <translation>Horizontaler Abstand: Die Etiketten ragen rechts über das Papier.</translation>
+    </message>
+    <message>
+        <source>Pas vertical : les étiquettes sortent du papier en bas.</source>
+        <translation>Vertikaler Abstand: Die Etiketten ragen unten über das Papier.</translation>
     </message>
 </context>
 <context>
@@ -686,6 +902,17 @@
     </message>
 </context>
 <context>
+    <name>LogAddresses</name>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a changé depuis sa lecture : relisez-le.</source>
+        <translation>Die Datei %1 hat sich seit dem Lesen geändert: Lesen Sie sie neu.</translation>
+    </message>
+</context>
+<context>
     <name>MailOptionsWidget</name>
     <message>
         <source>Impression</source>
@@ -781,6 +1008,120 @@ Ins Adressbuch aufnehmen?</translation>
     <message>
         <source>Aperçu des adresses</source>
         <translation>Adressvorschau</translation>
+    </message>
+</context>
+<context>
+    <name>PdfOutput</name>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 (support plein ou erreur d&apos;écriture) : il n&apos;est pas modifié.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden (Datenträger voll oder Schreibfehler): Sie bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 est le fichier lu %2 : rien n&apos;est écrit.</source>
+        <translation>Die Ausgabedatei %1 ist die gelesene Datei %2: Es wird nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 n&apos;est pas un fichier ordinaire : rien n&apos;est écrit.</source>
+        <translation>Die Ausgabedatei %1 ist keine gewöhnliche Datei: Es wird nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>Impression arrêtée : aucun fichier n&apos;est écrit.</source>
+        <translation>Druck angehalten: Es wird keine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>Impression arrêtée : %1 %2 à l&apos;imprimante.</source>
+        <translation>Druck angehalten: %1 %2 an den Drucker.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterCalibration</name>
+    <message>
+        <source>Décalage : un nombre de millimètres de -10 à +10 est attendu (%1).</source>
+        <translation>Versatz: Eine Zahl von Millimetern von -10 bis +10 wird erwartet (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterJob</name>
+    <message>
+        <source>L&apos;impression n&apos;a pas pu être terminée.</source>
+        <translation>Der Druck konnte nicht abgeschlossen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterSurface</name>
+    <message>
+        <source>(aucune)</source>
+        <translation>(keiner)</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante n&apos;est disponible.</source>
+        <translation>Kein Drucker verfügbar.</translation>
+    </message>
+    <message>
+        <source>Imprimante introuvable : %1</source>
+        <translation>Drucker nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 est en erreur ou désactivée.</source>
+        <translation>Der Drucker %1 meldet einen Fehler oder ist deaktiviert.</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 a refusé la page : %2</source>
+        <translation>Der Drucker %1 hat die Seite abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 a été arrêtée ou désactivée pendant l&apos;impression ; la dernière page attend dans la file d&apos;impression.</source>
+        <translation>Der Drucker %1 wurde während des Drucks angehalten oder deaktiviert; die letzte Seite wartet in der Druckwarteschlange.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : le support est plein ou en erreur.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: Der Datenträger ist voll oder fehlerhaft.</translation>
+    </message>
+    <message>
+        <source>Impossible de commencer une nouvelle page.</source>
+        <translation>Eine neue Seite kann nicht begonnen werden.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Impossible de commencer l&apos;impression sur %1.</source>
+        <translation>Der Druck auf %1 kann nicht beginnen.</translation>
+    </message>
+    <message>
+        <source>La page n&apos;a pas pu être envoyée à l&apos;imprimante %1.</source>
+        <translation>Die Seite konnte nicht an den Drucker %1 gesendet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>QslTemplateFile</name>
+    <message>
+        <source>%1 contient des caractères qu&apos;un fichier .qsl ne peut pas garder : %2. Le modèle n&apos;est pas enregistré.</source>
+        <translation>%1 enthält Zeichen, die eine .qsl-Datei nicht speichern kann: %2. Die Vorlage ist nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>La valeur de %1 (« %2 ») est trop longue : 13 caractères au plus. Le modèle n&apos;est pas enregistré.</source>
+        <translation>Der Wert von %1 („%2“) ist zu lang: höchstens 13 Zeichen. Die Vorlage ist nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Impossible de créer le fichier %1</source>
+        <translation>Die Datei %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : le modèle n&apos;est pas enregistré.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: Die Vorlage ist nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le fichier %1</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
     </message>
 </context>
 <context>
@@ -991,6 +1332,33 @@ Ins Adressbuch aufnehmen?</translation>
     </message>
 </context>
 <context>
+    <name>SentMarker</name>
+    <message>
+        <source>%1 est le fichier %2 de cette impression : rien n&apos;est écrit, donnez un autre nom à la copie marquée.</source>
+        <translation>%1 ist die Datei %2 dieses Drucks: Es wird nichts geschrieben, geben Sie der markierten Kopie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
+        <translation>%1 kann nicht ersetzt werden (das Logbuch selbst oder eine Spezialdatei); geben Sie einen anderen Namen an.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a changé depuis sa lecture : la copie marquée n&apos;est pas écrite ; relisez-le avant de marquer les QSO.</source>
+        <translation>Die Datei %1 hat sich seit dem Lesen geändert: Die markierte Kopie wird nicht geschrieben; lesen Sie sie neu, bevor Sie die QSOs markieren.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2 ; la copie marquée n&apos;est pas enregistrée.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2; die markierte Kopie ist nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>support plein</source>
+        <translation>Datenträger voll</translation>
+    </message>
+</context>
+<context>
     <name>SentMarking</name>
     <message numerus="yes">
         <source>Marquer les %n QSO imprimés comme envoyés par le bureau ?</source>
@@ -1037,10 +1405,59 @@ Möchten Sie sie ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Les options ne peuvent pas être enregistrées : le fichier %1 est illisible ou protégé en écriture. Le programme continue avec les valeurs par défaut.</source>
+        <translation>Die Optionen können nicht gespeichert werden: Die Datei %1 ist unlesbar oder schreibgeschützt. Das Programm arbeitet mit den Standardwerten weiter.</translation>
+    </message>
+</context>
+<context>
     <name>SheetDrawing</name>
     <message>
         <source>Dessin de la planche</source>
         <translation>Zeichnung des Bogens</translation>
+    </message>
+</context>
+<context>
+    <name>SheetProfile</name>
+    <message>
+        <source>Page suivante ?</source>
+        <translation>Nächste Seite?</translation>
+    </message>
+</context>
+<context>
+    <name>SheetTable</name>
+    <message>
+        <source>Le fichier des planches %1 ne peut pas être lu (%2) : seules les planches fournies sont proposées.</source>
+        <translation>Die Bogendatei %1 kann nicht gelesen werden (%2): Nur die mitgelieferten Bögen werden angeboten.</translation>
+    </message>
+    <message>
+        <source>%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3</source>
+        <translation>Unlesbare Bögen in %2 übergangen: %1; der erste, %3</translation>
+    </message>
+    <message>
+        <source>n&apos;est pas de la forme NOM, tab, PAPIER, tab, COLONNESxRANGÉES, tab, six mesures en mm.</source>
+        <translation>hat nicht die Form NAME, Tab, PAPIER, Tab, SPALTENxREIHEN, Tab, sechs Maße in mm.</translation>
+    </message>
+    <message>
+        <source>ligne %1, %2</source>
+        <translation>Zeile %1, %2</translation>
+    </message>
+    <message>
+        <source>Nom : donnez un nom à la planche.</source>
+        <translation>Name: Geben Sie dem Bogen einen Namen.</translation>
+    </message>
+    <message>
+        <source>Nom : %1 est une planche fournie ; copiez-la pour la modifier.</source>
+        <translation>Name: %1 ist ein mitgelieferter Bogen; kopieren Sie ihn, um ihn zu ändern.</translation>
+    </message>
+    <message>
+        <source>Nom : une planche %1 existe déjà.</source>
+        <translation>Name: Einen Bogen %1 gibt es schon.</translation>
+    </message>
+    <message>
+        <source>Les planches n&apos;ont pas pu être enregistrées dans %1.</source>
+        <translation>Die Bögen konnten nicht in %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="fr_FR">
 <context>
+    <name>AddressBook</name>
+    <message>
+        <source>Le carnet d&apos;adresses %1 n&apos;est pas un fichier d&apos;adresses lisible.</source>
+        <translation>The address book %1 is not a readable address file.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Cannot read the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>AddressBookWindow</name>
     <message>
         <source>Adresses</source>
@@ -84,6 +99,33 @@
     </message>
 </context>
 <context>
+    <name>AddressJob</name>
+    <message>
+        <source>Impression des enveloppes : enveloppes imprimées</source>
+        <translation>Printing envelopes: envelopes printed</translation>
+    </message>
+    <message>
+        <source>Impression des adresses : feuilles imprimées</source>
+        <translation>Printing addresses: sheets printed</translation>
+    </message>
+    <message>
+        <source>enveloppe envoyée</source>
+        <translation>envelope sent</translation>
+    </message>
+    <message>
+        <source>feuille envoyée</source>
+        <translation>sheet sent</translation>
+    </message>
+    <message>
+        <source>enveloppes envoyées</source>
+        <translation>envelopes sent</translation>
+    </message>
+    <message>
+        <source>feuilles envoyées</source>
+        <translation>sheets sent</translation>
+    </message>
+</context>
+<context>
     <name>AddressesCommand</name>
     <message>
         <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
@@ -107,6 +149,37 @@
     </message>
 </context>
 <context>
+    <name>AdifReader</name>
+    <message>
+        <source>Indicatif absent, remplacé par FXXXX</source>
+        <translation>Callsign missing, replaced by FXXXX</translation>
+    </message>
+    <message>
+        <source>Date absente, remplacée par 01/01/2000</source>
+        <translation>Date missing, replaced by 01/01/2000</translation>
+    </message>
+    <message>
+        <source>Heure absente, remplacée par 00:00</source>
+        <translation>Time missing, replaced by 00:00</translation>
+    </message>
+    <message>
+        <source>Bande absente, remplacée par 1.8 Mhz</source>
+        <translation>Band missing, replaced by 1.8 Mhz</translation>
+    </message>
+    <message>
+        <source>Fin de QSO &lt;EOR&gt; absente avant l&apos;indicatif %1</source>
+        <translation>End of QSO &lt;EOR&gt; missing before the callsign %1</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1</source>
+        <translation>Cannot read the file %1</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Cannot read the file %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>QSO %1 (%2) : %3</source>
@@ -122,6 +195,47 @@
     <message>
         <source>selectionnez un fichier ou quitter</source>
         <translation>select a file or quit</translation>
+    </message>
+</context>
+<context>
+    <name>BoundedFile</name>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>il dépasse %1 Kio</source>
+        <translation>it is over %1 KiB</translation>
+    </message>
+</context>
+<context>
+    <name>CardJob</name>
+    <message>
+        <source>Impression des cartes : cartes imprimées</source>
+        <translation>Printing cards: cards printed</translation>
+    </message>
+    <message>
+        <source>carte envoyée</source>
+        <translation>card sent</translation>
+    </message>
+    <message>
+        <source>cartes envoyées</source>
+        <translation>cards sent</translation>
+    </message>
+</context>
+<context>
+    <name>CardLayout</name>
+    <message>
+        <source>Modèle de QSL inutilisable : %1 est vide.</source>
+        <translation>Unusable QSL layout: %1 is empty.</translation>
+    </message>
+    <message>
+        <source>Modèle de QSL inutilisable : %1 (« %2 ») n&apos;est pas un nombre.</source>
+        <translation>Unusable QSL layout: %1 (&quot;%2&quot;) is not a number.</translation>
+    </message>
+    <message>
+        <source>Modèle de QSL inutilisable : la taille P%1 (« %2 ») doit être plus grande que 0.</source>
+        <translation>Unusable QSL layout: size P%1 (&quot;%2&quot;) must be greater than 0.</translation>
     </message>
 </context>
 <context>
@@ -181,6 +295,13 @@
     <message>
         <source>Les lignes %1 dépassent le bord de la carte</source>
         <translation>Lines %1 go past the edge of the card</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrinting</name>
+    <message>
+        <source>Modèle de QSL inutilisable : le fichier %1 n&apos;a que %2 lignes sur %3.</source>
+        <translation>Unusable QSL layout: the file %1 has only %2 lines of %3.</translation>
     </message>
 </context>
 <context>
@@ -253,6 +374,51 @@
     <message>
         <source>Valeur vide après %1</source>
         <translation>Empty value after %1</translation>
+    </message>
+</context>
+<context>
+    <name>CountryFile</name>
+    <message>
+        <source>%1 ; le fichier %2 est utilisé.</source>
+        <translation>%1; the file %2 is used.</translation>
+    </message>
+    <message>
+        <source>Fichier des pays (cty.dat) introuvable : %1</source>
+        <translation>Country file (cty.dat) not found: %1</translation>
+    </message>
+    <message>
+        <source> ; le tri bureau suit le début des indicatifs.</source>
+        <translation>; the bureau order follows the start of the callsigns.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier des pays %1 (%2)</source>
+        <translation>Cannot read the country file %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Le fichier des pays %1 ne contient aucune entité</source>
+        <translation>The country file %1 holds no entity</translation>
+    </message>
+</context>
+<context>
+    <name>EnvelopeRun</name>
+    <message>
+        <source>L&apos;adresse de l&apos;expéditeur ne tient pas sur l&apos;enveloppe : raccourcissez ses lignes.</source>
+        <translation>The sender&apos;s address does not fit on the envelope: shorten its lines.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelJob</name>
+    <message>
+        <source>Impression des étiquettes : feuilles imprimées</source>
+        <translation>Printing labels: sheets printed</translation>
+    </message>
+    <message>
+        <source>feuille envoyée</source>
+        <translation>sheet sent</translation>
+    </message>
+    <message>
+        <source>feuilles envoyées</source>
+        <translation>sheets sent</translation>
     </message>
 </context>
 <context>
@@ -495,6 +661,29 @@
     </message>
 </context>
 <context>
+    <name>LabelPrintRun</name>
+    <message>
+        <source>Format d&apos;étiquettes inconnu : %1</source>
+        <translation>Unknown label format: %1</translation>
+    </message>
+    <message>
+        <source>Planche %1 : %2</source>
+        <translation>Sheet %1: %2</translation>
+    </message>
+    <message>
+        <source>Page suivante ?</source>
+        <translation>Next page?</translation>
+    </message>
+    <message>
+        <source>Certaines étiquettes sont trop petites : le commentaire, puis la ligne TX et antenne, y ont été omis.</source>
+        <translation>Some labels are too small: the comment, then the TX and antenna line, were left out of them.</translation>
+    </message>
+    <message>
+        <source>Première étiquette : un nombre de 1 à %1 est attendu.</source>
+        <translation>First label: a number from 1 to %1 is expected.</translation>
+    </message>
+</context>
+<context>
     <name>LabelPrinting</name>
     <message>
         <source>Planche inconnue : %1</source>
@@ -518,6 +707,33 @@
     <message>
         <source>Exemple d&apos;étiquette confirmant une activation</source>
         <translation>Sample label confirming an activation</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheet</name>
+    <message>
+        <source>Papier : A4, Letter ou une largeur x hauteur en mm positives.</source>
+        <translation>Paper: A4, Letter or a positive width x height in mm.</translation>
+    </message>
+    <message>
+        <source>Rangées : au plus %1 étiquettes par planche (colonnes x rangées).</source>
+        <translation>Rows: at most %1 labels per sheet (columns x rows).</translation>
+    </message>
+    <message>
+        <source>Pas horizontal : les étiquettes se chevauchent (pas plus petit que la largeur).</source>
+        <translation>Horizontal pitch: the labels overlap (pitch smaller than the width).</translation>
+    </message>
+    <message>
+        <source>Pas vertical : les étiquettes se chevauchent (pas plus petit que la hauteur).</source>
+        <translation>Vertical pitch: the labels overlap (pitch smaller than the height).</translation>
+    </message>
+    <message>
+        <source>Pas horizontal : les étiquettes sortent du papier à droite.</source>
+        <translation>Horizontal pitch: the labels go past the right edge of the paper.</translation>
+    </message>
+    <message>
+        <source>Pas vertical : les étiquettes sortent du papier en bas.</source>
+        <translation>Vertical pitch: the labels go past the bottom of the paper.</translation>
     </message>
 </context>
 <context>
@@ -686,6 +902,17 @@
     </message>
 </context>
 <context>
+    <name>LogAddresses</name>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Cannot read the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a changé depuis sa lecture : relisez-le.</source>
+        <translation>The file %1 has changed since it was read: read it again.</translation>
+    </message>
+</context>
+<context>
     <name>MailOptionsWidget</name>
     <message>
         <source>Impression</source>
@@ -781,6 +1008,120 @@ Add them to the address book?</translation>
     <message>
         <source>Aperçu des adresses</source>
         <translation>Address preview</translation>
+    </message>
+</context>
+<context>
+    <name>PdfOutput</name>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 (support plein ou erreur d&apos;écriture) : il n&apos;est pas modifié.</source>
+        <translation>Cannot write the file %1 (disk full or write error): it is left unchanged.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 est le fichier lu %2 : rien n&apos;est écrit.</source>
+        <translation>The output file %1 is the input file %2: nothing is written.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 n&apos;est pas un fichier ordinaire : rien n&apos;est écrit.</source>
+        <translation>The output file %1 is not a regular file: nothing is written.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>Impression arrêtée : aucun fichier n&apos;est écrit.</source>
+        <translation>Printing stopped: no file is written.</translation>
+    </message>
+    <message>
+        <source>Impression arrêtée : %1 %2 à l&apos;imprimante.</source>
+        <translation>Printing stopped: %1 %2 to the printer.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterCalibration</name>
+    <message>
+        <source>Décalage : un nombre de millimètres de -10 à +10 est attendu (%1).</source>
+        <translation>Offset: a number of millimetres from -10 to +10 is expected (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterJob</name>
+    <message>
+        <source>L&apos;impression n&apos;a pas pu être terminée.</source>
+        <translation>The printing could not be finished.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterSurface</name>
+    <message>
+        <source>(aucune)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante n&apos;est disponible.</source>
+        <translation>No printer is available.</translation>
+    </message>
+    <message>
+        <source>Imprimante introuvable : %1</source>
+        <translation>Printer not found: %1</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 est en erreur ou désactivée.</source>
+        <translation>The printer %1 is in error or disabled.</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 a refusé la page : %2</source>
+        <translation>The printer %1 refused the page: %2</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 a été arrêtée ou désactivée pendant l&apos;impression ; la dernière page attend dans la file d&apos;impression.</source>
+        <translation>The printer %1 was stopped or disabled while printing; the last page waits in the print queue.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : le support est plein ou en erreur.</source>
+        <translation>Cannot write the file %1: the disk is full or in error.</translation>
+    </message>
+    <message>
+        <source>Impossible de commencer une nouvelle page.</source>
+        <translation>Cannot start a new page.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1.</source>
+        <translation>Cannot write the file %1.</translation>
+    </message>
+    <message>
+        <source>Impossible de commencer l&apos;impression sur %1.</source>
+        <translation>Cannot start printing on %1.</translation>
+    </message>
+    <message>
+        <source>La page n&apos;a pas pu être envoyée à l&apos;imprimante %1.</source>
+        <translation>The page could not be sent to the printer %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QslTemplateFile</name>
+    <message>
+        <source>%1 contient des caractères qu&apos;un fichier .qsl ne peut pas garder : %2. Le modèle n&apos;est pas enregistré.</source>
+        <translation>%1 holds characters that a .qsl file cannot keep: %2. The layout is not saved.</translation>
+    </message>
+    <message>
+        <source>La valeur de %1 (« %2 ») est trop longue : 13 caractères au plus. Le modèle n&apos;est pas enregistré.</source>
+        <translation>The value of %1 (&quot;%2&quot;) is too long: 13 characters at most. The layout is not saved.</translation>
+    </message>
+    <message>
+        <source>Impossible de créer le fichier %1</source>
+        <translation>Cannot create the file %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : le modèle n&apos;est pas enregistré.</source>
+        <translation>Cannot write the file %1: the layout is not saved.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le fichier %1</source>
+        <translation>Cannot open the file %1</translation>
     </message>
 </context>
 <context>
@@ -991,6 +1332,33 @@ Add them to the address book?</translation>
     </message>
 </context>
 <context>
+    <name>SentMarker</name>
+    <message>
+        <source>%1 est le fichier %2 de cette impression : rien n&apos;est écrit, donnez un autre nom à la copie marquée.</source>
+        <translation>%1 is the file %2 of this run: nothing is written, give the marked copy another name.</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
+        <translation>%1 cannot be replaced (the log itself or a special file); give another name.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Cannot read the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a changé depuis sa lecture : la copie marquée n&apos;est pas écrite ; relisez-le avant de marquer les QSO.</source>
+        <translation>The file %1 has changed since it was read: the marked copy is not written; read it again before marking the QSOs.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2 ; la copie marquée n&apos;est pas enregistrée.</source>
+        <translation>Cannot write the file %1: %2; the marked copy is not saved.</translation>
+    </message>
+    <message>
+        <source>support plein</source>
+        <translation>disk full</translation>
+    </message>
+</context>
+<context>
     <name>SentMarking</name>
     <message numerus="yes">
         <source>Marquer les %n QSO imprimés comme envoyés par le bureau ?</source>
@@ -1037,10 +1405,59 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Les options ne peuvent pas être enregistrées : le fichier %1 est illisible ou protégé en écriture. Le programme continue avec les valeurs par défaut.</source>
+        <translation>The options cannot be saved: the file %1 is unreadable or write-protected. The program goes on with the default values.</translation>
+    </message>
+</context>
+<context>
     <name>SheetDrawing</name>
     <message>
         <source>Dessin de la planche</source>
         <translation>Sheet drawing</translation>
+    </message>
+</context>
+<context>
+    <name>SheetProfile</name>
+    <message>
+        <source>Page suivante ?</source>
+        <translation>Next page?</translation>
+    </message>
+</context>
+<context>
+    <name>SheetTable</name>
+    <message>
+        <source>Le fichier des planches %1 ne peut pas être lu (%2) : seules les planches fournies sont proposées.</source>
+        <translation>The sheets file %1 cannot be read (%2): only the built-in sheets are offered.</translation>
+    </message>
+    <message>
+        <source>%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3</source>
+        <translation>Unreadable sheets left out of %2: %1; the first, %3</translation>
+    </message>
+    <message>
+        <source>n&apos;est pas de la forme NOM, tab, PAPIER, tab, COLONNESxRANGÉES, tab, six mesures en mm.</source>
+        <translation>is not of the form NAME, tab, PAPER, tab, COLUMNSxROWS, tab, six measures in mm.</translation>
+    </message>
+    <message>
+        <source>ligne %1, %2</source>
+        <translation>line %1, %2</translation>
+    </message>
+    <message>
+        <source>Nom : donnez un nom à la planche.</source>
+        <translation>Name: give the sheet a name.</translation>
+    </message>
+    <message>
+        <source>Nom : %1 est une planche fournie ; copiez-la pour la modifier.</source>
+        <translation>Name: %1 is a built-in sheet; copy it to change it.</translation>
+    </message>
+    <message>
+        <source>Nom : une planche %1 existe déjà.</source>
+        <translation>Name: a sheet %1 already exists.</translation>
+    </message>
+    <message>
+        <source>Les planches n&apos;ont pas pu être enregistrées dans %1.</source>
+        <translation>The sheets could not be saved in %1.</translation>
     </message>
 </context>
 <context>

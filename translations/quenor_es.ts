@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="fr_FR">
 <context>
+    <name>AddressBook</name>
+    <message>
+        <source>Le carnet d&apos;adresses %1 n&apos;est pas un fichier d&apos;adresses lisible.</source>
+        <translation>La libreta de direcciones %1 no es un archivo de direcciones legible.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>No se puede escribir el archivo %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>AddressBookWindow</name>
     <message>
         <source>Adresses</source>
@@ -84,6 +99,33 @@
     </message>
 </context>
 <context>
+    <name>AddressJob</name>
+    <message>
+        <source>Impression des enveloppes : enveloppes imprimées</source>
+        <translation>Impresión de sobres: sobres impresos</translation>
+    </message>
+    <message>
+        <source>Impression des adresses : feuilles imprimées</source>
+        <translation>Impresión de direcciones: hojas impresas</translation>
+    </message>
+    <message>
+        <source>enveloppe envoyée</source>
+        <translation>sobre enviado</translation>
+    </message>
+    <message>
+        <source>feuille envoyée</source>
+        <translation>hoja enviada</translation>
+    </message>
+    <message>
+        <source>enveloppes envoyées</source>
+        <translation>sobres enviados</translation>
+    </message>
+    <message>
+        <source>feuilles envoyées</source>
+        <translation>hojas enviadas</translation>
+    </message>
+</context>
+<context>
     <name>AddressesCommand</name>
     <message>
         <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
@@ -107,6 +149,37 @@
     </message>
 </context>
 <context>
+    <name>AdifReader</name>
+    <message>
+        <source>Indicatif absent, remplacé par FXXXX</source>
+        <translation>Falta el indicativo, sustituido por FXXXX</translation>
+    </message>
+    <message>
+        <source>Date absente, remplacée par 01/01/2000</source>
+        <translation>Falta la fecha, sustituida por 01/01/2000</translation>
+    </message>
+    <message>
+        <source>Heure absente, remplacée par 00:00</source>
+        <translation>Falta la hora, sustituida por 00:00</translation>
+    </message>
+    <message>
+        <source>Bande absente, remplacée par 1.8 Mhz</source>
+        <translation>Falta la banda, sustituida por 1.8 Mhz</translation>
+    </message>
+    <message>
+        <source>Fin de QSO &lt;EOR&gt; absente avant l&apos;indicatif %1</source>
+        <translation>Falta el fin de QSO &lt;EOR&gt; antes del indicativo %1</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1</source>
+        <translation>No se puede leer el archivo %1</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>QSO %1 (%2) : %3</source>
@@ -122,6 +195,47 @@
     <message>
         <source>selectionnez un fichier ou quitter</source>
         <translation>seleccione un archivo o salga</translation>
+    </message>
+</context>
+<context>
+    <name>BoundedFile</name>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>il dépasse %1 Kio</source>
+        <translation>supera %1 KiB</translation>
+    </message>
+</context>
+<context>
+    <name>CardJob</name>
+    <message>
+        <source>Impression des cartes : cartes imprimées</source>
+        <translation>Impresión de tarjetas: tarjetas impresas</translation>
+    </message>
+    <message>
+        <source>carte envoyée</source>
+        <translation>tarjeta enviada</translation>
+    </message>
+    <message>
+        <source>cartes envoyées</source>
+        <translation>tarjetas enviadas</translation>
+    </message>
+</context>
+<context>
+    <name>CardLayout</name>
+    <message>
+        <source>Modèle de QSL inutilisable : %1 est vide.</source>
+        <translation>Modelo de QSL inutilizable: %1 está vacío.</translation>
+    </message>
+    <message>
+        <source>Modèle de QSL inutilisable : %1 (« %2 ») n&apos;est pas un nombre.</source>
+        <translation>Modelo de QSL inutilizable: %1 («%2») no es un número.</translation>
+    </message>
+    <message>
+        <source>Modèle de QSL inutilisable : la taille P%1 (« %2 ») doit être plus grande que 0.</source>
+        <translation>Modelo de QSL inutilizable: el tamaño P%1 («%2») debe ser mayor que 0.</translation>
     </message>
 </context>
 <context>
@@ -181,6 +295,13 @@
     <message>
         <source>Les lignes %1 dépassent le bord de la carte</source>
         <translation>Las líneas %1 sobrepasan el borde de la tarjeta</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrinting</name>
+    <message>
+        <source>Modèle de QSL inutilisable : le fichier %1 n&apos;a que %2 lignes sur %3.</source>
+        <translation>Modelo de QSL inutilizable: el archivo %1 solo tiene %2 líneas de %3.</translation>
     </message>
 </context>
 <context>
@@ -253,6 +374,51 @@
     <message>
         <source>Valeur vide après %1</source>
         <translation>Valor vacío tras %1</translation>
+    </message>
+</context>
+<context>
+    <name>CountryFile</name>
+    <message>
+        <source>%1 ; le fichier %2 est utilisé.</source>
+        <translation>%1; se usa el archivo %2.</translation>
+    </message>
+    <message>
+        <source>Fichier des pays (cty.dat) introuvable : %1</source>
+        <translation>Archivo de países (cty.dat) no encontrado: %1</translation>
+    </message>
+    <message>
+        <source> ; le tri bureau suit le début des indicatifs.</source>
+        <translation>; el orden para el buró sigue el inicio de los indicativos.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier des pays %1 (%2)</source>
+        <translation>No se puede leer el archivo de países %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Le fichier des pays %1 ne contient aucune entité</source>
+        <translation>El archivo de países %1 no contiene ninguna entidad</translation>
+    </message>
+</context>
+<context>
+    <name>EnvelopeRun</name>
+    <message>
+        <source>L&apos;adresse de l&apos;expéditeur ne tient pas sur l&apos;enveloppe : raccourcissez ses lignes.</source>
+        <translation>La dirección del remitente no cabe en el sobre: acorte sus líneas.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelJob</name>
+    <message>
+        <source>Impression des étiquettes : feuilles imprimées</source>
+        <translation>Impresión de etiquetas: hojas impresas</translation>
+    </message>
+    <message>
+        <source>feuille envoyée</source>
+        <translation>hoja enviada</translation>
+    </message>
+    <message>
+        <source>feuilles envoyées</source>
+        <translation>hojas enviadas</translation>
     </message>
 </context>
 <context>
@@ -495,6 +661,29 @@
     </message>
 </context>
 <context>
+    <name>LabelPrintRun</name>
+    <message>
+        <source>Format d&apos;étiquettes inconnu : %1</source>
+        <translation>Formato de etiquetas desconocido: %1</translation>
+    </message>
+    <message>
+        <source>Planche %1 : %2</source>
+        <translation>Hoja %1: %2</translation>
+    </message>
+    <message>
+        <source>Page suivante ?</source>
+        <translation>¿Página siguiente?</translation>
+    </message>
+    <message>
+        <source>Certaines étiquettes sont trop petites : le commentaire, puis la ligne TX et antenne, y ont été omis.</source>
+        <translation>Algunas etiquetas son demasiado pequeñas: se han omitido el comentario y luego la línea TX y antena.</translation>
+    </message>
+    <message>
+        <source>Première étiquette : un nombre de 1 à %1 est attendu.</source>
+        <translation>Primera etiqueta: se espera un número de 1 a %1.</translation>
+    </message>
+</context>
+<context>
     <name>LabelPrinting</name>
     <message>
         <source>Planche inconnue : %1</source>
@@ -518,6 +707,33 @@
     <message>
         <source>Exemple d&apos;étiquette confirmant une activation</source>
         <translation>Ejemplo de etiqueta que confirma una activación</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheet</name>
+    <message>
+        <source>Papier : A4, Letter ou une largeur x hauteur en mm positives.</source>
+        <translation>Papel: A4, Letter o un ancho x alto positivos en mm.</translation>
+    </message>
+    <message>
+        <source>Rangées : au plus %1 étiquettes par planche (colonnes x rangées).</source>
+        <translation>Filas: como mucho %1 etiquetas por hoja (columnas x filas).</translation>
+    </message>
+    <message>
+        <source>Pas horizontal : les étiquettes se chevauchent (pas plus petit que la largeur).</source>
+        <translation>Paso horizontal: las etiquetas se solapan (paso menor que el ancho).</translation>
+    </message>
+    <message>
+        <source>Pas vertical : les étiquettes se chevauchent (pas plus petit que la hauteur).</source>
+        <translation>Paso vertical: las etiquetas se solapan (paso menor que el alto).</translation>
+    </message>
+    <message>
+        <source>Pas horizontal : les étiquettes sortent du papier à droite.</source>
+        <translation>Paso horizontal: las etiquetas se salen del papel por la derecha.</translation>
+    </message>
+    <message>
+        <source>Pas vertical : les étiquettes sortent du papier en bas.</source>
+        <translation>Paso vertical: las etiquetas se salen del papel por abajo.</translation>
     </message>
 </context>
 <context>
@@ -686,6 +902,17 @@
     </message>
 </context>
 <context>
+    <name>LogAddresses</name>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a changé depuis sa lecture : relisez-le.</source>
+        <translation>El archivo %1 ha cambiado desde que se leyó: vuelva a leerlo.</translation>
+    </message>
+</context>
+<context>
     <name>MailOptionsWidget</name>
     <message>
         <source>Impression</source>
@@ -781,6 +1008,120 @@ Les ajouter au carnet d&apos;adresses ?</source>
     <message>
         <source>Aperçu des adresses</source>
         <translation>Vista previa de las direcciones</translation>
+    </message>
+</context>
+<context>
+    <name>PdfOutput</name>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>No se puede escribir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 (support plein ou erreur d&apos;écriture) : il n&apos;est pas modifié.</source>
+        <translation>No se puede escribir el archivo %1 (disco lleno o error de escritura): no se modifica.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 est le fichier lu %2 : rien n&apos;est écrit.</source>
+        <translation>El archivo de salida %1 es el archivo leído %2: no se escribe nada.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 n&apos;est pas un fichier ordinaire : rien n&apos;est écrit.</source>
+        <translation>El archivo de salida %1 no es un archivo normal: no se escribe nada.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>Impression arrêtée : aucun fichier n&apos;est écrit.</source>
+        <translation>Impresión detenida: no se escribe ningún archivo.</translation>
+    </message>
+    <message>
+        <source>Impression arrêtée : %1 %2 à l&apos;imprimante.</source>
+        <translation>Impresión detenida: %1 %2 a la impresora.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterCalibration</name>
+    <message>
+        <source>Décalage : un nombre de millimètres de -10 à +10 est attendu (%1).</source>
+        <translation>Desplazamiento: se espera un número de milímetros de -10 a +10 (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterJob</name>
+    <message>
+        <source>L&apos;impression n&apos;a pas pu être terminée.</source>
+        <translation>No se pudo terminar la impresión.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterSurface</name>
+    <message>
+        <source>(aucune)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante n&apos;est disponible.</source>
+        <translation>No hay ninguna impresora disponible.</translation>
+    </message>
+    <message>
+        <source>Imprimante introuvable : %1</source>
+        <translation>Impresora no encontrada: %1</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 est en erreur ou désactivée.</source>
+        <translation>La impresora %1 está en error o desactivada.</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 a refusé la page : %2</source>
+        <translation>La impresora %1 ha rechazado la página: %2</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 a été arrêtée ou désactivée pendant l&apos;impression ; la dernière page attend dans la file d&apos;impression.</source>
+        <translation>La impresora %1 se detuvo o desactivó durante la impresión; la última página espera en la cola de impresión.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : le support est plein ou en erreur.</source>
+        <translation>No se puede escribir el archivo %1: el disco está lleno o con errores.</translation>
+    </message>
+    <message>
+        <source>Impossible de commencer une nouvelle page.</source>
+        <translation>No se puede empezar una página nueva.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1.</source>
+        <translation>No se puede escribir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>Impossible de commencer l&apos;impression sur %1.</source>
+        <translation>No se puede empezar a imprimir en %1.</translation>
+    </message>
+    <message>
+        <source>La page n&apos;a pas pu être envoyée à l&apos;imprimante %1.</source>
+        <translation>No se pudo enviar la página a la impresora %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QslTemplateFile</name>
+    <message>
+        <source>%1 contient des caractères qu&apos;un fichier .qsl ne peut pas garder : %2. Le modèle n&apos;est pas enregistré.</source>
+        <translation>%1 contiene caracteres que un archivo .qsl no puede guardar: %2. El modelo no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>La valeur de %1 (« %2 ») est trop longue : 13 caractères au plus. Le modèle n&apos;est pas enregistré.</source>
+        <translation>El valor de %1 («%2») es demasiado largo: 13 caracteres como máximo. El modelo no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Impossible de créer le fichier %1</source>
+        <translation>No se puede crear el archivo %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : le modèle n&apos;est pas enregistré.</source>
+        <translation>No se puede escribir el archivo %1: el modelo no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le fichier %1</source>
+        <translation>No se puede abrir el archivo %1</translation>
     </message>
 </context>
 <context>
@@ -991,6 +1332,33 @@ Les ajouter au carnet d&apos;adresses ?</source>
     </message>
 </context>
 <context>
+    <name>SentMarker</name>
+    <message>
+        <source>%1 est le fichier %2 de cette impression : rien n&apos;est écrit, donnez un autre nom à la copie marquée.</source>
+        <translation>%1 es el archivo %2 de esta impresión: no se escribe nada, dé otro nombre a la copia marcada.</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
+        <translation>%1 no se puede reemplazar (el propio log o un archivo especial); dé otro nombre.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a changé depuis sa lecture : la copie marquée n&apos;est pas écrite ; relisez-le avant de marquer les QSO.</source>
+        <translation>El archivo %1 ha cambiado desde que se leyó: la copia marcada no se escribe; vuelva a leerlo antes de marcar los QSO.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2 ; la copie marquée n&apos;est pas enregistrée.</source>
+        <translation>No se puede escribir el archivo %1: %2; la copia marcada no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>support plein</source>
+        <translation>disco lleno</translation>
+    </message>
+</context>
+<context>
     <name>SentMarking</name>
     <message numerus="yes">
         <source>Marquer les %n QSO imprimés comme envoyés par le bureau ?</source>
@@ -1037,10 +1405,59 @@ Voulez-vous le remplacer ?</source>
     </message>
 </context>
 <context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Les options ne peuvent pas être enregistrées : le fichier %1 est illisible ou protégé en écriture. Le programme continue avec les valeurs par défaut.</source>
+        <translation>Las opciones no se pueden guardar: el archivo %1 es ilegible o está protegido contra escritura. El programa sigue con los valores por defecto.</translation>
+    </message>
+</context>
+<context>
     <name>SheetDrawing</name>
     <message>
         <source>Dessin de la planche</source>
         <translation>Dibujo de la hoja</translation>
+    </message>
+</context>
+<context>
+    <name>SheetProfile</name>
+    <message>
+        <source>Page suivante ?</source>
+        <translation>¿Página siguiente?</translation>
+    </message>
+</context>
+<context>
+    <name>SheetTable</name>
+    <message>
+        <source>Le fichier des planches %1 ne peut pas être lu (%2) : seules les planches fournies sont proposées.</source>
+        <translation>El archivo de hojas %1 no se puede leer (%2): solo se ofrecen las hojas incluidas.</translation>
+    </message>
+    <message>
+        <source>%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3</source>
+        <translation>Hojas ilegibles omitidas en %2: %1; la primera, %3</translation>
+    </message>
+    <message>
+        <source>n&apos;est pas de la forme NOM, tab, PAPIER, tab, COLONNESxRANGÉES, tab, six mesures en mm.</source>
+        <translation>no tiene la forma NOMBRE, tab, PAPEL, tab, COLUMNASxFILAS, tab, seis medidas en mm.</translation>
+    </message>
+    <message>
+        <source>ligne %1, %2</source>
+        <translation>línea %1, %2</translation>
+    </message>
+    <message>
+        <source>Nom : donnez un nom à la planche.</source>
+        <translation>Nombre: dé un nombre a la hoja.</translation>
+    </message>
+    <message>
+        <source>Nom : %1 est une planche fournie ; copiez-la pour la modifier.</source>
+        <translation>Nombre: %1 es una hoja incluida; cópiela para modificarla.</translation>
+    </message>
+    <message>
+        <source>Nom : une planche %1 existe déjà.</source>
+        <translation>Nombre: ya existe una hoja %1.</translation>
+    </message>
+    <message>
+        <source>Les planches n&apos;ont pas pu être enregistrées dans %1.</source>
+        <translation>Las hojas no se pudieron guardar en %1.</translation>
     </message>
 </context>
 <context>

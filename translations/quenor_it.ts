@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="fr_FR">
 <context>
+    <name>AddressBook</name>
+    <message>
+        <source>Le carnet d&apos;adresses %1 n&apos;est pas un fichier d&apos;adresses lisible.</source>
+        <translation>La rubrica indirizzi %1 non è un file di indirizzi leggibile.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Impossibile leggere il file %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Impossibile scrivere il file %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>AddressBookWindow</name>
     <message>
         <source>Adresses</source>
@@ -84,6 +99,33 @@
     </message>
 </context>
 <context>
+    <name>AddressJob</name>
+    <message>
+        <source>Impression des enveloppes : enveloppes imprimées</source>
+        <translation>Stampa delle buste: buste stampate</translation>
+    </message>
+    <message>
+        <source>Impression des adresses : feuilles imprimées</source>
+        <translation>Stampa degli indirizzi: fogli stampati</translation>
+    </message>
+    <message>
+        <source>enveloppe envoyée</source>
+        <translation>busta inviata</translation>
+    </message>
+    <message>
+        <source>feuille envoyée</source>
+        <translation>foglio inviato</translation>
+    </message>
+    <message>
+        <source>enveloppes envoyées</source>
+        <translation>buste inviate</translation>
+    </message>
+    <message>
+        <source>feuilles envoyées</source>
+        <translation>fogli inviati</translation>
+    </message>
+</context>
+<context>
     <name>AddressesCommand</name>
     <message>
         <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
@@ -107,6 +149,37 @@
     </message>
 </context>
 <context>
+    <name>AdifReader</name>
+    <message>
+        <source>Indicatif absent, remplacé par FXXXX</source>
+        <translation>Nominativo assente, sostituito da FXXXX</translation>
+    </message>
+    <message>
+        <source>Date absente, remplacée par 01/01/2000</source>
+        <translation>Data assente, sostituita da 01/01/2000</translation>
+    </message>
+    <message>
+        <source>Heure absente, remplacée par 00:00</source>
+        <translation>Ora assente, sostituita da 00:00</translation>
+    </message>
+    <message>
+        <source>Bande absente, remplacée par 1.8 Mhz</source>
+        <translation>Banda assente, sostituita da 1.8 Mhz</translation>
+    </message>
+    <message>
+        <source>Fin de QSO &lt;EOR&gt; absente avant l&apos;indicatif %1</source>
+        <translation>Fine QSO &lt;EOR&gt; assente prima del nominativo %1</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1</source>
+        <translation>Impossibile leggere il file %1</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Impossibile leggere il file %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>QSO %1 (%2) : %3</source>
@@ -122,6 +195,47 @@
     <message>
         <source>selectionnez un fichier ou quitter</source>
         <translation>selezionate un file o uscite</translation>
+    </message>
+</context>
+<context>
+    <name>BoundedFile</name>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>il dépasse %1 Kio</source>
+        <translation>supera %1 KiB</translation>
+    </message>
+</context>
+<context>
+    <name>CardJob</name>
+    <message>
+        <source>Impression des cartes : cartes imprimées</source>
+        <translation>Stampa delle cartoline: cartoline stampate</translation>
+    </message>
+    <message>
+        <source>carte envoyée</source>
+        <translation>cartolina inviata</translation>
+    </message>
+    <message>
+        <source>cartes envoyées</source>
+        <translation>cartoline inviate</translation>
+    </message>
+</context>
+<context>
+    <name>CardLayout</name>
+    <message>
+        <source>Modèle de QSL inutilisable : %1 est vide.</source>
+        <translation>Modello di QSL inutilizzabile: %1 è vuoto.</translation>
+    </message>
+    <message>
+        <source>Modèle de QSL inutilisable : %1 (« %2 ») n&apos;est pas un nombre.</source>
+        <translation>Modello di QSL inutilizzabile: %1 («%2») non è un numero.</translation>
+    </message>
+    <message>
+        <source>Modèle de QSL inutilisable : la taille P%1 (« %2 ») doit être plus grande que 0.</source>
+        <translation>Modello di QSL inutilizzabile: la dimensione P%1 («%2») deve essere maggiore di 0.</translation>
     </message>
 </context>
 <context>
@@ -181,6 +295,13 @@
     <message>
         <source>Les lignes %1 dépassent le bord de la carte</source>
         <translation>Le righe %1 superano il bordo della cartolina</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrinting</name>
+    <message>
+        <source>Modèle de QSL inutilisable : le fichier %1 n&apos;a que %2 lignes sur %3.</source>
+        <translation>Modello di QSL inutilizzabile: il file %1 ha solo %2 righe su %3.</translation>
     </message>
 </context>
 <context>
@@ -253,6 +374,51 @@
     <message>
         <source>Valeur vide après %1</source>
         <translation>Valore vuoto dopo %1</translation>
+    </message>
+</context>
+<context>
+    <name>CountryFile</name>
+    <message>
+        <source>%1 ; le fichier %2 est utilisé.</source>
+        <translation>%1; viene usato il file %2.</translation>
+    </message>
+    <message>
+        <source>Fichier des pays (cty.dat) introuvable : %1</source>
+        <translation>File dei paesi (cty.dat) non trovato: %1</translation>
+    </message>
+    <message>
+        <source> ; le tri bureau suit le début des indicatifs.</source>
+        <translation>; l&apos;ordine per il bureau segue l&apos;inizio dei nominativi.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier des pays %1 (%2)</source>
+        <translation>Impossibile leggere il file dei paesi %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Le fichier des pays %1 ne contient aucune entité</source>
+        <translation>Il file dei paesi %1 non contiene alcuna entità</translation>
+    </message>
+</context>
+<context>
+    <name>EnvelopeRun</name>
+    <message>
+        <source>L&apos;adresse de l&apos;expéditeur ne tient pas sur l&apos;enveloppe : raccourcissez ses lignes.</source>
+        <translation>L&apos;indirizzo del mittente non entra nella busta: accorciatene le righe.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelJob</name>
+    <message>
+        <source>Impression des étiquettes : feuilles imprimées</source>
+        <translation>Stampa delle etichette: fogli stampati</translation>
+    </message>
+    <message>
+        <source>feuille envoyée</source>
+        <translation>foglio inviato</translation>
+    </message>
+    <message>
+        <source>feuilles envoyées</source>
+        <translation>fogli inviati</translation>
     </message>
 </context>
 <context>
@@ -495,6 +661,29 @@
     </message>
 </context>
 <context>
+    <name>LabelPrintRun</name>
+    <message>
+        <source>Format d&apos;étiquettes inconnu : %1</source>
+        <translation>Formato di etichette sconosciuto: %1</translation>
+    </message>
+    <message>
+        <source>Planche %1 : %2</source>
+        <translation>Foglio %1: %2</translation>
+    </message>
+    <message>
+        <source>Page suivante ?</source>
+        <translation>Pagina successiva?</translation>
+    </message>
+    <message>
+        <source>Certaines étiquettes sont trop petites : le commentaire, puis la ligne TX et antenne, y ont été omis.</source>
+        <translation>Alcune etichette sono troppo piccole: il commento, poi la riga TX e antenna, sono stati omessi.</translation>
+    </message>
+    <message>
+        <source>Première étiquette : un nombre de 1 à %1 est attendu.</source>
+        <translation>Prima etichetta: è atteso un numero da 1 a %1.</translation>
+    </message>
+</context>
+<context>
     <name>LabelPrinting</name>
     <message>
         <source>Planche inconnue : %1</source>
@@ -518,6 +707,33 @@
     <message>
         <source>Exemple d&apos;étiquette confirmant une activation</source>
         <translation>Esempio di etichetta che conferma un&apos;attivazione</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheet</name>
+    <message>
+        <source>Papier : A4, Letter ou une largeur x hauteur en mm positives.</source>
+        <translation>Carta: A4, Letter o larghezza x altezza positive in mm.</translation>
+    </message>
+    <message>
+        <source>Rangées : au plus %1 étiquettes par planche (colonnes x rangées).</source>
+        <translation>Righe: al massimo %1 etichette per foglio (colonne x righe).</translation>
+    </message>
+    <message>
+        <source>Pas horizontal : les étiquettes se chevauchent (pas plus petit que la largeur).</source>
+        <translation>Passo orizzontale: le etichette si sovrappongono (passo minore della larghezza).</translation>
+    </message>
+    <message>
+        <source>Pas vertical : les étiquettes se chevauchent (pas plus petit que la hauteur).</source>
+        <translation>Passo verticale: le etichette si sovrappongono (passo minore dell&apos;altezza).</translation>
+    </message>
+    <message>
+        <source>Pas horizontal : les étiquettes sortent du papier à droite.</source>
+        <translation>Passo orizzontale: le etichette escono dalla carta a destra.</translation>
+    </message>
+    <message>
+        <source>Pas vertical : les étiquettes sortent du papier en bas.</source>
+        <translation>Passo verticale: le etichette escono dalla carta in basso.</translation>
     </message>
 </context>
 <context>
@@ -686,6 +902,17 @@
     </message>
 </context>
 <context>
+    <name>LogAddresses</name>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Impossibile leggere il file %1: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a changé depuis sa lecture : relisez-le.</source>
+        <translation>Il file %1 è cambiato dopo la lettura: rileggetelo.</translation>
+    </message>
+</context>
+<context>
     <name>MailOptionsWidget</name>
     <message>
         <source>Impression</source>
@@ -781,6 +1008,120 @@ Aggiungerli alla rubrica indirizzi?</translation>
     <message>
         <source>Aperçu des adresses</source>
         <translation>Anteprima degli indirizzi</translation>
+    </message>
+</context>
+<context>
+    <name>PdfOutput</name>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Impossibile scrivere il file %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 (support plein ou erreur d&apos;écriture) : il n&apos;est pas modifié.</source>
+        <translation>Impossibile scrivere il file %1 (supporto pieno o errore di scrittura): non viene modificato.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 est le fichier lu %2 : rien n&apos;est écrit.</source>
+        <translation>Il file di uscita %1 è il file letto %2: non viene scritto nulla.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 n&apos;est pas un fichier ordinaire : rien n&apos;est écrit.</source>
+        <translation>Il file di uscita %1 non è un file normale: non viene scritto nulla.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>Impression arrêtée : aucun fichier n&apos;est écrit.</source>
+        <translation>Stampa fermata: nessun file viene scritto.</translation>
+    </message>
+    <message>
+        <source>Impression arrêtée : %1 %2 à l&apos;imprimante.</source>
+        <translation>Stampa fermata: %1 %2 alla stampante.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterCalibration</name>
+    <message>
+        <source>Décalage : un nombre de millimètres de -10 à +10 est attendu (%1).</source>
+        <translation>Spostamento: è atteso un numero di millimetri da -10 a +10 (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterJob</name>
+    <message>
+        <source>L&apos;impression n&apos;a pas pu être terminée.</source>
+        <translation>Non è stato possibile finire la stampa.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterSurface</name>
+    <message>
+        <source>(aucune)</source>
+        <translation>(nessuna)</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante n&apos;est disponible.</source>
+        <translation>Nessuna stampante disponibile.</translation>
+    </message>
+    <message>
+        <source>Imprimante introuvable : %1</source>
+        <translation>Stampante non trovata: %1</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 est en erreur ou désactivée.</source>
+        <translation>La stampante %1 è in errore o disattivata.</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 a refusé la page : %2</source>
+        <translation>La stampante %1 ha rifiutato la pagina: %2</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 a été arrêtée ou désactivée pendant l&apos;impression ; la dernière page attend dans la file d&apos;impression.</source>
+        <translation>La stampante %1 è stata fermata o disattivata durante la stampa; l&apos;ultima pagina attende nella coda di stampa.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : le support est plein ou en erreur.</source>
+        <translation>Impossibile scrivere il file %1: il supporto è pieno o in errore.</translation>
+    </message>
+    <message>
+        <source>Impossible de commencer une nouvelle page.</source>
+        <translation>Impossibile iniziare una nuova pagina.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1.</source>
+        <translation>Impossibile scrivere il file %1.</translation>
+    </message>
+    <message>
+        <source>Impossible de commencer l&apos;impression sur %1.</source>
+        <translation>Impossibile iniziare la stampa su %1.</translation>
+    </message>
+    <message>
+        <source>La page n&apos;a pas pu être envoyée à l&apos;imprimante %1.</source>
+        <translation>Non è stato possibile inviare la pagina alla stampante %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QslTemplateFile</name>
+    <message>
+        <source>%1 contient des caractères qu&apos;un fichier .qsl ne peut pas garder : %2. Le modèle n&apos;est pas enregistré.</source>
+        <translation>%1 contiene caratteri che un file .qsl non può conservare: %2. Il modello non è salvato.</translation>
+    </message>
+    <message>
+        <source>La valeur de %1 (« %2 ») est trop longue : 13 caractères au plus. Le modèle n&apos;est pas enregistré.</source>
+        <translation>Il valore di %1 («%2») è troppo lungo: al massimo 13 caratteri. Il modello non è salvato.</translation>
+    </message>
+    <message>
+        <source>Impossible de créer le fichier %1</source>
+        <translation>Impossibile creare il file %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : le modèle n&apos;est pas enregistré.</source>
+        <translation>Impossibile scrivere il file %1: il modello non è salvato.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le fichier %1</source>
+        <translation>Impossibile aprire il file %1</translation>
     </message>
 </context>
 <context>
@@ -991,6 +1332,33 @@ Aggiungerli alla rubrica indirizzi?</translation>
     </message>
 </context>
 <context>
+    <name>SentMarker</name>
+    <message>
+        <source>%1 est le fichier %2 de cette impression : rien n&apos;est écrit, donnez un autre nom à la copie marquée.</source>
+        <translation>%1 è il file %2 di questa stampa: non viene scritto nulla, date un altro nome alla copia segnata.</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
+        <translation>%1 non può essere sostituito (il log stesso o un file speciale); date un altro nome.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Impossibile leggere il file %1: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a changé depuis sa lecture : la copie marquée n&apos;est pas écrite ; relisez-le avant de marquer les QSO.</source>
+        <translation>Il file %1 è cambiato dopo la lettura: la copia segnata non viene scritta; rileggetelo prima di segnare i QSO.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2 ; la copie marquée n&apos;est pas enregistrée.</source>
+        <translation>Impossibile scrivere il file %1: %2; la copia segnata non è salvata.</translation>
+    </message>
+    <message>
+        <source>support plein</source>
+        <translation>supporto pieno</translation>
+    </message>
+</context>
+<context>
     <name>SentMarking</name>
     <message numerus="yes">
         <source>Marquer les %n QSO imprimés comme envoyés par le bureau ?</source>
@@ -1037,10 +1405,59 @@ Volete sostituirlo?</translation>
     </message>
 </context>
 <context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Les options ne peuvent pas être enregistrées : le fichier %1 est illisible ou protégé en écriture. Le programme continue avec les valeurs par défaut.</source>
+        <translation>Le opzioni non possono essere salvate: il file %1 è illeggibile o protetto in scrittura. Il programma continua con i valori predefiniti.</translation>
+    </message>
+</context>
+<context>
     <name>SheetDrawing</name>
     <message>
         <source>Dessin de la planche</source>
         <translation>Disegno del foglio</translation>
+    </message>
+</context>
+<context>
+    <name>SheetProfile</name>
+    <message>
+        <source>Page suivante ?</source>
+        <translation>Pagina successiva?</translation>
+    </message>
+</context>
+<context>
+    <name>SheetTable</name>
+    <message>
+        <source>Le fichier des planches %1 ne peut pas être lu (%2) : seules les planches fournies sont proposées.</source>
+        <translation>Il file dei fogli %1 non può essere letto (%2): sono proposti solo i fogli forniti.</translation>
+    </message>
+    <message>
+        <source>%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3</source>
+        <translation>Fogli illeggibili ignorati in %2: %1; il primo, %3</translation>
+    </message>
+    <message>
+        <source>n&apos;est pas de la forme NOM, tab, PAPIER, tab, COLONNESxRANGÉES, tab, six mesures en mm.</source>
+        <translation>non ha la forma NOME, tab, CARTA, tab, COLONNExRIGHE, tab, sei misure in mm.</translation>
+    </message>
+    <message>
+        <source>ligne %1, %2</source>
+        <translation>riga %1, %2</translation>
+    </message>
+    <message>
+        <source>Nom : donnez un nom à la planche.</source>
+        <translation>Nome: date un nome al foglio.</translation>
+    </message>
+    <message>
+        <source>Nom : %1 est une planche fournie ; copiez-la pour la modifier.</source>
+        <translation>Nome: %1 è un foglio fornito; copiatelo per modificarlo.</translation>
+    </message>
+    <message>
+        <source>Nom : une planche %1 existe déjà.</source>
+        <translation>Nome: esiste già un foglio %1.</translation>
+    </message>
+    <message>
+        <source>Les planches n&apos;ont pas pu être enregistrées dans %1.</source>
+        <translation>Non è stato possibile salvare i fogli in %1.</translation>
     </message>
 </context>
 <context>
