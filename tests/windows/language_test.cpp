@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "settings/program_language.h"
+#include "support/child_process.h"
 #include "support/window_fixture.h"
 #include "windows/address_book_window.h"
 #include "windows/card_print_window.h"
@@ -193,6 +194,51 @@ TEST(ProgramLanguageChoice, ATranslatorsCatalogueComesBeforeTheBuiltInOne) {
     EXPECT_EQ(translator.translate("StartWindow", "Langue"), QStringLiteral("Sprache"));
     EXPECT_EQ(ProgramLanguage::catalogueFile(QStringLiteral("it"), {mine.path()}),
               QStringLiteral(":/i18n/quenor_it.qm"));
+}
+
+TEST(ProgramLanguageChoice, TheProgramSpeaksTheChosenLanguage) {
+    QTemporaryDir home;
+    const QString config = home.filePath(QStringLiteral("config"));
+    QDir().mkpath(config + QStringLiteral("/Quenor_Etiquettes"));
+    QTemporaryDir mine;
+    QFile::copy(ProgramLanguage::catalogueFile(QStringLiteral("de"), {}),
+                mine.filePath(QStringLiteral("quenor_en.qm")));
+    const QString storedItalian = home.filePath(QStringLiteral("italian"));
+    QDir().mkpath(storedItalian + QStringLiteral("/Quenor_Etiquettes"));
+    SettingsStore(storedItalian + QStringLiteral("/Quenor_Etiquettes/Etiquette.ini"))
+        .write(StoredSettings::kWindowLanguage, QStringLiteral("it"));
+    struct Case {
+        QString language;
+        QString configHome;
+        QStringList arguments;
+        QString expected;
+    };
+    const Case cases[] = {
+        {QStringLiteral("fr"), config, {}, QStringLiteral("Commande inconnue : lables")},
+        {QStringLiteral("de"), config, {}, QStringLiteral("Unbekannter Befehl: lables")},
+        {QString(), config, {}, QStringLiteral("Unknown command: lables")},  // C.UTF-8
+        // A translator's catalogue (German under the English name) comes first.
+        {QStringLiteral("en"),
+         config,
+         {QStringLiteral("--translations"), mine.path()},
+         QStringLiteral("Unbekannter Befehl: lables")},
+        // The choice stored by the start window outweighs the locale.
+        {QStringLiteral("es"), storedItalian, {}, QStringLiteral("Comando sconosciuto: lables")},
+    };
+    for (const Case& c : cases) {
+        ChildOptions options;
+        options.standardError = home.filePath(QStringLiteral("err"));
+        options.environment = {QStringLiteral("LANGUAGE=") + c.language,
+                               QStringLiteral("LC_ALL=C.UTF-8"),
+                               QStringLiteral("XDG_CONFIG_HOME=") + c.configHome};
+        const ChildRun run = runChild(QStringLiteral(QE_PROGRAM),
+                                      c.arguments + QStringList{QStringLiteral("lables")}, options);
+        EXPECT_EQ(run.exitCode, 2);
+        QFile err(options.standardError);
+        ASSERT_TRUE(err.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromUtf8(err.readLine()).trimmed(), c.expected)
+            << qPrintable(c.language);
+    }
 }
 
 // Every text a window shows: captions, labels, buttons, lists, names for the
