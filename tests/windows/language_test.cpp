@@ -8,7 +8,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -145,6 +147,16 @@ TEST(Catalogues, EveryTextOfTheCodeIsTranslatedWithItsMarkers) {
     EXPECT_TRUE(problems.isEmpty())
         << "Translate these (scripts/update-translations.sh, then Qt Linguist):\n"
         << qPrintable(problems.join(QLatin1Char('\n')));
+}
+
+TEST(FrenchQtTexts, StandardButtonsAndDialogsSpeakFrench) {
+    // French installed as the program does when the locale names French.
+    ASSERT_TRUE(ProgramLanguage::install(*QCoreApplication::instance(), QStringLiteral("fr")))
+        << "qtbase_fr.qm (package qt6-translations-l10n) is missing";
+    QMessageBox box(QMessageBox::Question, QString(), QString(),
+                    QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Oui"));
+    EXPECT_EQ(box.button(QMessageBox::No)->text().remove(u'&'), QStringLiteral("Non"));
 }
 
 TEST(ProgramLanguageChoice, FollowsTheEnvironmentAsGettextReadsIt) {
