@@ -141,9 +141,8 @@ QString LabelSheet::placementProblem(QSizeF size) const {
 }
 
 QString LabelSheet::description() const {
-    return QStringLiteral("%1  %2 x %3  %4 étiquettes")
-        .arg(name, millimetres(width), millimetres(height))
-        .arg(labelsPerSheet());
+    return Text::tr("%1  %2 x %3  %n étiquettes", nullptr, labelsPerSheet())
+        .arg(name, millimetres(width), millimetres(height));
 }
 
 QString LabelSheet::millimetres(double value) {

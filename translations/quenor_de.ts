@@ -735,6 +735,13 @@
         <source>Pas vertical : les étiquettes sortent du papier en bas.</source>
         <translation>Vertikaler Abstand: Die Etiketten ragen unten über das Papier.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1  %2 x %3  %n étiquettes</source>
+        <translation>
+            <numerusform>%1  %2 x %3  %n Etikett</numerusform>
+            <numerusform>%1  %2 x %3  %n Etiketten</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LabelsCommand</name>

@@ -735,6 +735,13 @@
         <source>Pas vertical : les étiquettes sortent du papier en bas.</source>
         <translation>Vertical pitch: the labels go past the bottom of the paper.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1  %2 x %3  %n étiquettes</source>
+        <translation>
+            <numerusform>%1  %2 x %3  %n label</numerusform>
+            <numerusform>%1  %2 x %3  %n labels</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LabelsCommand</name>

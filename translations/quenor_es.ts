@@ -735,6 +735,13 @@
         <source>Pas vertical : les étiquettes sortent du papier en bas.</source>
         <translation>Paso vertical: las etiquetas se salen del papel por abajo.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1  %2 x %3  %n étiquettes</source>
+        <translation>
+            <numerusform>%1  %2 x %3  %n etiqueta</numerusform>
+            <numerusform>%1  %2 x %3  %n etiquetas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LabelsCommand</name>

@@ -22,6 +22,16 @@
     </message>
 </context>
 <context>
+    <name>LabelSheet</name>
+    <message numerus="yes">
+        <source>%1  %2 x %3  %n étiquettes</source>
+        <translation>
+            <numerusform>%1  %2 x %3  %n étiquette</numerusform>
+            <numerusform>%1  %2 x %3  %n étiquettes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ReceivedCardsWindow</name>
     <message numerus="yes">
         <source>Marquer les %n QSO comme reçus ?</source>

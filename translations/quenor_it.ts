@@ -735,6 +735,13 @@
         <source>Pas vertical : les étiquettes sortent du papier en bas.</source>
         <translation>Passo verticale: le etichette escono dalla carta in basso.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1  %2 x %3  %n étiquettes</source>
+        <translation>
+            <numerusform>%1  %2 x %3  %n etichetta</numerusform>
+            <numerusform>%1  %2 x %3  %n etichette</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LabelsCommand</name>
