@@ -1,5 +1,6 @@
 #include "app/addresses_command.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 #include "app/usage_text.h"
@@ -10,6 +11,15 @@
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
 #include "settings/stored_setting.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(AddressesCommand)
+};
+
+}  // namespace
 
 namespace {
 
@@ -132,8 +142,7 @@ QString AddressesCommand::chooseTarget(Request& request) {
         const SheetTable table = SheetTable::load(SheetTable::ownSheetsPath(store.fileName()));
         const LabelSheet* sheet = table.find(name);
         if (sheet == nullptr) {
-            return QStringLiteral("--sheet : planche inconnue %1 (voir labels --list-sheets)")
-                .arg(name);
+            return Text::tr("--sheet : planche inconnue %1 (voir labels --list-sheets)").arg(name);
         }
         request.sheet = *sheet;
     } else {
@@ -158,7 +167,7 @@ QString AddressesCommand::chooseReturnLabels(Request& request) {
         bool number = false;
         const int copies = given.value(QStringLiteral("return-address")).toInt(&number);
         if (!number || copies < 0 || copies > SenderSettings::kMostReturnLabels) {
-            return QStringLiteral("--return-address : un nombre de 0 à %1 est attendu.")
+            return Text::tr("--return-address : un nombre de 0 à %1 est attendu.")
                 .arg(SenderSettings::kMostReturnLabels);
         }
         request.sender.returnLabels = copies;
@@ -185,12 +194,12 @@ void AddressesCommand::tellLeftOut(const AddressJob& job, bool dump) {
             writeLine(out_, QStringLiteral("missing %1").arg(call).toUtf8());
         }
     } else if (!missing.isEmpty()) {
-        writeLine(err_, QStringLiteral("Pas d'adresse pour : %1")
-                            .arg(missing.join(QStringLiteral(", ")))
-                            .toUtf8());
+        writeLine(
+            err_,
+            Text::tr("Pas d'adresse pour : %1").arg(missing.join(QStringLiteral(", "))).toUtf8());
     }
     if (!job.unfit().isEmpty()) {
-        writeLine(err_, QStringLiteral("Adresse trop longue, non imprimée : %1")
+        writeLine(err_, Text::tr("Adresse trop longue, non imprimée : %1")
                             .arg(job.unfit().join(QStringLiteral(", ")))
                             .toUtf8());
     }
@@ -203,7 +212,7 @@ int AddressesCommand::runJob(const Request& request, AddressJob& job) {
         if (dump && !outputWritten()) {
             return kPrintFailed;
         }
-        return fail(kUnreadable, QStringLiteral("Aucune adresse pour les QSO choisis"));
+        return fail(kUnreadable, Text::tr("Aucune adresse pour les QSO choisis"));
     }
     PrintJob::Result result = PrintJob::Result::Failed;
     if (dump) {

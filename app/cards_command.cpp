@@ -1,5 +1,6 @@
 #include "app/cards_command.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 #include "app/usage_text.h"
@@ -10,6 +11,15 @@
 #include "log/qso_log.h"
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CardsCommand)
+};
+
+}  // namespace
 
 CommandOptions CardsCommand::options() {
     CommandOptions options = roundOptions(true);
@@ -54,7 +64,7 @@ int CardsCommand::run(const QStringList& arguments) {
     const QString& logName = positional.first();
     const QString& templateName = positional.at(1);
     if (!CardPrintRun::hasQslExtension(templateName)) {
-        return fail(kUsage, QStringLiteral("sélectionnez un fichier .qsl ou créez en un"));
+        return fail(kUsage, Text::tr("sélectionnez un fichier .qsl ou créez en un"));
     }
     if (const QString refused = outputProblem(given, {logName, templateName}); !refused.isEmpty()) {
         return fail(kUsage, refused);
@@ -87,8 +97,7 @@ int CardsCommand::run(const QStringList& arguments) {
 int CardsCommand::runJob(const GivenOptions& round, const GivenOptions& given,
                          const QString& logName, const QsoLog& log, CardJob& job) {
     for (const int line : job.linesPastEdge()) {
-        writeLine(err_,
-                  QStringLiteral("La ligne %1 dépasse le bord de la carte").arg(line).toUtf8());
+        writeLine(err_, Text::tr("La ligne %1 dépasse le bord de la carte").arg(line).toUtf8());
     }
     if (given.has(QStringLiteral("dump"))) {
         const PrintJob::Result result = job.dump(out_);

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 #include <QFileInfo>
 #include <QPrinter>
@@ -17,6 +18,15 @@
 #include "printing/print_job.h"
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Command)
+};
+
+}  // namespace
 
 namespace {
 
@@ -126,7 +136,7 @@ bool Command::outputWritten() {
         return true;
     }
     const int reason = errno;
-    fail(kPrintFailed, QStringLiteral("Impossible d'écrire sur la sortie standard : %1")
+    fail(kPrintFailed, Text::tr("Impossible d'écrire sur la sortie standard : %1")
                            .arg(QString::fromLocal8Bit(std::strerror(reason))));
     return false;
 }
@@ -173,22 +183,22 @@ QString Command::takeOptions(const CommandOptions& declared, QStringList& argume
 QString Command::roundProblem(const GivenOptions& round) {
     const QString sort = round.value(QStringLiteral("sort"));
     if (!sort.isEmpty() && sort != u"call" && sort != u"bureau") {
-        return QStringLiteral("--sort : call ou bureau");
+        return Text::tr("--sort : call ou bureau");
     }
     const QString owed = round.value(QStringLiteral("owed"));
     if (!owed.isEmpty() && !QslQueue::owedNamed(owed)) {
-        return QStringLiteral("--owed : unsent, requested ou received");
+        return Text::tr("--owed : unsent, requested ou received");
     }
     if (round.has(QStringLiteral("unsent")) && !owed.isEmpty() && owed != u"unsent") {
-        return QStringLiteral("--unsent et --owed %1 ne vont pas ensemble").arg(owed);
+        return Text::tr("--unsent et --owed %1 ne vont pas ensemble").arg(owed);
     }
     const QString route = round.value(QStringLiteral("route"));
     if (!route.isEmpty() && !QslQueue::routeNamed(route)) {
-        return QStringLiteral("--route : all, bureau ou direct");
+        return Text::tr("--route : all, bureau ou direct");
     }
     const QString via = round.value(QStringLiteral("sent-via"));
     if (!via.isEmpty() && !SentMarker::isSendingMethod(via)) {
-        return QStringLiteral("--sent-via : B, D, E ou M");
+        return Text::tr("--sent-via : B, D, E ou M");
     }
     return {};
 }
@@ -239,13 +249,12 @@ bool Command::readPrintList(const QString& path, const GivenOptions& round, QsoL
         return false;
     }
     if (log.count() == 0) {
-        *failure = fail(kUnreadable, QStringLiteral("Aucun QSO dans le fichier %1").arg(path));
+        *failure = fail(kUnreadable, Text::tr("Aucun QSO dans le fichier %1").arg(path));
         return false;
     }
     const QsoRecords records = QslRound::recordsOf(log, roundFilter(round));
     if (records.empty()) {
-        *failure =
-            fail(kUnreadable, QStringLiteral("Aucun QSO à imprimer dans le fichier %1").arg(path));
+        *failure = fail(kUnreadable, Text::tr("Aucun QSO à imprimer dans le fichier %1").arg(path));
         return false;
     }
     const QslRound::Order order = printOrder(round);
@@ -301,8 +310,8 @@ int Command::markSent(const GivenOptions& round, const QString& logName, const Q
     }
     // From here a signal no longer stops a run that wrote nothing.
     PendingFiles::setInterruptedText(
-        QStringLiteral("Impression interrompue : l'impression est faite, la copie marquée %1 "
-                       "n'est pas écrite.")
+        Text::tr("Impression interrompue : l'impression est faite, la copie marquée %1 "
+                 "n'est pas écrite.")
             .arg(NativeFileName::display(copy))
             .toUtf8());
     QString error;

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include <sys/stat.h>
+#include <QCoreApplication>
 
 #include <memory>
 
@@ -11,6 +12,15 @@
 #include "app/received_command.h"
 #include "app/usage_text.h"
 #include "printing/native_file_name.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+}  // namespace
 
 namespace {
 
@@ -96,7 +106,7 @@ int CommandLine::run(const QStringList& arguments) {
     if (const std::unique_ptr<Command> command = commandNamed(name, out_, err_)) {
         return command->run(arguments.mid(1));
     }
-    fail(kUsage, QStringLiteral("Commande inconnue : %1").arg(name));
+    fail(kUsage, Text::tr("Commande inconnue : %1").arg(name));
     std::fputs(usage().toUtf8().constData(), err_);
     return kUsage;
 }

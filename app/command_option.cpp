@@ -1,5 +1,16 @@
 #include "app/command_option.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CommandOption)
+};
+
+}  // namespace
+
 QString CommandOption::head() const {
     return isFlag() ? QStringLiteral("--") + name : QStringLiteral("--%1 %2").arg(name, value);
 }
@@ -59,7 +70,7 @@ QString ArgumentParser::takeRound(QStringList& arguments, GivenOptions& given) c
         } else if (option->isFlag()) {
             given.flags.insert(option->name);
         } else if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
-            return QStringLiteral("Valeur manquante après %1").arg(arguments[i]);
+            return Text::tr("Valeur manquante après %1").arg(arguments[i]);
         } else {
             given.values[option->name] = arguments[++i];
         }
@@ -79,14 +90,14 @@ QString ArgumentParser::takeValues(QStringList& arguments, GivenOptions& given) 
         }
         const CommandOption* option = find(argument, CommandOption::Stage::Value);
         if (option == nullptr) {
-            return QStringLiteral("Option inconnue : %1").arg(argument);
+            return Text::tr("Option inconnue : %1").arg(argument);
         }
         if (i + 1 >= arguments.size()) {
-            return QStringLiteral("Valeur manquante après %1").arg(argument);
+            return Text::tr("Valeur manquante après %1").arg(argument);
         }
         const QString& value = arguments[++i];
         if (value.isEmpty() && option->nonEmpty) {
-            return QStringLiteral("Valeur vide après %1").arg(argument);
+            return Text::tr("Valeur vide après %1").arg(argument);
         }
         given.values[option->name] = value;
     }

@@ -1,5 +1,6 @@
 #include "app/labels_command.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 #include "app/usage_text.h"
@@ -12,6 +13,15 @@
 #include "printing/printer_calibration.h"
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LabelsCommand)
+};
+
+}  // namespace
 
 namespace {
 
@@ -68,8 +78,7 @@ QString applySheet(const GivenOptions& given, const SheetTable& table, LabelOpti
     const QString name = given.value(QStringLiteral("sheet"));
     const LabelSheet* sheet = table.find(name);
     if (sheet == nullptr) {
-        return QStringLiteral("--sheet : planche inconnue %1 (voir labels --list-sheets)")
-            .arg(name);
+        return Text::tr("--sheet : planche inconnue %1 (voir labels --list-sheets)").arg(name);
     }
     if (sheet->isTuned()) {
         options.format = sheet->number;
@@ -286,7 +295,7 @@ QString LabelsCommand::chooseOptions(const Request& request, const SheetTable& t
     }
     *sheet = table.sheetFor(options);
     if (*sheet == nullptr) {
-        return QStringLiteral("Planche inconnue : %1 (voir --list-sheets)")
+        return Text::tr("Planche inconnue : %1 (voir --list-sheets)")
             .arg(options.sheet.isEmpty() ? QString::number(options.format) : options.sheet);
     }
     return applyFirstLabel(given, **sheet, options);

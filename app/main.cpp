@@ -3,14 +3,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/command_line.h"
-#include "platform/french_qt_texts.h"
 #include "platform/qt_dialogs.h"
 #include "printing/native_file_name.h"
 #include "printing/pdf_output.h"
+#include "settings/program_language.h"
 #include "settings/settings_store.h"
 #include "windows/application.h"
 #include "windows/start_window.h"
@@ -44,17 +45,37 @@ void ensureRuntimeFolder() {
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
 }
 
-int runCommand(int argc, char** argv, const QStringList& arguments) {
+// `--translations DIR`, taken out of the arguments: a folder whose catalogues
+// come before the settings folder's translations/ and the built-in ones.
+QStringList catalogueFolders(QStringList& arguments) {
+    QStringList folders;
+    const qsizetype at = arguments.indexOf(QStringLiteral("--translations"));
+    if (at >= 0 && at + 1 < arguments.size()) {
+        folders.append(arguments[at + 1]);
+        arguments.remove(at, 2);
+    }
+    return folders;
+}
+
+bool installLanguage(QCoreApplication& application, QStringList folders) {
+    const SettingsStore store;
+    folders.append(QFileInfo(store.fileName()).dir().filePath(QStringLiteral("translations")));
+    const QString code = ProgramLanguage::chosen(store.written(StoredSettings::kWindowLanguage));
+    return ProgramLanguage::install(application, code, folders);
+}
+
+int runCommand(int argc, char** argv, const QStringList& arguments, const QStringList& folders) {
     // The commands show no window but need fonts and printers.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication application(argc, argv);
+    installLanguage(application, folders);
     PdfOutput::removeOnSignals();
     return CommandLine(stdout, stderr).run(arguments);
 }
 
-int runWindows(int argc, char** argv, const QStringList& arguments) {
+int runWindows(int argc, char** argv, const QStringList& arguments, const QStringList& folders) {
     if (!hasDisplay()) {
         std::fputs(
             "quenor-etiquettes: no display is set (DISPLAY is empty), so the windows cannot "
@@ -66,9 +87,9 @@ int runWindows(int argc, char** argv, const QStringList& arguments) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quenor_Etiquettes"));
-    if (installFrenchQtTexts(application) == nullptr) {
+    if (!installLanguage(application, folders)) {
         std::fputs(
-            "quenor-etiquettes: Qt's French texts (package qt6-translations-l10n) are "
+            "quenor-etiquettes: Qt's own translations (package qt6-translations-l10n) are "
             "not installed; the standard dialogs speak English.\n",
             stderr);
     }
@@ -88,9 +109,10 @@ int runWindows(int argc, char** argv, const QStringList& arguments) {
 
 int main(int argc, char** argv) {
     ensureRuntimeFolder();
-    const QStringList arguments = argumentsOf(argc, argv);
+    QStringList arguments = argumentsOf(argc, argv);
+    const QStringList folders = catalogueFolders(arguments);
     if (CommandLine::isCommand(arguments)) {
-        return runCommand(argc, argv, arguments);
+        return runCommand(argc, argv, arguments, folders);
     }
-    return runWindows(argc, argv, arguments);
+    return runWindows(argc, argv, arguments, folders);
 }

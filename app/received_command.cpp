@@ -1,5 +1,6 @@
 #include "app/received_command.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 
@@ -7,6 +8,15 @@
 #include "log/qso_log.h"
 #include "log/sent_marker.h"
 #include "printing/native_file_name.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ReceivedCommand)
+};
+
+}  // namespace
 
 namespace {
 
@@ -70,7 +80,7 @@ int ReceivedCommand::run(const QStringList& arguments) {
     const QString via =
         given.has(QStringLiteral("via")) ? given.value(QStringLiteral("via")) : QStringLiteral("B");
     if (!isReceivingRoute(via)) {
-        return fail(kUsage, QStringLiteral("--via : B, D ou M"));
+        return fail(kUsage, Text::tr("--via : B, D ou M"));
     }
     const QString& logName = positional.first();
     const QString copy = given.value(QStringLiteral("out"));
@@ -91,7 +101,7 @@ int ReceivedCommand::run(const QStringList& arguments) {
         return kUnreadable;
     }
     if (log.count() == 0) {
-        return fail(kUnreadable, QStringLiteral("Aucun QSO dans le fichier %1").arg(logName));
+        return fail(kUnreadable, Text::tr("Aucun QSO dans le fichier %1").arg(logName));
     }
     const std::vector<CardBundle::Line> lines =
         CardBundle(QslRound::recordsOf(log, {})).match(bundle);
@@ -126,12 +136,12 @@ bool ReceivedCommand::readBundle(const QString& name, QString* text) {
     }
     if (!opened || file.error() != QFileDevice::NoError) {
         fail(kUnreadable,
-             QStringLiteral("Impossible de lire le fichier %1 : %2").arg(name, file.errorString()));
+             Text::tr("Impossible de lire le fichier %1 : %2").arg(name, file.errorString()));
         return false;
     }
     if (bytes.size() > kLargestBundle) {
-        fail(kUnreadable, QStringLiteral("Le fichier %1 dépasse 16 Mio : ce n'est pas une liste "
-                                         "d'indicatifs.")
+        fail(kUnreadable, Text::tr("Le fichier %1 dépasse 16 Mio : ce n'est pas une liste "
+                                   "d'indicatifs.")
                               .arg(name));
         return false;
     }
@@ -150,8 +160,8 @@ void ReceivedCommand::tellLines(const std::vector<CardBundle::Line>& lines) {
                 break;
             case CardBundle::Outcome::Several:
                 ++several;
-                writeLine(err_, QStringLiteral("Ligne %1 : %2 QSO correspondent, aucun n'est "
-                                               "marqué : %3")
+                writeLine(err_, Text::tr("Ligne %1 : %2 QSO correspondent, aucun n'est "
+                                         "marqué : %3")
                                     .arg(line.number)
                                     .arg(line.qsos.size())
                                     .arg(line.text)
@@ -160,14 +170,14 @@ void ReceivedCommand::tellLines(const std::vector<CardBundle::Line>& lines) {
             case CardBundle::Outcome::NotFound:
             case CardBundle::Outcome::Unreadable:
                 ++unmatched;
-                writeLine(err_, QStringLiteral("Ligne %1 : aucun QSO ne correspond : %2")
+                writeLine(err_, Text::tr("Ligne %1 : aucun QSO ne correspond : %2")
                                     .arg(line.number)
                                     .arg(line.text)
                                     .toUtf8());
                 break;
         }
     }
-    writeLine(err_, QStringLiteral("%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO")
+    writeLine(err_, Text::tr("%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO")
                         .arg(found)
                         .arg(unmatched)
                         .arg(several)

@@ -5,6 +5,8 @@
 # PROGRAM=path/to/quenor-etiquettes times another build of the program with the
 # same log; --read-all makes the client read every row of a list on each event.
 set -euo pipefail
+# The client finds the controls by their French names, whatever the locale.
+export LANGUAGE=fr
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -n $((200 + RANDOM % 500)) -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi

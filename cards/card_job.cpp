@@ -1,10 +1,20 @@
 #include "cards/card_job.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 #include "cards/card_print_run.h"
 #include "cards/card_printing.h"
 #include "printing/dump_surface.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CardJob)
+};
+
+}  // namespace
 
 CardJob::CardJob(SettingsStore& store, const QslTemplate& model, QsoRecords records)
     : PrintJob(store, std::move(records), defaultSendingMethod()),
@@ -17,7 +27,7 @@ std::vector<int> CardJob::linesPastEdge() const {
 
 PrintJob::Result CardJob::print(QPrinter& printer, const QString& askedQueue) {
     notice_.clear();
-    listener().started(QStringLiteral("Impression des cartes : cartes imprimées"),
+    listener().started(Text::tr("Impression des cartes : cartes imprimées"),
                        static_cast<int>(records().size()));
     int sent = 0;
     const Result result =
@@ -28,8 +38,7 @@ PrintJob::Result CardJob::print(QPrinter& printer, const QString& askedQueue) {
                             });
     listener().finished();
     if (result == Result::Stopped) {
-        tellStopped(printer, sent, QStringLiteral("carte envoyée"),
-                    QStringLiteral("cartes envoyées"));
+        tellStopped(printer, sent, Text::tr("carte envoyée"), Text::tr("cartes envoyées"));
     }
     return result;
 }

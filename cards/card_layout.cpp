@@ -1,6 +1,16 @@
 #include "cards/card_layout.h"
 
+#include <QCoreApplication>
 #include <cmath>
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CardLayout)
+};
+
+}  // namespace
 
 std::optional<double> CardLayout::number(const QString& text) {
     QString normalised = text.trimmed();
@@ -34,8 +44,8 @@ std::optional<CardLayout> CardLayout::from(const QslTemplate& model, QString* pr
     const auto fail = [&](const QString& field, const QString& value) {
         if (problem != nullptr) {
             *problem = value.isEmpty()
-                           ? QStringLiteral("Modèle de QSL inutilisable : %1 est vide.").arg(field)
-                           : QStringLiteral(
+                           ? Text::tr("Modèle de QSL inutilisable : %1 est vide.").arg(field)
+                           : Text::tr(
                                  "Modèle de QSL inutilisable : %1 (« %2 ») n'est pas "
                                  "un nombre.")
                                  .arg(field, value);
@@ -69,7 +79,7 @@ std::optional<CardLayout> CardLayout::from(const QslTemplate& model, QString* pr
         }
         if (*p <= 0) {
             if (problem != nullptr) {
-                *problem = QStringLiteral(
+                *problem = Text::tr(
                                "Modèle de QSL inutilisable : la taille P%1 (« %2 ») doit "
                                "être plus grande que 0.")
                                .arg(line, model.size[i]);

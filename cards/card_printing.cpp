@@ -1,11 +1,21 @@
 #include "cards/card_printing.h"
 
+#include <QCoreApplication>
 #include <QPageSize>
 #include <QPrinter>
 
 #include "cards/card_layout.h"
 #include "cards/card_print_run.h"
 #include "cards/qsl_template_file.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CardPrinting)
+};
+
+}  // namespace
 
 QString CardPrinting::readTemplate(const QString& fileName, QslTemplate& model) {
     model = QslTemplate();
@@ -15,8 +25,7 @@ QString CardPrinting::readTemplate(const QString& fileName, QslTemplate& model) 
         return error;
     }
     if (lines < QslTemplateFile::kLineCount) {
-        return QStringLiteral(
-                   "Modèle de QSL inutilisable : le fichier %1 n'a que %2 lignes sur %3.")
+        return Text::tr("Modèle de QSL inutilisable : le fichier %1 n'a que %2 lignes sur %3.")
             .arg(fileName, QString::number(lines), QString::number(QslTemplateFile::kLineCount));
     }
     QString problem;

@@ -1,10 +1,20 @@
 #include "cards/qsl_template_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include "cards/windows1252.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(QslTemplateFile)
+};
+
+}  // namespace
 
 namespace {
 
@@ -87,7 +97,7 @@ QStringList QslTemplateFile::lines(const QslTemplate& model, QString* error) {
         const QString missing = Windows1252::missing(value.value);
         if (!missing.isEmpty()) {
             if (error != nullptr) {
-                *error = QStringLiteral(
+                *error = Text::tr(
                              "%1 contient des caractères qu'un fichier .qsl ne peut pas garder : "
                              "%2. Le modèle n'est pas enregistré.")
                              .arg(value.name, missing);
@@ -98,7 +108,7 @@ QStringList QslTemplateFile::lines(const QslTemplate& model, QString* error) {
     for (const Checked& value : zoned) {
         if (value.value.size() >= kZoneWidth) {
             if (error != nullptr) {
-                *error = QStringLiteral(
+                *error = Text::tr(
                              "La valeur de %1 (« %2 ») est trop longue : 13 caractères "
                              "au plus. Le modèle n'est pas enregistré.")
                              .arg(value.name, value.value);
@@ -139,13 +149,13 @@ QString QslTemplateFile::save(const QslTemplate& model, const QString& path) {
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("Impossible de créer le fichier %1").arg(path);
+        return Text::tr("Impossible de créer le fichier %1").arg(path);
     }
     // commit() alone can miss a write that fails while its buffer is flushed
     // (a full device) and replace the template with a cut file: flush first.
     if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
         file.cancelWriting();
-        return QStringLiteral("Impossible d'écrire le fichier %1 : le modèle n'est pas enregistré.")
+        return Text::tr("Impossible d'écrire le fichier %1 : le modèle n'est pas enregistré.")
             .arg(path);
     }
     return {};
@@ -156,7 +166,7 @@ bool QslTemplateFile::load(const QString& path, QslTemplate& model, QString* err
     QFile file(path);
     const auto fail = [&] {
         if (error != nullptr) {
-            *error = QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path);
+            *error = Text::tr("Impossible d'ouvrir le fichier %1").arg(path);
         }
         return false;
     };

@@ -1,5 +1,6 @@
 #include "labels/label_job.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <algorithm>
 
@@ -8,6 +9,15 @@
 #include "printing/dump_surface.h"
 #include "printing/print_geometry.h"
 #include "printing/printer_surface.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LabelJob)
+};
+
+}  // namespace
 
 LabelJob::LabelJob(SettingsStore& store, const LabelOptions& options, const LabelSheet& sheet,
                    QsoRecords records)
@@ -29,7 +39,7 @@ PrintJob::Result LabelJob::run(PrintSurface& surface, bool attended, QString* er
     labels.useSheet(sheet_);
     labels.setUnprintable(unprintable_);
     if (attended) {
-        listener().started(QStringLiteral("Impression des étiquettes : feuilles imprimées"),
+        listener().started(Text::tr("Impression des étiquettes : feuilles imprimées"),
                            sheetCount());
         labels.setSheetDone([this](int sheets) { return listener().advanced(sheets); });
     }
@@ -67,8 +77,8 @@ PrintJob::Result LabelJob::print(QPrinter& printer, const QString& askedQueue) {
         [this](PrintSurface& surface, QString* error) { return run(surface, true, error); },
         &error_, inputs());
     if (result == Result::Stopped) {
-        tellStopped(printer, sheetsSent_, QStringLiteral("feuille envoyée"),
-                    QStringLiteral("feuilles envoyées"));
+        tellStopped(printer, sheetsSent_, Text::tr("feuille envoyée"),
+                    Text::tr("feuilles envoyées"));
     }
     return result;
 }

@@ -1,5 +1,7 @@
 #include "labels/label_print_run.h"
 
+#include <QCoreApplication>
+
 #include "labels/grouped_label.h"
 #include "labels/label_composer.h"
 #include "labels/label_fitting.h"
@@ -8,6 +10,15 @@
 #include "labels/sheet_table.h"
 #include "printing/print_geometry.h"
 #include "printing/print_surface.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LabelPrintRun)
+};
+
+}  // namespace
 
 LabelPrintRun::LabelPrintRun(const LabelOptions& options, PrintSurface& surface,
                              NextSheetQuestion askNextSheet)
@@ -26,12 +37,12 @@ bool LabelPrintRun::print(const QString& text, float size, bool bold) {
 LabelPrintRun::Outcome LabelPrintRun::run(const QsoRecords& printList) {
     const LabelSheet* sheet = sheet_ != nullptr ? sheet_ : SheetTable::tuned(options_.format);
     if (sheet == nullptr) {
-        error_ = QStringLiteral("Format d'étiquettes inconnu : %1").arg(options_.format);
+        error_ = Text::tr("Format d'étiquettes inconnu : %1").arg(options_.format);
         return Outcome::Failed;
     }
     const QString unsound = sheet->problem();
     if (!unsound.isEmpty()) {
-        error_ = QStringLiteral("Planche %1 : %2").arg(sheet->name, unsound);
+        error_ = Text::tr("Planche %1 : %2").arg(sheet->name, unsound);
         return Outcome::Failed;
     }
     const QString firstProblem = firstLabelProblem(options_.firstLabel, *sheet);
@@ -91,7 +102,7 @@ LabelPrintRun::Outcome LabelPrintRun::runFitted(const LabelSheet& sheet,
         }
         ++rowCounter_;
         const Step step =
-            endSheetIfFull(rowCounter_, sheet.labelsPerSheet(), QStringLiteral("Page suivante ?"));
+            endSheetIfFull(rowCounter_, sheet.labelsPerSheet(), Text::tr("Page suivante ?"));
         if (step == Step::Fail) {
             return finish(Outcome::Failed);
         }
@@ -100,7 +111,7 @@ LabelPrintRun::Outcome LabelPrintRun::runFitted(const LabelSheet& sheet,
         }
     }
     if (shortened) {
-        notice_ = QStringLiteral(
+        notice_ = Text::tr(
             "Certaines étiquettes sont trop petites : le commentaire, puis la ligne TX et "
             "antenne, y ont été omis.");
     }
@@ -296,7 +307,7 @@ QString LabelPrintRun::firstLabelProblem(int firstLabel, const LabelSheet& sheet
     if (firstLabel >= 1 && firstLabel <= sheet.labelsPerSheet()) {
         return {};
     }
-    return QStringLiteral("Première étiquette : un nombre de 1 à %1 est attendu.")
+    return Text::tr("Première étiquette : un nombre de 1 à %1 est attendu.")
         .arg(sheet.labelsPerSheet());
 }
 

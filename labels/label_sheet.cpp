@@ -1,8 +1,18 @@
 #include "labels/label_sheet.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 #include <cmath>
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LabelSheet)
+};
+
+}  // namespace
 
 namespace {
 
@@ -82,7 +92,7 @@ bool within(const Bounded& bound) {
 QString LabelSheet::problem() const {
     const QSizeF size = paperSize();
     if (size.width() < 0 || size.height() < 0) {
-        return QStringLiteral("Papier : A4, Letter ou une largeur x hauteur en mm positives.");
+        return Text::tr("Papier : A4, Letter ou une largeur x hauteur en mm positives.");
     }
     const double most = kLargestPaper;
     const double mostLabels = kMostLabels;
@@ -104,7 +114,7 @@ QString LabelSheet::problem() const {
         }
     }
     if (columns * rows > kMostLabels) {
-        return QStringLiteral("Rangées : au plus %1 étiquettes par planche (colonnes x rangées).")
+        return Text::tr("Rangées : au plus %1 étiquettes par planche (colonnes x rangées).")
             .arg(kMostLabels);
     }
     return placementProblem(size);
@@ -112,28 +122,27 @@ QString LabelSheet::problem() const {
 
 QString LabelSheet::placementProblem(QSizeF size) const {
     if (columns > 1 && across + kTolerance < width) {
-        return QStringLiteral(
+        return Text::tr(
             "Pas horizontal : les étiquettes se chevauchent (pas plus petit "
             "que la largeur).");
     }
     if (rows > 1 && down + kTolerance < height) {
-        return QStringLiteral(
+        return Text::tr(
             "Pas vertical : les étiquettes se chevauchent (pas plus petit que "
             "la hauteur).");
     }
     if (left + (columns - 1) * across + width > size.width() + kTolerance) {
-        return QStringLiteral("Pas horizontal : les étiquettes sortent du papier à droite.");
+        return Text::tr("Pas horizontal : les étiquettes sortent du papier à droite.");
     }
     if (top + (rows - 1) * down + height > size.height() + kTolerance) {
-        return QStringLiteral("Pas vertical : les étiquettes sortent du papier en bas.");
+        return Text::tr("Pas vertical : les étiquettes sortent du papier en bas.");
     }
     return {};
 }
 
 QString LabelSheet::description() const {
-    return QStringLiteral("%1  %2 x %3  %4 étiquettes")
-        .arg(name, millimetres(width), millimetres(height))
-        .arg(labelsPerSheet());
+    return Text::tr("%1  %2 x %3  %n étiquettes", nullptr, labelsPerSheet())
+        .arg(name, millimetres(width), millimetres(height));
 }
 
 QString LabelSheet::millimetres(double value) {

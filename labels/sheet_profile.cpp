@@ -1,6 +1,17 @@
 #include "labels/sheet_profile.h"
 
+#include <QCoreApplication>
+
 #include "labels/label_options.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SheetProfile)
+};
+
+}  // namespace
 
 namespace {
 
@@ -61,7 +72,7 @@ LabelLayout fixedHead(LineFamily family, std::vector<ProfileLine> body, float ga
     return {family, std::move(body), gap, Head::Fixed, {}, std::move(head)};
 }
 
-const QString kPlainPrompt = QStringLiteral("Page suivante ?");
+const QString kPlainPrompt = Text::tr("Page suivante ?");
 const QString kIndentedPrompt = QString(15, QLatin1Char(' ')) + kPlainPrompt;
 
 using Spacing = SheetProfile::AddressSpacing;

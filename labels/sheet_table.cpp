@@ -1,5 +1,6 @@
 #include "labels/sheet_table.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -9,6 +10,15 @@
 #include "labels/sheet_profile.h"
 #include "printing/print_surface.h"
 #include "settings/bounded_file.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SheetTable)
+};
+
+}  // namespace
 
 namespace {
 
@@ -111,7 +121,7 @@ SheetTable SheetTable::load(const QString& path, QString* problem) {
     }
     if (outcome != BoundedFile::Outcome::Read) {
         if (problem != nullptr) {
-            *problem = QStringLiteral(
+            *problem = Text::tr(
                            "Le fichier des planches %1 ne peut pas être lu (%2) : seules les "
                            "planches fournies sont proposées.")
                            .arg(path, reason);
@@ -121,7 +131,7 @@ SheetTable SheetTable::load(const QString& path, QString* problem) {
     QString first;
     const int skipped = table.putLines(bytes, &first);
     if (skipped > 0 && problem != nullptr) {
-        *problem = QStringLiteral("%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3")
+        *problem = Text::tr("%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3")
                        .arg(skipped)
                        .arg(path, first);
     }
@@ -134,11 +144,11 @@ int SheetTable::putLines(const QByteArray& text, QString* firstProblem) {
         const std::optional<LabelSheet> sheet = LabelSheet::fromListLine(line);
         const QString problem =
             sheet ? put(*sheet)
-                  : QStringLiteral(
+                  : Text::tr(
                         "n'est pas de la forme NOM, tab, PAPIER, tab, COLONNESxRANGÉES, tab, "
                         "six mesures en mm.");
         if (!problem.isEmpty() && ++skipped == 1) {
-            *firstProblem = QStringLiteral("ligne %1, %2").arg(number).arg(problem);
+            *firstProblem = Text::tr("ligne %1, %2").arg(number).arg(problem);
         }
     });
     return skipped;
@@ -181,15 +191,15 @@ QString SheetTable::put(const LabelSheet& sheet, const QString& previousName) {
     PrintSurface::blankControls(name);
     name = name.trimmed();
     if (name.isEmpty()) {
-        return QStringLiteral("Nom : donnez un nom à la planche.");
+        return Text::tr("Nom : donnez un nom à la planche.");
     }
     if (const LabelSheet* given = builtInIgnoringCase(name)) {
-        return QStringLiteral("Nom : %1 est une planche fournie ; copiez-la pour la modifier.")
+        return Text::tr("Nom : %1 est une planche fournie ; copiez-la pour la modifier.")
             .arg(given->name);
     }
     const LabelSheet* existing = ownIgnoringCase(name);
     if (existing != nullptr && existing->name != previousName) {
-        return QStringLiteral("Nom : une planche %1 existe déjà.").arg(existing->name);
+        return Text::tr("Nom : une planche %1 existe déjà.").arg(existing->name);
     }
     const QString unsound = sheet.problem();
     if (!unsound.isEmpty()) {
@@ -243,5 +253,5 @@ QString SheetTable::save(const QString& path) const {
             return {};
         }
     }
-    return QStringLiteral("Les planches n'ont pas pu être enregistrées dans %1.").arg(path);
+    return Text::tr("Les planches n'ont pas pu être enregistrées dans %1.").arg(path);
 }

@@ -4,6 +4,7 @@
 // for the values kept) and AdifDelivery hands them on in file order.
 #include "log/adif_reader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -18,6 +19,15 @@
 #include "log/adif_piece_parser.h"
 #include "log/adif_text.h"
 #include "log/adif_utf16_spans.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(AdifReader)
+};
+
+}  // namespace
 
 using namespace adif;
 
@@ -120,23 +130,23 @@ bool readPieces(QFile& file, qint64 start, AdifSink& sink, StreamHash* hash) {
 }  // namespace
 
 QString AdifReader::missingCallsignMessage() {
-    return QStringLiteral("Indicatif absent, remplacé par FXXXX");
+    return Text::tr("Indicatif absent, remplacé par FXXXX");
 }
 
 QString AdifReader::missingDateMessage() {
-    return QStringLiteral("Date absente, remplacée par 01/01/2000");
+    return Text::tr("Date absente, remplacée par 01/01/2000");
 }
 
 QString AdifReader::missingTimeMessage() {
-    return QStringLiteral("Heure absente, remplacée par 00:00");
+    return Text::tr("Heure absente, remplacée par 00:00");
 }
 
 QString AdifReader::missingBandMessage() {
-    return QStringLiteral("Bande absente, remplacée par 1.8 Mhz");
+    return Text::tr("Bande absente, remplacée par 1.8 Mhz");
 }
 
 QString AdifReader::missingEndMessage(const QString& callsign) {
-    return QStringLiteral("Fin de QSO <EOR> absente avant l'indicatif %1").arg(callsign);
+    return Text::tr("Fin de QSO <EOR> absente avant l'indicatif %1").arg(callsign);
 }
 
 void AdifReader::parse(QByteArrayView bytes, AdifSink& sink) {
@@ -162,10 +172,9 @@ bool AdifReader::readFile(const QString& path, AdifSink& sink, QString* error,
     QFile file(path);
     const auto fail = [&](const QString& reason) {
         if (error != nullptr) {
-            *error =
-                reason.isEmpty()
-                    ? QStringLiteral("Impossible de lire le fichier %1").arg(path)
-                    : QStringLiteral("Impossible de lire le fichier %1 : %2").arg(path, reason);
+            *error = reason.isEmpty()
+                         ? Text::tr("Impossible de lire le fichier %1").arg(path)
+                         : Text::tr("Impossible de lire le fichier %1 : %2").arg(path, reason);
         }
         return false;
     };

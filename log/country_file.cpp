@@ -1,10 +1,20 @@
 #include "log/country_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
 
 #include "printing/print_surface.h"
 #include "settings/bounded_file.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CountryFile)
+};
+
+}  // namespace
 
 namespace {
 
@@ -37,7 +47,7 @@ bool CountryFile::loadFirst(const QStringList& paths, QString* error) {
         QString problem;
         if (load(path, &problem)) {
             if (error != nullptr && !problems.isEmpty()) {
-                *error = QStringLiteral("%1 ; le fichier %2 est utilisé.")
+                *error = Text::tr("%1 ; le fichier %2 est utilisé.")
                              .arg(problems.join(QStringLiteral(" ; ")), path);
             }
             return true;
@@ -47,12 +57,12 @@ bool CountryFile::loadFirst(const QStringList& paths, QString* error) {
         }
     }
     if (problems.isEmpty()) {
-        problems.append(QStringLiteral("Fichier des pays (cty.dat) introuvable : %1")
+        problems.append(Text::tr("Fichier des pays (cty.dat) introuvable : %1")
                             .arg(paths.join(QStringLiteral(", "))));
     }
     if (error != nullptr) {
         *error = problems.join(QStringLiteral(" ; ")) +
-                 QStringLiteral(" ; le tri bureau suit le début des indicatifs.");
+                 Text::tr(" ; le tri bureau suit le début des indicatifs.");
     }
     return false;
 }
@@ -63,14 +73,13 @@ bool CountryFile::load(const QString& path, QString* error) {
     const BoundedFile::Outcome outcome = BoundedFile::read(path, kLargestFile, &bytes, &reason);
     if (outcome != BoundedFile::Outcome::Read) {
         if (outcome != BoundedFile::Outcome::Missing && error != nullptr) {
-            *error =
-                QStringLiteral("Impossible de lire le fichier des pays %1 (%2)").arg(path, reason);
+            *error = Text::tr("Impossible de lire le fichier des pays %1 (%2)").arg(path, reason);
         }
         return false;
     }
     readEntities(QString::fromLatin1(bytes));
     if (entityCount_ == 0 && error != nullptr) {
-        *error = QStringLiteral("Le fichier des pays %1 ne contient aucune entité").arg(path);
+        *error = Text::tr("Le fichier des pays %1 ne contient aucune entité").arg(path);
     }
     return entityCount_ > 0;
 }

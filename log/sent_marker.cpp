@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cerrno>
@@ -13,6 +14,15 @@
 #include "log/marked_record.h"
 #include "printing/native_file_name.h"
 #include "printing/pending_files.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SentMarker)
+};
+
+}  // namespace
 
 namespace {
 
@@ -274,7 +284,7 @@ QString SentMarker::targetProblem(const QString& copyPath, const QStringList& ru
     const QByteArray copy = NativeFileName::encode(copyPath);
     for (const QString& file : runFiles) {
         if (!file.isEmpty() && sameFile(copy, NativeFileName::encode(file))) {
-            return QStringLiteral(
+            return Text::tr(
                        "%1 est le fichier %2 de cette impression : rien n'est écrit, "
                        "donnez un autre nom à la copie marquée.")
                 .arg(NativeFileName::display(copyPath), NativeFileName::display(file));
@@ -282,7 +292,7 @@ QString SentMarker::targetProblem(const QString& copyPath, const QStringList& ru
     }
     struct stat state {};
     if (::stat(copy.constData(), &state) == 0 && !S_ISREG(state.st_mode)) {
-        return QStringLiteral(
+        return Text::tr(
                    "%1 ne peut pas être remplacé (le journal lui-même "
                    "ou un fichier spécial) ; donnez un autre nom.")
             .arg(NativeFileName::display(copyPath));
@@ -304,18 +314,18 @@ SentMarker::Result SentMarker::writeCopy(const QString& logPath, const LogFinger
     };
     const auto unreadable = [&](const QString& reason) {
         return fail(Result::LogUnreadable,
-                    QStringLiteral("Impossible de lire le fichier %1 : %2").arg(logName, reason));
+                    Text::tr("Impossible de lire le fichier %1 : %2").arg(logName, reason));
     };
     const auto changed = [&] {
         return fail(Result::LogChanged,
-                    QStringLiteral("Le fichier %1 a changé depuis sa lecture : la copie marquée "
-                                   "n'est pas écrite ; relisez-le avant de marquer les QSO.")
+                    Text::tr("Le fichier %1 a changé depuis sa lecture : la copie marquée "
+                             "n'est pas écrite ; relisez-le avant de marquer les QSO.")
                         .arg(logName));
     };
     const auto notWritten = [&](const QString& reason) {
         return fail(Result::NotWritten,
-                    QStringLiteral("Impossible d'écrire le fichier %1 : %2 ; la copie marquée "
-                                   "n'est pas enregistrée.")
+                    Text::tr("Impossible d'écrire le fichier %1 : %2 ; la copie marquée "
+                             "n'est pas enregistrée.")
                         .arg(copyName, reason));
     };
     OpenFile log;
@@ -349,7 +359,7 @@ SentMarker::Result SentMarker::writeCopy(const QString& logPath, const LogFinger
         return changed();
     }
     if (result != Result::Written) {
-        return notWritten(marking.reason().isEmpty() ? QStringLiteral("support plein")
+        return notWritten(marking.reason().isEmpty() ? Text::tr("support plein")
                                                      : marking.reason());
     }
     if (!copy.commit(logState)) {

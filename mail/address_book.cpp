@@ -1,11 +1,21 @@
 #include "mail/address_book.h"
 
 #include <sys/stat.h>
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(AddressBook)
+};
+
+}  // namespace
 
 namespace {
 
@@ -106,19 +116,17 @@ bool AddressBook::load(const QString& path, QString* error) {
     }
     QFile file(path);
     if (!info.isFile() || info.size() > kLargestFile) {
-        *error = QStringLiteral("Le carnet d'adresses %1 n'est pas un fichier d'adresses lisible.")
-                     .arg(path);
+        *error =
+            Text::tr("Le carnet d'adresses %1 n'est pas un fichier d'adresses lisible.").arg(path);
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        *error =
-            QStringLiteral("Impossible de lire le fichier %1 : %2").arg(path, file.errorString());
+        *error = Text::tr("Impossible de lire le fichier %1 : %2").arg(path, file.errorString());
         return false;
     }
     const QByteArray bytes = file.read(kLargestFile + 1);
     if (file.error() != QFileDevice::NoError) {
-        *error =
-            QStringLiteral("Impossible de lire le fichier %1 : %2").arg(path, file.errorString());
+        *error = Text::tr("Impossible de lire le fichier %1 : %2").arg(path, file.errorString());
         return false;
     }
     entries_.clear();
@@ -130,15 +138,13 @@ bool AddressBook::load(const QString& path, QString* error) {
 bool AddressBook::save(const QString& path, QString* error) const {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        *error =
-            QStringLiteral("Impossible d'écrire le fichier %1 : %2").arg(path, file.errorString());
+        *error = Text::tr("Impossible d'écrire le fichier %1 : %2").arg(path, file.errorString());
         return false;
     }
     ::fchmod(file.handle(), S_IRUSR | S_IWUSR);
     const QByteArray bytes = format(entries_);
     if (file.write(bytes) != bytes.size() || !file.commit()) {
-        *error =
-            QStringLiteral("Impossible d'écrire le fichier %1 : %2").arg(path, file.errorString());
+        *error = Text::tr("Impossible d'écrire le fichier %1 : %2").arg(path, file.errorString());
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #include "mail/address_job.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QSet>
 
@@ -9,6 +10,15 @@
 #include "mail/log_addresses.h"
 #include "printing/dump_surface.h"
 #include "printing/printer_job.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(AddressJob)
+};
+
+}  // namespace
 
 AddressJob::AddressJob(SettingsStore& store, QsoRecords records)
     : PrintJob(store, std::move(records), defaultSendingMethod()) {}
@@ -72,8 +82,8 @@ PrintJob::Result AddressJob::runPieces(Run& run, QString* error) {
 PrintJob::Result AddressJob::run(PrintSurface& surface, bool attended, QString* error) {
     if (attended) {
         listener().started(envelope_ != nullptr
-                               ? QStringLiteral("Impression des enveloppes : enveloppes imprimées")
-                               : QStringLiteral("Impression des adresses : feuilles imprimées"),
+                               ? Text::tr("Impression des enveloppes : enveloppes imprimées")
+                               : Text::tr("Impression des adresses : feuilles imprimées"),
                            pageCount());
     }
     Result result = Result::Failed;
@@ -114,11 +124,9 @@ PrintJob::Result AddressJob::print(QPrinter& printer, const QString& askedQueue)
         &error_, inputs());
     if (result == Result::Stopped) {
         const bool envelopes = envelope_ != nullptr;
-        tellStopped(
-            printer, sent_,
-            envelopes ? QStringLiteral("enveloppe envoyée") : QStringLiteral("feuille envoyée"),
-            envelopes ? QStringLiteral("enveloppes envoyées")
-                      : QStringLiteral("feuilles envoyées"));
+        tellStopped(printer, sent_,
+                    envelopes ? Text::tr("enveloppe envoyée") : Text::tr("feuille envoyée"),
+                    envelopes ? Text::tr("enveloppes envoyées") : Text::tr("feuilles envoyées"));
     }
     return result;
 }

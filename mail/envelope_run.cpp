@@ -1,8 +1,19 @@
 #include "mail/envelope_run.h"
 
+#include <QCoreApplication>
+
 #include "labels/label_fitting.h"
 #include "mail/address_block.h"
 #include "printing/print_surface.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(EnvelopeRun)
+};
+
+}  // namespace
 
 EnvelopeRun::EnvelopeRun(const EnvelopeFormat& format, PrintSurface& surface)
     : format_(format), surface_(surface) {}
@@ -38,7 +49,7 @@ EnvelopeRun::Outcome EnvelopeRun::run(const std::vector<MailPiece>& pieces) {
         AddressBlock::fit(sender_, senderBlock.size(), EnvelopeFormat::kSenderLargestSize,
                           AddressBlock::Breaking::Never);
     if (!sender_.isEmpty() && !sender.fits) {
-        error_ = QStringLiteral(
+        error_ = Text::tr(
             "L'adresse de l'expéditeur ne tient pas sur l'enveloppe : raccourcissez ses lignes.");
         return Outcome::Failed;
     }

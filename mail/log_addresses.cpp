@@ -1,11 +1,21 @@
 #include "mail/log_addresses.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
 #include "log/adif_text.h"
 #include "mail/address_source.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LogAddresses)
+};
+
+}  // namespace
 
 namespace LogAddresses {
 namespace {
@@ -102,8 +112,7 @@ bool offer(const QString& logPath, const QsoRecords& qsos, const QSet<QString>& 
            AddressSource& source, QString* error) {
     QFile file(logPath);
     if (!QFileInfo(logPath).isFile() || !file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Impossible de lire le fichier %1 : %2")
-                     .arg(logPath, file.errorString());
+        *error = Text::tr("Impossible de lire le fichier %1 : %2").arg(logPath, file.errorString());
         return false;
     }
     const QByteArray mark = file.read(2);
@@ -125,8 +134,8 @@ bool offer(const QString& logPath, const QsoRecords& qsos, const QSet<QString>& 
         }
         if (found.call.left(qso->value(QsoField::Callsign).size()) !=
             qso->text(QsoField::Callsign)) {
-            *error = QStringLiteral("Le fichier %1 a changé depuis sa lecture : relisez-le.")
-                         .arg(logPath);
+            *error =
+                Text::tr("Le fichier %1 a changé depuis sa lecture : relisez-le.").arg(logPath);
             return false;
         }
         source.offerLogAddress(AddressSource::recipientOf(found.call, {}).call, found.when,

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -17,6 +18,15 @@
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QVBoxLayout>
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(QtDialogs)
+};
+
+}  // namespace
 
 namespace {
 
@@ -48,9 +58,9 @@ class FocusReturn {
 class ProgressDialog : public Progress {
   public:
     ProgressDialog(const QString& label, int total, QWidget* parent, QPointer<QWidget>& returnedTo)
-        : focus_(returnedTo), dialog_(label, QStringLiteral("Arrêter"), 0, total, parent) {
+        : focus_(returnedTo), dialog_(label, Text::tr("Arrêter"), 0, total, parent) {
         auto* bar = new QProgressBar;
-        bar->setFormat(QStringLiteral("%v sur %m"));
+        bar->setFormat(Text::tr("%v sur %m"));
         dialog_.setBar(bar);
         dialog_.setRange(0, total);
         dialog_.setWindowTitle(Dialogs::title());
@@ -181,7 +191,9 @@ void QtDialogs::showPrintPreview(QPrinter& printer, const QString& caption,
                      [&render](QPrinter* target) { render(*target); });
     bool printAsked = false;
     // Qt's own print button would print the preview's pages, outlines included.
-    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    // Qt's catalogue gives its text (named through a variable, out of ours).
+    const char* const qtPrint = "Print";
+    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", qtPrint);
     for (QAction* action : dialog.findChildren<QAction*>()) {
         if (action->text() == printText) {
             QObject::disconnect(action, &QAction::triggered, &dialog, nullptr);

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 #include <QFile>
 #include <algorithm>
@@ -13,6 +14,15 @@
 
 #include "printing/native_file_name.h"
 #include "printing/pending_files.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PdfOutput)
+};
+
+}  // namespace
 
 namespace {
 
@@ -51,7 +61,7 @@ PdfOutput::PdfOutput(const QString& target)
     QByteArray name = folder + "/." + nativeTarget_.mid(slash + 1) + ".XXXXXX.part";
     descriptor_ = ::mkostemps(name.data(), 5, O_CLOEXEC);
     if (descriptor_ < 0) {
-        error_ = QStringLiteral("Impossible d'écrire le fichier %1 : %2")
+        error_ = Text::tr("Impossible d'écrire le fichier %1 : %2")
                      .arg(NativeFileName::display(target), systemReason());
         return;
     }
@@ -100,7 +110,7 @@ bool PdfOutput::commit() {
         return false;
     }
     if (!endsAsPdf(temporaryPath_) || ::fsync(descriptor_) != 0) {
-        error_ = QStringLiteral(
+        error_ = Text::tr(
                      "Impossible d'écrire le fichier %1 (support plein ou erreur d'écriture) : "
                      "il n'est pas modifié.")
                      .arg(NativeFileName::display(target_));
@@ -109,7 +119,7 @@ bool PdfOutput::commit() {
     ::fchmod(descriptor_, modeFor(nativeTarget_));
     PendingFiles::forget(temporaryBytes_);
     if (std::rename(temporaryBytes_.constData(), nativeTarget_.constData()) != 0) {
-        error_ = QStringLiteral("Impossible d'écrire le fichier %1 : %2")
+        error_ = Text::tr("Impossible d'écrire le fichier %1 : %2")
                      .arg(NativeFileName::display(target_), systemReason());
         return false;
     }
@@ -127,13 +137,12 @@ QString PdfOutput::targetProblem(const QString& target, const QStringList& input
         if (!input.isEmpty() &&
             ::stat(NativeFileName::encode(input).constData(), &inputState) == 0 &&
             sameFile(targetState, inputState)) {
-            return QStringLiteral(
-                       "Le fichier de sortie %1 est le fichier lu %2 : rien n'est écrit.")
+            return Text::tr("Le fichier de sortie %1 est le fichier lu %2 : rien n'est écrit.")
                 .arg(NativeFileName::display(target), NativeFileName::display(input));
         }
     }
     if (!S_ISREG(targetState.st_mode)) {
-        return QStringLiteral(
+        return Text::tr(
                    "Le fichier de sortie %1 n'est pas un fichier ordinaire : rien n'est écrit.")
             .arg(NativeFileName::display(target));
     }

@@ -1,10 +1,20 @@
 #include "printing/print_job.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QPrinter>
 
 #include "log/sent_marker.h"
 #include "printing/printer_calibration.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PrintJob)
+};
+
+}  // namespace
 
 PrintJob::PrintJob(SettingsStore& store, QsoRecords records, QString sendingMethod)
     : store_(store), records_(std::move(records)), sendingMethod_(std::move(sendingMethod)) {}
@@ -29,9 +39,9 @@ QPointF PrintJob::offsetFor(const QPrinter& printer) const {
 void PrintJob::tellStopped(const QPrinter& printer, int sent, const QString& one,
                            const QString& many) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        notice_ = QStringLiteral("Impression arrêtée : aucun fichier n'est écrit.");
+        notice_ = Text::tr("Impression arrêtée : aucun fichier n'est écrit.");
         return;
     }
-    notice_ = QStringLiteral("Impression arrêtée : %1 %2 à l'imprimante.")
+    notice_ = Text::tr("Impression arrêtée : %1 %2 à l'imprimante.")
                   .arg(QString::number(sent), sent > 1 ? many : one);
 }

@@ -1,11 +1,21 @@
 #include "printing/printer_calibration.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
 
 #include "settings/settings_store.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PrinterCalibration)
+};
+
+}  // namespace
 
 namespace {
 
@@ -43,7 +53,7 @@ QString PrinterCalibration::checkOffset(const QString& text, double* millimetres
     const double value =
         QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&number);
     if (!number || !std::isfinite(value) || std::fabs(value) > kLargest) {
-        return QStringLiteral("Décalage : un nombre de millimètres de -10 à +10 est attendu (%1).")
+        return Text::tr("Décalage : un nombre de millimètres de -10 à +10 est attendu (%1).")
             .arg(text);
     }
     *millimetres = value;

@@ -1,10 +1,20 @@
 #include "printing/printer_job.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <memory>
 
 #include "printing/pdf_output.h"
 #include "printing/printer_surface.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PrinterJob)
+};
+
+}  // namespace
 
 namespace {
 
@@ -46,7 +56,7 @@ PrinterJob::Result PrinterJob::print(QPrinter& printer, const PrintPlacement& pl
         place(surface, placement);
         result = run(surface, error);
         if (!surface.finish() && result != Result::Failed) {
-            *error = QStringLiteral("L'impression n'a pas pu être terminée.");
+            *error = Text::tr("L'impression n'a pas pu être terminée.");
             result = Result::Failed;
         }
     }

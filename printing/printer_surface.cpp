@@ -1,5 +1,6 @@
 #include "printing/printer_surface.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -12,8 +13,17 @@
 
 namespace {
 
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PrinterSurface)
+};
+
+}  // namespace
+
+namespace {
+
 QString printerLabel(const QPrinter& printer) {
-    return printer.printerName().isEmpty() ? QStringLiteral("(aucune)") : printer.printerName();
+    return printer.printerName().isEmpty() ? Text::tr("(aucune)") : printer.printerName();
 }
 
 }  // namespace
@@ -34,22 +44,21 @@ PrinterSurface::~PrinterSurface() {
 QString PrinterSurface::checkPrinter(const QPrinter& printer, const QString& askedName) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         if (printer.outputFileName().isEmpty()) {
-            return askedName.isEmpty()
-                       ? QStringLiteral("Aucune imprimante n'est disponible.")
-                       : QStringLiteral("Imprimante introuvable : %1").arg(askedName);
+            return askedName.isEmpty() ? Text::tr("Aucune imprimante n'est disponible.")
+                                       : Text::tr("Imprimante introuvable : %1").arg(askedName);
         }
         return {};
     }
     const QString name = printer.printerName();
     if (!askedName.isEmpty() && name != askedName) {
-        return QStringLiteral("Imprimante introuvable : %1").arg(askedName);
+        return Text::tr("Imprimante introuvable : %1").arg(askedName);
     }
     const QPrinterInfo info = QPrinterInfo::printerInfo(name);
     if (info.isNull()) {
-        return QStringLiteral("Imprimante introuvable : %1").arg(printerLabel(printer));
+        return Text::tr("Imprimante introuvable : %1").arg(printerLabel(printer));
     }
     if (info.state() == QPrinter::Error) {
-        return QStringLiteral("L'imprimante %1 est en erreur ou désactivée.").arg(name);
+        return Text::tr("L'imprimante %1 est en erreur ou désactivée.").arg(name);
     }
     return {};
 }
@@ -58,11 +67,11 @@ QString PrinterSurface::problemAfterJob() const {
     // Qt sends the job with CUPS on this thread and reports nothing; CUPS
     // keeps the outcome of its last request.
     if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
-        return QStringLiteral("L'imprimante %1 a refusé la page : %2")
+        return Text::tr("L'imprimante %1 a refusé la page : %2")
             .arg(printerLabel(printer_), QString::fromUtf8(cupsLastErrorString()));
     }
     if (QPrinterInfo::printerInfo(printer_.printerName()).state() == QPrinter::Error) {
-        return QStringLiteral(
+        return Text::tr(
                    "L'imprimante %1 a été arrêtée ou désactivée pendant l'impression ; "
                    "la dernière page attend dans la file d'impression.")
             .arg(printerLabel(printer_));
@@ -136,10 +145,10 @@ bool PrinterSurface::beginJob() {
     if (jobOpen_ && pageEnded_) {
         // One document (a PDF file or a preview): the next job is the next page.
         if (!printer_.newPage()) {
-            setError(isPdf() ? QStringLiteral("Impossible d'écrire le fichier %1 : le support est "
-                                              "plein ou en erreur.")
+            setError(isPdf() ? Text::tr("Impossible d'écrire le fichier %1 : le support est "
+                                        "plein ou en erreur.")
                                    .arg(printer_.outputFileName())
-                             : QStringLiteral("Impossible de commencer une nouvelle page."));
+                             : Text::tr("Impossible de commencer une nouvelle page."));
             return false;
         }
         pageEnded_ = false;
@@ -147,10 +156,10 @@ bool PrinterSurface::beginJob() {
         setError(checkPrinter(printer_));
         return false;
     } else if (!painter_.begin(&printer_)) {
-        setError(isPdf() ? QStringLiteral("Impossible d'écrire le fichier %1.")
-                               .arg(printer_.outputFileName())
-                         : QStringLiteral("Impossible de commencer l'impression sur %1.")
-                               .arg(printerLabel(printer_)));
+        setError(isPdf()
+                     ? Text::tr("Impossible d'écrire le fichier %1.").arg(printer_.outputFileName())
+                     : Text::tr("Impossible de commencer l'impression sur %1.")
+                           .arg(printerLabel(printer_)));
         return false;
     } else {
         jobOpen_ = true;
@@ -224,7 +233,7 @@ bool PrinterSurface::endJob() {
     }
     jobOpen_ = false;
     if (!painter_.end() || printer_.printerState() == QPrinter::Error) {
-        setError(QStringLiteral("La page n'a pas pu être envoyée à l'imprimante %1.")
+        setError(Text::tr("La page n'a pas pu être envoyée à l'imprimante %1.")
                      .arg(printerLabel(printer_)));
         return false;
     }

@@ -2,6 +2,8 @@
 # The end-to-end test: the real program on a virtual X server, driven through the
 # accessibility bus (tests/e2e/drive.py). Builds first when needed.
 set -euo pipefail
+# The checks read the windows in French, whatever the machine's locale.
+export LANGUAGE=fr
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/install-deps.sh"
 BUILD_DIR=build "$here/scripts/build.sh" >/dev/null

@@ -1,7 +1,17 @@
 #include "settings/bounded_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(BoundedFile)
+};
+
+}  // namespace
 
 namespace {
 
@@ -39,11 +49,11 @@ BoundedFile::Outcome BoundedFile::read(const QString& path, qint64 largest, QByt
         return Outcome::Missing;
     }
     if (!info.isFile()) {
-        *reason = QStringLiteral("ce n'est pas un fichier ordinaire");
+        *reason = Text::tr("ce n'est pas un fichier ordinaire");
         return Outcome::NotRegular;
     }
     const auto tooLarge = [&] {
-        *reason = QStringLiteral("il dépasse %1 Kio").arg(largest / 1024);
+        *reason = Text::tr("il dépasse %1 Kio").arg(largest / 1024);
         return Outcome::TooLarge;
     };
     if (info.size() > largest) {

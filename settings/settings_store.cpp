@@ -1,7 +1,17 @@
 #include "settings/settings_store.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SettingsStore)
+};
+
+}  // namespace
 
 namespace {
 
@@ -128,7 +138,7 @@ QString SettingsStore::problemToReport() {
         return {};
     }
     problemReported_ = true;
-    return QStringLiteral(
+    return Text::tr(
                "Les options ne peuvent pas être enregistrées : le fichier %1 est illisible "
                "ou protégé en écriture. Le programme continue avec les valeurs par défaut.")
         .arg(fileName());

@@ -32,6 +32,8 @@ using Scope = StoredSetting::Scope;
 inline constexpr StoredSetting kCallsign{Scope::Program, "Indicatif", "Fxxxx"};
 inline constexpr StoredSetting kProgramFolder{Scope::Program, "Chemin Repertoire", ""};
 inline constexpr StoredSetting kRevision{Scope::Program, "Revision", ""};
+// The windows' language (fr, en, de, es, it) from the next start; empty: the system's.
+inline constexpr StoredSetting kWindowLanguage{Scope::Program, "Langue", ""};
 
 // Each station's: the label options, in the order the print start writes them.
 inline constexpr StoredSetting kTransceiver{Scope::Station, "Transceiver", ""};

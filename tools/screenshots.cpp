@@ -1,9 +1,11 @@
 // Opens each window with sample data and saves a picture of it, to look at
 // what the operator sees. Run it through scripts/screenshots.sh.
 //   screenshots OUTPUT_FOLDER
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -17,13 +19,16 @@
 
 #include "platform/dialogs.h"
 #include "platform/key_press_line_edit.h"
+#include "settings/program_language.h"
 #include "settings/settings_store.h"
 #include "windows/application.h"
+#include "windows/address_book_window.h"
 #include "windows/card_print_window.h"
 #include "windows/label_options_window.h"
 #include "windows/layout_editor.h"
 #include "windows/layout_preview.h"
 #include "windows/mail_options_widget.h"
+#include "windows/received_cards_window.h"
 #include "windows/selection_window.h"
 #include "windows/sheets_window.h"
 #include "windows/start_window.h"
@@ -58,10 +63,28 @@ class SampleDialogs : public Dialogs {
     QString log_;
 };
 
+// A text narrower than it needs is cut: said, to look at its picture.
+void reportCutTexts(QWidget& window, const QString& name) {
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        const bool textWidget = (label != nullptr && !label->wordWrap()) ||
+                                qobject_cast<QAbstractButton*>(widget) != nullptr ||
+                                qobject_cast<QComboBox*>(widget) != nullptr;
+        if (textWidget && widget->isVisible() &&
+            widget->width() < widget->sizeHint().width()) {
+            std::printf("%s: cut %s (%d < %d)\n", qPrintable(name),
+                        qPrintable(widget->objectName() + QLatin1Char(' ') +
+                                   widget->accessibleName() + (label ? label->text() : QString())),
+                        widget->width(), widget->sizeHint().width());
+        }
+    }
+}
+
 void save(QWidget& window, const QString& folder, const QString& name) {
     window.show();
     window.raise();
     QApplication::processEvents();
+    reportCutTexts(window, name);
     window.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
     // The whole screen too, to see the window as the desktop places and frames it.
     QThread::msleep(300);
@@ -77,6 +100,7 @@ void save(QWidget& window, const QString& folder, const QString& name) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    ProgramLanguage::install(application, ProgramLanguage::fromEnvironment());
     const QString folder =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(folder);
@@ -151,5 +175,7 @@ int main(int argc, char** argv) {
     editor.setModel(model);
     save(editor, folder, QStringLiteral("parametres_qsl1"));
     save(windows.showPreview(editor), folder, QStringLiteral("apercu"));
+    save(windows.showReceivedCards(), folder, QStringLiteral("cartes_recues"));
+    save(windows.showAddressBook({QStringLiteral("F9XQB")}), folder, QStringLiteral("adresses"));
     return 0;
 }

@@ -29,7 +29,7 @@ AddressBookWindow::AddressBookWindow(Workspace& workspace, QWidget* parent)
       workspace_(workspace),
       path_(AddressBook::pathBeside(workspace.store().fileName())) {
     setObjectName(QStringLiteral("Adresses"));
-    setWindowTitle(QStringLiteral("Adresses"));
+    setWindowTitle(tr("Adresses"));
     buildControls();
     QString error;
     if (!book_.load(path_, &error)) {
@@ -47,29 +47,29 @@ QPushButton* AddressBookWindow::addButton(const char* name, const QString& text)
 void AddressBookWindow::buildControls() {
     filter_ = new QLineEdit;
     filter_->setObjectName(QStringLiteral("filterBox"));
-    filter_->setPlaceholderText(QStringLiteral("Filtrer"));
-    filter_->setAccessibleName(QStringLiteral("Filtrer les stations"));
+    filter_->setPlaceholderText(tr("Filtrer"));
+    filter_->setAccessibleName(tr("Filtrer les stations"));
     list_ = new QListWidget;
     list_->setObjectName(QStringLiteral("stationList"));
-    list_->setAccessibleName(QStringLiteral("Stations du carnet"));
+    list_->setAccessibleName(tr("Stations du carnet"));
     call_ = new QLineEdit;
     call_->setObjectName(QStringLiteral("callBox"));
-    call_->setAccessibleName(QStringLiteral("Indicatif"));
+    call_->setAccessibleName(tr("Indicatif"));
     address_ = new QPlainTextEdit;
     address_->setObjectName(QStringLiteral("addressBox"));
-    address_->setAccessibleName(QStringLiteral("Adresse, une ligne par ligne de l'enveloppe"));
+    address_->setAccessibleName(tr("Adresse, une ligne par ligne de l'enveloppe"));
     address_->setTabChangesFocus(true);
 
-    auto* newButton = addButton("newButton", QStringLiteral("&Nouvelle"));
-    auto* saveButton = addButton("saveButton", QStringLiteral("&Enregistrer"));
-    auto* deleteButton = addButton("deleteButton", QStringLiteral("&Supprimer"));
-    auto* importButton = addButton("importButton", QStringLiteral("&Importer…"));
-    auto* closeButton = addButton("closeButton", QStringLiteral("&Fermer"));
+    auto* newButton = addButton("newButton", tr("&Nouvelle"));
+    auto* saveButton = addButton("saveButton", tr("&Enregistrer"));
+    auto* deleteButton = addButton("deleteButton", tr("&Supprimer"));
+    auto* importButton = addButton("importButton", tr("&Importer…"));
+    auto* closeButton = addButton("closeButton", tr("&Fermer"));
 
     auto* form = new QVBoxLayout;
-    form->addWidget(new QLabel(QStringLiteral("Indicatif :")));
+    form->addWidget(new QLabel(tr("Indicatif :")));
     form->addWidget(call_);
-    form->addWidget(new QLabel(QStringLiteral("Adresse (nom, rue, ville, pays) :")));
+    form->addWidget(new QLabel(tr("Adresse (nom, rue, ville, pays) :")));
     form->addWidget(address_);
     auto* formButtons = new QHBoxLayout;
     for (QPushButton* button : {newButton, saveButton, deleteButton}) {
@@ -102,7 +102,7 @@ void AddressBookWindow::fillList() {
     const QSignalBlocker quiet(list_);
     list_->clear();
     for (const QString& call : toComplete_) {
-        auto* item = new QListWidgetItem(QStringLiteral("%1 — à compléter").arg(call), list_);
+        auto* item = new QListWidgetItem(tr("%1 — à compléter").arg(call), list_);
         item->setData(kCallRole, call);
     }
     for (const AddressEntry& entry : book_.entries()) {
@@ -148,12 +148,11 @@ void AddressBookWindow::saveStation() {
         }
     }
     if (entry.call.isEmpty() || entry.call.contains(QLatin1Char(' '))) {
-        workspace_.dialogs().message(
-            QStringLiteral("Indicatif : tapez l'indicatif de la station."));
+        workspace_.dialogs().message(tr("Indicatif : tapez l'indicatif de la station."));
         return;
     }
     if (entry.lines.isEmpty()) {
-        workspace_.dialogs().message(QStringLiteral("Adresse : tapez au moins une ligne."));
+        workspace_.dialogs().message(tr("Adresse : tapez au moins une ligne."));
         return;
     }
     book_.put(entry);
@@ -167,8 +166,7 @@ void AddressBookWindow::saveStation() {
 void AddressBookWindow::deleteStation() {
     const QString call = AddressBook::normalCall(call_->text());
     if (book_.find(call) == nullptr ||
-        !workspace_.dialogs().askYesNo(
-            QStringLiteral("Supprimer l'adresse de %1 du carnet ?").arg(call))) {
+        !workspace_.dialogs().askYesNo(tr("Supprimer l'adresse de %1 du carnet ?").arg(call))) {
         return;
     }
     book_.remove(call);
@@ -180,7 +178,7 @@ void AddressBookWindow::deleteStation() {
 
 void AddressBookWindow::importFile() {
     const QString name = workspace_.dialogs().openFileName(
-        QStringLiteral("Carnet d'adresses (*.csv *.CSV);;Tous les fichiers (*)"));
+        tr("Carnet d'adresses (*.csv *.CSV);;Tous les fichiers (*)"));
     if (name.isEmpty()) {
         return;
     }
@@ -193,8 +191,7 @@ void AddressBookWindow::importFile() {
     const int count = book_.import(other.entries());
     if (write()) {
         fillList();
-        workspace_.dialogs().message(
-            QStringLiteral("%1 adresses importées de %2.").arg(count).arg(name));
+        workspace_.dialogs().message(tr("%n adresses importées de %1.", nullptr, count).arg(name));
     }
 }
 

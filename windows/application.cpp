@@ -55,11 +55,12 @@ class WindowSink : public AdifSink {
         items.reserve(static_cast<qsizetype>(messages_.size()));
         for (const AdifMessage& message : messages_) {
             items.append(
-                QStringLiteral("QSO %1 (%2) : %3")
+                Application::tr("QSO %1 (%2) : %3")
                     .arg(QString::number(message.qsoNumber), message.callsign, message.text));
         }
-        dialogs.messageList(
-            QStringLiteral("%1 messages à la lecture du journal").arg(messages_.size()), items);
+        dialogs.messageList(Application::tr("%n messages à la lecture du journal", nullptr,
+                                            static_cast<int>(messages_.size())),
+                            items);
     }
 
   private:
@@ -235,7 +236,7 @@ void Application::reloadLog() {
     workspace_.selection().clearQsoList();
     const QString fileName = dialogs.openFileName(Workspace::logFilter(), workspace_.logFolder());
     if (fileName.isEmpty()) {
-        dialogs.message(QStringLiteral("selectionnez un fichier ou quitter"));
+        dialogs.message(tr("selectionnez un fichier ou quitter"));
         return;
     }
     readLog(fileName);

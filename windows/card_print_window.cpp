@@ -25,18 +25,18 @@
 CardPrintWindow::CardPrintWindow(Workspace& workspace, QWidget* parent)
     : QWidget(parent),
       workspace_(workspace),
-      impression_(new QPushButton(QStringLiteral("&Impression de la QSL"))),
-      parametres_(new QPushButton(QStringLiteral("&Setup_QSL"))),
-      quitter_(new QPushButton(QStringLiteral("&Retour sélection Etiquettes"))),
-      apercu_(new QPushButton(QStringLiteral("&Aperçu"))),
-      choisir_(new QPushButton(QStringLiteral("&Choisir le modèle…"))),
+      impression_(new QPushButton(tr("&Impression de la QSL"))),
+      parametres_(new QPushButton(tr("&Setup_QSL"))),
+      quitter_(new QPushButton(tr("&Retour sélection Etiquettes"))),
+      apercu_(new QPushButton(tr("&Aperçu"))),
+      choisir_(new QPushButton(tr("&Choisir le modèle…"))),
       templateLabel_(new QLabel),
-      enveloppes_(new QPushButton(QStringLiteral("&Enveloppes…"))) {
+      enveloppes_(new QPushButton(tr("&Enveloppes…"))) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Print_Bas_QSL"));
-    setWindowTitle(QStringLiteral("Impression sur carte QSL"));
+    setWindowTitle(tr("Impression sur carte QSL"));
 
-    auto* title = new QLabel(QStringLiteral("Impression sur carte QSL"));
+    auto* title = new QLabel(tr("Impression sur carte QSL"));
     title->setObjectName(QStringLiteral("Label13"));
     QFont titleFont = title->font();
     titleFont.setBold(true);
@@ -58,7 +58,7 @@ CardPrintWindow::CardPrintWindow(Workspace& workspace, QWidget* parent)
     parametres_->setObjectName(QStringLiteral("Parametres"));
     quitter_->setObjectName(QStringLiteral("Quitter"));
     apercu_->setObjectName(QStringLiteral("Apercu"));
-    apercu_->setAccessibleName(QStringLiteral("Aperçu des cartes"));
+    apercu_->setAccessibleName(tr("Aperçu des cartes"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(impression_);
     buttons->addWidget(apercu_);
@@ -66,7 +66,7 @@ CardPrintWindow::CardPrintWindow(Workspace& workspace, QWidget* parent)
     buttons->addWidget(enveloppes_);
     buttons->addWidget(quitter_);
     enveloppes_->setObjectName(QStringLiteral("Enveloppes"));
-    enveloppes_->setAccessibleName(QStringLiteral("Enveloppes de ces cartes"));
+    enveloppes_->setAccessibleName(tr("Enveloppes de ces cartes"));
     enveloppes_->setEnabled(false);
     connect(enveloppes_, &QPushButton::clicked, this, &CardPrintWindow::envelopesRequested);
 
@@ -98,7 +98,7 @@ QString CardPrintWindow::templateFile() const {
 void CardPrintWindow::showTemplate() {
     const QString file = templateFile();
     templateLabel_->setText(
-        file.isEmpty() ? QStringLiteral("Modèle : aucun, il sera demandé")
+        file.isEmpty() ? tr("Modèle : aucun, il sera demandé")
                        : QStringLiteral("Modèle : %1").arg(QDir::toNativeSeparators(file)));
     templateLabel_->setAccessibleName(templateLabel_->text());
 }
@@ -116,11 +116,11 @@ QString CardPrintWindow::askTemplateFile() {
     const QString fileName =
         dialogs.openFileName(QStringLiteral(".qsl  (*.qsl)"), workspace_.templateFolder());
     if (fileName.isEmpty()) {
-        dialogs.message(QStringLiteral("selectionnez un fichier ou quitter"));
+        dialogs.message(tr("selectionnez un fichier ou quitter"));
         return {};
     }
     if (!CardPrintRun::hasQslExtension(fileName)) {
-        dialogs.message(QStringLiteral("sélectionnez un fichier .qsl ou créez en un"));
+        dialogs.message(tr("sélectionnez un fichier .qsl ou créez en un"));
         return {};
     }
     return fileName;
@@ -162,9 +162,9 @@ void CardPrintWindow::warnOfLinesPastEdge(const CardJob& job) {
     }
     if (lines.size() == 1) {
         workspace_.dialogs().message(
-            QStringLiteral("La ligne %1 dépasse le bord de la carte").arg(lines.first()));
+            tr("La ligne %1 dépasse le bord de la carte").arg(lines.first()));
     } else if (!lines.isEmpty()) {
-        workspace_.dialogs().message(QStringLiteral("Les lignes %1 dépassent le bord de la carte")
+        workspace_.dialogs().message(tr("Les lignes %1 dépassent le bord de la carte")
                                          .arg(lines.join(QStringLiteral(", "))));
     }
 }
@@ -179,7 +179,7 @@ void CardPrintWindow::showPrintPreview() {
         std::make_shared<CardJob>(workspace_.store(), model, workspace_.printList().records());
     Dialogs& dialogs = workspace_.dialogs();
     dialogs.showPrintPreview(
-        workspace_.printer(), QStringLiteral("Aperçu des cartes"),
+        workspace_.printer(), tr("Aperçu des cartes"),
         [job, &dialogs](QPrinter& target) {
             if (job->preview(target) == PrinterJob::Result::Failed) {
                 dialogs.message(job->error());

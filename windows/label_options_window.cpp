@@ -37,7 +37,8 @@ constexpr int kTightSpacing = 2;
 // The characters of a sheet's caption the box shows at least.
 constexpr int kLongestSheetCaption = 40;
 
-const char* const kCardsCaption = "Impression directe sur QSL ";
+const char* const kCardsCaption =
+    QT_TRANSLATE_NOOP("LabelOptionsWindow", "Impression directe sur QSL ");
 
 QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -51,13 +52,13 @@ LabelOptionsWindow::LabelOptionsWindow(Workspace& workspace, QWidget* parent)
       boxes_(workspace.dialogs(), [this] { imprime_->setFocus(); }) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Etiquettes"));
-    setWindowTitle(QStringLiteral("Impression étiquettes"));
+    setWindowTitle(tr("Impression étiquettes"));
     buildControls();
     prepare();
 }
 
 void LabelOptionsWindow::buildControls() {
-    auto* title = new QLabel(QStringLiteral("Impression d'étiquettes pour QSL"));
+    auto* title = new QLabel(tr("Impression d'étiquettes pour QSL"));
     title->setObjectName(QStringLiteral("Label2"));
     title->setFont(LabelSamples::sampleFont(font(), 13.5, true));
     title->setAlignment(Qt::AlignCenter);
@@ -66,13 +67,13 @@ void LabelOptionsWindow::buildControls() {
     titleLayout->setContentsMargins(kTightMargins);
     titleLayout->addWidget(title);
 
-    imprime_ = new QPushButton(QStringLiteral("&Imprimer les étiquettes"));
+    imprime_ = new QPushButton(tr("&Imprimer les étiquettes"));
     imprime_->setObjectName(QStringLiteral("Imprime"));
-    apercu_ = new QPushButton(QStringLiteral("&Aperçu"));
+    apercu_ = new QPushButton(tr("&Aperçu"));
     apercu_->setObjectName(QStringLiteral("Apercu"));
-    apercu_->setAccessibleName(QStringLiteral("Aperçu des étiquettes"));
+    apercu_->setAccessibleName(tr("Aperçu des étiquettes"));
     connect(apercu_, &QPushButton::clicked, this, &LabelOptionsWindow::showPrintPreview);
-    selection_ = new QPushButton(QStringLiteral("&Retour sélection QSO"));
+    selection_ = new QPushButton(tr("&Retour sélection QSO"));
     selection_->setObjectName(QStringLiteral("Selection"));
     connect(imprime_, &QPushButton::clicked, this, &LabelOptionsWindow::startPrint);
     connect(selection_, &QPushButton::clicked, this, &LabelOptionsWindow::openSelection);
@@ -155,14 +156,12 @@ QWidget* LabelOptionsWindow::buildOptionGroups() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(kTightSpacing);
 
-    auto* langueFrame = new QGroupBox(QStringLiteral("Langue"));
+    auto* langueFrame = new QGroupBox(tr("Langue"));
     auto* langueLayout = new QHBoxLayout(langueFrame);
     langue_ = new QButtonGroup(this);
-    LabelSamples::addOption(langue_, 1, QStringLiteral("Francais"), QStringLiteral("Langue"),
-                            langueLayout)
+    LabelSamples::addOption(langue_, 1, tr("Francais"), QStringLiteral("Langue"), langueLayout)
         ->setChecked(true);
-    LabelSamples::addOption(langue_, 2, QStringLiteral("Anglais"), QStringLiteral("Langue"),
-                            langueLayout);
+    LabelSamples::addOption(langue_, 2, tr("Anglais"), QStringLiteral("Langue"), langueLayout);
     connect(langue_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
         if (checked) {
             showLanguageSamples(index);
@@ -170,28 +169,28 @@ QWidget* LabelOptionsWindow::buildOptionGroups() {
     });
     layout->addWidget(langueFrame);
 
-    auto* formatFrame = new QGroupBox(QStringLiteral("Format des étiquettes"));
+    auto* formatFrame = new QGroupBox(tr("Format des étiquettes"));
     auto* formatLayout = new QVBoxLayout(formatFrame);
     formatLayout->setSpacing(0);  // seven lines: the window must fit a 768-pixel screen
     format_ = new QButtonGroup(this);
     for (const int index : {1, 2, 3, 6, 4, 5}) {
         const LabelSheet* sheet = SheetTable::tuned(index);
-        LabelSamples::addOption(format_, index, sheet ? sheet->caption : text(kCardsCaption),
+        LabelSamples::addOption(format_, index, sheet ? sheet->caption : tr(kCardsCaption),
                                 QStringLiteral("F_Etiquette"), formatLayout);
     }
     sheetButton(1)->setChecked(true);
     auto* otherLine = new QHBoxLayout;
-    LabelSamples::addOption(format_, kOtherSheet, QStringLiteral("Autre planche :"),
+    LabelSamples::addOption(format_, kOtherSheet, tr("Autre planche :"),
                             QStringLiteral("F_Etiquette"), otherLine);
     otherSheet_ = new QComboBox;
     otherSheet_->setObjectName(QStringLiteral("otherSheetBox"));
-    otherSheet_->setAccessibleName(QStringLiteral("Autre planche"));
+    otherSheet_->setAccessibleName(tr("Autre planche"));
     // Each sheet's whole caption, in the box and in its list.
     otherSheet_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(otherSheet_, &QComboBox::activated, this,
             [this] { sheetButton(kOtherSheet)->setChecked(true); });
     otherLine->addWidget(otherSheet_, 1);
-    sheets_ = new QPushButton(QStringLiteral("&Planches…"));
+    sheets_ = new QPushButton(tr("&Planches…"));
     sheets_->setObjectName(QStringLiteral("Planches_Button"));
     connect(sheets_, &QPushButton::clicked, this, [this] { emit sheetsRequested(); });
     otherLine->addWidget(sheets_);
@@ -205,55 +204,55 @@ QWidget* LabelOptionsWindow::buildOptionGroups() {
 }
 
 QWidget* LabelOptionsWindow::buildPrintOptions() {
-    auto* printFrame = new QGroupBox(QStringLiteral("Options d'impression"));
+    auto* printFrame = new QGroupBox(tr("Options d'impression"));
     auto* printLayout = new QVBoxLayout(printFrame);
     printLayout->setSpacing(kTightSpacing);
     auto* advice = new QVBoxLayout;
     advice->setSpacing(0);
-    for (const char* line :
-         {"Avant impression des étiquettes", "effectuez une impression sur une feuille",
-          "Corrigez  éventuellement avec la fonction",
-          "\"Décalage vertical feuille\" ci dessous"}) {
-        advice->addWidget(new QLabel(text(line)));
+    for (const char* line : {QT_TR_NOOP("Avant impression des étiquettes"),
+                             QT_TR_NOOP("effectuez une impression sur une feuille"),
+                             QT_TR_NOOP("Corrigez  éventuellement avec la fonction"),
+                             QT_TR_NOOP("\"Décalage vertical feuille\" ci dessous")}) {
+        advice->addWidget(new QLabel(tr(line)));
     }
     printLayout->addLayout(advice);
     auto* offsetLine = new QHBoxLayout;
-    auto* label18 = new QLabel(QStringLiteral("Décalage vertical feuille"));
+    auto* label18 = new QLabel(tr("Décalage vertical feuille"));
     label18->setObjectName(QStringLiteral("Label18"));
     offsetLine->addWidget(label18);
     ctV_ = new QComboBox;
     ctV_->setObjectName(QStringLiteral("Ct_V"));
     ctV_->setEditable(true);
     ctV_->setInsertPolicy(QComboBox::NoInsert);
-    ctV_->setAccessibleName(QStringLiteral("Décalage vertical feuille"));
+    ctV_->setAccessibleName(tr("Décalage vertical feuille"));
     offsetLine->addWidget(ctV_);
-    offsetLine->addWidget(new QLabel(QStringLiteral("ligne")));
+    offsetLine->addWidget(new QLabel(tr("ligne")));
     offsetLine->addStretch();
     printLayout->addLayout(offsetLine);
     // The stop box and the first label share a line, so that the window still
     // fits a 768-pixel screen.
     auto* sheetLine = new QHBoxLayout;
-    arretImp_ = new QCheckBox(QStringLiteral("Arret impression a chaque feuille"));
+    arretImp_ = new QCheckBox(tr("Arret impression a chaque feuille"));
     arretImp_->setObjectName(QStringLiteral("Arret_Imp"));
     sheetLine->addWidget(arretImp_);
     sheetLine->addStretch();
-    auto* firstCaption = new QLabel(QStringLiteral("Première étiquette"));
+    auto* firstCaption = new QLabel(tr("Première étiquette"));
     sheetLine->addWidget(firstCaption);
     firstLabel_ = new QSpinBox;
     firstLabel_->setObjectName(QStringLiteral("Premiere_Etiquette"));
     firstLabel_->setRange(1, 1);
-    firstLabel_->setAccessibleName(QStringLiteral("Première étiquette"));
+    firstLabel_->setAccessibleName(tr("Première étiquette"));
     firstLabel_->setToolTip(
-        QStringLiteral("Sur une planche entamée : les étiquettes sont comptées de gauche à "
-                       "droite puis de haut en bas ; celles d'avant restent vierges."));
+        tr("Sur une planche entamée : les étiquettes sont comptées de gauche à "
+           "droite puis de haut en bas ; celles d'avant restent vierges."));
     firstCaption->setBuddy(firstLabel_);
     sheetLine->addWidget(firstLabel_);
     printLayout->addLayout(sheetLine);
-    regrouper_ = new QCheckBox(QStringLiteral("Regrouper les QSO d'une même station"));
+    regrouper_ = new QCheckBox(tr("Regrouper les QSO d'une même station"));
     regrouper_->setObjectName(QStringLiteral("Regrouper"));
     regrouper_->setToolTip(
-        QStringLiteral("Les QSO d'un même indicatif et d'un même QSL via partagent une "
-                       "étiquette, une ligne par QSO."));
+        tr("Les QSO d'un même indicatif et d'un même QSL via partagent une "
+           "étiquette, une ligne par QSO."));
     printLayout->addWidget(regrouper_);
     connect(format_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) {
@@ -269,36 +268,36 @@ QWidget* LabelOptionsWindow::buildTexts() {
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(kTightSpacing);
-    auto* qslFrame = new QGroupBox(QStringLiteral("Libellé Texte QSL"));
+    auto* qslFrame = new QGroupBox(tr("Libellé Texte QSL"));
     auto* qslLayout = new QVBoxLayout(qslFrame);
     qsl_ = new QButtonGroup(this);
-    LabelSamples::addOption(qsl_, 1, QStringLiteral("Merci pour le QSO  Pse QSL"),
-                            QStringLiteral("QSL"), qslLayout)
+    LabelSamples::addOption(qsl_, 1, tr("Merci pour le QSO  Pse QSL"), QStringLiteral("QSL"),
+                            qslLayout)
         ->setChecked(true);
-    LabelSamples::addOption(qsl_, 2, QStringLiteral("Merci pour le QSO et pour  la QSL"),
-                            QStringLiteral("QSL"), qslLayout);
+    LabelSamples::addOption(qsl_, 2, tr("Merci pour le QSO et pour  la QSL"), QStringLiteral("QSL"),
+                            qslLayout);
     auto* lastRow = new QHBoxLayout;  // the fourth choice beside the third: no taller window
     qslLayout->addLayout(lastRow);
-    LabelSamples::addOption(qsl_, 3, QStringLiteral("Merci pour le QSO  pas de QSL"),
-                            QStringLiteral("QSL"), lastRow);
-    LabelSamples::addOption(qsl_, LabelOptions::kQslByCard, QStringLiteral("Selon la QSL reçue"),
+    LabelSamples::addOption(qsl_, 3, tr("Merci pour le QSO  pas de QSL"), QStringLiteral("QSL"),
+                            lastRow);
+    LabelSamples::addOption(qsl_, LabelOptions::kQslByCard, tr("Selon la QSL reçue"),
                             QStringLiteral("QSL"), lastRow);
     layout->addWidget(qslFrame);
 
-    auto* commentFrame = new QGroupBox(QStringLiteral("Libellé commentaire"));
+    auto* commentFrame = new QGroupBox(tr("Libellé commentaire"));
     auto* commentLayout = new QHBoxLayout(commentFrame);
-    commentLayout->addWidget(new QLabel(QStringLiteral("Commentaire")));
-    KeyPressLineEdit* comment = boxes_.add(
-        QStringLiteral("Texte_QSL"), {false, 32, QStringLiteral("32 caracteres maxi"), {}, {}});
+    commentLayout->addWidget(new QLabel(tr("Commentaire")));
+    KeyPressLineEdit* comment =
+        boxes_.add(QStringLiteral("Texte_QSL"), {false, 32, tr("32 caracteres maxi"), {}, {}});
     comment->setLostFocusHandler([this] { commentLostFocus(); });
-    comment->setAccessibleName(QStringLiteral("Commentaire"));
+    comment->setAccessibleName(tr("Commentaire"));
     commentLayout->addWidget(comment);
     layout->addWidget(commentFrame);
     return column;
 }
 
 QWidget* LabelOptionsWindow::buildActivation() {
-    auto* frame = new QGroupBox(QStringLiteral("Options de l'activation"));
+    auto* frame = new QGroupBox(tr("Options de l'activation"));
     auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(kTightSpacing);
     struct Row {
@@ -308,35 +307,35 @@ QWidget* LabelOptionsWindow::buildActivation() {
     };
     const Row rows[] = {
         {"Num_Activite",
-         "N°de l'activité",
-         {true, 12, QStringLiteral("12 caracteres maxi"),
-          QStringLiteral("Numero de l'activité obligatoire"), QStringLiteral("Nom_activite")}},
+         QT_TR_NOOP("N°de l'activité"),
+         {true, 12, tr("12 caracteres maxi"), tr("Numero de l'activité obligatoire"),
+          QStringLiteral("Nom_activite")}},
         {"Nom_activite",
-         "Nom de l'activité",
-         {false, 30, QStringLiteral("30 caracteres maxi"),
-          QStringLiteral("Nom de l'activité obligatoire"), QStringLiteral("Num_Canton")}},
+         QT_TR_NOOP("Nom de l'activité"),
+         {false, 30, tr("30 caracteres maxi"), tr("Nom de l'activité obligatoire"),
+          QStringLiteral("Num_Canton")}},
         {"Num_Canton",
-         "N° du Canton",
-         {true, 4, QStringLiteral("4 caracteres maxi"),
-          QStringLiteral("Numero du Canton obligatoire"), QStringLiteral("Num_CP")}},
+         QT_TR_NOOP("N° du Canton"),
+         {true, 4, tr("4 caracteres maxi"), tr("Numero du Canton obligatoire"),
+          QStringLiteral("Num_CP")}},
         {"Num_CP",
-         "Code postal",
-         {true, 5, QStringLiteral("5 caracteres maxi"),
-          QStringLiteral("Numero du code postal obligatoire"), QStringLiteral("Nom_Commune")}},
+         QT_TR_NOOP("Code postal"),
+         {true, 5, tr("5 caracteres maxi"), tr("Numero du code postal obligatoire"),
+          QStringLiteral("Nom_Commune")}},
         {"Nom_Commune",
-         "Commune",
-         {false, 26, QStringLiteral("26 caracteres maxi"),
-          QStringLiteral("Nom de la commune obligatoire"), QStringLiteral("Imprime")}},
+         QT_TR_NOOP("Commune"),
+         {false, 26, tr("26 caracteres maxi"), tr("Nom de la commune obligatoire"),
+          QStringLiteral("Imprime")}},
     };
     int line = 0;
     for (const Row& row : rows) {
-        grid->addWidget(new QLabel(text(row.caption)), line, 0);
+        grid->addWidget(new QLabel(tr(row.caption)), line, 0);
         KeyPressLineEdit* box = boxes_.add(text(row.name), row.rule);
-        box->setAccessibleName(text(row.caption));
+        box->setAccessibleName(tr(row.caption));
         grid->addWidget(box, line, 1);
         ++line;
     }
-    effacer_ = new QPushButton(QStringLiteral("&Effacer"));
+    effacer_ = new QPushButton(tr("&Effacer"));
     effacer_->setObjectName(QStringLiteral("Effacer"));
     connect(effacer_, &QPushButton::clicked, this, &LabelOptionsWindow::clearBoxes);
     grid->addWidget(effacer_, 0, 2);
@@ -345,20 +344,20 @@ QWidget* LabelOptionsWindow::buildActivation() {
 }
 
 QWidget* LabelOptionsWindow::buildStation() {
-    auto* frame = new QGroupBox(QStringLiteral("Options station"));
+    auto* frame = new QGroupBox(tr("Options station"));
     auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(kTightSpacing);
-    grid->addWidget(new QLabel(QStringLiteral("Transceiver ")), 0, 0);
-    KeyPressLineEdit* transceiver = boxes_.add(
-        QStringLiteral("Rx_Tx"),
-        {false, 40, QStringLiteral("40 caracteres maxi"), {}, QStringLiteral("Antenne")});
-    transceiver->setAccessibleName(QStringLiteral("Transceiver"));
+    grid->addWidget(new QLabel(tr("Transceiver ")), 0, 0);
+    KeyPressLineEdit* transceiver =
+        boxes_.add(QStringLiteral("Rx_Tx"),
+                   {false, 40, tr("40 caracteres maxi"), {}, QStringLiteral("Antenne")});
+    transceiver->setAccessibleName(tr("Transceiver"));
     grid->addWidget(transceiver, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Antenne")), 1, 0);
-    KeyPressLineEdit* antenna = boxes_.add(
-        QStringLiteral("Antenne"),
-        {false, 15, QStringLiteral("15 caracteres maxi"), {}, QStringLiteral("Imprime")});
-    antenna->setAccessibleName(QStringLiteral("Antenne"));
+    grid->addWidget(new QLabel(tr("Antenne")), 1, 0);
+    KeyPressLineEdit* antenna =
+        boxes_.add(QStringLiteral("Antenne"),
+                   {false, 15, tr("15 caracteres maxi"), {}, QStringLiteral("Imprime")});
+    antenna->setAccessibleName(tr("Antenne"));
     grid->addWidget(antenna, 1, 1);
     ValidatedBoxes::colour(transceiver, nextColour());
     return frame;
@@ -485,7 +484,7 @@ void LabelOptionsWindow::showLanguageSamples(int index) {
 void LabelOptionsWindow::commentLostFocus() {
     KeyPressLineEdit* comment = box(QStringLiteral("Texte_QSL"));
     if (comment->text().trimmed().size() > boxes_.rule(QStringLiteral("Texte_QSL")).maximum) {
-        workspace_.dialogs().message(QStringLiteral("32 caracteres maxi"));
+        workspace_.dialogs().message(tr("32 caracteres maxi"));
         comment->setFocus();
     }
 }
@@ -503,8 +502,8 @@ void LabelOptionsWindow::openSelection() {
 
 void LabelOptionsWindow::namePrintButton() {
     imprime_->setText(mail_->kind() == MailOptionsWidget::kEnvelopes
-                          ? QStringLiteral("&Imprimer les enveloppes")
-                          : QStringLiteral("&Imprimer les étiquettes"));
+                          ? tr("&Imprimer les enveloppes")
+                          : tr("&Imprimer les étiquettes"));
 }
 
 void LabelOptionsWindow::startPrint() {
@@ -556,8 +555,8 @@ void LabelOptionsWindow::showPrintPreview() {
     }
     if (chosen.onCards) {
         workspace_.dialogs().message(
-            QStringLiteral("Pour l'impression directe sur QSL, l'aperçu se fait dans la fenêtre "
-                           "d'impression sur carte QSL."));
+            tr("Pour l'impression directe sur QSL, l'aperçu se fait dans la fenêtre "
+               "d'impression sur carte QSL."));
         return;
     }
     LabelPrinting(workspace_).preview(chosen, [this] { imprime_->click(); });

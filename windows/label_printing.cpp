@@ -1,5 +1,6 @@
 #include "windows/label_printing.h"
 
+#include <QCoreApplication>
 #include <QPageSize>
 #include <QPrinter>
 
@@ -13,12 +14,21 @@
 #include "windows/sent_marking.h"
 #include "windows/workspace.h"
 
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LabelPrinting)
+};
+
+}  // namespace
+
 std::unique_ptr<LabelJob> LabelPrinting::job(const LabelOptions& options, QString* problem) {
     const SheetTable table =
         SheetTable::load(SheetTable::ownSheetsPath(workspace_.store().fileName()));
     const LabelSheet* sheet = table.sheetFor(options);
     if (sheet == nullptr) {
-        *problem = QStringLiteral("Planche inconnue : %1").arg(options.sheet);
+        *problem = Text::tr("Planche inconnue : %1").arg(options.sheet);
         return nullptr;
     }
     auto job = std::make_unique<LabelJob>(workspace_.store(), options, *sheet,
@@ -66,7 +76,7 @@ void LabelPrinting::preview(const LabelOptions& options, const std::function<voi
     QPrinter& printer = workspace_.printer();
     printer.setPageSize(labels->sheet().pageSize());
     dialogs.showPrintPreview(
-        printer, QStringLiteral("Aperçu des étiquettes"),
+        printer, Text::tr("Aperçu des étiquettes"),
         [labels, &dialogs](QPrinter& target) {
             if (labels->preview(target) == PrinterJob::Result::Failed) {
                 dialogs.message(labels->error());

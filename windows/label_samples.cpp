@@ -1,6 +1,7 @@
 #include "windows/label_samples.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,15 @@
 #include <QVBoxLayout>
 
 #include "labels/label_options.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LabelSamples)
+};
+
+}  // namespace
 
 namespace {
 
@@ -74,7 +84,7 @@ LabelSamples::LabelSamples(const QFont& base, QWidget* parent) : QGroupBox(paren
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(kTightSpacing);
     auto* indicatif = new QHBoxLayout;
-    indicatif->addWidget(new QLabel(QStringLiteral("Indicatif")));
+    indicatif->addWidget(new QLabel(Text::tr("Indicatif")));
     callsign_ = new QLineEdit;
     callsign_->setObjectName(QStringLiteral("Indica"));
     callsign_->setReadOnly(true);
@@ -100,10 +110,10 @@ LabelSamples::LabelSamples(const QFont& base, QWidget* parent) : QGroupBox(paren
         }
         layout->addWidget(sampleFrame);
     };
-    addSample(LabelOptions::kQsoLabel, QStringLiteral("Exemple d'étiquette confirmant un QSO "),
+    addSample(LabelOptions::kQsoLabel, Text::tr("Exemple d'étiquette confirmant un QSO "),
               kQsoSample);
     addSample(LabelOptions::kActivationLabel,
-              QStringLiteral("Exemple d'étiquette confirmant une activation"), kActivationSample);
+              Text::tr("Exemple d'étiquette confirmant une activation"), kActivationSample);
     type_->button(LabelOptions::kQsoLabel)->setChecked(true);
 
     samples_.at(QStringLiteral("Label10"))->setFont(sampleFont(base, 12, true));

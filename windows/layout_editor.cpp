@@ -42,14 +42,20 @@ constexpr double kLargestSize = 15;
 
 // What the boxes of a line are, for the screen reader.
 QString lineBoxName(const char* what, int line) {
-    return QStringLiteral("Ligne %1 : %2").arg(QString::number(line), QString::fromUtf8(what));
+    return LayoutEditor::tr("Ligne %1 : %2").arg(QString::number(line), LayoutEditor::tr(what));
 }
 
-const char* const kSampleCaptions[7] = {"indicatif", "QSL via", "date", "heure",
-                                        "bande",     "mode",    "RST"};
-const char* const kJoinCaptions[3] = {"Joindre la ligne 2 à la ligne 1",
-                                      "Joindre la ligne 4 à la ligne 3",
-                                      "Joindre les lignes 6 et 7 à la ligne 5"};
+const char* const kSampleCaptions[7] = {QT_TRANSLATE_NOOP("LayoutEditor", "indicatif"),
+                                        QT_TRANSLATE_NOOP("LayoutEditor", "QSL via"),
+                                        QT_TRANSLATE_NOOP("LayoutEditor", "date"),
+                                        QT_TRANSLATE_NOOP("LayoutEditor", "heure"),
+                                        QT_TRANSLATE_NOOP("LayoutEditor", "bande"),
+                                        QT_TRANSLATE_NOOP("LayoutEditor", "mode"),
+                                        "RST"};
+const char* const kJoinCaptions[3] = {
+    QT_TRANSLATE_NOOP("LayoutEditor", "Joindre la ligne 2 à la ligne 1"),
+    QT_TRANSLATE_NOOP("LayoutEditor", "Joindre la ligne 4 à la ligne 3"),
+    QT_TRANSLATE_NOOP("LayoutEditor", "Joindre les lignes 6 et 7 à la ligne 5")};
 
 }  // namespace
 
@@ -57,14 +63,14 @@ LayoutEditor::LayoutEditor(Workspace& workspace, QWidget* parent)
     : QWidget(parent), workspace_(workspace) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Parametres_QSL1"));
-    setWindowTitle(QStringLiteral("Parametres de la QSL"));
+    setWindowTitle(tr("Parametres de la QSL"));
     setFixedSize(twips(7320), twips(8055));
     // The grid was laid out for an 8-point window font; larger ones run over it.
     QFont windowFont = font();
     windowFont.setPointSizeF(8);
     setFont(windowFont);
 
-    auto* title = new QLabel(QStringLiteral("Position des champs à imprimer"), this);
+    auto* title = new QLabel(tr("Position des champs à imprimer"), this);
     QFont titleFont = title->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(13.5);
@@ -82,12 +88,12 @@ LayoutEditor::LayoutEditor(Workspace& workspace, QWidget* parent)
         int left;
         void (LayoutEditor::*handler)();
     } buttons[] = {
-        {"Existante", "&Modeles de QSL", 360, &LayoutEditor::loadTemplate},
-        {"Enregistrer", "&Enregistrer", 2760, &LayoutEditor::saveTemplate},
-        {"Apercu_E", "&Aperçu", 5160, &LayoutEditor::openPreview},
+        {"Existante", QT_TR_NOOP("&Modeles de QSL"), 360, &LayoutEditor::loadTemplate},
+        {"Enregistrer", QT_TR_NOOP("&Enregistrer"), 2760, &LayoutEditor::saveTemplate},
+        {"Apercu_E", QT_TR_NOOP("&Aperçu"), 5160, &LayoutEditor::openPreview},
     };
     for (const auto& entry : buttons) {
-        auto* button = new QPushButton(QString::fromUtf8(entry.caption), this);
+        auto* button = new QPushButton(tr(entry.caption), this);
         button->setObjectName(QString::fromLatin1(entry.name));
         button->setGeometry(twips(entry.left), twips(7500), twips(1800), twips(420));
         connect(button, &QPushButton::clicked, this, entry.handler);
@@ -116,27 +122,26 @@ QLineEdit* LayoutEditor::box(QWidget* parent, const QString& name, const QString
 }
 
 void LayoutEditor::buildGrid(QWidget* group) {
-    label(group, QStringLiteral("Marges"), 600, 120);
-    label(group, QStringLiteral("Gauche  Haute   Police    Textes avant le champs QSO"), 480, 360);
-    label(group, QStringLiteral("Champs QSO"), 5040, 360);
-    label(group, QStringLiteral("Marges"), 600, 3120);
+    label(group, tr("Marges"), 600, 120);
+    label(group, tr("Gauche  Haute   Police    Textes avant le champs QSO"), 480, 360);
+    label(group, tr("Champs QSO"), 5040, 360);
+    label(group, tr("Marges"), 600, 3120);
     label(group,
-          QStringLiteral(
-              "Gauche  Haute   Police                                  Champs personalisables"),
-          480, 3360);
+          tr("Gauche  Haute   Police                                  Champs personalisables"), 480,
+          3360);
 
     for (int i = 0; i < QslTemplate::kLines; ++i) {
         const QString line = QString::number(i + 1);
         const int top = kRowTops[i];
         const auto at = static_cast<size_t>(i);
-        g_[at] = box(group, QStringLiteral("G") + line, lineBoxName("position gauche (mm)", i + 1),
-                     480, top, 495);
-        h_[at] = box(group, QStringLiteral("H") + line, lineBoxName("position haute (mm)", i + 1),
-                     1080, top, 495);
+        g_[at] = box(group, QStringLiteral("G") + line,
+                     lineBoxName(QT_TR_NOOP("position gauche (mm)"), i + 1), 480, top, 495);
+        h_[at] = box(group, QStringLiteral("H") + line,
+                     lineBoxName(QT_TR_NOOP("position haute (mm)"), i + 1), 1080, top, 495);
         p_[at] = box(group, QStringLiteral("P") + line,
-                     lineBoxName("taille de police (5 à 15)", i + 1), 1680, top, 495);
-        t_[at] = box(group, QStringLiteral("T") + line, lineBoxName("texte", i + 1), 2280, top,
-                     i < 7 ? 2175 : 4335);
+                     lineBoxName(QT_TR_NOOP("taille de police (5 à 15)"), i + 1), 1680, top, 495);
+        t_[at] = box(group, QStringLiteral("T") + line, lineBoxName(QT_TR_NOOP("texte"), i + 1),
+                     2280, top, i < 7 ? 2175 : 4335);
         if (i < 7) {
             samples_[at] = box(group, QString::fromLatin1(kSampleNames[i]),
                                lineBoxName(kSampleCaptions[i], i + 1), 4440, top, 2175);
@@ -152,7 +157,7 @@ void LayoutEditor::buildGrid(QWidget* group) {
     for (int flag = 0; flag < 3; ++flag) {
         auto* check = new QCheckBox(group);
         check->setObjectName(QStringLiteral("Check%1").arg(flag + 1));
-        check->setAccessibleName(QString::fromUtf8(kJoinCaptions[flag]));
+        check->setAccessibleName(tr(kJoinCaptions[flag]));
         check->adjustSize();
         check->move(twips(30), twips(joins[flag].top));
         checks_[static_cast<size_t>(flag)] = check;
@@ -166,25 +171,25 @@ void LayoutEditor::buildGrid(QWidget* group) {
     connect(checks_[2], &QCheckBox::toggled, this, &LayoutEditor::joinLines6And7Clicked);
 
     const char* const instructions[] = {
-        "Marges  : Toutes les valeurs en millimètres  valeur 0 et 0 pour une ligne non utilisée",
-        "Taille de la Police de caracteres  :  de 5 à 15",
-        "Les 3 case à cocher Ck permettent d'associer les champs sur une seule ligne",
-        "ATTENTION tenir compte des Marges Gauches et Hautes de l'imprimante",
+        QT_TR_NOOP("Marges  : Toutes les valeurs en millimètres  valeur 0 et 0 pour une ligne "
+                   "non utilisée"),
+        QT_TR_NOOP("Taille de la Police de caracteres  :  de 5 à 15"),
+        QT_TR_NOOP("Les 3 case à cocher Ck permettent d'associer les champs sur une seule ligne"),
+        QT_TR_NOOP("ATTENTION tenir compte des Marges Gauches et Hautes de l'imprimante"),
     };
     int top = 4800;
     for (const char* line : instructions) {
-        QLabel* instruction = label(group, QString::fromUtf8(line), 60, top, 6960);
+        QLabel* instruction = label(group, tr(line), 60, top, 6960);
         QFont small = instruction->font();
         small.setPointSizeF(7.5);
         instruction->setFont(small);
         top += 300;
     }
-    label(group, QStringLiteral("Valeurs "), 120, 6120);
-    mg_ = box(group, QStringLiteral("MG"), QStringLiteral("Marge gauche de l'imprimante (mm)"),
-              1080, 6120, 495);
-    mh_ = box(group, QStringLiteral("MH"), QStringLiteral("Marge haute de l'imprimante (mm)"), 1680,
-              6120, 495);
-    label(group, QStringLiteral("selon imprimante ( 2 à 5 mmm )"), 2280, 6120);
+    label(group, tr("Valeurs "), 120, 6120);
+    mg_ =
+        box(group, QStringLiteral("MG"), tr("Marge gauche de l'imprimante (mm)"), 1080, 6120, 495);
+    mh_ = box(group, QStringLiteral("MH"), tr("Marge haute de l'imprimante (mm)"), 1680, 6120, 495);
+    label(group, tr("selon imprimante ( 2 à 5 mmm )"), 2280, 6120);
 }
 
 // The buttons come first, then the boxes line by line, each line left to
@@ -305,7 +310,7 @@ void LayoutEditor::loadTemplate() {
     const QString fileName =
         workspace_.dialogs().openFileName(kFilter, workspace_.templateFolder());
     if (fileName.isEmpty()) {
-        workspace_.dialogs().message(QStringLiteral("selectionnez un fichier ou quitter"));
+        workspace_.dialogs().message(tr("selectionnez un fichier ou quitter"));
         return;
     }
     QslTemplate loaded = model();
@@ -325,7 +330,7 @@ QString LayoutEditor::sizeProblem() const {
         const bool freeLineUnused = i >= 7 && shown.text[i].isEmpty();
         const std::optional<double> size = CardLayout::number(shown.size[i]);
         if (!freeLineUnused && (!size || *size < kSmallestSize || *size > kLargestSize)) {
-            return QStringLiteral("La taille de police P%1 (« %2 ») doit être un nombre de 5 à 15.")
+            return tr("La taille de police P%1 (« %2 ») doit être un nombre de 5 à 15.")
                 .arg(QString::number(i + 1), shown.size[i]);
         }
     }
@@ -342,18 +347,18 @@ void LayoutEditor::saveTemplate() {
     Dialogs& dialogs = workspace_.dialogs();
     const QString problem = sizeProblem();
     if (!problem.isEmpty()) {
-        dialogs.message(problem + QStringLiteral(" Le modèle n'est pas enregistré."));
+        dialogs.message(problem + tr(" Le modèle n'est pas enregistré."));
         return;
     }
     const QString typed = dialogs.saveFileName(kFilter, workspace_.templateFolder());
     if (typed.isEmpty()) {
-        dialogs.message(QStringLiteral("selectionnez un fichier ou quitter"));
+        dialogs.message(tr("selectionnez un fichier ou quitter"));
         return;
     }
     const QString fileName = withQslExtension(typed);
     if (QFileInfo::exists(fileName) &&
-        !dialogs.askToReplace(QStringLiteral("Le fichier %1 existe déjà. Le remplacer ?")
-                                  .arg(QFileInfo(fileName).fileName()))) {
+        !dialogs.askToReplace(
+            tr("Le fichier %1 existe déjà. Le remplacer ?").arg(QFileInfo(fileName).fileName()))) {
         return;
     }
     const QString error = QslTemplateFile::save(model(), fileName);

@@ -30,7 +30,7 @@ LayoutPreview::LayoutPreview(const QslTemplate& model, const std::array<QString,
     : QWidget(parent), frame_(new QFrame(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Apercu"));
-    setWindowTitle(QStringLiteral("Aperçu avant impression"));
+    setWindowTitle(tr("Aperçu avant impression"));
     setFixedSize(twips(8040), twips(5040));
     frame_->setObjectName(QStringLiteral("Frame1"));
     frame_->setFrameShape(QFrame::Box);
@@ -60,8 +60,8 @@ void LayoutPreview::prepare(const QslTemplate& model, const std::array<QString, 
     }
     show();
     if (!layout.badFields().isEmpty()) {
-        dialogs.message(QStringLiteral("Aperçu : ces valeurs ne sont pas des nombres, leurs lignes "
-                                       "ne sont pas affichées : %1")
+        dialogs.message(tr("Aperçu : ces valeurs ne sont pas des nombres, leurs lignes "
+                           "ne sont pas affichées : %1")
                             .arg(layout.badFields().join(QStringLiteral(", "))));
     }
 }

@@ -30,21 +30,20 @@ void MailOptionsWidget::buildKinds() {
     line->setContentsMargins(0, 0, 0, 0);
     kinds_ = new QComboBox;
     kinds_->setObjectName(QStringLiteral("Kind_Run"));
-    kinds_->setAccessibleName(QStringLiteral("Impression"));
-    kinds_->addItems({QStringLiteral("Étiquettes QSO"), QStringLiteral("Adresses (étiquettes)"),
-                      QStringLiteral("Enveloppes")});
+    kinds_->setAccessibleName(tr("Impression"));
+    kinds_->addItems({tr("Étiquettes QSO"), tr("Adresses (étiquettes)"), tr("Enveloppes")});
     envelope_ = new QComboBox;
     envelope_->setObjectName(QStringLiteral("Format_Enveloppe"));
-    envelope_->setAccessibleName(QStringLiteral("Format des enveloppes"));
+    envelope_->setAccessibleName(tr("Format des enveloppes"));
     for (const EnvelopeFormat& format : EnvelopeFormat::all()) {
         envelope_->addItem(QString::fromUtf8(format.caption));
     }
     envelope_->setEnabled(false);
     connect(kinds_, &QComboBox::currentIndexChanged, this,
             [this](int index) { envelope_->setEnabled(index == kEnvelopes); });
-    senderButton_ = new QPushButton(QStringLiteral("E&xpéditeur…"));
+    senderButton_ = new QPushButton(tr("E&xpéditeur…"));
     senderButton_->setObjectName(QStringLiteral("Expediteur_Button"));
-    book_ = new QPushButton(QStringLiteral("A&dresses…"));
+    book_ = new QPushButton(tr("A&dresses…"));
     book_->setObjectName(QStringLiteral("Adresses_Button"));
     connect(book_, &QPushButton::clicked, this, [this] { emit addressBookRequested({}); });
     for (QWidget* control : tabOrder()) {
@@ -70,34 +69,33 @@ QDoubleSpinBox* MailOptionsWidget::shiftBox(const QString& name, const QString& 
 void MailOptionsWidget::buildSender() {
     senderWindow_ = new QWidget(this, Qt::Window);
     senderWindow_->setObjectName(QStringLiteral("Expediteur"));
-    senderWindow_->setWindowTitle(QStringLiteral("Adresse de l'expéditeur"));
+    senderWindow_->setWindowTitle(tr("Adresse de l'expéditeur"));
     auto* grid = new QGridLayout(senderWindow_);
-    auto* caption = new QLabel(QStringLiteral("Adresse de l'expéditeur"));
+    auto* caption = new QLabel(tr("Adresse de l'expéditeur"));
     sender_ = new QPlainTextEdit;
     sender_->setObjectName(QStringLiteral("Adresse_Expediteur"));
-    sender_->setAccessibleName(QStringLiteral("Adresse de l'expéditeur"));
+    sender_->setAccessibleName(tr("Adresse de l'expéditeur"));
     sender_->setTabChangesFocus(true);
     caption->setBuddy(sender_);
     grid->addWidget(caption, 0, 0, 1, 3);
     grid->addWidget(sender_, 1, 0, 1, 3);
     returnLabels_ = new QSpinBox;
     returnLabels_->setObjectName(QStringLiteral("Etiquettes_Expediteur"));
-    returnLabels_->setAccessibleName(QStringLiteral("Étiquettes de l'expéditeur"));
+    returnLabels_->setAccessibleName(tr("Étiquettes de l'expéditeur"));
     returnLabels_->setRange(0, SenderSettings::kMostReturnLabels);
-    grid->addWidget(new QLabel(QStringLiteral("Étiquettes de l'expéditeur")), 2, 0);
+    grid->addWidget(new QLabel(tr("Étiquettes de l'expéditeur")), 2, 0);
     grid->addWidget(returnLabels_, 2, 1);
-    recipientX_ =
-        shiftBox(QStringLiteral("Destinataire_X"), QStringLiteral("Destinataire, droite"));
-    recipientY_ = shiftBox(QStringLiteral("Destinataire_Y"), QStringLiteral("Destinataire, bas"));
-    senderX_ = shiftBox(QStringLiteral("Expediteur_X"), QStringLiteral("Expéditeur, droite"));
-    senderY_ = shiftBox(QStringLiteral("Expediteur_Y"), QStringLiteral("Expéditeur, bas"));
-    grid->addWidget(new QLabel(QStringLiteral("Décalage destinataire (→, ↓)")), 3, 0);
+    recipientX_ = shiftBox(QStringLiteral("Destinataire_X"), tr("Destinataire, droite"));
+    recipientY_ = shiftBox(QStringLiteral("Destinataire_Y"), tr("Destinataire, bas"));
+    senderX_ = shiftBox(QStringLiteral("Expediteur_X"), tr("Expéditeur, droite"));
+    senderY_ = shiftBox(QStringLiteral("Expediteur_Y"), tr("Expéditeur, bas"));
+    grid->addWidget(new QLabel(tr("Décalage destinataire (→, ↓)")), 3, 0);
     grid->addWidget(recipientX_, 3, 1);
     grid->addWidget(recipientY_, 3, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Décalage expéditeur (→, ↓)")), 4, 0);
+    grid->addWidget(new QLabel(tr("Décalage expéditeur (→, ↓)")), 4, 0);
     grid->addWidget(senderX_, 4, 1);
     grid->addWidget(senderY_, 4, 2);
-    auto* close = new QPushButton(QStringLiteral("&Fermer"));
+    auto* close = new QPushButton(tr("&Fermer"));
     close->setObjectName(QStringLiteral("Fermer_Expediteur"));
     connect(close, &QPushButton::clicked, this, [this] {
         save();
@@ -155,8 +153,7 @@ std::optional<MailPrinting::Target> MailOptionsWidget::target(const LabelOptions
         SheetTable::load(SheetTable::ownSheetsPath(workspace_.store().fileName()));
     const LabelSheet* sheet = options.onCards ? nullptr : table.sheetFor(options);
     if (sheet == nullptr) {
-        workspace_.dialogs().message(
-            QStringLiteral("Choisissez la planche des étiquettes d'adresses."));
+        workspace_.dialogs().message(tr("Choisissez la planche des étiquettes d'adresses."));
         return std::nullopt;
     }
     chosen.sheet = *sheet;

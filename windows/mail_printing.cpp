@@ -1,5 +1,6 @@
 #include "windows/mail_printing.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 #include "mail/address_book.h"
@@ -10,6 +11,15 @@
 #include "windows/dialogs_job_listener.h"
 #include "windows/print_target.h"
 #include "windows/workspace.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(MailPrinting)
+};
+
+}  // namespace
 
 std::unique_ptr<AddressJob> MailPrinting::job(const Target& target) {
     Dialogs& dialogs = workspace_.dialogs();
@@ -30,7 +40,7 @@ std::unique_ptr<AddressJob> MailPrinting::job(const Target& target) {
     }
     if (job->mailingList().pieces.empty()) {
         tellMissing(job->mailingList().missing);
-        dialogs.message(QStringLiteral("Aucune adresse pour les QSO choisis"));
+        dialogs.message(Text::tr("Aucune adresse pour les QSO choisis"));
         return nullptr;
     }
     return job;
@@ -41,7 +51,7 @@ void MailPrinting::tellMissing(const QStringList& missing) {
         return;
     }
     if (workspace_.dialogs().askYesNo(
-            QStringLiteral("Pas d'adresse pour : %1\n\nLes ajouter au carnet d'adresses ?")
+            Text::tr("Pas d'adresse pour : %1\n\nLes ajouter au carnet d'adresses ?")
                 .arg(missing.join(QStringLiteral(", "))))) {
         openBook_(missing);
     }
@@ -71,7 +81,7 @@ std::optional<PrinterJob::Result> MailPrinting::print(const Target& target) {
         return result;
     }
     if (!mail->unfit().isEmpty()) {
-        dialogs.message(QStringLiteral("Adresse trop longue, non imprimée : %1")
+        dialogs.message(Text::tr("Adresse trop longue, non imprimée : %1")
                             .arg(mail->unfit().join(QStringLiteral(", "))));
     }
     tellMissing(mail->mailingList().missing);
@@ -88,8 +98,7 @@ void MailPrinting::preview(const Target& target, const std::function<void()>& pr
     mail->preparePage(workspace_.printer());
     dialogs.showPrintPreview(
         workspace_.printer(),
-        mail->onEnvelopes() ? QStringLiteral("Aperçu des enveloppes")
-                            : QStringLiteral("Aperçu des adresses"),
+        mail->onEnvelopes() ? Text::tr("Aperçu des enveloppes") : Text::tr("Aperçu des adresses"),
         [mail, &dialogs](QPrinter& printer) {
             if (mail->preview(printer) == PrinterJob::Result::Failed) {
                 dialogs.message(mail->error());

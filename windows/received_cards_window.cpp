@@ -43,32 +43,30 @@ ReceivedCardsWindow::ReceivedCardsWindow(Workspace& workspace, QWidget* parent)
     : QWidget(parent), workspace_(workspace) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Cartes_Recues"));
-    setWindowTitle(QStringLiteral("Cartes reçues"));
+    setWindowTitle(tr("Cartes reçues"));
     bundle_ = new QPlainTextEdit;
     bundle_->setObjectName(QStringLiteral("Liste_Cartes"));
-    bundle_->setAccessibleName(QStringLiteral("Indicatifs des cartes reçues"));
-    found_ = resultList(QStringLiteral("Trouves"), QStringLiteral("QSO trouvés"));
-    unmatched_ = resultList(QStringLiteral("Sans_QSO"), QStringLiteral("Lignes sans QSO"));
-    several_ = resultList(QStringLiteral("Plusieurs"), QStringLiteral("Lignes à plusieurs QSO"));
+    bundle_->setAccessibleName(tr("Indicatifs des cartes reçues"));
+    found_ = resultList(QStringLiteral("Trouves"), tr("QSO trouvés"));
+    unmatched_ = resultList(QStringLiteral("Sans_QSO"), tr("Lignes sans QSO"));
+    several_ = resultList(QStringLiteral("Plusieurs"), tr("Lignes à plusieurs QSO"));
     route_ = new QComboBox;
     route_->setObjectName(QStringLiteral("Voie_Reception"));
-    route_->addItems({QStringLiteral("B (bureau)"), QStringLiteral("D (directe)"),
-                      QStringLiteral("M (manager)")});
-    auto* mark = new QPushButton(QStringLiteral("&Marquer comme reçues"));
+    route_->addItems({tr("B (bureau)"), tr("D (directe)"), tr("M (manager)")});
+    auto* mark = new QPushButton(tr("&Marquer comme reçues"));
     mark->setObjectName(QStringLiteral("Marquer_Recues"));
 
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("Une carte par ligne : indicatif [date] [bande]")), 0,
-                    0);
+    grid->addWidget(new QLabel(tr("Une carte par ligne : indicatif [date] [bande]")), 0, 0);
     grid->addWidget(bundle_, 1, 0, 5, 1);
-    grid->addWidget(new QLabel(QStringLiteral("QSO trouvés")), 0, 1);
+    grid->addWidget(new QLabel(tr("QSO trouvés")), 0, 1);
     grid->addWidget(found_, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Lignes sans QSO")), 2, 1);
+    grid->addWidget(new QLabel(tr("Lignes sans QSO")), 2, 1);
     grid->addWidget(unmatched_, 3, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Plusieurs QSO : cochez les bons")), 4, 1);
+    grid->addWidget(new QLabel(tr("Plusieurs QSO : cochez les bons")), 4, 1);
     grid->addWidget(several_, 5, 1);
     auto* bottom = new QHBoxLayout;
-    auto* routeLabel = new QLabel(QStringLiteral("&Voie de réception :"));
+    auto* routeLabel = new QLabel(tr("&Voie de réception :"));
     routeLabel->setBuddy(route_);
     bottom->addWidget(routeLabel);
     bottom->addWidget(route_);
@@ -100,9 +98,9 @@ void ReceivedCardsWindow::showMatches() {
     for (const CardBundle::Line& line : lines_) {
         switch (line.outcome) {
             case CardBundle::Outcome::Found:
-                found_->addItem(
-                    lineText(line) + QStringLiteral("  →  ") + qsoText(line.qsos.front()) +
-                    (line.alreadyReceived > 0 ? QStringLiteral("  (déjà reçue)") : QString()));
+                found_->addItem(lineText(line) + QStringLiteral("  →  ") +
+                                qsoText(line.qsos.front()) +
+                                (line.alreadyReceived > 0 ? tr("  (déjà reçue)") : QString()));
                 break;
             case CardBundle::Outcome::Several:
                 for (const QsoRecord* qso : line.qsos) {
@@ -139,20 +137,21 @@ void ReceivedCardsWindow::markReceived() {
     // The QSOs matched must be those of the log read now (ticks would otherwise be lost).
     if (workspace_.selection().shownLog() != indexed_) {
         showMatches();
-        dialogs.message(QStringLiteral("Un autre journal a été lu : vérifiez les cartes."));
+        dialogs.message(tr("Un autre journal a été lu : vérifiez les cartes."));
         return;
     }
     const QsoRecords qsos = chosenQsos();
     if (workspace_.logFileName().isEmpty() || indexed_ == nullptr || qsos.empty()) {
-        dialogs.message(QStringLiteral("Aucun QSO du journal lu à marquer comme reçu."));
+        dialogs.message(tr("Aucun QSO du journal lu à marquer comme reçu."));
         return;
     }
-    if (!dialogs.askYesNo(QStringLiteral("Marquer les %1 QSO comme reçus ?").arg(qsos.size()))) {
+    if (!dialogs.askYesNo(
+            tr("Marquer les %n QSO comme reçus ?", nullptr, static_cast<int>(qsos.size())))) {
         return;
     }
     const QString copy = writeCopy(qsos);
     if (!copy.isEmpty() &&
-        dialogs.askYesNo(QStringLiteral("Lire la copie marquée %1, pour imprimer les réponses ?")
+        dialogs.askYesNo(tr("Lire la copie marquée %1, pour imprimer les réponses ?")
                              .arg(QFileInfo(copy).fileName()))) {
         emit readRequested(copy);
     }

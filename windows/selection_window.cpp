@@ -31,11 +31,11 @@ SelectionWindow::SelectionWindow(Workspace& workspace, QWidget* parent)
     : QWidget(parent), workspace_(workspace), lists_(workspace.selection()) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Select_QSO"));
-    setWindowTitle(QStringLiteral("Sélection des QSO"));
+    setWindowTitle(tr("Sélection des QSO"));
 
     auto* frame1 = new QGroupBox;
     auto* titleLayout = new QVBoxLayout(frame1);
-    auto* label2 = new QLabel(QStringLiteral("Sélection des QSO"));
+    auto* label2 = new QLabel(tr("Sélection des QSO"));
     QFont titleFont = label2->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
@@ -51,11 +51,11 @@ SelectionWindow::SelectionWindow(Workspace& workspace, QWidget* parent)
     lists->addWidget(qsoListTitles_);
     listeQsoView_ = makeRowView(qsoList());
     listeQsoView_->setObjectName(QStringLiteral("Liste_QSO"));
-    listeQsoView_->setAccessibleName(QStringLiteral("Liste des QSO"));
+    listeQsoView_->setAccessibleName(tr("Liste des QSO"));
     lists->addWidget(listeQsoView_);
     auto* printListLine = new QHBoxLayout;
-    printListLine->addWidget(new QLabel(
-        QStringLiteral("QSO sélectionné(s) . Cliquez sur un QSO pour le désélctionner.")));
+    printListLine->addWidget(
+        new QLabel(tr("QSO sélectionné(s) . Cliquez sur un QSO pour le désélctionner.")));
     printListLine->addStretch();
     printOrder_ = new QLabel;
     printOrder_->setObjectName(QStringLiteral("Ordre_Impression"));
@@ -65,13 +65,13 @@ SelectionWindow::SelectionWindow(Workspace& workspace, QWidget* parent)
     lists->addWidget(printListTitles_);
     listeImprimeView_ = makeRowView(printList());
     listeImprimeView_->setObjectName(QStringLiteral("Liste_Imprime"));
-    listeImprimeView_->setAccessibleName(QStringLiteral("QSO sélectionnés"));
+    listeImprimeView_->setAccessibleName(tr("QSO sélectionnés"));
     lists->addWidget(listeImprimeView_);
 
-    auto* selectAll = button(QStringLiteral("Select_All"), QStringLiteral("&Tout sélectionner"));
-    auto* impression = button(QStringLiteral("Impression"), QStringLiteral("&Imprimer étiquettes"));
-    auto* quitter = button(QStringLiteral("Quitter"), QStringLiteral("&Quitter"));
-    auto* received = button(QStringLiteral("Cartes_Recues"), QStringLiteral("Cartes &reçues…"));
+    auto* selectAll = button(QStringLiteral("Select_All"), tr("&Tout sélectionner"));
+    auto* impression = button(QStringLiteral("Impression"), tr("&Imprimer étiquettes"));
+    auto* quitter = button(QStringLiteral("Quitter"), tr("&Quitter"));
+    auto* received = button(QStringLiteral("Cartes_Recues"), tr("Cartes &reçues…"));
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(selectAll);
     bottom->addWidget(received);
@@ -98,13 +98,13 @@ SelectionWindow::SelectionWindow(Workspace& workspace, QWidget* parent)
 SelectionWindow::~SelectionWindow() = default;
 
 QLayout* SelectionWindow::buildSortButtons() {
-    auto* reloadButton = button(QStringLiteral("Command3"), QStringLiteral("Tri par &date"));
-    auto* sortByCallButton = button(QStringLiteral("Command2"), QStringLiteral("Tri par &call"));
-    bureauOrder_ = button(QStringLiteral("Tri_Bureau"), QStringLiteral("Tri &bureau"));
+    auto* reloadButton = button(QStringLiteral("Command3"), tr("Tri par &date"));
+    auto* sortByCallButton = button(QStringLiteral("Command2"), tr("Tri par &call"));
+    bureauOrder_ = button(QStringLiteral("Tri_Bureau"), tr("Tri &bureau"));
     // Pressed down while the print list is in bureau order; released, back to call order.
     bureauOrder_->setCheckable(true);
     auto* sortButtons = new QHBoxLayout;
-    sortButtons->addWidget(new QLabel(QStringLiteral("Cliquez sur un QSO pour le sélectionner ")));
+    sortButtons->addWidget(new QLabel(tr("Cliquez sur un QSO pour le sélectionner ")));
     sortButtons->addStretch();
     sortButtons->addWidget(reloadButton);
     sortButtons->addWidget(sortByCallButton);
@@ -136,18 +136,15 @@ QComboBox* choiceBox(const QString& name, const QStringList& texts, int chosen) 
 
 QLayout* SelectionWindow::buildQueueChoice() {
     // The items follow the order of QslQueue::Owed and QslQueue::Route.
-    owed_ =
-        choiceBox(QStringLiteral("QSL_A_Envoyer"),
-                  {QStringLiteral("Toutes"), QStringLiteral("Non envoyées"),
-                   QStringLiteral("Demandées ou en file"), QStringLiteral("Reçues sans réponse")},
-                  static_cast<int>(lists_.filter().owed));
-    route_ =
-        choiceBox(QStringLiteral("Voie"),
-                  {QStringLiteral("Toutes"), QStringLiteral("Bureau"), QStringLiteral("Directe")},
-                  static_cast<int>(lists_.filter().route));
-    auto* owedLabel = new QLabel(QStringLiteral("QSL à &envoyer :"));
+    owed_ = choiceBox(
+        QStringLiteral("QSL_A_Envoyer"),
+        {tr("Toutes"), tr("Non envoyées"), tr("Demandées ou en file"), tr("Reçues sans réponse")},
+        static_cast<int>(lists_.filter().owed));
+    route_ = choiceBox(QStringLiteral("Voie"), {tr("Toutes"), tr("Bureau"), tr("Directe")},
+                       static_cast<int>(lists_.filter().route));
+    auto* owedLabel = new QLabel(tr("QSL à &envoyer :"));
     owedLabel->setBuddy(owed_);
-    auto* routeLabel = new QLabel(QStringLiteral("&Voie :"));
+    auto* routeLabel = new QLabel(tr("&Voie :"));
     routeLabel->setBuddy(route_);
     auto* line = new QHBoxLayout;
     line->addWidget(owedLabel);
@@ -230,8 +227,8 @@ void SelectionWindow::sortPrintListByCall() {
 void SelectionWindow::showPrintOrder() {
     const bool bureau = lists_.printListInBureauOrder();
     bureauOrder_->setChecked(bureau);
-    printOrder_->setText(bureau ? QStringLiteral("Ordre d'impression : bureau")
-                                : QStringLiteral("Ordre d'impression : par indicatif"));
+    printOrder_->setText(bureau ? tr("Ordre d'impression : bureau")
+                                : tr("Ordre d'impression : par indicatif"));
 }
 
 void SelectionWindow::showQueue() {

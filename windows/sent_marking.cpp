@@ -1,5 +1,6 @@
 #include "windows/sent_marking.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,15 @@
 #include "settings/settings_store.h"
 #include "windows/workspace.h"
 
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SentMarking)
+};
+
+}  // namespace
+
 QString SentMarking::proposedName(const QString& logFileName) {
     const QFileInfo log(logFileName);
     return log.dir().filePath(log.completeBaseName() + QStringLiteral("-envoyees.adi"));
@@ -19,17 +29,19 @@ QString SentMarking::proposedName(const QString& logFileName) {
 
 namespace {
 
-// The route chosen in the selection window, named in the question.
-QString sentBy(QslQueue::Route route) {
+// The question, naming the route chosen in the selection window.
+QString markQuestion(QslQueue::Route route, int count) {
     switch (route) {
         case QslQueue::Route::Bureau:
-            return QStringLiteral(" par le bureau");
+            return Text::tr("Marquer les %n QSO imprimés comme envoyés par le bureau ?", nullptr,
+                            count);
         case QslQueue::Route::Direct:
-            return QStringLiteral(" en direct");
+            return Text::tr("Marquer les %n QSO imprimés comme envoyés en direct ?", nullptr,
+                            count);
         case QslQueue::Route::All:
             break;
     }
-    return {};
+    return Text::tr("Marquer les %n QSO imprimés comme envoyés ?", nullptr, count);
 }
 
 }  // namespace
@@ -50,9 +62,7 @@ void SentMarking::offer(Workspace& workspace, PrintJob& job, const QString& outp
     const QslQueue::Route route = workspace.selection().filter().route;
     job.setSendingMethod(QslQueue::sendingMethod(route, job.sendingMethod()));
     Dialogs& dialogs = workspace.dialogs();
-    if (!dialogs.askYesNo(QStringLiteral("Marquer les %1 QSO imprimés comme envoyés%2 ?")
-                              .arg(marked.size())
-                              .arg(sentBy(route)))) {
+    if (!dialogs.askYesNo(markQuestion(route, static_cast<int>(marked.size())))) {
         return;
     }
     const QString copy = dialogs.saveFileName(QStringLiteral(".adi  (*.adi)"), proposedName(log));
@@ -85,7 +95,7 @@ void SentMarking::offer(Workspace& workspace, PrintJob& job, const QString& outp
     QString written =
         QStringLiteral("La copie marquée est écrite dans %1.").arg(QDir::toNativeSeparators(copy));
     if (ontoLog) {
-        written += QStringLiteral("\nLe journal d'avant est gardé dans %1.")
+        written += Text::tr("\nLe journal d'avant est gardé dans %1.")
                        .arg(QDir::toNativeSeparators(backupName(log)));
     }
     dialogs.message(written);
@@ -107,19 +117,19 @@ bool SentMarking::mayWrite(Dialogs& dialogs, const QString& log, const QString& 
     const QString name = QFileInfo(copy).fileName();
     if (isTheLog(log, copy)) {
         return dialogs.askToReplace(
-            QStringLiteral("Le fichier %1 est le journal lui-même. Le remplacer par la copie "
-                           "marquée ?\nLe journal d'avant sera gardé dans %2.")
+            Text::tr("Le fichier %1 est le journal lui-même. Le remplacer par la copie "
+                     "marquée ?\nLe journal d'avant sera gardé dans %2.")
                 .arg(name, QFileInfo(backupName(log)).fileName()));
     }
     return dialogs.askToReplace(
-        QStringLiteral("Le fichier %1 existe déjà.\nVoulez-vous le remplacer ?").arg(name));
+        Text::tr("Le fichier %1 existe déjà.\nVoulez-vous le remplacer ?").arg(name));
 }
 
 // The log as it was, beside it, before the marked copy takes its place.
 bool SentMarking::keepBackup(const QString& log, QString* error) {
     const QString backup = backupName(log);
     if ((QFileInfo::exists(backup) && !QFile::remove(backup)) || !QFile::copy(log, backup)) {
-        *error = QStringLiteral(
+        *error = Text::tr(
                      "Impossible de garder le journal dans %1 : la copie marquée n'est pas "
                      "écrite.")
                      .arg(QDir::toNativeSeparators(backup));

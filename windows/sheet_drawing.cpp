@@ -6,7 +6,7 @@
 SheetDrawing::SheetDrawing(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("sheetDrawing"));
     setMinimumSize(160, 220);
-    setAccessibleName(QStringLiteral("Dessin de la planche"));
+    setAccessibleName(tr("Dessin de la planche"));
 }
 
 void SheetDrawing::setSheet(const LabelSheet& sheet) {

@@ -31,17 +31,17 @@ struct FieldText {
 
 // The sheet's fields, in form order; captions name them in messages.
 const FieldText kSheetFields[] = {
-    {"nameBox", "Nom"},
-    {"paperWidthBox", "Largeur du papier"},
-    {"paperHeightBox", "Hauteur du papier"},
-    {"columnsBox", "Colonnes"},
-    {"rowsBox", "Rangées"},
-    {"leftBox", "Marge gauche"},
-    {"topBox", "Marge haute"},
-    {"labelWidthBox", "Largeur d'étiquette"},
-    {"labelHeightBox", "Hauteur d'étiquette"},
-    {"acrossBox", "Pas horizontal"},
-    {"downBox", "Pas vertical"},
+    {"nameBox", QT_TRANSLATE_NOOP("SheetsWindow", "Nom")},
+    {"paperWidthBox", QT_TRANSLATE_NOOP("SheetsWindow", "Largeur du papier")},
+    {"paperHeightBox", QT_TRANSLATE_NOOP("SheetsWindow", "Hauteur du papier")},
+    {"columnsBox", QT_TRANSLATE_NOOP("SheetsWindow", "Colonnes")},
+    {"rowsBox", QT_TRANSLATE_NOOP("SheetsWindow", "Rangées")},
+    {"leftBox", QT_TRANSLATE_NOOP("SheetsWindow", "Marge gauche")},
+    {"topBox", QT_TRANSLATE_NOOP("SheetsWindow", "Marge haute")},
+    {"labelWidthBox", QT_TRANSLATE_NOOP("SheetsWindow", "Largeur d'étiquette")},
+    {"labelHeightBox", QT_TRANSLATE_NOOP("SheetsWindow", "Hauteur d'étiquette")},
+    {"acrossBox", QT_TRANSLATE_NOOP("SheetsWindow", "Pas horizontal")},
+    {"downBox", QT_TRANSLATE_NOOP("SheetsWindow", "Pas vertical")},
 };
 
 const QStringList kPapers{QStringLiteral("A4"), QStringLiteral("Letter"),
@@ -54,7 +54,7 @@ QString text(const char* utf8) {
 QString captionOf(const QString& name) {
     for (const FieldText& field : kSheetFields) {
         if (name == text(field.name)) {
-            return text(field.caption);
+            return SheetsWindow::tr(field.caption);
         }
     }
     return name;
@@ -72,7 +72,7 @@ SheetsWindow::SheetsWindow(Workspace& workspace, QWidget* parent)
       path_(SheetTable::ownSheetsPath(workspace.store().fileName())) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Planches"));
-    setWindowTitle(QStringLiteral("Planches d'étiquettes"));
+    setWindowTitle(tr("Planches d'étiquettes"));
     QString problem;
     table_ = SheetTable::load(path_, &problem);
     buildControls();
@@ -96,7 +96,7 @@ QPushButton* SheetsWindow::button(const QString& name) const {
 void SheetsWindow::buildControls() {
     list_ = new QListWidget;
     list_->setObjectName(QStringLiteral("sheetList"));
-    list_->setAccessibleName(QStringLiteral("Planches"));
+    list_->setAccessibleName(tr("Planches"));
     list_->setMinimumWidth(170);
     connect(list_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* current) {
         if (current != nullptr) {
@@ -108,18 +108,18 @@ void SheetsWindow::buildControls() {
     auto* buttons = new QHBoxLayout;
     const auto addButton = [&](const char* name, const char* caption,
                                void (SheetsWindow::*slot)()) {
-        auto* pushButton = new QPushButton(text(caption));
+        auto* pushButton = new QPushButton(tr(caption));
         pushButton->setObjectName(text(name));
         connect(pushButton, &QPushButton::clicked, this, slot);
         buttons_[text(name)] = pushButton;
         buttons->addWidget(pushButton);
     };
-    addButton("addButton", "&Nouvelle", &SheetsWindow::addSheet);
-    addButton("copyButton", "&Copier", &SheetsWindow::copySheet);
-    addButton("saveButton", "&Enregistrer", &SheetsWindow::saveSheet);
-    addButton("deleteButton", "&Supprimer", &SheetsWindow::deleteSheet);
+    addButton("addButton", QT_TR_NOOP("&Nouvelle"), &SheetsWindow::addSheet);
+    addButton("copyButton", QT_TR_NOOP("&Copier"), &SheetsWindow::copySheet);
+    addButton("saveButton", QT_TR_NOOP("&Enregistrer"), &SheetsWindow::saveSheet);
+    addButton("deleteButton", QT_TR_NOOP("&Supprimer"), &SheetsWindow::deleteSheet);
     buttons->addStretch();
-    auto* close = new QPushButton(QStringLiteral("&Fermer"));
+    auto* close = new QPushButton(tr("&Fermer"));
     close->setObjectName(QStringLiteral("closeButton"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(close);
@@ -135,31 +135,32 @@ void SheetsWindow::buildControls() {
 }
 
 QWidget* SheetsWindow::buildForm() {
-    auto* frame = new QGroupBox(QStringLiteral("Planche"));
+    auto* frame = new QGroupBox(tr("Planche"));
     auto* form = new QFormLayout(frame);
-    readOnlyNote_ = new QLabel(QStringLiteral("Planche fournie : copiez-la pour la modifier."));
+    readOnlyNote_ = new QLabel(tr("Planche fournie : copiez-la pour la modifier."));
     readOnlyNote_->setObjectName(QStringLiteral("readOnlyNote"));
     readOnlyNote_->setWordWrap(true);
     form->addRow(readOnlyNote_);
     paper_ = new QComboBox;
     paper_->setObjectName(QStringLiteral("paperBox"));
     paper_->addItems(kPapers);
-    paper_->setAccessibleName(QStringLiteral("Papier"));
+    paper_->setItemText(2, tr("Personnalisé"));
+    paper_->setAccessibleName(tr("Papier"));
     connect(paper_, &QComboBox::currentIndexChanged, this, [this] { redraw(); });
     for (const FieldText& entry : kSheetFields) {
         auto* box = new QLineEdit;
         box->setObjectName(text(entry.name));
-        box->setAccessibleName(text(entry.caption));
+        box->setAccessibleName(tr(entry.caption));
         fields_[text(entry.name)] = box;
         connect(box, &QLineEdit::textEdited, this, [this] { redraw(); });
-        form->addRow(text(entry.caption) + QLatin1Char(' ') +
+        form->addRow(tr(entry.caption) + QLatin1Char(' ') +
                          (text(entry.name) == u"nameBox" || text(entry.name).contains(u"olumns") ||
                                   text(entry.name).contains(u"rows")
                               ? QString()
                               : QStringLiteral("(mm)")),
                      box);
         if (text(entry.name) == u"nameBox") {
-            form->addRow(QStringLiteral("Papier"), paper_);
+            form->addRow(tr("Papier"), paper_);
         }
     }
     return frame;
@@ -167,14 +168,14 @@ QWidget* SheetsWindow::buildForm() {
 
 QWidget* SheetsWindow::buildCalibration() {
     const QString printer = PrinterCalibration::printerKey(workspace_.printer());
-    auto* frame = new QGroupBox(QStringLiteral("Calibration de l'imprimante %1").arg(printer));
+    auto* frame = new QGroupBox(tr("Calibration de l'imprimante %1").arg(printer));
     auto* line = new QHBoxLayout(frame);
     const QPointF offset = PrinterCalibration(workspace_.store()).offset(printer);
     const auto addOffset = [&](const char* name, const char* caption, double value) {
-        line->addWidget(new QLabel(text(caption)));
+        line->addWidget(new QLabel(tr(caption)));
         auto* box = new QLineEdit(QString::number(value));
         box->setObjectName(text(name));
-        box->setAccessibleName(text(caption));
+        box->setAccessibleName(tr(caption));
         // Wide enough for the widest value, "-10.00", shown from its start.
         box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("-10.00")) + 24);
         box->setMaximumWidth(box->minimumWidth() + 20);
@@ -182,13 +183,14 @@ QWidget* SheetsWindow::buildCalibration() {
         fields_[text(name)] = box;
         line->addWidget(box);
     };
-    addOffset("offsetXBox", "Décalage horizontal (mm)", offset.x());
-    addOffset("offsetYBox", "Décalage vertical (mm)", offset.y());
+    addOffset("offsetXBox", QT_TR_NOOP("Décalage horizontal (mm)"), offset.x());
+    addOffset("offsetYBox", QT_TR_NOOP("Décalage vertical (mm)"), offset.y());
     for (const auto& [name, caption, slot] :
-         {std::tuple{"offsetButton", "Enregistrer le &décalage", &SheetsWindow::saveOffset},
-          std::tuple{"calibrationButton", "&Page de calibration",
+         {std::tuple{"offsetButton", QT_TR_NOOP("Enregistrer le &décalage"),
+                     &SheetsWindow::saveOffset},
+          std::tuple{"calibrationButton", QT_TR_NOOP("&Page de calibration"),
                      &SheetsWindow::printCalibration}}) {
-        auto* pushButton = new QPushButton(text(caption));
+        auto* pushButton = new QPushButton(tr(caption));
         pushButton->setObjectName(text(name));
         connect(pushButton, &QPushButton::clicked, this, slot);
         buttons_[text(name)] = pushButton;
@@ -208,7 +210,7 @@ void SheetsWindow::fillList(const QString& current) {
             QFont font = item->font();
             font.setItalic(true);
             item->setFont(font);
-            item->setToolTip(QStringLiteral("Planche fournie, non modifiable"));
+            item->setToolTip(tr("Planche fournie, non modifiable"));
         }
     }
     if (QListWidgetItem* item = itemOf(current)) {
@@ -282,8 +284,7 @@ LabelSheet SheetsWindow::edited(QString* problem) const {
         bool ok = false;
         const double value = decimal(field(text(box))->text(), &ok);
         if ((!ok || !std::isfinite(value) || value < 0) && problem->isEmpty()) {
-            *problem =
-                QStringLiteral("%1 : un nombre positif est attendu.").arg(captionOf(text(box)));
+            *problem = tr("%1 : un nombre positif est attendu.").arg(captionOf(text(box)));
         }
         return value;
     };
@@ -291,8 +292,7 @@ LabelSheet SheetsWindow::edited(QString* problem) const {
         bool ok = false;
         const int value = field(text(box))->text().trimmed().toInt(&ok);
         if ((!ok || value <= 0) && problem->isEmpty()) {
-            *problem = QStringLiteral("%1 : un nombre entier positif est attendu.")
-                           .arg(captionOf(text(box)));
+            *problem = tr("%1 : un nombre entier positif est attendu.").arg(captionOf(text(box)));
         }
         return value;
     };
@@ -302,9 +302,9 @@ LabelSheet SheetsWindow::edited(QString* problem) const {
         const double paperWidth = number("paperWidthBox");
         const double paperHeight = number("paperHeightBox");
         if (problem->isEmpty() && (paperWidth <= 0 || paperHeight <= 0)) {
-            *problem = QStringLiteral(
-                "Largeur et hauteur du papier : des nombres positifs sont "
-                "attendus.");
+            *problem =
+                tr("Largeur et hauteur du papier : des nombres positifs sont "
+                   "attendus.");
         }
         sheet.paper = LabelSheet::millimetres(paperWidth) + QLatin1Char('x') +
                       LabelSheet::millimetres(paperHeight);
@@ -345,9 +345,9 @@ void SheetsWindow::addSheet() {
 
 void SheetsWindow::copySheet() {
     const QString source = field(QStringLiteral("nameBox"))->text().trimmed();
-    QString name = QStringLiteral("Copie de %1").arg(source);
+    QString name = tr("Copie de %1").arg(source);
     for (int n = 2; table_.find(name) != nullptr; ++n) {
-        name = QStringLiteral("Copie %1 de %2").arg(n).arg(source);
+        name = tr("Copie %1 de %2").arg(n).arg(source);
     }
     shownName_.clear();
     setEditable(true);
@@ -385,8 +385,7 @@ void SheetsWindow::deleteSheet() {
     if (shownName_.isEmpty()) {
         return;
     }
-    if (!workspace_.dialogs().askYesNo(
-            QStringLiteral("Supprimer la planche %1 ?").arg(shownName_))) {
+    if (!workspace_.dialogs().askYesNo(tr("Supprimer la planche %1 ?").arg(shownName_))) {
         return;
     }
     table_.remove(shownName_);

@@ -4,6 +4,7 @@
 
 class Workspace;
 class KeyPressLineEdit;
+class QComboBox;
 class QLabel;
 class QPushButton;
 
@@ -26,6 +27,8 @@ class StartWindow : public QWidget {
 
     KeyPressLineEdit* callsignBox() const { return callsignBox_; }
     QPushButton* selectionButton() const { return selection_; }
+    // "Langue": the windows' language from the next start, stored at once.
+    QComboBox* languageBox() const { return language_; }
 
   signals:
     void logChosen(const QString& fileName);
@@ -36,10 +39,13 @@ class StartWindow : public QWidget {
     void openSelection();
     bool rememberCallsign();
     bool hasStoredCallsign() const;
+    QWidget* buildLanguageChoice();
+    void chooseLanguage(int index);
 
     Workspace& workspace_;
     KeyPressLineEdit* callsignBox_ = nullptr;
     QPushButton* selection_ = nullptr;
     QLabel* stationCallsign_ = nullptr;
+    QComboBox* language_ = nullptr;
     QString pendingLog_;
 };

@@ -93,15 +93,15 @@ bool Workspace::confirmStationCallsign() {
         return true;
     }
     QString answer;
-    if (!dialogs_.askText(QStringLiteral("L'indicatif de la station est encore « %1 ». "
-                                         "Entrez l'indicatif à imprimer :")
+    if (!dialogs_.askText(tr("L'indicatif de la station est encore « %1 ». "
+                             "Entrez l'indicatif à imprimer :")
                               .arg(stationCallsign_),
                           answer)) {
         return false;
     }
     answer = answer.trimmed().toUpper();
     if (answer.isEmpty() || isPlaceholder(answer)) {
-        dialogs_.message(QStringLiteral("Entrez votre indicatif"));
+        dialogs_.message(tr("Entrez votre indicatif"));
         return false;
     }
     store_.write(StoredSettings::kCallsign, answer);

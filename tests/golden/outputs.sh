@@ -10,8 +10,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 data=$(cd "$here/../data" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# A fixed hash seed keeps the order of objects in a PDF the same from run to run.
+# A fixed hash seed keeps the order of objects in a PDF the same from run to run;
+# the messages are read in French, whatever the machine's locale.
 export XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 QT_HASH_SEED=0
+export LANGUAGE=fr
 out="$work/out"
 mkdir -p "$out"
 

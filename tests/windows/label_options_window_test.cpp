@@ -13,12 +13,10 @@
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTest>
-#include <QTranslator>
 
 #include "app/command_line.h"
 #include "labels/label_option_table.h"
 #include "labels/label_options_store.h"
-#include "platform/french_qt_texts.h"
 #include "platform/key_press_line_edit.h"
 #include "selection/row_list.h"
 #include "support/pdf_text.h"
@@ -586,17 +584,6 @@ TEST_F(EtiquettesWindow, EveryWindowFitsASmallScreenUnderAPanel) {
         EXPECT_LE(size.width(), room.width()) << window->objectName().toStdString();
         EXPECT_LE(size.height(), room.height()) << window->objectName().toStdString();
     }
-}
-
-TEST(FrenchQtTexts, StandardButtonsAndDialogsSpeakFrench) {
-    QTranslator* french = installFrenchQtTexts(*QCoreApplication::instance());
-    ASSERT_NE(french, nullptr) << "qtbase_fr.qm (package qt6-translations-l10n) is missing";
-    QMessageBox box(QMessageBox::Question, QString(), QString(),
-                    QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Oui"));
-    EXPECT_EQ(box.button(QMessageBox::No)->text().remove(u'&'), QStringLiteral("Non"));
-    QCoreApplication::removeTranslator(french);
-    delete french;
 }
 
 }  // namespace

@@ -1,0 +1,1667 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="fr_FR">
+<context>
+    <name>AddressBook</name>
+    <message>
+        <source>Le carnet d&apos;adresses %1 n&apos;est pas un fichier d&apos;adresses lisible.</source>
+        <translation>Das Adressbuch %1 ist keine lesbare Adressdatei.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>AddressBookWindow</name>
+    <message>
+        <source>Adresses</source>
+        <translation>Adressen</translation>
+    </message>
+    <message>
+        <source>Filtrer</source>
+        <translation>Filtern</translation>
+    </message>
+    <message>
+        <source>Filtrer les stations</source>
+        <translation>Stationen filtern</translation>
+    </message>
+    <message>
+        <source>Stations du carnet</source>
+        <translation>Stationen im Adressbuch</translation>
+    </message>
+    <message>
+        <source>Indicatif</source>
+        <translation>Rufzeichen</translation>
+    </message>
+    <message>
+        <source>Adresse, une ligne par ligne de l&apos;enveloppe</source>
+        <translation>Adresse, eine Zeile je Umschlagzeile</translation>
+    </message>
+    <message>
+        <source>&amp;Nouvelle</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Supprimer</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Importer…</source>
+        <translation>&amp;Importieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Indicatif :</source>
+        <translation>Rufzeichen:</translation>
+    </message>
+    <message>
+        <source>Adresse (nom, rue, ville, pays) :</source>
+        <translation>Adresse (Name, Straße, Ort, Land):</translation>
+    </message>
+    <message>
+        <source>%1 — à compléter</source>
+        <translation>%1 — zu ergänzen</translation>
+    </message>
+    <message>
+        <source>Indicatif : tapez l&apos;indicatif de la station.</source>
+        <translation>Rufzeichen: Geben Sie das Rufzeichen der Station ein.</translation>
+    </message>
+    <message>
+        <source>Adresse : tapez au moins une ligne.</source>
+        <translation>Adresse: Geben Sie mindestens eine Zeile ein.</translation>
+    </message>
+    <message>
+        <source>Supprimer l&apos;adresse de %1 du carnet ?</source>
+        <translation>Die Adresse von %1 aus dem Adressbuch löschen?</translation>
+    </message>
+    <message>
+        <source>Carnet d&apos;adresses (*.csv *.CSV);;Tous les fichiers (*)</source>
+        <translation>Adressbuch (*.csv *.CSV);;Alle Dateien (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n adresses importées de %1.</source>
+        <translation>
+            <numerusform>%n Adresse aus %1 importiert.</numerusform>
+            <numerusform>%n Adressen aus %1 importiert.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AddressJob</name>
+    <message>
+        <source>Impression des enveloppes : enveloppes imprimées</source>
+        <translation>Umschlagdruck: gedruckte Umschläge</translation>
+    </message>
+    <message>
+        <source>Impression des adresses : feuilles imprimées</source>
+        <translation>Adressdruck: gedruckte Bögen</translation>
+    </message>
+    <message>
+        <source>enveloppe envoyée</source>
+        <translation>Umschlag gesendet</translation>
+    </message>
+    <message>
+        <source>feuille envoyée</source>
+        <translation>Bogen gesendet</translation>
+    </message>
+    <message>
+        <source>enveloppes envoyées</source>
+        <translation>Umschläge gesendet</translation>
+    </message>
+    <message>
+        <source>feuilles envoyées</source>
+        <translation>Bögen gesendet</translation>
+    </message>
+</context>
+<context>
+    <name>AddressesCommand</name>
+    <message>
+        <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
+        <translation>--sheet: unbekannter Bogen %1 (siehe labels --list-sheets)</translation>
+    </message>
+    <message>
+        <source>--return-address : un nombre de 0 à %1 est attendu.</source>
+        <translation>--return-address: Eine Zahl von 0 bis %1 wird erwartet.</translation>
+    </message>
+    <message>
+        <source>Pas d&apos;adresse pour : %1</source>
+        <translation>Keine Adresse für: %1</translation>
+    </message>
+    <message>
+        <source>Adresse trop longue, non imprimée : %1</source>
+        <translation>Adresse zu lang, nicht gedruckt: %1</translation>
+    </message>
+    <message>
+        <source>Aucune adresse pour les QSO choisis</source>
+        <translation>Keine Adresse für die gewählten QSOs</translation>
+    </message>
+</context>
+<context>
+    <name>AdifReader</name>
+    <message>
+        <source>Indicatif absent, remplacé par FXXXX</source>
+        <translation>Rufzeichen fehlt, durch FXXXX ersetzt</translation>
+    </message>
+    <message>
+        <source>Date absente, remplacée par 01/01/2000</source>
+        <translation>Datum fehlt, durch 01/01/2000 ersetzt</translation>
+    </message>
+    <message>
+        <source>Heure absente, remplacée par 00:00</source>
+        <translation>Uhrzeit fehlt, durch 00:00 ersetzt</translation>
+    </message>
+    <message>
+        <source>Bande absente, remplacée par 1.8 Mhz</source>
+        <translation>Band fehlt, durch 1.8 Mhz ersetzt</translation>
+    </message>
+    <message>
+        <source>Fin de QSO &lt;EOR&gt; absente avant l&apos;indicatif %1</source>
+        <translation>QSO-Ende &lt;EOR&gt; fehlt vor dem Rufzeichen %1</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1</source>
+        <translation>Die Datei %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>QSO %1 (%2) : %3</source>
+        <translation>QSO %1 (%2): %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n messages à la lecture du journal</source>
+        <translation>
+            <numerusform>%n Meldung beim Lesen des Logbuchs</numerusform>
+            <numerusform>%n Meldungen beim Lesen des Logbuchs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>selectionnez un fichier ou quitter</source>
+        <translation>Wählen Sie eine Datei oder beenden Sie</translation>
+    </message>
+</context>
+<context>
+    <name>BoundedFile</name>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>il dépasse %1 Kio</source>
+        <translation>sie ist größer als %1 KiB</translation>
+    </message>
+</context>
+<context>
+    <name>CardJob</name>
+    <message>
+        <source>Impression des cartes : cartes imprimées</source>
+        <translation>Kartendruck: gedruckte Karten</translation>
+    </message>
+    <message>
+        <source>carte envoyée</source>
+        <translation>Karte gesendet</translation>
+    </message>
+    <message>
+        <source>cartes envoyées</source>
+        <translation>Karten gesendet</translation>
+    </message>
+</context>
+<context>
+    <name>CardLayout</name>
+    <message>
+        <source>Modèle de QSL inutilisable : %1 est vide.</source>
+        <translation>Unbrauchbare QSL-Vorlage: %1 ist leer.</translation>
+    </message>
+    <message>
+        <source>Modèle de QSL inutilisable : %1 (« %2 ») n&apos;est pas un nombre.</source>
+        <translation>Unbrauchbare QSL-Vorlage: %1 („%2“) ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Modèle de QSL inutilisable : la taille P%1 (« %2 ») doit être plus grande que 0.</source>
+        <translation>Unbrauchbare QSL-Vorlage: Die Größe P%1 („%2“) muss größer als 0 sein.</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrintWindow</name>
+    <message>
+        <source>&amp;Impression de la QSL</source>
+        <translation>QSL &amp;drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Setup_QSL</source>
+        <translation>&amp;Setup_QSL</translation>
+    </message>
+    <message>
+        <source>&amp;Retour sélection Etiquettes</source>
+        <translation>&amp;Zurück zur Etikettenauswahl</translation>
+    </message>
+    <message>
+        <source>&amp;Aperçu</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Choisir le modèle…</source>
+        <translation>&amp;Vorlage wählen…</translation>
+    </message>
+    <message>
+        <source>&amp;Enveloppes…</source>
+        <translation>&amp;Umschläge…</translation>
+    </message>
+    <message>
+        <source>Impression sur carte QSL</source>
+        <translation>Druck auf QSL-Karten</translation>
+    </message>
+    <message>
+        <source>Aperçu des cartes</source>
+        <translation>Kartenvorschau</translation>
+    </message>
+    <message>
+        <source>Enveloppes de ces cartes</source>
+        <translation>Umschläge für diese Karten</translation>
+    </message>
+    <message>
+        <source>Modèle : aucun, il sera demandé</source>
+        <translation>Vorlage: keine, sie wird erfragt</translation>
+    </message>
+    <message>
+        <source>selectionnez un fichier ou quitter</source>
+        <translation>Wählen Sie eine Datei oder beenden Sie</translation>
+    </message>
+    <message>
+        <source>sélectionnez un fichier .qsl ou créez en un</source>
+        <translation>Wählen Sie eine .qsl-Datei oder legen Sie eine an</translation>
+    </message>
+    <message>
+        <source>La ligne %1 dépasse le bord de la carte</source>
+        <translation>Zeile %1 ragt über den Kartenrand</translation>
+    </message>
+    <message>
+        <source>Les lignes %1 dépassent le bord de la carte</source>
+        <translation>Die Zeilen %1 ragen über den Kartenrand</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrinting</name>
+    <message>
+        <source>Modèle de QSL inutilisable : le fichier %1 n&apos;a que %2 lignes sur %3.</source>
+        <translation>Unbrauchbare QSL-Vorlage: Die Datei %1 hat nur %2 von %3 Zeilen.</translation>
+    </message>
+</context>
+<context>
+    <name>CardsCommand</name>
+    <message>
+        <source>sélectionnez un fichier .qsl ou créez en un</source>
+        <translation>Wählen Sie eine .qsl-Datei oder legen Sie eine an</translation>
+    </message>
+    <message>
+        <source>La ligne %1 dépasse le bord de la carte</source>
+        <translation>Zeile %1 ragt über den Kartenrand</translation>
+    </message>
+</context>
+<context>
+    <name>Command</name>
+    <message>
+        <source>Impossible d&apos;écrire sur la sortie standard : %1</source>
+        <translation>Kann nicht auf die Standardausgabe schreiben: %1</translation>
+    </message>
+    <message>
+        <source>--sort : call ou bureau</source>
+        <translation>--sort: call oder bureau</translation>
+    </message>
+    <message>
+        <source>--owed : unsent, requested ou received</source>
+        <translation>--owed: unsent, requested oder received</translation>
+    </message>
+    <message>
+        <source>--unsent et --owed %1 ne vont pas ensemble</source>
+        <translation>--unsent und --owed %1 passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>--route : all, bureau ou direct</source>
+        <translation>--route: all, bureau oder direct</translation>
+    </message>
+    <message>
+        <source>--sent-via : B, D, E ou M</source>
+        <translation>--sent-via: B, D, E oder M</translation>
+    </message>
+    <message>
+        <source>Aucun QSO dans le fichier %1</source>
+        <translation>Kein QSO in der Datei %1</translation>
+    </message>
+    <message>
+        <source>Aucun QSO à imprimer dans le fichier %1</source>
+        <translation>Kein zu druckendes QSO in der Datei %1</translation>
+    </message>
+    <message>
+        <source>Impression interrompue : l&apos;impression est faite, la copie marquée %1 n&apos;est pas écrite.</source>
+        <translation>Druck unterbrochen: Der Druck ist erledigt, die markierte Kopie %1 ist nicht geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Commande inconnue : %1</source>
+        <translation>Unbekannter Befehl: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandOption</name>
+    <message>
+        <source>Valeur manquante après %1</source>
+        <translation>Fehlender Wert nach %1</translation>
+    </message>
+    <message>
+        <source>Option inconnue : %1</source>
+        <translation>Unbekannte Option: %1</translation>
+    </message>
+    <message>
+        <source>Valeur vide après %1</source>
+        <translation>Leerer Wert nach %1</translation>
+    </message>
+</context>
+<context>
+    <name>CountryFile</name>
+    <message>
+        <source>%1 ; le fichier %2 est utilisé.</source>
+        <translation>%1; die Datei %2 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>Fichier des pays (cty.dat) introuvable : %1</source>
+        <translation>Länderdatei (cty.dat) nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source> ; le tri bureau suit le début des indicatifs.</source>
+        <translation>; die Büro-Sortierung folgt dem Anfang der Rufzeichen.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier des pays %1 (%2)</source>
+        <translation>Die Länderdatei %1 kann nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>Le fichier des pays %1 ne contient aucune entité</source>
+        <translation>Die Länderdatei %1 enthält kein Gebiet</translation>
+    </message>
+</context>
+<context>
+    <name>EnvelopeRun</name>
+    <message>
+        <source>L&apos;adresse de l&apos;expéditeur ne tient pas sur l&apos;enveloppe : raccourcissez ses lignes.</source>
+        <translation>Die Absenderadresse passt nicht auf den Umschlag: Kürzen Sie ihre Zeilen.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelJob</name>
+    <message>
+        <source>Impression des étiquettes : feuilles imprimées</source>
+        <translation>Etikettendruck: gedruckte Bögen</translation>
+    </message>
+    <message>
+        <source>feuille envoyée</source>
+        <translation>Bogen gesendet</translation>
+    </message>
+    <message>
+        <source>feuilles envoyées</source>
+        <translation>Bögen gesendet</translation>
+    </message>
+</context>
+<context>
+    <name>LabelOptionsWindow</name>
+    <message>
+        <source>Impression directe sur QSL </source>
+        <translation>Direktdruck auf QSL-Karten </translation>
+    </message>
+    <message>
+        <source>Impression étiquettes</source>
+        <translation>Etikettendruck</translation>
+    </message>
+    <message>
+        <source>Impression d&apos;étiquettes pour QSL</source>
+        <translation>Etikettendruck für QSL</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer les étiquettes</source>
+        <translation>Etiketten &amp;drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Aperçu</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>Aperçu des étiquettes</source>
+        <translation>Etikettenvorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Retour sélection QSO</source>
+        <translation>&amp;Zurück zur QSO-Auswahl</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Francais</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Anglais</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>Format des étiquettes</source>
+        <translation>Etikettenformat</translation>
+    </message>
+    <message>
+        <source>Autre planche :</source>
+        <translation>Anderer Bogen:</translation>
+    </message>
+    <message>
+        <source>Autre planche</source>
+        <translation>Anderer Bogen</translation>
+    </message>
+    <message>
+        <source>&amp;Planches…</source>
+        <translation>&amp;Bögen…</translation>
+    </message>
+    <message>
+        <source>Options d&apos;impression</source>
+        <translation>Druckoptionen</translation>
+    </message>
+    <message>
+        <source>Avant impression des étiquettes</source>
+        <translation>Vor dem Etikettendruck</translation>
+    </message>
+    <message>
+        <source>effectuez une impression sur une feuille</source>
+        <translation>einmal auf ein leeres Blatt drucken</translation>
+    </message>
+    <message>
+        <source>Corrigez  éventuellement avec la fonction</source>
+        <translation>Bei Bedarf korrigieren mit</translation>
+    </message>
+    <message>
+        <source>&quot;Décalage vertical feuille&quot; ci dessous</source>
+        <translation>„Vertikaler Bogenversatz“ unten</translation>
+    </message>
+    <message>
+        <source>Décalage vertical feuille</source>
+        <translation>Vertikaler Bogenversatz</translation>
+    </message>
+    <message>
+        <source>ligne</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Arret impression a chaque feuille</source>
+        <translation>Nach jedem Bogen anhalten</translation>
+    </message>
+    <message>
+        <source>Première étiquette</source>
+        <translation>Erstes Etikett</translation>
+    </message>
+    <message>
+        <source>Sur une planche entamée : les étiquettes sont comptées de gauche à droite puis de haut en bas ; celles d&apos;avant restent vierges.</source>
+        <translation>Auf einem angebrochenen Bogen: Die Etiketten werden von links nach rechts, dann von oben nach unten gezählt; die davor bleiben leer.</translation>
+    </message>
+    <message>
+        <source>Regrouper les QSO d&apos;une même station</source>
+        <translation>QSOs einer Station zusammenfassen</translation>
+    </message>
+    <message>
+        <source>Les QSO d&apos;un même indicatif et d&apos;un même QSL via partagent une étiquette, une ligne par QSO.</source>
+        <translation>QSOs mit demselben Rufzeichen und demselben QSL via teilen sich ein Etikett, eine Zeile je QSO.</translation>
+    </message>
+    <message>
+        <source>Libellé Texte QSL</source>
+        <translation>QSL-Text</translation>
+    </message>
+    <message>
+        <source>Merci pour le QSO  Pse QSL</source>
+        <translation>Danke für das QSO  Pse QSL</translation>
+    </message>
+    <message>
+        <source>Merci pour le QSO et pour  la QSL</source>
+        <translation>Danke für das QSO und die QSL</translation>
+    </message>
+    <message>
+        <source>Merci pour le QSO  pas de QSL</source>
+        <translation>Danke für das QSO  keine QSL</translation>
+    </message>
+    <message>
+        <source>Selon la QSL reçue</source>
+        <translation>Je nach erhaltener QSL</translation>
+    </message>
+    <message>
+        <source>Libellé commentaire</source>
+        <translation>Kommentarzeile</translation>
+    </message>
+    <message>
+        <source>Commentaire</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>32 caracteres maxi</source>
+        <translation>höchstens 32 Zeichen</translation>
+    </message>
+    <message>
+        <source>Options de l&apos;activation</source>
+        <translation>Aktivierungsoptionen</translation>
+    </message>
+    <message>
+        <source>N°de l&apos;activité</source>
+        <translation>Aktivierungs-Nr.</translation>
+    </message>
+    <message>
+        <source>12 caracteres maxi</source>
+        <translation>höchstens 12 Zeichen</translation>
+    </message>
+    <message>
+        <source>Numero de l&apos;activité obligatoire</source>
+        <translation>Die Aktivierungsnummer ist erforderlich</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;activité</source>
+        <translation>Name der Aktivierung</translation>
+    </message>
+    <message>
+        <source>30 caracteres maxi</source>
+        <translation>höchstens 30 Zeichen</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;activité obligatoire</source>
+        <translation>Der Name der Aktivierung ist erforderlich</translation>
+    </message>
+    <message>
+        <source>N° du Canton</source>
+        <translation>Kanton-Nr.</translation>
+    </message>
+    <message>
+        <source>4 caracteres maxi</source>
+        <translation>höchstens 4 Zeichen</translation>
+    </message>
+    <message>
+        <source>Numero du Canton obligatoire</source>
+        <translation>Die Kantonsnummer ist erforderlich</translation>
+    </message>
+    <message>
+        <source>Code postal</source>
+        <translation>Postleitzahl</translation>
+    </message>
+    <message>
+        <source>5 caracteres maxi</source>
+        <translation>höchstens 5 Zeichen</translation>
+    </message>
+    <message>
+        <source>Numero du code postal obligatoire</source>
+        <translation>Die Postleitzahl ist erforderlich</translation>
+    </message>
+    <message>
+        <source>Commune</source>
+        <translation>Gemeinde</translation>
+    </message>
+    <message>
+        <source>26 caracteres maxi</source>
+        <translation>höchstens 26 Zeichen</translation>
+    </message>
+    <message>
+        <source>Nom de la commune obligatoire</source>
+        <translation>Die Gemeinde ist erforderlich</translation>
+    </message>
+    <message>
+        <source>&amp;Effacer</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>Options station</source>
+        <translation>Stationsoptionen</translation>
+    </message>
+    <message>
+        <source>Transceiver </source>
+        <translation>Transceiver </translation>
+    </message>
+    <message>
+        <source>40 caracteres maxi</source>
+        <translation>höchstens 40 Zeichen</translation>
+    </message>
+    <message>
+        <source>Transceiver</source>
+        <translation>Transceiver</translation>
+    </message>
+    <message>
+        <source>Antenne</source>
+        <translation>Antenne</translation>
+    </message>
+    <message>
+        <source>15 caracteres maxi</source>
+        <translation>höchstens 15 Zeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer les enveloppes</source>
+        <translation>Umschläge &amp;drucken</translation>
+    </message>
+    <message>
+        <source>Pour l&apos;impression directe sur QSL, l&apos;aperçu se fait dans la fenêtre d&apos;impression sur carte QSL.</source>
+        <translation>Beim Direktdruck auf QSL-Karten zeigt das Fenster für den Kartendruck die Vorschau.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPrintRun</name>
+    <message>
+        <source>Format d&apos;étiquettes inconnu : %1</source>
+        <translation>Unbekanntes Etikettenformat: %1</translation>
+    </message>
+    <message>
+        <source>Planche %1 : %2</source>
+        <translation>Bogen %1: %2</translation>
+    </message>
+    <message>
+        <source>Page suivante ?</source>
+        <translation>Nächste Seite?</translation>
+    </message>
+    <message>
+        <source>Certaines étiquettes sont trop petites : le commentaire, puis la ligne TX et antenne, y ont été omis.</source>
+        <translation>Einige Etiketten sind zu klein: Der Kommentar, dann die TX- und Antennenzeile wurden weggelassen.</translation>
+    </message>
+    <message>
+        <source>Première étiquette : un nombre de 1 à %1 est attendu.</source>
+        <translation>Erstes Etikett: Eine Zahl von 1 bis %1 wird erwartet.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPrinting</name>
+    <message>
+        <source>Planche inconnue : %1</source>
+        <translation>Unbekannter Bogen: %1</translation>
+    </message>
+    <message>
+        <source>Aperçu des étiquettes</source>
+        <translation>Etikettenvorschau</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSamples</name>
+    <message>
+        <source>Indicatif</source>
+        <translation>Rufzeichen</translation>
+    </message>
+    <message>
+        <source>Exemple d&apos;étiquette confirmant un QSO </source>
+        <translation>Beispieletikett für ein QSO </translation>
+    </message>
+    <message>
+        <source>Exemple d&apos;étiquette confirmant une activation</source>
+        <translation>Beispieletikett für eine Aktivierung</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheet</name>
+    <message>
+        <source>Papier : A4, Letter ou une largeur x hauteur en mm positives.</source>
+        <translation>Papier: A4, Letter oder positive Breite x Höhe in mm.</translation>
+    </message>
+    <message>
+        <source>Rangées : au plus %1 étiquettes par planche (colonnes x rangées).</source>
+        <translation>Reihen: höchstens %1 Etiketten je Bogen (Spalten x Reihen).</translation>
+    </message>
+    <message>
+        <source>Pas horizontal : les étiquettes se chevauchent (pas plus petit que la largeur).</source>
+        <translation>Horizontaler Abstand: Die Etiketten überlappen (Abstand kleiner als die Breite).</translation>
+    </message>
+    <message>
+        <source>Pas vertical : les étiquettes se chevauchent (pas plus petit que la hauteur).</source>
+        <translation>Vertikaler Abstand: Die Etiketten überlappen (Abstand kleiner als die Höhe).</translation>
+    </message>
+    <message>
+        <source>Pas horizontal : les étiquettes sortent du papier à droite.</source>
+        <translation>Horizontaler Abstand: Die Etiketten ragen rechts über das Papier.</translation>
+    </message>
+    <message>
+        <source>Pas vertical : les étiquettes sortent du papier en bas.</source>
+        <translation>Vertikaler Abstand: Die Etiketten ragen unten über das Papier.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1  %2 x %3  %n étiquettes</source>
+        <translation>
+            <numerusform>%1  %2 x %3  %n Etikett</numerusform>
+            <numerusform>%1  %2 x %3  %n Etiketten</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LabelsCommand</name>
+    <message>
+        <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
+        <translation>--sheet: unbekannter Bogen %1 (siehe labels --list-sheets)</translation>
+    </message>
+    <message>
+        <source>Planche inconnue : %1 (voir --list-sheets)</source>
+        <translation>Unbekannter Bogen: %1 (siehe --list-sheets)</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutEditor</name>
+    <message>
+        <source>Ligne %1 : %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>indicatif</source>
+        <translation>Rufzeichen</translation>
+    </message>
+    <message>
+        <source>QSL via</source>
+        <translation>QSL via</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>heure</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>bande</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>Joindre la ligne 2 à la ligne 1</source>
+        <translation>Zeile 2 an Zeile 1 anfügen</translation>
+    </message>
+    <message>
+        <source>Joindre la ligne 4 à la ligne 3</source>
+        <translation>Zeile 4 an Zeile 3 anfügen</translation>
+    </message>
+    <message>
+        <source>Joindre les lignes 6 et 7 à la ligne 5</source>
+        <translation>Zeilen 6 und 7 an Zeile 5 anfügen</translation>
+    </message>
+    <message>
+        <source>Parametres de la QSL</source>
+        <translation>QSL-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Position des champs à imprimer</source>
+        <translation>Lage der zu druckenden Felder</translation>
+    </message>
+    <message>
+        <source>Marges</source>
+        <translation>Ränder</translation>
+    </message>
+    <message>
+        <source>Gauche  Haute   Police    Textes avant le champs QSO</source>
+        <translation>Links   Oben    Schrift   Texte vor dem QSO-Feld</translation>
+    </message>
+    <message>
+        <source>Champs QSO</source>
+        <translation>QSO-Felder</translation>
+    </message>
+    <message>
+        <source>Gauche  Haute   Police                                  Champs personalisables</source>
+        <translation>Links   Oben    Schrift                                 Eigene Felder</translation>
+    </message>
+    <message>
+        <source>position gauche (mm)</source>
+        <translation>linke Position (mm)</translation>
+    </message>
+    <message>
+        <source>position haute (mm)</source>
+        <translation>obere Position (mm)</translation>
+    </message>
+    <message>
+        <source>taille de police (5 à 15)</source>
+        <translation>Schriftgröße (5 bis 15)</translation>
+    </message>
+    <message>
+        <source>texte</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Marges  : Toutes les valeurs en millimètres  valeur 0 et 0 pour une ligne non utilisée</source>
+        <translation>Ränder: alle Werte in Millimetern; 0 und 0 für eine unbenutzte Zeile</translation>
+    </message>
+    <message>
+        <source>Taille de la Police de caracteres  :  de 5 à 15</source>
+        <translation>Schriftgröße: 5 bis 15</translation>
+    </message>
+    <message>
+        <source>Les 3 case à cocher Ck permettent d&apos;associer les champs sur une seule ligne</source>
+        <translation>Die 3 Ck-Kästchen fassen Felder in einer Zeile zusammen</translation>
+    </message>
+    <message>
+        <source>ATTENTION tenir compte des Marges Gauches et Hautes de l&apos;imprimante</source>
+        <translation>ACHTUNG: linken und oberen Rand des Druckers berücksichtigen</translation>
+    </message>
+    <message>
+        <source>Valeurs </source>
+        <translation>Werte </translation>
+    </message>
+    <message>
+        <source>Marge gauche de l&apos;imprimante (mm)</source>
+        <translation>Linker Druckerrand (mm)</translation>
+    </message>
+    <message>
+        <source>Marge haute de l&apos;imprimante (mm)</source>
+        <translation>Oberer Druckerrand (mm)</translation>
+    </message>
+    <message>
+        <source>selon imprimante ( 2 à 5 mmm )</source>
+        <translation>je nach Drucker (2 bis 5 mm)</translation>
+    </message>
+    <message>
+        <source>selectionnez un fichier ou quitter</source>
+        <translation>Wählen Sie eine Datei oder beenden Sie</translation>
+    </message>
+    <message>
+        <source>La taille de police P%1 (« %2 ») doit être un nombre de 5 à 15.</source>
+        <translation>Die Schriftgröße P%1 („%2“) muss eine Zahl von 5 bis 15 sein.</translation>
+    </message>
+    <message>
+        <source> Le modèle n&apos;est pas enregistré.</source>
+        <translation> Die Vorlage ist nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 existe déjà. Le remplacer ?</source>
+        <translation>Die Datei %1 gibt es schon. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>&amp;Modeles de QSL</source>
+        <translation>QSL-&amp;Vorlagen</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Aperçu</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutPreview</name>
+    <message>
+        <source>Aperçu avant impression</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Aperçu : ces valeurs ne sont pas des nombres, leurs lignes ne sont pas affichées : %1</source>
+        <translation>Vorschau: Diese Werte sind keine Zahlen, ihre Zeilen werden nicht gezeigt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LogAddresses</name>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a changé depuis sa lecture : relisez-le.</source>
+        <translation>Die Datei %1 hat sich seit dem Lesen geändert: Lesen Sie sie neu.</translation>
+    </message>
+</context>
+<context>
+    <name>MailOptionsWidget</name>
+    <message>
+        <source>Impression</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Étiquettes QSO</source>
+        <translation>QSO-Etiketten</translation>
+    </message>
+    <message>
+        <source>Adresses (étiquettes)</source>
+        <translation>Adressen (Etiketten)</translation>
+    </message>
+    <message>
+        <source>Enveloppes</source>
+        <translation>Umschläge</translation>
+    </message>
+    <message>
+        <source>Format des enveloppes</source>
+        <translation>Umschlagformat</translation>
+    </message>
+    <message>
+        <source>E&amp;xpéditeur…</source>
+        <translation>Ab&amp;sender…</translation>
+    </message>
+    <message>
+        <source>A&amp;dresses…</source>
+        <translation>A&amp;dressen…</translation>
+    </message>
+    <message>
+        <source>Adresse de l&apos;expéditeur</source>
+        <translation>Absenderadresse</translation>
+    </message>
+    <message>
+        <source>Étiquettes de l&apos;expéditeur</source>
+        <translation>Absenderetiketten</translation>
+    </message>
+    <message>
+        <source>Destinataire, droite</source>
+        <translation>Empfänger, rechts</translation>
+    </message>
+    <message>
+        <source>Destinataire, bas</source>
+        <translation>Empfänger, unten</translation>
+    </message>
+    <message>
+        <source>Expéditeur, droite</source>
+        <translation>Absender, rechts</translation>
+    </message>
+    <message>
+        <source>Expéditeur, bas</source>
+        <translation>Absender, unten</translation>
+    </message>
+    <message>
+        <source>Décalage destinataire (→, ↓)</source>
+        <translation>Versatz Empfänger (→, ↓)</translation>
+    </message>
+    <message>
+        <source>Décalage expéditeur (→, ↓)</source>
+        <translation>Versatz Absender (→, ↓)</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Choisissez la planche des étiquettes d&apos;adresses.</source>
+        <translation>Wählen Sie den Bogen der Adressetiketten.</translation>
+    </message>
+</context>
+<context>
+    <name>MailPrinting</name>
+    <message>
+        <source>Aucune adresse pour les QSO choisis</source>
+        <translation>Keine Adresse für die gewählten QSOs</translation>
+    </message>
+    <message>
+        <source>Pas d&apos;adresse pour : %1
+
+Les ajouter au carnet d&apos;adresses ?</source>
+        <translation>Keine Adresse für: %1
+
+Ins Adressbuch aufnehmen?</translation>
+    </message>
+    <message>
+        <source>Adresse trop longue, non imprimée : %1</source>
+        <translation>Adresse zu lang, nicht gedruckt: %1</translation>
+    </message>
+    <message>
+        <source>Aperçu des enveloppes</source>
+        <translation>Umschlagvorschau</translation>
+    </message>
+    <message>
+        <source>Aperçu des adresses</source>
+        <translation>Adressvorschau</translation>
+    </message>
+</context>
+<context>
+    <name>PdfOutput</name>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 (support plein ou erreur d&apos;écriture) : il n&apos;est pas modifié.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden (Datenträger voll oder Schreibfehler): Sie bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 est le fichier lu %2 : rien n&apos;est écrit.</source>
+        <translation>Die Ausgabedatei %1 ist die gelesene Datei %2: Es wird nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 n&apos;est pas un fichier ordinaire : rien n&apos;est écrit.</source>
+        <translation>Die Ausgabedatei %1 ist keine gewöhnliche Datei: Es wird nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>Impression arrêtée : aucun fichier n&apos;est écrit.</source>
+        <translation>Druck angehalten: Es wird keine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>Impression arrêtée : %1 %2 à l&apos;imprimante.</source>
+        <translation>Druck angehalten: %1 %2 an den Drucker.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterCalibration</name>
+    <message>
+        <source>Décalage : un nombre de millimètres de -10 à +10 est attendu (%1).</source>
+        <translation>Versatz: Eine Zahl von Millimetern von -10 bis +10 wird erwartet (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterJob</name>
+    <message>
+        <source>L&apos;impression n&apos;a pas pu être terminée.</source>
+        <translation>Der Druck konnte nicht abgeschlossen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterSurface</name>
+    <message>
+        <source>(aucune)</source>
+        <translation>(keiner)</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante n&apos;est disponible.</source>
+        <translation>Kein Drucker verfügbar.</translation>
+    </message>
+    <message>
+        <source>Imprimante introuvable : %1</source>
+        <translation>Drucker nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 est en erreur ou désactivée.</source>
+        <translation>Der Drucker %1 meldet einen Fehler oder ist deaktiviert.</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 a refusé la page : %2</source>
+        <translation>Der Drucker %1 hat die Seite abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 a été arrêtée ou désactivée pendant l&apos;impression ; la dernière page attend dans la file d&apos;impression.</source>
+        <translation>Der Drucker %1 wurde während des Drucks angehalten oder deaktiviert; die letzte Seite wartet in der Druckwarteschlange.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : le support est plein ou en erreur.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: Der Datenträger ist voll oder fehlerhaft.</translation>
+    </message>
+    <message>
+        <source>Impossible de commencer une nouvelle page.</source>
+        <translation>Eine neue Seite kann nicht begonnen werden.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Impossible de commencer l&apos;impression sur %1.</source>
+        <translation>Der Druck auf %1 kann nicht beginnen.</translation>
+    </message>
+    <message>
+        <source>La page n&apos;a pas pu être envoyée à l&apos;imprimante %1.</source>
+        <translation>Die Seite konnte nicht an den Drucker %1 gesendet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>QslTemplateFile</name>
+    <message>
+        <source>%1 contient des caractères qu&apos;un fichier .qsl ne peut pas garder : %2. Le modèle n&apos;est pas enregistré.</source>
+        <translation>%1 enthält Zeichen, die eine .qsl-Datei nicht speichern kann: %2. Die Vorlage ist nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>La valeur de %1 (« %2 ») est trop longue : 13 caractères au plus. Le modèle n&apos;est pas enregistré.</source>
+        <translation>Der Wert von %1 („%2“) ist zu lang: höchstens 13 Zeichen. Die Vorlage ist nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Impossible de créer le fichier %1</source>
+        <translation>Die Datei %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : le modèle n&apos;est pas enregistré.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: Die Vorlage ist nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le fichier %1</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Arrêter</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>%v sur %m</source>
+        <translation>%v von %m</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedCardsWindow</name>
+    <message>
+        <source>Cartes reçues</source>
+        <translation>Erhaltene Karten</translation>
+    </message>
+    <message>
+        <source>Indicatifs des cartes reçues</source>
+        <translation>Rufzeichen der erhaltenen Karten</translation>
+    </message>
+    <message>
+        <source>QSO trouvés</source>
+        <translation>Gefundene QSOs</translation>
+    </message>
+    <message>
+        <source>Lignes sans QSO</source>
+        <translation>Zeilen ohne QSO</translation>
+    </message>
+    <message>
+        <source>Lignes à plusieurs QSO</source>
+        <translation>Zeilen mit mehreren QSOs</translation>
+    </message>
+    <message>
+        <source>B (bureau)</source>
+        <translation>B (Büro)</translation>
+    </message>
+    <message>
+        <source>D (directe)</source>
+        <translation>D (direkt)</translation>
+    </message>
+    <message>
+        <source>M (manager)</source>
+        <translation>M (Manager)</translation>
+    </message>
+    <message>
+        <source>&amp;Marquer comme reçues</source>
+        <translation>Als erhalten &amp;markieren</translation>
+    </message>
+    <message>
+        <source>Une carte par ligne : indicatif [date] [bande]</source>
+        <translation>Eine Karte je Zeile: Rufzeichen [Datum] [Band]</translation>
+    </message>
+    <message>
+        <source>Plusieurs QSO : cochez les bons</source>
+        <translation>Mehrere QSOs: die richtigen ankreuzen</translation>
+    </message>
+    <message>
+        <source>&amp;Voie de réception :</source>
+        <translation>&amp;Empfangen über:</translation>
+    </message>
+    <message>
+        <source>  (déjà reçue)</source>
+        <translation>  (schon erhalten)</translation>
+    </message>
+    <message>
+        <source>Un autre journal a été lu : vérifiez les cartes.</source>
+        <translation>Ein anderes Logbuch wurde gelesen: Prüfen Sie die Karten.</translation>
+    </message>
+    <message>
+        <source>Aucun QSO du journal lu à marquer comme reçu.</source>
+        <translation>Kein QSO des gelesenen Logbuchs als erhalten zu markieren.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Marquer les %n QSO comme reçus ?</source>
+        <translation>
+            <numerusform>Das %n QSO als erhalten markieren?</numerusform>
+            <numerusform>Die %n QSOs als erhalten markieren?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Lire la copie marquée %1, pour imprimer les réponses ?</source>
+        <translation>Die markierte Kopie %1 lesen, um die Antworten zu drucken?</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedCommand</name>
+    <message>
+        <source>--via : B, D ou M</source>
+        <translation>--via: B, D oder M</translation>
+    </message>
+    <message>
+        <source>Aucun QSO dans le fichier %1</source>
+        <translation>Kein QSO in der Datei %1</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 dépasse 16 Mio : ce n&apos;est pas une liste d&apos;indicatifs.</source>
+        <translation>Die Datei %1 ist größer als 16 MiB: Das ist keine Rufzeichenliste.</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : %2 QSO correspondent, aucun n&apos;est marqué : %3</source>
+        <translation>Zeile %1: %2 QSOs passen, keines wird markiert: %3</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : aucun QSO ne correspond : %2</source>
+        <translation>Zeile %1: Kein QSO passt: %2</translation>
+    </message>
+    <message>
+        <source>%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO</source>
+        <translation>Gefundene Zeilen: %1, ohne QSO: %2, mit mehreren QSOs: %3</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionWindow</name>
+    <message>
+        <source>Sélection des QSO</source>
+        <translation>QSO-Auswahl</translation>
+    </message>
+    <message>
+        <source>Liste des QSO</source>
+        <translation>QSO-Liste</translation>
+    </message>
+    <message>
+        <source>QSO sélectionné(s) . Cliquez sur un QSO pour le désélctionner.</source>
+        <translation>Ausgewählte QSOs. Klicken Sie auf ein QSO, um es abzuwählen.</translation>
+    </message>
+    <message>
+        <source>QSO sélectionnés</source>
+        <translation>Ausgewählte QSOs</translation>
+    </message>
+    <message>
+        <source>&amp;Tout sélectionner</source>
+        <translation>&amp;Alle auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer étiquettes</source>
+        <translation>Etiketten &amp;drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Cartes &amp;reçues…</source>
+        <translation>&amp;Erhaltene Karten…</translation>
+    </message>
+    <message>
+        <source>Tri par &amp;date</source>
+        <translation>Nach &amp;Datum</translation>
+    </message>
+    <message>
+        <source>Tri par &amp;call</source>
+        <translation>Nach &amp;Rufzeichen</translation>
+    </message>
+    <message>
+        <source>Tri &amp;bureau</source>
+        <translation>Für das &amp;Büro</translation>
+    </message>
+    <message>
+        <source>Cliquez sur un QSO pour le sélectionner </source>
+        <translation>Klicken Sie auf ein QSO, um es auszuwählen </translation>
+    </message>
+    <message>
+        <source>Toutes</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Non envoyées</source>
+        <translation>Nicht gesendet</translation>
+    </message>
+    <message>
+        <source>Demandées ou en file</source>
+        <translation>Angefordert oder vorgemerkt</translation>
+    </message>
+    <message>
+        <source>Reçues sans réponse</source>
+        <translation>Erhalten, unbeantwortet</translation>
+    </message>
+    <message>
+        <source>Bureau</source>
+        <translation>Büro</translation>
+    </message>
+    <message>
+        <source>Directe</source>
+        <translation>Direkt</translation>
+    </message>
+    <message>
+        <source>QSL à &amp;envoyer :</source>
+        <translation>Zu &amp;sendende QSLs:</translation>
+    </message>
+    <message>
+        <source>&amp;Voie :</source>
+        <translation>&amp;Weg:</translation>
+    </message>
+    <message>
+        <source>Ordre d&apos;impression : bureau</source>
+        <translation>Druckreihenfolge: Büro</translation>
+    </message>
+    <message>
+        <source>Ordre d&apos;impression : par indicatif</source>
+        <translation>Druckreihenfolge: nach Rufzeichen</translation>
+    </message>
+</context>
+<context>
+    <name>SentMarker</name>
+    <message>
+        <source>%1 est le fichier %2 de cette impression : rien n&apos;est écrit, donnez un autre nom à la copie marquée.</source>
+        <translation>%1 ist die Datei %2 dieses Drucks: Es wird nichts geschrieben, geben Sie der markierten Kopie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
+        <translation>%1 kann nicht ersetzt werden (das Logbuch selbst oder eine Spezialdatei); geben Sie einen anderen Namen an.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a changé depuis sa lecture : la copie marquée n&apos;est pas écrite ; relisez-le avant de marquer les QSO.</source>
+        <translation>Die Datei %1 hat sich seit dem Lesen geändert: Die markierte Kopie wird nicht geschrieben; lesen Sie sie neu, bevor Sie die QSOs markieren.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2 ; la copie marquée n&apos;est pas enregistrée.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2; die markierte Kopie ist nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>support plein</source>
+        <translation>Datenträger voll</translation>
+    </message>
+</context>
+<context>
+    <name>SentMarking</name>
+    <message numerus="yes">
+        <source>Marquer les %n QSO imprimés comme envoyés par le bureau ?</source>
+        <translation>
+            <numerusform>Das %n gedruckte QSO als über das Büro gesendet markieren?</numerusform>
+            <numerusform>Die %n gedruckten QSOs als über das Büro gesendet markieren?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Marquer les %n QSO imprimés comme envoyés en direct ?</source>
+        <translation>
+            <numerusform>Das %n gedruckte QSO als direkt gesendet markieren?</numerusform>
+            <numerusform>Die %n gedruckten QSOs als direkt gesendet markieren?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Marquer les %n QSO imprimés comme envoyés ?</source>
+        <translation>
+            <numerusform>Das %n gedruckte QSO als gesendet markieren?</numerusform>
+            <numerusform>Die %n gedruckten QSOs als gesendet markieren?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+Le journal d&apos;avant est gardé dans %1.</source>
+        <translation>
+Das vorige Logbuch bleibt in %1 erhalten.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est le journal lui-même. Le remplacer par la copie marquée ?
+Le journal d&apos;avant sera gardé dans %2.</source>
+        <translation>Die Datei %1 ist das Logbuch selbst. Durch die markierte Kopie ersetzen?
+Das vorige Logbuch bleibt in %2 erhalten.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 existe déjà.
+Voulez-vous le remplacer ?</source>
+        <translation>Die Datei %1 gibt es schon.
+Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Impossible de garder le journal dans %1 : la copie marquée n&apos;est pas écrite.</source>
+        <translation>Das Logbuch kann nicht in %1 gesichert werden: Die markierte Kopie wird nicht geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Les options ne peuvent pas être enregistrées : le fichier %1 est illisible ou protégé en écriture. Le programme continue avec les valeurs par défaut.</source>
+        <translation>Die Optionen können nicht gespeichert werden: Die Datei %1 ist unlesbar oder schreibgeschützt. Das Programm arbeitet mit den Standardwerten weiter.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetDrawing</name>
+    <message>
+        <source>Dessin de la planche</source>
+        <translation>Zeichnung des Bogens</translation>
+    </message>
+</context>
+<context>
+    <name>SheetProfile</name>
+    <message>
+        <source>Page suivante ?</source>
+        <translation>Nächste Seite?</translation>
+    </message>
+</context>
+<context>
+    <name>SheetTable</name>
+    <message>
+        <source>Le fichier des planches %1 ne peut pas être lu (%2) : seules les planches fournies sont proposées.</source>
+        <translation>Die Bogendatei %1 kann nicht gelesen werden (%2): Nur die mitgelieferten Bögen werden angeboten.</translation>
+    </message>
+    <message>
+        <source>%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3</source>
+        <translation>Unlesbare Bögen in %2 übergangen: %1; der erste, %3</translation>
+    </message>
+    <message>
+        <source>n&apos;est pas de la forme NOM, tab, PAPIER, tab, COLONNESxRANGÉES, tab, six mesures en mm.</source>
+        <translation>hat nicht die Form NAME, Tab, PAPIER, Tab, SPALTENxREIHEN, Tab, sechs Maße in mm.</translation>
+    </message>
+    <message>
+        <source>ligne %1, %2</source>
+        <translation>Zeile %1, %2</translation>
+    </message>
+    <message>
+        <source>Nom : donnez un nom à la planche.</source>
+        <translation>Name: Geben Sie dem Bogen einen Namen.</translation>
+    </message>
+    <message>
+        <source>Nom : %1 est une planche fournie ; copiez-la pour la modifier.</source>
+        <translation>Name: %1 ist ein mitgelieferter Bogen; kopieren Sie ihn, um ihn zu ändern.</translation>
+    </message>
+    <message>
+        <source>Nom : une planche %1 existe déjà.</source>
+        <translation>Name: Einen Bogen %1 gibt es schon.</translation>
+    </message>
+    <message>
+        <source>Les planches n&apos;ont pas pu être enregistrées dans %1.</source>
+        <translation>Die Bögen konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetsWindow</name>
+    <message>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Largeur du papier</source>
+        <translation>Papierbreite</translation>
+    </message>
+    <message>
+        <source>Hauteur du papier</source>
+        <translation>Papierhöhe</translation>
+    </message>
+    <message>
+        <source>Colonnes</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>Rangées</source>
+        <translation>Reihen</translation>
+    </message>
+    <message>
+        <source>Marge gauche</source>
+        <translation>Linker Rand</translation>
+    </message>
+    <message>
+        <source>Marge haute</source>
+        <translation>Oberer Rand</translation>
+    </message>
+    <message>
+        <source>Largeur d&apos;étiquette</source>
+        <translation>Etikettenbreite</translation>
+    </message>
+    <message>
+        <source>Hauteur d&apos;étiquette</source>
+        <translation>Etikettenhöhe</translation>
+    </message>
+    <message>
+        <source>Pas horizontal</source>
+        <translation>Horizontaler Abstand</translation>
+    </message>
+    <message>
+        <source>Pas vertical</source>
+        <translation>Vertikaler Abstand</translation>
+    </message>
+    <message>
+        <source>Planches d&apos;étiquettes</source>
+        <translation>Etikettenbögen</translation>
+    </message>
+    <message>
+        <source>Planches</source>
+        <translation>Bögen</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Planche</source>
+        <translation>Bogen</translation>
+    </message>
+    <message>
+        <source>Planche fournie : copiez-la pour la modifier.</source>
+        <translation>Mitgelieferter Bogen: Kopieren Sie ihn, um ihn zu ändern.</translation>
+    </message>
+    <message>
+        <source>Personnalisé</source>
+        <translation>Eigenes</translation>
+    </message>
+    <message>
+        <source>Papier</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Calibration de l&apos;imprimante %1</source>
+        <translation>Kalibrierung des Druckers %1</translation>
+    </message>
+    <message>
+        <source>Planche fournie, non modifiable</source>
+        <translation>Mitgelieferter Bogen, nicht änderbar</translation>
+    </message>
+    <message>
+        <source>%1 : un nombre positif est attendu.</source>
+        <translation>%1: Eine positive Zahl wird erwartet.</translation>
+    </message>
+    <message>
+        <source>%1 : un nombre entier positif est attendu.</source>
+        <translation>%1: Eine positive ganze Zahl wird erwartet.</translation>
+    </message>
+    <message>
+        <source>Largeur et hauteur du papier : des nombres positifs sont attendus.</source>
+        <translation>Papierbreite und -höhe: Positive Zahlen werden erwartet.</translation>
+    </message>
+    <message>
+        <source>Copie de %1</source>
+        <translation>Kopie von %1</translation>
+    </message>
+    <message>
+        <source>Copie %1 de %2</source>
+        <translation>Kopie %1 von %2</translation>
+    </message>
+    <message>
+        <source>Supprimer la planche %1 ?</source>
+        <translation>Den Bogen %1 löschen?</translation>
+    </message>
+    <message>
+        <source>&amp;Nouvelle</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Copier</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Supprimer</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Décalage horizontal (mm)</source>
+        <translation>Horizontaler Versatz (mm)</translation>
+    </message>
+    <message>
+        <source>Décalage vertical (mm)</source>
+        <translation>Vertikaler Versatz (mm)</translation>
+    </message>
+    <message>
+        <source>Enregistrer le &amp;décalage</source>
+        <translation>&amp;Versatz speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Page de calibration</source>
+        <translation>Kalibrierse&amp;ite</translation>
+    </message>
+</context>
+<context>
+    <name>StartWindow</name>
+    <message>
+        <source>Impression d&apos;etiquettes pour QSL</source>
+        <translation>Etikettendruck für QSL</translation>
+    </message>
+    <message>
+        <source>a partir d&apos;un fichier ADIF</source>
+        <translation>aus einer ADIF-Datei</translation>
+    </message>
+    <message>
+        <source>Indicatif de la station</source>
+        <translation>Rufzeichen der Station</translation>
+    </message>
+    <message>
+        <source>Selection du fichier ADIF</source>
+        <translation>Auswahl der ADIF-Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Selectionnez</source>
+        <translation>&amp;Auswählen</translation>
+    </message>
+    <message>
+        <source>Entrez votre indicatif</source>
+        <translation>Geben Sie Ihr Rufzeichen ein</translation>
+    </message>
+    <message>
+        <source>selectionnez un fichier ou quitter</source>
+        <translation>Wählen Sie eine Datei oder beenden Sie</translation>
+    </message>
+    <message>
+        <source>Entrez votre indicatif, puis cliquez sur Selectionnez pour lire %1</source>
+        <translation>Geben Sie Ihr Rufzeichen ein und klicken Sie dann auf Auswählen, um %1 zu lesen</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Celle du système</source>
+        <translation>Die des Systems</translation>
+    </message>
+    <message>
+        <source>La langue choisie s&apos;applique au prochain démarrage.</source>
+        <translation>Die gewählte Sprache gilt ab dem nächsten Start.</translation>
+    </message>
+</context>
+<context>
+    <name>Workspace</name>
+    <message>
+        <source>L&apos;indicatif de la station est encore « %1 ». Entrez l&apos;indicatif à imprimer :</source>
+        <translation>Das Rufzeichen der Station ist noch „%1“. Geben Sie das zu druckende Rufzeichen ein:</translation>
+    </message>
+    <message>
+        <source>Entrez votre indicatif</source>
+        <translation>Geben Sie Ihr Rufzeichen ein</translation>
+    </message>
+</context>
+</TS>

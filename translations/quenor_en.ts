@@ -1,0 +1,1667 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="fr_FR">
+<context>
+    <name>AddressBook</name>
+    <message>
+        <source>Le carnet d&apos;adresses %1 n&apos;est pas un fichier d&apos;adresses lisible.</source>
+        <translation>The address book %1 is not a readable address file.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Cannot read the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>AddressBookWindow</name>
+    <message>
+        <source>Adresses</source>
+        <translation>Addresses</translation>
+    </message>
+    <message>
+        <source>Filtrer</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Filtrer les stations</source>
+        <translation>Filter the stations</translation>
+    </message>
+    <message>
+        <source>Stations du carnet</source>
+        <translation>Stations in the book</translation>
+    </message>
+    <message>
+        <source>Indicatif</source>
+        <translation>Callsign</translation>
+    </message>
+    <message>
+        <source>Adresse, une ligne par ligne de l&apos;enveloppe</source>
+        <translation>Address, one line per envelope line</translation>
+    </message>
+    <message>
+        <source>&amp;Nouvelle</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Supprimer</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Importer…</source>
+        <translation>&amp;Import…</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>Cl&amp;ose</translation>
+    </message>
+    <message>
+        <source>Indicatif :</source>
+        <translation>Callsign:</translation>
+    </message>
+    <message>
+        <source>Adresse (nom, rue, ville, pays) :</source>
+        <translation>Address (name, street, town, country):</translation>
+    </message>
+    <message>
+        <source>%1 — à compléter</source>
+        <translation>%1 — to complete</translation>
+    </message>
+    <message>
+        <source>Indicatif : tapez l&apos;indicatif de la station.</source>
+        <translation>Callsign: type the station&apos;s callsign.</translation>
+    </message>
+    <message>
+        <source>Adresse : tapez au moins une ligne.</source>
+        <translation>Address: type at least one line.</translation>
+    </message>
+    <message>
+        <source>Supprimer l&apos;adresse de %1 du carnet ?</source>
+        <translation>Delete %1&apos;s address from the book?</translation>
+    </message>
+    <message>
+        <source>Carnet d&apos;adresses (*.csv *.CSV);;Tous les fichiers (*)</source>
+        <translation>Address book (*.csv *.CSV);;All files (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n adresses importées de %1.</source>
+        <translation>
+            <numerusform>%n address imported from %1.</numerusform>
+            <numerusform>%n addresses imported from %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AddressJob</name>
+    <message>
+        <source>Impression des enveloppes : enveloppes imprimées</source>
+        <translation>Printing envelopes: envelopes printed</translation>
+    </message>
+    <message>
+        <source>Impression des adresses : feuilles imprimées</source>
+        <translation>Printing addresses: sheets printed</translation>
+    </message>
+    <message>
+        <source>enveloppe envoyée</source>
+        <translation>envelope sent</translation>
+    </message>
+    <message>
+        <source>feuille envoyée</source>
+        <translation>sheet sent</translation>
+    </message>
+    <message>
+        <source>enveloppes envoyées</source>
+        <translation>envelopes sent</translation>
+    </message>
+    <message>
+        <source>feuilles envoyées</source>
+        <translation>sheets sent</translation>
+    </message>
+</context>
+<context>
+    <name>AddressesCommand</name>
+    <message>
+        <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
+        <translation>--sheet: unknown sheet %1 (see labels --list-sheets)</translation>
+    </message>
+    <message>
+        <source>--return-address : un nombre de 0 à %1 est attendu.</source>
+        <translation>--return-address: a number from 0 to %1 is expected.</translation>
+    </message>
+    <message>
+        <source>Pas d&apos;adresse pour : %1</source>
+        <translation>No address for: %1</translation>
+    </message>
+    <message>
+        <source>Adresse trop longue, non imprimée : %1</source>
+        <translation>Address too long, not printed: %1</translation>
+    </message>
+    <message>
+        <source>Aucune adresse pour les QSO choisis</source>
+        <translation>No address for the chosen QSOs</translation>
+    </message>
+</context>
+<context>
+    <name>AdifReader</name>
+    <message>
+        <source>Indicatif absent, remplacé par FXXXX</source>
+        <translation>Callsign missing, replaced by FXXXX</translation>
+    </message>
+    <message>
+        <source>Date absente, remplacée par 01/01/2000</source>
+        <translation>Date missing, replaced by 01/01/2000</translation>
+    </message>
+    <message>
+        <source>Heure absente, remplacée par 00:00</source>
+        <translation>Time missing, replaced by 00:00</translation>
+    </message>
+    <message>
+        <source>Bande absente, remplacée par 1.8 Mhz</source>
+        <translation>Band missing, replaced by 1.8 Mhz</translation>
+    </message>
+    <message>
+        <source>Fin de QSO &lt;EOR&gt; absente avant l&apos;indicatif %1</source>
+        <translation>End of QSO &lt;EOR&gt; missing before the callsign %1</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1</source>
+        <translation>Cannot read the file %1</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Cannot read the file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>QSO %1 (%2) : %3</source>
+        <translation>QSO %1 (%2): %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n messages à la lecture du journal</source>
+        <translation>
+            <numerusform>%n message while reading the log</numerusform>
+            <numerusform>%n messages while reading the log</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>selectionnez un fichier ou quitter</source>
+        <translation>select a file or quit</translation>
+    </message>
+</context>
+<context>
+    <name>BoundedFile</name>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>il dépasse %1 Kio</source>
+        <translation>it is over %1 KiB</translation>
+    </message>
+</context>
+<context>
+    <name>CardJob</name>
+    <message>
+        <source>Impression des cartes : cartes imprimées</source>
+        <translation>Printing cards: cards printed</translation>
+    </message>
+    <message>
+        <source>carte envoyée</source>
+        <translation>card sent</translation>
+    </message>
+    <message>
+        <source>cartes envoyées</source>
+        <translation>cards sent</translation>
+    </message>
+</context>
+<context>
+    <name>CardLayout</name>
+    <message>
+        <source>Modèle de QSL inutilisable : %1 est vide.</source>
+        <translation>Unusable QSL layout: %1 is empty.</translation>
+    </message>
+    <message>
+        <source>Modèle de QSL inutilisable : %1 (« %2 ») n&apos;est pas un nombre.</source>
+        <translation>Unusable QSL layout: %1 (&quot;%2&quot;) is not a number.</translation>
+    </message>
+    <message>
+        <source>Modèle de QSL inutilisable : la taille P%1 (« %2 ») doit être plus grande que 0.</source>
+        <translation>Unusable QSL layout: size P%1 (&quot;%2&quot;) must be greater than 0.</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrintWindow</name>
+    <message>
+        <source>&amp;Impression de la QSL</source>
+        <translation>&amp;Print the QSL</translation>
+    </message>
+    <message>
+        <source>&amp;Setup_QSL</source>
+        <translation>&amp;Setup_QSL</translation>
+    </message>
+    <message>
+        <source>&amp;Retour sélection Etiquettes</source>
+        <translation>&amp;Back to label selection</translation>
+    </message>
+    <message>
+        <source>&amp;Aperçu</source>
+        <translation>Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>&amp;Choisir le modèle…</source>
+        <translation>&amp;Choose the layout…</translation>
+    </message>
+    <message>
+        <source>&amp;Enveloppes…</source>
+        <translation>&amp;Envelopes…</translation>
+    </message>
+    <message>
+        <source>Impression sur carte QSL</source>
+        <translation>Printing on QSL cards</translation>
+    </message>
+    <message>
+        <source>Aperçu des cartes</source>
+        <translation>Card preview</translation>
+    </message>
+    <message>
+        <source>Enveloppes de ces cartes</source>
+        <translation>Envelopes for these cards</translation>
+    </message>
+    <message>
+        <source>Modèle : aucun, il sera demandé</source>
+        <translation>Layout: none, you will be asked for one</translation>
+    </message>
+    <message>
+        <source>selectionnez un fichier ou quitter</source>
+        <translation>select a file or quit</translation>
+    </message>
+    <message>
+        <source>sélectionnez un fichier .qsl ou créez en un</source>
+        <translation>select a .qsl file or create one</translation>
+    </message>
+    <message>
+        <source>La ligne %1 dépasse le bord de la carte</source>
+        <translation>Line %1 goes past the edge of the card</translation>
+    </message>
+    <message>
+        <source>Les lignes %1 dépassent le bord de la carte</source>
+        <translation>Lines %1 go past the edge of the card</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrinting</name>
+    <message>
+        <source>Modèle de QSL inutilisable : le fichier %1 n&apos;a que %2 lignes sur %3.</source>
+        <translation>Unusable QSL layout: the file %1 has only %2 lines of %3.</translation>
+    </message>
+</context>
+<context>
+    <name>CardsCommand</name>
+    <message>
+        <source>sélectionnez un fichier .qsl ou créez en un</source>
+        <translation>select a .qsl file or create one</translation>
+    </message>
+    <message>
+        <source>La ligne %1 dépasse le bord de la carte</source>
+        <translation>Line %1 goes past the edge of the card</translation>
+    </message>
+</context>
+<context>
+    <name>Command</name>
+    <message>
+        <source>Impossible d&apos;écrire sur la sortie standard : %1</source>
+        <translation>Cannot write to standard output: %1</translation>
+    </message>
+    <message>
+        <source>--sort : call ou bureau</source>
+        <translation>--sort: call or bureau</translation>
+    </message>
+    <message>
+        <source>--owed : unsent, requested ou received</source>
+        <translation>--owed: unsent, requested or received</translation>
+    </message>
+    <message>
+        <source>--unsent et --owed %1 ne vont pas ensemble</source>
+        <translation>--unsent and --owed %1 do not go together</translation>
+    </message>
+    <message>
+        <source>--route : all, bureau ou direct</source>
+        <translation>--route: all, bureau or direct</translation>
+    </message>
+    <message>
+        <source>--sent-via : B, D, E ou M</source>
+        <translation>--sent-via: B, D, E or M</translation>
+    </message>
+    <message>
+        <source>Aucun QSO dans le fichier %1</source>
+        <translation>No QSO in the file %1</translation>
+    </message>
+    <message>
+        <source>Aucun QSO à imprimer dans le fichier %1</source>
+        <translation>No QSO to print in the file %1</translation>
+    </message>
+    <message>
+        <source>Impression interrompue : l&apos;impression est faite, la copie marquée %1 n&apos;est pas écrite.</source>
+        <translation>Printing interrupted: the printing is done, the marked copy %1 is not written.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Commande inconnue : %1</source>
+        <translation>Unknown command: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandOption</name>
+    <message>
+        <source>Valeur manquante après %1</source>
+        <translation>Missing value after %1</translation>
+    </message>
+    <message>
+        <source>Option inconnue : %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>Valeur vide après %1</source>
+        <translation>Empty value after %1</translation>
+    </message>
+</context>
+<context>
+    <name>CountryFile</name>
+    <message>
+        <source>%1 ; le fichier %2 est utilisé.</source>
+        <translation>%1; the file %2 is used.</translation>
+    </message>
+    <message>
+        <source>Fichier des pays (cty.dat) introuvable : %1</source>
+        <translation>Country file (cty.dat) not found: %1</translation>
+    </message>
+    <message>
+        <source> ; le tri bureau suit le début des indicatifs.</source>
+        <translation>; the bureau order follows the start of the callsigns.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier des pays %1 (%2)</source>
+        <translation>Cannot read the country file %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Le fichier des pays %1 ne contient aucune entité</source>
+        <translation>The country file %1 holds no entity</translation>
+    </message>
+</context>
+<context>
+    <name>EnvelopeRun</name>
+    <message>
+        <source>L&apos;adresse de l&apos;expéditeur ne tient pas sur l&apos;enveloppe : raccourcissez ses lignes.</source>
+        <translation>The sender&apos;s address does not fit on the envelope: shorten its lines.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelJob</name>
+    <message>
+        <source>Impression des étiquettes : feuilles imprimées</source>
+        <translation>Printing labels: sheets printed</translation>
+    </message>
+    <message>
+        <source>feuille envoyée</source>
+        <translation>sheet sent</translation>
+    </message>
+    <message>
+        <source>feuilles envoyées</source>
+        <translation>sheets sent</translation>
+    </message>
+</context>
+<context>
+    <name>LabelOptionsWindow</name>
+    <message>
+        <source>Impression directe sur QSL </source>
+        <translation>Direct printing on QSL cards </translation>
+    </message>
+    <message>
+        <source>Impression étiquettes</source>
+        <translation>Label printing</translation>
+    </message>
+    <message>
+        <source>Impression d&apos;étiquettes pour QSL</source>
+        <translation>QSL label printing</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer les étiquettes</source>
+        <translation>&amp;Print the labels</translation>
+    </message>
+    <message>
+        <source>&amp;Aperçu</source>
+        <translation>Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>Aperçu des étiquettes</source>
+        <translation>Label preview</translation>
+    </message>
+    <message>
+        <source>&amp;Retour sélection QSO</source>
+        <translation>&amp;Back to QSO selection</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Francais</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>Anglais</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Format des étiquettes</source>
+        <translation>Label format</translation>
+    </message>
+    <message>
+        <source>Autre planche :</source>
+        <translation>Other sheet:</translation>
+    </message>
+    <message>
+        <source>Autre planche</source>
+        <translation>Other sheet</translation>
+    </message>
+    <message>
+        <source>&amp;Planches…</source>
+        <translation>&amp;Sheets…</translation>
+    </message>
+    <message>
+        <source>Options d&apos;impression</source>
+        <translation>Printing options</translation>
+    </message>
+    <message>
+        <source>Avant impression des étiquettes</source>
+        <translation>Before printing the labels</translation>
+    </message>
+    <message>
+        <source>effectuez une impression sur une feuille</source>
+        <translation>print once on a plain sheet</translation>
+    </message>
+    <message>
+        <source>Corrigez  éventuellement avec la fonction</source>
+        <translation>Correct if needed with the option</translation>
+    </message>
+    <message>
+        <source>&quot;Décalage vertical feuille&quot; ci dessous</source>
+        <translation>&quot;Vertical sheet offset&quot; below</translation>
+    </message>
+    <message>
+        <source>Décalage vertical feuille</source>
+        <translation>Vertical sheet offset</translation>
+    </message>
+    <message>
+        <source>ligne</source>
+        <translation>line</translation>
+    </message>
+    <message>
+        <source>Arret impression a chaque feuille</source>
+        <translation>Stop after each sheet</translation>
+    </message>
+    <message>
+        <source>Première étiquette</source>
+        <translation>First label</translation>
+    </message>
+    <message>
+        <source>Sur une planche entamée : les étiquettes sont comptées de gauche à droite puis de haut en bas ; celles d&apos;avant restent vierges.</source>
+        <translation>On a sheet already started: labels are counted from left to right, then top to bottom; those before stay blank.</translation>
+    </message>
+    <message>
+        <source>Regrouper les QSO d&apos;une même station</source>
+        <translation>Group the QSOs of one station</translation>
+    </message>
+    <message>
+        <source>Les QSO d&apos;un même indicatif et d&apos;un même QSL via partagent une étiquette, une ligne par QSO.</source>
+        <translation>QSOs with the same callsign and the same QSL via share a label, one line per QSO.</translation>
+    </message>
+    <message>
+        <source>Libellé Texte QSL</source>
+        <translation>QSL phrase</translation>
+    </message>
+    <message>
+        <source>Merci pour le QSO  Pse QSL</source>
+        <translation>Thanks for the QSO  Pse QSL</translation>
+    </message>
+    <message>
+        <source>Merci pour le QSO et pour  la QSL</source>
+        <translation>Thanks for the QSO and the QSL</translation>
+    </message>
+    <message>
+        <source>Merci pour le QSO  pas de QSL</source>
+        <translation>Thanks for the QSO  no QSL</translation>
+    </message>
+    <message>
+        <source>Selon la QSL reçue</source>
+        <translation>As the QSL received says</translation>
+    </message>
+    <message>
+        <source>Libellé commentaire</source>
+        <translation>Comment line</translation>
+    </message>
+    <message>
+        <source>Commentaire</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>32 caracteres maxi</source>
+        <translation>32 characters max</translation>
+    </message>
+    <message>
+        <source>Options de l&apos;activation</source>
+        <translation>Activation options</translation>
+    </message>
+    <message>
+        <source>N°de l&apos;activité</source>
+        <translation>Activation No.</translation>
+    </message>
+    <message>
+        <source>12 caracteres maxi</source>
+        <translation>12 characters max</translation>
+    </message>
+    <message>
+        <source>Numero de l&apos;activité obligatoire</source>
+        <translation>The activation number is required</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;activité</source>
+        <translation>Activation name</translation>
+    </message>
+    <message>
+        <source>30 caracteres maxi</source>
+        <translation>30 characters max</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;activité obligatoire</source>
+        <translation>The activation name is required</translation>
+    </message>
+    <message>
+        <source>N° du Canton</source>
+        <translation>Canton No.</translation>
+    </message>
+    <message>
+        <source>4 caracteres maxi</source>
+        <translation>4 characters max</translation>
+    </message>
+    <message>
+        <source>Numero du Canton obligatoire</source>
+        <translation>The canton number is required</translation>
+    </message>
+    <message>
+        <source>Code postal</source>
+        <translation>Postcode</translation>
+    </message>
+    <message>
+        <source>5 caracteres maxi</source>
+        <translation>5 characters max</translation>
+    </message>
+    <message>
+        <source>Numero du code postal obligatoire</source>
+        <translation>The postcode is required</translation>
+    </message>
+    <message>
+        <source>Commune</source>
+        <translation>Municipality</translation>
+    </message>
+    <message>
+        <source>26 caracteres maxi</source>
+        <translation>26 characters max</translation>
+    </message>
+    <message>
+        <source>Nom de la commune obligatoire</source>
+        <translation>The municipality is required</translation>
+    </message>
+    <message>
+        <source>&amp;Effacer</source>
+        <translation>C&amp;lear</translation>
+    </message>
+    <message>
+        <source>Options station</source>
+        <translation>Station options</translation>
+    </message>
+    <message>
+        <source>Transceiver </source>
+        <translation>Transceiver </translation>
+    </message>
+    <message>
+        <source>40 caracteres maxi</source>
+        <translation>40 characters max</translation>
+    </message>
+    <message>
+        <source>Transceiver</source>
+        <translation>Transceiver</translation>
+    </message>
+    <message>
+        <source>Antenne</source>
+        <translation>Antenna</translation>
+    </message>
+    <message>
+        <source>15 caracteres maxi</source>
+        <translation>15 characters max</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer les enveloppes</source>
+        <translation>&amp;Print the envelopes</translation>
+    </message>
+    <message>
+        <source>Pour l&apos;impression directe sur QSL, l&apos;aperçu se fait dans la fenêtre d&apos;impression sur carte QSL.</source>
+        <translation>For direct printing on QSL cards, the preview is in the QSL card printing window.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPrintRun</name>
+    <message>
+        <source>Format d&apos;étiquettes inconnu : %1</source>
+        <translation>Unknown label format: %1</translation>
+    </message>
+    <message>
+        <source>Planche %1 : %2</source>
+        <translation>Sheet %1: %2</translation>
+    </message>
+    <message>
+        <source>Page suivante ?</source>
+        <translation>Next page?</translation>
+    </message>
+    <message>
+        <source>Certaines étiquettes sont trop petites : le commentaire, puis la ligne TX et antenne, y ont été omis.</source>
+        <translation>Some labels are too small: the comment, then the TX and antenna line, were left out of them.</translation>
+    </message>
+    <message>
+        <source>Première étiquette : un nombre de 1 à %1 est attendu.</source>
+        <translation>First label: a number from 1 to %1 is expected.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPrinting</name>
+    <message>
+        <source>Planche inconnue : %1</source>
+        <translation>Unknown sheet: %1</translation>
+    </message>
+    <message>
+        <source>Aperçu des étiquettes</source>
+        <translation>Label preview</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSamples</name>
+    <message>
+        <source>Indicatif</source>
+        <translation>Callsign</translation>
+    </message>
+    <message>
+        <source>Exemple d&apos;étiquette confirmant un QSO </source>
+        <translation>Sample label confirming a QSO </translation>
+    </message>
+    <message>
+        <source>Exemple d&apos;étiquette confirmant une activation</source>
+        <translation>Sample label confirming an activation</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheet</name>
+    <message>
+        <source>Papier : A4, Letter ou une largeur x hauteur en mm positives.</source>
+        <translation>Paper: A4, Letter or a positive width x height in mm.</translation>
+    </message>
+    <message>
+        <source>Rangées : au plus %1 étiquettes par planche (colonnes x rangées).</source>
+        <translation>Rows: at most %1 labels per sheet (columns x rows).</translation>
+    </message>
+    <message>
+        <source>Pas horizontal : les étiquettes se chevauchent (pas plus petit que la largeur).</source>
+        <translation>Horizontal pitch: the labels overlap (pitch smaller than the width).</translation>
+    </message>
+    <message>
+        <source>Pas vertical : les étiquettes se chevauchent (pas plus petit que la hauteur).</source>
+        <translation>Vertical pitch: the labels overlap (pitch smaller than the height).</translation>
+    </message>
+    <message>
+        <source>Pas horizontal : les étiquettes sortent du papier à droite.</source>
+        <translation>Horizontal pitch: the labels go past the right edge of the paper.</translation>
+    </message>
+    <message>
+        <source>Pas vertical : les étiquettes sortent du papier en bas.</source>
+        <translation>Vertical pitch: the labels go past the bottom of the paper.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1  %2 x %3  %n étiquettes</source>
+        <translation>
+            <numerusform>%1  %2 x %3  %n label</numerusform>
+            <numerusform>%1  %2 x %3  %n labels</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LabelsCommand</name>
+    <message>
+        <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
+        <translation>--sheet: unknown sheet %1 (see labels --list-sheets)</translation>
+    </message>
+    <message>
+        <source>Planche inconnue : %1 (voir --list-sheets)</source>
+        <translation>Unknown sheet: %1 (see --list-sheets)</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutEditor</name>
+    <message>
+        <source>Ligne %1 : %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>indicatif</source>
+        <translation>callsign</translation>
+    </message>
+    <message>
+        <source>QSL via</source>
+        <translation>QSL via</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>date</translation>
+    </message>
+    <message>
+        <source>heure</source>
+        <translation>time</translation>
+    </message>
+    <message>
+        <source>bande</source>
+        <translation>band</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>mode</translation>
+    </message>
+    <message>
+        <source>Joindre la ligne 2 à la ligne 1</source>
+        <translation>Join line 2 to line 1</translation>
+    </message>
+    <message>
+        <source>Joindre la ligne 4 à la ligne 3</source>
+        <translation>Join line 4 to line 3</translation>
+    </message>
+    <message>
+        <source>Joindre les lignes 6 et 7 à la ligne 5</source>
+        <translation>Join lines 6 and 7 to line 5</translation>
+    </message>
+    <message>
+        <source>Parametres de la QSL</source>
+        <translation>QSL settings</translation>
+    </message>
+    <message>
+        <source>Position des champs à imprimer</source>
+        <translation>Position of the fields to print</translation>
+    </message>
+    <message>
+        <source>Marges</source>
+        <translation>Margins</translation>
+    </message>
+    <message>
+        <source>Gauche  Haute   Police    Textes avant le champs QSO</source>
+        <translation>Left    Top     Font      Texts before the QSO field</translation>
+    </message>
+    <message>
+        <source>Champs QSO</source>
+        <translation>QSO fields</translation>
+    </message>
+    <message>
+        <source>Gauche  Haute   Police                                  Champs personalisables</source>
+        <translation>Left    Top     Font                                    Custom fields</translation>
+    </message>
+    <message>
+        <source>position gauche (mm)</source>
+        <translation>left position (mm)</translation>
+    </message>
+    <message>
+        <source>position haute (mm)</source>
+        <translation>top position (mm)</translation>
+    </message>
+    <message>
+        <source>taille de police (5 à 15)</source>
+        <translation>font size (5 to 15)</translation>
+    </message>
+    <message>
+        <source>texte</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>Marges  : Toutes les valeurs en millimètres  valeur 0 et 0 pour une ligne non utilisée</source>
+        <translation>Margins: all values in millimetres; 0 and 0 for an unused line</translation>
+    </message>
+    <message>
+        <source>Taille de la Police de caracteres  :  de 5 à 15</source>
+        <translation>Font size: 5 to 15</translation>
+    </message>
+    <message>
+        <source>Les 3 case à cocher Ck permettent d&apos;associer les champs sur une seule ligne</source>
+        <translation>The 3 Ck boxes put fields together on one line</translation>
+    </message>
+    <message>
+        <source>ATTENTION tenir compte des Marges Gauches et Hautes de l&apos;imprimante</source>
+        <translation>CAUTION: allow for the printer&apos;s left and top margins</translation>
+    </message>
+    <message>
+        <source>Valeurs </source>
+        <translation>Values </translation>
+    </message>
+    <message>
+        <source>Marge gauche de l&apos;imprimante (mm)</source>
+        <translation>Printer&apos;s left margin (mm)</translation>
+    </message>
+    <message>
+        <source>Marge haute de l&apos;imprimante (mm)</source>
+        <translation>Printer&apos;s top margin (mm)</translation>
+    </message>
+    <message>
+        <source>selon imprimante ( 2 à 5 mmm )</source>
+        <translation>depends on the printer (2 to 5 mm)</translation>
+    </message>
+    <message>
+        <source>selectionnez un fichier ou quitter</source>
+        <translation>select a file or quit</translation>
+    </message>
+    <message>
+        <source>La taille de police P%1 (« %2 ») doit être un nombre de 5 à 15.</source>
+        <translation>Font size P%1 (&quot;%2&quot;) must be a number from 5 to 15.</translation>
+    </message>
+    <message>
+        <source> Le modèle n&apos;est pas enregistré.</source>
+        <translation> The layout is not saved.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 existe déjà. Le remplacer ?</source>
+        <translation>The file %1 already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>&amp;Modeles de QSL</source>
+        <translation>QSL &amp;layouts</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Aperçu</source>
+        <translation>Pre&amp;view</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutPreview</name>
+    <message>
+        <source>Aperçu avant impression</source>
+        <translation>Print preview</translation>
+    </message>
+    <message>
+        <source>Aperçu : ces valeurs ne sont pas des nombres, leurs lignes ne sont pas affichées : %1</source>
+        <translation>Preview: these values are not numbers, their lines are not shown: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LogAddresses</name>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Cannot read the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a changé depuis sa lecture : relisez-le.</source>
+        <translation>The file %1 has changed since it was read: read it again.</translation>
+    </message>
+</context>
+<context>
+    <name>MailOptionsWidget</name>
+    <message>
+        <source>Impression</source>
+        <translation>Printing</translation>
+    </message>
+    <message>
+        <source>Étiquettes QSO</source>
+        <translation>QSO labels</translation>
+    </message>
+    <message>
+        <source>Adresses (étiquettes)</source>
+        <translation>Addresses (labels)</translation>
+    </message>
+    <message>
+        <source>Enveloppes</source>
+        <translation>Envelopes</translation>
+    </message>
+    <message>
+        <source>Format des enveloppes</source>
+        <translation>Envelope format</translation>
+    </message>
+    <message>
+        <source>E&amp;xpéditeur…</source>
+        <translation>Se&amp;nder…</translation>
+    </message>
+    <message>
+        <source>A&amp;dresses…</source>
+        <translation>A&amp;ddresses…</translation>
+    </message>
+    <message>
+        <source>Adresse de l&apos;expéditeur</source>
+        <translation>Sender&apos;s address</translation>
+    </message>
+    <message>
+        <source>Étiquettes de l&apos;expéditeur</source>
+        <translation>Sender&apos;s labels</translation>
+    </message>
+    <message>
+        <source>Destinataire, droite</source>
+        <translation>Recipient, right</translation>
+    </message>
+    <message>
+        <source>Destinataire, bas</source>
+        <translation>Recipient, down</translation>
+    </message>
+    <message>
+        <source>Expéditeur, droite</source>
+        <translation>Sender, right</translation>
+    </message>
+    <message>
+        <source>Expéditeur, bas</source>
+        <translation>Sender, down</translation>
+    </message>
+    <message>
+        <source>Décalage destinataire (→, ↓)</source>
+        <translation>Recipient offset (→, ↓)</translation>
+    </message>
+    <message>
+        <source>Décalage expéditeur (→, ↓)</source>
+        <translation>Sender offset (→, ↓)</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>Cl&amp;ose</translation>
+    </message>
+    <message>
+        <source>Choisissez la planche des étiquettes d&apos;adresses.</source>
+        <translation>Choose the sheet of the address labels.</translation>
+    </message>
+</context>
+<context>
+    <name>MailPrinting</name>
+    <message>
+        <source>Aucune adresse pour les QSO choisis</source>
+        <translation>No address for the chosen QSOs</translation>
+    </message>
+    <message>
+        <source>Pas d&apos;adresse pour : %1
+
+Les ajouter au carnet d&apos;adresses ?</source>
+        <translation>No address for: %1
+
+Add them to the address book?</translation>
+    </message>
+    <message>
+        <source>Adresse trop longue, non imprimée : %1</source>
+        <translation>Address too long, not printed: %1</translation>
+    </message>
+    <message>
+        <source>Aperçu des enveloppes</source>
+        <translation>Envelope preview</translation>
+    </message>
+    <message>
+        <source>Aperçu des adresses</source>
+        <translation>Address preview</translation>
+    </message>
+</context>
+<context>
+    <name>PdfOutput</name>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 (support plein ou erreur d&apos;écriture) : il n&apos;est pas modifié.</source>
+        <translation>Cannot write the file %1 (disk full or write error): it is left unchanged.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 est le fichier lu %2 : rien n&apos;est écrit.</source>
+        <translation>The output file %1 is the input file %2: nothing is written.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 n&apos;est pas un fichier ordinaire : rien n&apos;est écrit.</source>
+        <translation>The output file %1 is not a regular file: nothing is written.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>Impression arrêtée : aucun fichier n&apos;est écrit.</source>
+        <translation>Printing stopped: no file is written.</translation>
+    </message>
+    <message>
+        <source>Impression arrêtée : %1 %2 à l&apos;imprimante.</source>
+        <translation>Printing stopped: %1 %2 to the printer.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterCalibration</name>
+    <message>
+        <source>Décalage : un nombre de millimètres de -10 à +10 est attendu (%1).</source>
+        <translation>Offset: a number of millimetres from -10 to +10 is expected (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterJob</name>
+    <message>
+        <source>L&apos;impression n&apos;a pas pu être terminée.</source>
+        <translation>The printing could not be finished.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterSurface</name>
+    <message>
+        <source>(aucune)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante n&apos;est disponible.</source>
+        <translation>No printer is available.</translation>
+    </message>
+    <message>
+        <source>Imprimante introuvable : %1</source>
+        <translation>Printer not found: %1</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 est en erreur ou désactivée.</source>
+        <translation>The printer %1 is in error or disabled.</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 a refusé la page : %2</source>
+        <translation>The printer %1 refused the page: %2</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 a été arrêtée ou désactivée pendant l&apos;impression ; la dernière page attend dans la file d&apos;impression.</source>
+        <translation>The printer %1 was stopped or disabled while printing; the last page waits in the print queue.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : le support est plein ou en erreur.</source>
+        <translation>Cannot write the file %1: the disk is full or in error.</translation>
+    </message>
+    <message>
+        <source>Impossible de commencer une nouvelle page.</source>
+        <translation>Cannot start a new page.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1.</source>
+        <translation>Cannot write the file %1.</translation>
+    </message>
+    <message>
+        <source>Impossible de commencer l&apos;impression sur %1.</source>
+        <translation>Cannot start printing on %1.</translation>
+    </message>
+    <message>
+        <source>La page n&apos;a pas pu être envoyée à l&apos;imprimante %1.</source>
+        <translation>The page could not be sent to the printer %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QslTemplateFile</name>
+    <message>
+        <source>%1 contient des caractères qu&apos;un fichier .qsl ne peut pas garder : %2. Le modèle n&apos;est pas enregistré.</source>
+        <translation>%1 holds characters that a .qsl file cannot keep: %2. The layout is not saved.</translation>
+    </message>
+    <message>
+        <source>La valeur de %1 (« %2 ») est trop longue : 13 caractères au plus. Le modèle n&apos;est pas enregistré.</source>
+        <translation>The value of %1 (&quot;%2&quot;) is too long: 13 characters at most. The layout is not saved.</translation>
+    </message>
+    <message>
+        <source>Impossible de créer le fichier %1</source>
+        <translation>Cannot create the file %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : le modèle n&apos;est pas enregistré.</source>
+        <translation>Cannot write the file %1: the layout is not saved.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le fichier %1</source>
+        <translation>Cannot open the file %1</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Arrêter</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>%v sur %m</source>
+        <translation>%v of %m</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedCardsWindow</name>
+    <message>
+        <source>Cartes reçues</source>
+        <translation>Cards received</translation>
+    </message>
+    <message>
+        <source>Indicatifs des cartes reçues</source>
+        <translation>Callsigns of the cards received</translation>
+    </message>
+    <message>
+        <source>QSO trouvés</source>
+        <translation>QSOs found</translation>
+    </message>
+    <message>
+        <source>Lignes sans QSO</source>
+        <translation>Lines without a QSO</translation>
+    </message>
+    <message>
+        <source>Lignes à plusieurs QSO</source>
+        <translation>Lines with several QSOs</translation>
+    </message>
+    <message>
+        <source>B (bureau)</source>
+        <translation>B (bureau)</translation>
+    </message>
+    <message>
+        <source>D (directe)</source>
+        <translation>D (direct)</translation>
+    </message>
+    <message>
+        <source>M (manager)</source>
+        <translation>M (manager)</translation>
+    </message>
+    <message>
+        <source>&amp;Marquer comme reçues</source>
+        <translation>&amp;Mark as received</translation>
+    </message>
+    <message>
+        <source>Une carte par ligne : indicatif [date] [bande]</source>
+        <translation>One card per line: callsign [date] [band]</translation>
+    </message>
+    <message>
+        <source>Plusieurs QSO : cochez les bons</source>
+        <translation>Several QSOs: tick the right ones</translation>
+    </message>
+    <message>
+        <source>&amp;Voie de réception :</source>
+        <translation>&amp;Received via:</translation>
+    </message>
+    <message>
+        <source>  (déjà reçue)</source>
+        <translation>  (already received)</translation>
+    </message>
+    <message>
+        <source>Un autre journal a été lu : vérifiez les cartes.</source>
+        <translation>Another log has been read: check the cards.</translation>
+    </message>
+    <message>
+        <source>Aucun QSO du journal lu à marquer comme reçu.</source>
+        <translation>No QSO of the log read to mark as received.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Marquer les %n QSO comme reçus ?</source>
+        <translation>
+            <numerusform>Mark the %n QSO as received?</numerusform>
+            <numerusform>Mark the %n QSOs as received?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Lire la copie marquée %1, pour imprimer les réponses ?</source>
+        <translation>Read the marked copy %1, to print the replies?</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedCommand</name>
+    <message>
+        <source>--via : B, D ou M</source>
+        <translation>--via: B, D or M</translation>
+    </message>
+    <message>
+        <source>Aucun QSO dans le fichier %1</source>
+        <translation>No QSO in the file %1</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Cannot read the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 dépasse 16 Mio : ce n&apos;est pas une liste d&apos;indicatifs.</source>
+        <translation>The file %1 is over 16 MiB: it is not a list of callsigns.</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : %2 QSO correspondent, aucun n&apos;est marqué : %3</source>
+        <translation>Line %1: %2 QSOs match, none is marked: %3</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : aucun QSO ne correspond : %2</source>
+        <translation>Line %1: no QSO matches: %2</translation>
+    </message>
+    <message>
+        <source>%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO</source>
+        <translation>Lines found: %1, without a QSO: %2, with several QSOs: %3</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionWindow</name>
+    <message>
+        <source>Sélection des QSO</source>
+        <translation>QSO selection</translation>
+    </message>
+    <message>
+        <source>Liste des QSO</source>
+        <translation>QSO list</translation>
+    </message>
+    <message>
+        <source>QSO sélectionné(s) . Cliquez sur un QSO pour le désélctionner.</source>
+        <translation>Selected QSOs. Click a QSO to deselect it.</translation>
+    </message>
+    <message>
+        <source>QSO sélectionnés</source>
+        <translation>Selected QSOs</translation>
+    </message>
+    <message>
+        <source>&amp;Tout sélectionner</source>
+        <translation>Select &amp;all</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer étiquettes</source>
+        <translation>&amp;Print labels</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Cartes &amp;reçues…</source>
+        <translation>Cards &amp;received…</translation>
+    </message>
+    <message>
+        <source>Tri par &amp;date</source>
+        <translation>Sort by &amp;date</translation>
+    </message>
+    <message>
+        <source>Tri par &amp;call</source>
+        <translation>Sort by &amp;call</translation>
+    </message>
+    <message>
+        <source>Tri &amp;bureau</source>
+        <translation>Sort for the &amp;bureau</translation>
+    </message>
+    <message>
+        <source>Cliquez sur un QSO pour le sélectionner </source>
+        <translation>Click a QSO to select it </translation>
+    </message>
+    <message>
+        <source>Toutes</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Non envoyées</source>
+        <translation>Not sent</translation>
+    </message>
+    <message>
+        <source>Demandées ou en file</source>
+        <translation>Requested or queued</translation>
+    </message>
+    <message>
+        <source>Reçues sans réponse</source>
+        <translation>Received, not answered</translation>
+    </message>
+    <message>
+        <source>Bureau</source>
+        <translation>Bureau</translation>
+    </message>
+    <message>
+        <source>Directe</source>
+        <translation>Direct</translation>
+    </message>
+    <message>
+        <source>QSL à &amp;envoyer :</source>
+        <translation>QSLs to s&amp;end:</translation>
+    </message>
+    <message>
+        <source>&amp;Voie :</source>
+        <translation>&amp;Via:</translation>
+    </message>
+    <message>
+        <source>Ordre d&apos;impression : bureau</source>
+        <translation>Printing order: bureau</translation>
+    </message>
+    <message>
+        <source>Ordre d&apos;impression : par indicatif</source>
+        <translation>Printing order: by callsign</translation>
+    </message>
+</context>
+<context>
+    <name>SentMarker</name>
+    <message>
+        <source>%1 est le fichier %2 de cette impression : rien n&apos;est écrit, donnez un autre nom à la copie marquée.</source>
+        <translation>%1 is the file %2 of this run: nothing is written, give the marked copy another name.</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
+        <translation>%1 cannot be replaced (the log itself or a special file); give another name.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Cannot read the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a changé depuis sa lecture : la copie marquée n&apos;est pas écrite ; relisez-le avant de marquer les QSO.</source>
+        <translation>The file %1 has changed since it was read: the marked copy is not written; read it again before marking the QSOs.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2 ; la copie marquée n&apos;est pas enregistrée.</source>
+        <translation>Cannot write the file %1: %2; the marked copy is not saved.</translation>
+    </message>
+    <message>
+        <source>support plein</source>
+        <translation>disk full</translation>
+    </message>
+</context>
+<context>
+    <name>SentMarking</name>
+    <message numerus="yes">
+        <source>Marquer les %n QSO imprimés comme envoyés par le bureau ?</source>
+        <translation>
+            <numerusform>Mark the %n printed QSO as sent via the bureau?</numerusform>
+            <numerusform>Mark the %n printed QSOs as sent via the bureau?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Marquer les %n QSO imprimés comme envoyés en direct ?</source>
+        <translation>
+            <numerusform>Mark the %n printed QSO as sent direct?</numerusform>
+            <numerusform>Mark the %n printed QSOs as sent direct?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Marquer les %n QSO imprimés comme envoyés ?</source>
+        <translation>
+            <numerusform>Mark the %n printed QSO as sent?</numerusform>
+            <numerusform>Mark the %n printed QSOs as sent?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+Le journal d&apos;avant est gardé dans %1.</source>
+        <translation>
+The log as it was is kept in %1.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est le journal lui-même. Le remplacer par la copie marquée ?
+Le journal d&apos;avant sera gardé dans %2.</source>
+        <translation>The file %1 is the log itself. Replace it with the marked copy?
+The log as it was will be kept in %2.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 existe déjà.
+Voulez-vous le remplacer ?</source>
+        <translation>The file %1 already exists.
+Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>Impossible de garder le journal dans %1 : la copie marquée n&apos;est pas écrite.</source>
+        <translation>Cannot keep the log in %1: the marked copy is not written.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Les options ne peuvent pas être enregistrées : le fichier %1 est illisible ou protégé en écriture. Le programme continue avec les valeurs par défaut.</source>
+        <translation>The options cannot be saved: the file %1 is unreadable or write-protected. The program goes on with the default values.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetDrawing</name>
+    <message>
+        <source>Dessin de la planche</source>
+        <translation>Sheet drawing</translation>
+    </message>
+</context>
+<context>
+    <name>SheetProfile</name>
+    <message>
+        <source>Page suivante ?</source>
+        <translation>Next page?</translation>
+    </message>
+</context>
+<context>
+    <name>SheetTable</name>
+    <message>
+        <source>Le fichier des planches %1 ne peut pas être lu (%2) : seules les planches fournies sont proposées.</source>
+        <translation>The sheets file %1 cannot be read (%2): only the built-in sheets are offered.</translation>
+    </message>
+    <message>
+        <source>%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3</source>
+        <translation>Unreadable sheets left out of %2: %1; the first, %3</translation>
+    </message>
+    <message>
+        <source>n&apos;est pas de la forme NOM, tab, PAPIER, tab, COLONNESxRANGÉES, tab, six mesures en mm.</source>
+        <translation>is not of the form NAME, tab, PAPER, tab, COLUMNSxROWS, tab, six measures in mm.</translation>
+    </message>
+    <message>
+        <source>ligne %1, %2</source>
+        <translation>line %1, %2</translation>
+    </message>
+    <message>
+        <source>Nom : donnez un nom à la planche.</source>
+        <translation>Name: give the sheet a name.</translation>
+    </message>
+    <message>
+        <source>Nom : %1 est une planche fournie ; copiez-la pour la modifier.</source>
+        <translation>Name: %1 is a built-in sheet; copy it to change it.</translation>
+    </message>
+    <message>
+        <source>Nom : une planche %1 existe déjà.</source>
+        <translation>Name: a sheet %1 already exists.</translation>
+    </message>
+    <message>
+        <source>Les planches n&apos;ont pas pu être enregistrées dans %1.</source>
+        <translation>The sheets could not be saved in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetsWindow</name>
+    <message>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Largeur du papier</source>
+        <translation>Paper width</translation>
+    </message>
+    <message>
+        <source>Hauteur du papier</source>
+        <translation>Paper height</translation>
+    </message>
+    <message>
+        <source>Colonnes</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>Rangées</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>Marge gauche</source>
+        <translation>Left margin</translation>
+    </message>
+    <message>
+        <source>Marge haute</source>
+        <translation>Top margin</translation>
+    </message>
+    <message>
+        <source>Largeur d&apos;étiquette</source>
+        <translation>Label width</translation>
+    </message>
+    <message>
+        <source>Hauteur d&apos;étiquette</source>
+        <translation>Label height</translation>
+    </message>
+    <message>
+        <source>Pas horizontal</source>
+        <translation>Horizontal pitch</translation>
+    </message>
+    <message>
+        <source>Pas vertical</source>
+        <translation>Vertical pitch</translation>
+    </message>
+    <message>
+        <source>Planches d&apos;étiquettes</source>
+        <translation>Label sheets</translation>
+    </message>
+    <message>
+        <source>Planches</source>
+        <translation>Sheets</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>Cl&amp;ose</translation>
+    </message>
+    <message>
+        <source>Planche</source>
+        <translation>Sheet</translation>
+    </message>
+    <message>
+        <source>Planche fournie : copiez-la pour la modifier.</source>
+        <translation>Built-in sheet: copy it to change it.</translation>
+    </message>
+    <message>
+        <source>Personnalisé</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>Papier</source>
+        <translation>Paper</translation>
+    </message>
+    <message>
+        <source>Calibration de l&apos;imprimante %1</source>
+        <translation>Calibration of printer %1</translation>
+    </message>
+    <message>
+        <source>Planche fournie, non modifiable</source>
+        <translation>Built-in sheet, cannot be changed</translation>
+    </message>
+    <message>
+        <source>%1 : un nombre positif est attendu.</source>
+        <translation>%1: a positive number is expected.</translation>
+    </message>
+    <message>
+        <source>%1 : un nombre entier positif est attendu.</source>
+        <translation>%1: a positive whole number is expected.</translation>
+    </message>
+    <message>
+        <source>Largeur et hauteur du papier : des nombres positifs sont attendus.</source>
+        <translation>Paper width and height: positive numbers are expected.</translation>
+    </message>
+    <message>
+        <source>Copie de %1</source>
+        <translation>Copy of %1</translation>
+    </message>
+    <message>
+        <source>Copie %1 de %2</source>
+        <translation>Copy %1 of %2</translation>
+    </message>
+    <message>
+        <source>Supprimer la planche %1 ?</source>
+        <translation>Delete the sheet %1?</translation>
+    </message>
+    <message>
+        <source>&amp;Nouvelle</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Copier</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Supprimer</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Décalage horizontal (mm)</source>
+        <translation>Horizontal offset (mm)</translation>
+    </message>
+    <message>
+        <source>Décalage vertical (mm)</source>
+        <translation>Vertical offset (mm)</translation>
+    </message>
+    <message>
+        <source>Enregistrer le &amp;décalage</source>
+        <translation>Save the &amp;offset</translation>
+    </message>
+    <message>
+        <source>&amp;Page de calibration</source>
+        <translation>Calibration &amp;page</translation>
+    </message>
+</context>
+<context>
+    <name>StartWindow</name>
+    <message>
+        <source>Impression d&apos;etiquettes pour QSL</source>
+        <translation>QSL label printing</translation>
+    </message>
+    <message>
+        <source>a partir d&apos;un fichier ADIF</source>
+        <translation>from an ADIF file</translation>
+    </message>
+    <message>
+        <source>Indicatif de la station</source>
+        <translation>Station callsign</translation>
+    </message>
+    <message>
+        <source>Selection du fichier ADIF</source>
+        <translation>ADIF file selection</translation>
+    </message>
+    <message>
+        <source>&amp;Selectionnez</source>
+        <translation>&amp;Select</translation>
+    </message>
+    <message>
+        <source>Entrez votre indicatif</source>
+        <translation>Enter your callsign</translation>
+    </message>
+    <message>
+        <source>selectionnez un fichier ou quitter</source>
+        <translation>select a file or quit</translation>
+    </message>
+    <message>
+        <source>Entrez votre indicatif, puis cliquez sur Selectionnez pour lire %1</source>
+        <translation>Enter your callsign, then click Select to read %1</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Celle du système</source>
+        <translation>The system&apos;s</translation>
+    </message>
+    <message>
+        <source>La langue choisie s&apos;applique au prochain démarrage.</source>
+        <translation>The language chosen applies from the next start.</translation>
+    </message>
+</context>
+<context>
+    <name>Workspace</name>
+    <message>
+        <source>L&apos;indicatif de la station est encore « %1 ». Entrez l&apos;indicatif à imprimer :</source>
+        <translation>The station callsign is still &quot;%1&quot;. Enter the callsign to print:</translation>
+    </message>
+    <message>
+        <source>Entrez votre indicatif</source>
+        <translation>Enter your callsign</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1667 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="fr_FR">
+<context>
+    <name>AddressBook</name>
+    <message>
+        <source>Le carnet d&apos;adresses %1 n&apos;est pas un fichier d&apos;adresses lisible.</source>
+        <translation>La libreta de direcciones %1 no es un archivo de direcciones legible.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>No se puede escribir el archivo %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>AddressBookWindow</name>
+    <message>
+        <source>Adresses</source>
+        <translation>Direcciones</translation>
+    </message>
+    <message>
+        <source>Filtrer</source>
+        <translation>Filtrar</translation>
+    </message>
+    <message>
+        <source>Filtrer les stations</source>
+        <translation>Filtrar las estaciones</translation>
+    </message>
+    <message>
+        <source>Stations du carnet</source>
+        <translation>Estaciones de la libreta</translation>
+    </message>
+    <message>
+        <source>Indicatif</source>
+        <translation>Indicativo</translation>
+    </message>
+    <message>
+        <source>Adresse, une ligne par ligne de l&apos;enveloppe</source>
+        <translation>Dirección, una línea por línea del sobre</translation>
+    </message>
+    <message>
+        <source>&amp;Nouvelle</source>
+        <translation>&amp;Nueva</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Supprimer</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Importer…</source>
+        <translation>&amp;Importar…</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>Ce&amp;rrar</translation>
+    </message>
+    <message>
+        <source>Indicatif :</source>
+        <translation>Indicativo:</translation>
+    </message>
+    <message>
+        <source>Adresse (nom, rue, ville, pays) :</source>
+        <translation>Dirección (nombre, calle, ciudad, país):</translation>
+    </message>
+    <message>
+        <source>%1 — à compléter</source>
+        <translation>%1 — por completar</translation>
+    </message>
+    <message>
+        <source>Indicatif : tapez l&apos;indicatif de la station.</source>
+        <translation>Indicativo: escriba el indicativo de la estación.</translation>
+    </message>
+    <message>
+        <source>Adresse : tapez au moins une ligne.</source>
+        <translation>Dirección: escriba al menos una línea.</translation>
+    </message>
+    <message>
+        <source>Supprimer l&apos;adresse de %1 du carnet ?</source>
+        <translation>¿Eliminar la dirección de %1 de la libreta?</translation>
+    </message>
+    <message>
+        <source>Carnet d&apos;adresses (*.csv *.CSV);;Tous les fichiers (*)</source>
+        <translation>Libreta de direcciones (*.csv *.CSV);;Todos los archivos (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n adresses importées de %1.</source>
+        <translation>
+            <numerusform>%n dirección importada de %1.</numerusform>
+            <numerusform>%n direcciones importadas de %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AddressJob</name>
+    <message>
+        <source>Impression des enveloppes : enveloppes imprimées</source>
+        <translation>Impresión de sobres: sobres impresos</translation>
+    </message>
+    <message>
+        <source>Impression des adresses : feuilles imprimées</source>
+        <translation>Impresión de direcciones: hojas impresas</translation>
+    </message>
+    <message>
+        <source>enveloppe envoyée</source>
+        <translation>sobre enviado</translation>
+    </message>
+    <message>
+        <source>feuille envoyée</source>
+        <translation>hoja enviada</translation>
+    </message>
+    <message>
+        <source>enveloppes envoyées</source>
+        <translation>sobres enviados</translation>
+    </message>
+    <message>
+        <source>feuilles envoyées</source>
+        <translation>hojas enviadas</translation>
+    </message>
+</context>
+<context>
+    <name>AddressesCommand</name>
+    <message>
+        <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
+        <translation>--sheet: hoja desconocida %1 (vea labels --list-sheets)</translation>
+    </message>
+    <message>
+        <source>--return-address : un nombre de 0 à %1 est attendu.</source>
+        <translation>--return-address: se espera un número de 0 a %1.</translation>
+    </message>
+    <message>
+        <source>Pas d&apos;adresse pour : %1</source>
+        <translation>Sin dirección para: %1</translation>
+    </message>
+    <message>
+        <source>Adresse trop longue, non imprimée : %1</source>
+        <translation>Dirección demasiado larga, no impresa: %1</translation>
+    </message>
+    <message>
+        <source>Aucune adresse pour les QSO choisis</source>
+        <translation>Ninguna dirección para los QSO elegidos</translation>
+    </message>
+</context>
+<context>
+    <name>AdifReader</name>
+    <message>
+        <source>Indicatif absent, remplacé par FXXXX</source>
+        <translation>Falta el indicativo, sustituido por FXXXX</translation>
+    </message>
+    <message>
+        <source>Date absente, remplacée par 01/01/2000</source>
+        <translation>Falta la fecha, sustituida por 01/01/2000</translation>
+    </message>
+    <message>
+        <source>Heure absente, remplacée par 00:00</source>
+        <translation>Falta la hora, sustituida por 00:00</translation>
+    </message>
+    <message>
+        <source>Bande absente, remplacée par 1.8 Mhz</source>
+        <translation>Falta la banda, sustituida por 1.8 Mhz</translation>
+    </message>
+    <message>
+        <source>Fin de QSO &lt;EOR&gt; absente avant l&apos;indicatif %1</source>
+        <translation>Falta el fin de QSO &lt;EOR&gt; antes del indicativo %1</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1</source>
+        <translation>No se puede leer el archivo %1</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>QSO %1 (%2) : %3</source>
+        <translation>QSO %1 (%2): %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n messages à la lecture du journal</source>
+        <translation>
+            <numerusform>%n mensaje al leer el log</numerusform>
+            <numerusform>%n mensajes al leer el log</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>selectionnez un fichier ou quitter</source>
+        <translation>seleccione un archivo o salga</translation>
+    </message>
+</context>
+<context>
+    <name>BoundedFile</name>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>il dépasse %1 Kio</source>
+        <translation>supera %1 KiB</translation>
+    </message>
+</context>
+<context>
+    <name>CardJob</name>
+    <message>
+        <source>Impression des cartes : cartes imprimées</source>
+        <translation>Impresión de tarjetas: tarjetas impresas</translation>
+    </message>
+    <message>
+        <source>carte envoyée</source>
+        <translation>tarjeta enviada</translation>
+    </message>
+    <message>
+        <source>cartes envoyées</source>
+        <translation>tarjetas enviadas</translation>
+    </message>
+</context>
+<context>
+    <name>CardLayout</name>
+    <message>
+        <source>Modèle de QSL inutilisable : %1 est vide.</source>
+        <translation>Modelo de QSL inutilizable: %1 está vacío.</translation>
+    </message>
+    <message>
+        <source>Modèle de QSL inutilisable : %1 (« %2 ») n&apos;est pas un nombre.</source>
+        <translation>Modelo de QSL inutilizable: %1 («%2») no es un número.</translation>
+    </message>
+    <message>
+        <source>Modèle de QSL inutilisable : la taille P%1 (« %2 ») doit être plus grande que 0.</source>
+        <translation>Modelo de QSL inutilizable: el tamaño P%1 («%2») debe ser mayor que 0.</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrintWindow</name>
+    <message>
+        <source>&amp;Impression de la QSL</source>
+        <translation>&amp;Imprimir la QSL</translation>
+    </message>
+    <message>
+        <source>&amp;Setup_QSL</source>
+        <translation>&amp;Setup_QSL</translation>
+    </message>
+    <message>
+        <source>&amp;Retour sélection Etiquettes</source>
+        <translation>&amp;Volver a la selección de etiquetas</translation>
+    </message>
+    <message>
+        <source>&amp;Aperçu</source>
+        <translation>&amp;Vista previa</translation>
+    </message>
+    <message>
+        <source>&amp;Choisir le modèle…</source>
+        <translation>&amp;Elegir el modelo…</translation>
+    </message>
+    <message>
+        <source>&amp;Enveloppes…</source>
+        <translation>&amp;Sobres…</translation>
+    </message>
+    <message>
+        <source>Impression sur carte QSL</source>
+        <translation>Impresión en tarjetas QSL</translation>
+    </message>
+    <message>
+        <source>Aperçu des cartes</source>
+        <translation>Vista previa de las tarjetas</translation>
+    </message>
+    <message>
+        <source>Enveloppes de ces cartes</source>
+        <translation>Sobres de estas tarjetas</translation>
+    </message>
+    <message>
+        <source>Modèle : aucun, il sera demandé</source>
+        <translation>Modelo: ninguno, se pedirá</translation>
+    </message>
+    <message>
+        <source>selectionnez un fichier ou quitter</source>
+        <translation>seleccione un archivo o salga</translation>
+    </message>
+    <message>
+        <source>sélectionnez un fichier .qsl ou créez en un</source>
+        <translation>seleccione un archivo .qsl o cree uno</translation>
+    </message>
+    <message>
+        <source>La ligne %1 dépasse le bord de la carte</source>
+        <translation>La línea %1 sobrepasa el borde de la tarjeta</translation>
+    </message>
+    <message>
+        <source>Les lignes %1 dépassent le bord de la carte</source>
+        <translation>Las líneas %1 sobrepasan el borde de la tarjeta</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrinting</name>
+    <message>
+        <source>Modèle de QSL inutilisable : le fichier %1 n&apos;a que %2 lignes sur %3.</source>
+        <translation>Modelo de QSL inutilizable: el archivo %1 solo tiene %2 líneas de %3.</translation>
+    </message>
+</context>
+<context>
+    <name>CardsCommand</name>
+    <message>
+        <source>sélectionnez un fichier .qsl ou créez en un</source>
+        <translation>seleccione un archivo .qsl o cree uno</translation>
+    </message>
+    <message>
+        <source>La ligne %1 dépasse le bord de la carte</source>
+        <translation>La línea %1 sobrepasa el borde de la tarjeta</translation>
+    </message>
+</context>
+<context>
+    <name>Command</name>
+    <message>
+        <source>Impossible d&apos;écrire sur la sortie standard : %1</source>
+        <translation>No se puede escribir en la salida estándar: %1</translation>
+    </message>
+    <message>
+        <source>--sort : call ou bureau</source>
+        <translation>--sort: call o bureau</translation>
+    </message>
+    <message>
+        <source>--owed : unsent, requested ou received</source>
+        <translation>--owed: unsent, requested o received</translation>
+    </message>
+    <message>
+        <source>--unsent et --owed %1 ne vont pas ensemble</source>
+        <translation>--unsent y --owed %1 no van juntos</translation>
+    </message>
+    <message>
+        <source>--route : all, bureau ou direct</source>
+        <translation>--route: all, bureau o direct</translation>
+    </message>
+    <message>
+        <source>--sent-via : B, D, E ou M</source>
+        <translation>--sent-via: B, D, E o M</translation>
+    </message>
+    <message>
+        <source>Aucun QSO dans le fichier %1</source>
+        <translation>Ningún QSO en el archivo %1</translation>
+    </message>
+    <message>
+        <source>Aucun QSO à imprimer dans le fichier %1</source>
+        <translation>Ningún QSO que imprimir en el archivo %1</translation>
+    </message>
+    <message>
+        <source>Impression interrompue : l&apos;impression est faite, la copie marquée %1 n&apos;est pas écrite.</source>
+        <translation>Impresión interrumpida: la impresión está hecha, la copia marcada %1 no se ha escrito.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Commande inconnue : %1</source>
+        <translation>Orden desconocida: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandOption</name>
+    <message>
+        <source>Valeur manquante après %1</source>
+        <translation>Falta un valor tras %1</translation>
+    </message>
+    <message>
+        <source>Option inconnue : %1</source>
+        <translation>Opción desconocida: %1</translation>
+    </message>
+    <message>
+        <source>Valeur vide après %1</source>
+        <translation>Valor vacío tras %1</translation>
+    </message>
+</context>
+<context>
+    <name>CountryFile</name>
+    <message>
+        <source>%1 ; le fichier %2 est utilisé.</source>
+        <translation>%1; se usa el archivo %2.</translation>
+    </message>
+    <message>
+        <source>Fichier des pays (cty.dat) introuvable : %1</source>
+        <translation>Archivo de países (cty.dat) no encontrado: %1</translation>
+    </message>
+    <message>
+        <source> ; le tri bureau suit le début des indicatifs.</source>
+        <translation>; el orden para el buró sigue el inicio de los indicativos.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier des pays %1 (%2)</source>
+        <translation>No se puede leer el archivo de países %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Le fichier des pays %1 ne contient aucune entité</source>
+        <translation>El archivo de países %1 no contiene ninguna entidad</translation>
+    </message>
+</context>
+<context>
+    <name>EnvelopeRun</name>
+    <message>
+        <source>L&apos;adresse de l&apos;expéditeur ne tient pas sur l&apos;enveloppe : raccourcissez ses lignes.</source>
+        <translation>La dirección del remitente no cabe en el sobre: acorte sus líneas.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelJob</name>
+    <message>
+        <source>Impression des étiquettes : feuilles imprimées</source>
+        <translation>Impresión de etiquetas: hojas impresas</translation>
+    </message>
+    <message>
+        <source>feuille envoyée</source>
+        <translation>hoja enviada</translation>
+    </message>
+    <message>
+        <source>feuilles envoyées</source>
+        <translation>hojas enviadas</translation>
+    </message>
+</context>
+<context>
+    <name>LabelOptionsWindow</name>
+    <message>
+        <source>Impression directe sur QSL </source>
+        <translation>Impresión directa en tarjetas QSL </translation>
+    </message>
+    <message>
+        <source>Impression étiquettes</source>
+        <translation>Impresión de etiquetas</translation>
+    </message>
+    <message>
+        <source>Impression d&apos;étiquettes pour QSL</source>
+        <translation>Impresión de etiquetas para QSL</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer les étiquettes</source>
+        <translation>&amp;Imprimir las etiquetas</translation>
+    </message>
+    <message>
+        <source>&amp;Aperçu</source>
+        <translation>&amp;Vista previa</translation>
+    </message>
+    <message>
+        <source>Aperçu des étiquettes</source>
+        <translation>Vista previa de las etiquetas</translation>
+    </message>
+    <message>
+        <source>&amp;Retour sélection QSO</source>
+        <translation>&amp;Volver a la selección de QSO</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Francais</source>
+        <translation>Francés</translation>
+    </message>
+    <message>
+        <source>Anglais</source>
+        <translation>Inglés</translation>
+    </message>
+    <message>
+        <source>Format des étiquettes</source>
+        <translation>Formato de las etiquetas</translation>
+    </message>
+    <message>
+        <source>Autre planche :</source>
+        <translation>Otra hoja:</translation>
+    </message>
+    <message>
+        <source>Autre planche</source>
+        <translation>Otra hoja</translation>
+    </message>
+    <message>
+        <source>&amp;Planches…</source>
+        <translation>&amp;Hojas…</translation>
+    </message>
+    <message>
+        <source>Options d&apos;impression</source>
+        <translation>Opciones de impresión</translation>
+    </message>
+    <message>
+        <source>Avant impression des étiquettes</source>
+        <translation>Antes de imprimir las etiquetas</translation>
+    </message>
+    <message>
+        <source>effectuez une impression sur une feuille</source>
+        <translation>haga una impresión en una hoja</translation>
+    </message>
+    <message>
+        <source>Corrigez  éventuellement avec la fonction</source>
+        <translation>Corrija si hace falta con la opción</translation>
+    </message>
+    <message>
+        <source>&quot;Décalage vertical feuille&quot; ci dessous</source>
+        <translation>&quot;Desplazamiento vertical de la hoja&quot; abajo</translation>
+    </message>
+    <message>
+        <source>Décalage vertical feuille</source>
+        <translation>Desplazamiento vertical de la hoja</translation>
+    </message>
+    <message>
+        <source>ligne</source>
+        <translation>línea</translation>
+    </message>
+    <message>
+        <source>Arret impression a chaque feuille</source>
+        <translation>Parar tras cada hoja</translation>
+    </message>
+    <message>
+        <source>Première étiquette</source>
+        <translation>Primera etiqueta</translation>
+    </message>
+    <message>
+        <source>Sur une planche entamée : les étiquettes sont comptées de gauche à droite puis de haut en bas ; celles d&apos;avant restent vierges.</source>
+        <translation>En una hoja empezada: las etiquetas se cuentan de izquierda a derecha y de arriba abajo; las anteriores quedan en blanco.</translation>
+    </message>
+    <message>
+        <source>Regrouper les QSO d&apos;une même station</source>
+        <translation>Agrupar los QSO de una misma estación</translation>
+    </message>
+    <message>
+        <source>Les QSO d&apos;un même indicatif et d&apos;un même QSL via partagent une étiquette, une ligne par QSO.</source>
+        <translation>Los QSO de un mismo indicativo y un mismo QSL via comparten etiqueta, una línea por QSO.</translation>
+    </message>
+    <message>
+        <source>Libellé Texte QSL</source>
+        <translation>Texto QSL</translation>
+    </message>
+    <message>
+        <source>Merci pour le QSO  Pse QSL</source>
+        <translation>Gracias por el QSO  Pse QSL</translation>
+    </message>
+    <message>
+        <source>Merci pour le QSO et pour  la QSL</source>
+        <translation>Gracias por el QSO y por la QSL</translation>
+    </message>
+    <message>
+        <source>Merci pour le QSO  pas de QSL</source>
+        <translation>Gracias por el QSO  sin QSL</translation>
+    </message>
+    <message>
+        <source>Selon la QSL reçue</source>
+        <translation>Según la QSL recibida</translation>
+    </message>
+    <message>
+        <source>Libellé commentaire</source>
+        <translation>Línea de comentario</translation>
+    </message>
+    <message>
+        <source>Commentaire</source>
+        <translation>Comentario</translation>
+    </message>
+    <message>
+        <source>32 caracteres maxi</source>
+        <translation>32 caracteres máx.</translation>
+    </message>
+    <message>
+        <source>Options de l&apos;activation</source>
+        <translation>Opciones de la activación</translation>
+    </message>
+    <message>
+        <source>N°de l&apos;activité</source>
+        <translation>N.º de la activación</translation>
+    </message>
+    <message>
+        <source>12 caracteres maxi</source>
+        <translation>12 caracteres máx.</translation>
+    </message>
+    <message>
+        <source>Numero de l&apos;activité obligatoire</source>
+        <translation>El número de la activación es obligatorio</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;activité</source>
+        <translation>Nombre de la activación</translation>
+    </message>
+    <message>
+        <source>30 caracteres maxi</source>
+        <translation>30 caracteres máx.</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;activité obligatoire</source>
+        <translation>El nombre de la activación es obligatorio</translation>
+    </message>
+    <message>
+        <source>N° du Canton</source>
+        <translation>N.º de cantón</translation>
+    </message>
+    <message>
+        <source>4 caracteres maxi</source>
+        <translation>4 caracteres máx.</translation>
+    </message>
+    <message>
+        <source>Numero du Canton obligatoire</source>
+        <translation>El número de cantón es obligatorio</translation>
+    </message>
+    <message>
+        <source>Code postal</source>
+        <translation>Código postal</translation>
+    </message>
+    <message>
+        <source>5 caracteres maxi</source>
+        <translation>5 caracteres máx.</translation>
+    </message>
+    <message>
+        <source>Numero du code postal obligatoire</source>
+        <translation>El código postal es obligatorio</translation>
+    </message>
+    <message>
+        <source>Commune</source>
+        <translation>Municipio</translation>
+    </message>
+    <message>
+        <source>26 caracteres maxi</source>
+        <translation>26 caracteres máx.</translation>
+    </message>
+    <message>
+        <source>Nom de la commune obligatoire</source>
+        <translation>El municipio es obligatorio</translation>
+    </message>
+    <message>
+        <source>&amp;Effacer</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Options station</source>
+        <translation>Opciones de la estación</translation>
+    </message>
+    <message>
+        <source>Transceiver </source>
+        <translation>Transceptor </translation>
+    </message>
+    <message>
+        <source>40 caracteres maxi</source>
+        <translation>40 caracteres máx.</translation>
+    </message>
+    <message>
+        <source>Transceiver</source>
+        <translation>Transceptor</translation>
+    </message>
+    <message>
+        <source>Antenne</source>
+        <translation>Antena</translation>
+    </message>
+    <message>
+        <source>15 caracteres maxi</source>
+        <translation>15 caracteres máx.</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer les enveloppes</source>
+        <translation>&amp;Imprimir los sobres</translation>
+    </message>
+    <message>
+        <source>Pour l&apos;impression directe sur QSL, l&apos;aperçu se fait dans la fenêtre d&apos;impression sur carte QSL.</source>
+        <translation>Para la impresión directa en tarjetas QSL, la vista previa está en la ventana de impresión en tarjetas QSL.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPrintRun</name>
+    <message>
+        <source>Format d&apos;étiquettes inconnu : %1</source>
+        <translation>Formato de etiquetas desconocido: %1</translation>
+    </message>
+    <message>
+        <source>Planche %1 : %2</source>
+        <translation>Hoja %1: %2</translation>
+    </message>
+    <message>
+        <source>Page suivante ?</source>
+        <translation>¿Página siguiente?</translation>
+    </message>
+    <message>
+        <source>Certaines étiquettes sont trop petites : le commentaire, puis la ligne TX et antenne, y ont été omis.</source>
+        <translation>Algunas etiquetas son demasiado pequeñas: se han omitido el comentario y luego la línea TX y antena.</translation>
+    </message>
+    <message>
+        <source>Première étiquette : un nombre de 1 à %1 est attendu.</source>
+        <translation>Primera etiqueta: se espera un número de 1 a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPrinting</name>
+    <message>
+        <source>Planche inconnue : %1</source>
+        <translation>Hoja desconocida: %1</translation>
+    </message>
+    <message>
+        <source>Aperçu des étiquettes</source>
+        <translation>Vista previa de las etiquetas</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSamples</name>
+    <message>
+        <source>Indicatif</source>
+        <translation>Indicativo</translation>
+    </message>
+    <message>
+        <source>Exemple d&apos;étiquette confirmant un QSO </source>
+        <translation>Ejemplo de etiqueta que confirma un QSO </translation>
+    </message>
+    <message>
+        <source>Exemple d&apos;étiquette confirmant une activation</source>
+        <translation>Ejemplo de etiqueta que confirma una activación</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheet</name>
+    <message>
+        <source>Papier : A4, Letter ou une largeur x hauteur en mm positives.</source>
+        <translation>Papel: A4, Letter o un ancho x alto positivos en mm.</translation>
+    </message>
+    <message>
+        <source>Rangées : au plus %1 étiquettes par planche (colonnes x rangées).</source>
+        <translation>Filas: como mucho %1 etiquetas por hoja (columnas x filas).</translation>
+    </message>
+    <message>
+        <source>Pas horizontal : les étiquettes se chevauchent (pas plus petit que la largeur).</source>
+        <translation>Paso horizontal: las etiquetas se solapan (paso menor que el ancho).</translation>
+    </message>
+    <message>
+        <source>Pas vertical : les étiquettes se chevauchent (pas plus petit que la hauteur).</source>
+        <translation>Paso vertical: las etiquetas se solapan (paso menor que el alto).</translation>
+    </message>
+    <message>
+        <source>Pas horizontal : les étiquettes sortent du papier à droite.</source>
+        <translation>Paso horizontal: las etiquetas se salen del papel por la derecha.</translation>
+    </message>
+    <message>
+        <source>Pas vertical : les étiquettes sortent du papier en bas.</source>
+        <translation>Paso vertical: las etiquetas se salen del papel por abajo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1  %2 x %3  %n étiquettes</source>
+        <translation>
+            <numerusform>%1  %2 x %3  %n etiqueta</numerusform>
+            <numerusform>%1  %2 x %3  %n etiquetas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LabelsCommand</name>
+    <message>
+        <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
+        <translation>--sheet: hoja desconocida %1 (vea labels --list-sheets)</translation>
+    </message>
+    <message>
+        <source>Planche inconnue : %1 (voir --list-sheets)</source>
+        <translation>Hoja desconocida: %1 (vea --list-sheets)</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutEditor</name>
+    <message>
+        <source>Ligne %1 : %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>indicatif</source>
+        <translation>indicativo</translation>
+    </message>
+    <message>
+        <source>QSL via</source>
+        <translation>QSL vía</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>fecha</translation>
+    </message>
+    <message>
+        <source>heure</source>
+        <translation>hora</translation>
+    </message>
+    <message>
+        <source>bande</source>
+        <translation>banda</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>modo</translation>
+    </message>
+    <message>
+        <source>Joindre la ligne 2 à la ligne 1</source>
+        <translation>Unir la línea 2 a la línea 1</translation>
+    </message>
+    <message>
+        <source>Joindre la ligne 4 à la ligne 3</source>
+        <translation>Unir la línea 4 a la línea 3</translation>
+    </message>
+    <message>
+        <source>Joindre les lignes 6 et 7 à la ligne 5</source>
+        <translation>Unir las líneas 6 y 7 a la línea 5</translation>
+    </message>
+    <message>
+        <source>Parametres de la QSL</source>
+        <translation>Parámetros de la QSL</translation>
+    </message>
+    <message>
+        <source>Position des champs à imprimer</source>
+        <translation>Posición de los campos a imprimir</translation>
+    </message>
+    <message>
+        <source>Marges</source>
+        <translation>Márgenes</translation>
+    </message>
+    <message>
+        <source>Gauche  Haute   Police    Textes avant le champs QSO</source>
+        <translation>Izq.    Arriba  Fuente    Textos antes del campo QSO</translation>
+    </message>
+    <message>
+        <source>Champs QSO</source>
+        <translation>Campos QSO</translation>
+    </message>
+    <message>
+        <source>Gauche  Haute   Police                                  Champs personalisables</source>
+        <translation>Izq.    Arriba  Fuente                                  Campos personalizables</translation>
+    </message>
+    <message>
+        <source>position gauche (mm)</source>
+        <translation>posición izquierda (mm)</translation>
+    </message>
+    <message>
+        <source>position haute (mm)</source>
+        <translation>posición superior (mm)</translation>
+    </message>
+    <message>
+        <source>taille de police (5 à 15)</source>
+        <translation>tamaño de fuente (5 a 15)</translation>
+    </message>
+    <message>
+        <source>texte</source>
+        <translation>texto</translation>
+    </message>
+    <message>
+        <source>Marges  : Toutes les valeurs en millimètres  valeur 0 et 0 pour une ligne non utilisée</source>
+        <translation>Márgenes: todos los valores en milímetros; 0 y 0 para una línea sin usar</translation>
+    </message>
+    <message>
+        <source>Taille de la Police de caracteres  :  de 5 à 15</source>
+        <translation>Tamaño de fuente: de 5 a 15</translation>
+    </message>
+    <message>
+        <source>Les 3 case à cocher Ck permettent d&apos;associer les champs sur une seule ligne</source>
+        <translation>Las 3 casillas Ck juntan campos en una sola línea</translation>
+    </message>
+    <message>
+        <source>ATTENTION tenir compte des Marges Gauches et Hautes de l&apos;imprimante</source>
+        <translation>ATENCIÓN: tenga en cuenta los márgenes izquierdo y superior de la impresora</translation>
+    </message>
+    <message>
+        <source>Valeurs </source>
+        <translation>Valores </translation>
+    </message>
+    <message>
+        <source>Marge gauche de l&apos;imprimante (mm)</source>
+        <translation>Margen izquierdo de la impresora (mm)</translation>
+    </message>
+    <message>
+        <source>Marge haute de l&apos;imprimante (mm)</source>
+        <translation>Margen superior de la impresora (mm)</translation>
+    </message>
+    <message>
+        <source>selon imprimante ( 2 à 5 mmm )</source>
+        <translation>según la impresora (2 a 5 mm)</translation>
+    </message>
+    <message>
+        <source>selectionnez un fichier ou quitter</source>
+        <translation>seleccione un archivo o salga</translation>
+    </message>
+    <message>
+        <source>La taille de police P%1 (« %2 ») doit être un nombre de 5 à 15.</source>
+        <translation>El tamaño de fuente P%1 («%2») debe ser un número de 5 a 15.</translation>
+    </message>
+    <message>
+        <source> Le modèle n&apos;est pas enregistré.</source>
+        <translation> El modelo no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 existe déjà. Le remplacer ?</source>
+        <translation>El archivo %1 ya existe. ¿Reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>&amp;Modeles de QSL</source>
+        <translation>&amp;Modelos de QSL</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Aperçu</source>
+        <translation>&amp;Vista previa</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutPreview</name>
+    <message>
+        <source>Aperçu avant impression</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Aperçu : ces valeurs ne sont pas des nombres, leurs lignes ne sont pas affichées : %1</source>
+        <translation>Vista previa: estos valores no son números, sus líneas no se muestran: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LogAddresses</name>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a changé depuis sa lecture : relisez-le.</source>
+        <translation>El archivo %1 ha cambiado desde que se leyó: vuelva a leerlo.</translation>
+    </message>
+</context>
+<context>
+    <name>MailOptionsWidget</name>
+    <message>
+        <source>Impression</source>
+        <translation>Impresión</translation>
+    </message>
+    <message>
+        <source>Étiquettes QSO</source>
+        <translation>Etiquetas QSO</translation>
+    </message>
+    <message>
+        <source>Adresses (étiquettes)</source>
+        <translation>Direcciones (etiquetas)</translation>
+    </message>
+    <message>
+        <source>Enveloppes</source>
+        <translation>Sobres</translation>
+    </message>
+    <message>
+        <source>Format des enveloppes</source>
+        <translation>Formato de los sobres</translation>
+    </message>
+    <message>
+        <source>E&amp;xpéditeur…</source>
+        <translation>Re&amp;mitente…</translation>
+    </message>
+    <message>
+        <source>A&amp;dresses…</source>
+        <translation>Dir&amp;ecciones…</translation>
+    </message>
+    <message>
+        <source>Adresse de l&apos;expéditeur</source>
+        <translation>Dirección del remitente</translation>
+    </message>
+    <message>
+        <source>Étiquettes de l&apos;expéditeur</source>
+        <translation>Etiquetas del remitente</translation>
+    </message>
+    <message>
+        <source>Destinataire, droite</source>
+        <translation>Destinatario, derecha</translation>
+    </message>
+    <message>
+        <source>Destinataire, bas</source>
+        <translation>Destinatario, abajo</translation>
+    </message>
+    <message>
+        <source>Expéditeur, droite</source>
+        <translation>Remitente, derecha</translation>
+    </message>
+    <message>
+        <source>Expéditeur, bas</source>
+        <translation>Remitente, abajo</translation>
+    </message>
+    <message>
+        <source>Décalage destinataire (→, ↓)</source>
+        <translation>Desplazamiento destinatario (→, ↓)</translation>
+    </message>
+    <message>
+        <source>Décalage expéditeur (→, ↓)</source>
+        <translation>Desplazamiento remitente (→, ↓)</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>Ce&amp;rrar</translation>
+    </message>
+    <message>
+        <source>Choisissez la planche des étiquettes d&apos;adresses.</source>
+        <translation>Elija la hoja de las etiquetas de direcciones.</translation>
+    </message>
+</context>
+<context>
+    <name>MailPrinting</name>
+    <message>
+        <source>Aucune adresse pour les QSO choisis</source>
+        <translation>Ninguna dirección para los QSO elegidos</translation>
+    </message>
+    <message>
+        <source>Pas d&apos;adresse pour : %1
+
+Les ajouter au carnet d&apos;adresses ?</source>
+        <translation>Sin dirección para: %1
+
+¿Añadirlas a la libreta de direcciones?</translation>
+    </message>
+    <message>
+        <source>Adresse trop longue, non imprimée : %1</source>
+        <translation>Dirección demasiado larga, no impresa: %1</translation>
+    </message>
+    <message>
+        <source>Aperçu des enveloppes</source>
+        <translation>Vista previa de los sobres</translation>
+    </message>
+    <message>
+        <source>Aperçu des adresses</source>
+        <translation>Vista previa de las direcciones</translation>
+    </message>
+</context>
+<context>
+    <name>PdfOutput</name>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>No se puede escribir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 (support plein ou erreur d&apos;écriture) : il n&apos;est pas modifié.</source>
+        <translation>No se puede escribir el archivo %1 (disco lleno o error de escritura): no se modifica.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 est le fichier lu %2 : rien n&apos;est écrit.</source>
+        <translation>El archivo de salida %1 es el archivo leído %2: no se escribe nada.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 n&apos;est pas un fichier ordinaire : rien n&apos;est écrit.</source>
+        <translation>El archivo de salida %1 no es un archivo normal: no se escribe nada.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>Impression arrêtée : aucun fichier n&apos;est écrit.</source>
+        <translation>Impresión detenida: no se escribe ningún archivo.</translation>
+    </message>
+    <message>
+        <source>Impression arrêtée : %1 %2 à l&apos;imprimante.</source>
+        <translation>Impresión detenida: %1 %2 a la impresora.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterCalibration</name>
+    <message>
+        <source>Décalage : un nombre de millimètres de -10 à +10 est attendu (%1).</source>
+        <translation>Desplazamiento: se espera un número de milímetros de -10 a +10 (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterJob</name>
+    <message>
+        <source>L&apos;impression n&apos;a pas pu être terminée.</source>
+        <translation>No se pudo terminar la impresión.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterSurface</name>
+    <message>
+        <source>(aucune)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante n&apos;est disponible.</source>
+        <translation>No hay ninguna impresora disponible.</translation>
+    </message>
+    <message>
+        <source>Imprimante introuvable : %1</source>
+        <translation>Impresora no encontrada: %1</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 est en erreur ou désactivée.</source>
+        <translation>La impresora %1 está en error o desactivada.</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 a refusé la page : %2</source>
+        <translation>La impresora %1 ha rechazado la página: %2</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 a été arrêtée ou désactivée pendant l&apos;impression ; la dernière page attend dans la file d&apos;impression.</source>
+        <translation>La impresora %1 se detuvo o desactivó durante la impresión; la última página espera en la cola de impresión.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : le support est plein ou en erreur.</source>
+        <translation>No se puede escribir el archivo %1: el disco está lleno o con errores.</translation>
+    </message>
+    <message>
+        <source>Impossible de commencer une nouvelle page.</source>
+        <translation>No se puede empezar una página nueva.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1.</source>
+        <translation>No se puede escribir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>Impossible de commencer l&apos;impression sur %1.</source>
+        <translation>No se puede empezar a imprimir en %1.</translation>
+    </message>
+    <message>
+        <source>La page n&apos;a pas pu être envoyée à l&apos;imprimante %1.</source>
+        <translation>No se pudo enviar la página a la impresora %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QslTemplateFile</name>
+    <message>
+        <source>%1 contient des caractères qu&apos;un fichier .qsl ne peut pas garder : %2. Le modèle n&apos;est pas enregistré.</source>
+        <translation>%1 contiene caracteres que un archivo .qsl no puede guardar: %2. El modelo no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>La valeur de %1 (« %2 ») est trop longue : 13 caractères au plus. Le modèle n&apos;est pas enregistré.</source>
+        <translation>El valor de %1 («%2») es demasiado largo: 13 caracteres como máximo. El modelo no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Impossible de créer le fichier %1</source>
+        <translation>No se puede crear el archivo %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : le modèle n&apos;est pas enregistré.</source>
+        <translation>No se puede escribir el archivo %1: el modelo no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le fichier %1</source>
+        <translation>No se puede abrir el archivo %1</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Arrêter</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>%v sur %m</source>
+        <translation>%v de %m</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedCardsWindow</name>
+    <message>
+        <source>Cartes reçues</source>
+        <translation>Tarjetas recibidas</translation>
+    </message>
+    <message>
+        <source>Indicatifs des cartes reçues</source>
+        <translation>Indicativos de las tarjetas recibidas</translation>
+    </message>
+    <message>
+        <source>QSO trouvés</source>
+        <translation>QSO encontrados</translation>
+    </message>
+    <message>
+        <source>Lignes sans QSO</source>
+        <translation>Líneas sin QSO</translation>
+    </message>
+    <message>
+        <source>Lignes à plusieurs QSO</source>
+        <translation>Líneas con varios QSO</translation>
+    </message>
+    <message>
+        <source>B (bureau)</source>
+        <translation>B (buró)</translation>
+    </message>
+    <message>
+        <source>D (directe)</source>
+        <translation>D (directa)</translation>
+    </message>
+    <message>
+        <source>M (manager)</source>
+        <translation>M (mánager)</translation>
+    </message>
+    <message>
+        <source>&amp;Marquer comme reçues</source>
+        <translation>&amp;Marcar como recibidas</translation>
+    </message>
+    <message>
+        <source>Une carte par ligne : indicatif [date] [bande]</source>
+        <translation>Una tarjeta por línea: indicativo [fecha] [banda]</translation>
+    </message>
+    <message>
+        <source>Plusieurs QSO : cochez les bons</source>
+        <translation>Varios QSO: marque los buenos</translation>
+    </message>
+    <message>
+        <source>&amp;Voie de réception :</source>
+        <translation>&amp;Recibida vía:</translation>
+    </message>
+    <message>
+        <source>  (déjà reçue)</source>
+        <translation>  (ya recibida)</translation>
+    </message>
+    <message>
+        <source>Un autre journal a été lu : vérifiez les cartes.</source>
+        <translation>Se ha leído otro log: revise las tarjetas.</translation>
+    </message>
+    <message>
+        <source>Aucun QSO du journal lu à marquer comme reçu.</source>
+        <translation>Ningún QSO del log leído que marcar como recibido.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Marquer les %n QSO comme reçus ?</source>
+        <translation>
+            <numerusform>¿Marcar el %n QSO como recibido?</numerusform>
+            <numerusform>¿Marcar los %n QSO como recibidos?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Lire la copie marquée %1, pour imprimer les réponses ?</source>
+        <translation>¿Leer la copia marcada %1 para imprimir las respuestas?</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedCommand</name>
+    <message>
+        <source>--via : B, D ou M</source>
+        <translation>--via: B, D o M</translation>
+    </message>
+    <message>
+        <source>Aucun QSO dans le fichier %1</source>
+        <translation>Ningún QSO en el archivo %1</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 dépasse 16 Mio : ce n&apos;est pas une liste d&apos;indicatifs.</source>
+        <translation>El archivo %1 supera 16 MiB: no es una lista de indicativos.</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : %2 QSO correspondent, aucun n&apos;est marqué : %3</source>
+        <translation>Línea %1: coinciden %2 QSO, no se marca ninguno: %3</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : aucun QSO ne correspond : %2</source>
+        <translation>Línea %1: ningún QSO coincide: %2</translation>
+    </message>
+    <message>
+        <source>%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO</source>
+        <translation>Líneas encontradas: %1, sin QSO: %2, con varios QSO: %3</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionWindow</name>
+    <message>
+        <source>Sélection des QSO</source>
+        <translation>Selección de QSO</translation>
+    </message>
+    <message>
+        <source>Liste des QSO</source>
+        <translation>Lista de QSO</translation>
+    </message>
+    <message>
+        <source>QSO sélectionné(s) . Cliquez sur un QSO pour le désélctionner.</source>
+        <translation>QSO seleccionados. Pulse en un QSO para quitarlo.</translation>
+    </message>
+    <message>
+        <source>QSO sélectionnés</source>
+        <translation>QSO seleccionados</translation>
+    </message>
+    <message>
+        <source>&amp;Tout sélectionner</source>
+        <translation>Seleccionar &amp;todo</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer étiquettes</source>
+        <translation>&amp;Imprimir etiquetas</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Cartes &amp;reçues…</source>
+        <translation>Tarjetas &amp;recibidas…</translation>
+    </message>
+    <message>
+        <source>Tri par &amp;date</source>
+        <translation>Ordenar por &amp;fecha</translation>
+    </message>
+    <message>
+        <source>Tri par &amp;call</source>
+        <translation>Ordenar por &amp;indicativo</translation>
+    </message>
+    <message>
+        <source>Tri &amp;bureau</source>
+        <translation>Ordenar para el &amp;buró</translation>
+    </message>
+    <message>
+        <source>Cliquez sur un QSO pour le sélectionner </source>
+        <translation>Pulse en un QSO para seleccionarlo </translation>
+    </message>
+    <message>
+        <source>Toutes</source>
+        <translation>Todas</translation>
+    </message>
+    <message>
+        <source>Non envoyées</source>
+        <translation>No enviadas</translation>
+    </message>
+    <message>
+        <source>Demandées ou en file</source>
+        <translation>Pedidas o en cola</translation>
+    </message>
+    <message>
+        <source>Reçues sans réponse</source>
+        <translation>Recibidas sin respuesta</translation>
+    </message>
+    <message>
+        <source>Bureau</source>
+        <translation>Buró</translation>
+    </message>
+    <message>
+        <source>Directe</source>
+        <translation>Directa</translation>
+    </message>
+    <message>
+        <source>QSL à &amp;envoyer :</source>
+        <translation>QSL por &amp;enviar:</translation>
+    </message>
+    <message>
+        <source>&amp;Voie :</source>
+        <translation>&amp;Vía:</translation>
+    </message>
+    <message>
+        <source>Ordre d&apos;impression : bureau</source>
+        <translation>Orden de impresión: buró</translation>
+    </message>
+    <message>
+        <source>Ordre d&apos;impression : par indicatif</source>
+        <translation>Orden de impresión: por indicativo</translation>
+    </message>
+</context>
+<context>
+    <name>SentMarker</name>
+    <message>
+        <source>%1 est le fichier %2 de cette impression : rien n&apos;est écrit, donnez un autre nom à la copie marquée.</source>
+        <translation>%1 es el archivo %2 de esta impresión: no se escribe nada, dé otro nombre a la copia marcada.</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
+        <translation>%1 no se puede reemplazar (el propio log o un archivo especial); dé otro nombre.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a changé depuis sa lecture : la copie marquée n&apos;est pas écrite ; relisez-le avant de marquer les QSO.</source>
+        <translation>El archivo %1 ha cambiado desde que se leyó: la copia marcada no se escribe; vuelva a leerlo antes de marcar los QSO.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2 ; la copie marquée n&apos;est pas enregistrée.</source>
+        <translation>No se puede escribir el archivo %1: %2; la copia marcada no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>support plein</source>
+        <translation>disco lleno</translation>
+    </message>
+</context>
+<context>
+    <name>SentMarking</name>
+    <message numerus="yes">
+        <source>Marquer les %n QSO imprimés comme envoyés par le bureau ?</source>
+        <translation>
+            <numerusform>¿Marcar el %n QSO impreso como enviado por el buró?</numerusform>
+            <numerusform>¿Marcar los %n QSO impresos como enviados por el buró?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Marquer les %n QSO imprimés comme envoyés en direct ?</source>
+        <translation>
+            <numerusform>¿Marcar el %n QSO impreso como enviado en directo?</numerusform>
+            <numerusform>¿Marcar los %n QSO impresos como enviados en directo?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Marquer les %n QSO imprimés comme envoyés ?</source>
+        <translation>
+            <numerusform>¿Marcar el %n QSO impreso como enviado?</numerusform>
+            <numerusform>¿Marcar los %n QSO impresos como enviados?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+Le journal d&apos;avant est gardé dans %1.</source>
+        <translation>
+El log anterior se guarda en %1.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est le journal lui-même. Le remplacer par la copie marquée ?
+Le journal d&apos;avant sera gardé dans %2.</source>
+        <translation>El archivo %1 es el propio log. ¿Reemplazarlo por la copia marcada?
+El log anterior se guardará en %2.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 existe déjà.
+Voulez-vous le remplacer ?</source>
+        <translation>El archivo %1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Impossible de garder le journal dans %1 : la copie marquée n&apos;est pas écrite.</source>
+        <translation>No se puede guardar el log en %1: la copia marcada no se escribe.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Les options ne peuvent pas être enregistrées : le fichier %1 est illisible ou protégé en écriture. Le programme continue avec les valeurs par défaut.</source>
+        <translation>Las opciones no se pueden guardar: el archivo %1 es ilegible o está protegido contra escritura. El programa sigue con los valores por defecto.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetDrawing</name>
+    <message>
+        <source>Dessin de la planche</source>
+        <translation>Dibujo de la hoja</translation>
+    </message>
+</context>
+<context>
+    <name>SheetProfile</name>
+    <message>
+        <source>Page suivante ?</source>
+        <translation>¿Página siguiente?</translation>
+    </message>
+</context>
+<context>
+    <name>SheetTable</name>
+    <message>
+        <source>Le fichier des planches %1 ne peut pas être lu (%2) : seules les planches fournies sont proposées.</source>
+        <translation>El archivo de hojas %1 no se puede leer (%2): solo se ofrecen las hojas incluidas.</translation>
+    </message>
+    <message>
+        <source>%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3</source>
+        <translation>Hojas ilegibles omitidas en %2: %1; la primera, %3</translation>
+    </message>
+    <message>
+        <source>n&apos;est pas de la forme NOM, tab, PAPIER, tab, COLONNESxRANGÉES, tab, six mesures en mm.</source>
+        <translation>no tiene la forma NOMBRE, tab, PAPEL, tab, COLUMNASxFILAS, tab, seis medidas en mm.</translation>
+    </message>
+    <message>
+        <source>ligne %1, %2</source>
+        <translation>línea %1, %2</translation>
+    </message>
+    <message>
+        <source>Nom : donnez un nom à la planche.</source>
+        <translation>Nombre: dé un nombre a la hoja.</translation>
+    </message>
+    <message>
+        <source>Nom : %1 est une planche fournie ; copiez-la pour la modifier.</source>
+        <translation>Nombre: %1 es una hoja incluida; cópiela para modificarla.</translation>
+    </message>
+    <message>
+        <source>Nom : une planche %1 existe déjà.</source>
+        <translation>Nombre: ya existe una hoja %1.</translation>
+    </message>
+    <message>
+        <source>Les planches n&apos;ont pas pu être enregistrées dans %1.</source>
+        <translation>Las hojas no se pudieron guardar en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetsWindow</name>
+    <message>
+        <source>Nom</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Largeur du papier</source>
+        <translation>Ancho del papel</translation>
+    </message>
+    <message>
+        <source>Hauteur du papier</source>
+        <translation>Alto del papel</translation>
+    </message>
+    <message>
+        <source>Colonnes</source>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <source>Rangées</source>
+        <translation>Filas</translation>
+    </message>
+    <message>
+        <source>Marge gauche</source>
+        <translation>Margen izquierdo</translation>
+    </message>
+    <message>
+        <source>Marge haute</source>
+        <translation>Margen superior</translation>
+    </message>
+    <message>
+        <source>Largeur d&apos;étiquette</source>
+        <translation>Ancho de etiqueta</translation>
+    </message>
+    <message>
+        <source>Hauteur d&apos;étiquette</source>
+        <translation>Alto de etiqueta</translation>
+    </message>
+    <message>
+        <source>Pas horizontal</source>
+        <translation>Paso horizontal</translation>
+    </message>
+    <message>
+        <source>Pas vertical</source>
+        <translation>Paso vertical</translation>
+    </message>
+    <message>
+        <source>Planches d&apos;étiquettes</source>
+        <translation>Hojas de etiquetas</translation>
+    </message>
+    <message>
+        <source>Planches</source>
+        <translation>Hojas</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>Ce&amp;rrar</translation>
+    </message>
+    <message>
+        <source>Planche</source>
+        <translation>Hoja</translation>
+    </message>
+    <message>
+        <source>Planche fournie : copiez-la pour la modifier.</source>
+        <translation>Hoja incluida: cópiela para modificarla.</translation>
+    </message>
+    <message>
+        <source>Personnalisé</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Papier</source>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>Calibration de l&apos;imprimante %1</source>
+        <translation>Calibración de la impresora %1</translation>
+    </message>
+    <message>
+        <source>Planche fournie, non modifiable</source>
+        <translation>Hoja incluida, no modificable</translation>
+    </message>
+    <message>
+        <source>%1 : un nombre positif est attendu.</source>
+        <translation>%1: se espera un número positivo.</translation>
+    </message>
+    <message>
+        <source>%1 : un nombre entier positif est attendu.</source>
+        <translation>%1: se espera un número entero positivo.</translation>
+    </message>
+    <message>
+        <source>Largeur et hauteur du papier : des nombres positifs sont attendus.</source>
+        <translation>Ancho y alto del papel: se esperan números positivos.</translation>
+    </message>
+    <message>
+        <source>Copie de %1</source>
+        <translation>Copia de %1</translation>
+    </message>
+    <message>
+        <source>Copie %1 de %2</source>
+        <translation>Copia %1 de %2</translation>
+    </message>
+    <message>
+        <source>Supprimer la planche %1 ?</source>
+        <translation>¿Eliminar la hoja %1?</translation>
+    </message>
+    <message>
+        <source>&amp;Nouvelle</source>
+        <translation>&amp;Nueva</translation>
+    </message>
+    <message>
+        <source>&amp;Copier</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Supprimer</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Décalage horizontal (mm)</source>
+        <translation>Desplazamiento horizontal (mm)</translation>
+    </message>
+    <message>
+        <source>Décalage vertical (mm)</source>
+        <translation>Desplazamiento vertical (mm)</translation>
+    </message>
+    <message>
+        <source>Enregistrer le &amp;décalage</source>
+        <translation>Guardar el &amp;desplazamiento</translation>
+    </message>
+    <message>
+        <source>&amp;Page de calibration</source>
+        <translation>&amp;Página de calibración</translation>
+    </message>
+</context>
+<context>
+    <name>StartWindow</name>
+    <message>
+        <source>Impression d&apos;etiquettes pour QSL</source>
+        <translation>Impresión de etiquetas para QSL</translation>
+    </message>
+    <message>
+        <source>a partir d&apos;un fichier ADIF</source>
+        <translation>a partir de un archivo ADIF</translation>
+    </message>
+    <message>
+        <source>Indicatif de la station</source>
+        <translation>Indicativo de la estación</translation>
+    </message>
+    <message>
+        <source>Selection du fichier ADIF</source>
+        <translation>Selección del archivo ADIF</translation>
+    </message>
+    <message>
+        <source>&amp;Selectionnez</source>
+        <translation>&amp;Seleccione</translation>
+    </message>
+    <message>
+        <source>Entrez votre indicatif</source>
+        <translation>Introduzca su indicativo</translation>
+    </message>
+    <message>
+        <source>selectionnez un fichier ou quitter</source>
+        <translation>seleccione un archivo o salga</translation>
+    </message>
+    <message>
+        <source>Entrez votre indicatif, puis cliquez sur Selectionnez pour lire %1</source>
+        <translation>Introduzca su indicativo y pulse Seleccione para leer %1</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Celle du système</source>
+        <translation>La del sistema</translation>
+    </message>
+    <message>
+        <source>La langue choisie s&apos;applique au prochain démarrage.</source>
+        <translation>El idioma elegido se aplica en el próximo inicio.</translation>
+    </message>
+</context>
+<context>
+    <name>Workspace</name>
+    <message>
+        <source>L&apos;indicatif de la station est encore « %1 ». Entrez l&apos;indicatif à imprimer :</source>
+        <translation>El indicativo de la estación sigue siendo «%1». Introduzca el indicativo a imprimir:</translation>
+    </message>
+    <message>
+        <source>Entrez votre indicatif</source>
+        <translation>Introduzca su indicativo</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1667 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT" sourcelanguage="fr_FR">
+<context>
+    <name>AddressBook</name>
+    <message>
+        <source>Le carnet d&apos;adresses %1 n&apos;est pas un fichier d&apos;adresses lisible.</source>
+        <translation>La rubrica indirizzi %1 non è un file di indirizzi leggibile.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Impossibile leggere il file %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Impossibile scrivere il file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>AddressBookWindow</name>
+    <message>
+        <source>Adresses</source>
+        <translation>Indirizzi</translation>
+    </message>
+    <message>
+        <source>Filtrer</source>
+        <translation>Filtra</translation>
+    </message>
+    <message>
+        <source>Filtrer les stations</source>
+        <translation>Filtra le stazioni</translation>
+    </message>
+    <message>
+        <source>Stations du carnet</source>
+        <translation>Stazioni della rubrica</translation>
+    </message>
+    <message>
+        <source>Indicatif</source>
+        <translation>Nominativo</translation>
+    </message>
+    <message>
+        <source>Adresse, une ligne par ligne de l&apos;enveloppe</source>
+        <translation>Indirizzo, una riga per riga della busta</translation>
+    </message>
+    <message>
+        <source>&amp;Nouvelle</source>
+        <translation>&amp;Nuovo</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>&amp;Supprimer</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>&amp;Importer…</source>
+        <translation>&amp;Importa…</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>C&amp;hiudi</translation>
+    </message>
+    <message>
+        <source>Indicatif :</source>
+        <translation>Nominativo:</translation>
+    </message>
+    <message>
+        <source>Adresse (nom, rue, ville, pays) :</source>
+        <translation>Indirizzo (nome, via, città, paese):</translation>
+    </message>
+    <message>
+        <source>%1 — à compléter</source>
+        <translation>%1 — da completare</translation>
+    </message>
+    <message>
+        <source>Indicatif : tapez l&apos;indicatif de la station.</source>
+        <translation>Nominativo: digitate il nominativo della stazione.</translation>
+    </message>
+    <message>
+        <source>Adresse : tapez au moins une ligne.</source>
+        <translation>Indirizzo: digitate almeno una riga.</translation>
+    </message>
+    <message>
+        <source>Supprimer l&apos;adresse de %1 du carnet ?</source>
+        <translation>Eliminare l&apos;indirizzo di %1 dalla rubrica?</translation>
+    </message>
+    <message>
+        <source>Carnet d&apos;adresses (*.csv *.CSV);;Tous les fichiers (*)</source>
+        <translation>Rubrica indirizzi (*.csv *.CSV);;Tutti i file (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n adresses importées de %1.</source>
+        <translation>
+            <numerusform>%n indirizzo importato da %1.</numerusform>
+            <numerusform>%n indirizzi importati da %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AddressJob</name>
+    <message>
+        <source>Impression des enveloppes : enveloppes imprimées</source>
+        <translation>Stampa delle buste: buste stampate</translation>
+    </message>
+    <message>
+        <source>Impression des adresses : feuilles imprimées</source>
+        <translation>Stampa degli indirizzi: fogli stampati</translation>
+    </message>
+    <message>
+        <source>enveloppe envoyée</source>
+        <translation>busta inviata</translation>
+    </message>
+    <message>
+        <source>feuille envoyée</source>
+        <translation>foglio inviato</translation>
+    </message>
+    <message>
+        <source>enveloppes envoyées</source>
+        <translation>buste inviate</translation>
+    </message>
+    <message>
+        <source>feuilles envoyées</source>
+        <translation>fogli inviati</translation>
+    </message>
+</context>
+<context>
+    <name>AddressesCommand</name>
+    <message>
+        <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
+        <translation>--sheet: foglio sconosciuto %1 (vedere labels --list-sheets)</translation>
+    </message>
+    <message>
+        <source>--return-address : un nombre de 0 à %1 est attendu.</source>
+        <translation>--return-address: è atteso un numero da 0 a %1.</translation>
+    </message>
+    <message>
+        <source>Pas d&apos;adresse pour : %1</source>
+        <translation>Nessun indirizzo per: %1</translation>
+    </message>
+    <message>
+        <source>Adresse trop longue, non imprimée : %1</source>
+        <translation>Indirizzo troppo lungo, non stampato: %1</translation>
+    </message>
+    <message>
+        <source>Aucune adresse pour les QSO choisis</source>
+        <translation>Nessun indirizzo per i QSO scelti</translation>
+    </message>
+</context>
+<context>
+    <name>AdifReader</name>
+    <message>
+        <source>Indicatif absent, remplacé par FXXXX</source>
+        <translation>Nominativo assente, sostituito da FXXXX</translation>
+    </message>
+    <message>
+        <source>Date absente, remplacée par 01/01/2000</source>
+        <translation>Data assente, sostituita da 01/01/2000</translation>
+    </message>
+    <message>
+        <source>Heure absente, remplacée par 00:00</source>
+        <translation>Ora assente, sostituita da 00:00</translation>
+    </message>
+    <message>
+        <source>Bande absente, remplacée par 1.8 Mhz</source>
+        <translation>Banda assente, sostituita da 1.8 Mhz</translation>
+    </message>
+    <message>
+        <source>Fin de QSO &lt;EOR&gt; absente avant l&apos;indicatif %1</source>
+        <translation>Fine QSO &lt;EOR&gt; assente prima del nominativo %1</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1</source>
+        <translation>Impossibile leggere il file %1</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Impossibile leggere il file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>QSO %1 (%2) : %3</source>
+        <translation>QSO %1 (%2): %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n messages à la lecture du journal</source>
+        <translation>
+            <numerusform>%n messaggio durante la lettura del log</numerusform>
+            <numerusform>%n messaggi durante la lettura del log</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>selectionnez un fichier ou quitter</source>
+        <translation>selezionate un file o uscite</translation>
+    </message>
+</context>
+<context>
+    <name>BoundedFile</name>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>il dépasse %1 Kio</source>
+        <translation>supera %1 KiB</translation>
+    </message>
+</context>
+<context>
+    <name>CardJob</name>
+    <message>
+        <source>Impression des cartes : cartes imprimées</source>
+        <translation>Stampa delle cartoline: cartoline stampate</translation>
+    </message>
+    <message>
+        <source>carte envoyée</source>
+        <translation>cartolina inviata</translation>
+    </message>
+    <message>
+        <source>cartes envoyées</source>
+        <translation>cartoline inviate</translation>
+    </message>
+</context>
+<context>
+    <name>CardLayout</name>
+    <message>
+        <source>Modèle de QSL inutilisable : %1 est vide.</source>
+        <translation>Modello di QSL inutilizzabile: %1 è vuoto.</translation>
+    </message>
+    <message>
+        <source>Modèle de QSL inutilisable : %1 (« %2 ») n&apos;est pas un nombre.</source>
+        <translation>Modello di QSL inutilizzabile: %1 («%2») non è un numero.</translation>
+    </message>
+    <message>
+        <source>Modèle de QSL inutilisable : la taille P%1 (« %2 ») doit être plus grande que 0.</source>
+        <translation>Modello di QSL inutilizzabile: la dimensione P%1 («%2») deve essere maggiore di 0.</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrintWindow</name>
+    <message>
+        <source>&amp;Impression de la QSL</source>
+        <translation>&amp;Stampa la QSL</translation>
+    </message>
+    <message>
+        <source>&amp;Setup_QSL</source>
+        <translation>&amp;Setup_QSL</translation>
+    </message>
+    <message>
+        <source>&amp;Retour sélection Etiquettes</source>
+        <translation>&amp;Torna alla selezione etichette</translation>
+    </message>
+    <message>
+        <source>&amp;Aperçu</source>
+        <translation>&amp;Anteprima</translation>
+    </message>
+    <message>
+        <source>&amp;Choisir le modèle…</source>
+        <translation>S&amp;cegli il modello…</translation>
+    </message>
+    <message>
+        <source>&amp;Enveloppes…</source>
+        <translation>&amp;Buste…</translation>
+    </message>
+    <message>
+        <source>Impression sur carte QSL</source>
+        <translation>Stampa su cartoline QSL</translation>
+    </message>
+    <message>
+        <source>Aperçu des cartes</source>
+        <translation>Anteprima delle cartoline</translation>
+    </message>
+    <message>
+        <source>Enveloppes de ces cartes</source>
+        <translation>Buste di queste cartoline</translation>
+    </message>
+    <message>
+        <source>Modèle : aucun, il sera demandé</source>
+        <translation>Modello: nessuno, verrà chiesto</translation>
+    </message>
+    <message>
+        <source>selectionnez un fichier ou quitter</source>
+        <translation>selezionate un file o uscite</translation>
+    </message>
+    <message>
+        <source>sélectionnez un fichier .qsl ou créez en un</source>
+        <translation>selezionate un file .qsl o createne uno</translation>
+    </message>
+    <message>
+        <source>La ligne %1 dépasse le bord de la carte</source>
+        <translation>La riga %1 supera il bordo della cartolina</translation>
+    </message>
+    <message>
+        <source>Les lignes %1 dépassent le bord de la carte</source>
+        <translation>Le righe %1 superano il bordo della cartolina</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrinting</name>
+    <message>
+        <source>Modèle de QSL inutilisable : le fichier %1 n&apos;a que %2 lignes sur %3.</source>
+        <translation>Modello di QSL inutilizzabile: il file %1 ha solo %2 righe su %3.</translation>
+    </message>
+</context>
+<context>
+    <name>CardsCommand</name>
+    <message>
+        <source>sélectionnez un fichier .qsl ou créez en un</source>
+        <translation>selezionate un file .qsl o createne uno</translation>
+    </message>
+    <message>
+        <source>La ligne %1 dépasse le bord de la carte</source>
+        <translation>La riga %1 supera il bordo della cartolina</translation>
+    </message>
+</context>
+<context>
+    <name>Command</name>
+    <message>
+        <source>Impossible d&apos;écrire sur la sortie standard : %1</source>
+        <translation>Impossibile scrivere sullo standard output: %1</translation>
+    </message>
+    <message>
+        <source>--sort : call ou bureau</source>
+        <translation>--sort: call o bureau</translation>
+    </message>
+    <message>
+        <source>--owed : unsent, requested ou received</source>
+        <translation>--owed: unsent, requested o received</translation>
+    </message>
+    <message>
+        <source>--unsent et --owed %1 ne vont pas ensemble</source>
+        <translation>--unsent e --owed %1 non vanno insieme</translation>
+    </message>
+    <message>
+        <source>--route : all, bureau ou direct</source>
+        <translation>--route: all, bureau o direct</translation>
+    </message>
+    <message>
+        <source>--sent-via : B, D, E ou M</source>
+        <translation>--sent-via: B, D, E o M</translation>
+    </message>
+    <message>
+        <source>Aucun QSO dans le fichier %1</source>
+        <translation>Nessun QSO nel file %1</translation>
+    </message>
+    <message>
+        <source>Aucun QSO à imprimer dans le fichier %1</source>
+        <translation>Nessun QSO da stampare nel file %1</translation>
+    </message>
+    <message>
+        <source>Impression interrompue : l&apos;impression est faite, la copie marquée %1 n&apos;est pas écrite.</source>
+        <translation>Stampa interrotta: la stampa è fatta, la copia segnata %1 non è scritta.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Commande inconnue : %1</source>
+        <translation>Comando sconosciuto: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandOption</name>
+    <message>
+        <source>Valeur manquante après %1</source>
+        <translation>Valore mancante dopo %1</translation>
+    </message>
+    <message>
+        <source>Option inconnue : %1</source>
+        <translation>Opzione sconosciuta: %1</translation>
+    </message>
+    <message>
+        <source>Valeur vide après %1</source>
+        <translation>Valore vuoto dopo %1</translation>
+    </message>
+</context>
+<context>
+    <name>CountryFile</name>
+    <message>
+        <source>%1 ; le fichier %2 est utilisé.</source>
+        <translation>%1; viene usato il file %2.</translation>
+    </message>
+    <message>
+        <source>Fichier des pays (cty.dat) introuvable : %1</source>
+        <translation>File dei paesi (cty.dat) non trovato: %1</translation>
+    </message>
+    <message>
+        <source> ; le tri bureau suit le début des indicatifs.</source>
+        <translation>; l&apos;ordine per il bureau segue l&apos;inizio dei nominativi.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier des pays %1 (%2)</source>
+        <translation>Impossibile leggere il file dei paesi %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Le fichier des pays %1 ne contient aucune entité</source>
+        <translation>Il file dei paesi %1 non contiene alcuna entità</translation>
+    </message>
+</context>
+<context>
+    <name>EnvelopeRun</name>
+    <message>
+        <source>L&apos;adresse de l&apos;expéditeur ne tient pas sur l&apos;enveloppe : raccourcissez ses lignes.</source>
+        <translation>L&apos;indirizzo del mittente non entra nella busta: accorciatene le righe.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelJob</name>
+    <message>
+        <source>Impression des étiquettes : feuilles imprimées</source>
+        <translation>Stampa delle etichette: fogli stampati</translation>
+    </message>
+    <message>
+        <source>feuille envoyée</source>
+        <translation>foglio inviato</translation>
+    </message>
+    <message>
+        <source>feuilles envoyées</source>
+        <translation>fogli inviati</translation>
+    </message>
+</context>
+<context>
+    <name>LabelOptionsWindow</name>
+    <message>
+        <source>Impression directe sur QSL </source>
+        <translation>Stampa diretta su cartoline QSL </translation>
+    </message>
+    <message>
+        <source>Impression étiquettes</source>
+        <translation>Stampa etichette</translation>
+    </message>
+    <message>
+        <source>Impression d&apos;étiquettes pour QSL</source>
+        <translation>Stampa di etichette per QSL</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer les étiquettes</source>
+        <translation>&amp;Stampa le etichette</translation>
+    </message>
+    <message>
+        <source>&amp;Aperçu</source>
+        <translation>&amp;Anteprima</translation>
+    </message>
+    <message>
+        <source>Aperçu des étiquettes</source>
+        <translation>Anteprima delle etichette</translation>
+    </message>
+    <message>
+        <source>&amp;Retour sélection QSO</source>
+        <translation>&amp;Torna alla selezione QSO</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Francais</source>
+        <translation>Francese</translation>
+    </message>
+    <message>
+        <source>Anglais</source>
+        <translation>Inglese</translation>
+    </message>
+    <message>
+        <source>Format des étiquettes</source>
+        <translation>Formato delle etichette</translation>
+    </message>
+    <message>
+        <source>Autre planche :</source>
+        <translation>Altro foglio:</translation>
+    </message>
+    <message>
+        <source>Autre planche</source>
+        <translation>Altro foglio</translation>
+    </message>
+    <message>
+        <source>&amp;Planches…</source>
+        <translation>&amp;Fogli…</translation>
+    </message>
+    <message>
+        <source>Options d&apos;impression</source>
+        <translation>Opzioni di stampa</translation>
+    </message>
+    <message>
+        <source>Avant impression des étiquettes</source>
+        <translation>Prima di stampare le etichette</translation>
+    </message>
+    <message>
+        <source>effectuez une impression sur une feuille</source>
+        <translation>fate una stampa su un foglio</translation>
+    </message>
+    <message>
+        <source>Corrigez  éventuellement avec la fonction</source>
+        <translation>Correggete se serve con la funzione</translation>
+    </message>
+    <message>
+        <source>&quot;Décalage vertical feuille&quot; ci dessous</source>
+        <translation>&quot;Spostamento verticale foglio&quot; qui sotto</translation>
+    </message>
+    <message>
+        <source>Décalage vertical feuille</source>
+        <translation>Spostamento verticale foglio</translation>
+    </message>
+    <message>
+        <source>ligne</source>
+        <translation>riga</translation>
+    </message>
+    <message>
+        <source>Arret impression a chaque feuille</source>
+        <translation>Fermati dopo ogni foglio</translation>
+    </message>
+    <message>
+        <source>Première étiquette</source>
+        <translation>Prima etichetta</translation>
+    </message>
+    <message>
+        <source>Sur une planche entamée : les étiquettes sont comptées de gauche à droite puis de haut en bas ; celles d&apos;avant restent vierges.</source>
+        <translation>Su un foglio già iniziato: le etichette si contano da sinistra a destra e dall&apos;alto in basso; quelle prima restano bianche.</translation>
+    </message>
+    <message>
+        <source>Regrouper les QSO d&apos;une même station</source>
+        <translation>Raggruppa i QSO della stessa stazione</translation>
+    </message>
+    <message>
+        <source>Les QSO d&apos;un même indicatif et d&apos;un même QSL via partagent une étiquette, une ligne par QSO.</source>
+        <translation>I QSO con lo stesso nominativo e lo stesso QSL via condividono un&apos;etichetta, una riga per QSO.</translation>
+    </message>
+    <message>
+        <source>Libellé Texte QSL</source>
+        <translation>Testo QSL</translation>
+    </message>
+    <message>
+        <source>Merci pour le QSO  Pse QSL</source>
+        <translation>Grazie per il QSO  Pse QSL</translation>
+    </message>
+    <message>
+        <source>Merci pour le QSO et pour  la QSL</source>
+        <translation>Grazie per il QSO e per la QSL</translation>
+    </message>
+    <message>
+        <source>Merci pour le QSO  pas de QSL</source>
+        <translation>Grazie per il QSO  niente QSL</translation>
+    </message>
+    <message>
+        <source>Selon la QSL reçue</source>
+        <translation>Secondo la QSL ricevuta</translation>
+    </message>
+    <message>
+        <source>Libellé commentaire</source>
+        <translation>Riga di commento</translation>
+    </message>
+    <message>
+        <source>Commentaire</source>
+        <translation>Commento</translation>
+    </message>
+    <message>
+        <source>32 caracteres maxi</source>
+        <translation>32 caratteri max</translation>
+    </message>
+    <message>
+        <source>Options de l&apos;activation</source>
+        <translation>Opzioni dell&apos;attivazione</translation>
+    </message>
+    <message>
+        <source>N°de l&apos;activité</source>
+        <translation>N. dell&apos;attivazione</translation>
+    </message>
+    <message>
+        <source>12 caracteres maxi</source>
+        <translation>12 caratteri max</translation>
+    </message>
+    <message>
+        <source>Numero de l&apos;activité obligatoire</source>
+        <translation>Il numero dell&apos;attivazione è obbligatorio</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;activité</source>
+        <translation>Nome dell&apos;attivazione</translation>
+    </message>
+    <message>
+        <source>30 caracteres maxi</source>
+        <translation>30 caratteri max</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;activité obligatoire</source>
+        <translation>Il nome dell&apos;attivazione è obbligatorio</translation>
+    </message>
+    <message>
+        <source>N° du Canton</source>
+        <translation>N. del cantone</translation>
+    </message>
+    <message>
+        <source>4 caracteres maxi</source>
+        <translation>4 caratteri max</translation>
+    </message>
+    <message>
+        <source>Numero du Canton obligatoire</source>
+        <translation>Il numero del cantone è obbligatorio</translation>
+    </message>
+    <message>
+        <source>Code postal</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>5 caracteres maxi</source>
+        <translation>5 caratteri max</translation>
+    </message>
+    <message>
+        <source>Numero du code postal obligatoire</source>
+        <translation>Il CAP è obbligatorio</translation>
+    </message>
+    <message>
+        <source>Commune</source>
+        <translation>Comune</translation>
+    </message>
+    <message>
+        <source>26 caracteres maxi</source>
+        <translation>26 caratteri max</translation>
+    </message>
+    <message>
+        <source>Nom de la commune obligatoire</source>
+        <translation>Il comune è obbligatorio</translation>
+    </message>
+    <message>
+        <source>&amp;Effacer</source>
+        <translation>&amp;Cancella</translation>
+    </message>
+    <message>
+        <source>Options station</source>
+        <translation>Opzioni stazione</translation>
+    </message>
+    <message>
+        <source>Transceiver </source>
+        <translation>Ricetrasmettitore </translation>
+    </message>
+    <message>
+        <source>40 caracteres maxi</source>
+        <translation>40 caratteri max</translation>
+    </message>
+    <message>
+        <source>Transceiver</source>
+        <translation>Ricetrasmettitore</translation>
+    </message>
+    <message>
+        <source>Antenne</source>
+        <translation>Antenna</translation>
+    </message>
+    <message>
+        <source>15 caracteres maxi</source>
+        <translation>15 caratteri max</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer les enveloppes</source>
+        <translation>&amp;Stampa le buste</translation>
+    </message>
+    <message>
+        <source>Pour l&apos;impression directe sur QSL, l&apos;aperçu se fait dans la fenêtre d&apos;impression sur carte QSL.</source>
+        <translation>Per la stampa diretta su cartoline QSL, l&apos;anteprima è nella finestra di stampa su cartolina QSL.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPrintRun</name>
+    <message>
+        <source>Format d&apos;étiquettes inconnu : %1</source>
+        <translation>Formato di etichette sconosciuto: %1</translation>
+    </message>
+    <message>
+        <source>Planche %1 : %2</source>
+        <translation>Foglio %1: %2</translation>
+    </message>
+    <message>
+        <source>Page suivante ?</source>
+        <translation>Pagina successiva?</translation>
+    </message>
+    <message>
+        <source>Certaines étiquettes sont trop petites : le commentaire, puis la ligne TX et antenne, y ont été omis.</source>
+        <translation>Alcune etichette sono troppo piccole: il commento, poi la riga TX e antenna, sono stati omessi.</translation>
+    </message>
+    <message>
+        <source>Première étiquette : un nombre de 1 à %1 est attendu.</source>
+        <translation>Prima etichetta: è atteso un numero da 1 a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPrinting</name>
+    <message>
+        <source>Planche inconnue : %1</source>
+        <translation>Foglio sconosciuto: %1</translation>
+    </message>
+    <message>
+        <source>Aperçu des étiquettes</source>
+        <translation>Anteprima delle etichette</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSamples</name>
+    <message>
+        <source>Indicatif</source>
+        <translation>Nominativo</translation>
+    </message>
+    <message>
+        <source>Exemple d&apos;étiquette confirmant un QSO </source>
+        <translation>Esempio di etichetta che conferma un QSO </translation>
+    </message>
+    <message>
+        <source>Exemple d&apos;étiquette confirmant une activation</source>
+        <translation>Esempio di etichetta che conferma un&apos;attivazione</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheet</name>
+    <message>
+        <source>Papier : A4, Letter ou une largeur x hauteur en mm positives.</source>
+        <translation>Carta: A4, Letter o larghezza x altezza positive in mm.</translation>
+    </message>
+    <message>
+        <source>Rangées : au plus %1 étiquettes par planche (colonnes x rangées).</source>
+        <translation>Righe: al massimo %1 etichette per foglio (colonne x righe).</translation>
+    </message>
+    <message>
+        <source>Pas horizontal : les étiquettes se chevauchent (pas plus petit que la largeur).</source>
+        <translation>Passo orizzontale: le etichette si sovrappongono (passo minore della larghezza).</translation>
+    </message>
+    <message>
+        <source>Pas vertical : les étiquettes se chevauchent (pas plus petit que la hauteur).</source>
+        <translation>Passo verticale: le etichette si sovrappongono (passo minore dell&apos;altezza).</translation>
+    </message>
+    <message>
+        <source>Pas horizontal : les étiquettes sortent du papier à droite.</source>
+        <translation>Passo orizzontale: le etichette escono dalla carta a destra.</translation>
+    </message>
+    <message>
+        <source>Pas vertical : les étiquettes sortent du papier en bas.</source>
+        <translation>Passo verticale: le etichette escono dalla carta in basso.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1  %2 x %3  %n étiquettes</source>
+        <translation>
+            <numerusform>%1  %2 x %3  %n etichetta</numerusform>
+            <numerusform>%1  %2 x %3  %n etichette</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LabelsCommand</name>
+    <message>
+        <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
+        <translation>--sheet: foglio sconosciuto %1 (vedere labels --list-sheets)</translation>
+    </message>
+    <message>
+        <source>Planche inconnue : %1 (voir --list-sheets)</source>
+        <translation>Foglio sconosciuto: %1 (vedere --list-sheets)</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutEditor</name>
+    <message>
+        <source>Ligne %1 : %2</source>
+        <translation>Riga %1: %2</translation>
+    </message>
+    <message>
+        <source>indicatif</source>
+        <translation>nominativo</translation>
+    </message>
+    <message>
+        <source>QSL via</source>
+        <translation>QSL via</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>data</translation>
+    </message>
+    <message>
+        <source>heure</source>
+        <translation>ora</translation>
+    </message>
+    <message>
+        <source>bande</source>
+        <translation>banda</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>modo</translation>
+    </message>
+    <message>
+        <source>Joindre la ligne 2 à la ligne 1</source>
+        <translation>Unisci la riga 2 alla riga 1</translation>
+    </message>
+    <message>
+        <source>Joindre la ligne 4 à la ligne 3</source>
+        <translation>Unisci la riga 4 alla riga 3</translation>
+    </message>
+    <message>
+        <source>Joindre les lignes 6 et 7 à la ligne 5</source>
+        <translation>Unisci le righe 6 e 7 alla riga 5</translation>
+    </message>
+    <message>
+        <source>Parametres de la QSL</source>
+        <translation>Parametri della QSL</translation>
+    </message>
+    <message>
+        <source>Position des champs à imprimer</source>
+        <translation>Posizione dei campi da stampare</translation>
+    </message>
+    <message>
+        <source>Marges</source>
+        <translation>Margini</translation>
+    </message>
+    <message>
+        <source>Gauche  Haute   Police    Textes avant le champs QSO</source>
+        <translation>Sinistra Alto   Font      Testi prima del campo QSO</translation>
+    </message>
+    <message>
+        <source>Champs QSO</source>
+        <translation>Campi QSO</translation>
+    </message>
+    <message>
+        <source>Gauche  Haute   Police                                  Champs personalisables</source>
+        <translation>Sinistra Alto   Font                                    Campi personalizzabili</translation>
+    </message>
+    <message>
+        <source>position gauche (mm)</source>
+        <translation>posizione sinistra (mm)</translation>
+    </message>
+    <message>
+        <source>position haute (mm)</source>
+        <translation>posizione alta (mm)</translation>
+    </message>
+    <message>
+        <source>taille de police (5 à 15)</source>
+        <translation>dimensione font (da 5 a 15)</translation>
+    </message>
+    <message>
+        <source>texte</source>
+        <translation>testo</translation>
+    </message>
+    <message>
+        <source>Marges  : Toutes les valeurs en millimètres  valeur 0 et 0 pour une ligne non utilisée</source>
+        <translation>Margini: tutti i valori in millimetri; 0 e 0 per una riga non usata</translation>
+    </message>
+    <message>
+        <source>Taille de la Police de caracteres  :  de 5 à 15</source>
+        <translation>Dimensione del font: da 5 a 15</translation>
+    </message>
+    <message>
+        <source>Les 3 case à cocher Ck permettent d&apos;associer les champs sur une seule ligne</source>
+        <translation>Le 3 caselle Ck uniscono i campi su una sola riga</translation>
+    </message>
+    <message>
+        <source>ATTENTION tenir compte des Marges Gauches et Hautes de l&apos;imprimante</source>
+        <translation>ATTENZIONE: tenete conto dei margini sinistro e alto della stampante</translation>
+    </message>
+    <message>
+        <source>Valeurs </source>
+        <translation>Valori </translation>
+    </message>
+    <message>
+        <source>Marge gauche de l&apos;imprimante (mm)</source>
+        <translation>Margine sinistro della stampante (mm)</translation>
+    </message>
+    <message>
+        <source>Marge haute de l&apos;imprimante (mm)</source>
+        <translation>Margine alto della stampante (mm)</translation>
+    </message>
+    <message>
+        <source>selon imprimante ( 2 à 5 mmm )</source>
+        <translation>secondo la stampante (da 2 a 5 mm)</translation>
+    </message>
+    <message>
+        <source>selectionnez un fichier ou quitter</source>
+        <translation>selezionate un file o uscite</translation>
+    </message>
+    <message>
+        <source>La taille de police P%1 (« %2 ») doit être un nombre de 5 à 15.</source>
+        <translation>La dimensione del font P%1 («%2») deve essere un numero da 5 a 15.</translation>
+    </message>
+    <message>
+        <source> Le modèle n&apos;est pas enregistré.</source>
+        <translation> Il modello non è salvato.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 existe déjà. Le remplacer ?</source>
+        <translation>Il file %1 esiste già. Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>&amp;Modeles de QSL</source>
+        <translation>&amp;Modelli di QSL</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>&amp;Aperçu</source>
+        <translation>&amp;Anteprima</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutPreview</name>
+    <message>
+        <source>Aperçu avant impression</source>
+        <translation>Anteprima di stampa</translation>
+    </message>
+    <message>
+        <source>Aperçu : ces valeurs ne sont pas des nombres, leurs lignes ne sont pas affichées : %1</source>
+        <translation>Anteprima: questi valori non sono numeri, le loro righe non sono mostrate: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LogAddresses</name>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Impossibile leggere il file %1: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a changé depuis sa lecture : relisez-le.</source>
+        <translation>Il file %1 è cambiato dopo la lettura: rileggetelo.</translation>
+    </message>
+</context>
+<context>
+    <name>MailOptionsWidget</name>
+    <message>
+        <source>Impression</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Étiquettes QSO</source>
+        <translation>Etichette QSO</translation>
+    </message>
+    <message>
+        <source>Adresses (étiquettes)</source>
+        <translation>Indirizzi (etichette)</translation>
+    </message>
+    <message>
+        <source>Enveloppes</source>
+        <translation>Buste</translation>
+    </message>
+    <message>
+        <source>Format des enveloppes</source>
+        <translation>Formato delle buste</translation>
+    </message>
+    <message>
+        <source>E&amp;xpéditeur…</source>
+        <translation>M&amp;ittente…</translation>
+    </message>
+    <message>
+        <source>A&amp;dresses…</source>
+        <translation>In&amp;dirizzi…</translation>
+    </message>
+    <message>
+        <source>Adresse de l&apos;expéditeur</source>
+        <translation>Indirizzo del mittente</translation>
+    </message>
+    <message>
+        <source>Étiquettes de l&apos;expéditeur</source>
+        <translation>Etichette del mittente</translation>
+    </message>
+    <message>
+        <source>Destinataire, droite</source>
+        <translation>Destinatario, destra</translation>
+    </message>
+    <message>
+        <source>Destinataire, bas</source>
+        <translation>Destinatario, giù</translation>
+    </message>
+    <message>
+        <source>Expéditeur, droite</source>
+        <translation>Mittente, destra</translation>
+    </message>
+    <message>
+        <source>Expéditeur, bas</source>
+        <translation>Mittente, giù</translation>
+    </message>
+    <message>
+        <source>Décalage destinataire (→, ↓)</source>
+        <translation>Spostamento destinatario (→, ↓)</translation>
+    </message>
+    <message>
+        <source>Décalage expéditeur (→, ↓)</source>
+        <translation>Spostamento mittente (→, ↓)</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>C&amp;hiudi</translation>
+    </message>
+    <message>
+        <source>Choisissez la planche des étiquettes d&apos;adresses.</source>
+        <translation>Scegliete il foglio delle etichette degli indirizzi.</translation>
+    </message>
+</context>
+<context>
+    <name>MailPrinting</name>
+    <message>
+        <source>Aucune adresse pour les QSO choisis</source>
+        <translation>Nessun indirizzo per i QSO scelti</translation>
+    </message>
+    <message>
+        <source>Pas d&apos;adresse pour : %1
+
+Les ajouter au carnet d&apos;adresses ?</source>
+        <translation>Nessun indirizzo per: %1
+
+Aggiungerli alla rubrica indirizzi?</translation>
+    </message>
+    <message>
+        <source>Adresse trop longue, non imprimée : %1</source>
+        <translation>Indirizzo troppo lungo, non stampato: %1</translation>
+    </message>
+    <message>
+        <source>Aperçu des enveloppes</source>
+        <translation>Anteprima delle buste</translation>
+    </message>
+    <message>
+        <source>Aperçu des adresses</source>
+        <translation>Anteprima degli indirizzi</translation>
+    </message>
+</context>
+<context>
+    <name>PdfOutput</name>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Impossibile scrivere il file %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 (support plein ou erreur d&apos;écriture) : il n&apos;est pas modifié.</source>
+        <translation>Impossibile scrivere il file %1 (supporto pieno o errore di scrittura): non viene modificato.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 est le fichier lu %2 : rien n&apos;est écrit.</source>
+        <translation>Il file di uscita %1 è il file letto %2: non viene scritto nulla.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 n&apos;est pas un fichier ordinaire : rien n&apos;est écrit.</source>
+        <translation>Il file di uscita %1 non è un file normale: non viene scritto nulla.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>Impression arrêtée : aucun fichier n&apos;est écrit.</source>
+        <translation>Stampa fermata: nessun file viene scritto.</translation>
+    </message>
+    <message>
+        <source>Impression arrêtée : %1 %2 à l&apos;imprimante.</source>
+        <translation>Stampa fermata: %1 %2 alla stampante.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterCalibration</name>
+    <message>
+        <source>Décalage : un nombre de millimètres de -10 à +10 est attendu (%1).</source>
+        <translation>Spostamento: è atteso un numero di millimetri da -10 a +10 (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterJob</name>
+    <message>
+        <source>L&apos;impression n&apos;a pas pu être terminée.</source>
+        <translation>Non è stato possibile finire la stampa.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterSurface</name>
+    <message>
+        <source>(aucune)</source>
+        <translation>(nessuna)</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante n&apos;est disponible.</source>
+        <translation>Nessuna stampante disponibile.</translation>
+    </message>
+    <message>
+        <source>Imprimante introuvable : %1</source>
+        <translation>Stampante non trovata: %1</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 est en erreur ou désactivée.</source>
+        <translation>La stampante %1 è in errore o disattivata.</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 a refusé la page : %2</source>
+        <translation>La stampante %1 ha rifiutato la pagina: %2</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante %1 a été arrêtée ou désactivée pendant l&apos;impression ; la dernière page attend dans la file d&apos;impression.</source>
+        <translation>La stampante %1 è stata fermata o disattivata durante la stampa; l&apos;ultima pagina attende nella coda di stampa.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : le support est plein ou en erreur.</source>
+        <translation>Impossibile scrivere il file %1: il supporto è pieno o in errore.</translation>
+    </message>
+    <message>
+        <source>Impossible de commencer une nouvelle page.</source>
+        <translation>Impossibile iniziare una nuova pagina.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1.</source>
+        <translation>Impossibile scrivere il file %1.</translation>
+    </message>
+    <message>
+        <source>Impossible de commencer l&apos;impression sur %1.</source>
+        <translation>Impossibile iniziare la stampa su %1.</translation>
+    </message>
+    <message>
+        <source>La page n&apos;a pas pu être envoyée à l&apos;imprimante %1.</source>
+        <translation>Non è stato possibile inviare la pagina alla stampante %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QslTemplateFile</name>
+    <message>
+        <source>%1 contient des caractères qu&apos;un fichier .qsl ne peut pas garder : %2. Le modèle n&apos;est pas enregistré.</source>
+        <translation>%1 contiene caratteri che un file .qsl non può conservare: %2. Il modello non è salvato.</translation>
+    </message>
+    <message>
+        <source>La valeur de %1 (« %2 ») est trop longue : 13 caractères au plus. Le modèle n&apos;est pas enregistré.</source>
+        <translation>Il valore di %1 («%2») è troppo lungo: al massimo 13 caratteri. Il modello non è salvato.</translation>
+    </message>
+    <message>
+        <source>Impossible de créer le fichier %1</source>
+        <translation>Impossibile creare il file %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : le modèle n&apos;est pas enregistré.</source>
+        <translation>Impossibile scrivere il file %1: il modello non è salvato.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le fichier %1</source>
+        <translation>Impossibile aprire il file %1</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Arrêter</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>%v sur %m</source>
+        <translation>%v di %m</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedCardsWindow</name>
+    <message>
+        <source>Cartes reçues</source>
+        <translation>Cartoline ricevute</translation>
+    </message>
+    <message>
+        <source>Indicatifs des cartes reçues</source>
+        <translation>Nominativi delle cartoline ricevute</translation>
+    </message>
+    <message>
+        <source>QSO trouvés</source>
+        <translation>QSO trovati</translation>
+    </message>
+    <message>
+        <source>Lignes sans QSO</source>
+        <translation>Righe senza QSO</translation>
+    </message>
+    <message>
+        <source>Lignes à plusieurs QSO</source>
+        <translation>Righe con più QSO</translation>
+    </message>
+    <message>
+        <source>B (bureau)</source>
+        <translation>B (bureau)</translation>
+    </message>
+    <message>
+        <source>D (directe)</source>
+        <translation>D (diretta)</translation>
+    </message>
+    <message>
+        <source>M (manager)</source>
+        <translation>M (manager)</translation>
+    </message>
+    <message>
+        <source>&amp;Marquer comme reçues</source>
+        <translation>&amp;Segna come ricevute</translation>
+    </message>
+    <message>
+        <source>Une carte par ligne : indicatif [date] [bande]</source>
+        <translation>Una cartolina per riga: nominativo [data] [banda]</translation>
+    </message>
+    <message>
+        <source>Plusieurs QSO : cochez les bons</source>
+        <translation>Più QSO: spuntate quelli giusti</translation>
+    </message>
+    <message>
+        <source>&amp;Voie de réception :</source>
+        <translation>&amp;Ricevuta via:</translation>
+    </message>
+    <message>
+        <source>  (déjà reçue)</source>
+        <translation>  (già ricevuta)</translation>
+    </message>
+    <message>
+        <source>Un autre journal a été lu : vérifiez les cartes.</source>
+        <translation>È stato letto un altro log: verificate le cartoline.</translation>
+    </message>
+    <message>
+        <source>Aucun QSO du journal lu à marquer comme reçu.</source>
+        <translation>Nessun QSO del log letto da segnare come ricevuto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Marquer les %n QSO comme reçus ?</source>
+        <translation>
+            <numerusform>Segnare il %n QSO come ricevuto?</numerusform>
+            <numerusform>Segnare i %n QSO come ricevuti?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Lire la copie marquée %1, pour imprimer les réponses ?</source>
+        <translation>Leggere la copia segnata %1 per stampare le risposte?</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedCommand</name>
+    <message>
+        <source>--via : B, D ou M</source>
+        <translation>--via: B, D o M</translation>
+    </message>
+    <message>
+        <source>Aucun QSO dans le fichier %1</source>
+        <translation>Nessun QSO nel file %1</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Impossibile leggere il file %1: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 dépasse 16 Mio : ce n&apos;est pas une liste d&apos;indicatifs.</source>
+        <translation>Il file %1 supera 16 MiB: non è un elenco di nominativi.</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : %2 QSO correspondent, aucun n&apos;est marqué : %3</source>
+        <translation>Riga %1: corrispondono %2 QSO, nessuno è segnato: %3</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : aucun QSO ne correspond : %2</source>
+        <translation>Riga %1: nessun QSO corrisponde: %2</translation>
+    </message>
+    <message>
+        <source>%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO</source>
+        <translation>Righe trovate: %1, senza QSO: %2, con più QSO: %3</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionWindow</name>
+    <message>
+        <source>Sélection des QSO</source>
+        <translation>Selezione dei QSO</translation>
+    </message>
+    <message>
+        <source>Liste des QSO</source>
+        <translation>Elenco dei QSO</translation>
+    </message>
+    <message>
+        <source>QSO sélectionné(s) . Cliquez sur un QSO pour le désélctionner.</source>
+        <translation>QSO selezionati. Fate clic su un QSO per deselezionarlo.</translation>
+    </message>
+    <message>
+        <source>QSO sélectionnés</source>
+        <translation>QSO selezionati</translation>
+    </message>
+    <message>
+        <source>&amp;Tout sélectionner</source>
+        <translation>Seleziona &amp;tutto</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer étiquettes</source>
+        <translation>&amp;Stampa etichette</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>Cartes &amp;reçues…</source>
+        <translation>Cartoline &amp;ricevute…</translation>
+    </message>
+    <message>
+        <source>Tri par &amp;date</source>
+        <translation>Ordina per &amp;data</translation>
+    </message>
+    <message>
+        <source>Tri par &amp;call</source>
+        <translation>Ordina per &amp;nominativo</translation>
+    </message>
+    <message>
+        <source>Tri &amp;bureau</source>
+        <translation>Ordina per il &amp;bureau</translation>
+    </message>
+    <message>
+        <source>Cliquez sur un QSO pour le sélectionner </source>
+        <translation>Fate clic su un QSO per selezionarlo </translation>
+    </message>
+    <message>
+        <source>Toutes</source>
+        <translation>Tutte</translation>
+    </message>
+    <message>
+        <source>Non envoyées</source>
+        <translation>Non inviate</translation>
+    </message>
+    <message>
+        <source>Demandées ou en file</source>
+        <translation>Richieste o in coda</translation>
+    </message>
+    <message>
+        <source>Reçues sans réponse</source>
+        <translation>Ricevute senza risposta</translation>
+    </message>
+    <message>
+        <source>Bureau</source>
+        <translation>Bureau</translation>
+    </message>
+    <message>
+        <source>Directe</source>
+        <translation>Diretta</translation>
+    </message>
+    <message>
+        <source>QSL à &amp;envoyer :</source>
+        <translation>QSL da &amp;inviare:</translation>
+    </message>
+    <message>
+        <source>&amp;Voie :</source>
+        <translation>&amp;Via:</translation>
+    </message>
+    <message>
+        <source>Ordre d&apos;impression : bureau</source>
+        <translation>Ordine di stampa: bureau</translation>
+    </message>
+    <message>
+        <source>Ordre d&apos;impression : par indicatif</source>
+        <translation>Ordine di stampa: per nominativo</translation>
+    </message>
+</context>
+<context>
+    <name>SentMarker</name>
+    <message>
+        <source>%1 est le fichier %2 de cette impression : rien n&apos;est écrit, donnez un autre nom à la copie marquée.</source>
+        <translation>%1 è il file %2 di questa stampa: non viene scritto nulla, date un altro nome alla copia segnata.</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
+        <translation>%1 non può essere sostituito (il log stesso o un file speciale); date un altro nome.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Impossibile leggere il file %1: %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a changé depuis sa lecture : la copie marquée n&apos;est pas écrite ; relisez-le avant de marquer les QSO.</source>
+        <translation>Il file %1 è cambiato dopo la lettura: la copia segnata non viene scritta; rileggetelo prima di segnare i QSO.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2 ; la copie marquée n&apos;est pas enregistrée.</source>
+        <translation>Impossibile scrivere il file %1: %2; la copia segnata non è salvata.</translation>
+    </message>
+    <message>
+        <source>support plein</source>
+        <translation>supporto pieno</translation>
+    </message>
+</context>
+<context>
+    <name>SentMarking</name>
+    <message numerus="yes">
+        <source>Marquer les %n QSO imprimés comme envoyés par le bureau ?</source>
+        <translation>
+            <numerusform>Segnare il %n QSO stampato come inviato tramite il bureau?</numerusform>
+            <numerusform>Segnare i %n QSO stampati come inviati tramite il bureau?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Marquer les %n QSO imprimés comme envoyés en direct ?</source>
+        <translation>
+            <numerusform>Segnare il %n QSO stampato come inviato in diretta?</numerusform>
+            <numerusform>Segnare i %n QSO stampati come inviati in diretta?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Marquer les %n QSO imprimés comme envoyés ?</source>
+        <translation>
+            <numerusform>Segnare il %n QSO stampato come inviato?</numerusform>
+            <numerusform>Segnare i %n QSO stampati come inviati?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+Le journal d&apos;avant est gardé dans %1.</source>
+        <translation>
+Il log precedente è conservato in %1.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est le journal lui-même. Le remplacer par la copie marquée ?
+Le journal d&apos;avant sera gardé dans %2.</source>
+        <translation>Il file %1 è il log stesso. Sostituirlo con la copia segnata?
+Il log precedente sarà conservato in %2.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 existe déjà.
+Voulez-vous le remplacer ?</source>
+        <translation>Il file %1 esiste già.
+Volete sostituirlo?</translation>
+    </message>
+    <message>
+        <source>Impossible de garder le journal dans %1 : la copie marquée n&apos;est pas écrite.</source>
+        <translation>Impossibile conservare il log in %1: la copia segnata non viene scritta.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Les options ne peuvent pas être enregistrées : le fichier %1 est illisible ou protégé en écriture. Le programme continue avec les valeurs par défaut.</source>
+        <translation>Le opzioni non possono essere salvate: il file %1 è illeggibile o protetto in scrittura. Il programma continua con i valori predefiniti.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetDrawing</name>
+    <message>
+        <source>Dessin de la planche</source>
+        <translation>Disegno del foglio</translation>
+    </message>
+</context>
+<context>
+    <name>SheetProfile</name>
+    <message>
+        <source>Page suivante ?</source>
+        <translation>Pagina successiva?</translation>
+    </message>
+</context>
+<context>
+    <name>SheetTable</name>
+    <message>
+        <source>Le fichier des planches %1 ne peut pas être lu (%2) : seules les planches fournies sont proposées.</source>
+        <translation>Il file dei fogli %1 non può essere letto (%2): sono proposti solo i fogli forniti.</translation>
+    </message>
+    <message>
+        <source>%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3</source>
+        <translation>Fogli illeggibili ignorati in %2: %1; il primo, %3</translation>
+    </message>
+    <message>
+        <source>n&apos;est pas de la forme NOM, tab, PAPIER, tab, COLONNESxRANGÉES, tab, six mesures en mm.</source>
+        <translation>non ha la forma NOME, tab, CARTA, tab, COLONNExRIGHE, tab, sei misure in mm.</translation>
+    </message>
+    <message>
+        <source>ligne %1, %2</source>
+        <translation>riga %1, %2</translation>
+    </message>
+    <message>
+        <source>Nom : donnez un nom à la planche.</source>
+        <translation>Nome: date un nome al foglio.</translation>
+    </message>
+    <message>
+        <source>Nom : %1 est une planche fournie ; copiez-la pour la modifier.</source>
+        <translation>Nome: %1 è un foglio fornito; copiatelo per modificarlo.</translation>
+    </message>
+    <message>
+        <source>Nom : une planche %1 existe déjà.</source>
+        <translation>Nome: esiste già un foglio %1.</translation>
+    </message>
+    <message>
+        <source>Les planches n&apos;ont pas pu être enregistrées dans %1.</source>
+        <translation>Non è stato possibile salvare i fogli in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetsWindow</name>
+    <message>
+        <source>Nom</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Largeur du papier</source>
+        <translation>Larghezza della carta</translation>
+    </message>
+    <message>
+        <source>Hauteur du papier</source>
+        <translation>Altezza della carta</translation>
+    </message>
+    <message>
+        <source>Colonnes</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>Rangées</source>
+        <translation>Righe</translation>
+    </message>
+    <message>
+        <source>Marge gauche</source>
+        <translation>Margine sinistro</translation>
+    </message>
+    <message>
+        <source>Marge haute</source>
+        <translation>Margine alto</translation>
+    </message>
+    <message>
+        <source>Largeur d&apos;étiquette</source>
+        <translation>Larghezza etichetta</translation>
+    </message>
+    <message>
+        <source>Hauteur d&apos;étiquette</source>
+        <translation>Altezza etichetta</translation>
+    </message>
+    <message>
+        <source>Pas horizontal</source>
+        <translation>Passo orizzontale</translation>
+    </message>
+    <message>
+        <source>Pas vertical</source>
+        <translation>Passo verticale</translation>
+    </message>
+    <message>
+        <source>Planches d&apos;étiquettes</source>
+        <translation>Fogli di etichette</translation>
+    </message>
+    <message>
+        <source>Planches</source>
+        <translation>Fogli</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>C&amp;hiudi</translation>
+    </message>
+    <message>
+        <source>Planche</source>
+        <translation>Foglio</translation>
+    </message>
+    <message>
+        <source>Planche fournie : copiez-la pour la modifier.</source>
+        <translation>Foglio fornito: copiatelo per modificarlo.</translation>
+    </message>
+    <message>
+        <source>Personnalisé</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>Papier</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Calibration de l&apos;imprimante %1</source>
+        <translation>Calibrazione della stampante %1</translation>
+    </message>
+    <message>
+        <source>Planche fournie, non modifiable</source>
+        <translation>Foglio fornito, non modificabile</translation>
+    </message>
+    <message>
+        <source>%1 : un nombre positif est attendu.</source>
+        <translation>%1: è atteso un numero positivo.</translation>
+    </message>
+    <message>
+        <source>%1 : un nombre entier positif est attendu.</source>
+        <translation>%1: è atteso un numero intero positivo.</translation>
+    </message>
+    <message>
+        <source>Largeur et hauteur du papier : des nombres positifs sont attendus.</source>
+        <translation>Larghezza e altezza della carta: sono attesi numeri positivi.</translation>
+    </message>
+    <message>
+        <source>Copie de %1</source>
+        <translation>Copia di %1</translation>
+    </message>
+    <message>
+        <source>Copie %1 de %2</source>
+        <translation>Copia %1 di %2</translation>
+    </message>
+    <message>
+        <source>Supprimer la planche %1 ?</source>
+        <translation>Eliminare il foglio %1?</translation>
+    </message>
+    <message>
+        <source>&amp;Nouvelle</source>
+        <translation>&amp;Nuovo</translation>
+    </message>
+    <message>
+        <source>&amp;Copier</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>&amp;Supprimer</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>Décalage horizontal (mm)</source>
+        <translation>Spostamento orizzontale (mm)</translation>
+    </message>
+    <message>
+        <source>Décalage vertical (mm)</source>
+        <translation>Spostamento verticale (mm)</translation>
+    </message>
+    <message>
+        <source>Enregistrer le &amp;décalage</source>
+        <translation>Salva lo spos&amp;tamento</translation>
+    </message>
+    <message>
+        <source>&amp;Page de calibration</source>
+        <translation>&amp;Pagina di calibrazione</translation>
+    </message>
+</context>
+<context>
+    <name>StartWindow</name>
+    <message>
+        <source>Impression d&apos;etiquettes pour QSL</source>
+        <translation>Stampa di etichette per QSL</translation>
+    </message>
+    <message>
+        <source>a partir d&apos;un fichier ADIF</source>
+        <translation>da un file ADIF</translation>
+    </message>
+    <message>
+        <source>Indicatif de la station</source>
+        <translation>Nominativo della stazione</translation>
+    </message>
+    <message>
+        <source>Selection du fichier ADIF</source>
+        <translation>Selezione del file ADIF</translation>
+    </message>
+    <message>
+        <source>&amp;Selectionnez</source>
+        <translation>&amp;Seleziona</translation>
+    </message>
+    <message>
+        <source>Entrez votre indicatif</source>
+        <translation>Inserite il vostro nominativo</translation>
+    </message>
+    <message>
+        <source>selectionnez un fichier ou quitter</source>
+        <translation>selezionate un file o uscite</translation>
+    </message>
+    <message>
+        <source>Entrez votre indicatif, puis cliquez sur Selectionnez pour lire %1</source>
+        <translation>Inserite il vostro nominativo, poi fate clic su Seleziona per leggere %1</translation>
+    </message>
+    <message>
+        <source>Langue</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Celle du système</source>
+        <translation>Quella del sistema</translation>
+    </message>
+    <message>
+        <source>La langue choisie s&apos;applique au prochain démarrage.</source>
+        <translation>La lingua scelta vale dal prossimo avvio.</translation>
+    </message>
+</context>
+<context>
+    <name>Workspace</name>
+    <message>
+        <source>L&apos;indicatif de la station est encore « %1 ». Entrez l&apos;indicatif à imprimer :</source>
+        <translation>Il nominativo della stazione è ancora «%1». Inserite il nominativo da stampare:</translation>
+    </message>
+    <message>
+        <source>Entrez votre indicatif</source>
+        <translation>Inserite il vostro nominativo</translation>
+    </message>
+</context>
+</TS>
