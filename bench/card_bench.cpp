@@ -47,7 +47,7 @@ void writePicture(const QString& path) {
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            line[x] = qRgb(120 + x % 100, 140 + random.bounded(60), 180 + y % 60);
+            line[x] = qRgb(random.bounded(256), random.bounded(256), random.bounded(256));
         }
     }
     image.save(path);
