@@ -77,6 +77,10 @@ for size in 139.7x88.9 148x105 152.4x101.6; do
     run "cards-size-$size-2" cards grouped.adi "size-$size.qsl" --group --per-page 2 --dump
     run "cards-size-$size-4" cards grouped.adi "size-$size.qsl" --group --per-page 4 --dump
 done
+# Texts in the bureaus' strip are pointed out (and printed) when the template keeps it free.
+perl -pe 's/^10            70            8/10            84            8/; s/^thanks\.y = 70/thanks.y = 83/' \
+    "$here/table.qsl" >"$work/strip.qsl"
+run cards-strip cards grouped.adi strip.qsl --group --dump
 run cards-4-a4-first cards grouped.adi table.qsl --group --per-page 4 --paper A4 --first-card 2 --dump
 run cards-2-letter-first cards grouped.adi table.qsl --group --per-page 2 --paper Letter \
     --first-card 2 --dump
