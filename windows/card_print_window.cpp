@@ -105,17 +105,17 @@ QWidget* CardPrintWindow::makeRunControls() {
     remerciements_->addItems(
         {tr("PSE QSL"), tr("TNX QSL"), tr("Sans remerciement"), tr("Selon la QSL reçue")});
     remerciements_->setCurrentIndex(3);
-    form->addRow(tr("&Remerciements"), remerciements_);
+    form->addRow(tr("Re&merciements"), remerciements_);
     cartesParPage_->setObjectName(QStringLiteral("CartesParPage"));
     cartesParPage_->addItems(
         {tr("1 carte par page"), tr("2 cartes par page"), tr("4 cartes par page")});
     form->addRow(tr("Cartes par &page"), cartesParPage_);
     papier_->setObjectName(QStringLiteral("Papier"));
     papier_->addItems({QStringLiteral("A4"), QStringLiteral("Letter")});
-    form->addRow(tr("P&apier"), papier_);
+    form->addRow(tr("&Format du papier"), papier_);
     premiereCarte_->setObjectName(QStringLiteral("PremiereCarte"));
     premiereCarte_->setRange(1, 1);
-    form->addRow(tr("Première &carte"), premiereCarte_);
+    form->addRow(tr("Première car&te"), premiereCarte_);
     const auto follow = [this] {
         const int perPage = runOptions().perPage;
         premiereCarte_->setMaximum(perPage);
