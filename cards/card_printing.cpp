@@ -115,6 +115,11 @@ PrinterJob::Result CardPrinting::preview(const Run& run, QPrinter& printer, QStr
         outlines.emplace_back(corner, QSizeF(size.width, size.height));
         outlines.emplace_back(corner + QPointF(0, size.height - strip), QSizeF(size.width, strip));
     }
+    // The places of a used first page that the run leaves blank.
+    std::vector<QRectF> used;
+    for (int slot = 0; run.sheet != nullptr && slot < run.options.firstCard - 1; ++slot) {
+        used.emplace_back(run.sheet->origin(slot), QSizeF(size.width, size.height));
+    }
     return PrinterJob::preview(printer, placement(run, QPointF()), std::move(outlines),
-                               cardRun(run, {}), error);
+                               cardRun(run, {}), error, std::move(used));
 }
