@@ -10,6 +10,7 @@
 #include "cards/card_sheet.h"
 #include "cards/qsl_template.h"
 #include "log/qso_log.h"
+#include "printing/printer_calibration.h"
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
 
@@ -44,6 +45,17 @@ QString cardOptions(const GivenOptions& given, CardRunOptions& options) {
             return QStringLiteral("--paper : A4 ou Letter");
         }
     }
+    for (const char* axis : {"x", "y"}) {
+        const QString name = QStringLiteral("offset-") + QLatin1String(axis);
+        double value = 0;
+        if (given.has(name)) {
+            const QString problem = PrinterCalibration::checkOffset(given.value(name), &value);
+            if (!problem.isEmpty()) {
+                return QStringLiteral("--%1 : %2").arg(name, problem);
+            }
+            (axis[0] == 'x' ? options.offsetX : options.offsetY) = value;
+        }
+    }
     if (given.has(QStringLiteral("first-card"))) {
         bool number = false;
         options.firstCard = given.value(QStringLiteral("first-card")).toInt(&number);
@@ -74,6 +86,11 @@ CommandOptions CardsCommand::options() {
                         QStringLiteral("marks, placed from the paper edge")},
                        Stage::Value});
     options.push_back({QStringLiteral("paper"), QStringLiteral("A4|Letter"), {}, Stage::Value});
+    options.push_back({QStringLiteral("offset-x"),
+                       QStringLiteral("MM"),
+                       {QStringLiteral("with --offset-y MM: the printer's shift for this run")},
+                       Stage::Value});
+    options.push_back({QStringLiteral("offset-y"), QStringLiteral("MM"), {}, Stage::Value});
     options.push_back({QStringLiteral("first-card"),
                        QStringLiteral("N"),
                        {QStringLiteral("start at card N of a used first page")},
@@ -97,7 +114,7 @@ void CardsCommand::describe(UsageText& usage) {
     const CommandOptions declared = options();
     for (const CommandOption& option : declared) {
         if (option.name == u"group" || option.name == u"qsl" || option.name == u"per-page" ||
-            option.name == u"first-card") {
+            option.name == u"first-card" || option.name == u"offset-x") {
             usage.addOption(option);
         }
     }
@@ -156,6 +173,12 @@ int CardsCommand::run(const QStringList& arguments) {
     }
     SettingsStore store;
     CardJob job(store, model, printList.records(), cardRun);
+    if (cardRun.offsetX) {
+        job.setHorizontalOffset(*cardRun.offsetX);
+    }
+    if (cardRun.offsetY) {
+        job.setVerticalOffset(*cardRun.offsetY);
+    }
     job.setInputs({logName, templateName});
     applySendingMethod(round, job);
     return runJob(round, given, logName, log, job);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "cards/card_values.h"
 
@@ -13,4 +14,7 @@ struct CardRunOptions {
     QString paper = QStringLiteral("A4");
     int firstCard = 1;       // the first card's place on a used first page
     QString templateFolder;  // where a picture named without a folder is
+    // The printer's shift for this run (millimetres), instead of its stored calibration.
+    std::optional<double> offsetX;
+    std::optional<double> offsetY;
 };

@@ -47,21 +47,23 @@ TEST_F(CardDesignTest, EveryWordLandsInsideItsCardAndAboveTheBureauStrip) {
         int perPage;
         const char* paper;
         int firstCard;
+        double offsetX;  // the printer's shift for the run
     };
-    const Case cases[] = {{"140x90", 1, "A4", 1},
-                          {"148x105", 1, "A4", 1},
-                          {"140x90", 4, "A4", 2},
-                          {"139.7x88.9", 4, "A4", 1},
-                          {"152.4x101.6", 2, "Letter", 2}};
+    const Case cases[] = {{"140x90", 1, "A4", 1, 0},
+                          {"148x105", 1, "A4", 1, 0},
+                          {"140x90", 4, "A4", 2, 0},
+                          {"139.7x88.9", 4, "A4", 1, 1.5},
+                          {"152.4x101.6", 2, "Letter", 2, -2}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.size + std::string(" ") + std::to_string(c.perPage));
         const QString model = tableTemplate(QByteArray("card.size = ") + c.size + "\r\n");
         const QString pdf = path("cards.pdf");
-        const Outcome outcome = run({QStringLiteral("cards"), log_, model,
-                                     QStringLiteral("--group"), QStringLiteral("--per-page"),
-                                     QString::number(c.perPage), QStringLiteral("--paper"),
-                                     QString::fromLatin1(c.paper), QStringLiteral("--first-card"),
-                                     QString::number(c.firstCard), QStringLiteral("--pdf"), pdf});
+        const Outcome outcome = run(
+            {QStringLiteral("cards"), log_, model, QStringLiteral("--group"),
+             QStringLiteral("--per-page"), QString::number(c.perPage), QStringLiteral("--paper"),
+             QString::fromLatin1(c.paper), QStringLiteral("--first-card"),
+             QString::number(c.firstCard), QStringLiteral("--offset-x"), QString::number(c.offsetX),
+             QStringLiteral("--offset-y"), QStringLiteral("0"), QStringLiteral("--pdf"), pdf});
         ASSERT_EQ(outcome.code, 0) << outcome.err.toStdString();
         const CardSize& size = *CardSize::find(QString::fromLatin1(c.size));
         std::vector<QRectF> cards;
@@ -101,6 +103,12 @@ TEST_F(CardDesignTest, EveryWordLandsInsideItsCardAndAboveTheBureauStrip) {
                 used.insert(static_cast<int>(home - cards.begin()));
             }
         }
+        // The table's first heading lands at its X from the card's edge, moved by the shift.
+        const auto heading = std::find_if(words.begin(), words.end(),
+                                          [](const PdfWord& word) { return word.text == u"Date"; });
+        ASSERT_NE(heading, words.end());
+        const QRectF& first = cards[static_cast<size_t>(c.firstCard - 1)];
+        EXPECT_NEAR(heading->left, first.left() + 10 + c.offsetX, 0.05);
         // A used first page: the places before the first card stay blank.
         EXPECT_FALSE(used.contains(0) && c.firstCard > 1);
     }
