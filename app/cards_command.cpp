@@ -1,14 +1,17 @@
 #include "app/cards_command.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QPrinter>
 
 #include "app/usage_text.h"
 #include "cards/card_job.h"
 #include "cards/card_print_run.h"
 #include "cards/card_printing.h"
+#include "cards/card_sheet.h"
 #include "cards/qsl_template.h"
 #include "log/qso_log.h"
+#include "printing/printer_calibration.h"
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
 
@@ -18,11 +21,85 @@ namespace {
 struct Text {
     Q_DECLARE_TR_FUNCTIONS(CardsCommand)
 };
+using Stage = CommandOption::Stage;
+
+// The card's options given on the command line; a French problem, or empty.
+QString cardOptions(const GivenOptions& given, CardRunOptions& options) {
+    options.group = given.has(QStringLiteral("group"));
+    const QString qsl = given.has(QStringLiteral("qsl")) ? given.value(QStringLiteral("qsl"))
+                                                         : QStringLiteral("auto");
+    const std::map<QString, CardValues::Thanks> thanks = {
+        {QStringLiteral("1"), CardValues::Thanks::Pse},
+        {QStringLiteral("2"), CardValues::Thanks::Tnx},
+        {QStringLiteral("3"), CardValues::Thanks::None},
+        {QStringLiteral("auto"), CardValues::Thanks::ByCard}};
+    if (thanks.count(qsl) == 0) {
+        return QStringLiteral("--qsl : 1, 2, 3 ou auto");
+    }
+    options.thanks = thanks.at(qsl);
+    if (given.has(QStringLiteral("per-page"))) {
+        const QString perPage = given.value(QStringLiteral("per-page"));
+        if (perPage != u"1" && perPage != u"2" && perPage != u"4") {
+            return QStringLiteral("--per-page : 1, 2 ou 4");
+        }
+        options.perPage = perPage.toInt();
+    }
+    if (given.has(QStringLiteral("paper"))) {
+        options.paper = given.value(QStringLiteral("paper"));
+        if (!CardSheet::knownPaper(options.paper)) {
+            return QStringLiteral("--paper : A4 ou Letter");
+        }
+    }
+    for (const char* axis : {"x", "y"}) {
+        const QString name = QStringLiteral("offset-") + QLatin1String(axis);
+        double value = 0;
+        if (given.has(name)) {
+            const QString problem = PrinterCalibration::checkOffset(given.value(name), &value);
+            if (!problem.isEmpty()) {
+                return QStringLiteral("--%1 : %2").arg(name, problem);
+            }
+            (axis[0] == 'x' ? options.offsetX : options.offsetY) = value;
+        }
+    }
+    if (given.has(QStringLiteral("first-card"))) {
+        bool number = false;
+        options.firstCard = given.value(QStringLiteral("first-card")).toInt(&number);
+        if (!number || options.firstCard < 1 || options.firstCard > options.perPage) {
+            return QStringLiteral("--first-card : de 1 à %1 (les cartes par page)")
+                .arg(options.perPage);
+        }
+    }
+    return {};
+}
 
 }  // namespace
 
 CommandOptions CardsCommand::options() {
     CommandOptions options = roundOptions(true);
+    options.push_back({QStringLiteral("group"),
+                       {},
+                       {QStringLiteral("the QSOs with one station (callsign and QSL via) share"),
+                        QStringLiteral("cards, in the template's QSO table, in date order")},
+                       Stage::Flag});
+    options.push_back({QStringLiteral("qsl"),
+                       QStringLiteral("1|2|3|auto"),
+                       {QStringLiteral("PSE, TNX, nothing, or TNX where a card came (auto)")},
+                       Stage::Value});
+    options.push_back({QStringLiteral("per-page"),
+                       QStringLiteral("1|2|4"),
+                       {QStringLiteral("cards per page: 2 or 4 on --paper A4|Letter, with crop"),
+                        QStringLiteral("marks, placed from the paper edge")},
+                       Stage::Value});
+    options.push_back({QStringLiteral("paper"), QStringLiteral("A4|Letter"), {}, Stage::Value});
+    options.push_back({QStringLiteral("offset-x"),
+                       QStringLiteral("MM"),
+                       {QStringLiteral("with --offset-y MM: the printer's shift for this run")},
+                       Stage::Value});
+    options.push_back({QStringLiteral("offset-y"), QStringLiteral("MM"), {}, Stage::Value});
+    options.push_back({QStringLiteral("first-card"),
+                       QStringLiteral("N"),
+                       {QStringLiteral("start at card N of a used first page")},
+                       Stage::Value});
     for (CommandOption& output : outputOptions(true)) {
         options.push_back(std::move(output));
     }
@@ -30,15 +107,22 @@ CommandOptions CardsCommand::options() {
 }
 
 QString CardsCommand::synopsis() {
-    return QStringLiteral("cards LOG.adi TEMPLATE.qsl ") + outputSynopsis(true);
+    return QStringLiteral("cards LOG.adi TEMPLATE.qsl [OPTIONS] ") + outputSynopsis(true);
 }
 
 void CardsCommand::describe(UsageText& usage) {
     usage.addCommand(
         synopsis(), {QStringLiteral("print one QSL card per QSO of the log, in print-list order;"),
-                     QStringLiteral("--pdf writes one 140 x 90 mm page per card, --dump one line"),
+                     QStringLiteral("--pdf writes one page per card, --dump one line"),
                      QStringLiteral("per printed text: text X Y SIZE BOLD |TEXT| (X, Y in mm from"),
-                     QStringLiteral("the printable area), and end after each card")});
+                     QStringLiteral("the printable area), and end after each page")});
+    const CommandOptions declared = options();
+    for (const CommandOption& option : declared) {
+        if (option.name == u"group" || option.name == u"qsl" || option.name == u"per-page" ||
+            option.name == u"first-card" || option.name == u"offset-x") {
+            usage.addOption(option);
+        }
+    }
 }
 
 int CardsCommand::run(const QStringList& arguments) {
@@ -54,6 +138,10 @@ int CardsCommand::run(const QStringList& arguments) {
     if (problem.isEmpty()) {
         parser.take(CommandOption::Stage::Flag, positional, given);
         problem = parser.take(CommandOption::Stage::Value, positional, given);
+    }
+    CardRunOptions cardRun;
+    if (problem.isEmpty()) {
+        problem = cardOptions(given, cardRun);
     }
     if (!problem.isEmpty()) {
         return fail(kUsage, problem);
@@ -74,6 +162,7 @@ int CardsCommand::run(const QStringList& arguments) {
         !unusable.isEmpty()) {
         return fail(kUnreadable, unusable);
     }
+    cardRun.templateFolder = QFileInfo(templateName).absolutePath();
     const QStringList runFiles = {
         logName, templateName,
         given.has(QStringLiteral("pdf")) ? given.value(QStringLiteral("pdf")) : QString(),
@@ -88,7 +177,13 @@ int CardsCommand::run(const QStringList& arguments) {
         return failure;
     }
     SettingsStore store;
-    CardJob job(store, model, printList.records());
+    CardJob job(store, model, printList.records(), cardRun);
+    if (cardRun.offsetX) {
+        job.setHorizontalOffset(*cardRun.offsetX);
+    }
+    if (cardRun.offsetY) {
+        job.setVerticalOffset(*cardRun.offsetY);
+    }
     job.setInputs({logName, templateName});
     applySendingMethod(round, job);
     return runJob(round, given, logName, log, job);
@@ -96,8 +191,14 @@ int CardsCommand::run(const QStringList& arguments) {
 
 int CardsCommand::runJob(const GivenOptions& round, const GivenOptions& given,
                          const QString& logName, const QsoLog& log, CardJob& job) {
+    if (!job.error().isEmpty()) {
+        return fail(kUsage, job.error());
+    }
     for (const int line : job.linesPastEdge()) {
         writeLine(err_, Text::tr("La ligne %1 dépasse le bord de la carte").arg(line).toUtf8());
+    }
+    for (const QString& warning : job.warnings()) {
+        writeLine(err_, warning.toUtf8());
     }
     if (given.has(QStringLiteral("dump"))) {
         const PrintJob::Result result = job.dump(out_);

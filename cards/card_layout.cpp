@@ -93,5 +93,10 @@ std::optional<CardLayout> CardLayout::from(const QslTemplate& model, QString* pr
         layout.y[i] = *h - *top;
         layout.size[i] = static_cast<float>(*p);
     }
+    std::optional<CardDesignLayout> design = CardDesignLayout::from(model.design, problem);
+    if (!design) {
+        return std::nullopt;
+    }
+    layout.design = std::move(*design);
     return layout;
 }

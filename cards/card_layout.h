@@ -4,10 +4,12 @@
 #include <array>
 #include <optional>
 
+#include "cards/card_design_layout.h"
 #include "cards/qsl_template.h"
 
 // The numbers of a layout, ready for printing: the position of each line in
-// millimetres from the printable area (x = G - marginLeft, y = H - marginTop) and its size.
+// millimetres from the printable area (x = G - marginLeft, y = H - marginTop) and its size,
+// and the numbers of the card's design.
 struct CardLayout {
     static constexpr double kCardWidthMillimetres = 140;
     static constexpr double kCardHeightMillimetres = 90;
@@ -21,6 +23,7 @@ struct CardLayout {
     std::array<float, QslTemplate::kLines> size{};
     double leftMargin = 0;
     double topMargin = 0;
+    CardDesignLayout design;  // the table, thanks, size and picture
 
     // The layout's numbers, or nothing with a French message naming the first
     // field that is empty, not a number ("," or "." as decimal separator) or

@@ -1,11 +1,13 @@
 #include "cards/card_printing.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QPageSize>
 #include <QPrinter>
 
+#include "cards/card_groups.h"
 #include "cards/card_layout.h"
-#include "cards/card_print_run.h"
+#include "cards/card_sheet.h"
 #include "cards/qsl_template_file.h"
 
 namespace {
@@ -35,11 +37,23 @@ QString CardPrinting::readTemplate(const QString& fileName, QslTemplate& model) 
     return {};
 }
 
-void CardPrinting::prepareCardPaper(QPrinter& printer) {
+void CardPrinting::prepareCardPaper(QPrinter& printer, const CardSize& size,
+                                    const CardSheet* sheet) {
+    if (sheet != nullptr) {
+        const QSizeF upright = sheet->landscape() ? sheet->paper().transposed() : sheet->paper();
+        printer.setPageSize(QPageSize(upright, QPageSize::Millimeter));
+        printer.setPageOrientation(sheet->landscape() ? QPageLayout::Landscape
+                                                      : QPageLayout::Portrait);
+        return;
+    }
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        printer.setPageSize(QPageSize(
-            QSizeF(CardLayout::kCardWidthMillimetres, CardLayout::kCardHeightMillimetres),
-            QPageSize::Millimeter, QStringLiteral("Carte QSL 140 x 90 mm"), QPageSize::ExactMatch));
+        const QString name =
+            size.width == 140 && size.height == 90
+                ? QStringLiteral("Carte QSL 140 x 90 mm")
+                : QStringLiteral("Carte QSL %1 x %2 mm")
+                      .arg(QString::number(size.width), QString::number(size.height));
+        printer.setPageSize(QPageSize(QSizeF(size.width, size.height), QPageSize::Millimeter, name,
+                                      QPageSize::ExactMatch));
         printer.setPageOrientation(QPageLayout::Portrait);
     }
 }
@@ -47,44 +61,73 @@ void CardPrinting::prepareCardPaper(QPrinter& printer) {
 namespace {
 
 std::function<PrinterJob::Result(PrintSurface&, QString*)> cardRun(
-    const QslTemplate& model, const CardLayout& layout, const QsoRecords& rows,
-    CardPrintRun::CardDone cardDone) {
-    return [&model, &layout, &rows, cardDone](PrintSurface& surface, QString* runError) {
-        CardPrintRun run(model, layout, surface);
-        run.setCardDone(cardDone);
-        if (run.run(rows)) {
-            return run.stopped() ? PrinterJob::Result::Stopped : PrinterJob::Result::Done;
+    const CardPrinting::Run& run, CardPrintRun::CardDone cardDone) {
+    return [&run, cardDone](PrintSurface& surface, QString* runError) {
+        CardPrintRun cards(run.model, run.layout, surface);
+        cards.setCardDone(cardDone);
+        cards.setThanks(run.options.thanks);
+        cards.setSheet(run.sheet, run.options.firstCard - 1);
+        cards.setPicture(run.picture);
+        if (cards.run(run.cards)) {
+            return cards.stopped() ? PrinterJob::Result::Stopped : PrinterJob::Result::Done;
         }
-        *runError = run.error();
+        *runError = cards.error();
         return PrinterJob::Result::Failed;
     };
 }
 
+PrintPlacement placement(const CardPrinting::Run& run, QPointF offset) {
+    if (run.sheet != nullptr) {
+        return PrintPlacement(QPointF(0, 0), true, offset);
+    }
+    return PrintPlacement(QPointF(run.layout.leftMargin, run.layout.topMargin), false, offset);
+}
+
 }  // namespace
+
+PrinterJob::Result CardPrinting::print(const Run& run, QPrinter& printer,
+                                       const QString& askedPrinter, QString* error,
+                                       const CardPrintRun::CardDone& cardDone) {
+    prepareCardPaper(printer, run.layout.design.size, run.sheet);
+    return PrinterJob::print(printer, placement(run, run.offset), askedPrinter,
+                             cardRun(run, cardDone), error, run.inputs);
+}
 
 PrinterJob::Result CardPrinting::print(const QslTemplate& model, const QsoRecords& rows,
                                        QPrinter& printer, const QString& askedPrinter,
-                                       QString* error, QPointF offset, const QStringList& inputs,
-                                       const CardPrintRun::CardDone& cardDone) {
+                                       QString* error) {
     const std::optional<CardLayout> layout = CardLayout::from(model, error);
     if (!layout) {
         return PrinterJob::Result::Failed;
     }
-    prepareCardPaper(printer);
-    return PrinterJob::print(
-        printer, PrintPlacement(QPointF(layout->leftMargin, layout->topMargin), false, offset),
-        askedPrinter, cardRun(model, *layout, rows, cardDone), error, inputs);
+    const std::vector<QsoRecords> cards = CardGroups::cards(rows, 0);
+    const CardRunOptions options;
+    return print({model, *layout, cards, options, nullptr, nullptr, QPointF(), {}}, printer,
+                 askedPrinter, error);
 }
 
-PrinterJob::Result CardPrinting::preview(const QslTemplate& model, const QsoRecords& rows,
-                                         QPrinter& printer, QString* error) {
-    const std::optional<CardLayout> layout = CardLayout::from(model, error);
-    if (!layout) {
-        return PrinterJob::Result::Failed;
+PrinterJob::Result CardPrinting::preview(const Run& run, QPrinter& printer, QString* error) {
+    const CardSize& size = run.layout.design.size;
+    prepareCardPaper(printer, size, run.sheet);
+    std::vector<QPointF> corners;
+    if (run.sheet != nullptr) {
+        for (int slot = 0; slot < run.sheet->perPage(); ++slot) {
+            corners.push_back(run.sheet->origin(slot));
+        }
+    } else {
+        corners.emplace_back(0, 0);
     }
-    prepareCardPaper(printer);
-    const QRectF card = printer.pageLayout().fullRect(QPageLayout::Millimeter);
-    return PrinterJob::preview(printer, QPointF(layout->leftMargin, layout->topMargin),
-                               {QRectF(QPointF(0, 0), card.size())},
-                               cardRun(model, *layout, rows, {}), error);
+    std::vector<QRectF> outlines;
+    const double strip = CardSize::kBureauStripMillimetres;
+    for (const QPointF& corner : corners) {
+        outlines.emplace_back(corner, QSizeF(size.width, size.height));
+        outlines.emplace_back(corner + QPointF(0, size.height - strip), QSizeF(size.width, strip));
+    }
+    // The places of a used first page that the run leaves blank.
+    std::vector<QRectF> used;
+    for (int slot = 0; run.sheet != nullptr && slot < run.options.firstCard - 1; ++slot) {
+        used.emplace_back(run.sheet->origin(slot), QSizeF(size.width, size.height));
+    }
+    return PrinterJob::preview(printer, placement(run, QPointF()), std::move(outlines),
+                               cardRun(run, {}), error, std::move(used));
 }

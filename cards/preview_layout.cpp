@@ -45,7 +45,12 @@ void PreviewLayout::place(int number, const QString& text, bool firstOfGroup) {
     if (!h) {
         badFields_.append(QStringLiteral("H") + index);
     }
-    if (!g || !h || (!firstOfGroup && (*g == 0 || *h == 0))) {
+    if (!g || !h) {
+        return;
+    }
+    // On a card with a QSO table, as in print, a line at 0 and 0 is not in use.
+    const bool unused = *g == 0 && *h == 0 && model_.design.hasTable();
+    if ((!firstOfGroup && (*g == 0 || *h == 0)) || unused) {
         return;
     }
     const std::optional<double> size = CardLayout::pointSize(model_.size[at]);

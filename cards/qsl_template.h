@@ -3,6 +3,8 @@
 #include <QString>
 #include <array>
 
+#include "cards/card_design.h"
+
 // A QSL card layout: the printer's margins, ten print lines (position in
 // millimetres, size in points, text) and three flags that join lines.
 // Every value is kept as the operator typed it.
@@ -18,6 +20,7 @@ struct QslTemplate {
     bool joinLine2 = false;       // line 2 printed at the end of line 1
     bool joinLine4 = false;       // line 4 printed at the end of line 3
     bool joinLines6And7 = false;  // lines 6 and 7 printed at the end of line 5
+    CardDesign design;            // the table, thanks, size and picture
 
     // What a new layout editor shows: positions and margins "0", sizes "10".
     static QslTemplate editorDefaults() {
@@ -55,6 +58,6 @@ struct QslTemplate {
         return marginLeft == other.marginLeft && marginTop == other.marginTop &&
                left == other.left && top == other.top && size == other.size && text == other.text &&
                joinLine2 == other.joinLine2 && joinLine4 == other.joinLine4 &&
-               joinLines6And7 == other.joinLines6And7;
+               joinLines6And7 == other.joinLines6And7 && design == other.design;
     }
 };

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "cards/card_design_file.h"
 #include "cards/windows1252.h"
 
 namespace {
@@ -93,6 +94,9 @@ QStringList QslTemplateFile::lines(const QslTemplate& model, QString* error) {
     for (int i = 0; i < QslTemplate::kLines; ++i) {
         all.push_back({fieldName("T", i + 1), model.text[static_cast<size_t>(i)]});
     }
+    for (const auto& [name, value] : CardDesignFile::namedValues(model.design)) {
+        all.push_back({name, value});
+    }
     for (const Checked& value : all) {
         const QString missing = Windows1252::missing(value.value);
         if (!missing.isEmpty()) {
@@ -134,6 +138,7 @@ QStringList QslTemplateFile::lines(const QslTemplate& model, QString* error) {
     for (const bool flag : {model.joinLine2, model.joinLine4, model.joinLines6And7}) {
         lines.append(flag ? kOne : kZero);
     }
+    lines.append(CardDesignFile::lines(model.design));
     return lines;
 }
 
@@ -187,7 +192,7 @@ bool QslTemplateFile::load(const QString& path, QslTemplate& model, QString* err
 
 QByteArray QslTemplateFile::readLines(QIODevice& device) {
     QByteArray bytes;
-    for (int line = 0; line < kLineCount; ++line) {
+    for (int line = 0; line < kLineCount + kLargestDesignLines; ++line) {
         const QByteArray text = device.readLine(kLargestLine + 1);
         bytes += text;
         // The end of the file, or a line too long for any template: what
@@ -201,6 +206,10 @@ QByteArray QslTemplateFile::readLines(QIODevice& device) {
 
 int QslTemplateFile::read(const QByteArray& bytes, QslTemplate& model) {
     const QStringList lines = splitLines(Windows1252::decode(bytes));
+    model.design = CardDesign();
+    for (qsizetype index = kLineCount; index < lines.size(); ++index) {
+        CardDesignFile::read(lines[index], model.design);
+    }
     for (qsizetype index = 0; index < lines.size() && index < kLineCount; ++index) {
         const QString& line = lines[index];
         const int n = static_cast<int>(index) + 1;

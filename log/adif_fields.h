@@ -28,6 +28,9 @@ enum Field {
     kCountry,
     kPropMode,
     kSatName,
+    kSubmode,
+    kBandRx,
+    kQslMsg,
     kFieldCount
 };
 
@@ -84,6 +87,8 @@ inline constexpr KnownName kKnownNames[] = {
     QE_KNOWN("QSL_RCVD", kQslRcvd), QE_KNOWN("DXCC", kDxcc),
     QE_KNOWN("COUNTRY", kCountry),  QE_KNOWN("PROP_MODE", kPropMode),
     QE_KNOWN("SAT_NAME", kSatName), QE_KNOWN("QSL_RCVD_VIA", kQslRcvdVia),
+    QE_KNOWN("SUBMODE", kSubmode),  QE_KNOWN("BAND_RX", kBandRx),
+    QE_KNOWN("QSLMSG", kQslMsg),
 };
 #undef QE_KNOWN
 

@@ -220,7 +220,7 @@ void AdifValues::fill(const FieldSpans& qso, ParsedQso& parsed, ByteBuffer& text
     }
     values[int(QsoField::Band)] = band ? *band : QByteArrayView("1.8 Mhz");
 
-    static constexpr std::array<std::pair<Field, QsoField>, 8> extras = {{
+    static constexpr std::array<std::pair<Field, QsoField>, 11> extras = {{
         {kQslSent, QsoField::QslSent},
         {kQslSentVia, QsoField::QslSentVia},
         {kQslRcvd, QsoField::QslRcvd},
@@ -229,6 +229,9 @@ void AdifValues::fill(const FieldSpans& qso, ParsedQso& parsed, ByteBuffer& text
         {kPropMode, QsoField::PropMode},
         {kSatName, QsoField::SatName},
         {kQslRcvdVia, QsoField::QslRcvdVia},
+        {kSubmode, QsoField::Submode},
+        {kBandRx, QsoField::BandRx},
+        {kQslMsg, QsoField::QslMsg},
     }};
     for (const auto& [field, qsoField] : extras) {
         values[static_cast<size_t>(qsoField)] = clean(qso, field);

@@ -24,8 +24,11 @@ enum class QsoField : int {
     PropMode,
     SatName,
     QslRcvdVia,
+    Submode,
+    BandRx,
+    QslMsg,
 };
-constexpr int kQsoFieldCount = 15;
+constexpr int kQsoFieldCount = 18;
 constexpr int kListedFieldCount = 7;
 
 // One QSO as the reader finds it: views into the reader's memory, valid while

@@ -25,6 +25,21 @@ bool DumpSurface::printLine(const QString& value) {
     return true;
 }
 
+bool DumpSurface::drawLine(QPointF from, QPointF to) {
+    write(QStringLiteral("mark %1 %2 %3 %4")
+              .arg(number(from.x()), number(from.y()), number(to.x()), number(to.y())));
+    return true;
+}
+
+bool DumpSurface::drawPicture(const QRectF& area, const QString& name, const Painting& /*paint*/) {
+    QString shown = name;
+    blankControls(shown);
+    write(QStringLiteral("picture %1 %2 %3 %4 |%5|")
+              .arg(number(area.x()), number(area.y()), number(area.width()), number(area.height()),
+                   shown));
+    return true;
+}
+
 bool DumpSurface::endJob() {
     write(QStringLiteral("end"));
     return true;

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QPointF>
+#include <QRectF>
 #include <QString>
+#include <functional>
+
+class QPainter;
 
 // Where the print runs draw: a current job, a current face, size and weight,
 // and a current position measured from the top-left corner of the printable
@@ -23,6 +28,13 @@ class PrintSurface {
     // Draws the text with its top-left corner at the current position, then
     // moves down by one line of the current font. False when the printer failed.
     virtual bool printLine(const QString& text) = 0;
+    // Draws a thin line between two points, in millimetres like positions.
+    virtual bool drawLine(QPointF from, QPointF to) = 0;
+    // Paints a picture over `area` (millimetres like positions), nothing drawn
+    // outside it: `paint` is given the area in the painter's device pixels.
+    // `name` is what a dump shows of it.
+    using Painting = std::function<void(QPainter&, const QRectF& pixels)>;
+    virtual bool drawPicture(const QRectF& area, const QString& name, const Painting& paint) = 0;
     // Sends all drawn since the job began as one job; the next drawing starts
     // a fresh page. False when the job could not be sent.
     virtual bool endJob() = 0;

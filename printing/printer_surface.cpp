@@ -196,6 +196,20 @@ bool PrinterSurface::drawLine(QPointF from, QPointF to) {
     return true;
 }
 
+bool PrinterSurface::drawPicture(const QRectF& area, const QString& /*name*/,
+                                 const Painting& paint) {
+    if (!beginJob()) {
+        return false;
+    }
+    const double perMillimetre = printer_.resolution() / PrintGeometry::kMillimetresPerInch;
+    const QRectF pixels(area.topLeft() * perMillimetre, area.size() * perMillimetre);
+    painter_.save();
+    painter_.setClipRect(pixels, Qt::IntersectClip);
+    paint(painter_, pixels);
+    painter_.restore();
+    return true;
+}
+
 bool PrinterSurface::printLine(const QString& text) {
     if (!beginJob()) {
         return false;

@@ -32,7 +32,8 @@ class PrinterSurface : public PrintSurface {
 
     bool printLine(const QString& text) override;
     // Draws a thin line between two points, in millimetres like positions.
-    bool drawLine(QPointF from, QPointF to);
+    bool drawLine(QPointF from, QPointF to) override;
+    bool drawPicture(const QRectF& area, const QString& name, const Painting& paint) override;
     bool endJob() override;
     void discardJob() override;
     // Ends the PDF file (or the open job); true when all went out.

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-l10n-tools qt6-tools-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-l10n-tools qt6-tools-dev
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core qt6-translations-l10n hamradio-files

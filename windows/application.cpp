@@ -1,5 +1,7 @@
 #include "windows/application.h"
 
+#include <QFileInfo>
+
 #include <memory>
 #include <vector>
 
@@ -197,7 +199,9 @@ LayoutEditor* Application::existingLayoutEditor() const {
 
 LayoutPreview& Application::showPreview(const LayoutEditor& editor) {
     return bringForward(preview_, store(), [&] {
-        return new LayoutPreview(editor.model(), editor.samples(), workspace_.dialogs());
+        return new LayoutPreview(editor.model(), editor.samples(), workspace_.dialogs(),
+                                 editor.sampleQsos(),
+                                 QFileInfo(workspace_.lastTemplate()).absolutePath());
     });
 }
 

@@ -1,13 +1,17 @@
 #include "windows/card_print_window.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "cards/card_job.h"
@@ -31,7 +35,12 @@ CardPrintWindow::CardPrintWindow(Workspace& workspace, QWidget* parent)
       apercu_(new QPushButton(tr("&Aperçu"))),
       choisir_(new QPushButton(tr("&Choisir le modèle…"))),
       templateLabel_(new QLabel),
-      enveloppes_(new QPushButton(tr("&Enveloppes…"))) {
+      enveloppes_(new QPushButton(tr("&Enveloppes…"))),
+      regrouper_(new QCheckBox(tr("Re&grouper les QSO d'une même station"))),
+      remerciements_(new QComboBox),
+      cartesParPage_(new QComboBox),
+      papier_(new QComboBox),
+      premiereCarte_(new QSpinBox) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Print_Bas_QSL"));
     setWindowTitle(tr("Impression sur carte QSL"));
@@ -53,6 +62,7 @@ CardPrintWindow::CardPrintWindow(Workspace& workspace, QWidget* parent)
     choisir_->setObjectName(QStringLiteral("templateButton"));
     templateLine->addWidget(choisir_);
     frameLayout->addLayout(templateLine);
+    frameLayout->addWidget(makeRunControls());
 
     impression_->setObjectName(QStringLiteral("Impression"));
     parametres_->setObjectName(QStringLiteral("Parametres"));
@@ -83,6 +93,52 @@ CardPrintWindow::CardPrintWindow(Workspace& workspace, QWidget* parent)
     connect(choisir_, &QPushButton::clicked, this, &CardPrintWindow::chooseTemplate);
     showTemplate();
     prepare();
+}
+
+QWidget* CardPrintWindow::makeRunControls() {
+    auto* controls = new QWidget;
+    auto* form = new QFormLayout(controls);
+    form->setContentsMargins(0, 0, 0, 0);
+    regrouper_->setObjectName(QStringLiteral("Regrouper"));
+    form->addRow(regrouper_);
+    remerciements_->setObjectName(QStringLiteral("Remerciements"));
+    remerciements_->addItems(
+        {tr("PSE QSL"), tr("TNX QSL"), tr("Sans remerciement"), tr("Selon la QSL reçue")});
+    remerciements_->setCurrentIndex(3);
+    form->addRow(tr("Re&merciements"), remerciements_);
+    cartesParPage_->setObjectName(QStringLiteral("CartesParPage"));
+    cartesParPage_->addItems(
+        {tr("1 carte par page"), tr("2 cartes par page"), tr("4 cartes par page")});
+    form->addRow(tr("Cartes par &page"), cartesParPage_);
+    papier_->setObjectName(QStringLiteral("Papier"));
+    papier_->addItems({QStringLiteral("A4"), QStringLiteral("Letter")});
+    form->addRow(tr("&Format du papier"), papier_);
+    premiereCarte_->setObjectName(QStringLiteral("PremiereCarte"));
+    premiereCarte_->setRange(1, 1);
+    form->addRow(tr("Première car&te"), premiereCarte_);
+    const auto follow = [this] {
+        const int perPage = runOptions().perPage;
+        premiereCarte_->setMaximum(perPage);
+        premiereCarte_->setEnabled(perPage > 1);
+        papier_->setEnabled(perPage > 1);
+    };
+    connect(cartesParPage_, qOverload<int>(&QComboBox::currentIndexChanged), this, follow);
+    follow();
+    return controls;
+}
+
+CardRunOptions CardPrintWindow::runOptions() const {
+    CardRunOptions options;
+    options.group = regrouper_->isChecked();
+    constexpr CardValues::Thanks kThanks[] = {CardValues::Thanks::Pse, CardValues::Thanks::Tnx,
+                                              CardValues::Thanks::None, CardValues::Thanks::ByCard};
+    options.thanks = kThanks[std::clamp(remerciements_->currentIndex(), 0, 3)];
+    constexpr int kPerPage[] = {1, 2, 4};
+    options.perPage = kPerPage[std::clamp(cartesParPage_->currentIndex(), 0, 2)];
+    options.paper = papier_->currentText();
+    options.firstCard = premiereCarte_->value();
+    options.templateFolder = QFileInfo(templateFile()).absolutePath();
+    return options;
 }
 
 void CardPrintWindow::prepare() {
@@ -167,6 +223,10 @@ void CardPrintWindow::warnOfLinesPastEdge(const CardJob& job) {
         workspace_.dialogs().message(tr("Les lignes %1 dépassent le bord de la carte")
                                          .arg(lines.join(QStringLiteral(", "))));
     }
+    const QStringList others = job.warnings();
+    if (!others.isEmpty()) {
+        workspace_.dialogs().message(others.join(QLatin1Char('\n')));
+    }
 }
 
 void CardPrintWindow::showPrintPreview() {
@@ -175,8 +235,12 @@ void CardPrintWindow::showPrintPreview() {
         return;
     }
     // The preview may draw again (a new page size, a zoom) for as long as it is shown.
-    const auto job =
-        std::make_shared<CardJob>(workspace_.store(), model, workspace_.printList().records());
+    const auto job = std::make_shared<CardJob>(workspace_.store(), model,
+                                               workspace_.printList().records(), runOptions());
+    if (!job->error().isEmpty()) {
+        workspace_.dialogs().message(job->error());
+        return;
+    }
     Dialogs& dialogs = workspace_.dialogs();
     dialogs.showPrintPreview(
         workspace_.printer(), tr("Aperçu des cartes"),
@@ -194,10 +258,14 @@ void CardPrintWindow::printCards() {
     if (!readTemplate(model)) {
         return;
     }
-    CardJob job(workspace_.store(), model, workspace_.printList().records());
+    CardJob job(workspace_.store(), model, workspace_.printList().records(), runOptions());
+    if (!job.error().isEmpty()) {
+        dialogs.message(job.error());
+        return;
+    }
     warnOfLinesPastEdge(job);
     QPrinter& printer = workspace_.printer();
-    CardPrinting::prepareCardPaper(printer);
+    job.preparePaper(printer);
     if (!PrintTarget::choose(dialogs, printer, workspace_.logFileName(),
                              QStringLiteral("cartes"))) {
         return;

@@ -2,11 +2,15 @@
 
 #include <QWidget>
 
+#include "cards/card_run_options.h"
 #include "log/qso_record.h"
 
 class Workspace;
+class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
+class QSpinBox;
 
 // The card print window: prints one QSL card per QSO of the print list.
 class CardPrintWindow : public QWidget {
@@ -34,6 +38,16 @@ class CardPrintWindow : public QWidget {
     void openLayoutEditor();
     void closeWindow();
 
+    // "Regrouper les QSO d'une même station", the thanks, the cards per page,
+    // the paper and the first card's place.
+    QCheckBox* groupBox() const { return regrouper_; }
+    QComboBox* thanksBox() const { return remerciements_; }
+    QComboBox* perPageBox() const { return cartesParPage_; }
+    QComboBox* paperBox() const { return papier_; }
+    QSpinBox* firstCardBox() const { return premiereCarte_; }
+    // The run as the window's controls ask for it.
+    CardRunOptions runOptions() const;
+
   signals:
     void layoutEditorRequested();
     void labelOptionsRequested();
@@ -51,8 +65,10 @@ class CardPrintWindow : public QWidget {
     // Asks for a .qsl file; empty (after a message) when none was chosen.
     QString askTemplateFile();
     void showTemplate();
-    // Tells the operator, in one message, which lines run past the card's edge.
+    // Tells the operator, in one message, which lines run past the card's
+    // edge, and what else is worth knowing before printing.
     void warnOfLinesPastEdge(const class CardJob& job);
+    QWidget* makeRunControls();
 
     Workspace& workspace_;
     QPushButton* impression_;
@@ -64,4 +80,9 @@ class CardPrintWindow : public QWidget {
     // The template last found unusable, asked for again rather than used.
     QString unusable_;
     QPushButton* enveloppes_;
+    QCheckBox* regrouper_;
+    QComboBox* remerciements_;
+    QComboBox* cartesParPage_;
+    QComboBox* papier_;
+    QSpinBox* premiereCarte_;
 };

@@ -7,12 +7,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "cards/card_groups.h"
 #include "cards/card_layout.h"
 #include "cards/card_print_run.h"
 #include "cards/qsl_template_file.h"
 #include "log/qso_row.h"
 #include "platform/dialogs.h"
 #include "selection/row_list.h"
+#include "windows/card_design_panel.h"
 #include "windows/window_placement.h"
 #include "windows/workspace.h"
 
@@ -81,6 +83,9 @@ LayoutEditor::LayoutEditor(Workspace& workspace, QWidget* parent)
     auto* group = new QGroupBox(this);
     group->setGeometry(twips(120), twips(540), twips(7080), twips(6840));
     buildGrid(group);
+    design_ = new CardDesignPanel(workspace_.dialogs(), this);
+    design_->setWindowFlag(Qt::Window);
+    design_->setWindowTitle(tr("Carte QSL : tableau, format et image"));
 
     const struct {
         const char* name;
@@ -88,14 +93,15 @@ LayoutEditor::LayoutEditor(Workspace& workspace, QWidget* parent)
         int left;
         void (LayoutEditor::*handler)();
     } buttons[] = {
-        {"Existante", QT_TR_NOOP("&Modeles de QSL"), 360, &LayoutEditor::loadTemplate},
-        {"Enregistrer", QT_TR_NOOP("&Enregistrer"), 2760, &LayoutEditor::saveTemplate},
-        {"Apercu_E", QT_TR_NOOP("&Aperçu"), 5160, &LayoutEditor::openPreview},
+        {"Existante", QT_TR_NOOP("&Modeles de QSL"), 120, &LayoutEditor::loadTemplate},
+        {"Enregistrer", QT_TR_NOOP("&Enregistrer"), 1920, &LayoutEditor::saveTemplate},
+        {"Apercu_E", QT_TR_NOOP("&Aperçu"), 3720, &LayoutEditor::openPreview},
+        {"Carte", QT_TR_NOOP("&Carte…"), 5520, &LayoutEditor::showDesignPanel},
     };
     for (const auto& entry : buttons) {
         auto* button = new QPushButton(tr(entry.caption), this);
         button->setObjectName(QString::fromLatin1(entry.name));
-        button->setGeometry(twips(entry.left), twips(7500), twips(1800), twips(420));
+        button->setGeometry(twips(entry.left), twips(7500), twips(1680), twips(420));
         connect(button, &QPushButton::clicked, this, entry.handler);
         buttons_.push_back(button);
     }
@@ -265,6 +271,7 @@ QslTemplate LayoutEditor::model() const {
     model.joinLine2 = checks_[0]->isChecked();
     model.joinLine4 = checks_[1]->isChecked();
     model.joinLines6And7 = checks_[2]->isChecked();
+    model.design = design_->design();
     return model;
 }
 
@@ -280,6 +287,20 @@ void LayoutEditor::setModel(const QslTemplate& model) {
     checks_[0]->setChecked(model.joinLine2);
     checks_[1]->setChecked(model.joinLine4);
     checks_[2]->setChecked(model.joinLines6And7);
+    design_->setDesign(model.design);
+}
+
+void LayoutEditor::showDesignPanel() {
+    design_->show();
+    design_->raise();
+    design_->activateWindow();
+}
+
+QsoRecords LayoutEditor::sampleQsos() const {
+    const RowList& printList = workspace_.printList();
+    const std::vector<QsoRecords> cards =
+        CardGroups::cards(printList.records(), CardDesign::kLargestRows);
+    return cards.empty() ? QsoRecords() : cards.front();
 }
 
 void LayoutEditor::zero(int line) {

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "cards/qsl_template.h"
+#include "log/qso_record.h"
 
+class CardDesignPanel;
 class Workspace;
 class QCheckBox;
 class QLineEdit;
@@ -33,6 +35,11 @@ class LayoutEditor : public QWidget {
     QLineEdit* marginLeftBox() const { return mg_; }
     QLineEdit* marginTopBox() const { return mh_; }
     QCheckBox* joinBox(int flag) const { return checks_[static_cast<size_t>(flag - 1)]; }
+    // The table, thanks, size and picture of the card, in a window of their own.
+    CardDesignPanel* designPanel() const { return design_; }
+    void showDesignPanel();
+    // The QSOs of the first station of the print list, as a grouped card holds them.
+    QsoRecords sampleQsos() const;
 
     void joinLine2Clicked();
     void joinLine4Clicked();
@@ -70,4 +77,5 @@ class LayoutEditor : public QWidget {
     QLineEdit* mg_ = nullptr;
     QLineEdit* mh_ = nullptr;
     std::vector<QPushButton*> buttons_;
+    CardDesignPanel* design_ = nullptr;
 };

@@ -3,9 +3,11 @@
 #include <QFrame>
 #include <QLabel>
 
+#include "cards/card_size.h"
 #include "cards/preview_layout.h"
 #include "platform/dialogs.h"
 #include "printing/font_faces.h"
+#include "windows/card_sketch.h"
 #include "windows/window_placement.h"
 
 namespace {
@@ -26,18 +28,27 @@ constexpr int kRestLeft = 120;
 }  // namespace
 
 LayoutPreview::LayoutPreview(const QslTemplate& model, const std::array<QString, 7>& samples,
-                             Dialogs& dialogs, QWidget* parent)
+                             Dialogs& dialogs, const QsoRecords& qsos,
+                             const QString& templateFolder, QWidget* parent)
     : QWidget(parent), frame_(new QFrame(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Apercu"));
     setWindowTitle(tr("Aperçu avant impression"));
-    setFixedSize(twips(8040), twips(5040));
+    // A card larger than the preview's area makes the window grow to show it whole.
+    const CardSize* size = CardSize::find(model.design.cardSize);
+    const int width = std::max(7815, size != nullptr ? static_cast<int>(size->width * 52) + 60 : 0);
+    const int height =
+        std::max(4935, size != nullptr ? static_cast<int>(size->height * 52) + 60 : 0);
+    setFixedSize(twips(width + 225), twips(height + 105));
     frame_->setObjectName(QStringLiteral("Frame1"));
     frame_->setFrameShape(QFrame::Box);
-    frame_->setGeometry(twips(120), 0, twips(7815), twips(4935));
+    frame_->setGeometry(twips(120), 0, twips(width), twips(height));
     // The lines are cut inside the card's border, so that the border stays whole.
     auto* card = new QWidget(frame_);
     card->setGeometry(frame_->contentsRect());
+    sketch_ = new CardSketch(model, qsos, templateFolder, card);
+    sketch_->setObjectName(QStringLiteral("Carte"));
+    sketch_->setGeometry(0, 0, card->width(), card->height());
     for (size_t i = 0; i < labels_.size(); ++i) {
         auto* label = new QLabel(card);
         label->setObjectName(QStringLiteral("L%1").arg(i + 1));

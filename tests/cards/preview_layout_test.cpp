@@ -25,6 +25,15 @@ TEST(PreviewLayout, DefaultsPutTheFirstLineOfEachGroupAtTheTopLeft) {
         EXPECT_FALSE(layout.line(line).placed) << line;
     }
     EXPECT_TRUE(layout.badFields().isEmpty());
+
+    // With a QSO table, as in print, a line at 0 and 0 is a line not in use.
+    QslTemplate table = QslTemplate::editorDefaults();
+    table.design.columns.push_back(
+        {QStringLiteral("10"), QStringLiteral("date"), QStringLiteral("Date")});
+    const PreviewLayout withTable(table, kSamples);
+    for (const int line : {1, 3, 5}) {
+        EXPECT_FALSE(withTable.line(line).placed) << line;
+    }
 }
 
 TEST(PreviewLayout, OtherLinesNeedBothCoordinates) {

@@ -66,6 +66,29 @@ for sheet in L7160 3422; do
 done
 run round-f1-group labels round.adi --station F9XQA --format 1 --group --unsent --sort bureau --dump
 run round-cards-bureau cards round.adi "$here/sample.qsl" --unsent --sort bureau --dump
+# Cards with a QSO table: grouped (more QSOs than rows, a station with a manager, PSE and TNX
+# on one card), the thanks, the four sizes, 2 and 4 per page on a used first page.
+cp "$data/cards/grouped.adi" "$work/grouped.adi"
+cp "$here/table.qsl" "$work/table.qsl"
+run cards-group cards grouped.adi table.qsl --group --dump
+run cards-table-ungrouped cards grouped.adi table.qsl --qsl 2 --dump
+run cards-group-no-table cards grouped.adi "$here/sample.qsl" --group --dump
+for size in 139.7x88.9 148x105 152.4x101.6; do
+    perl -pe "s/^card\.size = [^\r\n]*/card.size = $size/" "$here/table.qsl" >"$work/size-$size.qsl"
+    run "cards-size-$size" cards grouped.adi "size-$size.qsl" --group --dump
+    run "cards-size-$size-2" cards grouped.adi "size-$size.qsl" --group --per-page 2 --dump
+    run "cards-size-$size-4" cards grouped.adi "size-$size.qsl" --group --per-page 4 --dump
+done
+# Texts in the bureaus' strip are pointed out (and printed) when the template keeps it free.
+perl -pe 's/^10            70            8/10            84            8/; s/^thanks\.y = 70/thanks.y = 83/' \
+    "$here/table.qsl" >"$work/strip.qsl"
+run cards-strip cards grouped.adi strip.qsl --group --dump
+run cards-4-a4-first cards grouped.adi table.qsl --group --per-page 4 --paper A4 --first-card 2 --dump
+run cards-2-letter-first cards grouped.adi table.qsl --group --per-page 2 --paper Letter \
+    --first-card 2 --dump
+run cards-4-letter cards grouped.adi table.qsl --group --per-page 4 --paper Letter --dump
+run cards-first-card-past cards grouped.adi table.qsl --per-page 2 --first-card 3 --dump
+pdf cards-4-a4-pdf cards grouped.adi table.qsl --group --per-page 4 --first-card 2
 run round-mark labels round.adi --station F9XQA --sheet L7160 --unsent --dump \
     --mark-sent round-marked.adi --sent-via D
 LC_ALL=C sed 's/<QSL_SDATE:8>[0-9]\{8\}/<QSL_SDATE:8>DATE/g' "$work/round-marked.adi" \
@@ -132,7 +155,7 @@ run usage-sheet labels round.adi --sheet NOPE --dump
 run usage-sheets-extra labels --list-sheets --group
 run usage-calibration labels --calibration --dump
 run usage-cards cards round.adi --dump
-run usage-cards-option cards round.adi "$here/sample.qsl" --dump --group
+run usage-cards-option cards round.adi "$here/sample.qsl" --dump --station F9XQA
 
 pdf varied-labels-f1 labels varied.adi --station F9XQA --format 1
 pdf varied-labels-f6-act labels varied.adi --station F9XQA --format 6 --type activation --lang en

@@ -1,3 +1,5 @@
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
@@ -105,6 +107,18 @@ TEST_F(CardWindow, PrintsOneCardPerQsoIntoAPdf) {
     ASSERT_NE(callsign, words.end());
     EXPECT_NEAR(callsign->left, 20.0, 0.05);
     EXPECT_NEAR(callsign->top, 20.0, 0.05);
+
+    // The window's run controls reach the run: "Regrouper" with a template without a
+    // table is said once, and four cards share one A4 page.
+    dialogs.messages.clear();
+    window.groupBox()->setChecked(true);
+    window.perPageBox()->setCurrentIndex(2);
+    window.printCards();
+    EXPECT_EQ(
+        dialogs.messages,
+        QStringList{QStringLiteral("Le modèle n'a pas de tableau des QSO : une carte par QSO.")});
+    pdfWords(pdf, &pages);
+    EXPECT_EQ(pages, 1);
 }
 
 TEST_F(CardWindow, ProposesAFileNextToTheLogAndStopsWhenAsked) {

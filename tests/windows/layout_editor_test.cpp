@@ -9,11 +9,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "cards/card_design_file.h"
 #include "cards/qsl_template_file.h"
 #include "selection/row_list.h"
 #include "support/test_files.h"
 #include "support/window_fixture.h"
+#include "windows/card_design_panel.h"
 #include "windows/card_print_window.h"
+#include "windows/card_sketch.h"
 #include "windows/layout_editor.h"
 #include "windows/layout_preview.h"
 #include "windows/selection_window.h"
@@ -247,6 +250,43 @@ TEST_F(LayoutEditorTest, PreviewPlacesTheLinesOnTheCard) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), &editor);
+}
+
+}  // namespace
+
+namespace {
+
+// Faults caught: the editor dropping the card's design when it saves (the
+// table and picture of a template lost), and a preview without the table or
+// too small for an A6 card.
+TEST_F(LayoutEditorTest, KeepsTheCardsDesignAndPreviewsTheTable) {
+    const QString source = dir.filePath(QStringLiteral("table.qsl"));
+    QByteArray bytes = readFile(QStringLiteral(QE_TEST_DATA_DIR "/../golden/table.qsl"));
+    bytes += "card.size = 148x105\r\npicture.file = fond.png\r\n";
+    writeFile(dir, QStringLiteral("table.qsl"), bytes);
+    LayoutEditor& editor = openWithPrintList();
+    dialogs.fileNames.push_back(source);
+    editor.loadTemplate();
+    QslTemplate loaded;
+    ASSERT_TRUE(QslTemplateFile::load(source, loaded, nullptr));
+    EXPECT_EQ(CardDesignFile::lines(editor.designPanel()->design()),
+              CardDesignFile::lines(loaded.design));
+
+    editor.openPreview();
+    LayoutPreview* preview = app->existingPreview();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_GE(preview->cardFrame()->height(), twips(105 * 52));
+    const QStringList drawn = preview->sketch()->drawnTexts();
+    EXPECT_TRUE(drawn.contains(QStringLiteral("144 Mhz"))) << drawn.join(u'|').toStdString();
+    EXPECT_TRUE(drawn.contains(QStringLiteral("Bande")));
+    preview->close();
+
+    const QString copy = dir.filePath(QStringLiteral("copie.qsl"));
+    dialogs.fileNames.push_back(copy);
+    click(editor, "Enregistrer");
+    QslTemplate saved;
+    ASSERT_TRUE(QslTemplateFile::load(copy, saved, nullptr));
+    EXPECT_EQ(CardDesignFile::lines(saved.design), CardDesignFile::lines(loaded.design));
 }
 
 }  // namespace

@@ -126,7 +126,7 @@ TEST_F(WindowMannersTest, EnterPressesTheFocusedButtonAndButtonsHaveDistinctMnem
     }
 }
 
-// The layout editor's buttons come first in the Tab order: three Tabs reach them all.
+// The layout editor's buttons come first in the Tab order: four Tabs reach them all.
 TEST_F(WindowMannersTest, TheLayoutEditorsButtonsComeFirstInTheTabOrder) {
     LayoutEditor& editor = app->showLayoutEditor();
     activate(editor);
@@ -135,6 +135,8 @@ TEST_F(WindowMannersTest, TheLayoutEditorsButtonsComeFirstInTheTabOrder) {
     EXPECT_EQ(QApplication::focusWidget(), button(editor, "Enregistrer"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), button(editor, "Apercu_E"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), button(editor, "Carte"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(editor.leftBox(1)));
     EXPECT_EQ(editor.sizeBox(3)->accessibleName(),
