@@ -194,7 +194,7 @@ void CardPrintWindow::printCards() {
     if (!readTemplate(model)) {
         return;
     }
-    CardJob job(workspace_.store(), model, workspace_.printList().records());
+    CardJob job(workspace_.store(), model, workspace_.recordsToPrint());
     warnOfLinesPastEdge(job);
     QPrinter& printer = workspace_.printer();
     CardPrinting::prepareCardPaper(printer);
