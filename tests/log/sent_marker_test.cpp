@@ -249,6 +249,40 @@ TEST(SentMarker, LogsOfOtherProgramsReadBackAsTheyWere) {
     }
 }
 
+// Every QSO of the real logs marked received, then sent: loggers find each
+// date under its ADIF name, and none under the names earlier versions wrote.
+TEST(SentMarker, CopiesOfRealLogsCarryOnlyAdifsDateNames) {
+    QTemporaryDir dir;
+    for (const QString& folder : {QStringLiteral("other_programs"), QStringLiteral("round"),
+                                  QStringLiteral("answer"), QStringLiteral("mail")}) {
+        const QDir files(testDataPath(folder), QStringLiteral("*.adi"));
+        for (const QString& name : files.entryList(QDir::Files)) {
+            QString path = files.filePath(name);
+            if (readFile(path).startsWith("\xFF\xFE")) {
+                continue;  // UTF-16: marked alike, its bytes are not searched here
+            }
+            for (const MarkedFields* fields : {&MarkedFields::received(), &MarkedFields::sent()}) {
+                const auto log = readLog(path);
+                const QString copy =
+                    dir.filePath(name + QString::number(fields->keepReceiptOnPaper));
+                QString error;
+                ASSERT_EQ(SentMarker::writeCopy(path, log->fingerprint, copy,
+                                                recordsOf(*log, everyQso(*log)),
+                                                QStringLiteral("B"), kDay, &error, *fields),
+                          SentMarker::Result::Written)
+                    << name.toStdString() << error.toStdString();
+                path = copy;
+            }
+            const QByteArray marked = readFile(path).toUpper();
+            const int qsos = readLog(path)->contents.log.count();
+            EXPECT_FALSE(marked.contains("<QSL_SDATE") || marked.contains("<QSL_RDATE"))
+                << name.toStdString();
+            EXPECT_GE(marked.count("<QSLSDATE:8>"), qsos) << name.toStdString();
+            EXPECT_GE(marked.count("<QSLRDATE:8>"), qsos) << name.toStdString();
+        }
+    }
+}
+
 // A UTF-16 log is marked in UTF-16, its byte order mark kept, its accents as they
 // were; a U+FEFF right after the mark is text, not a second mark, and an odd last
 // byte stays after the records.
