@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <array>
@@ -650,6 +651,27 @@ TEST(CommandLine, TheRoundTellsElectronicConfirmationsFromCards) {
         << marked.constData();
     EXPECT_FALSE(marked.contains("20240310"));
     EXPECT_FALSE(marked.contains("_VIA:1>M"));
+}
+
+// A bundle saved as "Unicode" text (UTF-16, no mark) matches as typed, and a
+// control character of a line is not echoed to the terminal.
+TEST(CommandLine, ReceivedReadsAUtf16BundleAndEchoesItCleaned) {
+    QTemporaryDir dir;
+    QStringEncoder utf16(QStringConverter::Utf16LE);
+    const QString bundle = writeFile(dir, QStringLiteral("bundle.txt"),
+                                     utf16.encode(QStringLiteral("F1AAC\r\nF1\u001B[2JZZ\r\n")));
+    const QString copy = dir.filePath(QStringLiteral("recues.adi"));
+    const Outcome outcome =
+        run({QStringLiteral("received"), testDataPath(QStringLiteral("answer/answer.adi")),
+             QStringLiteral("--calls"), bundle, QStringLiteral("--out"), copy});
+    EXPECT_EQ(outcome.code, 0) << outcome.err.constData();
+    EXPECT_EQ(outcome.err,
+              "Ligne 2 : aucun QSO ne correspond : F1 [2JZZ\n"
+              "1 ligne(s) trouvée(s), 1 sans QSO, 0 à plusieurs QSO\n");
+    // F1AAC found: one more QSO received.
+    EXPECT_EQ(
+        readFile(copy).count("<QSL_RCVD:1>Y"),
+        readFile(testDataPath(QStringLiteral("answer/answer.adi"))).count("<QSL_RCVD:1>Y") + 1);
 }
 
 // A bundle of cards received: the lines that find one QSO mark it received in
