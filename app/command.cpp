@@ -16,6 +16,7 @@
 #include "printing/pdf_output.h"
 #include "printing/pending_files.h"
 #include "printing/print_job.h"
+#include "selection/print_doubts.h"
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
 
@@ -66,6 +67,11 @@ CommandOptions Command::roundOptions(bool printing) {
           QStringLiteral("(a card came: QSL_RCVD Y, V not via E; none went back)")},
          Stage::Round,
          true},
+        {QStringLiteral("unconfirmed"),
+         {},
+         {QStringLiteral("only QSOs neither LoTW nor eQSL confirmed (LOTW_QSL_RCVD,"),
+          QStringLiteral("EQSL_QSL_RCVD not Y or V), with any queue")},
+         Stage::Round},
         {QStringLiteral("route"),
          QStringLiteral("ROUTE"),
          {QStringLiteral("all, bureau or direct: QSL_SENT_VIA, else QSL_RCVD_VIA, else"),
@@ -84,16 +90,16 @@ CommandOptions Command::roundOptions(bool printing) {
             {QStringLiteral("mark-sent"),
              QStringLiteral("OUT.adi"),
              {QStringLiteral("after a complete run, a copy of the log with the printed"),
-              QStringLiteral("QSOs marked QSL_SENT Y, QSL_SDATE today, QSL_SENT_VIA")},
+              QStringLiteral("QSOs marked QSL_SENT Y, QSLSDATE today, QSL_SENT_VIA")},
              Stage::Round,
              true,
              2});
-        options.push_back(
-            {QStringLiteral("sent-via"),
-             QStringLiteral("B|D|E|M"),
-             {QStringLiteral("the sending method marked (B for labels, D for cards)")},
-             Stage::Round,
-             true});
+        options.push_back({QStringLiteral("sent-via"),
+                           QStringLiteral("B|D|E|M"),
+                           {QStringLiteral("the sending method marked (B for labels, D for cards;"),
+                            QStringLiteral("M, which ADIF only reads, is written B)")},
+                           Stage::Round,
+                           true});
     }
     return options;
 }
@@ -211,6 +217,7 @@ QslRound::Filter Command::roundFilter(const GivenOptions& round) {
     filter.owed = QslQueue::owedNamed(round.value(QStringLiteral("owed"))).value_or(filter.owed);
     filter.route =
         QslQueue::routeNamed(round.value(QStringLiteral("route"))).value_or(QslQueue::Route::All);
+    filter.unconfirmed = round.has(QStringLiteral("unconfirmed"));
     return filter;
 }
 
@@ -260,6 +267,10 @@ bool Command::readPrintList(const QString& path, const GivenOptions& round, QsoL
     const QslRound::Order order = printOrder(round);
     QslRound::arrange(printList, order, records,
                       order == QslRound::Order::Bureau ? bureauOrder() : nullptr);
+    // Printed all the same, as the QSOs whose values the reader replaced.
+    for (const QString& wish : PrintDoubts::of(records, false)) {
+        writeLine(err_, wish.toUtf8());
+    }
     return true;
 }
 

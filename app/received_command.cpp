@@ -39,13 +39,14 @@ CommandOptions ReceivedCommand::options() {
          true},
         {QStringLiteral("via"),
          QStringLiteral("B|D|M"),
-         {QStringLiteral("the route the cards came by (B when not given)")},
+         {QStringLiteral("the route the cards came by (B when not given; M, which"),
+          QStringLiteral("ADIF only reads, is written B)")},
          Stage::Value,
          true},
         {QStringLiteral("out"),
          QStringLiteral("COPY.adi"),
          {QStringLiteral("the copy of the log with the QSOs found marked QSL_RCVD Y,"),
-          QStringLiteral("QSL_RDATE today (kept where it was received), QSL_RCVD_VIA")},
+          QStringLiteral("QSLRDATE today, QSL_RCVD_VIA (both kept where a card came before)")},
          Stage::Value,
          true},
     };
@@ -145,9 +146,23 @@ bool ReceivedCommand::readBundle(const QString& name, QString* text) {
                               .arg(name));
         return false;
     }
-    *text = QString::fromUtf8(bytes);
+    *text = CardBundle::decode(bytes);
     return true;
 }
+
+namespace {
+
+// A bundle line as echoed on a terminal: its control characters as blanks.
+QString printable(QString text) {
+    for (QChar& c : text) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format) {
+            c = QLatin1Char(' ');
+        }
+    }
+    return text;
+}
+
+}  // namespace
 
 void ReceivedCommand::tellLines(const std::vector<CardBundle::Line>& lines) {
     int found = 0;
@@ -164,7 +179,7 @@ void ReceivedCommand::tellLines(const std::vector<CardBundle::Line>& lines) {
                                          "marqué : %3")
                                     .arg(line.number)
                                     .arg(line.qsos.size())
-                                    .arg(line.text)
+                                    .arg(printable(line.text))
                                     .toUtf8());
                 break;
             case CardBundle::Outcome::NotFound:
@@ -172,7 +187,7 @@ void ReceivedCommand::tellLines(const std::vector<CardBundle::Line>& lines) {
                 ++unmatched;
                 writeLine(err_, Text::tr("Ligne %1 : aucun QSO ne correspond : %2")
                                     .arg(line.number)
-                                    .arg(line.text)
+                                    .arg(printable(line.text))
                                     .toUtf8());
                 break;
         }

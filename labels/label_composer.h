@@ -18,7 +18,7 @@ struct LabelFields {
     QString mode;
     QString rst;
     QString via;                // the first eight columns of the QSL manager
-    bool cardReceived = false;  // its QSL came (QSL_RCVD Y or V)
+    bool cardReceived = false;  // its paper QSL came (QSL_RCVD Y or V, not via E)
 
     // The fields of a QSO; all empty for no QSO (the right label of a last odd QSO).
     static LabelFields fromRecord(const QsoRecord* record);

@@ -4,13 +4,13 @@
 #include <QString>
 #include <algorithm>
 
-#include "labels/label_composer.h"
-
 namespace {
 
+// The whole callsign and QSL via: two routes alike in the characters a label
+// prints are still two stations.
 QString stationOf(const QsoRecord* record) {
-    const LabelFields fields = LabelFields::fromRecord(record);
-    return fields.callsign.toUpper() + QLatin1Char('\n') + fields.via.toUpper();
+    return record->text(QsoField::Callsign).trimmed().toUpper() + QLatin1Char('\n') +
+           record->text(QsoField::QslVia).trimmed().toUpper();
 }
 
 }  // namespace

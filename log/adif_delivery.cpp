@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "log/qso_row.h"
+
 using adif::ParsedPiece;
 using adif::ParsedQso;
 
@@ -15,9 +17,22 @@ void AdifDelivery::deliver(const ParsedPiece& piece) {
         values.frequencyMhz = parsed.frequencyMhz;
         values.fileOffset = parsed.fileOffset;
         values.fileLength = parsed.fileLength;
+        values.replaced = static_cast<quint8>(
+            ((parsed.messages & ParsedQso::kMissingCallsign) != 0 ? QsoRecord::kCallsign : 0) |
+            ((parsed.messages & ParsedQso::kMissingDate) != 0 ? QsoRecord::kDate : 0) |
+            ((parsed.messages & ParsedQso::kMissingBand) != 0 ? QsoRecord::kBand : 0));
         ++count_;
+        if (kind_ != ConfirmationDownload::Kind::Log) {
+            ConfirmationDownload::readAsMeant(kind_, values);
+            if (count_ == 1) {
+                sink_.message(AdifMessage{ConfirmationDownload::messageFor(kind_), count_,
+                                          QString::fromUtf8(utf8Left(values[QsoField::Callsign],
+                                                                     QsoRow::kCallsignWidth))});
+            }
+        }
         if (parsed.messages != 0) {
-            sendMessages(parsed.messages, values[QsoField::Callsign]);
+            sendMessages(parsed.messages,
+                         utf8Left(values[QsoField::Callsign], QsoRow::kCallsignWidth));
         }
         sink_.record(values);
     }
@@ -33,6 +48,7 @@ void AdifDelivery::sendMessages(quint8 messages, QByteArrayView callsign) {
     send(ParsedQso::kMissingEnd, AdifReader::missingEndMessage(call));
     send(ParsedQso::kMissingDate, AdifReader::missingDateMessage());
     send(ParsedQso::kMissingTime, AdifReader::missingTimeMessage());
+    send(ParsedQso::kTimeFromEnd, AdifReader::timeFromEndMessage());
     send(ParsedQso::kMissingCallsign, AdifReader::missingCallsignMessage());
     send(ParsedQso::kMissingBand, AdifReader::missingBandMessage());
 }

@@ -31,6 +31,9 @@ enum Field {
     kSubmode,
     kBandRx,
     kQslMsg,
+    kTimeOff,
+    kLotwQslRcvd,
+    kEqslQslRcvd,
     kFieldCount
 };
 
@@ -79,22 +82,34 @@ struct KnownName {
         packName(text, sizeof(text) - 1), sizeof(text) - 1, field \
     }
 inline constexpr KnownName kKnownNames[] = {
-    QE_KNOWN("CALL", kCall),        QE_KNOWN("QSO_DATE", kQsoDate),
-    QE_KNOWN("TIME_ON", kTimeOn),   QE_KNOWN("BAND", kBand),
-    QE_KNOWN("FREQ", kFreq),        QE_KNOWN("MODE", kMode),
-    QE_KNOWN("RST_SENT", kRstSent), QE_KNOWN("QSL_VIA", kQslVia),
-    QE_KNOWN("QSL_SENT", kQslSent), QE_KNOWN("QSL_SENT_VIA", kQslSentVia),
-    QE_KNOWN("QSL_RCVD", kQslRcvd), QE_KNOWN("DXCC", kDxcc),
-    QE_KNOWN("COUNTRY", kCountry),  QE_KNOWN("PROP_MODE", kPropMode),
-    QE_KNOWN("SAT_NAME", kSatName), QE_KNOWN("QSL_RCVD_VIA", kQslRcvdVia),
-    QE_KNOWN("SUBMODE", kSubmode),  QE_KNOWN("BAND_RX", kBandRx),
+    QE_KNOWN("CALL", kCall),
+    QE_KNOWN("QSO_DATE", kQsoDate),
+    QE_KNOWN("TIME_ON", kTimeOn),
+    QE_KNOWN("BAND", kBand),
+    QE_KNOWN("FREQ", kFreq),
+    QE_KNOWN("MODE", kMode),
+    QE_KNOWN("RST_SENT", kRstSent),
+    QE_KNOWN("QSL_VIA", kQslVia),
+    QE_KNOWN("QSL_SENT", kQslSent),
+    QE_KNOWN("QSL_SENT_VIA", kQslSentVia),
+    QE_KNOWN("QSL_RCVD", kQslRcvd),
+    QE_KNOWN("DXCC", kDxcc),
+    QE_KNOWN("COUNTRY", kCountry),
+    QE_KNOWN("PROP_MODE", kPropMode),
+    QE_KNOWN("SAT_NAME", kSatName),
+    QE_KNOWN("QSL_RCVD_VIA", kQslRcvdVia),
+    QE_KNOWN("TIME_OFF", kTimeOff),
+    QE_KNOWN("LOTW_QSL_RCVD", kLotwQslRcvd),
+    QE_KNOWN("EQSL_QSL_RCVD", kEqslQslRcvd),
+    QE_KNOWN("SUBMODE", kSubmode),
+    QE_KNOWN("BAND_RX", kBandRx),
     QE_KNOWN("QSLMSG", kQslMsg),
 };
 #undef QE_KNOWN
 
 // Where a packed, upper-cased name may stand in the table of known names.
 constexpr unsigned nameSlot(const PackedName& name) {
-    return static_cast<unsigned>(((name.low ^ (name.high * 31)) * 0xC4CEB9FE1A85EC53ULL) >> 58);
+    return static_cast<unsigned>(((name.low ^ (name.high * 31)) * 0xEEEACBE226E87591ULL) >> 58);
 }
 
 struct NameTable {
@@ -121,7 +136,7 @@ static_assert(kNameTable.distinct, "two known field names share a slot");
 // The field a tag name stands for (any case), or kFieldCount for any other
 // name. `readable`: how many bytes from the name's start may be looked at.
 inline Field fieldNamed(QByteArrayView name, qsizetype readable = 0) {
-    if (name.size() < 4 || name.size() > 12) {
+    if (name.size() < 4 || name.size() > 13) {
         return kFieldCount;
     }
     PackedName packed;

@@ -16,7 +16,8 @@ struct ParsedQso {
         kMissingDate = 2,
         kMissingTime = 4,
         kMissingCallsign = 8,
-        kMissingBand = 16
+        kMissingBand = 16,
+        kTimeFromEnd = 32
     };
     std::array<quint32, kQsoFieldCount + 1> bounds;  // set by the parser for every QSO
     double frequencyMhz = 0;

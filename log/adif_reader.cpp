@@ -59,15 +59,16 @@ void parseUtf8(QByteArrayView bytes, AdifSink& sink, bool plainShortcut) {
     const qsizetype mark = startsWithUtf8Mark(bytes) ? 3 : 0;
     const qsizetype start = std::max(mark, recordsStart(bytes));
     QByteArray records = bytes.sliced(start).toByteArray();
-    AdifDelivery delivery(sink);
+    AdifDelivery delivery(sink, ConfirmationDownload::kindOf(bytes.first(start)));
     parseNow(records, start, true, delivery, plainShortcut);
 }
 
 // Reads the records of a UTF-8 or Latin-1 file from `start` in pieces cut
 // after an <EOR>, parsed on worker threads, up to six at a time, while the QSOs of earlier pieces
 // are handed on. False on a read error.
-bool readPieces(QFile& file, qint64 start, AdifSink& sink, StreamHash* hash) {
-    AdifDelivery delivery(sink);
+bool readPieces(QFile& file, qint64 start, AdifSink& sink, StreamHash* hash,
+                ConfirmationDownload::Kind kind) {
+    AdifDelivery delivery(sink, kind);
     std::deque<std::future<ParsedPiece>> inFlight;
     const auto deliverOldest = [&] {
         delivery.deliver(inFlight.front().get());
@@ -131,6 +132,14 @@ bool readPieces(QFile& file, qint64 start, AdifSink& sink, StreamHash* hash) {
 
 QString AdifReader::missingCallsignMessage() {
     return Text::tr("Indicatif absent, remplacé par FXXXX");
+}
+
+bool AdifReader::callsignWasMissing(const QsoRecord& qso) {
+    return (qso.replaced() & QsoRecord::kCallsign) != 0;
+}
+
+QString AdifReader::timeFromEndMessage() {
+    return QStringLiteral("Heure de début absente, remplacée par l'heure de fin (TIME_OFF)");
 }
 
 QString AdifReader::missingDateMessage() {
@@ -208,7 +217,13 @@ bool AdifReader::readFile(const QString& path, AdifSink& sink, QString* error,
             hash = StreamHash();
             hash.add(QByteArrayView(mark).first(first));
         }
-        if (!file.seek(first) || !readPieces(file, first, sink, hashing)) {
+        // The header says whether the file is a confirmation service's.
+        constexpr qint64 kReadHeader = 1 << 16;
+        const ConfirmationDownload::Kind kind =
+            start > 0 && file.seek(0)
+                ? ConfirmationDownload::kindOf(file.read(std::min(start, kReadHeader)))
+                : ConfirmationDownload::Kind::Log;
+        if (!file.seek(first) || !readPieces(file, first, sink, hashing, kind)) {
             return fail(file.errorString());
         }
     }

@@ -56,8 +56,12 @@ class AdifReader {
     static QString missingCallsignMessage();
     static QString missingDateMessage();
     static QString missingTimeMessage();
+    static QString timeFromEndMessage();
     static QString missingBandMessage();
     static QString missingEndMessage(const QString& callsign);
+    // The log gave the QSO no CALL: it stands in the list as FXXXX, but no
+    // card is addressed to it.
+    static bool callsignWasMissing(const QsoRecord& qso);
 
     // Reads a whole file, both processor cores sharing the work; returns false
     // with a French message naming the file when it is not a regular file or

@@ -13,8 +13,6 @@ using namespace adif;
 
 namespace {
 
-constexpr int kMaxCallsign = 12;
-constexpr int kMaxVia = 12;
 constexpr int kMaxMode = 9;
 constexpr int kMaxRst = 10;
 
@@ -194,7 +192,12 @@ void AdifValues::fill(const FieldSpans& qso, ParsedQso& parsed, ByteBuffer& text
         values[int(QsoField::Date)] = rewriteDate(date);
     }
     const QByteArrayView time = clean(qso, kTimeOn);
-    if (time.isEmpty()) {
+    // Some loggers write only when the QSO ended.
+    const QByteArrayView end = time.isEmpty() ? clean(qso, kTimeOff) : QByteArrayView();
+    if (!end.isEmpty()) {
+        parsed.messages |= ParsedQso::kTimeFromEnd;
+        values[int(QsoField::Time)] = rewriteTime(end);
+    } else if (time.isEmpty()) {
         parsed.messages |= ParsedQso::kMissingTime;
         values[int(QsoField::Time)] = "00:00";
     } else {
@@ -205,9 +208,10 @@ void AdifValues::fill(const FieldSpans& qso, ParsedQso& parsed, ByteBuffer& text
         parsed.messages |= ParsedQso::kMissingCallsign;
         values[int(QsoField::Callsign)] = "FXXXX";
     } else {
-        values[int(QsoField::Callsign)] = utf8Left(call, kMaxCallsign);
+        values[int(QsoField::Callsign)] = call;
     }
-    values[int(QsoField::QslVia)] = utf8Left(clean(qso, kQslVia), kMaxVia);
+    // Whole: the QSO list's row cuts them to their columns, mail and bundles do not.
+    values[int(QsoField::QslVia)] = clean(qso, kQslVia);
     const QByteArrayView mode = clean(qso, kMode);
     values[int(QsoField::Mode)] = mode.isEmpty() ? QByteArrayView("XXX") : utf8Left(mode, kMaxMode);
     const QByteArrayView rst = clean(qso, kRstSent);
@@ -220,7 +224,8 @@ void AdifValues::fill(const FieldSpans& qso, ParsedQso& parsed, ByteBuffer& text
     }
     values[int(QsoField::Band)] = band ? *band : QByteArrayView("1.8 Mhz");
 
-    static constexpr std::array<std::pair<Field, QsoField>, 11> extras = {{
+    values[int(QsoField::QsoDate)] = date;
+    static constexpr std::array<std::pair<Field, QsoField>, 13> extras = {{
         {kQslSent, QsoField::QslSent},
         {kQslSentVia, QsoField::QslSentVia},
         {kQslRcvd, QsoField::QslRcvd},
@@ -232,6 +237,8 @@ void AdifValues::fill(const FieldSpans& qso, ParsedQso& parsed, ByteBuffer& text
         {kSubmode, QsoField::Submode},
         {kBandRx, QsoField::BandRx},
         {kQslMsg, QsoField::QslMsg},
+        {kLotwQslRcvd, QsoField::LotwQslRcvd},
+        {kEqslQslRcvd, QsoField::EqslQslRcvd},
     }};
     for (const auto& [field, qsoField] : extras) {
         values[static_cast<size_t>(qsoField)] = clean(qso, field);

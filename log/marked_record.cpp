@@ -18,6 +18,8 @@ using adif::upper;
 
 constexpr size_t kMarkedCount = 3;
 constexpr size_t kDateField = 1;
+constexpr size_t kRouteField = 2;
+constexpr int kOldDate = 3;  // the date under the name earlier versions gave it
 
 bool sameName(QByteArrayView name, QByteArrayView known) {
     return name.size() == known.size() && std::equal(name.begin(), name.end(), known.begin(),
@@ -66,7 +68,7 @@ struct Tag {
     qsizetype at = 0;
     qsizetype close = -1;  // its first ">", -1 when none
     qsizetype next = 0;    // the next "<" after it, or the end of the text
-    int marked = -1;       // which of the three marked fields, or -1
+    int marked = -1;       // which of the three marked fields, kOldDate, or -1
     bool call = false;
     bool lacksEnd() const { return close < 0 || close > next; }
 };
@@ -117,11 +119,19 @@ const std::vector<Tag>& tagsOf(QByteArrayView text, qsizetype* eorAt, const Mark
                     tag.marked = static_cast<int>(i);
                 }
             }
+            if (sameName(name, fields.oldDateName)) {
+                tag.marked = kOldDate;
+            }
             tags.push_back(tag);
         }
         at = next;
     }
     return tags;
+}
+
+QByteArray fieldTextOf(QByteArrayView name, QByteArrayView value) {
+    return '<' + name.toByteArray() + ':' + QByteArray::number(value.size()) + '>' +
+           value.toByteArray();
 }
 
 // The text of a marked field, made once for a run's sending method and date.
@@ -137,11 +147,68 @@ const QByteArray& fieldText(size_t field, QByteArrayView via, QByteArrayView dat
         madeDate = date.toByteArray();
         for (size_t i = 0; i < texts.size(); ++i) {
             const QByteArrayView value = i == 0 ? QByteArrayView("Y") : i == 1 ? date : via;
-            texts[i] = '<' + fields.names[i].toByteArray() + ':' +
-                       QByteArray::number(value.size()) + '>' + value.toByteArray();
+            texts[i] = fieldTextOf(fields.names[i], value);
         }
     }
     return texts[field];
+}
+
+// The value a well-formed tag reads, without the blanks around it; empty for
+// a tag without its ">".
+QByteArrayView valueOf(QByteArrayView text, const Tag& tag) {
+    if (tag.lacksEnd()) {
+        return {};
+    }
+    const qsizetype begin = tag.close + 1;
+    return text.sliced(begin, valueEnd(text, tag) - begin).trimmed();
+}
+
+const Tag* firstOf(const std::vector<Tag>& tags, int marked) {
+    const auto found = std::find_if(tags.begin(), tags.end(),
+                                    [marked](const Tag& tag) { return tag.marked == marked; });
+    return found == tags.end() ? nullptr : &*found;
+}
+
+bool isLetter(QByteArrayView value, char letter) {
+    return value.size() == 1 && upper(value[0]) == letter;
+}
+
+// What one record's marking writes: each field's text (empty: none written),
+// and which of the record's own fields stay as they are.
+struct Marks {
+    std::array<QByteArray, kMarkedCount> texts;
+    std::array<bool, kMarkedCount> kept{};
+};
+
+// A QSO already received on paper (its first status Y or V, its first route
+// absent or other than E) keeps its date and route; one confirmed only
+// electronically takes the run's date and route with its paper card.
+Marks marksOf(QByteArrayView text, const std::vector<Tag>& tags, QByteArrayView via,
+              QByteArrayView date, const MarkedFields& fields) {
+    Marks marks;
+    for (size_t i = 0; i < kMarkedCount; ++i) {
+        marks.texts[i] = fieldText(i, via, date, fields);
+    }
+    const Tag* status = firstOf(tags, 0);
+    const Tag* route = firstOf(tags, kRouteField);
+    if (!fields.keepReceiptOnPaper || status == nullptr ||
+        !(isLetter(valueOf(text, *status), 'Y') || isLetter(valueOf(text, *status), 'V')) ||
+        (route != nullptr && isLetter(valueOf(text, *route), 'E'))) {
+        return marks;
+    }
+    marks.kept[kRouteField] = true;
+    const QByteArrayView keptRoute = route == nullptr ? QByteArrayView() : valueOf(text, *route);
+    marks.texts[kRouteField] =
+        keptRoute.isEmpty() ? QByteArray() : fieldTextOf(fields.names[kRouteField], keptRoute);
+    const Tag* dated = firstOf(tags, kDateField);
+    marks.kept[kDateField] = dated != nullptr;
+    if (dated == nullptr) {
+        dated = firstOf(tags, kOldDate);
+    }
+    if (dated != nullptr && !valueOf(text, *dated).isEmpty()) {
+        marks.texts[kDateField] = fieldTextOf(fields.names[kDateField], valueOf(text, *dated));
+    }
+    return marks;
 }
 
 // Only blanks between `from` and `to`.
@@ -180,8 +247,7 @@ qsizetype removedUpTo(QByteArrayView text, const Tag& tag) {
 // through them, renamed as this program's own old fields.
 std::vector<MarkedRecord::Edit> editsAroundOpenTags(const JoinedText& joined,
                                                     const std::vector<Tag>& tags, qsizetype eorAt,
-                                                    QByteArrayView via, QByteArrayView date,
-                                                    const MarkedFields& fields) {
+                                                    const Marks& marks) {
     const QByteArrayView text = joined.text();
     const bool startsWithCall = !tags.empty() && tags.front().at == 0 && tags.front().call;
     qsizetype at = eorAt;
@@ -221,26 +287,14 @@ std::vector<MarkedRecord::Edit> editsAroundOpenTags(const JoinedText& joined,
         at = unfinished;
     }
     QByteArray inserted = closeFirst ? ">" : "";
-    for (size_t field = 0; field < kMarkedCount; ++field) {
-        inserted += at < text.size() ? fieldText(field, via, date, fields) + ' '
-                                     : ' ' + fieldText(field, via, date, fields);
+    for (const QByteArray& field : marks.texts) {
+        if (!field.isEmpty()) {
+            inserted += at < text.size() ? field + ' ' : ' ' + field;
+        }
     }
     const qsizetype rawAt = at < text.size() ? joined.rawIndex(at) : joined.rawEnd(at);
     edits.push_back({rawAt, rawAt, inserted});
     return edits;
-}
-
-// The record's first status field reads Y or V (whatever its case).
-bool alreadyMarked(QByteArrayView text, const std::vector<Tag>& tags) {
-    for (const Tag& tag : tags) {
-        if (tag.marked == 0) {
-            const qsizetype end = tag.lacksEnd() ? tag.next : valueEnd(text, tag);
-            const qsizetype begin = tag.lacksEnd() ? end : tag.close + 1;
-            const QByteArrayView status = text.sliced(begin, end - begin).trimmed();
-            return status.size() == 1 && (upper(status[0]) == 'Y' || upper(status[0]) == 'V');
-        }
-    }
-    return false;
 }
 
 // A record without <EOR> still ends with a value, not with the spacing that
@@ -264,42 +318,43 @@ qsizetype endingRemoval(QByteArrayView record, qsizetype begin,
 }  // namespace
 
 const MarkedFields& MarkedFields::sent() {
-    static const MarkedFields fields{{"QSL_SENT", "QSL_SDATE", "QSL_SENT_VIA"}, false};
+    static const MarkedFields fields{{"QSL_SENT", "QSLSDATE", "QSL_SENT_VIA"}, "QSL_SDATE", false};
     return fields;
 }
 
 const MarkedFields& MarkedFields::received() {
-    static const MarkedFields fields{{"QSL_RCVD", "QSL_RDATE", "QSL_RCVD_VIA"}, true};
+    static const MarkedFields fields{{"QSL_RCVD", "QSLRDATE", "QSL_RCVD_VIA"}, "QSL_RDATE", true};
     return fields;
 }
 
 std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByteArrayView via,
                                                     QByteArrayView date,
                                                     const MarkedFields& fields) {
+    if (via == "M") {
+        via = "B";
+    }
     const JoinedText joined(record);
     const QByteArrayView text = joined.text();
     qsizetype eorAt = 0;
     const std::vector<Tag>& tags = tagsOf(text, &eorAt, fields);
-    std::vector<Edit> edits;
+    const Marks marks = marksOf(text, tags, via, date, fields);
     // A marked field that lacks its ">" is replaced whole all the same.
     const bool wellFormed = std::none_of(
         tags.begin(), tags.end(), [](const Tag& tag) { return tag.marked < 0 && tag.lacksEnd(); });
     if (!wellFormed) {
-        return editsAroundOpenTags(joined, tags, eorAt, via, date, fields);
+        return editsAroundOpenTags(joined, tags, eorAt, marks);
     }
     const bool ended = eorAt < text.size();
-    std::array<bool, kMarkedCount> present{};
-    // A record marked already keeps the date it was marked on, as it stands.
-    const bool keepDate = fields.keepDateOfMarked && alreadyMarked(text, tags);
+    std::vector<Edit> edits;
+    std::array<bool, kMarkedCount> present = marks.kept;
     for (const Tag& tag : tags) {
         if (tag.marked < 0) {
             continue;
         }
-        if (keepDate && static_cast<size_t>(tag.marked) == kDateField) {
-            present[kDateField] = true;
+        const size_t field = tag.marked == kOldDate ? kDateField : static_cast<size_t>(tag.marked);
+        if (marks.kept[field] && tag.marked != kOldDate) {
             continue;
         }
-        const auto field = static_cast<size_t>(tag.marked);
         // Blanks after the value stay where they are.
         qsizetype end = tag.lacksEnd() ? tag.next : valueEnd(text, tag);
         const qsizetype valueBegin = tag.lacksEnd() ? tag.at + 1 : tag.close + 1;
@@ -310,7 +365,7 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
         qsizetype begin = joined.rawIndex(tag.at);
         if (!present[field]) {
             present[field] = true;
-            replacement = fieldText(field, via, date, fields);
+            replacement = marks.texts[field];
         } else {
             end = removedUpTo(text, tag);
             if (!ended && end == text.size()) {
@@ -323,9 +378,8 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
     // ends with its last value, so that the blanks after it stay outside it.
     QByteArray missing;
     for (size_t field = 0; field < kMarkedCount; ++field) {
-        if (!present[field]) {
-            missing += ended ? fieldText(field, via, date, fields) + ' '
-                             : ' ' + fieldText(field, via, date, fields);
+        if (!present[field] && !marks.texts[field].isEmpty()) {
+            missing += ended ? marks.texts[field] + ' ' : ' ' + marks.texts[field];
         }
     }
     if (!missing.isEmpty()) {

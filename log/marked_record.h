@@ -6,11 +6,15 @@
 #include <vector>
 
 // The three fields a marking writes, in this order: a status set to Y, a date
-// and a route. Sent: QSL_SENT, QSL_SDATE, QSL_SENT_VIA; received: QSL_RCVD,
-// QSL_RDATE, QSL_RCVD_VIA, where a record already received (Y or V) keeps its date.
+// and a route. Sent: QSL_SENT, QSLSDATE, QSL_SENT_VIA; received: QSL_RCVD,
+// QSLRDATE, QSL_RCVD_VIA, where a QSO already received on paper (Y or V, by
+// a route other than E) keeps its date and its route. The date under the name
+// earlier versions gave it (QSL_SDATE, QSL_RDATE) is taken out, its value
+// kept where the record has no date under the ADIF name.
 struct MarkedFields {
     std::array<QByteArrayView, 3> names;
-    bool keepDateOfMarked = false;
+    QByteArrayView oldDateName;
+    bool keepReceiptOnPaper = false;
 
     static const MarkedFields& sent();
     static const MarkedFields& received();
@@ -36,6 +40,8 @@ class MarkedRecord {
     // removed; the missing ones go before the <EOR>, or at the end of a record
     // without one. In a record where a tag lacks its ">" (so that its value
     // is read from further on) nothing is moved: the three fields go first.
+    // A `via` of M (a manager: ADIF reads it but has it no longer written)
+    // is written B, the bureau the card goes through.
     static std::vector<Edit> edits(QByteArrayView record, QByteArrayView via, QByteArrayView date,
                                    const MarkedFields& fields = MarkedFields::sent());
 

@@ -65,6 +65,7 @@ const QsoRecord& QsoLog::add(const QsoValues& values) {
     record.frequencyMhz_ = values.frequencyMhz;
     record.fileOffset_ = values.fileOffset;
     record.fileLength_ = values.fileLength;
+    record.replaced_ = values.replaced;
     record.logSerial_ = serial_;
     records_.push_back(record);
     return records_.back();

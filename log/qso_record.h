@@ -7,7 +7,9 @@
 #include <vector>
 
 // The values of one QSO that the program uses. The first seven are the values
-// of the QSO list (as it shows them); the others are kept as the log gives them.
+// of the QSO list (as it shows them, except the callsign and the QSL via, kept
+// whole: the list cuts them to their 12 columns); the others are kept as the
+// log gives them.
 enum class QsoField : int {
     Callsign,
     Date,
@@ -27,8 +29,11 @@ enum class QsoField : int {
     Submode,
     BandRx,
     QslMsg,
+    QsoDate,      // QSO_DATE as the log gives it (YYYYMMDD), the year whole
+    LotwQslRcvd,  // LOTW_QSL_RCVD
+    EqslQslRcvd,  // EQSL_QSL_RCVD
 };
-constexpr int kQsoFieldCount = 18;
+constexpr int kQsoFieldCount = 21;
 constexpr int kListedFieldCount = 7;
 
 // One QSO as the reader finds it: views into the reader's memory, valid while
@@ -38,6 +43,7 @@ struct QsoValues {
     double frequencyMhz = 0;  // 0 when the record gives no readable FREQ
     qint64 fileOffset = 0;    // where the record's text starts in the file
     qint64 fileLength = 0;    // its bytes up to and including its <EOR>
+    quint8 replaced = 0;      // QsoRecord::Replaced flags
 
     QByteArrayView& operator[](QsoField field) { return values[static_cast<size_t>(field)]; }
     QByteArrayView operator[](QsoField field) const { return values[static_cast<size_t>(field)]; }
@@ -46,6 +52,9 @@ struct QsoValues {
 // One QSO of a loaded log, parsed once. Its text lives in the QsoLog that made it.
 class QsoRecord {
   public:
+    // The values the log lacked and the reader put in their place.
+    enum Replaced : quint8 { kCallsign = 1, kDate = 2, kBand = 4 };
+
     QByteArrayView value(QsoField field) const {
         const auto index = static_cast<size_t>(field);
         const quint32 begin = index == 0 ? 0 : ends_[index - 1];
@@ -56,6 +65,7 @@ class QsoRecord {
     qint64 fileOffset() const { return fileOffset_; }
     qint64 fileLength() const { return fileLength_; }
     quint32 logSerial() const { return logSerial_; }
+    quint8 replaced() const { return replaced_; }
 
   private:
     friend class QsoLog;
@@ -66,6 +76,7 @@ class QsoRecord {
     qint64 fileOffset_ = 0;
     qint64 fileLength_ = 0;
     quint32 logSerial_ = 0;
+    quint8 replaced_ = 0;
 };
 
 // QSOs in the order a list holds them (print list order for a print run).

@@ -100,7 +100,12 @@ constexpr std::array<int, kListedFieldCount> slotWidths = {
     QsoRow::kBandWidth + 2,     QsoRow::kModeWidth + 2, QsoRow::kRstWidth + 2,
     QsoRow::kViaWidth};
 
-void appendListed(QByteArray& row, const Listed& values) {
+// The callsign and the QSL via, kept whole with the QSO, are cut to their columns.
+void appendListed(QByteArray& row, Listed values) {
+    values[static_cast<size_t>(QsoField::Callsign)] =
+        utf8Left(values[static_cast<size_t>(QsoField::Callsign)], QsoRow::kCallsignWidth);
+    values[static_cast<size_t>(QsoField::QslVia)] =
+        utf8Left(values[static_cast<size_t>(QsoField::QslVia)], QsoRow::kViaWidth);
     std::array<int, kListedFieldCount> blanks{};
     qsizetype size = 0;
     for (size_t i = 0; i < values.size(); ++i) {

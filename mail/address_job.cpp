@@ -1,15 +1,18 @@
 #include "mail/address_job.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QSet>
 
+#include "log/country_file.h"
 #include "mail/address_label_run.h"
 #include "mail/address_source.h"
 #include "mail/envelope_run.h"
 #include "mail/log_addresses.h"
 #include "printing/dump_surface.h"
 #include "printing/printer_job.h"
+#include "settings/settings_store.h"
 
 namespace {
 
@@ -21,7 +24,8 @@ struct Text {
 }  // namespace
 
 AddressJob::AddressJob(SettingsStore& store, QsoRecords records)
-    : PrintJob(store, std::move(records), defaultSendingMethod()) {}
+    : PrintJob(store, std::move(records), defaultSendingMethod()),
+      settingsFolder_(QFileInfo(store.fileName()).absolutePath()) {}
 
 void AddressJob::useSheet(const LabelSheet& sheet) {
     sheet_ = sheet;
@@ -34,15 +38,17 @@ void AddressJob::useEnvelope(const EnvelopeFormat& format) {
 }
 
 bool AddressJob::findAddresses(const AddressBook& book, const QString& logPath) {
+    CountryFile countries;
+    QString unread;  // the bureau order tells of a country file it cannot read
+    const bool loaded = countries.loadFirst(CountryFile::searchPaths(settingsFolder_), &unread);
+    AddressSource source(book, loaded ? &countries : nullptr);
     QSet<QString> stations;
     for (const QsoRecord* qso : records()) {
-        const AddressSource::Recipient recipient =
-            AddressSource::recipientOf(qso->text(QsoField::Callsign), qso->text(QsoField::QslVia));
+        const AddressSource::Recipient recipient = source.recipientFor(*qso);
         if (!recipient.manager && !recipient.call.isEmpty()) {
             stations.insert(recipient.call);
         }
     }
-    AddressSource source(book);
     if (!LogAddresses::offer(logPath, records(), stations, source, &error_)) {
         return false;
     }

@@ -55,6 +55,7 @@ class AddressJob : public PrintJob {
     Result runPieces(Run& run, QString* error);
     MailProgress progress(bool attended);
 
+    QString settingsFolder_;  // where the country file is looked for first
     std::optional<LabelSheet> sheet_;
     const EnvelopeFormat* envelope_ = nullptr;
     SenderSettings sender_;

@@ -2,34 +2,26 @@
 
 #include <QRegularExpression>
 
+#include "log/adif_reader.h"
+#include "log/home_call.h"
+#include "log/qsl_via.h"
 #include "mail/address_book.h"
 
-namespace {
-
-bool isPortableSuffix(const QString& part) {
-    return part == u"P" || part == u"M" || part == u"QRP" || part == u"A";
+AddressSource::Recipient AddressSource::recipientOf(const QString& callsign, const QString& qslVia,
+                                                    const CountryFile* countries) {
+    const QString manager = QslVia::managerOf(qslVia);
+    if (!manager.isEmpty()) {
+        return {manager, true};
+    }
+    return {homeCallOf(AddressBook::normalCall(callsign), countries), false};
 }
 
-}  // namespace
-
-AddressSource::Recipient AddressSource::recipientOf(const QString& callsign,
-                                                    const QString& qslVia) {
-    const QString via = AddressBook::normalCall(qslVia);
-    if (!via.isEmpty()) {
-        return {via, true};
+AddressSource::Recipient AddressSource::recipientOf(const QsoRecord& qso,
+                                                    const CountryFile* countries) {
+    if (AdifReader::callsignWasMissing(qso)) {
+        return {};
     }
-    QStringList parts =
-        AddressBook::normalCall(callsign).split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    while (parts.size() > 1 && isPortableSuffix(parts.last())) {
-        parts.removeLast();
-    }
-    QString station;
-    for (const QString& part : parts) {
-        if (part.size() > station.size()) {
-            station = part;
-        }
-    }
-    return {station, false};
+    return recipientOf(qso.text(QsoField::Callsign), qso.text(QsoField::QslVia), countries);
 }
 
 QStringList AddressSource::addressLines(const QString& value) {

@@ -26,6 +26,20 @@ QString decoded(QByteArrayView bytes) {
     return utf8.hasError() ? QString::fromLatin1(bytes) : text;
 }
 
+// A value as the reader keeps it: line breaks and byte order marks left out,
+// other control characters as blanks, trimmed, upper case.
+QString asTheReaderCleans(QString value) {
+    value.remove(QChar(0xFEFF));
+    value.remove(QLatin1Char('\r'));
+    value.remove(QLatin1Char('\n'));
+    for (QChar& c : value) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
+            c = QLatin1Char(' ');
+        }
+    }
+    return value.trimmed().toUpper();
+}
+
 struct Tag {
     QByteArray name;
     QByteArrayView value;
@@ -99,7 +113,7 @@ Found inRecord(QByteArrayView record) {
         } else if (tag.name == "TIME_ON") {
             time = decoded(tag.value).trimmed();
         } else if (tag.name == "CALL" && found.call.isEmpty()) {
-            found.call = decoded(tag.value).trimmed().toUpper();
+            found.call = asTheReaderCleans(decoded(tag.value));
         }
         at = record.indexOf('<', tag.end);
     }
@@ -119,7 +133,7 @@ bool offer(const QString& logPath, const QsoRecords& qsos, const QSet<QString>& 
     const bool utf16 = mark == "\xFF\xFE" || mark == "\xFE\xFF";
     QsoRecords wanted;
     for (const QsoRecord* qso : qsos) {
-        const QString station = AddressSource::recipientOf(qso->text(QsoField::Callsign), {}).call;
+        const QString station = source.stationOf(qso->text(QsoField::Callsign));
         if (stations.contains(station)) {
             wanted.push_back(qso);
         }
@@ -132,14 +146,12 @@ bool offer(const QString& logPath, const QsoRecords& qsos, const QSet<QString>& 
         if (found.call.isEmpty()) {
             continue;
         }
-        if (found.call.left(qso->value(QsoField::Callsign).size()) !=
-            qso->text(QsoField::Callsign)) {
-            *error =
-                Text::tr("Le fichier %1 a changé depuis sa lecture : relisez-le.").arg(logPath);
+        if (found.call != qso->text(QsoField::Callsign)) {
+            *error = Text::tr("Le fichier %1 a changé depuis sa lecture : relisez-le.")
+                         .arg(logPath);
             return false;
         }
-        source.offerLogAddress(AddressSource::recipientOf(found.call, {}).call, found.when,
-                               found.address);
+        source.offerLogAddress(source.stationOf(found.call), found.when, found.address);
     }
     return true;
 }

@@ -17,14 +17,14 @@ namespace LogAddresses {
 struct Found {
     QString address;  // empty when the record gives none
     QString when;     // QSO_DATE and TIME_ON, for "the most recent"
-    QString call;     // the record's CALL as written
+    QString call;     // the record's CALL, cleaned as the reader cleans it
 };
 
 // One record's text (UTF-8).
 Found inRecord(QByteArrayView record);
 
-// Offers `source` the address of every QSO of `qsos` whose station (its
-// callsign without portable suffixes) is in `stations`. False, with a French
+// Offers `source` the address of every QSO of `qsos` whose station (the home
+// call of its callsign, AddressSource::stationOf) is in `stations`. False, with a French
 // message, when the log cannot be read or no longer holds those QSOs.
 bool offer(const QString& logPath, const QsoRecords& qsos, const QSet<QString>& stations,
            AddressSource& source, QString* error);

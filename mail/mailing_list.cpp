@@ -8,8 +8,7 @@ MailingList MailingList::of(const QsoRecords& printList, const AddressSource& so
     MailingList list;
     QSet<QString> seen;
     for (const QsoRecord* qso : printList) {
-        const AddressSource::Recipient recipient =
-            AddressSource::recipientOf(qso->text(QsoField::Callsign), qso->text(QsoField::QslVia));
+        const AddressSource::Recipient recipient = source.recipientFor(*qso);
         if (recipient.call.isEmpty() || seen.contains(recipient.call)) {
             continue;
         }

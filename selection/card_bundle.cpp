@@ -2,14 +2,21 @@
 
 #include <QRegularExpression>
 #include <QSet>
+#include <QStringDecoder>
+#include <algorithm>
+#include <optional>
 
+#include "log/adif_reader.h"
 #include "log/band_table.h"
 #include "selection/qsl_queue.h"
 
 CardBundle::CardBundle(const QsoRecords& qsos) {
     byCall_.reserve(static_cast<qsizetype>(qsos.size()));
     for (const QsoRecord* qso : qsos) {
-        byCall_[qso->value(QsoField::Callsign).toByteArray()].push_back(qso);
+        // A QSO the log gives no CALL is no card's.
+        if (!AdifReader::callsignWasMissing(*qso)) {
+            byCall_[qso->value(QsoField::Callsign).toByteArray()].push_back(qso);
+        }
     }
 }
 
@@ -44,12 +51,16 @@ CardBundle::Line CardBundle::matchLine(const QString& text, int number) const {
     }
     const QByteArray call = words.takeFirst().toUpper().toUtf8();
     QByteArray date;
+    QsoField dateField = QsoField::Date;
     QByteArray band;
     for (const QString& word : words) {
         const QByteArray asDate = listDate(word);
         const QByteArray asBand = listBand(word);
         if (!asDate.isEmpty() && date.isEmpty()) {
-            date = asDate;
+            // A four-digit year is compared whole, with the log's own QSO_DATE.
+            const bool wholeYear = !word.contains(QLatin1Char('/'));
+            date = wholeYear ? word.toLatin1() : asDate;
+            dateField = wholeYear ? QsoField::QsoDate : QsoField::Date;
         } else if (!asBand.isEmpty() && band.isEmpty()) {
             band = asBand;
         } else {
@@ -58,10 +69,11 @@ CardBundle::Line CardBundle::matchLine(const QString& text, int number) const {
         }
     }
     for (const QsoRecord* qso : byCall_.value(call)) {
-        if ((date.isEmpty() || qso->value(QsoField::Date) == date) &&
+        if ((date.isEmpty() || qso->value(dateField) == date) &&
             (band.isEmpty() || qso->value(QsoField::Band) == band)) {
             line.qsos.push_back(qso);
-            const QslQueue::QslFields fields{{}, {}, qso->value(QsoField::QslRcvd), {}};
+            const QslQueue::QslFields fields{
+                {}, {}, qso->value(QsoField::QslRcvd), qso->value(QsoField::QslRcvdVia)};
             line.alreadyReceived += QslQueue::cardReceived(fields) ? 1 : 0;
         }
     }
@@ -69,6 +81,34 @@ CardBundle::Line CardBundle::matchLine(const QString& text, int number) const {
                    : line.qsos.size() == 1 ? Outcome::Found
                                            : Outcome::Several;
     return line;
+}
+
+QString CardBundle::decode(const QByteArray& bytes) {
+    const auto decodedAs = [&](QStringConverter::Encoding encoding, qsizetype skipped) {
+        QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+        const QString text = decoder(QByteArrayView(bytes).sliced(skipped));
+        return decoder.hasError() ? std::optional<QString>() : std::optional<QString>(text);
+    };
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        return decodedAs(bytes[0] == '\xFF' ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                         2)
+            .value_or(QString());
+    }
+    // UTF-16 without its mark: ASCII text has a zero byte in every pair.
+    const qsizetype pairs = bytes.size() / 2;
+    qsizetype zeroFirst = 0;
+    qsizetype zeroSecond = 0;
+    for (qsizetype i = 0; i < pairs; ++i) {
+        zeroFirst += bytes[2 * i] == '\0' ? 1 : 0;
+        zeroSecond += bytes[2 * i + 1] == '\0' ? 1 : 0;
+    }
+    if (pairs > 0 && std::max(zeroFirst, zeroSecond) * 2 > pairs) {
+        const auto encoding =
+            zeroSecond > zeroFirst ? QStringConverter::Utf16LE : QStringConverter::Utf16BE;
+        return decodedAs(encoding, 0).value_or(QString());
+    }
+    const qsizetype mark = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    return decodedAs(QStringConverter::Utf8, mark).value_or(QString::fromLatin1(bytes));
 }
 
 std::vector<CardBundle::Line> CardBundle::match(const QString& bundle) const {

@@ -10,8 +10,8 @@
 
 // The cards of a bundle, typed or scanned one per line: a call, optionally
 // followed by the QSO's date (YYYYMMDD or DD/MM/YY) and its band (20M), each
-// matched against the QSOs of a log. The call is compared as the QSO list
-// shows it; the date and the band narrow the match.
+// matched against the QSOs of a log. The whole call is compared; the date
+// (a four-digit year whole) and the band narrow the match.
 class CardBundle {
   public:
     enum class Outcome {
@@ -33,6 +33,9 @@ class CardBundle {
     explicit CardBundle(const QsoRecords& qsos);
 
     std::vector<Line> match(const QString& bundle) const;
+    // A bundle file's text, read as logs are: UTF-16 with or without its mark
+    // (a spreadsheet's "Unicode" text), else UTF-8 where valid, else Latin-1.
+    static QString decode(const QByteArray& bytes);
     Line matchLine(const QString& text, int number) const;
 
     // The QSOs of the lines that found exactly one, each once, in bundle order

@@ -24,7 +24,7 @@ bool isOneOf(QByteArrayView value, const char* letters) {
 }  // namespace
 
 bool cardReceived(const QslFields& fields) {
-    return isOneOf(fields.received, "YV");
+    return isOneOf(fields.received, "YV") && letterOf(fields.receivedVia) != 'E';
 }
 
 bool isOwed(Owed owed, const QslFields& fields) {
@@ -36,8 +36,7 @@ bool isOwed(Owed owed, const QslFields& fields) {
         case Owed::Requested:
             return isOneOf(fields.sent, "RQ");
         case Owed::Received:
-            return cardReceived(fields) && letterOf(fields.receivedVia) != 'E' &&
-                   !isOneOf(fields.sent, "YI");
+            return cardReceived(fields) && !isOneOf(fields.sent, "YI");
     }
     return false;
 }

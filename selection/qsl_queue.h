@@ -25,7 +25,8 @@ struct QslFields {
 };
 
 bool isOwed(Owed owed, const QslFields& fields);
-// QSL_RCVD Y or V, whatever the route it came by.
+// A paper card came: QSL_RCVD Y or V, QSL_RCVD_VIA absent or other than E
+// (an electronic confirmation is no card to thank for).
 bool cardReceived(const QslFields& fields);
 // QSL_SENT_VIA, else QSL_RCVD_VIA, else the bureau: 'B', 'D', 'E', 'M' or
 // another letter as the log gives it.

@@ -16,7 +16,15 @@ bool QslRound::passes(const Filter& filter, const QsoRecord& record) {
         return true;
     }
     const QslQueue::QslFields fields = qslFieldsOf(record);
-    return QslQueue::isOwed(filter.owed, fields) && QslQueue::takesRoute(filter.route, fields);
+    return QslQueue::isOwed(filter.owed, fields) && QslQueue::takesRoute(filter.route, fields) &&
+           !(filter.unconfirmed && confirmedElectronically(record));
+}
+
+bool QslRound::confirmedElectronically(const QsoRecord& record) {
+    const auto yes = [](QByteArrayView value) {
+        return value.size() == 1 && (value[0] == 'Y' || value[0] == 'V');
+    };
+    return yes(record.value(QsoField::LotwQslRcvd)) || yes(record.value(QsoField::EqslQslRcvd));
 }
 
 bool QslRound::cardReceived(const QsoRecord& record) {

@@ -23,18 +23,22 @@ class QslRound {
     struct Filter {
         QslQueue::Owed owed = QslQueue::Owed::All;
         QslQueue::Route route = QslQueue::Route::All;
+        // Only QSOs neither LoTW nor eQSL confirmed ("Sans confirmation électronique").
+        bool unconfirmed = false;
         bool letsAllThrough() const {
-            return owed == QslQueue::Owed::All && route == QslQueue::Route::All;
+            return owed == QslQueue::Owed::All && route == QslQueue::Route::All && !unconfirmed;
         }
         bool operator==(const Filter& other) const {
-            return owed == other.owed && route == other.route;
+            return owed == other.owed && route == other.route && unconfirmed == other.unconfirmed;
         }
     };
 
     static QslQueue::QslFields qslFieldsOf(const QsoRecord& record);
     // The QSO is in the filter's queue and takes its route.
     static bool passes(const Filter& filter, const QsoRecord& record);
-    // QSL_RCVD Y or V: the QSO's card came.
+    // LOTW_QSL_RCVD or EQSL_QSL_RCVD Y or V.
+    static bool confirmedElectronically(const QsoRecord& record);
+    // The QSO's paper card came (QslQueue::cardReceived).
     static bool cardReceived(const QsoRecord& record);
     // The QSOs of `log` in file order that pass `filter`.
     static QsoRecords recordsOf(const QsoLog& log, const Filter& filter);

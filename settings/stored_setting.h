@@ -58,6 +58,9 @@ inline constexpr StoredSetting kOwedOnly{Scope::Station, "QSL non envoyees seule
 // received; all, bureau, direct.
 inline constexpr StoredSetting kOwedQueue{Scope::Station, "QSL a envoyer", ""};
 inline constexpr StoredSetting kRoute{Scope::Station, "Voie QSL", "all"};
+// "Sans confirmation électronique": True or False.
+inline constexpr StoredSetting kUnconfirmed{Scope::Station, "Sans confirmation electronique",
+                                            "False"};
 // The folder of the log read last, and the template loaded or saved last.
 inline constexpr StoredSetting kLogFolder{Scope::Station, "Dossier journal", ""};
 inline constexpr StoredSetting kLastTemplate{Scope::Station, "Modele QSL", ""};

@@ -258,7 +258,7 @@ void CardPrintWindow::printCards() {
     if (!readTemplate(model)) {
         return;
     }
-    CardJob job(workspace_.store(), model, workspace_.printList().records(), runOptions());
+    CardJob job(workspace_.store(), model, workspace_.recordsToPrint(), runOptions());
     if (!job.error().isEmpty()) {
         dialogs.message(job.error());
         return;

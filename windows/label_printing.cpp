@@ -23,7 +23,8 @@ struct Text {
 
 }  // namespace
 
-std::unique_ptr<LabelJob> LabelPrinting::job(const LabelOptions& options, QString* problem) {
+std::unique_ptr<LabelJob> LabelPrinting::job(const LabelOptions& options, const QsoRecords& records,
+                                             QString* problem) {
     const SheetTable table =
         SheetTable::load(SheetTable::ownSheetsPath(workspace_.store().fileName()));
     const LabelSheet* sheet = table.sheetFor(options);
@@ -31,8 +32,7 @@ std::unique_ptr<LabelJob> LabelPrinting::job(const LabelOptions& options, QStrin
         *problem = Text::tr("Planche inconnue : %1").arg(options.sheet);
         return nullptr;
     }
-    auto job = std::make_unique<LabelJob>(workspace_.store(), options, *sheet,
-                                          workspace_.printList().records());
+    auto job = std::make_unique<LabelJob>(workspace_.store(), options, *sheet, records);
     job->setInputs({workspace_.logFileName()});
     return job;
 }
@@ -40,7 +40,7 @@ std::unique_ptr<LabelJob> LabelPrinting::job(const LabelOptions& options, QStrin
 std::optional<PrinterJob::Result> LabelPrinting::print(const LabelOptions& options) {
     QPrinter& printer = workspace_.printer();
     QString problem;
-    const std::unique_ptr<LabelJob> labels = job(options, &problem);
+    const std::unique_ptr<LabelJob> labels = job(options, workspace_.recordsToPrint(), &problem);
     printer.setPageSize(labels ? labels->sheet().pageSize() : QPageSize(QPageSize::A4));
     if (!PrintTarget::choose(workspace_.dialogs(), printer, workspace_.logFileName(),
                              QStringLiteral("etiquettes"))) {
@@ -67,7 +67,8 @@ std::optional<PrinterJob::Result> LabelPrinting::print(const LabelOptions& optio
 void LabelPrinting::preview(const LabelOptions& options, const std::function<void()>& print) {
     QString problem;
     // The preview may draw again (a new page size, a zoom) for as long as it is shown.
-    const std::shared_ptr<LabelJob> labels = job(options, &problem);
+    const std::shared_ptr<LabelJob> labels =
+        job(options, workspace_.printList().records(), &problem);
     Dialogs& dialogs = workspace_.dialogs();
     if (labels == nullptr) {
         dialogs.message(problem);

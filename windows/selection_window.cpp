@@ -1,5 +1,6 @@
 #include "windows/selection_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -146,14 +147,19 @@ QLayout* SelectionWindow::buildQueueChoice() {
     owedLabel->setBuddy(owed_);
     auto* routeLabel = new QLabel(tr("&Voie :"));
     routeLabel->setBuddy(route_);
+    unconfirmed_ = new QCheckBox(tr("Sans confirmation électronique"));
+    unconfirmed_->setObjectName(QStringLiteral("Sans_Confirmation"));
+    unconfirmed_->setChecked(lists_.filter().unconfirmed);
     auto* line = new QHBoxLayout;
     line->addWidget(owedLabel);
     line->addWidget(owed_);
+    line->addWidget(unconfirmed_);
     line->addWidget(routeLabel);
     line->addWidget(route_);
     line->addStretch();
     connect(owed_, &QComboBox::currentIndexChanged, this, &SelectionWindow::showQueue);
     connect(route_, &QComboBox::currentIndexChanged, this, &SelectionWindow::showQueue);
+    connect(unconfirmed_, &QCheckBox::toggled, this, &SelectionWindow::showQueue);
     return line;
 }
 
@@ -235,6 +241,7 @@ void SelectionWindow::showQueue() {
     QslRound::Filter filter;
     filter.owed = static_cast<QslQueue::Owed>(owed_->currentIndex());
     filter.route = static_cast<QslQueue::Route>(route_->currentIndex());
+    filter.unconfirmed = unconfirmed_->isChecked();
     workspace_.storeFilter(filter);
     lists_.setFilter(filter);
 }

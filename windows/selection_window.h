@@ -41,6 +41,9 @@ class SelectionWindow : public QWidget {
     class QComboBox* routeBox() const {
         return route_;
     }
+    class QCheckBox* unconfirmedBox() const {
+        return unconfirmed_;
+    }
     void selectAll();
     void openLabelOptions();
     void closeWindow();
@@ -56,7 +59,7 @@ class SelectionWindow : public QWidget {
     void prepare();
     // "Tri par date", "Tri par call", "Tri bureau".
     class QLayout* buildSortButtons();
-    // "QSL à envoyer :" and "Voie :".
+    // "QSL à envoyer :", "Sans confirmation électronique" and "Voie :".
     class QLayout* buildQueueChoice();
     QListView* makeRowView(RowList& rows);
     static void alignTitles(QLabel* titles, const QListView* rows);
@@ -67,6 +70,7 @@ class SelectionWindow : public QWidget {
     QsoSelection& lists_;
     class QComboBox* owed_ = nullptr;
     class QComboBox* route_ = nullptr;
+    class QCheckBox* unconfirmed_ = nullptr;
     QListView* listeQsoView_ = nullptr;
     QListView* listeImprimeView_ = nullptr;
     // The column titles over each list.

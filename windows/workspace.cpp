@@ -5,6 +5,7 @@
 
 #include "platform/dialogs.h"
 #include "selection/bureau_order.h"
+#include "selection/print_doubts.h"
 #include "selection/qsl_round.h"
 #include "settings/settings_store.h"
 
@@ -39,6 +40,15 @@ void Workspace::storeStationValue(const StoredSetting& setting, const QString& v
     reportStoreProblem();
 }
 
+QsoRecords Workspace::recordsToPrint() {
+    const QsoRecords& records = printList().records();
+    const QStringList doubts = PrintDoubts::of(records);
+    if (doubts.isEmpty() || dialogs_.askYesNo(PrintDoubts::question(doubts))) {
+        return records;
+    }
+    return PrintDoubts::withoutDoubtful(records);
+}
+
 QslRound::Filter Workspace::storedFilter() const {
     QslRound::Filter filter;
     const QString owed = stationValue(StoredSettings::kOwedQueue);
@@ -52,12 +62,15 @@ QslRound::Filter Workspace::storedFilter() const {
     }
     filter.route =
         QslQueue::routeNamed(stationValue(StoredSettings::kRoute)).value_or(QslQueue::Route::All);
+    filter.unconfirmed = stationValue(StoredSettings::kUnconfirmed) == u"True";
     return filter;
 }
 
 void Workspace::storeFilter(const QslRound::Filter& filter) {
     storeStationValue(StoredSettings::kOwedQueue, QslQueue::owedName(filter.owed));
     storeStationValue(StoredSettings::kRoute, QslQueue::routeName(filter.route));
+    storeStationValue(StoredSettings::kUnconfirmed,
+                      filter.unconfirmed ? QStringLiteral("True") : QStringLiteral("False"));
 }
 
 QString Workspace::logFilter() {

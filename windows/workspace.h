@@ -31,6 +31,10 @@ class Workspace : public QObject {
 
     QsoSelection& selection() { return selection_; }
     const RowList& printList() const { return selection_.printList(); }
+    // The print list's QSOs for a print run: where some lack their callsign,
+    // date or band, or belong to a station that wants no paper card, asks
+    // once, naming them, whether to print them too or leave them out.
+    QsoRecords recordsToPrint();
 
     const QString& stationCallsign() const { return stationCallsign_; }
     void setStationCallsign(const QString& callsign) { stationCallsign_ = callsign; }

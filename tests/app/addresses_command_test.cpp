@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -120,6 +121,36 @@ TEST_F(AddressesCommand, DumpsOneAddressPerRecipientAndTheMissingOnes) {
             EXPECT_EQ(dumped.jobs[i], c.jobs[i]) << name << " job " << i;
         }
     }
+}
+
+// Logs as loggers write them, one fault a recipient: QSL_VIA in words taken
+// for a manager (SP7HKK's own address lost), a call cut to 12 characters
+// (PA75LIBERATI, its address never found), the country prefix VP2V mailed in
+// place of K5PI, a QSO without CALL listed as missing FXXXX, and a BOM or CR
+// inside one CALL failing the whole run as a log changed since it was read.
+TEST_F(AddressesCommand, MailsTheStationLoggersName) {
+    QFile countries(QFileInfo(SettingsStore().fileName()).absolutePath() +
+                    QStringLiteral("/cty.dat"));
+    ASSERT_TRUE(countries.open(QIODevice::WriteOnly));
+    countries.write("British Virgin Islands: 08: 11: NA: 18.42: 64.58: 4.0: VP2V:\n    VP2V;\n");
+    countries.close();
+    const Outcome outcome =
+        run({QStringLiteral("addresses"), testDataPath(QStringLiteral("mail/loggers.adi")),
+             QStringLiteral("--sheet"), QStringLiteral("L7160"), QStringLiteral("--sort"),
+             QStringLiteral("call"), QStringLiteral("--dump")});
+    ASSERT_EQ(outcome.code, 0) << outcome.err.toStdString();
+    const Dumped dumped = parse(outcome.out);
+    EXPECT_EQ(dumped.missing, (QStringList{QStringLiteral("EA5GL"), QStringLiteral("K5PI")}));
+    ASSERT_EQ(dumped.jobs.size(), 1u);
+    EXPECT_EQ(
+        dumped.jobs[0],
+        (QStringList{
+            QStringLiteral("ON4BB"), QStringLiteral("Marc Peeters"), QStringLiteral("Belgium"),
+            QStringLiteral("ON4CC"), QStringLiteral("Luc Janssens"), QStringLiteral("Belgium"),
+            QStringLiteral("PA75LIBERATION"), QStringLiteral("Stichting Liberation"),
+            QStringLiteral("Postbus 75"), QStringLiteral("Netherlands"), QStringLiteral("SP7HKK"),
+            QStringLiteral("Jan Kowalski"), QStringLiteral("ul. Lipowa 3"),
+            QStringLiteral("90-001 Lodz"), QStringLiteral("Poland")}));
 }
 
 TEST_F(AddressesCommand, RefusesWrongArgumentsAndSaysWhenNoQsoHasAnAddress) {

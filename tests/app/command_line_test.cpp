@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <array>
@@ -507,12 +508,12 @@ TEST(CommandLine, PicksSortsAndMarksTheQslRound) {
         }
         ++changed;
         EXPECT_TRUE(
-            after[i].contains("<QSL_SENT:1>Y <QSL_SDATE:8>" + today + " <QSL_SENT_VIA:1>D") ||
-            after[i].contains("<QSL_SENT:1>Y <QSL_SDATE:8>" + today))
+            after[i].contains("<QSL_SENT:1>Y <QSLSDATE:8>" + today + " <QSL_SENT_VIA:1>D") ||
+            after[i].contains("<QSL_SENT:1>Y <QSLSDATE:8>" + today))
             << after[i].constData();
         // Outside the three fields every byte is the log's own.
         QByteArray rest = after[i];
-        for (const QByteArray& field : {QByteArray("<QSL_SENT:1>Y "), "<QSL_SDATE:8>" + today + ' ',
+        for (const QByteArray& field : {QByteArray("<QSL_SENT:1>Y "), "<QSLSDATE:8>" + today + ' ',
                                         QByteArray("<QSL_SENT_VIA:1>D ")}) {
             rest.replace(field, "");
         }
@@ -612,6 +613,67 @@ TEST(CommandLine, AMarkedCopyThatFailsIsNoSuccess) {
     }
 }
 
+// Electronic confirmations in the round, one fault a check: an eQSL thanked
+// for as a card, a LoTW-confirmed QSO kept by --unconfirmed, a paper card
+// after an eQSL keeping the eQSL's route, M written in the copy.
+TEST(CommandLine, TheRoundTellsElectronicConfirmationsFromCards) {
+    QTemporaryDir dir;
+    const QByteArray qso = "<QSO_DATE:8>20240301 <TIME_ON:4>1000 <BAND:3>20M <MODE:3>SSB ";
+    const QString log = writeFile(
+        dir, QStringLiteral("log.adi"),
+        "<EOH>\n<CALL:5>F1AAA " + qso +
+            "<QSL_RCVD:1>Y <QSL_RCVD_VIA:1>E <QSLRDATE:8>20240310 <LOTW_QSL_RCVD:1>Y <EOR>\n"
+            "<CALL:5>F1BBB " +
+            qso + "<QSL_RCVD:1>Y <QSL_RCVD_VIA:1>D <EOR>\n<CALL:5>F1CCC " + qso + "<EOR>\n");
+    const Outcome unconfirmed = run({QStringLiteral("list"), log, QStringLiteral("--unconfirmed")});
+    EXPECT_EQ(unconfirmed.code, 0);
+    EXPECT_FALSE(unconfirmed.out.contains("F1AAA"));
+    EXPECT_TRUE(unconfirmed.out.contains("F1BBB") && unconfirmed.out.contains("F1CCC"));
+
+    const Outcome thanks = run({QStringLiteral("labels"), log, QStringLiteral("--qsl"),
+                                QStringLiteral("auto"), QStringLiteral("--dump")});
+    EXPECT_EQ(thanks.code, 0) << thanks.err.constData();
+    EXPECT_EQ(thanks.out.count("pour la QSL"), 1) << thanks.out.constData();
+
+    const QString copy = dir.filePath(QStringLiteral("recues.adi"));
+    const QString bundle = writeFile(dir, QStringLiteral("bundle.txt"), "F1AAA\nF1CCC\n");
+    ASSERT_EQ(run({QStringLiteral("received"), log, QStringLiteral("--calls"), bundle,
+                   QStringLiteral("--via"), QStringLiteral("M"), QStringLiteral("--out"), copy})
+                  .code,
+              0);
+    const QByteArray today =
+        QDateTime::currentDateTimeUtc().date().toString(u"yyyyMMdd").toLatin1();
+    const QByteArray marked = readFile(copy);
+    EXPECT_TRUE(marked.contains("<QSL_RCVD:1>Y <QSL_RCVD_VIA:1>B <QSLRDATE:8>" + today))
+        << marked.constData();
+    EXPECT_TRUE(marked.contains("<CALL:5>F1CCC " + qso + "<QSL_RCVD:1>Y <QSLRDATE:8>" + today +
+                                " <QSL_RCVD_VIA:1>B <EOR>"))
+        << marked.constData();
+    EXPECT_FALSE(marked.contains("20240310"));
+    EXPECT_FALSE(marked.contains("_VIA:1>M"));
+}
+
+// A bundle saved as "Unicode" text (UTF-16, no mark) matches as typed, and a
+// control character of a line is not echoed to the terminal.
+TEST(CommandLine, ReceivedReadsAUtf16BundleAndEchoesItCleaned) {
+    QTemporaryDir dir;
+    QStringEncoder utf16(QStringConverter::Utf16LE);
+    const QString bundle = writeFile(dir, QStringLiteral("bundle.txt"),
+                                     utf16.encode(QStringLiteral("F1AAC\r\nF1\u001B[2JZZ\r\n")));
+    const QString copy = dir.filePath(QStringLiteral("recues.adi"));
+    const Outcome outcome =
+        run({QStringLiteral("received"), testDataPath(QStringLiteral("answer/answer.adi")),
+             QStringLiteral("--calls"), bundle, QStringLiteral("--out"), copy});
+    EXPECT_EQ(outcome.code, 0) << outcome.err.constData();
+    EXPECT_EQ(outcome.err,
+              "Ligne 2 : aucun QSO ne correspond : F1 [2JZZ\n"
+              "1 ligne(s) trouvée(s), 1 sans QSO, 0 à plusieurs QSO\n");
+    // F1AAC found: one more QSO received.
+    EXPECT_EQ(
+        readFile(copy).count("<QSL_RCVD:1>Y"),
+        readFile(testDataPath(QStringLiteral("answer/answer.adi"))).count("<QSL_RCVD:1>Y") + 1);
+}
+
 // A bundle of cards received: the lines that find one QSO mark it received in
 // the copy (a QSO received already keeps its date); the lines that find none
 // or several are listed and mark nothing; outside the three fields the copy is
@@ -638,28 +700,29 @@ TEST(CommandLine, ReceivedMarksTheCardsOfABundle) {
     const QList<QByteArray> before = readFile(log).split('\n');
     const QList<QByteArray> after = readFile(copy).split('\n');
     ASSERT_EQ(before.size(), after.size());
+    // Each marked record as the copy must hold it: a card already received on
+    // paper keeps its route and date (the old QSL_RDATE under ADIF's name).
+    const std::pair<QByteArray, QByteArray> changes[] = {
+        {"<QSL_SENT:1>N <EOR>",
+         "<QSL_SENT:1>N <QSL_RCVD:1>Y <QSLRDATE:8>" + today + " <QSL_RCVD_VIA:1>D <EOR>"},
+        {"<QSL_RDATE:8>20240320", "<QSLRDATE:8>20240320"},
+        {"<QSL_RCVD_VIA:1>B <EOR>", "<QSL_RCVD_VIA:1>B <QSLRDATE:8>" + today + " <EOR>"},
+        {"<QSL_RCVD:1>v <QSL_RCVD_VIA:1>d <EOR>",
+         "<QSL_RCVD:1>Y <QSL_RCVD_VIA:1>d <QSLRDATE:8>" + today + " <EOR>"},
+        {"<RST_SENT:3>599 <EOR>",
+         "<RST_SENT:3>599 <QSL_RCVD:1>Y <QSLRDATE:8>" + today + " <QSL_RCVD_VIA:1>D <EOR>"},
+    };
     QStringList marked;
     for (qsizetype i = 0; i < before.size(); ++i) {
         if (before[i] == after[i]) {
             continue;
         }
+        ASSERT_LT(static_cast<size_t>(marked.size()), std::size(changes)) << after[i].constData();
+        const auto& [was, becomes] = changes[marked.size()];
         marked.append(QString::fromLatin1(after[i].mid(8, 5)) + QLatin1Char(' ') +
                       QString::fromLatin1(after[i].mid(26, 8)));
-        const bool keptDate = after[i].contains("<QSL_RDATE:8>20240320");
-        QByteArray rest = after[i];
-        for (const QByteArray& field : {QByteArray("<QSL_RCVD:1>Y "), "<QSL_RDATE:8>" + today + ' ',
-                                        QByteArray("<QSL_RCVD_VIA:1>D ")}) {
-            EXPECT_TRUE(rest.contains(field) || (keptDate && field.startsWith("<QSL_RDATE")))
-                << after[i].constData();
-            rest.replace(field, "");
-        }
-        QByteArray kept = before[i];
-        for (const QByteArray& field :
-             {QByteArray("<QSL_RCVD:1>Y "), QByteArray("<QSL_RCVD:1>v "),
-              QByteArray("<QSL_RCVD_VIA:1>B "), QByteArray("<QSL_RCVD_VIA:1>d ")}) {
-            kept.replace(field, "");
-        }
-        EXPECT_EQ(rest, kept);
+        EXPECT_EQ(after[i], QByteArray(before[i]).replace(was, becomes))
+            << marked.last().toStdString();
     }
     EXPECT_EQ(marked,
               QStringList({QStringLiteral("F1AAC 20240303"), QStringLiteral("F1AAG 20240307"),

@@ -91,7 +91,7 @@ run cards-first-card-past cards grouped.adi table.qsl --per-page 2 --first-card 
 pdf cards-4-a4-pdf cards grouped.adi table.qsl --group --per-page 4 --first-card 2
 run round-mark labels round.adi --station F9XQA --sheet L7160 --unsent --dump \
     --mark-sent round-marked.adi --sent-via D
-LC_ALL=C sed 's/<QSL_SDATE:8>[0-9]\{8\}/<QSL_SDATE:8>DATE/g' "$work/round-marked.adi" \
+LC_ALL=C sed 's/<QSLSDATE:8>[0-9]\{8\}/<QSLSDATE:8>DATE/g' "$work/round-marked.adi" \
     >"$out/round-marked.adi" 2>/dev/null || true
 # Direct mail: one address per recipient from the address book, else the log; the missing ones.
 cp "$data/mail/addresses.adi" "$work/addresses.adi"
@@ -120,7 +120,7 @@ done
 run answer-list-direct list answer.adi --route direct --sort call
 run answer-mark-direct labels answer.adi --station F9XQA --sheet L7160 --owed received \
     --route direct --dump --mark-sent answer-direct.adi
-LC_ALL=C sed 's/<QSL_SDATE:8>[0-9]\{8\}/<QSL_SDATE:8>DATE/g' "$work/answer-direct.adi" \
+LC_ALL=C sed 's/<QSLSDATE:8>[0-9]\{8\}/<QSLSDATE:8>DATE/g' "$work/answer-direct.adi" \
     >"$out/answer-direct.adi" 2>/dev/null || true
 run answer-thanks-f1 labels answer.adi --station F9XQA --format 1 --qsl auto --dump
 run answer-thanks-f1-group labels answer.adi --station F9XQA --format 1 --qsl auto --group --dump
@@ -130,7 +130,7 @@ run answer-thanks-act labels answer.adi --station TM5ABC --format 3 --type activ
     --qsl auto --owed received --dump
 cp "$data/answer/bundle.txt" "$work/bundle.txt"
 run answer-received received answer.adi --calls bundle.txt --via D --out answer-recues.adi
-LC_ALL=C sed "s/<QSL_RDATE:8>$(date -u +%Y%m%d)/<QSL_RDATE:8>TODAY/g" "$work/answer-recues.adi" \
+LC_ALL=C sed "s/<QSLRDATE:8>$(date -u +%Y%m%d)/<QSLRDATE:8>TODAY/g" "$work/answer-recues.adi" \
     >"$out/answer-recues.adi" 2>/dev/null || true
 run answer-received-via received answer.adi --calls bundle.txt --via E --out answer-recues.adi
 run answer-owed-unknown list answer.adi --owed later

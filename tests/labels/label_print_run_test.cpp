@@ -266,6 +266,12 @@ TEST(LabelPrintRun, GroupsAStationsQsosOnSharedLabels) {
                                    QStringLiteral("F5ABC 4"), QStringLiteral("G4ABC 1"),
                                    QStringLiteral("dl1aa 1")}));
     EXPECT_EQ(LabelGroups::labels(list, 1).size(), 12u);
+    // Whole values: QSL vias alike in their first 12 characters are two stations.
+    TestPrintList routes;
+    routes.add("LY2AB", "QSL VIA LY5CA EQSL");
+    routes.add("LY2AB", "QSL VIA LY5CB");
+    routes.add("LY2AB", "QSL VIA LY5CA EQSL");
+    EXPECT_EQ(LabelGroups::labels(routes, 4).size(), 2u);
     LabelOptions grouping = format(1);
     grouping.group = true;
     EXPECT_EQ(LabelPrintRun::labelCount(grouping, *SheetTable::tuned(1), list), 5);

@@ -5,6 +5,7 @@
 
 #include "log/adif_reader.h"
 #include "log/band_table.h"
+#include "log/confirmation_download.h"
 #include "log/qso_row.h"
 #include "support/qso_rows.h"
 #include "support/test_files.h"
@@ -111,6 +112,9 @@ TEST(AdifReader, ReadsValuesByTheRules) {
     EXPECT_EQ(rowField(row, QsoRow::kRstColumn, 10), QStringLiteral("1234567890"));
     EXPECT_EQ(rowField(row, QsoRow::kViaColumn, 12), QStringLiteral("VIAVIAVIAVIA"));
     EXPECT_EQ(row.size(), 72);
+    // The QSO keeps them whole: mail and bundles find the whole call.
+    EXPECT_EQ(contents.log.at(0).value(QsoField::Callsign), "ABCDEFGHIJKLMN");
+    EXPECT_EQ(contents.log.at(0).value(QsoField::QslVia), "VIAVIAVIAVIAVI");
 
     // A value with no "<" after it runs to the end of its record text.
     contents = parse(kHeader + "<QSO_DATE:8>20090131<TIME_ON:4>0751<BAND:3>20M<CALL:5>F9XQA");
@@ -298,13 +302,22 @@ TEST(AdifReader, ReadsLogsShapedLikeThoseOfOtherPrograms) {
     };
     const QString cut = QStringLiteral("Fin de QSO <EOR> absente avant l'indicatif TEST2");
     const Case cases[] = {
-        {"lotw_report.adi", {"K1ABC", "JA1XYZ"}, {"", ""}, {}},
+        {"lotw_report.adi",
+         {"K1ABC", "JA1XYZ"},
+         {"", ""},
+         {ConfirmationDownload::messageFor(ConfirmationDownload::Kind::LotwReport)}},
         {"lotw_empty_report.adi", {}, {}, {}},
         {"missing_eor.adi", {"TEST1", "TEST2", "TEST3"}, {"", "", ""}, {cut}},
         {"values_with_text.adi", {"IZ0ABC", "F5ABC"}, {"", ""}, {}},
         {"accents_utf8.adi", {"EA3AB", "EA3AC"}, {"BÜRO", "C/ MELIÓ 11"}, {}},
         {"accents_latin1.adi", {"EA3AB", "EA3AC"}, {"BÜRO", "C/ MELIÓ 11"}, {}},
         {"utf16_with_mark.adi", {"DL1AB", "OK1CD"}, {"BÜRO", ""}, {}},
+        {"qrz_free_text_via.adi",
+         {"LU6HPA", "LU2HDT", "CX1SI", "CE3FZL"},
+         {"73 CORDIALES PABLO", "LU2HDT LUCAS MINA CLAVERO , 73 CORDIALES",
+          "DIRECT WITH 2 SASE OR $ 2 USA", "ONLY BUREAU"},
+         {}},
+        {"wavelog_export.adi", {"XXXXXX"}, {"QSL -BUREAU, E-QSL"}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
@@ -335,6 +348,45 @@ TEST(AdifReader, ReadsLogsShapedLikeThoseOfOtherPrograms) {
     EXPECT_EQ(
         rowOf(texts, 1),
         QStringLiteral("F5ABC         06/01/24  09:00  7.0 Mhz   SSB      XX                    "));
+}
+
+// Files whose QSL fields mean something else than a logger's, and the time of
+// a logger that writes only when the QSO ended: one fault a row.
+TEST(AdifReader, ReadsConfirmationFilesAndEndTimesAsTheyAreMeant) {
+    using ConfirmationDownload::Kind;
+    struct Case {
+        const char* fault;
+        QByteArray log;
+        QByteArrayView rcvd, rcvdVia, sent, time;
+        QString message;
+    };
+    const QByteArray qso = "<CALL:5>K1ABC<QSO_DATE:8>20240301<BAND:3>20M";
+    const Case cases[] = {
+        {"a LoTW confirmation taken for a paper card",
+         "ARRL Logbook of the World Status Report\n<PROGRAMID:4>LoTW\n<eoh>\n" + qso +
+             "<TIME_ON:4>1015<QSL_RCVD:1>Y<eor>",
+         "Y", "E", "", "10:15", ConfirmationDownload::messageFor(Kind::LotwReport)},
+        {"an eQSL received taken for a card the operator sent",
+         "eQSL.cc DownloadInBox\n<PROGRAMID:21>eQSL.cc DownloadInBox<EOH>" + qso +
+             "<TIME_ON:4>1015<QSL_SENT:1>Y<QSL_SENT_VIA:1>E<EOR>",
+         "Y", "E", "", "10:15", ConfirmationDownload::messageFor(Kind::EqslInbox)},
+        {"a logger's own PROGRAMID taken for a service",
+         "<PROGRAMID:6>Wavelog<EOH>" + qso + "<TIME_ON:4>1015<QSL_RCVD:1>Y<EOR>", "Y", "", "",
+         "10:15", QString()},
+        {"TIME_OFF alone printed as 00:00", "<EOH>" + qso + "<TIME_OFF:6>101500<EOR>", "", "", "",
+         "10:15", AdifReader::timeFromEndMessage()},
+    };
+    for (const Case& c : cases) {
+        const AdifContents contents = parse(c.log);
+        ASSERT_EQ(contents.log.count(), 1) << c.fault;
+        const QsoRecord& read = contents.log.at(0);
+        EXPECT_EQ(read.value(QsoField::QslRcvd), c.rcvd) << c.fault;
+        EXPECT_EQ(read.value(QsoField::QslRcvdVia), c.rcvdVia) << c.fault;
+        EXPECT_EQ(read.value(QsoField::QslSent), c.sent) << c.fault;
+        EXPECT_EQ(read.value(QsoField::Time), c.time) << c.fault;
+        EXPECT_EQ(contents.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message})
+            << c.fault;
+    }
 }
 
 TEST(AdifReader, RulesHoldAtTheirEdges) {

@@ -21,7 +21,7 @@
 namespace {
 
 const QDate kDay(2026, 12, 7);
-const QByteArray kMarks = "<QSL_SENT:1>Y <QSL_SDATE:8>20261207 <QSL_SENT_VIA:1>B ";
+const QByteArray kMarks = "<QSL_SENT:1>Y <QSLSDATE:8>20261207 <QSL_SENT_VIA:1>B ";
 
 struct ReadLog {
     AdifContents contents;
@@ -116,22 +116,22 @@ TEST(SentMarker, MarksEveryRecordShapeTheReaderAccepts) {
          {0},
          call + "<QSL_SENT:1>Y " + kMarks.mid(14) + "<EOR><CALL:5>F2BBB<EOR>"},
         {"repeated fields keep one, the new value",
-         call + "<QSL_SENT:1>N <qsl_sent:1>R <QSL_SDATE:8>20200101<QSL_SENT_VIA:1>D<EOR>",
+         call + "<QSL_SENT:1>N <qsl_sent:1>R <QSLSDATE:8>20200101<QSL_SENT_VIA:1>D<EOR>",
          {},
-         call + "<QSL_SENT:1>Y  <QSL_SDATE:8>20261207<QSL_SENT_VIA:1>B<EOR>"},
+         call + "<QSL_SENT:1>Y  <QSLSDATE:8>20261207<QSL_SENT_VIA:1>B<EOR>"},
         {"a length past any number",
          call + "<QSL_SENT:9223372036854775807>N <EOR>",
          {},
          call + "<QSL_SENT:1>Y " + kMarks.mid(14) + "<EOR>"},
         {"repeated fields last in a record without <EOR>",
-         call + "<QSL_SENT:1>N <MODE:2>CW <QSL_SDATE:8>20200101\r\n<QSL_SDATE:8>20200102 "
+         call + "<QSL_SENT:1>N <MODE:2>CW <QSLSDATE:8>20200101\r\n<QSLSDATE:8>20200102 "
                 "<QSL_SENT:1>R\n",
          {},
-         call + "<QSL_SENT:1>Y <MODE:2>CW <QSL_SDATE:8>20261207 <QSL_SENT_VIA:1>B\n"},
+         call + "<QSL_SENT:1>Y <MODE:2>CW <QSLSDATE:8>20261207 <QSL_SENT_VIA:1>B\n"},
         {"a value longer than its length",
-         call + "<QSL_SENT:1>NN<QSL_SDATE:8>\r\n20200101 <EOR>",
+         call + "<QSL_SENT:1>NN<QSLSDATE:8>\r\n20200101 <EOR>",
          {},
-         call + "<QSL_SENT:1>Y<QSL_SDATE:8>20261207 <QSL_SENT_VIA:1>B <EOR>"},
+         call + "<QSL_SENT:1>Y<QSLSDATE:8>20261207 <QSL_SENT_VIA:1>B <EOR>"},
         {"a repeated field followed by text",
          call + "<MODE:4>CW<QSL_SENT:1>N<QSL_SENT:1>R junk<EOR>",
          {},
@@ -170,6 +170,63 @@ TEST(SentMarker, MarksEveryRecordShapeTheReaderAccepts) {
     }
 }
 
+struct Marking {
+    const char* fault;  // what a wrong copy would do
+    const MarkedFields& fields;
+    const char* via;
+    QByteArray record;
+    QByteArray copy;
+};
+
+// Dates under ADIF's own names, the receipt's route and date kept together,
+// and M written as the bureau: the copy of each record, one fault a row.
+TEST(SentMarker, WritesWhatLoggersReadBack) {
+    const QByteArray call = "<CALL:5>F1AAA<BAND:3>20M";
+    const MarkedFields& sent = MarkedFields::sent();
+    const MarkedFields& received = MarkedFields::received();
+    const std::vector<Marking> rows = {
+        {"a sent date under a name loggers drop", sent, "D", call + "<EOR>",
+         call + "<QSL_SENT:1>Y <QSLSDATE:8>20261207 <QSL_SENT_VIA:1>D <EOR>"},
+        {"the old sent date left beside the new one", sent, "B",
+         call + "<QSL_SDATE:8>20200101 <QSL_SENT:1>N<EOR>",
+         call + "<QSLSDATE:8>20261207 <QSL_SENT:1>Y<QSL_SENT_VIA:1>B <EOR>"},
+        {"M, which ADIF only reads, written", sent, "M", call + "<EOR>",
+         call + "<QSL_SENT:1>Y <QSLSDATE:8>20261207 <QSL_SENT_VIA:1>B <EOR>"},
+        {"a received date under a name loggers drop", received, "D",
+         call + "<QSLRDATE:8>20200101 <QSL_RDATE:8>20200101 <QSL_RCVD:1>N<EOR>",
+         call + "<QSLRDATE:8>20261207  <QSL_RCVD:1>Y<QSL_RCVD_VIA:1>D <EOR>"},
+        {"a paper receipt's date lost with its old name", received, "B",
+         call + "<QSL_RCVD:1>Y <QSL_RDATE:8>20240320 <QSL_RCVD_VIA:1>D<EOR>",
+         call + "<QSL_RCVD:1>Y <QSLRDATE:8>20240320 <QSL_RCVD_VIA:1>D<EOR>"},
+        {"a direct card answered by bureau", received, "B",
+         call + "<QSL_RCVD:1>V <QSL_RCVD_VIA:1>d <QSLRDATE:8>20240320<EOR>",
+         call + "<QSL_RCVD:1>Y <QSL_RCVD_VIA:1>d <QSLRDATE:8>20240320<EOR>"},
+        {"a card on paper without a route given one", received, "B",
+         call + "<QSL_RCVD:1>Y <QSLRDATE:8>20240320<EOR>",
+         call + "<QSL_RCVD:1>Y <QSLRDATE:8>20240320<EOR>"},
+        {"a paper card after an eQSL dated on the eQSL's day", received, "B",
+         call + "<QSL_RCVD:1>Y <QSL_RCVD_VIA:1>E <QSLRDATE:8>20240320<EOR>",
+         call + "<QSL_RCVD:1>Y <QSL_RCVD_VIA:1>B <QSLRDATE:8>20261207<EOR>"},
+        {"today's date put before the old one of a received record with an open tag", received, "B",
+         call + "<QSL_RCVD:1>Y <QSL_RCVD_VIA:1>D <QSLRDATE:8>20240320 <MODE:2 CW<EOR>",
+         "<CALL:5>F1AAA<QSL_RCVD:1>Y <QSLRDATE:8>20240320 <QSL_RCVD_VIA:1>D <BAND:3>20M"
+         "<QSL_RCVD:1>Y <QSL_RCVD_VIA:1>D <QSLRDATE:8>20240320 <MODE:2 CW<EOR>"},
+    };
+    QTemporaryDir dir;
+    for (const Marking& row : rows) {
+        const QString path = writeFile(dir, QStringLiteral("log.adi"), row.record);
+        const auto log = readLog(path);
+        ASSERT_TRUE(log->read) << row.fault;
+        const QString copyPath = dir.filePath(QStringLiteral("copy.adi"));
+        QString error;
+        ASSERT_EQ(SentMarker::writeCopy(path, log->fingerprint, copyPath, recordsOf(*log, {0}),
+                                        QString::fromLatin1(row.via), kDay, &error, row.fields),
+                  SentMarker::Result::Written)
+            << row.fault;
+        EXPECT_EQ(readFile(copyPath).toStdString(), row.copy.toStdString()) << row.fault;
+    }
+}
+
 // Logs written by other programs and the marked copy's fuzzing seeds, two
 // QSOs of three marked: each copy reads back as its log, outside the marks.
 TEST(SentMarker, LogsOfOtherProgramsReadBackAsTheyWere) {
@@ -189,6 +246,40 @@ TEST(SentMarker, LogsOfOtherProgramsReadBackAsTheyWere) {
                                            [](int qso) { return qso % 3 != 2; }),
                   std::string())
             << log.toStdString();
+    }
+}
+
+// Every QSO of the real logs marked received, then sent: loggers find each
+// date under its ADIF name, and none under the names earlier versions wrote.
+TEST(SentMarker, CopiesOfRealLogsCarryOnlyAdifsDateNames) {
+    QTemporaryDir dir;
+    for (const QString& folder : {QStringLiteral("other_programs"), QStringLiteral("round"),
+                                  QStringLiteral("answer"), QStringLiteral("mail")}) {
+        const QDir files(testDataPath(folder), QStringLiteral("*.adi"));
+        for (const QString& name : files.entryList(QDir::Files)) {
+            QString path = files.filePath(name);
+            if (readFile(path).startsWith("\xFF\xFE")) {
+                continue;  // UTF-16: marked alike, its bytes are not searched here
+            }
+            for (const MarkedFields* fields : {&MarkedFields::received(), &MarkedFields::sent()}) {
+                const auto log = readLog(path);
+                const QString copy =
+                    dir.filePath(name + QString::number(fields->keepReceiptOnPaper));
+                QString error;
+                ASSERT_EQ(SentMarker::writeCopy(path, log->fingerprint, copy,
+                                                recordsOf(*log, everyQso(*log)),
+                                                QStringLiteral("B"), kDay, &error, *fields),
+                          SentMarker::Result::Written)
+                    << name.toStdString() << error.toStdString();
+                path = copy;
+            }
+            const QByteArray marked = readFile(path).toUpper();
+            const int qsos = readLog(path)->contents.log.count();
+            EXPECT_FALSE(marked.contains("<QSL_SDATE") || marked.contains("<QSL_RDATE"))
+                << name.toStdString();
+            EXPECT_GE(marked.count("<QSLSDATE:8>"), qsos) << name.toStdString();
+            EXPECT_GE(marked.count("<QSLRDATE:8>"), qsos) << name.toStdString();
+        }
     }
 }
 

@@ -26,11 +26,27 @@ TEST(AddressSource, FindsTheStationACardGoesTo) {
         bool manager;
     };
     const Case cases[] = {
-        {"ON4AAA", "", "ON4AAA", false},      {"ea8/on4aaa", "", "ON4AAA", false},
-        {"ON4AAA/EA8", "", "ON4AAA", false},  {"F5ABC/P", "", "F5ABC", false},
-        {"F5ABC/QRP", "", "F5ABC", false},    {"K1ABC/4", "", "K1ABC", false},
-        {"TM5ABC/M", "", "TM5ABC", false},    {"3B8/DL1ABC/A", "", "DL1ABC", false},
-        {"VP8XYZ", " m0oxo ", "M0OXO", true}, {"EA8/ON4AAA/P", "EA5XX", "EA5XX", true},
+        {"ON4AAA", "", "ON4AAA", false},
+        {"ea8/on4aaa", "", "ON4AAA", false},
+        {"ON4AAA/EA8", "", "ON4AAA", false},
+        {"F5ABC/P", "", "F5ABC", false},
+        {"F5ABC/QRP", "", "F5ABC", false},
+        {"K1ABC/4", "", "K1ABC", false},
+        {"TM5ABC/M", "", "TM5ABC", false},
+        {"3B8/DL1ABC/A", "", "DL1ABC", false},
+        {"VP8XYZ", " m0oxo ", "M0OXO", true},
+        {"EA8/ON4AAA/P", "EA5XX", "EA5XX", true},
+        // Words in QSL_VIA are no manager: the station is its own recipient.
+        {"SP7HKK", "BUREAU, LOTW. CLUBLOG", "SP7HKK", false},
+        {"HB9TWY", "NO QSL CARD, SORRY", "HB9TWY", false},
+        {"EA5ABC", "VIA EA5GL", "EA5GL", true},
+        {"ON4XX", "QSL MANAGER IS ON7SS", "ON7SS", true},
+        {"LY2AB", "QSL VIA LY5CA EQSL", "LY5CA", true},
+        // The whole call, and the home call of a call worked abroad.
+        {"PA75LIBERATION", "", "PA75LIBERATION", false},
+        {"KH6/K1A", "", "K1A", false},
+        {"EA8/N1A", "", "N1A", false},
+        {"K1ABC/AM", "", "K1ABC", false},
     };
     for (const Case& c : cases) {
         const AddressSource::Recipient recipient =

@@ -3,6 +3,8 @@
 #include "log/adif_reader.h"
 #include "selection/card_bundle.h"
 
+#include <QStringEncoder>
+
 namespace {
 
 const char kBundleLog[] =
@@ -12,7 +14,11 @@ const char kBundleLog[] =
     "<CALL:6>DL1ABC<QSO_DATE:8>20240305<TIME_ON:4>1000<BAND:3>20M<MODE:2>CW<EOR>\n"
     "<CALL:6>ON4AAA<QSO_DATE:8>20240101<TIME_ON:4>0900<BAND:3>15M<MODE:3>SSB"
     "<QSL_RCVD:1>Y<QSL_RCVD_VIA:1>b<EOR>\n"
-    "<CALL:10>EA8/ON4AAA<QSO_DATE:8>20240202<TIME_ON:4>0900<FREQ:6>14.074<MODE:3>FT8<EOR>\n";
+    "<CALL:10>EA8/ON4AAA<QSO_DATE:8>20240202<TIME_ON:4>0900<FREQ:6>14.074<MODE:3>FT8<EOR>\n"
+    "<CALL:14>PA75LIBERATION<QSO_DATE:8>20200505<TIME_ON:4>0900<BAND:3>20M<EOR>\n"
+    "<QSO_DATE:8>20240101<TIME_ON:4>0900<BAND:3>20M<QSL_RCVD:1>Y<EOR>\n"
+    "<CALL:6>ON4BBB<QSO_DATE:8>20240101<TIME_ON:4>0900<BAND:3>20M<QSL_RCVD:1>Y"
+    "<QSL_RCVD_VIA:1>E<EOR>\n";
 
 class CardBundleTest : public ::testing::Test {
   protected:
@@ -47,6 +53,13 @@ TEST_F(CardBundleTest, MatchesEachLineByCallDateAndBand) {
         {"F9XQA", Outcome::NotFound, {}, 0},
         {"DL1ABC tuesday", Outcome::Unreadable, {}, 0},
         {"DL1ABC 2024-01-01", Outcome::Unreadable, {}, 0},
+        // A four-digit year is compared whole; the whole call is matched.
+        {"DL1ABC 19240305", Outcome::NotFound, {}, 0},
+        {"PA75LIBERATION", Outcome::Found, {5}, 0},
+        {"PA75LIBERATI", Outcome::NotFound, {}, 0},
+        // A QSO without CALL is no card's; an eQSL is no card received.
+        {"FXXXX", Outcome::NotFound, {}, 0},
+        {"ON4BBB", Outcome::Found, {7}, 0},
     };
     const CardBundle bundle(qsos_);
     for (const Case& c : cases) {
@@ -73,6 +86,21 @@ TEST_F(CardBundleTest, ABundleKeepsItsLineNumbersAndTakesEachFoundQsoOnce) {
     EXPECT_EQ(lines[1].text, QStringLiteral("DL1ABC 40M"));
     EXPECT_EQ(lines[3].number, 5);
     EXPECT_EQ(CardBundle::found(lines), (QsoRecords{qsos_[3], qsos_[1]}));
+}
+
+// A bundle saved as a spreadsheet's or Notepad's "Unicode" text, or in
+// Latin-1, reads as the same lines (not NULs, not "ON4\uFFFD\uFFFDA").
+TEST(CardBundle, DecodesBundleFilesAsLogsAre) {
+    const QString text = QStringLiteral("ON4ÉÀA 20M\r\nDL1ABC\r\n");
+    QStringEncoder le(QStringConverter::Utf16LE);
+    QStringEncoder be(QStringConverter::Utf16BE);
+    QStringEncoder marked(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    const QByteArray encodings[] = {text.toUtf8(),       text.toLatin1(),
+                                    le.encode(text),     be.encode(text),
+                                    marked.encode(text), "\xEF\xBB\xBF" + text.toUtf8()};
+    for (const QByteArray& bytes : encodings) {
+        EXPECT_EQ(CardBundle::decode(bytes), text) << bytes.toHex().toStdString();
+    }
 }
 
 }  // namespace

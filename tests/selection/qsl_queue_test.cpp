@@ -28,7 +28,7 @@ const Case kCases[] = {
     {"q",   "D",   "",   "",    true,  true,  false, 'D', false, true,  false},
     {"Y",   "B",   "Y",  "B",   false, false, false, 'B', true,  false, true},
     {"I",   "",    "Y",  "D",   false, false, false, 'D', false, true,  true},
-    {"",    "",    "Y",  "E",   true,  false, false, 'E', false, false, true},
+    {"",    "",    "Y",  "E",   true,  false, false, 'E', false, false, false},
     {"",    "",    "V",  "",    true,  false, true,  'B', true,  false, true},
     {"N",   "",    "N",  "D",   true,  false, false, 'D', false, true,  false},
     {"R",   "M",   "Y",  "D",   true,  true,  true,  'M', true,  false, true},

@@ -317,6 +317,47 @@ TEST_F(EtiquettesWindow, TheMarkingFollowsTheRouteChosen) {
     }
 }
 
+// A QSO whose call the log lacked (FXXXX) or whose station wants no card is
+// named in one question before printing; No leaves them out of the run (and
+// of the marking), Yes prints them.
+TEST_F(EtiquettesWindow, AsksOnceAboutReplacedValuesAndStationsThatWantNoCard) {
+    const QByteArray log =
+        "<EOH>\n<CALL:5>F1ABC<QSO_DATE:8>20090131<TIME_ON:4>0751<BAND:3>40M<EOR>\n"
+        "<QSO_DATE:8>20090131<TIME_ON:4>0752<BAND:3>40M<EOR>\n"
+        "<CALL:5>F2ABC<QSO_DATE:8>20090131<TIME_ON:4>0753<BAND:3>40M"
+        "<QSL_VIA:18>NO QSL CARD, SORRY<EOR>\n";
+    StartWindow& main = app->showStartWindow();
+    main.callsignBox()->setText(QStringLiteral("F9XQA"));
+    dialogs.fileNames.push_back(writeFile(dir, QStringLiteral("log.adi"), log));
+    main.loadLog();
+    app->selectionWindow().selectAll();
+    LabelOptionsWindow& window = open();
+    window.sheetButton(1)->setChecked(true);
+    dialogs.printerChoice = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("labels.pdf")));
+        return true;
+    };
+    for (const bool printThem : {false, true}) {
+        const QString marked = dir.filePath(QStringLiteral("log-%1.adi").arg(printThem));
+        dialogs.questions.clear();
+        dialogs.answers = {printThem, true};
+        dialogs.fileNames.push_back(marked);
+        window.printButton()->click();
+        ASSERT_EQ(dialogs.questions.size(), 2) << printThem;
+        const QString& doubts = dialogs.questions.first();
+        EXPECT_TRUE(doubts.startsWith(QStringLiteral("2 QSO à vérifier avant l'impression :")))
+            << doubts.toStdString();
+        EXPECT_TRUE(doubts.contains(QStringLiteral("FXXXX"))) << doubts.toStdString();
+        EXPECT_TRUE(doubts.contains(QStringLiteral("indicatif absent")));
+        EXPECT_TRUE(doubts.contains(QStringLiteral("la station ne veut pas de carte")));
+        EXPECT_FALSE(doubts.contains(QStringLiteral("F1ABC")));
+        EXPECT_EQ(
+            dialogs.questions.last(),
+            QStringLiteral("Marquer les %1 QSO imprimés comme envoyés ?").arg(printThem ? 3 : 1));
+    }
+}
+
 TEST_F(EtiquettesWindow, PrintsThePrintListIntoAPdf) {
     loadLog(17);
     LabelOptionsWindow& window = open();
@@ -337,7 +378,7 @@ TEST_F(EtiquettesWindow, PrintsThePrintListIntoAPdf) {
               QStringList({QStringLiteral("Page suivante ?"),
                            QStringLiteral("Marquer les 17 QSO imprimés comme envoyés ?")}));
     EXPECT_EQ(dialogs.proposedNames, QStringList{marked});
-    EXPECT_EQ(readFile(marked).count("<QSL_SENT:1>Y <QSL_SDATE:8>"), 17);
+    EXPECT_EQ(readFile(marked).count("<QSL_SENT:1>Y <QSLSDATE:8>"), 17);
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("La copie marquée est écrite dans %1.")
                                                 .arg(QDir::toNativeSeparators(marked))});
     EXPECT_EQ(dialogs.printerDialogs, 1);

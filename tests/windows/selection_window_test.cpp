@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
@@ -260,6 +261,27 @@ TEST_F(SelectionWindowTest, ShowsTheQueueAndRouteChosenAndKeepsThem) {
     EXPECT_EQ(again.qsoList().count(), 4);
 }
 
+// "Sans confirmation électronique" leaves out the QSOs LoTW or eQSL confirmed
+// (a QSO so confirmed shown among those owed a card is the fault), and is kept.
+TEST_F(SelectionWindowTest, LeavesOutQsosConfirmedElectronicallyAndKeepsTheChoice) {
+    const QByteArray confirmed = "<EOH>\n<LOTW_QSL_RCVD:1>Y" + record("F9XQA", "20090101") +
+                                 "<EQSL_QSL_RCVD:1>v" + record("F9XQB", "20090101") +
+                                 "<LOTW_QSL_RCVD:1>N" + record("F9XQC", "20090101");
+    SelectionWindow& window = load(confirmed);
+    ASSERT_NE(window.unconfirmedBox(), nullptr);
+    EXPECT_EQ(window.unconfirmedBox()->text(), QStringLiteral("Sans confirmation électronique"));
+    EXPECT_EQ(window.qsoList().count(), 3);
+    window.unconfirmedBox()->setChecked(true);
+    EXPECT_EQ(callsigns(window.qsoList()), QStringList{QStringLiteral("F9XQC 01/01/09")});
+    EXPECT_EQ(store->read(QStringLiteral("FxxxxSetup "),
+                          QStringLiteral("Sans confirmation electronique"), QString()),
+              QStringLiteral("True"));
+    window.close();
+    SelectionWindow& again = load(confirmed);
+    EXPECT_TRUE(again.unconfirmedBox()->isChecked());
+    EXPECT_EQ(again.qsoList().count(), 1);
+}
+
 // "Cartes reçues…": the bundle matched as it is typed; the QSOs found and the
 // one ticked among several are marked received in the copy, which is read so
 // that "Reçues sans réponse" lists the replies.
@@ -289,9 +311,11 @@ TEST_F(SelectionWindowTest, MarksTheCardsOfABundleAndReadsTheCopy) {
     cards->findChild<QPushButton*>(QStringLiteral("Marquer_Recues"))->click();
     EXPECT_EQ(dialogs.questions.first(), QStringLiteral("Marquer les 6 QSO comme reçus ?"));
     const QByteArray marked = readFile(copy);
-    // Six routes written; the log had two of its own.
-    EXPECT_EQ(marked.count("<QSL_RCVD_VIA:1>D"), 6 + 2);
-    EXPECT_EQ(marked.count("<QSL_RDATE:8>20240320"), 1);
+    // Three routes written; the log had two of its own. The cards already
+    // received on paper keep theirs (F1AAG, F1AAH by the bureau, F1AAI's "d").
+    EXPECT_EQ(marked.count("<QSL_RCVD_VIA:1>D"), 3 + 2);
+    EXPECT_EQ(marked.count("<QSL_RCVD_VIA:1>B"), 3);  // the log's own, none rewritten
+    EXPECT_EQ(marked.count("<QSLRDATE:8>20240320"), 1);
     // The copy is read: the replies owed by the direct route.
     window.owedBox()->setCurrentIndex(3);
     window.routeBox()->setCurrentIndex(2);
@@ -299,8 +323,9 @@ TEST_F(SelectionWindowTest, MarksTheCardsOfABundleAndReadsTheCopy) {
     for (int i = 0; i < window.qsoList().count(); ++i) {
         calls.append(window.qsoList().row(i).left(5));
     }
-    // F1AAI direct before; F1AAC, F1AAH, F1AAA now (F1AAG: QSL_SENT I, never owed).
-    EXPECT_EQ(calls.join(QLatin1Char(' ')), QStringLiteral("F1AAA F1AAC F1AAH F1AAI F1AAA"));
+    // F1AAI direct before; F1AAC, F1AAA now (F1AAG: QSL_SENT I, never owed; F1AAH's
+    // bureau card is answered by the bureau).
+    EXPECT_EQ(calls.join(QLatin1Char(' ')), QStringLiteral("F1AAA F1AAC F1AAI F1AAA"));
 }
 
 }  // namespace
