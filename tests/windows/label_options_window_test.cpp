@@ -352,9 +352,9 @@ TEST_F(EtiquettesWindow, AsksOnceAboutReplacedValuesAndStationsThatWantNoCard) {
         EXPECT_TRUE(doubts.contains(QStringLiteral("indicatif absent")));
         EXPECT_TRUE(doubts.contains(QStringLiteral("la station ne veut pas de carte")));
         EXPECT_FALSE(doubts.contains(QStringLiteral("F1ABC")));
-        EXPECT_EQ(
-            dialogs.questions.last(),
-            QStringLiteral("Marquer les %1 QSO imprimés comme envoyés ?").arg(printThem ? 3 : 1));
+        EXPECT_EQ(dialogs.questions.last(),
+                  printThem ? QStringLiteral("Marquer les 3 QSO imprimés comme envoyés ?")
+                            : QStringLiteral("Marquer le QSO imprimé comme envoyé ?"));
     }
 }
 
