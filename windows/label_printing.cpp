@@ -8,12 +8,18 @@
 #include "platform/dialogs.h"
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
+#include "windows/bureau_check.h"
 #include "windows/dialogs_job_listener.h"
 #include "windows/print_target.h"
 #include "windows/sent_marking.h"
 #include "windows/workspace.h"
 
 std::unique_ptr<LabelJob> LabelPrinting::job(const LabelOptions& options, QString* problem) {
+    return job(options, workspace_.printList().records(), problem);
+}
+
+std::unique_ptr<LabelJob> LabelPrinting::job(const LabelOptions& options, const QsoRecords& records,
+                                             QString* problem) {
     const SheetTable table =
         SheetTable::load(SheetTable::ownSheetsPath(workspace_.store().fileName()));
     const LabelSheet* sheet = table.sheetFor(options);
@@ -21,16 +27,20 @@ std::unique_ptr<LabelJob> LabelPrinting::job(const LabelOptions& options, QStrin
         *problem = QStringLiteral("Planche inconnue : %1").arg(options.sheet);
         return nullptr;
     }
-    auto job = std::make_unique<LabelJob>(workspace_.store(), options, *sheet,
-                                          workspace_.printList().records());
+    auto job = std::make_unique<LabelJob>(workspace_.store(), options, *sheet, records);
     job->setInputs({workspace_.logFileName()});
     return job;
 }
 
 std::optional<PrinterJob::Result> LabelPrinting::print(const LabelOptions& options) {
+    BureauCheck bureau(workspace_);
+    const std::optional<QsoRecords> records = bureau.recordsToPrint();
+    if (!records) {
+        return std::nullopt;
+    }
     QPrinter& printer = workspace_.printer();
     QString problem;
-    const std::unique_ptr<LabelJob> labels = job(options, &problem);
+    const std::unique_ptr<LabelJob> labels = job(options, *records, &problem);
     printer.setPageSize(labels ? labels->sheet().pageSize() : QPageSize(QPageSize::A4));
     if (!PrintTarget::choose(workspace_.dialogs(), printer, workspace_.logFileName(),
                              QStringLiteral("etiquettes"))) {
@@ -49,6 +59,7 @@ std::optional<PrinterJob::Result> LabelPrinting::print(const LabelOptions& optio
     if (result == PrinterJob::Result::Failed) {
         workspace_.dialogs().message(labels->error());
     } else if (result == PrinterJob::Result::Done) {
+        bureau.sayCount(labels->records());
         SentMarking::offer(workspace_, *labels, printer.outputFileName());
     }
     return result;

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "log/qso_record.h"
 #include "printing/printer_job.h"
 
 class LabelJob;
@@ -28,6 +29,8 @@ class LabelPrinting {
   private:
     // The job on the print list, or none (and why) when the sheet is unknown.
     std::unique_ptr<LabelJob> job(const LabelOptions& options, QString* problem);
+    std::unique_ptr<LabelJob> job(const LabelOptions& options, const QsoRecords& records,
+                                  QString* problem);
 
     Workspace& workspace_;
 };
