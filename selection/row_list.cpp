@@ -111,8 +111,25 @@ void RowList::sortEntries(std::vector<Entry>& entries) const {
         entry = rowEntryOf(*entry.record);
     }
     std::stable_sort(entries.begin(), entries.end(), rowLess);
-    for (Entry& entry : entries) {
-        entry = bureauEntryOf(*entry.record);
+    sortRowOrderedForBureau(entries);
+}
+
+// `entries` in row order: the bureau order keeps it among the QSOs of one
+// recipient, so a stable sort by the bureau keys alone is enough.
+void RowList::sortRowOrderedForBureau(std::vector<Entry>& entries) const {
+    // In row order the QSOs of one station follow each other: one look-up each.
+    QByteArrayView via;
+    QByteArrayView call;
+    std::array<quint64, 3> key{};
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const QsoRecord& record = *entries[i].record;
+        if (i == 0 || record.value(QsoField::QslVia) != via ||
+            record.value(QsoField::Callsign) != call) {
+            via = record.value(QsoField::QslVia);
+            call = record.value(QsoField::Callsign);
+            key = bureauEntryOf(record).key;
+        }
+        entries[i].key = key;
     }
     std::stable_sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
         return compareBureauKeys(a, b) < 0;
@@ -120,6 +137,7 @@ void RowList::sortEntries(std::vector<Entry>& entries) const {
 }
 
 void RowList::orderForBureau(std::shared_ptr<const BureauOrder> order) {
+    const bool inRowOrder = bureau_ == nullptr;
     bureau_ = std::move(order);
     if (order_ != Order::Sorted) {
         return;
@@ -129,8 +147,12 @@ void RowList::orderForBureau(std::shared_ptr<const BureauOrder> order) {
         for (Entry& entry : entries) {
             entry = rowEntryOf(*entry.record);
         }
+        std::stable_sort(entries.begin(), entries.end(), rowLess);
+    } else if (inRowOrder) {
+        sortRowOrderedForBureau(entries);
+    } else {
+        sortEntries(entries);
     }
-    sortEntries(entries);
     replaceAll(std::move(entries));
 }
 

@@ -60,6 +60,7 @@ class RowList : public QAbstractListModel {
     bool less(const Entry& a, const Entry& b) const;
     static bool rowLess(const Entry& a, const Entry& b);
     void sortEntries(std::vector<Entry>& entries) const;
+    void sortRowOrderedForBureau(std::vector<Entry>& entries) const;
     void replaceAll(std::vector<Entry> entries);
     void addEntries(std::vector<Entry> added);
 
