@@ -106,8 +106,8 @@ class MarkedCopy {
             const QByteArrayView text = QByteArrayView(window_).sliced(
                 record->fileOffset() - windowStart_, record->fileLength());
             if (!emitUpTo(record->fileOffset()) ||
-                !put(utf16 ? MarkedRecord::markedUtf16(text, littleEndian, via_, date_, fields_)
-                           : MarkedRecord::marked(text, via_, date_, fields_))) {
+                !(utf16 ? put(MarkedRecord::markedUtf16(text, littleEndian, via_, date_, fields_))
+                        : putMarked(text))) {
                 return failure_;
             }
             copied_ = end;
@@ -161,6 +161,17 @@ class MarkedCopy {
         hash_.add(QByteArrayView(window_).sliced(kept));
         atEnd_ = read == 0;
         return read > 0;
+    }
+
+    // A record with its edits, put straight into the pending bytes.
+    bool putMarked(QByteArrayView record) {
+        qsizetype copied = 0;
+        for (const MarkedRecord::Edit& edit : MarkedRecord::edits(record, via_, date_, fields_)) {
+            pending_.append(record.sliced(copied, edit.begin - copied));
+            pending_.append(edit.text);
+            copied = edit.end;
+        }
+        return put(record.sliced(copied));
     }
 
     bool put(QByteArrayView bytes) {
