@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "log/marked_record.h"
@@ -66,15 +67,22 @@ bool sameFile(const QByteArray& a, const QByteArray& b) {
 
 // The printed records in file order, each once.
 std::vector<const QsoRecord*> inFileOrder(const QsoRecords& printed) {
-    std::vector<const QsoRecord*> records(printed.begin(), printed.end());
-    std::sort(records.begin(), records.end(), [](const QsoRecord* a, const QsoRecord* b) {
-        return a->fileOffset() < b->fileOffset();
-    });
-    records.erase(std::unique(records.begin(), records.end(),
-                              [](const QsoRecord* a, const QsoRecord* b) {
-                                  return a->fileOffset() == b->fileOffset();
-                              }),
-                  records.end());
+    // Sorted by offsets read once: a million records in print-list order lie all
+    // over memory.
+    std::vector<std::pair<qint64, const QsoRecord*>> placed;
+    placed.reserve(printed.size());
+    for (const QsoRecord* record : printed) {
+        placed.emplace_back(record->fileOffset(), record);
+    }
+    std::sort(placed.begin(), placed.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<const QsoRecord*> records;
+    records.reserve(placed.size());
+    for (size_t i = 0; i < placed.size(); ++i) {
+        if (i == 0 || placed[i].first != placed[i - 1].first) {
+            records.push_back(placed[i].second);
+        }
+    }
     return records;
 }
 
