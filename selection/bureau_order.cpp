@@ -1,5 +1,7 @@
 #include "selection/bureau_order.h"
 
+#include <algorithm>
+
 #include "log/home_call.h"
 #include "log/qsl_via.h"
 #include "log/qso_record.h"
@@ -52,10 +54,27 @@ BureauOrder::Key BureauOrder::makeKey(QByteArrayView via, QByteArrayView call) c
     key.prefix = prefixOf(key.route);
     if (QslVia::wishOf(viaText) == QslVia::Wish::DirectOnly) {
         key.refusal = Refusal::DirectOnly;
-    } else if (noBureau_ != nullptr && !key.prefix.isEmpty() && noBureau_->contains(key.prefix)) {
+    } else if (hasNoBureau(key)) {
         key.refusal = Refusal::NoBureau;
     }
     return key;
+}
+
+// Without a country file the recipient's leading letters and digits are no
+// entity's prefix: the longest start of the call that the table lists stands in.
+bool BureauOrder::hasNoBureau(const Key& key) const {
+    if (noBureau_ == nullptr || key.prefix.isEmpty()) {
+        return false;
+    }
+    if (countries_ != nullptr) {
+        return noBureau_->contains(key.prefix);
+    }
+    for (qsizetype length = std::min<qsizetype>(key.route.size(), 6); length > 0; --length) {
+        if (noBureau_->contains(key.route.left(length))) {
+            return true;
+        }
+    }
+    return false;
 }
 
 BureauOrder::Key BureauOrder::keyOf(const QsoRecord& record) const {

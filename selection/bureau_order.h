@@ -44,6 +44,7 @@ class BureauOrder {
 
   private:
     Key makeKey(QByteArrayView via, QByteArrayView call) const;
+    bool hasNoBureau(const Key& key) const;
 
     std::shared_ptr<const CountryFile> countries_;
     std::shared_ptr<const NoBureauTable> noBureau_;

@@ -93,11 +93,16 @@ TEST_F(BureauRunTest, EachQsoGoesToTheBureauOfItsHomeCallOrManager) {
         {"DL1ABC", "DIRECT", "DL", "DL1ABC", Refusal::DirectOnly},
         {"ZZ9ZZ", "", "", "ZZ9ZZ", Refusal::None},
     };
+    // Without a country file the recipient's start stands for the entity.
+    const BureauOrder withoutCountries(nullptr,
+                                       std::make_shared<NoBureauTable>(NoBureauTable::load({})));
     for (const auto& c : cases) {
         const BureauOrder::Key key = order->keyOf(*testQso(c.call, c.via));
         EXPECT_EQ(key.prefix, QByteArray(c.prefix)) << c.call << " " << c.via;
         EXPECT_EQ(key.route, QByteArray(c.route)) << c.call << " " << c.via;
         EXPECT_EQ(key.refusal, c.refusal) << c.call << " " << c.via;
+        EXPECT_EQ(withoutCountries.keyOf(*testQso(c.call, c.via)).refusal, c.refusal)
+            << c.call << " " << c.via;
     }
 }
 
