@@ -176,8 +176,12 @@ int CardsCommand::run(const QStringList& arguments) {
     if (!readPrintList(reachable(logName), round, log, printList, &failure)) {
         return failure;
     }
+    const QsoRecords toPrint = recordsToPrint(round, printList, logName, &failure);
+    if (failure != kOk) {
+        return failure;
+    }
     SettingsStore store;
-    CardJob job(store, model, printList.records(), cardRun);
+    CardJob job(store, model, toPrint, cardRun);
     if (cardRun.offsetX) {
         job.setHorizontalOffset(*cardRun.offsetX);
     }
@@ -205,11 +209,17 @@ int CardsCommand::runJob(const GivenOptions& round, const GivenOptions& given,
         if (!outputWritten()) {
             return kPrintFailed;
         }
-        return result != PrintJob::Result::Failed ? markSent(round, logName, log, job)
-                                                  : fail(kPrintFailed, job.error());
+        if (result == PrintJob::Result::Failed) {
+            return fail(kPrintFailed, job.error());
+        }
+        sayCountByBureau(round, job.records());
+        return markSent(round, logName, log, job);
     }
     QPrinter printer(QPrinter::HighResolution);
     const QString asked = choosePrinter(given, printer);
-    return job.print(printer, asked) == PrintJob::Result::Done ? markSent(round, logName, log, job)
-                                                               : fail(kPrintFailed, job.error());
+    if (job.print(printer, asked) != PrintJob::Result::Done) {
+        return fail(kPrintFailed, job.error());
+    }
+    sayCountByBureau(round, job.records());
+    return markSent(round, logName, log, job);
 }

@@ -17,6 +17,7 @@
 #include "printing/pending_files.h"
 #include "printing/print_job.h"
 #include "selection/print_doubts.h"
+#include "selection/bureau_run.h"
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
 
@@ -81,7 +82,7 @@ CommandOptions Command::roundOptions(bool printing) {
         {QStringLiteral("sort"),
          QStringLiteral("call|bureau"),
          {QStringLiteral("call: as \"Tri par call\"; bureau: by the DXCC entity of"),
-          QStringLiteral("the QSL via (else the callsign), then by that route")},
+          QStringLiteral("the QSL via's manager, else of the home call; then by it")},
          Stage::Round,
          true},
     };
@@ -94,6 +95,11 @@ CommandOptions Command::roundOptions(bool printing) {
              Stage::Round,
              true,
              2});
+        options.push_back({QStringLiteral("keep-undeliverable"),
+                           {},
+                           {QStringLiteral("a bureau run prints the QSOs the bureau cannot"),
+                            QStringLiteral("deliver too (entity without bureau, QSL_VIA DIRECT)")},
+                           Stage::Round});
         options.push_back({QStringLiteral("sent-via"),
                            QStringLiteral("B|D|E|M"),
                            {QStringLiteral("the sending method marked (B for labels, D for cards;"),
@@ -227,13 +233,50 @@ QslRound::Order Command::printOrder(const GivenOptions& round) {
 }
 
 std::shared_ptr<const BureauOrder> Command::bureauOrder() {
+    if (bureau_ != nullptr) {
+        return bureau_;
+    }
     QString problem;
-    std::shared_ptr<const BureauOrder> order =
-        QslRound::bureauOrder(SettingsStore().fileName(), &problem);
+    bureau_ = QslRound::bureauOrder(SettingsStore().fileName(), &problem);
     if (!problem.isEmpty()) {
         writeLine(err_, problem.toUtf8());
     }
-    return order;
+    return bureau_;
+}
+
+bool Command::isBureauRun(const GivenOptions& round) {
+    return roundFilter(round).route == QslQueue::Route::Bureau ||
+           printOrder(round) == QslRound::Order::Bureau;
+}
+
+QsoRecords Command::recordsToPrint(const GivenOptions& round, const RowList& printList,
+                                   const QString& logName, int* failure) {
+    QsoRecords records = printList.records();
+    if (!isBureauRun(round) || round.has(QStringLiteral("keep-undeliverable"))) {
+        return records;
+    }
+    BureauRun::Split split = BureauRun::split(records, *bureauOrder());
+    if (split.refused.empty()) {
+        return records;
+    }
+    writeLine(err_, QStringLiteral("%1 QSO laissés de côté, le bureau ne les délivre pas "
+                                   "(--keep-undeliverable les imprime) :")
+                        .arg(split.refused.size())
+                        .toUtf8());
+    for (const QString& line : BureauRun::describe(split.refused, *bureauOrder())) {
+        writeLine(err_, line.toUtf8());
+    }
+    if (split.deliverable.empty()) {
+        *failure = fail(kUnreadable,
+                        QStringLiteral("Aucun QSO à imprimer dans le fichier %1").arg(logName));
+    }
+    return std::move(split.deliverable);
+}
+
+void Command::sayCountByBureau(const GivenOptions& round, const QsoRecords& printed) {
+    if (isBureauRun(round)) {
+        writeLine(err_, BureauRun::countByBureau(printed, *bureauOrder()).toUtf8());
+    }
 }
 
 bool Command::readLog(const QString& path, QsoLog& log, bool fingerprinted) {

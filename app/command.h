@@ -61,7 +61,17 @@ class Command {
     static QslRound::Filter roundFilter(const GivenOptions& round);
     // The order a print list takes: --sort bureau, else by call.
     static QslRound::Order printOrder(const GivenOptions& round);
+    // Read once for the run; its problems said on `err`.
     std::shared_ptr<const BureauOrder> bureauOrder();
+    // --route bureau or --sort bureau.
+    static bool isBureauRun(const GivenOptions& round);
+    // The print list's QSOs to print. A bureau run leaves out those the bureau
+    // cannot deliver and names them on `err`, unless --keep-undeliverable; when
+    // none is left, `failure` takes the exit code.
+    QsoRecords recordsToPrint(const GivenOptions& round, const RowList& printList,
+                              const QString& logName, int* failure);
+    // After a bureau run: how many QSOs go to each bureau, on `err`.
+    void sayCountByBureau(const GivenOptions& round, const QsoRecords& printed);
     // Reads the log, its messages on `err`, and keeps its QSOs.
     // With `fingerprinted`, the log keeps the fingerprint of the bytes read.
     bool readLog(const QString& path, QsoLog& log, bool fingerprinted = false);
@@ -88,6 +98,7 @@ class Command {
     std::FILE* err_;
 
   private:
+    std::shared_ptr<const BureauOrder> bureau_;
     std::vector<int> opened_;
     std::vector<std::pair<QString, QString>> shownAs_;  // reachable name, name for messages
 };

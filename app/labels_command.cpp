@@ -226,7 +226,14 @@ int LabelsCommand::run(const QStringList& arguments) {
                                                log, printList, &failure)) {
         return failure;
     }
-    LabelJob job(store, chosen, *sheet, printList.records());
+    QsoRecords toPrint;
+    if (!request.calibration) {
+        toPrint = recordsToPrint(request.round, printList, request.positional.first(), &failure);
+        if (failure != kOk) {
+            return failure;
+        }
+    }
+    LabelJob job(store, chosen, *sheet, toPrint);
     job.setInputs(inputs);
     setOffsets(request.given, &job);
     applySendingMethod(request.round, job);
@@ -331,9 +338,11 @@ int LabelsCommand::runJob(const Request& request, const QsoLog& log, LabelJob& j
         if (!job.notice().isEmpty()) {
             writeLine(err_, job.notice().toUtf8());
         }
-        return result == PrintJob::Result::Done
-                   ? markSent(request.round, request.positional.first(), log, job)
-                   : fail(kPrintFailed, job.error());
+        if (result != PrintJob::Result::Done) {
+            return fail(kPrintFailed, job.error());
+        }
+        sayCountByBureau(request.round, job.records());
+        return markSent(request.round, request.positional.first(), log, job);
     }
     QPrinter printer(QPrinter::HighResolution);
     const QString asked = choosePrinter(request.given, printer);
@@ -345,6 +354,9 @@ int LabelsCommand::runJob(const Request& request, const QsoLog& log, LabelJob& j
     if (result != PrintJob::Result::Done) {
         return fail(kPrintFailed, job.error());
     }
-    return request.calibration ? kOk
-                               : markSent(request.round, request.positional.first(), log, job);
+    if (request.calibration) {
+        return kOk;
+    }
+    sayCountByBureau(request.round, job.records());
+    return markSent(request.round, request.positional.first(), log, job);
 }

@@ -65,7 +65,8 @@ QString ListCommand::synopsis() {
 void ListCommand::describe(UsageText& usage) {
     usage.addCommand(synopsis(),
                      {QStringLiteral("write every QSO list row of the log, one per line (with"),
-                      QStringLiteral("--sort bureau: the entity's prefix and a tab before each)")});
+                      QStringLiteral("--sort bureau: the entity's prefix and a tab before each,"),
+                      QStringLiteral("! before it when the bureau cannot deliver the card)")});
 }
 
 int ListCommand::run(const QStringList& given) {
@@ -114,8 +115,9 @@ int ListCommand::listArranged(const QString& path, const GivenOptions& round) {
         QByteArray text = QsoRow::compose(rows.record(i));
         PrintSurface::blankControls(text);
         if (bureau != nullptr) {
-            const QByteArray prefix = bureau->keyOf(rows.record(i)).prefix;
-            text.prepend((prefix.isEmpty() ? QByteArray("-") : prefix) + '\t');
+            const BureauOrder::Key key = bureau->keyOf(rows.record(i));
+            const QByteArray mark = key.refusal == BureauOrder::Refusal::None ? "" : "!";
+            text.prepend(mark + (key.prefix.isEmpty() ? QByteArray("-") : key.prefix) + '\t');
         }
         writeLine(out_, text);
     }

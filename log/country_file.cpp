@@ -138,7 +138,8 @@ QString CountryFile::primaryPrefix(const QString& callsign) const {
     while (parts.size() > 1 && isPortableSuffix(parts.last())) {
         parts.removeLast();
     }
-    if (parts.isEmpty() || (parts.size() > 1 && parts.last() == u"MM")) {
+    // Maritime and aeronautical mobile: no place of operation.
+    if (parts.isEmpty() || (parts.size() > 1 && (parts.last() == u"MM" || parts.last() == u"AM"))) {
         return {};
     }
     const QString base = parts.join(QLatin1Char('/'));

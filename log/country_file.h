@@ -25,7 +25,7 @@ class CountryFile {
     bool loadFirst(const QStringList& paths, QString* error);
 
     // The primary prefix of a callsign's entity; empty when it has none
-    // (maritime mobile, or nothing matches).
+    // (maritime or aeronautical mobile, or nothing matches).
     QString primaryPrefix(const QString& callsign) const;
 
     int entityCount() const { return entityCount_; }

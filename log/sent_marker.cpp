@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "log/marked_record.h"
@@ -76,15 +77,22 @@ bool sameFile(const QByteArray& a, const QByteArray& b) {
 
 // The printed records in file order, each once.
 std::vector<const QsoRecord*> inFileOrder(const QsoRecords& printed) {
-    std::vector<const QsoRecord*> records(printed.begin(), printed.end());
-    std::sort(records.begin(), records.end(), [](const QsoRecord* a, const QsoRecord* b) {
-        return a->fileOffset() < b->fileOffset();
-    });
-    records.erase(std::unique(records.begin(), records.end(),
-                              [](const QsoRecord* a, const QsoRecord* b) {
-                                  return a->fileOffset() == b->fileOffset();
-                              }),
-                  records.end());
+    // Sorted by offsets read once: a million records in print-list order lie all
+    // over memory.
+    std::vector<std::pair<qint64, const QsoRecord*>> placed;
+    placed.reserve(printed.size());
+    for (const QsoRecord* record : printed) {
+        placed.emplace_back(record->fileOffset(), record);
+    }
+    std::sort(placed.begin(), placed.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<const QsoRecord*> records;
+    records.reserve(placed.size());
+    for (size_t i = 0; i < placed.size(); ++i) {
+        if (i == 0 || placed[i].first != placed[i - 1].first) {
+            records.push_back(placed[i].second);
+        }
+    }
     return records;
 }
 
@@ -116,8 +124,8 @@ class MarkedCopy {
             const QByteArrayView text = QByteArrayView(window_).sliced(
                 record->fileOffset() - windowStart_, record->fileLength());
             if (!emitUpTo(record->fileOffset()) ||
-                !put(utf16 ? MarkedRecord::markedUtf16(text, littleEndian, via_, date_, fields_)
-                           : MarkedRecord::marked(text, via_, date_, fields_))) {
+                !(utf16 ? put(MarkedRecord::markedUtf16(text, littleEndian, via_, date_, fields_))
+                        : putMarked(text))) {
                 return failure_;
             }
             copied_ = end;
@@ -171,6 +179,17 @@ class MarkedCopy {
         hash_.add(QByteArrayView(window_).sliced(kept));
         atEnd_ = read == 0;
         return read > 0;
+    }
+
+    // A record with its edits, put straight into the pending bytes.
+    bool putMarked(QByteArrayView record) {
+        qsizetype copied = 0;
+        for (const MarkedRecord::Edit& edit : MarkedRecord::edits(record, via_, date_, fields_)) {
+            pending_.append(record.sliced(copied, edit.begin - copied));
+            pending_.append(edit.text);
+            copied = edit.end;
+        }
+        return put(record.sliced(copied));
     }
 
     bool put(QByteArrayView bytes) {

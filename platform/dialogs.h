@@ -32,6 +32,12 @@ class Dialogs {
     virtual void messageList(const QString& heading, const QStringList& items) = 0;
     // The one question of the program, answered Yes (true) or No.
     virtual bool askYesNo(const QString& text) = 0;
+    // A question with several answers, one button each in the order given: the
+    // index of the answer chosen. Closing the window gives the last answer.
+    virtual int askChoice(const QString& text, const QStringList& answers) {
+        (void)text;
+        return static_cast<int>(answers.size()) - 1;
+    }
     // A question whose Yes replaces a file: No is the answer Enter gives.
     virtual bool askToReplace(const QString& text) { return askYesNo(text); }
     // A file name, or an empty text when the operator cancels.

@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QProgressBar>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -127,6 +128,23 @@ void QtDialogs::messageList(const QString& heading, const QStringList& items) {
 
 bool QtDialogs::askYesNo(const QString& text) {
     return ask(text, QMessageBox::Yes);
+}
+
+int QtDialogs::askChoice(const QString& text, const QStringList& answers) {
+    FocusReturn focus(returnedTo_);
+    QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::NoButton, askingWindow());
+    box.setTextFormat(Qt::PlainText);
+    QList<QAbstractButton*> buttons;
+    for (const QString& answer : answers) {
+        buttons.append(box.addButton(answer, QMessageBox::ActionRole));
+    }
+    if (!buttons.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+        box.setEscapeButton(buttons.last());
+    }
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return chosen < 0 ? static_cast<int>(answers.size()) - 1 : static_cast<int>(chosen);
 }
 
 bool QtDialogs::askToReplace(const QString& text) {

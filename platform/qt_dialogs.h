@@ -11,6 +11,7 @@ class QtDialogs : public Dialogs {
     void message(const QString& text) override;
     void messageList(const QString& heading, const QStringList& items) override;
     bool askYesNo(const QString& text) override;
+    int askChoice(const QString& text, const QStringList& answers) override;
     QString openFileName(const QString& filter) override;
     QString openFileName(const QString& filter, const QString& folder) override;
     bool askText(const QString& text, QString& answer) override;

@@ -1,5 +1,9 @@
 #include "selection/bureau_order.h"
 
+#include <algorithm>
+
+#include "log/home_call.h"
+#include "log/qsl_via.h"
 #include "log/qso_record.h"
 
 namespace {
@@ -32,31 +36,64 @@ QByteArray leadingLettersAndDigits(const QByteArray& route) {
 
 }  // namespace
 
-BureauOrder::BureauOrder(std::shared_ptr<const CountryFile> countries)
-    : countries_(std::move(countries)) {}
-
-QByteArray BureauOrder::routeOf(const QsoRecord& record) {
-    const QByteArrayView via = record.value(QsoField::QslVia);
-    return (via.isEmpty() ? record.value(QsoField::Callsign) : via).toByteArray();
-}
+BureauOrder::BureauOrder(std::shared_ptr<const CountryFile> countries,
+                         std::shared_ptr<const NoBureauTable> noBureau)
+    : countries_(std::move(countries)), noBureau_(std::move(noBureau)) {}
 
 QByteArray BureauOrder::prefixOf(const QByteArray& route) const {
-    const auto known = prefixes_.constFind(route);
-    if (known != prefixes_.constEnd()) {
-        return *known;
+    return countries_ != nullptr ? countries_->primaryPrefix(QString::fromUtf8(route)).toUtf8()
+                                 : leadingLettersAndDigits(route);
+}
+
+BureauOrder::Key BureauOrder::makeKey(QByteArrayView via, QByteArrayView call) const {
+    const QString viaText = QString::fromUtf8(via);
+    const QString manager = QslVia::managerOf(viaText);
+    Key key;
+    key.route = homeCallOf(manager.isEmpty() ? QString::fromUtf8(call) : manager, countries_.get())
+                    .toUtf8();
+    key.prefix = prefixOf(key.route);
+    if (QslVia::wishOf(viaText) == QslVia::Wish::DirectOnly) {
+        key.refusal = Refusal::DirectOnly;
+    } else if (hasNoBureau(key)) {
+        key.refusal = Refusal::NoBureau;
     }
-    const QByteArray prefix = countries_ != nullptr
-                                  ? countries_->primaryPrefix(QString::fromUtf8(route)).toUtf8()
-                                  : leadingLettersAndDigits(route);
-    prefixes_.insert(route, prefix);
-    return prefix;
+    return key;
+}
+
+// Without a country file the recipient's leading letters and digits are no
+// entity's prefix: the longest start of the call that the table lists stands in.
+bool BureauOrder::hasNoBureau(const Key& key) const {
+    if (noBureau_ == nullptr || key.prefix.isEmpty()) {
+        return false;
+    }
+    if (countries_ != nullptr) {
+        return noBureau_->contains(key.prefix);
+    }
+    for (qsizetype length = std::min<qsizetype>(key.route.size(), 6); length > 0; --length) {
+        if (noBureau_->contains(key.route.left(length))) {
+            return true;
+        }
+    }
+    return false;
 }
 
 BureauOrder::Key BureauOrder::keyOf(const QsoRecord& record) const {
-    Key key;
-    key.route = routeOf(record);
-    key.prefix = prefixOf(key.route);
+    const QByteArrayView via = record.value(QsoField::QslVia);
+    const QByteArrayView call = record.value(QsoField::Callsign);
+    QByteArray station;
+    station.reserve(via.size() + call.size() + 1);
+    station.append(via).append('\0').append(call);
+    const auto known = keys_.constFind(station);
+    if (known != keys_.constEnd()) {
+        return *known;
+    }
+    Key key = makeKey(via, call);
+    keys_.insert(station, key);
     return key;
+}
+
+QByteArray BureauOrder::routeOf(const QsoRecord& record) const {
+    return keyOf(record).route;
 }
 
 int BureauOrder::compare(const Key& a, const Key& b) {

@@ -62,5 +62,11 @@ std::shared_ptr<const BureauOrder> QslRound::bureauOrder(const QString& settings
     if (!countries->loadFirst(CountryFile::searchPaths(folder), problem)) {
         countries.reset();
     }
-    return std::make_shared<BureauOrder>(std::move(countries));
+    QString tableProblem;
+    auto noBureau = std::make_shared<NoBureauTable>(
+        NoBureauTable::load(NoBureauTable::ownFilePath(settingsFile), &tableProblem));
+    if (problem != nullptr && !tableProblem.isEmpty()) {
+        *problem = problem->isEmpty() ? tableProblem : *problem + QLatin1Char('\n') + tableProblem;
+    }
+    return std::make_shared<BureauOrder>(std::move(countries), std::move(noBureau));
 }

@@ -51,8 +51,10 @@ class QslRound {
                         std::shared_ptr<const BureauOrder> bureau);
 
     // The bureau order from the first country file found, the one beside the
-    // settings file `settingsFile` first. When none can be read, `problem`
-    // tells why and the order falls back to the callsigns.
+    // settings file `settingsFile` first, with the entities without a bureau.
+    // When no country file can be read, `problem` tells why and the order falls
+    // back to the callsigns; it also says an unreadable list of entities without
+    // a bureau, one message a line.
     static std::shared_ptr<const BureauOrder> bureauOrder(const QString& settingsFile,
                                                           QString* problem);
 };

@@ -36,25 +36,37 @@ void QsoSelection::setFilter(const QslRound::Filter& filter) {
 
 namespace {
 
-// Two records are the same QSO when every value is the same, whichever
-// reading of the log made them.
-bool sameQso(const QsoRecord& a, const QsoRecord& b) {
+// A record's values lie one after another in its log's memory (QsoRecord keeps
+// only where each ends): one view covers them all.
+QByteArrayView allValues(const QsoRecord& record) {
+    const QByteArrayView first = record.value(static_cast<QsoField>(0));
+    const QByteArrayView last = record.value(static_cast<QsoField>(kQsoFieldCount - 1));
+    return QByteArrayView(first.data(), last.data() + last.size() - first.data());
+}
+
+bool sameSizes(const QsoRecord& a, const QsoRecord& b) {
     for (int field = 0; field < kQsoFieldCount; ++field) {
-        if (a.value(static_cast<QsoField>(field)) != b.value(static_cast<QsoField>(field))) {
+        if (a.value(static_cast<QsoField>(field)).size() !=
+            b.value(static_cast<QsoField>(field)).size()) {
             return false;
         }
     }
     return true;
 }
 
+// Two records are the same QSO when every value is the same, whichever
+// reading of the log made them: the same sizes and the same bytes.
+bool sameQso(const QsoRecord& a, const QsoRecord& b) {
+    return sameSizes(a, b) && allValues(a) == allValues(b);
+}
+
 size_t hashOfQso(const QsoRecord& record) {
-    size_t hash = 0;
+    size_t sizes = 0;
     for (int field = 0; field < kQsoFieldCount; ++field) {
-        const QByteArrayView value = record.value(static_cast<QsoField>(field));
-        hash = qHashBits(value.data(), static_cast<size_t>(value.size()),
-                         hash ^ static_cast<size_t>(value.size()));
+        sizes = sizes * 31 + static_cast<size_t>(record.value(static_cast<QsoField>(field)).size());
     }
-    return hash;
+    const QByteArrayView values = allValues(record);
+    return qHashBits(values.data(), static_cast<size_t>(values.size()), sizes);
 }
 
 struct HashedQso {
@@ -85,6 +97,44 @@ size_t endOfRun(const std::vector<HashedQso>& hashed, size_t from) {
 
 }  // namespace
 
+// The print list's QSOs read from the very bytes of the log shown (the same file
+// read again, unchanged): the QSO at the same place of the file is the same
+// QSO. They are marked; the indexes of the others are returned.
+std::vector<int> QsoSelection::markReadingsOfTheSameBytes(std::vector<bool>& marked) const {
+    const LogFingerprint& shown = shown_->fingerprint();
+    std::set<quint32> sameBytes;
+    for (const std::shared_ptr<const QsoLog>& log : logs_) {
+        const LogFingerprint& other = log->fingerprint();
+        if (shown.taken && other.taken && other.size == shown.size && other.hash == shown.hash) {
+            sameBytes.insert(log->serial());
+        }
+    }
+    std::vector<qint64> offsets;
+    std::vector<int> others;
+    for (int i = 0; i < printList_.count(); ++i) {
+        const QsoRecord& record = printList_.record(i);
+        if (sameBytes.count(record.logSerial()) > 0) {
+            offsets.push_back(record.fileOffset());
+        } else {
+            others.push_back(i);
+        }
+    }
+    // The log's QSOs are in file order: one pass over both.
+    std::sort(offsets.begin(), offsets.end());
+    size_t next = 0;
+    for (int i = 0; i < shown_->count() && next < offsets.size(); ++i) {
+        const qint64 offset = shown_->at(i).fileOffset();
+        while (next < offsets.size() && offsets[next] < offset) {
+            ++next;
+        }
+        if (next < offsets.size() && offsets[next] == offset) {
+            marked[static_cast<size_t>(i)] = true;
+            ++next;
+        }
+    }
+    return others;
+}
+
 // Marks the QSOs of the log shown that the print list holds, each print list
 // QSO once: a log that holds a QSO twice still offers the copy not picked.
 std::vector<bool> QsoSelection::inPrintList() const {
@@ -92,8 +142,14 @@ std::vector<bool> QsoSelection::inPrintList() const {
     if (printList_.count() == 0) {
         return marked;
     }
-    const std::vector<HashedQso> printed = sortedByHash(
-        printList_.count(), [this](int i) -> const QsoRecord& { return printList_.record(i); });
+    const std::vector<int> others = markReadingsOfTheSameBytes(marked);
+    if (others.empty()) {
+        return marked;
+    }
+    const std::vector<HashedQso> printed =
+        sortedByHash(static_cast<int>(others.size()), [this, &others](int i) -> const QsoRecord& {
+            return printList_.record(others[static_cast<size_t>(i)]);
+        });
     const std::vector<HashedQso> shown =
         sortedByHash(shown_->count(), [this](int i) -> const QsoRecord& { return shown_->at(i); });
     size_t p = 0;
@@ -114,8 +170,9 @@ std::vector<bool> QsoSelection::inPrintList() const {
             }
             for (size_t candidate = firstFree; candidate < shownEnd; ++candidate) {
                 const auto at = static_cast<size_t>(shown[candidate].index);
-                if (!marked[at] && sameQso(printList_.record(printed[p].index),
-                                           shown_->at(shown[candidate].index))) {
+                if (!marked[at] &&
+                    sameQso(printList_.record(others[static_cast<size_t>(printed[p].index)]),
+                            shown_->at(shown[candidate].index))) {
                     marked[at] = true;
                     break;
                 }
@@ -196,8 +253,13 @@ void QsoSelection::sortQsoListByCall() {
 void QsoSelection::forgetUnusedLogs() {
     std::set<quint32> used{logs_.back()->serial()};
     for (const RowList* list : {&qsoList_, &printList_, &sortList_}) {
+        quint32 last = logs_.back()->serial();
         for (int i = 0; i < list->count(); ++i) {
-            used.insert(list->record(i).logSerial());
+            const quint32 serial = list->record(i).logSerial();
+            if (serial != last) {
+                used.insert(serial);
+                last = serial;
+            }
         }
     }
     logs_.erase(std::remove_if(logs_.begin(), logs_.end(),

@@ -33,15 +33,21 @@ quint64 packed(const QByteArray& text, qsizetype from, char filler) {
 }  // namespace
 
 RowList::Entry RowList::entryOf(const QsoRecord& record) const {
+    return bureau_ != nullptr ? bureauEntryOf(record) : rowEntryOf(record);
+}
+
+RowList::Entry RowList::bureauEntryOf(const QsoRecord& record) const {
     Entry entry{{0, 0, 0}, &record};
-    if (bureau_ != nullptr) {
-        const BureauOrder::Key key = bureau_->keyOf(record);
-        // QSOs without an entity go last.
-        entry.key[0] = key.prefix.isEmpty() ? ~quint64(0) : packed(key.prefix, 0, '\0');
-        entry.key[1] = packed(key.route, 0, '\0');
-        entry.key[2] = packed(key.route, 8, '\0');
-        return entry;
-    }
+    const BureauOrder::Key key = bureau_->keyOf(record);
+    // QSOs without an entity go last.
+    entry.key[0] = key.prefix.isEmpty() ? ~quint64(0) : packed(key.prefix, 0, '\0');
+    entry.key[1] = packed(key.route, 0, '\0');
+    entry.key[2] = packed(key.route, 8, '\0');
+    return entry;
+}
+
+RowList::Entry RowList::rowEntryOf(const QsoRecord& record) {
+    Entry entry{{0, 0, 0}, &record};
     unsigned char start[24] = {};
     size_t filled = 0;
     for (int field = 0; field < kListedFieldCount && filled < sizeof start; ++field) {
@@ -61,36 +67,92 @@ RowList::Entry RowList::entryOf(const QsoRecord& record) const {
     return entry;
 }
 
-bool RowList::less(const Entry& a, const Entry& b) const {
+// Two bureau keys that fill their words may differ past them: a prefix of 8
+// characters or more, a route of 16 or more.
+int RowList::compareBureauKeys(const Entry& a, const Entry& b) const {
     if (a.key != b.key) {
-        return a.key < b.key;
+        return a.key < b.key ? -1 : 1;
     }
+    const bool longPrefix = a.key[0] != ~quint64(0) && (a.key[0] & 0xff) != 0;
+    const bool longRoute = (a.key[2] & 0xff) != 0;
+    if (!longPrefix && !longRoute) {
+        return 0;
+    }
+    return BureauOrder::compare(bureau_->keyOf(*a.record), bureau_->keyOf(*b.record));
+}
+
+bool RowList::less(const Entry& a, const Entry& b) const {
     if (bureau_ != nullptr) {
-        const int order =
-            BureauOrder::compare(bureau_->keyOf(*a.record), bureau_->keyOf(*b.record));
+        const int order = compareBureauKeys(a, b);
         if (order != 0) {
             return order < 0;
         }
+    } else if (a.key != b.key) {
+        return a.key < b.key;
     }
     return compareRowsIgnoringCase(*a.record, *b.record) < 0;
 }
 
+bool RowList::rowLess(const Entry& a, const Entry& b) {
+    if (a.key != b.key) {
+        return a.key < b.key;
+    }
+    return compareRowsIgnoringCase(*a.record, *b.record) < 0;
+}
+
+// In bureau order the QSOs of one station are many: sorting by row first and
+// then, stably, by the bureau keys alone compares few rows.
 void RowList::sortEntries(std::vector<Entry>& entries) const {
-    std::stable_sort(entries.begin(), entries.end(),
-                     [this](const Entry& a, const Entry& b) { return less(a, b); });
+    if (bureau_ == nullptr) {
+        std::stable_sort(entries.begin(), entries.end(), rowLess);
+        return;
+    }
+    for (Entry& entry : entries) {
+        entry = rowEntryOf(*entry.record);
+    }
+    std::stable_sort(entries.begin(), entries.end(), rowLess);
+    sortRowOrderedForBureau(entries);
+}
+
+// `entries` in row order: the bureau order keeps it among the QSOs of one
+// recipient, so a stable sort by the bureau keys alone is enough.
+void RowList::sortRowOrderedForBureau(std::vector<Entry>& entries) const {
+    // In row order the QSOs of one station follow each other: one look-up each.
+    QByteArrayView via;
+    QByteArrayView call;
+    std::array<quint64, 3> key{};
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const QsoRecord& record = *entries[i].record;
+        if (i == 0 || record.value(QsoField::QslVia) != via ||
+            record.value(QsoField::Callsign) != call) {
+            via = record.value(QsoField::QslVia);
+            call = record.value(QsoField::Callsign);
+            key = bureauEntryOf(record).key;
+        }
+        entries[i].key = key;
+    }
+    std::stable_sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
+        return compareBureauKeys(a, b) < 0;
+    });
 }
 
 void RowList::orderForBureau(std::shared_ptr<const BureauOrder> order) {
+    const bool inRowOrder = bureau_ == nullptr;
     bureau_ = std::move(order);
     if (order_ != Order::Sorted) {
         return;
     }
-    std::vector<Entry> entries;
-    entries.reserve(entries_.size());
-    for (const Entry& entry : entries_) {
-        entries.push_back(entryOf(*entry.record));
+    std::vector<Entry> entries = entries_;
+    if (bureau_ == nullptr) {
+        for (Entry& entry : entries) {
+            entry = rowEntryOf(*entry.record);
+        }
+        std::stable_sort(entries.begin(), entries.end(), rowLess);
+    } else if (inRowOrder) {
+        sortRowOrderedForBureau(entries);
+    } else {
+        sortEntries(entries);
     }
-    sortEntries(entries);
     replaceAll(std::move(entries));
 }
 

@@ -54,8 +54,13 @@ class RowList : public QAbstractListModel {
     };
 
     Entry entryOf(const QsoRecord& record) const;
+    Entry bureauEntryOf(const QsoRecord& record) const;
+    static Entry rowEntryOf(const QsoRecord& record);
+    int compareBureauKeys(const Entry& a, const Entry& b) const;
     bool less(const Entry& a, const Entry& b) const;
+    static bool rowLess(const Entry& a, const Entry& b);
     void sortEntries(std::vector<Entry>& entries) const;
+    void sortRowOrderedForBureau(std::vector<Entry>& entries) const;
     void replaceAll(std::vector<Entry> entries);
     void addEntries(std::vector<Entry> added);
 

@@ -20,6 +20,7 @@
 #include "cards/qsl_template.h"
 #include "platform/dialogs.h"
 #include "selection/row_list.h"
+#include "windows/bureau_check.h"
 #include "windows/dialogs_job_listener.h"
 #include "windows/print_target.h"
 #include "windows/sent_marking.h"
@@ -258,7 +259,12 @@ void CardPrintWindow::printCards() {
     if (!readTemplate(model)) {
         return;
     }
-    CardJob job(workspace_.store(), model, workspace_.recordsToPrint(), runOptions());
+    BureauCheck bureau(workspace_);
+    const std::optional<QsoRecords> records = bureau.recordsToPrint(workspace_.recordsToPrint());
+    if (!records) {
+        return;
+    }
+    CardJob job(workspace_.store(), model, *records, runOptions());
     if (!job.error().isEmpty()) {
         dialogs.message(job.error());
         return;
@@ -280,6 +286,7 @@ void CardPrintWindow::printCards() {
     if (result == PrinterJob::Result::Failed) {
         dialogs.message(job.error());
     } else if (result == PrinterJob::Result::Done) {
+        bureau.sayCount(job.records());
         SentMarking::offer(workspace_, job, printer.outputFileName());
         enveloppes_->setEnabled(true);
     }

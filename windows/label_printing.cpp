@@ -9,6 +9,7 @@
 #include "platform/dialogs.h"
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
+#include "windows/bureau_check.h"
 #include "windows/dialogs_job_listener.h"
 #include "windows/print_target.h"
 #include "windows/sent_marking.h"
@@ -38,9 +39,14 @@ std::unique_ptr<LabelJob> LabelPrinting::job(const LabelOptions& options, const 
 }
 
 std::optional<PrinterJob::Result> LabelPrinting::print(const LabelOptions& options) {
+    BureauCheck bureau(workspace_);
+    const std::optional<QsoRecords> records = bureau.recordsToPrint(workspace_.recordsToPrint());
+    if (!records) {
+        return std::nullopt;
+    }
     QPrinter& printer = workspace_.printer();
     QString problem;
-    const std::unique_ptr<LabelJob> labels = job(options, workspace_.recordsToPrint(), &problem);
+    const std::unique_ptr<LabelJob> labels = job(options, *records, &problem);
     printer.setPageSize(labels ? labels->sheet().pageSize() : QPageSize(QPageSize::A4));
     if (!PrintTarget::choose(workspace_.dialogs(), printer, workspace_.logFileName(),
                              QStringLiteral("etiquettes"))) {
@@ -59,6 +65,7 @@ std::optional<PrinterJob::Result> LabelPrinting::print(const LabelOptions& optio
     if (result == PrinterJob::Result::Failed) {
         workspace_.dialogs().message(labels->error());
     } else if (result == PrinterJob::Result::Done) {
+        bureau.sayCount(labels->records());
         SentMarking::offer(workspace_, *labels, printer.outputFileName());
     }
     return result;

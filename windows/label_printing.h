@@ -20,7 +20,7 @@ class LabelPrinting {
     explicit LabelPrinting(Workspace& workspace) : workspace_(workspace) {}
 
     // Prints after the printer dialog; no result when the operator would not
-    // replace the chosen file and nothing ran.
+    // replace the chosen file, or stopped a bureau run before it, and nothing ran.
     std::optional<PrinterJob::Result> print(const LabelOptions& options);
     // Shows exactly what print() would print, page by page; stores nothing.
     // The preview's print button calls `print`.

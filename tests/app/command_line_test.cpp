@@ -457,6 +457,55 @@ TEST(CommandLine, LabelsOnAnySheetByNameWithThePrintersOffset) {
 
 namespace {
 
+// A bureau run leaves out the QSOs the bureau cannot deliver and names them on
+// standard error (they stay owed: the marked copy leaves them as they were),
+// unless --keep-undeliverable; the count per bureau closes the run. Faults:
+// refused QSOs printed or marked sent, a refusal that fails the run.
+TEST(CommandLine, ABureauRunLeavesOutWhatTheBureauCannotDeliver) {
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+    const QString settingsFolder = QFileInfo(SettingsStore().fileName()).absolutePath();
+    ASSERT_TRUE(QDir().mkpath(settingsFolder));
+    ASSERT_TRUE(QFile::copy(testDataPath(QStringLiteral("round/cty.dat")),
+                            settingsFolder + QStringLiteral("/cty.dat")));
+    const QString log = testDataPath(QStringLiteral("round/bureau.adi"));
+    const QString marked = dir.filePath(QStringLiteral("marked.adi"));
+    const struct {
+        QStringList options;
+        int refused;  // QSOs named on standard error
+    } cases[] = {
+        {{QStringLiteral("--route"), QStringLiteral("bureau")}, 3},
+        {{QStringLiteral("--sort"), QStringLiteral("bureau")}, 3},
+        {{QStringLiteral("--sort"), QStringLiteral("bureau"),
+          QStringLiteral("--keep-undeliverable")},
+         0},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(marked);
+        const Outcome outcome =
+            run(QStringList{QStringLiteral("labels"), log, QStringLiteral("--dump"),
+                            QStringLiteral("--mark-sent"), marked} +
+                c.options);
+        const QByteArray context = c.options.join(u' ').toUtf8();
+        EXPECT_EQ(outcome.code, 0) << outcome.err.constData();
+        EXPECT_EQ(outcome.err.contains("3 QSO laissés de côté"), c.refused > 0)
+            << context.constData();
+        for (const char* call : {"9N1AA ", "3W9XX ", "DL1ABC "}) {
+            EXPECT_EQ(outcome.err.contains(call), c.refused > 0) << call << context.constData();
+            EXPECT_EQ(outcome.out.contains(call), c.refused == 0) << call << context.constData();
+        }
+        EXPECT_TRUE(outcome.err.contains("QSO par bureau : ")) << outcome.err.constData();
+        int sent = 0;
+        for (const QByteArray& line : readFile(marked).split('\n')) {
+            sent += line.contains("<QSL_SENT:1>Y") ? 1 : 0;
+            if (c.refused > 0 && (line.contains("9N1AA") || line.contains("3W9XX"))) {
+                EXPECT_FALSE(line.contains("<QSL_SENT:1>Y")) << line.constData();
+            }
+        }
+        EXPECT_EQ(sent, 12 - c.refused) << context.constData();
+    }
+}
+
 // The QSL round from a plain log: QSOs still owed, bureau order with a small
 // country file, and the copy of the log marked as sent.
 TEST(CommandLine, PicksSortsAndMarksTheQslRound) {
@@ -481,11 +530,12 @@ TEST(CommandLine, PicksSortsAndMarksTheQslRound) {
             order.append(QString::fromUtf8(line.left(line.indexOf(' '))).replace(u'\t', u' '));
         }
     }
-    // Entities by prefix, the route (QSL via, else the callsign) next; a maritime
-    // mobile and a callsign of no entity come last.
+    // Entities by prefix, the recipient (the manager, else the home call) next; a
+    // guest under its home call's entity (ON), a maritime mobile under its home
+    // call's (G, not in this file), so last with a callsign of no entity.
     EXPECT_EQ(order.join(u','),
               QStringLiteral("DL DL1ABC,DL DL1ABC,DL DL1ABC,DL DL1ABC,DL DL1ABC,DL DL1ABC,"
-                             "DL DL1ABC,DL F5AAA,EA8 EA8/ON4AAA,F F6XYZ,F W1AW,K K1JT/P,"
+                             "DL DL1ABC,DL F5AAA,F F6XYZ,F W1AW,K K1JT/P,ON EA8/ON4AAA,"
                              "UA9 UA9ABC,- G3ZZZ/MM,- ZZ9ZZ"));
 
     const QString marked = dir.filePath(QStringLiteral("marked.adi"));

@@ -57,6 +57,11 @@ cp "$data/round/cty.dat" "$work/config/Quenor_Etiquettes/cty.dat"
 run list-sheets labels --list-sheets
 run round-list-bureau list round.adi --unsent --sort bureau
 run round-list-call list round.adi --sort call
+# The bureau run: guests to their home bureau, managers, entities without a bureau, DIRECT.
+cp "$data/round/bureau.adi" "$work/bureau.adi"
+run bureau-list list bureau.adi --sort bureau
+run bureau-labels labels bureau.adi --station F9XQA --sheet L7160 --route bureau --dump
+run bureau-cards-keep cards bureau.adi "$here/sample.qsl" --sort bureau --keep-undeliverable --dump
 for sheet in L7160 3422; do
     run "round-$sheet-group" labels round.adi --station F9XQA --sheet "$sheet" --group --dump
     run "round-$sheet-first" labels round.adi --station F9XQA --sheet "$sheet" --first-label 5 \

@@ -12,7 +12,7 @@ const QByteArray kCountries =
     "Canary Islands:           33:  36:  AF:   28.32:    15.85:     0.0:  EA8:\n"
     "    EA8,EB8;\n"
     "Spain:                    14:  37:  EU:   40.32:     3.43:    -1.0:  EA:\n"
-    "    EA,EB,=EA8XYZ;\n"
+    "    EA,EB,AM,=EA8XYZ;\n"
     "Belgium:                  14:  27:  EU:   50.70:    -4.85:    -1.0:  ON:\n"
     "    ON,OO;\n"
     "Fed. Rep. of Germany:     14:  28:  EU:   51.00:   -10.00:    -1.0:  DL:\n"
@@ -51,6 +51,7 @@ TEST(CountryFile, CallsignsFindTheirEntity) {
             {"W1AW/MM", "K"},   // an exact maritime mobile call keeps its entity
             {"DL1ABC/MM", ""},  // any other maritime mobile has none, whatever its parts
             {"EA8/DL1ABC/MM", ""},
+            {"K1ABC/AM", ""},  // aeronautical mobile: AM is no Spanish prefix there
             {"UA9ABC", "UA9"},
             {"UA1ABC", "UA"},  // longest prefix
             {"DL1ABC/P", "DL"},

@@ -27,6 +27,17 @@ class ScriptedDialogs : public Dialogs {
         answers.pop_front();
         return answer;
     }
+    // Answered from `choices` (an index); an empty queue gives the last answer.
+    int askChoice(const QString& text, const QStringList& offered) override {
+        choiceQuestions.append(text);
+        choiceAnswers.push_back(offered);
+        if (choices.empty()) {
+            return static_cast<int>(offered.size()) - 1;
+        }
+        const int choice = choices.front();
+        choices.pop_front();
+        return choice;
+    }
     // Recorded in `replaceQuestions` too, and answered from `answers`.
     bool askToReplace(const QString& text) override {
         replaceQuestions.append(text);
@@ -82,6 +93,9 @@ class ScriptedDialogs : public Dialogs {
     QStringList filters;
     std::deque<QString> fileNames;
     std::deque<bool> answers;
+    QStringList choiceQuestions;
+    std::vector<QStringList> choiceAnswers;
+    std::deque<int> choices;
     QStringList proposedNames;
     QStringList openFolders;
     QStringList textQuestions;

@@ -317,6 +317,66 @@ TEST_F(EtiquettesWindow, TheMarkingFollowsTheRouteChosen) {
     }
 }
 
+// Before a bureau run the QSOs the bureau cannot deliver are named in one
+// question: left out (they stay owed), printed anyway, or the run stopped.
+TEST_F(EtiquettesWindow, ABureauRunAsksAboutCardsTheBureauCannotDeliver) {
+    ASSERT_TRUE(QFile::copy(testDataPath(QStringLiteral("round/cty.dat")),
+                            dir.filePath(QStringLiteral("cty.dat"))));
+    StartWindow& main = app->showStartWindow();
+    main.callsignBox()->setText(QStringLiteral("F9XQA"));
+    dialogs.fileNames.push_back(
+        writeFile(dir, QStringLiteral("log.adi"),
+                  "<EOH><CALL:5>9N1AA<QSO_DATE:8>20240101<BAND:3>20M<EOR>"
+                  "<CALL:6>DL1ABC<QSO_DATE:8>20240102<BAND:3>20M<EOR>"
+                  "<CALL:10>EA8/ON4AAA<QSO_DATE:8>20240103<BAND:3>20M<EOR>"));
+    main.loadLog();
+    app->selectionWindow().selectAll();
+    app->selectionWindow().routeBox()->setCurrentIndex(1);  // "Bureau"
+    LabelOptionsWindow& window = open();
+    window.sheetButton(1)->setChecked(true);
+    dialogs.printerChoice = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("labels.pdf")));
+        return true;
+    };
+    const struct {
+        int answer;
+        int printerDialogs;
+        const char* marking;  // the question after the run; none when stopped
+        const char* count;
+    } cases[] = {
+        {0, 1, "Marquer les 2 QSO imprimés comme envoyés par le bureau ?",
+         "QSO par bureau : DL 1, ON 1"},
+        {1, 1, "Marquer les 3 QSO imprimés comme envoyés par le bureau ?",
+         "QSO par bureau : 9N 1, DL 1, ON 1"},
+        {2, 0, nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        dialogs.choiceQuestions.clear();
+        dialogs.questions.clear();
+        dialogs.messages.clear();
+        dialogs.printerDialogs = 0;
+        dialogs.choices = {c.answer};
+        window.printButton()->click();
+        ASSERT_EQ(dialogs.choiceQuestions.size(), 1) << c.answer;
+        EXPECT_TRUE(dialogs.choiceQuestions[0].contains(
+            QStringLiteral("9N1AA 01/01/24 14 Mhz : 9N, pas de bureau QSL")))
+            << dialogs.choiceQuestions[0].toStdString();
+        EXPECT_FALSE(dialogs.choiceQuestions[0].contains(QStringLiteral("DL1ABC")));
+        EXPECT_EQ(
+            dialogs.choiceAnswers.back(),
+            (QStringList{QStringLiteral("Les laisser de côté"),
+                         QStringLiteral("Les imprimer quand même"), QStringLiteral("Arrêter")}));
+        EXPECT_EQ(dialogs.printerDialogs, c.printerDialogs) << c.answer;
+        EXPECT_EQ(dialogs.questions,
+                  c.marking ? QStringList{QString::fromUtf8(c.marking)} : QStringList())
+            << c.answer;
+        EXPECT_EQ(dialogs.messages,
+                  c.count ? QStringList{QString::fromUtf8(c.count)} : QStringList())
+            << c.answer;
+    }
+}
+
 // A QSO whose call the log lacked (FXXXX) or whose station wants no card is
 // named in one question before printing; No leaves them out of the run (and
 // of the marking), Yes prints them.
