@@ -34,20 +34,20 @@ QString cardOptions(const GivenOptions& given, CardRunOptions& options) {
         {QStringLiteral("3"), CardValues::Thanks::None},
         {QStringLiteral("auto"), CardValues::Thanks::ByCard}};
     if (thanks.count(qsl) == 0) {
-        return QStringLiteral("--qsl : 1, 2, 3 ou auto");
+        return Text::tr("--qsl : 1, 2, 3 ou auto");
     }
     options.thanks = thanks.at(qsl);
     if (given.has(QStringLiteral("per-page"))) {
         const QString perPage = given.value(QStringLiteral("per-page"));
         if (perPage != u"1" && perPage != u"2" && perPage != u"4") {
-            return QStringLiteral("--per-page : 1, 2 ou 4");
+            return Text::tr("--per-page : 1, 2 ou 4");
         }
         options.perPage = perPage.toInt();
     }
     if (given.has(QStringLiteral("paper"))) {
         options.paper = given.value(QStringLiteral("paper"));
         if (!CardSheet::knownPaper(options.paper)) {
-            return QStringLiteral("--paper : A4 ou Letter");
+            return Text::tr("--paper : A4 ou Letter");
         }
     }
     for (const char* axis : {"x", "y"}) {
@@ -56,7 +56,7 @@ QString cardOptions(const GivenOptions& given, CardRunOptions& options) {
         if (given.has(name)) {
             const QString problem = PrinterCalibration::checkOffset(given.value(name), &value);
             if (!problem.isEmpty()) {
-                return QStringLiteral("--%1 : %2").arg(name, problem);
+                return Text::tr("--%1 : %2").arg(name, problem);
             }
             (axis[0] == 'x' ? options.offsetX : options.offsetY) = value;
         }
@@ -65,8 +65,7 @@ QString cardOptions(const GivenOptions& given, CardRunOptions& options) {
         bool number = false;
         options.firstCard = given.value(QStringLiteral("first-card")).toInt(&number);
         if (!number || options.firstCard < 1 || options.firstCard > options.perPage) {
-            return QStringLiteral("--first-card : de 1 à %1 (les cartes par page)")
-                .arg(options.perPage);
+            return Text::tr("--first-card : de 1 à %1 (les cartes par page)").arg(options.perPage);
         }
     }
     return {};

@@ -16,8 +16,8 @@
 #include "printing/pdf_output.h"
 #include "printing/pending_files.h"
 #include "printing/print_job.h"
-#include "selection/print_doubts.h"
 #include "selection/bureau_run.h"
+#include "selection/print_doubts.h"
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
 
@@ -259,16 +259,16 @@ QsoRecords Command::recordsToPrint(const GivenOptions& round, const RowList& pri
     if (split.refused.empty()) {
         return records;
     }
-    writeLine(err_, QStringLiteral("%1 QSO laissés de côté, le bureau ne les délivre pas "
-                                   "(--keep-undeliverable les imprime) :")
-                        .arg(split.refused.size())
+    writeLine(err_, Text::tr("%n QSO laissés de côté, le bureau ne les délivre pas "
+                             "(--keep-undeliverable les imprime) :",
+                             nullptr, static_cast<int>(split.refused.size()))
                         .toUtf8());
     for (const QString& line : BureauRun::describe(split.refused, *bureauOrder())) {
         writeLine(err_, line.toUtf8());
     }
     if (split.deliverable.empty()) {
-        *failure = fail(kUnreadable,
-                        QStringLiteral("Aucun QSO à imprimer dans le fichier %1").arg(logName));
+        *failure =
+            fail(kUnreadable, Text::tr("Aucun QSO à imprimer dans le fichier %1").arg(logName));
     }
     return std::move(split.deliverable);
 }

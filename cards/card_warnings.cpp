@@ -15,9 +15,9 @@ using Piece = CardPrintRun::Piece;
 // One place on the card: a line, the thanks, the heading or a table cell.
 using Place = std::tuple<int, int, double>;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("CardWarnings", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CardWarnings)
+};
 
 }  // namespace
 
@@ -63,12 +63,12 @@ CardWarnings::CardWarnings(const QslTemplate& model, const CardLayout& layout,
                 linesPastEdge_.push_back(piece.number);
             }
             if (strip) {
-                inStrip.append(tr("ligne %1").arg(piece.number));
+                inStrip.append(Text::tr("ligne %1").arg(piece.number));
             }
         } else if (piece.kind == Piece::Thanks) {
             thanksPastEdge = thanksPastEdge || past;
             if (strip) {
-                inStrip.append(tr("remerciements"));
+                inStrip.append(Text::tr("remerciements"));
             }
         } else {
             tablePastEdge = tablePastEdge || past;
@@ -76,22 +76,23 @@ CardWarnings::CardWarnings(const QslTemplate& model, const CardLayout& layout,
         }
     }
     if (tablePastEdge) {
-        others_.append(tr("Le tableau des QSO dépasse le bord de la carte"));
+        others_.append(Text::tr("Le tableau des QSO dépasse le bord de la carte"));
     }
     if (thanksPastEdge) {
-        others_.append(tr("Les remerciements dépassent le bord de la carte"));
+        others_.append(Text::tr("Les remerciements dépassent le bord de la carte"));
     }
     if (tableInStrip) {
-        inStrip.append(tr("tableau des QSO"));
+        inStrip.append(Text::tr("tableau des QSO"));
     }
     if (!inStrip.isEmpty()) {
-        others_.append(tr("Texte dans la bande de 10 mm du bas que les bureaux QSL gardent libre "
-                          "pour leur tri : %1")
-                           .arg(inStrip.join(QStringLiteral(", "))));
+        others_.append(
+            Text::tr("Texte dans la bande de 10 mm du bas que les bureaux QSL gardent libre "
+                     "pour leur tri : %1")
+                .arg(inStrip.join(QStringLiteral(", "))));
     }
     if (size.largerThanA6()) {
         others_.append(
-            tr("Les cartes de %1 sont plus grandes que A6 : les bureaux QSL les refusent.")
+            Text::tr("Les cartes de %1 sont plus grandes que A6 : les bureaux QSL les refusent.")
                 .arg(size.caption));
     }
 }

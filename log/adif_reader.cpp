@@ -139,7 +139,7 @@ bool AdifReader::callsignWasMissing(const QsoRecord& qso) {
 }
 
 QString AdifReader::timeFromEndMessage() {
-    return QStringLiteral("Heure de début absente, remplacée par l'heure de fin (TIME_OFF)");
+    return Text::tr("Heure de début absente, remplacée par l'heure de fin (TIME_OFF)");
 }
 
 QString AdifReader::missingDateMessage() {

@@ -11,14 +11,14 @@
 
 namespace {
 
-QString tr(const char* text, int count = -1) {
-    return QCoreApplication::translate("BureauRun", text, nullptr, count);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(BureauRun)
+};
 
 QString reasonOf(const BureauOrder::Key& key) {
     return key.refusal == BureauOrder::Refusal::DirectOnly
-               ? tr("la station demande une carte directe")
-               : tr("%1, pas de bureau QSL").arg(QString::fromUtf8(key.prefix));
+               ? Text::tr("la station demande une carte directe")
+               : Text::tr("%1, pas de bureau QSL").arg(QString::fromUtf8(key.prefix));
 }
 
 }  // namespace
@@ -37,10 +37,11 @@ QStringList BureauRun::describe(const QsoRecords& refused, const BureauOrder& or
     QStringList lines;
     for (const QsoRecord* record : refused) {
         if (lines.size() == shown) {
-            lines.append(tr("… et %n autre(s)", static_cast<int>(refused.size()) - shown));
+            lines.append(
+                Text::tr("… et %n autre(s)", nullptr, static_cast<int>(refused.size()) - shown));
             break;
         }
-        QString line = QStringLiteral("%1 %2 %3 : %4")
+        QString line = Text::tr("%1 %2 %3 : %4")
                            .arg(QString::fromUtf8(record->value(QsoField::Callsign)),
                                 QString::fromUtf8(record->value(QsoField::Date)),
                                 QString::fromUtf8(record->value(QsoField::Band)),
@@ -71,10 +72,10 @@ QString BureauRun::countByBureau(const QsoRecords& printed, const BureauOrder& o
     QStringList parts;
     for (const auto& count : counts) {
         const QString name =
-            count.first.isEmpty() ? tr("sans entité") : QString::fromUtf8(count.first);
+            count.first.isEmpty() ? Text::tr("sans entité") : QString::fromUtf8(count.first);
         parts.append(QStringLiteral("%1 %2").arg(name).arg(count.second));
     }
-    QString text = tr("QSO par bureau : %1").arg(parts.join(QStringLiteral(", ")));
+    QString text = Text::tr("QSO par bureau : %1").arg(parts.join(QStringLiteral(", ")));
     PrintSurface::blankControls(text);
     return text;
 }

@@ -29,9 +29,9 @@ bool isCheckDate(const QString& text) {
     return text.isEmpty() || QDate::fromString(text, Qt::ISODate).isValid();
 }
 
-QString tr(const char* text, int count = -1) {
-    return QCoreApplication::translate("NoBureauTable", text, nullptr, count);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(NoBureauTable)
+};
 
 }  // namespace
 
@@ -84,16 +84,18 @@ NoBureauTable NoBureauTable::load(const QString& ownFile, QString* problem) {
         int firstBad = 0;
         const int bad = table.apply(QString::fromUtf8(bytes), true, &firstBad);
         if (bad > 0) {
-            said = tr("Le fichier des pays sans bureau %1 : %n ligne(s) ignorée(s), la première "
-                      "est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, "
-                      "source).",
-                      bad)
+            said = Text::tr(
+                       "Le fichier des pays sans bureau %1 : %n ligne(s) ignorée(s), la première "
+                       "est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, "
+                       "source).",
+                       nullptr, bad)
                        .arg(ownFile)
                        .arg(firstBad);
         }
     } else if (outcome != BoundedFile::Outcome::Missing) {
-        said = tr("Le fichier des pays sans bureau %1 ne peut pas être lu (%2) : seule la liste "
-                  "fournie est utilisée.")
+        said = Text::tr(
+                   "Le fichier des pays sans bureau %1 ne peut pas être lu (%2) : seule la liste "
+                   "fournie est utilisée.")
                    .arg(ownFile, reason);
     }
     if (problem != nullptr) {

@@ -46,8 +46,9 @@ QStringList of(const QsoRecords& records, bool replaced) {
     for (const QsoRecord* record : records) {
         const QStringList reasons = reasonsFor(*record, replaced);
         if (!reasons.isEmpty()) {
-            doubts.append(QString::fromUtf8(QsoRow::compose(*record)).trimmed() +
-                          QStringLiteral(" : ") + reasons.join(QStringLiteral(", ")));
+            doubts.append(
+                QObject::tr("%1 : %2").arg(QString::fromUtf8(QsoRow::compose(*record)).trimmed(),
+                                           reasons.join(QStringLiteral(", "))));
         }
     }
     return doubts;

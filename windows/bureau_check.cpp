@@ -14,9 +14,9 @@ namespace {
 // QSOs named in the question; the others are counted.
 constexpr int kNamedInQuestion = 15;
 
-QString tr(const char* text, int count = -1) {
-    return QCoreApplication::translate("BureauCheck", text, nullptr, count);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(BureauCheck)
+};
 
 }  // namespace
 
@@ -37,18 +37,21 @@ std::optional<QsoRecords> BureauCheck::recordsToPrint(QsoRecords records) {
     }
     const int refused = static_cast<int>(split.refused.size());
     const QString text =
-        tr("%n QSO ne peuvent pas partir par le bureau (pays sans bureau QSL, ou carte "
-           "directe demandée) :",
-           refused) +
+        Text::tr(
+            "%n QSO ne peuvent pas partir par le bureau (pays sans bureau QSL, ou carte "
+            "directe demandée) :",
+            nullptr, refused) +
         QLatin1Char('\n') +
         BureauRun::describe(split.refused, *order, kNamedInQuestion).join(QLatin1Char('\n')) +
         QStringLiteral("\n\n") +
-        tr("Les laisser de côté pour cette impression (ils restent dus, pour une carte "
-           "directe), les imprimer quand même, ou arrêter ?");
+        Text::tr(
+            "Les laisser de côté pour cette impression (ils restent dus, pour une carte "
+            "directe), les imprimer quand même, ou arrêter ?");
     const int answer = workspace_.dialogs().askChoice(
-        text, {tr("Les laisser de côté"), tr("Les imprimer quand même"), tr("Arrêter")});
+        text, {Text::tr("Les laisser de côté"), Text::tr("Les imprimer quand même"),
+               Text::tr("Arrêter")});
     if (answer == 0 && split.deliverable.empty()) {
-        workspace_.dialogs().message(tr("Aucun QSO à imprimer par le bureau."));
+        workspace_.dialogs().message(Text::tr("Aucun QSO à imprimer par le bureau."));
         return std::nullopt;
     }
     if (answer == 0) {
