@@ -19,6 +19,23 @@ namespace {
 
 enum ColumnField { kX, kValue, kHeading };
 
+// The value lists show these names in the window's language; the template keeps the keys.
+[[maybe_unused]] const char* const kValueNames[] = {
+    QT_TRANSLATE_NOOP("CardDesignPanel", "call"),
+    QT_TRANSLATE_NOOP("CardDesignPanel", "via"),
+    QT_TRANSLATE_NOOP("CardDesignPanel", "date"),
+    QT_TRANSLATE_NOOP("CardDesignPanel", "time"),
+    QT_TRANSLATE_NOOP("CardDesignPanel", "band"),
+    QT_TRANSLATE_NOOP("CardDesignPanel", "mode"),
+    QT_TRANSLATE_NOOP("CardDesignPanel", "rst"),
+    QT_TRANSLATE_NOOP("CardDesignPanel", "qsl"),
+    QT_TRANSLATE_NOOP("CardDesignPanel", "sat_name"),
+    QT_TRANSLATE_NOOP("CardDesignPanel", "prop_mode"),
+    QT_TRANSLATE_NOOP("CardDesignPanel", "submode"),
+    QT_TRANSLATE_NOOP("CardDesignPanel", "band_rx"),
+    QT_TRANSLATE_NOOP("CardDesignPanel", "freq"),
+    QT_TRANSLATE_NOOP("CardDesignPanel", "qslmsg")};
+
 }  // namespace
 
 CardDesignPanel::CardDesignPanel(Dialogs& dialogs, QWidget* parent)
@@ -68,9 +85,11 @@ QLineEdit* CardDesignPanel::edit(const char* name, const QString& accessibleName
 QComboBox* CardDesignPanel::valueBox(bool allowNone) {
     auto* box = new QComboBox;
     if (allowNone) {
-        box->addItem(QString());
+        box->addItem(QString(), QString());
     }
-    box->addItems(CardValues::keys());
+    for (const QString& key : CardValues::keys()) {
+        box->addItem(tr(key.toLatin1().constData()), key);
+    }
     return box;
 }
 
@@ -186,7 +205,7 @@ CardDesign CardDesignPanel::design() const {
     for (int row = 0; row < colonnes_->rowCount(); ++row) {
         const auto* value = qobject_cast<QComboBox*>(colonnes_->cellWidget(row, kValue));
         design.columns.push_back({colonnes_->item(row, kX)->text(),
-                                  value != nullptr ? value->currentText() : QString(),
+                                  value != nullptr ? value->currentData().toString() : QString(),
                                   colonnes_->item(row, kHeading)->text()});
     }
     design.thanksX = thanksX_->text();
@@ -195,7 +214,7 @@ CardDesign CardDesignPanel::design() const {
     design.thanksPse = thanksPse_->text();
     design.thanksTnx = thanksTnx_->text();
     for (size_t i = 0; i < freeValues_.size(); ++i) {
-        design.freeValue[i] = freeValues_[i]->currentText();
+        design.freeValue[i] = freeValues_[i]->currentData().toString();
     }
     design.picture = image_->text();
     design.pictureFit = ajustement_->currentIndex() == 1 ? QStringLiteral("contain") : coverWord_;
@@ -221,7 +240,7 @@ void CardDesignPanel::setDesign(const CardDesign& design) {
         const int row = colonnes_->rowCount() - 1;
         colonnes_->item(row, kX)->setText(column.x);
         auto* value = qobject_cast<QComboBox*>(colonnes_->cellWidget(row, kValue));
-        value->setCurrentIndex(std::max(value->findText(column.value.trimmed().toLower()), 0));
+        value->setCurrentIndex(std::max(value->findData(column.value.trimmed().toLower()), 0));
         colonnes_->item(row, kHeading)->setText(column.heading);
     }
     thanksX_->setText(design.thanksX);
@@ -231,7 +250,7 @@ void CardDesignPanel::setDesign(const CardDesign& design) {
     thanksTnx_->setText(design.thanksTnx);
     for (size_t i = 0; i < freeValues_.size(); ++i) {
         freeValues_[i]->setCurrentIndex(
-            std::max(freeValues_[i]->findText(design.freeValue[i].trimmed().toLower()), 0));
+            std::max(freeValues_[i]->findData(design.freeValue[i].trimmed().toLower()), 0));
     }
     image_->setText(design.picture);
     const bool contain = design.pictureFit.trimmed().toLower() == u"contain";

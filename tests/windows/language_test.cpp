@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -23,6 +24,7 @@
 #include "support/child_process.h"
 #include "support/window_fixture.h"
 #include "windows/address_book_window.h"
+#include "windows/card_design_panel.h"
 #include "windows/card_print_window.h"
 #include "windows/label_options_window.h"
 #include "windows/layout_editor.h"
@@ -340,6 +342,28 @@ TEST_F(WindowLanguage, TheStartWindowStoresTheChoiceForTheNextStart) {
     EXPECT_EQ(app->showStartWindow().languageBox()->currentText(), QStringLiteral("Deutsch"));
     EXPECT_EQ(ProgramLanguage::chosen(store->written(StoredSettings::kWindowLanguage)),
               QStringLiteral("de"));
+}
+
+// The value lists read in the language; the template keeps the keys whatever the language.
+TEST_F(WindowLanguage, TheCardValueListsShowNamesAndKeepTheTemplatesKeys) {
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(ProgramLanguage::catalogueFile(QStringLiteral("de"), {})));
+    QCoreApplication::installTranslator(&translator);
+    app = std::make_unique<Application>(dialogs, *store);
+    CardDesignPanel* panel = app->showLayoutEditor().designPanel();
+    CardDesign design;
+    design.columns.push_back({QStringLiteral("5"), QStringLiteral("mode"), QStringLiteral("Mode")});
+    design.freeValue[0] = QStringLiteral("date");
+    panel->setDesign(design);
+    const auto* value = qobject_cast<QComboBox*>(panel->columnTable()->cellWidget(0, 1));
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->currentText(), QStringLiteral("Betriebsart"));
+    const CardDesign read = panel->design();
+    app.reset();
+    QCoreApplication::removeTranslator(&translator);
+    ASSERT_EQ(read.columns.size(), 1U);
+    EXPECT_EQ(read.columns[0].value, QStringLiteral("mode"));
+    EXPECT_EQ(read.freeValue[0], QStringLiteral("date"));
 }
 
 }  // namespace
