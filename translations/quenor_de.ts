@@ -178,6 +178,10 @@
         <source>Impossible de lire le fichier %1 : %2</source>
         <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
     </message>
+    <message>
+        <source>Heure de début absente, remplacée par l&apos;heure de fin (TIME_OFF)</source>
+        <translation>Startzeit fehlt, durch die Endzeit ersetzt (TIME_OFF)</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -209,6 +213,288 @@
     </message>
 </context>
 <context>
+    <name>BureauCheck</name>
+    <message numerus="yes">
+        <source>%n QSO ne peuvent pas partir par le bureau (pays sans bureau QSL, ou carte directe demandée) :</source>
+        <translation>
+            <numerusform>%n QSO kann nicht über das Büro gehen (Land ohne QSL-Büro oder direkte Karte erbeten):</numerusform>
+            <numerusform>%n QSOs können nicht über das Büro gehen (Land ohne QSL-Büro oder direkte Karte erbeten):</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Les laisser de côté pour cette impression (ils restent dus, pour une carte directe), les imprimer quand même, ou arrêter ?</source>
+        <translation>Bei diesem Druck weglassen (sie bleiben offen, für eine direkte Karte), trotzdem drucken oder abbrechen?</translation>
+    </message>
+    <message>
+        <source>Les laisser de côté</source>
+        <translation>Weglassen</translation>
+    </message>
+    <message>
+        <source>Les imprimer quand même</source>
+        <translation>Trotzdem drucken</translation>
+    </message>
+    <message>
+        <source>Arrêter</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Aucun QSO à imprimer par le bureau.</source>
+        <translation>Kein QSO über das Büro zu drucken.</translation>
+    </message>
+</context>
+<context>
+    <name>BureauRun</name>
+    <message numerus="yes">
+        <source>… et %n autre(s)</source>
+        <translation>
+            <numerusform>… und %n weiteres</numerusform>
+            <numerusform>… und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 : %4</source>
+        <translation>%1 %2 %3: %4</translation>
+    </message>
+    <message>
+        <source>sans entité</source>
+        <translation>ohne Gebiet</translation>
+    </message>
+    <message>
+        <source>QSO par bureau : %1</source>
+        <translation>QSOs pro Büro: %1</translation>
+    </message>
+    <message>
+        <source>la station demande une carte directe</source>
+        <translation>die Station bittet um eine direkte Karte</translation>
+    </message>
+    <message>
+        <source>%1, pas de bureau QSL</source>
+        <translation>%1, kein QSL-Büro</translation>
+    </message>
+</context>
+<context>
+    <name>CardDesignLayout</name>
+    <message>
+        <source>Modèle de QSL inutilisable : %1 (« %2 ») ne convient pas.</source>
+        <translation>Unbrauchbare QSL-Vorlage: %1 („%2“) passt nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>CardDesignPanel</name>
+    <message>
+        <source>Garder libre la &amp;bande de tri des bureaux (10 mm en bas)</source>
+        <translation>Sortierstreifen der &amp;Büros freihalten (10 mm unten)</translation>
+    </message>
+    <message>
+        <source>Tableau : position gauche (mm)</source>
+        <translation>Tabelle: linke Position (mm)</translation>
+    </message>
+    <message>
+        <source>Tableau : position haute (mm)</source>
+        <translation>Tabelle: obere Position (mm)</translation>
+    </message>
+    <message>
+        <source>Tableau : nombre de QSO (1 à 6)</source>
+        <translation>Tabelle: Anzahl der QSOs (1 bis 6)</translation>
+    </message>
+    <message>
+        <source>Tableau : pas des lignes (mm)</source>
+        <translation>Tabelle: Zeilenabstand (mm)</translation>
+    </message>
+    <message>
+        <source>Tableau : taille de police</source>
+        <translation>Tabelle: Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Remerciements : position gauche (mm)</source>
+        <translation>Dank: linke Position (mm)</translation>
+    </message>
+    <message>
+        <source>Remerciements : position haute (mm)</source>
+        <translation>Dank: obere Position (mm)</translation>
+    </message>
+    <message>
+        <source>Remerciements : taille de police</source>
+        <translation>Dank: Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Texte quand une QSL est demandée</source>
+        <translation>Text, wenn eine QSL erbeten wird</translation>
+    </message>
+    <message>
+        <source>Texte quand la QSL est reçue</source>
+        <translation>Text, wenn die QSL erhalten ist</translation>
+    </message>
+    <message>
+        <source>Fichier de l&apos;image (PNG, JPEG ou SVG)</source>
+        <translation>Bilddatei (PNG, JPEG oder SVG)</translation>
+    </message>
+    <message>
+        <source>C&amp;adre</source>
+        <translation>Rah&amp;men</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer l&apos;image</source>
+        <translation>Bild &amp;drucken</translation>
+    </message>
+    <message>
+        <source>Format de la carte</source>
+        <translation>Kartenformat</translation>
+    </message>
+    <message>
+        <source>&amp;Format</source>
+        <translation>&amp;Format</translation>
+    </message>
+    <message>
+        <source>Tableau des QSO (une carte par station avec « Regrouper »)</source>
+        <translation>QSO-Tabelle (eine Karte pro Station mit „Gruppieren“)</translation>
+    </message>
+    <message>
+        <source>Gauche, haute, QSO, pas, police</source>
+        <translation>Links, oben, QSOs, Abstand, Schrift</translation>
+    </message>
+    <message>
+        <source>Colonnes du tableau</source>
+        <translation>Tabellenspalten</translation>
+    </message>
+    <message>
+        <source>Gauche (mm)</source>
+        <translation>Links (mm)</translation>
+    </message>
+    <message>
+        <source>Valeur</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Titre</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Ajouter une col&amp;onne</source>
+        <translation>Spalte hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>Re&amp;tirer la colonne</source>
+        <translation>Spalte entfe&amp;rnen</translation>
+    </message>
+    <message>
+        <source>Remerciements et lignes 8 à 10</source>
+        <translation>Dank und Zeilen 8 bis 10</translation>
+    </message>
+    <message>
+        <source>Gauche, haute, police</source>
+        <translation>Links, oben, Schrift</translation>
+    </message>
+    <message>
+        <source>QSL demandée</source>
+        <translation>QSL erbeten</translation>
+    </message>
+    <message>
+        <source>QSL reçue</source>
+        <translation>QSL erhalten</translation>
+    </message>
+    <message>
+        <source>Valeur du QSO après le texte de la ligne %1</source>
+        <translation>QSO-Wert nach dem Text von Zeile %1</translation>
+    </message>
+    <message>
+        <source>Valeur de la ligne %1</source>
+        <translation>Wert der Zeile %1</translation>
+    </message>
+    <message>
+        <source>Image pour cartes vierges</source>
+        <translation>Bild für leere Karten</translation>
+    </message>
+    <message>
+        <source>C&amp;hoisir…</source>
+        <translation>Aus&amp;wählen…</translation>
+    </message>
+    <message>
+        <source>Choisir l&apos;image</source>
+        <translation>Bild wählen</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Ajustement de l&apos;image</source>
+        <translation>Bildanpassung</translation>
+    </message>
+    <message>
+        <source>Remplir la carte (rogner)</source>
+        <translation>Karte füllen (beschneiden)</translation>
+    </message>
+    <message>
+        <source>Image entière</source>
+        <translation>Ganzes Bild</translation>
+    </message>
+    <message>
+        <source>Ajustement</source>
+        <translation>Anpassung</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>call</source>
+        <translation>Rufzeichen</translation>
+    </message>
+    <message>
+        <source>via</source>
+        <translation>via</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>band</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>rst</source>
+        <translation>RST</translation>
+    </message>
+    <message>
+        <source>qsl</source>
+        <translation>QSL</translation>
+    </message>
+    <message>
+        <source>sat_name</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>prop_mode</source>
+        <translation>Ausbreitung</translation>
+    </message>
+    <message>
+        <source>submode</source>
+        <translation>Untermodus</translation>
+    </message>
+    <message>
+        <source>band_rx</source>
+        <translation>Empfangsband</translation>
+    </message>
+    <message>
+        <source>freq</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>qslmsg</source>
+        <translation>QSL-Nachricht</translation>
+    </message>
+</context>
+<context>
     <name>CardJob</name>
     <message>
         <source>Impression des cartes : cartes imprimées</source>
@@ -221,6 +507,10 @@
     <message>
         <source>cartes envoyées</source>
         <translation>Karten gesendet</translation>
+    </message>
+    <message>
+        <source>Le modèle n&apos;a pas de tableau des QSO : une carte par QSO.</source>
+        <translation>Die Vorlage hat keine QSO-Tabelle: eine Karte pro QSO.</translation>
     </message>
 </context>
 <context>
@@ -236,6 +526,13 @@
     <message>
         <source>Modèle de QSL inutilisable : la taille P%1 (« %2 ») doit être plus grande que 0.</source>
         <translation>Unbrauchbare QSL-Vorlage: Die Größe P%1 („%2“) muss größer als 0 sein.</translation>
+    </message>
+</context>
+<context>
+    <name>CardPicture</name>
+    <message>
+        <source>L&apos;image %1 est introuvable ou illisible : les cartes sont imprimées sans elle.</source>
+        <translation>Das Bild %1 fehlt oder ist unlesbar: Die Karten werden ohne es gedruckt.</translation>
     </message>
 </context>
 <context>
@@ -296,12 +593,128 @@
         <source>Les lignes %1 dépassent le bord de la carte</source>
         <translation>Die Zeilen %1 ragen über den Kartenrand</translation>
     </message>
+    <message>
+        <source>Re&amp;grouper les QSO d&apos;une même station</source>
+        <translation>QSOs einer Station &amp;gruppieren</translation>
+    </message>
+    <message>
+        <source>PSE QSL</source>
+        <translation>PSE QSL</translation>
+    </message>
+    <message>
+        <source>TNX QSL</source>
+        <translation>TNX QSL</translation>
+    </message>
+    <message>
+        <source>Sans remerciement</source>
+        <translation>Ohne Dank</translation>
+    </message>
+    <message>
+        <source>Selon la QSL reçue</source>
+        <translation>Je nach erhaltener QSL</translation>
+    </message>
+    <message>
+        <source>Re&amp;merciements</source>
+        <translation>Dan&amp;k</translation>
+    </message>
+    <message>
+        <source>1 carte par page</source>
+        <translation>1 Karte pro Seite</translation>
+    </message>
+    <message>
+        <source>2 cartes par page</source>
+        <translation>2 Karten pro Seite</translation>
+    </message>
+    <message>
+        <source>4 cartes par page</source>
+        <translation>4 Karten pro Seite</translation>
+    </message>
+    <message>
+        <source>Cartes par &amp;page</source>
+        <translation>Karten &amp;pro Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Format du papier</source>
+        <translation>Papier&amp;format</translation>
+    </message>
+    <message>
+        <source>Première car&amp;te</source>
+        <translation>Erste Kar&amp;te</translation>
+    </message>
 </context>
 <context>
     <name>CardPrinting</name>
     <message>
         <source>Modèle de QSL inutilisable : le fichier %1 n&apos;a que %2 lignes sur %3.</source>
         <translation>Unbrauchbare QSL-Vorlage: Die Datei %1 hat nur %2 von %3 Zeilen.</translation>
+    </message>
+</context>
+<context>
+    <name>CardSheet</name>
+    <message>
+        <source>Papier ou nombre de cartes inconnu.</source>
+        <translation>Unbekanntes Papier oder unbekannte Kartenzahl.</translation>
+    </message>
+    <message>
+        <source>%1 cartes de %2 ne tiennent pas sur une page %3 dans la zone qu&apos;atteint l&apos;imprimante.</source>
+        <translation>%1 Karten von %2 passen nicht auf eine Seite %3 im Bereich, den der Drucker erreicht.</translation>
+    </message>
+</context>
+<context>
+    <name>CardSize</name>
+    <message>
+        <source>140 × 90 mm (carte QSL)</source>
+        <translation>140 × 90 mm (QSL-Karte)</translation>
+    </message>
+    <message>
+        <source>139,7 × 88,9 mm (5,5 × 3,5 pouces)</source>
+        <translation>139,7 × 88,9 mm (5,5 × 3,5 Zoll)</translation>
+    </message>
+    <message>
+        <source>148 × 105 mm (A6)</source>
+        <translation>148 × 105 mm (A6)</translation>
+    </message>
+    <message>
+        <source>152,4 × 101,6 mm (6 × 4 pouces)</source>
+        <translation>152,4 × 101,6 mm (6 × 4 Zoll)</translation>
+    </message>
+</context>
+<context>
+    <name>CardSketch</name>
+    <message>
+        <source>Bande de tri des bureaux QSL</source>
+        <translation>Sortierstreifen der QSL-Büros</translation>
+    </message>
+</context>
+<context>
+    <name>CardWarnings</name>
+    <message>
+        <source>ligne %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>remerciements</source>
+        <translation>Dank</translation>
+    </message>
+    <message>
+        <source>Le tableau des QSO dépasse le bord de la carte</source>
+        <translation>Die QSO-Tabelle ragt über den Kartenrand</translation>
+    </message>
+    <message>
+        <source>Les remerciements dépassent le bord de la carte</source>
+        <translation>Der Dank ragt über den Kartenrand</translation>
+    </message>
+    <message>
+        <source>tableau des QSO</source>
+        <translation>QSO-Tabelle</translation>
+    </message>
+    <message>
+        <source>Texte dans la bande de 10 mm du bas que les bureaux QSL gardent libre pour leur tri : %1</source>
+        <translation>Text im unteren 10-mm-Streifen, den die QSL-Büros zum Sortieren freihalten: %1</translation>
+    </message>
+    <message>
+        <source>Les cartes de %1 sont plus grandes que A6 : les bureaux QSL les refusent.</source>
+        <translation>Karten von %1 sind größer als A6: Die QSL-Büros lehnen sie ab.</translation>
     </message>
 </context>
 <context>
@@ -313,6 +726,26 @@
     <message>
         <source>La ligne %1 dépasse le bord de la carte</source>
         <translation>Zeile %1 ragt über den Kartenrand</translation>
+    </message>
+    <message>
+        <source>--qsl : 1, 2, 3 ou auto</source>
+        <translation>--qsl: 1, 2, 3 oder auto</translation>
+    </message>
+    <message>
+        <source>--per-page : 1, 2 ou 4</source>
+        <translation>--per-page: 1, 2 oder 4</translation>
+    </message>
+    <message>
+        <source>--paper : A4 ou Letter</source>
+        <translation>--paper: A4 oder Letter</translation>
+    </message>
+    <message>
+        <source>--%1 : %2</source>
+        <translation>--%1: %2</translation>
+    </message>
+    <message>
+        <source>--first-card : de 1 à %1 (les cartes par page)</source>
+        <translation>--first-card: von 1 bis %1 (die Karten pro Seite)</translation>
     </message>
 </context>
 <context>
@@ -352,6 +785,13 @@
     <message>
         <source>Impression interrompue : l&apos;impression est faite, la copie marquée %1 n&apos;est pas écrite.</source>
         <translation>Druck unterbrochen: Der Druck ist erledigt, die markierte Kopie %1 ist nicht geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n QSO laissés de côté, le bureau ne les délivre pas (--keep-undeliverable les imprime) :</source>
+        <translation>
+            <numerusform>%n QSO weggelassen, das Büro stellt es nicht zu (--keep-undeliverable druckt es):</numerusform>
+            <numerusform>%n QSOs weggelassen, das Büro stellt sie nicht zu (--keep-undeliverable druckt sie):</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -896,6 +1336,14 @@
         <source>&amp;Aperçu</source>
         <translation>&amp;Vorschau</translation>
     </message>
+    <message>
+        <source>Carte QSL : tableau, format et image</source>
+        <translation>QSL-Karte: Tabelle, Format und Bild</translation>
+    </message>
+    <message>
+        <source>&amp;Carte…</source>
+        <translation>&amp;Karte…</translation>
+    </message>
 </context>
 <context>
     <name>LayoutPreview</name>
@@ -1018,6 +1466,20 @@ Ins Adressbuch aufnehmen?</translation>
     </message>
 </context>
 <context>
+    <name>NoBureauTable</name>
+    <message numerus="yes">
+        <source>Le fichier des pays sans bureau %1 : %n ligne(s) ignorée(s), la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
+        <translation>
+            <numerusform>Die Datei der Länder ohne Büro %1: %n Zeile ignoriert, die erste ist Zeile %2 (erwartet: PRÄFIX, Tabulator, JJJJ-MM-TT, Tabulator, Quelle).</numerusform>
+            <numerusform>Die Datei der Länder ohne Büro %1: %n Zeilen ignoriert, die erste ist Zeile %2 (erwartet: PRÄFIX, Tabulator, JJJJ-MM-TT, Tabulator, Quelle).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Le fichier des pays sans bureau %1 ne peut pas être lu (%2) : seule la liste fournie est utilisée.</source>
+        <translation>Die Datei der Länder ohne Büro %1 kann nicht gelesen werden (%2): Nur die mitgelieferte Liste wird verwendet.</translation>
+    </message>
+</context>
+<context>
     <name>PdfOutput</name>
     <message>
         <source>Impossible d&apos;écrire le fichier %1 : %2</source>
@@ -1106,6 +1568,44 @@ Ins Adressbuch aufnehmen?</translation>
     <message>
         <source>La page n&apos;a pas pu être envoyée à l&apos;imprimante %1.</source>
         <translation>Die Seite konnte nicht an den Drucker %1 gesendet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>indicatif absent</source>
+        <translation>Rufzeichen fehlt</translation>
+    </message>
+    <message>
+        <source>date absente</source>
+        <translation>Datum fehlt</translation>
+    </message>
+    <message>
+        <source>bande absente</source>
+        <translation>Band fehlt</translation>
+    </message>
+    <message>
+        <source>la station ne veut pas de carte</source>
+        <translation>die Station möchte keine Karte</translation>
+    </message>
+    <message>
+        <source>la station ne confirme qu&apos;en ligne</source>
+        <translation>die Station bestätigt nur online</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n QSO à vérifier avant l&apos;impression :</source>
+        <translation>
+            <numerusform>%n QSO vor dem Drucken zu prüfen:</numerusform>
+            <numerusform>%n QSOs vor dem Drucken zu prüfen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Les imprimer aussi ? (Non : ils sont laissés de côté)</source>
+        <translation>Auch drucken? (Nein: Sie werden weggelassen)</translation>
     </message>
 </context>
 <context>
@@ -1336,6 +1836,10 @@ Ins Adressbuch aufnehmen?</translation>
     <message>
         <source>Ordre d&apos;impression : par indicatif</source>
         <translation>Druckreihenfolge: nach Rufzeichen</translation>
+    </message>
+    <message>
+        <source>Sans confirmation électronique</source>
+        <translation>Ohne elektronische Bestätigung</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,10 @@
         <source>Impossible de lire le fichier %1 : %2</source>
         <translation>Cannot read the file %1: %2</translation>
     </message>
+    <message>
+        <source>Heure de début absente, remplacée par l&apos;heure de fin (TIME_OFF)</source>
+        <translation>Start time missing, replaced by the end time (TIME_OFF)</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -209,6 +213,288 @@
     </message>
 </context>
 <context>
+    <name>BureauCheck</name>
+    <message numerus="yes">
+        <source>%n QSO ne peuvent pas partir par le bureau (pays sans bureau QSL, ou carte directe demandée) :</source>
+        <translation>
+            <numerusform>%n QSO cannot go through the bureau (country without a QSL bureau, or direct card requested):</numerusform>
+            <numerusform>%n QSOs cannot go through the bureau (country without a QSL bureau, or direct card requested):</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Les laisser de côté pour cette impression (ils restent dus, pour une carte directe), les imprimer quand même, ou arrêter ?</source>
+        <translation>Leave them out of this printing (they stay owed, for a direct card), print them anyway, or stop?</translation>
+    </message>
+    <message>
+        <source>Les laisser de côté</source>
+        <translation>Leave them out</translation>
+    </message>
+    <message>
+        <source>Les imprimer quand même</source>
+        <translation>Print them anyway</translation>
+    </message>
+    <message>
+        <source>Arrêter</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Aucun QSO à imprimer par le bureau.</source>
+        <translation>No QSO to print through the bureau.</translation>
+    </message>
+</context>
+<context>
+    <name>BureauRun</name>
+    <message numerus="yes">
+        <source>… et %n autre(s)</source>
+        <translation>
+            <numerusform>… and %n other</numerusform>
+            <numerusform>… and %n others</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 : %4</source>
+        <translation>%1 %2 %3: %4</translation>
+    </message>
+    <message>
+        <source>sans entité</source>
+        <translation>no entity</translation>
+    </message>
+    <message>
+        <source>QSO par bureau : %1</source>
+        <translation>QSOs per bureau: %1</translation>
+    </message>
+    <message>
+        <source>la station demande une carte directe</source>
+        <translation>the station asks for a direct card</translation>
+    </message>
+    <message>
+        <source>%1, pas de bureau QSL</source>
+        <translation>%1, no QSL bureau</translation>
+    </message>
+</context>
+<context>
+    <name>CardDesignLayout</name>
+    <message>
+        <source>Modèle de QSL inutilisable : %1 (« %2 ») ne convient pas.</source>
+        <translation>Unusable QSL layout: %1 (&quot;%2&quot;) does not fit.</translation>
+    </message>
+</context>
+<context>
+    <name>CardDesignPanel</name>
+    <message>
+        <source>Garder libre la &amp;bande de tri des bureaux (10 mm en bas)</source>
+        <translation>Keep the bureaus&apos; sorting strip free (10 mm at the &amp;bottom)</translation>
+    </message>
+    <message>
+        <source>Tableau : position gauche (mm)</source>
+        <translation>Table: left position (mm)</translation>
+    </message>
+    <message>
+        <source>Tableau : position haute (mm)</source>
+        <translation>Table: top position (mm)</translation>
+    </message>
+    <message>
+        <source>Tableau : nombre de QSO (1 à 6)</source>
+        <translation>Table: number of QSOs (1 to 6)</translation>
+    </message>
+    <message>
+        <source>Tableau : pas des lignes (mm)</source>
+        <translation>Table: line pitch (mm)</translation>
+    </message>
+    <message>
+        <source>Tableau : taille de police</source>
+        <translation>Table: font size</translation>
+    </message>
+    <message>
+        <source>Remerciements : position gauche (mm)</source>
+        <translation>Thanks: left position (mm)</translation>
+    </message>
+    <message>
+        <source>Remerciements : position haute (mm)</source>
+        <translation>Thanks: top position (mm)</translation>
+    </message>
+    <message>
+        <source>Remerciements : taille de police</source>
+        <translation>Thanks: font size</translation>
+    </message>
+    <message>
+        <source>Texte quand une QSL est demandée</source>
+        <translation>Text when a QSL is requested</translation>
+    </message>
+    <message>
+        <source>Texte quand la QSL est reçue</source>
+        <translation>Text when the QSL is received</translation>
+    </message>
+    <message>
+        <source>Fichier de l&apos;image (PNG, JPEG ou SVG)</source>
+        <translation>Picture file (PNG, JPEG or SVG)</translation>
+    </message>
+    <message>
+        <source>C&amp;adre</source>
+        <translation>Fr&amp;ame</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer l&apos;image</source>
+        <translation>Pr&amp;int the picture</translation>
+    </message>
+    <message>
+        <source>Format de la carte</source>
+        <translation>Card size</translation>
+    </message>
+    <message>
+        <source>&amp;Format</source>
+        <translation>Si&amp;ze</translation>
+    </message>
+    <message>
+        <source>Tableau des QSO (une carte par station avec « Regrouper »)</source>
+        <translation>QSO table (one card per station with &quot;Group&quot;)</translation>
+    </message>
+    <message>
+        <source>Gauche, haute, QSO, pas, police</source>
+        <translation>Left, top, QSOs, pitch, font</translation>
+    </message>
+    <message>
+        <source>Colonnes du tableau</source>
+        <translation>Table columns</translation>
+    </message>
+    <message>
+        <source>Gauche (mm)</source>
+        <translation>Left (mm)</translation>
+    </message>
+    <message>
+        <source>Valeur</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Titre</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Ajouter une col&amp;onne</source>
+        <translation>Add a col&amp;umn</translation>
+    </message>
+    <message>
+        <source>Re&amp;tirer la colonne</source>
+        <translation>&amp;Remove the column</translation>
+    </message>
+    <message>
+        <source>Remerciements et lignes 8 à 10</source>
+        <translation>Thanks and lines 8 to 10</translation>
+    </message>
+    <message>
+        <source>Gauche, haute, police</source>
+        <translation>Left, top, font</translation>
+    </message>
+    <message>
+        <source>QSL demandée</source>
+        <translation>QSL requested</translation>
+    </message>
+    <message>
+        <source>QSL reçue</source>
+        <translation>QSL received</translation>
+    </message>
+    <message>
+        <source>Valeur du QSO après le texte de la ligne %1</source>
+        <translation>QSO value after the text of line %1</translation>
+    </message>
+    <message>
+        <source>Valeur de la ligne %1</source>
+        <translation>Value of line %1</translation>
+    </message>
+    <message>
+        <source>Image pour cartes vierges</source>
+        <translation>Picture for blank cards</translation>
+    </message>
+    <message>
+        <source>C&amp;hoisir…</source>
+        <translation>C&amp;hoose…</translation>
+    </message>
+    <message>
+        <source>Choisir l&apos;image</source>
+        <translation>Choose the picture</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Ajustement de l&apos;image</source>
+        <translation>Picture fit</translation>
+    </message>
+    <message>
+        <source>Remplir la carte (rogner)</source>
+        <translation>Fill the card (crop)</translation>
+    </message>
+    <message>
+        <source>Image entière</source>
+        <translation>Whole picture</translation>
+    </message>
+    <message>
+        <source>Ajustement</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Pictures (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>call</source>
+        <translation>call</translation>
+    </message>
+    <message>
+        <source>via</source>
+        <translation>via</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>date</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>time</translation>
+    </message>
+    <message>
+        <source>band</source>
+        <translation>band</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>mode</translation>
+    </message>
+    <message>
+        <source>rst</source>
+        <translation>rst</translation>
+    </message>
+    <message>
+        <source>qsl</source>
+        <translation>qsl</translation>
+    </message>
+    <message>
+        <source>sat_name</source>
+        <translation>sat_name</translation>
+    </message>
+    <message>
+        <source>prop_mode</source>
+        <translation>prop_mode</translation>
+    </message>
+    <message>
+        <source>submode</source>
+        <translation>submode</translation>
+    </message>
+    <message>
+        <source>band_rx</source>
+        <translation>band_rx</translation>
+    </message>
+    <message>
+        <source>freq</source>
+        <translation>freq</translation>
+    </message>
+    <message>
+        <source>qslmsg</source>
+        <translation>qslmsg</translation>
+    </message>
+</context>
+<context>
     <name>CardJob</name>
     <message>
         <source>Impression des cartes : cartes imprimées</source>
@@ -221,6 +507,10 @@
     <message>
         <source>cartes envoyées</source>
         <translation>cards sent</translation>
+    </message>
+    <message>
+        <source>Le modèle n&apos;a pas de tableau des QSO : une carte par QSO.</source>
+        <translation>The layout has no QSO table: one card per QSO.</translation>
     </message>
 </context>
 <context>
@@ -236,6 +526,13 @@
     <message>
         <source>Modèle de QSL inutilisable : la taille P%1 (« %2 ») doit être plus grande que 0.</source>
         <translation>Unusable QSL layout: size P%1 (&quot;%2&quot;) must be greater than 0.</translation>
+    </message>
+</context>
+<context>
+    <name>CardPicture</name>
+    <message>
+        <source>L&apos;image %1 est introuvable ou illisible : les cartes sont imprimées sans elle.</source>
+        <translation>The picture %1 cannot be found or read: the cards are printed without it.</translation>
     </message>
 </context>
 <context>
@@ -296,12 +593,128 @@
         <source>Les lignes %1 dépassent le bord de la carte</source>
         <translation>Lines %1 go past the edge of the card</translation>
     </message>
+    <message>
+        <source>Re&amp;grouper les QSO d&apos;une même station</source>
+        <translation>&amp;Group the QSOs with one station</translation>
+    </message>
+    <message>
+        <source>PSE QSL</source>
+        <translation>PSE QSL</translation>
+    </message>
+    <message>
+        <source>TNX QSL</source>
+        <translation>TNX QSL</translation>
+    </message>
+    <message>
+        <source>Sans remerciement</source>
+        <translation>No thanks</translation>
+    </message>
+    <message>
+        <source>Selon la QSL reçue</source>
+        <translation>By the QSL received</translation>
+    </message>
+    <message>
+        <source>Re&amp;merciements</source>
+        <translation>&amp;Thanks</translation>
+    </message>
+    <message>
+        <source>1 carte par page</source>
+        <translation>1 card per page</translation>
+    </message>
+    <message>
+        <source>2 cartes par page</source>
+        <translation>2 cards per page</translation>
+    </message>
+    <message>
+        <source>4 cartes par page</source>
+        <translation>4 cards per page</translation>
+    </message>
+    <message>
+        <source>Cartes par &amp;page</source>
+        <translation>Car&amp;ds per page</translation>
+    </message>
+    <message>
+        <source>&amp;Format du papier</source>
+        <translation>Paper si&amp;ze</translation>
+    </message>
+    <message>
+        <source>Première car&amp;te</source>
+        <translation>&amp;First card</translation>
+    </message>
 </context>
 <context>
     <name>CardPrinting</name>
     <message>
         <source>Modèle de QSL inutilisable : le fichier %1 n&apos;a que %2 lignes sur %3.</source>
         <translation>Unusable QSL layout: the file %1 has only %2 lines of %3.</translation>
+    </message>
+</context>
+<context>
+    <name>CardSheet</name>
+    <message>
+        <source>Papier ou nombre de cartes inconnu.</source>
+        <translation>Unknown paper or number of cards.</translation>
+    </message>
+    <message>
+        <source>%1 cartes de %2 ne tiennent pas sur une page %3 dans la zone qu&apos;atteint l&apos;imprimante.</source>
+        <translation>%1 cards of %2 do not fit on a %3 page within the area the printer reaches.</translation>
+    </message>
+</context>
+<context>
+    <name>CardSize</name>
+    <message>
+        <source>140 × 90 mm (carte QSL)</source>
+        <translation>140 × 90 mm (QSL card)</translation>
+    </message>
+    <message>
+        <source>139,7 × 88,9 mm (5,5 × 3,5 pouces)</source>
+        <translation>139.7 × 88.9 mm (5.5 × 3.5 inches)</translation>
+    </message>
+    <message>
+        <source>148 × 105 mm (A6)</source>
+        <translation>148 × 105 mm (A6)</translation>
+    </message>
+    <message>
+        <source>152,4 × 101,6 mm (6 × 4 pouces)</source>
+        <translation>152.4 × 101.6 mm (6 × 4 inches)</translation>
+    </message>
+</context>
+<context>
+    <name>CardSketch</name>
+    <message>
+        <source>Bande de tri des bureaux QSL</source>
+        <translation>QSL bureaus&apos; sorting strip</translation>
+    </message>
+</context>
+<context>
+    <name>CardWarnings</name>
+    <message>
+        <source>ligne %1</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <source>remerciements</source>
+        <translation>thanks</translation>
+    </message>
+    <message>
+        <source>Le tableau des QSO dépasse le bord de la carte</source>
+        <translation>The QSO table goes past the edge of the card</translation>
+    </message>
+    <message>
+        <source>Les remerciements dépassent le bord de la carte</source>
+        <translation>The thanks go past the edge of the card</translation>
+    </message>
+    <message>
+        <source>tableau des QSO</source>
+        <translation>QSO table</translation>
+    </message>
+    <message>
+        <source>Texte dans la bande de 10 mm du bas que les bureaux QSL gardent libre pour leur tri : %1</source>
+        <translation>Text in the bottom 10 mm strip that QSL bureaus keep free for their sorting: %1</translation>
+    </message>
+    <message>
+        <source>Les cartes de %1 sont plus grandes que A6 : les bureaux QSL les refusent.</source>
+        <translation>Cards of %1 are larger than A6: QSL bureaus refuse them.</translation>
     </message>
 </context>
 <context>
@@ -313,6 +726,26 @@
     <message>
         <source>La ligne %1 dépasse le bord de la carte</source>
         <translation>Line %1 goes past the edge of the card</translation>
+    </message>
+    <message>
+        <source>--qsl : 1, 2, 3 ou auto</source>
+        <translation>--qsl: 1, 2, 3 or auto</translation>
+    </message>
+    <message>
+        <source>--per-page : 1, 2 ou 4</source>
+        <translation>--per-page: 1, 2 or 4</translation>
+    </message>
+    <message>
+        <source>--paper : A4 ou Letter</source>
+        <translation>--paper: A4 or Letter</translation>
+    </message>
+    <message>
+        <source>--%1 : %2</source>
+        <translation>--%1: %2</translation>
+    </message>
+    <message>
+        <source>--first-card : de 1 à %1 (les cartes par page)</source>
+        <translation>--first-card: from 1 to %1 (the cards per page)</translation>
     </message>
 </context>
 <context>
@@ -352,6 +785,13 @@
     <message>
         <source>Impression interrompue : l&apos;impression est faite, la copie marquée %1 n&apos;est pas écrite.</source>
         <translation>Printing interrupted: the printing is done, the marked copy %1 is not written.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n QSO laissés de côté, le bureau ne les délivre pas (--keep-undeliverable les imprime) :</source>
+        <translation>
+            <numerusform>%n QSO left out, the bureau does not deliver it (--keep-undeliverable prints it):</numerusform>
+            <numerusform>%n QSOs left out, the bureau does not deliver them (--keep-undeliverable prints them):</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -896,6 +1336,14 @@
         <source>&amp;Aperçu</source>
         <translation>Pre&amp;view</translation>
     </message>
+    <message>
+        <source>Carte QSL : tableau, format et image</source>
+        <translation>QSL card: table, size and picture</translation>
+    </message>
+    <message>
+        <source>&amp;Carte…</source>
+        <translation>&amp;Card…</translation>
+    </message>
 </context>
 <context>
     <name>LayoutPreview</name>
@@ -1018,6 +1466,20 @@ Add them to the address book?</translation>
     </message>
 </context>
 <context>
+    <name>NoBureauTable</name>
+    <message numerus="yes">
+        <source>Le fichier des pays sans bureau %1 : %n ligne(s) ignorée(s), la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
+        <translation>
+            <numerusform>The file of countries without a bureau %1: %n line ignored, the first is line %2 (expected: PREFIX, tab, YYYY-MM-DD, tab, source).</numerusform>
+            <numerusform>The file of countries without a bureau %1: %n lines ignored, the first is line %2 (expected: PREFIX, tab, YYYY-MM-DD, tab, source).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Le fichier des pays sans bureau %1 ne peut pas être lu (%2) : seule la liste fournie est utilisée.</source>
+        <translation>The file of countries without a bureau %1 cannot be read (%2): only the built-in list is used.</translation>
+    </message>
+</context>
+<context>
     <name>PdfOutput</name>
     <message>
         <source>Impossible d&apos;écrire le fichier %1 : %2</source>
@@ -1106,6 +1568,44 @@ Add them to the address book?</translation>
     <message>
         <source>La page n&apos;a pas pu être envoyée à l&apos;imprimante %1.</source>
         <translation>The page could not be sent to the printer %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>indicatif absent</source>
+        <translation>callsign missing</translation>
+    </message>
+    <message>
+        <source>date absente</source>
+        <translation>date missing</translation>
+    </message>
+    <message>
+        <source>bande absente</source>
+        <translation>band missing</translation>
+    </message>
+    <message>
+        <source>la station ne veut pas de carte</source>
+        <translation>the station wants no card</translation>
+    </message>
+    <message>
+        <source>la station ne confirme qu&apos;en ligne</source>
+        <translation>the station confirms only online</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n QSO à vérifier avant l&apos;impression :</source>
+        <translation>
+            <numerusform>%n QSO to check before printing:</numerusform>
+            <numerusform>%n QSOs to check before printing:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Les imprimer aussi ? (Non : ils sont laissés de côté)</source>
+        <translation>Print them too? (No: they are left out)</translation>
     </message>
 </context>
 <context>
@@ -1336,6 +1836,10 @@ Add them to the address book?</translation>
     <message>
         <source>Ordre d&apos;impression : par indicatif</source>
         <translation>Printing order: by callsign</translation>
+    </message>
+    <message>
+        <source>Sans confirmation électronique</source>
+        <translation>Without electronic confirmation</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,10 @@
         <source>Impossible de lire le fichier %1 : %2</source>
         <translation>No se puede leer el archivo %1: %2</translation>
     </message>
+    <message>
+        <source>Heure de début absente, remplacée par l&apos;heure de fin (TIME_OFF)</source>
+        <translation>Falta la hora de inicio, sustituida por la hora de fin (TIME_OFF)</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -209,6 +213,288 @@
     </message>
 </context>
 <context>
+    <name>BureauCheck</name>
+    <message numerus="yes">
+        <source>%n QSO ne peuvent pas partir par le bureau (pays sans bureau QSL, ou carte directe demandée) :</source>
+        <translation>
+            <numerusform>%n QSO no puede ir por el buró (país sin buró QSL, o tarjeta directa pedida):</numerusform>
+            <numerusform>%n QSO no pueden ir por el buró (país sin buró QSL, o tarjeta directa pedida):</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Les laisser de côté pour cette impression (ils restent dus, pour une carte directe), les imprimer quand même, ou arrêter ?</source>
+        <translation>¿Dejarlos fuera de esta impresión (siguen pendientes, para una tarjeta directa), imprimirlos de todos modos o parar?</translation>
+    </message>
+    <message>
+        <source>Les laisser de côté</source>
+        <translation>Dejarlos fuera</translation>
+    </message>
+    <message>
+        <source>Les imprimer quand même</source>
+        <translation>Imprimirlos de todos modos</translation>
+    </message>
+    <message>
+        <source>Arrêter</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Aucun QSO à imprimer par le bureau.</source>
+        <translation>Ningún QSO que imprimir por el buró.</translation>
+    </message>
+</context>
+<context>
+    <name>BureauRun</name>
+    <message numerus="yes">
+        <source>… et %n autre(s)</source>
+        <translation>
+            <numerusform>… y %n más</numerusform>
+            <numerusform>… y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 : %4</source>
+        <translation>%1 %2 %3: %4</translation>
+    </message>
+    <message>
+        <source>sans entité</source>
+        <translation>sin entidad</translation>
+    </message>
+    <message>
+        <source>QSO par bureau : %1</source>
+        <translation>QSO por buró: %1</translation>
+    </message>
+    <message>
+        <source>la station demande une carte directe</source>
+        <translation>la estación pide una tarjeta directa</translation>
+    </message>
+    <message>
+        <source>%1, pas de bureau QSL</source>
+        <translation>%1, sin buró QSL</translation>
+    </message>
+</context>
+<context>
+    <name>CardDesignLayout</name>
+    <message>
+        <source>Modèle de QSL inutilisable : %1 (« %2 ») ne convient pas.</source>
+        <translation>Modelo de QSL inutilizable: %1 («%2») no sirve.</translation>
+    </message>
+</context>
+<context>
+    <name>CardDesignPanel</name>
+    <message>
+        <source>Garder libre la &amp;bande de tri des bureaux (10 mm en bas)</source>
+        <translation>Dejar libre la &amp;banda de clasificación de los burós (10 mm abajo)</translation>
+    </message>
+    <message>
+        <source>Tableau : position gauche (mm)</source>
+        <translation>Tabla: posición izquierda (mm)</translation>
+    </message>
+    <message>
+        <source>Tableau : position haute (mm)</source>
+        <translation>Tabla: posición superior (mm)</translation>
+    </message>
+    <message>
+        <source>Tableau : nombre de QSO (1 à 6)</source>
+        <translation>Tabla: número de QSO (1 a 6)</translation>
+    </message>
+    <message>
+        <source>Tableau : pas des lignes (mm)</source>
+        <translation>Tabla: paso de las líneas (mm)</translation>
+    </message>
+    <message>
+        <source>Tableau : taille de police</source>
+        <translation>Tabla: tamaño de letra</translation>
+    </message>
+    <message>
+        <source>Remerciements : position gauche (mm)</source>
+        <translation>Agradecimiento: posición izquierda (mm)</translation>
+    </message>
+    <message>
+        <source>Remerciements : position haute (mm)</source>
+        <translation>Agradecimiento: posición superior (mm)</translation>
+    </message>
+    <message>
+        <source>Remerciements : taille de police</source>
+        <translation>Agradecimiento: tamaño de letra</translation>
+    </message>
+    <message>
+        <source>Texte quand une QSL est demandée</source>
+        <translation>Texto cuando se pide una QSL</translation>
+    </message>
+    <message>
+        <source>Texte quand la QSL est reçue</source>
+        <translation>Texto cuando la QSL está recibida</translation>
+    </message>
+    <message>
+        <source>Fichier de l&apos;image (PNG, JPEG ou SVG)</source>
+        <translation>Archivo de la imagen (PNG, JPEG o SVG)</translation>
+    </message>
+    <message>
+        <source>C&amp;adre</source>
+        <translation>Mar&amp;co</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer l&apos;image</source>
+        <translation>&amp;Imprimir la imagen</translation>
+    </message>
+    <message>
+        <source>Format de la carte</source>
+        <translation>Formato de la tarjeta</translation>
+    </message>
+    <message>
+        <source>&amp;Format</source>
+        <translation>&amp;Formato</translation>
+    </message>
+    <message>
+        <source>Tableau des QSO (une carte par station avec « Regrouper »)</source>
+        <translation>Tabla de los QSO (una tarjeta por estación con «Agrupar»)</translation>
+    </message>
+    <message>
+        <source>Gauche, haute, QSO, pas, police</source>
+        <translation>Izquierda, arriba, QSO, paso, letra</translation>
+    </message>
+    <message>
+        <source>Colonnes du tableau</source>
+        <translation>Columnas de la tabla</translation>
+    </message>
+    <message>
+        <source>Gauche (mm)</source>
+        <translation>Izquierda (mm)</translation>
+    </message>
+    <message>
+        <source>Valeur</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Titre</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Ajouter une col&amp;onne</source>
+        <translation>Añadir una col&amp;umna</translation>
+    </message>
+    <message>
+        <source>Re&amp;tirer la colonne</source>
+        <translation>&amp;Quitar la columna</translation>
+    </message>
+    <message>
+        <source>Remerciements et lignes 8 à 10</source>
+        <translation>Agradecimiento y líneas 8 a 10</translation>
+    </message>
+    <message>
+        <source>Gauche, haute, police</source>
+        <translation>Izquierda, arriba, letra</translation>
+    </message>
+    <message>
+        <source>QSL demandée</source>
+        <translation>QSL pedida</translation>
+    </message>
+    <message>
+        <source>QSL reçue</source>
+        <translation>QSL recibida</translation>
+    </message>
+    <message>
+        <source>Valeur du QSO après le texte de la ligne %1</source>
+        <translation>Valor del QSO tras el texto de la línea %1</translation>
+    </message>
+    <message>
+        <source>Valeur de la ligne %1</source>
+        <translation>Valor de la línea %1</translation>
+    </message>
+    <message>
+        <source>Image pour cartes vierges</source>
+        <translation>Imagen para tarjetas en blanco</translation>
+    </message>
+    <message>
+        <source>C&amp;hoisir…</source>
+        <translation>E&amp;legir…</translation>
+    </message>
+    <message>
+        <source>Choisir l&apos;image</source>
+        <translation>Elegir la imagen</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Ajustement de l&apos;image</source>
+        <translation>Ajuste de la imagen</translation>
+    </message>
+    <message>
+        <source>Remplir la carte (rogner)</source>
+        <translation>Llenar la tarjeta (recortar)</translation>
+    </message>
+    <message>
+        <source>Image entière</source>
+        <translation>Imagen entera</translation>
+    </message>
+    <message>
+        <source>Ajustement</source>
+        <translation>Ajuste</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Imágenes (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>call</source>
+        <translation>indicativo</translation>
+    </message>
+    <message>
+        <source>via</source>
+        <translation>vía</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>fecha</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>hora</translation>
+    </message>
+    <message>
+        <source>band</source>
+        <translation>banda</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>modo</translation>
+    </message>
+    <message>
+        <source>rst</source>
+        <translation>RST</translation>
+    </message>
+    <message>
+        <source>qsl</source>
+        <translation>QSL</translation>
+    </message>
+    <message>
+        <source>sat_name</source>
+        <translation>satélite</translation>
+    </message>
+    <message>
+        <source>prop_mode</source>
+        <translation>propagación</translation>
+    </message>
+    <message>
+        <source>submode</source>
+        <translation>submodo</translation>
+    </message>
+    <message>
+        <source>band_rx</source>
+        <translation>banda RX</translation>
+    </message>
+    <message>
+        <source>freq</source>
+        <translation>frecuencia</translation>
+    </message>
+    <message>
+        <source>qslmsg</source>
+        <translation>mensaje QSL</translation>
+    </message>
+</context>
+<context>
     <name>CardJob</name>
     <message>
         <source>Impression des cartes : cartes imprimées</source>
@@ -221,6 +507,10 @@
     <message>
         <source>cartes envoyées</source>
         <translation>tarjetas enviadas</translation>
+    </message>
+    <message>
+        <source>Le modèle n&apos;a pas de tableau des QSO : une carte par QSO.</source>
+        <translation>El modelo no tiene tabla de QSO: una tarjeta por QSO.</translation>
     </message>
 </context>
 <context>
@@ -236,6 +526,13 @@
     <message>
         <source>Modèle de QSL inutilisable : la taille P%1 (« %2 ») doit être plus grande que 0.</source>
         <translation>Modelo de QSL inutilizable: el tamaño P%1 («%2») debe ser mayor que 0.</translation>
+    </message>
+</context>
+<context>
+    <name>CardPicture</name>
+    <message>
+        <source>L&apos;image %1 est introuvable ou illisible : les cartes sont imprimées sans elle.</source>
+        <translation>La imagen %1 no se encuentra o no se puede leer: las tarjetas se imprimen sin ella.</translation>
     </message>
 </context>
 <context>
@@ -296,12 +593,128 @@
         <source>Les lignes %1 dépassent le bord de la carte</source>
         <translation>Las líneas %1 sobrepasan el borde de la tarjeta</translation>
     </message>
+    <message>
+        <source>Re&amp;grouper les QSO d&apos;une même station</source>
+        <translation>A&amp;grupar los QSO de una misma estación</translation>
+    </message>
+    <message>
+        <source>PSE QSL</source>
+        <translation>PSE QSL</translation>
+    </message>
+    <message>
+        <source>TNX QSL</source>
+        <translation>TNX QSL</translation>
+    </message>
+    <message>
+        <source>Sans remerciement</source>
+        <translation>Sin agradecimiento</translation>
+    </message>
+    <message>
+        <source>Selon la QSL reçue</source>
+        <translation>Según la QSL recibida</translation>
+    </message>
+    <message>
+        <source>Re&amp;merciements</source>
+        <translation>Agradeci&amp;miento</translation>
+    </message>
+    <message>
+        <source>1 carte par page</source>
+        <translation>1 tarjeta por página</translation>
+    </message>
+    <message>
+        <source>2 cartes par page</source>
+        <translation>2 tarjetas por página</translation>
+    </message>
+    <message>
+        <source>4 cartes par page</source>
+        <translation>4 tarjetas por página</translation>
+    </message>
+    <message>
+        <source>Cartes par &amp;page</source>
+        <translation>Tarjetas &amp;por página</translation>
+    </message>
+    <message>
+        <source>&amp;Format du papier</source>
+        <translation>&amp;Formato del papel</translation>
+    </message>
+    <message>
+        <source>Première car&amp;te</source>
+        <translation>Primera tar&amp;jeta</translation>
+    </message>
 </context>
 <context>
     <name>CardPrinting</name>
     <message>
         <source>Modèle de QSL inutilisable : le fichier %1 n&apos;a que %2 lignes sur %3.</source>
         <translation>Modelo de QSL inutilizable: el archivo %1 solo tiene %2 líneas de %3.</translation>
+    </message>
+</context>
+<context>
+    <name>CardSheet</name>
+    <message>
+        <source>Papier ou nombre de cartes inconnu.</source>
+        <translation>Papel o número de tarjetas desconocido.</translation>
+    </message>
+    <message>
+        <source>%1 cartes de %2 ne tiennent pas sur une page %3 dans la zone qu&apos;atteint l&apos;imprimante.</source>
+        <translation>%1 tarjetas de %2 no caben en una página %3 en la zona que alcanza la impresora.</translation>
+    </message>
+</context>
+<context>
+    <name>CardSize</name>
+    <message>
+        <source>140 × 90 mm (carte QSL)</source>
+        <translation>140 × 90 mm (tarjeta QSL)</translation>
+    </message>
+    <message>
+        <source>139,7 × 88,9 mm (5,5 × 3,5 pouces)</source>
+        <translation>139,7 × 88,9 mm (5,5 × 3,5 pulgadas)</translation>
+    </message>
+    <message>
+        <source>148 × 105 mm (A6)</source>
+        <translation>148 × 105 mm (A6)</translation>
+    </message>
+    <message>
+        <source>152,4 × 101,6 mm (6 × 4 pouces)</source>
+        <translation>152,4 × 101,6 mm (6 × 4 pulgadas)</translation>
+    </message>
+</context>
+<context>
+    <name>CardSketch</name>
+    <message>
+        <source>Bande de tri des bureaux QSL</source>
+        <translation>Banda de clasificación de los burós QSL</translation>
+    </message>
+</context>
+<context>
+    <name>CardWarnings</name>
+    <message>
+        <source>ligne %1</source>
+        <translation>línea %1</translation>
+    </message>
+    <message>
+        <source>remerciements</source>
+        <translation>agradecimiento</translation>
+    </message>
+    <message>
+        <source>Le tableau des QSO dépasse le bord de la carte</source>
+        <translation>La tabla de QSO sobrepasa el borde de la tarjeta</translation>
+    </message>
+    <message>
+        <source>Les remerciements dépassent le bord de la carte</source>
+        <translation>El agradecimiento sobrepasa el borde de la tarjeta</translation>
+    </message>
+    <message>
+        <source>tableau des QSO</source>
+        <translation>tabla de QSO</translation>
+    </message>
+    <message>
+        <source>Texte dans la bande de 10 mm du bas que les bureaux QSL gardent libre pour leur tri : %1</source>
+        <translation>Texto en la banda de 10 mm de abajo que los burós QSL dejan libre para clasificar: %1</translation>
+    </message>
+    <message>
+        <source>Les cartes de %1 sont plus grandes que A6 : les bureaux QSL les refusent.</source>
+        <translation>Las tarjetas de %1 son más grandes que A6: los burós QSL las rechazan.</translation>
     </message>
 </context>
 <context>
@@ -313,6 +726,26 @@
     <message>
         <source>La ligne %1 dépasse le bord de la carte</source>
         <translation>La línea %1 sobrepasa el borde de la tarjeta</translation>
+    </message>
+    <message>
+        <source>--qsl : 1, 2, 3 ou auto</source>
+        <translation>--qsl: 1, 2, 3 o auto</translation>
+    </message>
+    <message>
+        <source>--per-page : 1, 2 ou 4</source>
+        <translation>--per-page: 1, 2 o 4</translation>
+    </message>
+    <message>
+        <source>--paper : A4 ou Letter</source>
+        <translation>--paper: A4 o Letter</translation>
+    </message>
+    <message>
+        <source>--%1 : %2</source>
+        <translation>--%1: %2</translation>
+    </message>
+    <message>
+        <source>--first-card : de 1 à %1 (les cartes par page)</source>
+        <translation>--first-card: de 1 a %1 (las tarjetas por página)</translation>
     </message>
 </context>
 <context>
@@ -352,6 +785,13 @@
     <message>
         <source>Impression interrompue : l&apos;impression est faite, la copie marquée %1 n&apos;est pas écrite.</source>
         <translation>Impresión interrumpida: la impresión está hecha, la copia marcada %1 no se ha escrito.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n QSO laissés de côté, le bureau ne les délivre pas (--keep-undeliverable les imprime) :</source>
+        <translation>
+            <numerusform>%n QSO dejado fuera, el buró no lo entrega (--keep-undeliverable lo imprime):</numerusform>
+            <numerusform>%n QSO dejados fuera, el buró no los entrega (--keep-undeliverable los imprime):</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -896,6 +1336,14 @@
         <source>&amp;Aperçu</source>
         <translation>&amp;Vista previa</translation>
     </message>
+    <message>
+        <source>Carte QSL : tableau, format et image</source>
+        <translation>Tarjeta QSL: tabla, formato e imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Carte…</source>
+        <translation>&amp;Tarjeta…</translation>
+    </message>
 </context>
 <context>
     <name>LayoutPreview</name>
@@ -1018,6 +1466,20 @@ Les ajouter au carnet d&apos;adresses ?</source>
     </message>
 </context>
 <context>
+    <name>NoBureauTable</name>
+    <message numerus="yes">
+        <source>Le fichier des pays sans bureau %1 : %n ligne(s) ignorée(s), la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
+        <translation>
+            <numerusform>El archivo de países sin buró %1: %n línea ignorada, la primera es la línea %2 (esperado: PREFIJO, tabulador, AAAA-MM-DD, tabulador, fuente).</numerusform>
+            <numerusform>El archivo de países sin buró %1: %n líneas ignoradas, la primera es la línea %2 (esperado: PREFIJO, tabulador, AAAA-MM-DD, tabulador, fuente).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Le fichier des pays sans bureau %1 ne peut pas être lu (%2) : seule la liste fournie est utilisée.</source>
+        <translation>El archivo de países sin buró %1 no se puede leer (%2): solo se usa la lista incluida.</translation>
+    </message>
+</context>
+<context>
     <name>PdfOutput</name>
     <message>
         <source>Impossible d&apos;écrire le fichier %1 : %2</source>
@@ -1106,6 +1568,44 @@ Les ajouter au carnet d&apos;adresses ?</source>
     <message>
         <source>La page n&apos;a pas pu être envoyée à l&apos;imprimante %1.</source>
         <translation>No se pudo enviar la página a la impresora %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>indicatif absent</source>
+        <translation>falta el indicativo</translation>
+    </message>
+    <message>
+        <source>date absente</source>
+        <translation>falta la fecha</translation>
+    </message>
+    <message>
+        <source>bande absente</source>
+        <translation>falta la banda</translation>
+    </message>
+    <message>
+        <source>la station ne veut pas de carte</source>
+        <translation>la estación no quiere tarjeta</translation>
+    </message>
+    <message>
+        <source>la station ne confirme qu&apos;en ligne</source>
+        <translation>la estación solo confirma en línea</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n QSO à vérifier avant l&apos;impression :</source>
+        <translation>
+            <numerusform>%n QSO que comprobar antes de imprimir:</numerusform>
+            <numerusform>%n QSO que comprobar antes de imprimir:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Les imprimer aussi ? (Non : ils sont laissés de côté)</source>
+        <translation>¿Imprimirlos también? (No: se dejan fuera)</translation>
     </message>
 </context>
 <context>
@@ -1336,6 +1836,10 @@ Les ajouter au carnet d&apos;adresses ?</source>
     <message>
         <source>Ordre d&apos;impression : par indicatif</source>
         <translation>Orden de impresión: por indicativo</translation>
+    </message>
+    <message>
+        <source>Sans confirmation électronique</source>
+        <translation>Sin confirmación electrónica</translation>
     </message>
 </context>
 <context>

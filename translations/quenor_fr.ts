@@ -22,12 +22,62 @@
     </message>
 </context>
 <context>
+    <name>BureauCheck</name>
+    <message numerus="yes">
+        <source>%n QSO ne peuvent pas partir par le bureau (pays sans bureau QSL, ou carte directe demandée) :</source>
+        <translation>
+            <numerusform>%n QSO ne peut pas partir par le bureau (pays sans bureau QSL, ou carte directe demandée) :</numerusform>
+            <numerusform>%n QSO ne peuvent pas partir par le bureau (pays sans bureau QSL, ou carte directe demandée) :</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BureauRun</name>
+    <message numerus="yes">
+        <source>… et %n autre(s)</source>
+        <translation>
+            <numerusform>… et %n autre</numerusform>
+            <numerusform>… et %n autre(s)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Command</name>
+    <message numerus="yes">
+        <source>%n QSO laissés de côté, le bureau ne les délivre pas (--keep-undeliverable les imprime) :</source>
+        <translation>
+            <numerusform>%n QSO laissé de côté, le bureau ne le délivre pas (--keep-undeliverable l&apos;imprime) :</numerusform>
+            <numerusform>%n QSO laissés de côté, le bureau ne les délivre pas (--keep-undeliverable les imprime) :</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>LabelSheet</name>
     <message numerus="yes">
         <source>%1  %2 x %3  %n étiquettes</source>
         <translation>
             <numerusform>%1  %2 x %3  %n étiquette</numerusform>
             <numerusform>%1  %2 x %3  %n étiquettes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>NoBureauTable</name>
+    <message numerus="yes">
+        <source>Le fichier des pays sans bureau %1 : %n ligne(s) ignorée(s), la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
+        <translation>
+            <numerusform>Le fichier des pays sans bureau %1 : %n ligne ignorée, la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</numerusform>
+            <numerusform>Le fichier des pays sans bureau %1 : %n ligne(s) ignorée(s), la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message numerus="yes">
+        <source>%n QSO à vérifier avant l&apos;impression :</source>
+        <translation>
+            <numerusform>%n QSO à vérifier avant l&apos;impression :</numerusform>
+            <numerusform>%n QSO à vérifier avant l&apos;impression :</numerusform>
         </translation>
     </message>
 </context>

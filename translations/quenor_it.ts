@@ -178,6 +178,10 @@
         <source>Impossible de lire le fichier %1 : %2</source>
         <translation>Impossibile leggere il file %1: %2</translation>
     </message>
+    <message>
+        <source>Heure de début absente, remplacée par l&apos;heure de fin (TIME_OFF)</source>
+        <translation>Ora di inizio assente, sostituita dall&apos;ora di fine (TIME_OFF)</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -209,6 +213,288 @@
     </message>
 </context>
 <context>
+    <name>BureauCheck</name>
+    <message numerus="yes">
+        <source>%n QSO ne peuvent pas partir par le bureau (pays sans bureau QSL, ou carte directe demandée) :</source>
+        <translation>
+            <numerusform>%n QSO non può passare dal bureau (paese senza bureau QSL, o cartolina diretta richiesta):</numerusform>
+            <numerusform>%n QSO non possono passare dal bureau (paese senza bureau QSL, o cartolina diretta richiesta):</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Les laisser de côté pour cette impression (ils restent dus, pour une carte directe), les imprimer quand même, ou arrêter ?</source>
+        <translation>Lasciarli fuori da questa stampa (restano dovuti, per una cartolina diretta), stamparli comunque o fermarsi?</translation>
+    </message>
+    <message>
+        <source>Les laisser de côté</source>
+        <translation>Lasciarli fuori</translation>
+    </message>
+    <message>
+        <source>Les imprimer quand même</source>
+        <translation>Stamparli comunque</translation>
+    </message>
+    <message>
+        <source>Arrêter</source>
+        <translation>Fermarsi</translation>
+    </message>
+    <message>
+        <source>Aucun QSO à imprimer par le bureau.</source>
+        <translation>Nessun QSO da stampare tramite il bureau.</translation>
+    </message>
+</context>
+<context>
+    <name>BureauRun</name>
+    <message numerus="yes">
+        <source>… et %n autre(s)</source>
+        <translation>
+            <numerusform>… e %n altro</numerusform>
+            <numerusform>… e altri %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 : %4</source>
+        <translation>%1 %2 %3: %4</translation>
+    </message>
+    <message>
+        <source>sans entité</source>
+        <translation>senza entità</translation>
+    </message>
+    <message>
+        <source>QSO par bureau : %1</source>
+        <translation>QSO per bureau: %1</translation>
+    </message>
+    <message>
+        <source>la station demande une carte directe</source>
+        <translation>la stazione chiede una cartolina diretta</translation>
+    </message>
+    <message>
+        <source>%1, pas de bureau QSL</source>
+        <translation>%1, nessun bureau QSL</translation>
+    </message>
+</context>
+<context>
+    <name>CardDesignLayout</name>
+    <message>
+        <source>Modèle de QSL inutilisable : %1 (« %2 ») ne convient pas.</source>
+        <translation>Modello di QSL inutilizzabile: %1 («%2») non va bene.</translation>
+    </message>
+</context>
+<context>
+    <name>CardDesignPanel</name>
+    <message>
+        <source>Garder libre la &amp;bande de tri des bureaux (10 mm en bas)</source>
+        <translation>Lasciare libera la &amp;banda di smistamento dei bureau (10 mm in basso)</translation>
+    </message>
+    <message>
+        <source>Tableau : position gauche (mm)</source>
+        <translation>Tabella: posizione sinistra (mm)</translation>
+    </message>
+    <message>
+        <source>Tableau : position haute (mm)</source>
+        <translation>Tabella: posizione in alto (mm)</translation>
+    </message>
+    <message>
+        <source>Tableau : nombre de QSO (1 à 6)</source>
+        <translation>Tabella: numero di QSO (da 1 a 6)</translation>
+    </message>
+    <message>
+        <source>Tableau : pas des lignes (mm)</source>
+        <translation>Tabella: passo delle righe (mm)</translation>
+    </message>
+    <message>
+        <source>Tableau : taille de police</source>
+        <translation>Tabella: dimensione del carattere</translation>
+    </message>
+    <message>
+        <source>Remerciements : position gauche (mm)</source>
+        <translation>Ringraziamenti: posizione sinistra (mm)</translation>
+    </message>
+    <message>
+        <source>Remerciements : position haute (mm)</source>
+        <translation>Ringraziamenti: posizione in alto (mm)</translation>
+    </message>
+    <message>
+        <source>Remerciements : taille de police</source>
+        <translation>Ringraziamenti: dimensione del carattere</translation>
+    </message>
+    <message>
+        <source>Texte quand une QSL est demandée</source>
+        <translation>Testo quando si chiede una QSL</translation>
+    </message>
+    <message>
+        <source>Texte quand la QSL est reçue</source>
+        <translation>Testo quando la QSL è ricevuta</translation>
+    </message>
+    <message>
+        <source>Fichier de l&apos;image (PNG, JPEG ou SVG)</source>
+        <translation>File dell&apos;immagine (PNG, JPEG o SVG)</translation>
+    </message>
+    <message>
+        <source>C&amp;adre</source>
+        <translation>Cor&amp;nice</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer l&apos;image</source>
+        <translation>Stampa l&apos;&amp;immagine</translation>
+    </message>
+    <message>
+        <source>Format de la carte</source>
+        <translation>Formato della cartolina</translation>
+    </message>
+    <message>
+        <source>&amp;Format</source>
+        <translation>&amp;Formato</translation>
+    </message>
+    <message>
+        <source>Tableau des QSO (une carte par station avec « Regrouper »)</source>
+        <translation>Tabella dei QSO (una cartolina per stazione con «Raggruppa»)</translation>
+    </message>
+    <message>
+        <source>Gauche, haute, QSO, pas, police</source>
+        <translation>Sinistra, alto, QSO, passo, carattere</translation>
+    </message>
+    <message>
+        <source>Colonnes du tableau</source>
+        <translation>Colonne della tabella</translation>
+    </message>
+    <message>
+        <source>Gauche (mm)</source>
+        <translation>Sinistra (mm)</translation>
+    </message>
+    <message>
+        <source>Valeur</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>Titre</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Ajouter une col&amp;onne</source>
+        <translation>Aggiungi una col&amp;onna</translation>
+    </message>
+    <message>
+        <source>Re&amp;tirer la colonne</source>
+        <translation>&amp;Togli la colonna</translation>
+    </message>
+    <message>
+        <source>Remerciements et lignes 8 à 10</source>
+        <translation>Ringraziamenti e righe da 8 a 10</translation>
+    </message>
+    <message>
+        <source>Gauche, haute, police</source>
+        <translation>Sinistra, alto, carattere</translation>
+    </message>
+    <message>
+        <source>QSL demandée</source>
+        <translation>QSL richiesta</translation>
+    </message>
+    <message>
+        <source>QSL reçue</source>
+        <translation>QSL ricevuta</translation>
+    </message>
+    <message>
+        <source>Valeur du QSO après le texte de la ligne %1</source>
+        <translation>Valore del QSO dopo il testo della riga %1</translation>
+    </message>
+    <message>
+        <source>Valeur de la ligne %1</source>
+        <translation>Valore della riga %1</translation>
+    </message>
+    <message>
+        <source>Image pour cartes vierges</source>
+        <translation>Immagine per cartoline vuote</translation>
+    </message>
+    <message>
+        <source>C&amp;hoisir…</source>
+        <translation>Sc&amp;egli…</translation>
+    </message>
+    <message>
+        <source>Choisir l&apos;image</source>
+        <translation>Scegli l&apos;immagine</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Ajustement de l&apos;image</source>
+        <translation>Adattamento dell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>Remplir la carte (rogner)</source>
+        <translation>Riempi la cartolina (ritaglia)</translation>
+    </message>
+    <message>
+        <source>Image entière</source>
+        <translation>Immagine intera</translation>
+    </message>
+    <message>
+        <source>Ajustement</source>
+        <translation>Adattamento</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Immagini (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>call</source>
+        <translation>nominativo</translation>
+    </message>
+    <message>
+        <source>via</source>
+        <translation>via</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>data</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>ora</translation>
+    </message>
+    <message>
+        <source>band</source>
+        <translation>banda</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>modo</translation>
+    </message>
+    <message>
+        <source>rst</source>
+        <translation>RST</translation>
+    </message>
+    <message>
+        <source>qsl</source>
+        <translation>QSL</translation>
+    </message>
+    <message>
+        <source>sat_name</source>
+        <translation>satellite</translation>
+    </message>
+    <message>
+        <source>prop_mode</source>
+        <translation>propagazione</translation>
+    </message>
+    <message>
+        <source>submode</source>
+        <translation>sottomodo</translation>
+    </message>
+    <message>
+        <source>band_rx</source>
+        <translation>banda RX</translation>
+    </message>
+    <message>
+        <source>freq</source>
+        <translation>frequenza</translation>
+    </message>
+    <message>
+        <source>qslmsg</source>
+        <translation>messaggio QSL</translation>
+    </message>
+</context>
+<context>
     <name>CardJob</name>
     <message>
         <source>Impression des cartes : cartes imprimées</source>
@@ -221,6 +507,10 @@
     <message>
         <source>cartes envoyées</source>
         <translation>cartoline inviate</translation>
+    </message>
+    <message>
+        <source>Le modèle n&apos;a pas de tableau des QSO : une carte par QSO.</source>
+        <translation>Il modello non ha una tabella dei QSO: una cartolina per QSO.</translation>
     </message>
 </context>
 <context>
@@ -236,6 +526,13 @@
     <message>
         <source>Modèle de QSL inutilisable : la taille P%1 (« %2 ») doit être plus grande que 0.</source>
         <translation>Modello di QSL inutilizzabile: la dimensione P%1 («%2») deve essere maggiore di 0.</translation>
+    </message>
+</context>
+<context>
+    <name>CardPicture</name>
+    <message>
+        <source>L&apos;image %1 est introuvable ou illisible : les cartes sont imprimées sans elle.</source>
+        <translation>L&apos;immagine %1 non si trova o non è leggibile: le cartoline sono stampate senza.</translation>
     </message>
 </context>
 <context>
@@ -296,12 +593,128 @@
         <source>Les lignes %1 dépassent le bord de la carte</source>
         <translation>Le righe %1 superano il bordo della cartolina</translation>
     </message>
+    <message>
+        <source>Re&amp;grouper les QSO d&apos;une même station</source>
+        <translation>&amp;Raggruppa i QSO di una stessa stazione</translation>
+    </message>
+    <message>
+        <source>PSE QSL</source>
+        <translation>PSE QSL</translation>
+    </message>
+    <message>
+        <source>TNX QSL</source>
+        <translation>TNX QSL</translation>
+    </message>
+    <message>
+        <source>Sans remerciement</source>
+        <translation>Senza ringraziamento</translation>
+    </message>
+    <message>
+        <source>Selon la QSL reçue</source>
+        <translation>Secondo la QSL ricevuta</translation>
+    </message>
+    <message>
+        <source>Re&amp;merciements</source>
+        <translation>Ringrazia&amp;menti</translation>
+    </message>
+    <message>
+        <source>1 carte par page</source>
+        <translation>1 cartolina per pagina</translation>
+    </message>
+    <message>
+        <source>2 cartes par page</source>
+        <translation>2 cartoline per pagina</translation>
+    </message>
+    <message>
+        <source>4 cartes par page</source>
+        <translation>4 cartoline per pagina</translation>
+    </message>
+    <message>
+        <source>Cartes par &amp;page</source>
+        <translation>Cartoline &amp;per pagina</translation>
+    </message>
+    <message>
+        <source>&amp;Format du papier</source>
+        <translation>&amp;Formato della carta</translation>
+    </message>
+    <message>
+        <source>Première car&amp;te</source>
+        <translation>Prima carto&amp;lina</translation>
+    </message>
 </context>
 <context>
     <name>CardPrinting</name>
     <message>
         <source>Modèle de QSL inutilisable : le fichier %1 n&apos;a que %2 lignes sur %3.</source>
         <translation>Modello di QSL inutilizzabile: il file %1 ha solo %2 righe su %3.</translation>
+    </message>
+</context>
+<context>
+    <name>CardSheet</name>
+    <message>
+        <source>Papier ou nombre de cartes inconnu.</source>
+        <translation>Carta o numero di cartoline sconosciuto.</translation>
+    </message>
+    <message>
+        <source>%1 cartes de %2 ne tiennent pas sur une page %3 dans la zone qu&apos;atteint l&apos;imprimante.</source>
+        <translation>%1 cartoline da %2 non entrano in una pagina %3 nell&apos;area che la stampante raggiunge.</translation>
+    </message>
+</context>
+<context>
+    <name>CardSize</name>
+    <message>
+        <source>140 × 90 mm (carte QSL)</source>
+        <translation>140 × 90 mm (cartolina QSL)</translation>
+    </message>
+    <message>
+        <source>139,7 × 88,9 mm (5,5 × 3,5 pouces)</source>
+        <translation>139,7 × 88,9 mm (5,5 × 3,5 pollici)</translation>
+    </message>
+    <message>
+        <source>148 × 105 mm (A6)</source>
+        <translation>148 × 105 mm (A6)</translation>
+    </message>
+    <message>
+        <source>152,4 × 101,6 mm (6 × 4 pouces)</source>
+        <translation>152,4 × 101,6 mm (6 × 4 pollici)</translation>
+    </message>
+</context>
+<context>
+    <name>CardSketch</name>
+    <message>
+        <source>Bande de tri des bureaux QSL</source>
+        <translation>Banda di smistamento dei bureau QSL</translation>
+    </message>
+</context>
+<context>
+    <name>CardWarnings</name>
+    <message>
+        <source>ligne %1</source>
+        <translation>riga %1</translation>
+    </message>
+    <message>
+        <source>remerciements</source>
+        <translation>ringraziamenti</translation>
+    </message>
+    <message>
+        <source>Le tableau des QSO dépasse le bord de la carte</source>
+        <translation>La tabella dei QSO supera il bordo della cartolina</translation>
+    </message>
+    <message>
+        <source>Les remerciements dépassent le bord de la carte</source>
+        <translation>I ringraziamenti superano il bordo della cartolina</translation>
+    </message>
+    <message>
+        <source>tableau des QSO</source>
+        <translation>tabella dei QSO</translation>
+    </message>
+    <message>
+        <source>Texte dans la bande de 10 mm du bas que les bureaux QSL gardent libre pour leur tri : %1</source>
+        <translation>Testo nella banda di 10 mm in basso che i bureau QSL lasciano libera per lo smistamento: %1</translation>
+    </message>
+    <message>
+        <source>Les cartes de %1 sont plus grandes que A6 : les bureaux QSL les refusent.</source>
+        <translation>Le cartoline da %1 sono più grandi di A6: i bureau QSL le rifiutano.</translation>
     </message>
 </context>
 <context>
@@ -313,6 +726,26 @@
     <message>
         <source>La ligne %1 dépasse le bord de la carte</source>
         <translation>La riga %1 supera il bordo della cartolina</translation>
+    </message>
+    <message>
+        <source>--qsl : 1, 2, 3 ou auto</source>
+        <translation>--qsl: 1, 2, 3 o auto</translation>
+    </message>
+    <message>
+        <source>--per-page : 1, 2 ou 4</source>
+        <translation>--per-page: 1, 2 o 4</translation>
+    </message>
+    <message>
+        <source>--paper : A4 ou Letter</source>
+        <translation>--paper: A4 o Letter</translation>
+    </message>
+    <message>
+        <source>--%1 : %2</source>
+        <translation>--%1: %2</translation>
+    </message>
+    <message>
+        <source>--first-card : de 1 à %1 (les cartes par page)</source>
+        <translation>--first-card: da 1 a %1 (le cartoline per pagina)</translation>
     </message>
 </context>
 <context>
@@ -352,6 +785,13 @@
     <message>
         <source>Impression interrompue : l&apos;impression est faite, la copie marquée %1 n&apos;est pas écrite.</source>
         <translation>Stampa interrotta: la stampa è fatta, la copia segnata %1 non è scritta.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n QSO laissés de côté, le bureau ne les délivre pas (--keep-undeliverable les imprime) :</source>
+        <translation>
+            <numerusform>%n QSO lasciato fuori, il bureau non lo consegna (--keep-undeliverable lo stampa):</numerusform>
+            <numerusform>%n QSO lasciati fuori, il bureau non li consegna (--keep-undeliverable li stampa):</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -896,6 +1336,14 @@
         <source>&amp;Aperçu</source>
         <translation>&amp;Anteprima</translation>
     </message>
+    <message>
+        <source>Carte QSL : tableau, format et image</source>
+        <translation>Cartolina QSL: tabella, formato e immagine</translation>
+    </message>
+    <message>
+        <source>&amp;Carte…</source>
+        <translation>&amp;Cartolina…</translation>
+    </message>
 </context>
 <context>
     <name>LayoutPreview</name>
@@ -1018,6 +1466,20 @@ Aggiungerli alla rubrica indirizzi?</translation>
     </message>
 </context>
 <context>
+    <name>NoBureauTable</name>
+    <message numerus="yes">
+        <source>Le fichier des pays sans bureau %1 : %n ligne(s) ignorée(s), la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
+        <translation>
+            <numerusform>Il file dei paesi senza bureau %1: %n riga ignorata, la prima è la riga %2 (atteso: PREFISSO, tabulazione, AAAA-MM-GG, tabulazione, fonte).</numerusform>
+            <numerusform>Il file dei paesi senza bureau %1: %n righe ignorate, la prima è la riga %2 (atteso: PREFISSO, tabulazione, AAAA-MM-GG, tabulazione, fonte).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Le fichier des pays sans bureau %1 ne peut pas être lu (%2) : seule la liste fournie est utilisée.</source>
+        <translation>Il file dei paesi senza bureau %1 non può essere letto (%2): si usa solo l&apos;elenco fornito.</translation>
+    </message>
+</context>
+<context>
     <name>PdfOutput</name>
     <message>
         <source>Impossible d&apos;écrire le fichier %1 : %2</source>
@@ -1106,6 +1568,44 @@ Aggiungerli alla rubrica indirizzi?</translation>
     <message>
         <source>La page n&apos;a pas pu être envoyée à l&apos;imprimante %1.</source>
         <translation>Non è stato possibile inviare la pagina alla stampante %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>indicatif absent</source>
+        <translation>nominativo assente</translation>
+    </message>
+    <message>
+        <source>date absente</source>
+        <translation>data assente</translation>
+    </message>
+    <message>
+        <source>bande absente</source>
+        <translation>banda assente</translation>
+    </message>
+    <message>
+        <source>la station ne veut pas de carte</source>
+        <translation>la stazione non vuole cartoline</translation>
+    </message>
+    <message>
+        <source>la station ne confirme qu&apos;en ligne</source>
+        <translation>la stazione conferma solo online</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n QSO à vérifier avant l&apos;impression :</source>
+        <translation>
+            <numerusform>%n QSO da verificare prima della stampa:</numerusform>
+            <numerusform>%n QSO da verificare prima della stampa:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Les imprimer aussi ? (Non : ils sont laissés de côté)</source>
+        <translation>Stamparli anche? (No: vengono lasciati fuori)</translation>
     </message>
 </context>
 <context>
@@ -1336,6 +1836,10 @@ Aggiungerli alla rubrica indirizzi?</translation>
     <message>
         <source>Ordre d&apos;impression : par indicatif</source>
         <translation>Ordine di stampa: per nominativo</translation>
+    </message>
+    <message>
+        <source>Sans confirmation électronique</source>
+        <translation>Senza conferma elettronica</translation>
     </message>
 </context>
 <context>

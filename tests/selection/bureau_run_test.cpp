@@ -119,7 +119,7 @@ TEST_F(BureauRunTest, ARunSplitsOffTheRefusedAndCountsPerBureau) {
     EXPECT_EQ(split.refused, (QsoRecords{records[1], records[5]}));
     EXPECT_EQ(BureauRun::describe(split.refused, *order, 1),
               (QStringList{QStringLiteral("9N1AA 31/01/09 14 Mhz : 9N, pas de bureau QSL"),
-                           QStringLiteral("… et 1 autre(s)")}));
+                           QStringLiteral("… et 1 autre")}));
     EXPECT_EQ(BureauRun::countByBureau(split.deliverable, *order),
               QStringLiteral("QSO par bureau : DL 1, F 2, ON 1, sans entité 1"));
 }
