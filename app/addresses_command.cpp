@@ -91,7 +91,8 @@ int AddressesCommand::run(const QStringList& arguments) {
         return fail(kUsage, QStringLiteral("Usage: quenor-etiquettes ") + synopsis());
     }
     const QString& logName = request.positional.first();
-    if (const QString refused = outputProblem(given, {logName}); !refused.isEmpty()) {
+    const RunFiles files = runFiles({logName});
+    if (const QString refused = outputsProblem(given, request.round, files); !refused.isEmpty()) {
         return fail(kUsage, refused);
     }
     if (const QString wrong = chooseTarget(request); !wrong.isEmpty()) {
@@ -111,7 +112,7 @@ int AddressesCommand::run(const QStringList& arguments) {
         job.useSheet(*request.sheet);
     }
     job.setSender(request.sender);
-    job.setInputs({logName});
+    job.setInputs(files.files());
     if (const int found = findAddresses(logName, job); found != kOk) {
         return found;
     }

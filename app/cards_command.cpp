@@ -56,20 +56,14 @@ int CardsCommand::run(const QStringList& arguments) {
     if (!CardPrintRun::hasQslExtension(templateName)) {
         return fail(kUsage, QStringLiteral("sélectionnez un fichier .qsl ou créez en un"));
     }
-    if (const QString refused = outputProblem(given, {logName, templateName}); !refused.isEmpty()) {
+    const RunFiles files = runFiles({logName, templateName});
+    if (const QString refused = outputsProblem(given, round, files); !refused.isEmpty()) {
         return fail(kUsage, refused);
     }
     QslTemplate model;
     if (const QString unusable = CardPrinting::readTemplate(reachable(templateName), model);
         !unusable.isEmpty()) {
         return fail(kUnreadable, unusable);
-    }
-    const QStringList runFiles = {
-        logName, templateName,
-        given.has(QStringLiteral("pdf")) ? given.value(QStringLiteral("pdf")) : QString(),
-        SettingsStore().fileName()};
-    if (const QString refusedCopy = markSentProblem(round, runFiles); !refusedCopy.isEmpty()) {
-        return fail(kUsage, refusedCopy);
     }
     QsoLog log;
     RowList printList(QslRound::rowOrder(printOrder(round)));
@@ -79,7 +73,7 @@ int CardsCommand::run(const QStringList& arguments) {
     }
     SettingsStore store;
     CardJob job(store, model, printList.records());
-    job.setInputs({logName, templateName});
+    job.setInputs(files.files());
     applySendingMethod(round, job);
     return runJob(round, given, logName, log, job);
 }

@@ -8,12 +8,12 @@
 #include <cerrno>
 #include <cstring>
 
+#include "files/native_file_name.h"
+#include "files/pending_files.h"
 #include "log/adif_reader.h"
 #include "log/qso_log.h"
 #include "log/sent_marker.h"
-#include "printing/native_file_name.h"
 #include "printing/pdf_output.h"
-#include "printing/pending_files.h"
 #include "printing/print_job.h"
 #include "selection/row_list.h"
 #include "settings/settings_store.h"
@@ -254,10 +254,25 @@ bool Command::readPrintList(const QString& path, const GivenOptions& round, QsoL
     return true;
 }
 
-QString Command::outputProblem(const GivenOptions& given, const QStringList& inputs) {
-    return given.has(QStringLiteral("pdf"))
-               ? PdfOutput::targetProblem(given.value(QStringLiteral("pdf")), inputs)
-               : QString();
+RunFiles Command::runFiles(const QStringList& read) {
+    RunFiles files(SettingsStore::userFileName());
+    for (const QString& path : read) {
+        files.addRead(path);
+    }
+    return files;
+}
+
+QString Command::outputsProblem(const GivenOptions& given, const GivenOptions& round,
+                                RunFiles files) {
+    if (given.has(QStringLiteral("pdf"))) {
+        if (QString problem = files.pdfProblem(given.value(QStringLiteral("pdf")));
+            !problem.isEmpty()) {
+            return problem;
+        }
+    }
+    const QString copy = round.value(QStringLiteral("mark-sent"));
+    const QString problem = copy.isEmpty() ? QString() : files.copyProblem(copy);
+    return problem.isEmpty() ? problem : QStringLiteral("--mark-sent : ") + problem;
 }
 
 int Command::outputCount(const GivenOptions& given) {
@@ -277,12 +292,6 @@ QString Command::choosePrinter(const GivenOptions& given, QPrinter& printer) {
     const QString queue = given.value(QStringLiteral("printer"));
     printer.setPrinterName(queue);
     return queue;
-}
-
-QString Command::markSentProblem(const GivenOptions& round, const QStringList& runFiles) {
-    const QString copy = round.value(QStringLiteral("mark-sent"));
-    const QString problem = copy.isEmpty() ? QString() : SentMarker::targetProblem(copy, runFiles);
-    return problem.isEmpty() ? problem : QStringLiteral("--mark-sent : ") + problem;
 }
 
 void Command::applySendingMethod(const GivenOptions& round, PrintJob& job) {

@@ -199,16 +199,11 @@ int LabelsCommand::run(const QStringList& arguments) {
         !wrong.isEmpty()) {
         return fail(kUsage, wrong);
     }
-    const QStringList inputs =
-        request.calibration ? QStringList() : QStringList{request.positional.first()};
-    if (const QString refused = outputProblem(request.given, inputs); !refused.isEmpty()) {
+    const RunFiles files =
+        runFiles(request.calibration ? QStringList() : QStringList{request.positional.first()});
+    if (const QString refused = outputsProblem(request.given, request.round, files);
+        !refused.isEmpty()) {
         return fail(kUsage, refused);
-    }
-    if (const QString refusedCopy = request.calibration
-                                        ? QString()
-                                        : markSentProblem(request.round, runFiles(request, store));
-        !refusedCopy.isEmpty()) {
-        return fail(kUsage, refusedCopy);
     }
     QsoLog log;
     RowList printList(QslRound::rowOrder(printOrder(request.round)));
@@ -218,17 +213,10 @@ int LabelsCommand::run(const QStringList& arguments) {
         return failure;
     }
     LabelJob job(store, chosen, *sheet, printList.records());
-    job.setInputs(inputs);
+    job.setInputs(files.files());
     setOffsets(request.given, &job);
     applySendingMethod(request.round, job);
     return runJob(request, log, job);
-}
-
-QStringList LabelsCommand::runFiles(const Request& request, const SettingsStore& store) {
-    return {request.positional.first(),
-            request.given.has(QStringLiteral("pdf")) ? request.given.value(QStringLiteral("pdf"))
-                                                     : QString(),
-            SheetTable::ownSheetsPath(store.fileName()), store.fileName()};
 }
 
 QString LabelsCommand::takeApart(Request& request) {

@@ -7,9 +7,9 @@
 #include <cstdlib>
 
 #include "app/command_line.h"
+#include "files/native_file_name.h"
 #include "platform/french_qt_texts.h"
 #include "platform/qt_dialogs.h"
-#include "printing/native_file_name.h"
 #include "printing/pdf_output.h"
 #include "settings/settings_store.h"
 #include "windows/application.h"

@@ -4,9 +4,9 @@
 #include <QFile>
 
 #include "app/usage_text.h"
+#include "files/native_file_name.h"
 #include "log/qso_log.h"
 #include "log/sent_marker.h"
-#include "printing/native_file_name.h"
 
 namespace {
 
@@ -75,11 +75,8 @@ int ReceivedCommand::run(const QStringList& arguments) {
     const QString& logName = positional.first();
     const QString copy = given.value(QStringLiteral("out"));
     const QString calls = given.value(QStringLiteral("calls"));
-    QStringList runFiles{logName};
-    if (calls != u"-") {
-        runFiles.append(calls);
-    }
-    if (const QString refused = SentMarker::targetProblem(copy, runFiles); !refused.isEmpty()) {
+    RunFiles files = runFiles({logName, calls != u"-" ? calls : QString()});
+    if (const QString refused = files.copyProblem(copy); !refused.isEmpty()) {
         return fail(kUsage, refused);
     }
     QString bundle;

@@ -2,9 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QTextStream>
 
+#include "files/replaced_file.h"
+#include "files/run_files.h"
 #include "labels/label_options.h"
 #include "labels/sheet_profile.h"
 #include "printing/print_surface.h"
@@ -98,7 +98,7 @@ const LabelSheet* SheetTable::tuned(int number) {
 }
 
 QString SheetTable::ownSheetsPath(const QString& settingsFile) {
-    return QFileInfo(settingsFile).absolutePath() + QStringLiteral("/planches.txt");
+    return RunFiles::sheetsFile(settingsFile);
 }
 
 SheetTable SheetTable::load(const QString& path, QString* problem) {
@@ -232,16 +232,11 @@ void SheetTable::reindex() {
 }
 
 QString SheetTable::save(const QString& path) const {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        QTextStream out(&file);
-        for (const LabelSheet& sheet : own_) {
-            out << sheet.listLine() << '\n';
-        }
-        out.flush();
-        if (file.commit()) {
-            return {};
-        }
+    QByteArray bytes;
+    for (const LabelSheet& sheet : own_) {
+        bytes += sheet.listLine().toUtf8() + '\n';
     }
-    return QStringLiteral("Les planches n'ont pas pu être enregistrées dans %1.").arg(path);
+    const QString problem = ReplacedFile::replace(path, bytes);
+    return problem.isEmpty() ? QString()
+                             : problem + QStringLiteral(" ; les planches ne sont pas modifiées.");
 }

@@ -1,11 +1,11 @@
 #include "mail/address_book.h"
 
-#include <sys/stat.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include "files/replaced_file.h"
+#include "files/run_files.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ QByteArray quoted(const QString& field) {
 }  // namespace
 
 QString AddressBook::pathBeside(const QString& settingsFile) {
-    return QFileInfo(settingsFile).absoluteDir().filePath(QStringLiteral("adresses.csv"));
+    return RunFiles::addressBook(settingsFile);
 }
 
 QString AddressBook::normalCall(const QString& call) {
@@ -128,17 +128,10 @@ bool AddressBook::load(const QString& path, QString* error) {
 }
 
 bool AddressBook::save(const QString& path, QString* error) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error =
-            QStringLiteral("Impossible d'écrire le fichier %1 : %2").arg(path, file.errorString());
-        return false;
-    }
-    ::fchmod(file.handle(), S_IRUSR | S_IWUSR);
-    const QByteArray bytes = format(entries_);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        *error =
-            QStringLiteral("Impossible d'écrire le fichier %1 : %2").arg(path, file.errorString());
+    const QString problem =
+        ReplacedFile::replace(path, format(entries_), ReplacedFile::kPrivateMode, true);
+    if (!problem.isEmpty()) {
+        *error = problem + QStringLiteral(" ; le carnet d'adresses n'est pas modifié.");
         return false;
     }
     return true;

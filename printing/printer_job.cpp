@@ -46,7 +46,12 @@ PrinterJob::Result PrinterJob::print(QPrinter& printer, const PrintPlacement& pl
         place(surface, placement);
         result = run(surface, error);
         if (!surface.finish() && result != Result::Failed) {
-            *error = QStringLiteral("L'impression n'a pas pu être terminée.");
+            if (toFile) {
+                output->abandon();
+                *error = output->error();
+            } else {
+                *error = QStringLiteral("L'impression n'a pas pu être terminée.");
+            }
             result = Result::Failed;
         }
     }

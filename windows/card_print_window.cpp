@@ -204,7 +204,7 @@ void CardPrintWindow::printCards() {
     }
     DialogsJobListener listener(dialogs);
     job.setListener(listener);
-    job.setInputs({workspace_.logFileName(), templateFile()});
+    job.setInputs(workspace_.runFiles({templateFile()}).files());
     const PrinterJob::Result result = job.print(printer);
     if (!job.notice().isEmpty()) {
         dialogs.message(job.notice());

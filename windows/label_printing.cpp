@@ -23,7 +23,7 @@ std::unique_ptr<LabelJob> LabelPrinting::job(const LabelOptions& options, QStrin
     }
     auto job = std::make_unique<LabelJob>(workspace_.store(), options, *sheet,
                                           workspace_.printList().records());
-    job->setInputs({workspace_.logFileName()});
+    job->setInputs(workspace_.runFiles().files());
     return job;
 }
 

@@ -168,7 +168,7 @@ QString ReceivedCardsWindow::writeCopy(const QsoRecords& qsos) {
     if (copy.isEmpty()) {
         return {};
     }
-    const QString problem = SentMarker::targetProblem(copy, {workspace_.store().fileName()});
+    const QString problem = workspace_.runFiles().copyProblem(copy, log);
     if (!problem.isEmpty()) {
         dialogs.message(problem);
         return {};
@@ -178,7 +178,8 @@ QString ReceivedCardsWindow::writeCopy(const QsoRecords& qsos) {
         return {};
     }
     QString error;
-    if (SentMarking::isTheLog(log, copy) && !SentMarking::keepBackup(log, &error)) {
+    if (SentMarking::isTheLog(log, copy) &&
+        !SentMarking::keepBackup(log, indexed_->fingerprint(), &error)) {
         dialogs.message(error);
         return {};
     }

@@ -5,11 +5,12 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include "labels/sheet_table.h"
+#include "files/replaced_file.h"
+#include "files/run_files.h"
+#include "log/log_fingerprint.h"
 #include "log/qso_log.h"
 #include "platform/dialogs.h"
 #include "printing/print_job.h"
-#include "settings/settings_store.h"
 #include "windows/workspace.h"
 
 QString SentMarking::proposedName(const QString& logFileName) {
@@ -60,11 +61,9 @@ void SentMarking::offer(Workspace& workspace, PrintJob& job, const QString& outp
         return;
     }
     // The log itself may be replaced once confirmed; no other file of the run.
-    QStringList runFiles = job.inputs();
-    runFiles.removeAll(log);
-    const QString settings = workspace.store().fileName();
-    runFiles << output << SheetTable::ownSheetsPath(settings) << settings;
-    if (const QString problem = SentMarker::targetProblem(copy, runFiles); !problem.isEmpty()) {
+    RunFiles files = workspace.runFiles(job.inputs());
+    files.addRead(output);
+    if (const QString problem = files.copyProblem(copy, log); !problem.isEmpty()) {
         dialogs.message(problem);
         return;
     }
@@ -73,7 +72,7 @@ void SentMarking::offer(Workspace& workspace, PrintJob& job, const QString& outp
     }
     const bool ontoLog = isTheLog(log, copy);
     QString error;
-    if (ontoLog && !keepBackup(log, &error)) {
+    if (ontoLog && !keepBackup(log, shown->fingerprint(), &error)) {
         dialogs.message(error);
         return;
     }
@@ -115,14 +114,56 @@ bool SentMarking::mayWrite(Dialogs& dialogs, const QString& log, const QString& 
         QStringLiteral("Le fichier %1 existe déjà.\nVoulez-vous le remplacer ?").arg(name));
 }
 
-// The log as it was, beside it, before the marked copy takes its place.
-bool SentMarking::keepBackup(const QString& log, QString* error) {
+namespace {
+
+QString logChanged(const QString& log) {
+    return QStringLiteral(
+               "Le fichier %1 a changé depuis sa lecture : la copie marquée "
+               "n'est pas écrite ; relisez-le avant de marquer les QSO.")
+        .arg(QDir::toNativeSeparators(log));
+}
+
+}  // namespace
+
+// The log as it was, beside it, before the marked copy takes its place. The
+// log is checked first: a log changed since it was read leaves the older
+// backup alone; the new backup replaces the older one only once it is whole.
+bool SentMarking::keepBackup(const QString& log, const LogFingerprint& fingerprint,
+                             QString* error) {
     const QString backup = backupName(log);
-    if ((QFileInfo::exists(backup) && !QFile::remove(backup)) || !QFile::copy(log, backup)) {
-        *error = QStringLiteral(
-                     "Impossible de garder le journal dans %1 : la copie marquée n'est pas "
-                     "écrite.")
-                     .arg(QDir::toNativeSeparators(backup));
+    QFile source(log);
+    if (!source.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("Impossible de lire le fichier %1 : %2")
+                     .arg(QDir::toNativeSeparators(log), source.errorString());
+        return false;
+    }
+    LogFingerprint now;
+    if (!LogFingerprint::describe(source.handle(), &now.size, &now.modifiedNs) ||
+        !fingerprint.taken || now.size != fingerprint.size ||
+        now.modifiedNs != fingerprint.modifiedNs) {
+        *error = logChanged(log);
+        return false;
+    }
+    ReplacedFile copy(backup);
+    StreamHash hash;
+    while (!source.atEnd()) {
+        const QByteArray chunk = source.read(1 << 20);
+        if (source.error() != QFileDevice::NoError) {
+            *error = QStringLiteral("Impossible de lire le fichier %1 : %2")
+                         .arg(QDir::toNativeSeparators(log), source.errorString());
+            return false;
+        }
+        hash.add(chunk);
+        copy.write(chunk);
+    }
+    if (hash.size() != fingerprint.size || hash.value() != fingerprint.hash) {
+        *error = logChanged(log);
+        return false;
+    }
+    if (!copy.commit()) {
+        *error = copy.error() + QStringLiteral(
+                                    " ; le journal n'est pas gardé, la copie marquée "
+                                    "n'est pas écrite.");
         return false;
     }
     return true;

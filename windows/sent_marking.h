@@ -3,6 +3,7 @@
 #include <QString>
 
 class Dialogs;
+struct LogFingerprint;
 class PrintJob;
 class Workspace;
 
@@ -26,5 +27,5 @@ class SentMarking {
     // question before a file is replaced, the backup of a log replaced.
     static bool isTheLog(const QString& log, const QString& copy);
     static bool mayWrite(Dialogs& dialogs, const QString& log, const QString& copy);
-    static bool keepBackup(const QString& log, QString* error);
+    static bool keepBackup(const QString& log, const LogFingerprint& fingerprint, QString* error);
 };

@@ -19,6 +19,15 @@ void Workspace::reportStoreProblem() {
     }
 }
 
+RunFiles Workspace::runFiles(const QStringList& read) const {
+    RunFiles files(store_.fileName());
+    files.addRead(logFileName_);
+    for (const QString& path : read) {
+        files.addRead(path);
+    }
+    return files;
+}
+
 std::shared_ptr<const BureauOrder> Workspace::bureauOrder() {
     if (bureauOrder_ == nullptr) {
         QString problem;

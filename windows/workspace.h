@@ -4,6 +4,7 @@
 #include <QString>
 #include <memory>
 
+#include "files/run_files.h"
 #include "selection/qso_selection.h"
 #include "settings/stored_setting.h"
 
@@ -42,6 +43,9 @@ class Workspace : public QObject {
 
     // The log last read, next to which printed PDF files are proposed.
     const QString& logFileName() const { return logFileName_; }
+    // The files of a print from the windows: the settings file and those kept
+    // beside it, the log read, and `read`.
+    RunFiles runFiles(const QStringList& read = {}) const;
     void setLogFileName(const QString& fileName) { logFileName_ = fileName; }
     // The file dialog's filter for logs, in either case.
     static QString logFilter();

@@ -16,9 +16,9 @@
 #include "app/command_line.h"
 
 #include "cards/qsl_template_file.h"
+#include "files/native_file_name.h"
 #include "labels/label_options_store.h"
 #include "labels/sheet_table.h"
-#include "printing/native_file_name.h"
 #include "printing/printer_calibration.h"
 #include "settings/settings_store.h"
 #include "support/command_run.h"

@@ -138,7 +138,8 @@ TEST(TemplateSaveFaults, ReadOnlyFolderKeepsTheTemplate) {
     const QByteArray before = readFile(path);
     ASSERT_TRUE(device.makeReadOnly());
     const QString error = QslTemplateFile::save(sampleTemplate(QStringLiteral("new")), path);
-    EXPECT_TRUE(error.startsWith(QStringLiteral("Impossible de créer le fichier")))
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Impossible d'écrire le fichier %1 : %2")
+                                     .arg(path, QString::fromLocal8Bit(strerror(EROFS)))))
         << error.toStdString();
     EXPECT_EQ(readFile(path), before);
 }

@@ -1,4 +1,4 @@
-#include "printing/pending_files.h"
+#include "files/pending_files.h"
 
 #include <unistd.h>
 
@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kSlots = 2;
+constexpr int kSlots = 4;
 constexpr size_t kPathBytes = 4096;
 
 char pendingPaths[kSlots][kPathBytes];
