@@ -427,6 +427,21 @@ TEST_F(EtiquettesWindow, AMarkedCopyReplacesAFileOnlyWhenAskedAndKeepsTheLog) {
             dialogs.messages[0].contains(QDir::toNativeSeparators(log) + QStringLiteral(".bak")));
     }
     EXPECT_FALSE(QFileInfo::exists(other + QStringLiteral(".bak")));
+
+    // A second marking onto the log, now changed since it was read, is refused
+    // before the backup is touched: LOG.adi.bak still holds the log as it was.
+    const QByteArray markedLog = readFile(log);
+    dialogs.messages.clear();
+    dialogs.answers = {true, true};
+    dialogs.fileNames.push_back(log);
+    window.printButton()->click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("a changé depuis sa lecture")))
+        << dialogs.messages[0].toStdString();
+    EXPECT_EQ(readFile(log + QStringLiteral(".bak")), before);
+    EXPECT_EQ(readFile(log), markedLog);
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.part")}, QDir::Hidden | QDir::Files),
+              QStringList());
 }
 
 // "Annuler" in the print dialog prints nothing, writes nothing and asks nothing.
