@@ -131,10 +131,13 @@ QString AddressesCommand::chooseTarget(Request& request) {
     if (given.has(QStringLiteral("sheet"))) {
         const QString name = given.value(QStringLiteral("sheet"));
         const SheetTable table = SheetTable::load(SheetTable::ownSheetsPath(store.fileName()));
+        if (!table.problem().isEmpty()) {
+            writeLine(err_, table.problem().toUtf8());
+        }
         const LabelSheet* sheet = table.find(name);
         if (sheet == nullptr) {
-            return QStringLiteral("--sheet : planche inconnue %1 (voir labels --list-sheets)")
-                .arg(name);
+            return QStringLiteral("--sheet : %1 (voir labels --list-sheets)")
+                .arg(table.unknown(name));
         }
         request.sheet = *sheet;
     } else {

@@ -68,8 +68,7 @@ QString applySheet(const GivenOptions& given, const SheetTable& table, LabelOpti
     const QString name = given.value(QStringLiteral("sheet"));
     const LabelSheet* sheet = table.find(name);
     if (sheet == nullptr) {
-        return QStringLiteral("--sheet : planche inconnue %1 (voir labels --list-sheets)")
-            .arg(name);
+        return QStringLiteral("--sheet : %1 (voir labels --list-sheets)").arg(table.unknown(name));
     }
     if (sheet->isTuned()) {
         options.format = sheet->number;

@@ -102,7 +102,27 @@ QString SheetTable::ownSheetsPath(const QString& settingsFile) {
 }
 
 SheetTable SheetTable::load(const QString& path, QString* problem) {
+    SheetTable table = read(path);
+    if (problem != nullptr) {
+        *problem = table.problem_;
+    }
+    return table;
+}
+
+QString SheetTable::refusal(const QString& name) const {
+    return refusedByFoldedName_.value(folded(name));
+}
+
+QString SheetTable::unknown(const QString& name) const {
+    const QString why = refusal(name);
+    return why.isEmpty() ? QStringLiteral("planche inconnue %1").arg(name)
+                         : QStringLiteral("planche inconnue %1 : elle est refusée dans %2, %3")
+                               .arg(name, path_, why);
+}
+
+SheetTable SheetTable::read(const QString& path) {
     SheetTable table;
+    table.path_ = path;
     QByteArray bytes;
     QString reason;
     const BoundedFile::Outcome outcome = BoundedFile::read(path, kLargestFile, &bytes, &reason);
@@ -110,20 +130,19 @@ SheetTable SheetTable::load(const QString& path, QString* problem) {
         return table;
     }
     if (outcome != BoundedFile::Outcome::Read) {
-        if (problem != nullptr) {
-            *problem = QStringLiteral(
-                           "Le fichier des planches %1 ne peut pas être lu (%2) : seules les "
-                           "planches fournies sont proposées.")
-                           .arg(path, reason);
-        }
+        table.problem_ = QStringLiteral(
+                             "Le fichier des planches %1 ne peut pas être lu (%2) : seules les "
+                             "planches fournies sont proposées.")
+                             .arg(path, reason);
         return table;
     }
     QString first;
     const int skipped = table.putLines(bytes, &first);
-    if (skipped > 0 && problem != nullptr) {
-        *problem = QStringLiteral("%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3")
-                       .arg(skipped)
-                       .arg(path, first);
+    if (skipped > 0) {
+        table.problem_ =
+            QStringLiteral("%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3")
+                .arg(skipped)
+                .arg(path, first);
     }
     return table;
 }
@@ -137,8 +156,13 @@ int SheetTable::putLines(const QByteArray& text, QString* firstProblem) {
                   : QStringLiteral(
                         "n'est pas de la forme NOM, tab, PAPIER, tab, COLONNESxRANGÉES, tab, "
                         "six mesures en mm.");
-        if (!problem.isEmpty() && ++skipped == 1) {
-            *firstProblem = QStringLiteral("ligne %1, %2").arg(number).arg(problem);
+        if (problem.isEmpty()) {
+            return;
+        }
+        const QString where = QStringLiteral("ligne %1, %2").arg(number).arg(problem);
+        refusedByFoldedName_.insert(folded(line.section(QLatin1Char('\t'), 0, 0).trimmed()), where);
+        if (++skipped == 1) {
+            *firstProblem = where;
         }
     });
     return skipped;

@@ -14,11 +14,13 @@
 #include "windows/workspace.h"
 
 std::unique_ptr<LabelJob> LabelPrinting::job(const LabelOptions& options, QString* problem) {
-    const SheetTable table =
-        SheetTable::load(SheetTable::ownSheetsPath(workspace_.store().fileName()));
+    const SheetTable& table = workspace_.sheets();
     const LabelSheet* sheet = table.sheetFor(options);
     if (sheet == nullptr) {
         *problem = QStringLiteral("Planche inconnue : %1").arg(options.sheet);
+        if (const QString why = table.refusal(options.sheet); !why.isEmpty()) {
+            *problem += QStringLiteral(" (refusée : %1)").arg(why);
+        }
         return nullptr;
     }
     auto job = std::make_unique<LabelJob>(workspace_.store(), options, *sheet,

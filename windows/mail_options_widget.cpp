@@ -151,8 +151,7 @@ std::optional<MailPrinting::Target> MailOptionsWidget::target(const LabelOptions
         chosen.envelope = &EnvelopeFormat::all().at(static_cast<size_t>(envelope_->currentIndex()));
         return chosen;
     }
-    const SheetTable table =
-        SheetTable::load(SheetTable::ownSheetsPath(workspace_.store().fileName()));
+    const SheetTable& table = workspace_.sheets();
     const LabelSheet* sheet = options.onCards ? nullptr : table.sheetFor(options);
     if (sheet == nullptr) {
         workspace_.dialogs().message(

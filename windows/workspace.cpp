@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 
+#include "labels/sheet_table.h"
 #include "platform/dialogs.h"
 #include "selection/bureau_order.h"
 #include "selection/qsl_round.h"
@@ -17,6 +18,21 @@ void Workspace::reportStoreProblem() {
     if (!problem.isEmpty()) {
         dialogs_.message(problem);
     }
+}
+
+const SheetTable& Workspace::sheets() {
+    if (sheets_ == nullptr) {
+        sheets_ = std::make_unique<SheetTable>(
+            SheetTable::load(SheetTable::ownSheetsPath(store_.fileName())));
+        if (!sheets_->problem().isEmpty()) {
+            dialogs_.message(sheets_->problem());
+        }
+    }
+    return *sheets_;
+}
+
+void Workspace::reloadSheets() {
+    sheets_.reset();
 }
 
 RunFiles Workspace::runFiles(const QStringList& read) const {

@@ -54,7 +54,7 @@ class AddressesCommand : public ::testing::Test {
         // process gave its settings.
         QFile sheets(SheetTable::ownSheetsPath(store.fileName()));
         ASSERT_TRUE(sheets.open(QIODevice::WriteOnly));
-        sheets.write("Quatre\tA4\t2x2\t10 10 90 60 95 65\n");
+        sheets.write("Quatre\tA4\t2x2\t10 10 90 60 95 65\nBad\tA4\t2x2\t10 10 190 60 95 65\n");
         sheets.close();
         QString error;
         ASSERT_TRUE(book.save(AddressBook::pathBeside(store.fileName()), &error))
@@ -141,6 +141,10 @@ TEST_F(AddressesCommand, RefusesWrongArgumentsAndSaysWhenNoQsoHasAnAddress) {
         {{QStringLiteral("--sheet"), QStringLiteral("NOPE"), QStringLiteral("--dump")},
          CommandLine::kUsage,
          "--sheet : planche inconnue NOPE"},
+        // A sheet of planches.txt that was refused: the reason, not only "unknown".
+        {{QStringLiteral("--sheet"), QStringLiteral("Bad"), QStringLiteral("--dump")},
+         CommandLine::kUsage,
+         "planche inconnue Bad : elle est refusée dans"},
         {{QStringLiteral("--sheet"), QStringLiteral("L7160"), QStringLiteral("--return-address"),
           QStringLiteral("-1"), QStringLiteral("--dump")},
          CommandLine::kUsage,
