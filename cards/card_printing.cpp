@@ -28,9 +28,12 @@ QString CardPrinting::readTemplate(const QString& fileName, QslTemplate& model) 
 
 void CardPrinting::prepareCardPaper(QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        printer.setPageSize(QPageSize(
-            QSizeF(CardLayout::kCardWidthMillimetres, CardLayout::kCardHeightMillimetres),
-            QPageSize::Millimeter, QStringLiteral("Carte QSL 140 x 90 mm"), QPageSize::ExactMatch));
+        PrinterJob::setPage(
+            printer,
+            QPageSize(QSizeF(CardLayout::kCardWidthMillimetres, CardLayout::kCardHeightMillimetres),
+                      QPageSize::Millimeter, QStringLiteral("Carte QSL 140 x 90 mm"),
+                      QPageSize::ExactMatch));
+    } else {
         printer.setPageOrientation(QPageLayout::Portrait);
     }
 }

@@ -59,7 +59,7 @@ QMarginsF LabelJob::unprintableOf(const QPrinter& printer) {
 }
 
 PrintJob::Result LabelJob::print(QPrinter& printer, const QString& askedQueue) {
-    printer.setPageSize(sheet_.pageSize());
+    PrinterJob::setPage(printer, sheet_.pageSize());
     unprintable_ = unprintableOf(printer);
     notice_.clear();
     const Result result = PrinterJob::print(
@@ -79,7 +79,7 @@ PrintJob::Result LabelJob::dump(std::FILE* out) {
 }
 
 PrintJob::Result LabelJob::preview(QPrinter& printer) {
-    printer.setPageSize(sheet_.pageSize());
+    PrinterJob::setPage(printer, sheet_.pageSize());
     unprintable_ = unprintableOf(printer);
     std::vector<QRectF> used = sheet_.labels();
     used.resize(
@@ -91,7 +91,7 @@ PrintJob::Result LabelJob::preview(QPrinter& printer) {
 }
 
 PrintJob::Result LabelJob::printCalibrationPage(QPrinter& printer, const QString& askedQueue) {
-    printer.setPageSize(sheet_.pageSize());
+    PrinterJob::setPage(printer, sheet_.pageSize());
     // Without the stored offset, so that the shift measured is the one to store.
     return PrinterJob::print(
         printer, PrintPlacement(QPointF(), true, QPointF()), askedQueue,

@@ -97,11 +97,9 @@ PrintJob::Result AddressJob::run(PrintSurface& surface, bool attended, QString* 
 
 void AddressJob::preparePage(QPrinter& printer) const {
     if (envelope_ != nullptr) {
-        printer.setPageSize(envelope_->pageSize());
-        printer.setPageOrientation(QPageLayout::Landscape);
+        PrinterJob::setPage(printer, envelope_->pageSize(), QPageLayout::Landscape);
     } else {
-        printer.setPageSize(sheet_->pageSize());
-        printer.setPageOrientation(QPageLayout::Portrait);
+        PrinterJob::setPage(printer, sheet_->pageSize());
     }
 }
 

@@ -17,6 +17,12 @@ void place(PrinterSurface& surface, const PrintPlacement& placement) {
 
 }  // namespace
 
+void PrinterJob::setPage(QPrinter& printer, const QPageSize& size,
+                         QPageLayout::Orientation orientation) {
+    printer.setPageSize(size);
+    printer.setPageOrientation(orientation);
+}
+
 PrinterJob::Result PrinterJob::print(QPrinter& printer, const PrintPlacement& placement,
                                      const QString& askedPrinter,
                                      const std::function<Result(PrintSurface&, QString*)>& run,

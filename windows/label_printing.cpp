@@ -33,7 +33,7 @@ std::optional<PrinterJob::Result> LabelPrinting::print(const LabelOptions& optio
     QPrinter& printer = workspace_.printer();
     QString problem;
     const std::unique_ptr<LabelJob> labels = job(options, &problem);
-    printer.setPageSize(labels ? labels->sheet().pageSize() : QPageSize(QPageSize::A4));
+    PrinterJob::setPage(printer, labels ? labels->sheet().pageSize() : QPageSize(QPageSize::A4));
     if (!PrintTarget::choose(workspace_.dialogs(), printer, workspace_.logFileName(),
                              QStringLiteral("etiquettes"))) {
         return std::nullopt;
@@ -66,7 +66,7 @@ void LabelPrinting::preview(const LabelOptions& options, const std::function<voi
         return;
     }
     QPrinter& printer = workspace_.printer();
-    printer.setPageSize(labels->sheet().pageSize());
+    PrinterJob::setPage(printer, labels->sheet().pageSize());
     dialogs.showPrintPreview(
         printer, QStringLiteral("Aperçu des étiquettes"),
         [labels, &dialogs](QPrinter& target) {

@@ -117,6 +117,17 @@ TEST_F(MailWindows, PrintsEnvelopesAndAddressLabelsAndOffersTheBookForTheMissing
         EXPECT_EQ(previewPages, printedPages);
     }
 
+    // The QSO labels after the envelopes' preview: their own page, in portrait
+    // (not the landscape the envelopes left in the shared printer).
+    control<QComboBox>(window, "Kind_Run")->setCurrentIndex(MailOptionsWidget::kQsoLabels);
+    QPageLayout::Orientation chosen = QPageLayout::Landscape;
+    dialogs.printerChoice = [&](QPrinter& printer) {
+        chosen = printer.pageLayout().orientation();
+        return false;
+    };
+    control<QPushButton>(window, "Imprime")->click();
+    EXPECT_EQ(chosen, QPageLayout::Portrait);
+
     // Address labels on the chosen sheet; Yes opens the book on the missing calls.
     control<QComboBox>(window, "Kind_Run")->setCurrentIndex(MailOptionsWidget::kAddressLabels);
     EXPECT_EQ(control<QPushButton>(window, "Imprime")->text(),
