@@ -32,7 +32,7 @@ class Dialogs {
     virtual void messageList(const QString& heading, const QStringList& items) = 0;
     // The one question of the program, answered Yes (true) or No.
     virtual bool askYesNo(const QString& text) = 0;
-    // A question whose Yes replaces a file: No is the answer Enter gives.
+    // A question whose Yes replaces or deletes something: No is the answer Enter gives.
     virtual bool askToReplace(const QString& text) { return askYesNo(text); }
     // A file name, or an empty text when the operator cancels.
     // `filter` is in Qt's form, such as ".adi (*.adi)".

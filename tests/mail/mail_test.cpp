@@ -95,7 +95,78 @@ TEST(AddressBook, KeepsEveryFieldThroughItsFileReadableByTheOperatorOnly) {
     AddressBook again;
     ASSERT_TRUE(again.load(path, &error));
     EXPECT_EQ(again.entries(), entries);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    // The book before the save is kept beside it, as private as the book.
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{QStringLiteral("adresses.csv"), QStringLiteral("adresses.csv.bak")}));
+    QFile kept(AddressBook::backupPath(path));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "F1OLD;Old\n");
+    ASSERT_EQ(::stat(QFile::encodeName(kept.fileName()).constData(), &state), 0);
+    EXPECT_EQ(state.st_mode & 0777, 0600u);
+}
+
+// Books as other programs write them: Latin-1 read as logs are (not turned
+// into U+FFFD for good at the next save), a spreadsheet's UTF-16 "Unicode
+// text" decoded, UTF-16 without its mark refused rather than read as NULs, an
+// unclosed quote said with its line and the lines after it read on their own.
+TEST(AddressBook, ReadsEveryEncodingAndSaysAnUnclosedQuote) {
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        bool loads;
+        QStringList calls;
+        QString lastLineOfFirst;
+        QString problem;
+    };
+    QByteArray utf16 = "\xFF\xFE";
+    for (const QChar c : QStringLiteral("DL1ABC;Jürgen;Köln\r\nF1AAA;Paris\r\n")) {
+        utf16 += static_cast<char>(c.unicode() & 0xFF);
+        utf16 += static_cast<char>(c.unicode() >> 8);
+    }
+    const Case cases[] = {
+        {"Latin-1",
+         "DL1ABC;J\xFCrgen;K\xF6ln\n",
+         true,
+         {QStringLiteral("DL1ABC")},
+         QStringLiteral("Köln"),
+         {}},
+        {"UTF-16 with its mark",
+         utf16,
+         true,
+         {QStringLiteral("DL1ABC"), QStringLiteral("F1AAA")},
+         QStringLiteral("Köln"),
+         {}},
+        {"UTF-16 without its mark", utf16.mid(2), false, {}, {}, QStringLiteral("nuls")},
+        {"an unclosed quote",
+         "F1AAA;\"Rue;Paris\nG3BBB;London\nJA1CCC;Tokyo\n",
+         true,
+         {QStringLiteral("F1AAA"), QStringLiteral("G3BBB"), QStringLiteral("JA1CCC")},
+         QStringLiteral("Paris"),
+         QStringLiteral("ligne 1 : guillemet non fermé")},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("adresses.csv"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.bytes);
+        file.close();
+        AddressBook book;
+        QString error;
+        ASSERT_EQ(book.load(path, &error), c.loads) << c.name;
+        if (!c.loads) {
+            EXPECT_TRUE(error.contains(c.problem)) << c.name << error.toStdString();
+            continue;
+        }
+        QStringList calls;
+        for (const AddressEntry& entry : book.entries()) {
+            calls.append(entry.call);
+        }
+        EXPECT_EQ(calls, c.calls) << c.name;
+        EXPECT_EQ(book.entries().front().lines.last(), c.lastLineOfFirst) << c.name;
+        EXPECT_EQ(book.problems(), c.problem.isEmpty() ? QStringList() : QStringList{c.problem})
+            << c.name;
+    }
 }
 
 TEST(AddressBook, ReadsWhatASpreadsheetWritesAndKeepsTheLastOfACallGivenTwice) {
