@@ -35,27 +35,92 @@ QString sentBy(QslQueue::Route route) {
 
 }  // namespace
 
+namespace {
+
+bool sameValues(const QsoRecord& a, const QsoRecord& b) {
+    if (a.fileLength() != b.fileLength()) {
+        return false;
+    }
+    for (int field = 0; field < kQsoFieldCount; ++field) {
+        if (a.value(static_cast<QsoField>(field)) != b.value(static_cast<QsoField>(field))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The QSO of the shown log that stands where `record` stood in the log it was
+// read from, with the same values: the same QSO, read again ("Tri par date").
+const QsoRecord* sameInLog(const QsoLog& log, const QsoRecord& record) {
+    int low = 0;
+    int high = log.count();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (log.at(middle).fileOffset() < record.fileOffset()) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    if (low < log.count() && log.at(low).fileOffset() == record.fileOffset() &&
+        sameValues(log.at(low), record)) {
+        return &log.at(low);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 void SentMarking::offer(Workspace& workspace, PrintJob& job, const QString& output) {
     const QString log = workspace.logFileName();
     const QsoLog* shown = workspace.selection().shownLog();
-    // Only QSOs of the log last read can be marked in its copy.
+    if (log.isEmpty() || shown == nullptr) {
+        return;
+    }
+    // Only QSOs of the log last read can be marked in its copy: a QSO picked
+    // before the log was read again is found in it, the others are named.
     QsoRecords marked;
+    QStringList leftOut;
     for (const QsoRecord* record : job.records()) {
-        if (workspace.selection().isOfShownLog(*record)) {
-            marked.push_back(record);
+        const QsoRecord* inLog =
+            workspace.selection().isOfShownLog(*record) ? record : sameInLog(*shown, *record);
+        if (inLog != nullptr) {
+            marked.push_back(inLog);
+        } else {
+            leftOut.append(record->text(QsoField::Callsign) + QLatin1Char(' ') +
+                           record->text(QsoField::Date));
         }
     }
-    if (log.isEmpty() || marked.empty() || shown == nullptr) {
+    Dialogs& dialogs = workspace.dialogs();
+    const QString notMarked =
+        leftOut.isEmpty() ? QString()
+                          : QStringLiteral(
+                                "\n%1 QSO imprimé(s) ne sont pas dans le journal lu %2 et ne "
+                                "sont pas marqués : %3")
+                                .arg(leftOut.size())
+                                .arg(QFileInfo(log).fileName(), leftOut.join(QStringLiteral(", ")));
+    if (marked.empty()) {
+        if (!leftOut.isEmpty()) {
+            dialogs.message(notMarked.mid(1));
+        }
         return;
     }
     const QslQueue::Route route = workspace.selection().filter().route;
     job.setSendingMethod(QslQueue::sendingMethod(route, job.sendingMethod()));
-    Dialogs& dialogs = workspace.dialogs();
     if (!dialogs.askYesNo(QStringLiteral("Marquer les %1 QSO imprimés comme envoyés%2 ?")
                               .arg(marked.size())
-                              .arg(sentBy(route)))) {
+                              .arg(sentBy(route)) +
+                          notMarked)) {
         return;
     }
+    markInCopy(workspace, job, output, marked);
+}
+
+void SentMarking::markInCopy(Workspace& workspace, PrintJob& job, const QString& output,
+                             const QsoRecords& marked) {
+    const QString log = workspace.logFileName();
+    const QsoLog* shown = workspace.selection().shownLog();
+    Dialogs& dialogs = workspace.dialogs();
     const QString copy = dialogs.saveFileName(QStringLiteral(".adi  (*.adi)"), proposedName(log));
     if (copy.isEmpty()) {
         return;

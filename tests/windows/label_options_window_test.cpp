@@ -444,6 +444,31 @@ TEST_F(EtiquettesWindow, AMarkedCopyReplacesAFileOnlyWhenAskedAndKeepsTheLog) {
               QStringList());
 }
 
+// QSOs picked before the log was read again ("Tri par date") are the log's
+// QSOs all the same: every printed QSO is marked, none stays owed.
+TEST_F(EtiquettesWindow, QsosPickedBeforeTheLogWasReadAgainAreMarkedToo) {
+    loadLog(3);
+    SelectionWindow& selection = app->selectionWindow();
+    dialogs.fileNames.push_back(dir.filePath(QStringLiteral("log.adi")));
+    selection.findChild<QPushButton*>(QStringLiteral("Command3"))->click();  // "Tri par date"
+    selection.selectAll();
+    ASSERT_EQ(app->printList().count(), 3);
+    LabelOptionsWindow& window = open();
+    window.sheetButton(1)->setChecked(true);
+    dialogs.printerChoice = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("labels.pdf")));
+        return true;
+    };
+    const QString marked = dir.filePath(QStringLiteral("log-envoyees.adi"));
+    dialogs.answers = {true};
+    dialogs.fileNames.push_back(marked);
+    window.printButton()->click();
+    EXPECT_EQ(dialogs.questions,
+              QStringList{QStringLiteral("Marquer les 3 QSO imprimés comme envoyés ?")});
+    EXPECT_EQ(readFile(marked).count("<QSL_SENT:1>Y"), 3);
+}
+
 // "Annuler" in the print dialog prints nothing, writes nothing and asks nothing.
 TEST_F(EtiquettesWindow, ACancelledPrintDialogPrintsAndAsksNothing) {
     loadLog(17);
