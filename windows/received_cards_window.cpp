@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <set>
 
 #include "log/qso_log.h"
 #include "log/qso_row.h"
@@ -87,6 +88,15 @@ ReceivedCardsWindow::~ReceivedCardsWindow() = default;
 
 void ReceivedCardsWindow::showMatches() {
     const QsoLog* shown = workspace_.selection().shownLog();
+    // The QSOs ticked stay ticked while their lines stay (a keystroke, a scan).
+    std::set<const QsoRecord*> ticked;
+    if (shown == indexed_) {
+        for (int row = 0; row < several_->count(); ++row) {
+            if (several_->item(row)->checkState() == Qt::Checked) {
+                ticked.insert(severalQsos_[static_cast<size_t>(row)]);
+            }
+        }
+    }
     if (shown != indexed_ || cards_ == nullptr) {
         indexed_ = shown;
         cards_ = std::make_unique<CardBundle>(shown == nullptr ? QsoRecords()
@@ -109,7 +119,7 @@ void ReceivedCardsWindow::showMatches() {
                     auto* item = new QListWidgetItem(lineText(line) + QStringLiteral("  →  ") +
                                                      qsoText(qso));
                     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-                    item->setCheckState(Qt::Unchecked);
+                    item->setCheckState(ticked.count(qso) > 0 ? Qt::Checked : Qt::Unchecked);
                     several_->addItem(item);
                     severalQsos_.push_back(qso);
                 }
