@@ -225,6 +225,18 @@ TEST(AddressBlock, BreaksLongLinesAtSpacesShrinksAndReportsWhatCannotFit) {
                      AddressBlock::widthMillimetres(QStringLiteral("ABCDEFGH"), 10));
     EXPECT_DOUBLE_EQ(AddressBlock::widthMillimetres(QStringLiteral("서울 𠀋"), 10),
                      AddressBlock::widthMillimetres(QStringLiteral("1234567"), 10));
+    // Emoji too: 14 of them take 28 columns, not 14 (they ran onto the next label).
+    EXPECT_DOUBLE_EQ(
+        AddressBlock::widthMillimetres(QString(7, QChar(u'x')) + QStringLiteral("😀🚀"), 10),
+        AddressBlock::widthMillimetres(QStringLiteral("12345678901"), 10));
+
+    // A block exactly as high as its lines fits at that size, not one size down.
+    const QStringList four{QStringLiteral("F1AAA"), QStringLiteral("Paul"), QStringLiteral("Rue 1"),
+                           QStringLiteral("Paris")};
+    for (const float size : {12.0f, 10.5f, 9.0f}) {
+        const QSizeF exact(90, 4 * LabelFitting::lineAdvanceMillimetres(size));
+        EXPECT_EQ(AddressBlock::fit(four, exact, size).size, size) << size;
+    }
 }
 
 TEST(EnvelopeFormat, PlacesTheBlocksInsideEveryEnvelope) {
