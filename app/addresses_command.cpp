@@ -165,6 +165,11 @@ QString AddressesCommand::chooseReturnLabels(Request& request) {
             return QStringLiteral("--return-address : un nombre de 0 à %1 est attendu.")
                 .arg(SenderSettings::kMostReturnLabels);
         }
+        if (copies > 0 && request.sender.address.isEmpty()) {
+            return QStringLiteral(
+                "--return-address : aucune adresse de l'expéditeur n'est enregistrée (fenêtre "
+                "« Adresse de l'expéditeur »).");
+        }
         request.sender.returnLabels = copies;
     }
     return {};

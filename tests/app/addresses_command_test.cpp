@@ -159,6 +159,23 @@ TEST_F(AddressesCommand, RefusesWrongArgumentsAndSaysWhenNoQsoHasAnAddress) {
         EXPECT_TRUE(outcome.err.contains(c.error)) << outcome.err.toStdString();
         EXPECT_TRUE(outcome.out.isEmpty());
     }
+    // The largest number of return-address labels is taken.
+    const Outcome most = addresses({QStringLiteral("--sheet"), QStringLiteral("L7160"),
+                                    QStringLiteral("--return-address"), QStringLiteral("1000"),
+                                    QStringLiteral("--dump")});
+    EXPECT_EQ(most.code, CommandLine::kOk) << most.err.toStdString();
+    // Return-address labels without a sender's address stored: said, nothing printed.
+    {
+        SettingsStore store;
+        store.write(StoredSettings::kSenderAddress, QString(), QStringLiteral("F9XQA"));
+    }
+    const Outcome noSender = addresses({QStringLiteral("--sheet"), QStringLiteral("L7160"),
+                                        QStringLiteral("--return-address"), QStringLiteral("2"),
+                                        QStringLiteral("--dump")});
+    EXPECT_EQ(noSender.code, CommandLine::kUsage);
+    EXPECT_TRUE(noSender.err.contains("aucune adresse de l'expéditeur"))
+        << noSender.err.toStdString();
+    EXPECT_TRUE(noSender.out.isEmpty());
     const Outcome none = run({QStringLiteral("addresses"), plain, QStringLiteral("--envelope"),
                               QStringLiteral("C6"), QStringLiteral("--dump")});
     EXPECT_EQ(none.code, CommandLine::kUnreadable);
