@@ -313,6 +313,10 @@ int Command::markSent(const GivenOptions& round, const QString& logName, const Q
         QStringLiteral("Impression interrompue : l'impression est faite, la copie marquée %1 "
                        "n'est pas écrite.")
             .arg(NativeFileName::display(copy))
+            .toUtf8(),
+        QStringLiteral("Impression interrompue : l'impression est faite, la copie marquée %1 "
+                       "est écrite.")
+            .arg(NativeFileName::display(copy))
             .toUtf8());
     QString error;
     const SentMarker::Result result =

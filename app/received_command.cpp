@@ -5,6 +5,7 @@
 
 #include "app/usage_text.h"
 #include "files/native_file_name.h"
+#include "files/pending_files.h"
 #include "log/qso_log.h"
 #include "log/sent_marker.h"
 
@@ -79,6 +80,13 @@ int ReceivedCommand::run(const QStringList& arguments) {
     if (const QString refused = files.copyProblem(copy); !refused.isEmpty()) {
         return fail(kUsage, refused);
     }
+    PendingFiles::setInterruptedText(
+        QStringLiteral("Marquage interrompu : la copie %1 n'est pas écrite.")
+            .arg(NativeFileName::display(copy))
+            .toUtf8(),
+        QStringLiteral("Marquage interrompu : la copie %1 est écrite.")
+            .arg(NativeFileName::display(copy))
+            .toUtf8());
     QString bundle;
     if (!readBundle(calls, &bundle)) {
         return kUnreadable;

@@ -214,7 +214,7 @@ bool ReplacedFile::commit(const ContentCheck& check) {
     if (std::rename(temporary_.constData(), nativeTarget_.constData()) != 0) {
         return failWithErrno();
     }
-    PendingFiles::forget(temporary_);
+    PendingFiles::forget(temporary_, true);
     temporary_.clear();
     // The rename is done; a folder that cannot be synced leaves it to the system.
     syncFolder();

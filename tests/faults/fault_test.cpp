@@ -434,6 +434,25 @@ TEST_F(OutputFaults, TheMarkedCopySaysWhatWasWrittenAndWhatWasNot) {
     EXPECT_TRUE(readFile(pdf).trimmed().endsWith("%%EOF"));
     EXPECT_FALSE(QFile::exists(copy));
     EXPECT_EQ(leftovers(dir.path()), QStringList());
+
+    // The cards received alike: a read error is a read error (exit 1), and a
+    // signal speaks of the marking, not of a print.
+    const QString bundle = writeFile(dir, QStringLiteral("bundle.txt"), "F10000\n");
+    const QStringList received = {QStringLiteral("received"), logPath,
+                                  QStringLiteral("--calls"),  bundle,
+                                  QStringLiteral("--out"),    copy};
+    EXPECT_EQ(program(received, readError).exitCode, 1);
+    EXPECT_TRUE(errors().endsWith(QStringLiteral("Impossible de lire le fichier %1 : %2\n")
+                                      .arg(logPath, QString::fromLocal8Bit(strerror(EIO)))))
+        << errors().toStdString();
+    stopped.signalWhen = [&] { return !leftovers(dir.path()).isEmpty(); };
+    const ChildRun stoppedMarking = program(received, stopped);
+    EXPECT_EQ(stoppedMarking.exitCode, 128 + SIGTERM);
+    EXPECT_TRUE(errors().endsWith(
+        QStringLiteral("Marquage interrompu : la copie %1 n'est pas écrite.\n").arg(copy)))
+        << errors().toStdString();
+    EXPECT_FALSE(QFile::exists(copy));
+    EXPECT_EQ(leftovers(dir.path()), QStringList());
 }
 
 // A PDF writer that reports success over a document whose end was lost (a
