@@ -16,6 +16,7 @@
 #include <QPrinter>
 #include <QProgressBar>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -49,6 +50,13 @@ class ProgressDialog : public Progress {
   public:
     ProgressDialog(const QString& label, int total, QWidget* parent, QPointer<QWidget>& returnedTo)
         : focus_(returnedTo), dialog_(label, QStringLiteral("Arrêter"), 0, total, parent) {
+        // A stray Enter must not end a long run: "Arrêter" is pressed on purpose
+        // (a click, Space, Escape), never as the window's default button.
+        auto* stop = new QPushButton(QStringLiteral("Arrêter"));
+        stop->setObjectName(QStringLiteral("Arreter"));
+        stop->setAutoDefault(false);
+        stop->setDefault(false);
+        dialog_.setCancelButton(stop);
         auto* bar = new QProgressBar;
         bar->setFormat(QStringLiteral("%v sur %m"));
         dialog_.setBar(bar);

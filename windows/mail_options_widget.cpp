@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 
 #include "labels/label_options.h"
@@ -104,6 +105,10 @@ void MailOptionsWidget::buildSender() {
         senderWindow_->hide();
     });
     grid->addWidget(close, 5, 2);
+    // Escape closes it as "Fermer" does, keeping what was typed.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), senderWindow_);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, close, &QPushButton::click);
     connect(senderButton_, &QPushButton::clicked, this, [this] {
         senderWindow_->show();
         senderWindow_->raise();
