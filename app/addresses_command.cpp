@@ -229,5 +229,13 @@ int AddressesCommand::runJob(const Request& request, AddressJob& job) {
             tellLeftOut(job, false);
         }
     }
+    // Every address too long for its box: nothing was printed, and that is why.
+    const bool returnLabels = !request.sender.address.isEmpty() && request.sender.returnLabels > 0;
+    if (!returnLabels &&
+        job.unfit().size() == static_cast<qsizetype>(job.mailingList().pieces.size())) {
+        return fail(kUnreadable,
+                    QStringLiteral("Adresse trop longue, non imprimée : %1 ; rien n'est imprimé.")
+                        .arg(job.unfit().join(QStringLiteral(", "))));
+    }
     return result == PrintJob::Result::Done ? kOk : fail(kPrintFailed, job.error());
 }

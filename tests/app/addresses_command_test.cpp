@@ -215,4 +215,33 @@ TEST_F(AddressesCommand, PrintsEnvelopesInLandscapeWithEveryWordInItsBlock) {
     }
 }
 
+// An address that fits no label and no envelope is said as such: nothing is
+// printed, and no output is taken for a full disk.
+TEST_F(AddressesCommand, AnAddressThatFitsNowhereIsSaidTooLong) {
+    AddressBook book;
+    book.put({QStringLiteral("F1AAA"), {QString(400, QLatin1Char('X'))}});
+    QString error;
+    ASSERT_TRUE(book.save(AddressBook::pathBeside(SettingsStore().fileName()), &error));
+    const QString log = writeFile(dir_, QStringLiteral("one.adi"),
+                                  "<CALL:5>F1AAA<QSO_DATE:8>20240101<TIME_ON:4>1200<EOR>\n");
+    const QString pdf = dir_.filePath(QStringLiteral("out.pdf"));
+    for (const QStringList& output :
+         {QStringList{QStringLiteral("--dump")}, QStringList{QStringLiteral("--pdf"), pdf}}) {
+        for (const QStringList& target :
+             {QStringList{QStringLiteral("--sheet"), QStringLiteral("L7160")},
+              QStringList{QStringLiteral("--envelope"), QStringLiteral("DL")}}) {
+            const QStringList arguments =
+                QStringList{QStringLiteral("addresses"), log} + target + output;
+            const Outcome outcome = run(arguments);
+            const std::string row = arguments.join(u' ').toStdString();
+            EXPECT_EQ(outcome.code, CommandLine::kUnreadable) << row;
+            EXPECT_TRUE(outcome.err.contains("Adresse trop longue"))
+                << row << outcome.err.constData();
+            EXPECT_FALSE(outcome.err.contains("support plein")) << row;
+            EXPECT_FALSE(outcome.err.contains("abîmé")) << row;
+        }
+    }
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
 }  // namespace
