@@ -190,6 +190,9 @@ void CardPrintWindow::showPrintPreview() {
 
 void CardPrintWindow::printCards() {
     Dialogs& dialogs = workspace_.dialogs();
+    if (workspace_.saysPrintListEmpty()) {
+        return;
+    }
     QslTemplate model;
     if (!readTemplate(model)) {
         return;

@@ -30,6 +30,9 @@ std::unique_ptr<LabelJob> LabelPrinting::job(const LabelOptions& options, QStrin
 }
 
 std::optional<PrinterJob::Result> LabelPrinting::print(const LabelOptions& options) {
+    if (workspace_.saysPrintListEmpty()) {
+        return std::nullopt;
+    }
     QPrinter& printer = workspace_.printer();
     QString problem;
     const std::unique_ptr<LabelJob> labels = job(options, &problem);

@@ -20,6 +20,15 @@ void Workspace::reportStoreProblem() {
     }
 }
 
+bool Workspace::saysPrintListEmpty() {
+    if (printList().count() > 0) {
+        return false;
+    }
+    dialogs_.message(QStringLiteral(
+        "La liste d'impression est vide : choisissez les QSO à imprimer dans la sélection."));
+    return true;
+}
+
 const SheetTable& Workspace::sheets() {
     if (sheets_ == nullptr) {
         sheets_ = std::make_unique<SheetTable>(

@@ -44,6 +44,10 @@ class Workspace : public QObject {
 
     // The log last read, next to which printed PDF files are proposed.
     const QString& logFileName() const { return logFileName_; }
+    // True, after saying so, when the print list holds no QSO: nothing to print,
+    // asked before the print dialog opens.
+    bool saysPrintListEmpty();
+
     // The label sheets, read once from planches.txt (its problem said once)
     // until the sheets window changes them.
     const SheetTable& sheets();

@@ -498,6 +498,13 @@ TEST_F(EtiquettesWindow, OpensFromTheSelectionWindowEvenWithAnEmptyPrintList) {
     ASSERT_NE(app->existingLabelOptions(), nullptr);
     EXPECT_TRUE(app->existingLabelOptions()->isVisible());
     EXPECT_TRUE(app->selectionWindow().isVisible());
+    // Printing nothing is said before the print dialog opens, for labels and cards.
+    app->setStationCallsign(QStringLiteral("F9XQA"));
+    app->existingLabelOptions()->startPrint();
+    EXPECT_EQ(dialogs.printerDialogs, 0);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith(QStringLiteral("La liste d'impression est vide")))
+        << dialogs.messages[0].toStdString();
 }
 
 TEST_F(EtiquettesWindow, PreviewShowsExactlyWhatWouldBePrinted) {
