@@ -455,6 +455,33 @@ TEST_F(OutputFaults, TheMarkedCopySaysWhatWasWrittenAndWhatWasNot) {
     EXPECT_EQ(leftovers(dir.path()), QStringList());
 }
 
+// Taking the addresses from the log re-reads it: a read error then is a read
+// error on the log (exit 1), not a station "missing" nor a log that "changed".
+TEST_F(OutputFaults, AReadErrorWhileTheAddressesAreTakenIsAReadError) {
+    const QString logPath =
+        QFileInfo(writeFile(dir, QStringLiteral("addresses.adi"),
+                            readFile(testDataPath(QStringLiteral("mail/addresses.adi")))))
+            .canonicalFilePath();
+    ChildOptions readError;
+    readError.environment = {QStringLiteral("LD_PRELOAD=" QE_READ_ERROR_SHIM),
+                             QStringLiteral("QE_FAIL_READ_PATH=") + logPath,
+                             QStringLiteral("QE_FAIL_READ_AFTER=0"),
+                             QStringLiteral("QE_FAIL_READ_OPENING=2"),
+                             QStringLiteral("ASAN_OPTIONS=verify_asan_link_order=0")};
+    ChildOptions sound;
+    sound.standardOutput = dir.filePath(QStringLiteral("sound.txt"));
+    const QStringList arguments = {QStringLiteral("addresses"), logPath, QStringLiteral("--sheet"),
+                                   QStringLiteral("L7160"), QStringLiteral("--dump")};
+    ASSERT_EQ(program(arguments, sound).exitCode, 0);
+    ASSERT_TRUE(readFile(dir.filePath(QStringLiteral("sound.txt"))).contains("text "));
+    const ChildRun run = program(arguments, readError);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(errors().contains(QStringLiteral("Impossible de lire le fichier %1 : %2")
+                                      .arg(logPath, QString::fromLocal8Bit(strerror(EIO)))))
+        << errors().toStdString();
+    EXPECT_FALSE(errors().contains(QStringLiteral("a changé")));
+}
+
 // A PDF writer that reports success over a document whose end was lost (a
 // device that drops the last writes): the check before the rename refuses
 // every such cut, so the older file stays; the whole document goes through.

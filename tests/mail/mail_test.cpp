@@ -40,7 +40,7 @@ TEST(AddressSource, FindsTheStationACardGoesTo) {
     }
 }
 
-TEST(AddressSource, TakesTheBookFirstThenTheLatestLogAddressButNeverTheLogsForAManager) {
+TEST(AddressSource, TakesTheBookFirstThenTheLatestLogAddressOfTheStationsOwnQso) {
     AddressBook book;
     book.put({QStringLiteral("m0oxo"), {QStringLiteral("Charles Wilmott"), QStringLiteral("UK")}});
     AddressSource source(book);
@@ -51,7 +51,7 @@ TEST(AddressSource, TakesTheBookFirstThenTheLatestLogAddressButNeverTheLogsForAM
     source.offerLogAddress(QStringLiteral("ON4AAA"), QStringLiteral("20230101 0900"),
                            QStringLiteral("Older\nstill"));
     source.offerLogAddress(QStringLiteral("M0OXO"), QStringLiteral("20250101 0900"),
-                           QStringLiteral("never used"));
+                           QStringLiteral("His own QSO's address"));
     source.offerLogAddress(QStringLiteral("VP8XYZ"), QStringLiteral("20250101 0900"),
                            QStringLiteral("Station address"));
 
@@ -62,9 +62,14 @@ TEST(AddressSource, TakesTheBookFirstThenTheLatestLogAddressButNeverTheLogsForAM
     EXPECT_EQ(*source.addressOf({QStringLiteral("M0OXO"), true}),
               (QStringList{QStringLiteral("M0OXO"), QStringLiteral("Charles Wilmott"),
                            QStringLiteral("UK")}));
-    // The log's address of VP8XYZ is its own, not its manager's.
+    // Without the book, a manager's address is the one of his own QSO, as a
+    // station's; the log's address of VP8XYZ is its own, never its manager's.
     book.remove(QStringLiteral("M0OXO"));
-    EXPECT_FALSE(source.addressOf({QStringLiteral("M0OXO"), true}).has_value());
+    for (const bool manager : {true, false}) {
+        EXPECT_EQ(source.addressOf({QStringLiteral("M0OXO"), manager}),
+                  (QStringList{QStringLiteral("M0OXO"), QStringLiteral("His own QSO's address")}));
+    }
+    EXPECT_FALSE(source.addressOf({QStringLiteral("DL1ABC"), true}).has_value());
     EXPECT_FALSE(source.addressOf({QStringLiteral("DL1ABC"), false}).has_value());
 }
 
