@@ -136,8 +136,7 @@ bool ReplacedFile::write(QByteArrayView bytes) {
         data += written;
         left -= written;
     }
-    hash_.addData(bytes);
-    written_ += bytes.size();
+    hash_.add(bytes);
     return true;
 }
 
@@ -160,7 +159,7 @@ bool ReplacedFile::readsBackAsWritten() {
     if (::fstat(descriptor_, &state) != 0) {
         return failWithErrno();
     }
-    QCryptographicHash hash(QCryptographicHash::Md5);
+    StreamHash hash;
     QByteArray chunk(kReadBackChunk, Qt::Uninitialized);
     qint64 at = 0;
     while (at < state.st_size) {
@@ -172,10 +171,11 @@ bool ReplacedFile::readsBackAsWritten() {
         if (read <= 0) {
             return read < 0 ? failWithErrno() : false;
         }
-        hash.addData(QByteArrayView(chunk.constData(), read));
+        hash.add(QByteArrayView(chunk.constData(), read));
         at += read;
     }
-    return state.st_size == written_ && hash.result() == hash_.result();
+    return state.st_size == hash_.size() && hash.size() == hash_.size() &&
+           hash.value() == hash_.value();
 }
 
 QString ReplacedFile::incompleteReason() const {

@@ -4,9 +4,10 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QCryptographicHash>
 #include <QString>
 #include <functional>
+
+#include "files/stream_hash.h"
 
 // The one way the program replaces a file: everything is written beside the
 // target under a temporary name (removed on SIGINT and SIGTERM), every write
@@ -74,7 +75,6 @@ class ReplacedFile {
     int descriptor_ = -1;
     mode_t newFileMode_;
     bool alwaysThatMode_;
-    qint64 written_ = 0;
-    QCryptographicHash hash_{QCryptographicHash::Md5};
+    StreamHash hash_;  // of every byte written
     QString reason_;
 };
