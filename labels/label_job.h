@@ -38,12 +38,13 @@ class LabelJob : public PrintJob {
     // The sheet's calibration page instead of the QSOs.
     Result printCalibrationPage(QPrinter& printer, const QString& askedQueue = QString());
 
-  private:
-    Result run(PrintSurface& surface, bool attended, QString* error);
-    PrintPlacement placement(const QPrinter& printer, bool fromPaperEdge) const;
     // The paper's strips `printer` cannot reach, from its page layout's
     // margins; 4 mm all round for a PDF or when it gives none.
     static QMarginsF unprintableOf(const QPrinter& printer);
+
+  private:
+    Result run(PrintSurface& surface, bool attended, QString* error);
+    PrintPlacement placement(const QPrinter& printer, bool fromPaperEdge) const;
 
     LabelOptions options_;
     LabelSheet sheet_;

@@ -1,5 +1,7 @@
 #include "mail/address_job.h"
 
+#include "labels/label_job.h"
+
 #include <QPrinter>
 #include <QSet>
 
@@ -85,6 +87,7 @@ PrintJob::Result AddressJob::run(PrintSurface& surface, bool attended, QString* 
         result = runPieces(envelopes, error);
     } else {
         AddressLabelRun labels(*sheet_, surface);
+        labels.setUnprintable(unprintable_);
         labels.setReturnAddress(sender_.address, sender_.returnLabels);
         labels.setSheetDone(progress(attended));
         result = runPieces(labels, error);
@@ -105,6 +108,7 @@ void AddressJob::preparePage(QPrinter& printer) const {
 
 PrintJob::Result AddressJob::print(QPrinter& printer, const QString& askedQueue) {
     preparePage(printer);
+    unprintable_ = LabelJob::unprintableOf(printer);
     notice_.clear();
     const Result result = PrinterJob::print(
         printer, PrintPlacement(QPointF(), true, offsetFor(printer)), askedQueue,
@@ -128,6 +132,7 @@ PrintJob::Result AddressJob::dump(std::FILE* out) {
 
 PrintJob::Result AddressJob::preview(QPrinter& printer) {
     preparePage(printer);
+    unprintable_ = LabelJob::unprintableOf(printer);
     const std::vector<QRectF> outlines =
         envelope_ != nullptr ? std::vector<QRectF>{QRectF(QPointF(), envelope_->size())}
                              : sheet_->labels();
