@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
 
 #include "labels/label_fitting.h"
 #include "log/adif_reader.h"
@@ -11,9 +13,11 @@
 #include "mail/address_book.h"
 #include "mail/address_source.h"
 #include "mail/envelope_format.h"
+#include "mail/envelope_run.h"
 #include "mail/log_addresses.h"
 #include "mail/mailing_list.h"
 #include "mail/sender_settings.h"
+#include "printing/dump_surface.h"
 #include "settings/settings_store.h"
 
 namespace {
@@ -241,6 +245,55 @@ TEST(AddressBlock, BreaksLongLinesAtSpacesShrinksAndReportsWhatCannotFit) {
     for (const float size : {12.0f, 10.5f, 9.0f}) {
         const QSizeF exact(90, 4 * LabelFitting::lineAdvanceMillimetres(size));
         EXPECT_EQ(AddressBlock::fit(four, exact, size).size, size) << size;
+    }
+}
+
+// Blocks shifted as far as the options allow keep to the envelope: each
+// printed line stands on the paper, within the printer's reach, and a block
+// left too small is said (the sender's refused, the recipient's too long),
+// never cut.
+TEST(EnvelopeRun, AShiftedBlockStaysOnThePaper) {
+    const MailPiece piece{
+        QStringLiteral("ON4AAA"),
+        {QStringLiteral("ON4AAA"), QStringLiteral("Jean Dupont"), QStringLiteral("Rue Neuve 1"),
+         QStringLiteral("1000 Bruxelles"), QStringLiteral("Belgium")}};
+    const QStringList sender{QStringLiteral("F9XQA"), QStringLiteral("Paul Martin"),
+                             QStringLiteral("75002 Paris")};
+    for (const EnvelopeFormat& format : EnvelopeFormat::all()) {
+        for (const QPointF shift : {QPointF(45, 45), QPointF(-45, -45), QPointF(45, -45)}) {
+            char* text = nullptr;
+            size_t size = 0;
+            std::FILE* out = open_memstream(&text, &size);
+            EnvelopeRun::Outcome outcome = EnvelopeRun::Outcome::Failed;
+            QStringList unfit;
+            {
+                DumpSurface surface(out);
+                EnvelopeRun run(format, surface);
+                run.setShifts(shift, -shift);
+                run.setSender(sender);
+                outcome = run.run({piece});
+                unfit = run.unfit();
+            }
+            std::fclose(out);
+            const QByteArray dump(text, static_cast<qsizetype>(size));
+            std::free(text);
+            int printed = 0;
+            for (const QByteArray& line : dump.split('\n')) {
+                if (!line.startsWith("text ")) {
+                    continue;
+                }
+                ++printed;
+                const QList<QByteArray> fields = line.split(' ');
+                const double x = fields[1].toDouble();
+                const double y = fields[2].toDouble();
+                EXPECT_TRUE(x >= 4 && y >= 4 && x <= format.width - 4 && y <= format.height - 4)
+                    << format.name << " " << line.constData();
+            }
+            // Either both blocks whole, or the run says what did not fit.
+            EXPECT_TRUE(printed == sender.size() + piece.lines.size() || !unfit.isEmpty() ||
+                        outcome == EnvelopeRun::Outcome::Failed)
+                << format.name << " " << shift.x() << " " << shift.y();
+        }
     }
 }
 
