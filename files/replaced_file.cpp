@@ -1,12 +1,14 @@
 #include "files/replaced_file.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -68,13 +70,25 @@ ReplacedFile::ReplacedFile(const QString& target, mode_t newFileMode, bool alway
     const qsizetype slash = nativeTarget_.lastIndexOf('/');
     QByteArray name =
         folderOf(nativeTarget_) + "/." + nativeTarget_.mid(slash + 1) + ".XXXXXX.part";
+    // A signal between the file's making and its noting would leave it behind:
+    // SIGINT and SIGTERM wait until it is noted.
+    sigset_t stopping;
+    sigset_t before;
+    sigemptyset(&stopping);
+    sigaddset(&stopping, SIGINT);
+    sigaddset(&stopping, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopping, &before);
     descriptor_ = ::mkostemps(name.data(), 5, O_CLOEXEC);
-    if (descriptor_ < 0) {
-        failWithErrno();
-        return;
+    const int cause = errno;
+    if (descriptor_ >= 0) {
+        temporary_ = name;
+        PendingFiles::add(temporary_);
     }
-    temporary_ = name;
-    PendingFiles::add(temporary_);
+    pthread_sigmask(SIG_SETMASK, &before, nullptr);
+    if (descriptor_ < 0) {
+        errno = cause;
+        failWithErrno();
+    }
 }
 
 ReplacedFile::~ReplacedFile() {
