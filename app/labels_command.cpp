@@ -315,6 +315,10 @@ int LabelsCommand::runJob(const Request& request, const QsoLog& log, LabelJob& j
     }
     QPrinter printer(QPrinter::HighResolution);
     const QString asked = choosePrinter(request.given, printer);
+    if (const QString off = request.calibration ? QString() : job.offsetProblem(printer);
+        !off.isEmpty()) {
+        writeLine(err_, off.toUtf8());
+    }
     const PrintJob::Result result =
         request.calibration ? job.printCalibrationPage(printer, asked) : job.print(printer, asked);
     if (!job.notice().isEmpty()) {

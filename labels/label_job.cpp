@@ -1,5 +1,6 @@
 #include "labels/label_job.h"
 
+#include <QLocale>
 #include <QPrinter>
 #include <algorithm>
 
@@ -56,6 +57,24 @@ QMarginsF LabelJob::unprintableOf(const QPrinter& printer) {
         return LabelPrintRun::unknownUnprintable();
     }
     return margins;
+}
+
+QString LabelJob::offsetProblem(const QPrinter& printer) {
+    const QPointF offset = offsetFor(printer);
+    const QRectF paper(QPointF(), sheet_.paperSize());
+    const QMarginsF unprintable = unprintableOf(printer);
+    for (int index = 0; index < sheet_.labelsPerSheet(); ++index) {
+        const QRectF text = LabelPrintRun::textArea(sheet_, index, unprintable).translated(offset);
+        if (!paper.contains(text)) {
+            return QStringLiteral(
+                       "Le décalage de l'imprimante (%1 ; %2 mm) fait sortir le texte des "
+                       "étiquettes du papier (étiquette %3) : corrigez-le dans « Planches… ».")
+                .arg(QLocale(QLocale::French).toString(offset.x(), 'f', 2),
+                     QLocale(QLocale::French).toString(offset.y(), 'f', 2))
+                .arg(index + 1);
+        }
+    }
+    return {};
 }
 
 PrintJob::Result LabelJob::print(QPrinter& printer, const QString& askedQueue) {

@@ -28,6 +28,10 @@ class LabelJob : public PrintJob {
     // The sheets the run fills.
     int sheetCount() const;
 
+    // Why the printer's offset puts text of the sheet off the paper (said
+    // before printing); empty when every label's text stays on it.
+    QString offsetProblem(const QPrinter& printer);
+
     // On `printer` (a CUPS queue or a PDF file); `askedQueue`, when given, is
     // the queue that must be the one printed on.
     Result print(QPrinter& printer, const QString& askedQueue = QString());

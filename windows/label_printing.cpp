@@ -47,6 +47,9 @@ std::optional<PrinterJob::Result> LabelPrinting::print(const LabelOptions& optio
     }
     DialogsJobListener listener(workspace_.dialogs());
     labels->setListener(listener);
+    if (const QString off = labels->offsetProblem(printer); !off.isEmpty()) {
+        workspace_.dialogs().message(off);
+    }
     const PrinterJob::Result result = labels->print(printer);
     if (!labels->notice().isEmpty()) {
         workspace_.dialogs().message(labels->notice());
