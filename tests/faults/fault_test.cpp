@@ -480,6 +480,25 @@ TEST_F(OutputFaults, AReadErrorWhileTheAddressesAreTakenIsAReadError) {
                                       .arg(logPath, QString::fromLocal8Bit(strerror(EIO)))))
         << errors().toStdString();
     EXPECT_FALSE(errors().contains(QStringLiteral("a changé")));
+
+    // An address book that cannot be read whole prints nothing from its first part.
+    const QString folder = dir.filePath(QStringLiteral("config/Quenor_Etiquettes"));
+    QDir().mkpath(folder);
+    QByteArray book;
+    for (int i = 0; book.size() < 100000; ++i) {
+        book +=
+            "K" + QByteArray::number(1000 + i) + "ABC;Street " + QByteArray::number(i) + ";Town\n";
+    }
+    const QString bookPath =
+        QFileInfo(writeFile(dir, QStringLiteral("config/Quenor_Etiquettes/adresses.csv"), book))
+            .canonicalFilePath();
+    ChildOptions cutBook;
+    cutBook.environment = {QStringLiteral("LD_PRELOAD=" QE_READ_ERROR_SHIM),
+                           QStringLiteral("QE_FAIL_READ_PATH=") + bookPath,
+                           QStringLiteral("QE_FAIL_READ_AFTER=20000"),
+                           QStringLiteral("ASAN_OPTIONS=verify_asan_link_order=0")};
+    EXPECT_EQ(program(arguments, cutBook).exitCode, 1);
+    EXPECT_TRUE(errors().contains(bookPath)) << errors().toStdString();
 }
 
 // A PDF writer that reports success over a document whose end was lost (a
