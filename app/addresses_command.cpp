@@ -101,7 +101,8 @@ int AddressesCommand::run(const QStringList& arguments) {
         return fail(kUsage, QStringLiteral("Usage: quenor-etiquettes ") + synopsis());
     }
     const QString& logName = request.positional.first();
-    if (const QString refused = outputProblem(given, {logName}); !refused.isEmpty()) {
+    const RunFiles files = runFiles({logName});
+    if (const QString refused = outputsProblem(given, request.round, files); !refused.isEmpty()) {
         return fail(kUsage, refused);
     }
     if (const QString wrong = chooseTarget(request); !wrong.isEmpty()) {
@@ -121,7 +122,7 @@ int AddressesCommand::run(const QStringList& arguments) {
         job.useSheet(*request.sheet);
     }
     job.setSender(request.sender);
-    job.setInputs({logName});
+    job.setInputs(files.files());
     if (const int found = findAddresses(logName, job); found != kOk) {
         return found;
     }
@@ -140,9 +141,13 @@ QString AddressesCommand::chooseTarget(Request& request) {
     if (given.has(QStringLiteral("sheet"))) {
         const QString name = given.value(QStringLiteral("sheet"));
         const SheetTable table = SheetTable::load(SheetTable::ownSheetsPath(store.fileName()));
+        if (!table.problem().isEmpty()) {
+            writeLine(err_, table.problem().toUtf8());
+        }
         const LabelSheet* sheet = table.find(name);
         if (sheet == nullptr) {
-            return Text::tr("--sheet : planche inconnue %1 (voir labels --list-sheets)").arg(name);
+            return Text::tr("--sheet : %1 (voir labels --list-sheets)")
+                .arg(table.unknown(name));
         }
         request.sheet = *sheet;
     } else {
@@ -169,6 +174,11 @@ QString AddressesCommand::chooseReturnLabels(Request& request) {
         if (!number || copies < 0 || copies > SenderSettings::kMostReturnLabels) {
             return Text::tr("--return-address : un nombre de 0 à %1 est attendu.")
                 .arg(SenderSettings::kMostReturnLabels);
+        }
+        if (copies > 0 && request.sender.address.isEmpty()) {
+            return QStringLiteral(
+                "--return-address : aucune adresse de l'expéditeur n'est enregistrée (fenêtre "
+                "« Adresse de l'expéditeur »).");
         }
         request.sender.returnLabels = copies;
     }
@@ -228,6 +238,14 @@ int AddressesCommand::runJob(const Request& request, AddressJob& job) {
         if (result == PrintJob::Result::Done) {
             tellLeftOut(job, false);
         }
+    }
+    // Every address too long for its box: nothing was printed, and that is why.
+    const bool returnLabels = !request.sender.address.isEmpty() && request.sender.returnLabels > 0;
+    if (!returnLabels &&
+        job.unfit().size() == static_cast<qsizetype>(job.mailingList().pieces.size())) {
+        return fail(kUnreadable,
+                    QStringLiteral("Adresse trop longue, non imprimée : %1 ; rien n'est imprimé.")
+                        .arg(job.unfit().join(QStringLiteral(", "))));
     }
     return result == PrintJob::Result::Done ? kOk : fail(kPrintFailed, job.error());
 }

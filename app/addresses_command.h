@@ -35,7 +35,7 @@ class AddressesCommand : public Command {
 
     static QString takeApart(Request& request);
     // The sheet or envelope, the return-address labels; a French problem.
-    static QString chooseTarget(Request& request);
+    QString chooseTarget(Request& request);
     static QString chooseReturnLabels(Request& request);
     // The addresses of the QSOs, book and log; an exit code other than kOk when none.
     int findAddresses(const QString& logName, AddressJob& job);

@@ -153,7 +153,8 @@ int CardsCommand::run(const QStringList& arguments) {
     if (!CardPrintRun::hasQslExtension(templateName)) {
         return fail(kUsage, Text::tr("sélectionnez un fichier .qsl ou créez en un"));
     }
-    if (const QString refused = outputProblem(given, {logName, templateName}); !refused.isEmpty()) {
+    const RunFiles files = runFiles({logName, templateName});
+    if (const QString refused = outputsProblem(given, round, files); !refused.isEmpty()) {
         return fail(kUsage, refused);
     }
     QslTemplate model;
@@ -162,13 +163,6 @@ int CardsCommand::run(const QStringList& arguments) {
         return fail(kUnreadable, unusable);
     }
     cardRun.templateFolder = QFileInfo(templateName).absolutePath();
-    const QStringList runFiles = {
-        logName, templateName,
-        given.has(QStringLiteral("pdf")) ? given.value(QStringLiteral("pdf")) : QString(),
-        SettingsStore().fileName()};
-    if (const QString refusedCopy = markSentProblem(round, runFiles); !refusedCopy.isEmpty()) {
-        return fail(kUsage, refusedCopy);
-    }
     QsoLog log;
     RowList printList(QslRound::rowOrder(printOrder(round)));
     int failure = kOk;
@@ -187,7 +181,7 @@ int CardsCommand::run(const QStringList& arguments) {
     if (cardRun.offsetY) {
         job.setVerticalOffset(*cardRun.offsetY);
     }
-    job.setInputs({logName, templateName});
+    job.setInputs(files.files());
     applySendingMethod(round, job);
     return runJob(round, given, logName, log, job);
 }

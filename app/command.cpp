@@ -9,12 +9,12 @@
 #include <cerrno>
 #include <cstring>
 
+#include "files/native_file_name.h"
+#include "files/pending_files.h"
 #include "log/adif_reader.h"
 #include "log/qso_log.h"
 #include "log/sent_marker.h"
-#include "printing/native_file_name.h"
 #include "printing/pdf_output.h"
-#include "printing/pending_files.h"
 #include "printing/print_job.h"
 #include "selection/bureau_run.h"
 #include "selection/print_doubts.h"
@@ -317,10 +317,25 @@ bool Command::readPrintList(const QString& path, const GivenOptions& round, QsoL
     return true;
 }
 
-QString Command::outputProblem(const GivenOptions& given, const QStringList& inputs) {
-    return given.has(QStringLiteral("pdf"))
-               ? PdfOutput::targetProblem(given.value(QStringLiteral("pdf")), inputs)
-               : QString();
+RunFiles Command::runFiles(const QStringList& read) {
+    RunFiles files(SettingsStore::userFileName());
+    for (const QString& path : read) {
+        files.addRead(path);
+    }
+    return files;
+}
+
+QString Command::outputsProblem(const GivenOptions& given, const GivenOptions& round,
+                                RunFiles files) {
+    if (given.has(QStringLiteral("pdf"))) {
+        if (QString problem = files.pdfProblem(given.value(QStringLiteral("pdf")));
+            !problem.isEmpty()) {
+            return problem;
+        }
+    }
+    const QString copy = round.value(QStringLiteral("mark-sent"));
+    const QString problem = copy.isEmpty() ? QString() : files.copyProblem(copy);
+    return problem.isEmpty() ? problem : QStringLiteral("--mark-sent : ") + problem;
 }
 
 int Command::outputCount(const GivenOptions& given) {
@@ -342,12 +357,6 @@ QString Command::choosePrinter(const GivenOptions& given, QPrinter& printer) {
     return queue;
 }
 
-QString Command::markSentProblem(const GivenOptions& round, const QStringList& runFiles) {
-    const QString copy = round.value(QStringLiteral("mark-sent"));
-    const QString problem = copy.isEmpty() ? QString() : SentMarker::targetProblem(copy, runFiles);
-    return problem.isEmpty() ? problem : QStringLiteral("--mark-sent : ") + problem;
-}
-
 void Command::applySendingMethod(const GivenOptions& round, PrintJob& job) {
     if (round.has(QStringLiteral("sent-via"))) {
         job.setSendingMethod(round.value(QStringLiteral("sent-via")));
@@ -366,6 +375,10 @@ int Command::markSent(const GivenOptions& round, const QString& logName, const Q
     PendingFiles::setInterruptedText(
         Text::tr("Impression interrompue : l'impression est faite, la copie marquée %1 "
                  "n'est pas écrite.")
+            .arg(NativeFileName::display(copy))
+            .toUtf8(),
+        QStringLiteral("Impression interrompue : l'impression est faite, la copie marquée %1 "
+                       "est écrite.")
             .arg(NativeFileName::display(copy))
             .toUtf8());
     QString error;

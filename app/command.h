@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/command_option.h"
+#include "files/run_files.h"
 #include "selection/qsl_round.h"
 
 class BureauOrder;
@@ -80,14 +81,17 @@ class Command {
     bool readPrintList(const QString& path, const GivenOptions& round, QsoLog& log,
                        RowList& printList, int* failure);
 
-    // Why --pdf may not be written, or an empty text.
-    static QString outputProblem(const GivenOptions& given, const QStringList& inputs);
+    // The files of a run that reads `read`: those and the settings file with
+    // the files kept beside it.
+    static RunFiles runFiles(const QStringList& read);
+    // Why --pdf or --mark-sent may not be written (each checked against every
+    // file of the run and the output before it), or an empty text.
+    static QString outputsProblem(const GivenOptions& given, const GivenOptions& round,
+                                  RunFiles files);
     static int outputCount(const GivenOptions& given);
     // Sends the output to the PDF file or the CUPS queue given; returns the queue's name.
     static QString choosePrinter(const GivenOptions& given, QPrinter& printer);
 
-    // --mark-sent may replace no file the run reads or writes, nor anything that is not a file.
-    static QString markSentProblem(const GivenOptions& round, const QStringList& runFiles);
     // The job's sending method as --sent-via says, else as --route says, else its own.
     static void applySendingMethod(const GivenOptions& round, PrintJob& job);
     // After a run that printed every QSO: the copy of the log marked as sent.

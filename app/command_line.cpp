@@ -11,7 +11,7 @@
 #include "app/list_command.h"
 #include "app/received_command.h"
 #include "app/usage_text.h"
-#include "printing/native_file_name.h"
+#include "files/native_file_name.h"
 
 namespace {
 

@@ -78,7 +78,7 @@ QString applySheet(const GivenOptions& given, const SheetTable& table, LabelOpti
     const QString name = given.value(QStringLiteral("sheet"));
     const LabelSheet* sheet = table.find(name);
     if (sheet == nullptr) {
-        return Text::tr("--sheet : planche inconnue %1 (voir labels --list-sheets)").arg(name);
+        return Text::tr("--sheet : %1 (voir labels --list-sheets)").arg(table.unknown(name));
     }
     if (sheet->isTuned()) {
         options.format = sheet->number;
@@ -208,16 +208,11 @@ int LabelsCommand::run(const QStringList& arguments) {
         !wrong.isEmpty()) {
         return fail(kUsage, wrong);
     }
-    const QStringList inputs =
-        request.calibration ? QStringList() : QStringList{request.positional.first()};
-    if (const QString refused = outputProblem(request.given, inputs); !refused.isEmpty()) {
+    const RunFiles files =
+        runFiles(request.calibration ? QStringList() : QStringList{request.positional.first()});
+    if (const QString refused = outputsProblem(request.given, request.round, files);
+        !refused.isEmpty()) {
         return fail(kUsage, refused);
-    }
-    if (const QString refusedCopy = request.calibration
-                                        ? QString()
-                                        : markSentProblem(request.round, runFiles(request, store));
-        !refusedCopy.isEmpty()) {
-        return fail(kUsage, refusedCopy);
     }
     QsoLog log;
     RowList printList(QslRound::rowOrder(printOrder(request.round)));
@@ -234,17 +229,10 @@ int LabelsCommand::run(const QStringList& arguments) {
         }
     }
     LabelJob job(store, chosen, *sheet, toPrint);
-    job.setInputs(inputs);
+    job.setInputs(files.files());
     setOffsets(request.given, &job);
     applySendingMethod(request.round, job);
     return runJob(request, log, job);
-}
-
-QStringList LabelsCommand::runFiles(const Request& request, const SettingsStore& store) {
-    return {request.positional.first(),
-            request.given.has(QStringLiteral("pdf")) ? request.given.value(QStringLiteral("pdf"))
-                                                     : QString(),
-            SheetTable::ownSheetsPath(store.fileName()), store.fileName()};
 }
 
 QString LabelsCommand::takeApart(Request& request) {
@@ -346,6 +334,10 @@ int LabelsCommand::runJob(const Request& request, const QsoLog& log, LabelJob& j
     }
     QPrinter printer(QPrinter::HighResolution);
     const QString asked = choosePrinter(request.given, printer);
+    if (const QString off = request.calibration ? QString() : job.offsetProblem(printer);
+        !off.isEmpty()) {
+        writeLine(err_, off.toUtf8());
+    }
     const PrintJob::Result result =
         request.calibration ? job.printCalibrationPage(printer, asked) : job.print(printer, asked);
     if (!job.notice().isEmpty()) {

@@ -46,6 +46,5 @@ class LabelsCommand : public Command {
     // --offset-x and --offset-y, checked, for the job.
     static QString setOffsets(const GivenOptions& given, LabelJob* job);
     // The files the marked copy may not replace: the log, the PDF, the sheets and the settings.
-    static QStringList runFiles(const Request& request, const SettingsStore& store);
     int runJob(const Request& request, const QsoLog& log, LabelJob& job);
 };

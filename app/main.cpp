@@ -8,8 +8,8 @@
 #include <cstdlib>
 
 #include "app/command_line.h"
+#include "files/native_file_name.h"
 #include "platform/qt_dialogs.h"
-#include "printing/native_file_name.h"
 #include "printing/pdf_output.h"
 #include "settings/program_language.h"
 #include "settings/settings_store.h"

@@ -5,9 +5,10 @@
 #include <QFile>
 
 #include "app/usage_text.h"
+#include "files/native_file_name.h"
+#include "files/pending_files.h"
 #include "log/qso_log.h"
 #include "log/sent_marker.h"
-#include "printing/native_file_name.h"
 
 namespace {
 
@@ -86,13 +87,17 @@ int ReceivedCommand::run(const QStringList& arguments) {
     const QString& logName = positional.first();
     const QString copy = given.value(QStringLiteral("out"));
     const QString calls = given.value(QStringLiteral("calls"));
-    QStringList runFiles{logName};
-    if (calls != u"-") {
-        runFiles.append(calls);
-    }
-    if (const QString refused = SentMarker::targetProblem(copy, runFiles); !refused.isEmpty()) {
+    RunFiles files = runFiles({logName, calls != u"-" ? calls : QString()});
+    if (const QString refused = files.copyProblem(copy); !refused.isEmpty()) {
         return fail(kUsage, refused);
     }
+    PendingFiles::setInterruptedText(
+        QStringLiteral("Marquage interrompu : la copie %1 n'est pas écrite.")
+            .arg(NativeFileName::display(copy))
+            .toUtf8(),
+        QStringLiteral("Marquage interrompu : la copie %1 est écrite.")
+            .arg(NativeFileName::display(copy))
+            .toUtf8());
     QString bundle;
     if (!readBundle(calls, &bundle)) {
         return kUnreadable;

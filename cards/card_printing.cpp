@@ -41,9 +41,8 @@ void CardPrinting::prepareCardPaper(QPrinter& printer, const CardSize& size,
                                     const CardSheet* sheet) {
     if (sheet != nullptr) {
         const QSizeF upright = sheet->landscape() ? sheet->paper().transposed() : sheet->paper();
-        printer.setPageSize(QPageSize(upright, QPageSize::Millimeter));
-        printer.setPageOrientation(sheet->landscape() ? QPageLayout::Landscape
-                                                      : QPageLayout::Portrait);
+        PrinterJob::setPage(printer, QPageSize(upright, QPageSize::Millimeter),
+                            sheet->landscape() ? QPageLayout::Landscape : QPageLayout::Portrait);
         return;
     }
     if (printer.outputFormat() == QPrinter::PdfFormat) {
@@ -52,8 +51,9 @@ void CardPrinting::prepareCardPaper(QPrinter& printer, const CardSize& size,
                 ? QStringLiteral("Carte QSL 140 x 90 mm")
                 : QStringLiteral("Carte QSL %1 x %2 mm")
                       .arg(QString::number(size.width), QString::number(size.height));
-        printer.setPageSize(QPageSize(QSizeF(size.width, size.height), QPageSize::Millimeter, name,
-                                      QPageSize::ExactMatch));
+        PrinterJob::setPage(printer, QPageSize(QSizeF(size.width, size.height),
+                                               QPageSize::Millimeter, name, QPageSize::ExactMatch));
+    } else {
         printer.setPageOrientation(QPageLayout::Portrait);
     }
 }

@@ -3,10 +3,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "cards/card_design_file.h"
 #include "cards/windows1252.h"
+#include "files/replaced_file.h"
 
 namespace {
 
@@ -152,18 +152,9 @@ QString QslTemplateFile::save(const QslTemplate& model, const QString& path) {
     for (const QString& line : content) {
         bytes += Windows1252::encode(line) + "\r\n";
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Text::tr("Impossible de créer le fichier %1").arg(path);
-    }
-    // commit() alone can miss a write that fails while its buffer is flushed
-    // (a full device) and replace the template with a cut file: flush first.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
-        file.cancelWriting();
-        return Text::tr("Impossible d'écrire le fichier %1 : le modèle n'est pas enregistré.")
-            .arg(path);
-    }
-    return {};
+    const QString problem = ReplacedFile::replace(path, bytes);
+    return problem.isEmpty() ? QString()
+                             : problem + Text::tr(" ; le modèle n'est pas enregistré.");
 }
 
 bool QslTemplateFile::load(const QString& path, QslTemplate& model, QString* error,

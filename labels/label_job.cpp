@@ -1,6 +1,7 @@
 #include "labels/label_job.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QPrinter>
 #include <algorithm>
 
@@ -68,8 +69,26 @@ QMarginsF LabelJob::unprintableOf(const QPrinter& printer) {
     return margins;
 }
 
+QString LabelJob::offsetProblem(const QPrinter& printer) {
+    const QPointF offset = offsetFor(printer);
+    const QRectF paper(QPointF(), sheet_.paperSize());
+    const QMarginsF unprintable = unprintableOf(printer);
+    for (int index = 0; index < sheet_.labelsPerSheet(); ++index) {
+        const QRectF text = LabelPrintRun::textArea(sheet_, index, unprintable).translated(offset);
+        if (!paper.contains(text)) {
+            return QStringLiteral(
+                       "Le décalage de l'imprimante (%1 ; %2 mm) fait sortir le texte des "
+                       "étiquettes du papier (étiquette %3) : corrigez-le dans « Planches… ».")
+                .arg(QLocale(QLocale::French).toString(offset.x(), 'f', 2),
+                     QLocale(QLocale::French).toString(offset.y(), 'f', 2))
+                .arg(index + 1);
+        }
+    }
+    return {};
+}
+
 PrintJob::Result LabelJob::print(QPrinter& printer, const QString& askedQueue) {
-    printer.setPageSize(sheet_.pageSize());
+    PrinterJob::setPage(printer, sheet_.pageSize());
     unprintable_ = unprintableOf(printer);
     notice_.clear();
     const Result result = PrinterJob::print(
@@ -89,7 +108,7 @@ PrintJob::Result LabelJob::dump(std::FILE* out) {
 }
 
 PrintJob::Result LabelJob::preview(QPrinter& printer) {
-    printer.setPageSize(sheet_.pageSize());
+    PrinterJob::setPage(printer, sheet_.pageSize());
     unprintable_ = unprintableOf(printer);
     std::vector<QRectF> used = sheet_.labels();
     used.resize(
@@ -101,7 +120,7 @@ PrintJob::Result LabelJob::preview(QPrinter& printer) {
 }
 
 PrintJob::Result LabelJob::printCalibrationPage(QPrinter& printer, const QString& askedQueue) {
-    printer.setPageSize(sheet_.pageSize());
+    PrinterJob::setPage(printer, sheet_.pageSize());
     // Without the stored offset, so that the shift measured is the one to store.
     return PrinterJob::print(
         printer, PrintPlacement(QPointF(), true, QPointF()), askedQueue,

@@ -28,6 +28,10 @@ class LabelJob : public PrintJob {
     // The sheets the run fills.
     int sheetCount() const;
 
+    // Why the printer's offset puts text of the sheet off the paper (said
+    // before printing); empty when every label's text stays on it.
+    QString offsetProblem(const QPrinter& printer);
+
     // On `printer` (a CUPS queue or a PDF file); `askedQueue`, when given, is
     // the queue that must be the one printed on.
     Result print(QPrinter& printer, const QString& askedQueue = QString());
@@ -38,12 +42,13 @@ class LabelJob : public PrintJob {
     // The sheet's calibration page instead of the QSOs.
     Result printCalibrationPage(QPrinter& printer, const QString& askedQueue = QString());
 
-  private:
-    Result run(PrintSurface& surface, bool attended, QString* error);
-    PrintPlacement placement(const QPrinter& printer, bool fromPaperEdge) const;
     // The paper's strips `printer` cannot reach, from its page layout's
     // margins; 4 mm all round for a PDF or when it gives none.
     static QMarginsF unprintableOf(const QPrinter& printer);
+
+  private:
+    Result run(PrintSurface& surface, bool attended, QString* error);
+    PrintPlacement placement(const QPrinter& printer, bool fromPaperEdge) const;
 
     LabelOptions options_;
     LabelSheet sheet_;

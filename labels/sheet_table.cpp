@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QTextStream>
 
+#include "files/replaced_file.h"
+#include "files/run_files.h"
 #include "labels/label_options.h"
 #include "labels/sheet_profile.h"
 #include "printing/print_surface.h"
@@ -108,11 +108,31 @@ const LabelSheet* SheetTable::tuned(int number) {
 }
 
 QString SheetTable::ownSheetsPath(const QString& settingsFile) {
-    return QFileInfo(settingsFile).absolutePath() + QStringLiteral("/planches.txt");
+    return RunFiles::sheetsFile(settingsFile);
 }
 
 SheetTable SheetTable::load(const QString& path, QString* problem) {
+    SheetTable table = read(path);
+    if (problem != nullptr) {
+        *problem = table.problem_;
+    }
+    return table;
+}
+
+QString SheetTable::refusal(const QString& name) const {
+    return refusedByFoldedName_.value(folded(name));
+}
+
+QString SheetTable::unknown(const QString& name) const {
+    const QString why = refusal(name);
+    return why.isEmpty() ? QStringLiteral("planche inconnue %1").arg(name)
+                         : QStringLiteral("planche inconnue %1 : elle est refusée dans %2, %3")
+                               .arg(name, path_, why);
+}
+
+SheetTable SheetTable::read(const QString& path) {
     SheetTable table;
+    table.path_ = path;
     QByteArray bytes;
     QString reason;
     const BoundedFile::Outcome outcome = BoundedFile::read(path, kLargestFile, &bytes, &reason);
@@ -120,20 +140,19 @@ SheetTable SheetTable::load(const QString& path, QString* problem) {
         return table;
     }
     if (outcome != BoundedFile::Outcome::Read) {
-        if (problem != nullptr) {
-            *problem = Text::tr(
-                           "Le fichier des planches %1 ne peut pas être lu (%2) : seules les "
-                           "planches fournies sont proposées.")
-                           .arg(path, reason);
-        }
+        table.problem_ = Text::tr(
+                             "Le fichier des planches %1 ne peut pas être lu (%2) : seules les "
+                             "planches fournies sont proposées.")
+                             .arg(path, reason);
         return table;
     }
     QString first;
     const int skipped = table.putLines(bytes, &first);
-    if (skipped > 0 && problem != nullptr) {
-        *problem = Text::tr("%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3")
-                       .arg(skipped)
-                       .arg(path, first);
+    if (skipped > 0) {
+        table.problem_ =
+            Text::tr("%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3")
+                .arg(skipped)
+                .arg(path, first);
     }
     return table;
 }
@@ -147,8 +166,13 @@ int SheetTable::putLines(const QByteArray& text, QString* firstProblem) {
                   : Text::tr(
                         "n'est pas de la forme NOM, tab, PAPIER, tab, COLONNESxRANGÉES, tab, "
                         "six mesures en mm.");
-        if (!problem.isEmpty() && ++skipped == 1) {
-            *firstProblem = Text::tr("ligne %1, %2").arg(number).arg(problem);
+        if (problem.isEmpty()) {
+            return;
+        }
+        const QString where = Text::tr("ligne %1, %2").arg(number).arg(problem);
+        refusedByFoldedName_.insert(folded(line.section(QLatin1Char('\t'), 0, 0).trimmed()), where);
+        if (++skipped == 1) {
+            *firstProblem = where;
         }
     });
     return skipped;
@@ -242,16 +266,11 @@ void SheetTable::reindex() {
 }
 
 QString SheetTable::save(const QString& path) const {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        QTextStream out(&file);
-        for (const LabelSheet& sheet : own_) {
-            out << sheet.listLine() << '\n';
-        }
-        out.flush();
-        if (file.commit()) {
-            return {};
-        }
+    QByteArray bytes;
+    for (const LabelSheet& sheet : own_) {
+        bytes += sheet.listLine().toUtf8() + '\n';
     }
-    return Text::tr("Les planches n'ont pas pu être enregistrées dans %1.").arg(path);
+    const QString problem = ReplacedFile::replace(path, bytes);
+    return problem.isEmpty() ? QString()
+                             : problem + Text::tr(" ; les planches ne sont pas modifiées.");
 }

@@ -27,9 +27,18 @@ class SheetTable {
     // cannot be read (not a regular file, over kLargestFile, a read error)
     // leaves only the built-in ones; sheets of the file that break the rules
     // are left out. Either gives one French `problem`.
+    // The table keeps that problem too (problem()), and why each refused
+    // sheet was refused (refusal()).
     static SheetTable load(const QString& path, QString* problem = nullptr);
     // The file of the operator's sheets beside a settings file.
     static QString ownSheetsPath(const QString& settingsFile);
+
+    // Why the file was not read whole; empty when it was (or is missing).
+    const QString& problem() const { return problem_; }
+    // Why the file's sheet of that name (whatever its case) was left out; empty when it was not.
+    QString refusal(const QString& name) const;
+    // "planche inconnue NAME", with the reason a sheet of that name was refused.
+    QString unknown(const QString& name) const;
 
     // Built-in sheets first, then the operator's, in the order they were added.
     std::vector<LabelSheet> all() const;
@@ -47,6 +56,7 @@ class SheetTable {
     QString save(const QString& path) const;
 
   private:
+    static SheetTable read(const QString& path);
     // Adds the sheets of the file's lines; the number left out and the first reason.
     int putLines(const QByteArray& text, QString* firstProblem);
     // The operator's sheet of that name whatever its case; null for none.
@@ -56,4 +66,7 @@ class SheetTable {
 
     std::vector<LabelSheet> own_;
     QHash<QString, size_t> ownByFoldedName_;
+    QString path_;
+    QString problem_;
+    QHash<QString, QString> refusedByFoldedName_;
 };

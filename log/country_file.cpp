@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QStringList>
 
+#include "files/run_files.h"
 #include "printing/print_surface.h"
 #include "settings/bounded_file.h"
 
@@ -37,8 +38,7 @@ bool isPortableSuffix(const QString& part) {
 }  // namespace
 
 QStringList CountryFile::searchPaths(const QString& settingsFolder) {
-    return {QDir(settingsFolder).filePath(QStringLiteral("cty.dat")),
-            QStringLiteral("/usr/share/hamradio-files/cty.dat")};
+    return RunFiles::countryFiles(settingsFolder);
 }
 
 bool CountryFile::loadFirst(const QStringList& paths, QString* error) {

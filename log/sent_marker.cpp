@@ -12,9 +12,10 @@
 #include <utility>
 #include <vector>
 
+#include "files/native_file_name.h"
+#include "files/replaced_file.h"
+#include "files/run_files.h"
 #include "log/marked_record.h"
-#include "printing/native_file_name.h"
-#include "printing/pending_files.h"
 
 namespace {
 
@@ -31,48 +32,6 @@ constexpr qint64 kCopyChunk = 1 << 20;
 
 QString systemReason() {
     return QString::fromLocal8Bit(std::strerror(errno));
-}
-
-// The path with every link resolved; for a file that does not exist yet, its
-// folder's resolved path and its name (a dangling link is followed once).
-QByteArray resolvedPath(const QByteArray& path) {
-    if (char* resolved = ::realpath(path.constData(), nullptr)) {
-        QByteArray result(resolved);
-        std::free(resolved);
-        return result;
-    }
-    QByteArray target = path;
-    char link[4096];
-    const ssize_t size = ::readlink(path.constData(), link, sizeof link - 1);
-    const qsizetype slash = path.lastIndexOf('/');
-    const QByteArray folder =
-        slash < 0 ? QByteArray(".") : path.left(std::max<qsizetype>(slash, 1));
-    if (size > 0) {
-        target = QByteArray(link, size);
-        if (!target.startsWith('/')) {
-            target = folder + '/' + target;
-        }
-    }
-    const qsizetype targetSlash = target.lastIndexOf('/');
-    const QByteArray targetFolder =
-        targetSlash < 0 ? QByteArray(".") : target.left(std::max<qsizetype>(targetSlash, 1));
-    const QByteArray name = target.mid(targetSlash + 1);
-    if (char* resolved = ::realpath(targetFolder.constData(), nullptr)) {
-        QByteArray result(resolved);
-        std::free(resolved);
-        return (result.endsWith('/') ? result : result + '/') + name;
-    }
-    return target;
-}
-
-bool sameFile(const QByteArray& a, const QByteArray& b) {
-    struct stat first {};
-    struct stat second {};
-    if (::stat(a.constData(), &first) == 0 && ::stat(b.constData(), &second) == 0 &&
-        first.st_dev == second.st_dev && first.st_ino == second.st_ino) {
-        return true;
-    }
-    return resolvedPath(a) == resolvedPath(b);
 }
 
 // The printed records in file order, each once.
@@ -100,7 +59,7 @@ std::vector<const QsoRecord*> inFileOrder(const QsoRecords& printed) {
 // every byte read, as the reader did.
 class MarkedCopy {
   public:
-    MarkedCopy(int log, int copy, const QByteArray& via, const QByteArray& date,
+    MarkedCopy(int log, ReplacedFile& copy, const QByteArray& via, const QByteArray& date,
                const MarkedFields& fields)
         : log_(log), copy_(copy), via_(via), date_(date), fields_(fields) {}
 
@@ -198,27 +157,17 @@ class MarkedCopy {
     }
 
     bool flush() {
-        const char* data = pending_.constData();
-        qsizetype left = pending_.size();
-        while (left > 0) {
-            const ssize_t written = ::write(copy_, data, static_cast<size_t>(left));
-            if (written < 0 && errno == EINTR) {
-                continue;
-            }
-            if (written <= 0) {
-                reason_ = written < 0 ? systemReason() : QString();
-                failure_ = SentMarker::Result::NotWritten;
-                return false;
-            }
-            data += written;
-            left -= written;
+        if (!copy_.write(pending_)) {
+            reason_ = copy_.reason();
+            failure_ = SentMarker::Result::NotWritten;
+            return false;
         }
         pending_.truncate(0);
         return true;
     }
 
     int log_;
-    int copy_;
+    ReplacedFile& copy_;
     QByteArray via_;
     QByteArray date_;
     const MarkedFields& fields_;
@@ -242,57 +191,6 @@ struct OpenFile {
     }
 };
 
-// The temporary file beside the target, removed unless renamed into place.
-class TemporaryCopy {
-  public:
-    explicit TemporaryCopy(const QByteArray& target) : target_(resolvedPath(target)) {
-        const qsizetype slash = target_.lastIndexOf('/');
-        const QByteArray folder =
-            slash < 0 ? QByteArray(".") : target_.left(std::max<qsizetype>(slash, 1));
-        QByteArray name = folder + "/." + target_.mid(slash + 1) + ".XXXXXX.part";
-        file_.descriptor = ::mkostemps(name.data(), 5, O_CLOEXEC);
-        if (file_.descriptor >= 0) {
-            path_ = name;
-            PendingFiles::add(path_);
-        }
-    }
-    ~TemporaryCopy() {
-        if (!path_.isEmpty()) {
-            PendingFiles::forget(path_);
-            ::unlink(path_.constData());
-        }
-    }
-    TemporaryCopy(const TemporaryCopy&) = delete;
-    TemporaryCopy& operator=(const TemporaryCopy&) = delete;
-
-    int descriptor() const { return file_.descriptor; }
-
-    // A replaced file keeps its mode and owner; a new one takes the log's mode.
-    bool commit(const struct stat& log) {
-        struct stat existing {};
-        if (::stat(target_.constData(), &existing) == 0) {
-            ::fchmod(file_.descriptor, existing.st_mode & 07777);
-            if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) {
-                static_cast<void>(::fchown(file_.descriptor, existing.st_uid, existing.st_gid));
-            }
-        } else {
-            ::fchmod(file_.descriptor, log.st_mode & 07777);
-        }
-        if (::fsync(file_.descriptor) != 0 ||
-            ::rename(path_.constData(), target_.constData()) != 0) {
-            return false;
-        }
-        PendingFiles::forget(path_);
-        path_.clear();
-        return true;
-    }
-
-  private:
-    QByteArray target_;
-    QByteArray path_;
-    OpenFile file_;
-};
-
 }  // namespace
 
 bool SentMarker::isSendingMethod(const QString& via) {
@@ -300,23 +198,7 @@ bool SentMarker::isSendingMethod(const QString& via) {
 }
 
 QString SentMarker::targetProblem(const QString& copyPath, const QStringList& runFiles) {
-    const QByteArray copy = NativeFileName::encode(copyPath);
-    for (const QString& file : runFiles) {
-        if (!file.isEmpty() && sameFile(copy, NativeFileName::encode(file))) {
-            return Text::tr(
-                       "%1 est le fichier %2 de cette impression : rien n'est écrit, "
-                       "donnez un autre nom à la copie marquée.")
-                .arg(NativeFileName::display(copyPath), NativeFileName::display(file));
-        }
-    }
-    struct stat state {};
-    if (::stat(copy.constData(), &state) == 0 && !S_ISREG(state.st_mode)) {
-        return Text::tr(
-                   "%1 ne peut pas être remplacé (le journal lui-même "
-                   "ou un fichier spécial) ; donnez un autre nom.")
-            .arg(NativeFileName::display(copyPath));
-    }
-    return {};
+    return RunFiles::copyProblemAmong(copyPath, runFiles);
 }
 
 SentMarker::Result SentMarker::writeCopy(const QString& logPath, const LogFingerprint& fingerprint,
@@ -363,11 +245,12 @@ SentMarker::Result SentMarker::writeCopy(const QString& logPath, const LogFinger
         now.modifiedNs != fingerprint.modifiedNs) {
         return changed();
     }
-    TemporaryCopy copy(NativeFileName::encode(copyPath));
-    if (copy.descriptor() < 0) {
-        return notWritten(systemReason());
+    // A new copy takes the log's permissions, a replaced file keeps its own.
+    ReplacedFile copy(copyPath, logState.st_mode & 07777);
+    if (!copy.isOpen()) {
+        return notWritten(copy.reason());
     }
-    MarkedCopy marking(log.descriptor, copy.descriptor(), via.toLatin1(),
+    MarkedCopy marking(log.descriptor, copy, via.toLatin1(),
                        date.toString(QStringLiteral("yyyyMMdd")).toLatin1(), fields);
     const Result result = marking.run(inFileOrder(printed));
     if (result == Result::LogUnreadable) {
@@ -381,8 +264,8 @@ SentMarker::Result SentMarker::writeCopy(const QString& logPath, const LogFinger
         return notWritten(marking.reason().isEmpty() ? Text::tr("support plein")
                                                      : marking.reason());
     }
-    if (!copy.commit(logState)) {
-        return notWritten(systemReason());
+    if (!copy.commit()) {
+        return notWritten(copy.reason());
     }
     return Result::Written;
 }

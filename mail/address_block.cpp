@@ -4,11 +4,15 @@
 
 namespace {
 
+// East Asian wide and full-width characters, and the emoji drawn as pictures.
 bool isWide(char32_t c) {
     return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
            (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
            (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
-           (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+           (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x1F300 && c <= 0x1F64F) ||
+           (c >= 0x1F680 && c <= 0x1F6FF) || (c >= 0x1F900 && c <= 0x1F9FF) ||
+           (c >= 0x1FA70 && c <= 0x1FAFF) || (c >= 0x1F1E6 && c <= 0x1F1FF) ||
+           (c >= 0x2600 && c <= 0x27BF) || (c >= 0x20000 && c <= 0x3FFFD);
 }
 
 bool fitsWidth(const QStringList& lines, double width, float size) {

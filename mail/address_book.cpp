@@ -3,10 +3,15 @@
 #include <sys/stat.h>
 #include <QCoreApplication>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QStringDecoder>
+
+#include "files/replaced_file.h"
+#include "files/run_files.h"
+#include "settings/bounded_file.h"
 
 namespace {
 
@@ -19,21 +24,30 @@ struct Text {
 
 namespace {
 
-// The fields of one CSV line, from `at`; `at` moves past the line's end.
-QStringList readRecord(const QString& text, qsizetype& at) {
+// The fields of one CSV record, from `at`; `at` moves past the record's end.
+// A quote left open to the end of the text ends at its own line's end
+// instead, so that the lines after it are read as stations of their own;
+// `unclosed` is then set.
+QStringList readRecord(const QString& text, qsizetype& at, bool* unclosed) {
+    const qsizetype start = at;
     QStringList fields;
     QString field;
     bool quoted = false;
+    qsizetype quoteLineEnd = -1;  // where the line of an open quote ends
     while (at < text.size()) {
         const QChar c = text.at(at++);
         if (quoted) {
             if (c != u'"') {
+                if ((c == u'\n' || c == u'\r') && quoteLineEnd < 0) {
+                    quoteLineEnd = at - 1;
+                }
                 field += c;
             } else if (at < text.size() && text.at(at) == u'"') {
                 field += c;
                 ++at;
             } else {
                 quoted = false;
+                quoteLineEnd = -1;
             }
         } else if (c == u'"') {
             quoted = true;
@@ -49,8 +63,32 @@ QStringList readRecord(const QString& text, qsizetype& at) {
             field += c;
         }
     }
+    if (quoted && quoteLineEnd >= 0) {
+        *unclosed = true;
+        QString line = text.mid(start, quoteLineEnd - start);
+        line.remove(QLatin1Char('"'));
+        at = quoteLineEnd;
+        return line.split(QLatin1Char(';'));
+    }
     fields.append(field);
     return fields;
+}
+
+// UTF-8, else Latin-1, as logs are read; UTF-16 with its byte order mark.
+// Empty with `refused` set for a text of NULs without a mark.
+QString decoded(const QByteArray& bytes, bool* refused) {
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE
+                                                          : QStringConverter::Utf16BE);
+        return QString(utf16.decode(QByteArrayView(bytes).sliced(2)));
+    }
+    if (bytes.contains('\0')) {
+        *refused = true;
+        return {};
+    }
+    QStringDecoder utf8(QStringConverter::Utf8);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
 }
 
 QByteArray quoted(const QString& field) {
@@ -66,27 +104,42 @@ QByteArray quoted(const QString& field) {
 }  // namespace
 
 QString AddressBook::pathBeside(const QString& settingsFile) {
-    return QFileInfo(settingsFile).absoluteDir().filePath(QStringLiteral("adresses.csv"));
+    return RunFiles::addressBook(settingsFile);
 }
 
 QString AddressBook::normalCall(const QString& call) {
     return call.trimmed().toUpper();
 }
 
-std::vector<AddressEntry> AddressBook::parse(const QByteArray& bytes) {
-    QString text = QString::fromUtf8(bytes);
+std::vector<AddressEntry> AddressBook::parse(const QByteArray& bytes, QStringList* problems) {
+    bool refused = false;
+    QString text = decoded(bytes, &refused);
+    if (refused) {
+        if (problems != nullptr) {
+            problems->append(QStringLiteral(
+                "le fichier contient des caractères nuls (texte UTF-16 sans marque ?)"));
+        }
+        return {};
+    }
     if (text.startsWith(QChar(0xFEFF))) {
         text.remove(0, 1);
     }
     AddressBook book;
     qsizetype at = 0;
+    int line = 1;
     while (at < text.size()) {
-        QStringList fields = readRecord(text, at);
+        const qsizetype start = at;
+        bool unclosed = false;
+        QStringList fields = readRecord(text, at, &unclosed);
+        if (unclosed && problems != nullptr) {
+            problems->append(QStringLiteral("ligne %1 : guillemet non fermé").arg(line));
+        }
+        line += static_cast<int>(QStringView(text).mid(start, at - start).count(u'\n'));
         AddressEntry entry;
         entry.call = normalCall(fields.takeFirst());
-        for (const QString& line : fields) {
-            if (!line.trimmed().isEmpty()) {
-                entry.lines.append(line.trimmed());
+        for (const QString& part : fields) {
+            if (!part.trimmed().isEmpty()) {
+                entry.lines.append(part.trimmed());
             }
         }
         if (!entry.call.isEmpty()) {
@@ -109,45 +162,82 @@ QByteArray AddressBook::format(const std::vector<AddressEntry>& entries) {
 }
 
 bool AddressBook::load(const QString& path, QString* error) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        entries_.clear();
-        return true;
+    QByteArray bytes;
+    QString reason;
+    switch (BoundedFile::read(path, kLargestFile, &bytes, &reason)) {
+        case BoundedFile::Outcome::Missing:
+            entries_.clear();
+            index_.clear();
+            readAt_ = {};
+            return true;
+        case BoundedFile::Outcome::Read:
+            break;
+        default:
+            *error = QStringLiteral(
+                         "Le carnet d'adresses %1 ne peut pas être lu en entier (%2) : il n'est "
+                         "ni utilisé ni remplacé.")
+                         .arg(path, reason);
+            return false;
     }
-    QFile file(path);
-    if (!info.isFile() || info.size() > kLargestFile) {
-        *error =
-            Text::tr("Le carnet d'adresses %1 n'est pas un fichier d'adresses lisible.").arg(path);
-        return false;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = Text::tr("Impossible de lire le fichier %1 : %2").arg(path, file.errorString());
-        return false;
-    }
-    const QByteArray bytes = file.read(kLargestFile + 1);
-    if (file.error() != QFileDevice::NoError) {
-        *error = Text::tr("Impossible de lire le fichier %1 : %2").arg(path, file.errorString());
+    QStringList problems;
+    std::vector<AddressEntry> entries = parse(bytes, &problems);
+    if (entries.empty() && !problems.isEmpty() && problems.first().contains(u"nuls")) {
+        *error = QStringLiteral("Le carnet d'adresses %1 n'est pas lisible : %2.")
+                     .arg(path, problems.first());
         return false;
     }
     entries_.clear();
     index_.clear();
-    import(parse(bytes));
+    import(entries);
+    readAt_ = stateOf(path);
+    problems_ = problems;
     return true;
 }
 
-bool AddressBook::save(const QString& path, QString* error) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = Text::tr("Impossible d'écrire le fichier %1 : %2").arg(path, file.errorString());
+AddressBook::FileState AddressBook::stateOf(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.exists()) {
+        return {};
+    }
+    return {true, file.size(), file.lastModified().toMSecsSinceEpoch()};
+}
+
+bool AddressBook::changedSinceRead(const QString& path) const {
+    const FileState now = stateOf(path);
+    return now.exists != readAt_.exists || now.size != readAt_.size ||
+           now.modifiedMs != readAt_.modifiedMs;
+}
+
+bool AddressBook::save(const QString& path, QString* error) {
+    if (QFileInfo::exists(path)) {
+        QByteArray older;
+        QString reason;
+        if (BoundedFile::read(path, kLargestFile, &older, &reason) != BoundedFile::Outcome::Read) {
+            *error = QStringLiteral(
+                         "Impossible de lire le fichier %1 (%2) : le carnet "
+                         "d'adresses n'est pas modifié.")
+                         .arg(path, reason);
+            return false;
+        }
+        const QString kept =
+            ReplacedFile::replace(backupPath(path), older, ReplacedFile::kPrivateMode, true);
+        if (!kept.isEmpty()) {
+            *error = kept + QStringLiteral(" ; le carnet d'adresses n'est pas modifié.");
+            return false;
+        }
+    }
+    const QString problem =
+        ReplacedFile::replace(path, format(entries_), ReplacedFile::kPrivateMode, true);
+    if (!problem.isEmpty()) {
+        *error = problem + QStringLiteral(" ; le carnet d'adresses n'est pas modifié.");
         return false;
     }
-    ::fchmod(file.handle(), S_IRUSR | S_IWUSR);
-    const QByteArray bytes = format(entries_);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = Text::tr("Impossible d'écrire le fichier %1 : %2").arg(path, file.errorString());
-        return false;
-    }
+    readAt_ = stateOf(path);
     return true;
+}
+
+QString AddressBook::backupPath(const QString& path) {
+    return path + QStringLiteral(".bak");
 }
 
 const AddressEntry* AddressBook::find(const QString& call) const {

@@ -29,12 +29,21 @@ class AddressBook {
     static QString pathBeside(const QString& settingsFile);
 
     // A missing file is an empty book. False, with a French message, when the
-    // file cannot be read or is not an address book; the book is then unchanged.
+    // file cannot be read whole or is not an address book; the book is then
+    // unchanged. UTF-8, else Latin-1; UTF-16 with its byte order mark.
     bool load(const QString& path, QString* error);
-    bool save(const QString& path, QString* error) const;
+    // The older file is kept first as PATH.bak; both are the operator's only.
+    bool save(const QString& path, QString* error);
+    static QString backupPath(const QString& path);
+    // What the last load found wrong but could read around (an unclosed quote).
+    const QStringList& problems() const { return problems_; }
+    // The file is not the one last read or written here (another window, an editor).
+    bool changedSinceRead(const QString& path) const;
 
-    // Lines that hold no call are left out; a call given twice keeps its last address.
-    static std::vector<AddressEntry> parse(const QByteArray& bytes);
+    // Lines that hold no call are left out; a call given twice keeps its last
+    // address. `problems`: the lines read around (an unclosed quote), in French.
+    static std::vector<AddressEntry> parse(const QByteArray& bytes,
+                                           QStringList* problems = nullptr);
     static QByteArray format(const std::vector<AddressEntry>& entries);
 
     // Calls are compared whatever their case and blanks around them.
@@ -49,6 +58,15 @@ class AddressBook {
     static QString normalCall(const QString& call);
 
   private:
+    struct FileState {
+        bool exists = false;
+        qint64 size = 0;
+        qint64 modifiedMs = 0;
+    };
+    static FileState stateOf(const QString& path);
+
     std::vector<AddressEntry> entries_;
+    FileState readAt_;
+    QStringList problems_;
     QHash<QString, size_t> index_;  // call -> its place in entries_
 };

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include "labels/label_job.h"
+
 #include <QPrinter>
 #include <QSet>
 
@@ -101,6 +103,7 @@ PrintJob::Result AddressJob::run(PrintSurface& surface, bool attended, QString* 
         result = runPieces(envelopes, error);
     } else {
         AddressLabelRun labels(*sheet_, surface);
+        labels.setUnprintable(unprintable_);
         labels.setReturnAddress(sender_.address, sender_.returnLabels);
         labels.setSheetDone(progress(attended));
         result = runPieces(labels, error);
@@ -113,16 +116,15 @@ PrintJob::Result AddressJob::run(PrintSurface& surface, bool attended, QString* 
 
 void AddressJob::preparePage(QPrinter& printer) const {
     if (envelope_ != nullptr) {
-        printer.setPageSize(envelope_->pageSize());
-        printer.setPageOrientation(QPageLayout::Landscape);
+        PrinterJob::setPage(printer, envelope_->pageSize(), QPageLayout::Landscape);
     } else {
-        printer.setPageSize(sheet_->pageSize());
-        printer.setPageOrientation(QPageLayout::Portrait);
+        PrinterJob::setPage(printer, sheet_->pageSize());
     }
 }
 
 PrintJob::Result AddressJob::print(QPrinter& printer, const QString& askedQueue) {
     preparePage(printer);
+    unprintable_ = LabelJob::unprintableOf(printer);
     notice_.clear();
     const Result result = PrinterJob::print(
         printer, PrintPlacement(QPointF(), true, offsetFor(printer)), askedQueue,
@@ -144,6 +146,7 @@ PrintJob::Result AddressJob::dump(std::FILE* out) {
 
 PrintJob::Result AddressJob::preview(QPrinter& printer) {
     preparePage(printer);
+    unprintable_ = LabelJob::unprintableOf(printer);
     const std::vector<QRectF> outlines =
         envelope_ != nullptr ? std::vector<QRectF>{QRectF(QPointF(), envelope_->size())}
                              : sheet_->labels();

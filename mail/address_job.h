@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "labels/label_print_run.h"
 #include "labels/label_sheet.h"
 #include "mail/envelope_format.h"
 #include "mail/mailing_list.h"
@@ -61,5 +62,6 @@ class AddressJob : public PrintJob {
     SenderSettings sender_;
     MailingList list_;
     QStringList unfit_;
+    QMarginsF unprintable_ = LabelPrintRun::unknownUnprintable();
     int sent_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "mail/address_label_run.h"
 
 #include "labels/label_fitting.h"
+#include "labels/label_print_run.h"
 #include "labels/label_sheet.h"
 #include "mail/address_block.h"
 #include "printing/print_surface.h"
@@ -18,7 +19,7 @@ double blockWidth(const QStringList& lines, float size) {
 }  // namespace
 
 AddressLabelRun::AddressLabelRun(const LabelSheet& sheet, PrintSurface& surface)
-    : sheet_(sheet), surface_(surface) {}
+    : sheet_(sheet), surface_(surface), unprintable_(LabelPrintRun::unknownUnprintable()) {}
 
 void AddressLabelRun::setReturnAddress(const QStringList& lines, int copies) {
     returnAddress_ = lines;
@@ -26,9 +27,7 @@ void AddressLabelRun::setReturnAddress(const QStringList& lines, int copies) {
 }
 
 bool AddressLabelRun::printLabel(const QStringList& lines, int index, bool* fits) {
-    const QRectF place = sheet_.label(index);
-    const double clear = LabelFitting::kClearMillimetres;
-    const QRectF inside = place.adjusted(clear, clear, -clear, -clear);
+    const QRectF inside = LabelPrintRun::textArea(sheet_, index, unprintable_);
     const AddressBlock::Fitted block = AddressBlock::fit(lines, inside.size(), kLargestSize);
     *fits = block.fits;
     if (!block.fits) {

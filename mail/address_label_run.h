@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMarginsF>
+
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -22,6 +24,9 @@ class AddressLabelRun {
 
     void setReturnAddress(const QStringList& lines, int copies);
     void setSheetDone(MailProgress sheetDone) { sheetDone_ = std::move(sheetDone); }
+    // Where the printer cannot reach from the paper's edge: no address is put
+    // there (4 mm when the printer does not say, as for QSO labels).
+    void setUnprintable(QMarginsF unprintable) { unprintable_ = unprintable; }
 
     enum class Outcome { Completed, Stopped, Failed };
     Outcome run(const std::vector<MailPiece>& pieces);
@@ -38,6 +43,7 @@ class AddressLabelRun {
     PrintSurface& surface_;
     QStringList returnAddress_;
     int returnCopies_ = 0;
+    QMarginsF unprintable_;
     MailProgress sheetDone_;
     int sheetsDone_ = 0;
     QStringList unfit_;

@@ -54,9 +54,8 @@ std::optional<QStringList> AddressSource::addressOf(const Recipient& recipient) 
             return lines + entry->lines;
         }
     }
-    if (recipient.manager) {
-        return std::nullopt;
-    }
+    // The log's addresses are each station's own, from its own QSOs: a
+    // manager's is his own QSO's, never that of a station he answers for.
     const auto found = fromLog_.constFind(recipient.call);
     if (found == fromLog_.constEnd()) {
         return std::nullopt;

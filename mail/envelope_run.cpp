@@ -4,6 +4,7 @@
 
 #include "labels/label_fitting.h"
 #include "mail/address_block.h"
+#include "printing/print_geometry.h"
 #include "printing/print_surface.h"
 
 namespace {
@@ -43,8 +44,12 @@ bool EnvelopeRun::printBlock(const AddressBlock::Fitted& fitted, QPointF topLeft
 // Each block is fitted once: the sender's for the whole run, the recipient's
 // for its envelope.
 EnvelopeRun::Outcome EnvelopeRun::run(const std::vector<MailPiece>& pieces) {
-    const QRectF senderBlock = format_.senderBlock(senderShift_);
-    const QRectF recipientBlock = format_.recipientBlock(recipientShift_);
+    // A shifted block keeps to the envelope, within the printer's reach: it is
+    // fitted to what is left of it there, never printed off the paper.
+    const double reach = PrintGeometry::kUnknownUnprintableMillimetres;
+    const QRectF paper = QRectF(QPointF(), format_.size()).adjusted(reach, reach, -reach, -reach);
+    const QRectF senderBlock = format_.senderBlock(senderShift_).intersected(paper);
+    const QRectF recipientBlock = format_.recipientBlock(recipientShift_).intersected(paper);
     const AddressBlock::Fitted sender =
         AddressBlock::fit(sender_, senderBlock.size(), EnvelopeFormat::kSenderLargestSize,
                           AddressBlock::Breaking::Never);

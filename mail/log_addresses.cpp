@@ -1,9 +1,13 @@
 #include "mail/log_addresses.h"
 
 #include <QCoreApplication>
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include "log/adif_text.h"
 #include "mail/address_source.h"
@@ -79,15 +83,39 @@ Tag tagAt(QByteArrayView text, qsizetype at) {
     return tag;
 }
 
-QByteArray recordBytes(QFile& file, const QsoRecord& qso, bool utf16, bool bigEndian) {
-    if (!file.seek(qso.fileOffset())) {
-        return {};
+// The record's bytes as they stand in the file now, empty when the file is
+// shorter now; a read error is one (the system's reason in `reason`), never
+// taken for a record that changed.
+bool recordBytes(QFile& file, const QsoRecord& qso, bool utf16, bool bigEndian, QByteArray* text,
+                 QString* reason) {
+    QByteArray bytes(qso.fileLength(), Qt::Uninitialized);
+    const int descriptor = file.handle();
+    qsizetype got = 0;
+    if (::lseek(descriptor, static_cast<off_t>(qso.fileOffset()), SEEK_SET) < 0) {
+        *reason = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
     }
-    const QByteArray bytes = file.read(qso.fileLength());
-    if (!utf16) {
-        return bytes;
+    while (got < bytes.size()) {
+        const ssize_t read =
+            ::read(descriptor, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
+        if (read < 0 && errno == EINTR) {
+            continue;
+        }
+        if (read < 0) {
+            *reason = QString::fromLocal8Bit(std::strerror(errno));
+            return false;
+        }
+        if (read == 0) {
+            break;
+        }
+        got += read;
     }
-    return adif::utf16AsUtf8(bytes, !bigEndian);
+    if (got < bytes.size()) {
+        text->clear();  // the file is shorter now
+        return true;
+    }
+    *text = utf16 ? adif::utf16AsUtf8(bytes, !bigEndian) : bytes;
+    return true;
 }
 
 }  // namespace
@@ -142,11 +170,17 @@ bool offer(const QString& logPath, const QsoRecords& qsos, const QSet<QString>& 
         return a->fileOffset() < b->fileOffset();
     });
     for (const QsoRecord* qso : wanted) {
-        const Found found = inRecord(recordBytes(file, *qso, utf16, mark == "\xFE\xFF"));
-        if (found.call.isEmpty()) {
+        QByteArray record;
+        QString reason;
+        if (!recordBytes(file, *qso, utf16, mark == "\xFE\xFF", &record, &reason)) {
+            *error = QStringLiteral("Impossible de lire le fichier %1 : %2").arg(logPath, reason);
+            return false;
+        }
+        const Found found = inRecord(record);
+        if (!record.isEmpty() && found.call.isEmpty()) {
             continue;
         }
-        if (found.call != qso->text(QsoField::Callsign)) {
+        if (record.isEmpty() || found.call != qso->text(QsoField::Callsign)) {
             *error = Text::tr("Le fichier %1 a changé depuis sa lecture : relisez-le.")
                          .arg(logPath);
             return false;

@@ -38,7 +38,7 @@ class Dialogs {
         (void)text;
         return static_cast<int>(answers.size()) - 1;
     }
-    // A question whose Yes replaces a file: No is the answer Enter gives.
+    // A question whose Yes replaces or deletes something: No is the answer Enter gives.
     virtual bool askToReplace(const QString& text) { return askYesNo(text); }
     // A file name, or an empty text when the operator cancels.
     // `filter` is in Qt's form, such as ".adi (*.adi)".

@@ -60,6 +60,13 @@ class ProgressDialog : public Progress {
   public:
     ProgressDialog(const QString& label, int total, QWidget* parent, QPointer<QWidget>& returnedTo)
         : focus_(returnedTo), dialog_(label, Text::tr("Arrêter"), 0, total, parent) {
+        // A stray Enter must not end a long run: "Arrêter" is pressed on purpose
+        // (a click, Space, Escape), never as the window's default button.
+        auto* stop = new QPushButton(Text::tr("Arrêter"));
+        stop->setObjectName(QStringLiteral("Arreter"));
+        stop->setAutoDefault(false);
+        stop->setDefault(false);
+        dialog_.setCancelButton(stop);
         auto* bar = new QProgressBar;
         bar->setFormat(Text::tr("%v sur %m"));
         dialog_.setBar(bar);

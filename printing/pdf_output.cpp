@@ -1,19 +1,14 @@
 #include "printing/pdf_output.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QCoreApplication>
 
-#include <QFile>
+#include <QList>
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
-#include "printing/native_file_name.h"
-#include "printing/pending_files.h"
+#include "files/pending_files.h"
+#include "files/run_files.h"
 
 namespace {
 
@@ -26,127 +21,93 @@ struct Text {
 
 namespace {
 
-bool sameFile(const struct stat& a, const struct stat& b) {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+QByteArray readAt(int descriptor, qint64 offset, qint64 size) {
+    QByteArray bytes(size, Qt::Uninitialized);
+    const ssize_t read =
+        ::pread(descriptor, bytes.data(), static_cast<size_t>(size), static_cast<off_t>(offset));
+    bytes.resize(read < 0 ? 0 : read);
+    return bytes;
 }
 
-QString systemReason() {
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
-// A temporary file is private (0600): give the document the mode of the file it
-// replaces, or the one a new file gets.
-mode_t modeFor(const QByteArray& target) {
-    struct stat state {};
-    if (::stat(target.constData(), &state) == 0) {
-        return state.st_mode & 07777;
+// The offset given after the last "startxref", or -1.
+qint64 crossReferenceOffset(const QByteArray& tail) {
+    const qsizetype start = tail.lastIndexOf("startxref");
+    if (start < 0 || !tail.trimmed().endsWith("%%EOF")) {
+        return -1;
     }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    const QByteArray number = tail.mid(start + 9).trimmed().split('\n').value(0).trimmed();
+    bool ok = false;
+    const qint64 offset = number.toLongLong(&ok);
+    return ok && offset > 0 ? offset : -1;
+}
+
+// Each object in use ("n" entries of 20 bytes) begins where the table says.
+bool objectsStandWhereTheTableSays(int descriptor, qint64 tableOffset, qint64 fileSize) {
+    const QByteArray head = readAt(descriptor, tableOffset, 64);
+    const QList<QByteArray> lines = head.split('\n');
+    if (lines.size() < 3 || lines[0].trimmed() != "xref") {
+        return false;
+    }
+    const QList<QByteArray> range = lines[1].trimmed().split(' ');
+    bool ok = false;
+    const qint64 count = range.value(1).toLongLong(&ok);
+    if (range.size() != 2 || !ok || count <= 0 || count > fileSize / 20) {
+        return false;
+    }
+    const qint64 first = range[0].toLongLong(&ok);
+    const qint64 entriesAt = tableOffset + lines[0].size() + 1 + lines[1].size() + 1;
+    const QByteArray entries = readAt(descriptor, entriesAt, count * 20);
+    if (!ok || entries.size() != count * 20) {
+        return false;
+    }
+    for (qint64 i = 0; i < count; ++i) {
+        const QByteArray entry = entries.mid(i * 20, 20);
+        if (entry.at(17) != 'n') {
+            continue;
+        }
+        const qint64 offset = entry.left(10).toLongLong(&ok);
+        const QByteArray object = QByteArray::number(first + i) + ' ';
+        if (!ok || !readAt(descriptor, offset, object.size()).startsWith(object)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
 
-PdfOutput::PdfOutput(const QString& target)
-    : target_(target), nativeTarget_(NativeFileName::encode(target)) {
-    // A link to a document: the document is replaced, the link stays.
-    if (char* resolved = ::realpath(nativeTarget_.constData(), nullptr)) {
-        nativeTarget_ = resolved;
-        std::free(resolved);
-    }
-    const qsizetype slash = nativeTarget_.lastIndexOf('/');
-    const QByteArray folder =
-        slash < 0 ? QByteArray(".") : nativeTarget_.left(std::max<qsizetype>(slash, 1));
-    QByteArray name = folder + "/." + nativeTarget_.mid(slash + 1) + ".XXXXXX.part";
-    descriptor_ = ::mkostemps(name.data(), 5, O_CLOEXEC);
-    if (descriptor_ < 0) {
-        error_ = Text::tr("Impossible d'écrire le fichier %1 : %2")
-                     .arg(NativeFileName::display(target), systemReason());
-        return;
-    }
-    temporaryBytes_ = name;
-    PendingFiles::add(temporaryBytes_);
-    // Qt opens files by a UTF-8 name: a name it cannot reach is given as the open file.
-    temporaryPath_ = NativeFileName::hasCarriedBytes(target)
-                         ? QStringLiteral("/proc/self/fd/%1").arg(descriptor_)
-                         : QString::fromUtf8(temporaryBytes_);
-}
-
-PdfOutput::~PdfOutput() {
-    if (descriptor_ >= 0) {
-        ::close(descriptor_);
-    }
-    if (!temporaryBytes_.isEmpty()) {
-        PendingFiles::forget(temporaryBytes_);
-        ::unlink(temporaryBytes_.constData());
+PdfOutput::PdfOutput(const QString& target) : file_(target) {
+    if (!file_.isOpen()) {
+        error_ = file_.error();
     }
 }
 
-bool PdfOutput::endsAsPdf(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < 32) {
+bool PdfOutput::isWholePdf(int descriptor) {
+    struct stat state {};
+    if (::fstat(descriptor, &state) != 0 || state.st_size < 32) {
         return false;
     }
-    const qint64 tailSize = std::min<qint64>(file.size(), 1024);
-    if (!file.seek(file.size() - tailSize)) {
-        return false;
-    }
-    const QByteArray tail = file.read(tailSize);
-    const qsizetype start = tail.lastIndexOf("startxref");
-    if (start < 0 || !tail.trimmed().endsWith("%%EOF")) {
-        return false;
-    }
-    // The cross-reference table must stand where the trailer says: a document
-    // that lost bytes on the way has it elsewhere.
-    const QByteArray number = tail.mid(start + 9).trimmed().split('\n').value(0).trimmed();
-    bool ok = false;
-    const qint64 offset = number.toLongLong(&ok);
-    return ok && offset > 0 && file.seek(offset) && file.read(4) == "xref";
+    const qint64 tailSize = std::min<qint64>(state.st_size, 1024);
+    const qint64 table =
+        crossReferenceOffset(readAt(descriptor, state.st_size - tailSize, tailSize));
+    return table > 0 && objectsStandWhereTheTableSays(descriptor, table, state.st_size);
 }
 
 bool PdfOutput::commit() {
-    if (temporaryBytes_.isEmpty()) {
-        return false;
+    if (file_.commit(&PdfOutput::isWholePdf)) {
+        return true;
     }
-    if (!endsAsPdf(temporaryPath_) || ::fsync(descriptor_) != 0) {
-        error_ = Text::tr(
-                     "Impossible d'écrire le fichier %1 (support plein ou erreur d'écriture) : "
-                     "il n'est pas modifié.")
-                     .arg(NativeFileName::display(target_));
-        return false;
-    }
-    ::fchmod(descriptor_, modeFor(nativeTarget_));
-    PendingFiles::forget(temporaryBytes_);
-    if (std::rename(temporaryBytes_.constData(), nativeTarget_.constData()) != 0) {
-        error_ = Text::tr("Impossible d'écrire le fichier %1 : %2")
-                     .arg(NativeFileName::display(target_), systemReason());
-        return false;
-    }
-    temporaryBytes_.clear();
-    return true;
+    error_ = file_.error() + QStringLiteral(" ; il n'est pas modifié.");
+    return false;
+}
+
+void PdfOutput::abandon() {
+    file_.abandon();
+    error_ = file_.error() + QStringLiteral(" ; il n'est pas modifié.");
 }
 
 QString PdfOutput::targetProblem(const QString& target, const QStringList& inputs) {
-    struct stat targetState {};
-    if (::stat(NativeFileName::encode(target).constData(), &targetState) != 0) {
-        return {};  // a new file: nothing read can be overwritten
-    }
-    for (const QString& input : inputs) {
-        struct stat inputState {};
-        if (!input.isEmpty() &&
-            ::stat(NativeFileName::encode(input).constData(), &inputState) == 0 &&
-            sameFile(targetState, inputState)) {
-            return Text::tr("Le fichier de sortie %1 est le fichier lu %2 : rien n'est écrit.")
-                .arg(NativeFileName::display(target), NativeFileName::display(input));
-        }
-    }
-    if (!S_ISREG(targetState.st_mode)) {
-        return Text::tr(
-                   "Le fichier de sortie %1 n'est pas un fichier ordinaire : rien n'est écrit.")
-            .arg(NativeFileName::display(target));
-    }
-    return {};
+    return RunFiles::pdfProblemAmong(target, inputs);
 }
 
 void PdfOutput::removeOnSignals() {

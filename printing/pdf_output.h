@@ -1,26 +1,29 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-// A PDF written beside its target under a temporary name, and renamed over
-// the target only once the whole document is on disk and ends as a PDF must.
-// Until then an older file at the target is left as it was; a PdfOutput that
-// is not committed removes its temporary file.
+#include "files/replaced_file.h"
+
+// A PDF written beside its target under a temporary name (ReplacedFile), and
+// renamed over the target only once the whole document is on disk and every
+// object stands where its cross-reference table says. Until then an older
+// file at the target is left as it was; a PdfOutput that is not committed
+// removes its temporary file.
 class PdfOutput {
   public:
     explicit PdfOutput(const QString& target);
-    ~PdfOutput();
     PdfOutput(const PdfOutput&) = delete;
     PdfOutput& operator=(const PdfOutput&) = delete;
 
     // The file to write into, or an empty text (with error()) when none could be made.
-    QString temporaryPath() const { return temporaryPath_; }
+    QString temporaryPath() const { return file_.temporaryPath(); }
     QString error() const { return error_; }
 
     // Checks the written document and renames it over the target.
     bool commit();
+    // The document could not be written whole: error() says why; the older file stays.
+    void abandon();
 
     // Names may carry bytes that are not UTF-8 (NativeFileName).
     // Why `target` must not be written: it is one of `inputs` (the same file,
@@ -31,13 +34,11 @@ class PdfOutput {
     // exits with 128 + the signal's number (for the command line).
     static void removeOnSignals();
 
-  private:
-    static bool endsAsPdf(const QString& path);
+    // True when the document ends as a PDF must and each object of its
+    // cross-reference table begins at the offset the table gives.
+    static bool isWholePdf(int descriptor);
 
-    QString target_;
-    QByteArray nativeTarget_;
-    QByteArray temporaryBytes_;  // empty once renamed or when none was made
-    int descriptor_ = -1;
-    QString temporaryPath_;
+  private:
+    ReplacedFile file_;
     QString error_;
 };

@@ -27,6 +27,12 @@ void place(PrinterSurface& surface, const PrintPlacement& placement) {
 
 }  // namespace
 
+void PrinterJob::setPage(QPrinter& printer, const QPageSize& size,
+                         QPageLayout::Orientation orientation) {
+    printer.setPageSize(size);
+    printer.setPageOrientation(orientation);
+}
+
 PrinterJob::Result PrinterJob::print(QPrinter& printer, const PrintPlacement& placement,
                                      const QString& askedPrinter,
                                      const std::function<Result(PrintSurface&, QString*)>& run,
@@ -56,7 +62,12 @@ PrinterJob::Result PrinterJob::print(QPrinter& printer, const PrintPlacement& pl
         place(surface, placement);
         result = run(surface, error);
         if (!surface.finish() && result != Result::Failed) {
-            *error = Text::tr("L'impression n'a pas pu être terminée.");
+            if (toFile) {
+                output->abandon();
+                *error = output->error();
+            } else {
+                *error = Text::tr("L'impression n'a pas pu être terminée.");
+            }
             result = Result::Failed;
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -31,6 +33,11 @@ struct PrinterJob {
     // A PDF goes through a PdfOutput: the file at its path changes only when
     // the run is done, never when it failed or the operator stopped it. A PDF path
     // that is one of `inputs`, or that is not a regular file, is refused before anything is drawn.
+    // The whole page a job prints on, size and orientation: a job never takes
+    // the orientation an earlier job (an envelope) left in the shared printer.
+    static void setPage(QPrinter& printer, const QPageSize& size,
+                        QPageLayout::Orientation orientation = QPageLayout::Portrait);
+
     static Result print(QPrinter& printer, const PrintPlacement& placement,
                         const QString& askedPrinter,
                         const std::function<Result(PrintSurface&, QString*)>& run, QString* error,

@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QSettings>
 #include <QString>
 #include <map>
-#include <memory>
 
 #include "settings/stored_setting.h"
 
 // The program's per-user options: string values addressed by section and key,
 // kept in an INI file. Section and key names are stored encoded, so that any
 // text (a "/" in a portable callsign, a trailing blank) comes back exactly.
+// The values live in memory; the file is read once and replaced whole
+// through ReplacedFile, so a file that cannot be written stays as it was.
 class SettingsStore {
   public:
     static constexpr const char* kApplication = "Etiquette";
@@ -19,6 +19,7 @@ class SettingsStore {
 
     // The user's own store, under the XDG configuration folder.
     SettingsStore();
+    static QString userFileName();
     // A store in the given INI file (tests, other users).
     explicit SettingsStore(const QString& iniPath);
 
@@ -33,7 +34,7 @@ class SettingsStore {
     QString read(const QString& section, const QString& key, const QString& fallback) const;
     virtual ~SettingsStore();
     virtual void write(const QString& section, const QString& key, const QString& value);
-    // True when the last writes reached the file.
+    // True when the last writes reached the file (or there was nothing to write).
     bool sync();
     QString fileName() const;
 
@@ -45,16 +46,17 @@ class SettingsStore {
     static QString encodeName(const QString& name);
 
   private:
-    QString path(const QString& section, const QString& key) const;
+    static QString path(const QString& section, const QString& key);
 
-    void checkReadable();
+    void load();
+    bool writeFile();
 
     QString fileName_;
-    bool specialFile_ = false;  // not a regular file: never opened
-    std::unique_ptr<QSettings> settings_;
+    std::map<QString, QString> values_;  // by path(section, key)
     // A file that cannot be read as settings is left as it is: what the
-    // program writes then lives here, for this run only.
+    // program writes then lives in values_, for this run only.
     bool fileUnreadable_ = false;
-    std::map<QString, QString> unsaved_;
+    bool dirty_ = false;
+    QString writeProblem_;  // why the file was last not written
     bool problemReported_ = false;
 };

@@ -33,7 +33,11 @@ AddressBookWindow::AddressBookWindow(Workspace& workspace, QWidget* parent)
     buildControls();
     QString error;
     if (!book_.load(path_, &error)) {
+        readWhole_ = false;
         workspace_.dialogs().message(error);
+    } else if (!book_.problems().isEmpty()) {
+        workspace_.dialogs().messageList(
+            QStringLiteral("Le carnet d'adresses %1 est lu, sauf :").arg(path_), book_.problems());
     }
     fillList();
 }
@@ -155,22 +159,22 @@ void AddressBookWindow::saveStation() {
         workspace_.dialogs().message(tr("Adresse : tapez au moins une ligne."));
         return;
     }
-    book_.put(entry);
+    if (!change([&entry](AddressBook& book) { book.put(entry); })) {
+        return;
+    }
     toComplete_.removeAll(entry.call);
     call_->setText(entry.call);
-    if (write()) {
-        fillList();
-    }
+    fillList();
 }
 
 void AddressBookWindow::deleteStation() {
     const QString call = AddressBook::normalCall(call_->text());
     if (book_.find(call) == nullptr ||
-        !workspace_.dialogs().askYesNo(tr("Supprimer l'adresse de %1 du carnet ?").arg(call))) {
+        !workspace_.dialogs().askToReplace(
+            tr("Supprimer l'adresse de %1 du carnet ?").arg(call))) {
         return;
     }
-    book_.remove(call);
-    if (write()) {
+    if (change([&call](AddressBook& book) { book.remove(call); })) {
         newStation();
         fillList();
     }
@@ -188,11 +192,49 @@ void AddressBookWindow::importFile() {
         workspace_.dialogs().message(error);
         return;
     }
-    const int count = book_.import(other.entries());
-    if (write()) {
+    QStringList replaced;
+    for (const AddressEntry& entry : other.entries()) {
+        const AddressEntry* existing = book_.find(entry.call);
+        if (existing != nullptr && existing->lines != entry.lines) {
+            replaced.append(entry.call);
+        }
+    }
+    if (!replaced.isEmpty() &&
+        !workspace_.dialogs().askToReplace(
+            QStringLiteral("L'import remplace l'adresse de %1 station(s) du carnet : %2.\n"
+                           "Continuer ?")
+                .arg(replaced.size())
+                .arg(replaced.join(QStringLiteral(", "))))) {
+        return;
+    }
+    int count = 0;
+    if (change([&](AddressBook& book) { count = book.import(other.entries()); })) {
         fillList();
+        showStation();  // the pane shows the station as imported, not as it was
         workspace_.dialogs().message(tr("%n adresses importées de %1.", nullptr, count).arg(name));
     }
+}
+
+bool AddressBookWindow::change(const std::function<void(AddressBook&)>& change) {
+    if (!readWhole_) {
+        workspace_.dialogs().message(
+            QStringLiteral("Le carnet d'adresses %1 n'a pas pu être lu en entier : il n'est pas "
+                           "remplacé. Fermez la fenêtre, réparez le fichier et rouvrez-la.")
+                .arg(path_));
+        return false;
+    }
+    if (book_.changedSinceRead(path_)) {
+        // Another window or program wrote it: its entries are kept, this change applies on top.
+        AddressBook onDisk;
+        QString error;
+        if (!onDisk.load(path_, &error)) {
+            workspace_.dialogs().message(error);
+            return false;
+        }
+        book_ = onDisk;
+    }
+    change(book_);
+    return write();
 }
 
 bool AddressBookWindow::write() {

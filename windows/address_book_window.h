@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QStringList>
 #include <QWidget>
 
@@ -40,11 +42,15 @@ class AddressBookWindow : public QWidget {
     void saveStation();
     void deleteStation();
     void importFile();
+    // Applies `change` to the book as it is on disk (read again when another
+    // window or program changed it since), then saves it; false when not saved.
+    bool change(const std::function<void(AddressBook&)>& change);
     bool write();
 
     Workspace& workspace_;
     QString path_;
     AddressBook book_;
+    bool readWhole_ = true;  // false: the file was not read whole and is never saved over
     QStringList toComplete_;
     QListWidget* list_ = nullptr;
     QLineEdit* filter_ = nullptr;

@@ -156,6 +156,7 @@ SheetsWindow& Application::showSheets() {
     return bringForward(sheets_, store(), [this] {
         auto* window = new SheetsWindow(workspace_);
         connect(window, &SheetsWindow::sheetsChanged, this, [this] {
+            workspace_.reloadSheets();
             if (labelOptions_) {
                 labelOptions_->reloadSheets();
             }

@@ -255,6 +255,9 @@ void CardPrintWindow::showPrintPreview() {
 
 void CardPrintWindow::printCards() {
     Dialogs& dialogs = workspace_.dialogs();
+    if (workspace_.saysPrintListEmpty()) {
+        return;
+    }
     QslTemplate model;
     if (!readTemplate(model)) {
         return;
@@ -278,7 +281,7 @@ void CardPrintWindow::printCards() {
     }
     DialogsJobListener listener(dialogs);
     job.setListener(listener);
-    job.setInputs({workspace_.logFileName(), templateFile()});
+    job.setInputs(workspace_.runFiles({templateFile()}).files());
     const PrinterJob::Result result = job.print(printer);
     if (!job.notice().isEmpty()) {
         dialogs.message(job.notice());

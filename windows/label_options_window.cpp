@@ -367,7 +367,7 @@ void LabelOptionsWindow::reloadSheets() {
     const QString current = otherSheets_.value(otherSheet_->currentIndex());
     otherSheets_.clear();
     otherSheet_->clear();
-    for (const LabelSheet& sheet : sheetTable().all()) {
+    for (const LabelSheet& sheet : workspace_.sheets().all()) {
         if (!sheet.isTuned()) {
             otherSheets_.append(sheet.name);
             otherSheet_->addItem(sheet.caption);
@@ -388,13 +388,8 @@ void LabelOptionsWindow::limitFirstLabel() {
     if (firstLabel_ == nullptr || format_->checkedId() == LabelOptions::kCardFormat) {
         return;
     }
-    const SheetTable table = sheetTable();
-    const LabelSheet* sheet = table.sheetFor(options());
+    const LabelSheet* sheet = workspace_.sheets().sheetFor(options());
     firstLabel_->setRange(1, sheet != nullptr ? sheet->labelsPerSheet() : 1);
-}
-
-SheetTable LabelOptionsWindow::sheetTable() const {
-    return SheetTable::load(SheetTable::ownSheetsPath(workspace_.store().fileName()));
 }
 
 QRadioButton* LabelOptionsWindow::radio(const QButtonGroup* group, int index) {

@@ -16,7 +16,6 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 struct LabelOptions;
-class SheetTable;
 
 // The label options window: what goes on the labels, and the print button.
 class MailOptionsWidget;
@@ -88,7 +87,6 @@ class LabelOptionsWindow : public QWidget {
     void restore(const LabelOptions& options);
     void commentLostFocus();
     void printLabels(const LabelOptions& options);
-    SheetTable sheetTable() const;
     // The first label can be any label of the chosen sheet.
     void limitFirstLabel();
 

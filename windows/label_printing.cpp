@@ -26,19 +26,24 @@ struct Text {
 
 std::unique_ptr<LabelJob> LabelPrinting::job(const LabelOptions& options, const QsoRecords& records,
                                              QString* problem) {
-    const SheetTable table =
-        SheetTable::load(SheetTable::ownSheetsPath(workspace_.store().fileName()));
+    const SheetTable& table = workspace_.sheets();
     const LabelSheet* sheet = table.sheetFor(options);
     if (sheet == nullptr) {
         *problem = Text::tr("Planche inconnue : %1").arg(options.sheet);
+        if (const QString why = table.refusal(options.sheet); !why.isEmpty()) {
+            *problem += Text::tr(" (refusée : %1)").arg(why);
+        }
         return nullptr;
     }
     auto job = std::make_unique<LabelJob>(workspace_.store(), options, *sheet, records);
-    job->setInputs({workspace_.logFileName()});
+    job->setInputs(workspace_.runFiles().files());
     return job;
 }
 
 std::optional<PrinterJob::Result> LabelPrinting::print(const LabelOptions& options) {
+    if (workspace_.saysPrintListEmpty()) {
+        return std::nullopt;
+    }
     BureauCheck bureau(workspace_);
     const std::optional<QsoRecords> records = bureau.recordsToPrint(workspace_.recordsToPrint());
     if (!records) {
@@ -47,7 +52,7 @@ std::optional<PrinterJob::Result> LabelPrinting::print(const LabelOptions& optio
     QPrinter& printer = workspace_.printer();
     QString problem;
     const std::unique_ptr<LabelJob> labels = job(options, *records, &problem);
-    printer.setPageSize(labels ? labels->sheet().pageSize() : QPageSize(QPageSize::A4));
+    PrinterJob::setPage(printer, labels ? labels->sheet().pageSize() : QPageSize(QPageSize::A4));
     if (!PrintTarget::choose(workspace_.dialogs(), printer, workspace_.logFileName(),
                              QStringLiteral("etiquettes"))) {
         return std::nullopt;
@@ -58,6 +63,9 @@ std::optional<PrinterJob::Result> LabelPrinting::print(const LabelOptions& optio
     }
     DialogsJobListener listener(workspace_.dialogs());
     labels->setListener(listener);
+    if (const QString off = labels->offsetProblem(printer); !off.isEmpty()) {
+        workspace_.dialogs().message(off);
+    }
     const PrinterJob::Result result = labels->print(printer);
     if (!labels->notice().isEmpty()) {
         workspace_.dialogs().message(labels->notice());
@@ -82,7 +90,7 @@ void LabelPrinting::preview(const LabelOptions& options, const std::function<voi
         return;
     }
     QPrinter& printer = workspace_.printer();
-    printer.setPageSize(labels->sheet().pageSize());
+    PrinterJob::setPage(printer, labels->sheet().pageSize());
     dialogs.showPrintPreview(
         printer, Text::tr("Aperçu des étiquettes"),
         [labels, &dialogs](QPrinter& target) {

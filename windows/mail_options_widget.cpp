@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 
 #include "labels/label_options.h"
@@ -102,6 +103,10 @@ void MailOptionsWidget::buildSender() {
         senderWindow_->hide();
     });
     grid->addWidget(close, 5, 2);
+    // Escape closes it as "Fermer" does, keeping what was typed.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), senderWindow_);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, close, &QPushButton::click);
     connect(senderButton_, &QPushButton::clicked, this, [this] {
         senderWindow_->show();
         senderWindow_->raise();
@@ -149,8 +154,7 @@ std::optional<MailPrinting::Target> MailOptionsWidget::target(const LabelOptions
         chosen.envelope = &EnvelopeFormat::all().at(static_cast<size_t>(envelope_->currentIndex()));
         return chosen;
     }
-    const SheetTable table =
-        SheetTable::load(SheetTable::ownSheetsPath(workspace_.store().fileName()));
+    const SheetTable& table = workspace_.sheets();
     const LabelSheet* sheet = options.onCards ? nullptr : table.sheetFor(options);
     if (sheet == nullptr) {
         workspace_.dialogs().message(tr("Choisissez la planche des étiquettes d'adresses."));

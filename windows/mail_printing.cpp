@@ -30,7 +30,7 @@ std::unique_ptr<AddressJob> MailPrinting::job(const Target& target) {
         job->useSheet(*target.sheet);
     }
     job->setSender(target.sender);
-    job->setInputs({workspace_.logFileName()});
+    job->setInputs(workspace_.runFiles().files());
     AddressBook book;
     QString error;
     if (!book.load(AddressBook::pathBeside(workspace_.store().fileName()), &error) ||

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <set>
 
 #include "log/qso_log.h"
 #include "log/qso_row.h"
@@ -85,6 +86,15 @@ ReceivedCardsWindow::~ReceivedCardsWindow() = default;
 
 void ReceivedCardsWindow::showMatches() {
     const QsoLog* shown = workspace_.selection().shownLog();
+    // The QSOs ticked stay ticked while their lines stay (a keystroke, a scan).
+    std::set<const QsoRecord*> ticked;
+    if (shown == indexed_) {
+        for (int row = 0; row < several_->count(); ++row) {
+            if (several_->item(row)->checkState() == Qt::Checked) {
+                ticked.insert(severalQsos_[static_cast<size_t>(row)]);
+            }
+        }
+    }
     if (shown != indexed_ || cards_ == nullptr) {
         indexed_ = shown;
         cards_ = std::make_unique<CardBundle>(shown == nullptr ? QsoRecords()
@@ -107,7 +117,7 @@ void ReceivedCardsWindow::showMatches() {
                     auto* item = new QListWidgetItem(lineText(line) + QStringLiteral("  →  ") +
                                                      qsoText(qso));
                     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-                    item->setCheckState(Qt::Unchecked);
+                    item->setCheckState(ticked.count(qso) > 0 ? Qt::Checked : Qt::Unchecked);
                     several_->addItem(item);
                     severalQsos_.push_back(qso);
                 }
@@ -167,7 +177,7 @@ QString ReceivedCardsWindow::writeCopy(const QsoRecords& qsos) {
     if (copy.isEmpty()) {
         return {};
     }
-    const QString problem = SentMarker::targetProblem(copy, {workspace_.store().fileName()});
+    const QString problem = workspace_.runFiles().copyProblem(copy, log);
     if (!problem.isEmpty()) {
         dialogs.message(problem);
         return {};
@@ -177,7 +187,8 @@ QString ReceivedCardsWindow::writeCopy(const QsoRecords& qsos) {
         return {};
     }
     QString error;
-    if (SentMarking::isTheLog(log, copy) && !SentMarking::keepBackup(log, &error)) {
+    if (SentMarking::isTheLog(log, copy) &&
+        !SentMarking::keepBackup(log, indexed_->fingerprint(), &error)) {
         dialogs.message(error);
         return {};
     }

@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include "log/qso_record.h"
+
 class Dialogs;
+struct LogFingerprint;
 class PrintJob;
 class Workspace;
 
@@ -11,7 +14,8 @@ class Workspace;
 // says where it went. A copy written over the log keeps the log beside it.
 class SentMarking {
   public:
-    // The job's QSOs of the log last read are marked with the sending method
+    // The job's QSOs of the log last read (or read again since they were
+    // picked) are marked with the sending method
     // of the route the selection window shows, else the job's own.
     // `output`: the file the run wrote (its PDF), or empty; the copy may
     // replace neither it nor any other file the run read.
@@ -26,5 +30,9 @@ class SentMarking {
     // question before a file is replaced, the backup of a log replaced.
     static bool isTheLog(const QString& log, const QString& copy);
     static bool mayWrite(Dialogs& dialogs, const QString& log, const QString& copy);
-    static bool keepBackup(const QString& log, QString* error);
+    static bool keepBackup(const QString& log, const LogFingerprint& fingerprint, QString* error);
+
+  private:
+    static void markInCopy(Workspace& workspace, PrintJob& job, const QString& output,
+                           const QsoRecords& marked);
 };

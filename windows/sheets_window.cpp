@@ -420,7 +420,7 @@ void SheetsWindow::printCalibration() {
         return;
     }
     QPrinter& printer = workspace_.printer();
-    printer.setPageSize(sheet.pageSize());
+    PrinterJob::setPage(printer, sheet.pageSize());
     if (!workspace_.dialogs().choosePrinter(printer)) {
         return;
     }

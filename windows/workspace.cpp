@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 
+#include "labels/sheet_table.h"
 #include "platform/dialogs.h"
 #include "selection/bureau_order.h"
 #include "selection/print_doubts.h"
@@ -18,6 +19,39 @@ void Workspace::reportStoreProblem() {
     if (!problem.isEmpty()) {
         dialogs_.message(problem);
     }
+}
+
+bool Workspace::saysPrintListEmpty() {
+    if (printList().count() > 0) {
+        return false;
+    }
+    dialogs_.message(QStringLiteral(
+        "La liste d'impression est vide : choisissez les QSO à imprimer dans la sélection."));
+    return true;
+}
+
+const SheetTable& Workspace::sheets() {
+    if (sheets_ == nullptr) {
+        sheets_ = std::make_unique<SheetTable>(
+            SheetTable::load(SheetTable::ownSheetsPath(store_.fileName())));
+        if (!sheets_->problem().isEmpty()) {
+            dialogs_.message(sheets_->problem());
+        }
+    }
+    return *sheets_;
+}
+
+void Workspace::reloadSheets() {
+    sheets_.reset();
+}
+
+RunFiles Workspace::runFiles(const QStringList& read) const {
+    RunFiles files(store_.fileName());
+    files.addRead(logFileName_);
+    for (const QString& path : read) {
+        files.addRead(path);
+    }
+    return files;
 }
 
 std::shared_ptr<const BureauOrder> Workspace::bureauOrder() {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <memory>
 
+#include "files/run_files.h"
 #include "selection/qso_selection.h"
 #include "settings/stored_setting.h"
 
@@ -11,6 +12,7 @@ class BureauOrder;
 class Dialogs;
 class QPrinter;
 class SettingsStore;
+class SheetTable;
 
 // What the windows of one running program share: the desktop's dialogs, the
 // settings store, the QSO lists, the station callsign and the current printer.
@@ -46,6 +48,18 @@ class Workspace : public QObject {
 
     // The log last read, next to which printed PDF files are proposed.
     const QString& logFileName() const { return logFileName_; }
+    // True, after saying so, when the print list holds no QSO: nothing to print,
+    // asked before the print dialog opens.
+    bool saysPrintListEmpty();
+
+    // The label sheets, read once from planches.txt (its problem said once)
+    // until the sheets window changes them.
+    const SheetTable& sheets();
+    void reloadSheets();
+
+    // The files of a print from the windows: the settings file and those kept
+    // beside it, the log read, and `read`.
+    RunFiles runFiles(const QStringList& read = {}) const;
     void setLogFileName(const QString& fileName) { logFileName_ = fileName; }
     // The file dialog's filter for logs, in either case.
     static QString logFilter();
@@ -81,6 +95,7 @@ class Workspace : public QObject {
     QsoSelection selection_;
     QString stationCallsign_;
     QString logFileName_;
+    std::unique_ptr<SheetTable> sheets_;
     std::unique_ptr<QPrinter> printer_;
     std::shared_ptr<const BureauOrder> bureauOrder_;
 };

@@ -55,7 +55,7 @@ class AddressesCommand : public ::testing::Test {
         // process gave its settings.
         QFile sheets(SheetTable::ownSheetsPath(store.fileName()));
         ASSERT_TRUE(sheets.open(QIODevice::WriteOnly));
-        sheets.write("Quatre\tA4\t2x2\t10 10 90 60 95 65\n");
+        sheets.write("Quatre\tA4\t2x2\t10 10 90 60 95 65\nBad\tA4\t2x2\t10 10 190 60 95 65\n");
         sheets.close();
         QString error;
         ASSERT_TRUE(book.save(AddressBook::pathBeside(store.fileName()), &error))
@@ -172,6 +172,10 @@ TEST_F(AddressesCommand, RefusesWrongArgumentsAndSaysWhenNoQsoHasAnAddress) {
         {{QStringLiteral("--sheet"), QStringLiteral("NOPE"), QStringLiteral("--dump")},
          CommandLine::kUsage,
          "--sheet : planche inconnue NOPE"},
+        // A sheet of planches.txt that was refused: the reason, not only "unknown".
+        {{QStringLiteral("--sheet"), QStringLiteral("Bad"), QStringLiteral("--dump")},
+         CommandLine::kUsage,
+         "planche inconnue Bad : elle est refusée dans"},
         {{QStringLiteral("--sheet"), QStringLiteral("L7160"), QStringLiteral("--return-address"),
           QStringLiteral("-1"), QStringLiteral("--dump")},
          CommandLine::kUsage,
@@ -186,6 +190,23 @@ TEST_F(AddressesCommand, RefusesWrongArgumentsAndSaysWhenNoQsoHasAnAddress) {
         EXPECT_TRUE(outcome.err.contains(c.error)) << outcome.err.toStdString();
         EXPECT_TRUE(outcome.out.isEmpty());
     }
+    // The largest number of return-address labels is taken.
+    const Outcome most = addresses({QStringLiteral("--sheet"), QStringLiteral("L7160"),
+                                    QStringLiteral("--return-address"), QStringLiteral("1000"),
+                                    QStringLiteral("--dump")});
+    EXPECT_EQ(most.code, CommandLine::kOk) << most.err.toStdString();
+    // Return-address labels without a sender's address stored: said, nothing printed.
+    {
+        SettingsStore store;
+        store.write(StoredSettings::kSenderAddress, QString(), QStringLiteral("F9XQA"));
+    }
+    const Outcome noSender = addresses({QStringLiteral("--sheet"), QStringLiteral("L7160"),
+                                        QStringLiteral("--return-address"), QStringLiteral("2"),
+                                        QStringLiteral("--dump")});
+    EXPECT_EQ(noSender.code, CommandLine::kUsage);
+    EXPECT_TRUE(noSender.err.contains("aucune adresse de l'expéditeur"))
+        << noSender.err.toStdString();
+    EXPECT_TRUE(noSender.out.isEmpty());
     const Outcome none = run({QStringLiteral("addresses"), plain, QStringLiteral("--envelope"),
                               QStringLiteral("C6"), QStringLiteral("--dump")});
     EXPECT_EQ(none.code, CommandLine::kUnreadable);
@@ -223,6 +244,35 @@ TEST_F(AddressesCommand, PrintsEnvelopesInLandscapeWithEveryWordInItsBlock) {
         EXPECT_LE(word.bottom, block.bottom() + 0.5) << word.text.toStdString();
         EXPECT_LE(word.right, c5.width) << word.text.toStdString();
     }
+}
+
+// An address that fits no label and no envelope is said as such: nothing is
+// printed, and no output is taken for a full disk.
+TEST_F(AddressesCommand, AnAddressThatFitsNowhereIsSaidTooLong) {
+    AddressBook book;
+    book.put({QStringLiteral("F1AAA"), {QString(400, QLatin1Char('X'))}});
+    QString error;
+    ASSERT_TRUE(book.save(AddressBook::pathBeside(SettingsStore().fileName()), &error));
+    const QString log = writeFile(dir_, QStringLiteral("one.adi"),
+                                  "<CALL:5>F1AAA<QSO_DATE:8>20240101<TIME_ON:4>1200<EOR>\n");
+    const QString pdf = dir_.filePath(QStringLiteral("out.pdf"));
+    for (const QStringList& output :
+         {QStringList{QStringLiteral("--dump")}, QStringList{QStringLiteral("--pdf"), pdf}}) {
+        for (const QStringList& target :
+             {QStringList{QStringLiteral("--sheet"), QStringLiteral("L7160")},
+              QStringList{QStringLiteral("--envelope"), QStringLiteral("DL")}}) {
+            const QStringList arguments =
+                QStringList{QStringLiteral("addresses"), log} + target + output;
+            const Outcome outcome = run(arguments);
+            const std::string row = arguments.join(u' ').toStdString();
+            EXPECT_EQ(outcome.code, CommandLine::kUnreadable) << row;
+            EXPECT_TRUE(outcome.err.contains("Adresse trop longue"))
+                << row << outcome.err.constData();
+            EXPECT_FALSE(outcome.err.contains("support plein")) << row;
+            EXPECT_FALSE(outcome.err.contains("abîmé")) << row;
+        }
+    }
+    EXPECT_FALSE(QFile::exists(pdf));
 }
 
 }  // namespace

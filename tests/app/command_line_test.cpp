@@ -17,9 +17,10 @@
 #include "app/command_line.h"
 
 #include "cards/qsl_template_file.h"
+#include "files/native_file_name.h"
+#include "files/run_files.h"
 #include "labels/label_options_store.h"
 #include "labels/sheet_table.h"
-#include "printing/native_file_name.h"
 #include "printing/printer_calibration.h"
 #include "settings/settings_store.h"
 #include "support/command_run.h"
@@ -792,6 +793,77 @@ TEST(CommandLine, ReceivedMarksTheCardsOfABundle) {
     }
     EXPECT_EQ(run({QStringLiteral("received"), log, QStringLiteral("--out"), copy}).code,
               CommandLine::kUsage);
+}
+
+// Every output of every command is checked against the one list of the run's
+// files: the settings file and the files kept beside it are files of the run
+// as much as the log, the bundle and the template. Refused before anything is
+// printed or read, with exit 2, every file as it was.
+TEST(CommandLine, NoOutputReplacesAFileOfTheRun) {
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+    const QString settings = SettingsStore::userFileName();
+    const QString folder = QFileInfo(settings).absolutePath();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString sheets = writeFile(dir, QStringLiteral("config/Quenor_Etiquettes/planches.txt"),
+                                     "Mine\tA4\t2x2\t10 10 90 130 100 140\n");
+    const QString book =
+        writeFile(dir, QStringLiteral("config/Quenor_Etiquettes/adresses.csv"), "F1AAA;Paris\n");
+    const QString countries =
+        writeFile(dir, QStringLiteral("config/Quenor_Etiquettes/cty.dat"), "France: 14: 27:\n");
+    writeFile(dir, QStringLiteral("config/Quenor_Etiquettes/Etiquette.ini"), "[General]\nx=1\n");
+    ASSERT_EQ(sheets, RunFiles::sheetsFile(settings));
+    const QString log = writeFile(dir, QStringLiteral("log.adi"), "<CALL:5>F1AAA<EOR>\n");
+    const QString bundle = writeFile(dir, QStringLiteral("bundle.txt"), "F1AAA\n");
+    const QString layout = dir.filePath(QStringLiteral("card.qsl"));
+    ASSERT_EQ(QslTemplateFile::save(QslTemplate::editorDefaults(), layout), QString());
+    const QString labels = QStringLiteral("labels");
+    const QString toPdf = QStringLiteral("--pdf");
+    const QString mark = QStringLiteral("--mark-sent");
+    const QString dump = QStringLiteral("--dump");
+    std::map<QString, QByteArray> before;
+    for (const QString& file : {settings, sheets, book, countries, log, bundle, layout}) {
+        before[file] = readFile(file);
+    }
+    struct Case {
+        QStringList arguments;
+        const char* says;
+    };
+    const Case cases[] = {
+        {{labels, log, toPdf, sheets}, "est le fichier lu"},
+        {{labels, log, toPdf, settings}, "est le fichier lu"},
+        {{labels, log, toPdf, countries}, "est le fichier lu"},
+        {{labels, log, dump, mark, book}, "de cette impression"},
+        {{labels, log, dump, mark, countries}, "de cette impression"},
+        {{QStringLiteral("cards"), log, layout, toPdf, book}, "est le fichier lu"},
+        {{QStringLiteral("cards"), log, layout, dump, mark, sheets}, "de cette impression"},
+        {{QStringLiteral("addresses"), log, QStringLiteral("--envelope"), QStringLiteral("DL"),
+          toPdf, book},
+         "est le fichier lu"},
+        {{QStringLiteral("addresses"), log, QStringLiteral("--envelope"), QStringLiteral("DL"),
+          toPdf, settings},
+         "est le fichier lu"},
+        {{QStringLiteral("received"), log, QStringLiteral("--calls"), bundle,
+          QStringLiteral("--out"), settings},
+         "de cette impression"},
+        {{QStringLiteral("received"), log, QStringLiteral("--calls"), bundle,
+          QStringLiteral("--out"), bundle},
+         "de cette impression"},
+        {{QStringLiteral("received"), log, QStringLiteral("--calls"), bundle,
+          QStringLiteral("--out"), sheets},
+         "de cette impression"},
+    };
+    for (const Case& c : cases) {
+        const std::string row = c.arguments.join(u' ').toStdString();
+        const Outcome result = run(c.arguments);
+        EXPECT_EQ(result.code, CommandLine::kUsage) << row;
+        EXPECT_TRUE(result.out.isEmpty()) << row;
+        EXPECT_TRUE(result.err.contains(c.says)) << row << result.err.constData();
+        EXPECT_TRUE(QString::fromUtf8(result.err).contains(c.arguments.last())) << row;
+    }
+    for (const auto& [file, bytes] : before) {
+        EXPECT_EQ(readFile(file), bytes) << file.toStdString();
+    }
 }
 
 }  // namespace

@@ -138,7 +138,8 @@ TEST(TemplateSaveFaults, ReadOnlyFolderKeepsTheTemplate) {
     const QByteArray before = readFile(path);
     ASSERT_TRUE(device.makeReadOnly());
     const QString error = QslTemplateFile::save(sampleTemplate(QStringLiteral("new")), path);
-    EXPECT_TRUE(error.startsWith(QStringLiteral("Impossible de créer le fichier")))
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Impossible d'écrire le fichier %1 : %2")
+                                     .arg(path, QString::fromLocal8Bit(strerror(EROFS)))))
         << error.toStdString();
     EXPECT_EQ(readFile(path), before);
 }
@@ -433,6 +434,71 @@ TEST_F(OutputFaults, TheMarkedCopySaysWhatWasWrittenAndWhatWasNot) {
     EXPECT_TRUE(readFile(pdf).trimmed().endsWith("%%EOF"));
     EXPECT_FALSE(QFile::exists(copy));
     EXPECT_EQ(leftovers(dir.path()), QStringList());
+
+    // The cards received alike: a read error is a read error (exit 1), and a
+    // signal speaks of the marking, not of a print.
+    const QString bundle = writeFile(dir, QStringLiteral("bundle.txt"), "F10000\n");
+    const QStringList received = {QStringLiteral("received"), logPath,
+                                  QStringLiteral("--calls"),  bundle,
+                                  QStringLiteral("--out"),    copy};
+    EXPECT_EQ(program(received, readError).exitCode, 1);
+    EXPECT_TRUE(errors().endsWith(QStringLiteral("Impossible de lire le fichier %1 : %2\n")
+                                      .arg(logPath, QString::fromLocal8Bit(strerror(EIO)))))
+        << errors().toStdString();
+    stopped.signalWhen = [&] { return !leftovers(dir.path()).isEmpty(); };
+    const ChildRun stoppedMarking = program(received, stopped);
+    EXPECT_EQ(stoppedMarking.exitCode, 128 + SIGTERM);
+    EXPECT_TRUE(errors().endsWith(
+        QStringLiteral("Marquage interrompu : la copie %1 n'est pas écrite.\n").arg(copy)))
+        << errors().toStdString();
+    EXPECT_FALSE(QFile::exists(copy));
+    EXPECT_EQ(leftovers(dir.path()), QStringList());
+}
+
+// Taking the addresses from the log re-reads it: a read error then is a read
+// error on the log (exit 1), not a station "missing" nor a log that "changed".
+TEST_F(OutputFaults, AReadErrorWhileTheAddressesAreTakenIsAReadError) {
+    const QString logPath =
+        QFileInfo(writeFile(dir, QStringLiteral("addresses.adi"),
+                            readFile(testDataPath(QStringLiteral("mail/addresses.adi")))))
+            .canonicalFilePath();
+    ChildOptions readError;
+    readError.environment = {QStringLiteral("LD_PRELOAD=" QE_READ_ERROR_SHIM),
+                             QStringLiteral("QE_FAIL_READ_PATH=") + logPath,
+                             QStringLiteral("QE_FAIL_READ_AFTER=0"),
+                             QStringLiteral("QE_FAIL_READ_OPENING=2"),
+                             QStringLiteral("ASAN_OPTIONS=verify_asan_link_order=0")};
+    ChildOptions sound;
+    sound.standardOutput = dir.filePath(QStringLiteral("sound.txt"));
+    const QStringList arguments = {QStringLiteral("addresses"), logPath, QStringLiteral("--sheet"),
+                                   QStringLiteral("L7160"), QStringLiteral("--dump")};
+    ASSERT_EQ(program(arguments, sound).exitCode, 0);
+    ASSERT_TRUE(readFile(dir.filePath(QStringLiteral("sound.txt"))).contains("text "));
+    const ChildRun run = program(arguments, readError);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(errors().contains(QStringLiteral("Impossible de lire le fichier %1 : %2")
+                                      .arg(logPath, QString::fromLocal8Bit(strerror(EIO)))))
+        << errors().toStdString();
+    EXPECT_FALSE(errors().contains(QStringLiteral("a changé")));
+
+    // An address book that cannot be read whole prints nothing from its first part.
+    const QString folder = dir.filePath(QStringLiteral("config/Quenor_Etiquettes"));
+    QDir().mkpath(folder);
+    QByteArray book;
+    for (int i = 0; book.size() < 100000; ++i) {
+        book +=
+            "K" + QByteArray::number(1000 + i) + "ABC;Street " + QByteArray::number(i) + ";Town\n";
+    }
+    const QString bookPath =
+        QFileInfo(writeFile(dir, QStringLiteral("config/Quenor_Etiquettes/adresses.csv"), book))
+            .canonicalFilePath();
+    ChildOptions cutBook;
+    cutBook.environment = {QStringLiteral("LD_PRELOAD=" QE_READ_ERROR_SHIM),
+                           QStringLiteral("QE_FAIL_READ_PATH=") + bookPath,
+                           QStringLiteral("QE_FAIL_READ_AFTER=20000"),
+                           QStringLiteral("ASAN_OPTIONS=verify_asan_link_order=0")};
+    EXPECT_EQ(program(arguments, cutBook).exitCode, 1);
+    EXPECT_TRUE(errors().contains(bookPath)) << errors().toStdString();
 }
 
 // A PDF writer that reports success over a document whose end was lost (a

@@ -4,8 +4,15 @@
 // only the Nth opening of the file fails (the openings before it read the
 // whole file); with QE_FAIL_READ_HANG=1 the failing read waits for a signal
 // instead of failing.
+// Writing fails as a device does with QE_FAIL_WRITE_PATH (a part of the name
+// of the temporary ".part" files to hit) and QE_FAIL_WRITE: "eio" and "full"
+// (write fails), "short" (each write takes at most 3 bytes), "fsync" (fsync
+// fails), "damage" (16 bytes at QE_FAIL_WRITE_AT, 8 by default, are lost
+// while the write says it wrote them all), "directory" (a folder is put at
+// QE_FAIL_WRITE_TARGET when the file is synced, before it is renamed).
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -101,3 +108,82 @@ extern "C" ssize_t read(int descriptor, void* buffer, size_t count) {
     }
     return realRead(descriptor, buffer, count);
 }
+
+namespace {
+
+bool writesFailingFile(int descriptor) {
+    const char* part = std::getenv("QE_FAIL_WRITE_PATH");
+    if (part == nullptr) {
+        return false;
+    }
+    char link[64];
+    char target[PATH_MAX];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", descriptor);
+    const ssize_t length = readlink(link, target, sizeof target - 1);
+    if (length <= 5) {
+        return false;
+    }
+    target[length] = '\0';
+    return std::strstr(target, part) != nullptr && std::strcmp(target + length - 5, ".part") == 0;
+}
+
+bool faultIs(const char* fault) {
+    const char* chosen = std::getenv("QE_FAIL_WRITE");
+    return chosen != nullptr && std::strcmp(chosen, fault) == 0;
+}
+
+using Write = ssize_t (*)(int, const void*, size_t);
+
+ssize_t damagedWrite(Write realWrite, int descriptor, const char* bytes, size_t count) {
+    const char* at = std::getenv("QE_FAIL_WRITE_AT");
+    const off_t lost = at != nullptr ? std::atoll(at) : 8;
+    const off_t from = lseek(descriptor, 0, SEEK_CUR);
+    if (from > lost || from + static_cast<off_t>(count) < lost + 16) {
+        return realWrite(descriptor, bytes, count);
+    }
+    const size_t before = static_cast<size_t>(lost - from);
+    if (realWrite(descriptor, bytes, before) != static_cast<ssize_t>(before)) {
+        return -1;
+    }
+    const size_t after = count - before - 16;
+    if (realWrite(descriptor, bytes + before + 16, after) != static_cast<ssize_t>(after)) {
+        return -1;
+    }
+    return static_cast<ssize_t>(count);
+}
+
+}  // namespace
+
+extern "C" ssize_t write(int descriptor, const void* buffer, size_t count) {
+    static const auto realWrite = reinterpret_cast<Write>(dlsym(RTLD_NEXT, "write"));
+    if (count == 0 || !writesFailingFile(descriptor)) {
+        return realWrite(descriptor, buffer, count);
+    }
+    if (faultIs("eio") || faultIs("full")) {
+        errno = faultIs("eio") ? EIO : ENOSPC;
+        return -1;
+    }
+    if (faultIs("short")) {
+        return realWrite(descriptor, buffer, count < 3 ? count : 3);
+    }
+    if (faultIs("damage")) {
+        return damagedWrite(realWrite, descriptor, static_cast<const char*>(buffer), count);
+    }
+    return realWrite(descriptor, buffer, count);
+}
+
+#define QE_WRAP_SYNC(name)                                                            \
+    extern "C" int name(int descriptor) {                                             \
+        using Sync = int (*)(int);                                                    \
+        static const auto realSync = reinterpret_cast<Sync>(dlsym(RTLD_NEXT, #name)); \
+        if (writesFailingFile(descriptor) && faultIs("fsync")) {                      \
+            errno = EIO;                                                              \
+            return -1;                                                                \
+        }                                                                             \
+        if (writesFailingFile(descriptor) && faultIs("directory")) {                  \
+            mkdir(std::getenv("QE_FAIL_WRITE_TARGET"), 0755);                         \
+        }                                                                             \
+        return realSync(descriptor);                                                  \
+    }
+QE_WRAP_SYNC(fsync)
+QE_WRAP_SYNC(fdatasync)

@@ -102,7 +102,9 @@ LC_ALL=C sed 's/<QSLSDATE:8>[0-9]\{8\}/<QSLSDATE:8>DATE/g' "$work/round-marked.a
 cp "$data/mail/addresses.adi" "$work/addresses.adi"
 printf 'M0OXO;Charles;"1 Long Road; Flat 2";UK\n' >"$work/config/Quenor_Etiquettes/adresses.csv"
 run mail-labels addresses addresses.adi --sheet L7160 --dump
-run mail-labels-tuned addresses addresses.adi --sheet 6 --return-address 3 --dump
+run mail-labels-tuned addresses addresses.adi --sheet 6 --return-address 0 --dump
+# Return-address labels asked with no sender's address stored: refused, nothing printed.
+run mail-return-no-sender addresses addresses.adi --sheet 6 --return-address 3 --dump
 run mail-envelopes addresses addresses.adi --envelope DL --sort bureau --dump
 run mail-envelopes-us10 addresses addresses.adi --envelope US10 --unsent --dump
 run mail-none addresses round.adi --envelope C6 --dump

@@ -5,6 +5,7 @@
 
 #include "labels/label_job.h"
 #include "labels/sheet_table.h"
+#include "printing/printer_calibration.h"
 #include "settings/settings_store.h"
 #include "support/qso_rows.h"
 #include "support/sample_options.h"
@@ -121,3 +122,30 @@ TEST(LabelJob, ADumpRunsUnattended) {
     EXPECT_TRUE(listener.questions.isEmpty());
     EXPECT_TRUE(listener.labels.isEmpty());
 }
+
+namespace {
+
+// A stored printer offset that pushes the text of a label off the paper is
+// said before printing (3474's labels touch the paper's edges); one that keeps
+// every text on it is not.
+TEST(LabelJob, SaysAnOffsetThatPutsTextOffThePaper) {
+    QTemporaryDir dir;
+    SettingsStore store(dir.filePath(QStringLiteral("Etiquette.ini")));
+    const LabelSheet* sheet = SheetTable().find(QStringLiteral("3474"));
+    ASSERT_NE(sheet, nullptr);
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    struct Case {
+        QPointF offset;
+        bool said;
+    };
+    for (const Case& c : {Case{{-7.25, 0}, true}, Case{{0, 7.25}, true}, Case{{-2, 2}, false},
+                          Case{{0, 0}, false}}) {
+        PrinterCalibration(store).setOffset(PrinterCalibration::printerKey(printer), c.offset);
+        LabelJob job(store, sampleLabelOptions(), *sheet, qsos(3));
+        EXPECT_EQ(!job.offsetProblem(printer).isEmpty(), c.said)
+            << c.offset.x() << " " << c.offset.y();
+    }
+}
+
+}  // namespace

@@ -404,3 +404,32 @@ TEST(SentMarker, CopiesTakeTheLogsModeAndReplacedFilesKeepTheirs) {
 }
 
 }  // namespace
+
+namespace {
+
+// Marking cards received: a QSO received already (Y, V) keeps the date it was
+// received on; one only requested (R) or not received (N) takes today's.
+// The field names are the marking's own, whatever they are called.
+TEST(ReceivedMarking, OnlyAQsoReceivedAlreadyKeepsItsDate) {
+    const MarkedFields& fields = MarkedFields::received();
+    const auto field = [](QByteArrayView name, QByteArrayView value) {
+        return "<" + name.toByteArray() + ":" + QByteArray::number(value.size()) + ">" +
+               value.toByteArray();
+    };
+    struct Case {
+        QByteArrayView status;
+        QByteArrayView dateAfter;
+    };
+    for (const Case& c : {Case{"Y", "20200101"}, Case{"V", "20200101"}, Case{"R", "20991231"},
+                          Case{"N", "20991231"}}) {
+        const QByteArray record = "<CALL:5>F1AAA" + field(fields.names[0], c.status) +
+                                  field(fields.names[1], "20200101") + "<EOR>";
+        const QByteArray marked = MarkedRecord::marked(record, "B", "20991231", fields);
+        EXPECT_TRUE(marked.contains(field(fields.names[1], c.dateAfter)))
+            << c.status.data() << ": " << marked.constData();
+        EXPECT_EQ(marked.count(field(fields.names[1], "").left(fields.names[1].size() + 1)), 1)
+            << marked.constData();
+    }
+}
+
+}  // namespace

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
 
 #include "labels/label_fitting.h"
 #include "log/adif_reader.h"
@@ -11,9 +13,11 @@
 #include "mail/address_book.h"
 #include "mail/address_source.h"
 #include "mail/envelope_format.h"
+#include "mail/envelope_run.h"
 #include "mail/log_addresses.h"
 #include "mail/mailing_list.h"
 #include "mail/sender_settings.h"
+#include "printing/dump_surface.h"
 #include "settings/settings_store.h"
 
 namespace {
@@ -56,7 +60,7 @@ TEST(AddressSource, FindsTheStationACardGoesTo) {
     }
 }
 
-TEST(AddressSource, TakesTheBookFirstThenTheLatestLogAddressButNeverTheLogsForAManager) {
+TEST(AddressSource, TakesTheBookFirstThenTheLatestLogAddressOfTheStationsOwnQso) {
     AddressBook book;
     book.put({QStringLiteral("m0oxo"), {QStringLiteral("Charles Wilmott"), QStringLiteral("UK")}});
     AddressSource source(book);
@@ -67,7 +71,7 @@ TEST(AddressSource, TakesTheBookFirstThenTheLatestLogAddressButNeverTheLogsForAM
     source.offerLogAddress(QStringLiteral("ON4AAA"), QStringLiteral("20230101 0900"),
                            QStringLiteral("Older\nstill"));
     source.offerLogAddress(QStringLiteral("M0OXO"), QStringLiteral("20250101 0900"),
-                           QStringLiteral("never used"));
+                           QStringLiteral("His own QSO's address"));
     source.offerLogAddress(QStringLiteral("VP8XYZ"), QStringLiteral("20250101 0900"),
                            QStringLiteral("Station address"));
 
@@ -78,9 +82,14 @@ TEST(AddressSource, TakesTheBookFirstThenTheLatestLogAddressButNeverTheLogsForAM
     EXPECT_EQ(*source.addressOf({QStringLiteral("M0OXO"), true}),
               (QStringList{QStringLiteral("M0OXO"), QStringLiteral("Charles Wilmott"),
                            QStringLiteral("UK")}));
-    // The log's address of VP8XYZ is its own, not its manager's.
+    // Without the book, a manager's address is the one of his own QSO, as a
+    // station's; the log's address of VP8XYZ is its own, never its manager's.
     book.remove(QStringLiteral("M0OXO"));
-    EXPECT_FALSE(source.addressOf({QStringLiteral("M0OXO"), true}).has_value());
+    for (const bool manager : {true, false}) {
+        EXPECT_EQ(source.addressOf({QStringLiteral("M0OXO"), manager}),
+                  (QStringList{QStringLiteral("M0OXO"), QStringLiteral("His own QSO's address")}));
+    }
+    EXPECT_FALSE(source.addressOf({QStringLiteral("DL1ABC"), true}).has_value());
     EXPECT_FALSE(source.addressOf({QStringLiteral("DL1ABC"), false}).has_value());
 }
 
@@ -111,7 +120,78 @@ TEST(AddressBook, KeepsEveryFieldThroughItsFileReadableByTheOperatorOnly) {
     AddressBook again;
     ASSERT_TRUE(again.load(path, &error));
     EXPECT_EQ(again.entries(), entries);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    // The book before the save is kept beside it, as private as the book.
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{QStringLiteral("adresses.csv"), QStringLiteral("adresses.csv.bak")}));
+    QFile kept(AddressBook::backupPath(path));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "F1OLD;Old\n");
+    ASSERT_EQ(::stat(QFile::encodeName(kept.fileName()).constData(), &state), 0);
+    EXPECT_EQ(state.st_mode & 0777, 0600u);
+}
+
+// Books as other programs write them: Latin-1 read as logs are (not turned
+// into U+FFFD for good at the next save), a spreadsheet's UTF-16 "Unicode
+// text" decoded, UTF-16 without its mark refused rather than read as NULs, an
+// unclosed quote said with its line and the lines after it read on their own.
+TEST(AddressBook, ReadsEveryEncodingAndSaysAnUnclosedQuote) {
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        bool loads;
+        QStringList calls;
+        QString lastLineOfFirst;
+        QString problem;
+    };
+    QByteArray utf16 = "\xFF\xFE";
+    for (const QChar c : QStringLiteral("DL1ABC;Jürgen;Köln\r\nF1AAA;Paris\r\n")) {
+        utf16 += static_cast<char>(c.unicode() & 0xFF);
+        utf16 += static_cast<char>(c.unicode() >> 8);
+    }
+    const Case cases[] = {
+        {"Latin-1",
+         "DL1ABC;J\xFCrgen;K\xF6ln\n",
+         true,
+         {QStringLiteral("DL1ABC")},
+         QStringLiteral("Köln"),
+         {}},
+        {"UTF-16 with its mark",
+         utf16,
+         true,
+         {QStringLiteral("DL1ABC"), QStringLiteral("F1AAA")},
+         QStringLiteral("Köln"),
+         {}},
+        {"UTF-16 without its mark", utf16.mid(2), false, {}, {}, QStringLiteral("nuls")},
+        {"an unclosed quote",
+         "F1AAA;\"Rue;Paris\nG3BBB;London\nJA1CCC;Tokyo\n",
+         true,
+         {QStringLiteral("F1AAA"), QStringLiteral("G3BBB"), QStringLiteral("JA1CCC")},
+         QStringLiteral("Paris"),
+         QStringLiteral("ligne 1 : guillemet non fermé")},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("adresses.csv"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.bytes);
+        file.close();
+        AddressBook book;
+        QString error;
+        ASSERT_EQ(book.load(path, &error), c.loads) << c.name;
+        if (!c.loads) {
+            EXPECT_TRUE(error.contains(c.problem)) << c.name << error.toStdString();
+            continue;
+        }
+        QStringList calls;
+        for (const AddressEntry& entry : book.entries()) {
+            calls.append(entry.call);
+        }
+        EXPECT_EQ(calls, c.calls) << c.name;
+        EXPECT_EQ(book.entries().front().lines.last(), c.lastLineOfFirst) << c.name;
+        EXPECT_EQ(book.problems(), c.problem.isEmpty() ? QStringList() : QStringList{c.problem})
+            << c.name;
+    }
 }
 
 TEST(AddressBook, ReadsWhatASpreadsheetWritesAndKeepsTheLastOfACallGivenTwice) {
@@ -170,6 +250,67 @@ TEST(AddressBlock, BreaksLongLinesAtSpacesShrinksAndReportsWhatCannotFit) {
                      AddressBlock::widthMillimetres(QStringLiteral("ABCDEFGH"), 10));
     EXPECT_DOUBLE_EQ(AddressBlock::widthMillimetres(QStringLiteral("서울 𠀋"), 10),
                      AddressBlock::widthMillimetres(QStringLiteral("1234567"), 10));
+    // Emoji too: 14 of them take 28 columns, not 14 (they ran onto the next label).
+    EXPECT_DOUBLE_EQ(
+        AddressBlock::widthMillimetres(QString(7, QChar(u'x')) + QStringLiteral("😀🚀"), 10),
+        AddressBlock::widthMillimetres(QStringLiteral("12345678901"), 10));
+
+    // A block exactly as high as its lines fits at that size, not one size down.
+    const QStringList four{QStringLiteral("F1AAA"), QStringLiteral("Paul"), QStringLiteral("Rue 1"),
+                           QStringLiteral("Paris")};
+    for (const float size : {12.0f, 10.5f, 9.0f}) {
+        const QSizeF exact(90, 4 * LabelFitting::lineAdvanceMillimetres(size));
+        EXPECT_EQ(AddressBlock::fit(four, exact, size).size, size) << size;
+    }
+}
+
+// Blocks shifted as far as the options allow keep to the envelope: each
+// printed line stands on the paper, within the printer's reach, and a block
+// left too small is said (the sender's refused, the recipient's too long),
+// never cut.
+TEST(EnvelopeRun, AShiftedBlockStaysOnThePaper) {
+    const MailPiece piece{
+        QStringLiteral("ON4AAA"),
+        {QStringLiteral("ON4AAA"), QStringLiteral("Jean Dupont"), QStringLiteral("Rue Neuve 1"),
+         QStringLiteral("1000 Bruxelles"), QStringLiteral("Belgium")}};
+    const QStringList sender{QStringLiteral("F9XQA"), QStringLiteral("Paul Martin"),
+                             QStringLiteral("75002 Paris")};
+    for (const EnvelopeFormat& format : EnvelopeFormat::all()) {
+        for (const QPointF shift : {QPointF(45, 45), QPointF(-45, -45), QPointF(45, -45)}) {
+            char* text = nullptr;
+            size_t size = 0;
+            std::FILE* out = open_memstream(&text, &size);
+            EnvelopeRun::Outcome outcome = EnvelopeRun::Outcome::Failed;
+            QStringList unfit;
+            {
+                DumpSurface surface(out);
+                EnvelopeRun run(format, surface);
+                run.setShifts(shift, -shift);
+                run.setSender(sender);
+                outcome = run.run({piece});
+                unfit = run.unfit();
+            }
+            std::fclose(out);
+            const QByteArray dump(text, static_cast<qsizetype>(size));
+            std::free(text);
+            int printed = 0;
+            for (const QByteArray& line : dump.split('\n')) {
+                if (!line.startsWith("text ")) {
+                    continue;
+                }
+                ++printed;
+                const QList<QByteArray> fields = line.split(' ');
+                const double x = fields[1].toDouble();
+                const double y = fields[2].toDouble();
+                EXPECT_TRUE(x >= 4 && y >= 4 && x <= format.width - 4 && y <= format.height - 4)
+                    << format.name << " " << line.constData();
+            }
+            // Either both blocks whole, or the run says what did not fit.
+            EXPECT_TRUE(printed == sender.size() + piece.lines.size() || !unfit.isEmpty() ||
+                        outcome == EnvelopeRun::Outcome::Failed)
+                << format.name << " " << shift.x() << " " << shift.y();
+        }
+    }
 }
 
 TEST(EnvelopeFormat, PlacesTheBlocksInsideEveryEnvelope) {

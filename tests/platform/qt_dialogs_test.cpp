@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -88,6 +91,35 @@ TEST(QtDialogs, ThePreviewsPrintButtonStartsTheProgramsPrint) {
     EXPECT_TRUE(pressed);
     EXPECT_EQ(prints, 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// Enter pressed while the progress is in front (a key meant for another
+// window) does not stop the run; "Arrêter" clicked does.
+TEST(QtDialogs, AStrayEnterDoesNotStopARun) {
+    QWidget startWindow;
+    startWindow.show();
+    QtDialogs dialogs;
+    dialogs.setParentWindow(&startWindow);
+    const std::unique_ptr<Progress> progress =
+        dialogs.showProgress(QStringLiteral("Impression"), 10);
+    QProgressDialog* shown = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        shown = shown != nullptr ? shown : qobject_cast<QProgressDialog*>(widget);
+    }
+    ASSERT_NE(shown, nullptr);
+    shown->show();
+    settle();
+    auto* stop = shown->findChild<QPushButton*>(QStringLiteral("Arreter"));
+    ASSERT_NE(stop, nullptr);
+    for (QWidget* target : {static_cast<QWidget*>(shown), static_cast<QWidget*>(stop)}) {
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Return);
+        QTest::keyClick(target, Qt::Key_Enter);
+        settle();
+        EXPECT_TRUE(progress->advance(1));
+    }
+    stop->click();
+    EXPECT_FALSE(progress->advance(2));
 }
 
 }  // namespace

@@ -67,6 +67,12 @@ TEST(MailPaper, EveryWordOfAnAddressStaysInsideItsLabelOnEverySheet) {
             });
             EXPECT_TRUE(placed) << sheet.name.toStdString() << ": " << word.text.toStdString()
                                 << " at " << word.left << ", " << word.top;
+            // Within the printer's reach too: 4 mm from the paper's edge when it does not say.
+            const double reach = 4.0 - 0.5;  // less the glyphs' side bearings
+            EXPECT_TRUE(inside(
+                word, QRectF(QPointF(), sheet.paperSize()).adjusted(reach, reach, -reach, -reach)))
+                << sheet.name.toStdString() << ": " << word.text.toStdString() << " at "
+                << word.left << ", " << word.top;
             calls += word.text == u"ON4AAA" || word.text == u"EA8XYZ" || word.text == u"W1AW" ||
                      word.text == u"JA1XYZ" || word.text == u"F9XQA";
         }

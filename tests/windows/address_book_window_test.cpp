@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -21,6 +23,11 @@ class AddressBookWindowTest : public WindowFixture {
         QTest::mouseClick(button, Qt::LeftButton);
     }
     QString bookPath() const { return AddressBook::pathBeside(store->fileName()); }
+    static std::vector<AddressEntry> readBook(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? AddressBook::parse(file.readAll())
+                                              : std::vector<AddressEntry>();
+    }
 };
 
 // Typed, changed, filtered, deleted and imported addresses reach the file at
@@ -63,12 +70,81 @@ TEST_F(AddressBookWindowTest, KeepsWhatTheOperatorTypesInThePrivateFile) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("W1AW;ARRL;Newington\nON4AAA;Jean Dupont;Liège\n");
     file.close();
+    // An import that would replace a station asks first, No by default.
+    window.filterBox()->clear();
+    window.stationList()->setCurrentRow(0);
+    ASSERT_EQ(window.callBox()->text(), QStringLiteral("ON4AAA"));
     dialogs.fileNames = {other};
+    click(window, "importButton");
+    ASSERT_EQ(dialogs.replaceQuestions.size(), 2);  // the deletion, then the import
+    EXPECT_TRUE(dialogs.replaceQuestions[1].contains(QStringLiteral("ON4AAA")));
+    ASSERT_TRUE(onDisk.load(bookPath(), &error));
+    EXPECT_EQ(onDisk.find(QStringLiteral("ON4AAA"))->lines.last(),
+              QStringLiteral("1000 Bruxelles"));
+    dialogs.fileNames = {other};
+    dialogs.answers = {true};
     click(window, "importButton");
     ASSERT_TRUE(onDisk.load(bookPath(), &error));
     ASSERT_EQ(onDisk.entries().size(), 2u);
     EXPECT_EQ(onDisk.find(QStringLiteral("ON4AAA"))->lines.last(), QStringLiteral("Liège"));
     EXPECT_EQ(onDisk.find(QStringLiteral("DL1ABC")), nullptr);
+    // The pane shows the station as imported: saving it again keeps the import.
+    EXPECT_TRUE(window.addressBox()->toPlainText().endsWith(QStringLiteral("Liège")));
+    click(window, "saveButton");
+    ASSERT_TRUE(onDisk.load(bookPath(), &error));
+    EXPECT_EQ(onDisk.find(QStringLiteral("ON4AAA"))->lines.last(), QStringLiteral("Liège"));
+    // Each save kept the book before it.
+    EXPECT_EQ(readBook(AddressBook::backupPath(bookPath())).size(), 2u);
+}
+
+// Two "Adresses" windows, or an editor, writing the same book: a save applies
+// on top of what the file holds, and loses no one else's entry.
+TEST_F(AddressBookWindowTest, TwoWindowsLoseNothingOfEachOther) {
+    AddressBookWindow first(app->workspace());
+    AddressBookWindow second(app->workspace());
+    first.callBox()->setText(QStringLiteral("F1AAA"));
+    first.addressBox()->setPlainText(QStringLiteral("Paris"));
+    click(first, "saveButton");
+    second.callBox()->setText(QStringLiteral("G3BBB"));
+    second.addressBox()->setPlainText(QStringLiteral("London"));
+    click(second, "saveButton");
+    EXPECT_EQ(readBook(bookPath()).size(), 2u);
+    QFile editor(bookPath());
+    ASSERT_TRUE(editor.open(QIODevice::Append));
+    editor.write("JA1CCC;Tokyo;a longer line so that the size changes\n");
+    editor.close();
+    first.callBox()->setText(QStringLiteral("F1AAA"));
+    first.addressBox()->setPlainText(QStringLiteral("Lyon"));
+    click(first, "saveButton");
+    const std::vector<AddressEntry> all = readBook(bookPath());
+    EXPECT_EQ(all.size(), 3u);
+    // The delete question's default is No.
+    dialogs.answers.clear();
+    first.callBox()->setText(QStringLiteral("G3BBB"));
+    click(first, "deleteButton");
+    EXPECT_EQ(readBook(bookPath()).size(), 3u);
+}
+
+// A book that cannot be read whole is said, and never saved over: a file
+// read in part would lose every station after the cut.
+TEST_F(AddressBookWindowTest, ABookReadInPartIsNeverSavedOver) {
+    QByteArray big;
+    while (big.size() <= AddressBook::kLargestFile) {
+        big += "F1AAA;" + QByteArray(1000, 'x') + "\n";
+    }
+    QDir().mkpath(QFileInfo(bookPath()).absolutePath());
+    QFile file(bookPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(big);
+    file.close();
+    AddressBookWindow& window = app->showAddressBook();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(bookPath()));
+    window.callBox()->setText(QStringLiteral("G3BBB"));
+    window.addressBox()->setPlainText(QStringLiteral("London"));
+    click(window, "saveButton");
+    EXPECT_EQ(QFileInfo(bookPath()).size(), big.size());
+    EXPECT_EQ(dialogs.messages.size(), 2);
 }
 
 TEST_F(AddressBookWindowTest, ListsTheStationsARunFoundNoAddressForFirst) {

@@ -526,6 +526,46 @@ TEST_F(EtiquettesWindow, AMarkedCopyReplacesAFileOnlyWhenAskedAndKeepsTheLog) {
             dialogs.messages[0].contains(QDir::toNativeSeparators(log) + QStringLiteral(".bak")));
     }
     EXPECT_FALSE(QFileInfo::exists(other + QStringLiteral(".bak")));
+
+    // A second marking onto the log, now changed since it was read, is refused
+    // before the backup is touched: LOG.adi.bak still holds the log as it was.
+    const QByteArray markedLog = readFile(log);
+    dialogs.messages.clear();
+    dialogs.answers = {true, true};
+    dialogs.fileNames.push_back(log);
+    window.printButton()->click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("a changé depuis sa lecture")))
+        << dialogs.messages[0].toStdString();
+    EXPECT_EQ(readFile(log + QStringLiteral(".bak")), before);
+    EXPECT_EQ(readFile(log), markedLog);
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.part")}, QDir::Hidden | QDir::Files),
+              QStringList());
+}
+
+// QSOs picked before the log was read again ("Tri par date") are the log's
+// QSOs all the same: every printed QSO is marked, none stays owed.
+TEST_F(EtiquettesWindow, QsosPickedBeforeTheLogWasReadAgainAreMarkedToo) {
+    loadLog(3);
+    SelectionWindow& selection = app->selectionWindow();
+    dialogs.fileNames.push_back(dir.filePath(QStringLiteral("log.adi")));
+    selection.findChild<QPushButton*>(QStringLiteral("Command3"))->click();  // "Tri par date"
+    selection.selectAll();
+    ASSERT_EQ(app->printList().count(), 3);
+    LabelOptionsWindow& window = open();
+    window.sheetButton(1)->setChecked(true);
+    dialogs.printerChoice = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("labels.pdf")));
+        return true;
+    };
+    const QString marked = dir.filePath(QStringLiteral("log-envoyees.adi"));
+    dialogs.answers = {true};
+    dialogs.fileNames.push_back(marked);
+    window.printButton()->click();
+    EXPECT_EQ(dialogs.questions,
+              QStringList{QStringLiteral("Marquer les 3 QSO imprimés comme envoyés ?")});
+    EXPECT_EQ(readFile(marked).count("<QSL_SENT:1>Y"), 3);
 }
 
 // "Annuler" in the print dialog prints nothing, writes nothing and asks nothing.
@@ -557,6 +597,13 @@ TEST_F(EtiquettesWindow, OpensFromTheSelectionWindowEvenWithAnEmptyPrintList) {
     ASSERT_NE(app->existingLabelOptions(), nullptr);
     EXPECT_TRUE(app->existingLabelOptions()->isVisible());
     EXPECT_TRUE(app->selectionWindow().isVisible());
+    // Printing nothing is said before the print dialog opens, for labels and cards.
+    app->setStationCallsign(QStringLiteral("F9XQA"));
+    app->existingLabelOptions()->startPrint();
+    EXPECT_EQ(dialogs.printerDialogs, 0);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith(QStringLiteral("La liste d'impression est vide")))
+        << dialogs.messages[0].toStdString();
 }
 
 TEST_F(EtiquettesWindow, PreviewShowsExactlyWhatWouldBePrinted) {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTest>
 
 #include "mail/sender_settings.h"
 #include "platform/key_press_line_edit.h"
@@ -75,6 +76,15 @@ TEST_F(MailWindows, PrintsEnvelopesAndAddressLabelsAndOffersTheBookForTheMissing
     control<QPlainTextEdit>(window, "Adresse_Expediteur")
         ->setPlainText(QStringLiteral("F9XQA\nPaul Martin\n\n75002 Paris"));
     control<QPushButton>(window, "Fermer_Expediteur")->click();
+    // Escape closes "Adresse de l'expéditeur" as "Fermer" does, keeping what was typed.
+    control<QPushButton>(window, "Expediteur_Button")->click();
+    QWidget* senderWindow = window.findChild<QWidget*>(QStringLiteral("Expediteur"));
+    ASSERT_NE(senderWindow, nullptr);
+    ASSERT_TRUE(senderWindow->isVisible());
+    senderWindow->activateWindow();
+    QApplication::setActiveWindow(senderWindow);
+    QTest::keyClick(senderWindow, Qt::Key_Escape);
+    EXPECT_FALSE(senderWindow->isVisible());
     const QString envelopes = dir.filePath(QStringLiteral("enveloppes.pdf"));
     printInto(envelopes);
     dialogs.answers = {false};
@@ -116,6 +126,17 @@ TEST_F(MailWindows, PrintsEnvelopesAndAddressLabelsAndOffersTheBookForTheMissing
         pdfWords(envelopes, &printedPages);
         EXPECT_EQ(previewPages, printedPages);
     }
+
+    // The QSO labels after the envelopes' preview: their own page, in portrait
+    // (not the landscape the envelopes left in the shared printer).
+    control<QComboBox>(window, "Kind_Run")->setCurrentIndex(MailOptionsWidget::kQsoLabels);
+    QPageLayout::Orientation chosen = QPageLayout::Landscape;
+    dialogs.printerChoice = [&](QPrinter& printer) {
+        chosen = printer.pageLayout().orientation();
+        return false;
+    };
+    control<QPushButton>(window, "Imprime")->click();
+    EXPECT_EQ(chosen, QPageLayout::Portrait);
 
     // Address labels on the chosen sheet; Yes opens the book on the missing calls.
     control<QComboBox>(window, "Kind_Run")->setCurrentIndex(MailOptionsWidget::kAddressLabels);

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
 
 #include "selection/row_list.h"
 #include "support/test_files.h"
@@ -316,8 +317,20 @@ TEST_F(SelectionWindowTest, MarksTheCardsOfABundleAndReadsTheCopy) {
     ASSERT_EQ(cards->severalList()->count(), 4);  // F1AAA twice, F1AAH 40M twice
     EXPECT_TRUE(cards->foundList()->item(3)->text().endsWith(QStringLiteral("(déjà reçue)")))
         << cards->foundList()->item(3)->text().toStdString();
-    // The first F1AAA: its QSO of 01/03/24.
+    // A bundle that matches nothing marks nothing and asks nothing.
+    const QString bundle = cards->bundleBox()->toPlainText();
+    cards->bundleBox()->setPlainText(QStringLiteral("NOBODY"));
+    cards->findChild<QPushButton*>(QStringLiteral("Marquer_Recues"))->click();
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0], QStringLiteral("Aucun QSO du journal lu à marquer comme reçu."));
+    cards->bundleBox()->setPlainText(bundle);
+    // The first F1AAA: its QSO of 01/03/24, still ticked after the next keystroke.
     cards->severalList()->item(0)->setCheckState(Qt::Checked);
+    cards->bundleBox()->moveCursor(QTextCursor::End);
+    cards->bundleBox()->insertPlainText(QStringLiteral("\n"));
+    ASSERT_EQ(cards->severalList()->count(), 4);
+    EXPECT_EQ(cards->severalList()->item(0)->checkState(), Qt::Checked);
     cards->routeBox()->setCurrentIndex(1);
     const QString copy = dir.filePath(QStringLiteral("log-recues.adi"));
     dialogs.answers = {true, true};

@@ -1,4 +1,4 @@
-#include "printing/native_file_name.h"
+#include "files/native_file_name.h"
 
 namespace {
 

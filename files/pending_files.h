@@ -12,9 +12,12 @@ class PendingFiles {
     static void removeOnSignals();
 
     static void add(const QByteArray& path);
-    // The file was renamed into place or removed.
-    static void forget(const QByteArray& path);
+    // The file was removed, or renamed into place (`renamed`).
+    static void forget(const QByteArray& path, bool renamed = false);
 
     // One line; by default "Impression interrompue : aucun fichier n'est écrit."
-    static void setInterruptedText(const QByteArray& text);
+    // `onceRenamed`: the line said instead once a pending file was renamed
+    // into place after this call (the file written, the program stopped then).
+    static void setInterruptedText(const QByteArray& text,
+                                   const QByteArray& onceRenamed = QByteArray());
 };

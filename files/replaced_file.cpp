@@ -1,0 +1,245 @@
+#include "files/replaced_file.h"
+
+#include <fcntl.h>
+#include <pthread.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "files/native_file_name.h"
+#include "files/pending_files.h"
+
+namespace {
+
+constexpr qint64 kReadBackChunk = 1 << 20;
+
+QByteArray folderOf(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : path.left(std::max<qsizetype>(slash, 1));
+}
+
+QByteArray realPath(const QByteArray& path) {
+    QByteArray result;
+    if (char* resolved = ::realpath(path.constData(), nullptr)) {
+        result = resolved;
+        std::free(resolved);
+    }
+    return result;
+}
+
+mode_t usualMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+QByteArray ReplacedFile::resolvedPath(const QByteArray& path) {
+    if (const QByteArray resolved = realPath(path); !resolved.isEmpty()) {
+        return resolved;
+    }
+    QByteArray target = path;
+    char link[4096];
+    const ssize_t size = ::readlink(path.constData(), link, sizeof link - 1);
+    if (size > 0) {
+        target = QByteArray(link, size);
+        if (!target.startsWith('/')) {
+            target = folderOf(path) + '/' + target;
+        }
+    }
+    const QByteArray name = target.mid(target.lastIndexOf('/') + 1);
+    if (const QByteArray folder = realPath(folderOf(target)); !folder.isEmpty()) {
+        return (folder.endsWith('/') ? folder : folder + '/') + name;
+    }
+    return target;
+}
+
+ReplacedFile::ReplacedFile(const QString& target, mode_t newFileMode, bool alwaysThatMode)
+    : target_(target),
+      nativeTarget_(resolvedPath(NativeFileName::encode(target))),
+      newFileMode_(newFileMode == kUsualMode ? usualMode() : newFileMode),
+      alwaysThatMode_(alwaysThatMode) {
+    const qsizetype slash = nativeTarget_.lastIndexOf('/');
+    QByteArray name =
+        folderOf(nativeTarget_) + "/." + nativeTarget_.mid(slash + 1) + ".XXXXXX.part";
+    // A signal between the file's making and its noting would leave it behind:
+    // SIGINT and SIGTERM wait until it is noted.
+    sigset_t stopping;
+    sigset_t before;
+    sigemptyset(&stopping);
+    sigaddset(&stopping, SIGINT);
+    sigaddset(&stopping, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopping, &before);
+    descriptor_ = ::mkostemps(name.data(), 5, O_CLOEXEC);
+    const int cause = errno;
+    if (descriptor_ >= 0) {
+        temporary_ = name;
+        PendingFiles::add(temporary_);
+    }
+    pthread_sigmask(SIG_SETMASK, &before, nullptr);
+    if (descriptor_ < 0) {
+        errno = cause;
+        failWithErrno();
+    }
+}
+
+ReplacedFile::~ReplacedFile() {
+    if (descriptor_ >= 0) {
+        ::close(descriptor_);
+    }
+    if (!temporary_.isEmpty()) {
+        PendingFiles::forget(temporary_);
+        ::unlink(temporary_.constData());
+    }
+}
+
+QString ReplacedFile::temporaryPath() const {
+    if (temporary_.isEmpty()) {
+        return {};
+    }
+    // Qt opens files by a UTF-8 name: a name it cannot reach is given as the open file.
+    return NativeFileName::hasCarriedBytes(target_)
+               ? QStringLiteral("/proc/self/fd/%1").arg(descriptor_)
+               : QString::fromUtf8(temporary_);
+}
+
+bool ReplacedFile::fail(const QString& reason) {
+    if (reason_.isEmpty()) {
+        reason_ = reason;
+    }
+    return false;
+}
+
+bool ReplacedFile::failWithErrno() {
+    const int cause = errno;
+    return fail(cause == 0 ? QStringLiteral("erreur d'écriture")
+                           : QString::fromLocal8Bit(std::strerror(cause)));
+}
+
+QString ReplacedFile::error() const {
+    return QStringLiteral("Impossible d'écrire le fichier %1 : %2")
+        .arg(NativeFileName::display(target_), reason_);
+}
+
+bool ReplacedFile::write(QByteArrayView bytes) {
+    if (!isOpen() || !reason_.isEmpty()) {
+        return false;
+    }
+    const char* data = bytes.data();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(descriptor_, data, static_cast<size_t>(left));
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written < 0) {
+            return failWithErrno();
+        }
+        if (written == 0) {
+            errno = ENOSPC;
+            return failWithErrno();
+        }
+        data += written;
+        left -= written;
+    }
+    hash_.add(bytes);
+    return true;
+}
+
+void ReplacedFile::keepModeAndOwner() {
+    struct stat existing {};
+    if (::stat(nativeTarget_.constData(), &existing) != 0 || !S_ISREG(existing.st_mode)) {
+        ::fchmod(descriptor_, newFileMode_);
+        return;
+    }
+    ::fchmod(descriptor_, alwaysThatMode_ ? newFileMode_ : existing.st_mode & 07777);
+    if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) {
+        static_cast<void>(::fchown(descriptor_, existing.st_uid, existing.st_gid));
+    }
+}
+
+// What the device holds is what was written: a device that loses or alters
+// bytes on the way is found here, before the older file goes.
+bool ReplacedFile::readsBackAsWritten() {
+    struct stat state {};
+    if (::fstat(descriptor_, &state) != 0) {
+        return failWithErrno();
+    }
+    StreamHash hash;
+    QByteArray chunk(kReadBackChunk, Qt::Uninitialized);
+    qint64 at = 0;
+    while (at < state.st_size) {
+        const ssize_t read = ::pread(descriptor_, chunk.data(), static_cast<size_t>(chunk.size()),
+                                     static_cast<off_t>(at));
+        if (read < 0 && errno == EINTR) {
+            continue;
+        }
+        if (read <= 0) {
+            return read < 0 ? failWithErrno() : false;
+        }
+        hash.add(QByteArrayView(chunk.constData(), read));
+        at += read;
+    }
+    return state.st_size == hash_.size() && hash.size() == hash_.size() &&
+           hash.value() == hash_.value();
+}
+
+QString ReplacedFile::incompleteReason() const {
+    struct statvfs device {};
+    if (isOpen() && ::fstatvfs(descriptor_, &device) == 0 && device.f_bavail == 0) {
+        return QString::fromLocal8Bit(std::strerror(ENOSPC));
+    }
+    return QStringLiteral("le fichier écrit est incomplet ou abîmé");
+}
+
+bool ReplacedFile::abandon() {
+    return fail(incompleteReason());
+}
+
+bool ReplacedFile::syncFolder() const {
+    const int folder = ::open(folderOf(nativeTarget_).constData(), O_RDONLY | O_CLOEXEC);
+    if (folder < 0) {
+        return false;
+    }
+    const bool synced = ::fsync(folder) == 0;
+    ::close(folder);
+    return synced;
+}
+
+bool ReplacedFile::commit(const ContentCheck& check) {
+    if (!isOpen() || !reason_.isEmpty()) {
+        return fail(QStringLiteral("erreur d'écriture"));
+    }
+    keepModeAndOwner();
+    if (::fsync(descriptor_) != 0) {
+        return failWithErrno();
+    }
+    if (check ? !check(descriptor_) : !readsBackAsWritten()) {
+        return fail(incompleteReason());
+    }
+    if (std::rename(temporary_.constData(), nativeTarget_.constData()) != 0) {
+        return failWithErrno();
+    }
+    PendingFiles::forget(temporary_, true);
+    temporary_.clear();
+    // The rename is done; a folder that cannot be synced leaves it to the system.
+    syncFolder();
+    return true;
+}
+
+QString ReplacedFile::replace(const QString& target, const QByteArray& bytes, mode_t newFileMode,
+                              bool alwaysThatMode) {
+    ReplacedFile file(target, newFileMode, alwaysThatMode);
+    if (file.write(bytes) && file.commit()) {
+        return {};
+    }
+    return file.error();
+}

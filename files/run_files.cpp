@@ -1,0 +1,108 @@
+#include "files/run_files.h"
+
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "files/native_file_name.h"
+#include "files/replaced_file.h"
+
+QString RunFiles::sheetsFile(const QString& settingsFile) {
+    return QFileInfo(settingsFile).absolutePath() + QStringLiteral("/planches.txt");
+}
+
+QString RunFiles::addressBook(const QString& settingsFile) {
+    return QFileInfo(settingsFile).absoluteDir().filePath(QStringLiteral("adresses.csv"));
+}
+
+QStringList RunFiles::countryFiles(const QString& settingsFolder) {
+    return {QDir(settingsFolder).filePath(QStringLiteral("cty.dat")),
+            QStringLiteral("/usr/share/hamradio-files/cty.dat")};
+}
+
+RunFiles::RunFiles(const QString& settingsFile) {
+    files_ << settingsFile << sheetsFile(settingsFile) << addressBook(settingsFile)
+           << countryFiles(QFileInfo(settingsFile).absolutePath());
+}
+
+void RunFiles::addRead(const QString& path) {
+    if (!path.isEmpty()) {
+        files_.append(path);
+    }
+}
+
+bool RunFiles::sameFile(const QString& a, const QString& b) {
+    const QByteArray first = NativeFileName::encode(a);
+    const QByteArray second = NativeFileName::encode(b);
+    struct stat one {};
+    struct stat other {};
+    if (::stat(first.constData(), &one) == 0 && ::stat(second.constData(), &other) == 0 &&
+        one.st_dev == other.st_dev && one.st_ino == other.st_ino) {
+        return true;
+    }
+    return ReplacedFile::resolvedPath(first) == ReplacedFile::resolvedPath(second);
+}
+
+QString RunFiles::sameAsOneOf(const QString& output, const QStringList& files) {
+    for (const QString& file : files) {
+        if (!file.isEmpty() && sameFile(output, file)) {
+            return file;
+        }
+    }
+    return {};
+}
+
+bool RunFiles::isSpecial(const QString& path) {
+    struct stat state {};
+    return ::stat(NativeFileName::encode(path).constData(), &state) == 0 && !S_ISREG(state.st_mode);
+}
+
+QString RunFiles::pdfProblemAmong(const QString& output, const QStringList& files) {
+    if (const QString same = sameAsOneOf(output, files); !same.isEmpty()) {
+        return QStringLiteral("Le fichier de sortie %1 est le fichier lu %2 : rien n'est écrit.")
+            .arg(NativeFileName::display(output), NativeFileName::display(same));
+    }
+    if (isSpecial(output)) {
+        return QStringLiteral(
+                   "Le fichier de sortie %1 n'est pas un fichier ordinaire : rien n'est écrit.")
+            .arg(NativeFileName::display(output));
+    }
+    return {};
+}
+
+QString RunFiles::copyProblemAmong(const QString& output, const QStringList& files) {
+    if (const QString same = sameAsOneOf(output, files); !same.isEmpty()) {
+        return QStringLiteral(
+                   "%1 est le fichier %2 de cette impression : rien n'est écrit, "
+                   "donnez un autre nom à la copie marquée.")
+            .arg(NativeFileName::display(output), NativeFileName::display(same));
+    }
+    if (isSpecial(output)) {
+        return QStringLiteral(
+                   "%1 ne peut pas être remplacé (le journal lui-même "
+                   "ou un fichier spécial) ; donnez un autre nom.")
+            .arg(NativeFileName::display(output));
+    }
+    return {};
+}
+
+QString RunFiles::pdfProblem(const QString& output) {
+    const QString problem = pdfProblemAmong(output, files_);
+    if (problem.isEmpty()) {
+        files_.append(output);
+    }
+    return problem;
+}
+
+QString RunFiles::copyProblem(const QString& output, const QString& replaceable) {
+    QStringList others = files_;
+    if (!replaceable.isEmpty()) {
+        others.removeIf([&](const QString& file) { return sameFile(file, replaceable); });
+    }
+    const QString problem = copyProblemAmong(output, others);
+    if (problem.isEmpty()) {
+        files_.append(output);
+    }
+    return problem;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The files one run reads or writes: the settings file and the files kept
+// beside it (planches.txt, adresses.csv, the country files), the log, a
+// bundle, a template, and every output. An output replaces none of them: each
+// command and window builds the list once and asks it before anything is
+// printed. Names may carry bytes that are not UTF-8 (NativeFileName).
+class RunFiles {
+  public:
+    static QString sheetsFile(const QString& settingsFile);
+    static QString addressBook(const QString& settingsFile);
+    // The country file beside the settings first, then the system's.
+    static QStringList countryFiles(const QString& settingsFolder);
+
+    explicit RunFiles(const QString& settingsFile);
+    // A file the run reads: the log, a bundle, a template.
+    void addRead(const QString& path);
+    const QStringList& files() const { return files_; }
+
+    // Why the PDF `output` must not be written; empty when it may. An output
+    // that may be written counts as a file of the run from then on.
+    QString pdfProblem(const QString& output);
+    // The same for a marked copy; it may replace `replaceable` (the log
+    // itself, once the operator said so) and no other file of the run.
+    QString copyProblem(const QString& output, const QString& replaceable = QString());
+
+    // The checks themselves, against a list of files.
+    static QString pdfProblemAmong(const QString& output, const QStringList& files);
+    static QString copyProblemAmong(const QString& output, const QStringList& files);
+
+    // The same file (links followed), or the same path once resolved.
+    static bool sameFile(const QString& a, const QString& b);
+    // The first of `files` that is `output`; empty when none is.
+    static QString sameAsOneOf(const QString& output, const QStringList& files);
+    // It exists and is not a regular file (a folder, a device, a FIFO).
+    static bool isSpecial(const QString& path);
+
+  private:
+    QStringList files_;
+};
