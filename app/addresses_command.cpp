@@ -146,8 +146,7 @@ QString AddressesCommand::chooseTarget(Request& request) {
         }
         const LabelSheet* sheet = table.find(name);
         if (sheet == nullptr) {
-            return Text::tr("--sheet : %1 (voir labels --list-sheets)")
-                .arg(table.unknown(name));
+            return Text::tr("--sheet : %1 (voir labels --list-sheets)").arg(table.unknown(name));
         }
         request.sheet = *sheet;
     } else {
@@ -176,7 +175,7 @@ QString AddressesCommand::chooseReturnLabels(Request& request) {
                 .arg(SenderSettings::kMostReturnLabels);
         }
         if (copies > 0 && request.sender.address.isEmpty()) {
-            return QStringLiteral(
+            return Text::tr(
                 "--return-address : aucune adresse de l'expéditeur n'est enregistrée (fenêtre "
                 "« Adresse de l'expéditeur »).");
         }
@@ -244,7 +243,7 @@ int AddressesCommand::runJob(const Request& request, AddressJob& job) {
     if (!returnLabels &&
         job.unfit().size() == static_cast<qsizetype>(job.mailingList().pieces.size())) {
         return fail(kUnreadable,
-                    QStringLiteral("Adresse trop longue, non imprimée : %1 ; rien n'est imprimé.")
+                    Text::tr("Adresse trop longue, non imprimée : %1 ; rien n'est imprimé.")
                         .arg(job.unfit().join(QStringLiteral(", "))));
     }
     return result == PrintJob::Result::Done ? kOk : fail(kPrintFailed, job.error());

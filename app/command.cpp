@@ -377,8 +377,8 @@ int Command::markSent(const GivenOptions& round, const QString& logName, const Q
                  "n'est pas écrite.")
             .arg(NativeFileName::display(copy))
             .toUtf8(),
-        QStringLiteral("Impression interrompue : l'impression est faite, la copie marquée %1 "
-                       "est écrite.")
+        Text::tr("Impression interrompue : l'impression est faite, la copie marquée %1 "
+                 "est écrite.")
             .arg(NativeFileName::display(copy))
             .toUtf8());
     QString error;

@@ -91,13 +91,12 @@ int ReceivedCommand::run(const QStringList& arguments) {
     if (const QString refused = files.copyProblem(copy); !refused.isEmpty()) {
         return fail(kUsage, refused);
     }
-    PendingFiles::setInterruptedText(
-        QStringLiteral("Marquage interrompu : la copie %1 n'est pas écrite.")
-            .arg(NativeFileName::display(copy))
-            .toUtf8(),
-        QStringLiteral("Marquage interrompu : la copie %1 est écrite.")
-            .arg(NativeFileName::display(copy))
-            .toUtf8());
+    PendingFiles::setInterruptedText(Text::tr("Marquage interrompu : la copie %1 n'est pas écrite.")
+                                         .arg(NativeFileName::display(copy))
+                                         .toUtf8(),
+                                     Text::tr("Marquage interrompu : la copie %1 est écrite.")
+                                         .arg(NativeFileName::display(copy))
+                                         .toUtf8());
     QString bundle;
     if (!readBundle(calls, &bundle)) {
         return kUnreadable;

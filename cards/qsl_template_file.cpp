@@ -154,7 +154,7 @@ QString QslTemplateFile::save(const QslTemplate& model, const QString& path) {
     }
     const QString problem = ReplacedFile::replace(path, bytes);
     return problem.isEmpty() ? QString()
-                             : problem + Text::tr(" ; le modèle n'est pas enregistré.");
+                             : Text::tr("%1 ; le modèle n'est pas enregistré.").arg(problem);
 }
 
 bool QslTemplateFile::load(const QString& path, QslTemplate& model, QString* error,

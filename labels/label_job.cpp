@@ -76,7 +76,7 @@ QString LabelJob::offsetProblem(const QPrinter& printer) {
     for (int index = 0; index < sheet_.labelsPerSheet(); ++index) {
         const QRectF text = LabelPrintRun::textArea(sheet_, index, unprintable).translated(offset);
         if (!paper.contains(text)) {
-            return QStringLiteral(
+            return Text::tr(
                        "Le décalage de l'imprimante (%1 ; %2 mm) fait sortir le texte des "
                        "étiquettes du papier (étiquette %3) : corrigez-le dans « Planches… ».")
                 .arg(QLocale(QLocale::French).toString(offset.x(), 'f', 2),

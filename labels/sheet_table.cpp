@@ -125,8 +125,8 @@ QString SheetTable::refusal(const QString& name) const {
 
 QString SheetTable::unknown(const QString& name) const {
     const QString why = refusal(name);
-    return why.isEmpty() ? QStringLiteral("planche inconnue %1").arg(name)
-                         : QStringLiteral("planche inconnue %1 : elle est refusée dans %2, %3")
+    return why.isEmpty() ? Text::tr("planche inconnue %1").arg(name)
+                         : Text::tr("planche inconnue %1 : elle est refusée dans %2, %3")
                                .arg(name, path_, why);
 }
 
@@ -149,10 +149,9 @@ SheetTable SheetTable::read(const QString& path) {
     QString first;
     const int skipped = table.putLines(bytes, &first);
     if (skipped > 0) {
-        table.problem_ =
-            Text::tr("%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3")
-                .arg(skipped)
-                .arg(path, first);
+        table.problem_ = Text::tr("%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3")
+                             .arg(skipped)
+                             .arg(path, first);
     }
     return table;
 }
@@ -272,5 +271,5 @@ QString SheetTable::save(const QString& path) const {
     }
     const QString problem = ReplacedFile::replace(path, bytes);
     return problem.isEmpty() ? QString()
-                             : problem + Text::tr(" ; les planches ne sont pas modifiées.");
+                             : Text::tr("%1 ; les planches ne sont pas modifiées.").arg(problem);
 }

@@ -1,9 +1,15 @@
 #include "log/confirmation_download.h"
 
+#include <QCoreApplication>
+
 #include "log/adif_text.h"
 
 namespace ConfirmationDownload {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ConfirmationDownload)
+};
 
 bool sameUpper(QByteArrayView text, QByteArrayView upperCase) {
     if (text.size() != upperCase.size()) {
@@ -60,11 +66,11 @@ Kind kindOf(QByteArrayView header) {
 QString messageFor(Kind kind) {
     switch (kind) {
         case Kind::LotwReport:
-            return QStringLiteral(
+            return Text::tr(
                 "Relevé de confirmations LoTW : ses QSL reçues sont des confirmations "
                 "électroniques (lues comme reçues par E), non des cartes.");
         case Kind::EqslInbox:
-            return QStringLiteral(
+            return Text::tr(
                 "Boîte de réception eQSL : ses QSL envoyées par E sont celles que les stations "
                 "vous ont envoyées (lues comme reçues par E), non les vôtres.");
         case Kind::Log:

@@ -24,6 +24,10 @@ struct Text {
 
 namespace {
 
+QString nullCharacters() {
+    return Text::tr("le fichier contient des caractères nuls (texte UTF-16 sans marque ?)");
+}
+
 // The fields of one CSV record, from `at`; `at` moves past the record's end.
 // A quote left open to the end of the text ends at its own line's end
 // instead, so that the lines after it are read as stations of their own;
@@ -116,8 +120,7 @@ std::vector<AddressEntry> AddressBook::parse(const QByteArray& bytes, QStringLis
     QString text = decoded(bytes, &refused);
     if (refused) {
         if (problems != nullptr) {
-            problems->append(QStringLiteral(
-                "le fichier contient des caractères nuls (texte UTF-16 sans marque ?)"));
+            problems->append(nullCharacters());
         }
         return {};
     }
@@ -132,7 +135,7 @@ std::vector<AddressEntry> AddressBook::parse(const QByteArray& bytes, QStringLis
         bool unclosed = false;
         QStringList fields = readRecord(text, at, &unclosed);
         if (unclosed && problems != nullptr) {
-            problems->append(QStringLiteral("ligne %1 : guillemet non fermé").arg(line));
+            problems->append(Text::tr("ligne %1 : guillemet non fermé").arg(line));
         }
         line += static_cast<int>(QStringView(text).mid(start, at - start).count(u'\n'));
         AddressEntry entry;
@@ -173,7 +176,7 @@ bool AddressBook::load(const QString& path, QString* error) {
         case BoundedFile::Outcome::Read:
             break;
         default:
-            *error = QStringLiteral(
+            *error = Text::tr(
                          "Le carnet d'adresses %1 ne peut pas être lu en entier (%2) : il n'est "
                          "ni utilisé ni remplacé.")
                          .arg(path, reason);
@@ -181,9 +184,9 @@ bool AddressBook::load(const QString& path, QString* error) {
     }
     QStringList problems;
     std::vector<AddressEntry> entries = parse(bytes, &problems);
-    if (entries.empty() && !problems.isEmpty() && problems.first().contains(u"nuls")) {
-        *error = QStringLiteral("Le carnet d'adresses %1 n'est pas lisible : %2.")
-                     .arg(path, problems.first());
+    if (entries.empty() && !problems.isEmpty() && problems.first() == nullCharacters()) {
+        *error =
+            Text::tr("Le carnet d'adresses %1 n'est pas lisible : %2.").arg(path, problems.first());
         return false;
     }
     entries_.clear();
@@ -213,7 +216,7 @@ bool AddressBook::save(const QString& path, QString* error) {
         QByteArray older;
         QString reason;
         if (BoundedFile::read(path, kLargestFile, &older, &reason) != BoundedFile::Outcome::Read) {
-            *error = QStringLiteral(
+            *error = Text::tr(
                          "Impossible de lire le fichier %1 (%2) : le carnet "
                          "d'adresses n'est pas modifié.")
                          .arg(path, reason);
@@ -222,14 +225,14 @@ bool AddressBook::save(const QString& path, QString* error) {
         const QString kept =
             ReplacedFile::replace(backupPath(path), older, ReplacedFile::kPrivateMode, true);
         if (!kept.isEmpty()) {
-            *error = kept + QStringLiteral(" ; le carnet d'adresses n'est pas modifié.");
+            *error = Text::tr("%1 ; le carnet d'adresses n'est pas modifié.").arg(kept);
             return false;
         }
     }
     const QString problem =
         ReplacedFile::replace(path, format(entries_), ReplacedFile::kPrivateMode, true);
     if (!problem.isEmpty()) {
-        *error = problem + QStringLiteral(" ; le carnet d'adresses n'est pas modifié.");
+        *error = Text::tr("%1 ; le carnet d'adresses n'est pas modifié.").arg(problem);
         return false;
     }
     readAt_ = stateOf(path);

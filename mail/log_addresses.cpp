@@ -1,7 +1,7 @@
 #include "mail/log_addresses.h"
 
-#include <QCoreApplication>
 #include <unistd.h>
+#include <QCoreApplication>
 
 #include <QFile>
 #include <QFileInfo>
@@ -173,7 +173,7 @@ bool offer(const QString& logPath, const QsoRecords& qsos, const QSet<QString>& 
         QByteArray record;
         QString reason;
         if (!recordBytes(file, *qso, utf16, mark == "\xFE\xFF", &record, &reason)) {
-            *error = QStringLiteral("Impossible de lire le fichier %1 : %2").arg(logPath, reason);
+            *error = Text::tr("Impossible de lire le fichier %1 : %2").arg(logPath, reason);
             return false;
         }
         const Found found = inRecord(record);
@@ -181,8 +181,8 @@ bool offer(const QString& logPath, const QsoRecords& qsos, const QSet<QString>& 
             continue;
         }
         if (record.isEmpty() || found.call != qso->text(QsoField::Callsign)) {
-            *error = Text::tr("Le fichier %1 a changé depuis sa lecture : relisez-le.")
-                         .arg(logPath);
+            *error =
+                Text::tr("Le fichier %1 a changé depuis sa lecture : relisez-le.").arg(logPath);
             return false;
         }
         source.offerLogAddress(source.stationOf(found.call), found.when, found.address);

@@ -97,13 +97,13 @@ bool PdfOutput::commit() {
     if (file_.commit(&PdfOutput::isWholePdf)) {
         return true;
     }
-    error_ = file_.error() + QStringLiteral(" ; il n'est pas modifié.");
+    error_ = Text::tr("%1 ; il n'est pas modifié.").arg(file_.error());
     return false;
 }
 
 void PdfOutput::abandon() {
     file_.abandon();
-    error_ = file_.error() + QStringLiteral(" ; il n'est pas modifié.");
+    error_ = Text::tr("%1 ; il n'est pas modifié.").arg(file_.error());
 }
 
 QString PdfOutput::targetProblem(const QString& target, const QStringList& inputs) {

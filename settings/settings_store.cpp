@@ -176,7 +176,7 @@ bool SettingsStore::sync() {
 bool SettingsStore::writeFile() {
     const std::unique_ptr<QTemporaryFile> staging = stagingFile(fileName_);
     if (staging == nullptr) {
-        writeProblem_ = QStringLiteral("aucun fichier temporaire ne peut être créé");
+        writeProblem_ = Text::tr("aucun fichier temporaire ne peut être créé");
         return false;
     }
     {
@@ -191,7 +191,7 @@ bool SettingsStore::writeFile() {
     const QByteArray bytes = read ? text.readAll() : QByteArray();
     if (!read || text.error() != QFileDevice::NoError ||
         !holdsExactly(QSettings(staging->fileName(), QSettings::IniFormat), values_)) {
-        writeProblem_ = QStringLiteral("le texte des options n'a pas pu être préparé");
+        writeProblem_ = Text::tr("le texte des options n'a pas pu être préparé");
         return false;
     }
     QDir().mkpath(QFileInfo(fileName_).absolutePath());

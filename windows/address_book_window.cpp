@@ -36,8 +36,8 @@ AddressBookWindow::AddressBookWindow(Workspace& workspace, QWidget* parent)
         readWhole_ = false;
         workspace_.dialogs().message(error);
     } else if (!book_.problems().isEmpty()) {
-        workspace_.dialogs().messageList(
-            QStringLiteral("Le carnet d'adresses %1 est lu, sauf :").arg(path_), book_.problems());
+        workspace_.dialogs().messageList(tr("Le carnet d'adresses %1 est lu, sauf :").arg(path_),
+                                         book_.problems());
     }
     fillList();
 }
@@ -170,8 +170,7 @@ void AddressBookWindow::saveStation() {
 void AddressBookWindow::deleteStation() {
     const QString call = AddressBook::normalCall(call_->text());
     if (book_.find(call) == nullptr ||
-        !workspace_.dialogs().askToReplace(
-            tr("Supprimer l'adresse de %1 du carnet ?").arg(call))) {
+        !workspace_.dialogs().askToReplace(tr("Supprimer l'adresse de %1 du carnet ?").arg(call))) {
         return;
     }
     if (change([&call](AddressBook& book) { book.remove(call); })) {
@@ -201,9 +200,9 @@ void AddressBookWindow::importFile() {
     }
     if (!replaced.isEmpty() &&
         !workspace_.dialogs().askToReplace(
-            QStringLiteral("L'import remplace l'adresse de %1 station(s) du carnet : %2.\n"
-                           "Continuer ?")
-                .arg(replaced.size())
+            tr("L'import remplace l'adresse de %n station(s) du carnet : %1.\n"
+               "Continuer ?",
+               nullptr, static_cast<int>(replaced.size()))
                 .arg(replaced.join(QStringLiteral(", "))))) {
         return;
     }
@@ -218,8 +217,8 @@ void AddressBookWindow::importFile() {
 bool AddressBookWindow::change(const std::function<void(AddressBook&)>& change) {
     if (!readWhole_) {
         workspace_.dialogs().message(
-            QStringLiteral("Le carnet d'adresses %1 n'a pas pu être lu en entier : il n'est pas "
-                           "remplacé. Fermez la fenêtre, réparez le fichier et rouvrez-la.")
+            tr("Le carnet d'adresses %1 n'a pas pu être lu en entier : il n'est pas "
+               "remplacé. Fermez la fenêtre, réparez le fichier et rouvrez-la.")
                 .arg(path_));
         return false;
     }

@@ -106,10 +106,10 @@ void SentMarking::offer(Workspace& workspace, PrintJob& job, const QString& outp
     Dialogs& dialogs = workspace.dialogs();
     const QString notMarked =
         leftOut.isEmpty() ? QString()
-                          : QStringLiteral(
-                                "\n%1 QSO imprimé(s) ne sont pas dans le journal lu %2 et ne "
-                                "sont pas marqués : %3")
-                                .arg(leftOut.size())
+                          : Text::tr(
+                                "\n%n QSO imprimé(s) ne sont pas dans le journal lu %1 et ne "
+                                "sont pas marqués : %2",
+                                nullptr, static_cast<int>(leftOut.size()))
                                 .arg(QFileInfo(log).fileName(), leftOut.join(QStringLiteral(", ")));
     if (marked.empty()) {
         if (!leftOut.isEmpty()) {
@@ -191,7 +191,7 @@ bool SentMarking::mayWrite(Dialogs& dialogs, const QString& log, const QString& 
 namespace {
 
 QString logChanged(const QString& log) {
-    return QStringLiteral(
+    return Text::tr(
                "Le fichier %1 a changé depuis sa lecture : la copie marquée "
                "n'est pas écrite ; relisez-le avant de marquer les QSO.")
         .arg(QDir::toNativeSeparators(log));
@@ -235,9 +235,8 @@ bool SentMarking::keepBackup(const QString& log, const LogFingerprint& fingerpri
         return false;
     }
     if (!copy.commit()) {
-        *error = copy.error() + Text::tr(
-                                    " ; le journal n'est pas gardé, la copie marquée "
-                                    "n'est pas écrite.");
+        *error = Text::tr("%1 ; le journal n'est pas gardé, la copie marquée n'est pas écrite.")
+                     .arg(copy.error());
         return false;
     }
     return true;

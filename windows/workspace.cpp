@@ -25,8 +25,8 @@ bool Workspace::saysPrintListEmpty() {
     if (printList().count() > 0) {
         return false;
     }
-    dialogs_.message(QStringLiteral(
-        "La liste d'impression est vide : choisissez les QSO à imprimer dans la sélection."));
+    dialogs_.message(
+        tr("La liste d'impression est vide : choisissez les QSO à imprimer dans la sélection."));
     return true;
 }
 
