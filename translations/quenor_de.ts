@@ -4,16 +4,28 @@
 <context>
     <name>AddressBook</name>
     <message>
-        <source>Le carnet d&apos;adresses %1 n&apos;est pas un fichier d&apos;adresses lisible.</source>
-        <translation>Das Adressbuch %1 ist keine lesbare Adressdatei.</translation>
+        <source>le fichier contient des caractères nuls (texte UTF-16 sans marque ?)</source>
+        <translation>die Datei enthält Nullzeichen (UTF-16-Text ohne Byte-Order-Mark?)</translation>
     </message>
     <message>
-        <source>Impossible de lire le fichier %1 : %2</source>
-        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+        <source>ligne %1 : guillemet non fermé</source>
+        <translation>Zeile %1: nicht geschlossenes Anführungszeichen</translation>
     </message>
     <message>
-        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+        <source>Le carnet d&apos;adresses %1 ne peut pas être lu en entier (%2) : il n&apos;est ni utilisé ni remplacé.</source>
+        <translation>Das Adressbuch %1 kann nicht vollständig gelesen werden (%2): Es wird weder verwendet noch ersetzt.</translation>
+    </message>
+    <message>
+        <source>Le carnet d&apos;adresses %1 n&apos;est pas lisible : %2.</source>
+        <translation>Das Adressbuch %1 ist nicht lesbar: %2.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 (%2) : le carnet d&apos;adresses n&apos;est pas modifié.</source>
+        <translation>Die Datei %1 kann nicht gelesen werden (%2): Das Adressbuch wird nicht geändert.</translation>
+    </message>
+    <message>
+        <source>%1 ; le carnet d&apos;adresses n&apos;est pas modifié.</source>
+        <translation>%1; das Adressbuch wird nicht geändert.</translation>
     </message>
 </context>
 <context>
@@ -97,6 +109,24 @@
             <numerusform>%n Adressen aus %1 importiert.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Le carnet d&apos;adresses %1 est lu, sauf :</source>
+        <translation>Das Adressbuch %1 ist gelesen, außer:</translation>
+    </message>
+    <message numerus="yes">
+        <source>L&apos;import remplace l&apos;adresse de %n station(s) du carnet : %1.
+Continuer ?</source>
+        <translation>
+            <numerusform>Der Import ersetzt die Adresse von %n Station im Adressbuch: %1.
+Fortfahren?</numerusform>
+            <numerusform>Der Import ersetzt die Adressen von %n Stationen im Adressbuch: %1.
+Fortfahren?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Le carnet d&apos;adresses %1 n&apos;a pas pu être lu en entier : il n&apos;est pas remplacé. Fermez la fenêtre, réparez le fichier et rouvrez-la.</source>
+        <translation>Das Adressbuch %1 konnte nicht vollständig gelesen werden: Es wird nicht ersetzt. Schließen Sie das Fenster, reparieren Sie die Datei und öffnen Sie es wieder.</translation>
+    </message>
 </context>
 <context>
     <name>AddressJob</name>
@@ -128,10 +158,6 @@
 <context>
     <name>AddressesCommand</name>
     <message>
-        <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
-        <translation>--sheet: unbekannter Bogen %1 (siehe labels --list-sheets)</translation>
-    </message>
-    <message>
         <source>--return-address : un nombre de 0 à %1 est attendu.</source>
         <translation>--return-address: Eine Zahl von 0 bis %1 wird erwartet.</translation>
     </message>
@@ -146,6 +172,18 @@
     <message>
         <source>Aucune adresse pour les QSO choisis</source>
         <translation>Keine Adresse für die gewählten QSOs</translation>
+    </message>
+    <message>
+        <source>--sheet : %1 (voir labels --list-sheets)</source>
+        <translation>--sheet: %1 (siehe labels --list-sheets)</translation>
+    </message>
+    <message>
+        <source>--return-address : aucune adresse de l&apos;expéditeur n&apos;est enregistrée (fenêtre « Adresse de l&apos;expéditeur »).</source>
+        <translation>--return-address: keine Absenderadresse gespeichert (Fenster „Absenderadresse“).</translation>
+    </message>
+    <message>
+        <source>Adresse trop longue, non imprimée : %1 ; rien n&apos;est imprimé.</source>
+        <translation>Adresse zu lang, nicht gedruckt: %1; es wird nichts gedruckt.</translation>
     </message>
 </context>
 <context>
@@ -793,6 +831,10 @@
             <numerusform>%n QSOs weggelassen, das Büro stellt sie nicht zu (--keep-undeliverable druckt sie):</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Impression interrompue : l&apos;impression est faite, la copie marquée %1 est écrite.</source>
+        <translation>Druck unterbrochen: Der Druck ist erfolgt, die markierte Kopie %1 ist geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -814,6 +856,17 @@
     <message>
         <source>Valeur vide après %1</source>
         <translation>Leerer Wert nach %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmationDownload</name>
+    <message>
+        <source>Relevé de confirmations LoTW : ses QSL reçues sont des confirmations électroniques (lues comme reçues par E), non des cartes.</source>
+        <translation>LoTW-Bestätigungsbericht: Seine erhaltenen QSLs sind elektronische Bestätigungen (als erhalten über E gelesen), keine Karten.</translation>
+    </message>
+    <message>
+        <source>Boîte de réception eQSL : ses QSL envoyées par E sont celles que les stations vous ont envoyées (lues comme reçues par E), non les vôtres.</source>
+        <translation>eQSL-Posteingang: Seine über E gesendeten QSLs sind die, die Ihnen die Stationen gesendet haben (als erhalten über E gelesen), nicht Ihre.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +912,10 @@
     <message>
         <source>feuilles envoyées</source>
         <translation>Bögen gesendet</translation>
+    </message>
+    <message>
+        <source>Le décalage de l&apos;imprimante (%1 ; %2 mm) fait sortir le texte des étiquettes du papier (étiquette %3) : corrigez-le dans « Planches… ».</source>
+        <translation>Der Druckerversatz (%1; %2 mm) schiebt den Text der Etiketten vom Papier (Etikett %3): Korrigieren Sie ihn unter „Bögen…“.</translation>
     </message>
 </context>
 <context>
@@ -1133,6 +1190,10 @@
         <source>Aperçu des étiquettes</source>
         <translation>Etikettenvorschau</translation>
     </message>
+    <message>
+        <source> (refusée : %1)</source>
+        <translation> (abgelehnt: %1)</translation>
+    </message>
 </context>
 <context>
     <name>LabelSamples</name>
@@ -1186,12 +1247,12 @@
 <context>
     <name>LabelsCommand</name>
     <message>
-        <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
-        <translation>--sheet: unbekannter Bogen %1 (siehe labels --list-sheets)</translation>
-    </message>
-    <message>
         <source>Planche inconnue : %1 (voir --list-sheets)</source>
         <translation>Unbekannter Bogen: %1 (siehe --list-sheets)</translation>
+    </message>
+    <message>
+        <source>--sheet : %1 (voir labels --list-sheets)</source>
+        <translation>--sheet: %1 (siehe labels --list-sheets)</translation>
     </message>
 </context>
 <context>
@@ -1482,20 +1543,8 @@ Ins Adressbuch aufnehmen?</translation>
 <context>
     <name>PdfOutput</name>
     <message>
-        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;écrire le fichier %1 (support plein ou erreur d&apos;écriture) : il n&apos;est pas modifié.</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden (Datenträger voll oder Schreibfehler): Sie bleibt unverändert.</translation>
-    </message>
-    <message>
-        <source>Le fichier de sortie %1 est le fichier lu %2 : rien n&apos;est écrit.</source>
-        <translation>Die Ausgabedatei %1 ist die gelesene Datei %2: Es wird nichts geschrieben.</translation>
-    </message>
-    <message>
-        <source>Le fichier de sortie %1 n&apos;est pas un fichier ordinaire : rien n&apos;est écrit.</source>
-        <translation>Die Ausgabedatei %1 ist keine gewöhnliche Datei: Es wird nichts geschrieben.</translation>
+        <source>%1 ; il n&apos;est pas modifié.</source>
+        <translation>%1; sie wird nicht geändert.</translation>
     </message>
 </context>
 <context>
@@ -1619,16 +1668,12 @@ Ins Adressbuch aufnehmen?</translation>
         <translation>Der Wert von %1 („%2“) ist zu lang: höchstens 13 Zeichen. Die Vorlage ist nicht gespeichert.</translation>
     </message>
     <message>
-        <source>Impossible de créer le fichier %1</source>
-        <translation>Die Datei %1 kann nicht angelegt werden</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;écrire le fichier %1 : le modèle n&apos;est pas enregistré.</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden: Die Vorlage ist nicht gespeichert.</translation>
-    </message>
-    <message>
         <source>Impossible d&apos;ouvrir le fichier %1</source>
         <translation>Die Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>%1 ; le modèle n&apos;est pas enregistré.</source>
+        <translation>%1; die Vorlage wird nicht gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -1746,6 +1791,14 @@ Ins Adressbuch aufnehmen?</translation>
         <source>%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO</source>
         <translation>Gefundene Zeilen: %1, ohne QSO: %2, mit mehreren QSOs: %3</translation>
     </message>
+    <message>
+        <source>Marquage interrompu : la copie %1 n&apos;est pas écrite.</source>
+        <translation>Markieren unterbrochen: Die Kopie %1 ist nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>Marquage interrompu : la copie %1 est écrite.</source>
+        <translation>Markieren unterbrochen: Die Kopie %1 ist geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>SelectionWindow</name>
@@ -1845,14 +1898,6 @@ Ins Adressbuch aufnehmen?</translation>
 <context>
     <name>SentMarker</name>
     <message>
-        <source>%1 est le fichier %2 de cette impression : rien n&apos;est écrit, donnez un autre nom à la copie marquée.</source>
-        <translation>%1 ist die Datei %2 dieses Drucks: Es wird nichts geschrieben, geben Sie der markierten Kopie einen anderen Namen.</translation>
-    </message>
-    <message>
-        <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
-        <translation>%1 kann nicht ersetzt werden (das Logbuch selbst oder eine Spezialdatei); geben Sie einen anderen Namen an.</translation>
-    </message>
-    <message>
         <source>Impossible de lire le fichier %1 : %2</source>
         <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
     </message>
@@ -1910,9 +1955,27 @@ Voulez-vous le remplacer ?</source>
         <translation>Die Datei %1 gibt es schon.
 Möchten Sie sie ersetzen?</translation>
     </message>
+    <message numerus="yes">
+        <source>
+%n QSO imprimé(s) ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
+        <translation>
+            <numerusform>
+%n gedrucktes QSO ist nicht im gelesenen Logbuch %1 und wird nicht markiert: %2</numerusform>
+            <numerusform>
+%n gedruckte QSOs sind nicht im gelesenen Logbuch %1 und werden nicht markiert: %2</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>Impossible de garder le journal dans %1 : la copie marquée n&apos;est pas écrite.</source>
-        <translation>Das Logbuch kann nicht in %1 gesichert werden: Die markierte Kopie wird nicht geschrieben.</translation>
+        <source>Le fichier %1 a changé depuis sa lecture : la copie marquée n&apos;est pas écrite ; relisez-le avant de marquer les QSO.</source>
+        <translation>Die Datei %1 hat sich seit dem Lesen geändert: Die markierte Kopie wird nicht geschrieben; lesen Sie sie neu, bevor Sie die QSOs markieren.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 ; le journal n&apos;est pas gardé, la copie marquée n&apos;est pas écrite.</source>
+        <translation>%1; das Logbuch wird nicht aufbewahrt, die markierte Kopie wird nicht geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -1920,6 +1983,18 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Les options ne peuvent pas être enregistrées : le fichier %1 est illisible ou protégé en écriture. Le programme continue avec les valeurs par défaut.</source>
         <translation>Die Optionen können nicht gespeichert werden: Die Datei %1 ist unlesbar oder schreibgeschützt. Das Programm arbeitet mit den Standardwerten weiter.</translation>
+    </message>
+    <message>
+        <source>aucun fichier temporaire ne peut être créé</source>
+        <translation>es kann keine temporäre Datei angelegt werden</translation>
+    </message>
+    <message>
+        <source>le texte des options n&apos;a pas pu être préparé</source>
+        <translation>der Text der Einstellungen konnte nicht vorbereitet werden</translation>
+    </message>
+    <message>
+        <source>Les options ne peuvent pas être enregistrées : impossible d&apos;écrire le fichier %1 (%2). Il est gardé tel qu&apos;il était ; le programme continue avec les valeurs choisies.</source>
+        <translation>Die Einstellungen können nicht gespeichert werden: Die Datei %1 kann nicht geschrieben werden (%2). Sie bleibt, wie sie war; das Programm arbeitet mit den gewählten Werten weiter.</translation>
     </message>
 </context>
 <context>
@@ -1967,8 +2042,16 @@ Möchten Sie sie ersetzen?</translation>
         <translation>Name: Einen Bogen %1 gibt es schon.</translation>
     </message>
     <message>
-        <source>Les planches n&apos;ont pas pu être enregistrées dans %1.</source>
-        <translation>Die Bögen konnten nicht in %1 gespeichert werden.</translation>
+        <source>planche inconnue %1</source>
+        <translation>unbekannter Bogen %1</translation>
+    </message>
+    <message>
+        <source>planche inconnue %1 : elle est refusée dans %2, %3</source>
+        <translation>unbekannter Bogen %1: Er wird in %2 abgelehnt, %3</translation>
+    </message>
+    <message>
+        <source>%1 ; les planches ne sont pas modifiées.</source>
+        <translation>%1; die Bögen werden nicht geändert.</translation>
     </message>
 </context>
 <context>
@@ -2166,6 +2249,10 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Entrez votre indicatif</source>
         <translation>Geben Sie Ihr Rufzeichen ein</translation>
+    </message>
+    <message>
+        <source>La liste d&apos;impression est vide : choisissez les QSO à imprimer dans la sélection.</source>
+        <translation>Die Druckliste ist leer: Wählen Sie die zu druckenden QSOs in der Auswahl.</translation>
     </message>
 </context>
 </TS>

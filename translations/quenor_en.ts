@@ -4,16 +4,28 @@
 <context>
     <name>AddressBook</name>
     <message>
-        <source>Le carnet d&apos;adresses %1 n&apos;est pas un fichier d&apos;adresses lisible.</source>
-        <translation>The address book %1 is not a readable address file.</translation>
+        <source>le fichier contient des caractères nuls (texte UTF-16 sans marque ?)</source>
+        <translation>the file holds null characters (UTF-16 text without a byte order mark?)</translation>
     </message>
     <message>
-        <source>Impossible de lire le fichier %1 : %2</source>
-        <translation>Cannot read the file %1: %2</translation>
+        <source>ligne %1 : guillemet non fermé</source>
+        <translation>line %1: unclosed quote</translation>
     </message>
     <message>
-        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
-        <translation>Cannot write the file %1: %2</translation>
+        <source>Le carnet d&apos;adresses %1 ne peut pas être lu en entier (%2) : il n&apos;est ni utilisé ni remplacé.</source>
+        <translation>The address book %1 cannot be read whole (%2): it is neither used nor replaced.</translation>
+    </message>
+    <message>
+        <source>Le carnet d&apos;adresses %1 n&apos;est pas lisible : %2.</source>
+        <translation>The address book %1 is not readable: %2.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 (%2) : le carnet d&apos;adresses n&apos;est pas modifié.</source>
+        <translation>Cannot read the file %1 (%2): the address book is not changed.</translation>
+    </message>
+    <message>
+        <source>%1 ; le carnet d&apos;adresses n&apos;est pas modifié.</source>
+        <translation>%1; the address book is not changed.</translation>
     </message>
 </context>
 <context>
@@ -97,6 +109,24 @@
             <numerusform>%n addresses imported from %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Le carnet d&apos;adresses %1 est lu, sauf :</source>
+        <translation>The address book %1 is read, except:</translation>
+    </message>
+    <message numerus="yes">
+        <source>L&apos;import remplace l&apos;adresse de %n station(s) du carnet : %1.
+Continuer ?</source>
+        <translation>
+            <numerusform>The import replaces the address of %n station in the book: %1.
+Continue?</numerusform>
+            <numerusform>The import replaces the addresses of %n stations in the book: %1.
+Continue?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Le carnet d&apos;adresses %1 n&apos;a pas pu être lu en entier : il n&apos;est pas remplacé. Fermez la fenêtre, réparez le fichier et rouvrez-la.</source>
+        <translation>The address book %1 could not be read whole: it is not replaced. Close the window, repair the file and open it again.</translation>
+    </message>
 </context>
 <context>
     <name>AddressJob</name>
@@ -128,10 +158,6 @@
 <context>
     <name>AddressesCommand</name>
     <message>
-        <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
-        <translation>--sheet: unknown sheet %1 (see labels --list-sheets)</translation>
-    </message>
-    <message>
         <source>--return-address : un nombre de 0 à %1 est attendu.</source>
         <translation>--return-address: a number from 0 to %1 is expected.</translation>
     </message>
@@ -146,6 +172,18 @@
     <message>
         <source>Aucune adresse pour les QSO choisis</source>
         <translation>No address for the chosen QSOs</translation>
+    </message>
+    <message>
+        <source>--sheet : %1 (voir labels --list-sheets)</source>
+        <translation>--sheet: %1 (see labels --list-sheets)</translation>
+    </message>
+    <message>
+        <source>--return-address : aucune adresse de l&apos;expéditeur n&apos;est enregistrée (fenêtre « Adresse de l&apos;expéditeur »).</source>
+        <translation>--return-address: no sender address is stored (window &quot;Sender address&quot;).</translation>
+    </message>
+    <message>
+        <source>Adresse trop longue, non imprimée : %1 ; rien n&apos;est imprimé.</source>
+        <translation>Address too long, not printed: %1; nothing is printed.</translation>
     </message>
 </context>
 <context>
@@ -793,6 +831,10 @@
             <numerusform>%n QSOs left out, the bureau does not deliver them (--keep-undeliverable prints them):</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Impression interrompue : l&apos;impression est faite, la copie marquée %1 est écrite.</source>
+        <translation>Printing interrupted: the printing is done, the marked copy %1 is written.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -814,6 +856,17 @@
     <message>
         <source>Valeur vide après %1</source>
         <translation>Empty value after %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmationDownload</name>
+    <message>
+        <source>Relevé de confirmations LoTW : ses QSL reçues sont des confirmations électroniques (lues comme reçues par E), non des cartes.</source>
+        <translation>LoTW confirmation report: its received QSLs are electronic confirmations (read as received by E), not cards.</translation>
+    </message>
+    <message>
+        <source>Boîte de réception eQSL : ses QSL envoyées par E sont celles que les stations vous ont envoyées (lues comme reçues par E), non les vôtres.</source>
+        <translation>eQSL inbox: its QSLs sent by E are those the stations sent you (read as received by E), not yours.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +912,10 @@
     <message>
         <source>feuilles envoyées</source>
         <translation>sheets sent</translation>
+    </message>
+    <message>
+        <source>Le décalage de l&apos;imprimante (%1 ; %2 mm) fait sortir le texte des étiquettes du papier (étiquette %3) : corrigez-le dans « Planches… ».</source>
+        <translation>The printer&apos;s offset (%1; %2 mm) moves the labels&apos; text off the paper (label %3): correct it in &quot;Sheets…&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1133,6 +1190,10 @@
         <source>Aperçu des étiquettes</source>
         <translation>Label preview</translation>
     </message>
+    <message>
+        <source> (refusée : %1)</source>
+        <translation> (refused: %1)</translation>
+    </message>
 </context>
 <context>
     <name>LabelSamples</name>
@@ -1186,12 +1247,12 @@
 <context>
     <name>LabelsCommand</name>
     <message>
-        <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
-        <translation>--sheet: unknown sheet %1 (see labels --list-sheets)</translation>
-    </message>
-    <message>
         <source>Planche inconnue : %1 (voir --list-sheets)</source>
         <translation>Unknown sheet: %1 (see --list-sheets)</translation>
+    </message>
+    <message>
+        <source>--sheet : %1 (voir labels --list-sheets)</source>
+        <translation>--sheet: %1 (see labels --list-sheets)</translation>
     </message>
 </context>
 <context>
@@ -1482,20 +1543,8 @@ Add them to the address book?</translation>
 <context>
     <name>PdfOutput</name>
     <message>
-        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
-        <translation>Cannot write the file %1: %2</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;écrire le fichier %1 (support plein ou erreur d&apos;écriture) : il n&apos;est pas modifié.</source>
-        <translation>Cannot write the file %1 (disk full or write error): it is left unchanged.</translation>
-    </message>
-    <message>
-        <source>Le fichier de sortie %1 est le fichier lu %2 : rien n&apos;est écrit.</source>
-        <translation>The output file %1 is the input file %2: nothing is written.</translation>
-    </message>
-    <message>
-        <source>Le fichier de sortie %1 n&apos;est pas un fichier ordinaire : rien n&apos;est écrit.</source>
-        <translation>The output file %1 is not a regular file: nothing is written.</translation>
+        <source>%1 ; il n&apos;est pas modifié.</source>
+        <translation>%1; it is not changed.</translation>
     </message>
 </context>
 <context>
@@ -1619,16 +1668,12 @@ Add them to the address book?</translation>
         <translation>The value of %1 (&quot;%2&quot;) is too long: 13 characters at most. The layout is not saved.</translation>
     </message>
     <message>
-        <source>Impossible de créer le fichier %1</source>
-        <translation>Cannot create the file %1</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;écrire le fichier %1 : le modèle n&apos;est pas enregistré.</source>
-        <translation>Cannot write the file %1: the layout is not saved.</translation>
-    </message>
-    <message>
         <source>Impossible d&apos;ouvrir le fichier %1</source>
         <translation>Cannot open the file %1</translation>
+    </message>
+    <message>
+        <source>%1 ; le modèle n&apos;est pas enregistré.</source>
+        <translation>%1; the layout is not saved.</translation>
     </message>
 </context>
 <context>
@@ -1746,6 +1791,14 @@ Add them to the address book?</translation>
         <source>%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO</source>
         <translation>Lines found: %1, without a QSO: %2, with several QSOs: %3</translation>
     </message>
+    <message>
+        <source>Marquage interrompu : la copie %1 n&apos;est pas écrite.</source>
+        <translation>Marking interrupted: the copy %1 is not written.</translation>
+    </message>
+    <message>
+        <source>Marquage interrompu : la copie %1 est écrite.</source>
+        <translation>Marking interrupted: the copy %1 is written.</translation>
+    </message>
 </context>
 <context>
     <name>SelectionWindow</name>
@@ -1845,14 +1898,6 @@ Add them to the address book?</translation>
 <context>
     <name>SentMarker</name>
     <message>
-        <source>%1 est le fichier %2 de cette impression : rien n&apos;est écrit, donnez un autre nom à la copie marquée.</source>
-        <translation>%1 is the file %2 of this run: nothing is written, give the marked copy another name.</translation>
-    </message>
-    <message>
-        <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
-        <translation>%1 cannot be replaced (the log itself or a special file); give another name.</translation>
-    </message>
-    <message>
         <source>Impossible de lire le fichier %1 : %2</source>
         <translation>Cannot read the file %1: %2</translation>
     </message>
@@ -1910,9 +1955,27 @@ Voulez-vous le remplacer ?</source>
         <translation>The file %1 already exists.
 Do you want to replace it?</translation>
     </message>
+    <message numerus="yes">
+        <source>
+%n QSO imprimé(s) ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
+        <translation>
+            <numerusform>
+%n printed QSO is not in the log read %1 and is not marked: %2</numerusform>
+            <numerusform>
+%n printed QSOs are not in the log read %1 and are not marked: %2</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>Impossible de garder le journal dans %1 : la copie marquée n&apos;est pas écrite.</source>
-        <translation>Cannot keep the log in %1: the marked copy is not written.</translation>
+        <source>Le fichier %1 a changé depuis sa lecture : la copie marquée n&apos;est pas écrite ; relisez-le avant de marquer les QSO.</source>
+        <translation>The file %1 has changed since it was read: the marked copy is not written; read it again before marking the QSOs.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Cannot read the file %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 ; le journal n&apos;est pas gardé, la copie marquée n&apos;est pas écrite.</source>
+        <translation>%1; the log is not kept, the marked copy is not written.</translation>
     </message>
 </context>
 <context>
@@ -1920,6 +1983,18 @@ Do you want to replace it?</translation>
     <message>
         <source>Les options ne peuvent pas être enregistrées : le fichier %1 est illisible ou protégé en écriture. Le programme continue avec les valeurs par défaut.</source>
         <translation>The options cannot be saved: the file %1 is unreadable or write-protected. The program goes on with the default values.</translation>
+    </message>
+    <message>
+        <source>aucun fichier temporaire ne peut être créé</source>
+        <translation>no temporary file can be created</translation>
+    </message>
+    <message>
+        <source>le texte des options n&apos;a pas pu être préparé</source>
+        <translation>the text of the options could not be prepared</translation>
+    </message>
+    <message>
+        <source>Les options ne peuvent pas être enregistrées : impossible d&apos;écrire le fichier %1 (%2). Il est gardé tel qu&apos;il était ; le programme continue avec les valeurs choisies.</source>
+        <translation>The options cannot be saved: cannot write the file %1 (%2). It is kept as it was; the program goes on with the values chosen.</translation>
     </message>
 </context>
 <context>
@@ -1967,8 +2042,16 @@ Do you want to replace it?</translation>
         <translation>Name: a sheet %1 already exists.</translation>
     </message>
     <message>
-        <source>Les planches n&apos;ont pas pu être enregistrées dans %1.</source>
-        <translation>The sheets could not be saved in %1.</translation>
+        <source>planche inconnue %1</source>
+        <translation>unknown sheet %1</translation>
+    </message>
+    <message>
+        <source>planche inconnue %1 : elle est refusée dans %2, %3</source>
+        <translation>unknown sheet %1: it is refused in %2, %3</translation>
+    </message>
+    <message>
+        <source>%1 ; les planches ne sont pas modifiées.</source>
+        <translation>%1; the sheets are not changed.</translation>
     </message>
 </context>
 <context>
@@ -2166,6 +2249,10 @@ Do you want to replace it?</translation>
     <message>
         <source>Entrez votre indicatif</source>
         <translation>Enter your callsign</translation>
+    </message>
+    <message>
+        <source>La liste d&apos;impression est vide : choisissez les QSO à imprimer dans la sélection.</source>
+        <translation>The print list is empty: choose the QSOs to print in the selection.</translation>
     </message>
 </context>
 </TS>

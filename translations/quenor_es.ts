@@ -4,16 +4,28 @@
 <context>
     <name>AddressBook</name>
     <message>
-        <source>Le carnet d&apos;adresses %1 n&apos;est pas un fichier d&apos;adresses lisible.</source>
-        <translation>La libreta de direcciones %1 no es un archivo de direcciones legible.</translation>
+        <source>le fichier contient des caractères nuls (texte UTF-16 sans marque ?)</source>
+        <translation>el archivo contiene caracteres nulos (¿texto UTF-16 sin marca?)</translation>
     </message>
     <message>
-        <source>Impossible de lire le fichier %1 : %2</source>
-        <translation>No se puede leer el archivo %1: %2</translation>
+        <source>ligne %1 : guillemet non fermé</source>
+        <translation>línea %1: comilla sin cerrar</translation>
     </message>
     <message>
-        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
-        <translation>No se puede escribir el archivo %1: %2</translation>
+        <source>Le carnet d&apos;adresses %1 ne peut pas être lu en entier (%2) : il n&apos;est ni utilisé ni remplacé.</source>
+        <translation>La libreta de direcciones %1 no se puede leer entera (%2): no se usa ni se sustituye.</translation>
+    </message>
+    <message>
+        <source>Le carnet d&apos;adresses %1 n&apos;est pas lisible : %2.</source>
+        <translation>La libreta de direcciones %1 no se puede leer: %2.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 (%2) : le carnet d&apos;adresses n&apos;est pas modifié.</source>
+        <translation>No se puede leer el archivo %1 (%2): la libreta de direcciones no se modifica.</translation>
+    </message>
+    <message>
+        <source>%1 ; le carnet d&apos;adresses n&apos;est pas modifié.</source>
+        <translation>%1; la libreta de direcciones no se modifica.</translation>
     </message>
 </context>
 <context>
@@ -97,6 +109,24 @@
             <numerusform>%n direcciones importadas de %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Le carnet d&apos;adresses %1 est lu, sauf :</source>
+        <translation>La libreta de direcciones %1 está leída, salvo:</translation>
+    </message>
+    <message numerus="yes">
+        <source>L&apos;import remplace l&apos;adresse de %n station(s) du carnet : %1.
+Continuer ?</source>
+        <translation>
+            <numerusform>La importación sustituye la dirección de %n estación de la libreta: %1.
+¿Continuar?</numerusform>
+            <numerusform>La importación sustituye la dirección de %n estaciones de la libreta: %1.
+¿Continuar?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Le carnet d&apos;adresses %1 n&apos;a pas pu être lu en entier : il n&apos;est pas remplacé. Fermez la fenêtre, réparez le fichier et rouvrez-la.</source>
+        <translation>La libreta de direcciones %1 no se pudo leer entera: no se sustituye. Cierre la ventana, repare el archivo y vuelva a abrirla.</translation>
+    </message>
 </context>
 <context>
     <name>AddressJob</name>
@@ -128,10 +158,6 @@
 <context>
     <name>AddressesCommand</name>
     <message>
-        <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
-        <translation>--sheet: hoja desconocida %1 (vea labels --list-sheets)</translation>
-    </message>
-    <message>
         <source>--return-address : un nombre de 0 à %1 est attendu.</source>
         <translation>--return-address: se espera un número de 0 a %1.</translation>
     </message>
@@ -146,6 +172,18 @@
     <message>
         <source>Aucune adresse pour les QSO choisis</source>
         <translation>Ninguna dirección para los QSO elegidos</translation>
+    </message>
+    <message>
+        <source>--sheet : %1 (voir labels --list-sheets)</source>
+        <translation>--sheet: %1 (vea labels --list-sheets)</translation>
+    </message>
+    <message>
+        <source>--return-address : aucune adresse de l&apos;expéditeur n&apos;est enregistrée (fenêtre « Adresse de l&apos;expéditeur »).</source>
+        <translation>--return-address: no hay ninguna dirección del remitente guardada (ventana «Dirección del remitente»).</translation>
+    </message>
+    <message>
+        <source>Adresse trop longue, non imprimée : %1 ; rien n&apos;est imprimé.</source>
+        <translation>Dirección demasiado larga, no impresa: %1; no se imprime nada.</translation>
     </message>
 </context>
 <context>
@@ -793,6 +831,10 @@
             <numerusform>%n QSO dejados fuera, el buró no los entrega (--keep-undeliverable los imprime):</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Impression interrompue : l&apos;impression est faite, la copie marquée %1 est écrite.</source>
+        <translation>Impresión interrumpida: la impresión está hecha, la copia marcada %1 está escrita.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -814,6 +856,17 @@
     <message>
         <source>Valeur vide après %1</source>
         <translation>Valor vacío tras %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmationDownload</name>
+    <message>
+        <source>Relevé de confirmations LoTW : ses QSL reçues sont des confirmations électroniques (lues comme reçues par E), non des cartes.</source>
+        <translation>Informe de confirmaciones de LoTW: sus QSL recibidas son confirmaciones electrónicas (leídas como recibidas por E), no tarjetas.</translation>
+    </message>
+    <message>
+        <source>Boîte de réception eQSL : ses QSL envoyées par E sont celles que les stations vous ont envoyées (lues comme reçues par E), non les vôtres.</source>
+        <translation>Bandeja de entrada de eQSL: sus QSL enviadas por E son las que las estaciones le enviaron (leídas como recibidas por E), no las suyas.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +912,10 @@
     <message>
         <source>feuilles envoyées</source>
         <translation>hojas enviadas</translation>
+    </message>
+    <message>
+        <source>Le décalage de l&apos;imprimante (%1 ; %2 mm) fait sortir le texte des étiquettes du papier (étiquette %3) : corrigez-le dans « Planches… ».</source>
+        <translation>El desplazamiento de la impresora (%1; %2 mm) saca el texto de las etiquetas del papel (etiqueta %3): corríjalo en «Hojas…».</translation>
     </message>
 </context>
 <context>
@@ -1133,6 +1190,10 @@
         <source>Aperçu des étiquettes</source>
         <translation>Vista previa de las etiquetas</translation>
     </message>
+    <message>
+        <source> (refusée : %1)</source>
+        <translation> (rechazada: %1)</translation>
+    </message>
 </context>
 <context>
     <name>LabelSamples</name>
@@ -1186,12 +1247,12 @@
 <context>
     <name>LabelsCommand</name>
     <message>
-        <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
-        <translation>--sheet: hoja desconocida %1 (vea labels --list-sheets)</translation>
-    </message>
-    <message>
         <source>Planche inconnue : %1 (voir --list-sheets)</source>
         <translation>Hoja desconocida: %1 (vea --list-sheets)</translation>
+    </message>
+    <message>
+        <source>--sheet : %1 (voir labels --list-sheets)</source>
+        <translation>--sheet: %1 (vea labels --list-sheets)</translation>
     </message>
 </context>
 <context>
@@ -1482,20 +1543,8 @@ Les ajouter au carnet d&apos;adresses ?</source>
 <context>
     <name>PdfOutput</name>
     <message>
-        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
-        <translation>No se puede escribir el archivo %1: %2</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;écrire le fichier %1 (support plein ou erreur d&apos;écriture) : il n&apos;est pas modifié.</source>
-        <translation>No se puede escribir el archivo %1 (disco lleno o error de escritura): no se modifica.</translation>
-    </message>
-    <message>
-        <source>Le fichier de sortie %1 est le fichier lu %2 : rien n&apos;est écrit.</source>
-        <translation>El archivo de salida %1 es el archivo leído %2: no se escribe nada.</translation>
-    </message>
-    <message>
-        <source>Le fichier de sortie %1 n&apos;est pas un fichier ordinaire : rien n&apos;est écrit.</source>
-        <translation>El archivo de salida %1 no es un archivo normal: no se escribe nada.</translation>
+        <source>%1 ; il n&apos;est pas modifié.</source>
+        <translation>%1; no se modifica.</translation>
     </message>
 </context>
 <context>
@@ -1619,16 +1668,12 @@ Les ajouter au carnet d&apos;adresses ?</source>
         <translation>El valor de %1 («%2») es demasiado largo: 13 caracteres como máximo. El modelo no se ha guardado.</translation>
     </message>
     <message>
-        <source>Impossible de créer le fichier %1</source>
-        <translation>No se puede crear el archivo %1</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;écrire le fichier %1 : le modèle n&apos;est pas enregistré.</source>
-        <translation>No se puede escribir el archivo %1: el modelo no se ha guardado.</translation>
-    </message>
-    <message>
         <source>Impossible d&apos;ouvrir le fichier %1</source>
         <translation>No se puede abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>%1 ; le modèle n&apos;est pas enregistré.</source>
+        <translation>%1; el modelo no se guarda.</translation>
     </message>
 </context>
 <context>
@@ -1746,6 +1791,14 @@ Les ajouter au carnet d&apos;adresses ?</source>
         <source>%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO</source>
         <translation>Líneas encontradas: %1, sin QSO: %2, con varios QSO: %3</translation>
     </message>
+    <message>
+        <source>Marquage interrompu : la copie %1 n&apos;est pas écrite.</source>
+        <translation>Marcado interrumpido: la copia %1 no está escrita.</translation>
+    </message>
+    <message>
+        <source>Marquage interrompu : la copie %1 est écrite.</source>
+        <translation>Marcado interrumpido: la copia %1 está escrita.</translation>
+    </message>
 </context>
 <context>
     <name>SelectionWindow</name>
@@ -1845,14 +1898,6 @@ Les ajouter au carnet d&apos;adresses ?</source>
 <context>
     <name>SentMarker</name>
     <message>
-        <source>%1 est le fichier %2 de cette impression : rien n&apos;est écrit, donnez un autre nom à la copie marquée.</source>
-        <translation>%1 es el archivo %2 de esta impresión: no se escribe nada, dé otro nombre a la copia marcada.</translation>
-    </message>
-    <message>
-        <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
-        <translation>%1 no se puede reemplazar (el propio log o un archivo especial); dé otro nombre.</translation>
-    </message>
-    <message>
         <source>Impossible de lire le fichier %1 : %2</source>
         <translation>No se puede leer el archivo %1: %2</translation>
     </message>
@@ -1910,9 +1955,27 @@ Voulez-vous le remplacer ?</source>
         <translation>El archivo %1 ya existe.
 ¿Desea reemplazarlo?</translation>
     </message>
+    <message numerus="yes">
+        <source>
+%n QSO imprimé(s) ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
+        <translation>
+            <numerusform>
+%n QSO impreso no está en el log leído %1 y no se marca: %2</numerusform>
+            <numerusform>
+%n QSO impresos no están en el log leído %1 y no se marcan: %2</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>Impossible de garder le journal dans %1 : la copie marquée n&apos;est pas écrite.</source>
-        <translation>No se puede guardar el log en %1: la copia marcada no se escribe.</translation>
+        <source>Le fichier %1 a changé depuis sa lecture : la copie marquée n&apos;est pas écrite ; relisez-le avant de marquer les QSO.</source>
+        <translation>El archivo %1 ha cambiado desde su lectura: la copia marcada no se escribe; vuelva a leerlo antes de marcar los QSO.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 ; le journal n&apos;est pas gardé, la copie marquée n&apos;est pas écrite.</source>
+        <translation>%1; el log no se guarda, la copia marcada no se escribe.</translation>
     </message>
 </context>
 <context>
@@ -1920,6 +1983,18 @@ Voulez-vous le remplacer ?</source>
     <message>
         <source>Les options ne peuvent pas être enregistrées : le fichier %1 est illisible ou protégé en écriture. Le programme continue avec les valeurs par défaut.</source>
         <translation>Las opciones no se pueden guardar: el archivo %1 es ilegible o está protegido contra escritura. El programa sigue con los valores por defecto.</translation>
+    </message>
+    <message>
+        <source>aucun fichier temporaire ne peut être créé</source>
+        <translation>no se puede crear ningún archivo temporal</translation>
+    </message>
+    <message>
+        <source>le texte des options n&apos;a pas pu être préparé</source>
+        <translation>no se pudo preparar el texto de las opciones</translation>
+    </message>
+    <message>
+        <source>Les options ne peuvent pas être enregistrées : impossible d&apos;écrire le fichier %1 (%2). Il est gardé tel qu&apos;il était ; le programme continue avec les valeurs choisies.</source>
+        <translation>Las opciones no se pueden guardar: no se puede escribir el archivo %1 (%2). Se conserva como estaba; el programa sigue con los valores elegidos.</translation>
     </message>
 </context>
 <context>
@@ -1967,8 +2042,16 @@ Voulez-vous le remplacer ?</source>
         <translation>Nombre: ya existe una hoja %1.</translation>
     </message>
     <message>
-        <source>Les planches n&apos;ont pas pu être enregistrées dans %1.</source>
-        <translation>Las hojas no se pudieron guardar en %1.</translation>
+        <source>planche inconnue %1</source>
+        <translation>hoja desconocida %1</translation>
+    </message>
+    <message>
+        <source>planche inconnue %1 : elle est refusée dans %2, %3</source>
+        <translation>hoja desconocida %1: está rechazada en %2, %3</translation>
+    </message>
+    <message>
+        <source>%1 ; les planches ne sont pas modifiées.</source>
+        <translation>%1; las hojas no se modifican.</translation>
     </message>
 </context>
 <context>
@@ -2166,6 +2249,10 @@ Voulez-vous le remplacer ?</source>
     <message>
         <source>Entrez votre indicatif</source>
         <translation>Introduzca su indicativo</translation>
+    </message>
+    <message>
+        <source>La liste d&apos;impression est vide : choisissez les QSO à imprimer dans la sélection.</source>
+        <translation>La lista de impresión está vacía: elija los QSO que imprimir en la selección.</translation>
     </message>
 </context>
 </TS>

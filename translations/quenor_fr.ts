@@ -10,6 +10,16 @@
             <numerusform>%n adresses importées de %1.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>L&apos;import remplace l&apos;adresse de %n station(s) du carnet : %1.
+Continuer ?</source>
+        <translation>
+            <numerusform>L&apos;import remplace l&apos;adresse de %n station du carnet : %1.
+Continuer ?</numerusform>
+            <numerusform>L&apos;import remplace l&apos;adresse de %n station(s) du carnet : %1.
+Continuer ?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -112,6 +122,16 @@
         <translation>
             <numerusform>Marquer le QSO imprimé comme envoyé ?</numerusform>
             <numerusform>Marquer les %n QSO imprimés comme envoyés ?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+%n QSO imprimé(s) ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
+        <translation>
+            <numerusform>
+%n QSO imprimé n&apos;est pas dans le journal lu %1 et n&apos;est pas marqué : %2</numerusform>
+            <numerusform>
+%n QSO imprimé(s) ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</numerusform>
         </translation>
     </message>
 </context>

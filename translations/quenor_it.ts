@@ -4,16 +4,28 @@
 <context>
     <name>AddressBook</name>
     <message>
-        <source>Le carnet d&apos;adresses %1 n&apos;est pas un fichier d&apos;adresses lisible.</source>
-        <translation>La rubrica indirizzi %1 non è un file di indirizzi leggibile.</translation>
+        <source>le fichier contient des caractères nuls (texte UTF-16 sans marque ?)</source>
+        <translation>il file contiene caratteri nulli (testo UTF-16 senza marcatore?)</translation>
     </message>
     <message>
-        <source>Impossible de lire le fichier %1 : %2</source>
-        <translation>Impossibile leggere il file %1: %2</translation>
+        <source>ligne %1 : guillemet non fermé</source>
+        <translation>riga %1: virgolette non chiuse</translation>
     </message>
     <message>
-        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
-        <translation>Impossibile scrivere il file %1: %2</translation>
+        <source>Le carnet d&apos;adresses %1 ne peut pas être lu en entier (%2) : il n&apos;est ni utilisé ni remplacé.</source>
+        <translation>La rubrica indirizzi %1 non può essere letta per intero (%2): non viene né usata né sostituita.</translation>
+    </message>
+    <message>
+        <source>Le carnet d&apos;adresses %1 n&apos;est pas lisible : %2.</source>
+        <translation>La rubrica indirizzi %1 non è leggibile: %2.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 (%2) : le carnet d&apos;adresses n&apos;est pas modifié.</source>
+        <translation>Impossibile leggere il file %1 (%2): la rubrica indirizzi non viene modificata.</translation>
+    </message>
+    <message>
+        <source>%1 ; le carnet d&apos;adresses n&apos;est pas modifié.</source>
+        <translation>%1; la rubrica indirizzi non viene modificata.</translation>
     </message>
 </context>
 <context>
@@ -97,6 +109,24 @@
             <numerusform>%n indirizzi importati da %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Le carnet d&apos;adresses %1 est lu, sauf :</source>
+        <translation>La rubrica indirizzi %1 è letta, tranne:</translation>
+    </message>
+    <message numerus="yes">
+        <source>L&apos;import remplace l&apos;adresse de %n station(s) du carnet : %1.
+Continuer ?</source>
+        <translation>
+            <numerusform>L&apos;importazione sostituisce l&apos;indirizzo di %n stazione della rubrica: %1.
+Continuare?</numerusform>
+            <numerusform>L&apos;importazione sostituisce l&apos;indirizzo di %n stazioni della rubrica: %1.
+Continuare?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Le carnet d&apos;adresses %1 n&apos;a pas pu être lu en entier : il n&apos;est pas remplacé. Fermez la fenêtre, réparez le fichier et rouvrez-la.</source>
+        <translation>La rubrica indirizzi %1 non è stata letta per intero: non viene sostituita. Chiudere la finestra, riparare il file e riaprirla.</translation>
+    </message>
 </context>
 <context>
     <name>AddressJob</name>
@@ -128,10 +158,6 @@
 <context>
     <name>AddressesCommand</name>
     <message>
-        <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
-        <translation>--sheet: foglio sconosciuto %1 (vedere labels --list-sheets)</translation>
-    </message>
-    <message>
         <source>--return-address : un nombre de 0 à %1 est attendu.</source>
         <translation>--return-address: è atteso un numero da 0 a %1.</translation>
     </message>
@@ -146,6 +172,18 @@
     <message>
         <source>Aucune adresse pour les QSO choisis</source>
         <translation>Nessun indirizzo per i QSO scelti</translation>
+    </message>
+    <message>
+        <source>--sheet : %1 (voir labels --list-sheets)</source>
+        <translation>--sheet: %1 (vedere labels --list-sheets)</translation>
+    </message>
+    <message>
+        <source>--return-address : aucune adresse de l&apos;expéditeur n&apos;est enregistrée (fenêtre « Adresse de l&apos;expéditeur »).</source>
+        <translation>--return-address: nessun indirizzo del mittente registrato (finestra «Indirizzo del mittente»).</translation>
+    </message>
+    <message>
+        <source>Adresse trop longue, non imprimée : %1 ; rien n&apos;est imprimé.</source>
+        <translation>Indirizzo troppo lungo, non stampato: %1; non viene stampato nulla.</translation>
     </message>
 </context>
 <context>
@@ -793,6 +831,10 @@
             <numerusform>%n QSO lasciati fuori, il bureau non li consegna (--keep-undeliverable li stampa):</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Impression interrompue : l&apos;impression est faite, la copie marquée %1 est écrite.</source>
+        <translation>Stampa interrotta: la stampa è fatta, la copia segnata %1 è scritta.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -814,6 +856,17 @@
     <message>
         <source>Valeur vide après %1</source>
         <translation>Valore vuoto dopo %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmationDownload</name>
+    <message>
+        <source>Relevé de confirmations LoTW : ses QSL reçues sont des confirmations électroniques (lues comme reçues par E), non des cartes.</source>
+        <translation>Rapporto di conferme LoTW: le sue QSL ricevute sono conferme elettroniche (lette come ricevute via E), non cartoline.</translation>
+    </message>
+    <message>
+        <source>Boîte de réception eQSL : ses QSL envoyées par E sont celles que les stations vous ont envoyées (lues comme reçues par E), non les vôtres.</source>
+        <translation>Posta in arrivo eQSL: le sue QSL inviate via E sono quelle che le stazioni le hanno inviato (lette come ricevute via E), non le sue.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +912,10 @@
     <message>
         <source>feuilles envoyées</source>
         <translation>fogli inviati</translation>
+    </message>
+    <message>
+        <source>Le décalage de l&apos;imprimante (%1 ; %2 mm) fait sortir le texte des étiquettes du papier (étiquette %3) : corrigez-le dans « Planches… ».</source>
+        <translation>Lo spostamento della stampante (%1; %2 mm) porta il testo delle etichette fuori dal foglio (etichetta %3): correggerlo in «Fogli…».</translation>
     </message>
 </context>
 <context>
@@ -1133,6 +1190,10 @@
         <source>Aperçu des étiquettes</source>
         <translation>Anteprima delle etichette</translation>
     </message>
+    <message>
+        <source> (refusée : %1)</source>
+        <translation> (rifiutato: %1)</translation>
+    </message>
 </context>
 <context>
     <name>LabelSamples</name>
@@ -1186,12 +1247,12 @@
 <context>
     <name>LabelsCommand</name>
     <message>
-        <source>--sheet : planche inconnue %1 (voir labels --list-sheets)</source>
-        <translation>--sheet: foglio sconosciuto %1 (vedere labels --list-sheets)</translation>
-    </message>
-    <message>
         <source>Planche inconnue : %1 (voir --list-sheets)</source>
         <translation>Foglio sconosciuto: %1 (vedere --list-sheets)</translation>
+    </message>
+    <message>
+        <source>--sheet : %1 (voir labels --list-sheets)</source>
+        <translation>--sheet: %1 (vedere labels --list-sheets)</translation>
     </message>
 </context>
 <context>
@@ -1482,20 +1543,8 @@ Aggiungerli alla rubrica indirizzi?</translation>
 <context>
     <name>PdfOutput</name>
     <message>
-        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
-        <translation>Impossibile scrivere il file %1: %2</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;écrire le fichier %1 (support plein ou erreur d&apos;écriture) : il n&apos;est pas modifié.</source>
-        <translation>Impossibile scrivere il file %1 (supporto pieno o errore di scrittura): non viene modificato.</translation>
-    </message>
-    <message>
-        <source>Le fichier de sortie %1 est le fichier lu %2 : rien n&apos;est écrit.</source>
-        <translation>Il file di uscita %1 è il file letto %2: non viene scritto nulla.</translation>
-    </message>
-    <message>
-        <source>Le fichier de sortie %1 n&apos;est pas un fichier ordinaire : rien n&apos;est écrit.</source>
-        <translation>Il file di uscita %1 non è un file normale: non viene scritto nulla.</translation>
+        <source>%1 ; il n&apos;est pas modifié.</source>
+        <translation>%1; non viene modificato.</translation>
     </message>
 </context>
 <context>
@@ -1619,16 +1668,12 @@ Aggiungerli alla rubrica indirizzi?</translation>
         <translation>Il valore di %1 («%2») è troppo lungo: al massimo 13 caratteri. Il modello non è salvato.</translation>
     </message>
     <message>
-        <source>Impossible de créer le fichier %1</source>
-        <translation>Impossibile creare il file %1</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;écrire le fichier %1 : le modèle n&apos;est pas enregistré.</source>
-        <translation>Impossibile scrivere il file %1: il modello non è salvato.</translation>
-    </message>
-    <message>
         <source>Impossible d&apos;ouvrir le fichier %1</source>
         <translation>Impossibile aprire il file %1</translation>
+    </message>
+    <message>
+        <source>%1 ; le modèle n&apos;est pas enregistré.</source>
+        <translation>%1; il modello non viene salvato.</translation>
     </message>
 </context>
 <context>
@@ -1746,6 +1791,14 @@ Aggiungerli alla rubrica indirizzi?</translation>
         <source>%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO</source>
         <translation>Righe trovate: %1, senza QSO: %2, con più QSO: %3</translation>
     </message>
+    <message>
+        <source>Marquage interrompu : la copie %1 n&apos;est pas écrite.</source>
+        <translation>Segnatura interrotta: la copia %1 non è scritta.</translation>
+    </message>
+    <message>
+        <source>Marquage interrompu : la copie %1 est écrite.</source>
+        <translation>Segnatura interrotta: la copia %1 è scritta.</translation>
+    </message>
 </context>
 <context>
     <name>SelectionWindow</name>
@@ -1845,14 +1898,6 @@ Aggiungerli alla rubrica indirizzi?</translation>
 <context>
     <name>SentMarker</name>
     <message>
-        <source>%1 est le fichier %2 de cette impression : rien n&apos;est écrit, donnez un autre nom à la copie marquée.</source>
-        <translation>%1 è il file %2 di questa stampa: non viene scritto nulla, date un altro nome alla copia segnata.</translation>
-    </message>
-    <message>
-        <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
-        <translation>%1 non può essere sostituito (il log stesso o un file speciale); date un altro nome.</translation>
-    </message>
-    <message>
         <source>Impossible de lire le fichier %1 : %2</source>
         <translation>Impossibile leggere il file %1: %2</translation>
     </message>
@@ -1910,9 +1955,27 @@ Voulez-vous le remplacer ?</source>
         <translation>Il file %1 esiste già.
 Volete sostituirlo?</translation>
     </message>
+    <message numerus="yes">
+        <source>
+%n QSO imprimé(s) ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
+        <translation>
+            <numerusform>
+%n QSO stampato non è nel log letto %1 e non viene segnato: %2</numerusform>
+            <numerusform>
+%n QSO stampati non sono nel log letto %1 e non vengono segnati: %2</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>Impossible de garder le journal dans %1 : la copie marquée n&apos;est pas écrite.</source>
-        <translation>Impossibile conservare il log in %1: la copia segnata non viene scritta.</translation>
+        <source>Le fichier %1 a changé depuis sa lecture : la copie marquée n&apos;est pas écrite ; relisez-le avant de marquer les QSO.</source>
+        <translation>Il file %1 è cambiato dopo la lettura: la copia segnata non viene scritta; rileggerlo prima di segnare i QSO.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Impossibile leggere il file %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 ; le journal n&apos;est pas gardé, la copie marquée n&apos;est pas écrite.</source>
+        <translation>%1; il log non viene conservato, la copia segnata non viene scritta.</translation>
     </message>
 </context>
 <context>
@@ -1920,6 +1983,18 @@ Volete sostituirlo?</translation>
     <message>
         <source>Les options ne peuvent pas être enregistrées : le fichier %1 est illisible ou protégé en écriture. Le programme continue avec les valeurs par défaut.</source>
         <translation>Le opzioni non possono essere salvate: il file %1 è illeggibile o protetto in scrittura. Il programma continua con i valori predefiniti.</translation>
+    </message>
+    <message>
+        <source>aucun fichier temporaire ne peut être créé</source>
+        <translation>non si può creare alcun file temporaneo</translation>
+    </message>
+    <message>
+        <source>le texte des options n&apos;a pas pu être préparé</source>
+        <translation>non è stato possibile preparare il testo delle opzioni</translation>
+    </message>
+    <message>
+        <source>Les options ne peuvent pas être enregistrées : impossible d&apos;écrire le fichier %1 (%2). Il est gardé tel qu&apos;il était ; le programme continue avec les valeurs choisies.</source>
+        <translation>Le opzioni non possono essere salvate: impossibile scrivere il file %1 (%2). Resta com&apos;era; il programma continua con i valori scelti.</translation>
     </message>
 </context>
 <context>
@@ -1967,8 +2042,16 @@ Volete sostituirlo?</translation>
         <translation>Nome: esiste già un foglio %1.</translation>
     </message>
     <message>
-        <source>Les planches n&apos;ont pas pu être enregistrées dans %1.</source>
-        <translation>Non è stato possibile salvare i fogli in %1.</translation>
+        <source>planche inconnue %1</source>
+        <translation>foglio sconosciuto %1</translation>
+    </message>
+    <message>
+        <source>planche inconnue %1 : elle est refusée dans %2, %3</source>
+        <translation>foglio sconosciuto %1: è rifiutato in %2, %3</translation>
+    </message>
+    <message>
+        <source>%1 ; les planches ne sont pas modifiées.</source>
+        <translation>%1; i fogli non vengono modificati.</translation>
     </message>
 </context>
 <context>
@@ -2166,6 +2249,10 @@ Volete sostituirlo?</translation>
     <message>
         <source>Entrez votre indicatif</source>
         <translation>Inserite il vostro nominativo</translation>
+    </message>
+    <message>
+        <source>La liste d&apos;impression est vide : choisissez les QSO à imprimer dans la sélection.</source>
+        <translation>L&apos;elenco di stampa è vuoto: scegliere i QSO da stampare nella selezione.</translation>
     </message>
 </context>
 </TS>
