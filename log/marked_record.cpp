@@ -175,40 +175,43 @@ bool isLetter(QByteArrayView value, char letter) {
 
 // What one record's marking writes: each field's text (empty: none written),
 // and which of the record's own fields stay as they are.
+// (The texts point to the run's own, or to `kept` ones made for this record.)
 struct Marks {
-    std::array<QByteArray, kMarkedCount> texts;
+    std::array<const QByteArray*, kMarkedCount> texts{};
     std::array<bool, kMarkedCount> kept{};
+    std::array<QByteArray, kMarkedCount> keptTexts;
 };
 
 // A QSO already received on paper (its first status Y or V, its first route
 // absent or other than E) keeps its date and route; one confirmed only
 // electronically takes the run's date and route with its paper card.
-Marks marksOf(QByteArrayView text, const std::vector<Tag>& tags, QByteArrayView via,
-              QByteArrayView date, const MarkedFields& fields) {
-    Marks marks;
+void markOf(Marks& marks, QByteArrayView text, const std::vector<Tag>& tags, QByteArrayView via,
+            QByteArrayView date, const MarkedFields& fields) {
     for (size_t i = 0; i < kMarkedCount; ++i) {
-        marks.texts[i] = fieldText(i, via, date, fields);
+        marks.texts[i] = &fieldText(i, via, date, fields);
+        marks.kept[i] = false;
     }
     const Tag* status = firstOf(tags, 0);
     const Tag* route = firstOf(tags, kRouteField);
     if (!fields.keepReceiptOnPaper || status == nullptr ||
         !(isLetter(valueOf(text, *status), 'Y') || isLetter(valueOf(text, *status), 'V')) ||
         (route != nullptr && isLetter(valueOf(text, *route), 'E'))) {
-        return marks;
+        return;
     }
     marks.kept[kRouteField] = true;
     const QByteArrayView keptRoute = route == nullptr ? QByteArrayView() : valueOf(text, *route);
-    marks.texts[kRouteField] =
+    marks.keptTexts[kRouteField] =
         keptRoute.isEmpty() ? QByteArray() : fieldTextOf(fields.names[kRouteField], keptRoute);
+    marks.texts[kRouteField] = &marks.keptTexts[kRouteField];
     const Tag* dated = firstOf(tags, kDateField);
     marks.kept[kDateField] = dated != nullptr;
     if (dated == nullptr) {
         dated = firstOf(tags, kOldDate);
     }
     if (dated != nullptr && !valueOf(text, *dated).isEmpty()) {
-        marks.texts[kDateField] = fieldTextOf(fields.names[kDateField], valueOf(text, *dated));
+        marks.keptTexts[kDateField] = fieldTextOf(fields.names[kDateField], valueOf(text, *dated));
+        marks.texts[kDateField] = &marks.keptTexts[kDateField];
     }
-    return marks;
 }
 
 // Only blanks between `from` and `to`.
@@ -287,9 +290,9 @@ std::vector<MarkedRecord::Edit> editsAroundOpenTags(const JoinedText& joined,
         at = unfinished;
     }
     QByteArray inserted = closeFirst ? ">" : "";
-    for (const QByteArray& field : marks.texts) {
-        if (!field.isEmpty()) {
-            inserted += at < text.size() ? field + ' ' : ' ' + field;
+    for (const QByteArray* field : marks.texts) {
+        if (!field->isEmpty()) {
+            inserted += at < text.size() ? *field + ' ' : ' ' + *field;
         }
     }
     const qsizetype rawAt = at < text.size() ? joined.rawIndex(at) : joined.rawEnd(at);
@@ -337,7 +340,8 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
     const QByteArrayView text = joined.text();
     qsizetype eorAt = 0;
     const std::vector<Tag>& tags = tagsOf(text, &eorAt, fields);
-    const Marks marks = marksOf(text, tags, via, date, fields);
+    thread_local Marks marks;
+    markOf(marks, text, tags, via, date, fields);
     // A marked field that lacks its ">" is replaced whole all the same.
     const bool wellFormed = std::none_of(
         tags.begin(), tags.end(), [](const Tag& tag) { return tag.marked < 0 && tag.lacksEnd(); });
@@ -346,6 +350,7 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
     }
     const bool ended = eorAt < text.size();
     std::vector<Edit> edits;
+    edits.reserve(kMarkedCount + 1);
     std::array<bool, kMarkedCount> present = marks.kept;
     for (const Tag& tag : tags) {
         if (tag.marked < 0) {
@@ -365,7 +370,7 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
         qsizetype begin = joined.rawIndex(tag.at);
         if (!present[field]) {
             present[field] = true;
-            replacement = marks.texts[field];
+            replacement = *marks.texts[field];
         } else {
             end = removedUpTo(text, tag);
             if (!ended && end == text.size()) {
@@ -378,8 +383,11 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
     // ends with its last value, so that the blanks after it stay outside it.
     QByteArray missing;
     for (size_t field = 0; field < kMarkedCount; ++field) {
-        if (!present[field] && !marks.texts[field].isEmpty()) {
-            missing += ended ? marks.texts[field] + ' ' : ' ' + marks.texts[field];
+        const QByteArray& added = *marks.texts[field];
+        if (!present[field] && !added.isEmpty()) {
+            missing.reserve(missing.size() + added.size() + 1);
+            missing += ended ? added : QByteArrayView(" ");
+            missing += ended ? QByteArrayView(" ") : added;
         }
     }
     if (!missing.isEmpty()) {
