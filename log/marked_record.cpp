@@ -134,23 +134,41 @@ QByteArray fieldTextOf(QByteArrayView name, QByteArrayView value) {
            value.toByteArray();
 }
 
-// The text of a marked field, made once for a run's sending method and date.
-const QByteArray& fieldText(size_t field, QByteArrayView via, QByteArrayView date,
-                            const MarkedFields& fields) {
-    thread_local std::array<QByteArray, kMarkedCount> texts;
+// The texts a run writes, made once for its sending method and date: each
+// marked field's, and for each set of fields a record lacks (bit i: field i)
+// and each kind of record end, the text that adds them.
+struct RunTexts {
+    std::array<QByteArray, kMarkedCount> fields;
+    std::array<std::array<QByteArray, 1 << kMarkedCount>, 2> missing;
+};
+
+const RunTexts& runTexts(QByteArrayView via, QByteArrayView date, const MarkedFields& fields) {
+    thread_local RunTexts texts;
     thread_local const MarkedFields* madeFor = nullptr;
     thread_local QByteArray madeVia;
     thread_local QByteArray madeDate;
-    if (madeFor != &fields || QByteArrayView(madeVia) != via || QByteArrayView(madeDate) != date) {
-        madeFor = &fields;
-        madeVia = via.toByteArray();
-        madeDate = date.toByteArray();
-        for (size_t i = 0; i < texts.size(); ++i) {
-            const QByteArrayView value = i == 0 ? QByteArrayView("Y") : i == 1 ? date : via;
-            texts[i] = fieldTextOf(fields.names[i], value);
+    if (madeFor == &fields && QByteArrayView(madeVia) == via && QByteArrayView(madeDate) == date) {
+        return texts;
+    }
+    madeFor = &fields;
+    madeVia = via.toByteArray();
+    madeDate = date.toByteArray();
+    for (size_t i = 0; i < kMarkedCount; ++i) {
+        const QByteArrayView value = i == 0 ? QByteArrayView("Y") : i == 1 ? date : via;
+        texts.fields[i] = fieldTextOf(fields.names[i], value);
+    }
+    for (size_t ended = 0; ended < 2; ++ended) {
+        for (size_t set = 0; set < texts.missing[ended].size(); ++set) {
+            QByteArray& added = texts.missing[ended][set];
+            added.clear();
+            for (size_t i = 0; i < kMarkedCount; ++i) {
+                if ((set & (1u << i)) != 0) {
+                    added += ended != 0 ? texts.fields[i] + ' ' : ' ' + texts.fields[i];
+                }
+            }
         }
     }
-    return texts[field];
+    return texts;
 }
 
 // The value a well-formed tag reads, without the blanks around it; empty for
@@ -180,6 +198,7 @@ struct Marks {
     std::array<const QByteArray*, kMarkedCount> texts{};
     std::array<bool, kMarkedCount> kept{};
     std::array<QByteArray, kMarkedCount> keptTexts;
+    const RunTexts* run = nullptr;
 };
 
 // A QSO already received on paper (its first status Y or V, its first route
@@ -187,10 +206,12 @@ struct Marks {
 // electronically takes the run's date and route with its paper card.
 void markOf(Marks& marks, QByteArrayView text, const std::vector<Tag>& tags, QByteArrayView via,
             QByteArrayView date, const MarkedFields& fields) {
+    const RunTexts& run = runTexts(via, date, fields);
     for (size_t i = 0; i < kMarkedCount; ++i) {
-        marks.texts[i] = &fieldText(i, via, date, fields);
+        marks.texts[i] = &run.fields[i];
         marks.kept[i] = false;
     }
+    marks.run = &run;
     const Tag* status = firstOf(tags, 0);
     const Tag* route = firstOf(tags, kRouteField);
     if (!fields.keepReceiptOnPaper || status == nullptr ||
@@ -212,6 +233,30 @@ void markOf(Marks& marks, QByteArrayView text, const std::vector<Tag>& tags, QBy
         marks.keptTexts[kDateField] = fieldTextOf(fields.names[kDateField], valueOf(text, *dated));
         marks.texts[kDateField] = &marks.keptTexts[kDateField];
     }
+}
+
+// The text that adds the fields a record lacks: the run's own where the
+// record keeps none of its fields.
+QByteArray missingText(const Marks& marks, const std::array<bool, kMarkedCount>& present,
+                       bool ended) {
+    unsigned set = 0;
+    bool runsOwn = true;
+    for (size_t field = 0; field < kMarkedCount; ++field) {
+        if (!present[field] && !marks.texts[field]->isEmpty()) {
+            set |= 1u << field;
+        }
+        runsOwn = runsOwn && marks.texts[field] == &marks.run->fields[field];
+    }
+    if (runsOwn) {
+        return marks.run->missing[ended ? 1 : 0][set];
+    }
+    QByteArray missing;
+    for (size_t field = 0; field < kMarkedCount; ++field) {
+        if ((set & (1u << field)) != 0) {
+            missing += ended ? *marks.texts[field] + ' ' : ' ' + *marks.texts[field];
+        }
+    }
+    return missing;
 }
 
 // Only blanks between `from` and `to`.
@@ -381,15 +426,7 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
     }
     // Before the <EOR> each field is followed by a blank; a record without one
     // ends with its last value, so that the blanks after it stay outside it.
-    QByteArray missing;
-    for (size_t field = 0; field < kMarkedCount; ++field) {
-        const QByteArray& added = *marks.texts[field];
-        if (!present[field] && !added.isEmpty()) {
-            missing.reserve(missing.size() + added.size() + 1);
-            missing += ended ? added : QByteArrayView(" ");
-            missing += ended ? QByteArrayView(" ") : added;
-        }
-    }
+    const QByteArray missing = missingText(marks, present, ended);
     if (!missing.isEmpty()) {
         const qsizetype rawAt = ended ? joined.rawIndex(eorAt) : record.size();
         edits.push_back({rawAt, rawAt, missing});
