@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <utility>
 
 #include "log/adif_text.h"
 
@@ -341,7 +342,7 @@ std::vector<MarkedRecord::Edit> editsAroundOpenTags(const JoinedText& joined,
         }
     }
     const qsizetype rawAt = at < text.size() ? joined.rawIndex(at) : joined.rawEnd(at);
-    edits.push_back({rawAt, rawAt, inserted});
+    edits.push_back({rawAt, rawAt, std::move(inserted)});
     return edits;
 }
 
@@ -422,14 +423,14 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
                 begin = endingRemoval(record, begin, edits);
             }
         }
-        edits.push_back({begin, joined.rawEnd(end), replacement});
+        edits.push_back({begin, joined.rawEnd(end), std::move(replacement)});
     }
     // Before the <EOR> each field is followed by a blank; a record without one
     // ends with its last value, so that the blanks after it stay outside it.
-    const QByteArray missing = missingText(marks, present, ended);
+    QByteArray missing = missingText(marks, present, ended);
     if (!missing.isEmpty()) {
         const qsizetype rawAt = ended ? joined.rawIndex(eorAt) : record.size();
-        edits.push_back({rawAt, rawAt, missing});
+        edits.push_back({rawAt, rawAt, std::move(missing)});
     }
     return edits;
 }
