@@ -256,13 +256,13 @@ SentMarker::Result SentMarker::writeCopy(const QString& logPath, const LogFinger
     if (result == Result::LogUnreadable) {
         return unreadable(marking.reason());
     }
+    if (result == Result::NotWritten) {
+        return notWritten(marking.reason().isEmpty() ? Text::tr("support plein")
+                                                     : marking.reason());
+    }
     if (result == Result::LogChanged || marking.hash().size() != fingerprint.size ||
         marking.hash().value() != fingerprint.hash) {
         return changed();
-    }
-    if (result != Result::Written) {
-        return notWritten(marking.reason().isEmpty() ? Text::tr("support plein")
-                                                     : marking.reason());
     }
     if (!copy.commit()) {
         return notWritten(copy.reason());

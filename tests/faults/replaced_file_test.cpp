@@ -172,6 +172,31 @@ TEST_F(ReplacedFileFaults, EveryFileKeepsItsOlderSelfOnEveryFault) {
     }
 }
 
+// A copy that fails after its first megabytes (the log not yet read to its
+// end) is a write fault, not a log that changed.
+TEST_F(ReplacedFileFaults, AMarkedCopyFailingPartWaySaysItCouldNotWrite) {
+    QByteArray log;
+    for (int i = 0; i < 40000; ++i) {
+        log += "<CALL:5>F" + QByteArray::number(10000 + i).right(4) +
+               "<QSO_DATE:8>20240131<TIME_ON:4>0751<BAND:3>40M<MODE:3>SSB<EOR>\n";
+    }
+    writeFile(dir, QStringLiteral("log.adi"), log);
+    const WrittenFile& copy = kWrittenFiles[1];
+    const QString target =
+        writeFile(dir, QStringLiteral("out/") + QString::fromUtf8(copy.name), kOlder);
+    const ChildRun run =
+        write(copy, target,
+              {QStringLiteral("LD_PRELOAD=" QE_READ_ERROR_SHIM),
+               QStringLiteral("QE_FAIL_WRITE_PATH=") + QString::fromUtf8(copy.name),
+               QStringLiteral("QE_FAIL_WRITE=eio")});
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_TRUE(errors().contains(QStringLiteral("Impossible d'écrire le fichier ") + target))
+        << errors().toStdString();
+    EXPECT_TRUE(errors().contains(reasonOf(EIO))) << errors().toStdString();
+    EXPECT_FALSE(errors().contains(QStringLiteral("a changé"))) << errors().toStdString();
+    EXPECT_EQ(readFile(target), kOlder);
+}
+
 // A small file system of our own, filled to the last block.
 class FullDevice {
   public:
