@@ -19,6 +19,9 @@
 namespace {
 
 constexpr qint64 kReadBackChunk = 1 << 20;
+// Written data is handed to the device every so many bytes, so that the sync
+// before the rename finds little left to do.
+constexpr qint64 kWritebackStep = 8 << 20;
 
 QByteArray folderOf(const QByteArray& path) {
     const qsizetype slash = path.lastIndexOf('/');
@@ -151,7 +154,19 @@ bool ReplacedFile::write(QByteArrayView bytes) {
         left -= written;
     }
     hash_.add(bytes);
+    startWriteback();
     return true;
+}
+
+// Only starts the writing out; the sync in commit() waits for it and reports
+// what failed.
+void ReplacedFile::startWriteback() {
+    if (hash_.size() - writebackFrom_ < kWritebackStep) {
+        return;
+    }
+    ::sync_file_range(descriptor_, static_cast<off_t>(writebackFrom_),
+                      static_cast<off_t>(hash_.size() - writebackFrom_), SYNC_FILE_RANGE_WRITE);
+    writebackFrom_ = hash_.size();
 }
 
 void ReplacedFile::keepModeAndOwner() {

@@ -65,6 +65,7 @@ class ReplacedFile {
     bool fail(const QString& reason);
     bool failWithErrno();
     void keepModeAndOwner();
+    void startWriteback();
     bool readsBackAsWritten();
     QString incompleteReason() const;
     bool syncFolder() const;
@@ -76,5 +77,6 @@ class ReplacedFile {
     mode_t newFileMode_;
     bool alwaysThatMode_;
     StreamHash hash_;  // of every byte written
+    qint64 writebackFrom_ = 0;
     QString reason_;
 };
