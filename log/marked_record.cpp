@@ -90,6 +90,20 @@ qsizetype valueEnd(QByteArrayView text, const Tag& tag) {
     return tag.next;
 }
 
+// Which of the three marked fields a tag's name is, kOldDate, or -1.
+int markedFieldOf(QByteArrayView name, const MarkedFields& fields) {
+    // Every marked name starts with QSL: most names are ruled out by their first letter.
+    if (name.isEmpty() || upper(name[0]) != 'Q') {
+        return -1;
+    }
+    for (size_t i = 0; i < kMarkedCount; ++i) {
+        if (sameName(name, fields.names[i])) {
+            return static_cast<int>(i);
+        }
+    }
+    return sameName(name, fields.oldDateName) ? kOldDate : -1;
+}
+
 // The record's tags up to its <EOR>; `eorAt` is where that starts (the end of
 // the text when it has none).
 // (One list for each thread, reused from record to record.)
@@ -115,14 +129,7 @@ const std::vector<Tag>& tagsOf(QByteArrayView text, qsizetype* eorAt, const Mark
             tag.close = text[nameEnd] == '>' ? nameEnd : find(text, '>', nameEnd);
             tag.next = next < 0 ? text.size() : next;
             tag.call = sameName(name, "CALL");
-            for (size_t i = 0; i < kMarkedCount; ++i) {
-                if (sameName(name, fields.names[i])) {
-                    tag.marked = static_cast<int>(i);
-                }
-            }
-            if (sameName(name, fields.oldDateName)) {
-                tag.marked = kOldDate;
-            }
+            tag.marked = markedFieldOf(name, fields);
             tags.push_back(tag);
         }
         at = next;
@@ -237,9 +244,9 @@ void markOf(Marks& marks, QByteArrayView text, const std::vector<Tag>& tags, QBy
 }
 
 // The text that adds the fields a record lacks: the run's own where the
-// record keeps none of its fields.
-QByteArray missingText(const Marks& marks, const std::array<bool, kMarkedCount>& present,
-                       bool ended) {
+// record keeps none of its fields (else made in `made`).
+QByteArrayView missingText(const Marks& marks, const std::array<bool, kMarkedCount>& present,
+                           bool ended, QByteArray& made) {
     unsigned set = 0;
     bool runsOwn = true;
     for (size_t field = 0; field < kMarkedCount; ++field) {
@@ -251,13 +258,13 @@ QByteArray missingText(const Marks& marks, const std::array<bool, kMarkedCount>&
     if (runsOwn) {
         return marks.run->missing[ended ? 1 : 0][set];
     }
-    QByteArray missing;
+    made.clear();
     for (size_t field = 0; field < kMarkedCount; ++field) {
         if ((set & (1u << field)) != 0) {
-            missing += ended ? *marks.texts[field] + ' ' : ' ' + *marks.texts[field];
+            made += ended ? *marks.texts[field] + ' ' : ' ' + *marks.texts[field];
         }
     }
-    return missing;
+    return made;
 }
 
 // Only blanks between `from` and `to`.
@@ -294,9 +301,9 @@ qsizetype removedUpTo(QByteArrayView text, const Tag& tag) {
 // its CALL: it may have been cut there, the text before being another QSO's);
 // marked fields before that place are taken out, or, where another tag reads
 // through them, renamed as this program's own old fields.
-std::vector<MarkedRecord::Edit> editsAroundOpenTags(const JoinedText& joined,
-                                                    const std::vector<Tag>& tags, qsizetype eorAt,
-                                                    const Marks& marks) {
+void editsAroundOpenTags(const JoinedText& joined, const std::vector<Tag>& tags, qsizetype eorAt,
+                         const Marks& marks, std::vector<MarkedRecord::Edit>& edits,
+                         QByteArray& inserted) {
     const QByteArrayView text = joined.text();
     const bool startsWithCall = !tags.empty() && tags.front().at == 0 && tags.front().call;
     qsizetype at = eorAt;
@@ -313,7 +320,6 @@ std::vector<MarkedRecord::Edit> editsAroundOpenTags(const JoinedText& joined,
         }
         reach = i < tags.size() ? std::max(reach, reachOf(text, tags[i])) : reach;
     }
-    std::vector<MarkedRecord::Edit> edits;
     for (const Tag& tag : tags) {
         if (tag.at >= at || tag.marked < 0) {
             continue;
@@ -335,15 +341,14 @@ std::vector<MarkedRecord::Edit> editsAroundOpenTags(const JoinedText& joined,
         (tags.empty() || tags.back().at < unfinished)) {
         at = unfinished;
     }
-    QByteArray inserted = closeFirst ? ">" : "";
+    inserted = closeFirst ? ">" : "";
     for (const QByteArray* field : marks.texts) {
         if (!field->isEmpty()) {
             inserted += at < text.size() ? *field + ' ' : ' ' + *field;
         }
     }
     const qsizetype rawAt = at < text.size() ? joined.rawIndex(at) : joined.rawEnd(at);
-    edits.push_back({rawAt, rawAt, std::move(inserted)});
-    return edits;
+    edits.push_back({rawAt, rawAt, inserted});
 }
 
 // A record without <EOR> still ends with a value, not with the spacing that
@@ -376,9 +381,9 @@ const MarkedFields& MarkedFields::received() {
     return fields;
 }
 
-std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByteArrayView via,
-                                                    QByteArrayView date,
-                                                    const MarkedFields& fields) {
+const std::vector<MarkedRecord::Edit>& MarkedRecord::edits(QByteArrayView record,
+                                                           QByteArrayView via, QByteArrayView date,
+                                                           const MarkedFields& fields) {
     if (via == "M") {
         via = "B";
     }
@@ -387,16 +392,18 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
     qsizetype eorAt = 0;
     const std::vector<Tag>& tags = tagsOf(text, &eorAt, fields);
     thread_local Marks marks;
+    thread_local std::vector<Edit> edits;
+    thread_local QByteArray made;
+    edits.clear();
     markOf(marks, text, tags, via, date, fields);
     // A marked field that lacks its ">" is replaced whole all the same.
     const bool wellFormed = std::none_of(
         tags.begin(), tags.end(), [](const Tag& tag) { return tag.marked < 0 && tag.lacksEnd(); });
     if (!wellFormed) {
-        return editsAroundOpenTags(joined, tags, eorAt, marks);
+        editsAroundOpenTags(joined, tags, eorAt, marks, edits, made);
+        return edits;
     }
     const bool ended = eorAt < text.size();
-    std::vector<Edit> edits;
-    edits.reserve(kMarkedCount + 1);
     std::array<bool, kMarkedCount> present = marks.kept;
     for (const Tag& tag : tags) {
         if (tag.marked < 0) {
@@ -412,7 +419,7 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
         while (end > valueBegin && isBlank(text[end - 1])) {
             --end;
         }
-        QByteArray replacement;
+        QByteArrayView replacement;
         qsizetype begin = joined.rawIndex(tag.at);
         if (!present[field]) {
             present[field] = true;
@@ -423,14 +430,14 @@ std::vector<MarkedRecord::Edit> MarkedRecord::edits(QByteArrayView record, QByte
                 begin = endingRemoval(record, begin, edits);
             }
         }
-        edits.push_back({begin, joined.rawEnd(end), std::move(replacement)});
+        edits.push_back({begin, joined.rawEnd(end), replacement});
     }
     // Before the <EOR> each field is followed by a blank; a record without one
     // ends with its last value, so that the blanks after it stay outside it.
-    QByteArray missing = missingText(marks, present, ended);
+    const QByteArrayView missing = missingText(marks, present, ended, made);
     if (!missing.isEmpty()) {
         const qsizetype rawAt = ended ? joined.rawIndex(eorAt) : record.size();
-        edits.push_back({rawAt, rawAt, std::move(missing)});
+        edits.push_back({rawAt, rawAt, missing});
     }
     return edits;
 }
@@ -463,7 +470,7 @@ QByteArray MarkedRecord::markedUtf16(QByteArrayView record, bool littleEndian, Q
         }
         return units;
     };
-    const auto appendUtf16 = [&](QByteArray& out, const QByteArray& ascii) {
+    const auto appendUtf16 = [&](QByteArray& out, QByteArrayView ascii) {
         for (const char c : ascii) {
             out.append(littleEndian ? c : '\0');
             out.append(littleEndian ? '\0' : c);

@@ -31,7 +31,7 @@ class MarkedRecord {
     struct Edit {
         qsizetype begin = 0;
         qsizetype end = 0;
-        QByteArray text;
+        QByteArrayView text;
     };
 
     // The edits, in the record's order, for a record as the reader framed it
@@ -42,8 +42,10 @@ class MarkedRecord {
     // is read from further on) nothing is moved: the three fields go first.
     // A `via` of M (a manager: ADIF reads it but has it no longer written)
     // is written B, the bureau the card goes through.
-    static std::vector<Edit> edits(QByteArrayView record, QByteArrayView via, QByteArrayView date,
-                                   const MarkedFields& fields = MarkedFields::sent());
+    // The list and its texts stay valid until the next call on the same thread.
+    static const std::vector<Edit>& edits(QByteArrayView record, QByteArrayView via,
+                                          QByteArrayView date,
+                                          const MarkedFields& fields = MarkedFields::sent());
 
     static QByteArray marked(QByteArrayView record, QByteArrayView via, QByteArrayView date,
                              const MarkedFields& fields = MarkedFields::sent());

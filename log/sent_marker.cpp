@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "files/background_writer.h"
 #include "files/native_file_name.h"
 #include "files/replaced_file.h"
 #include "files/run_files.h"
@@ -34,17 +35,44 @@ QString systemReason() {
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
+using PlacedRecord = std::pair<qint64, const QsoRecord*>;
+
+// Sorted by offset, sixteen bits at a time from the lowest: a million records
+// in print-list order are put in file order in a few passes over the list.
+void sortByOffset(std::vector<PlacedRecord>& placed) {
+    qint64 largest = 0;
+    for (const PlacedRecord& record : placed) {
+        largest = std::max(largest, record.first);
+    }
+    std::vector<PlacedRecord> sorted(placed.size());
+    for (int shift = 0; shift < 64 && (largest >> shift) != 0; shift += 16) {
+        std::vector<size_t> starts(1 << 16, 0);
+        for (const PlacedRecord& record : placed) {
+            ++starts[static_cast<size_t>(record.first >> shift) & 0xFFFF];
+        }
+        size_t start = 0;
+        for (size_t& bucket : starts) {
+            start += std::exchange(bucket, start);
+        }
+        for (const PlacedRecord& record : placed) {
+            sorted[starts[static_cast<size_t>(record.first >> shift) & 0xFFFF]++] = record;
+        }
+        placed.swap(sorted);
+    }
+}
+
 // The printed records in file order, each once.
 std::vector<const QsoRecord*> inFileOrder(const QsoRecords& printed) {
-    // Sorted by offsets read once: a million records in print-list order lie all
-    // over memory.
-    std::vector<std::pair<qint64, const QsoRecord*>> placed;
+    // Offsets read once: a million records in print-list order lie all over memory.
+    std::vector<PlacedRecord> placed;
     placed.reserve(printed.size());
     for (const QsoRecord* record : printed) {
         placed.emplace_back(record->fileOffset(), record);
     }
-    std::sort(placed.begin(), placed.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
+    if (!std::is_sorted(placed.begin(), placed.end(),
+                        [](const auto& a, const auto& b) { return a.first < b.first; })) {
+        sortByOffset(placed);
+    }
     std::vector<const QsoRecord*> records;
     records.reserve(placed.size());
     for (size_t i = 0; i < placed.size(); ++i) {
@@ -61,7 +89,7 @@ class MarkedCopy {
   public:
     MarkedCopy(int log, ReplacedFile& copy, const QByteArray& via, const QByteArray& date,
                const MarkedFields& fields)
-        : log_(log), copy_(copy), via_(via), date_(date), fields_(fields) {}
+        : log_(log), copy_(copy), via_(via), date_(date), fields_(fields), writer_(copy) {}
 
     SentMarker::Result run(const std::vector<const QsoRecord*>& records) {
         if (!readChunk() && !atEnd_) {
@@ -94,12 +122,13 @@ class MarkedCopy {
                 return failure_;
             }
         }
-        if (!emitUpTo(windowEnd()) || !flush()) {
+        if (!emitUpTo(windowEnd()) || !flush() || !finishWriting()) {
             return failure_;
         }
         return SentMarker::Result::Written;
     }
 
+    // Once run() is done.
     const StreamHash& hash() const { return hash_; }
     QString reason() const { return reason_; }
 
@@ -119,7 +148,9 @@ class MarkedCopy {
     }
 
     // Reads the next piece of the log into the window, dropping what was copied.
+    // The writer's thread hashes what was read while the records are marked.
     bool readChunk() {
+        writer_.waitForHash();
         window_.remove(0, copied_ - windowStart_);
         windowStart_ = copied_;
         const qsizetype kept = window_.size();
@@ -135,7 +166,7 @@ class MarkedCopy {
             return false;
         }
         window_.resize(kept + read);
-        hash_.add(QByteArrayView(window_).sliced(kept));
+        writer_.hash(QByteArrayView(window_).sliced(kept), hash_);
         atEnd_ = read == 0;
         return read > 0;
     }
@@ -156,14 +187,13 @@ class MarkedCopy {
         return pending_.size() < kCopyChunk || flush();
     }
 
-    bool flush() {
-        if (!copy_.write(pending_)) {
-            reason_ = copy_.reason();
-            failure_ = SentMarker::Result::NotWritten;
-            return false;
-        }
-        pending_.truncate(0);
-        return true;
+    bool flush() { return writer_.write(pending_) || writeFailed(); }
+    bool finishWriting() { return writer_.finish() || writeFailed(); }
+
+    bool writeFailed() {
+        reason_ = copy_.reason();
+        failure_ = SentMarker::Result::NotWritten;
+        return false;
     }
 
     int log_;
@@ -179,6 +209,8 @@ class MarkedCopy {
     StreamHash hash_;
     SentMarker::Result failure_ = SentMarker::Result::NotWritten;
     QString reason_;
+    // Last, so that it is gone before the bytes and the hash it works on.
+    BackgroundWriter writer_;
 };
 
 // A file descriptor closed when it goes.

@@ -249,6 +249,39 @@ TEST(SentMarker, LogsOfOtherProgramsReadBackAsTheyWere) {
     }
 }
 
+// A print list sorted otherwise (here: backwards, some QSOs twice) marks the
+// same copy as the list in file order, over a log of several megabytes.
+TEST(SentMarker, MarksTheSameWhateverThePrintListsOrder) {
+    QTemporaryDir dir;
+    QByteArray text = "<ADIF_VER:5>3.1.4 <EOH>\n";
+    for (int i = 0; i < 40000; ++i) {
+        text +=
+            "<CALL:6>F" + QByteArray::number(100000 + i).right(5) +
+            " <QSO_DATE:8>20240131 <TIME_ON:4>0751 <BAND:3>40M <MODE:3>SSB <QSL_SENT:1>N <EOR>\n";
+    }
+    const QString path = writeFile(dir, QStringLiteral("log.adi"), text);
+    const auto log = readLog(path);
+    ASSERT_TRUE(log->read);
+    std::vector<int> printed;
+    for (int i = 0; i < log->contents.log.count(); i += 1 + i % 3) {
+        printed.push_back(i);
+    }
+    std::vector<int> backwards(printed.rbegin(), printed.rend());
+    backwards.insert(backwards.end(), printed.begin(), printed.begin() + 100);
+    QString error;
+    for (const auto& [name, order] :
+         {std::pair{"inOrder.adi", printed}, {"backwards.adi", backwards}}) {
+        ASSERT_EQ(
+            SentMarker::writeCopy(path, log->fingerprint, dir.filePath(QString::fromUtf8(name)),
+                                  recordsOf(*log, order), QStringLiteral("B"), kDay, &error),
+            SentMarker::Result::Written)
+            << error.toStdString();
+    }
+    const QByteArray copy = readFile(dir.filePath(QStringLiteral("inOrder.adi")));
+    EXPECT_EQ(copy.count("<QSL_SENT:1>Y"), static_cast<qsizetype>(printed.size()));
+    EXPECT_TRUE(copy == readFile(dir.filePath(QStringLiteral("backwards.adi"))));
+}
+
 // Every QSO of the real logs marked received, then sent: loggers find each
 // date under its ADIF name, and none under the names earlier versions wrote.
 TEST(SentMarker, CopiesOfRealLogsCarryOnlyAdifsDateNames) {
