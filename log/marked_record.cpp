@@ -104,13 +104,29 @@ int markedFieldOf(QByteArrayView name, const MarkedFields& fields) {
     return sameName(name, fields.oldDateName) ? kOldDate : -1;
 }
 
+// The ">" that closes a tag with a length, most often a few digits after its
+// name: looked for byte by byte before memchr is called.
+qsizetype closeAfter(QByteArrayView text, qsizetype nameEnd) {
+    const qsizetype near = std::min(text.size(), nameEnd + 12);
+    for (qsizetype at = nameEnd; at < near; ++at) {
+        if (text[at] == '>') {
+            return at;
+        }
+    }
+    return find(text, '>', near);
+}
+
 // The record's tags up to its <EOR>; `eorAt` is where that starts (the end of
-// the text when it has none).
+// the text when it has none). With `onlyMarked`, the marked fields' tags only,
+// and `wellFormed` false (the list then unfinished) at the first other tag
+// that lacks its ">".
 // (One list for each thread, reused from record to record.)
-const std::vector<Tag>& tagsOf(QByteArrayView text, qsizetype* eorAt, const MarkedFields& fields) {
+const std::vector<Tag>& tagsOf(QByteArrayView text, qsizetype* eorAt, const MarkedFields& fields,
+                               bool onlyMarked, bool* wellFormed) {
     thread_local std::vector<Tag> tags;
     tags.clear();
     *eorAt = text.size();
+    *wellFormed = true;
     for (qsizetype at = find(text, '<', 0); at >= 0;) {
         const qsizetype next = find(text, '<', at + 1);
         qsizetype nameEnd = at + 1;
@@ -126,11 +142,19 @@ const std::vector<Tag>& tagsOf(QByteArrayView text, qsizetype* eorAt, const Mark
             }
             Tag tag;
             tag.at = at;
-            tag.close = text[nameEnd] == '>' ? nameEnd : find(text, '>', nameEnd);
+            tag.close = text[nameEnd] == '>' ? nameEnd : closeAfter(text, nameEnd);
             tag.next = next < 0 ? text.size() : next;
             tag.call = sameName(name, "CALL");
             tag.marked = markedFieldOf(name, fields);
-            tags.push_back(tag);
+            if (tag.marked < 0 && tag.lacksEnd()) {
+                *wellFormed = false;
+                if (onlyMarked) {
+                    return tags;
+                }
+            }
+            if (!onlyMarked || tag.marked >= 0) {
+                tags.push_back(tag);
+            }
         }
         at = next;
     }
@@ -390,25 +414,23 @@ const std::vector<MarkedRecord::Edit>& MarkedRecord::edits(QByteArrayView record
     const JoinedText joined(record);
     const QByteArrayView text = joined.text();
     qsizetype eorAt = 0;
-    const std::vector<Tag>& tags = tagsOf(text, &eorAt, fields);
     thread_local Marks marks;
     thread_local std::vector<Edit> edits;
     thread_local QByteArray made;
     edits.clear();
-    markOf(marks, text, tags, via, date, fields);
-    // A marked field that lacks its ">" is replaced whole all the same.
-    const bool wellFormed = std::none_of(
-        tags.begin(), tags.end(), [](const Tag& tag) { return tag.marked < 0 && tag.lacksEnd(); });
+    // Most records are well formed: the marked fields' tags are all they need.
+    bool wellFormed = true;
+    const std::vector<Tag>* tags = &tagsOf(text, &eorAt, fields, true, &wellFormed);
     if (!wellFormed) {
-        editsAroundOpenTags(joined, tags, eorAt, marks, edits, made);
+        tags = &tagsOf(text, &eorAt, fields, false, &wellFormed);
+        markOf(marks, text, *tags, via, date, fields);
+        editsAroundOpenTags(joined, *tags, eorAt, marks, edits, made);
         return edits;
     }
+    markOf(marks, text, *tags, via, date, fields);
     const bool ended = eorAt < text.size();
     std::array<bool, kMarkedCount> present = marks.kept;
-    for (const Tag& tag : tags) {
-        if (tag.marked < 0) {
-            continue;
-        }
+    for (const Tag& tag : *tags) {
         const size_t field = tag.marked == kOldDate ? kDateField : static_cast<size_t>(tag.marked);
         if (marks.kept[field] && tag.marked != kOldDate) {
             continue;
