@@ -175,19 +175,40 @@ class MarkedCopy {
     bool putMarked(QByteArrayView record) {
         qsizetype copied = 0;
         for (const MarkedRecord::Edit& edit : MarkedRecord::edits(record, via_, date_, fields_)) {
-            pending_.append(record.sliced(copied, edit.begin - copied));
-            pending_.append(edit.text);
+            if (!put(record.sliced(copied, edit.begin - copied)) || !put(edit.text)) {
+                return false;
+            }
             copied = edit.end;
         }
         return put(record.sliced(copied));
     }
 
+    // The copy's bytes wait in a buffer of a fixed size, filled by memcpy
+    // (a million records make several million small pieces).
     bool put(QByteArrayView bytes) {
-        pending_.append(bytes);
-        return pending_.size() < kCopyChunk || flush();
+        if (used_ + bytes.size() > pending_.size()) {
+            if (!flush()) {
+                return false;
+            }
+            if (bytes.size() > pending_.size()) {
+                QByteArray whole = bytes.toByteArray();
+                return writer_.write(whole) || writeFailed();
+            }
+        }
+        std::memcpy(pending_.data() + used_, bytes.data(), static_cast<size_t>(bytes.size()));
+        used_ += bytes.size();
+        return true;
     }
 
-    bool flush() { return writer_.write(pending_) || writeFailed(); }
+    bool flush() {
+        pending_.resize(used_);
+        // The writer gives back the buffer it wrote, its room kept.
+        const bool handed = writer_.write(pending_);
+        pending_.resize(kCopyChunk);
+        used_ = 0;
+        return handed || writeFailed();
+    }
+
     bool finishWriting() { return writer_.finish() || writeFailed(); }
 
     bool writeFailed() {
@@ -205,7 +226,8 @@ class MarkedCopy {
     qint64 windowStart_ = 0;
     qint64 copied_ = 0;  // the log's bytes handled so far
     bool atEnd_ = false;
-    QByteArray pending_;
+    QByteArray pending_ = QByteArray(kCopyChunk, Qt::Uninitialized);
+    qsizetype used_ = 0;  // of pending_
     StreamHash hash_;
     SentMarker::Result failure_ = SentMarker::Result::NotWritten;
     QString reason_;
