@@ -11,7 +11,7 @@ QString blanks(qsizetype count) {
 void UsageText::addEntry(QString line, const QString& text, int gap) {
     const QStringList help = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
     // The help starts at its column when the head leaves two blanks before it.
-    const bool beside = line.size() + 2 <= kHelpColumn;
+    const bool beside = !help.isEmpty() && line.size() + 2 <= kHelpColumn;
     qsizetype next = 0;
     if (beside) {
         line += blanks(kHelpColumn - line.size()) + help.value(0);

@@ -2241,6 +2241,217 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>Usage</name>
+    <message>
+        <source>address labels on any sheet of labels --list-sheets</source>
+        <translation>address labels on any sheet of labels --list-sheets</translation>
+    </message>
+    <message>
+        <source>one envelope per recipient, in landscape</source>
+        <translation>one envelope per recipient, in landscape</translation>
+    </message>
+    <message>
+        <source>N labels of the station&apos;s own address after the addresses</source>
+        <translation>N labels of the station&apos;s own address after the addresses</translation>
+    </message>
+    <message>
+        <source>the direct mail of the QSOs: one address per recipient (its QSL
+manager, else the station), from adresses.csv, else the log&apos;s
+latest ADDRESS_INTL or ADDRESS; --dump writes text X Y SIZE BOLD
+|TEXT| per line (mm from the paper edge), end per sheet or
+envelope, and missing CALL per recipient without address</source>
+        <translation>the direct mail of the QSOs: one address per recipient (its QSL
+manager, else the station), from adresses.csv, else the log&apos;s
+latest ADDRESS_INTL or ADDRESS; --dump writes text X Y SIZE BOLD
+|TEXT| per line (mm from the paper edge), end per sheet or
+envelope, and missing CALL per recipient without address</translation>
+    </message>
+    <message>
+        <source>the QSOs with one station (callsign and QSL via) share
+cards, in the template&apos;s QSO table, in date order</source>
+        <translation>the QSOs with one station (callsign and QSL via) share
+cards, in the template&apos;s QSO table, in date order</translation>
+    </message>
+    <message>
+        <source>PSE, TNX, nothing, or TNX where a card came (auto)</source>
+        <translation>PSE, TNX, nothing, or TNX where a card came (auto)</translation>
+    </message>
+    <message>
+        <source>cards per page: 2 or 4 on --paper A4|Letter, with crop
+marks, placed from the paper edge</source>
+        <translation>cards per page: 2 or 4 on --paper A4|Letter, with crop
+marks, placed from the paper edge</translation>
+    </message>
+    <message>
+        <source>with --offset-y MM: the printer&apos;s shift for this run</source>
+        <translation>with --offset-y MM: the printer&apos;s shift for this run</translation>
+    </message>
+    <message>
+        <source>start at card N of a used first page</source>
+        <translation>start at card N of a used first page</translation>
+    </message>
+    <message>
+        <source>print one QSL card per QSO of the log, in print-list order;
+--pdf writes one page per card, --dump one line
+per printed text: text X Y SIZE BOLD |TEXT| (X, Y in mm from
+the printable area), and end after each page</source>
+        <translation>print one QSL card per QSO of the log, in print-list order;
+--pdf writes one page per card, --dump one line
+per printed text: text X Y SIZE BOLD |TEXT| (X, Y in mm from
+the printable area), and end after each page</translation>
+    </message>
+    <message>
+        <source>only QSOs whose QSL is still owed (QSL_SENT absent, N, R, Q)</source>
+        <translation>only QSOs whose QSL is still owed (QSL_SENT absent, N, R, Q)</translation>
+    </message>
+    <message>
+        <source>unsent (as --unsent), requested (QSL_SENT R, Q) or received
+(a card came: QSL_RCVD Y, V not via E; none went back)</source>
+        <translation>unsent (as --unsent), requested (QSL_SENT R, Q) or received
+(a card came: QSL_RCVD Y, V not via E; none went back)</translation>
+    </message>
+    <message>
+        <source>only QSOs neither LoTW nor eQSL confirmed (LOTW_QSL_RCVD,
+EQSL_QSL_RCVD not Y or V), with any queue</source>
+        <translation>only QSOs neither LoTW nor eQSL confirmed (LOTW_QSL_RCVD,
+EQSL_QSL_RCVD not Y or V), with any queue</translation>
+    </message>
+    <message>
+        <source>all, bureau or direct: QSL_SENT_VIA, else QSL_RCVD_VIA, else
+the bureau (M: bureau); marks B for bureau, D for direct</source>
+        <translation>all, bureau or direct: QSL_SENT_VIA, else QSL_RCVD_VIA, else
+the bureau (M: bureau); marks B for bureau, D for direct</translation>
+    </message>
+    <message>
+        <source>call: as &quot;Tri par call&quot;; bureau: by the DXCC entity of
+the QSL via&apos;s manager, else of the home call; then by it</source>
+        <translation>call: as &quot;Tri par call&quot;; bureau: by the DXCC entity of
+the QSL via&apos;s manager, else of the home call; then by it</translation>
+    </message>
+    <message>
+        <source>after a complete run, a copy of the log with the printed
+QSOs marked QSL_SENT Y, QSLSDATE today, QSL_SENT_VIA</source>
+        <translation>after a complete run, a copy of the log with the printed
+QSOs marked QSL_SENT Y, QSLSDATE today, QSL_SENT_VIA</translation>
+    </message>
+    <message>
+        <source>a bureau run prints the QSOs the bureau cannot
+deliver too (entity without bureau, QSL_VIA DIRECT)</source>
+        <translation>a bureau run prints the QSOs the bureau cannot
+deliver too (entity without bureau, QSL_VIA DIRECT)</translation>
+    </message>
+    <message>
+        <source>the sending method marked (B for labels, D for cards;
+M, which ADIF only reads, is written B)</source>
+        <translation>the sending method marked (B for labels, D for cards;
+M, which ADIF only reads, is written B)</translation>
+    </message>
+    <message>
+        <source>--dump writes one line per printed line: line SIZE BOLD |TEXT|, and end or
+discard for each ended or discarded sheet (text X Y SIZE BOLD |TEXT| for
+fitted labels, X, Y in mm from the paper edge)</source>
+        <translation>--dump writes one line per printed line: line SIZE BOLD |TEXT|, and end or
+discard for each ended or discarded sheet (text X Y SIZE BOLD |TEXT| for
+fitted labels, X, Y in mm from the paper edge)</translation>
+    </message>
+    <message>
+        <source>Usage: quenor-etiquettes %1</source>
+        <translation>Usage: quenor-etiquettes %1</translation>
+    </message>
+    <message>
+        <source>Without a command the program opens its windows.</source>
+        <translation>Without a command the program opens its windows.</translation>
+    </message>
+    <message>
+        <source>labels and cards also take:</source>
+        <translation>labels and cards also take:</translation>
+    </message>
+    <message>
+        <source>show this text</source>
+        <translation>show this text</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>show the version</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 file unreadable, 2 wrong arguments, 3 printing failed.</source>
+        <translation>Exit codes: 0 done, 1 file unreadable, 2 wrong arguments, 3 printing failed.</translation>
+    </message>
+    <message>
+        <source>any sheet of --list-sheets (labels fitted one by one on
+sheets other than the tuned ones, placed from the paper edge)</source>
+        <translation>any sheet of --list-sheets (labels fitted one by one on
+sheets other than the tuned ones, placed from the paper edge)</translation>
+    </message>
+    <message>
+        <source>start at label N of a used first sheet (numbered across
+each row, then down); the labels before it stay blank</source>
+        <translation>start at label N of a used first sheet (numbered across
+each row, then down); the labels before it stay blank</translation>
+    </message>
+    <message>
+        <source>print every QSO of the log on label sheets, in print-list
+order; options not given take the station&apos;s stored value:</source>
+        <translation>print every QSO of the log on label sheets, in print-list
+order; options not given take the station&apos;s stored value:</translation>
+    </message>
+    <message>
+        <source>(%1 or any text)</source>
+        <translation>(%1 or any text)</translation>
+    </message>
+    <message>
+        <source>the printer&apos;s shift for this run (-10 to +10)</source>
+        <translation>the printer&apos;s shift for this run (-10 to +10)</translation>
+    </message>
+    <message>
+        <source>the QSOs with one station (callsign and QSL via) share
+labels, in print-list order, one line per QSO</source>
+        <translation>the QSOs with one station (callsign and QSL via) share
+labels, in print-list order, one line per QSO</translation>
+    </message>
+    <message>
+        <source>one line per sheet: NAME, tab, PAPER, tab, COLUMNSxROWS, tab,
+left top width height across down (mm)</source>
+        <translation>one line per sheet: NAME, tab, PAPER, tab, COLUMNSxROWS, tab,
+left top width height across down (mm)</translation>
+    </message>
+    <message>
+        <source>print the sheet&apos;s calibration page</source>
+        <translation>print the sheet&apos;s calibration page</translation>
+    </message>
+    <message>
+        <source>write every QSO list row of the log, one per line (with
+--sort bureau: the entity&apos;s prefix and a tab before each,
+! before it when the bureau cannot deliver the card)</source>
+        <translation>write every QSO list row of the log, one per line (with
+--sort bureau: the entity&apos;s prefix and a tab before each,
+! before it when the bureau cannot deliver the card)</translation>
+    </message>
+    <message>
+        <source>the bundle, one card a line: CALL [YYYYMMDD|DD/MM/YY] [BAND]</source>
+        <translation>the bundle, one card a line: CALL [YYYYMMDD|DD/MM/YY] [BAND]</translation>
+    </message>
+    <message>
+        <source>the route the cards came by (B when not given; M, which
+ADIF only reads, is written B)</source>
+        <translation>the route the cards came by (B when not given; M, which
+ADIF only reads, is written B)</translation>
+    </message>
+    <message>
+        <source>the copy of the log with the QSOs found marked QSL_RCVD Y,
+QSLRDATE today, QSL_RCVD_VIA (both kept where a card came before)</source>
+        <translation>the copy of the log with the QSOs found marked QSL_RCVD Y,
+QSLRDATE today, QSL_RCVD_VIA (both kept where a card came before)</translation>
+    </message>
+    <message>
+        <source>mark the cards of a bundle as received; the lines that
+match no QSO or several are listed and mark nothing</source>
+        <translation>mark the cards of a bundle as received; the lines that
+match no QSO or several are listed and mark nothing</translation>
+    </message>
+</context>
+<context>
     <name>Workspace</name>
     <message>
         <source>L&apos;indicatif de la station est encore « %1 ». Entrez l&apos;indicatif à imprimer :</source>

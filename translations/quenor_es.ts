@@ -2241,6 +2241,221 @@ Voulez-vous le remplacer ?</source>
     </message>
 </context>
 <context>
+    <name>Usage</name>
+    <message>
+        <source>address labels on any sheet of labels --list-sheets</source>
+        <translation>etiquetas de dirección en cualquier hoja de labels --list-sheets</translation>
+    </message>
+    <message>
+        <source>one envelope per recipient, in landscape</source>
+        <translation>un sobre por destinatario, en horizontal</translation>
+    </message>
+    <message>
+        <source>N labels of the station&apos;s own address after the addresses</source>
+        <translation>N etiquetas con la dirección de la estación al final</translation>
+    </message>
+    <message>
+        <source>the direct mail of the QSOs: one address per recipient (its QSL
+manager, else the station), from adresses.csv, else the log&apos;s
+latest ADDRESS_INTL or ADDRESS; --dump writes text X Y SIZE BOLD
+|TEXT| per line (mm from the paper edge), end per sheet or
+envelope, and missing CALL per recipient without address</source>
+        <translation>el correo directo de los QSO: una dirección por destinatario (su
+mánager QSL, si no la estación), de adresses.csv, si no la última
+ADDRESS_INTL o ADDRESS del log; --dump escribe text X Y SIZE BOLD
+|TEXT| por línea (mm desde el borde del papel), end por hoja o
+sobre, y missing CALL por destinatario sin dirección</translation>
+    </message>
+    <message>
+        <source>the QSOs with one station (callsign and QSL via) share
+cards, in the template&apos;s QSO table, in date order</source>
+        <translation>los QSO con una estación (indicativo y QSL vía) comparten
+tarjetas, en la tabla de QSO del modelo, por fecha</translation>
+    </message>
+    <message>
+        <source>PSE, TNX, nothing, or TNX where a card came (auto)</source>
+        <translation>PSE, TNX, nada, o TNX donde llegó una tarjeta (auto)</translation>
+    </message>
+    <message>
+        <source>cards per page: 2 or 4 on --paper A4|Letter, with crop
+marks, placed from the paper edge</source>
+        <translation>tarjetas por página: 2 o 4 en --paper A4|Letter, con marcas
+de corte, colocadas desde el borde del papel</translation>
+    </message>
+    <message>
+        <source>with --offset-y MM: the printer&apos;s shift for this run</source>
+        <translation>con --offset-y MM: desplazamiento de la impresora en esta tirada</translation>
+    </message>
+    <message>
+        <source>start at card N of a used first page</source>
+        <translation>empieza en la tarjeta N de una primera página ya usada</translation>
+    </message>
+    <message>
+        <source>print one QSL card per QSO of the log, in print-list order;
+--pdf writes one page per card, --dump one line
+per printed text: text X Y SIZE BOLD |TEXT| (X, Y in mm from
+the printable area), and end after each page</source>
+        <translation>imprime una tarjeta QSL por QSO del log, en el orden de la lista
+de impresión; --pdf escribe una página por tarjeta, --dump una
+línea por texto impreso: text X Y SIZE BOLD |TEXT| (X, Y en mm
+desde el área imprimible), y end tras cada página</translation>
+    </message>
+    <message>
+        <source>only QSOs whose QSL is still owed (QSL_SENT absent, N, R, Q)</source>
+        <translation>solo los QSO cuya QSL aún se debe (QSL_SENT ausente, N, R, Q)</translation>
+    </message>
+    <message>
+        <source>unsent (as --unsent), requested (QSL_SENT R, Q) or received
+(a card came: QSL_RCVD Y, V not via E; none went back)</source>
+        <translation>unsent (como --unsent), requested (QSL_SENT R, Q) o received
+(llegó una tarjeta: QSL_RCVD Y, V no vía E; ninguna volvió)</translation>
+    </message>
+    <message>
+        <source>only QSOs neither LoTW nor eQSL confirmed (LOTW_QSL_RCVD,
+EQSL_QSL_RCVD not Y or V), with any queue</source>
+        <translation>solo los QSO sin confirmar por LoTW ni por eQSL (LOTW_QSL_RCVD,
+EQSL_QSL_RCVD no Y ni V), con cualquier cola</translation>
+    </message>
+    <message>
+        <source>all, bureau or direct: QSL_SENT_VIA, else QSL_RCVD_VIA, else
+the bureau (M: bureau); marks B for bureau, D for direct</source>
+        <translation>all, bureau o direct: QSL_SENT_VIA, si no QSL_RCVD_VIA, si no
+el buró (M: buró); marca B para buró, D para directa</translation>
+    </message>
+    <message>
+        <source>call: as &quot;Tri par call&quot;; bureau: by the DXCC entity of
+the QSL via&apos;s manager, else of the home call; then by it</source>
+        <translation>call: como «Ordenar por indicativo»; bureau: por la entidad
+DXCC del mánager de la QSL vía, si no del indicativo propio;
+luego por este</translation>
+    </message>
+    <message>
+        <source>after a complete run, a copy of the log with the printed
+QSOs marked QSL_SENT Y, QSLSDATE today, QSL_SENT_VIA</source>
+        <translation>tras una tirada completa, una copia del log con los QSO
+impresos marcados QSL_SENT Y, QSLSDATE hoy, QSL_SENT_VIA</translation>
+    </message>
+    <message>
+        <source>a bureau run prints the QSOs the bureau cannot
+deliver too (entity without bureau, QSL_VIA DIRECT)</source>
+        <translation>una tirada de buró imprime también los QSO que el buró no
+puede entregar (entidad sin buró, QSL_VIA DIRECT)</translation>
+    </message>
+    <message>
+        <source>the sending method marked (B for labels, D for cards;
+M, which ADIF only reads, is written B)</source>
+        <translation>el método de envío marcado (B para etiquetas, D para
+tarjetas; M, que ADIF solo lee, se escribe B)</translation>
+    </message>
+    <message>
+        <source>--dump writes one line per printed line: line SIZE BOLD |TEXT|, and end or
+discard for each ended or discarded sheet (text X Y SIZE BOLD |TEXT| for
+fitted labels, X, Y in mm from the paper edge)</source>
+        <translation>--dump escribe una línea por línea impresa: line SIZE BOLD |TEXT|, y end
+o discard por cada hoja terminada o descartada (text X Y SIZE BOLD |TEXT|
+para etiquetas ajustadas, X, Y en mm desde el borde del papel)</translation>
+    </message>
+    <message>
+        <source>Usage: quenor-etiquettes %1</source>
+        <translation>Uso: quenor-etiquettes %1</translation>
+    </message>
+    <message>
+        <source>Without a command the program opens its windows.</source>
+        <translation>Sin comando, el programa abre sus ventanas.</translation>
+    </message>
+    <message>
+        <source>labels and cards also take:</source>
+        <translation>labels y cards también admiten:</translation>
+    </message>
+    <message>
+        <source>show this text</source>
+        <translation>muestra este texto</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>muestra la versión</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 file unreadable, 2 wrong arguments, 3 printing failed.</source>
+        <translation>Códigos de salida: 0 hecho, 1 archivo ilegible, 2 argumentos no válidos,
+3 impresión fallida.</translation>
+    </message>
+    <message>
+        <source>any sheet of --list-sheets (labels fitted one by one on
+sheets other than the tuned ones, placed from the paper edge)</source>
+        <translation>cualquier hoja de --list-sheets (etiquetas ajustadas una a una
+en hojas no afinadas, colocadas desde el borde del papel)</translation>
+    </message>
+    <message>
+        <source>start at label N of a used first sheet (numbered across
+each row, then down); the labels before it stay blank</source>
+        <translation>empieza en la etiqueta N de una primera hoja ya usada (numeradas
+por filas, luego hacia abajo); las anteriores quedan en blanco</translation>
+    </message>
+    <message>
+        <source>print every QSO of the log on label sheets, in print-list
+order; options not given take the station&apos;s stored value:</source>
+        <translation>imprime cada QSO del log en hojas de etiquetas, en el orden de la
+lista de impresión; las opciones no dadas toman el valor guardado
+de la estación:</translation>
+    </message>
+    <message>
+        <source>(%1 or any text)</source>
+        <translation>(%1 o cualquier texto)</translation>
+    </message>
+    <message>
+        <source>the printer&apos;s shift for this run (-10 to +10)</source>
+        <translation>desplazamiento de la impresora
+en esta tirada (-10 a +10)</translation>
+    </message>
+    <message>
+        <source>the QSOs with one station (callsign and QSL via) share
+labels, in print-list order, one line per QSO</source>
+        <translation>los QSO con una estación (indicativo y QSL vía) comparten
+etiquetas, en el orden de la lista, una línea por QSO</translation>
+    </message>
+    <message>
+        <source>one line per sheet: NAME, tab, PAPER, tab, COLUMNSxROWS, tab,
+left top width height across down (mm)</source>
+        <translation>una línea por hoja: NAME, tab, PAPER, tab, COLUMNSxROWS, tab,
+left top width height across down (mm)</translation>
+    </message>
+    <message>
+        <source>print the sheet&apos;s calibration page</source>
+        <translation>imprime la página de calibración de la hoja</translation>
+    </message>
+    <message>
+        <source>write every QSO list row of the log, one per line (with
+--sort bureau: the entity&apos;s prefix and a tab before each,
+! before it when the bureau cannot deliver the card)</source>
+        <translation>escribe cada fila de la lista de QSO del log, una por línea (con
+--sort bureau: el prefijo de la entidad y un tab delante,
+! antes cuando el buró no puede entregar la tarjeta)</translation>
+    </message>
+    <message>
+        <source>the bundle, one card a line: CALL [YYYYMMDD|DD/MM/YY] [BAND]</source>
+        <translation>el lote, una tarjeta por línea: CALL [YYYYMMDD|DD/MM/YY] [BAND]</translation>
+    </message>
+    <message>
+        <source>the route the cards came by (B when not given; M, which
+ADIF only reads, is written B)</source>
+        <translation>la ruta por la que llegaron las tarjetas (B si no se da; M,
+que ADIF solo lee, se escribe B)</translation>
+    </message>
+    <message>
+        <source>the copy of the log with the QSOs found marked QSL_RCVD Y,
+QSLRDATE today, QSL_RCVD_VIA (both kept where a card came before)</source>
+        <translation>la copia del log con los QSO hallados marcados QSL_RCVD Y,
+QSLRDATE hoy, QSL_RCVD_VIA (se conservan si ya llegó una tarjeta)</translation>
+    </message>
+    <message>
+        <source>mark the cards of a bundle as received; the lines that
+match no QSO or several are listed and mark nothing</source>
+        <translation>marca como recibidas las tarjetas de un lote; las líneas que no
+coinciden con ningún QSO o con varios se listan y no marcan nada</translation>
+    </message>
+</context>
+<context>
     <name>Workspace</name>
     <message>
         <source>L&apos;indicatif de la station est encore « %1 ». Entrez l&apos;indicatif à imprimer :</source>

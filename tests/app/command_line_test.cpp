@@ -65,7 +65,7 @@ TEST(CommandLine, ReportsBadArgumentsAndUnreadableFiles) {
     EXPECT_TRUE(CommandLine::isCommand({QStringLiteral("/nonexistent/log.adi")}));
     const Outcome unknown = run(typo);
     EXPECT_EQ(unknown.code, CommandLine::kUsage);
-    EXPECT_TRUE(unknown.err.startsWith("Commande inconnue : lables\nUsage:"));
+    EXPECT_TRUE(unknown.err.startsWith("Commande inconnue : lables\nUsage : quenor-etiquettes"));
     EXPECT_TRUE(unknown.out.isEmpty());
     for (const char* output : {"--pdf", "--printer"}) {
         const Outcome empty = run({QStringLiteral("labels"), log, QString::fromLatin1(output), {}});

@@ -20,6 +20,7 @@
 #include <map>
 #include <memory>
 
+#include "app/command_line.h"
 #include "settings/program_language.h"
 #include "support/child_process.h"
 #include "support/window_fixture.h"
@@ -149,6 +150,51 @@ TEST(Catalogues, EveryTextOfTheCodeIsTranslatedWithItsMarkers) {
     EXPECT_TRUE(problems.isEmpty())
         << "Translate these (scripts/update-translations.sh, then Qt Linguist):\n"
         << qPrintable(problems.join(QLatin1Char('\n')));
+}
+
+// The command line's usage with `code`'s catalogue over the French one the tests install.
+QStringList usageLinesIn(const QString& code) {
+    QTranslator translator;
+    EXPECT_TRUE(translator.load(ProgramLanguage::catalogueFile(code, {}))) << qPrintable(code);
+    QCoreApplication::installTranslator(&translator);
+    const QString usage = CommandLine::usage();
+    QCoreApplication::removeTranslator(&translator);
+    return usage.split(QLatin1Char('\n'));
+}
+
+QSet<QString> optionNames(const QStringList& lines) {
+    static const QRegularExpression option(QStringLiteral("--[a-z][a-z-]*"));
+    QSet<QString> names;
+    for (const auto& match : option.globalMatch(lines.join(QLatin1Char('\n')))) {
+        names.insert(match.captured());
+    }
+    return names;
+}
+
+// Only the help texts change with the language: the options and commands stay,
+// and no translated line reaches past the right edge of the English help.
+TEST(CommandLineUsage, EachLanguageKeepsTheOptionsWithinTheEnglishWidth) {
+    const QStringList english = usageLinesIn(QStringLiteral("en"));
+    for (const QString& code : ProgramLanguage::codes()) {
+        if (code == u"en") {
+            continue;
+        }
+        const QStringList lines = usageLinesIn(code);
+        EXPECT_NE(lines.first(), english.first()) << qPrintable(code) << ": not translated";
+        EXPECT_EQ(optionNames(lines), optionNames(english)) << qPrintable(code);
+        qsizetype englishEdge = 0;
+        for (const QString& line : english) {
+            if (!lines.contains(line)) {
+                englishEdge = std::max(englishEdge, line.size());
+            }
+        }
+        for (const QString& line : lines) {
+            EXPECT_FALSE(line.endsWith(u' ')) << qPrintable(code) << ": \"" << qPrintable(line);
+            if (!english.contains(line)) {
+                EXPECT_LE(line.size(), englishEdge) << qPrintable(code) << ": " << qPrintable(line);
+            }
+        }
+    }
 }
 
 TEST(FrenchQtTexts, StandardButtonsAndDialogsSpeakFrench) {
