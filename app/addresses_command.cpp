@@ -146,8 +146,7 @@ QString AddressesCommand::chooseTarget(Request& request) {
         const QString name = given.value(QStringLiteral("envelope"));
         const EnvelopeFormat* format = EnvelopeFormat::find(name);
         if (format == nullptr) {
-            return QStringLiteral("--envelope : %1")
-                .arg(envelopeNames().join(QStringLiteral(", ")));
+            return Text::tr("--envelope : %1").arg(envelopeNames().join(QStringLiteral(", ")));
         }
         request.envelope = format;
     }

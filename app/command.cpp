@@ -329,7 +329,7 @@ QString Command::outputsProblem(const GivenOptions& given, const GivenOptions& r
     }
     const QString copy = round.value(QStringLiteral("mark-sent"));
     const QString problem = copy.isEmpty() ? QString() : files.copyProblem(copy);
-    return problem.isEmpty() ? problem : QStringLiteral("--mark-sent : ") + problem;
+    return problem.isEmpty() ? problem : Text::tr("--mark-sent : %1").arg(problem);
 }
 
 int Command::outputCount(const GivenOptions& given) {

@@ -98,7 +98,7 @@ QString applyFirstLabel(const GivenOptions& given, const LabelSheet& sheet, Labe
     const int first = given.value(QStringLiteral("first-label")).toInt(&number);
     const QString problem = LabelPrintRun::firstLabelProblem(number ? first : 0, sheet);
     if (!problem.isEmpty()) {
-        return QStringLiteral("--first-label : %1").arg(problem);
+        return Text::tr("--first-label : %1").arg(problem);
     }
     options.firstLabel = first;
     return {};
@@ -303,7 +303,7 @@ QString LabelsCommand::setOffsets(const GivenOptions& given, LabelJob* job) {
         double value = 0;
         const QString problem = PrinterCalibration::checkOffset(given.value(name), &value);
         if (!problem.isEmpty()) {
-            return QStringLiteral("--%1 : %2").arg(name, problem);
+            return Text::tr("--%1 : %2").arg(name, problem);
         }
         if (job != nullptr && horizontal) {
             job->setHorizontalOffset(value);

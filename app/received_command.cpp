@@ -190,8 +190,7 @@ void ReceivedCommand::tellLines(const std::vector<CardBundle::Line>& lines) {
                 break;
         }
     }
-    writeLine(err_, Text::tr("%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO")
-                        .arg(found)
+    writeLine(err_, Text::tr("%n lignes trouvées, %1 sans QSO, %2 à plusieurs QSO", nullptr, found)
                         .arg(unmatched)
                         .arg(several)
                         .toUtf8());

@@ -114,7 +114,7 @@
         <translation>Das Adressbuch %1 ist gelesen, außer:</translation>
     </message>
     <message numerus="yes">
-        <source>L&apos;import remplace l&apos;adresse de %n station(s) du carnet : %1.
+        <source>L&apos;import remplace l&apos;adresse de %n stations du carnet : %1.
 Continuer ?</source>
         <translation>
             <numerusform>Der Import ersetzt die Adresse von %n Station im Adressbuch: %1.
@@ -184,6 +184,10 @@ Fortfahren?</numerusform>
     <message>
         <source>Adresse trop longue, non imprimée : %1 ; rien n&apos;est imprimé.</source>
         <translation>Adresse zu lang, nicht gedruckt: %1; es wird nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>--envelope : %1</source>
+        <translation>--envelope: %1</translation>
     </message>
 </context>
 <context>
@@ -283,7 +287,7 @@ Fortfahren?</numerusform>
 <context>
     <name>BureauRun</name>
     <message numerus="yes">
-        <source>… et %n autre(s)</source>
+        <source>… et %n autres</source>
         <translation>
             <numerusform>… und %n weiteres</numerusform>
             <numerusform>… und %n weitere</numerusform>
@@ -835,6 +839,10 @@ Fortfahren?</numerusform>
         <source>Impression interrompue : l&apos;impression est faite, la copie marquée %1 est écrite.</source>
         <translation>Druck unterbrochen: Der Druck ist erfolgt, die markierte Kopie %1 ist geschrieben.</translation>
     </message>
+    <message>
+        <source>--mark-sent : %1</source>
+        <translation>--mark-sent: %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1254,6 +1262,14 @@ Fortfahren?</numerusform>
         <source>--sheet : %1 (voir labels --list-sheets)</source>
         <translation>--sheet: %1 (siehe labels --list-sheets)</translation>
     </message>
+    <message>
+        <source>--first-label : %1</source>
+        <translation>--first-label: %1</translation>
+    </message>
+    <message>
+        <source>--%1 : %2</source>
+        <translation>--%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LayoutEditor</name>
@@ -1529,7 +1545,7 @@ Ins Adressbuch aufnehmen?</translation>
 <context>
     <name>NoBureauTable</name>
     <message numerus="yes">
-        <source>Le fichier des pays sans bureau %1 : %n ligne(s) ignorée(s), la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
+        <source>Le fichier des pays sans bureau %1 : %n lignes ignorées, la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
         <translation>
             <numerusform>Die Datei der Länder ohne Büro %1: %n Zeile ignoriert, die erste ist Zeile %2 (erwartet: PRÄFIX, Tabulator, JJJJ-MM-TT, Tabulator, Quelle).</numerusform>
             <numerusform>Die Datei der Länder ohne Büro %1: %n Zeilen ignoriert, die erste ist Zeile %2 (erwartet: PRÄFIX, Tabulator, JJJJ-MM-TT, Tabulator, Quelle).</numerusform>
@@ -1788,16 +1804,19 @@ Ins Adressbuch aufnehmen?</translation>
         <translation>Zeile %1: Kein QSO passt: %2</translation>
     </message>
     <message>
-        <source>%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO</source>
-        <translation>Gefundene Zeilen: %1, ohne QSO: %2, mit mehreren QSOs: %3</translation>
-    </message>
-    <message>
         <source>Marquage interrompu : la copie %1 n&apos;est pas écrite.</source>
         <translation>Markieren unterbrochen: Die Kopie %1 ist nicht geschrieben.</translation>
     </message>
     <message>
         <source>Marquage interrompu : la copie %1 est écrite.</source>
         <translation>Markieren unterbrochen: Die Kopie %1 ist geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lignes trouvées, %1 sans QSO, %2 à plusieurs QSO</source>
+        <translation>
+            <numerusform>%n Zeile gefunden, %1 ohne QSO, %2 mit mehreren QSOs</numerusform>
+            <numerusform>%n Zeilen gefunden, %1 ohne QSO, %2 mit mehreren QSOs</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1957,7 +1976,7 @@ Möchten Sie sie ersetzen?</translation>
     </message>
     <message numerus="yes">
         <source>
-%n QSO imprimé(s) ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
+%n QSO imprimés ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
         <translation>
             <numerusform>
 %n gedrucktes QSO ist nicht im gelesenen Logbuch %1 und wird nicht markiert: %2</numerusform>
@@ -2018,10 +2037,6 @@ Möchten Sie sie ersetzen?</translation>
         <translation>Die Bogendatei %1 kann nicht gelesen werden (%2): Nur die mitgelieferten Bögen werden angeboten.</translation>
     </message>
     <message>
-        <source>%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3</source>
-        <translation>Unlesbare Bögen in %2 übergangen: %1; der erste, %3</translation>
-    </message>
-    <message>
         <source>n&apos;est pas de la forme NOM, tab, PAPIER, tab, COLONNESxRANGÉES, tab, six mesures en mm.</source>
         <translation>hat nicht die Form NAME, Tab, PAPIER, Tab, SPALTENxREIHEN, Tab, sechs Maße in mm.</translation>
     </message>
@@ -2052,6 +2067,13 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>%1 ; les planches ne sont pas modifiées.</source>
         <translation>%1; die Bögen werden nicht geändert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n planches illisibles ignorées dans %1 ; la première, %2</source>
+        <translation>
+            <numerusform>%n unlesbarer Bogen in %1 übergangen: %2</numerusform>
+            <numerusform>%n unlesbare Bögen in %1 übergangen; der erste, %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

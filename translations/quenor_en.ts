@@ -114,7 +114,7 @@
         <translation>The address book %1 is read, except:</translation>
     </message>
     <message numerus="yes">
-        <source>L&apos;import remplace l&apos;adresse de %n station(s) du carnet : %1.
+        <source>L&apos;import remplace l&apos;adresse de %n stations du carnet : %1.
 Continuer ?</source>
         <translation>
             <numerusform>The import replaces the address of %n station in the book: %1.
@@ -184,6 +184,10 @@ Continue?</numerusform>
     <message>
         <source>Adresse trop longue, non imprimée : %1 ; rien n&apos;est imprimé.</source>
         <translation>Address too long, not printed: %1; nothing is printed.</translation>
+    </message>
+    <message>
+        <source>--envelope : %1</source>
+        <translation>--envelope: %1</translation>
     </message>
 </context>
 <context>
@@ -283,7 +287,7 @@ Continue?</numerusform>
 <context>
     <name>BureauRun</name>
     <message numerus="yes">
-        <source>… et %n autre(s)</source>
+        <source>… et %n autres</source>
         <translation>
             <numerusform>… and %n other</numerusform>
             <numerusform>… and %n others</numerusform>
@@ -835,6 +839,10 @@ Continue?</numerusform>
         <source>Impression interrompue : l&apos;impression est faite, la copie marquée %1 est écrite.</source>
         <translation>Printing interrupted: the printing is done, the marked copy %1 is written.</translation>
     </message>
+    <message>
+        <source>--mark-sent : %1</source>
+        <translation>--mark-sent: %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1254,6 +1262,14 @@ Continue?</numerusform>
         <source>--sheet : %1 (voir labels --list-sheets)</source>
         <translation>--sheet: %1 (see labels --list-sheets)</translation>
     </message>
+    <message>
+        <source>--first-label : %1</source>
+        <translation>--first-label: %1</translation>
+    </message>
+    <message>
+        <source>--%1 : %2</source>
+        <translation>--%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LayoutEditor</name>
@@ -1529,7 +1545,7 @@ Add them to the address book?</translation>
 <context>
     <name>NoBureauTable</name>
     <message numerus="yes">
-        <source>Le fichier des pays sans bureau %1 : %n ligne(s) ignorée(s), la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
+        <source>Le fichier des pays sans bureau %1 : %n lignes ignorées, la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
         <translation>
             <numerusform>The file of countries without a bureau %1: %n line ignored, the first is line %2 (expected: PREFIX, tab, YYYY-MM-DD, tab, source).</numerusform>
             <numerusform>The file of countries without a bureau %1: %n lines ignored, the first is line %2 (expected: PREFIX, tab, YYYY-MM-DD, tab, source).</numerusform>
@@ -1788,16 +1804,19 @@ Add them to the address book?</translation>
         <translation>Line %1: no QSO matches: %2</translation>
     </message>
     <message>
-        <source>%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO</source>
-        <translation>Lines found: %1, without a QSO: %2, with several QSOs: %3</translation>
-    </message>
-    <message>
         <source>Marquage interrompu : la copie %1 n&apos;est pas écrite.</source>
         <translation>Marking interrupted: the copy %1 is not written.</translation>
     </message>
     <message>
         <source>Marquage interrompu : la copie %1 est écrite.</source>
         <translation>Marking interrupted: the copy %1 is written.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lignes trouvées, %1 sans QSO, %2 à plusieurs QSO</source>
+        <translation>
+            <numerusform>%n line found, %1 without a QSO, %2 with several QSOs</numerusform>
+            <numerusform>%n lines found, %1 without a QSO, %2 with several QSOs</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1957,7 +1976,7 @@ Do you want to replace it?</translation>
     </message>
     <message numerus="yes">
         <source>
-%n QSO imprimé(s) ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
+%n QSO imprimés ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
         <translation>
             <numerusform>
 %n printed QSO is not in the log read %1 and is not marked: %2</numerusform>
@@ -2018,10 +2037,6 @@ Do you want to replace it?</translation>
         <translation>The sheets file %1 cannot be read (%2): only the built-in sheets are offered.</translation>
     </message>
     <message>
-        <source>%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3</source>
-        <translation>Unreadable sheets left out of %2: %1; the first, %3</translation>
-    </message>
-    <message>
         <source>n&apos;est pas de la forme NOM, tab, PAPIER, tab, COLONNESxRANGÉES, tab, six mesures en mm.</source>
         <translation>is not of the form NAME, tab, PAPER, tab, COLUMNSxROWS, tab, six measures in mm.</translation>
     </message>
@@ -2052,6 +2067,13 @@ Do you want to replace it?</translation>
     <message>
         <source>%1 ; les planches ne sont pas modifiées.</source>
         <translation>%1; the sheets are not changed.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n planches illisibles ignorées dans %1 ; la première, %2</source>
+        <translation>
+            <numerusform>%n unreadable sheet left out of %1: %2</numerusform>
+            <numerusform>%n unreadable sheets left out of %1; the first, %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -114,7 +114,7 @@
         <translation>La libreta de direcciones %1 está leída, salvo:</translation>
     </message>
     <message numerus="yes">
-        <source>L&apos;import remplace l&apos;adresse de %n station(s) du carnet : %1.
+        <source>L&apos;import remplace l&apos;adresse de %n stations du carnet : %1.
 Continuer ?</source>
         <translation>
             <numerusform>La importación sustituye la dirección de %n estación de la libreta: %1.
@@ -184,6 +184,10 @@ Continuer ?</source>
     <message>
         <source>Adresse trop longue, non imprimée : %1 ; rien n&apos;est imprimé.</source>
         <translation>Dirección demasiado larga, no impresa: %1; no se imprime nada.</translation>
+    </message>
+    <message>
+        <source>--envelope : %1</source>
+        <translation>--envelope: %1</translation>
     </message>
 </context>
 <context>
@@ -283,7 +287,7 @@ Continuer ?</source>
 <context>
     <name>BureauRun</name>
     <message numerus="yes">
-        <source>… et %n autre(s)</source>
+        <source>… et %n autres</source>
         <translation>
             <numerusform>… y %n más</numerusform>
             <numerusform>… y %n más</numerusform>
@@ -835,6 +839,10 @@ Continuer ?</source>
         <source>Impression interrompue : l&apos;impression est faite, la copie marquée %1 est écrite.</source>
         <translation>Impresión interrumpida: la impresión está hecha, la copia marcada %1 está escrita.</translation>
     </message>
+    <message>
+        <source>--mark-sent : %1</source>
+        <translation>--mark-sent: %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1254,6 +1262,14 @@ Continuer ?</source>
         <source>--sheet : %1 (voir labels --list-sheets)</source>
         <translation>--sheet: %1 (vea labels --list-sheets)</translation>
     </message>
+    <message>
+        <source>--first-label : %1</source>
+        <translation>--first-label: %1</translation>
+    </message>
+    <message>
+        <source>--%1 : %2</source>
+        <translation>--%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LayoutEditor</name>
@@ -1529,7 +1545,7 @@ Les ajouter au carnet d&apos;adresses ?</source>
 <context>
     <name>NoBureauTable</name>
     <message numerus="yes">
-        <source>Le fichier des pays sans bureau %1 : %n ligne(s) ignorée(s), la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
+        <source>Le fichier des pays sans bureau %1 : %n lignes ignorées, la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
         <translation>
             <numerusform>El archivo de países sin buró %1: %n línea ignorada, la primera es la línea %2 (esperado: PREFIJO, tabulador, AAAA-MM-DD, tabulador, fuente).</numerusform>
             <numerusform>El archivo de países sin buró %1: %n líneas ignoradas, la primera es la línea %2 (esperado: PREFIJO, tabulador, AAAA-MM-DD, tabulador, fuente).</numerusform>
@@ -1788,16 +1804,19 @@ Les ajouter au carnet d&apos;adresses ?</source>
         <translation>Línea %1: ningún QSO coincide: %2</translation>
     </message>
     <message>
-        <source>%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO</source>
-        <translation>Líneas encontradas: %1, sin QSO: %2, con varios QSO: %3</translation>
-    </message>
-    <message>
         <source>Marquage interrompu : la copie %1 n&apos;est pas écrite.</source>
         <translation>Marcado interrumpido: la copia %1 no está escrita.</translation>
     </message>
     <message>
         <source>Marquage interrompu : la copie %1 est écrite.</source>
         <translation>Marcado interrumpido: la copia %1 está escrita.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lignes trouvées, %1 sans QSO, %2 à plusieurs QSO</source>
+        <translation>
+            <numerusform>%n línea encontrada, %1 sin QSO, %2 con varios QSO</numerusform>
+            <numerusform>%n líneas encontradas, %1 sin QSO, %2 con varios QSO</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1957,7 +1976,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message numerus="yes">
         <source>
-%n QSO imprimé(s) ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
+%n QSO imprimés ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
         <translation>
             <numerusform>
 %n QSO impreso no está en el log leído %1 y no se marca: %2</numerusform>
@@ -2018,10 +2037,6 @@ Voulez-vous le remplacer ?</source>
         <translation>El archivo de hojas %1 no se puede leer (%2): solo se ofrecen las hojas incluidas.</translation>
     </message>
     <message>
-        <source>%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3</source>
-        <translation>Hojas ilegibles omitidas en %2: %1; la primera, %3</translation>
-    </message>
-    <message>
         <source>n&apos;est pas de la forme NOM, tab, PAPIER, tab, COLONNESxRANGÉES, tab, six mesures en mm.</source>
         <translation>no tiene la forma NOMBRE, tab, PAPEL, tab, COLUMNASxFILAS, tab, seis medidas en mm.</translation>
     </message>
@@ -2052,6 +2067,13 @@ Voulez-vous le remplacer ?</source>
     <message>
         <source>%1 ; les planches ne sont pas modifiées.</source>
         <translation>%1; las hojas no se modifican.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n planches illisibles ignorées dans %1 ; la première, %2</source>
+        <translation>
+            <numerusform>%n hoja ilegible omitida en %1: %2</numerusform>
+            <numerusform>%n hojas ilegibles omitidas en %1; la primera, %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

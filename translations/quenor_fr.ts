@@ -11,12 +11,12 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>L&apos;import remplace l&apos;adresse de %n station(s) du carnet : %1.
+        <source>L&apos;import remplace l&apos;adresse de %n stations du carnet : %1.
 Continuer ?</source>
         <translation>
             <numerusform>L&apos;import remplace l&apos;adresse de %n station du carnet : %1.
 Continuer ?</numerusform>
-            <numerusform>L&apos;import remplace l&apos;adresse de %n station(s) du carnet : %1.
+            <numerusform>L&apos;import remplace l&apos;adresse de %n stations du carnet : %1.
 Continuer ?</numerusform>
         </translation>
     </message>
@@ -44,10 +44,10 @@ Continuer ?</numerusform>
 <context>
     <name>BureauRun</name>
     <message numerus="yes">
-        <source>… et %n autre(s)</source>
+        <source>… et %n autres</source>
         <translation>
             <numerusform>… et %n autre</numerusform>
-            <numerusform>… et %n autre(s)</numerusform>
+            <numerusform>… et %n autres</numerusform>
         </translation>
     </message>
 </context>
@@ -74,10 +74,10 @@ Continuer ?</numerusform>
 <context>
     <name>NoBureauTable</name>
     <message numerus="yes">
-        <source>Le fichier des pays sans bureau %1 : %n ligne(s) ignorée(s), la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
+        <source>Le fichier des pays sans bureau %1 : %n lignes ignorées, la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
         <translation>
             <numerusform>Le fichier des pays sans bureau %1 : %n ligne ignorée, la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</numerusform>
-            <numerusform>Le fichier des pays sans bureau %1 : %n ligne(s) ignorée(s), la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</numerusform>
+            <numerusform>Le fichier des pays sans bureau %1 : %n lignes ignorées, la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</numerusform>
         </translation>
     </message>
 </context>
@@ -98,6 +98,16 @@ Continuer ?</numerusform>
         <translation>
             <numerusform>Marquer le QSO comme reçu ?</numerusform>
             <numerusform>Marquer les %n QSO comme reçus ?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedCommand</name>
+    <message numerus="yes">
+        <source>%n lignes trouvées, %1 sans QSO, %2 à plusieurs QSO</source>
+        <translation>
+            <numerusform>%n ligne trouvée, %1 sans QSO, %2 à plusieurs QSO</numerusform>
+            <numerusform>%n lignes trouvées, %1 sans QSO, %2 à plusieurs QSO</numerusform>
         </translation>
     </message>
 </context>
@@ -126,12 +136,22 @@ Continuer ?</numerusform>
     </message>
     <message numerus="yes">
         <source>
-%n QSO imprimé(s) ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
+%n QSO imprimés ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
         <translation>
             <numerusform>
 %n QSO imprimé n&apos;est pas dans le journal lu %1 et n&apos;est pas marqué : %2</numerusform>
             <numerusform>
-%n QSO imprimé(s) ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</numerusform>
+%n QSO imprimés ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SheetTable</name>
+    <message numerus="yes">
+        <source>%n planches illisibles ignorées dans %1 ; la première, %2</source>
+        <translation>
+            <numerusform>%n planche illisible ignorée dans %1 : %2</numerusform>
+            <numerusform>%n planches illisibles ignorées dans %1 ; la première, %2</numerusform>
         </translation>
     </message>
 </context>

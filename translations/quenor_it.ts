@@ -114,7 +114,7 @@
         <translation>La rubrica indirizzi %1 è letta, tranne:</translation>
     </message>
     <message numerus="yes">
-        <source>L&apos;import remplace l&apos;adresse de %n station(s) du carnet : %1.
+        <source>L&apos;import remplace l&apos;adresse de %n stations du carnet : %1.
 Continuer ?</source>
         <translation>
             <numerusform>L&apos;importazione sostituisce l&apos;indirizzo di %n stazione della rubrica: %1.
@@ -184,6 +184,10 @@ Continuare?</numerusform>
     <message>
         <source>Adresse trop longue, non imprimée : %1 ; rien n&apos;est imprimé.</source>
         <translation>Indirizzo troppo lungo, non stampato: %1; non viene stampato nulla.</translation>
+    </message>
+    <message>
+        <source>--envelope : %1</source>
+        <translation>--envelope: %1</translation>
     </message>
 </context>
 <context>
@@ -283,7 +287,7 @@ Continuare?</numerusform>
 <context>
     <name>BureauRun</name>
     <message numerus="yes">
-        <source>… et %n autre(s)</source>
+        <source>… et %n autres</source>
         <translation>
             <numerusform>… e %n altro</numerusform>
             <numerusform>… e altri %n</numerusform>
@@ -835,6 +839,10 @@ Continuare?</numerusform>
         <source>Impression interrompue : l&apos;impression est faite, la copie marquée %1 est écrite.</source>
         <translation>Stampa interrotta: la stampa è fatta, la copia segnata %1 è scritta.</translation>
     </message>
+    <message>
+        <source>--mark-sent : %1</source>
+        <translation>--mark-sent: %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1254,6 +1262,14 @@ Continuare?</numerusform>
         <source>--sheet : %1 (voir labels --list-sheets)</source>
         <translation>--sheet: %1 (vedere labels --list-sheets)</translation>
     </message>
+    <message>
+        <source>--first-label : %1</source>
+        <translation>--first-label: %1</translation>
+    </message>
+    <message>
+        <source>--%1 : %2</source>
+        <translation>--%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LayoutEditor</name>
@@ -1529,7 +1545,7 @@ Aggiungerli alla rubrica indirizzi?</translation>
 <context>
     <name>NoBureauTable</name>
     <message numerus="yes">
-        <source>Le fichier des pays sans bureau %1 : %n ligne(s) ignorée(s), la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
+        <source>Le fichier des pays sans bureau %1 : %n lignes ignorées, la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
         <translation>
             <numerusform>Il file dei paesi senza bureau %1: %n riga ignorata, la prima è la riga %2 (atteso: PREFISSO, tabulazione, AAAA-MM-GG, tabulazione, fonte).</numerusform>
             <numerusform>Il file dei paesi senza bureau %1: %n righe ignorate, la prima è la riga %2 (atteso: PREFISSO, tabulazione, AAAA-MM-GG, tabulazione, fonte).</numerusform>
@@ -1788,16 +1804,19 @@ Aggiungerli alla rubrica indirizzi?</translation>
         <translation>Riga %1: nessun QSO corrisponde: %2</translation>
     </message>
     <message>
-        <source>%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO</source>
-        <translation>Righe trovate: %1, senza QSO: %2, con più QSO: %3</translation>
-    </message>
-    <message>
         <source>Marquage interrompu : la copie %1 n&apos;est pas écrite.</source>
         <translation>Segnatura interrotta: la copia %1 non è scritta.</translation>
     </message>
     <message>
         <source>Marquage interrompu : la copie %1 est écrite.</source>
         <translation>Segnatura interrotta: la copia %1 è scritta.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lignes trouvées, %1 sans QSO, %2 à plusieurs QSO</source>
+        <translation>
+            <numerusform>%n riga trovata, %1 senza QSO, %2 con più QSO</numerusform>
+            <numerusform>%n righe trovate, %1 senza QSO, %2 con più QSO</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1957,7 +1976,7 @@ Volete sostituirlo?</translation>
     </message>
     <message numerus="yes">
         <source>
-%n QSO imprimé(s) ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
+%n QSO imprimés ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
         <translation>
             <numerusform>
 %n QSO stampato non è nel log letto %1 e non viene segnato: %2</numerusform>
@@ -2018,10 +2037,6 @@ Volete sostituirlo?</translation>
         <translation>Il file dei fogli %1 non può essere letto (%2): sono proposti solo i fogli forniti.</translation>
     </message>
     <message>
-        <source>%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3</source>
-        <translation>Fogli illeggibili ignorati in %2: %1; il primo, %3</translation>
-    </message>
-    <message>
         <source>n&apos;est pas de la forme NOM, tab, PAPIER, tab, COLONNESxRANGÉES, tab, six mesures en mm.</source>
         <translation>non ha la forma NOME, tab, CARTA, tab, COLONNExRIGHE, tab, sei misure in mm.</translation>
     </message>
@@ -2052,6 +2067,13 @@ Volete sostituirlo?</translation>
     <message>
         <source>%1 ; les planches ne sont pas modifiées.</source>
         <translation>%1; i fogli non vengono modificati.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n planches illisibles ignorées dans %1 ; la première, %2</source>
+        <translation>
+            <numerusform>%n foglio illeggibile ignorato in %1: %2</numerusform>
+            <numerusform>%n fogli illeggibili ignorati in %1; il primo, %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
