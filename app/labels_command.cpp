@@ -64,7 +64,7 @@ QString applyTableOptions(const GivenOptions& given, LabelOptions& options) {
     for (const LabelOptionField& field : labelOptionTable()) {
         const QString name = QString::fromLatin1(field.commandLine);
         if (given.has(name) && !field.applyCommandLine(options, given.value(name))) {
-            return QString::fromUtf8(field.wrongWord);
+            return QCoreApplication::translate("LabelOptionTable", field.wrongWord);
         }
     }
     return {};

@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ts=${QE_TS_DIR:-translations}
 lupdate=${LUPDATE:-$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)}
-sources=(app windows platform settings log mail labels cards selection printing)
+sources=(app windows platform settings files log mail labels cards selection printing)
 "$lupdate" -silent -I . -locations none -no-obsolete -extensions cpp,h "${sources[@]}" \
   -ts "$ts/quenor_en.ts" "$ts/quenor_de.ts" "$ts/quenor_es.ts" "$ts/quenor_it.ts"
 

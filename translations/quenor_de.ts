@@ -927,6 +927,25 @@ Fortfahren?</numerusform>
     </message>
 </context>
 <context>
+    <name>LabelOptionTable</name>
+    <message>
+        <source>--lang : fr ou en</source>
+        <translation>--lang: fr oder en</translation>
+    </message>
+    <message>
+        <source>--type : qso ou activation</source>
+        <translation>--type: qso oder activation</translation>
+    </message>
+    <message>
+        <source>--format : 1, 2, 3, 4 ou 6 (le format 5 imprime sur les QSL : commande cards)</source>
+        <translation>--format: 1, 2, 3, 4 oder 6 (Format 5 druckt auf QSL-Karten: Befehl cards)</translation>
+    </message>
+    <message>
+        <source>--qsl : 1, 2, 3 ou auto</source>
+        <translation>--qsl: 1, 2, 3 oder auto</translation>
+    </message>
+</context>
+<context>
     <name>LabelOptionsWindow</name>
     <message>
         <source>Impression directe sur QSL </source>
@@ -1250,6 +1269,54 @@ Fortfahren?</numerusform>
             <numerusform>%1  %2 x %3  %n Etikett</numerusform>
             <numerusform>%1  %2 x %3  %n Etiketten</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 : un nombre de %2 à %3%4 est attendu.</source>
+        <translation>%1: Eine Zahl von %2 bis %3%4 wird erwartet.</translation>
+    </message>
+    <message>
+        <source>%1 : un nombre de plus de %2 à %3%4 est attendu.</source>
+        <translation>%1: Eine Zahl über %2 bis %3%4 wird erwartet.</translation>
+    </message>
+    <message>
+        <source>Largeur du papier</source>
+        <translation>Papierbreite</translation>
+    </message>
+    <message>
+        <source>Hauteur du papier</source>
+        <translation>Papierhöhe</translation>
+    </message>
+    <message>
+        <source>Colonnes</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>Rangées</source>
+        <translation>Reihen</translation>
+    </message>
+    <message>
+        <source>Marge gauche</source>
+        <translation>Linker Rand</translation>
+    </message>
+    <message>
+        <source>Marge haute</source>
+        <translation>Oberer Rand</translation>
+    </message>
+    <message>
+        <source>Largeur d&apos;étiquette</source>
+        <translation>Etikettenbreite</translation>
+    </message>
+    <message>
+        <source>Hauteur d&apos;étiquette</source>
+        <translation>Etikettenhöhe</translation>
+    </message>
+    <message>
+        <source>Pas horizontal</source>
+        <translation>Horizontaler Abstand</translation>
+    </message>
+    <message>
+        <source>Pas vertical</source>
+        <translation>Vertikaler Abstand</translation>
     </message>
 </context>
 <context>
@@ -1817,6 +1884,40 @@ Ins Adressbuch aufnehmen?</translation>
             <numerusform>%n Zeile gefunden, %1 ohne QSO, %2 mit mehreren QSOs</numerusform>
             <numerusform>%n Zeilen gefunden, %1 ohne QSO, %2 mit mehreren QSOs</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ReplacedFile</name>
+    <message>
+        <source>erreur d&apos;écriture</source>
+        <translation>Schreibfehler</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>le fichier écrit est incomplet ou abîmé</source>
+        <translation>die geschriebene Datei ist unvollständig oder beschädigt</translation>
+    </message>
+</context>
+<context>
+    <name>RunFiles</name>
+    <message>
+        <source>Le fichier de sortie %1 est le fichier lu %2 : rien n&apos;est écrit.</source>
+        <translation>Die Ausgabedatei %1 ist die gelesene Datei %2: Nichts wird geschrieben.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 n&apos;est pas un fichier ordinaire : rien n&apos;est écrit.</source>
+        <translation>Die Ausgabedatei %1 ist keine gewöhnliche Datei: Nichts wird geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 est le fichier %2 de cette impression : rien n&apos;est écrit, donnez un autre nom à la copie marquée.</source>
+        <translation>%1 ist die Datei %2 dieses Drucks: Nichts wird geschrieben, geben Sie der markierten Kopie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
+        <translation>%1 kann nicht ersetzt werden (das Logbuch selbst oder eine Spezialdatei); geben Sie einen anderen Namen an.</translation>
     </message>
 </context>
 <context>

@@ -927,6 +927,25 @@ Continue?</numerusform>
     </message>
 </context>
 <context>
+    <name>LabelOptionTable</name>
+    <message>
+        <source>--lang : fr ou en</source>
+        <translation>--lang: fr or en</translation>
+    </message>
+    <message>
+        <source>--type : qso ou activation</source>
+        <translation>--type: qso or activation</translation>
+    </message>
+    <message>
+        <source>--format : 1, 2, 3, 4 ou 6 (le format 5 imprime sur les QSL : commande cards)</source>
+        <translation>--format: 1, 2, 3, 4 or 6 (format 5 prints on QSL cards: command cards)</translation>
+    </message>
+    <message>
+        <source>--qsl : 1, 2, 3 ou auto</source>
+        <translation>--qsl: 1, 2, 3 or auto</translation>
+    </message>
+</context>
+<context>
     <name>LabelOptionsWindow</name>
     <message>
         <source>Impression directe sur QSL </source>
@@ -1250,6 +1269,54 @@ Continue?</numerusform>
             <numerusform>%1  %2 x %3  %n label</numerusform>
             <numerusform>%1  %2 x %3  %n labels</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 : un nombre de %2 à %3%4 est attendu.</source>
+        <translation>%1: a number from %2 to %3%4 is expected.</translation>
+    </message>
+    <message>
+        <source>%1 : un nombre de plus de %2 à %3%4 est attendu.</source>
+        <translation>%1: a number above %2, up to %3%4, is expected.</translation>
+    </message>
+    <message>
+        <source>Largeur du papier</source>
+        <translation>Paper width</translation>
+    </message>
+    <message>
+        <source>Hauteur du papier</source>
+        <translation>Paper height</translation>
+    </message>
+    <message>
+        <source>Colonnes</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>Rangées</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>Marge gauche</source>
+        <translation>Left margin</translation>
+    </message>
+    <message>
+        <source>Marge haute</source>
+        <translation>Top margin</translation>
+    </message>
+    <message>
+        <source>Largeur d&apos;étiquette</source>
+        <translation>Label width</translation>
+    </message>
+    <message>
+        <source>Hauteur d&apos;étiquette</source>
+        <translation>Label height</translation>
+    </message>
+    <message>
+        <source>Pas horizontal</source>
+        <translation>Horizontal pitch</translation>
+    </message>
+    <message>
+        <source>Pas vertical</source>
+        <translation>Vertical pitch</translation>
     </message>
 </context>
 <context>
@@ -1817,6 +1884,40 @@ Add them to the address book?</translation>
             <numerusform>%n line found, %1 without a QSO, %2 with several QSOs</numerusform>
             <numerusform>%n lines found, %1 without a QSO, %2 with several QSOs</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ReplacedFile</name>
+    <message>
+        <source>erreur d&apos;écriture</source>
+        <translation>write error</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>le fichier écrit est incomplet ou abîmé</source>
+        <translation>the file written is incomplete or damaged</translation>
+    </message>
+</context>
+<context>
+    <name>RunFiles</name>
+    <message>
+        <source>Le fichier de sortie %1 est le fichier lu %2 : rien n&apos;est écrit.</source>
+        <translation>The output file %1 is the file read %2: nothing is written.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 n&apos;est pas un fichier ordinaire : rien n&apos;est écrit.</source>
+        <translation>The output file %1 is not a regular file: nothing is written.</translation>
+    </message>
+    <message>
+        <source>%1 est le fichier %2 de cette impression : rien n&apos;est écrit, donnez un autre nom à la copie marquée.</source>
+        <translation>%1 is the file %2 of this print run: nothing is written, give the marked copy another name.</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
+        <translation>%1 cannot be replaced (the log itself or a special file); give another name.</translation>
     </message>
 </context>
 <context>

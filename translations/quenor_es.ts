@@ -927,6 +927,25 @@ Continuer ?</source>
     </message>
 </context>
 <context>
+    <name>LabelOptionTable</name>
+    <message>
+        <source>--lang : fr ou en</source>
+        <translation>--lang: fr o en</translation>
+    </message>
+    <message>
+        <source>--type : qso ou activation</source>
+        <translation>--type: qso o activation</translation>
+    </message>
+    <message>
+        <source>--format : 1, 2, 3, 4 ou 6 (le format 5 imprime sur les QSL : commande cards)</source>
+        <translation>--format: 1, 2, 3, 4 o 6 (el formato 5 imprime en tarjetas QSL: comando cards)</translation>
+    </message>
+    <message>
+        <source>--qsl : 1, 2, 3 ou auto</source>
+        <translation>--qsl: 1, 2, 3 o auto</translation>
+    </message>
+</context>
+<context>
     <name>LabelOptionsWindow</name>
     <message>
         <source>Impression directe sur QSL </source>
@@ -1250,6 +1269,54 @@ Continuer ?</source>
             <numerusform>%1  %2 x %3  %n etiqueta</numerusform>
             <numerusform>%1  %2 x %3  %n etiquetas</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 : un nombre de %2 à %3%4 est attendu.</source>
+        <translation>%1: se espera un número de %2 a %3%4.</translation>
+    </message>
+    <message>
+        <source>%1 : un nombre de plus de %2 à %3%4 est attendu.</source>
+        <translation>%1: se espera un número mayor que %2, hasta %3%4.</translation>
+    </message>
+    <message>
+        <source>Largeur du papier</source>
+        <translation>Ancho del papel</translation>
+    </message>
+    <message>
+        <source>Hauteur du papier</source>
+        <translation>Alto del papel</translation>
+    </message>
+    <message>
+        <source>Colonnes</source>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <source>Rangées</source>
+        <translation>Filas</translation>
+    </message>
+    <message>
+        <source>Marge gauche</source>
+        <translation>Margen izquierdo</translation>
+    </message>
+    <message>
+        <source>Marge haute</source>
+        <translation>Margen superior</translation>
+    </message>
+    <message>
+        <source>Largeur d&apos;étiquette</source>
+        <translation>Ancho de etiqueta</translation>
+    </message>
+    <message>
+        <source>Hauteur d&apos;étiquette</source>
+        <translation>Alto de etiqueta</translation>
+    </message>
+    <message>
+        <source>Pas horizontal</source>
+        <translation>Paso horizontal</translation>
+    </message>
+    <message>
+        <source>Pas vertical</source>
+        <translation>Paso vertical</translation>
     </message>
 </context>
 <context>
@@ -1817,6 +1884,40 @@ Les ajouter au carnet d&apos;adresses ?</source>
             <numerusform>%n línea encontrada, %1 sin QSO, %2 con varios QSO</numerusform>
             <numerusform>%n líneas encontradas, %1 sin QSO, %2 con varios QSO</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ReplacedFile</name>
+    <message>
+        <source>erreur d&apos;écriture</source>
+        <translation>error de escritura</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>No se puede escribir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>le fichier écrit est incomplet ou abîmé</source>
+        <translation>el archivo escrito está incompleto o dañado</translation>
+    </message>
+</context>
+<context>
+    <name>RunFiles</name>
+    <message>
+        <source>Le fichier de sortie %1 est le fichier lu %2 : rien n&apos;est écrit.</source>
+        <translation>El archivo de salida %1 es el archivo leído %2: no se escribe nada.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 n&apos;est pas un fichier ordinaire : rien n&apos;est écrit.</source>
+        <translation>El archivo de salida %1 no es un archivo normal: no se escribe nada.</translation>
+    </message>
+    <message>
+        <source>%1 est le fichier %2 de cette impression : rien n&apos;est écrit, donnez un autre nom à la copie marquée.</source>
+        <translation>%1 es el archivo %2 de esta impresión: no se escribe nada, dé otro nombre a la copia marcada.</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
+        <translation>%1 no se puede sustituir (el propio log o un archivo especial); dé otro nombre.</translation>
     </message>
 </context>
 <context>

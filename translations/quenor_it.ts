@@ -927,6 +927,25 @@ Continuare?</numerusform>
     </message>
 </context>
 <context>
+    <name>LabelOptionTable</name>
+    <message>
+        <source>--lang : fr ou en</source>
+        <translation>--lang: fr o en</translation>
+    </message>
+    <message>
+        <source>--type : qso ou activation</source>
+        <translation>--type: qso o activation</translation>
+    </message>
+    <message>
+        <source>--format : 1, 2, 3, 4 ou 6 (le format 5 imprime sur les QSL : commande cards)</source>
+        <translation>--format: 1, 2, 3, 4 o 6 (il formato 5 stampa sulle cartoline QSL: comando cards)</translation>
+    </message>
+    <message>
+        <source>--qsl : 1, 2, 3 ou auto</source>
+        <translation>--qsl: 1, 2, 3 o auto</translation>
+    </message>
+</context>
+<context>
     <name>LabelOptionsWindow</name>
     <message>
         <source>Impression directe sur QSL </source>
@@ -1250,6 +1269,54 @@ Continuare?</numerusform>
             <numerusform>%1  %2 x %3  %n etichetta</numerusform>
             <numerusform>%1  %2 x %3  %n etichette</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 : un nombre de %2 à %3%4 est attendu.</source>
+        <translation>%1: è atteso un numero da %2 a %3%4.</translation>
+    </message>
+    <message>
+        <source>%1 : un nombre de plus de %2 à %3%4 est attendu.</source>
+        <translation>%1: è atteso un numero oltre %2, fino a %3%4.</translation>
+    </message>
+    <message>
+        <source>Largeur du papier</source>
+        <translation>Larghezza della carta</translation>
+    </message>
+    <message>
+        <source>Hauteur du papier</source>
+        <translation>Altezza della carta</translation>
+    </message>
+    <message>
+        <source>Colonnes</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>Rangées</source>
+        <translation>Righe</translation>
+    </message>
+    <message>
+        <source>Marge gauche</source>
+        <translation>Margine sinistro</translation>
+    </message>
+    <message>
+        <source>Marge haute</source>
+        <translation>Margine alto</translation>
+    </message>
+    <message>
+        <source>Largeur d&apos;étiquette</source>
+        <translation>Larghezza etichetta</translation>
+    </message>
+    <message>
+        <source>Hauteur d&apos;étiquette</source>
+        <translation>Altezza etichetta</translation>
+    </message>
+    <message>
+        <source>Pas horizontal</source>
+        <translation>Passo orizzontale</translation>
+    </message>
+    <message>
+        <source>Pas vertical</source>
+        <translation>Passo verticale</translation>
     </message>
 </context>
 <context>
@@ -1817,6 +1884,40 @@ Aggiungerli alla rubrica indirizzi?</translation>
             <numerusform>%n riga trovata, %1 senza QSO, %2 con più QSO</numerusform>
             <numerusform>%n righe trovate, %1 senza QSO, %2 con più QSO</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ReplacedFile</name>
+    <message>
+        <source>erreur d&apos;écriture</source>
+        <translation>errore di scrittura</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Impossibile scrivere il file %1: %2</translation>
+    </message>
+    <message>
+        <source>le fichier écrit est incomplet ou abîmé</source>
+        <translation>il file scritto è incompleto o danneggiato</translation>
+    </message>
+</context>
+<context>
+    <name>RunFiles</name>
+    <message>
+        <source>Le fichier de sortie %1 est le fichier lu %2 : rien n&apos;est écrit.</source>
+        <translation>Il file di uscita %1 è il file letto %2: non viene scritto nulla.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 n&apos;est pas un fichier ordinaire : rien n&apos;est écrit.</source>
+        <translation>Il file di uscita %1 non è un file normale: non viene scritto nulla.</translation>
+    </message>
+    <message>
+        <source>%1 est le fichier %2 de cette impression : rien n&apos;est écrit, donnez un autre nom à la copie marquée.</source>
+        <translation>%1 è il file %2 di questa stampa: non viene scritto nulla, date un altro nome alla copia segnata.</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
+        <translation>%1 non può essere sostituito (il log stesso o un file speciale); date un altro nome.</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,8 @@
 #include "app/command_line.h"
 #include "settings/program_language.h"
 #include "support/child_process.h"
+#include "support/command_run.h"
+#include "support/test_files.h"
 #include "support/window_fixture.h"
 #include "windows/address_book_window.h"
 #include "windows/card_design_panel.h"
@@ -195,6 +197,36 @@ TEST(CommandLineUsage, EachLanguageKeepsTheOptionsWithinTheEnglishWidth) {
             }
         }
     }
+}
+
+// The command line's answers to mistakes, whichever part of the program words them.
+TEST(CommandLineMessages, SpeakTheLanguageInstalled) {
+    QTranslator german;
+    ASSERT_TRUE(german.load(ProgramLanguage::catalogueFile(QStringLiteral("de"), {})));
+    QCoreApplication::installTranslator(&german);
+    const QString log = testDataPath(QStringLiteral("one_record_per_line.adi"));
+    struct Case {
+        QStringList arguments;
+        const char* start;
+    };
+    const Case cases[] = {
+        {{QStringLiteral("labels"), log, QStringLiteral("--format"), QStringLiteral("7"),
+          QStringLiteral("--dump")},
+         "--format: 1, 2, 3, 4 oder 6"},
+        {{QStringLiteral("labels"), log, QStringLiteral("--mark-sent"), log,
+          QStringLiteral("--dump")},
+         "--mark-sent: "},
+        {{QStringLiteral("labels"), QStringLiteral("--list-sheets"), QStringLiteral("--group")},
+         "Aufruf: quenor-etiquettes labels --list-sheets"},
+        {{QStringLiteral("labels"), log, QStringLiteral("--pdf"), log}, "Die Ausgabedatei "},
+    };
+    for (const Case& c : cases) {
+        const Outcome outcome = run(c.arguments);
+        EXPECT_TRUE(QString::fromUtf8(outcome.err).startsWith(QString::fromUtf8(c.start)))
+            << c.start << " / " << outcome.err.constData();
+        EXPECT_FALSE(outcome.err.contains(" : ")) << outcome.err.constData();
+    }
+    QCoreApplication::removeTranslator(&german);
 }
 
 TEST(FrenchQtTexts, StandardButtonsAndDialogsSpeakFrench) {
