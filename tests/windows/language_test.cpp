@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -436,6 +437,9 @@ TEST_F(WindowLanguage, TheCardValueListsShowNamesAndKeepTheTemplatesKeys) {
     const auto* value = qobject_cast<QComboBox*>(panel->columnTable()->cellWidget(0, 1));
     ASSERT_NE(value, nullptr);
     EXPECT_EQ(value->currentText(), QStringLiteral("Betriebsart"));
+    // The column leaves room for the longest German name, the grid's line beside it.
+    EXPECT_GE(panel->columnTable()->horizontalHeader()->sectionSize(1) - 1,
+              value->sizeHint().width());
     const CardDesign read = panel->design();
     app.reset();
     QCoreApplication::removeTranslator(&translator);
