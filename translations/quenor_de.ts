@@ -2436,7 +2436,7 @@ vom druckbaren Bereich) und end nach jeder Seite</translation>
     <message>
         <source>only QSOs neither LoTW nor eQSL confirmed (LOTW_QSL_RCVD,
 EQSL_QSL_RCVD not Y or V), with any queue</source>
-        <translation>nur QSOs, die weder LoTW noch eQSL bestätigt (LOTW_QSL_RCVD,
+        <translation>nur von LoTW und eQSL unbestätigte QSOs (LOTW_QSL_RCVD,
 EQSL_QSL_RCVD nicht Y oder V), mit jeder Warteschlange</translation>
     </message>
     <message>
