@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -446,6 +447,23 @@ TEST_F(WindowLanguage, TheCardValueListsShowNamesAndKeepTheTemplatesKeys) {
     ASSERT_EQ(read.columns.size(), 1U);
     EXPECT_EQ(read.columns[0].value, QStringLiteral("mode"));
     EXPECT_EQ(read.freeValue[0], QStringLiteral("date"));
+}
+
+// German words are longer: a copy's name still shows whole.
+TEST_F(WindowLanguage, TheSheetsWindowShowsAGermanCopysNameWhole) {
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(ProgramLanguage::catalogueFile(QStringLiteral("de"), {})));
+    QCoreApplication::installTranslator(&translator);
+    app = std::make_unique<Application>(dialogs, *store);
+    SheetsWindow& sheets = app->showSheets();
+    sheets.showSheet(QStringLiteral("L7160"));
+    sheets.copySheet();
+    QApplication::processEvents();
+    const QLineEdit* name = sheets.field(QStringLiteral("nameBox"));
+    EXPECT_EQ(name->text(), QStringLiteral("Kopie von L7160"));
+    EXPECT_GT(name->width(), name->fontMetrics().horizontalAdvance(name->text()));
+    app.reset();
+    QCoreApplication::removeTranslator(&translator);
 }
 
 }  // namespace
