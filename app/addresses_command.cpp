@@ -38,22 +38,15 @@ QStringList envelopeNames() {
 CommandOptions AddressesCommand::options() {
     // The round's options: which QSOs (--unsent, --owed, --route) and in what order.
     CommandOptions options = roundOptions(false);
-    options.push_back({QStringLiteral("sheet"),
-                       QStringLiteral("NAME"),
-                       {QStringLiteral("address labels on any sheet of labels --list-sheets")},
-                       Stage::Value,
+    options.push_back({QStringLiteral("sheet"), QStringLiteral("NAME"),
+                       UsageText::tr("address labels on any sheet of labels --list-sheets"),
+                       Stage::Value, true});
+    options.push_back({QStringLiteral("envelope"), envelopeNames().join(QLatin1Char('|')),
+                       UsageText::tr("one envelope per recipient, in landscape"), Stage::Value,
                        true});
-    options.push_back({QStringLiteral("envelope"),
-                       envelopeNames().join(QLatin1Char('|')),
-                       {QStringLiteral("one envelope per recipient, in landscape")},
-                       Stage::Value,
-                       true});
-    options.push_back(
-        {QStringLiteral("return-address"),
-         QStringLiteral("N"),
-         {QStringLiteral("N labels of the station's own address after the addresses")},
-         Stage::Value,
-         true});
+    options.push_back({QStringLiteral("return-address"), QStringLiteral("N"),
+                       UsageText::tr("N labels of the station's own address after the addresses"),
+                       Stage::Value, true});
     for (CommandOption& output : outputOptions(true)) {
         options.push_back(std::move(output));
     }
@@ -68,11 +61,11 @@ QString AddressesCommand::synopsis() {
 void AddressesCommand::describe(UsageText& usage) {
     usage.addCommand(
         synopsis(),
-        {QStringLiteral("the direct mail of the QSOs: one address per recipient (its QSL"),
-         QStringLiteral("manager, else the station), from adresses.csv, else the log's"),
-         QStringLiteral("latest ADDRESS_INTL or ADDRESS; --dump writes text X Y SIZE BOLD"),
-         QStringLiteral("|TEXT| per line (mm from the paper edge), end per sheet or"),
-         QStringLiteral("envelope, and missing CALL per recipient without address")});
+        UsageText::tr("the direct mail of the QSOs: one address per recipient (its QSL\n"
+                      "manager, else the station), from adresses.csv, else the log's\n"
+                      "latest ADDRESS_INTL or ADDRESS; --dump writes text X Y SIZE BOLD\n"
+                      "|TEXT| per line (mm from the paper edge), end per sheet or\n"
+                      "envelope, and missing CALL per recipient without address"));
     // The round's options in one run, then the options of direct mail.
     QStringList run;
     CommandOptions described;
@@ -98,7 +91,7 @@ int AddressesCommand::run(const QStringList& arguments) {
     const GivenOptions& given = request.given;
     if (request.positional.size() != 1 || outputCount(given) != 1 ||
         given.has(QStringLiteral("sheet")) == given.has(QStringLiteral("envelope"))) {
-        return fail(kUsage, QStringLiteral("Usage: quenor-etiquettes ") + synopsis());
+        return fail(kUsage, usageLine(synopsis()));
     }
     const QString& logName = request.positional.first();
     const RunFiles files = runFiles({logName});
@@ -153,8 +146,7 @@ QString AddressesCommand::chooseTarget(Request& request) {
         const QString name = given.value(QStringLiteral("envelope"));
         const EnvelopeFormat* format = EnvelopeFormat::find(name);
         if (format == nullptr) {
-            return QStringLiteral("--envelope : %1")
-                .arg(envelopeNames().join(QStringLiteral(", ")));
+            return Text::tr("--envelope : %1").arg(envelopeNames().join(QStringLiteral(", ")));
         }
         request.envelope = format;
     }

@@ -77,28 +77,23 @@ CommandOptions CardsCommand::options() {
     CommandOptions options = roundOptions(true);
     options.push_back({QStringLiteral("group"),
                        {},
-                       {QStringLiteral("the QSOs with one station (callsign and QSL via) share"),
-                        QStringLiteral("cards, in the template's QSO table, in date order")},
+                       UsageText::tr("the QSOs with one station (callsign and QSL via) share\n"
+                                     "cards, in the template's QSO table, in date order"),
                        Stage::Flag});
-    options.push_back({QStringLiteral("qsl"),
-                       QStringLiteral("1|2|3|auto"),
-                       {QStringLiteral("PSE, TNX, nothing, or TNX where a card came (auto)")},
+    options.push_back({QStringLiteral("qsl"), QStringLiteral("1|2|3|auto"),
+                       UsageText::tr("PSE, TNX, nothing, or TNX where a card came (auto)"),
                        Stage::Value});
-    options.push_back({QStringLiteral("per-page"),
-                       QStringLiteral("1|2|4"),
-                       {QStringLiteral("cards per page: 2 or 4 on --paper A4|Letter, with crop"),
-                        QStringLiteral("marks, placed from the paper edge")},
+    options.push_back({QStringLiteral("per-page"), QStringLiteral("1|2|4"),
+                       UsageText::tr("cards per page: 2 or 4 on --paper A4|Letter, with crop\n"
+                                     "marks, placed from the paper edge"),
                        Stage::Value});
     options.push_back({QStringLiteral("paper"), QStringLiteral("A4|Letter"), {}, Stage::Value});
-    options.push_back({QStringLiteral("offset-x"),
-                       QStringLiteral("MM"),
-                       {QStringLiteral("with --offset-y MM: the printer's shift for this run")},
+    options.push_back({QStringLiteral("offset-x"), QStringLiteral("MM"),
+                       UsageText::tr("with --offset-y MM: the printer's shift for this run"),
                        Stage::Value});
     options.push_back({QStringLiteral("offset-y"), QStringLiteral("MM"), {}, Stage::Value});
-    options.push_back({QStringLiteral("first-card"),
-                       QStringLiteral("N"),
-                       {QStringLiteral("start at card N of a used first page")},
-                       Stage::Value});
+    options.push_back({QStringLiteral("first-card"), QStringLiteral("N"),
+                       UsageText::tr("start at card N of a used first page"), Stage::Value});
     for (CommandOption& output : outputOptions(true)) {
         options.push_back(std::move(output));
     }
@@ -110,11 +105,11 @@ QString CardsCommand::synopsis() {
 }
 
 void CardsCommand::describe(UsageText& usage) {
-    usage.addCommand(
-        synopsis(), {QStringLiteral("print one QSL card per QSO of the log, in print-list order;"),
-                     QStringLiteral("--pdf writes one page per card, --dump one line"),
-                     QStringLiteral("per printed text: text X Y SIZE BOLD |TEXT| (X, Y in mm from"),
-                     QStringLiteral("the printable area), and end after each page")});
+    usage.addCommand(synopsis(),
+                     UsageText::tr("print one QSL card per QSO of the log, in print-list order;\n"
+                                   "--pdf writes one page per card, --dump one line\n"
+                                   "per printed text: text X Y SIZE BOLD |TEXT| (X, Y in mm from\n"
+                                   "the printable area), and end after each page"));
     const CommandOptions declared = options();
     for (const CommandOption& option : declared) {
         if (option.name == u"group" || option.name == u"qsl" || option.name == u"per-page" ||
@@ -146,7 +141,7 @@ int CardsCommand::run(const QStringList& arguments) {
         return fail(kUsage, problem);
     }
     if (positional.size() != 2 || outputCount(given) != 1) {
-        return fail(kUsage, QStringLiteral("Usage: quenor-etiquettes ") + synopsis());
+        return fail(kUsage, usageLine(synopsis()));
     }
     const QString& logName = positional.first();
     const QString& templateName = positional.at(1);

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "app/usage_text.h"
 #include "files/native_file_name.h"
 #include "files/pending_files.h"
 #include "log/adif_reader.h"
@@ -60,52 +61,41 @@ CommandOptions Command::roundOptions(bool printing) {
     CommandOptions options{
         {QStringLiteral("unsent"),
          {},
-         {QStringLiteral("only QSOs whose QSL is still owed (QSL_SENT absent, N, R, Q)")},
+         UsageText::tr("only QSOs whose QSL is still owed (QSL_SENT absent, N, R, Q)"),
          Stage::Round},
-        {QStringLiteral("owed"),
-         QStringLiteral("QUEUE"),
-         {QStringLiteral("unsent (as --unsent), requested (QSL_SENT R, Q) or received"),
-          QStringLiteral("(a card came: QSL_RCVD Y, V not via E; none went back)")},
-         Stage::Round,
-         true},
+        {QStringLiteral("owed"), QStringLiteral("QUEUE"),
+         UsageText::tr("unsent (as --unsent), requested (QSL_SENT R, Q) or received\n"
+                       "(a card came: QSL_RCVD Y, V not via E; none went back)"),
+         Stage::Round, true},
         {QStringLiteral("unconfirmed"),
          {},
-         {QStringLiteral("only QSOs neither LoTW nor eQSL confirmed (LOTW_QSL_RCVD,"),
-          QStringLiteral("EQSL_QSL_RCVD not Y or V), with any queue")},
+         UsageText::tr("only QSOs neither LoTW nor eQSL confirmed (LOTW_QSL_RCVD,\n"
+                       "EQSL_QSL_RCVD not Y or V), with any queue"),
          Stage::Round},
-        {QStringLiteral("route"),
-         QStringLiteral("ROUTE"),
-         {QStringLiteral("all, bureau or direct: QSL_SENT_VIA, else QSL_RCVD_VIA, else"),
-          QStringLiteral("the bureau (M: bureau); marks B for bureau, D for direct")},
-         Stage::Round,
-         true},
-        {QStringLiteral("sort"),
-         QStringLiteral("call|bureau"),
-         {QStringLiteral("call: as \"Tri par call\"; bureau: by the DXCC entity of"),
-          QStringLiteral("the QSL via's manager, else of the home call; then by it")},
-         Stage::Round,
-         true},
+        {QStringLiteral("route"), QStringLiteral("ROUTE"),
+         UsageText::tr("all, bureau or direct: QSL_SENT_VIA, else QSL_RCVD_VIA, else\n"
+                       "the bureau (M: bureau); marks B for bureau, D for direct"),
+         Stage::Round, true},
+        {QStringLiteral("sort"), QStringLiteral("call|bureau"),
+         UsageText::tr("call: as \"Tri par call\"; bureau: by the DXCC entity of\n"
+                       "the QSL via's manager, else of the home call; then by it"),
+         Stage::Round, true},
     };
     if (printing) {
         options.push_back(
-            {QStringLiteral("mark-sent"),
-             QStringLiteral("OUT.adi"),
-             {QStringLiteral("after a complete run, a copy of the log with the printed"),
-              QStringLiteral("QSOs marked QSL_SENT Y, QSLSDATE today, QSL_SENT_VIA")},
-             Stage::Round,
-             true,
-             2});
+            {QStringLiteral("mark-sent"), QStringLiteral("OUT.adi"),
+             UsageText::tr("after a complete run, a copy of the log with the printed\n"
+                           "QSOs marked QSL_SENT Y, QSLSDATE today, QSL_SENT_VIA"),
+             Stage::Round, true, 2});
         options.push_back({QStringLiteral("keep-undeliverable"),
                            {},
-                           {QStringLiteral("a bureau run prints the QSOs the bureau cannot"),
-                            QStringLiteral("deliver too (entity without bureau, QSL_VIA DIRECT)")},
+                           UsageText::tr("a bureau run prints the QSOs the bureau cannot\n"
+                                         "deliver too (entity without bureau, QSL_VIA DIRECT)"),
                            Stage::Round});
-        options.push_back({QStringLiteral("sent-via"),
-                           QStringLiteral("B|D|E|M"),
-                           {QStringLiteral("the sending method marked (B for labels, D for cards;"),
-                            QStringLiteral("M, which ADIF only reads, is written B)")},
-                           Stage::Round,
-                           true});
+        options.push_back({QStringLiteral("sent-via"), QStringLiteral("B|D|E|M"),
+                           UsageText::tr("the sending method marked (B for labels, D for cards;\n"
+                                         "M, which ADIF only reads, is written B)"),
+                           Stage::Round, true});
     }
     return options;
 }
@@ -131,11 +121,15 @@ QString Command::outputSynopsis(bool dump) {
 }
 
 QStringList Command::dumpHelp() {
-    return {QStringLiteral("--dump writes one line per printed line: line SIZE BOLD |TEXT|, and "
-                           "end or"),
-            QStringLiteral("discard for each ended or discarded sheet (text X Y SIZE BOLD |TEXT| "
-                           "for"),
-            QStringLiteral("fitted labels, X, Y in mm from the paper edge)")};
+    return UsageText::tr(
+               "--dump writes one line per printed line: line SIZE BOLD |TEXT|, and end or\n"
+               "discard for each ended or discarded sheet (text X Y SIZE BOLD |TEXT| for\n"
+               "fitted labels, X, Y in mm from the paper edge)")
+        .split(QLatin1Char('\n'));
+}
+
+QString Command::usageLine(const QString& synopsis) {
+    return UsageText::tr("Usage: quenor-etiquettes %1").arg(synopsis);
 }
 
 void Command::writeLine(std::FILE* stream, const QByteArray& line) {
@@ -335,7 +329,7 @@ QString Command::outputsProblem(const GivenOptions& given, const GivenOptions& r
     }
     const QString copy = round.value(QStringLiteral("mark-sent"));
     const QString problem = copy.isEmpty() ? QString() : files.copyProblem(copy);
-    return problem.isEmpty() ? problem : QStringLiteral("--mark-sent : ") + problem;
+    return problem.isEmpty() ? problem : Text::tr("--mark-sent : %1").arg(problem);
 }
 
 int Command::outputCount(const GivenOptions& given) {

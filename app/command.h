@@ -42,6 +42,8 @@ class Command {
     static QString outputSynopsis(bool dump);
     // What --dump writes, as the usage tells it.
     static QStringList dumpHelp();
+    // "Usage: quenor-etiquettes SYNOPSIS", in the language chosen.
+    static QString usageLine(const QString& synopsis);
 
   protected:
     void writeLine(std::FILE* stream, const QByteArray& line);

@@ -65,12 +65,13 @@ bool CommandLine::isCommand(const QStringList& arguments) {
 
 QString CommandLine::usage() {
     UsageText usage;
-    usage.addLines({QStringLiteral("Usage: quenor-etiquettes [COMMAND ...]"),
-                    QStringLiteral("Without a command the program opens its windows."),
+    usage.addLines({usageLine(QStringLiteral("[COMMAND ...]")),
+                    UsageText::tr("Without a command the program opens its windows."),
                     {}});
     ListCommand::describe(usage);
     LabelsCommand::describe(usage);
-    usage.addLines({QStringLiteral("  labels and cards also take:")});
+    usage.addLines({QString(UsageText::kCommandIndent, QLatin1Char(' ')) +
+                    UsageText::tr("labels and cards also take:")});
     for (const CommandOption& option : roundOptions(true)) {
         usage.addOption(option);
     }
@@ -81,12 +82,11 @@ QString CommandLine::usage() {
     CardsCommand::describe(usage);
     ReceivedCommand::describe(usage);
     AddressesCommand::describe(usage);
-    usage.addCommand(QStringLiteral("--help"), {QStringLiteral("show this text")});
-    usage.addCommand(QStringLiteral("--version"), {QStringLiteral("show the version")});
-    usage.addLines(
-        {{},
-         QStringLiteral(
-             "Exit codes: 0 done, 1 file unreadable, 2 wrong arguments, 3 printing failed.")});
+    usage.addCommand(QStringLiteral("--help"), UsageText::tr("show this text"));
+    usage.addCommand(QStringLiteral("--version"), UsageText::tr("show the version"));
+    usage.addLines({{},
+                    UsageText::tr("Exit codes: 0 done, 1 file unreadable, 2 wrong arguments, "
+                                  "3 printing failed.")});
     return usage.text();
 }
 

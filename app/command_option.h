@@ -15,9 +15,9 @@ struct CommandOption {
         Value,  // then "--name value" pairs, in order
     };
 
-    QString name;      // without "--"
-    QString value;     // the value's name in the usage; empty for a flag
-    QStringList help;  // the usage's lines; empty for an option listed in a run
+    QString name;   // without "--"
+    QString value;  // the value's name in the usage; empty for a flag
+    QString help;   // the usage's lines, "\n" between; empty for an option listed in a run
     Stage stage = Stage::Value;
     bool nonEmpty = false;  // an empty value is refused
     int gap = 3;            // blanks after a name wider than the help's column

@@ -64,7 +64,7 @@ QString applyTableOptions(const GivenOptions& given, LabelOptions& options) {
     for (const LabelOptionField& field : labelOptionTable()) {
         const QString name = QString::fromLatin1(field.commandLine);
         if (given.has(name) && !field.applyCommandLine(options, given.value(name))) {
-            return QString::fromUtf8(field.wrongWord);
+            return QCoreApplication::translate("LabelOptionTable", field.wrongWord);
         }
     }
     return {};
@@ -98,7 +98,7 @@ QString applyFirstLabel(const GivenOptions& given, const LabelSheet& sheet, Labe
     const int first = given.value(QStringLiteral("first-label")).toInt(&number);
     const QString problem = LabelPrintRun::firstLabelProblem(number ? first : 0, sheet);
     if (!problem.isEmpty()) {
-        return QStringLiteral("--first-label : %1").arg(problem);
+        return Text::tr("--first-label : %1").arg(problem);
     }
     options.firstLabel = first;
     return {};
@@ -116,17 +116,15 @@ CommandOptions LabelsCommand::options() {
                            field.flag ? Stage::Flag : Stage::Value});
     }
     options.push_back(
-        {QStringLiteral("sheet"),
-         QStringLiteral("NAME"),
-         {QStringLiteral("any sheet of --list-sheets (labels fitted one by one on"),
-          QStringLiteral("sheets other than the tuned ones, placed from the paper edge)")},
+        {QStringLiteral("sheet"), QStringLiteral("NAME"),
+         UsageText::tr("any sheet of --list-sheets (labels fitted one by one on\n"
+                       "sheets other than the tuned ones, placed from the paper edge)"),
          Stage::Value});
     options.push_back(offsetOption("x"));
     options.push_back(offsetOption("y"));
-    options.push_back({QStringLiteral("first-label"),
-                       QStringLiteral("N"),
-                       {QStringLiteral("start at label N of a used first sheet (numbered across"),
-                        QStringLiteral("each row, then down); the labels before it stay blank")},
+    options.push_back({QStringLiteral("first-label"), QStringLiteral("N"),
+                       UsageText::tr("start at label N of a used first sheet (numbered across\n"
+                                     "each row, then down); the labels before it stay blank"),
                        Stage::Value});
     options.push_back({QStringLiteral("list-sheets"), {}, {}, Stage::Flag});
     options.push_back({QStringLiteral("calibration"), {}, {}, Stage::Flag});
@@ -146,8 +144,8 @@ QString LabelsCommand::calibrationSynopsis() {
 
 void LabelsCommand::describe(UsageText& usage) {
     usage.addCommand(synopsis(QStringLiteral("[OPTIONS]")),
-                     {QStringLiteral("print every QSO of the log on label sheets, in print-list"),
-                      QStringLiteral("order; options not given take the station's stored value:")});
+                     UsageText::tr("print every QSO of the log on label sheets, in print-list\n"
+                                   "order; options not given take the station's stored value:"));
     const CommandOptions declared = options();
     const auto option = [&declared](const QString& name) {
         return *std::find_if(declared.begin(), declared.end(),
@@ -158,8 +156,8 @@ void LabelsCommand::describe(UsageText& usage) {
         QString head = option(QString::fromLatin1(name)).head();
         if (QLatin1String(name) == QLatin1String("offset")) {
             // The texts the window's list proposes; any other is printed as typed.
-            head += QStringLiteral(" (%1 or any text)")
-                        .arg(LabelOptions::offsets().join(QStringLiteral(", ")));
+            head += QLatin1Char(' ') + UsageText::tr("(%1 or any text)")
+                                           .arg(LabelOptions::offsets().join(QStringLiteral(", ")));
         }
         run.append(head);
     }
@@ -167,20 +165,19 @@ void LabelsCommand::describe(UsageText& usage) {
     usage.addOption(option(QStringLiteral("sheet")));
     usage.addOption(QStringLiteral("%1 %2").arg(option(QStringLiteral("offset-x")).head(),
                                                 option(QStringLiteral("offset-y")).head()),
-                    {QStringLiteral("the printer's shift for this run (-10 to +10)")});
+                    UsageText::tr("the printer's shift for this run (-10 to +10)"));
     usage.addOption(option(QStringLiteral("first-label")));
     usage.addOption(option(QStringLiteral("group")).head(),
-                    {QStringLiteral("the QSOs with one station (callsign and QSL via) share"),
-                     QStringLiteral("labels, in print-list order, one line per QSO")});
+                    UsageText::tr("the QSOs with one station (callsign and QSL via) share\n"
+                                  "labels, in print-list order, one line per QSO"));
 }
 
 void LabelsCommand::describeOthers(UsageText& usage) {
-    usage.addCommand(
-        QStringLiteral("labels --list-sheets"),
-        {QStringLiteral("one line per sheet: NAME, tab, PAPER, tab, COLUMNSxROWS, tab,"),
-         QStringLiteral("left top width height across down (mm)")},
-        2);
-    usage.addCommand(calibrationSynopsis(), {QStringLiteral("print the sheet's calibration page")});
+    usage.addCommand(QStringLiteral("labels --list-sheets"),
+                     UsageText::tr("one line per sheet: NAME, tab, PAPER, tab, COLUMNSxROWS, tab,\n"
+                                   "left top width height across down (mm)"),
+                     2);
+    usage.addCommand(calibrationSynopsis(), UsageText::tr("print the sheet's calibration page"));
 }
 
 int LabelsCommand::run(const QStringList& arguments) {
@@ -245,7 +242,7 @@ QString LabelsCommand::takeApart(Request& request) {
 int LabelsCommand::listSheets(const SheetTable& table, const Request& request) {
     if (!request.positional.isEmpty() || request.given.values.size() > 0 ||
         request.given.flags.size() > 1) {
-        return fail(kUsage, QStringLiteral("Usage: quenor-etiquettes labels --list-sheets"));
+        return fail(kUsage, usageLine(QStringLiteral("labels --list-sheets")));
     }
     for (const LabelSheet& sheet : table.all()) {
         writeLine(out_, sheet.listLine().toUtf8());
@@ -257,10 +254,10 @@ QString LabelsCommand::usageProblem(const Request& request) {
     const int outputs = outputCount(request.given);
     const bool dump = request.given.has(QStringLiteral("dump"));
     if (request.calibration && (!request.positional.isEmpty() || outputs != 1 || dump)) {
-        return QStringLiteral("Usage: quenor-etiquettes ") + calibrationSynopsis();
+        return usageLine(calibrationSynopsis());
     }
     if (!request.calibration && (request.positional.size() != 1 || outputs != 1)) {
-        return QStringLiteral("Usage: quenor-etiquettes ") + synopsis(QStringLiteral("[options]"));
+        return usageLine(synopsis(QStringLiteral("[options]")));
     }
     return {};
 }
@@ -306,7 +303,7 @@ QString LabelsCommand::setOffsets(const GivenOptions& given, LabelJob* job) {
         double value = 0;
         const QString problem = PrinterCalibration::checkOffset(given.value(name), &value);
         if (!problem.isEmpty()) {
-            return QStringLiteral("--%1 : %2").arg(name, problem);
+            return Text::tr("--%1 : %2").arg(name, problem);
         }
         if (job != nullptr && horizontal) {
             job->setHorizontalOffset(value);

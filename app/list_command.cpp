@@ -64,9 +64,9 @@ QString ListCommand::synopsis() {
 
 void ListCommand::describe(UsageText& usage) {
     usage.addCommand(synopsis(),
-                     {QStringLiteral("write every QSO list row of the log, one per line (with"),
-                      QStringLiteral("--sort bureau: the entity's prefix and a tab before each,"),
-                      QStringLiteral("! before it when the bureau cannot deliver the card)")});
+                     UsageText::tr("write every QSO list row of the log, one per line (with\n"
+                                   "--sort bureau: the entity's prefix and a tab before each,\n"
+                                   "! before it when the bureau cannot deliver the card)"));
 }
 
 int ListCommand::run(const QStringList& given) {
@@ -81,7 +81,7 @@ int ListCommand::run(const QStringList& given) {
         return fail(kUsage, problem);
     }
     if (arguments.size() != 1 || arguments.first().startsWith(QStringLiteral("--"))) {
-        return fail(kUsage, QStringLiteral("Usage: quenor-etiquettes ") + synopsis());
+        return fail(kUsage, usageLine(synopsis()));
     }
     if (!round.empty()) {
         return listArranged(arguments.first(), round);

@@ -33,23 +33,17 @@ bool isReceivingRoute(const QString& via) {
 CommandOptions ReceivedCommand::options() {
     using Stage = CommandOption::Stage;
     return {
-        {QStringLiteral("calls"),
-         QStringLiteral("FILE|-"),
-         {QStringLiteral("the bundle, one card a line: CALL [YYYYMMDD|DD/MM/YY] [BAND]")},
-         Stage::Value,
-         true},
-        {QStringLiteral("via"),
-         QStringLiteral("B|D|M"),
-         {QStringLiteral("the route the cards came by (B when not given; M, which"),
-          QStringLiteral("ADIF only reads, is written B)")},
-         Stage::Value,
-         true},
-        {QStringLiteral("out"),
-         QStringLiteral("COPY.adi"),
-         {QStringLiteral("the copy of the log with the QSOs found marked QSL_RCVD Y,"),
-          QStringLiteral("QSLRDATE today, QSL_RCVD_VIA (both kept where a card came before)")},
-         Stage::Value,
-         true},
+        {QStringLiteral("calls"), QStringLiteral("FILE|-"),
+         UsageText::tr("the bundle, one card a line: CALL [YYYYMMDD|DD/MM/YY] [BAND]"),
+         Stage::Value, true},
+        {QStringLiteral("via"), QStringLiteral("B|D|M"),
+         UsageText::tr("the route the cards came by (B when not given; M, which\n"
+                       "ADIF only reads, is written B)"),
+         Stage::Value, true},
+        {QStringLiteral("out"), QStringLiteral("COPY.adi"),
+         UsageText::tr("the copy of the log with the QSOs found marked QSL_RCVD Y,\n"
+                       "QSLRDATE today, QSL_RCVD_VIA (both kept where a card came before)"),
+         Stage::Value, true},
     };
 }
 
@@ -59,8 +53,8 @@ QString ReceivedCommand::synopsis() {
 
 void ReceivedCommand::describe(UsageText& usage) {
     usage.addCommand(synopsis(),
-                     {QStringLiteral("mark the cards of a bundle as received; the lines that"),
-                      QStringLiteral("match no QSO or several are listed and mark nothing")});
+                     UsageText::tr("mark the cards of a bundle as received; the lines that\n"
+                                   "match no QSO or several are listed and mark nothing"));
     for (const CommandOption& option : options()) {
         usage.addOption(option);
     }
@@ -77,7 +71,7 @@ int ReceivedCommand::run(const QStringList& arguments) {
     }
     if (positional.size() != 1 || positional.first().startsWith(QStringLiteral("--")) ||
         !given.has(QStringLiteral("calls")) || !given.has(QStringLiteral("out"))) {
-        return fail(kUsage, QStringLiteral("Usage: quenor-etiquettes ") + synopsis());
+        return fail(kUsage, usageLine(synopsis()));
     }
     const QString via =
         given.has(QStringLiteral("via")) ? given.value(QStringLiteral("via")) : QStringLiteral("B");
@@ -196,8 +190,7 @@ void ReceivedCommand::tellLines(const std::vector<CardBundle::Line>& lines) {
                 break;
         }
     }
-    writeLine(err_, Text::tr("%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO")
-                        .arg(found)
+    writeLine(err_, Text::tr("%n lignes trouvées, %1 sans QSO, %2 à plusieurs QSO", nullptr, found)
                         .arg(unmatched)
                         .arg(several)
                         .toUtf8());

@@ -8,9 +8,10 @@ QString blanks(qsizetype count) {
 
 }  // namespace
 
-void UsageText::addEntry(QString line, const QStringList& help, int gap) {
+void UsageText::addEntry(QString line, const QString& text, int gap) {
+    const QStringList help = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
     // The help starts at its column when the head leaves two blanks before it.
-    const bool beside = line.size() + 2 <= kHelpColumn;
+    const bool beside = !help.isEmpty() && line.size() + 2 <= kHelpColumn;
     qsizetype next = 0;
     if (beside) {
         line += blanks(kHelpColumn - line.size()) + help.value(0);
@@ -25,7 +26,7 @@ void UsageText::addEntry(QString line, const QStringList& help, int gap) {
     }
 }
 
-void UsageText::addCommand(const QString& synopsis, const QStringList& help, int gap) {
+void UsageText::addCommand(const QString& synopsis, const QString& help, int gap) {
     addEntry(blanks(kCommandIndent) + synopsis, help, gap);
 }
 
@@ -33,7 +34,7 @@ void UsageText::addOption(const CommandOption& option) {
     addOption(option.head(), option.help, option.gap);
 }
 
-void UsageText::addOption(const QString& head, const QStringList& help, int gap) {
+void UsageText::addOption(const QString& head, const QString& help, int gap) {
     addEntry(blanks(kOptionIndent) + head, help, gap);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -7,8 +8,13 @@
 
 // The usage text, written from the commands' declarations: a command or an
 // option at its indent, its help from the help column on; options without
-// help of their own listed in runs, several to a line.
+// help of their own listed in runs, several to a line. Its texts are English
+// in the code and translated in a context of their own, "Usage": a help is one
+// text with "\n" between its lines, and a translation keeps to the width the
+// English takes.
 class UsageText {
+    Q_DECLARE_TR_FUNCTIONS(Usage)
+
   public:
     static constexpr int kCommandIndent = 2;
     static constexpr int kOptionIndent = 6;
@@ -16,10 +22,10 @@ class UsageText {
 
     // A command's synopsis, its help beside it when the synopsis leaves room,
     // else `gap` blanks after it, or below it when `gap` is 0.
-    void addCommand(const QString& synopsis, const QStringList& help, int gap = 0);
+    void addCommand(const QString& synopsis, const QString& help, int gap = 0);
     // An option with help of its own; a name wider than the column keeps `gap` blanks.
     void addOption(const CommandOption& option);
-    void addOption(const QString& head, const QStringList& help, int gap = 3);
+    void addOption(const QString& head, const QString& help, int gap = 3);
     // Options listed one after the other, lines wrapped before the run's width.
     void addRun(const QStringList& heads);
     // Lines as they are.
@@ -31,7 +37,7 @@ class UsageText {
     static constexpr int kRunWidth = 85;
     static constexpr int kRunGap = 3;
 
-    void addEntry(QString line, const QStringList& help, int gap);
+    void addEntry(QString line, const QString& help, int gap);
 
     QString text_;
 };

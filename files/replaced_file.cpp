@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cerrno>
@@ -15,6 +16,15 @@
 
 #include "files/native_file_name.h"
 #include "files/pending_files.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ReplacedFile)
+};
+
+}  // namespace
 
 namespace {
 
@@ -123,12 +133,12 @@ bool ReplacedFile::fail(const QString& reason) {
 
 bool ReplacedFile::failWithErrno() {
     const int cause = errno;
-    return fail(cause == 0 ? QStringLiteral("erreur d'écriture")
+    return fail(cause == 0 ? Text::tr("erreur d'écriture")
                            : QString::fromLocal8Bit(std::strerror(cause)));
 }
 
 QString ReplacedFile::error() const {
-    return QStringLiteral("Impossible d'écrire le fichier %1 : %2")
+    return Text::tr("Impossible d'écrire le fichier %1 : %2")
         .arg(NativeFileName::display(target_), reason_);
 }
 
@@ -212,7 +222,7 @@ QString ReplacedFile::incompleteReason() const {
     if (isOpen() && ::fstatvfs(descriptor_, &device) == 0 && device.f_bavail == 0) {
         return QString::fromLocal8Bit(std::strerror(ENOSPC));
     }
-    return QStringLiteral("le fichier écrit est incomplet ou abîmé");
+    return Text::tr("le fichier écrit est incomplet ou abîmé");
 }
 
 bool ReplacedFile::abandon() {
@@ -231,7 +241,7 @@ bool ReplacedFile::syncFolder() const {
 
 bool ReplacedFile::commit(const ContentCheck& check) {
     if (!isOpen() || !reason_.isEmpty()) {
-        return fail(QStringLiteral("erreur d'écriture"));
+        return fail(Text::tr("erreur d'écriture"));
     }
     keepModeAndOwner();
     if (::fsync(descriptor_) != 0) {

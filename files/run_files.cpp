@@ -2,11 +2,21 @@
 
 #include <sys/stat.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 #include "files/native_file_name.h"
 #include "files/replaced_file.h"
+
+namespace {
+
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(RunFiles)
+};
+
+}  // namespace
 
 QString RunFiles::sheetsFile(const QString& settingsFile) {
     return QFileInfo(settingsFile).absolutePath() + QStringLiteral("/planches.txt");
@@ -60,11 +70,11 @@ bool RunFiles::isSpecial(const QString& path) {
 
 QString RunFiles::pdfProblemAmong(const QString& output, const QStringList& files) {
     if (const QString same = sameAsOneOf(output, files); !same.isEmpty()) {
-        return QStringLiteral("Le fichier de sortie %1 est le fichier lu %2 : rien n'est écrit.")
+        return Text::tr("Le fichier de sortie %1 est le fichier lu %2 : rien n'est écrit.")
             .arg(NativeFileName::display(output), NativeFileName::display(same));
     }
     if (isSpecial(output)) {
-        return QStringLiteral(
+        return Text::tr(
                    "Le fichier de sortie %1 n'est pas un fichier ordinaire : rien n'est écrit.")
             .arg(NativeFileName::display(output));
     }
@@ -73,13 +83,13 @@ QString RunFiles::pdfProblemAmong(const QString& output, const QStringList& file
 
 QString RunFiles::copyProblemAmong(const QString& output, const QStringList& files) {
     if (const QString same = sameAsOneOf(output, files); !same.isEmpty()) {
-        return QStringLiteral(
+        return Text::tr(
                    "%1 est le fichier %2 de cette impression : rien n'est écrit, "
                    "donnez un autre nom à la copie marquée.")
             .arg(NativeFileName::display(output), NativeFileName::display(same));
     }
     if (isSpecial(output)) {
-        return QStringLiteral(
+        return Text::tr(
                    "%1 ne peut pas être remplacé (le journal lui-même "
                    "ou un fichier spécial) ; donnez un autre nom.")
             .arg(NativeFileName::display(output));

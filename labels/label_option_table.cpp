@@ -1,5 +1,7 @@
 #include "labels/label_option_table.h"
 
+#include <QCoreApplication>
+
 #include "labels/label_options_store.h"
 #include "labels/sheet_table.h"
 
@@ -69,7 +71,7 @@ std::vector<LabelOptionField> choiceOptions() {
          },
          nullptr,
          {{"fr", "True"}, {"en", "False"}},
-         "--lang : fr ou en"},
+         QT_TRANSLATE_NOOP("LabelOptionTable", "--lang : fr ou en")},
         {&StoredSettings::kLabelType,
          "type",
          "Type_Etiquette",
@@ -80,7 +82,7 @@ std::vector<LabelOptionField> choiceOptions() {
          },
          nullptr,
          {{"qso", "2"}, {"activation", "3"}},
-         "--type : qso ou activation"},
+         QT_TRANSLATE_NOOP("LabelOptionTable", "--type : qso ou activation")},
         {&StoredSettings::kLabelFormat,
          "format",
          "F_Etiquette",
@@ -97,7 +99,9 @@ std::vector<LabelOptionField> choiceOptions() {
          },
          nullptr,
          {{"1", "1"}, {"2", "2"}, {"3", "3"}, {"4", "4"}, {"6", "6"}},
-         "--format : 1, 2, 3, 4 ou 6 (le format 5 imprime sur les QSL : commande cards)"},
+         QT_TRANSLATE_NOOP(
+             "LabelOptionTable",
+             "--format : 1, 2, 3, 4 ou 6 (le format 5 imprime sur les QSL : commande cards)")},
         {&StoredSettings::kQslFormat,
          "qsl",
          "QSL",
@@ -107,7 +111,7 @@ std::vector<LabelOptionField> choiceOptions() {
          },
          nullptr,
          {{"1", "1"}, {"2", "2"}, {"3", "3"}, {"auto", "4"}},
-         "--qsl : 1, 2, 3 ou auto"},
+         QT_TRANSLATE_NOOP("LabelOptionTable", "--qsl : 1, 2, 3 ou auto")},
     };
 }
 

@@ -23,7 +23,8 @@ struct LabelOptionField {
     void (*setText)(LabelOptions& options, const QString& typed);
     // The command line's words and the stored texts they stand for.
     std::vector<std::pair<const char*, const char*>> words;
-    const char* wrongWord;  // the message for a word that is not one of them
+    const char*
+        wrongWord;  // the message for a word that is not one of them (context LabelOptionTable)
     // A command-line flag without a value, which sets the stored text "True".
     bool flag = false;
     // Written only once it is on or has been stored: the settings files of

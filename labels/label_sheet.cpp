@@ -75,11 +75,11 @@ struct Bounded {
 };
 
 QString outOfBounds(const Bounded& bound) {
-    const QString least = bound.leastAllowed ? QStringLiteral("de %1").arg(bound.least)
-                                             : QStringLiteral("de plus de %1").arg(bound.least);
-    return QStringLiteral("%1 : un nombre %2 à %3%4 est attendu.")
-        .arg(QString::fromUtf8(bound.field), least, QString::number(bound.most),
-             QString::fromUtf8(bound.unit));
+    const QString text = bound.leastAllowed
+                             ? Text::tr("%1 : un nombre de %2 à %3%4 est attendu.")
+                             : Text::tr("%1 : un nombre de plus de %2 à %3%4 est attendu.");
+    return text.arg(Text::tr(bound.field), QString::number(bound.least),
+                    QString::number(bound.most), QString::fromUtf8(bound.unit));
 }
 
 bool within(const Bounded& bound) {
@@ -97,16 +97,22 @@ QString LabelSheet::problem() const {
     const double most = kLargestPaper;
     const double mostLabels = kMostLabels;
     const Bounded bounds[] = {
-        {"Largeur du papier", size.width(), kSmallestPaper, true, most, " mm"},
-        {"Hauteur du papier", size.height(), kSmallestPaper, true, most, " mm"},
-        {"Colonnes", static_cast<double>(columns), 1, true, mostLabels, ""},
-        {"Rangées", static_cast<double>(rows), 1, true, mostLabels, ""},
-        {"Marge gauche", left, 0, true, most, " mm"},
-        {"Marge haute", top, 0, true, most, " mm"},
-        {"Largeur d'étiquette", width, kSmallestLabel, true, most, " mm"},
-        {"Hauteur d'étiquette", height, kSmallestLabel, true, most, " mm"},
-        {"Pas horizontal", across, 0, false, most, " mm"},
-        {"Pas vertical", down, 0, false, most, " mm"},
+        {QT_TRANSLATE_NOOP("LabelSheet", "Largeur du papier"), size.width(), kSmallestPaper, true,
+         most, " mm"},
+        {QT_TRANSLATE_NOOP("LabelSheet", "Hauteur du papier"), size.height(), kSmallestPaper, true,
+         most, " mm"},
+        {QT_TRANSLATE_NOOP("LabelSheet", "Colonnes"), static_cast<double>(columns), 1, true,
+         mostLabels, ""},
+        {QT_TRANSLATE_NOOP("LabelSheet", "Rangées"), static_cast<double>(rows), 1, true, mostLabels,
+         ""},
+        {QT_TRANSLATE_NOOP("LabelSheet", "Marge gauche"), left, 0, true, most, " mm"},
+        {QT_TRANSLATE_NOOP("LabelSheet", "Marge haute"), top, 0, true, most, " mm"},
+        {QT_TRANSLATE_NOOP("LabelSheet", "Largeur d'étiquette"), width, kSmallestLabel, true, most,
+         " mm"},
+        {QT_TRANSLATE_NOOP("LabelSheet", "Hauteur d'étiquette"), height, kSmallestLabel, true, most,
+         " mm"},
+        {QT_TRANSLATE_NOOP("LabelSheet", "Pas horizontal"), across, 0, false, most, " mm"},
+        {QT_TRANSLATE_NOOP("LabelSheet", "Pas vertical"), down, 0, false, most, " mm"},
     };
     for (const Bounded& bound : bounds) {
         if (!within(bound)) {

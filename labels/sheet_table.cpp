@@ -149,9 +149,9 @@ SheetTable SheetTable::read(const QString& path) {
     QString first;
     const int skipped = table.putLines(bytes, &first);
     if (skipped > 0) {
-        table.problem_ = Text::tr("%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3")
-                             .arg(skipped)
-                             .arg(path, first);
+        table.problem_ =
+            Text::tr("%n planches illisibles ignorées dans %1 ; la première, %2", nullptr, skipped)
+                .arg(path, first);
     }
     return table;
 }

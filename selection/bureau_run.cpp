@@ -38,7 +38,7 @@ QStringList BureauRun::describe(const QsoRecords& refused, const BureauOrder& or
     for (const QsoRecord* record : refused) {
         if (lines.size() == shown) {
             lines.append(
-                Text::tr("… et %n autre(s)", nullptr, static_cast<int>(refused.size()) - shown));
+                Text::tr("… et %n autres", nullptr, static_cast<int>(refused.size()) - shown));
             break;
         }
         QString line = Text::tr("%1 %2 %3 : %4")

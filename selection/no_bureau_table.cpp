@@ -85,7 +85,7 @@ NoBureauTable NoBureauTable::load(const QString& ownFile, QString* problem) {
         const int bad = table.apply(QString::fromUtf8(bytes), true, &firstBad);
         if (bad > 0) {
             said = Text::tr(
-                       "Le fichier des pays sans bureau %1 : %n ligne(s) ignorée(s), la première "
+                       "Le fichier des pays sans bureau %1 : %n lignes ignorées, la première "
                        "est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, "
                        "source).",
                        nullptr, bad)

@@ -21,8 +21,9 @@
 #include "platform/key_press_line_edit.h"
 #include "settings/program_language.h"
 #include "settings/settings_store.h"
-#include "windows/application.h"
 #include "windows/address_book_window.h"
+#include "windows/application.h"
+#include "windows/card_design_panel.h"
 #include "windows/card_print_window.h"
 #include "windows/label_options_window.h"
 #include "windows/layout_editor.h"
@@ -70,8 +71,7 @@ void reportCutTexts(QWidget& window, const QString& name) {
         const bool textWidget = (label != nullptr && !label->wordWrap()) ||
                                 qobject_cast<QAbstractButton*>(widget) != nullptr ||
                                 qobject_cast<QComboBox*>(widget) != nullptr;
-        if (textWidget && widget->isVisible() &&
-            widget->width() < widget->sizeHint().width()) {
+        if (textWidget && widget->isVisible() && widget->width() < widget->sizeHint().width()) {
             std::printf("%s: cut %s (%d < %d)\n", qPrintable(name),
                         qPrintable(widget->objectName() + QLatin1Char(' ') +
                                    widget->accessibleName() + (label ? label->text() : QString())),
@@ -172,8 +172,26 @@ int main(int argc, char** argv) {
     model.text[7] = QStringLiteral("Tnx for the QSO, 73 de F9XQA");
     model.marginLeft = QStringLiteral("3");
     model.marginTop = QStringLiteral("4");
+    model.design.tableX = QStringLiteral("10");
+    model.design.tableY = QStringLiteral("50");
+    model.design.tableRows = QStringLiteral("3");
+    const char* const columns[][2] = {{"date", "Date"}, {"time", "UTC"}, {"band", "Band"},
+                                      {"mode", "Mode"}, {"rst", "RST"},  {"qsl", "QSL"}};
+    for (int i = 0; i < 6; ++i) {
+        model.design.columns.push_back({QString::number(10 + 20 * i),
+                                        QString::fromLatin1(columns[i][0]),
+                                        QString::fromLatin1(columns[i][1])});
+    }
+    model.design.thanksX = QStringLiteral("100");
+    model.design.thanksY = QStringLiteral("80");
+    model.design.thanksPse = QStringLiteral("PSE QSL");
+    model.design.thanksTnx = QStringLiteral("TNX QSL");
+    model.design.freeValue[0] = QStringLiteral("date");
     editor.setModel(model);
     save(editor, folder, QStringLiteral("parametres_qsl1"));
+    editor.showDesignPanel();
+    save(*editor.designPanel(), folder, QStringLiteral("carte_qsl"));
+    editor.designPanel()->hide();
     save(windows.showPreview(editor), folder, QStringLiteral("apercu"));
     save(windows.showReceivedCards(), folder, QStringLiteral("cartes_recues"));
     save(windows.showAddressBook({QStringLiteral("F9XQB")}), folder, QStringLiteral("adresses"));

@@ -114,7 +114,7 @@
         <translation>Das Adressbuch %1 ist gelesen, außer:</translation>
     </message>
     <message numerus="yes">
-        <source>L&apos;import remplace l&apos;adresse de %n station(s) du carnet : %1.
+        <source>L&apos;import remplace l&apos;adresse de %n stations du carnet : %1.
 Continuer ?</source>
         <translation>
             <numerusform>Der Import ersetzt die Adresse von %n Station im Adressbuch: %1.
@@ -184,6 +184,10 @@ Fortfahren?</numerusform>
     <message>
         <source>Adresse trop longue, non imprimée : %1 ; rien n&apos;est imprimé.</source>
         <translation>Adresse zu lang, nicht gedruckt: %1; es wird nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>--envelope : %1</source>
+        <translation>--envelope: %1</translation>
     </message>
 </context>
 <context>
@@ -283,7 +287,7 @@ Fortfahren?</numerusform>
 <context>
     <name>BureauRun</name>
     <message numerus="yes">
-        <source>… et %n autre(s)</source>
+        <source>… et %n autres</source>
         <translation>
             <numerusform>… und %n weiteres</numerusform>
             <numerusform>… und %n weitere</numerusform>
@@ -835,6 +839,10 @@ Fortfahren?</numerusform>
         <source>Impression interrompue : l&apos;impression est faite, la copie marquée %1 est écrite.</source>
         <translation>Druck unterbrochen: Der Druck ist erfolgt, die markierte Kopie %1 ist geschrieben.</translation>
     </message>
+    <message>
+        <source>--mark-sent : %1</source>
+        <translation>--mark-sent: %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -916,6 +924,25 @@ Fortfahren?</numerusform>
     <message>
         <source>Le décalage de l&apos;imprimante (%1 ; %2 mm) fait sortir le texte des étiquettes du papier (étiquette %3) : corrigez-le dans « Planches… ».</source>
         <translation>Der Druckerversatz (%1; %2 mm) schiebt den Text der Etiketten vom Papier (Etikett %3): Korrigieren Sie ihn unter „Bögen…“.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelOptionTable</name>
+    <message>
+        <source>--lang : fr ou en</source>
+        <translation>--lang: fr oder en</translation>
+    </message>
+    <message>
+        <source>--type : qso ou activation</source>
+        <translation>--type: qso oder activation</translation>
+    </message>
+    <message>
+        <source>--format : 1, 2, 3, 4 ou 6 (le format 5 imprime sur les QSL : commande cards)</source>
+        <translation>--format: 1, 2, 3, 4 oder 6 (Format 5 druckt auf QSL-Karten: Befehl cards)</translation>
+    </message>
+    <message>
+        <source>--qsl : 1, 2, 3 ou auto</source>
+        <translation>--qsl: 1, 2, 3 oder auto</translation>
     </message>
 </context>
 <context>
@@ -1243,6 +1270,54 @@ Fortfahren?</numerusform>
             <numerusform>%1  %2 x %3  %n Etiketten</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 : un nombre de %2 à %3%4 est attendu.</source>
+        <translation>%1: Eine Zahl von %2 bis %3%4 wird erwartet.</translation>
+    </message>
+    <message>
+        <source>%1 : un nombre de plus de %2 à %3%4 est attendu.</source>
+        <translation>%1: Eine Zahl über %2 bis %3%4 wird erwartet.</translation>
+    </message>
+    <message>
+        <source>Largeur du papier</source>
+        <translation>Papierbreite</translation>
+    </message>
+    <message>
+        <source>Hauteur du papier</source>
+        <translation>Papierhöhe</translation>
+    </message>
+    <message>
+        <source>Colonnes</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>Rangées</source>
+        <translation>Reihen</translation>
+    </message>
+    <message>
+        <source>Marge gauche</source>
+        <translation>Linker Rand</translation>
+    </message>
+    <message>
+        <source>Marge haute</source>
+        <translation>Oberer Rand</translation>
+    </message>
+    <message>
+        <source>Largeur d&apos;étiquette</source>
+        <translation>Etikettenbreite</translation>
+    </message>
+    <message>
+        <source>Hauteur d&apos;étiquette</source>
+        <translation>Etikettenhöhe</translation>
+    </message>
+    <message>
+        <source>Pas horizontal</source>
+        <translation>Horizontaler Abstand</translation>
+    </message>
+    <message>
+        <source>Pas vertical</source>
+        <translation>Vertikaler Abstand</translation>
+    </message>
 </context>
 <context>
     <name>LabelsCommand</name>
@@ -1253,6 +1328,14 @@ Fortfahren?</numerusform>
     <message>
         <source>--sheet : %1 (voir labels --list-sheets)</source>
         <translation>--sheet: %1 (siehe labels --list-sheets)</translation>
+    </message>
+    <message>
+        <source>--first-label : %1</source>
+        <translation>--first-label: %1</translation>
+    </message>
+    <message>
+        <source>--%1 : %2</source>
+        <translation>--%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1529,7 +1612,7 @@ Ins Adressbuch aufnehmen?</translation>
 <context>
     <name>NoBureauTable</name>
     <message numerus="yes">
-        <source>Le fichier des pays sans bureau %1 : %n ligne(s) ignorée(s), la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
+        <source>Le fichier des pays sans bureau %1 : %n lignes ignorées, la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
         <translation>
             <numerusform>Die Datei der Länder ohne Büro %1: %n Zeile ignoriert, die erste ist Zeile %2 (erwartet: PRÄFIX, Tabulator, JJJJ-MM-TT, Tabulator, Quelle).</numerusform>
             <numerusform>Die Datei der Länder ohne Büro %1: %n Zeilen ignoriert, die erste ist Zeile %2 (erwartet: PRÄFIX, Tabulator, JJJJ-MM-TT, Tabulator, Quelle).</numerusform>
@@ -1788,16 +1871,53 @@ Ins Adressbuch aufnehmen?</translation>
         <translation>Zeile %1: Kein QSO passt: %2</translation>
     </message>
     <message>
-        <source>%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO</source>
-        <translation>Gefundene Zeilen: %1, ohne QSO: %2, mit mehreren QSOs: %3</translation>
-    </message>
-    <message>
         <source>Marquage interrompu : la copie %1 n&apos;est pas écrite.</source>
         <translation>Markieren unterbrochen: Die Kopie %1 ist nicht geschrieben.</translation>
     </message>
     <message>
         <source>Marquage interrompu : la copie %1 est écrite.</source>
         <translation>Markieren unterbrochen: Die Kopie %1 ist geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lignes trouvées, %1 sans QSO, %2 à plusieurs QSO</source>
+        <translation>
+            <numerusform>%n Zeile gefunden, %1 ohne QSO, %2 mit mehreren QSOs</numerusform>
+            <numerusform>%n Zeilen gefunden, %1 ohne QSO, %2 mit mehreren QSOs</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReplacedFile</name>
+    <message>
+        <source>erreur d&apos;écriture</source>
+        <translation>Schreibfehler</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>le fichier écrit est incomplet ou abîmé</source>
+        <translation>die geschriebene Datei ist unvollständig oder beschädigt</translation>
+    </message>
+</context>
+<context>
+    <name>RunFiles</name>
+    <message>
+        <source>Le fichier de sortie %1 est le fichier lu %2 : rien n&apos;est écrit.</source>
+        <translation>Die Ausgabedatei %1 ist die gelesene Datei %2: Nichts wird geschrieben.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 n&apos;est pas un fichier ordinaire : rien n&apos;est écrit.</source>
+        <translation>Die Ausgabedatei %1 ist keine gewöhnliche Datei: Nichts wird geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 est le fichier %2 de cette impression : rien n&apos;est écrit, donnez un autre nom à la copie marquée.</source>
+        <translation>%1 ist die Datei %2 dieses Drucks: Nichts wird geschrieben, geben Sie der markierten Kopie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
+        <translation>%1 kann nicht ersetzt werden (das Logbuch selbst oder eine Spezialdatei); geben Sie einen anderen Namen an.</translation>
     </message>
 </context>
 <context>
@@ -1957,7 +2077,7 @@ Möchten Sie sie ersetzen?</translation>
     </message>
     <message numerus="yes">
         <source>
-%n QSO imprimé(s) ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
+%n QSO imprimés ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
         <translation>
             <numerusform>
 %n gedrucktes QSO ist nicht im gelesenen Logbuch %1 und wird nicht markiert: %2</numerusform>
@@ -2018,10 +2138,6 @@ Möchten Sie sie ersetzen?</translation>
         <translation>Die Bogendatei %1 kann nicht gelesen werden (%2): Nur die mitgelieferten Bögen werden angeboten.</translation>
     </message>
     <message>
-        <source>%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3</source>
-        <translation>Unlesbare Bögen in %2 übergangen: %1; der erste, %3</translation>
-    </message>
-    <message>
         <source>n&apos;est pas de la forme NOM, tab, PAPIER, tab, COLONNESxRANGÉES, tab, six mesures en mm.</source>
         <translation>hat nicht die Form NAME, Tab, PAPIER, Tab, SPALTENxREIHEN, Tab, sechs Maße in mm.</translation>
     </message>
@@ -2052,6 +2168,13 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>%1 ; les planches ne sont pas modifiées.</source>
         <translation>%1; die Bögen werden nicht geändert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n planches illisibles ignorées dans %1 ; la première, %2</source>
+        <translation>
+            <numerusform>%n unlesbarer Bogen in %1 übergangen: %2</numerusform>
+            <numerusform>%n unlesbare Bögen in %1 übergangen; der erste, %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2238,6 +2361,218 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>La langue choisie s&apos;applique au prochain démarrage.</source>
         <translation>Die gewählte Sprache gilt ab dem nächsten Start.</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>address labels on any sheet of labels --list-sheets</source>
+        <translation>Adressetiketten auf jedem Bogen von labels --list-sheets</translation>
+    </message>
+    <message>
+        <source>one envelope per recipient, in landscape</source>
+        <translation>ein Umschlag je Empfänger, im Querformat</translation>
+    </message>
+    <message>
+        <source>N labels of the station&apos;s own address after the addresses</source>
+        <translation>N Etiketten der Stationsadresse nach den Adressen</translation>
+    </message>
+    <message>
+        <source>the direct mail of the QSOs: one address per recipient (its QSL
+manager, else the station), from adresses.csv, else the log&apos;s
+latest ADDRESS_INTL or ADDRESS; --dump writes text X Y SIZE BOLD
+|TEXT| per line (mm from the paper edge), end per sheet or
+envelope, and missing CALL per recipient without address</source>
+        <translation>die Direktpost der QSOs: eine Adresse je Empfänger (sein QSL-
+Manager, sonst die Station), aus adresses.csv, sonst die letzte
+ADDRESS_INTL oder ADDRESS des Logbuchs; --dump schreibt text X Y
+SIZE BOLD |TEXT| je Zeile (mm vom Papierrand), end je Bogen oder
+Umschlag und missing CALL je Empfänger ohne Adresse</translation>
+    </message>
+    <message>
+        <source>the QSOs with one station (callsign and QSL via) share
+cards, in the template&apos;s QSO table, in date order</source>
+        <translation>die QSOs mit einer Station (Rufzeichen und QSL via) teilen sich
+Karten, in der QSO-Tabelle der Vorlage, nach Datum</translation>
+    </message>
+    <message>
+        <source>PSE, TNX, nothing, or TNX where a card came (auto)</source>
+        <translation>PSE, TNX, nichts oder TNX, wo eine Karte kam (auto)</translation>
+    </message>
+    <message>
+        <source>cards per page: 2 or 4 on --paper A4|Letter, with crop
+marks, placed from the paper edge</source>
+        <translation>Karten je Seite: 2 oder 4 auf --paper A4|Letter, mit
+Schnittmarken, vom Papierrand aus platziert</translation>
+    </message>
+    <message>
+        <source>with --offset-y MM: the printer&apos;s shift for this run</source>
+        <translation>mit --offset-y MM: der Versatz des Druckers für diesen Lauf</translation>
+    </message>
+    <message>
+        <source>start at card N of a used first page</source>
+        <translation>beginnt bei Karte N einer angebrochenen ersten Seite</translation>
+    </message>
+    <message>
+        <source>print one QSL card per QSO of the log, in print-list order;
+--pdf writes one page per card, --dump one line
+per printed text: text X Y SIZE BOLD |TEXT| (X, Y in mm from
+the printable area), and end after each page</source>
+        <translation>druckt eine QSL-Karte je QSO des Logbuchs, in der Reihenfolge
+der Druckliste; --pdf schreibt eine Seite je Karte, --dump eine
+Zeile je gedrucktem Text: text X Y SIZE BOLD |TEXT| (X, Y in mm
+vom druckbaren Bereich) und end nach jeder Seite</translation>
+    </message>
+    <message>
+        <source>only QSOs whose QSL is still owed (QSL_SENT absent, N, R, Q)</source>
+        <translation>nur QSOs, deren QSL noch offen ist (QSL_SENT fehlt, N, R, Q)</translation>
+    </message>
+    <message>
+        <source>unsent (as --unsent), requested (QSL_SENT R, Q) or received
+(a card came: QSL_RCVD Y, V not via E; none went back)</source>
+        <translation>unsent (wie --unsent), requested (QSL_SENT R, Q) oder received
+(eine Karte kam: QSL_RCVD Y, V nicht via E; keine ging zurück)</translation>
+    </message>
+    <message>
+        <source>only QSOs neither LoTW nor eQSL confirmed (LOTW_QSL_RCVD,
+EQSL_QSL_RCVD not Y or V), with any queue</source>
+        <translation>nur von LoTW und eQSL unbestätigte QSOs (LOTW_QSL_RCVD,
+EQSL_QSL_RCVD nicht Y oder V), mit jeder Warteschlange</translation>
+    </message>
+    <message>
+        <source>all, bureau or direct: QSL_SENT_VIA, else QSL_RCVD_VIA, else
+the bureau (M: bureau); marks B for bureau, D for direct</source>
+        <translation>all, bureau oder direct: QSL_SENT_VIA, sonst QSL_RCVD_VIA, sonst
+das Büro (M: Büro); markiert B für Büro, D für direkt</translation>
+    </message>
+    <message>
+        <source>call: as &quot;Tri par call&quot;; bureau: by the DXCC entity of
+the QSL via&apos;s manager, else of the home call; then by it</source>
+        <translation>call: wie „Nach Rufzeichen“; bureau: nach dem DXCC-Gebiet des
+Managers der QSL via, sonst des Heimatrufzeichens; dann danach</translation>
+    </message>
+    <message>
+        <source>after a complete run, a copy of the log with the printed
+QSOs marked QSL_SENT Y, QSLSDATE today, QSL_SENT_VIA</source>
+        <translation>nach einem vollständigen Lauf eine Kopie des Logbuchs mit den
+gedruckten QSOs markiert QSL_SENT Y, QSLSDATE heute, QSL_SENT_VIA</translation>
+    </message>
+    <message>
+        <source>a bureau run prints the QSOs the bureau cannot
+deliver too (entity without bureau, QSL_VIA DIRECT)</source>
+        <translation>ein Büro-Lauf druckt auch die QSOs, die das Büro nicht
+zustellen kann (Gebiet ohne Büro, QSL_VIA DIRECT)</translation>
+    </message>
+    <message>
+        <source>the sending method marked (B for labels, D for cards;
+M, which ADIF only reads, is written B)</source>
+        <translation>die markierte Versandart (B für Etiketten, D für Karten;
+M, das ADIF nur liest, wird B geschrieben)</translation>
+    </message>
+    <message>
+        <source>--dump writes one line per printed line: line SIZE BOLD |TEXT|, and end or
+discard for each ended or discarded sheet (text X Y SIZE BOLD |TEXT| for
+fitted labels, X, Y in mm from the paper edge)</source>
+        <translation>--dump schreibt eine Zeile je gedruckter Zeile: line SIZE BOLD |TEXT|,
+und end oder discard je beendetem oder verworfenem Bogen (text X Y SIZE
+BOLD |TEXT| für eingepasste Etiketten, X, Y in mm vom Papierrand)</translation>
+    </message>
+    <message>
+        <source>Usage: quenor-etiquettes %1</source>
+        <translation>Aufruf: quenor-etiquettes %1</translation>
+    </message>
+    <message>
+        <source>Without a command the program opens its windows.</source>
+        <translation>Ohne Befehl öffnet das Programm seine Fenster.</translation>
+    </message>
+    <message>
+        <source>labels and cards also take:</source>
+        <translation>labels und cards nehmen außerdem:</translation>
+    </message>
+    <message>
+        <source>show this text</source>
+        <translation>zeigt diesen Text</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>zeigt die Version</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 file unreadable, 2 wrong arguments, 3 printing failed.</source>
+        <translation>Exit-Codes: 0 erledigt, 1 Datei unlesbar, 2 falsche Argumente, 3 Druck misslungen.</translation>
+    </message>
+    <message>
+        <source>any sheet of --list-sheets (labels fitted one by one on
+sheets other than the tuned ones, placed from the paper edge)</source>
+        <translation>jeder Bogen aus --list-sheets (Etiketten einzeln eingepasst auf
+nicht abgestimmten Bögen, vom Papierrand aus platziert)</translation>
+    </message>
+    <message>
+        <source>start at label N of a used first sheet (numbered across
+each row, then down); the labels before it stay blank</source>
+        <translation>beginnt bei Etikett N eines angebrochenen ersten Bogens (quer je
+Reihe gezählt, dann abwärts); die Etiketten davor bleiben leer</translation>
+    </message>
+    <message>
+        <source>print every QSO of the log on label sheets, in print-list
+order; options not given take the station&apos;s stored value:</source>
+        <translation>druckt jedes QSO des Logbuchs auf Etikettenbögen, in der
+Reihenfolge der Druckliste; nicht angegebene Optionen nehmen
+den gespeicherten Wert der Station:</translation>
+    </message>
+    <message>
+        <source>(%1 or any text)</source>
+        <translation>(%1 oder beliebiger Text)</translation>
+    </message>
+    <message>
+        <source>the printer&apos;s shift for this run (-10 to +10)</source>
+        <translation>Versatz des Druckers für diesen Lauf (-10 bis +10)</translation>
+    </message>
+    <message>
+        <source>the QSOs with one station (callsign and QSL via) share
+labels, in print-list order, one line per QSO</source>
+        <translation>die QSOs mit einer Station (Rufzeichen und QSL via) teilen sich
+Etiketten, in Drucklisten-Reihenfolge, eine Zeile je QSO</translation>
+    </message>
+    <message>
+        <source>one line per sheet: NAME, tab, PAPER, tab, COLUMNSxROWS, tab,
+left top width height across down (mm)</source>
+        <translation>eine Zeile je Bogen: NAME, tab, PAPER, tab, COLUMNSxROWS, tab,
+left top width height across down (mm)</translation>
+    </message>
+    <message>
+        <source>print the sheet&apos;s calibration page</source>
+        <translation>druckt die Kalibrierseite des Bogens</translation>
+    </message>
+    <message>
+        <source>write every QSO list row of the log, one per line (with
+--sort bureau: the entity&apos;s prefix and a tab before each,
+! before it when the bureau cannot deliver the card)</source>
+        <translation>schreibt jede Zeile der QSO-Liste des Logbuchs, eine je Zeile
+(mit --sort bureau: das Präfix des Gebiets und ein Tab davor,
+! davor, wenn das Büro die Karte nicht zustellen kann)</translation>
+    </message>
+    <message>
+        <source>the bundle, one card a line: CALL [YYYYMMDD|DD/MM/YY] [BAND]</source>
+        <translation>das Bündel, eine Karte je Zeile: CALL [YYYYMMDD|DD/MM/YY] [BAND]</translation>
+    </message>
+    <message>
+        <source>the route the cards came by (B when not given; M, which
+ADIF only reads, is written B)</source>
+        <translation>der Weg, auf dem die Karten kamen (B, wenn nicht angegeben;
+M, das ADIF nur liest, wird B geschrieben)</translation>
+    </message>
+    <message>
+        <source>the copy of the log with the QSOs found marked QSL_RCVD Y,
+QSLRDATE today, QSL_RCVD_VIA (both kept where a card came before)</source>
+        <translation>die Kopie des Logbuchs, die gefundenen QSOs markiert QSL_RCVD Y,
+QSLRDATE heute, QSL_RCVD_VIA (beide bleiben, wo eine Karte kam)</translation>
+    </message>
+    <message>
+        <source>mark the cards of a bundle as received; the lines that
+match no QSO or several are listed and mark nothing</source>
+        <translation>markiert die Karten eines Bündels als erhalten; die Zeilen, die
+keinem oder mehreren QSOs entsprechen, werden nur gelistet</translation>
     </message>
 </context>
 <context>

@@ -114,7 +114,7 @@
         <translation>The address book %1 is read, except:</translation>
     </message>
     <message numerus="yes">
-        <source>L&apos;import remplace l&apos;adresse de %n station(s) du carnet : %1.
+        <source>L&apos;import remplace l&apos;adresse de %n stations du carnet : %1.
 Continuer ?</source>
         <translation>
             <numerusform>The import replaces the address of %n station in the book: %1.
@@ -184,6 +184,10 @@ Continue?</numerusform>
     <message>
         <source>Adresse trop longue, non imprimée : %1 ; rien n&apos;est imprimé.</source>
         <translation>Address too long, not printed: %1; nothing is printed.</translation>
+    </message>
+    <message>
+        <source>--envelope : %1</source>
+        <translation>--envelope: %1</translation>
     </message>
 </context>
 <context>
@@ -283,7 +287,7 @@ Continue?</numerusform>
 <context>
     <name>BureauRun</name>
     <message numerus="yes">
-        <source>… et %n autre(s)</source>
+        <source>… et %n autres</source>
         <translation>
             <numerusform>… and %n other</numerusform>
             <numerusform>… and %n others</numerusform>
@@ -835,6 +839,10 @@ Continue?</numerusform>
         <source>Impression interrompue : l&apos;impression est faite, la copie marquée %1 est écrite.</source>
         <translation>Printing interrupted: the printing is done, the marked copy %1 is written.</translation>
     </message>
+    <message>
+        <source>--mark-sent : %1</source>
+        <translation>--mark-sent: %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -916,6 +924,25 @@ Continue?</numerusform>
     <message>
         <source>Le décalage de l&apos;imprimante (%1 ; %2 mm) fait sortir le texte des étiquettes du papier (étiquette %3) : corrigez-le dans « Planches… ».</source>
         <translation>The printer&apos;s offset (%1; %2 mm) moves the labels&apos; text off the paper (label %3): correct it in &quot;Sheets…&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelOptionTable</name>
+    <message>
+        <source>--lang : fr ou en</source>
+        <translation>--lang: fr or en</translation>
+    </message>
+    <message>
+        <source>--type : qso ou activation</source>
+        <translation>--type: qso or activation</translation>
+    </message>
+    <message>
+        <source>--format : 1, 2, 3, 4 ou 6 (le format 5 imprime sur les QSL : commande cards)</source>
+        <translation>--format: 1, 2, 3, 4 or 6 (format 5 prints on QSL cards: command cards)</translation>
+    </message>
+    <message>
+        <source>--qsl : 1, 2, 3 ou auto</source>
+        <translation>--qsl: 1, 2, 3 or auto</translation>
     </message>
 </context>
 <context>
@@ -1243,6 +1270,54 @@ Continue?</numerusform>
             <numerusform>%1  %2 x %3  %n labels</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 : un nombre de %2 à %3%4 est attendu.</source>
+        <translation>%1: a number from %2 to %3%4 is expected.</translation>
+    </message>
+    <message>
+        <source>%1 : un nombre de plus de %2 à %3%4 est attendu.</source>
+        <translation>%1: a number above %2, up to %3%4, is expected.</translation>
+    </message>
+    <message>
+        <source>Largeur du papier</source>
+        <translation>Paper width</translation>
+    </message>
+    <message>
+        <source>Hauteur du papier</source>
+        <translation>Paper height</translation>
+    </message>
+    <message>
+        <source>Colonnes</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>Rangées</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>Marge gauche</source>
+        <translation>Left margin</translation>
+    </message>
+    <message>
+        <source>Marge haute</source>
+        <translation>Top margin</translation>
+    </message>
+    <message>
+        <source>Largeur d&apos;étiquette</source>
+        <translation>Label width</translation>
+    </message>
+    <message>
+        <source>Hauteur d&apos;étiquette</source>
+        <translation>Label height</translation>
+    </message>
+    <message>
+        <source>Pas horizontal</source>
+        <translation>Horizontal pitch</translation>
+    </message>
+    <message>
+        <source>Pas vertical</source>
+        <translation>Vertical pitch</translation>
+    </message>
 </context>
 <context>
     <name>LabelsCommand</name>
@@ -1253,6 +1328,14 @@ Continue?</numerusform>
     <message>
         <source>--sheet : %1 (voir labels --list-sheets)</source>
         <translation>--sheet: %1 (see labels --list-sheets)</translation>
+    </message>
+    <message>
+        <source>--first-label : %1</source>
+        <translation>--first-label: %1</translation>
+    </message>
+    <message>
+        <source>--%1 : %2</source>
+        <translation>--%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1529,7 +1612,7 @@ Add them to the address book?</translation>
 <context>
     <name>NoBureauTable</name>
     <message numerus="yes">
-        <source>Le fichier des pays sans bureau %1 : %n ligne(s) ignorée(s), la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
+        <source>Le fichier des pays sans bureau %1 : %n lignes ignorées, la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
         <translation>
             <numerusform>The file of countries without a bureau %1: %n line ignored, the first is line %2 (expected: PREFIX, tab, YYYY-MM-DD, tab, source).</numerusform>
             <numerusform>The file of countries without a bureau %1: %n lines ignored, the first is line %2 (expected: PREFIX, tab, YYYY-MM-DD, tab, source).</numerusform>
@@ -1788,16 +1871,53 @@ Add them to the address book?</translation>
         <translation>Line %1: no QSO matches: %2</translation>
     </message>
     <message>
-        <source>%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO</source>
-        <translation>Lines found: %1, without a QSO: %2, with several QSOs: %3</translation>
-    </message>
-    <message>
         <source>Marquage interrompu : la copie %1 n&apos;est pas écrite.</source>
         <translation>Marking interrupted: the copy %1 is not written.</translation>
     </message>
     <message>
         <source>Marquage interrompu : la copie %1 est écrite.</source>
         <translation>Marking interrupted: the copy %1 is written.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lignes trouvées, %1 sans QSO, %2 à plusieurs QSO</source>
+        <translation>
+            <numerusform>%n line found, %1 without a QSO, %2 with several QSOs</numerusform>
+            <numerusform>%n lines found, %1 without a QSO, %2 with several QSOs</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReplacedFile</name>
+    <message>
+        <source>erreur d&apos;écriture</source>
+        <translation>write error</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>le fichier écrit est incomplet ou abîmé</source>
+        <translation>the file written is incomplete or damaged</translation>
+    </message>
+</context>
+<context>
+    <name>RunFiles</name>
+    <message>
+        <source>Le fichier de sortie %1 est le fichier lu %2 : rien n&apos;est écrit.</source>
+        <translation>The output file %1 is the file read %2: nothing is written.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 n&apos;est pas un fichier ordinaire : rien n&apos;est écrit.</source>
+        <translation>The output file %1 is not a regular file: nothing is written.</translation>
+    </message>
+    <message>
+        <source>%1 est le fichier %2 de cette impression : rien n&apos;est écrit, donnez un autre nom à la copie marquée.</source>
+        <translation>%1 is the file %2 of this print run: nothing is written, give the marked copy another name.</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
+        <translation>%1 cannot be replaced (the log itself or a special file); give another name.</translation>
     </message>
 </context>
 <context>
@@ -1957,7 +2077,7 @@ Do you want to replace it?</translation>
     </message>
     <message numerus="yes">
         <source>
-%n QSO imprimé(s) ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
+%n QSO imprimés ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
         <translation>
             <numerusform>
 %n printed QSO is not in the log read %1 and is not marked: %2</numerusform>
@@ -2018,10 +2138,6 @@ Do you want to replace it?</translation>
         <translation>The sheets file %1 cannot be read (%2): only the built-in sheets are offered.</translation>
     </message>
     <message>
-        <source>%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3</source>
-        <translation>Unreadable sheets left out of %2: %1; the first, %3</translation>
-    </message>
-    <message>
         <source>n&apos;est pas de la forme NOM, tab, PAPIER, tab, COLONNESxRANGÉES, tab, six mesures en mm.</source>
         <translation>is not of the form NAME, tab, PAPER, tab, COLUMNSxROWS, tab, six measures in mm.</translation>
     </message>
@@ -2052,6 +2168,13 @@ Do you want to replace it?</translation>
     <message>
         <source>%1 ; les planches ne sont pas modifiées.</source>
         <translation>%1; the sheets are not changed.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n planches illisibles ignorées dans %1 ; la première, %2</source>
+        <translation>
+            <numerusform>%n unreadable sheet left out of %1: %2</numerusform>
+            <numerusform>%n unreadable sheets left out of %1; the first, %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2238,6 +2361,217 @@ Do you want to replace it?</translation>
     <message>
         <source>La langue choisie s&apos;applique au prochain démarrage.</source>
         <translation>The language chosen applies from the next start.</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>address labels on any sheet of labels --list-sheets</source>
+        <translation>address labels on any sheet of labels --list-sheets</translation>
+    </message>
+    <message>
+        <source>one envelope per recipient, in landscape</source>
+        <translation>one envelope per recipient, in landscape</translation>
+    </message>
+    <message>
+        <source>N labels of the station&apos;s own address after the addresses</source>
+        <translation>N labels of the station&apos;s own address after the addresses</translation>
+    </message>
+    <message>
+        <source>the direct mail of the QSOs: one address per recipient (its QSL
+manager, else the station), from adresses.csv, else the log&apos;s
+latest ADDRESS_INTL or ADDRESS; --dump writes text X Y SIZE BOLD
+|TEXT| per line (mm from the paper edge), end per sheet or
+envelope, and missing CALL per recipient without address</source>
+        <translation>the direct mail of the QSOs: one address per recipient (its QSL
+manager, else the station), from adresses.csv, else the log&apos;s
+latest ADDRESS_INTL or ADDRESS; --dump writes text X Y SIZE BOLD
+|TEXT| per line (mm from the paper edge), end per sheet or
+envelope, and missing CALL per recipient without address</translation>
+    </message>
+    <message>
+        <source>the QSOs with one station (callsign and QSL via) share
+cards, in the template&apos;s QSO table, in date order</source>
+        <translation>the QSOs with one station (callsign and QSL via) share
+cards, in the template&apos;s QSO table, in date order</translation>
+    </message>
+    <message>
+        <source>PSE, TNX, nothing, or TNX where a card came (auto)</source>
+        <translation>PSE, TNX, nothing, or TNX where a card came (auto)</translation>
+    </message>
+    <message>
+        <source>cards per page: 2 or 4 on --paper A4|Letter, with crop
+marks, placed from the paper edge</source>
+        <translation>cards per page: 2 or 4 on --paper A4|Letter, with crop
+marks, placed from the paper edge</translation>
+    </message>
+    <message>
+        <source>with --offset-y MM: the printer&apos;s shift for this run</source>
+        <translation>with --offset-y MM: the printer&apos;s shift for this run</translation>
+    </message>
+    <message>
+        <source>start at card N of a used first page</source>
+        <translation>start at card N of a used first page</translation>
+    </message>
+    <message>
+        <source>print one QSL card per QSO of the log, in print-list order;
+--pdf writes one page per card, --dump one line
+per printed text: text X Y SIZE BOLD |TEXT| (X, Y in mm from
+the printable area), and end after each page</source>
+        <translation>print one QSL card per QSO of the log, in print-list order;
+--pdf writes one page per card, --dump one line
+per printed text: text X Y SIZE BOLD |TEXT| (X, Y in mm from
+the printable area), and end after each page</translation>
+    </message>
+    <message>
+        <source>only QSOs whose QSL is still owed (QSL_SENT absent, N, R, Q)</source>
+        <translation>only QSOs whose QSL is still owed (QSL_SENT absent, N, R, Q)</translation>
+    </message>
+    <message>
+        <source>unsent (as --unsent), requested (QSL_SENT R, Q) or received
+(a card came: QSL_RCVD Y, V not via E; none went back)</source>
+        <translation>unsent (as --unsent), requested (QSL_SENT R, Q) or received
+(a card came: QSL_RCVD Y, V not via E; none went back)</translation>
+    </message>
+    <message>
+        <source>only QSOs neither LoTW nor eQSL confirmed (LOTW_QSL_RCVD,
+EQSL_QSL_RCVD not Y or V), with any queue</source>
+        <translation>only QSOs neither LoTW nor eQSL confirmed (LOTW_QSL_RCVD,
+EQSL_QSL_RCVD not Y or V), with any queue</translation>
+    </message>
+    <message>
+        <source>all, bureau or direct: QSL_SENT_VIA, else QSL_RCVD_VIA, else
+the bureau (M: bureau); marks B for bureau, D for direct</source>
+        <translation>all, bureau or direct: QSL_SENT_VIA, else QSL_RCVD_VIA, else
+the bureau (M: bureau); marks B for bureau, D for direct</translation>
+    </message>
+    <message>
+        <source>call: as &quot;Tri par call&quot;; bureau: by the DXCC entity of
+the QSL via&apos;s manager, else of the home call; then by it</source>
+        <translation>call: as &quot;Tri par call&quot;; bureau: by the DXCC entity of
+the QSL via&apos;s manager, else of the home call; then by it</translation>
+    </message>
+    <message>
+        <source>after a complete run, a copy of the log with the printed
+QSOs marked QSL_SENT Y, QSLSDATE today, QSL_SENT_VIA</source>
+        <translation>after a complete run, a copy of the log with the printed
+QSOs marked QSL_SENT Y, QSLSDATE today, QSL_SENT_VIA</translation>
+    </message>
+    <message>
+        <source>a bureau run prints the QSOs the bureau cannot
+deliver too (entity without bureau, QSL_VIA DIRECT)</source>
+        <translation>a bureau run prints the QSOs the bureau cannot
+deliver too (entity without bureau, QSL_VIA DIRECT)</translation>
+    </message>
+    <message>
+        <source>the sending method marked (B for labels, D for cards;
+M, which ADIF only reads, is written B)</source>
+        <translation>the sending method marked (B for labels, D for cards;
+M, which ADIF only reads, is written B)</translation>
+    </message>
+    <message>
+        <source>--dump writes one line per printed line: line SIZE BOLD |TEXT|, and end or
+discard for each ended or discarded sheet (text X Y SIZE BOLD |TEXT| for
+fitted labels, X, Y in mm from the paper edge)</source>
+        <translation>--dump writes one line per printed line: line SIZE BOLD |TEXT|, and end or
+discard for each ended or discarded sheet (text X Y SIZE BOLD |TEXT| for
+fitted labels, X, Y in mm from the paper edge)</translation>
+    </message>
+    <message>
+        <source>Usage: quenor-etiquettes %1</source>
+        <translation>Usage: quenor-etiquettes %1</translation>
+    </message>
+    <message>
+        <source>Without a command the program opens its windows.</source>
+        <translation>Without a command the program opens its windows.</translation>
+    </message>
+    <message>
+        <source>labels and cards also take:</source>
+        <translation>labels and cards also take:</translation>
+    </message>
+    <message>
+        <source>show this text</source>
+        <translation>show this text</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>show the version</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 file unreadable, 2 wrong arguments, 3 printing failed.</source>
+        <translation>Exit codes: 0 done, 1 file unreadable, 2 wrong arguments, 3 printing failed.</translation>
+    </message>
+    <message>
+        <source>any sheet of --list-sheets (labels fitted one by one on
+sheets other than the tuned ones, placed from the paper edge)</source>
+        <translation>any sheet of --list-sheets (labels fitted one by one on
+sheets other than the tuned ones, placed from the paper edge)</translation>
+    </message>
+    <message>
+        <source>start at label N of a used first sheet (numbered across
+each row, then down); the labels before it stay blank</source>
+        <translation>start at label N of a used first sheet (numbered across
+each row, then down); the labels before it stay blank</translation>
+    </message>
+    <message>
+        <source>print every QSO of the log on label sheets, in print-list
+order; options not given take the station&apos;s stored value:</source>
+        <translation>print every QSO of the log on label sheets, in print-list
+order; options not given take the station&apos;s stored value:</translation>
+    </message>
+    <message>
+        <source>(%1 or any text)</source>
+        <translation>(%1 or any text)</translation>
+    </message>
+    <message>
+        <source>the printer&apos;s shift for this run (-10 to +10)</source>
+        <translation>the printer&apos;s shift for this run (-10 to +10)</translation>
+    </message>
+    <message>
+        <source>the QSOs with one station (callsign and QSL via) share
+labels, in print-list order, one line per QSO</source>
+        <translation>the QSOs with one station (callsign and QSL via) share
+labels, in print-list order, one line per QSO</translation>
+    </message>
+    <message>
+        <source>one line per sheet: NAME, tab, PAPER, tab, COLUMNSxROWS, tab,
+left top width height across down (mm)</source>
+        <translation>one line per sheet: NAME, tab, PAPER, tab, COLUMNSxROWS, tab,
+left top width height across down (mm)</translation>
+    </message>
+    <message>
+        <source>print the sheet&apos;s calibration page</source>
+        <translation>print the sheet&apos;s calibration page</translation>
+    </message>
+    <message>
+        <source>write every QSO list row of the log, one per line (with
+--sort bureau: the entity&apos;s prefix and a tab before each,
+! before it when the bureau cannot deliver the card)</source>
+        <translation>write every QSO list row of the log, one per line (with
+--sort bureau: the entity&apos;s prefix and a tab before each,
+! before it when the bureau cannot deliver the card)</translation>
+    </message>
+    <message>
+        <source>the bundle, one card a line: CALL [YYYYMMDD|DD/MM/YY] [BAND]</source>
+        <translation>the bundle, one card a line: CALL [YYYYMMDD|DD/MM/YY] [BAND]</translation>
+    </message>
+    <message>
+        <source>the route the cards came by (B when not given; M, which
+ADIF only reads, is written B)</source>
+        <translation>the route the cards came by (B when not given; M, which
+ADIF only reads, is written B)</translation>
+    </message>
+    <message>
+        <source>the copy of the log with the QSOs found marked QSL_RCVD Y,
+QSLRDATE today, QSL_RCVD_VIA (both kept where a card came before)</source>
+        <translation>the copy of the log with the QSOs found marked QSL_RCVD Y,
+QSLRDATE today, QSL_RCVD_VIA (both kept where a card came before)</translation>
+    </message>
+    <message>
+        <source>mark the cards of a bundle as received; the lines that
+match no QSO or several are listed and mark nothing</source>
+        <translation>mark the cards of a bundle as received; the lines that
+match no QSO or several are listed and mark nothing</translation>
     </message>
 </context>
 <context>

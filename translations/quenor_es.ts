@@ -114,7 +114,7 @@
         <translation>La libreta de direcciones %1 está leída, salvo:</translation>
     </message>
     <message numerus="yes">
-        <source>L&apos;import remplace l&apos;adresse de %n station(s) du carnet : %1.
+        <source>L&apos;import remplace l&apos;adresse de %n stations du carnet : %1.
 Continuer ?</source>
         <translation>
             <numerusform>La importación sustituye la dirección de %n estación de la libreta: %1.
@@ -184,6 +184,10 @@ Continuer ?</source>
     <message>
         <source>Adresse trop longue, non imprimée : %1 ; rien n&apos;est imprimé.</source>
         <translation>Dirección demasiado larga, no impresa: %1; no se imprime nada.</translation>
+    </message>
+    <message>
+        <source>--envelope : %1</source>
+        <translation>--envelope: %1</translation>
     </message>
 </context>
 <context>
@@ -283,7 +287,7 @@ Continuer ?</source>
 <context>
     <name>BureauRun</name>
     <message numerus="yes">
-        <source>… et %n autre(s)</source>
+        <source>… et %n autres</source>
         <translation>
             <numerusform>… y %n más</numerusform>
             <numerusform>… y %n más</numerusform>
@@ -835,6 +839,10 @@ Continuer ?</source>
         <source>Impression interrompue : l&apos;impression est faite, la copie marquée %1 est écrite.</source>
         <translation>Impresión interrumpida: la impresión está hecha, la copia marcada %1 está escrita.</translation>
     </message>
+    <message>
+        <source>--mark-sent : %1</source>
+        <translation>--mark-sent: %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -916,6 +924,25 @@ Continuer ?</source>
     <message>
         <source>Le décalage de l&apos;imprimante (%1 ; %2 mm) fait sortir le texte des étiquettes du papier (étiquette %3) : corrigez-le dans « Planches… ».</source>
         <translation>El desplazamiento de la impresora (%1; %2 mm) saca el texto de las etiquetas del papel (etiqueta %3): corríjalo en «Hojas…».</translation>
+    </message>
+</context>
+<context>
+    <name>LabelOptionTable</name>
+    <message>
+        <source>--lang : fr ou en</source>
+        <translation>--lang: fr o en</translation>
+    </message>
+    <message>
+        <source>--type : qso ou activation</source>
+        <translation>--type: qso o activation</translation>
+    </message>
+    <message>
+        <source>--format : 1, 2, 3, 4 ou 6 (le format 5 imprime sur les QSL : commande cards)</source>
+        <translation>--format: 1, 2, 3, 4 o 6 (el formato 5 imprime en tarjetas QSL: comando cards)</translation>
+    </message>
+    <message>
+        <source>--qsl : 1, 2, 3 ou auto</source>
+        <translation>--qsl: 1, 2, 3 o auto</translation>
     </message>
 </context>
 <context>
@@ -1243,6 +1270,54 @@ Continuer ?</source>
             <numerusform>%1  %2 x %3  %n etiquetas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 : un nombre de %2 à %3%4 est attendu.</source>
+        <translation>%1: se espera un número de %2 a %3%4.</translation>
+    </message>
+    <message>
+        <source>%1 : un nombre de plus de %2 à %3%4 est attendu.</source>
+        <translation>%1: se espera un número mayor que %2, hasta %3%4.</translation>
+    </message>
+    <message>
+        <source>Largeur du papier</source>
+        <translation>Ancho del papel</translation>
+    </message>
+    <message>
+        <source>Hauteur du papier</source>
+        <translation>Alto del papel</translation>
+    </message>
+    <message>
+        <source>Colonnes</source>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <source>Rangées</source>
+        <translation>Filas</translation>
+    </message>
+    <message>
+        <source>Marge gauche</source>
+        <translation>Margen izquierdo</translation>
+    </message>
+    <message>
+        <source>Marge haute</source>
+        <translation>Margen superior</translation>
+    </message>
+    <message>
+        <source>Largeur d&apos;étiquette</source>
+        <translation>Ancho de etiqueta</translation>
+    </message>
+    <message>
+        <source>Hauteur d&apos;étiquette</source>
+        <translation>Alto de etiqueta</translation>
+    </message>
+    <message>
+        <source>Pas horizontal</source>
+        <translation>Paso horizontal</translation>
+    </message>
+    <message>
+        <source>Pas vertical</source>
+        <translation>Paso vertical</translation>
+    </message>
 </context>
 <context>
     <name>LabelsCommand</name>
@@ -1253,6 +1328,14 @@ Continuer ?</source>
     <message>
         <source>--sheet : %1 (voir labels --list-sheets)</source>
         <translation>--sheet: %1 (vea labels --list-sheets)</translation>
+    </message>
+    <message>
+        <source>--first-label : %1</source>
+        <translation>--first-label: %1</translation>
+    </message>
+    <message>
+        <source>--%1 : %2</source>
+        <translation>--%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1529,7 +1612,7 @@ Les ajouter au carnet d&apos;adresses ?</source>
 <context>
     <name>NoBureauTable</name>
     <message numerus="yes">
-        <source>Le fichier des pays sans bureau %1 : %n ligne(s) ignorée(s), la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
+        <source>Le fichier des pays sans bureau %1 : %n lignes ignorées, la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
         <translation>
             <numerusform>El archivo de países sin buró %1: %n línea ignorada, la primera es la línea %2 (esperado: PREFIJO, tabulador, AAAA-MM-DD, tabulador, fuente).</numerusform>
             <numerusform>El archivo de países sin buró %1: %n líneas ignoradas, la primera es la línea %2 (esperado: PREFIJO, tabulador, AAAA-MM-DD, tabulador, fuente).</numerusform>
@@ -1788,16 +1871,53 @@ Les ajouter au carnet d&apos;adresses ?</source>
         <translation>Línea %1: ningún QSO coincide: %2</translation>
     </message>
     <message>
-        <source>%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO</source>
-        <translation>Líneas encontradas: %1, sin QSO: %2, con varios QSO: %3</translation>
-    </message>
-    <message>
         <source>Marquage interrompu : la copie %1 n&apos;est pas écrite.</source>
         <translation>Marcado interrumpido: la copia %1 no está escrita.</translation>
     </message>
     <message>
         <source>Marquage interrompu : la copie %1 est écrite.</source>
         <translation>Marcado interrumpido: la copia %1 está escrita.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lignes trouvées, %1 sans QSO, %2 à plusieurs QSO</source>
+        <translation>
+            <numerusform>%n línea encontrada, %1 sin QSO, %2 con varios QSO</numerusform>
+            <numerusform>%n líneas encontradas, %1 sin QSO, %2 con varios QSO</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReplacedFile</name>
+    <message>
+        <source>erreur d&apos;écriture</source>
+        <translation>error de escritura</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>No se puede escribir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>le fichier écrit est incomplet ou abîmé</source>
+        <translation>el archivo escrito está incompleto o dañado</translation>
+    </message>
+</context>
+<context>
+    <name>RunFiles</name>
+    <message>
+        <source>Le fichier de sortie %1 est le fichier lu %2 : rien n&apos;est écrit.</source>
+        <translation>El archivo de salida %1 es el archivo leído %2: no se escribe nada.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 n&apos;est pas un fichier ordinaire : rien n&apos;est écrit.</source>
+        <translation>El archivo de salida %1 no es un archivo normal: no se escribe nada.</translation>
+    </message>
+    <message>
+        <source>%1 est le fichier %2 de cette impression : rien n&apos;est écrit, donnez un autre nom à la copie marquée.</source>
+        <translation>%1 es el archivo %2 de esta impresión: no se escribe nada, dé otro nombre a la copia marcada.</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
+        <translation>%1 no se puede sustituir (el propio log o un archivo especial); dé otro nombre.</translation>
     </message>
 </context>
 <context>
@@ -1957,7 +2077,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message numerus="yes">
         <source>
-%n QSO imprimé(s) ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
+%n QSO imprimés ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
         <translation>
             <numerusform>
 %n QSO impreso no está en el log leído %1 y no se marca: %2</numerusform>
@@ -2018,10 +2138,6 @@ Voulez-vous le remplacer ?</source>
         <translation>El archivo de hojas %1 no se puede leer (%2): solo se ofrecen las hojas incluidas.</translation>
     </message>
     <message>
-        <source>%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3</source>
-        <translation>Hojas ilegibles omitidas en %2: %1; la primera, %3</translation>
-    </message>
-    <message>
         <source>n&apos;est pas de la forme NOM, tab, PAPIER, tab, COLONNESxRANGÉES, tab, six mesures en mm.</source>
         <translation>no tiene la forma NOMBRE, tab, PAPEL, tab, COLUMNASxFILAS, tab, seis medidas en mm.</translation>
     </message>
@@ -2052,6 +2168,13 @@ Voulez-vous le remplacer ?</source>
     <message>
         <source>%1 ; les planches ne sont pas modifiées.</source>
         <translation>%1; las hojas no se modifican.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n planches illisibles ignorées dans %1 ; la première, %2</source>
+        <translation>
+            <numerusform>%n hoja ilegible omitida en %1: %2</numerusform>
+            <numerusform>%n hojas ilegibles omitidas en %1; la primera, %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2238,6 +2361,221 @@ Voulez-vous le remplacer ?</source>
     <message>
         <source>La langue choisie s&apos;applique au prochain démarrage.</source>
         <translation>El idioma elegido se aplica en el próximo inicio.</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>address labels on any sheet of labels --list-sheets</source>
+        <translation>etiquetas de dirección en cualquier hoja de labels --list-sheets</translation>
+    </message>
+    <message>
+        <source>one envelope per recipient, in landscape</source>
+        <translation>un sobre por destinatario, en horizontal</translation>
+    </message>
+    <message>
+        <source>N labels of the station&apos;s own address after the addresses</source>
+        <translation>N etiquetas con la dirección de la estación al final</translation>
+    </message>
+    <message>
+        <source>the direct mail of the QSOs: one address per recipient (its QSL
+manager, else the station), from adresses.csv, else the log&apos;s
+latest ADDRESS_INTL or ADDRESS; --dump writes text X Y SIZE BOLD
+|TEXT| per line (mm from the paper edge), end per sheet or
+envelope, and missing CALL per recipient without address</source>
+        <translation>el correo directo de los QSO: una dirección por destinatario (su
+mánager QSL, si no la estación), de adresses.csv, si no la última
+ADDRESS_INTL o ADDRESS del log; --dump escribe text X Y SIZE BOLD
+|TEXT| por línea (mm desde el borde del papel), end por hoja o
+sobre, y missing CALL por destinatario sin dirección</translation>
+    </message>
+    <message>
+        <source>the QSOs with one station (callsign and QSL via) share
+cards, in the template&apos;s QSO table, in date order</source>
+        <translation>los QSO con una estación (indicativo y QSL vía) comparten
+tarjetas, en la tabla de QSO del modelo, por fecha</translation>
+    </message>
+    <message>
+        <source>PSE, TNX, nothing, or TNX where a card came (auto)</source>
+        <translation>PSE, TNX, nada, o TNX donde llegó una tarjeta (auto)</translation>
+    </message>
+    <message>
+        <source>cards per page: 2 or 4 on --paper A4|Letter, with crop
+marks, placed from the paper edge</source>
+        <translation>tarjetas por página: 2 o 4 en --paper A4|Letter, con marcas
+de corte, colocadas desde el borde del papel</translation>
+    </message>
+    <message>
+        <source>with --offset-y MM: the printer&apos;s shift for this run</source>
+        <translation>con --offset-y MM: desplazamiento de la impresora en esta tirada</translation>
+    </message>
+    <message>
+        <source>start at card N of a used first page</source>
+        <translation>empieza en la tarjeta N de una primera página ya usada</translation>
+    </message>
+    <message>
+        <source>print one QSL card per QSO of the log, in print-list order;
+--pdf writes one page per card, --dump one line
+per printed text: text X Y SIZE BOLD |TEXT| (X, Y in mm from
+the printable area), and end after each page</source>
+        <translation>imprime una tarjeta QSL por QSO del log, en el orden de la lista
+de impresión; --pdf escribe una página por tarjeta, --dump una
+línea por texto impreso: text X Y SIZE BOLD |TEXT| (X, Y en mm
+desde el área imprimible), y end tras cada página</translation>
+    </message>
+    <message>
+        <source>only QSOs whose QSL is still owed (QSL_SENT absent, N, R, Q)</source>
+        <translation>solo los QSO cuya QSL aún se debe (QSL_SENT ausente, N, R, Q)</translation>
+    </message>
+    <message>
+        <source>unsent (as --unsent), requested (QSL_SENT R, Q) or received
+(a card came: QSL_RCVD Y, V not via E; none went back)</source>
+        <translation>unsent (como --unsent), requested (QSL_SENT R, Q) o received
+(llegó una tarjeta: QSL_RCVD Y, V no vía E; ninguna volvió)</translation>
+    </message>
+    <message>
+        <source>only QSOs neither LoTW nor eQSL confirmed (LOTW_QSL_RCVD,
+EQSL_QSL_RCVD not Y or V), with any queue</source>
+        <translation>solo los QSO sin confirmar por LoTW ni por eQSL (LOTW_QSL_RCVD,
+EQSL_QSL_RCVD no Y ni V), con cualquier cola</translation>
+    </message>
+    <message>
+        <source>all, bureau or direct: QSL_SENT_VIA, else QSL_RCVD_VIA, else
+the bureau (M: bureau); marks B for bureau, D for direct</source>
+        <translation>all, bureau o direct: QSL_SENT_VIA, si no QSL_RCVD_VIA, si no
+el buró (M: buró); marca B para buró, D para directa</translation>
+    </message>
+    <message>
+        <source>call: as &quot;Tri par call&quot;; bureau: by the DXCC entity of
+the QSL via&apos;s manager, else of the home call; then by it</source>
+        <translation>call: como «Ordenar por indicativo»; bureau: por la entidad
+DXCC del mánager de la QSL vía, si no del indicativo propio;
+luego por este</translation>
+    </message>
+    <message>
+        <source>after a complete run, a copy of the log with the printed
+QSOs marked QSL_SENT Y, QSLSDATE today, QSL_SENT_VIA</source>
+        <translation>tras una tirada completa, una copia del log con los QSO
+impresos marcados QSL_SENT Y, QSLSDATE hoy, QSL_SENT_VIA</translation>
+    </message>
+    <message>
+        <source>a bureau run prints the QSOs the bureau cannot
+deliver too (entity without bureau, QSL_VIA DIRECT)</source>
+        <translation>una tirada de buró imprime también los QSO que el buró no
+puede entregar (entidad sin buró, QSL_VIA DIRECT)</translation>
+    </message>
+    <message>
+        <source>the sending method marked (B for labels, D for cards;
+M, which ADIF only reads, is written B)</source>
+        <translation>el método de envío marcado (B para etiquetas, D para
+tarjetas; M, que ADIF solo lee, se escribe B)</translation>
+    </message>
+    <message>
+        <source>--dump writes one line per printed line: line SIZE BOLD |TEXT|, and end or
+discard for each ended or discarded sheet (text X Y SIZE BOLD |TEXT| for
+fitted labels, X, Y in mm from the paper edge)</source>
+        <translation>--dump escribe una línea por línea impresa: line SIZE BOLD |TEXT|, y end
+o discard por cada hoja terminada o descartada (text X Y SIZE BOLD |TEXT|
+para etiquetas ajustadas, X, Y en mm desde el borde del papel)</translation>
+    </message>
+    <message>
+        <source>Usage: quenor-etiquettes %1</source>
+        <translation>Uso: quenor-etiquettes %1</translation>
+    </message>
+    <message>
+        <source>Without a command the program opens its windows.</source>
+        <translation>Sin comando, el programa abre sus ventanas.</translation>
+    </message>
+    <message>
+        <source>labels and cards also take:</source>
+        <translation>labels y cards también admiten:</translation>
+    </message>
+    <message>
+        <source>show this text</source>
+        <translation>muestra este texto</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>muestra la versión</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 file unreadable, 2 wrong arguments, 3 printing failed.</source>
+        <translation>Códigos de salida: 0 hecho, 1 archivo ilegible, 2 argumentos no válidos,
+3 impresión fallida.</translation>
+    </message>
+    <message>
+        <source>any sheet of --list-sheets (labels fitted one by one on
+sheets other than the tuned ones, placed from the paper edge)</source>
+        <translation>cualquier hoja de --list-sheets (etiquetas ajustadas una a una
+en hojas no afinadas, colocadas desde el borde del papel)</translation>
+    </message>
+    <message>
+        <source>start at label N of a used first sheet (numbered across
+each row, then down); the labels before it stay blank</source>
+        <translation>empieza en la etiqueta N de una primera hoja ya usada (numeradas
+por filas, luego hacia abajo); las anteriores quedan en blanco</translation>
+    </message>
+    <message>
+        <source>print every QSO of the log on label sheets, in print-list
+order; options not given take the station&apos;s stored value:</source>
+        <translation>imprime cada QSO del log en hojas de etiquetas, en el orden de la
+lista de impresión; las opciones no dadas toman el valor guardado
+de la estación:</translation>
+    </message>
+    <message>
+        <source>(%1 or any text)</source>
+        <translation>(%1 o cualquier texto)</translation>
+    </message>
+    <message>
+        <source>the printer&apos;s shift for this run (-10 to +10)</source>
+        <translation>desplazamiento de la impresora
+en esta tirada (-10 a +10)</translation>
+    </message>
+    <message>
+        <source>the QSOs with one station (callsign and QSL via) share
+labels, in print-list order, one line per QSO</source>
+        <translation>los QSO con una estación (indicativo y QSL vía) comparten
+etiquetas, en el orden de la lista, una línea por QSO</translation>
+    </message>
+    <message>
+        <source>one line per sheet: NAME, tab, PAPER, tab, COLUMNSxROWS, tab,
+left top width height across down (mm)</source>
+        <translation>una línea por hoja: NAME, tab, PAPER, tab, COLUMNSxROWS, tab,
+left top width height across down (mm)</translation>
+    </message>
+    <message>
+        <source>print the sheet&apos;s calibration page</source>
+        <translation>imprime la página de calibración de la hoja</translation>
+    </message>
+    <message>
+        <source>write every QSO list row of the log, one per line (with
+--sort bureau: the entity&apos;s prefix and a tab before each,
+! before it when the bureau cannot deliver the card)</source>
+        <translation>escribe cada fila de la lista de QSO del log, una por línea (con
+--sort bureau: el prefijo de la entidad y un tab delante,
+! antes cuando el buró no puede entregar la tarjeta)</translation>
+    </message>
+    <message>
+        <source>the bundle, one card a line: CALL [YYYYMMDD|DD/MM/YY] [BAND]</source>
+        <translation>el lote, una tarjeta por línea: CALL [YYYYMMDD|DD/MM/YY] [BAND]</translation>
+    </message>
+    <message>
+        <source>the route the cards came by (B when not given; M, which
+ADIF only reads, is written B)</source>
+        <translation>la ruta por la que llegaron las tarjetas (B si no se da; M,
+que ADIF solo lee, se escribe B)</translation>
+    </message>
+    <message>
+        <source>the copy of the log with the QSOs found marked QSL_RCVD Y,
+QSLRDATE today, QSL_RCVD_VIA (both kept where a card came before)</source>
+        <translation>la copia del log con los QSO hallados marcados QSL_RCVD Y,
+QSLRDATE hoy, QSL_RCVD_VIA (se conservan si ya llegó una tarjeta)</translation>
+    </message>
+    <message>
+        <source>mark the cards of a bundle as received; the lines that
+match no QSO or several are listed and mark nothing</source>
+        <translation>marca como recibidas las tarjetas de un lote; las líneas que no
+coinciden con ningún QSO o con varios se listan y no marcan nada</translation>
     </message>
 </context>
 <context>

@@ -114,7 +114,7 @@
         <translation>La rubrica indirizzi %1 è letta, tranne:</translation>
     </message>
     <message numerus="yes">
-        <source>L&apos;import remplace l&apos;adresse de %n station(s) du carnet : %1.
+        <source>L&apos;import remplace l&apos;adresse de %n stations du carnet : %1.
 Continuer ?</source>
         <translation>
             <numerusform>L&apos;importazione sostituisce l&apos;indirizzo di %n stazione della rubrica: %1.
@@ -184,6 +184,10 @@ Continuare?</numerusform>
     <message>
         <source>Adresse trop longue, non imprimée : %1 ; rien n&apos;est imprimé.</source>
         <translation>Indirizzo troppo lungo, non stampato: %1; non viene stampato nulla.</translation>
+    </message>
+    <message>
+        <source>--envelope : %1</source>
+        <translation>--envelope: %1</translation>
     </message>
 </context>
 <context>
@@ -283,7 +287,7 @@ Continuare?</numerusform>
 <context>
     <name>BureauRun</name>
     <message numerus="yes">
-        <source>… et %n autre(s)</source>
+        <source>… et %n autres</source>
         <translation>
             <numerusform>… e %n altro</numerusform>
             <numerusform>… e altri %n</numerusform>
@@ -835,6 +839,10 @@ Continuare?</numerusform>
         <source>Impression interrompue : l&apos;impression est faite, la copie marquée %1 est écrite.</source>
         <translation>Stampa interrotta: la stampa è fatta, la copia segnata %1 è scritta.</translation>
     </message>
+    <message>
+        <source>--mark-sent : %1</source>
+        <translation>--mark-sent: %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -916,6 +924,25 @@ Continuare?</numerusform>
     <message>
         <source>Le décalage de l&apos;imprimante (%1 ; %2 mm) fait sortir le texte des étiquettes du papier (étiquette %3) : corrigez-le dans « Planches… ».</source>
         <translation>Lo spostamento della stampante (%1; %2 mm) porta il testo delle etichette fuori dal foglio (etichetta %3): correggerlo in «Fogli…».</translation>
+    </message>
+</context>
+<context>
+    <name>LabelOptionTable</name>
+    <message>
+        <source>--lang : fr ou en</source>
+        <translation>--lang: fr o en</translation>
+    </message>
+    <message>
+        <source>--type : qso ou activation</source>
+        <translation>--type: qso o activation</translation>
+    </message>
+    <message>
+        <source>--format : 1, 2, 3, 4 ou 6 (le format 5 imprime sur les QSL : commande cards)</source>
+        <translation>--format: 1, 2, 3, 4 o 6 (il formato 5 stampa sulle cartoline QSL: comando cards)</translation>
+    </message>
+    <message>
+        <source>--qsl : 1, 2, 3 ou auto</source>
+        <translation>--qsl: 1, 2, 3 o auto</translation>
     </message>
 </context>
 <context>
@@ -1243,6 +1270,54 @@ Continuare?</numerusform>
             <numerusform>%1  %2 x %3  %n etichette</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 : un nombre de %2 à %3%4 est attendu.</source>
+        <translation>%1: è atteso un numero da %2 a %3%4.</translation>
+    </message>
+    <message>
+        <source>%1 : un nombre de plus de %2 à %3%4 est attendu.</source>
+        <translation>%1: è atteso un numero oltre %2, fino a %3%4.</translation>
+    </message>
+    <message>
+        <source>Largeur du papier</source>
+        <translation>Larghezza della carta</translation>
+    </message>
+    <message>
+        <source>Hauteur du papier</source>
+        <translation>Altezza della carta</translation>
+    </message>
+    <message>
+        <source>Colonnes</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>Rangées</source>
+        <translation>Righe</translation>
+    </message>
+    <message>
+        <source>Marge gauche</source>
+        <translation>Margine sinistro</translation>
+    </message>
+    <message>
+        <source>Marge haute</source>
+        <translation>Margine alto</translation>
+    </message>
+    <message>
+        <source>Largeur d&apos;étiquette</source>
+        <translation>Larghezza etichetta</translation>
+    </message>
+    <message>
+        <source>Hauteur d&apos;étiquette</source>
+        <translation>Altezza etichetta</translation>
+    </message>
+    <message>
+        <source>Pas horizontal</source>
+        <translation>Passo orizzontale</translation>
+    </message>
+    <message>
+        <source>Pas vertical</source>
+        <translation>Passo verticale</translation>
+    </message>
 </context>
 <context>
     <name>LabelsCommand</name>
@@ -1253,6 +1328,14 @@ Continuare?</numerusform>
     <message>
         <source>--sheet : %1 (voir labels --list-sheets)</source>
         <translation>--sheet: %1 (vedere labels --list-sheets)</translation>
+    </message>
+    <message>
+        <source>--first-label : %1</source>
+        <translation>--first-label: %1</translation>
+    </message>
+    <message>
+        <source>--%1 : %2</source>
+        <translation>--%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1529,7 +1612,7 @@ Aggiungerli alla rubrica indirizzi?</translation>
 <context>
     <name>NoBureauTable</name>
     <message numerus="yes">
-        <source>Le fichier des pays sans bureau %1 : %n ligne(s) ignorée(s), la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
+        <source>Le fichier des pays sans bureau %1 : %n lignes ignorées, la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
         <translation>
             <numerusform>Il file dei paesi senza bureau %1: %n riga ignorata, la prima è la riga %2 (atteso: PREFISSO, tabulazione, AAAA-MM-GG, tabulazione, fonte).</numerusform>
             <numerusform>Il file dei paesi senza bureau %1: %n righe ignorate, la prima è la riga %2 (atteso: PREFISSO, tabulazione, AAAA-MM-GG, tabulazione, fonte).</numerusform>
@@ -1788,16 +1871,53 @@ Aggiungerli alla rubrica indirizzi?</translation>
         <translation>Riga %1: nessun QSO corrisponde: %2</translation>
     </message>
     <message>
-        <source>%1 ligne(s) trouvée(s), %2 sans QSO, %3 à plusieurs QSO</source>
-        <translation>Righe trovate: %1, senza QSO: %2, con più QSO: %3</translation>
-    </message>
-    <message>
         <source>Marquage interrompu : la copie %1 n&apos;est pas écrite.</source>
         <translation>Segnatura interrotta: la copia %1 non è scritta.</translation>
     </message>
     <message>
         <source>Marquage interrompu : la copie %1 est écrite.</source>
         <translation>Segnatura interrotta: la copia %1 è scritta.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lignes trouvées, %1 sans QSO, %2 à plusieurs QSO</source>
+        <translation>
+            <numerusform>%n riga trovata, %1 senza QSO, %2 con più QSO</numerusform>
+            <numerusform>%n righe trovate, %1 senza QSO, %2 con più QSO</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReplacedFile</name>
+    <message>
+        <source>erreur d&apos;écriture</source>
+        <translation>errore di scrittura</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Impossibile scrivere il file %1: %2</translation>
+    </message>
+    <message>
+        <source>le fichier écrit est incomplet ou abîmé</source>
+        <translation>il file scritto è incompleto o danneggiato</translation>
+    </message>
+</context>
+<context>
+    <name>RunFiles</name>
+    <message>
+        <source>Le fichier de sortie %1 est le fichier lu %2 : rien n&apos;est écrit.</source>
+        <translation>Il file di uscita %1 è il file letto %2: non viene scritto nulla.</translation>
+    </message>
+    <message>
+        <source>Le fichier de sortie %1 n&apos;est pas un fichier ordinaire : rien n&apos;est écrit.</source>
+        <translation>Il file di uscita %1 non è un file normale: non viene scritto nulla.</translation>
+    </message>
+    <message>
+        <source>%1 est le fichier %2 de cette impression : rien n&apos;est écrit, donnez un autre nom à la copie marquée.</source>
+        <translation>%1 è il file %2 di questa stampa: non viene scritto nulla, date un altro nome alla copia segnata.</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
+        <translation>%1 non può essere sostituito (il log stesso o un file speciale); date un altro nome.</translation>
     </message>
 </context>
 <context>
@@ -1957,7 +2077,7 @@ Volete sostituirlo?</translation>
     </message>
     <message numerus="yes">
         <source>
-%n QSO imprimé(s) ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
+%n QSO imprimés ne sont pas dans le journal lu %1 et ne sont pas marqués : %2</source>
         <translation>
             <numerusform>
 %n QSO stampato non è nel log letto %1 e non viene segnato: %2</numerusform>
@@ -2018,10 +2138,6 @@ Volete sostituirlo?</translation>
         <translation>Il file dei fogli %1 non può essere letto (%2): sono proposti solo i fogli forniti.</translation>
     </message>
     <message>
-        <source>%1 planche(s) illisible(s) ignorée(s) dans %2 ; la première, %3</source>
-        <translation>Fogli illeggibili ignorati in %2: %1; il primo, %3</translation>
-    </message>
-    <message>
         <source>n&apos;est pas de la forme NOM, tab, PAPIER, tab, COLONNESxRANGÉES, tab, six mesures en mm.</source>
         <translation>non ha la forma NOME, tab, CARTA, tab, COLONNExRIGHE, tab, sei misure in mm.</translation>
     </message>
@@ -2052,6 +2168,13 @@ Volete sostituirlo?</translation>
     <message>
         <source>%1 ; les planches ne sont pas modifiées.</source>
         <translation>%1; i fogli non vengono modificati.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n planches illisibles ignorées dans %1 ; la première, %2</source>
+        <translation>
+            <numerusform>%n foglio illeggibile ignorato in %1: %2</numerusform>
+            <numerusform>%n fogli illeggibili ignorati in %1; il primo, %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2238,6 +2361,223 @@ Volete sostituirlo?</translation>
     <message>
         <source>La langue choisie s&apos;applique au prochain démarrage.</source>
         <translation>La lingua scelta vale dal prossimo avvio.</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>address labels on any sheet of labels --list-sheets</source>
+        <translation>etichette indirizzo su qualsiasi foglio di labels --list-sheets</translation>
+    </message>
+    <message>
+        <source>one envelope per recipient, in landscape</source>
+        <translation>una busta per destinatario, orizzontale</translation>
+    </message>
+    <message>
+        <source>N labels of the station&apos;s own address after the addresses</source>
+        <translation>N etichette con l&apos;indirizzo della stazione, in fondo</translation>
+    </message>
+    <message>
+        <source>the direct mail of the QSOs: one address per recipient (its QSL
+manager, else the station), from adresses.csv, else the log&apos;s
+latest ADDRESS_INTL or ADDRESS; --dump writes text X Y SIZE BOLD
+|TEXT| per line (mm from the paper edge), end per sheet or
+envelope, and missing CALL per recipient without address</source>
+        <translation>la posta diretta dei QSO: un indirizzo per destinatario (il suo
+manager QSL, altrimenti la stazione), da adresses.csv, altrimenti
+l&apos;ultimo ADDRESS_INTL o ADDRESS del log; --dump scrive text X Y
+SIZE BOLD |TEXT| per riga (mm dal bordo della carta), end per
+foglio o busta, e missing CALL per destinatario senza indirizzo</translation>
+    </message>
+    <message>
+        <source>the QSOs with one station (callsign and QSL via) share
+cards, in the template&apos;s QSO table, in date order</source>
+        <translation>i QSO con una stazione (nominativo e QSL via) condividono le
+cartoline, nella tabella QSO del modello, in ordine di data</translation>
+    </message>
+    <message>
+        <source>PSE, TNX, nothing, or TNX where a card came (auto)</source>
+        <translation>PSE, TNX, niente, o TNX dove è arrivata una cartolina (auto)</translation>
+    </message>
+    <message>
+        <source>cards per page: 2 or 4 on --paper A4|Letter, with crop
+marks, placed from the paper edge</source>
+        <translation>cartoline per pagina: 2 o 4 su --paper A4|Letter, con segni
+di taglio, posizionate dal bordo della carta</translation>
+    </message>
+    <message>
+        <source>with --offset-y MM: the printer&apos;s shift for this run</source>
+        <translation>con --offset-y MM: spostamento della stampante per questa stampa</translation>
+    </message>
+    <message>
+        <source>start at card N of a used first page</source>
+        <translation>inizia dalla cartolina N di una prima pagina già usata</translation>
+    </message>
+    <message>
+        <source>print one QSL card per QSO of the log, in print-list order;
+--pdf writes one page per card, --dump one line
+per printed text: text X Y SIZE BOLD |TEXT| (X, Y in mm from
+the printable area), and end after each page</source>
+        <translation>stampa una cartolina QSL per QSO del log, nell&apos;ordine della lista
+di stampa; --pdf scrive una pagina per cartolina, --dump una riga
+per testo stampato: text X Y SIZE BOLD |TEXT| (X, Y in mm
+dall&apos;area stampabile), e end dopo ogni pagina</translation>
+    </message>
+    <message>
+        <source>only QSOs whose QSL is still owed (QSL_SENT absent, N, R, Q)</source>
+        <translation>solo i QSO la cui QSL è ancora dovuta (QSL_SENT assente, N, R, Q)</translation>
+    </message>
+    <message>
+        <source>unsent (as --unsent), requested (QSL_SENT R, Q) or received
+(a card came: QSL_RCVD Y, V not via E; none went back)</source>
+        <translation>unsent (come --unsent), requested (QSL_SENT R, Q) o received
+(cartolina arrivata: QSL_RCVD Y, V non via E; nessuna rispedita)</translation>
+    </message>
+    <message>
+        <source>only QSOs neither LoTW nor eQSL confirmed (LOTW_QSL_RCVD,
+EQSL_QSL_RCVD not Y or V), with any queue</source>
+        <translation>solo i QSO non confermati né da LoTW né da eQSL (LOTW_QSL_RCVD,
+EQSL_QSL_RCVD non Y o V), con qualsiasi coda</translation>
+    </message>
+    <message>
+        <source>all, bureau or direct: QSL_SENT_VIA, else QSL_RCVD_VIA, else
+the bureau (M: bureau); marks B for bureau, D for direct</source>
+        <translation>all, bureau o direct: QSL_SENT_VIA, altrimenti QSL_RCVD_VIA,
+altrimenti il bureau (M: bureau); segna B per bureau,
+D per diretta</translation>
+    </message>
+    <message>
+        <source>call: as &quot;Tri par call&quot;; bureau: by the DXCC entity of
+the QSL via&apos;s manager, else of the home call; then by it</source>
+        <translation>call: come «Ordina per nominativo»; bureau: per l&apos;entità DXCC
+del manager della QSL via, altrimenti del nominativo proprio;
+poi per questo</translation>
+    </message>
+    <message>
+        <source>after a complete run, a copy of the log with the printed
+QSOs marked QSL_SENT Y, QSLSDATE today, QSL_SENT_VIA</source>
+        <translation>dopo una stampa completa, una copia del log con i QSO
+stampati segnati QSL_SENT Y, QSLSDATE oggi, QSL_SENT_VIA</translation>
+    </message>
+    <message>
+        <source>a bureau run prints the QSOs the bureau cannot
+deliver too (entity without bureau, QSL_VIA DIRECT)</source>
+        <translation>una stampa via bureau stampa anche i QSO che il bureau non
+può consegnare (entità senza bureau, QSL_VIA DIRECT)</translation>
+    </message>
+    <message>
+        <source>the sending method marked (B for labels, D for cards;
+M, which ADIF only reads, is written B)</source>
+        <translation>il metodo di invio segnato (B per etichette, D per cartoline;
+M, che ADIF legge soltanto, si scrive B)</translation>
+    </message>
+    <message>
+        <source>--dump writes one line per printed line: line SIZE BOLD |TEXT|, and end or
+discard for each ended or discarded sheet (text X Y SIZE BOLD |TEXT| for
+fitted labels, X, Y in mm from the paper edge)</source>
+        <translation>--dump scrive una riga per riga stampata: line SIZE BOLD |TEXT|, ed end
+o discard per ogni foglio finito o scartato (text X Y SIZE BOLD |TEXT|
+per etichette adattate, X, Y in mm dal bordo della carta)</translation>
+    </message>
+    <message>
+        <source>Usage: quenor-etiquettes %1</source>
+        <translation>Uso: quenor-etiquettes %1</translation>
+    </message>
+    <message>
+        <source>Without a command the program opens its windows.</source>
+        <translation>Senza comando il programma apre le sue finestre.</translation>
+    </message>
+    <message>
+        <source>labels and cards also take:</source>
+        <translation>labels e cards accettano anche:</translation>
+    </message>
+    <message>
+        <source>show this text</source>
+        <translation>mostra questo testo</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>mostra la versione</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 file unreadable, 2 wrong arguments, 3 printing failed.</source>
+        <translation>Codici di uscita: 0 fatto, 1 file illeggibile, 2 argomenti errati, 3 stampa fallita.</translation>
+    </message>
+    <message>
+        <source>any sheet of --list-sheets (labels fitted one by one on
+sheets other than the tuned ones, placed from the paper edge)</source>
+        <translation>qualsiasi foglio di --list-sheets (etichette adattate una a una
+sui fogli non tarati, posizionate dal bordo della carta)</translation>
+    </message>
+    <message>
+        <source>start at label N of a used first sheet (numbered across
+each row, then down); the labels before it stay blank</source>
+        <translation>inizia dall&apos;etichetta N di un primo foglio già usato (numerate
+per riga, poi in giù); le etichette precedenti restano vuote</translation>
+    </message>
+    <message>
+        <source>print every QSO of the log on label sheets, in print-list
+order; options not given take the station&apos;s stored value:</source>
+        <translation>stampa ogni QSO del log su fogli di etichette, nell&apos;ordine della
+lista di stampa; le opzioni non date prendono il valore salvato
+della stazione:</translation>
+    </message>
+    <message>
+        <source>(%1 or any text)</source>
+        <translation>(%1 o qualsiasi testo)</translation>
+    </message>
+    <message>
+        <source>the printer&apos;s shift for this run (-10 to +10)</source>
+        <translation>spostamento della stampante
+per questa stampa (-10 a +10)</translation>
+    </message>
+    <message>
+        <source>the QSOs with one station (callsign and QSL via) share
+labels, in print-list order, one line per QSO</source>
+        <translation>i QSO con una stazione (nominativo e QSL via) condividono le
+etichette, nell&apos;ordine della lista, una riga per QSO</translation>
+    </message>
+    <message>
+        <source>one line per sheet: NAME, tab, PAPER, tab, COLUMNSxROWS, tab,
+left top width height across down (mm)</source>
+        <translation>una riga per foglio: NAME, tab, PAPER, tab, COLUMNSxROWS, tab,
+left top width height across down (mm)</translation>
+    </message>
+    <message>
+        <source>print the sheet&apos;s calibration page</source>
+        <translation>stampa la pagina di calibrazione del foglio</translation>
+    </message>
+    <message>
+        <source>write every QSO list row of the log, one per line (with
+--sort bureau: the entity&apos;s prefix and a tab before each,
+! before it when the bureau cannot deliver the card)</source>
+        <translation>scrive ogni riga della lista QSO del log, una per riga (con
+--sort bureau: il prefisso dell&apos;entità e un tab davanti,
+! prima quando il bureau non può consegnare la cartolina)</translation>
+    </message>
+    <message>
+        <source>the bundle, one card a line: CALL [YYYYMMDD|DD/MM/YY] [BAND]</source>
+        <translation>il pacco, una cartolina per riga: CALL [YYYYMMDD|DD/MM/YY] [BAND]</translation>
+    </message>
+    <message>
+        <source>the route the cards came by (B when not given; M, which
+ADIF only reads, is written B)</source>
+        <translation>la via da cui sono arrivate le cartoline (B se non data; M,
+che ADIF legge soltanto, si scrive B)</translation>
+    </message>
+    <message>
+        <source>the copy of the log with the QSOs found marked QSL_RCVD Y,
+QSLRDATE today, QSL_RCVD_VIA (both kept where a card came before)</source>
+        <translation>la copia del log con i QSO trovati segnati QSL_RCVD Y,
+QSLRDATE oggi, QSL_RCVD_VIA (entrambi tenuti dove una
+cartolina era già arrivata)</translation>
+    </message>
+    <message>
+        <source>mark the cards of a bundle as received; the lines that
+match no QSO or several are listed and mark nothing</source>
+        <translation>segna come ricevute le cartoline di un pacco; le righe che
+non corrispondono a nessun QSO o a più di uno sono elencate
+e non segnano nulla</translation>
     </message>
 </context>
 <context>

@@ -198,12 +198,11 @@ void AddressBookWindow::importFile() {
             replaced.append(entry.call);
         }
     }
-    if (!replaced.isEmpty() &&
-        !workspace_.dialogs().askToReplace(
-            tr("L'import remplace l'adresse de %n station(s) du carnet : %1.\n"
-               "Continuer ?",
-               nullptr, static_cast<int>(replaced.size()))
-                .arg(replaced.join(QStringLiteral(", "))))) {
+    if (!replaced.isEmpty() && !workspace_.dialogs().askToReplace(
+                                   tr("L'import remplace l'adresse de %n stations du carnet : %1.\n"
+                                      "Continuer ?",
+                                      nullptr, static_cast<int>(replaced.size()))
+                                       .arg(replaced.join(QStringLiteral(", "))))) {
         return;
     }
     int count = 0;

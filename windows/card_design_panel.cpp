@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <memory>
 
 #include "cards/card_size.h"
 #include "cards/card_values.h"
@@ -106,6 +108,11 @@ QWidget* CardDesignPanel::makeTableGroup() {
     colonnes_->setAccessibleName(tr("Colonnes du tableau"));
     colonnes_->setHorizontalHeaderLabels({tr("Gauche (mm)"), tr("Valeur"), tr("Titre")});
     colonnes_->horizontalHeader()->setStretchLastSection(true);
+    // The value column fits the longest value name of the language, beside the grid's line.
+    const std::unique_ptr<QComboBox> widest(valueBox(false));
+    QHeaderView* header = colonnes_->horizontalHeader();
+    header->resizeSection(kValue,
+                          std::max(header->sectionSize(kValue), widest->sizeHint().width() + 1));
     colonnes_->setMinimumHeight(150);
     auto* add = new QPushButton(tr("Ajouter une col&onne"));
     add->setObjectName(QStringLiteral("AjouterColonne"));

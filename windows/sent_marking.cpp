@@ -107,7 +107,7 @@ void SentMarking::offer(Workspace& workspace, PrintJob& job, const QString& outp
     const QString notMarked =
         leftOut.isEmpty() ? QString()
                           : Text::tr(
-                                "\n%n QSO imprimé(s) ne sont pas dans le journal lu %1 et ne "
+                                "\n%n QSO imprimés ne sont pas dans le journal lu %1 et ne "
                                 "sont pas marqués : %2",
                                 nullptr, static_cast<int>(leftOut.size()))
                                 .arg(QFileInfo(log).fileName(), leftOut.join(QStringLiteral(", ")));

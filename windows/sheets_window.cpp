@@ -9,7 +9,9 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "labels/calibration_page.h"
@@ -160,6 +162,9 @@ QWidget* SheetsWindow::buildForm() {
                               : QStringLiteral("(mm)")),
                      box);
         if (text(entry.name) == u"nameBox") {
+            // A copy's name shows whole, "Kopie von" being longer than "Copie de".
+            const QString copy = tr("Copie de %1").arg(QStringLiteral("L7160"));
+            box->setMinimumWidth(box->fontMetrics().horizontalAdvance(copy) + 16);
             form->addRow(tr("Papier"), paper_);
         }
     }
@@ -213,6 +218,9 @@ void SheetsWindow::fillList(const QString& current) {
             item->setToolTip(tr("Planche fournie, non modifiable"));
         }
     }
+    // Every description shows whole, whatever the language's word for labels.
+    list_->setMinimumWidth(std::max(170, list_->sizeHintForColumn(0) + 2 * list_->frameWidth() +
+                                             list_->verticalScrollBar()->sizeHint().width()));
     if (QListWidgetItem* item = itemOf(current)) {
         list_->setCurrentItem(item);
         showSheet(current);

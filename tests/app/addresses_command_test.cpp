@@ -161,11 +161,11 @@ TEST_F(AddressesCommand, RefusesWrongArgumentsAndSaysWhenNoQsoHasAnAddress) {
     };
     const QString plain = testDataPath(QStringLiteral("one_record_per_line.adi"));
     const Case cases[] = {
-        {{QStringLiteral("--dump")}, CommandLine::kUsage, "Usage: quenor-etiquettes addresses"},
+        {{QStringLiteral("--dump")}, CommandLine::kUsage, "Usage : quenor-etiquettes addresses"},
         {{QStringLiteral("--sheet"), QStringLiteral("L7160"), QStringLiteral("--envelope"),
           QStringLiteral("DL"), QStringLiteral("--dump")},
          CommandLine::kUsage,
-         "Usage:"},
+         "Usage :"},
         {{QStringLiteral("--envelope"), QStringLiteral("C4"), QStringLiteral("--dump")},
          CommandLine::kUsage,
          "--envelope : DL, C6, C65, C5, US10"},

@@ -65,7 +65,7 @@ TEST(CommandLine, ReportsBadArgumentsAndUnreadableFiles) {
     EXPECT_TRUE(CommandLine::isCommand({QStringLiteral("/nonexistent/log.adi")}));
     const Outcome unknown = run(typo);
     EXPECT_EQ(unknown.code, CommandLine::kUsage);
-    EXPECT_TRUE(unknown.err.startsWith("Commande inconnue : lables\nUsage:"));
+    EXPECT_TRUE(unknown.err.startsWith("Commande inconnue : lables\nUsage : quenor-etiquettes"));
     EXPECT_TRUE(unknown.out.isEmpty());
     for (const char* output : {"--pdf", "--printer"}) {
         const Outcome empty = run({QStringLiteral("labels"), log, QString::fromLatin1(output), {}});
@@ -718,7 +718,7 @@ TEST(CommandLine, ReceivedReadsAUtf16BundleAndEchoesItCleaned) {
     EXPECT_EQ(outcome.code, 0) << outcome.err.constData();
     EXPECT_EQ(outcome.err,
               "Ligne 2 : aucun QSO ne correspond : F1 [2JZZ\n"
-              "1 ligne(s) trouvée(s), 1 sans QSO, 0 à plusieurs QSO\n");
+              "1 ligne trouvée, 1 sans QSO, 0 à plusieurs QSO\n");
     // F1AAC found: one more QSO received.
     EXPECT_EQ(
         readFile(copy).count("<QSL_RCVD:1>Y"),
@@ -745,7 +745,7 @@ TEST(CommandLine, ReceivedMarksTheCardsOfABundle) {
                    QStringLiteral("Ligne 9 : aucun QSO ne correspond : NOBODY"),
                    QStringLiteral("Ligne 10 : aucun QSO ne correspond : F1AAK 20M extra"),
                    QStringLiteral("Ligne 11 : aucun QSO ne correspond : F1AAM 15M"),
-                   QStringLiteral("5 ligne(s) trouvée(s), 3 sans QSO, 2 à plusieurs QSO")}));
+                   QStringLiteral("5 lignes trouvées, 3 sans QSO, 2 à plusieurs QSO")}));
     const QByteArray today =
         QDateTime::currentDateTimeUtc().date().toString(u"yyyyMMdd").toLatin1();
     const QList<QByteArray> before = readFile(log).split('\n');

@@ -617,7 +617,7 @@ TEST_F(OutputFaults, TheSheetsFileAndTheCountryFileFailSafely) {
         {"sheets with control characters", &sheets, Make::Text,
          "Bip\x07\x1b[31m\tA4\t3x7\t7.2 15.15 63.5 38.1 66.04 38.1\n"
          "Infinie\tA4\t1x1\t0 0 50 50 inf inf\n",
-         -1, "1 planche(s) illisible(s) ignorée(s)", 1},
+         -1, "1 planche illisible ignorée dans", 1},
         {"country FIFO", &countries, Make::Fifo, {}, -1, "", 0},
         {"country read error", &countries, Make::Text,
          readFile(testDataPath(QStringLiteral("round/cty.dat"))), 100, "", 0},

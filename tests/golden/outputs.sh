@@ -145,6 +145,8 @@ run answer-route-unknown list answer.adi --route air
 run answer-owed-twice list answer.adi --unsent --owed received
 # The usage and the answer to each kind of argument mistake, message and exit code.
 run usage-help --help
+# The English usage is the text the code holds: it stays byte for byte.
+LANGUAGE=en run usage-help-en --help
 run usage-version --version
 run usage-sheets labels --list-sheets
 run usage-unknown lables round.adi --dump

@@ -105,7 +105,7 @@ TEST(SheetTable, SheetsOutsideTheLimitsAreLeftOutNamingTheField) {
     ASSERT_EQ(static_cast<int>(table.own().size()), kept);
     EXPECT_EQ(table.own().front().name, QStringLiteral("Bon"));
     EXPECT_TRUE(problem.startsWith(
-        QStringLiteral("%1 planche(s) illisible(s) ignorée(s)").arg(std::size(cases) - kept)))
+        QStringLiteral("%1 planches illisibles ignorées").arg(std::size(cases) - kept)))
         << problem.toStdString();
     EXPECT_TRUE(problem.contains(QStringLiteral("ligne 2, Pas horizontal :")))
         << problem.toStdString();

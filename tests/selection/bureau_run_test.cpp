@@ -53,8 +53,7 @@ TEST_F(BureauRunTest, TheTableIsTheShippedListWithTheOperatorsFileOverIt) {
     EXPECT_FALSE(table.contains("ZZ"));
     EXPECT_TRUE(table.contains("3W"));
     EXPECT_EQ(problem.count(QStringLiteral("sans_bureau.txt")), 1) << problem.toStdString();
-    EXPECT_TRUE(
-        problem.contains(QStringLiteral("2 ligne(s) ignorée(s), la première est la ligne 4")))
+    EXPECT_TRUE(problem.contains(QStringLiteral("2 lignes ignorées, la première est la ligne 4")))
         << problem.toStdString();
 
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.txt")));

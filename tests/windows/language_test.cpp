@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -20,8 +22,11 @@
 #include <map>
 #include <memory>
 
+#include "app/command_line.h"
 #include "settings/program_language.h"
 #include "support/child_process.h"
+#include "support/command_run.h"
+#include "support/test_files.h"
 #include "support/window_fixture.h"
 #include "windows/address_book_window.h"
 #include "windows/card_design_panel.h"
@@ -149,6 +154,81 @@ TEST(Catalogues, EveryTextOfTheCodeIsTranslatedWithItsMarkers) {
     EXPECT_TRUE(problems.isEmpty())
         << "Translate these (scripts/update-translations.sh, then Qt Linguist):\n"
         << qPrintable(problems.join(QLatin1Char('\n')));
+}
+
+// The command line's usage with `code`'s catalogue over the French one the tests install.
+QStringList usageLinesIn(const QString& code) {
+    QTranslator translator;
+    EXPECT_TRUE(translator.load(ProgramLanguage::catalogueFile(code, {}))) << qPrintable(code);
+    QCoreApplication::installTranslator(&translator);
+    const QString usage = CommandLine::usage();
+    QCoreApplication::removeTranslator(&translator);
+    return usage.split(QLatin1Char('\n'));
+}
+
+QSet<QString> optionNames(const QStringList& lines) {
+    static const QRegularExpression option(QStringLiteral("--[a-z][a-z-]*"));
+    QSet<QString> names;
+    for (const auto& match : option.globalMatch(lines.join(QLatin1Char('\n')))) {
+        names.insert(match.captured());
+    }
+    return names;
+}
+
+// Only the help texts change with the language: the options and commands stay,
+// and no translated line reaches past the right edge of the English help.
+TEST(CommandLineUsage, EachLanguageKeepsTheOptionsWithinTheEnglishWidth) {
+    const QStringList english = usageLinesIn(QStringLiteral("en"));
+    for (const QString& code : ProgramLanguage::codes()) {
+        if (code == u"en") {
+            continue;
+        }
+        const QStringList lines = usageLinesIn(code);
+        EXPECT_NE(lines.first(), english.first()) << qPrintable(code) << ": not translated";
+        EXPECT_EQ(optionNames(lines), optionNames(english)) << qPrintable(code);
+        qsizetype englishEdge = 0;
+        for (const QString& line : english) {
+            if (!lines.contains(line)) {
+                englishEdge = std::max(englishEdge, line.size());
+            }
+        }
+        for (const QString& line : lines) {
+            EXPECT_FALSE(line.endsWith(u' ')) << qPrintable(code) << ": \"" << qPrintable(line);
+            if (!english.contains(line)) {
+                EXPECT_LE(line.size(), englishEdge) << qPrintable(code) << ": " << qPrintable(line);
+            }
+        }
+    }
+}
+
+// The command line's answers to mistakes, whichever part of the program words them.
+TEST(CommandLineMessages, SpeakTheLanguageInstalled) {
+    QTranslator german;
+    ASSERT_TRUE(german.load(ProgramLanguage::catalogueFile(QStringLiteral("de"), {})));
+    QCoreApplication::installTranslator(&german);
+    const QString log = testDataPath(QStringLiteral("one_record_per_line.adi"));
+    struct Case {
+        QStringList arguments;
+        const char* start;
+    };
+    const Case cases[] = {
+        {{QStringLiteral("labels"), log, QStringLiteral("--format"), QStringLiteral("7"),
+          QStringLiteral("--dump")},
+         "--format: 1, 2, 3, 4 oder 6"},
+        {{QStringLiteral("labels"), log, QStringLiteral("--mark-sent"), log,
+          QStringLiteral("--dump")},
+         "--mark-sent: "},
+        {{QStringLiteral("labels"), QStringLiteral("--list-sheets"), QStringLiteral("--group")},
+         "Aufruf: quenor-etiquettes labels --list-sheets"},
+        {{QStringLiteral("labels"), log, QStringLiteral("--pdf"), log}, "Die Ausgabedatei "},
+    };
+    for (const Case& c : cases) {
+        const Outcome outcome = run(c.arguments);
+        EXPECT_TRUE(QString::fromUtf8(outcome.err).startsWith(QString::fromUtf8(c.start)))
+            << c.start << " / " << outcome.err.constData();
+        EXPECT_FALSE(outcome.err.contains(" : ")) << outcome.err.constData();
+    }
+    QCoreApplication::removeTranslator(&german);
 }
 
 TEST(FrenchQtTexts, StandardButtonsAndDialogsSpeakFrench) {
@@ -358,12 +438,32 @@ TEST_F(WindowLanguage, TheCardValueListsShowNamesAndKeepTheTemplatesKeys) {
     const auto* value = qobject_cast<QComboBox*>(panel->columnTable()->cellWidget(0, 1));
     ASSERT_NE(value, nullptr);
     EXPECT_EQ(value->currentText(), QStringLiteral("Betriebsart"));
+    // The column leaves room for the longest German name, the grid's line beside it.
+    EXPECT_GE(panel->columnTable()->horizontalHeader()->sectionSize(1) - 1,
+              value->sizeHint().width());
     const CardDesign read = panel->design();
     app.reset();
     QCoreApplication::removeTranslator(&translator);
     ASSERT_EQ(read.columns.size(), 1U);
     EXPECT_EQ(read.columns[0].value, QStringLiteral("mode"));
     EXPECT_EQ(read.freeValue[0], QStringLiteral("date"));
+}
+
+// German words are longer: a copy's name still shows whole.
+TEST_F(WindowLanguage, TheSheetsWindowShowsAGermanCopysNameWhole) {
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(ProgramLanguage::catalogueFile(QStringLiteral("de"), {})));
+    QCoreApplication::installTranslator(&translator);
+    app = std::make_unique<Application>(dialogs, *store);
+    SheetsWindow& sheets = app->showSheets();
+    sheets.showSheet(QStringLiteral("L7160"));
+    sheets.copySheet();
+    QApplication::processEvents();
+    const QLineEdit* name = sheets.field(QStringLiteral("nameBox"));
+    EXPECT_EQ(name->text(), QStringLiteral("Kopie von L7160"));
+    EXPECT_GT(name->width(), name->fontMetrics().horizontalAdvance(name->text()));
+    app.reset();
+    QCoreApplication::removeTranslator(&translator);
 }
 
 }  // namespace
