@@ -78,9 +78,10 @@ class QsoSelectionRereadTest : public ::testing::TestWithParam<RereadCase> {
 };
 
 // Faults: a QSO taken as picked when one of its values differs, shown or not;
-// the values compared one after another without their bounds; every copy of a
-// QSO the log holds twice hidden when one was picked, or the later one; a copy
-// found at its place in the unchanged file taken again by another picked QSO.
+// the values compared one after another without their bounds; a QSO taken for
+// a picked one because their hashes meet; every copy of a QSO the log holds
+// twice hidden when one was picked, or the later one; a copy found at its place
+// in the unchanged file taken again by another picked QSO.
 TEST_P(QsoSelectionRereadTest, OffersAgainExactlyTheQsosNotPicked) {
     const RereadCase& test = GetParam();
     std::shared_ptr<const QsoLog> log;
@@ -115,6 +116,13 @@ INSTANTIATE_TEST_SUITE_P(
                     {kHeader + qso("F9XQA", "40M", "<QSL_VIA:5>F9XQC<QSL_SENT:1>Y") +
                          qso("F9XQA", "40M", "<QSL_VIA:6>F9XQCY"),
                      {}}},
+                   {0}},
+        // FCMIG and FFZHM: two QSOs whose values give the same hash.
+        RereadCase{"QsoOfTheSameHashStaysOffered",
+                   {{kHeader + qso("FCMIG"), {0}}, {kHeader + qso("FFZHM"), {}}},
+                   {0}},
+        RereadCase{"QsoOfTheSameHashBeforeThePickedOneStaysOffered",
+                   {{kHeader + qso("FCMIG"), {0}}, {kHeader + qso("FFZHM") + qso("FCMIG"), {}}},
                    {0}},
         RereadCase{"OneCopyOfTwoPickedOffersTheLaterCopy",
                    {{kHeader + qso("F9XQA") + qso("F9XQA"), {0}},
