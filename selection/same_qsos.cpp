@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <future>
 
 #include "log/qso_log.h"
 
@@ -167,14 +168,20 @@ void matchRun(const QsoRecords& held, const QsoLog& log, const Keyed* heldRun, c
     }
 }
 
-std::vector<Keyed> heldByHash(const QsoRecords& held) {
-    std::vector<Keyed> keys;
-    keys.reserve(held.size());
-    for (size_t i = 0; i < held.size(); ++i) {
-        keys.push_back(keyed(hashOfQso(*held[i]), i));
+// The held QSOs, hashed in the order they lie in memory.
+struct HeldKeys {
+    QsoRecords held;
+    std::vector<Keyed> keys;  // by hash, indexes in `held`
+};
+
+HeldKeys heldByHash(const QsoRecords& unordered) {
+    HeldKeys result{inMemoryOrder(unordered), {}};
+    result.keys.reserve(result.held.size());
+    for (size_t i = 0; i < result.held.size(); ++i) {
+        result.keys.push_back(keyed(hashOfQso(*result.held[i]), i));
     }
-    sortByHash(keys);
-    return keys;
+    sortByHash(result.keys);
+    return result;
 }
 
 std::vector<Keyed> unmarkedByHash(const QsoLog& log, const std::vector<bool>& marked) {
@@ -189,39 +196,49 @@ std::vector<Keyed> unmarkedByHash(const QsoLog& log, const std::vector<bool>& ma
     return keys;
 }
 
-}  // namespace
-
-namespace SameQsos {
-
-// Both sides sorted by hash meet in one pass. Most hashes are one QSO on each
-// side: that pair is compared afterwards, in file order, where the records lie
-// one after another in memory, instead of at random in hash order.
-void mark(const QsoRecords& unordered, const QsoLog& log, std::vector<bool>& marked) {
-    if (unordered.empty()) {
-        return;
-    }
-    const QsoRecords held = inMemoryOrder(unordered);
-    const std::vector<Keyed> heldKeys = heldByHash(held);
-    const std::vector<Keyed> logKeys = unmarkedByHash(log, marked);
+// Both sides sorted by hash meet in one pass. A hash with one QSO on each side
+// gives a pair, the held QSO returned at the place of the log's, to be
+// compared later; a hash with several on either side is matched at once.
+std::vector<const QsoRecord*> pairsByHash(const HeldKeys& held, const QsoLog& log,
+                                          const std::vector<Keyed>& logKeys,
+                                          std::vector<bool>& marked) {
     std::vector<const QsoRecord*> partner(static_cast<size_t>(log.count()), nullptr);
     size_t h = 0;
     size_t l = 0;
-    while (h < heldKeys.size() && l < logKeys.size()) {
-        if (hashOf(heldKeys[h]) != hashOf(logKeys[l])) {
-            (hashOf(heldKeys[h]) < hashOf(logKeys[l]) ? h : l) += 1;
+    while (h < held.keys.size() && l < logKeys.size()) {
+        if (hashOf(held.keys[h]) != hashOf(logKeys[l])) {
+            (hashOf(held.keys[h]) < hashOf(logKeys[l]) ? h : l) += 1;
             continue;
         }
-        const size_t heldEnd = endOfRun(heldKeys, h);
+        const size_t heldEnd = endOfRun(held.keys, h);
         const size_t logEnd = endOfRun(logKeys, l);
         if (heldEnd - h == 1 && logEnd - l == 1) {
-            partner[indexOf(logKeys[l])] = held[indexOf(heldKeys[h])];
+            partner[indexOf(logKeys[l])] = held.held[indexOf(held.keys[h])];
         } else {
-            matchRun(held, log, &heldKeys[h], heldKeys.data() + heldEnd, &logKeys[l],
+            matchRun(held.held, log, &held.keys[h], held.keys.data() + heldEnd, &logKeys[l],
                      logKeys.data() + logEnd, marked);
         }
         h = heldEnd;
         l = logEnd;
     }
+    return partner;
+}
+
+}  // namespace
+
+namespace SameQsos {
+
+void mark(const QsoRecords& held, const QsoLog& log, std::vector<bool>& marked) {
+    if (held.empty()) {
+        return;
+    }
+    // The two sides are hashed at the same time, the held ones on a worker thread.
+    std::future<HeldKeys> heldSide =
+        std::async(std::launch::async, [&held] { return heldByHash(held); });
+    const std::vector<Keyed> logKeys = unmarkedByHash(log, marked);
+    const std::vector<const QsoRecord*> partner = pairsByHash(heldSide.get(), log, logKeys, marked);
+    // The pairs compared in file order, where the log's records lie one after
+    // another in memory (and, in a log read again, the held ones mostly too).
     for (size_t i = 0; i < partner.size(); ++i) {
         if (partner[i] != nullptr && sameQso(*partner[i], log.at(static_cast<int>(i)))) {
             marked[i] = true;
