@@ -232,9 +232,10 @@ void mark(const QsoRecords& held, const QsoLog& log, std::vector<bool>& marked) 
     if (held.empty()) {
         return;
     }
-    // The two sides are hashed at the same time, the held ones on a worker thread.
-    std::future<HeldKeys> heldSide =
-        std::async(std::launch::async, [&held] { return heldByHash(held); });
+    // The two sides are hashed at the same time, the held ones on a worker
+    // thread; without a thread to be had, they are hashed here when asked for.
+    std::future<HeldKeys> heldSide = std::async(std::launch::async | std::launch::deferred,
+                                                [&held] { return heldByHash(held); });
     const std::vector<Keyed> logKeys = unmarkedByHash(log, marked);
     const std::vector<const QsoRecord*> partner = pairsByHash(heldSide.get(), log, logKeys, marked);
     // The pairs compared in file order, where the log's records lie one after
