@@ -69,12 +69,12 @@ quint32 hashOfQso(const QsoRecord& record) {
 // A QSO's hash in the high half, its index in its list in the low half.
 using Keyed = quint64;
 
-quint32 hashOf(Keyed keyed) {
-    return static_cast<quint32>(keyed >> 32);
+quint32 hashOf(Keyed key) {
+    return static_cast<quint32>(key >> 32);
 }
 
-quint32 indexOf(Keyed keyed) {
-    return static_cast<quint32>(keyed);
+quint32 indexOf(Keyed key) {
+    return static_cast<quint32>(key);
 }
 
 Keyed keyed(quint32 hash, size_t index) {

@@ -117,7 +117,8 @@ INSTANTIATE_TEST_SUITE_P(
                          qso("F9XQA", "40M", "<QSL_VIA:6>F9XQCY"),
                      {}}},
                    {0}},
-        // FCMIG and FFZHM: two QSOs whose values give the same hash.
+        // FCMIG and FFZHM: two QSOs whose values give the same hash (another
+        // pair is to be found for these two rows should the hash change).
         RereadCase{"QsoOfTheSameHashStaysOffered",
                    {{kHeader + qso("FCMIG"), {0}}, {kHeader + qso("FFZHM"), {}}},
                    {0}},
