@@ -1,13 +1,27 @@
 #include "selection/qso_selection.h"
 
-#include <QHashFunctions>
 #include <algorithm>
-#include <functional>
 #include <set>
 
 #include "log/qso_log.h"
 #include "selection/bureau_order.h"
 #include "selection/qsl_round.h"
+#include "selection/same_qsos.h"
+
+namespace {
+
+// A list in callsign order reaches its records all over memory: each record is
+// asked for some rows before it is read, by its last bytes, where the log's
+// serial and the file offset lie.
+void prefetchRecordAhead(const RowList& list, int index) {
+    constexpr int kRowsAhead = 16;
+    if (index + kRowsAhead < list.count()) {
+        const QsoRecord* ahead = &list.record(index + kRowsAhead);
+        __builtin_prefetch(reinterpret_cast<const char*>(ahead + 1) - 1);
+    }
+}
+
+}  // namespace
 
 QsoSelection::QsoSelection(QObject* parent)
     : QObject(parent),
@@ -34,73 +48,10 @@ void QsoSelection::setFilter(const QslRound::Filter& filter) {
     }
 }
 
-namespace {
-
-// A record's values lie one after another in its log's memory (QsoRecord keeps
-// only where each ends): one view covers them all.
-QByteArrayView allValues(const QsoRecord& record) {
-    const QByteArrayView first = record.value(static_cast<QsoField>(0));
-    const QByteArrayView last = record.value(static_cast<QsoField>(kQsoFieldCount - 1));
-    return QByteArrayView(first.data(), last.data() + last.size() - first.data());
-}
-
-bool sameSizes(const QsoRecord& a, const QsoRecord& b) {
-    for (int field = 0; field < kQsoFieldCount; ++field) {
-        if (a.value(static_cast<QsoField>(field)).size() !=
-            b.value(static_cast<QsoField>(field)).size()) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Two records are the same QSO when every value is the same, whichever
-// reading of the log made them: the same sizes and the same bytes.
-bool sameQso(const QsoRecord& a, const QsoRecord& b) {
-    return sameSizes(a, b) && allValues(a) == allValues(b);
-}
-
-size_t hashOfQso(const QsoRecord& record) {
-    size_t sizes = 0;
-    for (int field = 0; field < kQsoFieldCount; ++field) {
-        sizes = sizes * 31 + static_cast<size_t>(record.value(static_cast<QsoField>(field)).size());
-    }
-    const QByteArrayView values = allValues(record);
-    return qHashBits(values.data(), static_cast<size_t>(values.size()), sizes);
-}
-
-struct HashedQso {
-    size_t hash;
-    int index;  // in the list it comes from
-    bool operator<(const HashedQso& other) const { return hash < other.hash; }
-};
-
-// Sorted by hash, so that two lists meet in one pass over each: a million
-// QSOs against a million take a fraction of a second, without a hash table.
-std::vector<HashedQso> sortedByHash(int count, const std::function<const QsoRecord&(int)>& at) {
-    std::vector<HashedQso> hashed;
-    hashed.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        hashed.push_back({hashOfQso(at(i)), i});
-    }
-    std::sort(hashed.begin(), hashed.end());
-    return hashed;
-}
-
-size_t endOfRun(const std::vector<HashedQso>& hashed, size_t from) {
-    size_t end = from;
-    while (end < hashed.size() && hashed[end].hash == hashed[from].hash) {
-        ++end;
-    }
-    return end;
-}
-
-}  // namespace
-
 // The print list's QSOs read from the very bytes of the log shown (the same file
 // read again, unchanged): the QSO at the same place of the file is the same
-// QSO. They are marked; the indexes of the others are returned.
-std::vector<int> QsoSelection::markReadingsOfTheSameBytes(std::vector<bool>& marked) const {
+// QSO. They are marked; the others are returned.
+QsoRecords QsoSelection::markReadingsOfTheSameBytes(std::vector<bool>& marked) const {
     const LogFingerprint& shown = shown_->fingerprint();
     std::set<quint32> sameBytes;
     for (const std::shared_ptr<const QsoLog>& log : logs_) {
@@ -110,13 +61,15 @@ std::vector<int> QsoSelection::markReadingsOfTheSameBytes(std::vector<bool>& mar
         }
     }
     std::vector<qint64> offsets;
-    std::vector<int> others;
+    QsoRecords others;
+    others.reserve(static_cast<size_t>(printList_.count()));
     for (int i = 0; i < printList_.count(); ++i) {
+        prefetchRecordAhead(printList_, i);
         const QsoRecord& record = printList_.record(i);
         if (sameBytes.count(record.logSerial()) > 0) {
             offsets.push_back(record.fileOffset());
         } else {
-            others.push_back(i);
+            others.push_back(&record);
         }
     }
     // The log's QSOs are in file order: one pass over both.
@@ -142,44 +95,7 @@ std::vector<bool> QsoSelection::inPrintList() const {
     if (printList_.count() == 0) {
         return marked;
     }
-    const std::vector<int> others = markReadingsOfTheSameBytes(marked);
-    if (others.empty()) {
-        return marked;
-    }
-    const std::vector<HashedQso> printed =
-        sortedByHash(static_cast<int>(others.size()), [this, &others](int i) -> const QsoRecord& {
-            return printList_.record(others[static_cast<size_t>(i)]);
-        });
-    const std::vector<HashedQso> shown =
-        sortedByHash(shown_->count(), [this](int i) -> const QsoRecord& { return shown_->at(i); });
-    size_t p = 0;
-    size_t s = 0;
-    while (p < printed.size() && s < shown.size()) {
-        if (printed[p].hash != shown[s].hash) {
-            (printed[p].hash < shown[s].hash ? p : s) += 1;
-            continue;
-        }
-        const size_t printedEnd = endOfRun(printed, p);
-        const size_t shownEnd = endOfRun(shown, s);
-        // A QSO the log holds many times makes a long run: start after the
-        // copies already taken, so that the run costs its length, not its square.
-        size_t firstFree = s;
-        for (; p < printedEnd; ++p) {
-            while (firstFree < shownEnd && marked[static_cast<size_t>(shown[firstFree].index)]) {
-                ++firstFree;
-            }
-            for (size_t candidate = firstFree; candidate < shownEnd; ++candidate) {
-                const auto at = static_cast<size_t>(shown[candidate].index);
-                if (!marked[at] &&
-                    sameQso(printList_.record(others[static_cast<size_t>(printed[p].index)]),
-                            shown_->at(shown[candidate].index))) {
-                    marked[at] = true;
-                    break;
-                }
-            }
-        }
-        s = shownEnd;
-    }
+    SameQsos::mark(markReadingsOfTheSameBytes(marked), *shown_, marked);
     return marked;
 }
 
@@ -255,6 +171,7 @@ void QsoSelection::forgetUnusedLogs() {
     for (const RowList* list : {&qsoList_, &printList_, &sortList_}) {
         quint32 last = logs_.back()->serial();
         for (int i = 0; i < list->count(); ++i) {
+            prefetchRecordAhead(*list, i);
             const quint32 serial = list->record(i).logSerial();
             if (serial != last) {
                 used.insert(serial);

@@ -63,7 +63,7 @@ class QsoSelection : public QObject {
     void forgetUnusedLogs();
     void fillQsoList();
     std::vector<bool> inPrintList() const;
-    std::vector<int> markReadingsOfTheSameBytes(std::vector<bool>& marked) const;
+    QsoRecords markReadingsOfTheSameBytes(std::vector<bool>& marked) const;
 
     RowList qsoList_;
     RowList printList_;
