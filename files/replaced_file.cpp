@@ -168,17 +168,6 @@ bool ReplacedFile::write(QByteArrayView bytes) {
     return true;
 }
 
-// Only starts the writing out; the sync in commit() waits for it and reports
-// what failed.
-void ReplacedFile::startWriteback() {
-    if (hash_.size() - writebackFrom_ < kWritebackStep) {
-        return;
-    }
-    ::sync_file_range(descriptor_, static_cast<off_t>(writebackFrom_),
-                      static_cast<off_t>(hash_.size() - writebackFrom_), SYNC_FILE_RANGE_WRITE);
-    writebackFrom_ = hash_.size();
-}
-
 void ReplacedFile::keepModeAndOwner() {
     struct stat existing {};
     if (::stat(nativeTarget_.constData(), &existing) != 0 || !S_ISREG(existing.st_mode)) {
@@ -191,6 +180,49 @@ void ReplacedFile::keepModeAndOwner() {
     }
 }
 
+// Hands the data written since the last step to the device, and reads back
+// what the step before handed over (written out by now): a large file is
+// read back while the rest of it is written. The sync in commit() waits for
+// the rest and reports what failed.
+void ReplacedFile::startWriteback() {
+    if (hash_.size() - writebackFrom_ < kWritebackStep) {
+        return;
+    }
+    readBackUpTo(writebackFrom_);
+    ::sync_file_range(descriptor_, static_cast<off_t>(writebackFrom_),
+                      static_cast<off_t>(hash_.size() - writebackFrom_), SYNC_FILE_RANGE_WRITE);
+    writebackFrom_ = hash_.size();
+}
+
+// Adds the file's bytes from where the reading back stands up to `end` to
+// its hash, once they are on the device.
+bool ReplacedFile::readBackUpTo(qint64 end) {
+    const qint64 from = readBack_.size();
+    if (end <= from || readBackFailed_) {
+        return !readBackFailed_;
+    }
+    ::sync_file_range(
+        descriptor_, static_cast<off_t>(from), static_cast<off_t>(end - from),
+        SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
+    QByteArray chunk(std::min(kReadBackChunk, end - from), Qt::Uninitialized);
+    for (qint64 at = from; at < end;) {
+        const ssize_t read = ::pread(descriptor_, chunk.data(),
+                                     static_cast<size_t>(std::min<qint64>(chunk.size(), end - at)),
+                                     static_cast<off_t>(at));
+        if (read < 0 && errno == EINTR) {
+            continue;
+        }
+        if (read <= 0) {
+            readBackFailed_ = true;
+            readBackErrno_ = read < 0 ? errno : 0;
+            return false;
+        }
+        readBack_.add(QByteArrayView(chunk.constData(), read));
+        at += read;
+    }
+    return true;
+}
+
 // What the device holds is what was written: a device that loses or alters
 // bytes on the way is found here, before the older file goes.
 bool ReplacedFile::readsBackAsWritten() {
@@ -198,23 +230,12 @@ bool ReplacedFile::readsBackAsWritten() {
     if (::fstat(descriptor_, &state) != 0) {
         return failWithErrno();
     }
-    StreamHash hash;
-    QByteArray chunk(kReadBackChunk, Qt::Uninitialized);
-    qint64 at = 0;
-    while (at < state.st_size) {
-        const ssize_t read = ::pread(descriptor_, chunk.data(), static_cast<size_t>(chunk.size()),
-                                     static_cast<off_t>(at));
-        if (read < 0 && errno == EINTR) {
-            continue;
-        }
-        if (read <= 0) {
-            return read < 0 ? failWithErrno() : false;
-        }
-        hash.add(QByteArrayView(chunk.constData(), read));
-        at += read;
+    if (!readBackUpTo(state.st_size) && readBackErrno_ != 0) {
+        errno = readBackErrno_;
+        return failWithErrno();
     }
-    return state.st_size == hash_.size() && hash.size() == hash_.size() &&
-           hash.value() == hash_.value();
+    return !readBackFailed_ && state.st_size == hash_.size() && readBack_.size() == hash_.size() &&
+           readBack_.value() == hash_.value();
 }
 
 QString ReplacedFile::incompleteReason() const {

@@ -66,6 +66,7 @@ class ReplacedFile {
     bool failWithErrno();
     void keepModeAndOwner();
     void startWriteback();
+    bool readBackUpTo(qint64 end);
     bool readsBackAsWritten();
     QString incompleteReason() const;
     bool syncFolder() const;
@@ -78,5 +79,8 @@ class ReplacedFile {
     bool alwaysThatMode_;
     StreamHash hash_;  // of every byte written
     qint64 writebackFrom_ = 0;
+    StreamHash readBack_;  // of the bytes read back so far, from the start
+    bool readBackFailed_ = false;
+    int readBackErrno_ = 0;
     QString reason_;
 };
