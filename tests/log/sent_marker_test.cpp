@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "files/stream_hash.h"
 #include "log/adif_reader.h"
 #include "log/marked_record.h"
 #include "log/sent_marker.h"
@@ -246,6 +247,39 @@ TEST(SentMarker, LogsOfOtherProgramsReadBackAsTheyWere) {
                                            [](int qso) { return qso % 3 != 2; }),
                   std::string())
             << log.toStdString();
+    }
+}
+
+// The log's fingerprint: the same however the bytes come, and another for any
+// byte changed, at the ends, around the stripes of 64 bytes and the blocks of 16.
+TEST(StreamHash, AnyByteChangedChangesItHoweverTheBytesCome) {
+    for (const qsizetype size : {1, 7, 63, 64, 65, 1023, 1024, 1025, 4099}) {
+        QByteArray bytes(size, Qt::Uninitialized);
+        for (qsizetype i = 0; i < size; ++i) {
+            bytes[i] = static_cast<char>((i * 7919 + size) % 251);
+        }
+        StreamHash whole;
+        whole.add(bytes);
+        StreamHash pieces;
+        for (qsizetype at = 0, step = 1; at < size; at += step, step = step % 97 + 13) {
+            pieces.add(QByteArrayView(bytes).sliced(at, std::min(step, size - at)));
+        }
+        EXPECT_EQ(pieces.value(), whole.value()) << size;
+        EXPECT_EQ(pieces.size(), size);
+        for (const qsizetype at : {qsizetype(0), size / 2, size - 1, qsizetype(63), qsizetype(64),
+                                   qsizetype(1023), qsizetype(1024)}) {
+            if (at >= size) {
+                continue;
+            }
+            QByteArray changed = bytes;
+            changed[at] = static_cast<char>(changed[at] ^ 1);
+            StreamHash other;
+            other.add(changed);
+            EXPECT_NE(other.value(), whole.value()) << size << " at " << at;
+        }
+        StreamHash longer = whole;
+        longer.add(QByteArray(1, '\0'));
+        EXPECT_NE(longer.value(), whole.value()) << size;
     }
 }
 
