@@ -186,6 +186,9 @@ class MarkedCopy {
     // The copy's bytes wait in a buffer of a fixed size, filled by memcpy
     // (a million records make several million small pieces).
     bool put(QByteArrayView bytes) {
+        if (bytes.isEmpty()) {
+            return true;  // and no null pointer handed to memcpy
+        }
         if (used_ + bytes.size() > pending_.size()) {
             if (!flush()) {
                 return false;
