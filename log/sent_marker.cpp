@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -37,25 +38,31 @@ QString systemReason() {
 
 using PlacedRecord = std::pair<qint64, const QsoRecord*>;
 
-// Sorted by offset, sixteen bits at a time from the lowest: a million records
-// in print-list order are put in file order in a few passes over the list.
+// Sorted by offset, eleven bits at a time from the lowest (the counts of a
+// pass fit the processor's nearest cache): a million records in print-list
+// order are put in file order in a few passes over the list.
 void sortByOffset(std::vector<PlacedRecord>& placed) {
+    constexpr int kDigitBits = 11;
+    constexpr size_t kDigits = size_t{1} << kDigitBits;
     qint64 largest = 0;
     for (const PlacedRecord& record : placed) {
         largest = std::max(largest, record.first);
     }
     std::vector<PlacedRecord> sorted(placed.size());
-    for (int shift = 0; shift < 64 && (largest >> shift) != 0; shift += 16) {
-        std::vector<size_t> starts(1 << 16, 0);
+    for (int shift = 0; shift < 64 && (largest >> shift) != 0; shift += kDigitBits) {
+        const auto digitOf = [shift](const PlacedRecord& record) {
+            return static_cast<size_t>(record.first >> shift) & (kDigits - 1);
+        };
+        std::array<size_t, kDigits> starts{};
         for (const PlacedRecord& record : placed) {
-            ++starts[static_cast<size_t>(record.first >> shift) & 0xFFFF];
+            ++starts[digitOf(record)];
         }
         size_t start = 0;
         for (size_t& bucket : starts) {
             start += std::exchange(bucket, start);
         }
         for (const PlacedRecord& record : placed) {
-            sorted[starts[static_cast<size_t>(record.first >> shift) & 0xFFFF]++] = record;
+            sorted[starts[digitOf(record)]++] = record;
         }
         placed.swap(sorted);
     }
@@ -66,8 +73,12 @@ std::vector<const QsoRecord*> inFileOrder(const QsoRecords& printed) {
     // Offsets read once: a million records in print-list order lie all over memory.
     std::vector<PlacedRecord> placed;
     placed.reserve(printed.size());
-    for (const QsoRecord* record : printed) {
-        placed.emplace_back(record->fileOffset(), record);
+    constexpr size_t kAhead = 16;
+    for (size_t i = 0; i < printed.size(); ++i) {
+        if (i + kAhead < printed.size()) {
+            __builtin_prefetch(printed[i + kAhead]);
+        }
+        placed.emplace_back(printed[i]->fileOffset(), printed[i]);
     }
     if (!std::is_sorted(placed.begin(), placed.end(),
                         [](const auto& a, const auto& b) { return a.first < b.first; })) {
