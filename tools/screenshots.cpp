@@ -96,6 +96,39 @@ void save(QWidget& window, const QString& folder, const QString& name) {
                 frame.height());
 }
 
+// A card with its seven first lines, a QSO table and the thanks.
+QslTemplate sampleTemplate() {
+    QslTemplate model = QslTemplate::editorDefaults();
+    const char* const texts[] = {"To", "via", "Date", "UTC", "Band", "Mode", "RST"};
+    for (int i = 0; i < 7; ++i) {
+        model.left[static_cast<size_t>(i)] = QString::number(10 + 40 * (i % 2));
+        model.top[static_cast<size_t>(i)] = QString::number(15 + 12 * (i / 2));
+        model.size[static_cast<size_t>(i)] = i == 0 ? QStringLiteral("14") : QStringLiteral("10");
+        model.text[static_cast<size_t>(i)] = QString::fromLatin1(texts[i]);
+    }
+    model.left[7] = QStringLiteral("10");
+    model.top[7] = QStringLiteral("75");
+    model.text[7] = QStringLiteral("Tnx for the QSO, 73 de F9XQA");
+    model.marginLeft = QStringLiteral("3");
+    model.marginTop = QStringLiteral("4");
+    model.design.tableX = QStringLiteral("10");
+    model.design.tableY = QStringLiteral("50");
+    model.design.tableRows = QStringLiteral("3");
+    const char* const columns[][2] = {{"date", "Date"}, {"time", "UTC"}, {"band", "Band"},
+                                      {"mode", "Mode"}, {"rst", "RST"},  {"qsl", "QSL"}};
+    for (int i = 0; i < 6; ++i) {
+        model.design.columns.push_back({QString::number(10 + 20 * i),
+                                        QString::fromLatin1(columns[i][0]),
+                                        QString::fromLatin1(columns[i][1])});
+    }
+    model.design.thanksX = QStringLiteral("100");
+    model.design.thanksY = QStringLiteral("80");
+    model.design.thanksPse = QStringLiteral("PSE QSL");
+    model.design.thanksTnx = QStringLiteral("TNX QSL");
+    model.design.freeValue[0] = QStringLiteral("date");
+    return model;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -159,35 +192,7 @@ int main(int argc, char** argv) {
 
     save(windows.showCardPrinting(), folder, QStringLiteral("print_bas_qsl"));
     LayoutEditor& editor = windows.showLayoutEditor();
-    QslTemplate model = QslTemplate::editorDefaults();
-    const char* const texts[] = {"To", "via", "Date", "UTC", "Band", "Mode", "RST"};
-    for (int i = 0; i < 7; ++i) {
-        model.left[static_cast<size_t>(i)] = QString::number(10 + 40 * (i % 2));
-        model.top[static_cast<size_t>(i)] = QString::number(15 + 12 * (i / 2));
-        model.size[static_cast<size_t>(i)] = i == 0 ? QStringLiteral("14") : QStringLiteral("10");
-        model.text[static_cast<size_t>(i)] = QString::fromLatin1(texts[i]);
-    }
-    model.left[7] = QStringLiteral("10");
-    model.top[7] = QStringLiteral("75");
-    model.text[7] = QStringLiteral("Tnx for the QSO, 73 de F9XQA");
-    model.marginLeft = QStringLiteral("3");
-    model.marginTop = QStringLiteral("4");
-    model.design.tableX = QStringLiteral("10");
-    model.design.tableY = QStringLiteral("50");
-    model.design.tableRows = QStringLiteral("3");
-    const char* const columns[][2] = {{"date", "Date"}, {"time", "UTC"}, {"band", "Band"},
-                                      {"mode", "Mode"}, {"rst", "RST"},  {"qsl", "QSL"}};
-    for (int i = 0; i < 6; ++i) {
-        model.design.columns.push_back({QString::number(10 + 20 * i),
-                                        QString::fromLatin1(columns[i][0]),
-                                        QString::fromLatin1(columns[i][1])});
-    }
-    model.design.thanksX = QStringLiteral("100");
-    model.design.thanksY = QStringLiteral("80");
-    model.design.thanksPse = QStringLiteral("PSE QSL");
-    model.design.thanksTnx = QStringLiteral("TNX QSL");
-    model.design.freeValue[0] = QStringLiteral("date");
-    editor.setModel(model);
+    editor.setModel(sampleTemplate());
     save(editor, folder, QStringLiteral("parametres_qsl1"));
     editor.showDesignPanel();
     save(*editor.designPanel(), folder, QStringLiteral("carte_qsl"));
