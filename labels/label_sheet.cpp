@@ -65,6 +65,19 @@ std::vector<QRectF> LabelSheet::labels() const {
 
 namespace {
 
+const char* const kMeasureNames[LabelSheet::kMeasureCount] = {
+    QT_TRANSLATE_NOOP("LabelSheet", "Largeur du papier"),
+    QT_TRANSLATE_NOOP("LabelSheet", "Hauteur du papier"),
+    QT_TRANSLATE_NOOP("LabelSheet", "Colonnes"),
+    QT_TRANSLATE_NOOP("LabelSheet", "Rangées"),
+    QT_TRANSLATE_NOOP("LabelSheet", "Marge gauche"),
+    QT_TRANSLATE_NOOP("LabelSheet", "Marge haute"),
+    QT_TRANSLATE_NOOP("LabelSheet", "Largeur d'étiquette"),
+    QT_TRANSLATE_NOOP("LabelSheet", "Hauteur d'étiquette"),
+    QT_TRANSLATE_NOOP("LabelSheet", "Pas horizontal"),
+    QT_TRANSLATE_NOOP("LabelSheet", "Pas vertical"),
+};
+
 struct Bounded {
     const char* field;
     double value;
@@ -89,6 +102,10 @@ bool within(const Bounded& bound) {
 
 }  // namespace
 
+QString LabelSheet::measureName(int measure) {
+    return Text::tr(kMeasureNames[measure]);
+}
+
 QString LabelSheet::problem() const {
     const QSizeF size = paperSize();
     if (size.width() < 0 || size.height() < 0) {
@@ -97,22 +114,16 @@ QString LabelSheet::problem() const {
     const double most = kLargestPaper;
     const double mostLabels = kMostLabels;
     const Bounded bounds[] = {
-        {QT_TRANSLATE_NOOP("LabelSheet", "Largeur du papier"), size.width(), kSmallestPaper, true,
-         most, " mm"},
-        {QT_TRANSLATE_NOOP("LabelSheet", "Hauteur du papier"), size.height(), kSmallestPaper, true,
-         most, " mm"},
-        {QT_TRANSLATE_NOOP("LabelSheet", "Colonnes"), static_cast<double>(columns), 1, true,
-         mostLabels, ""},
-        {QT_TRANSLATE_NOOP("LabelSheet", "Rangées"), static_cast<double>(rows), 1, true, mostLabels,
-         ""},
-        {QT_TRANSLATE_NOOP("LabelSheet", "Marge gauche"), left, 0, true, most, " mm"},
-        {QT_TRANSLATE_NOOP("LabelSheet", "Marge haute"), top, 0, true, most, " mm"},
-        {QT_TRANSLATE_NOOP("LabelSheet", "Largeur d'étiquette"), width, kSmallestLabel, true, most,
-         " mm"},
-        {QT_TRANSLATE_NOOP("LabelSheet", "Hauteur d'étiquette"), height, kSmallestLabel, true, most,
-         " mm"},
-        {QT_TRANSLATE_NOOP("LabelSheet", "Pas horizontal"), across, 0, false, most, " mm"},
-        {QT_TRANSLATE_NOOP("LabelSheet", "Pas vertical"), down, 0, false, most, " mm"},
+        {kMeasureNames[0], size.width(), kSmallestPaper, true, most, " mm"},
+        {kMeasureNames[1], size.height(), kSmallestPaper, true, most, " mm"},
+        {kMeasureNames[2], static_cast<double>(columns), 1, true, mostLabels, ""},
+        {kMeasureNames[3], static_cast<double>(rows), 1, true, mostLabels, ""},
+        {kMeasureNames[4], left, 0, true, most, " mm"},
+        {kMeasureNames[5], top, 0, true, most, " mm"},
+        {kMeasureNames[6], width, kSmallestLabel, true, most, " mm"},
+        {kMeasureNames[7], height, kSmallestLabel, true, most, " mm"},
+        {kMeasureNames[8], across, 0, false, most, " mm"},
+        {kMeasureNames[9], down, 0, false, most, " mm"},
     };
     for (const Bounded& bound : bounds) {
         if (!within(bound)) {

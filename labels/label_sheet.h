@@ -57,6 +57,12 @@ struct LabelSheet {
     static std::optional<LabelSheet> fromListLine(const QString& line);
     static QString millimetres(double value);
 
+    // The names of a sheet's measures, in the order of a line of the sheets
+    // file (paper width and height, columns, rows, margins, label width and
+    // height, pitches), in the language chosen.
+    static constexpr int kMeasureCount = 10;
+    static QString measureName(int measure);
+
   private:
     QString placementProblem(QSizeF paper) const;
 };

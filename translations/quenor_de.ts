@@ -2184,46 +2184,6 @@ Möchten Sie sie ersetzen?</translation>
         <translation>Name</translation>
     </message>
     <message>
-        <source>Largeur du papier</source>
-        <translation>Papierbreite</translation>
-    </message>
-    <message>
-        <source>Hauteur du papier</source>
-        <translation>Papierhöhe</translation>
-    </message>
-    <message>
-        <source>Colonnes</source>
-        <translation>Spalten</translation>
-    </message>
-    <message>
-        <source>Rangées</source>
-        <translation>Reihen</translation>
-    </message>
-    <message>
-        <source>Marge gauche</source>
-        <translation>Linker Rand</translation>
-    </message>
-    <message>
-        <source>Marge haute</source>
-        <translation>Oberer Rand</translation>
-    </message>
-    <message>
-        <source>Largeur d&apos;étiquette</source>
-        <translation>Etikettenbreite</translation>
-    </message>
-    <message>
-        <source>Hauteur d&apos;étiquette</source>
-        <translation>Etikettenhöhe</translation>
-    </message>
-    <message>
-        <source>Pas horizontal</source>
-        <translation>Horizontaler Abstand</translation>
-    </message>
-    <message>
-        <source>Pas vertical</source>
-        <translation>Vertikaler Abstand</translation>
-    </message>
-    <message>
         <source>Planches d&apos;étiquettes</source>
         <translation>Etikettenbögen</translation>
     </message>

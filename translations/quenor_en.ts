@@ -2184,46 +2184,6 @@ Do you want to replace it?</translation>
         <translation>Name</translation>
     </message>
     <message>
-        <source>Largeur du papier</source>
-        <translation>Paper width</translation>
-    </message>
-    <message>
-        <source>Hauteur du papier</source>
-        <translation>Paper height</translation>
-    </message>
-    <message>
-        <source>Colonnes</source>
-        <translation>Columns</translation>
-    </message>
-    <message>
-        <source>Rangées</source>
-        <translation>Rows</translation>
-    </message>
-    <message>
-        <source>Marge gauche</source>
-        <translation>Left margin</translation>
-    </message>
-    <message>
-        <source>Marge haute</source>
-        <translation>Top margin</translation>
-    </message>
-    <message>
-        <source>Largeur d&apos;étiquette</source>
-        <translation>Label width</translation>
-    </message>
-    <message>
-        <source>Hauteur d&apos;étiquette</source>
-        <translation>Label height</translation>
-    </message>
-    <message>
-        <source>Pas horizontal</source>
-        <translation>Horizontal pitch</translation>
-    </message>
-    <message>
-        <source>Pas vertical</source>
-        <translation>Vertical pitch</translation>
-    </message>
-    <message>
         <source>Planches d&apos;étiquettes</source>
         <translation>Label sheets</translation>
     </message>

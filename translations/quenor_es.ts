@@ -2184,46 +2184,6 @@ Voulez-vous le remplacer ?</source>
         <translation>Nombre</translation>
     </message>
     <message>
-        <source>Largeur du papier</source>
-        <translation>Ancho del papel</translation>
-    </message>
-    <message>
-        <source>Hauteur du papier</source>
-        <translation>Alto del papel</translation>
-    </message>
-    <message>
-        <source>Colonnes</source>
-        <translation>Columnas</translation>
-    </message>
-    <message>
-        <source>Rangées</source>
-        <translation>Filas</translation>
-    </message>
-    <message>
-        <source>Marge gauche</source>
-        <translation>Margen izquierdo</translation>
-    </message>
-    <message>
-        <source>Marge haute</source>
-        <translation>Margen superior</translation>
-    </message>
-    <message>
-        <source>Largeur d&apos;étiquette</source>
-        <translation>Ancho de etiqueta</translation>
-    </message>
-    <message>
-        <source>Hauteur d&apos;étiquette</source>
-        <translation>Alto de etiqueta</translation>
-    </message>
-    <message>
-        <source>Pas horizontal</source>
-        <translation>Paso horizontal</translation>
-    </message>
-    <message>
-        <source>Pas vertical</source>
-        <translation>Paso vertical</translation>
-    </message>
-    <message>
         <source>Planches d&apos;étiquettes</source>
         <translation>Hojas de etiquetas</translation>
     </message>

@@ -2184,46 +2184,6 @@ Volete sostituirlo?</translation>
         <translation>Nome</translation>
     </message>
     <message>
-        <source>Largeur du papier</source>
-        <translation>Larghezza della carta</translation>
-    </message>
-    <message>
-        <source>Hauteur du papier</source>
-        <translation>Altezza della carta</translation>
-    </message>
-    <message>
-        <source>Colonnes</source>
-        <translation>Colonne</translation>
-    </message>
-    <message>
-        <source>Rangées</source>
-        <translation>Righe</translation>
-    </message>
-    <message>
-        <source>Marge gauche</source>
-        <translation>Margine sinistro</translation>
-    </message>
-    <message>
-        <source>Marge haute</source>
-        <translation>Margine alto</translation>
-    </message>
-    <message>
-        <source>Largeur d&apos;étiquette</source>
-        <translation>Larghezza etichetta</translation>
-    </message>
-    <message>
-        <source>Hauteur d&apos;étiquette</source>
-        <translation>Altezza etichetta</translation>
-    </message>
-    <message>
-        <source>Pas horizontal</source>
-        <translation>Passo orizzontale</translation>
-    </message>
-    <message>
-        <source>Pas vertical</source>
-        <translation>Passo verticale</translation>
-    </message>
-    <message>
         <source>Planches d&apos;étiquettes</source>
         <translation>Fogli di etichette</translation>
     </message>

@@ -13,8 +13,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "labels/calibration_page.h"
+#include "labels/label_sheet.h"
 #include "platform/dialogs.h"
 #include "printing/printer_calibration.h"
 #include "printing/printer_job.h"
@@ -28,23 +30,21 @@ namespace {
 
 struct FieldText {
     const char* name;
-    const char* caption;
+    int measure;  // LabelSheet's measure the box holds, -1 for the name
 };
 
-// The sheet's fields, in form order; captions name them in messages.
+// The sheet's fields, in form order.
 const FieldText kSheetFields[] = {
-    {"nameBox", QT_TRANSLATE_NOOP("SheetsWindow", "Nom")},
-    {"paperWidthBox", QT_TRANSLATE_NOOP("SheetsWindow", "Largeur du papier")},
-    {"paperHeightBox", QT_TRANSLATE_NOOP("SheetsWindow", "Hauteur du papier")},
-    {"columnsBox", QT_TRANSLATE_NOOP("SheetsWindow", "Colonnes")},
-    {"rowsBox", QT_TRANSLATE_NOOP("SheetsWindow", "Rangées")},
-    {"leftBox", QT_TRANSLATE_NOOP("SheetsWindow", "Marge gauche")},
-    {"topBox", QT_TRANSLATE_NOOP("SheetsWindow", "Marge haute")},
-    {"labelWidthBox", QT_TRANSLATE_NOOP("SheetsWindow", "Largeur d'étiquette")},
-    {"labelHeightBox", QT_TRANSLATE_NOOP("SheetsWindow", "Hauteur d'étiquette")},
-    {"acrossBox", QT_TRANSLATE_NOOP("SheetsWindow", "Pas horizontal")},
-    {"downBox", QT_TRANSLATE_NOOP("SheetsWindow", "Pas vertical")},
+    {"nameBox", -1},       {"paperWidthBox", 0}, {"paperHeightBox", 1}, {"columnsBox", 2},
+    {"rowsBox", 3},        {"leftBox", 4},       {"topBox", 5},         {"labelWidthBox", 6},
+    {"labelHeightBox", 7}, {"acrossBox", 8},     {"downBox", 9},
 };
+static_assert(std::size(kSheetFields) == LabelSheet::kMeasureCount + 1);
+
+// A field's caption, which also names it in messages.
+QString captionOf(const FieldText& field) {
+    return field.measure < 0 ? SheetsWindow::tr("Nom") : LabelSheet::measureName(field.measure);
+}
 
 const QStringList kPapers{QStringLiteral("A4"), QStringLiteral("Letter"),
                           QStringLiteral("Personnalisé")};
@@ -56,7 +56,7 @@ QString text(const char* utf8) {
 QString captionOf(const QString& name) {
     for (const FieldText& field : kSheetFields) {
         if (name == text(field.name)) {
-            return SheetsWindow::tr(field.caption);
+            return captionOf(field);
         }
     }
     return name;
@@ -152,10 +152,10 @@ QWidget* SheetsWindow::buildForm() {
     for (const FieldText& entry : kSheetFields) {
         auto* box = new QLineEdit;
         box->setObjectName(text(entry.name));
-        box->setAccessibleName(tr(entry.caption));
+        box->setAccessibleName(captionOf(entry));
         fields_[text(entry.name)] = box;
         connect(box, &QLineEdit::textEdited, this, [this] { redraw(); });
-        form->addRow(tr(entry.caption) + QLatin1Char(' ') +
+        form->addRow(captionOf(entry) + QLatin1Char(' ') +
                          (text(entry.name) == u"nameBox" || text(entry.name).contains(u"olumns") ||
                                   text(entry.name).contains(u"rows")
                               ? QString()
