@@ -1,5 +1,8 @@
 #include "files/background_writer.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <utility>
 
 #include "files/replaced_file.h"
@@ -30,35 +33,47 @@ bool BackgroundWriter::write(QByteArray& piece) {
     return true;
 }
 
-void BackgroundWriter::hash(QByteArrayView bytes, StreamHash& hash) {
+void BackgroundWriter::readAhead(int descriptor, char* into, qsizetype size, StreamHash& hash) {
     std::unique_lock<std::mutex> lock(mutex_);
-    changed_.wait(lock, [this] { return hash_ == nullptr; });
-    toHash_ = bytes;
-    hash_ = &hash;
+    changed_.wait(lock, [this] { return !reading_; });
+    source_ = descriptor;
+    into_ = into;
+    wanted_ = size;
+    readHash_ = &hash;
+    reading_ = true;
     lock.unlock();
     changed_.notify_all();
 }
 
-void BackgroundWriter::waitForHash() {
+qsizetype BackgroundWriter::waitForRead(int* error) {
     std::unique_lock<std::mutex> lock(mutex_);
-    changed_.wait(lock, [this] { return hash_ == nullptr; });
+    changed_.wait(lock, [this] { return !reading_; });
+    *error = readError_;
+    return read_;
 }
 
 bool BackgroundWriter::finish() {
     std::unique_lock<std::mutex> lock(mutex_);
-    changed_.wait(lock, [this] { return !handed_ && hash_ == nullptr; });
+    changed_.wait(lock, [this] { return !handed_ && !reading_ && toHash_.isEmpty(); });
     return !failed_;
 }
 
+// A read goes before a write, since the marking waits for it; the hash of
+// the bytes read before both (it is short, and must come before the next read).
 void BackgroundWriter::work() {
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
-        changed_.wait(lock, [this] { return handed_ || hash_ != nullptr || stopping_; });
-        if (hash_ != nullptr) {
+        changed_.wait(lock,
+                      [this] { return !toHash_.isEmpty() || reading_ || handed_ || stopping_; });
+        if (!toHash_.isEmpty()) {
+            StreamHash* const hash = hash_;
+            const QByteArrayView bytes = toHash_;
             lock.unlock();
-            hash_->add(toHash_);
+            hash->add(bytes);
             lock.lock();
-            hash_ = nullptr;
+            toHash_ = {};
+        } else if (reading_) {
+            readPiece(lock);
         } else if (handed_) {
             lock.unlock();
             const bool written = file_.write(inHand_);
@@ -69,5 +84,22 @@ void BackgroundWriter::work() {
             return;
         }
         changed_.notify_all();
+    }
+}
+
+void BackgroundWriter::readPiece(std::unique_lock<std::mutex>& lock) {
+    lock.unlock();
+    ssize_t read = 0;
+    do {
+        read = ::read(source_, into_, static_cast<size_t>(wanted_));
+    } while (read < 0 && errno == EINTR);
+    const int error = read < 0 ? errno : 0;
+    lock.lock();
+    read_ = read;
+    readError_ = error;
+    reading_ = false;
+    if (read > 0) {
+        toHash_ = QByteArrayView(into_, read);
+        hash_ = readHash_;
     }
 }

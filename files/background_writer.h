@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QtGlobal>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -9,11 +10,11 @@
 class ReplacedFile;
 class StreamHash;
 
-// Writes the pieces of a file on a thread of its own, one piece at a time,
-// while the next one is being made: a large copy then costs the time of its
-// slower half instead of both. The same thread hashes the bytes it is given.
-// Once a write failed, the file's reason() says why and every later piece is
-// refused.
+// The input and output of a large copy, on a thread of its own: it writes the
+// pieces of a file one at a time while the next one is being made, and reads
+// (and hashes) the next piece of the source meanwhile. A large copy then costs
+// the time of its slower half instead of both. Once a write failed, the
+// file's reason() says why and every later piece is refused.
 class BackgroundWriter {
   public:
     explicit BackgroundWriter(ReplacedFile& file);
@@ -24,16 +25,20 @@ class BackgroundWriter {
     // Hands `piece` over once the piece before it is written, and gives back
     // an empty buffer in its place. False when a write failed.
     bool write(QByteArray& piece);
-    // Adds `bytes` to `hash` on the writer's thread; the bytes must stay as
-    // they are, and the hash unread, until waitForHash() or finish() returned.
-    void hash(QByteArrayView bytes, StreamHash& hash);
-    void waitForHash();
-    // Waits until every piece is written and every byte hashed. False when a
-    // write failed.
+    // Reads up to `size` bytes of `descriptor` into `into`, then adds them to
+    // `hash`; the room must stay, and the hash unread, until the thread is
+    // done with them (the next readAhead() or finish() returned).
+    void readAhead(int descriptor, char* into, qsizetype size, StreamHash& hash);
+    // The bytes that read gave: 0 at the end, -1 on an error (then `*error`
+    // is the system's errno).
+    qsizetype waitForRead(int* error);
+    // Waits until every piece is written and every byte read hashed. False
+    // when a write failed.
     bool finish();
 
   private:
     void work();
+    void readPiece(std::unique_lock<std::mutex>& lock);
 
     ReplacedFile& file_;
     std::mutex mutex_;
@@ -41,8 +46,17 @@ class BackgroundWriter {
     QByteArray inHand_;  // the piece the thread writes
     bool handed_ = false;
     bool failed_ = false;
+    // The read asked for, until it is done; then its outcome.
+    int source_ = -1;
+    char* into_ = nullptr;
+    qsizetype wanted_ = 0;
+    bool reading_ = false;
+    qsizetype read_ = 0;
+    int readError_ = 0;
+    StreamHash* readHash_ = nullptr;
+    // The bytes last read and their hash, until they are added to it.
     QByteArrayView toHash_;
-    StreamHash* hash_ = nullptr;  // while bytes wait to be hashed
+    StreamHash* hash_ = nullptr;
     bool stopping_ = false;
     std::thread thread_;
 };

@@ -31,6 +31,7 @@ struct Text {
 namespace {
 
 constexpr qint64 kCopyChunk = 1 << 20;
+constexpr qint64 kCarriedRoom = 64 << 10;
 
 QString systemReason() {
     return QString::fromLocal8Bit(std::strerror(errno));
@@ -100,7 +101,9 @@ class MarkedCopy {
   public:
     MarkedCopy(int log, ReplacedFile& copy, const QByteArray& via, const QByteArray& date,
                const MarkedFields& fields)
-        : log_(log), copy_(copy), via_(via), date_(date), fields_(fields), writer_(copy) {}
+        : log_(log), copy_(copy), via_(via), date_(date), fields_(fields), writer_(copy) {
+        readAhead();
+    }
 
     SentMarker::Result run(const std::vector<const QsoRecord*>& records) {
         if (!readChunk() && !atEnd_) {
@@ -119,8 +122,8 @@ class MarkedCopy {
                     return atEnd_ ? SentMarker::Result::LogChanged : failure_;
                 }
             }
-            const QByteArrayView text = QByteArrayView(window_).sliced(
-                record->fileOffset() - windowStart_, record->fileLength());
+            const QByteArrayView text =
+                window_.sliced(record->fileOffset() - windowStart_, record->fileLength());
             if (!emitUpTo(record->fileOffset()) ||
                 !(utf16 ? put(MarkedRecord::markedUtf16(text, littleEndian, via_, date_, fields_))
                         : putMarked(text))) {
@@ -152,34 +155,47 @@ class MarkedCopy {
         if (until <= copied_) {
             return true;
         }
-        const bool written =
-            put(QByteArrayView(window_).sliced(copied_ - windowStart_, until - copied_));
+        const bool written = put(window_.sliced(copied_ - windowStart_, until - copied_));
         copied_ = until;
         return written;
     }
 
-    // Reads the next piece of the log into the window, dropping what was copied.
-    // The writer's thread hashes what was read while the records are marked.
+    // The next piece of the log, read on the writer's thread (which hashes it)
+    // while the one before is marked, goes into the spare buffer just after
+    // the bytes of the window not yet copied.
     bool readChunk() {
-        writer_.waitForHash();
-        window_.remove(0, copied_ - windowStart_);
-        windowStart_ = copied_;
-        const qsizetype kept = window_.size();
-        window_.resize(kept + kCopyChunk);
-        ssize_t read = 0;
-        do {
-            read = ::read(log_, window_.data() + kept, static_cast<size_t>(kCopyChunk));
-        } while (read < 0 && errno == EINTR);
+        int error = 0;
+        const qsizetype read = writer_.waitForRead(&error);
         if (read < 0) {
+            errno = error;
             reason_ = systemReason();
             failure_ = SentMarker::Result::LogUnreadable;
-            window_.resize(kept);
             return false;
         }
-        window_.resize(kept + read);
-        writer_.hash(QByteArrayView(window_).sliced(kept), hash_);
+        const QByteArrayView kept = window_.sliced(copied_ - windowStart_);
+        QByteArray& next = buffers_[1 - current_];
+        if (kept.size() <= kCarriedRoom) {
+            char* const begin = next.data() + kCarriedRoom - kept.size();
+            std::memmove(begin, kept.data(), static_cast<size_t>(kept.size()));
+            window_ = QByteArrayView(begin, kept.size() + read);
+        } else {
+            // A record longer than the room: the window grows to hold it whole.
+            QByteArray joined = kept.toByteArray();
+            joined.append(QByteArrayView(next).sliced(kCarriedRoom, read));
+            oversized_.swap(joined);
+            window_ = oversized_;
+        }
+        windowStart_ = copied_;
+        current_ = 1 - current_;
         atEnd_ = read == 0;
+        if (!atEnd_) {
+            readAhead();
+        }
         return read > 0;
+    }
+
+    void readAhead() {
+        writer_.readAhead(log_, buffers_[1 - current_].data() + kCarriedRoom, kCopyChunk, hash_);
     }
 
     // A record with its edits, put straight into the pending bytes.
@@ -236,7 +252,13 @@ class MarkedCopy {
     QByteArray via_;
     QByteArray date_;
     const MarkedFields& fields_;
-    QByteArray window_;  // the log's bytes from windowStart_
+    // Two buffers of room for the bytes of a record carried over from the
+    // piece before, then a piece: one read into while the other is marked.
+    std::array<QByteArray, 2> buffers_{QByteArray(kCarriedRoom + kCopyChunk, Qt::Uninitialized),
+                                       QByteArray(kCarriedRoom + kCopyChunk, Qt::Uninitialized)};
+    int current_ = 0;
+    QByteArray oversized_;   // a window that holds a record longer than the room
+    QByteArrayView window_;  // the log's bytes from windowStart_
     qint64 windowStart_ = 0;
     qint64 copied_ = 0;  // the log's bytes handled so far
     bool atEnd_ = false;

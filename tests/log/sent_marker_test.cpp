@@ -285,21 +285,29 @@ TEST(StreamHash, AnyByteChangedChangesItHoweverTheBytesCome) {
 
 // A print list sorted otherwise (here: backwards, some QSOs twice) marks the
 // same copy as the list in file order, over a log of several megabytes.
+// (Two records carry notes longer than the pieces the log is read by.)
 TEST(SentMarker, MarksTheSameWhateverThePrintListsOrder) {
     QTemporaryDir dir;
     QByteArray text = "<ADIF_VER:5>3.1.4 <EOH>\n";
+    QByteArray expected = text;
+    std::vector<int> printed;
     for (int i = 0; i < 40000; ++i) {
-        text +=
-            "<CALL:6>F" + QByteArray::number(100000 + i).right(5) +
-            " <QSO_DATE:8>20240131 <TIME_ON:4>0751 <BAND:3>40M <MODE:3>SSB <QSL_SENT:1>N <EOR>\n";
+        const bool marked = printed.empty() || printed.back() + 1 + printed.back() % 3 == i;
+        const QByteArray notes = i == 10000 || i == 25000
+                                     ? "<NOTES:1500000>" + QByteArray(1500000, 'n') + ' '
+                                     : QByteArray();
+        const QByteArray record = "<CALL:6>F" + QByteArray::number(100000 + i).right(5) +
+                                  " <QSO_DATE:8>20240131 <TIME_ON:4>0751 <BAND:3>40M " + notes +
+                                  "<MODE:3>SSB <QSL_SENT:1>";
+        text += record + "N <EOR>\n";
+        expected += record + (marked ? "Y " + kMarks.mid(14) + "<EOR>\n" : "N <EOR>\n");
+        if (marked) {
+            printed.push_back(i);
+        }
     }
     const QString path = writeFile(dir, QStringLiteral("log.adi"), text);
     const auto log = readLog(path);
     ASSERT_TRUE(log->read);
-    std::vector<int> printed;
-    for (int i = 0; i < log->contents.log.count(); i += 1 + i % 3) {
-        printed.push_back(i);
-    }
     std::vector<int> backwards(printed.rbegin(), printed.rend());
     backwards.insert(backwards.end(), printed.begin(), printed.begin() + 100);
     QString error;
@@ -313,6 +321,7 @@ TEST(SentMarker, MarksTheSameWhateverThePrintListsOrder) {
     }
     const QByteArray copy = readFile(dir.filePath(QStringLiteral("inOrder.adi")));
     EXPECT_EQ(copy.count("<QSL_SENT:1>Y"), static_cast<qsizetype>(printed.size()));
+    EXPECT_TRUE(copy == expected);
     EXPECT_TRUE(copy == readFile(dir.filePath(QStringLiteral("backwards.adi"))));
 }
 
