@@ -18,6 +18,7 @@
 #include "files/replaced_file.h"
 #include "files/run_files.h"
 #include "log/marked_record.h"
+#include "log/radix_sort.h"
 
 namespace {
 
@@ -39,36 +40,6 @@ QString systemReason() {
 
 using PlacedRecord = std::pair<qint64, const QsoRecord*>;
 
-// Sorted by offset, eleven bits at a time from the lowest (the counts of a
-// pass fit the processor's nearest cache): a million records in print-list
-// order are put in file order in a few passes over the list.
-void sortByOffset(std::vector<PlacedRecord>& placed) {
-    constexpr int kDigitBits = 11;
-    constexpr size_t kDigits = size_t{1} << kDigitBits;
-    qint64 largest = 0;
-    for (const PlacedRecord& record : placed) {
-        largest = std::max(largest, record.first);
-    }
-    std::vector<PlacedRecord> sorted(placed.size());
-    for (int shift = 0; shift < 64 && (largest >> shift) != 0; shift += kDigitBits) {
-        const auto digitOf = [shift](const PlacedRecord& record) {
-            return static_cast<size_t>(record.first >> shift) & (kDigits - 1);
-        };
-        std::array<size_t, kDigits> starts{};
-        for (const PlacedRecord& record : placed) {
-            ++starts[digitOf(record)];
-        }
-        size_t start = 0;
-        for (size_t& bucket : starts) {
-            start += std::exchange(bucket, start);
-        }
-        for (const PlacedRecord& record : placed) {
-            sorted[starts[digitOf(record)]++] = record;
-        }
-        placed.swap(sorted);
-    }
-}
-
 // The printed records in file order, each once.
 std::vector<const QsoRecord*> inFileOrder(const QsoRecords& printed) {
     // Offsets read once: a million records in print-list order lie all over memory.
@@ -83,7 +54,17 @@ std::vector<const QsoRecord*> inFileOrder(const QsoRecords& printed) {
     }
     if (!std::is_sorted(placed.begin(), placed.end(),
                         [](const auto& a, const auto& b) { return a.first < b.first; })) {
-        sortByOffset(placed);
+        qint64 largest = 0;
+        for (const PlacedRecord& record : placed) {
+            largest = std::max(largest, record.first);
+        }
+        int usedBits = 0;
+        for (quint64 rest = static_cast<quint64>(largest); rest != 0; rest >>= 1) {
+            ++usedBits;
+        }
+        radixSort<11>(
+            placed, [](const PlacedRecord& record) { return static_cast<quint64>(record.first); },
+            0, usedBits);
     }
     std::vector<const QsoRecord*> records;
     records.reserve(placed.size());

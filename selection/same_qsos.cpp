@@ -6,6 +6,7 @@
 #include <future>
 
 #include "log/qso_log.h"
+#include "log/radix_sort.h"
 
 namespace {
 
@@ -81,32 +82,10 @@ Keyed keyed(quint32 hash, size_t index) {
     return (static_cast<quint64>(hash) << 32) | static_cast<quint32>(index);
 }
 
-// By `digits` bytes from `lowBit` up, the lowest byte first: equal keys keep
-// their order, and a million keys cost a few passes over them.
-void radixSort(std::vector<quint64>& keys, int lowBit, int digits) {
-    std::vector<quint64> sorted(keys.size());
-    for (int digit = 0; digit < digits; ++digit) {
-        const int shift = lowBit + 8 * digit;
-        std::array<size_t, 256> start{};
-        for (const quint64 key : keys) {
-            ++start[(key >> shift) & 0xFF];
-        }
-        size_t total = 0;
-        for (size_t& count : start) {
-            const size_t here = count;
-            count = total;
-            total += here;
-        }
-        for (const quint64 key : keys) {
-            sorted[start[(key >> shift) & 0xFF]++] = key;
-        }
-        keys.swap(sorted);
-    }
-}
-
 // By hash; equal hashes in the order of their indexes.
 void sortByHash(std::vector<Keyed>& keys) {
-    radixSort(keys, 32, 4);
+    radixSort<8>(
+        keys, [](Keyed key) { return key; }, 32, 64);
 }
 
 // The held QSOs in the order they lie in memory, so that reading them all
@@ -128,7 +107,8 @@ QsoRecords inMemoryOrder(const QsoRecords& held) {
     for (const QsoRecord* record : held) {
         offsets.push_back(address(record) - base);
     }
-    radixSort(offsets, 0, digits);
+    radixSort<8>(
+        offsets, [](quint64 offset) { return offset; }, 0, 8 * digits);
     QsoRecords sorted;
     sorted.reserve(held.size());
     for (const quint64 offset : offsets) {
