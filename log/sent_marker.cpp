@@ -157,7 +157,9 @@ class MarkedCopy {
         QByteArray& next = buffers_[1 - current_];
         if (kept.size() <= kCarriedRoom) {
             char* const begin = next.data() + kCarriedRoom - kept.size();
-            std::memmove(begin, kept.data(), static_cast<size_t>(kept.size()));
+            if (!kept.isEmpty()) {  // (the first window is empty, and null)
+                std::memcpy(begin, kept.data(), static_cast<size_t>(kept.size()));
+            }
             window_ = QByteArrayView(begin, kept.size() + read);
         } else {
             // A record longer than the room: the window grows to hold it whole.
