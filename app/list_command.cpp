@@ -2,9 +2,9 @@
 
 #include "app/usage_text.h"
 #include "log/adif_reader.h"
+#include "log/printable_text.h"
 #include "log/qso_log.h"
 #include "log/qso_row.h"
-#include "printing/print_surface.h"
 #include "selection/bureau_order.h"
 #include "selection/row_list.h"
 
@@ -21,7 +21,7 @@ class StreamSink : public AdifSink {
     void record(const QsoValues& values) override {
         const qsizetype start = pending_.size();
         QsoRow::appendTo(pending_, values);
-        PrintSurface::blankControls(pending_, start);
+        PrintableText::blankControls(pending_, start);
         pending_ += '\n';
         if (pending_.size() >= kBatchBytes) {
             flush();
@@ -113,7 +113,7 @@ int ListCommand::listArranged(const QString& path, const GivenOptions& round) {
     QslRound::arrange(rows, order, QslRound::recordsOf(log, roundFilter(round)), bureau);
     for (int i = 0; i < rows.count(); ++i) {
         QByteArray text = QsoRow::compose(rows.record(i));
-        PrintSurface::blankControls(text);
+        PrintableText::blankControls(text);
         if (bureau != nullptr) {
             const BureauOrder::Key key = bureau->keyOf(rows.record(i));
             const QByteArray mark = key.refusal == BureauOrder::Refusal::None ? "" : "!";

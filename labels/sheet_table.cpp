@@ -8,7 +8,7 @@
 #include "files/run_files.h"
 #include "labels/label_options.h"
 #include "labels/sheet_profile.h"
-#include "printing/print_surface.h"
+#include "log/printable_text.h"
 #include "settings/bounded_file.h"
 
 namespace {
@@ -211,7 +211,7 @@ const LabelSheet* SheetTable::sheetFor(const LabelOptions& options) const {
 
 QString SheetTable::put(const LabelSheet& sheet, const QString& previousName) {
     QString name = sheet.name;
-    PrintSurface::blankControls(name);
+    PrintableText::blankControls(name);
     name = name.trimmed();
     if (name.isEmpty()) {
         return Text::tr("Nom : donnez un nom à la planche.");

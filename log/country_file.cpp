@@ -5,7 +5,7 @@
 #include <QStringList>
 
 #include "files/run_files.h"
-#include "printing/print_surface.h"
+#include "log/printable_text.h"
 #include "settings/bounded_file.h"
 
 namespace {
@@ -103,7 +103,7 @@ void CountryFile::readEntities(const QString& text) {
             continue;
         }
         // The prefix is written out as any value is: no control character.
-        PrintSurface::blankControls(primary);
+        PrintableText::blankControls(primary);
         ++entityCount_;
         for (const QString& raw : fields[8].split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             const QString alias = bareAlias(raw);

@@ -1,5 +1,7 @@
 #include "printing/dump_surface.h"
 
+#include "log/printable_text.h"
+
 QString DumpSurface::number(double value) {
     return QString::number(value, 'g', 10);
 }
@@ -11,7 +13,7 @@ void DumpSurface::write(const QString& line) {
 
 bool DumpSurface::printLine(const QString& value) {
     QString text = value;
-    blankControls(text);
+    PrintableText::blankControls(text);
     const QString weight = bold() ? QStringLiteral("1") : QStringLiteral("0");
     const QString body = QString::number(fontSize(), 'g', 7) + QLatin1Char(' ') + weight +
                          QStringLiteral(" |") + text + QLatin1Char('|');
@@ -33,7 +35,7 @@ bool DumpSurface::drawLine(QPointF from, QPointF to) {
 
 bool DumpSurface::drawPicture(const QRectF& area, const QString& name, const Painting& /*paint*/) {
     QString shown = name;
-    blankControls(shown);
+    PrintableText::blankControls(shown);
     write(QStringLiteral("picture %1 %2 %3 %4 |%5|")
               .arg(number(area.x()), number(area.y()), number(area.width()), number(area.height()),
                    shown));

@@ -41,13 +41,6 @@ class PrintSurface {
     // Throws away what was drawn since the job began.
     virtual void discardJob() = 0;
 
-    // Control characters (C0 and DEL) turned into spaces, one for one, so that
-    // no value can break a line, forge a dump record or drive a terminal, and
-    // columns keep their widths. UTF-8 bytes are safe to change this way.
-    static void blankControls(QString& text);
-    // From byte `from` on.
-    static void blankControls(QByteArray& bytes, qsizetype from = 0);
-
     // What went wrong, in French, after a false result.
     QString error() const { return error_; }
 

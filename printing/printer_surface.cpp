@@ -7,6 +7,7 @@
 
 #include <cups/cups.h>
 
+#include "log/printable_text.h"
 #include "printing/font_faces.h"
 #include "printing/pdf_page_memory.h"
 #include "printing/print_geometry.h"
@@ -224,7 +225,7 @@ bool PrinterSurface::printLine(const QString& text) {
     const QFont font = currentFont();
     if (!text.isEmpty()) {
         QString printable = text;
-        blankControls(printable);
+        PrintableText::blankControls(printable);
         painter_.setFont(font);
         const QFontMetricsF metrics(font, &printer_);
         painter_.drawText(QPointF(x, y_ + metrics.ascent()), printable);

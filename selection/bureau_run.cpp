@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "printing/print_surface.h"
+#include "log/printable_text.h"
 #include "selection/bureau_order.h"
 
 namespace {
@@ -46,7 +46,7 @@ QStringList BureauRun::describe(const QsoRecords& refused, const BureauOrder& or
                                 QString::fromUtf8(record->value(QsoField::Date)),
                                 QString::fromUtf8(record->value(QsoField::Band)),
                                 reasonOf(order.keyOf(*record)));
-        PrintSurface::blankControls(line);
+        PrintableText::blankControls(line);
         lines.append(line);
     }
     return lines;
@@ -76,6 +76,6 @@ QString BureauRun::countByBureau(const QsoRecords& printed, const BureauOrder& o
         parts.append(QStringLiteral("%1 %2").arg(name).arg(count.second));
     }
     QString text = Text::tr("QSO par bureau : %1").arg(parts.join(QStringLiteral(", ")));
-    PrintSurface::blankControls(text);
+    PrintableText::blankControls(text);
     return text;
 }
