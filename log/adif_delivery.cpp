@@ -17,6 +17,7 @@ void AdifDelivery::deliver(const ParsedPiece& piece) {
         values.frequencyMhz = parsed.frequencyMhz;
         values.fileOffset = parsed.fileOffset;
         values.fileLength = parsed.fileLength;
+        values.readAsPlain = parsed.readAsPlain;
         values.replaced = static_cast<quint8>(
             ((parsed.messages & ParsedQso::kMissingCallsign) != 0 ? QsoRecord::kCallsign : 0) |
             ((parsed.messages & ParsedQso::kMissingDate) != 0 ? QsoRecord::kDate : 0) |

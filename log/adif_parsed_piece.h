@@ -24,6 +24,7 @@ struct ParsedQso {
     qint64 fileOffset = 0;
     qint64 fileLength = 0;
     quint8 messages = 0;
+    bool readAsPlain = false;
 };
 
 // The QSOs of one piece of a log, ready to be handed on in file order.

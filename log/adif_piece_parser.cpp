@@ -25,7 +25,9 @@ void AdifPieceParser::parse(char* data, qsizetype size, bool last) {
             return;
         }
         if (plainShortcut_) {
+            readingPlain_ = true;
             const qsizetype plainEnd = plainReader_.read(QByteArrayView(data, size), position);
+            readingPlain_ = false;
             if (plainEnd > 0) {
                 position = plainEnd;
                 continue;
@@ -44,6 +46,7 @@ void AdifPieceParser::convert(const FieldSpans& qso, qsizetype spanBegin, qsizet
     ParsedQso parsed;
     parsed.fileOffset = fileBase_ + spanBegin;
     parsed.fileLength = spanEnd - spanBegin;
+    parsed.readAsPlain = readingPlain_;
     if (cut) {
         parsed.messages |= ParsedQso::kMissingEnd;
     }

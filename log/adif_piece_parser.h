@@ -38,6 +38,7 @@ class AdifPieceParser {
     qint64 fileBase_;
     std::function<void(adif::ParsedPiece&)> flush_;
     bool plainShortcut_ = true;
+    bool readingPlain_ = false;  // while the plain reader reads a record
     adif::QsoFound found_;
     AdifPlainReader plainReader_;
     AdifGeneralReader generalReader_;

@@ -5,6 +5,11 @@
 #include <cstring>
 #include <utility>
 
+#include <QtAlgorithms>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "log/adif_text.h"
 
 namespace {
@@ -31,9 +36,10 @@ bool sameName(QByteArrayView name, QByteArrayView known) {
 // the way back to the record's own bytes.
 class JoinedText {
   public:
-    explicit JoinedText(QByteArrayView raw) : text_(raw) {
-        if (std::memchr(raw.data(), '\n', static_cast<size_t>(raw.size())) == nullptr &&
-            std::memchr(raw.data(), '\r', static_cast<size_t>(raw.size())) == nullptr) {
+    JoinedText(QByteArrayView raw, bool withoutBreaks) : text_(raw) {
+        if (withoutBreaks ||
+            (std::memchr(raw.data(), '\n', static_cast<size_t>(raw.size())) == nullptr &&
+             std::memchr(raw.data(), '\r', static_cast<size_t>(raw.size())) == nullptr)) {
             return;
         }
         joined_.reserve(raw.size());
@@ -159,6 +165,76 @@ const std::vector<Tag>& tagsOf(QByteArrayView text, qsizetype* eorAt, const Mark
         at = next;
     }
     return tags;
+}
+
+// The tag at `at` (its name starting with Q) added to `tags` when it is one
+// of the marked fields.
+void addIfMarked(QByteArrayView text, qsizetype at, const MarkedFields& fields,
+                 std::vector<Tag>& tags) {
+    qsizetype nameEnd = at + 1;
+    while (nameEnd < text.size() && text[nameEnd] != ':' && text[nameEnd] != '>' &&
+           text[nameEnd] != '<') {
+        ++nameEnd;
+    }
+    if (nameEnd >= text.size() || text[nameEnd] == '<') {
+        return;
+    }
+    Tag tag;
+    tag.marked = markedFieldOf(text.sliced(at + 1, nameEnd - at - 1), fields);
+    if (tag.marked < 0) {
+        return;
+    }
+    tag.at = at;
+    tag.close = text[nameEnd] == '>' ? nameEnd : closeAfter(text, nameEnd);
+    const qsizetype next = find(text, '<', at + 1);
+    tag.next = next < 0 ? text.size() : next;
+    tags.push_back(tag);
+}
+
+// The marked fields' tags of a record that the reader read as plain (every
+// "<" in it opens a whole tag, its <EOR> last): every marked name starts with
+// Q, so only the tags whose name does are looked at. Null when the record
+// holds a line break or does not end with its <EOR>: its tags are then read
+// one by one. (One list for each thread, reused from record to record.)
+const std::vector<Tag>* plainTagsOf(QByteArrayView text, qsizetype* eorAt,
+                                    const MarkedFields& fields) {
+    const qsizetype size = text.size();
+    if (size < 5 || !sameName(text.sliced(size - 4, 3), "EOR") || text[size - 5] != '<' ||
+        text[size - 1] != '>') {
+        return nullptr;
+    }
+    thread_local std::vector<Tag> tags;
+    tags.clear();
+    const char* data = text.data();
+    qsizetype at = 0;
+#ifdef __SSE2__
+    for (; at + 17 <= size; at += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
+        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at + 1));
+        const __m128i breaks = _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('\n')),
+                                            _mm_cmpeq_epi8(block, _mm_set1_epi8('\r')));
+        if (_mm_movemask_epi8(breaks) != 0) {
+            return nullptr;
+        }
+        const __m128i q = _mm_or_si128(_mm_cmpeq_epi8(next, _mm_set1_epi8('Q')),
+                                       _mm_cmpeq_epi8(next, _mm_set1_epi8('q')));
+        const __m128i opening = _mm_cmpeq_epi8(block, _mm_set1_epi8('<'));
+        for (auto starts = static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(opening, q)));
+             starts != 0; starts &= starts - 1) {
+            addIfMarked(text, at + qCountTrailingZeroBits(starts), fields, tags);
+        }
+    }
+#endif
+    for (; at < size; ++at) {
+        if (isLineBreak(data[at])) {
+            return nullptr;
+        }
+        if (data[at] == '<' && at + 1 < size && upper(data[at + 1]) == 'Q') {
+            addIfMarked(text, at, fields, tags);
+        }
+    }
+    *eorAt = size - 5;
+    return &tags;
 }
 
 QByteArray fieldTextOf(QByteArrayView name, QByteArrayView value) {
@@ -407,20 +483,24 @@ const MarkedFields& MarkedFields::received() {
 
 const std::vector<MarkedRecord::Edit>& MarkedRecord::edits(QByteArrayView record,
                                                            QByteArrayView via, QByteArrayView date,
-                                                           const MarkedFields& fields) {
+                                                           const MarkedFields& fields,
+                                                           bool readAsPlain) {
     if (via == "M") {
         via = "B";
     }
-    const JoinedText joined(record);
-    const QByteArrayView text = joined.text();
     qsizetype eorAt = 0;
+    const std::vector<Tag>* tags = readAsPlain ? plainTagsOf(record, &eorAt, fields) : nullptr;
+    const JoinedText joined(record, tags != nullptr);
+    const QByteArrayView text = joined.text();
     thread_local Marks marks;
     thread_local std::vector<Edit> edits;
     thread_local QByteArray made;
     edits.clear();
     // Most records are well formed: the marked fields' tags are all they need.
     bool wellFormed = true;
-    const std::vector<Tag>* tags = &tagsOf(text, &eorAt, fields, true, &wellFormed);
+    if (tags == nullptr) {
+        tags = &tagsOf(text, &eorAt, fields, true, &wellFormed);
+    }
     if (!wellFormed) {
         tags = &tagsOf(text, &eorAt, fields, false, &wellFormed);
         markOf(marks, text, *tags, via, date, fields);
@@ -465,11 +545,11 @@ const std::vector<MarkedRecord::Edit>& MarkedRecord::edits(QByteArrayView record
 }
 
 QByteArray MarkedRecord::marked(QByteArrayView record, QByteArrayView via, QByteArrayView date,
-                                const MarkedFields& fields) {
+                                const MarkedFields& fields, bool readAsPlain) {
     QByteArray result;
     result.reserve(record.size() + 64);
     qsizetype copied = 0;
-    for (const Edit& edit : edits(record, via, date, fields)) {
+    for (const Edit& edit : edits(record, via, date, fields, readAsPlain)) {
         result.append(record.sliced(copied, edit.begin - copied));
         result.append(edit.text);
         copied = edit.end;

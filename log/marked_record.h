@@ -42,13 +42,18 @@ class MarkedRecord {
     // is read from further on) nothing is moved: the three fields go first.
     // A `via` of M (a manager: ADIF reads it but has it no longer written)
     // is written B, the bureau the card goes through.
+    // With `readAsPlain` (the reader read the record as plain: every "<" in it
+    // opens a whole tag and its <EOR> ends it), only the tags whose name starts
+    // with Q are looked at; the edits are the same.
     // The list and its texts stay valid until the next call on the same thread.
     static const std::vector<Edit>& edits(QByteArrayView record, QByteArrayView via,
                                           QByteArrayView date,
-                                          const MarkedFields& fields = MarkedFields::sent());
+                                          const MarkedFields& fields = MarkedFields::sent(),
+                                          bool readAsPlain = false);
 
     static QByteArray marked(QByteArrayView record, QByteArrayView via, QByteArrayView date,
-                             const MarkedFields& fields = MarkedFields::sent());
+                             const MarkedFields& fields = MarkedFields::sent(),
+                             bool readAsPlain = false);
 
     // A record of a UTF-16 log (no byte order mark), marked in UTF-16.
     static QByteArray markedUtf16(QByteArrayView record, bool littleEndian, QByteArrayView via,

@@ -66,6 +66,7 @@ const QsoRecord& QsoLog::add(const QsoValues& values) {
     record.fileOffset_ = values.fileOffset;
     record.fileLength_ = values.fileLength;
     record.replaced_ = values.replaced;
+    record.readAsPlain_ = values.readAsPlain;
     record.logSerial_ = serial_;
     records_.push_back(record);
     return records_.back();

@@ -40,10 +40,11 @@ constexpr int kListedFieldCount = 7;
 // the sink handles it. Values are UTF-8.
 struct QsoValues {
     std::array<QByteArrayView, kQsoFieldCount> values;
-    double frequencyMhz = 0;  // 0 when the record gives no readable FREQ
-    qint64 fileOffset = 0;    // where the record's text starts in the file
-    qint64 fileLength = 0;    // its bytes up to and including its <EOR>
-    quint8 replaced = 0;      // QsoRecord::Replaced flags
+    double frequencyMhz = 0;   // 0 when the record gives no readable FREQ
+    qint64 fileOffset = 0;     // where the record's text starts in the file
+    qint64 fileLength = 0;     // its bytes up to and including its <EOR>
+    quint8 replaced = 0;       // QsoRecord::Replaced flags
+    bool readAsPlain = false;  // read in one pass: every "<" in it opens a whole tag
 
     QByteArrayView& operator[](QsoField field) { return values[static_cast<size_t>(field)]; }
     QByteArrayView operator[](QsoField field) const { return values[static_cast<size_t>(field)]; }
@@ -66,6 +67,9 @@ class QsoRecord {
     qint64 fileLength() const { return fileLength_; }
     quint32 logSerial() const { return logSerial_; }
     quint8 replaced() const { return replaced_; }
+    // The reader read the record's text in one pass (AdifPlainReader): every
+    // "<" in it opens a whole tag, and its <EOR> ends it.
+    bool readAsPlain() const { return readAsPlain_; }
 
   private:
     friend class QsoLog;
@@ -77,6 +81,7 @@ class QsoRecord {
     qint64 fileLength_ = 0;
     quint32 logSerial_ = 0;
     quint8 replaced_ = 0;
+    bool readAsPlain_ = false;
 };
 
 // QSOs in the order a list holds them (print list order for a print run).

@@ -107,7 +107,7 @@ class MarkedCopy {
                 window_.sliced(record->fileOffset() - windowStart_, record->fileLength());
             if (!emitUpTo(record->fileOffset()) ||
                 !(utf16 ? put(MarkedRecord::markedUtf16(text, littleEndian, via_, date_, fields_))
-                        : putMarked(text))) {
+                        : putMarked(text, record->readAsPlain()))) {
                 return failure_;
             }
             copied_ = end;
@@ -182,9 +182,10 @@ class MarkedCopy {
     }
 
     // A record with its edits, put straight into the pending bytes.
-    bool putMarked(QByteArrayView record) {
+    bool putMarked(QByteArrayView record, bool readAsPlain) {
         qsizetype copied = 0;
-        for (const MarkedRecord::Edit& edit : MarkedRecord::edits(record, via_, date_, fields_)) {
+        for (const MarkedRecord::Edit& edit :
+             MarkedRecord::edits(record, via_, date_, fields_, readAsPlain)) {
             if (!put(record.sliced(copied, edit.begin - copied)) || !put(edit.text)) {
                 return false;
             }

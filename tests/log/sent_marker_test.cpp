@@ -483,6 +483,42 @@ TEST(SentMarker, CopiesTakeTheLogsModeAndReplacedFilesKeepTheirs) {
 
 namespace {
 
+// A record the reader read in one pass is marked by looking only at its tags
+// that start with Q: the same copy as the tag-by-tag marking, wherever those
+// tags (in any case) and line breaks fall against the sixteen-byte blocks
+// the look goes by, and for the received fields as for the sent ones.
+TEST(SentMarker, MarksARecordReadInOnePassAsTagByTag) {
+    const std::vector<std::pair<const char*, QByteArray>> tails = {
+        {"upper case", "<QSL_SENT:1>N <QSL_SENT_VIA:1>D<EOR>"},
+        {"lower case", "<qsl_sent:1>N<qslsdate:8>20200101<eor>"},
+        {"received", "<QSL_RCVD:1>Y <qsl_rcvd_via:1>B <QSL_RDATE:8>20200101 <EOR>"},
+        {"no Q tag", "<MODE:2>CW<EOR>"},
+        {"a Q tag last", "<QSO_DATE:8>20200101<Qsl_Sent:1>R<EOR>"},
+        {"a line break read through", "<QSLSDATE:3>ab\nc d<QSL_SENT:1>N<EOR>"},
+        {"a carriage return between tags", "<QSL_SENT:1>N\r<QSL_RCVD:1>N<EOR>"},
+        {"a line break before the <EOR>", "<QSL_SENT:1>N\n<EOR>"},
+    };
+    QTemporaryDir dir;
+    int plainRecords = 0;
+    for (const auto& [name, tail] : tails) {
+        for (int pad = 0; pad <= 17; ++pad) {
+            const QByteArray record = "<CALL:5>F1AAA <COMMENT:" + QByteArray::number(pad) + '>' +
+                                      QByteArray(pad, 'c') + ' ' + tail;
+            const QString path = writeFile(dir, QStringLiteral("log.adi"), record + '\n');
+            const auto log = readLog(path);
+            ASSERT_EQ(log->contents.log.count(), 1) << name;
+            const bool plain = log->contents.log.at(0).readAsPlain();
+            plainRecords += plain ? 1 : 0;
+            for (const MarkedFields* fields : {&MarkedFields::sent(), &MarkedFields::received()}) {
+                EXPECT_EQ(MarkedRecord::marked(record, "B", "20261207", *fields, plain),
+                          MarkedRecord::marked(record, "B", "20261207", *fields))
+                    << name << ", " << pad << " bytes of comment";
+            }
+        }
+    }
+    EXPECT_EQ(plainRecords, static_cast<int>(tails.size()) * 18);
+}
+
 // Marking cards received: a QSO received already (Y, V) keeps the date it was
 // received on; one only requested (R) or not received (N) takes today's.
 // The field names are the marking's own, whatever they are called.

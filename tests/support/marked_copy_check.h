@@ -7,6 +7,7 @@
 #include <string>
 
 #include "log/adif_reader.h"
+#include "log/marked_record.h"
 #include "log/sent_marker.h"
 
 // The marked copy of a log checked against the log: the copy is written, read
@@ -21,6 +22,10 @@ class MarkedCopyCheck {
         LogFingerprint fingerprint;
         if (!AdifReader::readFile(logPath, log, nullptr, &fingerprint)) {
             return {};
+        }
+        if (const std::string difference = plainReadingProblem(logPath, log.log);
+            !difference.empty()) {
+            return difference;
         }
         QsoRecords records;
         for (int i = 0; i < log.log.count(); ++i) {
@@ -53,6 +58,24 @@ class MarkedCopyCheck {
     }
 
   private:
+    // A record the reader read in one pass is marked the same whether the
+    // marking is told so or not (and telling it of any other record is safe).
+    static std::string plainReadingProblem(const QString& logPath, const QsoLog& log) {
+        const QByteArray bytes = bytesOf(logPath);
+        for (int i = 0; i < log.count(); ++i) {
+            const QsoRecord& record = log.at(i);
+            const QByteArray text = bytes.mid(record.fileOffset(), record.fileLength());
+            for (const MarkedFields* fields : {&MarkedFields::sent(), &MarkedFields::received()}) {
+                const QByteArray told = MarkedRecord::marked(text, "B", "20261207", *fields, true);
+                if (record.readAsPlain() &&
+                    told != MarkedRecord::marked(text, "B", "20261207", *fields, false)) {
+                    return "QSO " + std::to_string(i + 1) + " marked otherwise when read as plain";
+                }
+            }
+        }
+        return {};
+    }
+
     static std::string valueProblem(const QsoRecord& before, const QsoRecord& after, bool printed) {
         for (int field = kListedFieldCount; field < kQsoFieldCount; ++field) {
             const auto which = static_cast<QsoField>(field);
