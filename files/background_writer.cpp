@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "files/replaced_file.h"
-#include "files/stream_hash.h"
 
 BackgroundWriter::BackgroundWriter(ReplacedFile& file) : file_(file), thread_([this] { work(); }) {}
 
@@ -33,13 +32,12 @@ bool BackgroundWriter::write(QByteArray& piece) {
     return true;
 }
 
-void BackgroundWriter::readAhead(int descriptor, char* into, qsizetype size, StreamHash& hash) {
+void BackgroundWriter::readAhead(int descriptor, char* into, qsizetype size) {
     std::unique_lock<std::mutex> lock(mutex_);
     changed_.wait(lock, [this] { return !reading_; });
     source_ = descriptor;
     into_ = into;
     wanted_ = size;
-    readHash_ = &hash;
     reading_ = true;
     lock.unlock();
     changed_.notify_all();
@@ -54,25 +52,16 @@ qsizetype BackgroundWriter::waitForRead(int* error) {
 
 bool BackgroundWriter::finish() {
     std::unique_lock<std::mutex> lock(mutex_);
-    changed_.wait(lock, [this] { return !handed_ && !reading_ && toHash_.isEmpty(); });
+    changed_.wait(lock, [this] { return !handed_ && !reading_; });
     return !failed_;
 }
 
-// A read goes before a write, since the marking waits for it; the hash of
-// the bytes read before both (it is short, and must come before the next read).
+// A read goes before a write, since the marking waits for it.
 void BackgroundWriter::work() {
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
-        changed_.wait(lock,
-                      [this] { return !toHash_.isEmpty() || reading_ || handed_ || stopping_; });
-        if (!toHash_.isEmpty()) {
-            StreamHash* const hash = hash_;
-            const QByteArrayView bytes = toHash_;
-            lock.unlock();
-            hash->add(bytes);
-            lock.lock();
-            toHash_ = {};
-        } else if (reading_) {
+        changed_.wait(lock, [this] { return reading_ || handed_ || stopping_; });
+        if (reading_) {
             readPiece(lock);
         } else if (handed_) {
             lock.unlock();
@@ -98,8 +87,4 @@ void BackgroundWriter::readPiece(std::unique_lock<std::mutex>& lock) {
     read_ = read;
     readError_ = error;
     reading_ = false;
-    if (read > 0) {
-        toHash_ = QByteArrayView(into_, read);
-        hash_ = readHash_;
-    }
 }

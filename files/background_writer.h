@@ -1,18 +1,16 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QtGlobal>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
 
 class ReplacedFile;
-class StreamHash;
 
 // The input and output of a large copy, on a thread of its own: it writes the
 // pieces of a file one at a time while the next one is being made, and reads
-// (and hashes) the next piece of the source meanwhile. A large copy then costs
+// the next piece of the source meanwhile. A large copy then costs
 // the time of its slower half instead of both. Once a write failed, the
 // file's reason() says why and every later piece is refused.
 class BackgroundWriter {
@@ -25,15 +23,13 @@ class BackgroundWriter {
     // Hands `piece` over once the piece before it is written, and gives back
     // an empty buffer in its place. False when a write failed.
     bool write(QByteArray& piece);
-    // Reads up to `size` bytes of `descriptor` into `into`, then adds them to
-    // `hash`; the room must stay, and the hash unread, until the thread is
-    // done with them (the next readAhead() or finish() returned).
-    void readAhead(int descriptor, char* into, qsizetype size, StreamHash& hash);
+    // Reads up to `size` bytes of `descriptor` into `into`, which must stay
+    // until waitForRead() returned.
+    void readAhead(int descriptor, char* into, qsizetype size);
     // The bytes that read gave: 0 at the end, -1 on an error (then `*error`
     // is the system's errno).
     qsizetype waitForRead(int* error);
-    // Waits until every piece is written and every byte read hashed. False
-    // when a write failed.
+    // Waits until every piece is written. False when a write failed.
     bool finish();
 
   private:
@@ -53,10 +49,6 @@ class BackgroundWriter {
     bool reading_ = false;
     qsizetype read_ = 0;
     int readError_ = 0;
-    StreamHash* readHash_ = nullptr;
-    // The bytes last read and their hash, until they are added to it.
-    QByteArrayView toHash_;
-    StreamHash* hash_ = nullptr;
     bool stopping_ = false;
     std::thread thread_;
 };

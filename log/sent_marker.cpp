@@ -141,9 +141,9 @@ class MarkedCopy {
         return written;
     }
 
-    // The next piece of the log, read on the writer's thread (which hashes it)
-    // while the one before is marked, goes into the spare buffer just after
-    // the bytes of the window not yet copied.
+    // The next piece of the log, read on the writer's thread while the one
+    // before is marked, goes into the spare buffer just after the bytes of the
+    // window not yet copied; it is hashed here, the writer having enough to do.
     bool readChunk() {
         int error = 0;
         const qsizetype read = writer_.waitForRead(&error);
@@ -174,11 +174,12 @@ class MarkedCopy {
         if (!atEnd_) {
             readAhead();
         }
+        hash_.add(window_.last(read));
         return read > 0;
     }
 
     void readAhead() {
-        writer_.readAhead(log_, buffers_[1 - current_].data() + kCarriedRoom, kCopyChunk, hash_);
+        writer_.readAhead(log_, buffers_[1 - current_].data() + kCarriedRoom, kCopyChunk);
     }
 
     // A record with its edits, put straight into the pending bytes.
