@@ -110,6 +110,16 @@ int markedFieldOf(QByteArrayView name, const MarkedFields& fields) {
     return sameName(name, fields.oldDateName) ? kOldDate : -1;
 }
 
+// Where the name of the tag at `at` ends: at its first ":", ">" or "<", or
+// at the end of the text.
+qsizetype nameEndOf(QByteArrayView text, qsizetype at) {
+    qsizetype end = at + 1;
+    while (end < text.size() && text[end] != ':' && text[end] != '>' && text[end] != '<') {
+        ++end;
+    }
+    return end;
+}
+
 // The ">" that closes a tag with a length, most often a few digits after its
 // name: looked for byte by byte before memchr is called.
 qsizetype closeAfter(QByteArrayView text, qsizetype nameEnd) {
@@ -135,11 +145,7 @@ const std::vector<Tag>& tagsOf(QByteArrayView text, qsizetype* eorAt, const Mark
     *wellFormed = true;
     for (qsizetype at = find(text, '<', 0); at >= 0;) {
         const qsizetype next = find(text, '<', at + 1);
-        qsizetype nameEnd = at + 1;
-        while (nameEnd < text.size() && text[nameEnd] != ':' && text[nameEnd] != '>' &&
-               text[nameEnd] != '<') {
-            ++nameEnd;
-        }
+        const qsizetype nameEnd = nameEndOf(text, at);
         if (nameEnd < text.size() && text[nameEnd] != '<') {
             const QByteArrayView name = text.sliced(at + 1, nameEnd - at - 1);
             if (text[nameEnd] == '>' && sameName(name, "EOR")) {
@@ -171,11 +177,7 @@ const std::vector<Tag>& tagsOf(QByteArrayView text, qsizetype* eorAt, const Mark
 // of the marked fields.
 void addIfMarked(QByteArrayView text, qsizetype at, const MarkedFields& fields,
                  std::vector<Tag>& tags) {
-    qsizetype nameEnd = at + 1;
-    while (nameEnd < text.size() && text[nameEnd] != ':' && text[nameEnd] != '>' &&
-           text[nameEnd] != '<') {
-        ++nameEnd;
-    }
+    const qsizetype nameEnd = nameEndOf(text, at);
     if (nameEnd >= text.size() || text[nameEnd] == '<') {
         return;
     }
