@@ -16,6 +16,7 @@
 
 #include "files/native_file_name.h"
 #include "files/pending_files.h"
+#include "files/temporary_name.h"
 
 namespace {
 
@@ -55,19 +56,27 @@ mode_t usualMode() {
 
 }  // namespace
 
+// The file a chain of links ends at, or the last link when the chain goes
+// on past the system's limit (a loop).
+QByteArray ReplacedFile::followedLinks(const QByteArray& path) {
+    QByteArray current = path;
+    for (int step = 0; step < kMostLinks; ++step) {
+        char link[4096];
+        const ssize_t size = ::readlink(current.constData(), link, sizeof link - 1);
+        if (size <= 0) {
+            return current;
+        }
+        const QByteArray next(link, size);
+        current = next.startsWith('/') ? next : folderOf(current) + '/' + next;
+    }
+    return current;
+}
+
 QByteArray ReplacedFile::resolvedPath(const QByteArray& path) {
     if (const QByteArray resolved = realPath(path); !resolved.isEmpty()) {
         return resolved;
     }
-    QByteArray target = path;
-    char link[4096];
-    const ssize_t size = ::readlink(path.constData(), link, sizeof link - 1);
-    if (size > 0) {
-        target = QByteArray(link, size);
-        if (!target.startsWith('/')) {
-            target = folderOf(path) + '/' + target;
-        }
-    }
+    const QByteArray target = followedLinks(path);
     const QByteArray name = target.mid(target.lastIndexOf('/') + 1);
     if (const QByteArray folder = realPath(folderOf(target)); !folder.isEmpty()) {
         return (folder.endsWith('/') ? folder : folder + '/') + name;
@@ -80,9 +89,14 @@ ReplacedFile::ReplacedFile(const QString& target, mode_t newFileMode, bool alway
       nativeTarget_(resolvedPath(NativeFileName::encode(target))),
       newFileMode_(newFileMode == kUsualMode ? usualMode() : newFileMode),
       alwaysThatMode_(alwaysThatMode) {
-    const qsizetype slash = nativeTarget_.lastIndexOf('/');
-    QByteArray name =
-        folderOf(nativeTarget_) + "/." + nativeTarget_.mid(slash + 1) + ".XXXXXX.part";
+    if (!mayReplaceTarget()) {
+        return;
+    }
+    const QByteArray folder = folderOf(nativeTarget_);
+    const QByteArray stem =
+        TemporaryName::stem(folder, nativeTarget_.mid(nativeTarget_.lastIndexOf('/') + 1));
+    TemporaryName::removeStale(folder, stem);
+    QByteArray name = folder + '/' + stem + TemporaryName::kEnd;
     // A signal between the file's making and its noting would leave it behind:
     // SIGINT and SIGTERM wait until it is noted.
     sigset_t stopping;
@@ -104,6 +118,19 @@ ReplacedFile::ReplacedFile(const QString& target, mode_t newFileMode, bool alway
     }
 }
 
+// A link loop is refused; a file the user may not write is kept, as cp keeps it.
+bool ReplacedFile::mayReplaceTarget() {
+    struct stat state {};
+    if (::lstat(nativeTarget_.constData(), &state) != 0) {
+        return true;
+    }
+    if (S_ISLNK(state.st_mode)) {
+        errno = ELOOP;
+        return failWithErrno();
+    }
+    return ::access(nativeTarget_.constData(), W_OK) == 0 || failWithErrno();
+}
+
 ReplacedFile::~ReplacedFile() {
     if (descriptor_ >= 0) {
         ::close(descriptor_);
@@ -112,16 +139,6 @@ ReplacedFile::~ReplacedFile() {
         PendingFiles::forget(temporary_);
         ::unlink(temporary_.constData());
     }
-}
-
-QString ReplacedFile::temporaryPath() const {
-    if (temporary_.isEmpty()) {
-        return {};
-    }
-    // Qt opens files by a UTF-8 name: a name it cannot reach is given as the open file.
-    return NativeFileName::hasCarriedBytes(target_)
-               ? QStringLiteral("/proc/self/fd/%1").arg(descriptor_)
-               : QString::fromUtf8(temporary_);
 }
 
 bool ReplacedFile::fail(const QString& reason) {
@@ -246,7 +263,11 @@ QString ReplacedFile::incompleteReason() const {
     return Text::tr("le fichier écrit est incomplet ou abîmé");
 }
 
-bool ReplacedFile::abandon() {
+bool ReplacedFile::abandon(int cause) {
+    if (cause != 0) {
+        errno = cause;
+        return failWithErrno();
+    }
     return fail(incompleteReason());
 }
 
@@ -268,7 +289,7 @@ bool ReplacedFile::commit(const ContentCheck& check) {
     if (::fsync(descriptor_) != 0) {
         return failWithErrno();
     }
-    if (check ? !check(descriptor_) : !readsBackAsWritten()) {
+    if (!readsBackAsWritten() || (check && !check(descriptor_))) {
         return fail(incompleteReason());
     }
     if (std::rename(temporary_.constData(), nativeTarget_.constData()) != 0) {

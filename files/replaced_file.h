@@ -14,8 +14,11 @@
 // is checked, the data is synced and read back, and only then is the
 // temporary file renamed over the target. On any failure the older file stays
 // as it was and error() names the file and the system's reason.
-// Names may carry bytes that are not UTF-8 (NativeFileName); a link at the
-// target is followed, so the file it names is replaced and the link stays.
+// Names may carry bytes that are not UTF-8 (NativeFileName); links at the
+// target are followed to their end, so the file they name is replaced and the
+// links stay; a loop of links, or a file the user may not write, is refused.
+// Temporary files a killed writer left beside the target are removed
+// (TemporaryName).
 class ReplacedFile {
   public:
     // The mode of a new file: the one files get (0666 less the umask) unless told.
@@ -31,21 +34,19 @@ class ReplacedFile {
 
     bool isOpen() const { return descriptor_ >= 0; }
     int descriptor() const { return descriptor_; }
-    // A path another writer may open to fill the file (QPdfWriter): the
-    // temporary file's, or its open descriptor's when Qt cannot reach the name.
-    QString temporaryPath() const;
 
     // False once any write failed; later writes are then ignored.
     bool write(QByteArrayView bytes);
 
-    // A check of the whole written file before it takes the target's place,
-    // for files filled by another writer; it is given the open descriptor.
+    // A further check of the whole written file before it takes the target's
+    // place (its form); it is given the open descriptor.
     using ContentCheck = std::function<bool(int descriptor)>;
     bool commit(const ContentCheck& check = {});
 
-    // For a file another writer failed to fill: sets the reason (a full
-    // device, or an incomplete file) and leaves the older file; always false.
-    bool abandon();
+    // For a file another writer failed to fill: sets the reason (the
+    // system's words for `cause`, else a full device or an incomplete file)
+    // and leaves the older file; always false.
+    bool abandon(int cause = 0);
 
     // The system's words for the failure (never empty after one).
     QString reason() const { return reason_; }
@@ -58,10 +59,14 @@ class ReplacedFile {
                            mode_t newFileMode = kUsualMode, bool alwaysThatMode = false);
 
     // The path with every link resolved; for a file that does not exist yet,
-    // its folder's resolved path and its name (a dangling link is followed once).
+    // its folder's resolved path and its name (dangling links followed to
+    // their end; a loop gives its last link).
     static QByteArray resolvedPath(const QByteArray& path);
 
   private:
+    static constexpr int kMostLinks = 40;  // as the system follows them
+    static QByteArray followedLinks(const QByteArray& path);
+    bool mayReplaceTarget();
     bool fail(const QString& reason);
     bool failWithErrno();
     void keepModeAndOwner();

@@ -4,12 +4,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "files/bounded_file.h"
 #include "files/replaced_file.h"
 #include "files/run_files.h"
 #include "labels/label_options.h"
 #include "labels/sheet_profile.h"
 #include "log/printable_text.h"
-#include "settings/bounded_file.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <QDir>
 #include <QStringList>
 
+#include "files/bounded_file.h"
 #include "files/run_files.h"
 #include "log/printable_text.h"
-#include "settings/bounded_file.h"
 
 namespace {
 

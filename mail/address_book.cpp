@@ -9,9 +9,9 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include "files/bounded_file.h"
 #include "files/replaced_file.h"
 #include "files/run_files.h"
-#include "settings/bounded_file.h"
 
 namespace {
 

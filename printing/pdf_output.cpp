@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <algorithm>
+#include <cerrno>
 
 #include "files/pending_files.h"
 #include "files/run_files.h"
@@ -76,8 +77,11 @@ bool objectsStandWhereTheTableSays(int descriptor, qint64 tableOffset, qint64 fi
 
 }  // namespace
 
-PdfOutput::PdfOutput(const QString& target) : file_(target) {
+PdfOutput::PdfOutput(const QString& target) : file_(target), pipe_(file_) {
     if (!file_.isOpen()) {
+        error_ = file_.error();
+    } else if (pipe_.path().isEmpty()) {
+        file_.abandon(errno);
         error_ = file_.error();
     }
 }
@@ -93,17 +97,28 @@ bool PdfOutput::isWholePdf(int descriptor) {
     return table > 0 && objectsStandWhereTheTableSays(descriptor, table, state.st_size);
 }
 
+QString PdfOutput::failed() {
+    return Text::tr("%1 ; il n'est pas modifié.").arg(file_.error());
+}
+
 bool PdfOutput::commit() {
+    // A writer still holding the pipe never ended its document.
+    if (!pipe_.finish()) {
+        file_.abandon();
+        error_ = failed();
+        return false;
+    }
     if (file_.commit(&PdfOutput::isWholePdf)) {
         return true;
     }
-    error_ = Text::tr("%1 ; il n'est pas modifié.").arg(file_.error());
+    error_ = failed();
     return false;
 }
 
 void PdfOutput::abandon() {
+    pipe_.finish();
     file_.abandon();
-    error_ = Text::tr("%1 ; il n'est pas modifié.").arg(file_.error());
+    error_ = failed();
 }
 
 QString PdfOutput::targetProblem(const QString& target, const QStringList& inputs) {

@@ -3,21 +3,24 @@
 #include <QString>
 #include <QStringList>
 
+#include "files/file_pipe.h"
 #include "files/replaced_file.h"
 
 // A PDF written beside its target under a temporary name (ReplacedFile), and
-// renamed over the target only once the whole document is on disk and every
-// object stands where its cross-reference table says. Until then an older
-// file at the target is left as it was; a PdfOutput that is not committed
-// removes its temporary file.
+// renamed over the target only once the whole document is on disk, reads back
+// as the PDF writer made it (its bytes pass through a FilePipe, hashed on the
+// way) and every object stands where its cross-reference table says. Until
+// then an older file at the target is left as it was; a PdfOutput that is not
+// committed removes its temporary file.
 class PdfOutput {
   public:
     explicit PdfOutput(const QString& target);
     PdfOutput(const PdfOutput&) = delete;
     PdfOutput& operator=(const PdfOutput&) = delete;
 
-    // The file to write into, or an empty text (with error()) when none could be made.
-    QString temporaryPath() const { return file_.temporaryPath(); }
+    // The file to write into (a pipe), or an empty text (with error()) when
+    // none could be made.
+    QString temporaryPath() const { return pipe_.path(); }
     QString error() const { return error_; }
 
     // Checks the written document and renames it over the target.
@@ -39,6 +42,9 @@ class PdfOutput {
     static bool isWholePdf(int descriptor);
 
   private:
+    QString failed();
+
     ReplacedFile file_;
+    FilePipe pipe_;
     QString error_;
 };

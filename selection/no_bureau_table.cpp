@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include "settings/bounded_file.h"
+#include "files/bounded_file.h"
 
 namespace {
 

@@ -8,8 +8,12 @@
 // of the temporary ".part" files to hit) and QE_FAIL_WRITE: "eio" and "full"
 // (write fails), "short" (each write takes at most 3 bytes), "fsync" (fsync
 // fails), "damage" (16 bytes at QE_FAIL_WRITE_AT, 8 by default, are lost
-// while the write says it wrote them all), "directory" (a folder is put at
-// QE_FAIL_WRITE_TARGET when the file is synced, before it is renamed).
+// while the write says it wrote them all), "flip" (the byte at
+// QE_FAIL_WRITE_AT, 8 by default, is written changed), "directory" (a folder
+// is put at QE_FAIL_WRITE_TARGET when the file is synced, before it is
+// renamed).
+// With QE_WRITE_LOG, every rename ("rename TO") and every sync of a folder
+// ("sync FOLDER") is added to that file as a line, in the order they come.
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -152,7 +156,65 @@ ssize_t damagedWrite(Write realWrite, int descriptor, const char* bytes, size_t 
     return static_cast<ssize_t>(count);
 }
 
+ssize_t flippedWrite(Write realWrite, int descriptor, const char* bytes, size_t count) {
+    const char* at = std::getenv("QE_FAIL_WRITE_AT");
+    const off_t flipped = at != nullptr ? std::atoll(at) : 8;
+    const off_t from = lseek(descriptor, 0, SEEK_CUR);
+    if (from > flipped || from + static_cast<off_t>(count) <= flipped) {
+        return realWrite(descriptor, bytes, count);
+    }
+    char* changed = static_cast<char*>(std::malloc(count));
+    if (changed == nullptr) {
+        return realWrite(descriptor, bytes, count);
+    }
+    std::memcpy(changed, bytes, count);
+    changed[flipped - from] = static_cast<char>(changed[flipped - from] ^ 0x01);
+    const ssize_t written = realWrite(descriptor, changed, count);
+    std::free(changed);
+    return written;
+}
+
+void noteInLog(const char* what, const char* path) {
+    static const auto realWrite = reinterpret_cast<Write>(dlsym(RTLD_NEXT, "write"));
+    const char* log = std::getenv("QE_WRITE_LOG");
+    if (log == nullptr) {
+        return;
+    }
+    const int file = open(log, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (file < 0) {
+        return;
+    }
+    char line[PATH_MAX + 16];
+    const int size = std::snprintf(line, sizeof line, "%s %s\n", what, path);
+    if (size > 0 && static_cast<size_t>(size) < sizeof line) {
+        realWrite(file, line, static_cast<size_t>(size));
+    }
+    close(file);
+}
+
+void noteFolderSync(int descriptor) {
+    struct stat state {};
+    char link[64];
+    char folder[PATH_MAX];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", descriptor);
+    const ssize_t length = readlink(link, folder, sizeof folder - 1);
+    if (fstat(descriptor, &state) == 0 && S_ISDIR(state.st_mode) && length > 0) {
+        folder[length] = '\0';
+        noteInLog("sync", folder);
+    }
+}
+
 }  // namespace
+
+extern "C" int rename(const char* from, const char* to) {
+    using Rename = int (*)(const char*, const char*);
+    static const auto realRename = reinterpret_cast<Rename>(dlsym(RTLD_NEXT, "rename"));
+    const int outcome = realRename(from, to);
+    if (outcome == 0) {
+        noteInLog("rename", to);
+    }
+    return outcome;
+}
 
 extern "C" ssize_t write(int descriptor, const void* buffer, size_t count) {
     static const auto realWrite = reinterpret_cast<Write>(dlsym(RTLD_NEXT, "write"));
@@ -169,6 +231,9 @@ extern "C" ssize_t write(int descriptor, const void* buffer, size_t count) {
     if (faultIs("damage")) {
         return damagedWrite(realWrite, descriptor, static_cast<const char*>(buffer), count);
     }
+    if (faultIs("flip")) {
+        return flippedWrite(realWrite, descriptor, static_cast<const char*>(buffer), count);
+    }
     return realWrite(descriptor, buffer, count);
 }
 
@@ -176,6 +241,7 @@ extern "C" ssize_t write(int descriptor, const void* buffer, size_t count) {
     extern "C" int name(int descriptor) {                                             \
         using Sync = int (*)(int);                                                    \
         static const auto realSync = reinterpret_cast<Sync>(dlsym(RTLD_NEXT, #name)); \
+        noteFolderSync(descriptor);                                                   \
         if (writesFailingFile(descriptor) && faultIs("fsync")) {                      \
             errno = EIO;                                                              \
             return -1;                                                                \

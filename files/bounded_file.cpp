@@ -1,4 +1,4 @@
-#include "settings/bounded_file.h"
+#include "files/bounded_file.h"
 
 #include <QCoreApplication>
 #include <QFile>
