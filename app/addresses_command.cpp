@@ -190,6 +190,9 @@ int AddressesCommand::findAddresses(const QString& logName, AddressJob& job) {
 
 void AddressesCommand::tellLeftOut(const AddressJob& job, bool dump) {
     const QStringList& missing = job.mailingList().missing;
+    if (const QStringList& calls = job.mailingList().withoutStation; !calls.isEmpty()) {
+        writeLine(err_, MailingList::withoutStationText(calls).toUtf8());
+    }
     if (dump) {
         for (const QString& call : missing) {
             writeLine(out_, QStringLiteral("missing %1").arg(call).toUtf8());

@@ -44,6 +44,9 @@ QString cardOptions(const GivenOptions& given, CardRunOptions& options) {
         }
         options.perPage = perPage.toInt();
     }
+    if (given.has(QStringLiteral("paper")) && !given.has(QStringLiteral("per-page"))) {
+        return Text::tr("--paper : le papier des cartes par page, à donner avec --per-page 2 ou 4");
+    }
     if (given.has(QStringLiteral("paper"))) {
         options.paper = given.value(QStringLiteral("paper"));
         if (!CardSheet::knownPaper(options.paper)) {

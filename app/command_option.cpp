@@ -9,6 +9,17 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(CommandOption)
 };
 
+// Keeps the value of `option`; an option given twice with two values is
+// refused rather than one value silently taken over the other.
+QString keep(const CommandOption& option, const QString& value, GivenOptions& given) {
+    const auto [kept, added] = given.values.emplace(option.name, value);
+    if (!added && kept->second != value) {
+        return Text::tr("--%1 est donnée deux fois, avec « %2 » puis « %3 » : gardez-en une.")
+            .arg(option.name, kept->second, value);
+    }
+    return {};
+}
+
 }  // namespace
 
 QString CommandOption::head() const {
@@ -71,8 +82,8 @@ QString ArgumentParser::takeRound(QStringList& arguments, GivenOptions& given) c
             given.flags.insert(option->name);
         } else if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
             return Text::tr("Valeur manquante après %1").arg(arguments[i]);
-        } else {
-            given.values[option->name] = arguments[++i];
+        } else if (const QString twice = keep(*option, arguments[++i], given); !twice.isEmpty()) {
+            return twice;
         }
     }
     arguments = rest;
@@ -99,7 +110,9 @@ QString ArgumentParser::takeValues(QStringList& arguments, GivenOptions& given) 
         if (value.isEmpty() && option->nonEmpty) {
             return Text::tr("Valeur vide après %1").arg(argument);
         }
-        given.values[option->name] = value;
+        if (const QString twice = keep(*option, value, given); !twice.isEmpty()) {
+            return twice;
+        }
     }
     arguments = rest;
     return {};

@@ -44,7 +44,8 @@ struct GivenOptions {
 
 // The arguments of one command taken apart by its declared options: the
 // round's options first, then the flags, then the pairs; the arguments that
-// are no option stay, in order.
+// are no option stay, in order. An option given twice with two values is
+// refused; a flag or a value given twice is taken once.
 class ArgumentParser {
   public:
     explicit ArgumentParser(const CommandOptions& options) : options_(options) {}

@@ -180,8 +180,16 @@ void ReceivedCommand::tellLines(const std::vector<CardBundle::Line>& lines) {
                                     .arg(printable(line.text))
                                     .toUtf8());
                 break;
-            case CardBundle::Outcome::NotFound:
             case CardBundle::Outcome::Unreadable:
+                ++unmatched;
+                writeLine(err_, Text::tr("Ligne %1 : « %2 » n'est ni une date (AAAAMMJJ, "
+                                         "AAAA-MM-JJ, JJ/MM/AA) ni une bande (20M) : aucun QSO "
+                                         "n'est cherché : %3")
+                                    .arg(line.number)
+                                    .arg(printable(line.unread), printable(line.text))
+                                    .toUtf8());
+                break;
+            case CardBundle::Outcome::NotFound:
                 ++unmatched;
                 writeLine(err_, Text::tr("Ligne %1 : aucun QSO ne correspond : %2")
                                     .arg(line.number)

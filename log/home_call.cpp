@@ -1,6 +1,7 @@
 #include "log/home_call.h"
 
 #include <QStringList>
+#include <algorithm>
 
 #include "log/country_file.h"
 #include "log/qsl_via.h"
@@ -12,6 +13,10 @@ bool isLocation(const QString& part, const CountryFile* countries) {
         return true;
     }
     return part.size() <= 4 && part.back().isDigit();
+}
+
+bool holdsDigit(const QString& part) {
+    return std::any_of(part.begin(), part.end(), [](QChar c) { return c.isDigit(); });
 }
 
 QString longestOf(const QStringList& parts) {
@@ -35,6 +40,10 @@ QString homeCallOf(const QString& call, const CountryFile* countries) {
     QStringList parts = call.trimmed().toUpper().split(QLatin1Char('/'), Qt::SkipEmptyParts);
     while (parts.size() > 1 && isOperatingSuffix(parts.last())) {
         parts.removeLast();
+    }
+    // Every call holds a digit: "/P" alone is no station's.
+    if (std::none_of(parts.begin(), parts.end(), holdsDigit)) {
+        return {};
     }
     if (parts.size() <= 1) {
         return parts.value(0);

@@ -13,8 +13,9 @@ class CountryFile;
 // file's prefixes (not its whole-call entries), or when it has at most four
 // characters and ends in a digit (W4, VP2, 3D2, the call area of K1ABC/4). The
 // home call is the longest other part that is a callsign (the first on a tie);
-// a call without such a part keeps its longest part. Upper case; `countries`
-// may be null.
+// a call without such a part keeps its longest part. A call none of whose
+// parts holds a digit ("/P", "/QRP") has no home call: empty. Upper case;
+// `countries` may be null.
 QString homeCallOf(const QString& call, const CountryFile* countries);
 
 // A trailing part that is no place: portable, mobile, low power, maritime and

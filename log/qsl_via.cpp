@@ -29,17 +29,56 @@ bool isCallPart(QStringView part) {
     return false;
 }
 
-// Upper-case words, split at blanks and at the punctuation loggers put between
-// routes; a word's trailing dots go ("LOTW." is LOTW), inner ones stay (EQSL.NET).
-QStringList wordsOf(const QString& text) {
-    static const QRegularExpression separators(QStringLiteral("[\\s,;:()\\[\\]]+"));
-    QStringList words;
-    for (QString word : text.toUpper().split(separators, Qt::SkipEmptyParts)) {
-        while (word.endsWith(QLatin1Char('.'))) {
-            word.chop(1);
+bool isBureauWord(QStringView word) {
+    return word == u"BUREAU" || word == u"BURO" || word == u"BURAU" || word == u"BUERO" ||
+           word == u"BÜRO";
+}
+
+bool isDirectWord(QStringView word) {
+    return word == u"DIRECT" || word == u"DIREKT";
+}
+
+bool isNegation(QStringView word) {
+    return word == u"NO" || word == u"NOT";
+}
+
+// The words of a route that a slash may join: "DIRECT/EQSL" is two routes,
+// "VP2V/K5PI" one call.
+bool isRouteWord(QStringView word) {
+    return isBureauWord(word) || isDirectWord(word) || word == u"LOTW" || word == u"EQSL" ||
+           word == u"ONLY" || word == u"OR" || word == u"QSL";
+}
+
+bool isOneCall(QStringView word) {
+    if (!QslVia::isCallsign(word)) {
+        return false;
+    }
+    for (const QStringView part : word.split(u'/')) {
+        if (isRouteWord(part)) {
+            return false;
         }
-        if (!word.isEmpty()) {
+    }
+    return true;
+}
+
+// Upper-case words: every character that is no letter nor digit separates
+// words ("QSL DIRECT!", "DIRECT-ONLY", "DIRECT.VIA ON4CHK", ".BUREAU"), and so
+// does a slash except inside a call ("VP2V/K5PI" stays whole, "DIRECT/EQSL"
+// is two words). "E-QSL" is EQSL.
+QStringList wordsOf(const QString& text) {
+    static const QRegularExpression separators(QStringLiteral("[^\\p{L}\\p{N}/]+"));
+    QStringList words;
+    for (const QString& word : text.toUpper().split(separators, Qt::SkipEmptyParts)) {
+        if (isOneCall(word)) {
             words.append(word);
+            continue;
+        }
+        for (const QString& part : word.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+            if (part == u"QSL" && !words.isEmpty() && words.last() == u"E") {
+                words.last() = QStringLiteral("EQSL");
+            } else {
+                words.append(part);
+            }
         }
     }
     return words;
@@ -56,6 +95,65 @@ bool containsPair(const QStringList& words, QStringView first, QStringView secon
         }
     }
     return false;
+}
+
+// What the words say of each route.
+struct Routes {
+    bool bureau = false;         // named, and not refused
+    bool bureauRefused = false;  // NO BURO, NO BUREAU, NO QSL VIA BURO
+    bool bureauChoice = false;   // BUREAU OR DIRECT: a choice, never a refusal
+    bool direct = false;         // named, and not refused (NO DIRECT)
+    bool noCard = false;         // NO QSL, NO CARD, NO CARDS
+    bool electronicOnly = false;
+};
+
+// The words a refusal may hold between NO and the route it refuses.
+bool isRefusalFiller(QStringView word) {
+    return word == u"QSL" || word == u"QSLS" || word == u"CARD" || word == u"CARDS" ||
+           word == u"VIA" || word == u"THE" || word == u"BY" || word == u"THRU" ||
+           word == u"THROUGH";
+}
+
+// The index of the word a NO at `at` refuses: past the filler words.
+qsizetype refusedAt(const QStringList& words, qsizetype at) {
+    qsizetype next = at + 1;
+    while (next < words.size() && isRefusalFiller(words[next])) {
+        ++next;
+    }
+    return next;
+}
+
+Routes routesOf(const QStringList& words) {
+    Routes routes;
+    std::vector<bool> refused(static_cast<size_t>(words.size()), false);
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        if (!isNegation(words[i])) {
+            continue;
+        }
+        const qsizetype target = refusedAt(words, i);
+        if (target < words.size() && (isBureauWord(words[target]) || isDirectWord(words[target]))) {
+            refused[static_cast<size_t>(target)] = true;
+            routes.bureauRefused = routes.bureauRefused || isBureauWord(words[target]);
+        } else if (i + 1 < words.size() && (words[i + 1] == u"QSL" || words[i + 1] == u"CARD" ||
+                                            words[i + 1] == u"CARDS")) {
+            routes.noCard = true;
+        }
+    }
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const bool named = !refused[static_cast<size_t>(i)];
+        if (isBureauWord(words[i])) {
+            routes.bureau = routes.bureau || named;
+            routes.bureauChoice = routes.bureauChoice || (i > 0 && words[i - 1] == u"OR") ||
+                                  (i + 1 < words.size() && words[i + 1] == u"OR");
+        } else if (isDirectWord(words[i])) {
+            routes.direct = routes.direct || named;
+        }
+    }
+    for (const QStringView service : {QStringView(u"LOTW"), QStringView(u"EQSL")}) {
+        routes.electronicOnly = routes.electronicOnly || containsPair(words, service, u"ONLY") ||
+                                containsPair(words, u"ONLY", service);
+    }
+    return routes;
 }
 
 }  // namespace
@@ -92,21 +190,19 @@ QString QslVia::managerOf(const QString& qslVia) {
     return {};
 }
 
+// A paper route named, or the bureau taken as a choice, outweighs an "ONLY"
+// that stands next to an electronic service; a refused bureau with no route
+// left to name is a wish for direct cards.
 QslVia::Wish QslVia::wishOf(const QString& qslVia) {
-    const QStringList words = wordsOf(qslVia);
-    if (containsPair(words, u"NO", u"QSL") || containsPair(words, u"NO", u"CARD") ||
-        containsPair(words, u"NO", u"CARDS")) {
+    const Routes routes = routesOf(wordsOf(qslVia));
+    if (routes.noCard) {
         return Wish::NoCard;
     }
-    for (const QStringView service : {QStringView(u"LOTW"), QStringView(u"EQSL")}) {
-        if (containsPair(words, service, u"ONLY") || containsPair(words, u"ONLY", service)) {
-            return Wish::ElectronicOnly;
-        }
+    const bool bureauOk = routes.bureauChoice || (routes.bureau && !routes.bureauRefused);
+    if (routes.electronicOnly && !routes.direct && !bureauOk) {
+        return Wish::ElectronicOnly;
     }
-    const bool bureau = words.contains(QStringLiteral("BUREAU")) ||
-                        words.contains(QStringLiteral("BURO")) ||
-                        words.contains(QStringLiteral("BURAU"));
-    if (words.contains(QStringLiteral("DIRECT")) && !bureau) {
+    if (!bureauOk && (routes.direct || routes.bureauRefused)) {
         return Wish::DirectOnly;
     }
     return Wish::None;

@@ -1,6 +1,7 @@
 #include "mail/envelope_run.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include "labels/label_fitting.h"
 #include "mail/address_block.h"
@@ -41,6 +42,27 @@ bool EnvelopeRun::printBlock(const AddressBlock::Fitted& fitted, QPointF topLeft
     return true;
 }
 
+// A sender's block that would fit where it stands unshifted was pushed off
+// the envelope by the operator's shift: the shift is what to change.
+QString EnvelopeRun::senderUnfitText(const QRectF& paper) const {
+    const QRectF unshifted = format_.senderBlock(QPointF()).intersected(paper);
+    const bool fitsUnshifted =
+        AddressBlock::fit(sender_, unshifted.size(), EnvelopeFormat::kSenderLargestSize,
+                          AddressBlock::Breaking::Never)
+            .fits;
+    if (senderShift_.isNull() || !fitsUnshifted) {
+        return Text::tr(
+            "L'adresse de l'expéditeur ne tient pas sur l'enveloppe : raccourcissez ses lignes.");
+    }
+    return Text::tr(
+               "L'adresse de l'expéditeur ne tient pas sur l'enveloppe %1 avec son décalage "
+               "(« Décalage expéditeur » : %2 ; %3 mm), qui la pousse hors du papier ; sans "
+               "décalage, elle tient : réduisez le décalage.")
+        .arg(QString::fromLatin1(format_.name),
+             QLocale(QLocale::French).toString(senderShift_.x(), 'f', 2),
+             QLocale(QLocale::French).toString(senderShift_.y(), 'f', 2));
+}
+
 // Each block is fitted once: the sender's for the whole run, the recipient's
 // for its envelope.
 EnvelopeRun::Outcome EnvelopeRun::run(const std::vector<MailPiece>& pieces) {
@@ -54,8 +76,7 @@ EnvelopeRun::Outcome EnvelopeRun::run(const std::vector<MailPiece>& pieces) {
         AddressBlock::fit(sender_, senderBlock.size(), EnvelopeFormat::kSenderLargestSize,
                           AddressBlock::Breaking::Never);
     if (!sender_.isEmpty() && !sender.fits) {
-        error_ = Text::tr(
-            "L'adresse de l'expéditeur ne tient pas sur l'enveloppe : raccourcissez ses lignes.");
+        error_ = senderUnfitText(paper);
         return Outcome::Failed;
     }
     int done = 0;

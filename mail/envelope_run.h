@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -32,6 +33,7 @@ class EnvelopeRun {
     QString error() const { return error_; }
 
   private:
+    QString senderUnfitText(const QRectF& paper) const;
     bool printBlock(const AddressBlock::Fitted& fitted, QPointF topLeft);
 
     const EnvelopeFormat& format_;

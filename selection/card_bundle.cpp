@@ -1,5 +1,6 @@
 #include "selection/card_bundle.h"
 
+#include <QDate>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
@@ -20,17 +21,26 @@ CardBundle::CardBundle(const QsoRecords& qsos) {
     }
 }
 
-QByteArray CardBundle::listDate(const QString& word) {
-    static const QRegularExpression adif(QStringLiteral("^\\d{2}(\\d{2})(\\d{2})(\\d{2})$"));
-    static const QRegularExpression typed(QStringLiteral("^(\\d{2})/(\\d{2})/(\\d{2})$"));
-    QRegularExpressionMatch found = adif.match(word);
-    if (found.hasMatch()) {
-        return (found.captured(3) + QLatin1Char('/') + found.captured(2) + QLatin1Char('/') +
-                found.captured(1))
-            .toLatin1();
+QByteArray CardBundle::logDate(const QString& word) {
+    static const QRegularExpression adif(QStringLiteral("^\\d{8}$"));
+    static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
+    if (adif.match(word).hasMatch()) {
+        return word.toLatin1();
     }
-    found = typed.match(word);
-    return found.hasMatch() ? word.toLatin1() : QByteArray();
+    const QRegularExpressionMatch found = iso.match(word);
+    if (!found.hasMatch() || !QDate::fromString(word, Qt::ISODate).isValid()) {
+        return {};
+    }
+    return (found.captured(1) + found.captured(2) + found.captured(3)).toLatin1();
+}
+
+QByteArray CardBundle::listDate(const QString& word) {
+    static const QRegularExpression typed(QStringLiteral("^(\\d{2})/(\\d{2})/(\\d{2})$"));
+    const QByteArray whole = logDate(word);
+    if (!whole.isEmpty()) {
+        return whole.mid(6, 2) + '/' + whole.mid(4, 2) + '/' + whole.mid(2, 2);
+    }
+    return typed.match(word).hasMatch() ? word.toLatin1() : QByteArray();
 }
 
 QByteArray CardBundle::listBand(const QString& word) {
@@ -58,13 +68,14 @@ CardBundle::Line CardBundle::matchLine(const QString& text, int number) const {
         const QByteArray asBand = listBand(word);
         if (!asDate.isEmpty() && date.isEmpty()) {
             // A four-digit year is compared whole, with the log's own QSO_DATE.
-            const bool wholeYear = !word.contains(QLatin1Char('/'));
-            date = wholeYear ? word.toLatin1() : asDate;
-            dateField = wholeYear ? QsoField::QsoDate : QsoField::Date;
+            const QByteArray whole = logDate(word);
+            date = whole.isEmpty() ? asDate : whole;
+            dateField = whole.isEmpty() ? QsoField::Date : QsoField::QsoDate;
         } else if (!asBand.isEmpty() && band.isEmpty()) {
             band = asBand;
         } else {
             line.outcome = Outcome::Unreadable;
+            line.unread = word;
             return line;
         }
     }

@@ -9,9 +9,9 @@
 #include "log/qso_record.h"
 
 // The cards of a bundle, typed or scanned one per line: a call, optionally
-// followed by the QSO's date (YYYYMMDD or DD/MM/YY) and its band (20M), each
-// matched against the QSOs of a log. The whole call is compared; the date
-// (a four-digit year whole) and the band narrow the match.
+// followed by the QSO's date (YYYYMMDD, YYYY-MM-DD or DD/MM/YY) and its band
+// (20M), each matched against the QSOs of a log. The whole call is compared;
+// the date (a four-digit year whole) and the band narrow the match.
 class CardBundle {
   public:
     enum class Outcome {
@@ -27,6 +27,7 @@ class CardBundle {
         Outcome outcome = Outcome::NotFound;
         QsoRecords qsos;          // the QSOs it matches
         int alreadyReceived = 0;  // of those, QSOs whose card was already marked received
+        QString unread;           // Unreadable: the word neither a date nor a band
     };
 
     // Indexes the QSOs once: matching a bundle is then a look-up per line.
@@ -42,8 +43,12 @@ class CardBundle {
     // (the window adds those the operator ticks among several).
     static QsoRecords found(const std::vector<Line>& lines);
 
-    // "YYYYMMDD" or "DD/MM/YY" as the list shows a date ("DD/MM/YY"); empty otherwise.
+    // "YYYYMMDD", "YYYY-MM-DD" or "DD/MM/YY" as the list shows a date
+    // ("DD/MM/YY"); empty otherwise.
     static QByteArray listDate(const QString& word);
+    // "YYYYMMDD" or a valid "YYYY-MM-DD" as QSO_DATE holds it; empty otherwise.
+    static QByteArray logDate(const QString& word);
+
     // "20M", "20m", "70cm" as the list shows a band ("14 Mhz"); empty otherwise.
     static QByteArray listBand(const QString& word);
 

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include "files/bounded_file.h"
@@ -13,16 +14,11 @@ namespace {
 const QString kShippedList = QStringLiteral(":/selection/no_bureau_countries.txt");
 constexpr qint64 kLargestOwnFile = 1024 * 1024;
 
+// A cty.dat primary prefix: letters and digits, and for the entities that
+// share one ("3D2/C" Conway Reef, "FO/M" Marquesas) a slash and its letters.
 bool isPrefix(const QString& text) {
-    if (text.isEmpty() || text.size() > 6) {
-        return false;
-    }
-    for (const QChar c : text) {
-        if (!((c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9'))) {
-            return false;
-        }
-    }
-    return true;
+    static const QRegularExpression prefix(QStringLiteral("^[A-Z0-9]{1,6}(/[A-Z0-9]{1,3})?$"));
+    return prefix.match(text).hasMatch();
 }
 
 bool isCheckDate(const QString& text) {
@@ -33,14 +29,22 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(NoBureauTable)
 };
 
+QString namedLines(const QStringList& numbers) {
+    QString named = numbers.mid(0, NoBureauTable::kMostNamedLines).join(QStringLiteral(", "));
+    if (numbers.size() > NoBureauTable::kMostNamedLines) {
+        named += QStringLiteral(", …");
+    }
+    return named;
+}
+
 }  // namespace
 
 QString NoBureauTable::ownFilePath(const QString& settingsFile) {
     return QFileInfo(settingsFile).absolutePath() + QStringLiteral("/sans_bureau.txt");
 }
 
-int NoBureauTable::apply(const QString& text, bool ownFile, int* firstBadLine) {
-    int bad = 0;
+QStringList NoBureauTable::apply(const QString& text, bool ownFile) {
+    QStringList badLines;
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].trimmed();
@@ -54,9 +58,7 @@ int NoBureauTable::apply(const QString& text, bool ownFile, int* firstBadLine) {
             prefix.remove(0, 1);
         }
         if (!isPrefix(prefix) || !isCheckDate(fields.value(1).trimmed())) {
-            if (bad++ == 0) {
-                *firstBadLine = i + 1;
-            }
+            badLines.append(QString::number(i + 1));
             continue;
         }
         if (removed) {
@@ -65,15 +67,14 @@ int NoBureauTable::apply(const QString& text, bool ownFile, int* firstBadLine) {
             prefixes_.insert(prefix.toLatin1());
         }
     }
-    return bad;
+    return badLines;
 }
 
 NoBureauTable NoBureauTable::load(const QString& ownFile, QString* problem) {
     NoBureauTable table;
     QFile shipped(kShippedList);
-    int ignored = 0;
     if (shipped.open(QIODevice::ReadOnly)) {
-        table.apply(QString::fromUtf8(shipped.readAll()), false, &ignored);
+        table.apply(QString::fromUtf8(shipped.readAll()), false);
     }
     QByteArray bytes;
     QString reason;
@@ -81,16 +82,13 @@ NoBureauTable NoBureauTable::load(const QString& ownFile, QString* problem) {
         BoundedFile::read(ownFile, kLargestOwnFile, &bytes, &reason);
     QString said;
     if (outcome == BoundedFile::Outcome::Read) {
-        int firstBad = 0;
-        const int bad = table.apply(QString::fromUtf8(bytes), true, &firstBad);
-        if (bad > 0) {
+        const QStringList bad = table.apply(QString::fromUtf8(bytes), true);
+        if (!bad.isEmpty()) {
             said = Text::tr(
-                       "Le fichier des pays sans bureau %1 : %n lignes ignorées, la première "
-                       "est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, "
-                       "source).",
-                       nullptr, bad)
-                       .arg(ownFile)
-                       .arg(firstBad);
+                       "Le fichier des pays sans bureau %1 : %n lignes ignorées : %2 (attendu : "
+                       "PRÉFIXE ou -PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).",
+                       nullptr, static_cast<int>(bad.size()))
+                       .arg(ownFile, namedLines(bad));
         }
     } else if (outcome != BoundedFile::Outcome::Missing) {
         said = Text::tr(

@@ -789,6 +789,10 @@ Fortfahren?</numerusform>
         <source>--first-card : de 1 à %1 (les cartes par page)</source>
         <translation>--first-card: von 1 bis %1 (die Karten pro Seite)</translation>
     </message>
+    <message>
+        <source>--paper : le papier des cartes par page, à donner avec --per-page 2 ou 4</source>
+        <translation>--paper: das Papier für mehrere Karten pro Seite, nur mit --per-page 2 oder 4</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -865,6 +869,10 @@ Fortfahren?</numerusform>
         <source>Valeur vide après %1</source>
         <translation>Leerer Wert nach %1</translation>
     </message>
+    <message>
+        <source>--%1 est donnée deux fois, avec « %2 » puis « %3 » : gardez-en une.</source>
+        <translation>--%1 ist zweimal angegeben, mit „%2“ und dann „%3“: behalten Sie eine Angabe.</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmationDownload</name>
@@ -905,6 +913,10 @@ Fortfahren?</numerusform>
     <message>
         <source>L&apos;adresse de l&apos;expéditeur ne tient pas sur l&apos;enveloppe : raccourcissez ses lignes.</source>
         <translation>Die Absenderadresse passt nicht auf den Umschlag: Kürzen Sie ihre Zeilen.</translation>
+    </message>
+    <message>
+        <source>L&apos;adresse de l&apos;expéditeur ne tient pas sur l&apos;enveloppe %1 avec son décalage (« Décalage expéditeur » : %2 ; %3 mm), qui la pousse hors du papier ; sans décalage, elle tient : réduisez le décalage.</source>
+        <translation>Die Absenderadresse passt mit ihrem Versatz („Versatz Absender“: %2 ; %3 mm) nicht auf den Umschlag %1, er schiebt sie vom Papier; ohne Versatz passt sie: verringern Sie den Versatz.</translation>
     </message>
 </context>
 <context>
@@ -1610,17 +1622,24 @@ Ins Adressbuch aufnehmen?</translation>
     </message>
 </context>
 <context>
-    <name>NoBureauTable</name>
-    <message numerus="yes">
-        <source>Le fichier des pays sans bureau %1 : %n lignes ignorées, la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
-        <translation>
-            <numerusform>Die Datei der Länder ohne Büro %1: %n Zeile ignoriert, die erste ist Zeile %2 (erwartet: PRÄFIX, Tabulator, JJJJ-MM-TT, Tabulator, Quelle).</numerusform>
-            <numerusform>Die Datei der Länder ohne Büro %1: %n Zeilen ignoriert, die erste ist Zeile %2 (erwartet: PRÄFIX, Tabulator, JJJJ-MM-TT, Tabulator, Quelle).</numerusform>
-        </translation>
+    <name>MailingList</name>
+    <message>
+        <source>Pas de destinataire pour : %1 (l&apos;indicatif ne nomme aucune station)</source>
+        <translation>Kein Empfänger für: %1 (das Rufzeichen nennt keine Station)</translation>
     </message>
+</context>
+<context>
+    <name>NoBureauTable</name>
     <message>
         <source>Le fichier des pays sans bureau %1 ne peut pas être lu (%2) : seule la liste fournie est utilisée.</source>
         <translation>Die Datei der Länder ohne Büro %1 kann nicht gelesen werden (%2): Nur die mitgelieferte Liste wird verwendet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Le fichier des pays sans bureau %1 : %n lignes ignorées : %2 (attendu : PRÉFIXE ou -PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
+        <translation>
+            <numerusform>Die Datei der Länder ohne Büro %1: %n Zeile ignoriert: %2 (erwartet: PRÄFIX oder -PRÄFIX, Tabulator, JJJJ-MM-TT, Tabulator, Quelle).</numerusform>
+            <numerusform>Die Datei der Länder ohne Büro %1: %n Zeilen ignoriert: %2 (erwartet: PRÄFIX oder -PRÄFIX, Tabulator, JJJJ-MM-TT, Tabulator, Quelle).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1843,6 +1862,10 @@ Ins Adressbuch aufnehmen?</translation>
         <source>Lire la copie marquée %1, pour imprimer les réponses ?</source>
         <translation>Die markierte Kopie %1 lesen, um die Antworten zu drucken?</translation>
     </message>
+    <message>
+        <source>(« %1 » n&apos;est ni une date ni une bande)</source>
+        <translation>(„%1“ ist weder ein Datum noch ein Band)</translation>
+    </message>
 </context>
 <context>
     <name>ReceivedCommand</name>
@@ -1884,6 +1907,10 @@ Ins Adressbuch aufnehmen?</translation>
             <numerusform>%n Zeile gefunden, %1 ohne QSO, %2 mit mehreren QSOs</numerusform>
             <numerusform>%n Zeilen gefunden, %1 ohne QSO, %2 mit mehreren QSOs</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Ligne %1 : « %2 » n&apos;est ni une date (AAAAMMJJ, AAAA-MM-JJ, JJ/MM/AA) ni une bande (20M) : aucun QSO n&apos;est cherché : %3</source>
+        <translation>Zeile %1: „%2“ ist weder ein Datum (JJJJMMTT, JJJJ-MM-TT, TT/MM/JJ) noch ein Band (20M): kein QSO wird gesucht: %3</translation>
     </message>
 </context>
 <context>

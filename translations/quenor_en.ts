@@ -789,6 +789,10 @@ Continue?</numerusform>
         <source>--first-card : de 1 à %1 (les cartes par page)</source>
         <translation>--first-card: from 1 to %1 (the cards per page)</translation>
     </message>
+    <message>
+        <source>--paper : le papier des cartes par page, à donner avec --per-page 2 ou 4</source>
+        <translation>--paper: the paper of several cards per page, given with --per-page 2 or 4</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -865,6 +869,10 @@ Continue?</numerusform>
         <source>Valeur vide après %1</source>
         <translation>Empty value after %1</translation>
     </message>
+    <message>
+        <source>--%1 est donnée deux fois, avec « %2 » puis « %3 » : gardez-en une.</source>
+        <translation>--%1 is given twice, with &quot;%2&quot; then &quot;%3&quot;: keep one.</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmationDownload</name>
@@ -905,6 +913,10 @@ Continue?</numerusform>
     <message>
         <source>L&apos;adresse de l&apos;expéditeur ne tient pas sur l&apos;enveloppe : raccourcissez ses lignes.</source>
         <translation>The sender&apos;s address does not fit on the envelope: shorten its lines.</translation>
+    </message>
+    <message>
+        <source>L&apos;adresse de l&apos;expéditeur ne tient pas sur l&apos;enveloppe %1 avec son décalage (« Décalage expéditeur » : %2 ; %3 mm), qui la pousse hors du papier ; sans décalage, elle tient : réduisez le décalage.</source>
+        <translation>The sender&apos;s address does not fit on the %1 envelope with its offset (&quot;Sender offset&quot;: %2 ; %3 mm), which pushes it off the paper; without the offset it fits: reduce the offset.</translation>
     </message>
 </context>
 <context>
@@ -1610,17 +1622,24 @@ Add them to the address book?</translation>
     </message>
 </context>
 <context>
-    <name>NoBureauTable</name>
-    <message numerus="yes">
-        <source>Le fichier des pays sans bureau %1 : %n lignes ignorées, la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
-        <translation>
-            <numerusform>The file of countries without a bureau %1: %n line ignored, the first is line %2 (expected: PREFIX, tab, YYYY-MM-DD, tab, source).</numerusform>
-            <numerusform>The file of countries without a bureau %1: %n lines ignored, the first is line %2 (expected: PREFIX, tab, YYYY-MM-DD, tab, source).</numerusform>
-        </translation>
+    <name>MailingList</name>
+    <message>
+        <source>Pas de destinataire pour : %1 (l&apos;indicatif ne nomme aucune station)</source>
+        <translation>No recipient for: %1 (the call names no station)</translation>
     </message>
+</context>
+<context>
+    <name>NoBureauTable</name>
     <message>
         <source>Le fichier des pays sans bureau %1 ne peut pas être lu (%2) : seule la liste fournie est utilisée.</source>
         <translation>The file of countries without a bureau %1 cannot be read (%2): only the built-in list is used.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Le fichier des pays sans bureau %1 : %n lignes ignorées : %2 (attendu : PRÉFIXE ou -PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
+        <translation>
+            <numerusform>The file of countries without a bureau %1: %n line ignored: %2 (expected: PREFIX or -PREFIX, tab, YYYY-MM-DD, tab, source).</numerusform>
+            <numerusform>The file of countries without a bureau %1: %n lines ignored: %2 (expected: PREFIX or -PREFIX, tab, YYYY-MM-DD, tab, source).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1843,6 +1862,10 @@ Add them to the address book?</translation>
         <source>Lire la copie marquée %1, pour imprimer les réponses ?</source>
         <translation>Read the marked copy %1, to print the replies?</translation>
     </message>
+    <message>
+        <source>(« %1 » n&apos;est ni une date ni une bande)</source>
+        <translation>(&quot;%1&quot; is neither a date nor a band)</translation>
+    </message>
 </context>
 <context>
     <name>ReceivedCommand</name>
@@ -1884,6 +1907,10 @@ Add them to the address book?</translation>
             <numerusform>%n line found, %1 without a QSO, %2 with several QSOs</numerusform>
             <numerusform>%n lines found, %1 without a QSO, %2 with several QSOs</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Ligne %1 : « %2 » n&apos;est ni une date (AAAAMMJJ, AAAA-MM-JJ, JJ/MM/AA) ni une bande (20M) : aucun QSO n&apos;est cherché : %3</source>
+        <translation>Line %1: &quot;%2&quot; is neither a date (YYYYMMDD, YYYY-MM-DD, DD/MM/YY) nor a band (20M): no QSO is looked for: %3</translation>
     </message>
 </context>
 <context>

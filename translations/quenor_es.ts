@@ -789,6 +789,10 @@ Continuer ?</source>
         <source>--first-card : de 1 à %1 (les cartes par page)</source>
         <translation>--first-card: de 1 a %1 (las tarjetas por página)</translation>
     </message>
+    <message>
+        <source>--paper : le papier des cartes par page, à donner avec --per-page 2 ou 4</source>
+        <translation>--paper: el papel de varias tarjetas por página, junto con --per-page 2 o 4</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -865,6 +869,10 @@ Continuer ?</source>
         <source>Valeur vide après %1</source>
         <translation>Valor vacío tras %1</translation>
     </message>
+    <message>
+        <source>--%1 est donnée deux fois, avec « %2 » puis « %3 » : gardez-en une.</source>
+        <translation>--%1 se da dos veces, con «%2» y luego «%3»: conserve una.</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmationDownload</name>
@@ -905,6 +913,10 @@ Continuer ?</source>
     <message>
         <source>L&apos;adresse de l&apos;expéditeur ne tient pas sur l&apos;enveloppe : raccourcissez ses lignes.</source>
         <translation>La dirección del remitente no cabe en el sobre: acorte sus líneas.</translation>
+    </message>
+    <message>
+        <source>L&apos;adresse de l&apos;expéditeur ne tient pas sur l&apos;enveloppe %1 avec son décalage (« Décalage expéditeur » : %2 ; %3 mm), qui la pousse hors du papier ; sans décalage, elle tient : réduisez le décalage.</source>
+        <translation>La dirección del remitente no cabe en el sobre %1 con su desplazamiento («Desplazamiento remitente»: %2 ; %3 mm), que la saca del papel; sin desplazamiento cabe: reduzca el desplazamiento.</translation>
     </message>
 </context>
 <context>
@@ -1610,17 +1622,24 @@ Les ajouter au carnet d&apos;adresses ?</source>
     </message>
 </context>
 <context>
-    <name>NoBureauTable</name>
-    <message numerus="yes">
-        <source>Le fichier des pays sans bureau %1 : %n lignes ignorées, la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
-        <translation>
-            <numerusform>El archivo de países sin buró %1: %n línea ignorada, la primera es la línea %2 (esperado: PREFIJO, tabulador, AAAA-MM-DD, tabulador, fuente).</numerusform>
-            <numerusform>El archivo de países sin buró %1: %n líneas ignoradas, la primera es la línea %2 (esperado: PREFIJO, tabulador, AAAA-MM-DD, tabulador, fuente).</numerusform>
-        </translation>
+    <name>MailingList</name>
+    <message>
+        <source>Pas de destinataire pour : %1 (l&apos;indicatif ne nomme aucune station)</source>
+        <translation>Sin destinatario para: %1 (el indicativo no nombra ninguna estación)</translation>
     </message>
+</context>
+<context>
+    <name>NoBureauTable</name>
     <message>
         <source>Le fichier des pays sans bureau %1 ne peut pas être lu (%2) : seule la liste fournie est utilisée.</source>
         <translation>El archivo de países sin buró %1 no se puede leer (%2): solo se usa la lista incluida.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Le fichier des pays sans bureau %1 : %n lignes ignorées : %2 (attendu : PRÉFIXE ou -PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
+        <translation>
+            <numerusform>El archivo de países sin buró %1: %n línea ignorada: %2 (esperado: PREFIJO o -PREFIJO, tabulador, AAAA-MM-DD, tabulador, fuente).</numerusform>
+            <numerusform>El archivo de países sin buró %1: %n líneas ignoradas: %2 (esperado: PREFIJO o -PREFIJO, tabulador, AAAA-MM-DD, tabulador, fuente).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1843,6 +1862,10 @@ Les ajouter au carnet d&apos;adresses ?</source>
         <source>Lire la copie marquée %1, pour imprimer les réponses ?</source>
         <translation>¿Leer la copia marcada %1 para imprimir las respuestas?</translation>
     </message>
+    <message>
+        <source>(« %1 » n&apos;est ni une date ni une bande)</source>
+        <translation>(«%1» no es ni una fecha ni una banda)</translation>
+    </message>
 </context>
 <context>
     <name>ReceivedCommand</name>
@@ -1884,6 +1907,10 @@ Les ajouter au carnet d&apos;adresses ?</source>
             <numerusform>%n línea encontrada, %1 sin QSO, %2 con varios QSO</numerusform>
             <numerusform>%n líneas encontradas, %1 sin QSO, %2 con varios QSO</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Ligne %1 : « %2 » n&apos;est ni une date (AAAAMMJJ, AAAA-MM-JJ, JJ/MM/AA) ni une bande (20M) : aucun QSO n&apos;est cherché : %3</source>
+        <translation>Línea %1: «%2» no es ni una fecha (AAAAMMDD, AAAA-MM-DD, DD/MM/AA) ni una banda (20M): no se busca ningún QSO: %3</translation>
     </message>
 </context>
 <context>

@@ -789,6 +789,10 @@ Continuare?</numerusform>
         <source>--first-card : de 1 à %1 (les cartes par page)</source>
         <translation>--first-card: da 1 a %1 (le cartoline per pagina)</translation>
     </message>
+    <message>
+        <source>--paper : le papier des cartes par page, à donner avec --per-page 2 ou 4</source>
+        <translation>--paper: la carta di più cartoline per pagina, insieme a --per-page 2 o 4</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -865,6 +869,10 @@ Continuare?</numerusform>
         <source>Valeur vide après %1</source>
         <translation>Valore vuoto dopo %1</translation>
     </message>
+    <message>
+        <source>--%1 est donnée deux fois, avec « %2 » puis « %3 » : gardez-en une.</source>
+        <translation>--%1 è data due volte, con «%2» e poi «%3»: tenetene una.</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmationDownload</name>
@@ -905,6 +913,10 @@ Continuare?</numerusform>
     <message>
         <source>L&apos;adresse de l&apos;expéditeur ne tient pas sur l&apos;enveloppe : raccourcissez ses lignes.</source>
         <translation>L&apos;indirizzo del mittente non entra nella busta: accorciatene le righe.</translation>
+    </message>
+    <message>
+        <source>L&apos;adresse de l&apos;expéditeur ne tient pas sur l&apos;enveloppe %1 avec son décalage (« Décalage expéditeur » : %2 ; %3 mm), qui la pousse hors du papier ; sans décalage, elle tient : réduisez le décalage.</source>
+        <translation>L&apos;indirizzo del mittente non sta sulla busta %1 con il suo spostamento («Spostamento mittente»: %2 ; %3 mm), che lo spinge fuori dalla carta; senza spostamento ci sta: riducete lo spostamento.</translation>
     </message>
 </context>
 <context>
@@ -1610,17 +1622,24 @@ Aggiungerli alla rubrica indirizzi?</translation>
     </message>
 </context>
 <context>
-    <name>NoBureauTable</name>
-    <message numerus="yes">
-        <source>Le fichier des pays sans bureau %1 : %n lignes ignorées, la première est la ligne %2 (attendu : PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
-        <translation>
-            <numerusform>Il file dei paesi senza bureau %1: %n riga ignorata, la prima è la riga %2 (atteso: PREFISSO, tabulazione, AAAA-MM-GG, tabulazione, fonte).</numerusform>
-            <numerusform>Il file dei paesi senza bureau %1: %n righe ignorate, la prima è la riga %2 (atteso: PREFISSO, tabulazione, AAAA-MM-GG, tabulazione, fonte).</numerusform>
-        </translation>
+    <name>MailingList</name>
+    <message>
+        <source>Pas de destinataire pour : %1 (l&apos;indicatif ne nomme aucune station)</source>
+        <translation>Nessun destinatario per: %1 (il nominativo non indica alcuna stazione)</translation>
     </message>
+</context>
+<context>
+    <name>NoBureauTable</name>
     <message>
         <source>Le fichier des pays sans bureau %1 ne peut pas être lu (%2) : seule la liste fournie est utilisée.</source>
         <translation>Il file dei paesi senza bureau %1 non può essere letto (%2): si usa solo l&apos;elenco fornito.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Le fichier des pays sans bureau %1 : %n lignes ignorées : %2 (attendu : PRÉFIXE ou -PRÉFIXE, tabulation, AAAA-MM-JJ, tabulation, source).</source>
+        <translation>
+            <numerusform>Il file dei paesi senza bureau %1: %n riga ignorata: %2 (atteso: PREFISSO o -PREFISSO, tabulazione, AAAA-MM-GG, tabulazione, fonte).</numerusform>
+            <numerusform>Il file dei paesi senza bureau %1: %n righe ignorate: %2 (atteso: PREFISSO o -PREFISSO, tabulazione, AAAA-MM-GG, tabulazione, fonte).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1843,6 +1862,10 @@ Aggiungerli alla rubrica indirizzi?</translation>
         <source>Lire la copie marquée %1, pour imprimer les réponses ?</source>
         <translation>Leggere la copia segnata %1 per stampare le risposte?</translation>
     </message>
+    <message>
+        <source>(« %1 » n&apos;est ni une date ni une bande)</source>
+        <translation>(«%1» non è né una data né una banda)</translation>
+    </message>
 </context>
 <context>
     <name>ReceivedCommand</name>
@@ -1884,6 +1907,10 @@ Aggiungerli alla rubrica indirizzi?</translation>
             <numerusform>%n riga trovata, %1 senza QSO, %2 con più QSO</numerusform>
             <numerusform>%n righe trovate, %1 senza QSO, %2 con più QSO</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Ligne %1 : « %2 » n&apos;est ni une date (AAAAMMJJ, AAAA-MM-JJ, JJ/MM/AA) ni une bande (20M) : aucun QSO n&apos;est cherché : %3</source>
+        <translation>Riga %1: «%2» non è né una data (AAAAMMGG, AAAA-MM-GG, GG/MM/AA) né una banda (20M): nessun QSO viene cercato: %3</translation>
     </message>
 </context>
 <context>

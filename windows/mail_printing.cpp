@@ -38,6 +38,9 @@ std::unique_ptr<AddressJob> MailPrinting::job(const Target& target) {
         dialogs.message(error.isEmpty() ? job->error() : error);
         return nullptr;
     }
+    if (const QStringList& calls = job->mailingList().withoutStation; !calls.isEmpty()) {
+        dialogs.message(MailingList::withoutStationText(calls));
+    }
     if (job->mailingList().pieces.empty()) {
         tellMissing(job->mailingList().missing);
         dialogs.message(Text::tr("Aucune adresse pour les QSO choisis"));

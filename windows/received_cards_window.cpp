@@ -122,8 +122,11 @@ void ReceivedCardsWindow::showMatches() {
                     severalQsos_.push_back(qso);
                 }
                 break;
-            case CardBundle::Outcome::NotFound:
             case CardBundle::Outcome::Unreadable:
+                unmatched_->addItem(lineText(line) + QStringLiteral("  ") +
+                                    tr("(« %1 » n'est ni une date ni une bande)").arg(line.unread));
+                break;
+            case CardBundle::Outcome::NotFound:
                 unmatched_->addItem(lineText(line));
                 break;
         }

@@ -73,6 +73,55 @@ TEST(CommandLine, ReportsBadArgumentsAndUnreadableFiles) {
     }
 }
 
+// Faults: an option given twice with two values silently taking the last
+// one; --paper without --per-page silently ignored (cards printed one a page).
+// A value given twice alike, or a flag twice, changes nothing.
+TEST(CommandLine, RefusesAnOptionGivenTwiceWithTwoValues) {
+    const QString log = testDataPath(QStringLiteral("one_record_per_line.adi"));
+    const QString card = QStringLiteral(QE_SOURCE_DIR "/tests/golden/table.qsl");
+    const struct {
+        QStringList arguments;
+        int code;
+        const char* said;  // the whole first line of standard error; "" for none
+    } cases[] = {
+        {{QStringLiteral("list"), log, QStringLiteral("--sort"), QStringLiteral("call"),
+          QStringLiteral("--sort"), QStringLiteral("bureau")},
+         CommandLine::kUsage,
+         "--sort est donnée deux fois, avec « call » puis « bureau » : gardez-en une."},
+        {{QStringLiteral("labels"), log, QStringLiteral("--first-label"), QStringLiteral("2"),
+          QStringLiteral("--dump"), QStringLiteral("--first-label"), QStringLiteral("5")},
+         CommandLine::kUsage,
+         "--first-label est donnée deux fois, avec « 2 » puis « 5 » : gardez-en une."},
+        {{QStringLiteral("cards"), log, card, QStringLiteral("--pdf"), QStringLiteral("a.pdf"),
+          QStringLiteral("--dump"), QStringLiteral("--pdf"), QStringLiteral("b.pdf")},
+         CommandLine::kUsage,
+         "--pdf est donnée deux fois, avec « a.pdf » puis « b.pdf » : gardez-en une."},
+        {{QStringLiteral("cards"), log, card, QStringLiteral("--paper"), QStringLiteral("Letter"),
+          QStringLiteral("--dump")},
+         CommandLine::kUsage,
+         "--paper : le papier des cartes par page, à donner avec --per-page 2 ou 4"},
+        {{QStringLiteral("list"), log, QStringLiteral("--sort"), QStringLiteral("call"),
+          QStringLiteral("--unsent"), QStringLiteral("--sort"), QStringLiteral("call"),
+          QStringLiteral("--unsent")},
+         CommandLine::kOk,
+         ""},
+        {{QStringLiteral("cards"), log, card, QStringLiteral("--per-page"), QStringLiteral("2"),
+          QStringLiteral("--paper"), QStringLiteral("Letter"), QStringLiteral("--dump")},
+         CommandLine::kOk,
+         ""},
+    };
+    for (const auto& c : cases) {
+        const Outcome outcome = run(c.arguments);
+        EXPECT_EQ(outcome.code, c.code) << c.arguments.join(u' ').toStdString();
+        if (c.code == CommandLine::kUsage) {
+            EXPECT_EQ(outcome.err.split('\n').first(), QByteArray(c.said));
+            EXPECT_TRUE(outcome.out.isEmpty());
+        } else {
+            EXPECT_FALSE(outcome.out.isEmpty());
+        }
+    }
+}
+
 TEST(CommandLine, FileNamesKeepTheirBytes) {
     for (const QByteArray& bytes :
          {QByteArray("l\xe9g.adi"), QByteArray("d\xff/\xc3"), QByteArray("\xf0\x90\x82\x80\xe9"),
@@ -743,7 +792,9 @@ TEST(CommandLine, ReceivedMarksTheCardsOfABundle) {
                   {QStringLiteral("Ligne 3 : 2 QSO correspondent, aucun n'est marqué : F1AAA"),
                    QStringLiteral("Ligne 6 : 2 QSO correspondent, aucun n'est marqué : F1AAH 40M"),
                    QStringLiteral("Ligne 9 : aucun QSO ne correspond : NOBODY"),
-                   QStringLiteral("Ligne 10 : aucun QSO ne correspond : F1AAK 20M extra"),
+                   QStringLiteral("Ligne 10 : « extra » n'est ni une date (AAAAMMJJ, "
+                                  "AAAA-MM-JJ, JJ/MM/AA) ni une bande (20M) : aucun QSO n'est "
+                                  "cherché : F1AAK 20M extra"),
                    QStringLiteral("Ligne 11 : aucun QSO ne correspond : F1AAM 15M"),
                    QStringLiteral("5 lignes trouvées, 3 sans QSO, 2 à plusieurs QSO")}));
     const QByteArray today =

@@ -19,6 +19,7 @@
 #include "mail/sender_settings.h"
 #include "printing/dump_surface.h"
 #include "settings/settings_store.h"
+#include "support/qso_rows.h"
 
 namespace {
 
@@ -51,6 +52,11 @@ TEST(AddressSource, FindsTheStationACardGoesTo) {
         {"KH6/K1A", "", "K1A", false},
         {"EA8/N1A", "", "N1A", false},
         {"K1ABC/AM", "", "K1ABC", false},
+        // A manager behind punctuation; a call that names no station.
+        {"ON4XYZ", "DIRECT.VIA ON4CHK", "ON4CHK", true},
+        {"IZ1ABC", "VIA IZ2KXC-DIRECT-BUREAU", "IZ2KXC", true},
+        {"/P", "", "", false},
+        {"/QRP", "", "", false},
     };
     for (const Case& c : cases) {
         const AddressSource::Recipient recipient =
@@ -313,6 +319,53 @@ TEST(EnvelopeRun, AShiftedBlockStaysOnThePaper) {
     }
 }
 
+// Fault: a sender's block pushed off the envelope by its shift said to be
+// too long ("raccourcissez ses lignes"), the shift never named.
+TEST(EnvelopeRun, NamesTheShiftThatPushesTheSendersBlockOff) {
+    const MailPiece piece{QStringLiteral("ON4AAA"),
+                          {QStringLiteral("ON4AAA"), QStringLiteral("Jean Dupont")}};
+    const QStringList shortSender{QStringLiteral("F9XQA"), QStringLiteral("75002 Paris")};
+    const QStringList longSender{QStringLiteral("F9XQA"),
+                                 QStringLiteral("Paul Martin, 12 rue de la Grande Chaumière, "
+                                                "Appartement 7, Bâtiment B, 75006 Paris, France")};
+    const struct {
+        QPointF shift;
+        const QStringList& sender;
+        const char* said;  // empty: both blocks print
+    } cases[] = {
+        {QPointF(0, 0), shortSender, ""},
+        {QPointF(-50, -50), shortSender,
+         "L'adresse de l'expéditeur ne tient pas sur l'enveloppe DL avec son décalage "
+         "(« Décalage expéditeur » : -50,00 ; -50,00 mm)"},
+        {QPointF(0, -50), shortSender, "(« Décalage expéditeur » : 0,00 ; -50,00 mm)"},
+        {QPointF(0, 0), longSender, "raccourcissez ses lignes"},
+        {QPointF(-50, 0), longSender, "raccourcissez ses lignes"},
+    };
+    const EnvelopeFormat& format = *EnvelopeFormat::find(QStringLiteral("DL"));
+    for (const auto& c : cases) {
+        std::FILE* out = std::fopen("/dev/null", "w");
+        ASSERT_NE(out, nullptr);
+        EnvelopeRun::Outcome outcome = EnvelopeRun::Outcome::Failed;
+        QString error;
+        {
+            DumpSurface surface(out);
+            EnvelopeRun run(format, surface);
+            run.setShifts({}, c.shift);
+            run.setSender(c.sender);
+            outcome = run.run({piece});
+            error = run.error();
+        }
+        std::fclose(out);
+        const QString said = QString::fromUtf8(c.said);
+        EXPECT_EQ(outcome,
+                  said.isEmpty() ? EnvelopeRun::Outcome::Completed : EnvelopeRun::Outcome::Failed)
+            << c.shift.x() << " " << c.shift.y();
+        EXPECT_TRUE(error.contains(said)) << error.toStdString();
+        EXPECT_EQ(error.contains(QStringLiteral("Décalage")), said.contains(u"Décalage"))
+            << error.toStdString();
+    }
+}
+
 TEST(EnvelopeFormat, PlacesTheBlocksInsideEveryEnvelope) {
     ASSERT_EQ(EnvelopeFormat::all().size(), 5u);
     const std::pair<const char*, QSizeF> sizes[] = {{"DL", {220, 110}},
@@ -380,6 +433,24 @@ TEST(MailingList, FindsEachRecipientsAddressOnceInPrintListOrder) {
         EXPECT_EQ(list.pieces[i].call, expected[i].first);
         EXPECT_EQ(list.pieces[i].lines, expected[i].second) << expected[i].first.toStdString();
     }
+}
+
+// Faults: a call that is only a suffix ("/P") mailed to "P" (the address of
+// a station P guessed), or left out without a word.
+TEST(MailingList, NamesTheCallsThatNameNoStation) {
+    AddressBook book;
+    book.put({QStringLiteral("P"), {QStringLiteral("Someone else")}});
+    book.put({QStringLiteral("ON4AAA"), {QStringLiteral("Jean Dupont")}});
+    const AddressSource source(book);
+    const MailingList list = MailingList::of(
+        {testQso("/P"), testQso("ON4AAA/P"), testQso("/QRP"), testQso("/P")}, source);
+    ASSERT_EQ(list.pieces.size(), 1u);
+    EXPECT_EQ(list.pieces[0].call, QStringLiteral("ON4AAA"));
+    EXPECT_TRUE(list.missing.isEmpty());
+    EXPECT_EQ(list.withoutStation, (QStringList{QStringLiteral("/P"), QStringLiteral("/QRP")}));
+    EXPECT_EQ(MailingList::withoutStationText(list.withoutStation),
+              QStringLiteral(
+                  "Pas de destinataire pour : /P, /QRP (l'indicatif ne nomme aucune station)"));
 }
 
 TEST(MailingList, ALogChangedSinceItWasReadGivesNoWrongAddress) {

@@ -53,7 +53,7 @@ TEST_F(BureauRunTest, TheTableIsTheShippedListWithTheOperatorsFileOverIt) {
     EXPECT_FALSE(table.contains("ZZ"));
     EXPECT_TRUE(table.contains("3W"));
     EXPECT_EQ(problem.count(QStringLiteral("sans_bureau.txt")), 1) << problem.toStdString();
-    EXPECT_TRUE(problem.contains(QStringLiteral("2 lignes ignorées, la première est la ligne 4")))
+    EXPECT_TRUE(problem.contains(QStringLiteral("2 lignes ignorées : 4, 5 (")))
         << problem.toStdString();
 
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.txt")));
@@ -61,6 +61,54 @@ TEST_F(BureauRunTest, TheTableIsTheShippedListWithTheOperatorsFileOverIt) {
         NoBureauTable::load(dir.filePath(QStringLiteral("folder.txt")), &problem);
     EXPECT_TRUE(unread.contains("9N"));
     EXPECT_TRUE(problem.contains(QStringLiteral("ne peut pas être lu"))) << problem.toStdString();
+}
+
+// Faults: an entity whose cty.dat prefix holds a slash (Conway Reef "3D2/c",
+// the Marquesas "FO/m") refused as a line or never matched, a line left out
+// without its number, a long list of bad lines said line by line.
+TEST_F(BureauRunTest, NamesEntitiesWithASlashAndEveryLineLeftOut) {
+    const QString cty =
+        writeFile(dir, QStringLiteral("cty.dat"),
+                  "Fiji:                     32:  56:  OC:  -17.78:  -177.92:   -12.0:  3D2:\n"
+                  "    3D2,=3D5X;\n"
+                  "Conway Reef:              32:  56:  OC:  -22.00:  -175.00:   -12.0:  3D2/c:\n"
+                  "    =3D20CR,=3D2C;\n"
+                  "French Polynesia:         32:  63:  OC:  -17.65:   149.40:    10.0:  FO:\n"
+                  "    FO,=TX0A;\n"
+                  "Marquesas Islands:        31:  63:  OC:   -8.92:   140.07:     9.5:  FO/m:\n"
+                  "    =FO/DL5XU,=TX0M;\n");
+    auto oceania = std::make_shared<CountryFile>();
+    QString error;
+    ASSERT_TRUE(oceania->load(cty, &error)) << error.toStdString();
+    QByteArray lines = "3D2/C\t2026-12-08\tDXCC list\nfo/m\n3D2/CONWAY\n/M\n";
+    for (int i = 0; i < NoBureauTable::kMostNamedLines; ++i) {
+        lines += "a bad line\n";
+    }
+    QString problem;
+    const auto table = std::make_shared<NoBureauTable>(
+        NoBureauTable::load(writeFile(dir, QStringLiteral("sans_bureau.txt"), lines), &problem));
+    EXPECT_TRUE(table->contains("3D2/C"));
+    EXPECT_TRUE(table->contains("FO/M"));
+    const BureauOrder order(oceania, table);
+    const struct {
+        const char* call;
+        const char* prefix;
+        BureauOrder::Refusal refusal;
+    } cases[] = {{"3D2CR", "3D2", BureauOrder::Refusal::None},
+                 {"3D2C", "3D2/c", BureauOrder::Refusal::NoBureau},
+                 {"TX0M", "FO/m", BureauOrder::Refusal::NoBureau},
+                 {"TX0A", "FO", BureauOrder::Refusal::None}};
+    for (const auto& c : cases) {
+        const BureauOrder::Key key = order.keyOf(*testQso(c.call));
+        EXPECT_EQ(key.prefix, QByteArray(c.prefix)) << c.call;
+        EXPECT_EQ(key.refusal, c.refusal) << c.call;
+    }
+    // One message, naming the first lines left out, then "…".
+    EXPECT_EQ(problem.count(QStringLiteral("sans_bureau.txt")), 1) << problem.toStdString();
+    EXPECT_TRUE(problem.contains(QStringLiteral(
+        "22 lignes ignorées : 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, "
+        "21, 22, … (")))
+        << problem.toStdString();
 }
 
 // Faults: a guest filed under the place of operation, /MM and /AM under no
@@ -90,6 +138,10 @@ TEST_F(BureauRunTest, EachQsoGoesToTheBureauOfItsHomeCallOrManager) {
         {"9N1AA", "", "9N", "9N1AA", Refusal::NoBureau},
         {"9N1AA", "EA8/DL2BUR", "DL", "DL2BUR", Refusal::None},
         {"DL1ABC", "DIRECT", "DL", "DL1ABC", Refusal::DirectOnly},
+        {"DL1ABC", "DIRECT ONLY, NO BURO", "DL", "DL1ABC", Refusal::DirectOnly},
+        {"DL1ABC", "SKCC-BUREAU OR DIRECT", "DL", "DL1ABC", Refusal::None},
+        {"9N1AA", "VIA IZ2KXC-DIRECT-BUREAU", "", "IZ2KXC", Refusal::None},
+        {"/P", "", "", "", Refusal::None},
         {"ZZ9ZZ", "", "", "ZZ9ZZ", Refusal::None},
     };
     // Without a country file the recipient's start stands for the entity.

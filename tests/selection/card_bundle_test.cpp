@@ -39,6 +39,7 @@ TEST_F(CardBundleTest, MatchesEachLineByCallDateAndBand) {
         Outcome outcome;
         std::vector<int> qsos;  // indexes in the log
         int alreadyReceived;
+        const char* unread = nullptr;  // the word that made the line unreadable
     };
     const Case cases[] = {
         {"dl1abc", Outcome::Several, {0, 1, 2}, 0},
@@ -51,8 +52,14 @@ TEST_F(CardBundleTest, MatchesEachLineByCallDateAndBand) {
         {"EA8/ON4AAA 20m", Outcome::Found, {4}, 0},
         {"ON4AAA 20M", Outcome::NotFound, {}, 0},
         {"F9XQA", Outcome::NotFound, {}, 0},
-        {"DL1ABC tuesday", Outcome::Unreadable, {}, 0},
-        {"DL1ABC 2024-01-01", Outcome::Unreadable, {}, 0},
+        {"DL1ABC tuesday", Outcome::Unreadable, {}, 0, "tuesday"},
+        // ISO dates as a spreadsheet writes them; a day that does not exist is
+        // said, not searched.
+        {"DL1ABC 2024-01-01", Outcome::Several, {0, 1}, 0},
+        {"DL1ABC,2024-03-05", Outcome::Found, {2}, 0},
+        {"DL1ABC 2024-01-01 40m", Outcome::Found, {1}, 0},
+        {"DL1ABC 2024-02-30", Outcome::Unreadable, {}, 0, "2024-02-30"},
+        {"DL1ABC 2024-3-5", Outcome::Unreadable, {}, 0, "2024-3-5"},
         // A four-digit year is compared whole; the whole call is matched.
         {"DL1ABC 19240305", Outcome::NotFound, {}, 0},
         {"PA75LIBERATION", Outcome::Found, {5}, 0},
@@ -71,6 +78,7 @@ TEST_F(CardBundleTest, MatchesEachLineByCallDateAndBand) {
         }
         EXPECT_EQ(line.qsos, expected) << c.line;
         EXPECT_EQ(line.alreadyReceived, c.alreadyReceived) << c.line;
+        EXPECT_EQ(line.unread, QString::fromLatin1(c.unread)) << c.line;
         EXPECT_EQ(line.number, 7);
     }
 }
