@@ -268,8 +268,7 @@ QString LabelsCommand::chooseOptions(const Request& request, const SheetTable& t
     const GivenOptions& given = request.given;
     const QString station = given.has(QStringLiteral("station"))
                                 ? given.value(QStringLiteral("station"))
-                                : store.read(SettingsStore::globalSection(),
-                                             QStringLiteral("Indicatif"), QStringLiteral("Fxxxx"));
+                                : store.read(StoredSettings::kCallsign);
     options = LabelOptionsStore(store).load(station);
     options.onCards = false;
     QString problem = applyTableOptions(given, options);
