@@ -187,6 +187,9 @@ int LabelsCommand::run(const QStringList& arguments) {
         return fail(kUsage, problem);
     }
     SettingsStore store;
+    for (const QString& odd : store.oddLineMessages()) {
+        writeLine(err_, odd.toUtf8());
+    }
     QString tableProblem;
     const SheetTable table =
         SheetTable::load(SheetTable::ownSheetsPath(store.fileName()), &tableProblem);
