@@ -197,20 +197,25 @@ TEST(SettingsStore, TwoInstancesKeepWhatEachOtherStored) {
     earlier.write(StoredSettings::kAntenna, QStringLiteral("dipole"), station);
     earlier.write(StoredSettings::kTransceiver, QStringLiteral("IC-7300"), station);
     ASSERT_TRUE(earlier.sync());
-    // The later one changes one more value after that save.
+    const auto expectBoth = [&](const char* when) {
+        SCOPED_TRACE(when);
+        const SettingsStore next(ini);
+        EXPECT_EQ(next.read(StoredSettings::kPrinterOffset, QStringLiteral("QSL")),
+                  QStringLiteral("1.5 -2"));
+        EXPECT_EQ(next.read(StoredSettings::kAntenna, station), QStringLiteral("yagi"));
+        EXPECT_EQ(next.written(StoredSettings::kWindowLanguage), QStringLiteral("de"));
+        EXPECT_EQ(next.read(StoredSettings::kTransceiver, station), QStringLiteral("IC-7300"));
+        EXPECT_EQ(next.read(StoredSettings::kCallsign), station);
+        return next.read(StoredSettings::kComment, station);
+    };
+    EXPECT_EQ(expectBoth("after the earlier instance's save"), QString());
+    // The later one changes one more value after that save, and keeps the earlier one's.
     later.write(StoredSettings::kComment, QStringLiteral("73"), station);
     ASSERT_TRUE(later.sync());
-
-    const SettingsStore next(ini);
-    EXPECT_EQ(next.read(StoredSettings::kPrinterOffset, QStringLiteral("QSL")),
-              QStringLiteral("1.5 -2"));
-    EXPECT_EQ(next.read(StoredSettings::kAntenna, station), QStringLiteral("yagi"));
-    EXPECT_EQ(next.written(StoredSettings::kWindowLanguage), QStringLiteral("de"));
-    EXPECT_EQ(next.read(StoredSettings::kTransceiver, station), QStringLiteral("IC-7300"));
-    EXPECT_EQ(next.read(StoredSettings::kComment, station), QStringLiteral("73"));
-    EXPECT_EQ(next.read(StoredSettings::kCallsign), station);
+    EXPECT_EQ(expectBoth("after the later instance's second save"), QStringLiteral("73"));
     // Each instance keeps its own view of the values until it is started again.
     EXPECT_EQ(earlier.read(StoredSettings::kAntenna, station), QStringLiteral("dipole"));
+    EXPECT_EQ(later.read(StoredSettings::kTransceiver, station), QString());
 }
 
 // Settings files edited by hand: every good line is read, each odd line is
