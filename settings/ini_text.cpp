@@ -105,7 +105,8 @@ void IniText::classify(QByteArrayView content, qsizetype equals, Entry& entry) {
     if (content.startsWith('[')) {
         const qsizetype close = content.indexOf(']');
         entry.kind = close < 0 ? Kind::UnclosedSection : Kind::Section;
-        entry.raw = content.sliced(1, (close < 0 ? content.size() : close) - 1).trimmed().toByteArray();
+        entry.raw =
+            content.sliced(1, (close < 0 ? content.size() : close) - 1).trimmed().toByteArray();
     } else if (equals < 0) {
         entry.kind = Kind::Odd;
     } else {

@@ -78,7 +78,8 @@ SettingsStore::~SettingsStore() {
 void SettingsStore::load() {
     QByteArray bytes;
     QString reason;
-    if (!readFile(&bytes, &reason)) {
+    // NUL bytes: no text at all (a binary file put there), left as it is.
+    if (!readFile(&bytes, &reason) || bytes.contains('\0')) {
         fileUnreadable_ = true;
         return;
     }
@@ -255,7 +256,7 @@ bool SettingsStore::writeFile() {
         return false;
     }
     Values merged;
-    if (!readValues(IniText(onDisk).readable(), &merged)) {
+    if (onDisk.contains('\0') || !readValues(IniText(onDisk).readable(), &merged)) {
         writeProblem_ = Text::tr("le fichier n'a pas pu être relu");
         return false;
     }

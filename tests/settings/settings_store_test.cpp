@@ -229,17 +229,28 @@ TEST(SettingsStore, AFileWithOddLinesIsReadAroundThemAndKeepsThem) {
         const char* callsign;  // "Indicatif" as read
         const char* language;  // "Langue" as read
     } cases[] = {
-        {"comment with #", "[Setup%20]\n# my settings\nIndicatif=F9XQA\nLangue=de\n", {2},
-         "F9XQA", "de"},
-        {"line without =", "[Setup%20]\nIndicatif=F9XQA\nLangue=it\nsomething odd\n", {4},
-         "F9XQA", "it"},
+        {"comment with #",
+         "[Setup%20]\n# my settings\nIndicatif=F9XQA\nLangue=de\n",
+         {2},
+         "F9XQA",
+         "de"},
+        {"line without =",
+         "[Setup%20]\nIndicatif=F9XQA\nLangue=it\nsomething odd\n",
+         {4},
+         "F9XQA",
+         "it"},
         {"unclosed section", "[Setup%20\nIndicatif=F9XQA\nLangue=es\n", {1}, "F9XQA", "es"},
         {"several, CRLF, a comment after a value",
          "; kept\r\n[Setup%20]\r\nIndicatif=F9XQA ; mine\r\n#\r\n\r\n[Other\r\nLangue=en\r\n"
          "[Setup%20]\r\nLangue=en\r\n",
-         {4, 6}, "F9XQA", "en"},
-        {"a quoted value over two lines", "[Setup%20]\nIndicatif=\"F9\nXQA\"\nLangue=fr\nodd\n",
-         {5}, "F9\nXQA", "fr"},
+         {4, 6},
+         "F9XQA",
+         "en"},
+        {"a quoted value over two lines",
+         "[Setup%20]\nIndicatif=\"F9\nXQA\"\nLangue=fr\nodd\n",
+         {5},
+         "F9\nXQA",
+         "fr"},
         {"no odd line", "[Setup%20]\nIndicatif=F9XQA\nLangue=de\n", {}, "F9XQA", "de"},
     };
     for (const auto& given : cases) {
@@ -254,7 +265,8 @@ TEST(SettingsStore, AFileWithOddLinesIsReadAroundThemAndKeepsThem) {
             const QStringList messages = store.oddLineMessages();
             ASSERT_EQ(messages.size(), given.oddLines.size());
             for (qsizetype i = 0; i < messages.size(); ++i) {
-                EXPECT_TRUE(messages[i].contains(QStringLiteral("ligne %1 ").arg(given.oddLines[i])))
+                EXPECT_TRUE(
+                    messages[i].contains(QStringLiteral("ligne %1 ").arg(given.oddLines[i])))
                     << qPrintable(messages[i]);
                 EXPECT_TRUE(messages[i].contains(ini));
             }
@@ -293,9 +305,9 @@ TEST(SettingsStore, CalibrationOffsetsAreFiniteMillimetres) {
     const struct {
         const char* typed;
         bool accepted;
-    } typed[] = {{"1.5", true},  {"-10", true},  {"2,25", true}, {"nan", false},
-                 {"NaN", false}, {"inf", false}, {"-inf", false}, {"1e999", false},
-                 {"10.01", false}, {"", false},  {"abc", false}};
+    } typed[] = {{"1.5", true},    {"-10", true},  {"2,25", true},  {"nan", false},
+                 {"NaN", false},   {"inf", false}, {"-inf", false}, {"1e999", false},
+                 {"10.01", false}, {"", false},    {"abc", false}};
     for (const auto& given : typed) {
         double millimetres = 99;
         const QString problem =
@@ -308,7 +320,7 @@ TEST(SettingsStore, CalibrationOffsetsAreFiniteMillimetres) {
     const struct {
         const char* stored;
         QPointF offset;
-    } stored[] = {{"1.5 -2", {1.5, -2}}, {"nan 1", {0, 1}},    {"2 inf", {2, 0}},
+    } stored[] = {{"1.5 -2", {1.5, -2}}, {"nan 1", {0, 1}},   {"2 inf", {2, 0}},
                   {"-inf nan", {0, 0}},  {"1e999 3", {0, 3}}, {"25 -25", {10, -10}}};
     QTemporaryDir dir;
     SettingsStore store(dir.filePath(QStringLiteral("Etiquette.ini")));
