@@ -177,9 +177,13 @@ QString AddressesCommand::chooseReturnLabels(Request& request) {
 }
 
 int AddressesCommand::findAddresses(const QString& logName, AddressJob& job) {
+    const SettingsStore store;
+    for (const QString& odd : store.oddLineMessages()) {
+        writeLine(err_, odd.toUtf8());
+    }
     AddressBook book;
     QString error;
-    if (!book.load(AddressBook::pathBeside(SettingsStore().fileName()), &error)) {
+    if (!book.load(AddressBook::pathBeside(store.fileName()), &error)) {
         return fail(kUnreadable, error);
     }
     if (!job.findAddresses(book, reachable(logName))) {

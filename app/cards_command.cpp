@@ -172,6 +172,9 @@ int CardsCommand::run(const QStringList& arguments) {
         return failure;
     }
     SettingsStore store;
+    for (const QString& odd : store.oddLineMessages()) {
+        writeLine(err_, odd.toUtf8());
+    }
     CardJob job(store, model, toPrint, cardRun);
     if (cardRun.offsetX) {
         job.setHorizontalOffset(*cardRun.offsetX);

@@ -187,6 +187,9 @@ int LabelsCommand::run(const QStringList& arguments) {
         return fail(kUsage, problem);
     }
     SettingsStore store;
+    for (const QString& odd : store.oddLineMessages()) {
+        writeLine(err_, odd.toUtf8());
+    }
     QString tableProblem;
     const SheetTable table =
         SheetTable::load(SheetTable::ownSheetsPath(store.fileName()), &tableProblem);
@@ -268,8 +271,7 @@ QString LabelsCommand::chooseOptions(const Request& request, const SheetTable& t
     const GivenOptions& given = request.given;
     const QString station = given.has(QStringLiteral("station"))
                                 ? given.value(QStringLiteral("station"))
-                                : store.read(SettingsStore::globalSection(),
-                                             QStringLiteral("Indicatif"), QStringLiteral("Fxxxx"));
+                                : store.read(StoredSettings::kCallsign);
     options = LabelOptionsStore(store).load(station);
     options.onCards = false;
     QString problem = applyTableOptions(given, options);

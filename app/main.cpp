@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "app/command_line.h"
+#include "app/qt_messages.h"
 #include "files/native_file_name.h"
 #include "platform/qt_dialogs.h"
 #include "printing/pdf_output.h"
@@ -57,25 +58,37 @@ QStringList catalogueFolders(QStringList& arguments) {
     return folders;
 }
 
-bool installLanguage(QCoreApplication& application, QStringList folders) {
+// The language chosen in the start window, else the environment's.
+QString chosenLanguage() {
     const SettingsStore store;
-    folders.append(QFileInfo(store.fileName()).dir().filePath(QStringLiteral("translations")));
-    const QString code = ProgramLanguage::chosen(store.written(StoredSettings::kWindowLanguage));
-    return ProgramLanguage::install(application, code, folders);
+    return ProgramLanguage::chosen(store.written(StoredSettings::kWindowLanguage));
 }
 
-int runCommand(int argc, char** argv, const QStringList& arguments, const QStringList& folders) {
+bool installLanguage(QCoreApplication& application, const QString& code, QStringList folders) {
+    folders.append(
+        QFileInfo(SettingsStore::userFileName()).dir().filePath(QStringLiteral("translations")));
+    QStringList skipped;
+    const bool qtTexts = ProgramLanguage::install(application, code, folders, &skipped);
+    for (const QString& message : skipped) {
+        std::fputs((message + u'\n').toUtf8().constData(), stderr);
+    }
+    return qtTexts;
+}
+
+int runCommand(int argc, char** argv, const QStringList& arguments, const QString& language,
+               const QStringList& folders) {
     // The commands show no window but need fonts and printers.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication application(argc, argv);
-    installLanguage(application, folders);
+    installLanguage(application, language, folders);
     PdfOutput::removeOnSignals();
     return CommandLine(stdout, stderr).run(arguments);
 }
 
-int runWindows(int argc, char** argv, const QStringList& arguments, const QStringList& folders) {
+int runWindows(int argc, char** argv, const QStringList& arguments, const QString& language,
+               const QStringList& folders) {
     if (!hasDisplay()) {
         std::fputs(
             "quenor-etiquettes: no display is set (DISPLAY is empty), so the windows cannot "
@@ -87,7 +100,7 @@ int runWindows(int argc, char** argv, const QStringList& arguments, const QStrin
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quenor_Etiquettes"));
-    if (!installLanguage(application, folders)) {
+    if (!installLanguage(application, language, folders)) {
         std::fputs(
             "quenor-etiquettes: Qt's own translations (package qt6-translations-l10n) are "
             "not installed; the standard dialogs speak English.\n",
@@ -111,8 +124,10 @@ int main(int argc, char** argv) {
     ensureRuntimeFolder();
     QStringList arguments = argumentsOf(argc, argv);
     const QStringList folders = catalogueFolders(arguments);
+    const QString language = chosenLanguage();
+    QtMessages::keepFor(language);
     if (CommandLine::isCommand(arguments)) {
-        return runCommand(argc, argv, arguments, folders);
+        return runCommand(argc, argv, arguments, language, folders);
     }
-    return runWindows(argc, argv, arguments, folders);
+    return runWindows(argc, argv, arguments, language, folders);
 }

@@ -8,17 +8,45 @@
 
 namespace {
 
+// The texts of this file, in the language chosen.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ProgramLanguage)
+};
+
+}  // namespace
+
+namespace {
+
 QString environmentVariable(const char* name) {
     return qEnvironmentVariable(name);
 }
 
+// A catalogue that loads but holds nothing (a file cut after its header) is no catalogue.
 bool installTranslator(QCoreApplication& application, const QString& file, const QString& folder) {
     auto* translator = new QTranslator(&application);
-    if (!translator->load(file, folder) || !QCoreApplication::installTranslator(translator)) {
+    if (!translator->load(file, folder) || translator->isEmpty() ||
+        !QCoreApplication::installTranslator(translator)) {
         delete translator;
         return false;
     }
     return true;
+}
+
+QString skippedCatalogue(const QString& file, const QString& used) {
+    if (used.startsWith(ProgramLanguage::builtInFolder())) {
+        return Text::tr(
+                   "Le catalogue de traduction %1 est illisible ou abîmé : il est ignoré, "
+                   "le catalogue intégré au programme est utilisé.")
+            .arg(file);
+    }
+    if (!used.isEmpty()) {
+        return Text::tr(
+                   "Le catalogue de traduction %1 est illisible ou abîmé : il est ignoré, "
+                   "le catalogue %2 est utilisé.")
+            .arg(file, used);
+    }
+    return Text::tr("Le catalogue de traduction %1 est illisible ou abîmé : il est ignoré.")
+        .arg(file);
 }
 
 }  // namespace
@@ -68,22 +96,38 @@ QString ProgramLanguage::chosen(const QString& stored) {
 }
 
 QString ProgramLanguage::catalogueFile(const QString& code, const QStringList& folders) {
+    return catalogueFiles(code, folders).value(0);
+}
+
+QStringList ProgramLanguage::catalogueFiles(const QString& code, const QStringList& folders) {
     const QString name = QStringLiteral("quenor_%1.qm").arg(code);
+    QStringList files;
     for (const QString& folder : folders + QStringList{builtInFolder()}) {
         const QString path = QDir(folder).filePath(name);
         if (!folder.isEmpty() && QFileInfo(path).isFile()) {
-            return path;
+            files.append(path);
         }
     }
-    return {};
+    return files;
 }
 
 bool ProgramLanguage::install(QCoreApplication& application, const QString& code,
-                              const QStringList& folders) {
-    const QString catalogue = catalogueFile(code, folders);
-    if (!catalogue.isEmpty()) {
-        installTranslator(application, catalogue, QString());
+                              const QStringList& folders, QStringList* skipped) {
+    QStringList unusable;
+    QString used;
+    for (const QString& catalogue : catalogueFiles(code, folders)) {
+        if (installTranslator(application, catalogue, QString())) {
+            used = catalogue;
+            break;
+        }
+        unusable.append(catalogue);
     }
-    return installTranslator(application, QStringLiteral("qtbase_") + code,
-                             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    const bool qtTexts = installTranslator(application, QStringLiteral("qtbase_") + code,
+                                           QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    for (const QString& file : unusable) {
+        if (skipped != nullptr) {
+            skipped->append(skippedCatalogue(file, used));
+        }
+    }
+    return qtTexts;
 }

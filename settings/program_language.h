@@ -28,12 +28,16 @@ class ProgramLanguage {
 
     // Installs the program's catalogue for `code` and Qt's own texts in that
     // language. A folder of `folders` holding quenor_CODE.qm is preferred, in
-    // order, to the built-in catalogue. False when Qt's own texts are missing.
+    // order, to the built-in catalogue; an override Qt cannot load (cut or
+    // damaged) is passed over and named in `skipped`, one French message each,
+    // in the language installed. False when Qt's own texts are missing.
     static bool install(QCoreApplication& application, const QString& code,
-                        const QStringList& folders = {});
-    // The program's catalogue file that install() loads for `code`, empty when
-    // there is none (French without counts).
+                        const QStringList& folders = {}, QStringList* skipped = nullptr);
+    // The program's catalogue file that install() tries first for `code`,
+    // empty when there is none (French without counts).
     static QString catalogueFile(const QString& code, const QStringList& folders);
+    // Every catalogue file for `code`, in the order install() tries them.
+    static QStringList catalogueFiles(const QString& code, const QStringList& folders);
     // Where the program's own catalogues are built in.
     static QString builtInFolder() { return QStringLiteral(":/i18n"); }
 };

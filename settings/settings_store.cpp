@@ -4,12 +4,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <memory>
 
 #include "files/replaced_file.h"
+#include "settings/bounded_file.h"
+#include "settings/ini_text.h"
 
 namespace {
 
@@ -49,19 +52,10 @@ std::unique_ptr<QTemporaryFile> stagingFile(const QString& fileName) {
     return file;
 }
 
-bool holdsExactly(const QSettings& file, const std::map<QString, QString>& values) {
-    const QStringList keys = file.allKeys();
-    if (file.status() != QSettings::NoError || static_cast<size_t>(keys.size()) != values.size()) {
-        return false;
-    }
-    for (const QString& key : keys) {
-        const auto value = values.find(key);
-        if (value == values.end() || file.value(key).toString() != value->second) {
-            return false;
-        }
-    }
-    return true;
-}
+constexpr qint64 kLargestFile = 16 * 1024 * 1024;
+// How long a save waits for another instance's save to end.
+constexpr int kLockWaitMs = 5000;
+constexpr int kOddLinesShown = 10;
 
 }  // namespace
 
@@ -82,22 +76,54 @@ SettingsStore::~SettingsStore() {
 }
 
 void SettingsStore::load() {
-    // QSettings opens its file as soon as it is made: only a regular file may be
-    // opened, since a FIFO would be waited on and a device read forever.
-    const QFileInfo file(fileName_);
-    if (file.exists() && !file.isFile()) {
+    QByteArray bytes;
+    QString reason;
+    // NUL bytes: no text at all (a binary file put there), left as it is.
+    if (!readFile(&bytes, &reason) || bytes.contains('\0')) {
         fileUnreadable_ = true;
         return;
     }
-    const QSettings stored(fileName_, QSettings::IniFormat);
+    const IniText text(bytes);
+    oddLines_ = text.oddLines();
+    if (!readValues(text.readable(), &values_)) {
+        fileUnreadable_ = true;
+    }
+}
+
+// Only a regular file is read: a FIFO would be waited on and a device read forever.
+bool SettingsStore::readFile(QByteArray* bytes, QString* reason) const {
+    switch (BoundedFile::read(fileName_, kLargestFile, bytes, reason)) {
+        case BoundedFile::Outcome::Read:
+            return true;
+        case BoundedFile::Outcome::Missing:
+            bytes->clear();
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The values QSettings reads in `text`, which must hold no line it cannot read.
+bool SettingsStore::readValues(const QByteArray& text, Values* values) {
+    values->clear();
+    if (text.trimmed().isEmpty()) {
+        return true;
+    }
+    const std::unique_ptr<QTemporaryFile> staging = stagingFile(QDir::tempPath() + u'/');
+    if (staging == nullptr || !staging->open() || staging->write(text) != text.size() ||
+        !staging->flush()) {
+        return false;
+    }
+    staging->close();
+    const QSettings stored(staging->fileName(), QSettings::IniFormat);
     const QStringList keys = stored.allKeys();
     if (stored.status() != QSettings::NoError) {
-        fileUnreadable_ = true;
-        return;
+        return false;
     }
     for (const QString& key : keys) {
-        values_[key] = stored.value(key).toString();
+        (*values)[key] = stored.value(key).toString();
     }
+    return true;
 }
 
 QString SettingsStore::encodeName(const QString& name) {
@@ -155,9 +181,11 @@ QString SettingsStore::written(const StoredSetting& setting, const QString& owne
 void SettingsStore::write(const QString& section, const QString& key, const QString& value) {
     const QString at = path(section, key);
     const auto old = values_.find(at);
-    if (old == values_.end() || old->second != value) {
+    // A value written as this store sees it is no change: a window writing back
+    // every value it shows must not undo what another instance stored.
+    if (old == values_.end() || old->second != value || changes_.count(at) > 0) {
         values_[at] = value;
-        dirty_ = true;
+        changes_[at] = value;
     }
 }
 
@@ -165,15 +193,14 @@ bool SettingsStore::sync() {
     if (fileUnreadable_) {
         return false;
     }
-    if (dirty_ && writeFile()) {
-        dirty_ = false;
+    if (!changes_.empty() && writeFile()) {
+        changes_.clear();
     }
-    return !dirty_;
+    return changes_.empty();
 }
 
-// QSettings writes the INI text in a staging file; only once that file reads
-// back as every value does its text replace the settings file.
-bool SettingsStore::writeFile() {
+// The INI text QSettings writes for `values`, read back as every value.
+bool SettingsStore::encoded(const Values& values, QByteArray* text) {
     const std::unique_ptr<QTemporaryFile> staging = stagingFile(fileName_);
     if (staging == nullptr) {
         writeProblem_ = Text::tr("aucun fichier temporaire ne peut être créé");
@@ -181,22 +208,67 @@ bool SettingsStore::writeFile() {
     }
     {
         QSettings out(staging->fileName(), QSettings::IniFormat);
-        for (const auto& [key, value] : values_) {
+        for (const auto& [key, value] : values) {
             out.setValue(key, value);
         }
         out.sync();
     }
-    QFile text(staging->fileName());
-    const bool read = text.open(QIODevice::ReadOnly);
-    const QByteArray bytes = read ? text.readAll() : QByteArray();
-    if (!read || text.error() != QFileDevice::NoError ||
-        !holdsExactly(QSettings(staging->fileName(), QSettings::IniFormat), values_)) {
+    QFile file(staging->fileName());
+    const bool read = file.open(QIODevice::ReadOnly);
+    *text = read ? file.readAll() : QByteArray();
+    Values check;
+    if (!read || file.error() != QFileDevice::NoError || !readValues(*text, &check) ||
+        check != values) {
         writeProblem_ = Text::tr("le texte des options n'a pas pu être préparé");
         return false;
     }
+    return true;
+}
+
+// The file's new text: the text on disk with this store's changes put in where
+// their keys stand, its other lines as they were; written whole by QSettings
+// (without the lines it does not understand) should that text not read back
+// as `merged`.
+bool SettingsStore::composed(const QByteArray& onDisk, const Values& merged, QByteArray* text) {
+    QByteArray changes;
+    if (!encoded(changes_, &changes)) {
+        return false;
+    }
+    *text = IniText(onDisk).withChanges(IniText(changes));
+    Values check;
+    if (readValues(IniText(*text).readable(), &check) && check == merged) {
+        return true;
+    }
+    return encoded(merged, text);
+}
+
+bool SettingsStore::writeFile() {
     QDir().mkpath(QFileInfo(fileName_).absolutePath());
+    // The lock QSettings itself takes: one writer at a time, from the reading
+    // of the file to its replacement.
+    QLockFile lock(fileName_ + QStringLiteral(".lock"));
+    if (!lock.tryLock(kLockWaitMs) && lock.error() == QLockFile::LockFailedError) {
+        writeProblem_ = Text::tr("une autre instance du programme l'écrit en ce moment");
+        return false;
+    }
+    QByteArray onDisk;
+    if (!readFile(&onDisk, &writeProblem_)) {
+        return false;
+    }
+    Values merged;
+    if (onDisk.contains('\0') || !readValues(IniText(onDisk).readable(), &merged)) {
+        writeProblem_ = Text::tr("le fichier n'a pas pu être relu");
+        return false;
+    }
+    for (const auto& [key, value] : changes_) {
+        merged[key] = value;
+    }
+    QByteArray text;
+    if (!composed(onDisk, merged, &text)) {
+        return false;
+    }
     ReplacedFile file(fileName_);
-    if (!file.write(bytes) || !file.commit()) {
+    if (!file.write(text) || !file.commit()) {
         writeProblem_ = file.reason();
         return false;
     }
@@ -207,7 +279,27 @@ QString SettingsStore::fileName() const {
     return fileName_;
 }
 
+QStringList SettingsStore::oddLineMessages() const {
+    QStringList messages;
+    for (const int line : oddLines_.first(std::min<qsizetype>(oddLines_.size(), kOddLinesShown))) {
+        messages.append(Text::tr("Le fichier d'options %1, ligne %2 : ligne incomprise, ignorée ; "
+                                 "elle reste dans le fichier.")
+                            .arg(fileName_)
+                            .arg(line));
+    }
+    if (oddLines_.size() > messages.size()) {
+        messages.append(Text::tr("Le fichier d'options %1 a d'autres lignes incomprises, "
+                                 "ignorées elles aussi.")
+                            .arg(fileName_));
+    }
+    return messages;
+}
+
 QString SettingsStore::problemToReport() {
+    if (!oddLinesReported_ && !oddLines_.isEmpty()) {
+        oddLinesReported_ = true;
+        return oddLineMessages().join(u'\n');
+    }
     if (problemReported_ || sync()) {
         return {};
     }

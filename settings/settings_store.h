@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <map>
 
 #include "settings/stored_setting.h"
@@ -8,8 +10,12 @@
 // The program's per-user options: string values addressed by section and key,
 // kept in an INI file. Section and key names are stored encoded, so that any
 // text (a "/" in a portable callsign, a trailing blank) comes back exactly.
-// The values live in memory; the file is read once and replaced whole
-// through ReplacedFile, so a file that cannot be written stays as it was.
+// The values live in memory; the file is read once. A save stores only the
+// values this store changed, over what the file holds at that moment (another
+// instance of the program may have written it), under the writer's lock, and
+// replaces the file through ReplacedFile, so a file that cannot be written
+// stays as it was. Lines the store does not understand are read around and
+// kept in the file as they were.
 class SettingsStore {
   public:
     static constexpr const char* kApplication = "Etiquette";
@@ -40,23 +46,35 @@ class SettingsStore {
 
     // Writes what is pending and, the first time the file cannot be read or
     // written, returns a French message saying so; afterwards an empty text.
-    // The program goes on with the values it has in memory.
+    // The program goes on with the values it has in memory. The lines of the
+    // file not understood are reported first, once.
     QString problemToReport();
+    // The lines of the file not understood when it was read, one French
+    // message for each (a few at most), naming the file and the line.
+    QStringList oddLineMessages() const;
 
     static QString encodeName(const QString& name);
 
   private:
     static QString path(const QString& section, const QString& key);
 
+    using Values = std::map<QString, QString>;  // by path(section, key)
+
     void load();
+    bool readFile(QByteArray* bytes, QString* reason) const;
+    static bool readValues(const QByteArray& text, Values* values);
+    bool encoded(const Values& values, QByteArray* text);
+    bool composed(const QByteArray& onDisk, const Values& merged, QByteArray* text);
     bool writeFile();
 
     QString fileName_;
-    std::map<QString, QString> values_;  // by path(section, key)
+    Values values_;   // as this store sees them: the file when read, and its own changes
+    Values changes_;  // what this store wrote since its last save
+    QList<int> oddLines_;
     // A file that cannot be read as settings is left as it is: what the
     // program writes then lives in values_, for this run only.
     bool fileUnreadable_ = false;
-    bool dirty_ = false;
     QString writeProblem_;  // why the file was last not written
     bool problemReported_ = false;
+    bool oddLinesReported_ = false;
 };

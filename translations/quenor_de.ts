@@ -1722,6 +1722,21 @@ Ins Adressbuch aufnehmen?</translation>
     </message>
 </context>
 <context>
+    <name>ProgramLanguage</name>
+    <message>
+        <source>Le catalogue de traduction %1 est illisible ou abîmé : il est ignoré, le catalogue intégré au programme est utilisé.</source>
+        <translation>Der Übersetzungskatalog %1 ist unlesbar oder beschädigt: Er wird übergangen, der im Programm eingebaute Katalog wird verwendet.</translation>
+    </message>
+    <message>
+        <source>Le catalogue de traduction %1 est illisible ou abîmé : il est ignoré, le catalogue %2 est utilisé.</source>
+        <translation>Der Übersetzungskatalog %1 ist unlesbar oder beschädigt: Er wird übergangen, der Katalog %2 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>Le catalogue de traduction %1 est illisible ou abîmé : il est ignoré.</source>
+        <translation>Der Übersetzungskatalog %1 ist unlesbar oder beschädigt: Er wird übergangen.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>indicatif absent</source>
@@ -2142,6 +2157,22 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>Les options ne peuvent pas être enregistrées : impossible d&apos;écrire le fichier %1 (%2). Il est gardé tel qu&apos;il était ; le programme continue avec les valeurs choisies.</source>
         <translation>Die Einstellungen können nicht gespeichert werden: Die Datei %1 kann nicht geschrieben werden (%2). Sie bleibt, wie sie war; das Programm arbeitet mit den gewählten Werten weiter.</translation>
+    </message>
+    <message>
+        <source>une autre instance du programme l&apos;écrit en ce moment</source>
+        <translation>eine andere Instanz des Programms schreibt sie gerade</translation>
+    </message>
+    <message>
+        <source>le fichier n&apos;a pas pu être relu</source>
+        <translation>die Datei konnte nicht erneut gelesen werden</translation>
+    </message>
+    <message>
+        <source>Le fichier d&apos;options %1, ligne %2 : ligne incomprise, ignorée ; elle reste dans le fichier.</source>
+        <translation>Einstellungsdatei %1, Zeile %2: Zeile nicht verstanden, übergangen; sie bleibt in der Datei.</translation>
+    </message>
+    <message>
+        <source>Le fichier d&apos;options %1 a d&apos;autres lignes incomprises, ignorées elles aussi.</source>
+        <translation>Die Einstellungsdatei %1 hat weitere nicht verstandene Zeilen, die ebenfalls übergangen werden.</translation>
     </message>
 </context>
 <context>

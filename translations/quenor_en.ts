@@ -1722,6 +1722,21 @@ Add them to the address book?</translation>
     </message>
 </context>
 <context>
+    <name>ProgramLanguage</name>
+    <message>
+        <source>Le catalogue de traduction %1 est illisible ou abîmé : il est ignoré, le catalogue intégré au programme est utilisé.</source>
+        <translation>The translation catalogue %1 is unreadable or damaged: it is ignored, and the catalogue built into the program is used.</translation>
+    </message>
+    <message>
+        <source>Le catalogue de traduction %1 est illisible ou abîmé : il est ignoré, le catalogue %2 est utilisé.</source>
+        <translation>The translation catalogue %1 is unreadable or damaged: it is ignored, and the catalogue %2 is used.</translation>
+    </message>
+    <message>
+        <source>Le catalogue de traduction %1 est illisible ou abîmé : il est ignoré.</source>
+        <translation>The translation catalogue %1 is unreadable or damaged: it is ignored.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>indicatif absent</source>
@@ -2142,6 +2157,22 @@ Do you want to replace it?</translation>
     <message>
         <source>Les options ne peuvent pas être enregistrées : impossible d&apos;écrire le fichier %1 (%2). Il est gardé tel qu&apos;il était ; le programme continue avec les valeurs choisies.</source>
         <translation>The options cannot be saved: cannot write the file %1 (%2). It is kept as it was; the program goes on with the values chosen.</translation>
+    </message>
+    <message>
+        <source>une autre instance du programme l&apos;écrit en ce moment</source>
+        <translation>another instance of the program is writing it right now</translation>
+    </message>
+    <message>
+        <source>le fichier n&apos;a pas pu être relu</source>
+        <translation>the file could not be read again</translation>
+    </message>
+    <message>
+        <source>Le fichier d&apos;options %1, ligne %2 : ligne incomprise, ignorée ; elle reste dans le fichier.</source>
+        <translation>Settings file %1, line %2: line not understood, ignored; it stays in the file.</translation>
+    </message>
+    <message>
+        <source>Le fichier d&apos;options %1 a d&apos;autres lignes incomprises, ignorées elles aussi.</source>
+        <translation>Settings file %1 has more lines not understood, ignored as well.</translation>
     </message>
 </context>
 <context>

@@ -1722,6 +1722,21 @@ Les ajouter au carnet d&apos;adresses ?</source>
     </message>
 </context>
 <context>
+    <name>ProgramLanguage</name>
+    <message>
+        <source>Le catalogue de traduction %1 est illisible ou abîmé : il est ignoré, le catalogue intégré au programme est utilisé.</source>
+        <translation>El catálogo de traducción %1 es ilegible o está dañado: se ignora y se usa el catálogo integrado en el programa.</translation>
+    </message>
+    <message>
+        <source>Le catalogue de traduction %1 est illisible ou abîmé : il est ignoré, le catalogue %2 est utilisé.</source>
+        <translation>El catálogo de traducción %1 es ilegible o está dañado: se ignora y se usa el catálogo %2.</translation>
+    </message>
+    <message>
+        <source>Le catalogue de traduction %1 est illisible ou abîmé : il est ignoré.</source>
+        <translation>El catálogo de traducción %1 es ilegible o está dañado: se ignora.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>indicatif absent</source>
@@ -2142,6 +2157,22 @@ Voulez-vous le remplacer ?</source>
     <message>
         <source>Les options ne peuvent pas être enregistrées : impossible d&apos;écrire le fichier %1 (%2). Il est gardé tel qu&apos;il était ; le programme continue avec les valeurs choisies.</source>
         <translation>Las opciones no se pueden guardar: no se puede escribir el archivo %1 (%2). Se conserva como estaba; el programa sigue con los valores elegidos.</translation>
+    </message>
+    <message>
+        <source>une autre instance du programme l&apos;écrit en ce moment</source>
+        <translation>otra instancia del programa lo está escribiendo en este momento</translation>
+    </message>
+    <message>
+        <source>le fichier n&apos;a pas pu être relu</source>
+        <translation>no se ha podido volver a leer el archivo</translation>
+    </message>
+    <message>
+        <source>Le fichier d&apos;options %1, ligne %2 : ligne incomprise, ignorée ; elle reste dans le fichier.</source>
+        <translation>Archivo de opciones %1, línea %2: línea no entendida, ignorada; se queda en el archivo.</translation>
+    </message>
+    <message>
+        <source>Le fichier d&apos;options %1 a d&apos;autres lignes incomprises, ignorées elles aussi.</source>
+        <translation>El archivo de opciones %1 tiene más líneas no entendidas, también ignoradas.</translation>
     </message>
 </context>
 <context>

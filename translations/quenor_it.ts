@@ -1722,6 +1722,21 @@ Aggiungerli alla rubrica indirizzi?</translation>
     </message>
 </context>
 <context>
+    <name>ProgramLanguage</name>
+    <message>
+        <source>Le catalogue de traduction %1 est illisible ou abîmé : il est ignoré, le catalogue intégré au programme est utilisé.</source>
+        <translation>Il catalogo di traduzione %1 è illeggibile o danneggiato: viene ignorato e si usa il catalogo integrato nel programma.</translation>
+    </message>
+    <message>
+        <source>Le catalogue de traduction %1 est illisible ou abîmé : il est ignoré, le catalogue %2 est utilisé.</source>
+        <translation>Il catalogo di traduzione %1 è illeggibile o danneggiato: viene ignorato e si usa il catalogo %2.</translation>
+    </message>
+    <message>
+        <source>Le catalogue de traduction %1 est illisible ou abîmé : il est ignoré.</source>
+        <translation>Il catalogo di traduzione %1 è illeggibile o danneggiato: viene ignorato.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>indicatif absent</source>
@@ -2142,6 +2157,22 @@ Volete sostituirlo?</translation>
     <message>
         <source>Les options ne peuvent pas être enregistrées : impossible d&apos;écrire le fichier %1 (%2). Il est gardé tel qu&apos;il était ; le programme continue avec les valeurs choisies.</source>
         <translation>Le opzioni non possono essere salvate: impossibile scrivere il file %1 (%2). Resta com&apos;era; il programma continua con i valori scelti.</translation>
+    </message>
+    <message>
+        <source>une autre instance du programme l&apos;écrit en ce moment</source>
+        <translation>un&apos;altra istanza del programma lo sta scrivendo in questo momento</translation>
+    </message>
+    <message>
+        <source>le fichier n&apos;a pas pu être relu</source>
+        <translation>non è stato possibile rileggere il file</translation>
+    </message>
+    <message>
+        <source>Le fichier d&apos;options %1, ligne %2 : ligne incomprise, ignorée ; elle reste dans le fichier.</source>
+        <translation>File delle opzioni %1, riga %2: riga non compresa, ignorata; resta nel file.</translation>
+    </message>
+    <message>
+        <source>Le fichier d&apos;options %1 a d&apos;autres lignes incomprises, ignorées elles aussi.</source>
+        <translation>Il file delle opzioni %1 ha altre righe non comprese, ignorate anch&apos;esse.</translation>
     </message>
 </context>
 <context>

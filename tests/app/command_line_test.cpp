@@ -271,29 +271,48 @@ TEST(CommandLine, LabelsDumpsWhatWouldBePrinted) {
     }
 }
 
+// Without --station, labels print with the options of the station the
+// settings name, or of the default station when they name none.
 TEST(CommandLine, LabelsTakeTheStationsStoredOptions) {
-    QTemporaryDir dir;
-    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
-    {
-        SettingsStore store;
-        store.write(QStringLiteral("Setup "), QStringLiteral("Indicatif"),
-                    QStringLiteral("F9XQC/P"));
-        LabelOptions stored;
-        stored.station = QStringLiteral("F9XQC/P");
-        stored.format = 3;
-        stored.type = LabelOptions::kActivationLabel;
-        stored.activationNumber = QStringLiteral("DFCF 59101");
-        LabelOptionsStore(store).save(stored);
+    const struct {
+        const char* callsign;  // the stored "Indicatif", none when null
+        const char* station;   // whose options are stored
+        const char* from;      // the sender the labels name
+    } cases[] = {
+        {"F9XQC/P", "F9XQC/P", "De F9XQC/P pour DL1AA"},
+        {nullptr, "Fxxxx", "De Fxxxx pour DL1AA"},
+    };
+    for (const auto& given : cases) {
+        QTemporaryDir dir;
+        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+        {
+            SettingsStore store;
+            if (given.callsign != nullptr) {
+                store.write(StoredSettings::kCallsign, QString::fromLatin1(given.callsign));
+            }
+            LabelOptions stored;
+            stored.station = QString::fromLatin1(given.station);
+            stored.format = 3;
+            stored.type = LabelOptions::kActivationLabel;
+            stored.activationNumber = QStringLiteral("DFCF 59101");
+            LabelOptionsStore(store).save(stored);
+            // Another station's options, which must not be taken.
+            LabelOptions other;
+            other.station = QStringLiteral("F9XQB");
+            other.format = 1;
+            LabelOptionsStore(store).save(other);
+        }
+        const Outcome result =
+            run({QStringLiteral("labels"), testDataPath(QStringLiteral("one_record_per_line.adi")),
+                 QStringLiteral("--dump")});
+        EXPECT_EQ(result.code, 0) << given.station;
+        const QString text = QString::fromUtf8(result.out);
+        // Format 3: no head lines.
+        EXPECT_TRUE(text.startsWith(QStringLiteral("line 15 1 |"))) << given.station;
+        EXPECT_TRUE(text.contains(QString::fromLatin1(given.from))) << given.station;
+        EXPECT_TRUE(text.contains(QStringLiteral("DDCF"))) << given.station;
+        EXPECT_TRUE(text.contains(QStringLiteral("line 27 0 ||"))) << given.station;
     }
-    const Outcome result =
-        run({QStringLiteral("labels"), testDataPath(QStringLiteral("one_record_per_line.adi")),
-             QStringLiteral("--dump")});
-    EXPECT_EQ(result.code, 0);
-    const QString text = QString::fromUtf8(result.out);
-    EXPECT_TRUE(text.startsWith(QStringLiteral("line 15 1 |")));  // format 3: no head lines
-    EXPECT_TRUE(text.contains(QStringLiteral("De F9XQC/P pour DL1AA")));
-    EXPECT_TRUE(text.contains(QStringLiteral("DDCF")));
-    EXPECT_TRUE(text.contains(QStringLiteral("line 27 0 ||")));
 }
 
 TEST(CommandLine, LabelsWriteOnePdfPagePerSheet) {
@@ -450,6 +469,16 @@ TEST(CommandLine, LabelsOnAnySheetByNameWithThePrintersOffset) {
                       .code,
                   CommandLine::kUsage)
             << bad;
+    }
+    // Values that read as numbers but are none.
+    for (const char* notANumber : {"nan", "-NaN", "inf", "1e999"}) {
+        for (const char* offset : {"--offset-x", "--offset-y"}) {
+            const Outcome refused =
+                run({QStringLiteral("labels"), log, QString::fromLatin1(offset),
+                     QString::fromLatin1(notANumber), QStringLiteral("--dump")});
+            EXPECT_EQ(refused.code, CommandLine::kUsage) << offset << " " << notANumber;
+            EXPECT_TRUE(refused.out.isEmpty()) << offset << " " << notANumber;
+        }
     }
 
     // The stored offset of "PDF" moves every word down; --offset-y replaces it.

@@ -335,6 +335,91 @@ TEST(ProgramLanguageChoice, TheProgramSpeaksTheChosenLanguage) {
     }
 }
 
+// The program run as `lables` with a settings folder of its own: the lines of
+// standard error. `catalogue`: a German catalogue put in its translations/.
+QStringList unknownCommandErrors(const QStringList& environment, const QByteArray* catalogue,
+                                 QString* cataloguePath = nullptr) {
+    QTemporaryDir home;
+    const QString config = home.filePath(QStringLiteral("config"));
+    const QString folder = config + QStringLiteral("/Quenor_Etiquettes/translations");
+    QDir().mkpath(folder);
+    if (catalogue != nullptr) {
+        writeFile(home, QStringLiteral("config/Quenor_Etiquettes/translations/quenor_de.qm"),
+                  *catalogue);
+    }
+    if (cataloguePath != nullptr) {
+        *cataloguePath = folder + QStringLiteral("/quenor_de.qm");
+    }
+    ChildOptions options;
+    options.standardError = home.filePath(QStringLiteral("err"));
+    options.environment = environment + QStringList{QStringLiteral("XDG_CONFIG_HOME=") + config};
+    const ChildRun run = runChild(QStringLiteral(QE_PROGRAM), {QStringLiteral("lables")}, options);
+    EXPECT_EQ(run.exitCode, 2);
+    return QString::fromUtf8(readFile(options.standardError)).split(u'\n', Qt::SkipEmptyParts);
+}
+
+// A translator's catalogue Qt cannot load (cut, damaged, empty) is passed over
+// with one message naming it, and the built-in catalogue speaks instead.
+TEST(ProgramLanguageChoice, AnUnusableCatalogueIsNamedAndPassedOver) {
+    QFile builtIn(ProgramLanguage::catalogueFile(QStringLiteral("de"), {}));
+    ASSERT_TRUE(builtIn.open(QIODevice::ReadOnly));
+    const QByteArray whole = builtIn.readAll();
+    QByteArray badMagic = whole;
+    badMagic[0] = static_cast<char>(badMagic[0] ^ 0xFF);
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        bool passedOver;
+    } cases[] = {
+        {"whole", whole, false},
+        {"cut in half", whole.first(whole.size() / 2), true},
+        {"cut after 100 bytes", whole.first(100), true},
+        {"cut after its mark", whole.first(16), true},
+        {"cut to the last byte", whole.first(whole.size() - 1), true},
+        {"empty", QByteArray(), true},
+        {"not a catalogue", QByteArray(4000, 'x'), true},
+        {"its mark changed", badMagic, true},
+    };
+    for (const auto& given : cases) {
+        QString path;
+        const QStringList lines = unknownCommandErrors(
+            {QStringLiteral("LANGUAGE=de"), QStringLiteral("LC_ALL=C.UTF-8")}, &given.bytes, &path);
+        EXPECT_EQ(lines.filter(path).size(), given.passedOver ? 1 : 0)
+            << given.name << "\n"
+            << qPrintable(lines.join(u'\n'));
+        EXPECT_TRUE(lines.contains(QStringLiteral("Unbekannter Befehl: lables")))
+            << given.name << "\n"
+            << qPrintable(lines.join(u'\n'));
+    }
+}
+
+// Qt's own warnings are English: a program speaking French keeps them off its
+// standard error, and one speaking English shows them. A runtime folder open
+// to others makes Qt warn on every start.
+TEST(ProgramLanguageChoice, QtsEnglishWarningsStayOffAFrenchStandardError) {
+    QTemporaryDir runtime;
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                              QFile::ReadOther | QFile::ExeOther);
+    const QString folder = QStringLiteral("XDG_RUNTIME_DIR=") + runtime.path();
+    const QStringList english = unknownCommandErrors(
+        {QStringLiteral("LANGUAGE=en"), QStringLiteral("LC_ALL=C.UTF-8"), folder}, nullptr);
+    EXPECT_FALSE(english.filter(QStringLiteral("QStandardPaths")).isEmpty())
+        << qPrintable(english.join(u'\n'));
+    const QStringList french = unknownCommandErrors(
+        {QStringLiteral("LANGUAGE=fr"), QStringLiteral("LC_ALL=C.UTF-8"), folder}, nullptr);
+    EXPECT_EQ(french.value(0), QStringLiteral("Commande inconnue : lables"))
+        << qPrintable(french.join(u'\n'));
+    EXPECT_TRUE(french.filter(QStringLiteral("QStandardPaths")).isEmpty())
+        << qPrintable(french.join(u'\n'));
+    // Asked for, Qt's messages pass whatever the language.
+    const QStringList asked =
+        unknownCommandErrors({QStringLiteral("LANGUAGE=fr"), QStringLiteral("LC_ALL=C.UTF-8"),
+                              folder, QStringLiteral("QT_LOGGING_RULES=qt.*=false")},
+                             nullptr);
+    EXPECT_FALSE(asked.filter(QStringLiteral("QStandardPaths")).isEmpty())
+        << qPrintable(asked.join(u'\n'));
+}
+
 // Every text a window shows: captions, labels, buttons, lists, names for the
 // screen reader.
 QStringList shownTexts(QWidget& window) {

@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -48,6 +49,26 @@ TEST_F(MainWindow, LoadShowsStoredCallsignAndRecordsFolderAndRevision) {
     EXPECT_EQ(
         app->showStartWindow().findChild<QLabel*>(QStringLiteral("Indicatif_Station"))->text(),
         QStringLiteral("F9XQC/P"));
+}
+
+// A settings file edited by hand: the start window reads its good lines and
+// names the odd one once; the next save keeps it.
+TEST_F(MainWindow, ASettingsFileWithAnOddLineIsReadAndTheLineNamedOnce) {
+    app.reset();
+    const QString ini = writeFile(dir, QStringLiteral("Etiquette.ini"),
+                                  "[Setup%20]\n# my station\nIndicatif=F9XQA\nLangue=de\n");
+    store = std::make_unique<SettingsStore>(ini);
+    app = std::make_unique<Application>(dialogs, *store);
+    StartWindow& main = app->showStartWindow();
+    EXPECT_EQ(main.callsignBox()->text(), QStringLiteral("F9XQA"));
+    EXPECT_EQ(main.languageBox()->currentData().toString(), QStringLiteral("de"));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.front().contains(QStringLiteral(", ligne 2 :")))
+        << qPrintable(dialogs.messages.front());
+    ASSERT_TRUE(store->sync());
+    EXPECT_TRUE(readFile(ini).contains("\n# my station\nIndicatif=F9XQA\n"));
+    main.close();
+    EXPECT_EQ(dialogs.messages.size(), 1);
 }
 
 TEST_F(MainWindow, TypedLowerCaseLettersBecomeCapitals) {
