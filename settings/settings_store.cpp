@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "files/replaced_file.h"
-#include "settings/bounded_file.h"
+#include "files/bounded_file.h"
 #include "settings/ini_text.h"
 
 namespace {
