@@ -9,6 +9,7 @@
 
 #include "app/command_line.h"
 #include "files/native_file_name.h"
+#include "files/run_files.h"
 #include "platform/qt_dialogs.h"
 #include "printing/pdf_output.h"
 #include "settings/program_language.h"
@@ -59,7 +60,9 @@ QStringList catalogueFolders(QStringList& arguments) {
 
 bool installLanguage(QCoreApplication& application, QStringList folders) {
     const SettingsStore store;
-    folders.append(QFileInfo(store.fileName()).dir().filePath(QStringLiteral("translations")));
+    // Every catalogue these folders hold or may hold is a file of every run.
+    RunFiles::setCatalogueFolders(folders);
+    folders.append(RunFiles::translationsFolder(store.fileName()));
     const QString code = ProgramLanguage::chosen(store.written(StoredSettings::kWindowLanguage));
     return ProgramLanguage::install(application, code, folders);
 }

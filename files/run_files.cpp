@@ -8,6 +8,7 @@
 
 #include "files/native_file_name.h"
 #include "files/replaced_file.h"
+#include "settings/program_language.h"
 
 namespace {
 
@@ -15,6 +16,11 @@ namespace {
 struct Text {
     Q_DECLARE_TR_FUNCTIONS(RunFiles)
 };
+
+QStringList& givenCatalogueFolders() {
+    static QStringList folders;
+    return folders;
+}
 
 }  // namespace
 
@@ -26,14 +32,58 @@ QString RunFiles::addressBook(const QString& settingsFile) {
     return QFileInfo(settingsFile).absoluteDir().filePath(QStringLiteral("adresses.csv"));
 }
 
+QString RunFiles::noBureauFile(const QString& settingsFile) {
+    return QFileInfo(settingsFile).absoluteDir().filePath(QStringLiteral("sans_bureau.txt"));
+}
+
+QString RunFiles::translationsFolder(const QString& settingsFile) {
+    return QFileInfo(settingsFile).absoluteDir().filePath(QStringLiteral("translations"));
+}
+
 QStringList RunFiles::countryFiles(const QString& settingsFolder) {
     return {QDir(settingsFolder).filePath(QStringLiteral("cty.dat")),
             QStringLiteral("/usr/share/hamradio-files/cty.dat")};
 }
 
-RunFiles::RunFiles(const QString& settingsFile) {
-    files_ << settingsFile << sheetsFile(settingsFile) << addressBook(settingsFile)
-           << countryFiles(QFileInfo(settingsFile).absolutePath());
+QStringList RunFiles::settingsFolderFiles(const QString& settingsFile) {
+    // The book and the sheets keep their older selves as NAME.bak.
+    const QString backup = QStringLiteral(".bak");
+    return QStringList{settingsFile,
+                       sheetsFile(settingsFile),
+                       sheetsFile(settingsFile) + backup,
+                       addressBook(settingsFile),
+                       addressBook(settingsFile) + backup,
+                       noBureauFile(settingsFile),
+                       countryFiles(QFileInfo(settingsFile).absolutePath()).first()} +
+           catalogues(translationsFolder(settingsFile));
+}
+
+QStringList RunFiles::catalogues(const QString& folder) {
+    const QDir dir(folder);
+    QStringList files;
+    for (const QString& code : ProgramLanguage::codes()) {
+        files.append(dir.filePath(QStringLiteral("quenor_%1.qm").arg(code)));
+    }
+    const QStringList present =
+        dir.entryList({QStringLiteral("*.qm")}, QDir::Files | QDir::System | QDir::Hidden);
+    for (const QString& name : present) {
+        if (!files.contains(dir.filePath(name))) {
+            files.append(dir.filePath(name));
+        }
+    }
+    return files;
+}
+
+void RunFiles::setCatalogueFolders(const QStringList& folders) {
+    givenCatalogueFolders() = folders;
+}
+
+RunFiles::RunFiles(const QString& settingsFile)
+    : files_(settingsFolderFiles(settingsFile) +
+             countryFiles(QFileInfo(settingsFile).absolutePath())) {
+    for (const QString& folder : givenCatalogueFolders()) {
+        files_ += catalogues(folder);
+    }
 }
 
 void RunFiles::addRead(const QString& path) {

@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringList>
 
+#include "files/run_files.h"
 #include "settings/bounded_file.h"
 
 namespace {
@@ -36,7 +36,7 @@ struct Text {
 }  // namespace
 
 QString NoBureauTable::ownFilePath(const QString& settingsFile) {
-    return QFileInfo(settingsFile).absolutePath() + QStringLiteral("/sans_bureau.txt");
+    return RunFiles::noBureauFile(settingsFile);
 }
 
 int NoBureauTable::apply(const QString& text, bool ownFile, int* firstBadLine) {
