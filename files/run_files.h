@@ -6,9 +6,9 @@
 // The files one run reads or writes: every file the program keeps in the
 // settings folder (read by this run or not), the log, a bundle, a template and
 // its picture, the translation catalogues, and every output. An output
-// replaces none of them: each command and window builds the list once and asks
-// it before anything is printed. Names may carry bytes that are not UTF-8
-// (NativeFileName).
+// replaces none of them, nor a file this user may not write: each command and
+// window builds the list once and asks it before anything is printed. Names
+// may carry bytes that are not UTF-8 (NativeFileName).
 class RunFiles {
   public:
     static QString sheetsFile(const QString& settingsFile);
@@ -51,6 +51,10 @@ class RunFiles {
     static QString sameAsOneOf(const QString& output, const QStringList& files);
     // It exists and is not a regular file (a folder, a device, a FIFO).
     static bool isSpecial(const QString& path);
+    // Why this user could not write `output` where it is, as errno: its folder
+    // missing or no folder, a name too long for it, the folder or an existing
+    // file that may not be written (access(), as cp asks). 0 when it can.
+    static int writeRefusal(const QString& output);
 
   private:
     QStringList files_;
