@@ -6,6 +6,7 @@
 
 #include "app/usage_text.h"
 #include "cards/card_job.h"
+#include "cards/card_picture.h"
 #include "cards/card_print_run.h"
 #include "cards/card_printing.h"
 #include "cards/card_sheet.h"
@@ -151,16 +152,18 @@ int CardsCommand::run(const QStringList& arguments) {
     if (!CardPrintRun::hasQslExtension(templateName)) {
         return fail(kUsage, Text::tr("sélectionnez un fichier .qsl ou créez en un"));
     }
-    const RunFiles files = runFiles({logName, templateName});
-    if (const QString refused = outputsProblem(given, round, files); !refused.isEmpty()) {
-        return fail(kUsage, refused);
-    }
     QslTemplate model;
     if (const QString unusable = CardPrinting::readTemplate(reachable(templateName), model);
         !unusable.isEmpty()) {
         return fail(kUnreadable, unusable);
     }
     cardRun.templateFolder = QFileInfo(templateName).absolutePath();
+    // The template's picture is a file of the run, whether it is printed or not.
+    const RunFiles files = runFiles(
+        {logName, templateName, CardPicture::fileOf(model.design.picture, cardRun.templateFolder)});
+    if (const QString refused = outputsProblem(given, round, files); !refused.isEmpty()) {
+        return fail(kUsage, refused);
+    }
     QsoLog log;
     RowList printList(QslRound::rowOrder(printOrder(round)));
     int failure = kOk;

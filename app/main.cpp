@@ -10,6 +10,7 @@
 #include "app/command_line.h"
 #include "app/qt_messages.h"
 #include "files/native_file_name.h"
+#include "files/run_files.h"
 #include "platform/qt_dialogs.h"
 #include "printing/pdf_output.h"
 #include "settings/program_language.h"
@@ -65,8 +66,9 @@ QString chosenLanguage() {
 }
 
 bool installLanguage(QCoreApplication& application, const QString& code, QStringList folders) {
-    folders.append(
-        QFileInfo(SettingsStore::userFileName()).dir().filePath(QStringLiteral("translations")));
+    // Every catalogue these folders hold or may hold is a file of every run.
+    RunFiles::setCatalogueFolders(folders);
+    folders.append(RunFiles::translationsFolder(SettingsStore::userFileName()));
     QStringList skipped;
     const bool qtTexts = ProgramLanguage::install(application, code, folders, &skipped);
     for (const QString& message : skipped) {

@@ -10,9 +10,13 @@
 CardPicture::CardPicture() = default;
 CardPicture::~CardPicture() = default;
 
+QString CardPicture::fileOf(const QString& file, const QString& folder) {
+    return file.isEmpty() ? QString() : QFileInfo(QDir(folder), file).absoluteFilePath();
+}
+
 bool CardPicture::load(const QString& file, const QString& folder, QString* problem) {
-    const QFileInfo info(QDir(folder), file);
-    const QString path = info.absoluteFilePath();
+    const QString path = fileOf(file, folder);
+    const QFileInfo info(path);
     const auto fail = [&] {
         *problem = QCoreApplication::translate(
                        "CardPicture",

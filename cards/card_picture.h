@@ -18,6 +18,10 @@ class CardPicture {
     CardPicture(const CardPicture&) = delete;
     CardPicture& operator=(const CardPicture&) = delete;
 
+    // Where `file` is: a name without a folder is looked for in `folder`.
+    // Empty when no picture is named.
+    static QString fileOf(const QString& file, const QString& folder);
+
     // Reads `file` (a name without a folder is looked for in `folder`); false
     // with a French message when it is missing or cannot be read.
     bool load(const QString& file, const QString& folder, QString* problem);

@@ -3,20 +3,34 @@
 #include <QString>
 #include <QStringList>
 
-// The files one run reads or writes: the settings file and the files kept
-// beside it (planches.txt, adresses.csv, the country files), the log, a
-// bundle, a template, and every output. An output replaces none of them: each
-// command and window builds the list once and asks it before anything is
-// printed. Names may carry bytes that are not UTF-8 (NativeFileName).
+// The files one run reads or writes: every file the program keeps in the
+// settings folder (read by this run or not), the log, a bundle, a template and
+// its picture, the translation catalogues, and every output. An output
+// replaces none of them, nor a file this user may not write: each command and
+// window builds the list once and asks it before anything is printed. Names
+// may carry bytes that are not UTF-8 (NativeFileName).
 class RunFiles {
   public:
     static QString sheetsFile(const QString& settingsFile);
     static QString addressBook(const QString& settingsFile);
+    static QString noBureauFile(const QString& settingsFile);
+    // Where the operator's own catalogues (quenor_CODE.qm) are looked for.
+    static QString translationsFolder(const QString& settingsFile);
     // The country file beside the settings first, then the system's.
     static QStringList countryFiles(const QString& settingsFolder);
+    // Every file the program reads or keeps in the settings folder: the
+    // settings, the sheets, the address book and its backup, the no-bureau
+    // list, the country file and the catalogues of translations/.
+    static QStringList settingsFolderFiles(const QString& settingsFile);
+    // The catalogues a folder of translations holds or may hold: quenor_CODE.qm
+    // for every language, and any other .qm there.
+    static QStringList catalogues(const QString& folder);
+    // The folders of catalogues given when the program started (--translations):
+    // their catalogues are files of every run of this process.
+    static void setCatalogueFolders(const QStringList& folders);
 
     explicit RunFiles(const QString& settingsFile);
-    // A file the run reads: the log, a bundle, a template.
+    // A file the run reads: the log, a bundle, a template, a picture.
     void addRead(const QString& path);
     const QStringList& files() const { return files_; }
 
@@ -37,6 +51,10 @@ class RunFiles {
     static QString sameAsOneOf(const QString& output, const QStringList& files);
     // It exists and is not a regular file (a folder, a device, a FIFO).
     static bool isSpecial(const QString& path);
+    // Why this user could not write `output` where it is, as errno: its folder
+    // missing or no folder, a name too long for it, the folder or an existing
+    // file that may not be written (access(), as cp asks). 0 when it can.
+    static int writeRefusal(const QString& output);
 
   private:
     QStringList files_;

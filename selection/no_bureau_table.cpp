@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "files/bounded_file.h"
+#include "files/run_files.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ QString namedLines(const QStringList& numbers) {
 }  // namespace
 
 QString NoBureauTable::ownFilePath(const QString& settingsFile) {
-    return QFileInfo(settingsFile).absolutePath() + QStringLiteral("/sans_bureau.txt");
+    return RunFiles::noBureauFile(settingsFile);
 }
 
 QStringList NoBureauTable::apply(const QString& text, bool ownFile) {

@@ -1961,6 +1961,10 @@ Ins Adressbuch aufnehmen?</translation>
         <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
         <translation>%1 kann nicht ersetzt werden (das Logbuch selbst oder eine Spezialdatei); geben Sie einen anderen Namen an.</translation>
     </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2 ; rien n&apos;est écrit.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2; nichts wird geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>SelectionWindow</name>

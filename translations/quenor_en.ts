@@ -1961,6 +1961,10 @@ Add them to the address book?</translation>
         <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
         <translation>%1 cannot be replaced (the log itself or a special file); give another name.</translation>
     </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2 ; rien n&apos;est écrit.</source>
+        <translation>Cannot write the file %1: %2; nothing is written.</translation>
+    </message>
 </context>
 <context>
     <name>SelectionWindow</name>

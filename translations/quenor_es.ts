@@ -1961,6 +1961,10 @@ Les ajouter au carnet d&apos;adresses ?</source>
         <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
         <translation>%1 no se puede sustituir (el propio log o un archivo especial); dé otro nombre.</translation>
     </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2 ; rien n&apos;est écrit.</source>
+        <translation>No se puede escribir el archivo %1: %2; no se escribe nada.</translation>
+    </message>
 </context>
 <context>
     <name>SelectionWindow</name>

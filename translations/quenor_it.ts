@@ -1961,6 +1961,10 @@ Aggiungerli alla rubrica indirizzi?</translation>
         <source>%1 ne peut pas être remplacé (le journal lui-même ou un fichier spécial) ; donnez un autre nom.</source>
         <translation>%1 non può essere sostituito (il log stesso o un file speciale); date un altro nome.</translation>
     </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2 ; rien n&apos;est écrit.</source>
+        <translation>Impossibile scrivere il file %1: %2; non viene scritto nulla.</translation>
+    </message>
 </context>
 <context>
     <name>SelectionWindow</name>

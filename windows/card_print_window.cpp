@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "cards/card_job.h"
+#include "cards/card_picture.h"
 #include "cards/card_print_run.h"
 #include "cards/card_printing.h"
 #include "cards/qsl_template.h"
@@ -281,7 +282,10 @@ void CardPrintWindow::printCards() {
     }
     DialogsJobListener listener(dialogs);
     job.setListener(listener);
-    job.setInputs(workspace_.runFiles({templateFile()}).files());
+    job.setInputs(workspace_
+                      .runFiles({templateFile(), CardPicture::fileOf(model.design.picture,
+                                                                     runOptions().templateFolder)})
+                      .files());
     const PrinterJob::Result result = job.print(printer);
     if (!job.notice().isEmpty()) {
         dialogs.message(job.notice());

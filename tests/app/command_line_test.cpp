@@ -9,9 +9,11 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <array>
+#include <csignal>
 #include <cstdio>
 #include <map>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include "app/command_line.h"
@@ -345,10 +347,11 @@ TEST(CommandLine, LabelsWriteOnePdfPagePerSheet) {
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_TRUE(readFile(real).startsWith("%PDF"));
 
+    // A folder that is not there is found before anything is printed.
     const Outcome unwritable =
         run({QStringLiteral("labels"), writeFile(dir, QStringLiteral("1.adi"), log),
              QStringLiteral("--pdf"), QStringLiteral("/nonexistent/folder/x.pdf")});
-    EXPECT_EQ(unwritable.code, CommandLine::kPrintFailed);
+    EXPECT_EQ(unwritable.code, CommandLine::kUsage);
     EXPECT_TRUE(unwritable.err.contains("/nonexistent/folder/x.pdf"));
 }
 
@@ -722,23 +725,32 @@ TEST(CommandLine, TheMarkedCopyReplacesNoFileOfTheRun) {
     EXPECT_FALSE(QFile::exists(newPdf));
 }
 
-// A marked copy that cannot be written fails the command, after the printing.
+// A marked copy that passes the checks made before printing and then cannot
+// be written (the file size limit reached) fails the command, after the printing.
 TEST(CommandLine, AMarkedCopyThatFailsIsNoSuccess) {
     QTemporaryDir dir;
     qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
     const QString log = writeFile(dir, QStringLiteral("log.adi"), "<CALL:5>F1AAA<EOR>\n");
     const QString layout = dir.filePath(QStringLiteral("card.qsl"));
     ASSERT_EQ(QslTemplateFile::save(QslTemplate::editorDefaults(), layout), QString());
-    const QString nowhere = dir.filePath(QStringLiteral("missing/copy.adi"));
+    const QString copy = dir.filePath(QStringLiteral("copy.adi"));
     for (const QStringList& arguments :
          {QStringList{QStringLiteral("labels"), log, QStringLiteral("--dump")},
           QStringList{QStringLiteral("cards"), log, layout, QStringLiteral("--dump")}}) {
-        const Outcome result = run(arguments + QStringList{QStringLiteral("--mark-sent"), nowhere});
+        rlimit before{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+        const rlimit eightBytes{8, before.rlim_max};
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &eightBytes), 0);
+        const Outcome result = run(arguments + QStringList{QStringLiteral("--mark-sent"), copy});
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, handler);
         EXPECT_EQ(result.code, CommandLine::kPrintFailed) << arguments.first().toStdString();
         EXPECT_FALSE(result.out.isEmpty());  // printed
         EXPECT_TRUE(QString::fromUtf8(result.err)
-                        .contains(QStringLiteral("Impossible d'écrire le fichier %1").arg(nowhere)))
+                        .contains(QStringLiteral("Impossible d'écrire le fichier %1").arg(copy)))
             << result.err.constData();
+        EXPECT_FALSE(QFile::exists(copy));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -31,7 +32,12 @@ struct ChildOptions {
     std::function<bool()> signalWhen;
     int signal = 0;
     int giveUpSeconds = 300;  // a program that hangs is killed, not waited on forever
+    // Run as user nobody when the tests run as root: an ordinary user, for whom
+    // access() says what the file's mode says.
+    bool ordinaryUser = false;
 };
+
+constexpr uid_t kNobody = 65534;
 
 inline ChildRun runChild(const QString& program, const QStringList& arguments,
                          const ChildOptions& options = {}) {
@@ -59,6 +65,10 @@ inline ChildRun runChild(const QString& program, const QStringList& arguments,
         }
         freopen(out.constData(), "w", stdout);
         freopen(err.constData(), "w", stderr);
+        if (options.ordinaryUser && getuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
+            _exit(126);
+        }
         execv(argv[0], argv.data());
         _exit(127);
     }

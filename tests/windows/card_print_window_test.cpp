@@ -214,6 +214,7 @@ TEST_F(CardWindow, NamesTheLinesPastTheEdgeAndRefusesToReplaceItsInputs) {
     model.size[2] = QStringLiteral("30");
     model.top[9] = QStringLiteral("88");  // line 10, bottom of the card
     model.text[9] = QStringLiteral("Tnx");
+    model.design.picture = QStringLiteral("fond.svg");
     ASSERT_EQ(QslTemplateFile::save(model, layout), QString());
     const QString pdf = dir.filePath(QStringLiteral("cartes.pdf"));
     dialogs.printerChoice = [&](QPrinter& printer) {
@@ -227,18 +228,26 @@ TEST_F(CardWindow, NamesTheLinesPastTheEdgeAndRefusesToReplaceItsInputs) {
               QStringList{QStringLiteral("Les lignes 3, 10 dépassent le bord de la carte")});
     EXPECT_TRUE(readFile(pdf).startsWith("%PDF"));  // printed all the same
 
-    // A PDF over the template it prints from: a message, and the template stays.
-    const QByteArray before = readFile(layout);
-    dialogs.messages.clear();
-    dialogs.printerChoice = [&](QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(layout);
-        return true;
-    };
-    window.printCards();
-    ASSERT_EQ(dialogs.messages.size(), 2);
-    EXPECT_TRUE(dialogs.messages.last().startsWith(QStringLiteral("Le fichier de sortie")));
-    EXPECT_EQ(readFile(layout), before);
+    // A PDF over the template it prints from, the template's picture (printed
+    // or not) or a file of the settings folder: a message, and the file stays.
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("translations")));
+    for (const QString& input :
+         {layout, writeFile(dir, QStringLiteral("fond.svg"), "<svg/>\n"),
+          writeFile(dir, QStringLiteral("sans_bureau.txt"), "-3D2\n"),
+          writeFile(dir, QStringLiteral("translations/quenor_de.qm"), "qm")}) {
+        const QByteArray before = readFile(input);
+        dialogs.messages.clear();
+        dialogs.printerChoice = [&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(input);
+            return true;
+        };
+        window.printCards();
+        ASSERT_EQ(dialogs.messages.size(), 2) << input.toStdString();
+        EXPECT_TRUE(dialogs.messages.last().startsWith(QStringLiteral("Le fichier de sortie")))
+            << dialogs.messages.last().toStdString();
+        EXPECT_EQ(readFile(input), before) << input.toStdString();
+    }
 }
 
 TEST_F(CardWindow, PreviewShowsOneCardPerQso) {
