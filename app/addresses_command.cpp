@@ -183,8 +183,15 @@ int AddressesCommand::findAddresses(const QString& logName, AddressJob& job) {
     }
     AddressBook book;
     QString error;
-    if (!book.load(AddressBook::pathBeside(store.fileName()), &error)) {
+    const QString bookPath = AddressBook::pathBeside(store.fileName());
+    if (!book.load(bookPath, &error)) {
         return fail(kUnreadable, error);
+    }
+    if (!book.problems().isEmpty()) {
+        writeLine(err_, Text::tr("Le carnet d'adresses %1 est lu, sauf :").arg(bookPath).toUtf8());
+        for (const QString& problem : book.problems()) {
+            writeLine(err_, QStringLiteral("  %1").arg(problem).toUtf8());
+        }
     }
     if (!job.findAddresses(book, reachable(logName))) {
         return fail(kUnreadable, job.error());

@@ -44,6 +44,10 @@ struct CardDesign {
     bool pictureFrame = false;
     bool printPicture = false;
 
+    // The lines after the 24 that this version does not read ("key = value"
+    // lines of a later version, or added by hand), as they were, in their order.
+    std::vector<QString> otherLines;
+
     bool hasTable() const { return !columns.empty(); }
     bool hasThanks() const { return !thanksX.isEmpty(); }
     bool isEmpty() const { return *this == CardDesign(); }
@@ -57,6 +61,7 @@ struct CardDesign {
                freeValue[1] == other.freeValue[1] && freeValue[2] == other.freeValue[2] &&
                cardSize == other.cardSize && keepStrip == other.keepStrip &&
                picture == other.picture && pictureFit == other.pictureFit &&
-               pictureFrame == other.pictureFrame && printPicture == other.printPicture;
+               pictureFrame == other.pictureFrame && printPicture == other.printPicture &&
+               otherLines == other.otherLines;
     }
 };

@@ -67,6 +67,41 @@ CardDesign::Column columnFrom(const QString& value) {
     return column;
 }
 
+// Applies a line of a key this version knows; false for any other line.
+bool readKnown(const QString& line, CardDesign& design) {
+    const qsizetype equals = line.indexOf(QLatin1Char('='));
+    if (equals < 0) {
+        return false;
+    }
+    const QString key = trimmedBlanks(line.left(equals)).toLower();
+    const QString value = trimmedBlanks(line.mid(equals + 1));
+    if (key == u"table.column") {
+        if (design.columns.size() < static_cast<size_t>(CardDesign::kLargestColumns)) {
+            design.columns.push_back(columnFrom(value));
+        }
+        return true;
+    }
+    for (const TextKey& known : kTextKeys) {
+        if (key == QLatin1String(known.key)) {
+            design.*known.field = value;
+            return true;
+        }
+    }
+    for (const FlagKey& known : kFlagKeys) {
+        if (key == QLatin1String(known.key)) {
+            design.*known.field = value == u"1";
+            return true;
+        }
+    }
+    for (int i = 0; i < 3; ++i) {
+        if (key == freeValueKey(i)) {
+            design.freeValue[i] = value;
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 QList<QPair<QString, QString>> CardDesignFile::namedValues(const CardDesign& design) {
@@ -98,37 +133,14 @@ QStringList CardDesignFile::lines(const CardDesign& design) {
             lines.append(QString::fromLatin1(key.key) + QStringLiteral(" = 1"));
         }
     }
+    for (const QString& line : design.otherLines) {
+        lines.append(oneLine(line));
+    }
     return lines;
 }
 
 void CardDesignFile::read(const QString& line, CardDesign& design) {
-    const qsizetype equals = line.indexOf(QLatin1Char('='));
-    if (equals < 0) {
-        return;
-    }
-    const QString key = trimmedBlanks(line.left(equals)).toLower();
-    const QString value = trimmedBlanks(line.mid(equals + 1));
-    if (key == u"table.column") {
-        if (design.columns.size() < static_cast<size_t>(CardDesign::kLargestColumns)) {
-            design.columns.push_back(columnFrom(value));
-        }
-        return;
-    }
-    for (const TextKey& known : kTextKeys) {
-        if (key == QLatin1String(known.key)) {
-            design.*known.field = value;
-            return;
-        }
-    }
-    for (const FlagKey& known : kFlagKeys) {
-        if (key == QLatin1String(known.key)) {
-            design.*known.field = value == u"1";
-            return;
-        }
-    }
-    for (int i = 0; i < 3; ++i) {
-        if (key == freeValueKey(i)) {
-            design.freeValue[i] = value;
-        }
+    if (!readKnown(line, design) && !trimmedBlanks(line).isEmpty()) {
+        design.otherLines.push_back(line);
     }
 }

@@ -9,10 +9,12 @@
 // without them holds an empty design: the card of the ten lines alone.
 class CardDesignFile {
   public:
-    // The lines of a design, in a fixed order; none for an empty design.
+    // The lines of a design, the known keys in a fixed order then the other
+    // lines in theirs; none for an empty design.
     static QStringList lines(const CardDesign& design);
-    // Applies one line to `design`: an unknown key or a line without "=" is
-    // passed over, so that a later program's lines do not stop this one.
+    // Applies one line to `design`: a line of an unknown key (a later
+    // version's, or one added by hand), or without "=", is kept as it is in
+    // design.otherLines, written back after the known ones.
     static void read(const QString& line, CardDesign& design);
     // Every value the lines hold, with the name an operator knows it by.
     static QList<QPair<QString, QString>> namedValues(const CardDesign& design);

@@ -1,10 +1,13 @@
 #include "cards/card_design_layout.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include "cards/card_layout.h"
 
 namespace {
+
+constexpr double kMillimetresPerPoint = 25.4 / 72;
 
 QString unusable(const QString& key, const QString& value) {
     return QCoreApplication::translate("CardDesignLayout",
@@ -48,6 +51,17 @@ bool readTable(const CardDesign& design, CardDesignLayout& layout, QString* prob
         !readPosition(QStringLiteral("table.y"), design.tableY, layout.tableY, problem) ||
         !readPosition(QStringLiteral("table.pitch"), design.tablePitch, layout.pitch, problem) ||
         !readSize(QStringLiteral("table.size"), design.tableSize, layout.tableSize, problem)) {
+        return false;
+    }
+    // Rows closer than the height of their text print over each other.
+    const double textHeight = layout.tableSize * kMillimetresPerPoint;
+    if (layout.pitch < textHeight) {
+        *problem = QCoreApplication::translate(
+                       "CardDesignLayout",
+                       "Modèle de QSL inutilisable : table.pitch (« %1 ») est plus petit que la "
+                       "hauteur du texte du tableau (%2 mm) : ses rangées s'imprimeraient l'une "
+                       "sur l'autre.")
+                       .arg(design.tablePitch, QLocale().toString(textHeight, 'f', 1));
         return false;
     }
     for (const CardDesign::Column& column : design.columns) {

@@ -91,6 +91,36 @@ QString folded(const QString& name) {
     return name.toCaseFolded();
 }
 
+// Calls `take` with every line of a file, blank ones too, without its LF.
+template <typename Take>
+void forEachFileLine(const QByteArray& text, Take take) {
+    for (QByteArrayView rest(text); !rest.isEmpty();) {
+        const qsizetype end = rest.indexOf('\n');
+        take((end < 0 ? rest : rest.first(end)).toByteArray());
+        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
+    }
+}
+
+QString decodedLine(QByteArray line) {
+    if (line.endsWith('\r')) {
+        line.chop(1);
+    }
+    return QString::fromUtf8(line);
+}
+
+// The folded name a line of the file gives its sheet, as put() takes it.
+QString sheetName(const QByteArray& line) {
+    QString name = decodedLine(line).section(QLatin1Char('\t'), 0, 0);
+    PrintableText::blankControls(name);
+    return folded(name.trimmed());
+}
+
+// A line the load takes as a sheet (a comment or a refused sheet is none).
+bool isSheet(const QByteArray& line) {
+    const std::optional<LabelSheet> sheet = LabelSheet::fromListLine(decodedLine(line));
+    return sheet && sheet->problem().isEmpty();
+}
+
 }  // namespace
 
 const std::vector<LabelSheet>& SheetTable::builtIn() {
@@ -146,12 +176,21 @@ SheetTable SheetTable::read(const QString& path) {
                              .arg(path, reason);
         return table;
     }
+    return fromBytes(path, bytes);
+}
+
+SheetTable SheetTable::fromBytes(const QString& path, const QByteArray& bytes) {
+    SheetTable table;
+    table.path_ = path;
     QString first;
     const int skipped = table.putLines(bytes, &first);
     if (skipped > 0) {
         table.problem_ =
             Text::tr("%n planches illisibles ignorées dans %1 ; la première, %2", nullptr, skipped)
                 .arg(path, first);
+    }
+    for (const LabelSheet& sheet : table.own_) {
+        table.readLines_.insert(folded(sheet.name), sheet.listLine());
     }
     return table;
 }
@@ -264,12 +303,60 @@ void SheetTable::reindex() {
     }
 }
 
-QString SheetTable::save(const QString& path) const {
-    QByteArray bytes;
+QString SheetTable::backupPath(const QString& path) {
+    return path + QStringLiteral(".bak");
+}
+
+QByteArray SheetTable::changed(const QByteArray& onDisk) const {
+    QHash<QString, QString>
+        lines;  // folded name -> the line to write, for each sheet added or changed
     for (const LabelSheet& sheet : own_) {
-        bytes += sheet.listLine().toUtf8() + '\n';
+        const QString line = sheet.listLine();
+        if (readLines_.value(folded(sheet.name)) != line) {
+            lines.insert(folded(sheet.name), line);
+        }
     }
-    const QString problem = ReplacedFile::replace(path, bytes);
-    return problem.isEmpty() ? QString()
-                             : Text::tr("%1 ; les planches ne sont pas modifiées.").arg(problem);
+    QByteArray bytes;
+    forEachFileLine(onDisk, [&](const QByteArray& line) {
+        const QString name = sheetName(line);
+        const bool removed = !name.isEmpty() && readLines_.contains(name) &&
+                             ownIgnoringCase(name) == nullptr && isSheet(line);
+        if (lines.contains(name)) {
+            bytes += lines.take(name).toUtf8() + (line.endsWith('\r') ? "\r\n" : "\n");
+        } else if (!removed) {
+            bytes += line + '\n';
+        }
+    });
+    // What is new to the file, in the table's order.
+    for (const LabelSheet& sheet : own_) {
+        if (lines.contains(folded(sheet.name))) {
+            bytes += lines.take(folded(sheet.name)).toUtf8() + '\n';
+        }
+    }
+    return bytes;
+}
+
+QString SheetTable::save(const QString& path) {
+    QByteArray onDisk;
+    QString reason;
+    const BoundedFile::Outcome outcome = BoundedFile::read(path, kLargestFile, &onDisk, &reason);
+    if (outcome != BoundedFile::Outcome::Read && outcome != BoundedFile::Outcome::Missing) {
+        return Text::tr(
+                   "Le fichier des planches %1 ne peut pas être relu (%2) : les planches ne "
+                   "sont pas modifiées.")
+            .arg(path, reason);
+    }
+    const QByteArray bytes = changed(onDisk);
+    QString problem;
+    if (outcome == BoundedFile::Outcome::Read) {
+        problem = ReplacedFile::replace(backupPath(path), onDisk);
+    }
+    if (problem.isEmpty()) {
+        problem = ReplacedFile::replace(path, bytes);
+    }
+    if (!problem.isEmpty()) {
+        return Text::tr("%1 ; les planches ne sont pas modifiées.").arg(problem);
+    }
+    *this = fromBytes(path, bytes);
+    return {};
 }

@@ -52,11 +52,20 @@ class SheetTable {
     // whatever their case; control characters in a name become spaces.
     QString put(const LabelSheet& sheet, const QString& previousName = QString());
     void remove(const QString& name);
-    // Writes the operator's sheets through a temporary file; a French message on failure.
-    QString save(const QString& path) const;
+    // Applies what changed here since the load (sheets added, changed,
+    // removed) to the file as it is now, so that another writer's sheets
+    // stay; every other line (a comment, a refused sheet) is kept as it is.
+    // The older file is kept as PATH.bak; the file is written through a
+    // temporary file. The table then holds the file as written. A French
+    // message on failure, the table and the file unchanged.
+    QString save(const QString& path);
+    static QString backupPath(const QString& path);
 
   private:
     static SheetTable read(const QString& path);
+    static SheetTable fromBytes(const QString& path, const QByteArray& bytes);
+    // The file's bytes with this table's changes applied.
+    QByteArray changed(const QByteArray& onDisk) const;
     // Adds the sheets of the file's lines; the number left out and the first reason.
     int putLines(const QByteArray& text, QString* firstProblem);
     // The operator's sheet of that name whatever its case; null for none.
@@ -69,4 +78,5 @@ class SheetTable {
     QString path_;
     QString problem_;
     QHash<QString, QString> refusedByFoldedName_;
+    QHash<QString, QString> readLines_;  // folded name -> the sheet's line as read or written
 };

@@ -2,12 +2,13 @@
 
 #include <sys/stat.h>
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <algorithm>
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 #include "files/bounded_file.h"
 #include "files/replaced_file.h"
@@ -28,81 +29,8 @@ QString nullCharacters() {
     return Text::tr("le fichier contient des caractères nuls (texte UTF-16 sans marque ?)");
 }
 
-// The fields of one CSV record, from `at`; `at` moves past the record's end.
-// A quote left open to the end of the text ends at its own line's end
-// instead, so that the lines after it are read as stations of their own;
-// `unclosed` is then set.
-QStringList readRecord(const QString& text, qsizetype& at, bool* unclosed) {
-    const qsizetype start = at;
-    QStringList fields;
-    QString field;
-    bool quoted = false;
-    qsizetype quoteLineEnd = -1;  // where the line of an open quote ends
-    while (at < text.size()) {
-        const QChar c = text.at(at++);
-        if (quoted) {
-            if (c != u'"') {
-                if ((c == u'\n' || c == u'\r') && quoteLineEnd < 0) {
-                    quoteLineEnd = at - 1;
-                }
-                field += c;
-            } else if (at < text.size() && text.at(at) == u'"') {
-                field += c;
-                ++at;
-            } else {
-                quoted = false;
-                quoteLineEnd = -1;
-            }
-        } else if (c == u'"') {
-            quoted = true;
-        } else if (c == u';') {
-            fields.append(field);
-            field.clear();
-        } else if (c == u'\n' || c == u'\r') {
-            if (c == u'\r' && at < text.size() && text.at(at) == u'\n') {
-                ++at;
-            }
-            break;
-        } else {
-            field += c;
-        }
-    }
-    if (quoted && quoteLineEnd >= 0) {
-        *unclosed = true;
-        QString line = text.mid(start, quoteLineEnd - start);
-        line.remove(QLatin1Char('"'));
-        at = quoteLineEnd;
-        return line.split(QLatin1Char(';'));
-    }
-    fields.append(field);
-    return fields;
-}
-
-// UTF-8, else Latin-1, as logs are read; UTF-16 with its byte order mark.
-// Empty with `refused` set for a text of NULs without a mark.
-QString decoded(const QByteArray& bytes, bool* refused) {
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        QStringDecoder utf16(bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE
-                                                          : QStringConverter::Utf16BE);
-        return QString(utf16.decode(QByteArrayView(bytes).sliced(2)));
-    }
-    if (bytes.contains('\0')) {
-        *refused = true;
-        return {};
-    }
-    QStringDecoder utf8(QStringConverter::Utf8);
-    const QString text = utf8.decode(bytes);
-    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
-}
-
-QByteArray quoted(const QString& field) {
-    QByteArray bytes = field.toUtf8();
-    if (!bytes.contains(';') && !bytes.contains('"') && !bytes.contains('\n') &&
-        !bytes.contains('\r')) {
-        return bytes;
-    }
-    bytes.replace("\"", "\"\"");
-    return '"' + bytes + '"';
+QByteArray hashOf(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
 
 }  // namespace
@@ -116,38 +44,17 @@ QString AddressBook::normalCall(const QString& call) {
 }
 
 std::vector<AddressEntry> AddressBook::parse(const QByteArray& bytes, QStringList* problems) {
-    bool refused = false;
-    QString text = decoded(bytes, &refused);
-    if (refused) {
+    AddressBook book;
+    AddressBookFile::Content content = AddressBookFile::read(bytes);
+    if (content.nulls) {
         if (problems != nullptr) {
             problems->append(nullCharacters());
         }
         return {};
     }
-    if (text.startsWith(QChar(0xFEFF))) {
-        text.remove(0, 1);
-    }
-    AddressBook book;
-    qsizetype at = 0;
-    int line = 1;
-    while (at < text.size()) {
-        const qsizetype start = at;
-        bool unclosed = false;
-        QStringList fields = readRecord(text, at, &unclosed);
-        if (unclosed && problems != nullptr) {
-            problems->append(Text::tr("ligne %1 : guillemet non fermé").arg(line));
-        }
-        line += static_cast<int>(QStringView(text).mid(start, at - start).count(u'\n'));
-        AddressEntry entry;
-        entry.call = normalCall(fields.takeFirst());
-        for (const QString& part : fields) {
-            if (!part.trimmed().isEmpty()) {
-                entry.lines.append(part.trimmed());
-            }
-        }
-        if (!entry.call.isEmpty()) {
-            book.put(entry);
-        }
+    book.take(std::move(content));
+    if (problems != nullptr) {
+        *problems = book.problems_;
     }
     return book.entries_;
 }
@@ -155,13 +62,54 @@ std::vector<AddressEntry> AddressBook::parse(const QByteArray& bytes, QStringLis
 QByteArray AddressBook::format(const std::vector<AddressEntry>& entries) {
     QByteArray bytes;
     for (const AddressEntry& entry : entries) {
-        bytes += quoted(entry.call);
-        for (const QString& line : entry.lines) {
-            bytes += ';' + quoted(line);
-        }
-        bytes += '\n';
+        bytes += AddressBookFile::line(entry).toUtf8() + '\n';
     }
     return bytes;
+}
+
+void AddressBook::take(AddressBookFile::Content content) {
+    records_ = std::move(content.records);
+    lineEnd_ = content.lineEnd;
+    std::vector<AddressBookFile::Problem> problems = std::move(content.problems);
+    for (AddressBookFile::Problem& twice : reindex()) {
+        problems.push_back(std::move(twice));
+    }
+    std::stable_sort(problems.begin(), problems.end(),
+                     [](const auto& a, const auto& b) { return a.line < b.line; });
+    problems_.clear();
+    for (const AddressBookFile::Problem& problem : problems) {
+        problems_.append(problem.text);
+    }
+}
+
+std::vector<AddressBookFile::Problem> AddressBook::reindex() {
+    std::vector<AddressBookFile::Problem> twice;
+    entries_.clear();
+    index_.clear();
+    used_.clear();
+    for (size_t at = 0; at < records_.size(); ++at) {
+        const BookRecord& record = records_[at];
+        if (!record.station) {
+            continue;
+        }
+        const auto found = index_.constFind(record.entry.call);
+        if (found == index_.constEnd()) {
+            index_.insert(record.entry.call, entries_.size());
+            entries_.push_back(record.entry);
+            used_.push_back(at);
+            continue;
+        }
+        const BookRecord& earlier = records_[used_[*found]];
+        twice.push_back({record.line, Text::tr("ligne %1 : %2 figure déjà ligne %3 ; l'adresse "
+                                               "de la ligne %1 est utilisée, les deux lignes "
+                                               "sont gardées")
+                                          .arg(record.line)
+                                          .arg(record.entry.call)
+                                          .arg(earlier.line)});
+        entries_[*found] = record.entry;
+        used_[*found] = at;
+    }
+    return twice;
 }
 
 bool AddressBook::load(const QString& path, QString* error) {
@@ -169,9 +117,7 @@ bool AddressBook::load(const QString& path, QString* error) {
     QString reason;
     switch (BoundedFile::read(path, kLargestFile, &bytes, &reason)) {
         case BoundedFile::Outcome::Missing:
-            entries_.clear();
-            index_.clear();
-            readAt_ = {};
+            *this = AddressBook();
             return true;
         case BoundedFile::Outcome::Read:
             break;
@@ -182,33 +128,40 @@ bool AddressBook::load(const QString& path, QString* error) {
                          .arg(path, reason);
             return false;
     }
-    QStringList problems;
-    std::vector<AddressEntry> entries = parse(bytes, &problems);
-    if (entries.empty() && !problems.isEmpty() && problems.first() == nullCharacters()) {
+    AddressBookFile::Content content = AddressBookFile::read(bytes);
+    if (content.nulls) {
         *error =
-            Text::tr("Le carnet d'adresses %1 n'est pas lisible : %2.").arg(path, problems.first());
+            Text::tr("Le carnet d'adresses %1 n'est pas lisible : %2.").arg(path, nullCharacters());
         return false;
     }
-    entries_.clear();
-    index_.clear();
-    import(entries);
-    readAt_ = stateOf(path);
-    problems_ = problems;
+    take(std::move(content));
+    readAt_ = stateOf(path, bytes);
     return true;
 }
 
-AddressBook::FileState AddressBook::stateOf(const QString& path) {
+AddressBook::FileState AddressBook::stateOf(const QString& path, const QByteArray& bytes) {
     const QFileInfo file(path);
     if (!file.exists()) {
         return {};
     }
-    return {true, file.size(), file.lastModified().toMSecsSinceEpoch()};
+    return {true, file.size(), file.lastModified().toMSecsSinceEpoch(), hashOf(bytes)};
 }
 
 bool AddressBook::changedSinceRead(const QString& path) const {
-    const FileState now = stateOf(path);
-    return now.exists != readAt_.exists || now.size != readAt_.size ||
-           now.modifiedMs != readAt_.modifiedMs;
+    const QFileInfo file(path);
+    if (file.exists() != readAt_.exists || file.size() != readAt_.size ||
+        file.lastModified().toMSecsSinceEpoch() != readAt_.modifiedMs) {
+        return true;
+    }
+    if (!readAt_.exists) {
+        return false;
+    }
+    // An editor may write as many bytes within the same tick of the clock, or
+    // put the file's time back: the bytes tell.
+    QByteArray bytes;
+    QString reason;
+    return BoundedFile::read(path, kLargestFile, &bytes, &reason) != BoundedFile::Outcome::Read ||
+           hashOf(bytes) != readAt_.hash;
 }
 
 bool AddressBook::save(const QString& path, QString* error) {
@@ -229,13 +182,13 @@ bool AddressBook::save(const QString& path, QString* error) {
             return false;
         }
     }
-    const QString problem =
-        ReplacedFile::replace(path, format(entries_), ReplacedFile::kPrivateMode, true);
+    const QByteArray bytes = AddressBookFile::write(records_, lineEnd_);
+    const QString problem = ReplacedFile::replace(path, bytes, ReplacedFile::kPrivateMode, true);
     if (!problem.isEmpty()) {
         *error = Text::tr("%1 ; le carnet d'adresses n'est pas modifié.").arg(problem);
         return false;
     }
-    readAt_ = stateOf(path);
+    readAt_ = stateOf(path, bytes);
     return true;
 }
 
@@ -253,23 +206,35 @@ void AddressBook::put(const AddressEntry& entry) {
     normal.call = normalCall(entry.call);
     const auto found = index_.constFind(normal.call);
     if (found != index_.constEnd()) {
+        BookRecord& record = records_[used_[*found]];
+        if (!(record.entry == normal)) {
+            record.entry = normal;
+            record.asRead = false;
+        }
         entries_[*found] = normal;
         return;
     }
+    BookRecord record;
+    record.asRead = false;
+    record.station = true;
+    record.entry = normal;
     index_.insert(normal.call, entries_.size());
+    used_.push_back(records_.size());
     entries_.push_back(normal);
+    records_.push_back(record);
 }
 
 bool AddressBook::remove(const QString& call) {
-    const auto found = index_.constFind(normalCall(call));
-    if (found == index_.constEnd()) {
+    const QString normal = normalCall(call);
+    if (!index_.contains(normal)) {
         return false;
     }
-    entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(*found));
-    index_.clear();
-    for (size_t i = 0; i < entries_.size(); ++i) {
-        index_.insert(entries_[i].call, i);
-    }
+    records_.erase(std::remove_if(records_.begin(), records_.end(),
+                                  [&normal](const BookRecord& record) {
+                                      return record.station && record.entry.call == normal;
+                                  }),
+                   records_.end());
+    reindex();
     return true;
 }
 

@@ -6,22 +6,17 @@
 #include <QStringList>
 #include <vector>
 
-// One station of the operator's address book: its call, then the lines of its
-// address as they go on the envelope (name, street, town, country...).
-struct AddressEntry {
-    QString call;
-    QStringList lines;
-
-    bool operator==(const AddressEntry& other) const {
-        return call == other.call && lines == other.lines;
-    }
-};
+#include "mail/address_book_file.h"
+#include "mail/address_entry.h"
 
 // The operator's address book, kept in adresses.csv beside the settings file:
-// UTF-8, one station per line, the call then its address lines separated by
+// one station per line, the call then its address lines separated by
 // semicolons, a field holding a semicolon, a quote or a line break quoted as
-// CSV does. Addresses are personal data: the file is written readable by the
-// operator only, through a temporary file renamed over the old one.
+// CSV does (AddressBookFile). What is not a station (comments, lines without
+// a call, the earlier lines of a call given twice) is kept as it was; a save
+// writes UTF-8, and every line read and not changed as it was read.
+// Addresses are personal data: the file is written readable by the operator
+// only, through a temporary file renamed over the old one.
 class AddressBook {
   public:
     static constexpr qint64 kLargestFile = 32 * 1024 * 1024;
@@ -30,26 +25,30 @@ class AddressBook {
 
     // A missing file is an empty book. False, with a French message, when the
     // file cannot be read whole or is not an address book; the book is then
-    // unchanged. UTF-8, else Latin-1; UTF-16 with its byte order mark.
+    // unchanged.
     bool load(const QString& path, QString* error);
     // The older file is kept first as PATH.bak; both are the operator's only.
     bool save(const QString& path, QString* error);
     static QString backupPath(const QString& path);
-    // What the last load found wrong but could read around (an unclosed quote).
+    // What the last load could not take as a station, or read around (an
+    // unclosed quote, a call given twice), each naming its line, in French.
     const QStringList& problems() const { return problems_; }
-    // The file is not the one last read or written here (another window, an editor).
+    // The file is not the one last read or written here (another window, an
+    // editor), even when its size and time are the same.
     bool changedSinceRead(const QString& path) const;
 
-    // Lines that hold no call are left out; a call given twice keeps its last
-    // address. `problems`: the lines read around (an unclosed quote), in French.
+    // The stations of a book's bytes, a call given twice with its last
+    // address; `problems` as problems() gives them.
     static std::vector<AddressEntry> parse(const QByteArray& bytes,
                                            QStringList* problems = nullptr);
     static QByteArray format(const std::vector<AddressEntry>& entries);
 
     // Calls are compared whatever their case and blanks around them.
     const AddressEntry* find(const QString& call) const;
-    // Adds the entry, or replaces the address of a call already in the book.
+    // Adds the entry, or replaces the address of a call already in the book
+    // (the one used, when the file gives the call twice).
     void put(const AddressEntry& entry);
+    // Removes every line of the call.
     bool remove(const QString& call);
     // Puts every entry of another book in this one; returns how many.
     int import(const std::vector<AddressEntry>& entries);
@@ -62,11 +61,18 @@ class AddressBook {
         bool exists = false;
         qint64 size = 0;
         qint64 modifiedMs = 0;
+        QByteArray hash;
     };
-    static FileState stateOf(const QString& path);
+    static FileState stateOf(const QString& path, const QByteArray& bytes);
+    void take(AddressBookFile::Content content);
+    // Rebuilds the stations from the records; the calls given twice, in French.
+    std::vector<AddressBookFile::Problem> reindex();
 
-    std::vector<AddressEntry> entries_;
+    std::vector<BookRecord> records_;
+    QString lineEnd_ = QStringLiteral("\n");
+    std::vector<AddressEntry> entries_;  // the station used for each call
+    QHash<QString, size_t> index_;       // call -> its place in entries_
+    std::vector<size_t> used_;           // entries_'s place -> its record in records_
     FileState readAt_;
     QStringList problems_;
-    QHash<QString, size_t> index_;  // call -> its place in entries_
 };

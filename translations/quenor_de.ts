@@ -27,6 +27,14 @@
         <source>%1 ; le carnet d&apos;adresses n&apos;est pas modifié.</source>
         <translation>%1; das Adressbuch wird nicht geändert.</translation>
     </message>
+    <message>
+        <source>ligne %1 : %2 figure déjà ligne %3 ; l&apos;adresse de la ligne %1 est utilisée, les deux lignes sont gardées</source>
+        <translation>Zeile %1: %2 steht schon in Zeile %3; die Adresse aus Zeile %1 wird verwendet, beide Zeilen bleiben erhalten</translation>
+    </message>
+    <message>
+        <source>ligne %1 : pas d&apos;indicatif en tête, ligne gardée telle quelle</source>
+        <translation>Zeile %1: kein Rufzeichen am Anfang, Zeile bleibt unverändert</translation>
+    </message>
 </context>
 <context>
     <name>AddressBookWindow</name>
@@ -189,6 +197,10 @@ Fortfahren?</numerusform>
         <source>--envelope : %1</source>
         <translation>--envelope: %1</translation>
     </message>
+    <message>
+        <source>Le carnet d&apos;adresses %1 est lu, sauf :</source>
+        <translation>Das Adressbuch %1 ist gelesen, außer:</translation>
+    </message>
 </context>
 <context>
     <name>AdifReader</name>
@@ -319,6 +331,10 @@ Fortfahren?</numerusform>
     <message>
         <source>Modèle de QSL inutilisable : %1 (« %2 ») ne convient pas.</source>
         <translation>Unbrauchbare QSL-Vorlage: %1 („%2“) passt nicht.</translation>
+    </message>
+    <message>
+        <source>Modèle de QSL inutilisable : table.pitch (« %1 ») est plus petit que la hauteur du texte du tableau (%2 mm) : ses rangées s&apos;imprimeraient l&apos;une sur l&apos;autre.</source>
+        <translation>Unbrauchbare QSL-Vorlage: table.pitch („%1“) ist kleiner als die Höhe des Tabellentexts (%2 mm): die Zeilen würden übereinander gedruckt.</translation>
     </message>
 </context>
 <context>
@@ -2237,6 +2253,10 @@ Möchten Sie sie ersetzen?</translation>
             <numerusform>%n unlesbarer Bogen in %1 übergangen: %2</numerusform>
             <numerusform>%n unlesbare Bögen in %1 übergangen; der erste, %2</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Le fichier des planches %1 ne peut pas être relu (%2) : les planches ne sont pas modifiées.</source>
+        <translation>Die Bogendatei %1 kann nicht erneut gelesen werden (%2): die Bögen werden nicht geändert.</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,14 @@
         <source>%1 ; le carnet d&apos;adresses n&apos;est pas modifié.</source>
         <translation>%1; the address book is not changed.</translation>
     </message>
+    <message>
+        <source>ligne %1 : %2 figure déjà ligne %3 ; l&apos;adresse de la ligne %1 est utilisée, les deux lignes sont gardées</source>
+        <translation>line %1: %2 is already on line %3; the address on line %1 is used, both lines are kept</translation>
+    </message>
+    <message>
+        <source>ligne %1 : pas d&apos;indicatif en tête, ligne gardée telle quelle</source>
+        <translation>line %1: no callsign at its start, line kept as it is</translation>
+    </message>
 </context>
 <context>
     <name>AddressBookWindow</name>
@@ -189,6 +197,10 @@ Continue?</numerusform>
         <source>--envelope : %1</source>
         <translation>--envelope: %1</translation>
     </message>
+    <message>
+        <source>Le carnet d&apos;adresses %1 est lu, sauf :</source>
+        <translation>The address book %1 is read, except:</translation>
+    </message>
 </context>
 <context>
     <name>AdifReader</name>
@@ -319,6 +331,10 @@ Continue?</numerusform>
     <message>
         <source>Modèle de QSL inutilisable : %1 (« %2 ») ne convient pas.</source>
         <translation>Unusable QSL layout: %1 (&quot;%2&quot;) does not fit.</translation>
+    </message>
+    <message>
+        <source>Modèle de QSL inutilisable : table.pitch (« %1 ») est plus petit que la hauteur du texte du tableau (%2 mm) : ses rangées s&apos;imprimeraient l&apos;une sur l&apos;autre.</source>
+        <translation>Unusable QSL layout: table.pitch (&quot;%1&quot;) is smaller than the height of the table&apos;s text (%2 mm): its rows would print over each other.</translation>
     </message>
 </context>
 <context>
@@ -2237,6 +2253,10 @@ Do you want to replace it?</translation>
             <numerusform>%n unreadable sheet left out of %1: %2</numerusform>
             <numerusform>%n unreadable sheets left out of %1; the first, %2</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Le fichier des planches %1 ne peut pas être relu (%2) : les planches ne sont pas modifiées.</source>
+        <translation>The sheets file %1 cannot be read again (%2): the sheets are not changed.</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,14 @@
         <source>%1 ; le carnet d&apos;adresses n&apos;est pas modifié.</source>
         <translation>%1; la libreta de direcciones no se modifica.</translation>
     </message>
+    <message>
+        <source>ligne %1 : %2 figure déjà ligne %3 ; l&apos;adresse de la ligne %1 est utilisée, les deux lignes sont gardées</source>
+        <translation>línea %1: %2 ya figura en la línea %3; se usa la dirección de la línea %1, se conservan las dos líneas</translation>
+    </message>
+    <message>
+        <source>ligne %1 : pas d&apos;indicatif en tête, ligne gardée telle quelle</source>
+        <translation>línea %1: sin indicativo al principio, línea conservada tal cual</translation>
+    </message>
 </context>
 <context>
     <name>AddressBookWindow</name>
@@ -189,6 +197,10 @@ Continuer ?</source>
         <source>--envelope : %1</source>
         <translation>--envelope: %1</translation>
     </message>
+    <message>
+        <source>Le carnet d&apos;adresses %1 est lu, sauf :</source>
+        <translation>La libreta de direcciones %1 está leída, salvo:</translation>
+    </message>
 </context>
 <context>
     <name>AdifReader</name>
@@ -319,6 +331,10 @@ Continuer ?</source>
     <message>
         <source>Modèle de QSL inutilisable : %1 (« %2 ») ne convient pas.</source>
         <translation>Modelo de QSL inutilizable: %1 («%2») no sirve.</translation>
+    </message>
+    <message>
+        <source>Modèle de QSL inutilisable : table.pitch (« %1 ») est plus petit que la hauteur du texte du tableau (%2 mm) : ses rangées s&apos;imprimeraient l&apos;une sur l&apos;autre.</source>
+        <translation>Modelo de QSL inutilizable: table.pitch («%1») es menor que la altura del texto de la tabla (%2 mm): sus filas se imprimirían unas sobre otras.</translation>
     </message>
 </context>
 <context>
@@ -2237,6 +2253,10 @@ Voulez-vous le remplacer ?</source>
             <numerusform>%n hoja ilegible omitida en %1: %2</numerusform>
             <numerusform>%n hojas ilegibles omitidas en %1; la primera, %2</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Le fichier des planches %1 ne peut pas être relu (%2) : les planches ne sont pas modifiées.</source>
+        <translation>El archivo de hojas %1 no se puede volver a leer (%2): las hojas no se modifican.</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,14 @@
         <source>%1 ; le carnet d&apos;adresses n&apos;est pas modifié.</source>
         <translation>%1; la rubrica indirizzi non viene modificata.</translation>
     </message>
+    <message>
+        <source>ligne %1 : %2 figure déjà ligne %3 ; l&apos;adresse de la ligne %1 est utilisée, les deux lignes sont gardées</source>
+        <translation>riga %1: %2 è già alla riga %3; si usa l&apos;indirizzo della riga %1, le due righe sono conservate</translation>
+    </message>
+    <message>
+        <source>ligne %1 : pas d&apos;indicatif en tête, ligne gardée telle quelle</source>
+        <translation>riga %1: nessun nominativo all&apos;inizio, riga conservata così com&apos;è</translation>
+    </message>
 </context>
 <context>
     <name>AddressBookWindow</name>
@@ -189,6 +197,10 @@ Continuare?</numerusform>
         <source>--envelope : %1</source>
         <translation>--envelope: %1</translation>
     </message>
+    <message>
+        <source>Le carnet d&apos;adresses %1 est lu, sauf :</source>
+        <translation>La rubrica indirizzi %1 è letta, tranne:</translation>
+    </message>
 </context>
 <context>
     <name>AdifReader</name>
@@ -319,6 +331,10 @@ Continuare?</numerusform>
     <message>
         <source>Modèle de QSL inutilisable : %1 (« %2 ») ne convient pas.</source>
         <translation>Modello di QSL inutilizzabile: %1 («%2») non va bene.</translation>
+    </message>
+    <message>
+        <source>Modèle de QSL inutilisable : table.pitch (« %1 ») est plus petit que la hauteur du texte du tableau (%2 mm) : ses rangées s&apos;imprimeraient l&apos;une sur l&apos;autre.</source>
+        <translation>Modello di QSL inutilizzabile: table.pitch («%1») è più piccolo dell&apos;altezza del testo della tabella (%2 mm): le sue righe si stamperebbero una sull&apos;altra.</translation>
     </message>
 </context>
 <context>
@@ -2237,6 +2253,10 @@ Volete sostituirlo?</translation>
             <numerusform>%n foglio illeggibile ignorato in %1: %2</numerusform>
             <numerusform>%n fogli illeggibili ignorati in %1; il primo, %2</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Le fichier des planches %1 ne peut pas être relu (%2) : les planches ne sont pas modifiées.</source>
+        <translation>Il file dei fogli %1 non può essere riletto (%2): i fogli non vengono modificati.</translation>
     </message>
 </context>
 <context>

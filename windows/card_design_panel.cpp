@@ -227,10 +227,12 @@ CardDesign CardDesignPanel::design() const {
     design.pictureFit = ajustement_->currentIndex() == 1 ? QStringLiteral("contain") : coverWord_;
     design.pictureFrame = cadre_->isChecked();
     design.printPicture = imprimerImage_->isChecked();
+    design.otherLines = otherLines_;
     return design;
 }
 
 void CardDesignPanel::setDesign(const CardDesign& design) {
+    otherLines_ = design.otherLines;
     const int size = format_->findData(CardSize::find(design.cardSize) != nullptr
                                            ? CardSize::find(design.cardSize)->key
                                            : CardSize::standard().key);

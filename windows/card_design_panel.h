@@ -59,5 +59,6 @@ class CardDesignPanel : public QWidget {
     QComboBox* ajustement_;
     QCheckBox* cadre_;
     QCheckBox* imprimerImage_;
-    QString coverWord_;  // how the template named the default fit, if it did
+    QString coverWord_;                // how the template named the default fit, if it did
+    std::vector<QString> otherLines_;  // the template's lines this version does not read
 };

@@ -246,6 +246,34 @@ TEST_F(AddressesCommand, PrintsEnvelopesInLandscapeWithEveryWordInItsBlock) {
     }
 }
 
+// What the book could not take as a station, or gives twice, is said on
+// standard error with its line, as the "Adresses" window says it; the run
+// uses the last address of a call given twice.
+TEST_F(AddressesCommand, SaysTheBooksProblemsOnStandardError) {
+    const QString bookPath = AddressBook::pathBeside(SettingsStore().fileName());
+    QFile book(bookPath);
+    ASSERT_TRUE(book.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    book.write("# carnet\nM0OXO;Old;UK\n;Sans indicatif\nM0OXO;Charles;UK\n");
+    book.close();
+    const Outcome outcome =
+        addresses({QStringLiteral("--sheet"), QStringLiteral("L7160"), QStringLiteral("--dump")});
+    ASSERT_EQ(outcome.code, 0) << outcome.err.toStdString();
+    const QByteArray said = QStringLiteral(
+                                "Le carnet d'adresses %1 est lu, sauf :\n"
+                                "  ligne 3 : pas d'indicatif en tête, ligne gardée "
+                                "telle quelle\n"
+                                "  ligne 4 : M0OXO figure déjà ligne 2 ; l'adresse "
+                                "de la ligne 4 est utilisée, les deux lignes sont "
+                                "gardées\n")
+                                .arg(bookPath)
+                                .toUtf8();
+    EXPECT_TRUE(outcome.err.contains(said)) << outcome.err.toStdString();
+    const Dumped dumped = parse(outcome.out);
+    ASSERT_EQ(dumped.jobs.size(), 1u);
+    EXPECT_TRUE(dumped.jobs[0].contains(QStringLiteral("Charles")));
+    EXPECT_FALSE(dumped.jobs[0].contains(QStringLiteral("Old")));
+}
+
 // An address that fits no label and no envelope is said as such: nothing is
 // printed, and no output is taken for a full disk.
 TEST_F(AddressesCommand, AnAddressThatFitsNowhereIsSaidTooLong) {

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QSet>
 
+#include "cards/card_design_layout.h"
 #include "cards/card_sheet.h"
 #include "cards/qsl_template_file.h"
 #include "support/command_run.h"
@@ -149,6 +150,28 @@ TEST_F(CardDesignTest, TheFileKeepsOldTemplatesAndCarriesTheDesign) {
     const QString refused = QslTemplateFile::save(table, path("refused.qsl"));
     EXPECT_TRUE(refused.contains(QStringLiteral("table.column"))) << refused.toStdString();
     EXPECT_FALSE(QFile::exists(path("refused.qsl")));
+}
+
+// Fault caught: table rows closer than their text (table.pitch = 0) printed
+// over each other. The refusal names the key, as for every other bad value.
+TEST_F(CardDesignTest, RowsCloserThanTheirTextAreRefusedNamingThePitch) {
+    const struct {
+        const char* line;  // after the table's "table.size = 9"
+        bool accepted;
+    } cases[] = {
+        {"table.pitch = 0\r\n", false},
+        {"table.pitch = 3.1\r\n", false},  // 9 points are 3.175 mm
+        {"table.pitch = 3.2\r\n", true},
+        {"table.pitch = 6\r\n", true},
+    };
+    for (const auto& c : cases) {
+        QslTemplate model;
+        ASSERT_TRUE(QslTemplateFile::load(tableTemplate(c.line), model, nullptr));
+        QString problem;
+        EXPECT_EQ(CardDesignLayout::from(model.design, &problem).has_value(), c.accepted) << c.line;
+        EXPECT_EQ(problem.contains(QStringLiteral("table.pitch")), !c.accepted)
+            << c.line << problem.toStdString();
+    }
 }
 
 // Faults caught: a picture scaled down before it reaches the PDF (blurred

@@ -144,6 +144,37 @@ TEST(QslTemplateFile, ReadsFilesFromElsewhere) {
     EXPECT_TRUE(untouched == QslTemplate::editorDefaults());
 }
 
+// Lines after the 24 that this version does not read (a later version's
+// keys, a line added by hand) are kept through a load and a save, as they
+// were and in their order, after the keys it knows.
+TEST(QslTemplateFile, KeepsTheLinesItDoesNotKnowInTheirOrder) {
+    QTemporaryDir dir;
+    QByteArray bytes = readFile(QStringLiteral(QE_TEST_DATA_DIR "/../golden/table.qsl"));
+    ASSERT_TRUE(bytes.contains("card.size = 140x90\r\n"));
+    bytes.replace("card.size = 140x90\r\n", "card.size = 140x90\r\ncard.corner = round\r\n");
+    bytes += "# ajout\xE9 \xE0 la main : fond bleu\r\nFuture.Key=\xE9\x80 \r\n";
+    const QString path = writeFile(dir, QStringLiteral("nouveau.qsl"), bytes);
+    QslTemplate model;
+    QString error;
+    ASSERT_TRUE(QslTemplateFile::load(path, model, &error)) << error.toStdString();
+    const std::vector<QString> others{QStringLiteral("card.corner = round"),
+                                      QStringLiteral("# ajouté à la main : fond bleu"),
+                                      QStringLiteral("Future.Key=é€ ")};
+    EXPECT_EQ(model.design.otherLines, others);
+    EXPECT_EQ(model.design.cardSize, QStringLiteral("140x90"));
+    EXPECT_EQ(model.design.columns.size(), 6u);
+
+    const QString saved = dir.filePath(QStringLiteral("enregistre.qsl"));
+    ASSERT_EQ(QslTemplateFile::save(model, saved), QString());
+    EXPECT_TRUE(readFile(saved).endsWith(
+        "table.column = 106 | qsl | QSL\r\ncard.strip = 1\r\ncard.corner = round\r\n"
+        "# ajout\xE9 \xE0 la main : fond bleu\r\nFuture.Key=\xE9\x80 \r\n"))
+        << readFile(saved).toStdString();
+    QslTemplate again;
+    ASSERT_TRUE(QslTemplateFile::load(saved, again, &error));
+    EXPECT_EQ(again, model);
+}
+
 TEST(QslTemplateFile, AFailedSaveKeepsTheOldFile) {
     QTemporaryDir dir;
     const QString nowhere = dir.filePath(QStringLiteral("no/such/folder/carte.qsl"));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cmath>
 
@@ -157,6 +159,62 @@ TEST(SheetTable, NamesAreUniqueWhateverTheirCase) {
     table.remove(QStringLiteral("MAISON"));
     EXPECT_EQ(table.put(named("maison")), QString());
     EXPECT_NE(table.find(QStringLiteral("Maison 2")), nullptr);
+}
+
+// Two writers of planches.txt (two windows, two instances, an editor): each
+// save applies only its own changes (a sheet added, changed, removed) over
+// the file as it is then; a comment, a refused sheet, a sheet written in its
+// own way stay as they were; the file before each save is kept as .bak.
+TEST(SheetTable, TwoWritersKeepEachOthersSheetsAndWhatNeitherRead) {
+    QTemporaryDir dir;
+    const QByteArray start =
+        "# Mes planches, \xC3\xA0 garder\r\n"
+        "Bon\tA4\t3x7\t7.2 15.15 63.5 38.1 66.04 38.1\r\n"
+        "Dehors\tA4\t1x1\t200 0 50 50 50 50\r\n"
+        "\r\n"
+        "Vieille\tA4\t2x2\t10.0 10 90 60 95 65\r\n"
+        "Garde\tA4\t2x2\t10.00 10 90 60 95 65\r\n";
+    const QString path = writeFile(dir, QStringLiteral("planches.txt"), start);
+    SheetTable first = SheetTable::load(path);
+    SheetTable second = SheetTable::load(path);
+    ASSERT_EQ(first.own().size(), 3u);
+    ASSERT_NE(first.refusal(QStringLiteral("Dehors")), QString());
+
+    LabelSheet changed = *first.find(QStringLiteral("Bon"));
+    changed.rows = 6;
+    ASSERT_EQ(first.put(changed, QStringLiteral("Bon")), QString());
+    LabelSheet added = changed;
+    added.name = QStringLiteral("Ajoutée par la première");
+    ASSERT_EQ(first.put(added), QString());
+    ASSERT_EQ(first.save(path), QString());
+    const QByteArray afterFirst = readFile(path);
+
+    added.name = QStringLiteral("Ajoutée par la seconde");
+    ASSERT_EQ(second.put(added), QString());
+    second.remove(QStringLiteral("Vieille"));
+    ASSERT_EQ(second.save(path), QString());
+
+    const QByteArray expected = "# Mes planches, \xC3\xA0 garder\r\n" +
+                                changed.listLine().toUtf8() +
+                                "\r\n"
+                                "Dehors\tA4\t1x1\t200 0 50 50 50 50\r\n"
+                                "\r\n"
+                                "Garde\tA4\t2x2\t10.00 10 90 60 95 65\r\n"
+                                "Ajoutée par la première\tA4\t3x6\t7.2 15.15 63.5 38.1 66.04 38.1\n"
+                                "Ajoutée par la seconde\tA4\t3x6\t7.2 15.15 63.5 38.1 66.04 38.1\n";
+    EXPECT_EQ(readFile(path), expected);
+    EXPECT_EQ(readFile(SheetTable::backupPath(path)), afterFirst);
+    // The second writer now holds the file as written: the first one's sheets too.
+    EXPECT_EQ(second.own().size(), 4u);
+    EXPECT_EQ(second.find(QStringLiteral("Bon"))->rows, 6);
+    EXPECT_NE(second.find(QStringLiteral("Ajoutée par la première")), nullptr);
+    EXPECT_NE(second.refusal(QStringLiteral("Dehors")), QString());
+
+    // A file that cannot be read again is not written over.
+    const QString folder = dir.filePath(QStringLiteral("dossier"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    EXPECT_NE(second.save(folder), QString());
+    EXPECT_TRUE(QFileInfo(folder).isDir());
 }
 
 }  // namespace

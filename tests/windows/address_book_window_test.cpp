@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,6 +24,10 @@ class AddressBookWindowTest : public WindowFixture {
         QTest::mouseClick(button, Qt::LeftButton);
     }
     QString bookPath() const { return AddressBook::pathBeside(store->fileName()); }
+    static QByteArray readBytes(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     static std::vector<AddressEntry> readBook(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? AddressBook::parse(file.readAll())
@@ -123,6 +128,24 @@ TEST_F(AddressBookWindowTest, TwoWindowsLoseNothingOfEachOther) {
     first.callBox()->setText(QStringLiteral("G3BBB"));
     click(first, "deleteButton");
     EXPECT_EQ(readBook(bookPath()).size(), 3u);
+
+    // An editor writes as many bytes and puts the file's time back: the
+    // window's next save still applies on top of that edit.
+    QByteArray edited = readBytes(bookPath());
+    ASSERT_TRUE(edited.contains("London"));
+    edited.replace("London", "Londen");
+    const QDateTime time = QFileInfo(bookPath()).lastModified();
+    ASSERT_TRUE(editor.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    editor.write(edited);
+    ASSERT_TRUE(editor.flush());
+    editor.setFileTime(time, QFileDevice::FileModificationTime);
+    editor.close();
+    first.callBox()->setText(QStringLiteral("F1AAA"));
+    first.addressBox()->setPlainText(QStringLiteral("Nice"));
+    click(first, "saveButton");
+    const QByteArray saved = readBytes(bookPath());
+    EXPECT_TRUE(saved.contains("G3BBB;Londen\n")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains("F1AAA;Nice\n")) << saved.toStdString();
 }
 
 // A book that cannot be read whole is said, and never saved over: a file
