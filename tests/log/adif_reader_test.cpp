@@ -533,8 +533,7 @@ TEST(AdifReader, RulesHoldAtTheirEdges) {
          0},
         // Text after a value that fits its length, as LoTW wrote in 2015.
         {"<CALL:5>KD4LV  // comment\r\n" + qso + "<EOR>", {"KD4LV"}, 0},
-        {"<CALL:5>KD4LV // comment" + qso + "<EOR>\n<CALL:6>JA1XYZ // comment\n" + qso +
-             "<EOR>",
+        {"<CALL:5>KD4LV // comment" + qso + "<EOR>\n<CALL:6>JA1XYZ // comment\n" + qso + "<EOR>",
          {"KD4LV", "JA1XYZ"},
          0},
     };

@@ -441,6 +441,11 @@ TEST(LogAddresses, ReadsEachQsosCallAsTheReaderDid) {
             }
         }
         EXPECT_EQ(calls, c.calls);
+        // Bytes with CALL twice read as the reader reads them: the first
+        // CALL's QSO, cut before the second.
+        if (calls.size() == 2) {
+            EXPECT_EQ(LogAddresses::inRecord(c.record).call, calls.first());
+        }
         EXPECT_TRUE(LogAddresses::offer(log, qsos, stations, source, &error))
             << error.toStdString();
     }
