@@ -95,8 +95,8 @@ int ReceivedCommand::run(const QStringList& arguments) {
     if (const ConfirmationDownload::Kind kind =
             ConfirmationDownload::kindOfFile(reachable(logName));
         kind != ConfirmationDownload::Kind::Log) {
-        return fail(kUnreadable, ConfirmationDownload::notTheLogMessage(
-                                     kind, NativeFileName::display(logName)));
+        return fail(kUnreadable,
+                    ConfirmationDownload::notTheLogMessage(kind, NativeFileName::display(logName)));
     }
     QString bundle;
     if (!readBundle(calls, &bundle)) {

@@ -147,8 +147,9 @@ QString AdifReader::missingDateMessage() {
 }
 
 QString AdifReader::unreadableDateMessage(const QString& date) {
-    return Text::tr("Date « %1 » illisible (QSO_DATE n'est pas une date AAAAMMJJ), remplacée "
-                    "par 01/01/2000")
+    return Text::tr(
+               "Date « %1 » illisible (QSO_DATE n'est pas une date AAAAMMJJ), remplacée "
+               "par 01/01/2000")
         .arg(date);
 }
 

@@ -68,7 +68,8 @@ Kind kindOfFile(const QString& path) {
 }
 
 QString notTheLogMessage(Kind kind, const QString& fileName) {
-    const QString service = kind == Kind::EqslInbox ? QStringLiteral("eQSL") : QStringLiteral("LoTW");
+    const QString service =
+        kind == Kind::EqslInbox ? QStringLiteral("eQSL") : QStringLiteral("LoTW");
     return Text::tr(
                "Le fichier %1 est un relevé de confirmations %2, pas votre journal : ses QSL "
                "reçues sont celles du service. Marquez les cartes reçues dans votre journal ; "
