@@ -929,7 +929,7 @@ TEST(CommandLine, TheSendingMethodIsWrittenAsAdifHasIt) {
     const QString log =
         writeFile(dir, QStringLiteral("log.adi"),
                   "<EOH>\n<CALL:5>F1AAA<QSO_DATE:8>20240101<TIME_ON:4>1200<BAND:3>20M<MODE:2>CW"
-                  "<QSL_VIA:6>DIRECT<EOR>\n");
+                  "<QSL_SENT:1>N<QSL_SENT_VIA:1>D<EOR>\n");
     const QString copy = dir.filePath(QStringLiteral("copy.adi"));
     for (const auto& [given, written] :
          {std::pair<const char*, QByteArray>{"M", "B"}, {"D", "D"}, {"E", "E"}, {"B", "B"}}) {
@@ -939,7 +939,8 @@ TEST(CommandLine, TheSendingMethodIsWrittenAsAdifHasIt) {
                  QStringLiteral("direct"), QStringLiteral("--sent-via"), QString::fromLatin1(given),
                  QStringLiteral("--mark-sent"), copy});
         EXPECT_EQ(outcome.code, CommandLine::kOk) << given << outcome.err.constData();
-        EXPECT_TRUE(readFile(copy).contains("<QSL_SENT_VIA:1>" + written + " <EOR>"))
+        EXPECT_TRUE(
+            readFile(copy).contains("<QSL_SENT:1>Y<QSL_SENT_VIA:1>" + written + "<QSLSDATE"))
             << given << readFile(copy).constData();
     }
 }
