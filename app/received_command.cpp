@@ -7,6 +7,7 @@
 #include "app/usage_text.h"
 #include "files/native_file_name.h"
 #include "files/pending_files.h"
+#include "log/confirmation_download.h"
 #include "log/qso_log.h"
 #include "log/sent_marker.h"
 
@@ -91,6 +92,12 @@ int ReceivedCommand::run(const QStringList& arguments) {
                                      Text::tr("Marquage interrompu : la copie %1 est écrite.")
                                          .arg(NativeFileName::display(copy))
                                          .toUtf8());
+    if (const ConfirmationDownload::Kind kind =
+            ConfirmationDownload::kindOfFile(reachable(logName));
+        kind != ConfirmationDownload::Kind::Log) {
+        return fail(kUnreadable,
+                    ConfirmationDownload::notTheLogMessage(kind, NativeFileName::display(logName)));
+    }
     QString bundle;
     if (!readBundle(calls, &bundle)) {
         return kUnreadable;

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "log/printable_text.h"
 #include "log/qso_row.h"
 
 using adif::ParsedPiece;
@@ -20,7 +21,9 @@ void AdifDelivery::deliver(const ParsedPiece& piece) {
         values.readAsPlain = parsed.readAsPlain;
         values.replaced = static_cast<quint8>(
             ((parsed.messages & ParsedQso::kMissingCallsign) != 0 ? QsoRecord::kCallsign : 0) |
-            ((parsed.messages & ParsedQso::kMissingDate) != 0 ? QsoRecord::kDate : 0) |
+            ((parsed.messages & (ParsedQso::kMissingDate | ParsedQso::kUnreadableDate)) != 0
+                 ? QsoRecord::kDate
+                 : 0) |
             ((parsed.messages & ParsedQso::kMissingBand) != 0 ? QsoRecord::kBand : 0));
         ++count_;
         if (kind_ != ConfirmationDownload::Kind::Log) {
@@ -33,13 +36,14 @@ void AdifDelivery::deliver(const ParsedPiece& piece) {
         }
         if (parsed.messages != 0) {
             sendMessages(parsed.messages,
-                         utf8Left(values[QsoField::Callsign], QsoRow::kCallsignWidth));
+                         utf8Left(values[QsoField::Callsign], QsoRow::kCallsignWidth),
+                         values[QsoField::QsoDate]);
         }
         sink_.record(values);
     }
 }
 
-void AdifDelivery::sendMessages(quint8 messages, QByteArrayView callsign) {
+void AdifDelivery::sendMessages(quint8 messages, QByteArrayView callsign, QByteArrayView date) {
     const QString call = QString::fromUtf8(callsign);
     const auto send = [&](quint8 flag, const QString& text) {
         if ((messages & flag) != 0) {
@@ -48,6 +52,11 @@ void AdifDelivery::sendMessages(quint8 messages, QByteArrayView callsign) {
     };
     send(ParsedQso::kMissingEnd, AdifReader::missingEndMessage(call));
     send(ParsedQso::kMissingDate, AdifReader::missingDateMessage());
+    if ((messages & ParsedQso::kUnreadableDate) != 0) {
+        QString shown = QString::fromUtf8(date);
+        PrintableText::blankControls(shown);
+        send(ParsedQso::kUnreadableDate, AdifReader::unreadableDateMessage(shown));
+    }
     send(ParsedQso::kMissingTime, AdifReader::missingTimeMessage());
     send(ParsedQso::kTimeFromEnd, AdifReader::timeFromEndMessage());
     send(ParsedQso::kMissingCallsign, AdifReader::missingCallsignMessage());

@@ -19,7 +19,7 @@ class AdifDelivery {
     void deliver(const adif::ParsedPiece& piece);
 
   private:
-    void sendMessages(quint8 messages, QByteArrayView callsign);
+    void sendMessages(quint8 messages, QByteArrayView callsign, QByteArrayView date);
 
     AdifSink& sink_;
     ConfirmationDownload::Kind kind_;

@@ -1,12 +1,11 @@
 #include "log/adif_general_reader.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 
 #include "log/adif_framing.h"
 #include "log/adif_qso_text.h"
-#include "log/adif_text.h"
+#include "log/adif_tag_scanner.h"
 
 using namespace adif;
 
@@ -31,22 +30,6 @@ bool isEorName(QByteArrayView name) {
         ++matched;
     }
     return matched == 3;
-}
-
-// Where the name of the tag at `at` ends (its ":" or ">"), or -1 when
-// another "<" or the end of the text comes first.
-qsizetype tagNameEnd(QByteArrayView text, qsizetype at) {
-    static const std::array<bool, 256> ends = [] {
-        std::array<bool, 256> table{};
-        table[':'] = table['>'] = table['<'] = true;
-        return table;
-    }();
-    const auto* const data = reinterpret_cast<const unsigned char*>(text.data());
-    qsizetype end = at + 1;
-    while (end < text.size() && !ends[data[end]]) {
-        ++end;
-    }
-    return end >= text.size() || text[end] == '<' ? -1 : end;
 }
 
 // Where the blanks just before `end` begin.

@@ -17,7 +17,8 @@ struct ParsedQso {
         kMissingTime = 4,
         kMissingCallsign = 8,
         kMissingBand = 16,
-        kTimeFromEnd = 32
+        kTimeFromEnd = 32,
+        kUnreadableDate = 64
     };
     std::array<quint32, kQsoFieldCount + 1> bounds;  // set by the parser for every QSO
     double frequencyMhz = 0;

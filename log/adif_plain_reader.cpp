@@ -1,11 +1,8 @@
 #include "log/adif_plain_reader.h"
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 #include <cstring>
 
-#include "log/adif_text.h"
+#include "log/adif_tag_scanner.h"
 
 using namespace adif;
 
@@ -13,33 +10,6 @@ namespace {
 
 // The helpers of the one-pass reading are inline: they run for every tag of a
 // log, and a call each would cost more than their work.
-
-// The first of `from` .. `limit` - 1 that is one of `Stops`, else
-// `limit`. Bytes up to `readable` may be looked at, sixteen at a time.
-template <char... Stops>
-inline qsizetype firstOf(const char* data, qsizetype from, qsizetype limit, qsizetype readable) {
-#ifdef __SSE2__
-    while (from < limit && from + 16 <= readable) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + from));
-        __m128i hits = _mm_setzero_si128();
-        ((hits = _mm_or_si128(hits, _mm_cmpeq_epi8(block, _mm_set1_epi8(Stops)))), ...);
-        unsigned int mask = static_cast<unsigned int>(_mm_movemask_epi8(hits));
-        if (limit - from < 16) {
-            mask &= (1U << (limit - from)) - 1;
-        }
-        if (mask != 0) {
-            return from + __builtin_ctz(mask);
-        }
-        from += 16;
-    }
-#endif
-    for (; from < limit; ++from) {
-        if (((data[from] == Stops) || ...)) {
-            return from;
-        }
-    }
-    return limit;
-}
 
 // The next "<" at or after `from`, or -1; most often one of the next two bytes.
 inline qsizetype nextTag(const char* data, qsizetype from, qsizetype size) {
@@ -57,31 +27,11 @@ inline qsizetype tagNameStop(const char* data, qsizetype from, qsizetype size) {
     return firstOf<':', '>', '<', '\n', '\r'>(data, from, size, size);
 }
 
-inline qsizetype valueStop(const char* data, qsizetype from, qsizetype limit, qsizetype size) {
-    return firstOf<'<', '\n', '\r'>(data, from, limit, size);
-}
-
-// Where the value starting at `begin` ends: after the `length` bytes its
-// tag announces where they hold no "<" and a "<" or a blank follows them
-// (line breaks skipped), else at the next "<". -1 when a line break falls
-// inside the value or no "<" follows it.
+// Where the value starting at `begin` ends, by the rule of every tag (see
+// valueStop); -1 when a line break falls inside the value or no "<" follows it.
 inline qsizetype plainValueEnd(const char* data, qsizetype begin, qsizetype length,
                                qsizetype size) {
-    qsizetype stop = begin;
-    if (length > 0 && length <= size - begin) {
-        stop = valueStop(data, begin, begin + length, size);
-        if (stop == begin + length) {
-            qsizetype after = stop;
-            while (after < size && isLineBreak(data[after])) {
-                ++after;
-            }
-            if (after < size && (data[after] == '<' || isBlank(data[after]))) {
-                return stop;
-            }
-        }
-    }
-    stop = valueStop(data, stop, size, size);
-    return stop < size && data[stop] == '<' ? stop : -1;
+    return valueStop<'\n', '\r'>(data, begin, length, size);
 }
 
 }  // namespace

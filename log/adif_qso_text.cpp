@@ -1,8 +1,6 @@
 #include "log/adif_qso_text.h"
 
-#include <cstring>
-
-#include "log/adif_text.h"
+#include "log/adif_tag_scanner.h"
 
 using namespace adif;
 
@@ -27,18 +25,5 @@ QByteArrayView AdifQsoText::value(Field field) const {
     }
     const qsizetype begin = close + 1;
     const qsizetype announced = announcedLength(text_.sliced(tag, close - tag));
-    if (announced > 0 && announced <= text_.size() - begin) {
-        const qsizetype after = begin + announced;
-        const bool fits =
-            std::memchr(text_.data() + begin, '<', static_cast<size_t>(announced)) == nullptr &&
-            (after == text_.size() || text_[after] == '<' || isBlank(text_[after]));
-        if (fits) {
-            return text_.sliced(begin, announced);
-        }
-    }
-    qsizetype next = find(text_, '<', begin);
-    if (next < 0) {
-        next = text_.size();
-    }
-    return text_.sliced(begin, next - begin);
+    return text_.sliced(begin, valueEnd(text_, begin, announced) - begin);
 }

@@ -21,9 +21,7 @@ class AdifQsoText {
 
     adif::FieldSpans spans() const;
 
-    // The value of a field's tag, blanks trimmed; empty when it is missing.
-    // The length the tag announces is taken where it fits: that many bytes
-    // with no "<", followed by "<", a blank or the end of the text.
+    // The value of a field's tag (adif::valueEnd); empty when it is missing.
     QByteArrayView value(adif::Field field) const;
 
   private:

@@ -146,6 +146,13 @@ QString AdifReader::missingDateMessage() {
     return Text::tr("Date absente, remplacée par 01/01/2000");
 }
 
+QString AdifReader::unreadableDateMessage(const QString& date) {
+    return Text::tr(
+               "Date « %1 » illisible (QSO_DATE n'est pas une date AAAAMMJJ), remplacée "
+               "par 01/01/2000")
+        .arg(date);
+}
+
 QString AdifReader::missingTimeMessage() {
     return Text::tr("Heure absente, remplacée par 00:00");
 }

@@ -55,6 +55,7 @@ class AdifReader {
   public:
     static QString missingCallsignMessage();
     static QString missingDateMessage();
+    static QString unreadableDateMessage(const QString& date);
     static QString missingTimeMessage();
     static QString timeFromEndMessage();
     static QString missingBandMessage();

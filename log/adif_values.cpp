@@ -1,5 +1,6 @@
 #include "log/adif_values.h"
 
+#include <QDate>
 #include <QString>
 #include <algorithm>
 #include <charconv>
@@ -7,6 +8,7 @@
 
 #include "log/adif_text.h"
 #include "log/band_table.h"
+#include "log/printable_text.h"
 #include "log/qso_row.h"
 
 using namespace adif;
@@ -70,7 +72,7 @@ bool isValidUtf8(QByteArrayView text) {
     return true;
 }
 
-// A value as the QSO list shows it: control characters as spaces, blanks
+// A value as the QSO list shows it: control characters (C0, DEL, C1) as spaces, blanks
 // trimmed, byte order marks removed, decoded (UTF-8 where valid, else
 // Latin-1) and upper-cased, as UTF-8. `storage` keeps a changed copy alive.
 QByteArrayView cleanValue(QByteArrayView raw, QByteArray& storage) {
@@ -108,6 +110,7 @@ QByteArrayView cleanValue(QByteArrayView raw, QByteArray& storage) {
     }
     QString text = isValidUtf8(bytes) ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
     text.remove(QChar(0xFEFF));
+    PrintableText::blankControls(text);  // C1 characters, from either decoding
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && text.at(begin) == u' ') {
@@ -173,6 +176,22 @@ inline bool isAscii(QByteArrayView text) {
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+// YYYYMMDD, a day of the calendar.
+inline bool isDate(QByteArrayView value) {
+    if (value.size() != 8 ||
+        !std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return false;
+    }
+    const auto number = [&](int from, int digits) {
+        int result = 0;
+        for (int i = from; i < from + digits; ++i) {
+            result = result * 10 + (value[i] - '0');
+        }
+        return result;
+    };
+    return QDate::isValid(number(0, 4), number(4, 2), number(6, 2));
+}
+
 inline char* append(char* out, QByteArrayView part) {
     return std::copy(part.begin(), part.end(), out);
 }
@@ -185,8 +204,8 @@ inline char* append(char* out, QByteArrayView part) {
 void AdifValues::fill(const FieldSpans& qso, ParsedQso& parsed, ByteBuffer& text) {
     Values values;
     const QByteArrayView date = clean(qso, kQsoDate);
-    if (date.isEmpty()) {
-        parsed.messages |= ParsedQso::kMissingDate;
+    if (date.isEmpty() || !isDate(date)) {
+        parsed.messages |= date.isEmpty() ? ParsedQso::kMissingDate : ParsedQso::kUnreadableDate;
         values[int(QsoField::Date)] = "01/01/2000";
     } else {
         values[int(QsoField::Date)] = rewriteDate(date);
@@ -306,22 +325,12 @@ inline QByteArrayView AdifValues::clean(const FieldSpans& qso, Field field) {
     return cleanValue(qso.value(field), storage_[field]);
 }
 
-// YYYYMMDD becomes DD/MM/YY: day from the last two characters, month
-// from characters 5-6, year from characters 3-4.
+// YYYYMMDD (checked by isDate) becomes DD/MM/YY.
 inline QByteArrayView AdifValues::rewriteDate(QByteArrayView raw) {
-    if (raw.size() == 8 && isAscii(raw)) {
-        const char* date = raw.data();
-        const char text[8] = {date[6], date[7], '/', date[4], date[5], '/', date[2], date[3]};
-        std::copy(text, text + 8, dateText_);
-        return QByteArrayView(dateText_, 8);
-    }
-    char* out = dateText_;
-    out = append(out, utf8Right(raw, 2));
-    *out++ = '/';
-    out = append(out, utf8Mid(raw, 4, 2));
-    *out++ = '/';
-    out = append(out, utf8Mid(raw, 2, 2));
-    return QByteArrayView(dateText_, out - dateText_);
+    const char* date = raw.data();
+    const char text[8] = {date[6], date[7], '/', date[4], date[5], '/', date[2], date[3]};
+    std::copy(text, text + 8, dateText_);
+    return QByteArrayView(dateText_, 8);
 }
 
 // HHMM or HHMMSS becomes HH:MM.

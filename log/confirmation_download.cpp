@@ -1,8 +1,11 @@
 #include "log/confirmation_download.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <algorithm>
 
-#include "log/adif_text.h"
+#include "log/adif_framing.h"
+#include "log/adif_tag_scanner.h"
 
 namespace ConfirmationDownload {
 namespace {
@@ -25,23 +28,11 @@ bool sameUpper(QByteArrayView text, QByteArrayView upperCase) {
 
 // The value of the header's PROGRAMID field, blanks around it left out.
 QByteArrayView programIdOf(QByteArrayView header) {
-    static constexpr QByteArrayView kTag = "<PROGRAMID:";
-    for (qsizetype at = header.indexOf('<'); at >= 0; at = header.indexOf('<', at + 1)) {
-        if (header.size() - at < kTag.size() || !sameUpper(header.sliced(at, kTag.size()), kTag)) {
-            continue;
+    adif::AdifTagScanner scanner(header);
+    for (adif::AdifTag tag; scanner.next(&tag);) {
+        if (tag.closed() && adif::sameName(tag.name, "PROGRAMID")) {
+            return scanner.value(tag).trimmed();
         }
-        const qsizetype close = header.indexOf('>', at);
-        if (close < 0) {
-            return {};
-        }
-        qsizetype length = 0;
-        for (qsizetype i = at + kTag.size(); i < close && header[i] >= '0' && header[i] <= '9';
-             ++i) {
-            length = std::min<qsizetype>(length * 10 + (header[i] - '0'), header.size());
-        }
-        return header.sliced(close + 1)
-            .first(std::min(length, header.size() - close - 1))
-            .trimmed();
     }
     return {};
 }
@@ -61,6 +52,29 @@ Kind kindOf(QByteArrayView header) {
         return Kind::EqslInbox;
     }
     return Kind::Log;
+}
+
+Kind kindOfFile(const QString& path) {
+    constexpr qint64 kReadHeader = 1 << 16;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || adif::startsWithUtf16Mark(file.peek(2))) {
+        return Kind::Log;
+    }
+    const qint64 start = adif::recordsStart(file);
+    if (start <= 0 || !file.seek(0)) {
+        return Kind::Log;
+    }
+    return kindOf(file.read(std::min(start, kReadHeader)));
+}
+
+QString notTheLogMessage(Kind kind, const QString& fileName) {
+    const QString service =
+        kind == Kind::EqslInbox ? QStringLiteral("eQSL") : QStringLiteral("LoTW");
+    return Text::tr(
+               "Le fichier %1 est un relevé de confirmations %2, pas votre journal : ses QSL "
+               "reçues sont celles du service. Marquez les cartes reçues dans votre journal ; "
+               "rien n'est écrit.")
+        .arg(fileName, service);
 }
 
 QString messageFor(Kind kind) {

@@ -17,6 +17,13 @@ enum class Kind { Log, LotwReport, EqslInbox };
 // The kind a file's header (the text before its <EOH>) says it is.
 Kind kindOf(QByteArrayView header);
 
+// The kind a file says it is; a log when it cannot be read (the reader says why).
+Kind kindOfFile(const QString& path);
+
+// Why marking the cards received in such a file is refused: it is no log of
+// the operator's, and its QSL fields are the service's.
+QString notTheLogMessage(Kind kind, const QString& fileName);
+
 // Said once when such a file is read; empty for a log.
 QString messageFor(Kind kind);
 

@@ -2,24 +2,20 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
-#include <utility>
 
-#include <QtAlgorithms>
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
-#include "log/adif_text.h"
+#include "log/adif_joined_text.h"
+#include "log/adif_tag_scanner.h"
 
 namespace {
 
 // The reader's own byte rules, so that the copy reads a record as it does.
 using adif::announcedLength;
 using adif::find;
+using adif::forEachTagStartingWith;
 using adif::isBlank;
-using adif::isLineBreak;
 using adif::isSpacing;
+using adif::tagClose;
+using adif::tagNameEnd;
 using adif::upper;
 
 constexpr size_t kMarkedCount = 3;
@@ -31,44 +27,6 @@ bool sameName(QByteArrayView name, QByteArrayView known) {
     return name.size() == known.size() && std::equal(name.begin(), name.end(), known.begin(),
                                                      [](char a, char b) { return upper(a) == b; });
 }
-
-// A record's text with its line breaks left out, as the reader reads it, and
-// the way back to the record's own bytes.
-class JoinedText {
-  public:
-    JoinedText(QByteArrayView raw, bool withoutBreaks) : text_(raw) {
-        if (withoutBreaks ||
-            (std::memchr(raw.data(), '\n', static_cast<size_t>(raw.size())) == nullptr &&
-             std::memchr(raw.data(), '\r', static_cast<size_t>(raw.size())) == nullptr)) {
-            return;
-        }
-        joined_.reserve(raw.size());
-        for (const char c : raw) {
-            if (isLineBreak(c)) {
-                removedAt_.push_back(joined_.size());
-            } else {
-                joined_.append(c);
-            }
-        }
-        text_ = joined_;
-    }
-    QByteArrayView text() const { return text_; }
-    // The record's own offset of the joined text's byte `at`.
-    qsizetype rawIndex(qsizetype at) const {
-        return at +
-               (std::upper_bound(removedAt_.begin(), removedAt_.end(), at) - removedAt_.begin());
-    }
-    // The record's own offset just past the joined text's first `at` bytes.
-    qsizetype rawEnd(qsizetype at) const {
-        return at +
-               (std::lower_bound(removedAt_.begin(), removedAt_.end(), at) - removedAt_.begin());
-    }
-
-  private:
-    QByteArrayView text_;
-    QByteArray joined_;
-    std::vector<qsizetype> removedAt_;
-};
 
 // One tag of a record: "<NAME:..." or "<NAME>" with no "<" before its ":" or ">".
 struct Tag {
@@ -82,18 +40,8 @@ struct Tag {
 
 // Where the value of a tag that has its ">" ends, as the reader reads it.
 qsizetype valueEnd(QByteArrayView text, const Tag& tag) {
-    const qsizetype begin = tag.close + 1;
-    const qsizetype announced = announcedLength(text.sliced(tag.at, tag.close - tag.at));
-    if (announced > 0 && announced <= text.size() - begin) {
-        const qsizetype after = begin + announced;
-        const bool fits =
-            std::memchr(text.data() + begin, '<', static_cast<size_t>(announced)) == nullptr &&
-            (after == text.size() || text[after] == '<' || isBlank(text[after]));
-        if (fits) {
-            return after;
-        }
-    }
-    return tag.next;
+    return adif::valueEnd(text, tag.close + 1,
+                          announcedLength(text.sliced(tag.at, tag.close - tag.at)));
 }
 
 // Which of the three marked fields a tag's name is, kOldDate, or -1.
@@ -110,28 +58,6 @@ int markedFieldOf(QByteArrayView name, const MarkedFields& fields) {
     return sameName(name, fields.oldDateName) ? kOldDate : -1;
 }
 
-// Where the name of the tag at `at` ends: at its first ":", ">" or "<", or
-// at the end of the text.
-qsizetype nameEndOf(QByteArrayView text, qsizetype at) {
-    qsizetype end = at + 1;
-    while (end < text.size() && text[end] != ':' && text[end] != '>' && text[end] != '<') {
-        ++end;
-    }
-    return end;
-}
-
-// The ">" that closes a tag with a length, most often a few digits after its
-// name: looked for byte by byte before memchr is called.
-qsizetype closeAfter(QByteArrayView text, qsizetype nameEnd) {
-    const qsizetype near = std::min(text.size(), nameEnd + 12);
-    for (qsizetype at = nameEnd; at < near; ++at) {
-        if (text[at] == '>') {
-            return at;
-        }
-    }
-    return find(text, '>', near);
-}
-
 // The record's tags up to its <EOR>; `eorAt` is where that starts (the end of
 // the text when it has none). With `onlyMarked`, the marked fields' tags only,
 // and `wellFormed` false (the list then unfinished) at the first other tag
@@ -143,32 +69,27 @@ const std::vector<Tag>& tagsOf(QByteArrayView text, qsizetype* eorAt, const Mark
     tags.clear();
     *eorAt = text.size();
     *wellFormed = true;
-    for (qsizetype at = find(text, '<', 0); at >= 0;) {
-        const qsizetype next = find(text, '<', at + 1);
-        const qsizetype nameEnd = nameEndOf(text, at);
-        if (nameEnd < text.size() && text[nameEnd] != '<') {
-            const QByteArrayView name = text.sliced(at + 1, nameEnd - at - 1);
-            if (text[nameEnd] == '>' && sameName(name, "EOR")) {
-                *eorAt = at;
-                break;
-            }
-            Tag tag;
-            tag.at = at;
-            tag.close = text[nameEnd] == '>' ? nameEnd : closeAfter(text, nameEnd);
-            tag.next = next < 0 ? text.size() : next;
-            tag.call = sameName(name, "CALL");
-            tag.marked = markedFieldOf(name, fields);
-            if (tag.marked < 0 && tag.lacksEnd()) {
-                *wellFormed = false;
-                if (onlyMarked) {
-                    return tags;
-                }
-            }
-            if (!onlyMarked || tag.marked >= 0) {
-                tags.push_back(tag);
+    adif::AdifTagScanner scanner(text);
+    for (adif::AdifTag found; scanner.next(&found);) {
+        if (found.bare() && sameName(found.name, "EOR")) {
+            *eorAt = found.at;
+            break;
+        }
+        Tag tag;
+        tag.at = found.at;
+        tag.close = found.close;
+        tag.next = found.next;
+        tag.call = sameName(found.name, "CALL");
+        tag.marked = markedFieldOf(found.name, fields);
+        if (tag.marked < 0 && tag.lacksEnd()) {
+            *wellFormed = false;
+            if (onlyMarked) {
+                return tags;
             }
         }
-        at = next;
+        if (!onlyMarked || tag.marked >= 0) {
+            tags.push_back(tag);
+        }
     }
     return tags;
 }
@@ -177,8 +98,8 @@ const std::vector<Tag>& tagsOf(QByteArrayView text, qsizetype* eorAt, const Mark
 // of the marked fields.
 void addIfMarked(QByteArrayView text, qsizetype at, const MarkedFields& fields,
                  std::vector<Tag>& tags) {
-    const qsizetype nameEnd = nameEndOf(text, at);
-    if (nameEnd >= text.size() || text[nameEnd] == '<') {
+    const qsizetype nameEnd = tagNameEnd(text, at);
+    if (nameEnd < 0) {
         return;
     }
     Tag tag;
@@ -187,7 +108,7 @@ void addIfMarked(QByteArrayView text, qsizetype at, const MarkedFields& fields,
         return;
     }
     tag.at = at;
-    tag.close = text[nameEnd] == '>' ? nameEnd : closeAfter(text, nameEnd);
+    tag.close = tagClose(text, nameEnd);
     const qsizetype next = find(text, '<', at + 1);
     tag.next = next < 0 ? text.size() : next;
     tags.push_back(tag);
@@ -207,33 +128,9 @@ const std::vector<Tag>* plainTagsOf(QByteArrayView text, qsizetype* eorAt,
     }
     thread_local std::vector<Tag> tags;
     tags.clear();
-    const char* data = text.data();
-    qsizetype at = 0;
-#ifdef __SSE2__
-    for (; at + 17 <= size; at += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
-        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at + 1));
-        const __m128i breaks = _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('\n')),
-                                            _mm_cmpeq_epi8(block, _mm_set1_epi8('\r')));
-        if (_mm_movemask_epi8(breaks) != 0) {
-            return nullptr;
-        }
-        const __m128i q = _mm_or_si128(_mm_cmpeq_epi8(next, _mm_set1_epi8('Q')),
-                                       _mm_cmpeq_epi8(next, _mm_set1_epi8('q')));
-        const __m128i opening = _mm_cmpeq_epi8(block, _mm_set1_epi8('<'));
-        for (auto starts = static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(opening, q)));
-             starts != 0; starts &= starts - 1) {
-            addIfMarked(text, at + qCountTrailingZeroBits(starts), fields, tags);
-        }
-    }
-#endif
-    for (; at < size; ++at) {
-        if (isLineBreak(data[at])) {
-            return nullptr;
-        }
-        if (data[at] == '<' && at + 1 < size && upper(data[at + 1]) == 'Q') {
-            addIfMarked(text, at, fields, tags);
-        }
+    if (!forEachTagStartingWith<'Q'>(text,
+                                     [&](qsizetype at) { addIfMarked(text, at, fields, tags); })) {
+        return nullptr;
     }
     *eorAt = size - 5;
     return &tags;
@@ -403,9 +300,9 @@ qsizetype removedUpTo(QByteArrayView text, const Tag& tag) {
 // its CALL: it may have been cut there, the text before being another QSO's);
 // marked fields before that place are taken out, or, where another tag reads
 // through them, renamed as this program's own old fields.
-void editsAroundOpenTags(const JoinedText& joined, const std::vector<Tag>& tags, qsizetype eorAt,
-                         const Marks& marks, std::vector<MarkedRecord::Edit>& edits,
-                         QByteArray& inserted) {
+void editsAroundOpenTags(const AdifJoinedText& joined, const std::vector<Tag>& tags,
+                         qsizetype eorAt, const Marks& marks,
+                         std::vector<MarkedRecord::Edit>& edits, QByteArray& inserted) {
     const QByteArrayView text = joined.text();
     const bool startsWithCall = !tags.empty() && tags.front().at == 0 && tags.front().call;
     qsizetype at = eorAt;
@@ -492,7 +389,7 @@ const std::vector<MarkedRecord::Edit>& MarkedRecord::edits(QByteArrayView record
     }
     qsizetype eorAt = 0;
     const std::vector<Tag>* tags = readAsPlain ? plainTagsOf(record, &eorAt, fields) : nullptr;
-    const JoinedText joined(record, tags != nullptr);
+    const AdifJoinedText joined(record, tags != nullptr);
     const QByteArrayView text = joined.text();
     thread_local Marks marks;
     thread_local std::vector<Edit> edits;

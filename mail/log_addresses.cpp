@@ -9,7 +9,9 @@
 #include <cerrno>
 #include <cstring>
 
-#include "log/adif_text.h"
+#include "log/adif_joined_text.h"
+#include "log/adif_tag_scanner.h"
+#include "log/printable_text.h"
 #include "mail/address_source.h"
 
 namespace {
@@ -36,51 +38,17 @@ QString asTheReaderCleans(QString value) {
     value.remove(QChar(0xFEFF));
     value.remove(QLatin1Char('\r'));
     value.remove(QLatin1Char('\n'));
-    for (QChar& c : value) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
-            c = QLatin1Char(' ');
-        }
+    PrintableText::blankControls(value);
+    // Spaces only: a no-break space stays, as the reader keeps it.
+    qsizetype begin = 0;
+    qsizetype end = value.size();
+    while (begin < end && value.at(begin) == u' ') {
+        ++begin;
     }
-    return value.trimmed().toUpper();
-}
-
-struct Tag {
-    QByteArray name;
-    QByteArrayView value;
-    qsizetype end = -1;  // where the text after the value starts; -1: no tag
-};
-
-// The tag starting at `at` ("<NAME:LENGTH[:TYPE]>VALUE"), its value the
-// length it announces where that fits, else the text up to the next tag.
-Tag tagAt(QByteArrayView text, qsizetype at) {
-    Tag tag;
-    const qsizetype close = text.indexOf('>', at);
-    const qsizetype next = text.indexOf('<', at + 1);
-    if (close < 0 || (next >= 0 && next < close)) {
-        return tag;
+    while (end > begin && value.at(end - 1) == u' ') {
+        --end;
     }
-    const QByteArrayView inside = text.sliced(at + 1, close - at - 1);
-    const qsizetype colon = inside.indexOf(':');
-    tag.name = inside.first(colon < 0 ? inside.size() : colon).toByteArray().trimmed().toUpper();
-    qint64 length = 0;
-    for (qsizetype i = colon + 1; colon >= 0 && i < inside.size() && inside[i] != ':'; ++i) {
-        if (inside[i] < '0' || inside[i] > '9' || length > text.size()) {
-            length = -1;
-            break;
-        }
-        length = length * 10 + (inside[i] - '0');
-    }
-    const qsizetype start = close + 1;
-    const qsizetype toNextTag =
-        (text.indexOf('<', start) < 0 ? text.size() : text.indexOf('<', start));
-    qsizetype end = length >= 0 && start + length <= toNextTag ? start + length : toNextTag;
-    const QByteArrayView rest = text.sliced(end, toNextTag - end);
-    if (!rest.trimmed().isEmpty()) {
-        end = toNextTag;
-    }
-    tag.value = text.sliced(start, end - start);
-    tag.end = end;
-    return tag;
+    return value.mid(begin, end - begin).toUpper();
 }
 
 // The record's bytes as they stand in the file now, empty when the file is
@@ -121,29 +89,39 @@ bool recordBytes(QFile& file, const QsoRecord& qso, bool utf16, bool bigEndian, 
 }  // namespace
 
 Found inRecord(QByteArrayView record) {
+    // Tags and values found as the reader finds them, in the text it reads;
+    // an address keeps its own bytes, line breaks included.
+    const AdifJoinedText joined(record);
+    const QByteArrayView text = joined.text();
+    const auto ownBytes = [&](const adif::AdifTag& tag, QByteArrayView value) {
+        const qsizetype begin = joined.rawIndex(tag.close + 1);
+        return record.sliced(begin,
+                             joined.rawEnd(value.data() - text.data() + value.size()) - begin);
+    };
     Found found;
     QByteArrayView address;
     QByteArrayView international;
     QString date;
     QString time;
-    for (qsizetype at = record.indexOf('<'); at >= 0 && at < record.size();) {
-        const Tag tag = tagAt(record, at);
-        if (tag.end < 0) {
-            at = record.indexOf('<', at + 1);
+    bool called = false;
+    adif::AdifTagScanner scanner(text);
+    for (adif::AdifTag tag; scanner.next(&tag);) {
+        if (!tag.closed()) {
             continue;
         }
-        if (tag.name == "ADDRESS") {
-            address = tag.value;
-        } else if (tag.name == "ADDRESS_INTL") {
-            international = tag.value;
-        } else if (tag.name == "QSO_DATE") {
-            date = decoded(tag.value).trimmed();
-        } else if (tag.name == "TIME_ON") {
-            time = decoded(tag.value).trimmed();
-        } else if (tag.name == "CALL" && found.call.isEmpty()) {
-            found.call = asTheReaderCleans(decoded(tag.value));
+        const QByteArrayView value = scanner.value(tag);
+        if (adif::sameName(tag.name, "ADDRESS")) {
+            address = ownBytes(tag, value);
+        } else if (adif::sameName(tag.name, "ADDRESS_INTL")) {
+            international = ownBytes(tag, value);
+        } else if (adif::sameName(tag.name, "QSO_DATE")) {
+            date = decoded(value).trimmed();
+        } else if (adif::sameName(tag.name, "TIME_ON")) {
+            time = decoded(value).trimmed();
+        } else if (adif::sameName(tag.name, "CALL") && !called) {
+            called = true;
+            found.call = asTheReaderCleans(decoded(value));
         }
-        at = record.indexOf('<', tag.end);
     }
     found.address = decoded(international.trimmed().isEmpty() ? address : international);
     found.when = date + QLatin1Char(' ') + time;
@@ -180,9 +158,21 @@ bool offer(const QString& logPath, const QsoRecords& qsos, const QSet<QString>& 
         if (!record.isEmpty() && found.call.isEmpty()) {
             continue;
         }
-        if (record.isEmpty() || found.call != qso->text(QsoField::Callsign)) {
-            *error =
-                Text::tr("Le fichier %1 a changé depuis sa lecture : relisez-le.").arg(logPath);
+        if (record.isEmpty()) {
+            *error = Text::tr(
+                         "Le fichier %1 a changé depuis sa lecture : il finit avant le QSO "
+                         "avec %2 (octet %3). Relisez-le.")
+                         .arg(logPath, qso->text(QsoField::Callsign))
+                         .arg(qso->fileOffset());
+            return false;
+        }
+        if (found.call != qso->text(QsoField::Callsign)) {
+            *error = Text::tr(
+                         "Le fichier %1 a changé depuis sa lecture : le QSO avec %2 (octet "
+                         "%3) y a maintenant pour CALL « %4 ». Relisez-le.")
+                         .arg(logPath, qso->text(QsoField::Callsign))
+                         .arg(qso->fileOffset())
+                         .arg(found.call);
             return false;
         }
         source.offerLogAddress(source.stationOf(found.call), found.when, found.address);

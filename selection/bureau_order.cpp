@@ -78,6 +78,12 @@ bool BureauOrder::hasNoBureau(const Key& key) const {
 }
 
 BureauOrder::Key BureauOrder::keyOf(const QsoRecord& record) const {
+    if ((record.replaced() & QsoRecord::kCallsign) != 0) {
+        Key key;
+        key.route = record.value(QsoField::Callsign).toByteArray();
+        key.refusal = Refusal::NoCallsign;
+        return key;
+    }
     const QByteArrayView via = record.value(QsoField::QslVia);
     const QByteArrayView call = record.value(QsoField::Callsign);
     QByteArray station;

@@ -26,6 +26,7 @@ class BureauOrder {
         None,
         NoBureau,    // its entity has no incoming bureau
         DirectOnly,  // the station asks for direct cards
+        NoCallsign,  // the QSO has no CALL (listed as FXXXX): no station, no entity
     };
 
     struct Key {

@@ -16,9 +16,16 @@ struct Text {
 };
 
 QString reasonOf(const BureauOrder::Key& key) {
-    return key.refusal == BureauOrder::Refusal::DirectOnly
-               ? Text::tr("la station demande une carte directe")
-               : Text::tr("%1, pas de bureau QSL").arg(QString::fromUtf8(key.prefix));
+    switch (key.refusal) {
+        case BureauOrder::Refusal::DirectOnly:
+            return Text::tr("la station demande une carte directe");
+        case BureauOrder::Refusal::NoCallsign:
+            return Text::tr("pas d'indicatif (CALL) dans le journal, aucune entité");
+        case BureauOrder::Refusal::NoBureau:
+        case BureauOrder::Refusal::None:
+            break;
+    }
+    return Text::tr("%1, pas de bureau QSL").arg(QString::fromUtf8(key.prefix));
 }
 
 }  // namespace

@@ -16,7 +16,8 @@ QStringList reasonsFor(const QsoRecord& record, bool replaced = true) {
         reasons.append(QObject::tr("indicatif absent"));
     }
     if ((lacked & QsoRecord::kDate) != 0) {
-        reasons.append(QObject::tr("date absente"));
+        reasons.append(record.value(QsoField::QsoDate).isEmpty() ? QObject::tr("date absente")
+                                                                 : QObject::tr("date illisible"));
     }
     if ((lacked & QsoRecord::kBand) != 0) {
         reasons.append(QObject::tr("bande absente"));

@@ -60,30 +60,47 @@ QsoRecords QsoSelection::markReadingsOfTheSameBytes(std::vector<bool>& marked) c
             sameBytes.insert(log->serial());
         }
     }
-    std::vector<qint64> offsets;
+    // A QSO is known by where its record lies and how long it is: a record at
+    // the same place but of another length is another reading, matched by its values.
+    struct Place {
+        qint64 offset;
+        qint64 length;
+        const QsoRecord* record;
+        bool operator<(const Place& other) const {
+            return offset != other.offset ? offset < other.offset : length < other.length;
+        }
+        bool samePlace(const QsoRecord& other) const {
+            return offset == other.fileOffset() && length == other.fileLength();
+        }
+    };
+    std::vector<Place> places;
     QsoRecords others;
     others.reserve(static_cast<size_t>(printList_.count()));
     for (int i = 0; i < printList_.count(); ++i) {
         prefetchRecordAhead(printList_, i);
         const QsoRecord& record = printList_.record(i);
         if (sameBytes.count(record.logSerial()) > 0) {
-            offsets.push_back(record.fileOffset());
+            places.push_back({record.fileOffset(), record.fileLength(), &record});
         } else {
             others.push_back(&record);
         }
     }
     // The log's QSOs are in file order: one pass over both.
-    std::sort(offsets.begin(), offsets.end());
+    std::sort(places.begin(), places.end());
     size_t next = 0;
-    for (int i = 0; i < shown_->count() && next < offsets.size(); ++i) {
-        const qint64 offset = shown_->at(i).fileOffset();
-        while (next < offsets.size() && offsets[next] < offset) {
-            ++next;
+    for (int i = 0; i < shown_->count() && next < places.size(); ++i) {
+        const QsoRecord& record = shown_->at(i);
+        const Place here{record.fileOffset(), record.fileLength(), &record};
+        while (next < places.size() && places[next] < here) {
+            others.push_back(places[next++].record);
         }
-        if (next < offsets.size() && offsets[next] == offset) {
+        if (next < places.size() && places[next].samePlace(record)) {
             marked[static_cast<size_t>(i)] = true;
             ++next;
         }
+    }
+    for (; next < places.size(); ++next) {
+        others.push_back(places[next].record);
     }
     return others;
 }

@@ -236,6 +236,10 @@ Fortfahren?</numerusform>
         <source>Heure de début absente, remplacée par l&apos;heure de fin (TIME_OFF)</source>
         <translation>Startzeit fehlt, durch die Endzeit ersetzt (TIME_OFF)</translation>
     </message>
+    <message>
+        <source>Date « %1 » illisible (QSO_DATE n&apos;est pas une date AAAAMMJJ), remplacée par 01/01/2000</source>
+        <translation>Datum „%1“ unlesbar (QSO_DATE ist kein Datum JJJJMMTT), ersetzt durch 01/01/2000</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -324,6 +328,10 @@ Fortfahren?</numerusform>
     <message>
         <source>%1, pas de bureau QSL</source>
         <translation>%1, kein QSL-Büro</translation>
+    </message>
+    <message>
+        <source>pas d&apos;indicatif (CALL) dans le journal, aucune entité</source>
+        <translation>kein Rufzeichen (CALL) im Log, kein DXCC-Gebiet</translation>
     </message>
 </context>
 <context>
@@ -899,6 +907,10 @@ Fortfahren?</numerusform>
     <message>
         <source>Boîte de réception eQSL : ses QSL envoyées par E sont celles que les stations vous ont envoyées (lues comme reçues par E), non les vôtres.</source>
         <translation>eQSL-Posteingang: Seine über E gesendeten QSLs sind die, die Ihnen die Stationen gesendet haben (als erhalten über E gelesen), nicht Ihre.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est un relevé de confirmations %2, pas votre journal : ses QSL reçues sont celles du service. Marquez les cartes reçues dans votre journal ; rien n&apos;est écrit.</source>
+        <translation>Die Datei %1 ist ein Bestätigungsbericht von %2, nicht Ihr Log: ihre erhaltenen QSL sind die des Dienstes. Tragen Sie die erhaltenen Karten in Ihrem Log ein; nichts wird geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -1535,8 +1547,12 @@ Fortfahren?</numerusform>
         <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>Le fichier %1 a changé depuis sa lecture : relisez-le.</source>
-        <translation>Die Datei %1 hat sich seit dem Lesen geändert: Lesen Sie sie neu.</translation>
+        <source>Le fichier %1 a changé depuis sa lecture : il finit avant le QSO avec %2 (octet %3). Relisez-le.</source>
+        <translation>Die Datei %1 hat sich seit dem Lesen geändert: sie endet vor dem QSO mit %2 (Byte %3). Lesen Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a changé depuis sa lecture : le QSO avec %2 (octet %3) y a maintenant pour CALL « %4 ». Relisez-le.</source>
+        <translation>Die Datei %1 hat sich seit dem Lesen geändert: das QSO mit %2 (Byte %3) hat dort jetzt CALL „%4“. Lesen Sie sie erneut.</translation>
     </message>
 </context>
 <context>
@@ -1788,6 +1804,10 @@ Ins Adressbuch aufnehmen?</translation>
     <message>
         <source>Les imprimer aussi ? (Non : ils sont laissés de côté)</source>
         <translation>Auch drucken? (Nein: Sie werden weggelassen)</translation>
+    </message>
+    <message>
+        <source>date illisible</source>
+        <translation>Datum unlesbar</translation>
     </message>
 </context>
 <context>

@@ -236,6 +236,10 @@ Continue?</numerusform>
         <source>Heure de début absente, remplacée par l&apos;heure de fin (TIME_OFF)</source>
         <translation>Start time missing, replaced by the end time (TIME_OFF)</translation>
     </message>
+    <message>
+        <source>Date « %1 » illisible (QSO_DATE n&apos;est pas une date AAAAMMJJ), remplacée par 01/01/2000</source>
+        <translation>Date “%1” unreadable (QSO_DATE is not a YYYYMMDD date), replaced by 01/01/2000</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -324,6 +328,10 @@ Continue?</numerusform>
     <message>
         <source>%1, pas de bureau QSL</source>
         <translation>%1, no QSL bureau</translation>
+    </message>
+    <message>
+        <source>pas d&apos;indicatif (CALL) dans le journal, aucune entité</source>
+        <translation>no callsign (CALL) in the log, no entity</translation>
     </message>
 </context>
 <context>
@@ -899,6 +907,10 @@ Continue?</numerusform>
     <message>
         <source>Boîte de réception eQSL : ses QSL envoyées par E sont celles que les stations vous ont envoyées (lues comme reçues par E), non les vôtres.</source>
         <translation>eQSL inbox: its QSLs sent by E are those the stations sent you (read as received by E), not yours.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est un relevé de confirmations %2, pas votre journal : ses QSL reçues sont celles du service. Marquez les cartes reçues dans votre journal ; rien n&apos;est écrit.</source>
+        <translation>The file %1 is a %2 confirmation report, not your log: its QSLs received are the service’s. Mark the cards received in your log; nothing is written.</translation>
     </message>
 </context>
 <context>
@@ -1535,8 +1547,12 @@ Continue?</numerusform>
         <translation>Cannot read the file %1: %2</translation>
     </message>
     <message>
-        <source>Le fichier %1 a changé depuis sa lecture : relisez-le.</source>
-        <translation>The file %1 has changed since it was read: read it again.</translation>
+        <source>Le fichier %1 a changé depuis sa lecture : il finit avant le QSO avec %2 (octet %3). Relisez-le.</source>
+        <translation>The file %1 has changed since it was read: it ends before the QSO with %2 (byte %3). Read it again.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a changé depuis sa lecture : le QSO avec %2 (octet %3) y a maintenant pour CALL « %4 ». Relisez-le.</source>
+        <translation>The file %1 has changed since it was read: the QSO with %2 (byte %3) now has CALL “%4” there. Read it again.</translation>
     </message>
 </context>
 <context>
@@ -1788,6 +1804,10 @@ Add them to the address book?</translation>
     <message>
         <source>Les imprimer aussi ? (Non : ils sont laissés de côté)</source>
         <translation>Print them too? (No: they are left out)</translation>
+    </message>
+    <message>
+        <source>date illisible</source>
+        <translation>unreadable date</translation>
     </message>
 </context>
 <context>

@@ -236,6 +236,10 @@ Continuer ?</source>
         <source>Heure de début absente, remplacée par l&apos;heure de fin (TIME_OFF)</source>
         <translation>Falta la hora de inicio, sustituida por la hora de fin (TIME_OFF)</translation>
     </message>
+    <message>
+        <source>Date « %1 » illisible (QSO_DATE n&apos;est pas une date AAAAMMJJ), remplacée par 01/01/2000</source>
+        <translation>Fecha «%1» ilegible (QSO_DATE no es una fecha AAAAMMDD), sustituida por 01/01/2000</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -324,6 +328,10 @@ Continuer ?</source>
     <message>
         <source>%1, pas de bureau QSL</source>
         <translation>%1, sin buró QSL</translation>
+    </message>
+    <message>
+        <source>pas d&apos;indicatif (CALL) dans le journal, aucune entité</source>
+        <translation>sin indicativo (CALL) en el log, ninguna entidad</translation>
     </message>
 </context>
 <context>
@@ -899,6 +907,10 @@ Continuer ?</source>
     <message>
         <source>Boîte de réception eQSL : ses QSL envoyées par E sont celles que les stations vous ont envoyées (lues comme reçues par E), non les vôtres.</source>
         <translation>Bandeja de entrada de eQSL: sus QSL enviadas por E son las que las estaciones le enviaron (leídas como recibidas por E), no las suyas.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est un relevé de confirmations %2, pas votre journal : ses QSL reçues sont celles du service. Marquez les cartes reçues dans votre journal ; rien n&apos;est écrit.</source>
+        <translation>El archivo %1 es un informe de confirmaciones de %2, no su log: sus QSL recibidas son las del servicio. Marque las tarjetas recibidas en su log; no se escribe nada.</translation>
     </message>
 </context>
 <context>
@@ -1535,8 +1547,12 @@ Continuer ?</source>
         <translation>No se puede leer el archivo %1: %2</translation>
     </message>
     <message>
-        <source>Le fichier %1 a changé depuis sa lecture : relisez-le.</source>
-        <translation>El archivo %1 ha cambiado desde que se leyó: vuelva a leerlo.</translation>
+        <source>Le fichier %1 a changé depuis sa lecture : il finit avant le QSO avec %2 (octet %3). Relisez-le.</source>
+        <translation>El archivo %1 ha cambiado desde su lectura: termina antes del QSO con %2 (byte %3). Vuelva a leerlo.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a changé depuis sa lecture : le QSO avec %2 (octet %3) y a maintenant pour CALL « %4 ». Relisez-le.</source>
+        <translation>El archivo %1 ha cambiado desde su lectura: el QSO con %2 (byte %3) tiene ahora CALL «%4». Vuelva a leerlo.</translation>
     </message>
 </context>
 <context>
@@ -1788,6 +1804,10 @@ Les ajouter au carnet d&apos;adresses ?</source>
     <message>
         <source>Les imprimer aussi ? (Non : ils sont laissés de côté)</source>
         <translation>¿Imprimirlos también? (No: se dejan fuera)</translation>
+    </message>
+    <message>
+        <source>date illisible</source>
+        <translation>fecha ilegible</translation>
     </message>
 </context>
 <context>

@@ -236,6 +236,10 @@ Continuare?</numerusform>
         <source>Heure de début absente, remplacée par l&apos;heure de fin (TIME_OFF)</source>
         <translation>Ora di inizio assente, sostituita dall&apos;ora di fine (TIME_OFF)</translation>
     </message>
+    <message>
+        <source>Date « %1 » illisible (QSO_DATE n&apos;est pas une date AAAAMMJJ), remplacée par 01/01/2000</source>
+        <translation>Data «%1» illeggibile (QSO_DATE non è una data AAAAMMGG), sostituita da 01/01/2000</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -324,6 +328,10 @@ Continuare?</numerusform>
     <message>
         <source>%1, pas de bureau QSL</source>
         <translation>%1, nessun bureau QSL</translation>
+    </message>
+    <message>
+        <source>pas d&apos;indicatif (CALL) dans le journal, aucune entité</source>
+        <translation>nessun nominativo (CALL) nel log, nessuna entità</translation>
     </message>
 </context>
 <context>
@@ -899,6 +907,10 @@ Continuare?</numerusform>
     <message>
         <source>Boîte de réception eQSL : ses QSL envoyées par E sont celles que les stations vous ont envoyées (lues comme reçues par E), non les vôtres.</source>
         <translation>Posta in arrivo eQSL: le sue QSL inviate via E sono quelle che le stazioni le hanno inviato (lette come ricevute via E), non le sue.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est un relevé de confirmations %2, pas votre journal : ses QSL reçues sont celles du service. Marquez les cartes reçues dans votre journal ; rien n&apos;est écrit.</source>
+        <translation>Il file %1 è un rapporto di conferme %2, non il suo log: le sue QSL ricevute sono quelle del servizio. Segni le cartoline ricevute nel suo log; non viene scritto nulla.</translation>
     </message>
 </context>
 <context>
@@ -1535,8 +1547,12 @@ Continuare?</numerusform>
         <translation>Impossibile leggere il file %1: %2</translation>
     </message>
     <message>
-        <source>Le fichier %1 a changé depuis sa lecture : relisez-le.</source>
-        <translation>Il file %1 è cambiato dopo la lettura: rileggetelo.</translation>
+        <source>Le fichier %1 a changé depuis sa lecture : il finit avant le QSO avec %2 (octet %3). Relisez-le.</source>
+        <translation>Il file %1 è cambiato dopo la lettura: finisce prima del QSO con %2 (byte %3). Lo rilegga.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 a changé depuis sa lecture : le QSO avec %2 (octet %3) y a maintenant pour CALL « %4 ». Relisez-le.</source>
+        <translation>Il file %1 è cambiato dopo la lettura: il QSO con %2 (byte %3) ha ora CALL «%4». Lo rilegga.</translation>
     </message>
 </context>
 <context>
@@ -1788,6 +1804,10 @@ Aggiungerli alla rubrica indirizzi?</translation>
     <message>
         <source>Les imprimer aussi ? (Non : ils sont laissés de côté)</source>
         <translation>Stamparli anche? (No: vengono lasciati fuori)</translation>
+    </message>
+    <message>
+        <source>date illisible</source>
+        <translation>data illeggibile</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <set>
 
+#include "log/confirmation_download.h"
 #include "log/qso_log.h"
 #include "log/qso_row.h"
 #include "log/sent_marker.h"
@@ -173,6 +174,11 @@ void ReceivedCardsWindow::markReceived() {
 QString ReceivedCardsWindow::writeCopy(const QsoRecords& qsos) {
     Dialogs& dialogs = workspace_.dialogs();
     const QString log = workspace_.logFileName();
+    if (const ConfirmationDownload::Kind kind = ConfirmationDownload::kindOfFile(log);
+        kind != ConfirmationDownload::Kind::Log) {
+        dialogs.message(ConfirmationDownload::notTheLogMessage(kind, log));
+        return {};
+    }
     const QFileInfo logInfo(log);
     const QString copy = dialogs.saveFileName(
         QStringLiteral(".adi  (*.adi)"),

@@ -153,6 +153,22 @@ TEST_F(AddressesCommand, MailsTheStationLoggersName) {
             QStringLiteral("90-001 Lodz"), QStringLiteral("Poland")}));
 }
 
+// A LoTW report as LoTW wrote it in 2015, text after each CALL value: the
+// log is read a second time for its addresses as the reader read it, and
+// nothing is said to have changed.
+TEST_F(AddressesCommand, ReadsALogWithTextAfterItsValues) {
+    const Outcome outcome =
+        run({QStringLiteral("addresses"),
+             testDataPath(QStringLiteral("other_programs/lotw_report_2015.adi")),
+             QStringLiteral("--envelope"), QStringLiteral("C6"), QStringLiteral("--dump")});
+    EXPECT_EQ(outcome.code, CommandLine::kOk) << outcome.err.toStdString();
+    EXPECT_FALSE(outcome.err.contains("a changé")) << outcome.err.toStdString();
+    const Dumped dumped = parse(outcome.out);
+    EXPECT_EQ(dumped.missing, (QStringList{QStringLiteral("JA1XYZ"), QStringLiteral("KD4LV")}));
+    ASSERT_EQ(dumped.jobs.size(), 1u);
+    EXPECT_TRUE(dumped.jobs[0].contains(QStringLiteral("Charles"))) << outcome.out.toStdString();
+}
+
 TEST_F(AddressesCommand, RefusesWrongArgumentsAndSaysWhenNoQsoHasAnAddress) {
     struct Case {
         QStringList arguments;

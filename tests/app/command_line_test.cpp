@@ -23,6 +23,7 @@
 #include "files/run_files.h"
 #include "labels/label_options_store.h"
 #include "labels/sheet_table.h"
+#include "log/confirmation_download.h"
 #include "printing/printer_calibration.h"
 #include "settings/settings_store.h"
 #include "support/command_run.h"
@@ -201,6 +202,13 @@ TEST(CommandLine, ControlCharactersCannotForgeDumpRecords) {
     EXPECT_EQ(forged.out.count("\nend\n"), plain.out.count("\nend\n"));
     EXPECT_FALSE(forged.out.contains('\x1b'));
     EXPECT_TRUE(forged.out.contains("a end [2J"));
+    // C1 controls too (U+009B is a terminal's CSI, U+0085 a line end): a space each.
+    const Outcome c1 = run(base + QStringList{QStringLiteral("--comment"),
+                                              QStringLiteral("a\u009B2J\u0085end\u0080")});
+    EXPECT_EQ(c1.code, 0);
+    EXPECT_EQ(c1.out.count('\n'), plain.out.count('\n'));
+    EXPECT_FALSE(c1.out.contains("\xC2")) << c1.out.constData();
+    EXPECT_TRUE(c1.out.contains("a 2J end")) << c1.out.constData();
 }
 
 TEST(CommandLine, LabelsDumpsWhatWouldBePrinted) {
@@ -959,3 +967,94 @@ TEST(CommandLine, NoOutputReplacesAFileOfTheRun) {
 }
 
 }  // namespace
+
+namespace {
+
+// The settings folder of a run, with the small country file of the round tests.
+void useRoundCountryFile(const QTemporaryDir& dir) {
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+    const QString settingsFolder = QFileInfo(SettingsStore().fileName()).absolutePath();
+    ASSERT_TRUE(QDir().mkpath(settingsFolder));
+    ASSERT_TRUE(QFile::copy(testDataPath(QStringLiteral("round/cty.dat")),
+                            settingsFolder + QStringLiteral("/cty.dat")));
+}
+
+}  // namespace
+
+// Values that are not what they claim, one fault a row: a QSO without CALL
+// (listed as FXXXX) filed under France by the bureau order and sent with the
+// French bureau's cards; a QSO_DATE from a converter printed as a date.
+TEST(CommandLine, AQsoWithoutCallOrDateIsNamedNotFiled) {
+    QTemporaryDir dir;
+    useRoundCountryFile(dir);
+    const QString log = writeFile(
+        dir, QStringLiteral("log.adi"),
+        "<EOH>\n<CALL:5>F1AAA<QSO_DATE:8>20240101<TIME_ON:4>1200<BAND:3>20M<MODE:2>CW<EOR>\n"
+        "<QSO_DATE:8>20240102<TIME_ON:4>1300<BAND:3>20M<MODE:2>CW<EOR>\n"
+        "<CALL:5>F2BBB<QSO_DATE:8>N:/TI/CA<TIME_ON:4>1400<BAND:3>20M<MODE:2>CW<EOR>\n");
+    const Outcome listed =
+        run({QStringLiteral("list"), log, QStringLiteral("--sort"), QStringLiteral("bureau")});
+    EXPECT_EQ(listed.code, CommandLine::kOk) << listed.err.constData();
+    const QList<QByteArray> lines = listed.out.split('\n');
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].startsWith("F\tF1AAA ")) << lines[0].constData();
+    EXPECT_TRUE(lines[1].startsWith("F\tF2BBB         01/01/20")) << lines[1].constData();
+    EXPECT_TRUE(lines[2].startsWith("!-\tFXXXX ")) << lines[2].constData();
+    EXPECT_TRUE(listed.err.contains("Date « N:/TI/CA » illisible")) << listed.err.constData();
+
+    const Outcome printed = run({QStringLiteral("labels"), log, QStringLiteral("--dump"),
+                                 QStringLiteral("--sort"), QStringLiteral("bureau")});
+    EXPECT_EQ(printed.code, CommandLine::kOk) << printed.err.constData();
+    EXPECT_TRUE(printed.err.contains(
+        "FXXXX 02/01/24 14 Mhz : pas d'indicatif (CALL) dans le journal, aucune entité"))
+        << printed.err.constData();
+    EXPECT_TRUE(printed.err.contains("QSO par bureau : F 2\n")) << printed.err.constData();
+    EXPECT_FALSE(printed.out.contains("FXXXX")) << printed.out.constData();
+    EXPECT_TRUE(printed.out.contains("F2BBB")) << printed.out.constData();
+}
+
+// --sent-via M (a manager) is written B, the bureau the card goes through, as
+// ADIF no longer has M written; the other methods as they are given.
+TEST(CommandLine, TheSendingMethodIsWrittenAsAdifHasIt) {
+    QTemporaryDir dir;
+    useRoundCountryFile(dir);
+    const QString log =
+        writeFile(dir, QStringLiteral("log.adi"),
+                  "<EOH>\n<CALL:5>F1AAA<QSO_DATE:8>20240101<TIME_ON:4>1200<BAND:3>20M<MODE:2>CW"
+                  "<QSL_SENT:1>N<QSL_SENT_VIA:1>D<EOR>\n");
+    const QString copy = dir.filePath(QStringLiteral("copy.adi"));
+    for (const auto& [given, written] :
+         {std::pair<const char*, QByteArray>{"M", "B"}, {"D", "D"}, {"E", "E"}, {"B", "B"}}) {
+        QFile::remove(copy);
+        const Outcome outcome =
+            run({QStringLiteral("labels"), log, QStringLiteral("--dump"), QStringLiteral("--route"),
+                 QStringLiteral("direct"), QStringLiteral("--sent-via"), QString::fromLatin1(given),
+                 QStringLiteral("--mark-sent"), copy});
+        EXPECT_EQ(outcome.code, CommandLine::kOk) << given << outcome.err.constData();
+        EXPECT_TRUE(
+            readFile(copy).contains("<QSL_SENT:1>Y<QSL_SENT_VIA:1>" + written + "<QSLSDATE"))
+            << given << readFile(copy).constData();
+    }
+}
+
+// A confirmation download is not the operator's log: its QSL_RCVD is the
+// service's, and a paper card marked there would be mixed with them.
+TEST(CommandLine, ReceivedRefusesAConfirmationDownload) {
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("copy.adi"));
+    const QString bundle = writeFile(dir, QStringLiteral("bundle.txt"), "KD4LV\nM0OXO\n");
+    for (const char* report :
+         {"other_programs/lotw_report.adi", "other_programs/lotw_report_2015.adi"}) {
+        const QString log = testDataPath(QString::fromLatin1(report));
+        const Outcome outcome = run({QStringLiteral("received"), log, QStringLiteral("--calls"),
+                                     bundle, QStringLiteral("--out"), copy});
+        EXPECT_EQ(outcome.code, CommandLine::kUnreadable) << report;
+        EXPECT_EQ(QString::fromUtf8(outcome.err),
+                  ConfirmationDownload::notTheLogMessage(ConfirmationDownload::Kind::LotwReport,
+                                                         NativeFileName::display(log)) +
+                      QLatin1Char('\n'))
+            << report;
+        EXPECT_TRUE(outcome.err.contains("pas votre journal"));
+        EXPECT_FALSE(QFile::exists(copy)) << report;
+    }
+}

@@ -6,6 +6,7 @@
 #include "log/adif_reader.h"
 #include "log/band_table.h"
 #include "log/confirmation_download.h"
+#include "log/printable_text.h"
 #include "log/qso_row.h"
 #include "support/qso_rows.h"
 #include "support/test_files.h"
@@ -89,10 +90,10 @@ TEST(AdifReader, MissingValuesGetDefaultsAfterMessagesInOrder) {
 }
 
 TEST(AdifReader, ReadsValuesByTheRules) {
-    // The date is rewritten from its parts even when short; the time keeps HH:MM.
+    // The time keeps HH:MM.
     AdifContents contents =
-        parse(kHeader + "<CALL:5>F9XQA<QSO_DATE:4>2008<TIME_ON:6>235959<BAND:3>20M<EOR>");
-    EXPECT_EQ(field(rowOf(contents), QsoRow::kDateColumn, 8), QStringLiteral("08//08"));
+        parse(kHeader + "<CALL:5>F9XQA<QSO_DATE:8>20081231<TIME_ON:6>235959<BAND:3>20M<EOR>");
+    EXPECT_EQ(field(rowOf(contents), QsoRow::kDateColumn, 8), QStringLiteral("31/12/08"));
     EXPECT_EQ(rowField(rowOf(contents), QsoRow::kTimeColumn, 5), QStringLiteral("23:59"));
 
     // Blanks and tabs around a value go; the length in the tag is ignored.
@@ -123,6 +124,70 @@ TEST(AdifReader, ReadsValuesByTheRules) {
     // A tag never closed by ">" counts as missing.
     contents = parse(kHeader + "<QSO_DATE:8>20090131<TIME_ON:4>0751<BAND:3>20M<CALL:5");
     EXPECT_EQ(field(rowOf(contents), 1, 12), QStringLiteral("FXXXX"));
+}
+
+// A QSO_DATE that is no date of the calendar in YYYYMMDD (a converter's
+// "N:/TI/CA", a year alone, ISO's dashes, a 30th of February) is replaced as
+// a missing one is, and said with its text; the log's text stays in the QSO.
+TEST(AdifReader, ReplacesADateThatIsNoDateAndSaysSo) {
+    const struct {
+        QByteArray date;
+        QString shown;
+        bool replaced;
+    } cases[] = {
+        {"N:/TI/CA", QStringLiteral("01/01/20"), true},
+        {"2008", QStringLiteral("01/01/20"), true},
+        {"2024-03-01", QStringLiteral("01/01/20"), true},
+        {"20240230", QStringLiteral("01/01/20"), true},
+        {"20241301", QStringLiteral("01/01/20"), true},
+        {"2024030Ã©", QStringLiteral("01/01/20"), true},
+        {"20240229", QStringLiteral("29/02/24"), false},
+        {" 19991231 ", QStringLiteral("31/12/99"), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.date.toStdString());
+        const AdifContents contents =
+            parse(kHeader + "<CALL:5>F9XQA<QSO_DATE:" + QByteArray::number(c.date.size()) + ">" +
+                  c.date + "<TIME_ON:4>1200<BAND:3>20M<EOR>");
+        ASSERT_EQ(contents.log.count(), 1);
+        EXPECT_EQ(field(rowOf(contents), QsoRow::kDateColumn, 8), c.shown);
+        const QsoRecord& qso = contents.log.at(0);
+        EXPECT_EQ((qso.replaced() & QsoRecord::kDate) != 0, c.replaced);
+        EXPECT_EQ(qso.value(QsoField::QsoDate), c.date.trimmed());
+        const QStringList said =
+            c.replaced ? QStringList{AdifReader::unreadableDateMessage(qso.text(QsoField::QsoDate))}
+                       : QStringList{};
+        EXPECT_EQ(contents.messages, said);
+    }
+    EXPECT_EQ(AdifReader::unreadableDateMessage(QStringLiteral("N:/TI/CA")),
+              QStringLiteral("Date « N:/TI/CA » illisible (QSO_DATE n'est pas une date "
+                             "AAAAMMJJ), remplacée par 01/01/2000"));
+}
+
+// C0, DEL and C1 controls become one space each, in text and in UTF-8 bytes
+// (where a C1 character's two bytes become one); other characters stay, the
+// bytes of a character that only starts like C1 (U+00A0, U+0100) too.
+TEST(PrintableText, BlanksEveryControlCharacterOneForOne) {
+    const struct {
+        QString text;
+        QString printable;
+    } cases[] = {
+        {QStringLiteral("F1\u009BAB"), QStringLiteral("F1 AB")},
+        {QStringLiteral("\u0080x\u009F\u0085"), QStringLiteral(" x  ")},
+        {QStringLiteral("a\tb\x7f\u00A0\u00FF\u0100"), QStringLiteral("a b \u00A0\u00FF\u0100")},
+        {QStringLiteral("0123456789\u009B0123456789"), QStringLiteral("0123456789 0123456789")},
+        {QStringLiteral("plain text, long enough for the fast path"),
+         QStringLiteral("plain text, long enough for the fast path")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        QString text = c.text;
+        PrintableText::blankControls(text);
+        EXPECT_EQ(text, c.printable);
+        QByteArray bytes = "kept\x01" + c.text.toUtf8();
+        PrintableText::blankControls(bytes, 5);
+        EXPECT_EQ(bytes, "kept\x01" + c.printable.toUtf8());
+    }
 }
 
 TEST(AdifReader, FieldNamesMatchWhole) {
@@ -307,6 +372,10 @@ TEST(AdifReader, ReadsLogsShapedLikeThoseOfOtherPrograms) {
          {"", ""},
          {ConfirmationDownload::messageFor(ConfirmationDownload::Kind::LotwReport)}},
         {"lotw_empty_report.adi", {}, {}, {}},
+        {"lotw_report_2015.adi",
+         {"KD4LV", "M0OXO", "JA1XYZ"},
+         {"", "", ""},
+         {ConfirmationDownload::messageFor(ConfirmationDownload::Kind::LotwReport)}},
         {"missing_eor.adi", {"TEST1", "TEST2", "TEST3"}, {"", "", ""}, {cut}},
         {"values_with_text.adi", {"IZ0ABC", "F5ABC"}, {"", ""}, {}},
         {"accents_utf8.adi", {"EA3AB", "EA3AC"}, {"BÜRO", "C/ MELIÓ 11"}, {}},
@@ -451,6 +520,22 @@ TEST(AdifReader, RulesHoldAtTheirEdges) {
           "B"},
          0},
         {"\xEF\xBB\xBF<CALL:4>F1AA" + qso + "<EOR>", {"F1AA"}, 0},
+        // C1 controls (U+0080 to U+009F), in UTF-8 or Latin-1, as one space each.
+        {"<CALL:6>F1\xC2\x9B"
+         "AB" +
+             qso + "<EOR>",
+         {"F1 AB"},
+         0},
+        {"<CALL:7>F1\x9B\x85"
+         "AB " +
+             qso + "<EOR>",
+         {"F1  AB"},
+         0},
+        // Text after a value that fits its length, as LoTW wrote in 2015.
+        {"<CALL:5>KD4LV  // comment\r\n" + qso + "<EOR>", {"KD4LV"}, 0},
+        {"<CALL:5>KD4LV // comment" + qso + "<EOR>\n<CALL:6>JA1XYZ // comment\n" + qso + "<EOR>",
+         {"KD4LV", "JA1XYZ"},
+         0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.log.toStdString());

@@ -544,6 +544,75 @@ TEST(MailingList, NamesTheCallsThatNameNoStation) {
                   "Pas de destinataire pour : /P, /QRP (l'indicatif ne nomme aucune station)"));
 }
 
+// The log read a second time for its addresses reads each QSO's CALL as the
+// reader did, in the shapes real logs give it: text after a value that fits
+// its length (LoTW's "// comment"), a line break inside the value, a record
+// with CALL twice (two QSOs), C1 controls, a no-break space, a typed tag, a
+// name with a blank before it. A refusal here would stop every mailing.
+TEST(LogAddresses, ReadsEachQsosCallAsTheReaderDid) {
+    const struct {
+        QByteArray record;
+        QStringList calls;
+        const char* address;  // of the first QSO
+    } cases[] = {
+        {"<CALL:5>KD4LV  // comment\r\n<QSO_DATE:8>20150310 // QSO Date\r\n"
+         "<ADDRESS:13>1 Main St\r\nUSA\r\n<EOR>",
+         {QStringLiteral("KD4LV")},
+         "1 Main St\r\nUSA"},
+        {"<CALL:4>F1\r\nAA X<ADDRESS:5>Paris<EOR>", {QStringLiteral("F1AA")}, "Paris"},
+        {"<CALL:4>F1AA<ADDRESS:5>Paris<BAND:3>20M<CALL:4>F2BB<ADDRESS:4>Lyon<EOR>",
+         {QStringLiteral("F1AA"), QStringLiteral("F2BB")},
+         "Paris"},
+        {"<CALL:6>F1\xC2\x9B"
+         "AB<ADDRESS:5>Paris<EOR>",
+         {QStringLiteral("F1 AB")},
+         "Paris"},
+        {"<CALL:5>F1\x9B"
+         "AB<EOR>",
+         {QStringLiteral("F1 AB")},
+         ""},
+        {"<CALL:6>F1AA\xC2\xA0<EOR>", {QStringLiteral("F1AA\u00A0")}, ""},
+        {"<CALL:4:S>F1AA X<EOR>", {QStringLiteral("F1AA")}, ""},
+        {"<ADDRESS:5>Paris< CALL:4>F9ZZ<CALL:4>F1AA<EOR>", {QStringLiteral("F1AA")}, "Paris"},
+    };
+    QTemporaryDir dir;
+    const QString log = dir.filePath(QStringLiteral("log.adi"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.record.toStdString());
+        QFile file(log);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("<EOH>\n" + c.record + "\n");
+        file.close();
+        AdifContents contents;
+        QString error;
+        ASSERT_TRUE(AdifReader::readFile(log, contents, &error));
+        AddressBook book;
+        AddressSource source(book);
+        QsoRecords qsos;
+        QSet<QString> stations;
+        QStringList calls;
+        for (int i = 0; i < contents.log.count(); ++i) {
+            const QsoRecord& qso = contents.log.at(i);
+            qsos.push_back(&qso);
+            stations.insert(source.stationOf(qso.text(QsoField::Callsign)));
+            calls.append(qso.text(QsoField::Callsign));
+            const QByteArray bytes = c.record.mid(qso.fileOffset() - 6, qso.fileLength());
+            EXPECT_EQ(LogAddresses::inRecord(bytes).call, qso.text(QsoField::Callsign));
+            if (i == 0) {
+                EXPECT_EQ(LogAddresses::inRecord(bytes).address, QString::fromUtf8(c.address));
+            }
+        }
+        EXPECT_EQ(calls, c.calls);
+        // Bytes with CALL twice read as the reader reads them: the first
+        // CALL's QSO, cut before the second.
+        if (calls.size() == 2) {
+            EXPECT_EQ(LogAddresses::inRecord(c.record).call, calls.first());
+        }
+        EXPECT_TRUE(LogAddresses::offer(log, qsos, stations, source, &error))
+            << error.toStdString();
+    }
+}
+
 TEST(MailingList, ALogChangedSinceItWasReadGivesNoWrongAddress) {
     QTemporaryDir dir;
     const QString log = dir.filePath(QStringLiteral("log.adi"));
@@ -561,7 +630,17 @@ TEST(MailingList, ALogChangedSinceItWasReadGivesNoWrongAddress) {
     AddressSource source(book);
     EXPECT_FALSE(LogAddresses::offer(log, {&contents.log.at(0)}, {QStringLiteral("ON4AAA")}, source,
                                      &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("a changé"))) << error.toStdString();
+    // Named: the QSO, where it lies and what its CALL reads now.
+    EXPECT_EQ(error, QStringLiteral("Le fichier %1 a changé depuis sa lecture : le QSO avec ON4AAA "
+                                    "(octet %2) y a maintenant pour CALL « ON4ZZZ ». Relisez-le.")
+                         .arg(log)
+                         .arg(contents.log.at(0).fileOffset()));
+    // A log cut short since: the QSO it no longer holds.
+    ASSERT_TRUE(file.resize(contents.log.at(0).fileOffset() + 3));
+    EXPECT_FALSE(LogAddresses::offer(log, {&contents.log.at(0)}, {QStringLiteral("ON4AAA")}, source,
+                                     &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("il finit avant le QSO avec ON4AAA")))
+        << error.toStdString();
 }
 
 // Each station keeps its own sender's address (its lines, blank ones dropped)

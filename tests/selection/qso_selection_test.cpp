@@ -28,6 +28,9 @@ QByteArray qso(const char* callsign, const char* band = "40M", const char* more 
 struct Reading {
     QByteArray text;
     std::vector<int> picks;
+    // The bytes the reading's fingerprint is taken of, when not its text: a
+    // fingerprint that meets another file's.
+    QByteArray fingerprinted = {};
 };
 
 struct RereadCase {
@@ -39,13 +42,14 @@ struct RereadCase {
 class QsoSelectionRereadTest : public ::testing::TestWithParam<RereadCase> {
   protected:
     // The window's reading: the fingerprint of the bytes read goes with the log.
-    std::shared_ptr<const QsoLog> show(const QByteArray& text) {
+    std::shared_ptr<const QsoLog> show(const QByteArray& text, const QByteArray& fingerprinted) {
         LogOnly sink;
         AdifReader::parse(text, sink);
+        const QByteArray& bytes = fingerprinted.isEmpty() ? text : fingerprinted;
         LogFingerprint fingerprint;
         fingerprint.taken = true;
-        fingerprint.size = text.size();
-        fingerprint.hash = qHash(text);
+        fingerprint.size = bytes.size();
+        fingerprint.hash = qHash(bytes);
         sink.log->setFingerprint(fingerprint);
         selection.showLog(sink.log);
         return sink.log;
@@ -81,12 +85,14 @@ class QsoSelectionRereadTest : public ::testing::TestWithParam<RereadCase> {
 // the values compared one after another without their bounds; a QSO taken for
 // a picked one because their hashes meet; every copy of a QSO the log holds
 // twice hidden when one was picked, or the later one; a copy found at its place
-// in the unchanged file taken again by another picked QSO.
+// in the unchanged file taken again by another picked QSO; a QSO at the same
+// place of a file read as the same but with another record length taken as
+// the picked one.
 TEST_P(QsoSelectionRereadTest, OffersAgainExactlyTheQsosNotPicked) {
     const RereadCase& test = GetParam();
     std::shared_ptr<const QsoLog> log;
     for (const Reading& reading : test.readings) {
-        log = show(reading.text);
+        log = show(reading.text, reading.fingerprinted);
         for (const int pick : reading.picks) {
             pickFromFile(*log, pick);
         }
@@ -141,6 +147,12 @@ INSTANTIATE_TEST_SUITE_P(
                    {{kHeader + qso("F9XQA") + qso("F9XQB"), {0, 1}},
                     {kHeader + qso("F9XQB") + qso("F9XQC"), {}}},
                    {1}},
+        RereadCase{"AnotherRecordAtTheSamePlaceStaysOffered",
+                   {{kHeader + qso("F9XQA") + qso("F9XQB"), {1}},
+                    {kHeader + qso("F9XQA") + qso("F9XQB", "2M") + " ",
+                     {},
+                     kHeader + qso("F9XQA") + qso("F9XQB")}},
+                   {0, 1}},
         RereadCase{"CopyFoundByPlaceIsNotTakenAgainByValues",
                    {{kHeader + qso("F9XQA"), {0}},
                     {kHeader + qso("F9XQA") + qso("F9XQZ") + qso("F9XQA"), {2}},
