@@ -38,6 +38,7 @@ class PrintListSink : public AdifSink {
   public:
     PrintListSink(QsoLog& log, std::FILE* messages) : log_(log), messages_(messages) {}
     void record(const QsoValues& values) override { log_.add(values); }
+    void kindOfFile(ConfirmationDownload::Kind kind) override { log_.setKindOfFile(kind); }
     void message(const AdifMessage& message) override {
         const QByteArray line = message.text.toUtf8() + '\n';
         std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), messages_);

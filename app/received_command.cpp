@@ -92,12 +92,6 @@ int ReceivedCommand::run(const QStringList& arguments) {
                                      Text::tr("Marquage interrompu : la copie %1 est écrite.")
                                          .arg(NativeFileName::display(copy))
                                          .toUtf8());
-    if (const ConfirmationDownload::Kind kind =
-            ConfirmationDownload::kindOfFile(reachable(logName));
-        kind != ConfirmationDownload::Kind::Log) {
-        return fail(kUnreadable,
-                    ConfirmationDownload::notTheLogMessage(kind, NativeFileName::display(logName)));
-    }
     QString bundle;
     if (!readBundle(calls, &bundle)) {
         return kUnreadable;
@@ -105,6 +99,10 @@ int ReceivedCommand::run(const QStringList& arguments) {
     QsoLog log;
     if (!readLog(reachable(logName), log, true)) {
         return kUnreadable;
+    }
+    if (log.kindOfFile() != ConfirmationDownload::Kind::Log) {
+        return fail(kUnreadable, ConfirmationDownload::notTheLogMessage(
+                                     log.kindOfFile(), NativeFileName::display(logName)));
     }
     if (log.count() == 0) {
         return fail(kUnreadable, Text::tr("Aucun QSO dans le fichier %1").arg(logName));

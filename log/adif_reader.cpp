@@ -59,7 +59,9 @@ void parseUtf8(QByteArrayView bytes, AdifSink& sink, bool plainShortcut) {
     const qsizetype mark = startsWithUtf8Mark(bytes) ? 3 : 0;
     const qsizetype start = std::max(mark, recordsStart(bytes));
     QByteArray records = bytes.sliced(start).toByteArray();
-    AdifDelivery delivery(sink, ConfirmationDownload::kindOf(bytes.first(start)));
+    const ConfirmationDownload::Kind kind = ConfirmationDownload::kindOf(bytes.first(start));
+    sink.kindOfFile(kind);
+    AdifDelivery delivery(sink, kind);
     parseNow(records, start, true, delivery, plainShortcut);
 }
 
@@ -230,6 +232,7 @@ bool AdifReader::readFile(const QString& path, AdifSink& sink, QString* error,
             start > 0 && file.seek(0)
                 ? ConfirmationDownload::kindOf(file.read(std::min(start, kReadHeader)))
                 : ConfirmationDownload::Kind::Log;
+        sink.kindOfFile(kind);
         if (!file.seek(first) || !readPieces(file, first, sink, hashing, kind)) {
             return fail(file.errorString());
         }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "log/confirmation_download.h"
 #include "log/log_fingerprint.h"
 #include "log/qso_log.h"
 #include "log/qso_row.h"
@@ -26,6 +27,8 @@ class AdifSink {
     virtual ~AdifSink() = default;
     virtual void record(const QsoValues& values) = 0;
     virtual void message(const AdifMessage& message) = 0;
+    // What the file's header says it is, told before its records.
+    virtual void kindOfFile(ConfirmationDownload::Kind kind) { (void)kind; }
 };
 
 // Everything read from one log, for callers that want it all at once: the

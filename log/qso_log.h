@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "log/confirmation_download.h"
 #include "log/log_fingerprint.h"
 #include "log/qso_record.h"
 
@@ -28,12 +29,16 @@ class QsoLog {
     // The log file as it was read, for a marked copy made from it later.
     const LogFingerprint& fingerprint() const { return fingerprint_; }
     void setFingerprint(const LogFingerprint& fingerprint) { fingerprint_ = fingerprint; }
+    // A logger's log, or a confirmation service's download.
+    ConfirmationDownload::Kind kindOfFile() const { return kindOfFile_; }
+    void setKindOfFile(ConfirmationDownload::Kind kind) { kindOfFile_ = kind; }
 
   private:
     char* room(size_t bytes);
 
     quint32 serial_;
     LogFingerprint fingerprint_;
+    ConfirmationDownload::Kind kindOfFile_ = ConfirmationDownload::Kind::Log;
     std::deque<QsoRecord> records_;
     std::vector<std::unique_ptr<char[]>> blocks_;
     size_t blockUsed_ = 0;
