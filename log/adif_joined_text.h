@@ -13,7 +13,8 @@ class AdifJoinedText {
   public:
     // With `withoutBreaks` the caller knows `raw` holds none: it is not looked at.
     explicit AdifJoinedText(QByteArrayView raw, bool withoutBreaks = false) : text_(raw) {
-        if (!withoutBreaks &&
+        // An empty view may have no data at all: memchr is not handed a null pointer.
+        if (!withoutBreaks && !raw.isEmpty() &&
             (std::memchr(raw.data(), '\n', static_cast<size_t>(raw.size())) != nullptr ||
              std::memchr(raw.data(), '\r', static_cast<size_t>(raw.size())) != nullptr)) {
             join(raw);
