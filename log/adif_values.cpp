@@ -108,18 +108,9 @@ QByteArrayView cleanValue(QByteArrayView raw, QByteArray& storage) {
             c = ' ';
         }
     }
-    QString text = isValidUtf8(bytes) ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
-    text.remove(QChar(0xFEFF));
-    PrintableText::blankControls(text);  // C1 characters, from either decoding
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ') {
-        ++begin;
-    }
-    while (end > begin && text.at(end - 1) == u' ') {
-        --end;
-    }
-    storage = text.mid(begin, end - begin).toUpper().toUtf8();
+    storage = AdifValues::keptText(isValidUtf8(bytes) ? QString::fromUtf8(bytes)
+                                                      : QString::fromLatin1(bytes))
+                  .toUtf8();
     return storage;
 }
 
@@ -197,6 +188,20 @@ inline char* append(char* out, QByteArrayView part) {
 }
 
 }  // namespace
+
+QString AdifValues::keptText(QString text) {
+    text.remove(QChar(0xFEFF));
+    PrintableText::blankControls(text);  // C1 characters, from either decoding
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == u' ') {
+        ++begin;
+    }
+    while (end > begin && text.at(end - 1) == u' ') {
+        --end;
+    }
+    return text.mid(begin, end - begin).toUpper();
+}
 
 // fill runs for every QSO of a log: the helpers below it are inline so that
 // it makes no call for each value.

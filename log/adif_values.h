@@ -19,6 +19,10 @@ class AdifValues {
     // Adds the values of `qso` to the end of `text` and notes in `parsed`
     // where each lies, its frequency and its messages.
     void fill(const adif::FieldSpans& qso, adif::ParsedQso& parsed, ByteBuffer& text);
+    // A decoded value as it is kept: byte order marks left out, control
+    // characters as blanks, outer spaces trimmed (a no-break space stays),
+    // upper case.
+    static QString keptText(QString text);
 
   private:
     using Values = std::array<QByteArrayView, kQsoFieldCount>;

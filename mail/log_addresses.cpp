@@ -11,7 +11,7 @@
 
 #include "log/adif_joined_text.h"
 #include "log/adif_tag_scanner.h"
-#include "log/printable_text.h"
+#include "log/adif_values.h"
 #include "mail/address_source.h"
 
 namespace {
@@ -35,20 +35,9 @@ QString decoded(QByteArrayView bytes) {
 // A value as the reader keeps it: line breaks and byte order marks left out,
 // other control characters as blanks, trimmed, upper case.
 QString asTheReaderCleans(QString value) {
-    value.remove(QChar(0xFEFF));
     value.remove(QLatin1Char('\r'));
     value.remove(QLatin1Char('\n'));
-    PrintableText::blankControls(value);
-    // Spaces only: a no-break space stays, as the reader keeps it.
-    qsizetype begin = 0;
-    qsizetype end = value.size();
-    while (begin < end && value.at(begin) == u' ') {
-        ++begin;
-    }
-    while (end > begin && value.at(end - 1) == u' ') {
-        --end;
-    }
-    return value.mid(begin, end - begin).toUpper();
+    return AdifValues::keptText(value);
 }
 
 // The record's bytes as they stand in the file now, empty when the file is
